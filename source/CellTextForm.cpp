@@ -1,0 +1,91 @@
+#include "source/CellTextForm.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace quillmere::source {
+
+namespace {
+
+constexpr int kSignificantDigits = 15;
+
+}  // namespace
+
+std::string formatNumber(double value, char decimalSeparator) {
+  std::string out;
+  if (std::isnan(value)) return "#NUM!";
+  if (std::isinf(value)) return value > 0 ? "#NUM!" : "-#NUM!";
+  if (value == 0.0) return "0";
+
+  // Round to 15 significant digits first; the exponent of the rounded value decides the form,
+  // so 999999999999999.9 becomes 1E+15 rather than a 16-digit integer.
+  char digits[32];
+  std::snprintf(digits, sizeof digits, "%.*e", kSignificantDigits - 1, value);
+  // digits: [-]d.dddddddddddddde[+-]XX
+  const char* p = digits;
+  const bool negative = *p == '-';
+  if (negative) ++p;
+  std::string mantissa;
+  mantissa += *p++;
+  if (*p == '.') ++p;
+  while (*p != 'e')
+    mantissa += *p++;
+  const int exponent = std::atoi(p + 1);
+  while (mantissa.size() > 1 && mantissa.back() == '0')
+    mantissa.pop_back();
+
+  if (negative) out += '-';
+  if (exponent >= kSignificantDigits || exponent < -4) {
+    out += mantissa[0];
+    if (mantissa.size() > 1) {
+      out += decimalSeparator;
+      out.append(mantissa, 1, std::string::npos);
+    }
+    char exponentText[16];
+    std::snprintf(exponentText, sizeof exponentText, "E%c%02d", exponent < 0 ? '-' : '+',
+                  std::abs(exponent));
+    out += exponentText;
+  } else if (exponent < 0) {
+    out += '0';
+    out += decimalSeparator;
+    out.append(static_cast<std::size_t>(-exponent - 1), '0');
+    out += mantissa;
+  } else {
+    const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+    if (mantissa.size() <= integerDigits) {
+      out += mantissa;
+      out.append(integerDigits - mantissa.size(), '0');
+    } else {
+      out.append(mantissa, 0, integerDigits);
+      out += decimalSeparator;
+      out.append(mantissa, integerDigits, std::string::npos);
+    }
+  }
+  return out;
+}
+
+void appendTextForm(std::string& out, const CellValue& cell, char decimalSeparator) {
+  switch (cell.kind) {
+    case CellKind::Empty:
+      break;
+    case CellKind::Text:
+    case CellKind::Error:
+      out += cell.text;
+      break;
+    case CellKind::Number:
+      out += formatNumber(cell.number, decimalSeparator);
+      break;
+    case CellKind::Boolean:
+      out += cell.number != 0.0 ? "True" : "False";
+      break;
+  }
+}
+
+std::string textForm(const CellValue& cell, char decimalSeparator) {
+  std::string out;
+  appendTextForm(out, cell, decimalSeparator);
+  return out;
+}
+
+}  // namespace quillmere::source

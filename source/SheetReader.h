@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "source/CellValue.h"
+
+namespace quillmere::source {
+
+// A forward cursor over the stored rows of one worksheet, with random access inside the
+// current row. It never holds more than the current row, so memory stays flat however long
+// the sheet is. Errors (corrupt data, limits) are thrown as WorkbookError.
+class SheetReader {
+ public:
+  virtual ~SheetReader() = default;
+
+  // Rows in the sheet's grid (not the used area): 1,048,576 for .xlsx and .csv,
+  // 65,536 for BIFF8 .xls, 16,384 for older .xls.
+  virtual std::uint32_t gridRows() const = 0;
+
+  // Moves to the next row that has any stored cell; false at the end of the sheet. Rows
+  // come in increasing order; rows that are not stored are empty.
+  virtual bool nextRow() = 0;
+
+  // The current row's number, counted from 1; 0 before the first nextRow().
+  virtual std::uint32_t rowNumber() const = 0;
+
+  // Columns stored in the current row: cell(c) for c >= cellCount() is empty.
+  virtual std::size_t cellCount() const = 0;
+
+  // A cell of the current row, column counted from 0.
+  virtual CellValue cell(std::size_t column) const = 0;
+
+  // Starts again before the first row.
+  virtual void rewind() = 0;
+};
+
+}  // namespace quillmere::source

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include "source/ReadLimits.h"
+#include "source/SheetReader.h"
+
+namespace quillmere::source {
+
+enum class WorkbookFormat { Xlsx, Xls, Csv };
+
+// An open workbook; closing is destruction, and nothing is ever written back.
+class Workbook {
+ public:
+  virtual ~Workbook() = default;
+  virtual WorkbookFormat format() const = 0;
+  // The first worksheet in tab order, hidden or not. The reference lives as long as the
+  // workbook.
+  virtual SheetReader& firstSheet() = 0;
+};
+
+// Opens a workbook, telling its format from its first bytes rather than its extension.
+// Throws WorkbookError with a message that names the file.
+std::unique_ptr<Workbook> openWorkbook(const std::filesystem::path& path,
+                                       const ReadLimits& limits = {});
+
+}  // namespace quillmere::source

@@ -1,0 +1,1 @@
+target_sources(quillmere_source PRIVATE ${CMAKE_CURRENT_LIST_DIR}/XlsxWorkbook.cpp)
