@@ -24,7 +24,9 @@ struct CorpusEntry {
   bool read = false;
 };
 
-void PrintTo(const CorpusEntry& entry, std::ostream* out) { *out << entry.name; }
+void PrintTo(const CorpusEntry& entry, std::ostream* out) {
+  *out << entry.name;
+}
 
 const fs::path kCorpus = QUILLMERE_CORPUS_DIR;
 
