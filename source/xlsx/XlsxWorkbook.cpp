@@ -1,12 +1,134 @@
 #include "source/xlsx/XlsxWorkbook.h"
 
+#include <string>
+
 #include "source/WorkbookError.h"
+#include "source/xlsx/PartPath.h"
+#include "source/xlsx/Relationships.h"
+#include "source/xlsx/SharedStrings.h"
+#include "source/xlsx/WorkbookPart.h"
+#include "source/xlsx/XlsxBook.h"
+#include "source/xlsx/XmlStream.h"
+#include "source/xlsx/ZipArchive.h"
 
 namespace quillmere::source::xlsx {
 
-// Placeholder until the reader lands.
-std::unique_ptr<Workbook> openXlsx(const std::filesystem::path& path, const ReadLimits&) {
-  throw WorkbookError(WorkbookError::Kind::Unsupported, path, "cannot be read yet.");
+namespace {
+
+using Kind = WorkbookError::Kind;
+
+[[noreturn]] void throwBinaryWorkbook(const std::filesystem::path& file) {
+  throw WorkbookError(Kind::Unsupported, file,
+                      "is an Excel Binary Workbook (.xlsb), which Quillmere cannot read. Open it "
+                      "in your spreadsheet program, save it as an Excel Workbook (.xlsx) and "
+                      "choose that file.");
+}
+
+[[noreturn]] void throwNotSpreadsheet(const ZipArchive& archive) {
+  if (archive.contains("xl/workbook.bin")) throwBinaryWorkbook(archive.file());
+  if (archive.contains("content.xml") && archive.contains("mimetype")) {
+    throw WorkbookError(Kind::Unsupported, archive.file(),
+                        "is an OpenDocument file, which Quillmere cannot read. Open it in your "
+                        "spreadsheet program and save it as .xlsx or .csv.");
+  }
+  throw WorkbookError(Kind::Unsupported, archive.file(),
+                      "is not a spreadsheet Quillmere can read: it is a zip archive without the "
+                      "parts of an Excel workbook.");
+}
+
+// Parses a whole part into `handler`; false when the archive has no such part.
+bool parsePart(const ZipArchive& archive, const std::string& part, XmlHandler& handler,
+               const ReadLimits& limits) {
+  const auto entry = archive.find(part);
+  if (!entry) return false;
+  XmlStream stream(archive.file(), part, handler);
+  stream.reset(archive.open(*entry, part, limits));
+  stream.parseAll();
+  return true;
+}
+
+std::string officeDocumentPart(const ZipArchive& archive, const ReadLimits& limits) {
+  Relationships packageRelationships("");
+  if (!parsePart(archive, "_rels/.rels", packageRelationships, limits)) {
+    throwNotSpreadsheet(archive);
+  }
+  const auto* document = packageRelationships.byKind("officeDocument");
+  if (document == nullptr) throwNotSpreadsheet(archive);
+  const std::string& part = document->target;
+  if (part.size() >= 4 && partKey(part.substr(part.size() - 4)) == ".bin") {
+    throwBinaryWorkbook(archive.file());
+  }
+  return part;
+}
+
+}  // namespace
+
+std::unique_ptr<Workbook> openXlsx(const std::filesystem::path& path, const ReadLimits& limits) {
+  auto archive = std::make_unique<ZipArchive>(path);
+  const std::string workbookName = officeDocumentPart(*archive, limits);
+
+  WorkbookPart workbook;
+  if (!parsePart(*archive, workbookName, workbook, limits)) {
+    throw WorkbookError(
+        Kind::Corrupt, path,
+        "is damaged: its workbook part (" + workbookName + ") is missing from the archive.");
+  }
+  if (!workbook.isWorkbook()) {
+    throw WorkbookError(Kind::Unsupported, path,
+                        "is an Office document but not a spreadsheet, so Quillmere cannot read "
+                        "it. Choose an Excel workbook (.xlsx, .xls) or a .csv file.");
+  }
+  if (workbook.sheets().empty()) {
+    throw WorkbookError(Kind::NoWorksheet, path,
+                        "holds no worksheet, so there are no contacts to read. Add a worksheet "
+                        "in your spreadsheet program and save the file again.");
+  }
+
+  Relationships relationships(workbookName);
+  const std::string relationshipsName = relationshipsPartOf(workbookName);
+  if (!parsePart(*archive, relationshipsName, relationships, limits)) {
+    throw WorkbookError(Kind::Corrupt, path,
+                        "is damaged: the list of its sheets' parts (" + relationshipsName +
+                            ") is missing from the archive.");
+  }
+
+  // The first sheet in tab order that is a worksheet: chart sheets hold no cells.
+  const Relationships::Entry* sheetEntry = nullptr;
+  for (const auto& sheet : workbook.sheets()) {
+    const auto* entry = relationships.byId(sheet.relationshipId);
+    if (entry == nullptr || entry->target.empty()) {
+      throw WorkbookError(Kind::Corrupt, path,
+                          "is damaged: the part of its sheet \"" + sheet.name +
+                              "\" is not listed in " + relationshipsName + ".");
+    }
+    if (Relationships::isKind(*entry, "worksheet")) {
+      sheetEntry = entry;
+      break;
+    }
+  }
+  if (sheetEntry == nullptr) {
+    throw WorkbookError(Kind::NoWorksheet, path,
+                        "holds only chart sheets and no worksheet, so there are no contacts to "
+                        "read.");
+  }
+  const auto sheetIndex = archive->find(sheetEntry->target);
+  if (!sheetIndex) {
+    throw WorkbookError(Kind::Corrupt, path,
+                        "is damaged: its first worksheet (" + sheetEntry->target +
+                            ") is missing from the archive.");
+  }
+
+  auto strings = std::make_unique<SharedStrings>(limits);
+  if (const auto* stringsEntry = relationships.byKind("sharedStrings")) {
+    if (!parsePart(*archive, stringsEntry->target, *strings, limits)) {
+      throw WorkbookError(Kind::Corrupt, path,
+                          "is damaged: its shared strings (" + stringsEntry->target +
+                              ") are missing from the archive.");
+    }
+  }
+
+  const XlsxBook::FirstSheet first{sheetEntry->target, *sheetIndex, workbook.date1904()};
+  return std::make_unique<XlsxBook>(std::move(archive), std::move(strings), first, limits);
 }
 
 }  // namespace quillmere::source::xlsx

@@ -1,0 +1,405 @@
+#include "source/xlsx/SheetRowParser.h"
+
+#include <charconv>
+#include <cstdlib>
+
+#include "source/CellReference.h"
+#include "source/xlsx/IsoDate.h"
+#include "source/xlsx/TextEscapes.h"
+
+namespace quillmere::source::xlsx {
+
+namespace {
+
+using Kind = WorkbookError::Kind;
+
+enum class Parsed { Ok, Malformed, RowTooLarge, ColumnTooLarge };
+
+// "A1"-style reference of a cell: the letters give the column, the digits (optional) the row.
+// Hand-written because it runs once per cell.
+Parsed parseReference(std::string_view text, std::uint32_t& column, std::uint32_t& row) {
+  std::size_t i = 0;
+  std::uint32_t number = 0;  // 1-based while accumulating
+  for (; i < text.size(); ++i) {
+    char c = text[i];
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (c < 'A' || c > 'Z') break;
+    number = number * 26 + static_cast<std::uint32_t>(c - 'A' + 1);
+    if (number > kMaxGridColumns) return Parsed::ColumnTooLarge;
+  }
+  if (i == 0) return Parsed::Malformed;
+  column = number - 1;
+  row = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c < '0' || c > '9') return Parsed::Malformed;
+    row = row * 10 + static_cast<std::uint32_t>(c - '0');
+    if (row > kMaxGridRows) return Parsed::RowTooLarge;
+  }
+  return Parsed::Ok;
+}
+
+Parsed parseRowNumber(std::string_view text, std::uint32_t& row) {
+  if (text.empty()) return Parsed::Malformed;
+  row = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return Parsed::Malformed;
+    row = row * 10 + static_cast<std::uint32_t>(c - '0');
+    if (row > kMaxGridRows) return Parsed::RowTooLarge;
+  }
+  return row == 0 ? Parsed::Malformed : Parsed::Ok;
+}
+
+std::string_view trimmed(std::string_view text) {
+  constexpr std::string_view kSpace = " \t\r\n";
+  const auto first = text.find_first_not_of(kSpace);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kSpace) - first + 1);
+}
+
+std::string tooManyRows() {
+  return "has a row past row " + std::to_string(kMaxGridRows) +
+         ", the last row a worksheet can have.";
+}
+
+std::string tooManyColumns(std::uint32_t row) {
+  return "has a cell in row " + std::to_string(row) + " past column XFD (column " +
+         std::to_string(kMaxGridColumns) + "), the last column a worksheet can have.";
+}
+
+}  // namespace
+
+SheetRowParser::SheetRowParser(const SharedStrings& strings, const ReadLimits& limits,
+                               bool date1904)
+    : strings_(strings), limits_(limits), date1904_(date1904) {}
+
+void SheetRowParser::restart() {
+  for (std::size_t i = 0; i < cellCount_; ++i)
+    cells_[i] = StoredCell{};
+  cellCount_ = 0;
+  rowText_.clear();
+  rowNumber_ = 0;
+  previousRow_ = 0;
+  rowNumberKnown_ = false;
+  depth_ = 0;
+  phoneticDepth_ = 0;
+  inSheetData_ = inRow_ = inCell_ = inValue_ = inInline_ = inText_ = false;
+}
+
+CellValue SheetRowParser::cell(std::size_t column) const {
+  if (column >= cellCount_) return CellValue::empty();
+  const StoredCell& stored = cells_[column];
+  switch (stored.kind) {
+    case CellKind::Empty:
+      return CellValue::empty();
+    case CellKind::Number:
+      return CellValue::ofNumber(stored.number);
+    case CellKind::Boolean:
+      return CellValue::ofBoolean(stored.number != 0.0);
+    case CellKind::Text:
+    case CellKind::Error: {
+      const std::string_view text =
+          stored.shared.data() != nullptr
+              ? stored.shared
+              : std::string_view(rowText_).substr(stored.offset, stored.length);
+      return {stored.kind, 0.0, text};
+    }
+  }
+  return CellValue::empty();
+}
+
+std::uint32_t SheetRowParser::currentRow() const {
+  return rowNumberKnown_ ? rowNumber_ : previousRow_ + 1;
+}
+
+std::string SheetRowParser::cellName() const {
+  return columnLetters(column_) + std::to_string(currentRow());
+}
+
+void SheetRowParser::startElement(std::string_view name, const char** attributes) {
+  ++depth_;
+  if (inCell_) {
+    if (name == "v") {
+      inValue_ = true;
+      hasValue_ = true;
+    } else if (name == "is") {
+      inInline_ = true;
+      hasInline_ = true;
+    } else if (inInline_) {
+      if (name == "rPh") {
+        ++phoneticDepth_;
+      } else if (name == "t" && phoneticDepth_ == 0) {
+        inText_ = true;
+      }
+    }
+  } else if (inRow_) {
+    if (name == "c") beginCell(attributes);
+  } else if (inSheetData_) {
+    if (name == "row") {
+      beginRow(attributes);
+    } else if (name == "c") {
+      fail(Kind::Corrupt, "is damaged: its worksheet has a cell outside of any row.");
+    }
+  } else if (depth_ == 1) {
+    if (name != "worksheet") {
+      fail(Kind::Corrupt, "is damaged: its first sheet is not a worksheet (it starts with <" +
+                              std::string(name) + ">).");
+    }
+  } else if (depth_ == 2 && name == "sheetData") {
+    inSheetData_ = true;
+  }
+}
+
+void SheetRowParser::endElement(std::string_view name) {
+  --depth_;
+  if (inCell_) {
+    if (name == "v") {
+      inValue_ = false;
+    } else if (name == "t") {
+      inText_ = false;
+    } else if (name == "rPh") {
+      if (phoneticDepth_ > 0) --phoneticDepth_;
+    } else if (name == "is") {
+      inInline_ = false;
+    } else if (name == "c") {
+      finishCell();
+    }
+  } else if (inRow_) {
+    if (name == "row") finishRow();
+  } else if (inSheetData_ && name == "sheetData") {
+    inSheetData_ = false;
+  }
+}
+
+void SheetRowParser::text(std::string_view data) {
+  if (inValue_) {
+    if (value_.size() + data.size() > limits_.maxCellTextBytes) {
+      fail(Kind::LimitExceeded, "has a cell (" + cellName() + ") whose value is longer than " +
+                                    std::to_string(limits_.maxCellTextBytes) +
+                                    " bytes, the most Quillmere reads for one cell.");
+      return;
+    }
+    value_.append(data);
+  } else if (inText_) {
+    if (rowText_.size() - textStart_ + data.size() > limits_.maxCellTextBytes) {
+      fail(Kind::LimitExceeded, "has a cell (" + cellName() + ") whose text is longer than " +
+                                    std::to_string(limits_.maxCellTextBytes) +
+                                    " bytes, the most Quillmere reads for one cell.");
+      return;
+    }
+    rowText_.append(data);
+  }
+}
+
+void SheetRowParser::beginRow(const char** attributes) {
+  for (std::size_t i = 0; i < cellCount_; ++i)
+    cells_[i] = StoredCell{};
+  cellCount_ = 0;
+  rowText_.clear();
+  nextColumn_ = 0;
+  rowNumberKnown_ = false;
+  inRow_ = true;
+  for (const char** a = attributes; *a != nullptr; a += 2) {
+    if (withoutPrefix(a[0]) != "r") continue;
+    switch (parseRowNumber(a[1], rowNumber_)) {
+      case Parsed::Ok:
+        rowNumberKnown_ = true;
+        break;
+      case Parsed::Malformed:
+        fail(Kind::Corrupt, "is damaged: its worksheet has a row numbered \"" + std::string(a[1]) +
+                                "\", which is no row number.");
+        break;
+      case Parsed::RowTooLarge:
+      case Parsed::ColumnTooLarge:
+        fail(Kind::LimitExceeded, tooManyRows());
+        break;
+    }
+  }
+}
+
+void SheetRowParser::beginCell(const char** attributes) {
+  inCell_ = true;
+  hasValue_ = hasInline_ = false;
+  value_.clear();
+  textStart_ = rowText_.size();
+  type_ = Type::Number;
+  bool positioned = false;
+  for (const char** a = attributes; *a != nullptr; a += 2) {
+    const std::string_view name = withoutPrefix(a[0]);
+    if (name == "r") {
+      std::uint32_t row = 0;
+      switch (parseReference(a[1], column_, row)) {
+        case Parsed::Ok:
+          positioned = true;
+          if (!rowNumberKnown_ && row != 0) {
+            rowNumber_ = row;
+            rowNumberKnown_ = true;
+          }
+          break;
+        case Parsed::Malformed:
+          fail(Kind::Corrupt, "is damaged: its worksheet has a cell at \"" + std::string(a[1]) +
+                                  "\", which is no cell reference.");
+          return;
+        case Parsed::RowTooLarge:
+          fail(Kind::LimitExceeded, tooManyRows());
+          return;
+        case Parsed::ColumnTooLarge:
+          fail(Kind::LimitExceeded, tooManyColumns(currentRow()));
+          return;
+      }
+    } else if (name == "t") {
+      const std::string_view t = a[1];
+      if (t == "s") {
+        type_ = Type::SharedString;
+      } else if (t == "n") {
+        type_ = Type::Number;
+      } else if (t == "inlineStr") {
+        type_ = Type::InlineString;
+      } else if (t == "str") {
+        type_ = Type::FormulaString;
+      } else if (t == "b") {
+        type_ = Type::Boolean;
+      } else if (t == "e") {
+        type_ = Type::Error;
+      } else if (t == "d") {
+        type_ = Type::Date;
+      } else {
+        fail(Kind::Corrupt,
+             "is damaged: its worksheet has a cell of unknown type \"" + std::string(t) + "\".");
+        return;
+      }
+    }
+  }
+  if (!positioned) {
+    if (nextColumn_ >= kMaxGridColumns) {
+      fail(Kind::LimitExceeded, tooManyColumns(currentRow()));
+      return;
+    }
+    column_ = nextColumn_;
+  }
+  nextColumn_ = column_ + 1;
+}
+
+void SheetRowParser::store(StoredCell cell) {
+  if (column_ >= cells_.size()) cells_.resize(column_ + 1);
+  cells_[column_] = cell;
+  if (column_ >= cellCount_) cellCount_ = column_ + 1;
+}
+
+void SheetRowParser::storeValueText(CellKind kind, std::string_view value, bool unescape) {
+  rowText_.resize(textStart_);
+  rowText_.append(value);
+  if (unescape) decodeEscapes(rowText_, textStart_);
+  store({kind, 0.0, {}, textStart_, rowText_.size() - textStart_});
+  keptText_ = true;
+}
+
+void SheetRowParser::finishCell() {
+  inCell_ = inValue_ = inInline_ = inText_ = false;
+  phoneticDepth_ = 0;
+  keptText_ = false;
+  if (!failed()) storeCell();
+  // A cell that kept no text gives back what stray runs left in the buffer.
+  if (!keptText_) rowText_.resize(textStart_);
+}
+
+void SheetRowParser::storeCell() {
+  const std::string_view value = trimmed(value_);
+  switch (type_) {
+    case Type::InlineString:
+      if (hasInline_) {
+        decodeEscapes(rowText_, textStart_);
+        store({CellKind::Text, 0.0, {}, textStart_, rowText_.size() - textStart_});
+        keptText_ = true;
+      } else if (hasValue_) {
+        storeValueText(CellKind::Text, value_, true);
+      }
+      return;
+    case Type::FormulaString:
+      if (hasValue_) storeValueText(CellKind::Text, value_, true);
+      return;
+    case Type::Error:
+      if (!value.empty()) storeValueText(CellKind::Error, value, false);
+      return;
+    case Type::SharedString: {
+      if (value.empty()) return;
+      std::size_t index = 0;
+      const auto result = std::from_chars(value.data(), value.data() + value.size(), index);
+      if (result.ec != std::errc{} || result.ptr != value.data() + value.size()) {
+        fail(Kind::Corrupt, "is damaged: cell " + cellName() + " refers to shared string \"" +
+                                std::string(value) + "\", which is no string number.");
+      } else if (index >= strings_.size()) {
+        fail(Kind::Corrupt, "is damaged: cell " + cellName() + " refers to shared string " +
+                                std::to_string(index) + ", but the workbook has only " +
+                                std::to_string(strings_.size()) + ".");
+      } else {
+        store({CellKind::Text, 0.0, strings_.at(index), 0, 0});
+      }
+      return;
+    }
+    case Type::Number: {
+      if (value.empty()) return;
+      const char* begin = value.data();
+      const char* end = value.data() + value.size();
+      if (*begin == '+') ++begin;
+      double number = 0.0;
+      const auto result = std::from_chars(begin, end, number);
+      if (result.ptr != end ||
+          (result.ec != std::errc{} && result.ec != std::errc::result_out_of_range)) {
+        fail(Kind::Corrupt, "is damaged: cell " + cellName() + " holds \"" + std::string(value) +
+                                "\" where a number belongs.");
+        return;
+      }
+      // Tiny and huge values still read as the nearest double, as the spreadsheet shows them.
+      if (result.ec == std::errc::result_out_of_range) {
+        number = std::strtod(std::string(value).c_str(), nullptr);
+      }
+      store({CellKind::Number, number, {}, 0, 0});
+      return;
+    }
+    case Type::Boolean:
+      if (value.empty()) return;
+      if (value == "1" || value == "true" || value == "TRUE") {
+        store({CellKind::Boolean, 1.0, {}, 0, 0});
+      } else if (value == "0" || value == "false" || value == "FALSE") {
+        store({CellKind::Boolean, 0.0, {}, 0, 0});
+      } else {
+        fail(Kind::Corrupt, "is damaged: cell " + cellName() + " holds \"" + std::string(value) +
+                                "\" where TRUE or FALSE belongs.");
+      }
+      return;
+    case Type::Date: {
+      if (value.empty()) return;
+      const auto serial = isoDateSerial(value, date1904_);
+      if (!serial) {
+        fail(Kind::Corrupt, "is damaged: cell " + cellName() + " holds \"" + std::string(value) +
+                                "\" where a date belongs.");
+      } else {
+        store({CellKind::Number, *serial, {}, 0, 0});
+      }
+      return;
+    }
+  }
+}
+
+void SheetRowParser::finishRow() {
+  inRow_ = false;
+  if (failed()) return;
+  if (!rowNumberKnown_) {
+    if (previousRow_ >= kMaxGridRows) {
+      fail(Kind::LimitExceeded, tooManyRows());
+      return;
+    }
+    rowNumber_ = previousRow_ + 1;
+    rowNumberKnown_ = true;
+  } else if (rowNumber_ <= previousRow_) {
+    fail(Kind::Corrupt, "is damaged: its worksheet lists row " + std::to_string(rowNumber_) +
+                            " after row " + std::to_string(previousRow_) +
+                            "; rows must come in order.");
+    return;
+  }
+  previousRow_ = rowNumber_;
+  if (cellCount_ > 0) pause();
+}
+
+}  // namespace quillmere::source::xlsx

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "source/CellValue.h"
+#include "source/ReadLimits.h"
+#include "source/xlsx/SharedStrings.h"
+#include "source/xlsx/XmlHandler.h"
+
+namespace quillmere::source::xlsx {
+
+// Builds one worksheet row at a time from the events of the sheet part and pauses the parse
+// when a row with a value is complete. The row's cells and text buffers are reused from row
+// to row, so a long sheet reads without allocating per cell.
+class SheetRowParser : public XmlHandler {
+ public:
+  SheetRowParser(const SharedStrings& strings, const ReadLimits& limits, bool date1904);
+
+  // Back to before the first row, for a new pass over the part.
+  void restart();
+
+  std::uint32_t rowNumber() const { return rowNumber_; }
+  std::size_t cellCount() const { return cellCount_; }
+  CellValue cell(std::size_t column) const;
+
+  void startElement(std::string_view name, const char** attributes) override;
+  void endElement(std::string_view name) override;
+  void text(std::string_view data) override;
+
+ private:
+  enum class Type : unsigned char {
+    Number,
+    SharedString,
+    InlineString,
+    FormulaString,
+    Boolean,
+    Error,
+    Date
+  };
+
+  struct StoredCell {
+    CellKind kind = CellKind::Empty;
+    double number = 0.0;
+    std::string_view shared;  // a shared string, already in the pool
+    std::size_t offset = 0;   // otherwise the text's place in rowText_
+    std::size_t length = 0;
+  };
+
+  void beginRow(const char** attributes);
+  void beginCell(const char** attributes);
+  void finishCell();
+  void finishRow();
+  void store(StoredCell cell);
+  void storeCell();
+  // Copies `value` into rowText_ as the cell's text.
+  void storeValueText(CellKind kind, std::string_view value, bool unescape);
+  std::uint32_t currentRow() const;  // the row being read, known or presumed
+  std::string cellName() const;
+
+  const SharedStrings& strings_;
+  ReadLimits limits_;
+  bool date1904_;
+
+  // The current row, valid while the parse is paused after it.
+  std::vector<StoredCell> cells_;  // cells_[i] is empty for every i >= cellCount_
+  std::size_t cellCount_ = 0;
+  std::string rowText_;
+  std::uint32_t rowNumber_ = 0;
+  std::uint32_t previousRow_ = 0;
+  bool rowNumberKnown_ = false;
+
+  // The cell being read.
+  std::string value_;
+  std::size_t textStart_ = 0;
+  std::uint32_t column_ = 0;
+  std::uint32_t nextColumn_ = 0;
+  Type type_ = Type::Number;
+  bool hasValue_ = false;
+  bool hasInline_ = false;
+  bool keptText_ = false;  // the cell's text stays in rowText_
+
+  int depth_ = 0;
+  int phoneticDepth_ = 0;
+  bool inSheetData_ = false;
+  bool inRow_ = false;
+  bool inCell_ = false;
+  bool inValue_ = false;
+  bool inInline_ = false;
+  bool inText_ = false;
+};
+
+}  // namespace quillmere::source::xlsx

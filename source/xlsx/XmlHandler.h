@@ -1,0 +1,59 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "source/WorkbookError.h"
+
+namespace quillmere::source::xlsx {
+
+// Receives the events of one XML part. Names come without their namespace prefix, so
+// transitional, Strict and oddly prefixed documents look alike. Handlers never throw into the
+// parser: they call fail() and the stream throws once the parser has returned.
+class XmlHandler {
+ public:
+  virtual ~XmlHandler() = default;
+
+  // `attributes` is expat's list: name, value, name, value, ..., nullptr.
+  virtual void startElement(std::string_view name, const char** attributes) = 0;
+  virtual void endElement(std::string_view name) = 0;
+  virtual void text(std::string_view data) = 0;
+
+  // The value of an attribute by its name without prefix, or nothing.
+  static std::optional<std::string_view> attribute(const char** attributes, std::string_view name);
+  static std::string_view withoutPrefix(const char* name);
+
+ protected:
+  // Stops the parse after this event; XmlStream::parse() then returns true.
+  void pause() { pauseRequested_ = true; }
+  // Stops the parse for good; the stream throws WorkbookError(kind, file, problem).
+  void fail(WorkbookError::Kind kind, std::string problem) {
+    if (!failure_) failure_.emplace(kind, std::move(problem));
+  }
+  bool failed() const { return failure_.has_value(); }
+
+ private:
+  friend class XmlStream;
+  bool pauseRequested_ = false;
+  std::optional<std::pair<WorkbookError::Kind, std::string>> failure_;
+};
+
+inline std::string_view XmlHandler::withoutPrefix(const char* name) {
+  const char* local = name;
+  for (const char* p = name; *p != '\0'; ++p) {
+    if (*p == ':') local = p + 1;
+  }
+  return local;
+}
+
+inline std::optional<std::string_view> XmlHandler::attribute(const char** attributes,
+                                                             std::string_view name) {
+  for (const char** a = attributes; *a != nullptr; a += 2) {
+    if (withoutPrefix(a[0]) == name) return std::string_view(a[1]);
+  }
+  return std::nullopt;
+}
+
+}  // namespace quillmere::source::xlsx

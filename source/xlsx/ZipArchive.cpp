@@ -1,0 +1,121 @@
+#include "source/xlsx/ZipArchive.h"
+
+#include "source/WorkbookError.h"
+#include "source/xlsx/PartPath.h"
+#include "source/xlsx/ZipPartSource.h"
+
+namespace quillmere::source::xlsx {
+
+namespace {
+
+using Kind = WorkbookError::Kind;
+
+// Owns a zip_error_t so that its message buffer is released on every path.
+class ZipErrorText {
+ public:
+  explicit ZipErrorText(int code) { zip_error_init_with_code(&error_, code); }
+  ~ZipErrorText() { zip_error_fini(&error_); }
+  ZipErrorText(const ZipErrorText&) = delete;
+  ZipErrorText& operator=(const ZipErrorText&) = delete;
+  std::string text() { return zip_error_strerror(&error_); }
+
+ private:
+  zip_error_t error_;
+};
+
+[[noreturn]] void throwOpenError(const std::filesystem::path& file, int code) {
+  switch (code) {
+    case ZIP_ER_NOENT:
+      throw WorkbookError(Kind::NotFound, file,
+                          "does not exist. Check the name and the folder, then choose it again.");
+    case ZIP_ER_OPEN:
+    case ZIP_ER_READ:
+    case ZIP_ER_SEEK:
+      throw WorkbookError(Kind::Unreadable, file,
+                          "cannot be read (" + ZipErrorText(code).text() +
+                              "). Check that you may read it and that no other program holds "
+                              "it locked.");
+    case ZIP_ER_MEMORY:
+      throw WorkbookError(Kind::Unreadable, file,
+                          "cannot be read: there is not enough memory to open it.");
+    case ZIP_ER_NOZIP:
+      throw WorkbookError(Kind::Corrupt, file,
+                          "is damaged or incomplete: it starts like an .xlsx workbook but its zip "
+                          "archive is broken or cut short. Was the copy or download "
+                          "interrupted?");
+    default:
+      throw WorkbookError(
+          Kind::Corrupt, file,
+          "is damaged: its zip archive cannot be opened (" + ZipErrorText(code).text() + ").");
+  }
+}
+
+}  // namespace
+
+ZipArchive::ZipArchive(const std::filesystem::path& file) : file_(file) {
+  int code = ZIP_ER_OK;
+  archive_.reset(zip_open(file.c_str(), ZIP_RDONLY, &code));
+  if (!archive_) throwOpenError(file, code);
+
+  const zip_int64_t count = zip_get_num_entries(archive_.get(), 0);
+  if (count < 0) throwOpenError(file, ZIP_ER_INCONS);
+  entries_.reserve(static_cast<std::size_t>(count));
+  for (zip_int64_t i = 0; i < count; ++i) {
+    const auto index = static_cast<zip_uint64_t>(i);
+    const char* name = zip_get_name(archive_.get(), index, ZIP_FL_ENC_RAW);
+    if (name == nullptr) {
+      throw WorkbookError(
+          Kind::Corrupt, file,
+          "is damaged: entry " + std::to_string(i) + " of its zip archive has no readable name.");
+    }
+    // The first of two entries with one name wins, as in the programs that write them.
+    entries_.emplace(partKey(name), index);
+  }
+}
+
+std::optional<std::uint64_t> ZipArchive::find(std::string_view partName) const {
+  const auto it = entries_.find(partKey(partName));
+  if (it == entries_.end()) return std::nullopt;
+  return it->second;
+}
+
+std::unique_ptr<PartSource> ZipArchive::open(std::uint64_t index, const std::string& partName,
+                                             const ReadLimits& limits) const {
+  zip_stat_t stat;
+  zip_stat_init(&stat);
+  if (zip_stat_index(archive_.get(), index, 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0) {
+    throw WorkbookError(Kind::Corrupt, file_,
+                        "is damaged: the zip archive's entry for " + partName + " cannot be read.");
+  }
+  if (stat.size > limits.maxPartBytes) {
+    throw WorkbookError(Kind::LimitExceeded, file_,
+                        "has a part (" + partName + ") that would unpack to " +
+                            std::to_string(stat.size) + " bytes, more than the " +
+                            std::to_string(limits.maxPartBytes) +
+                            " bytes Quillmere reads for one part.");
+  }
+  ZipPartSource::Handle entry(zip_fopen_index(archive_.get(), index, 0));
+  if (!entry) {
+    const int code = zip_error_code_zip(zip_get_error(archive_.get()));
+    switch (code) {
+      case ZIP_ER_NOPASSWD:
+      case ZIP_ER_WRONGPASSWD:
+      case ZIP_ER_ENCRNOTSUPP:
+        throw WorkbookError(Kind::Encrypted, file_,
+                            "is protected by a password. Remove the password in your "
+                            "spreadsheet program, save the file and choose it again.");
+      case ZIP_ER_COMPNOTSUPP:
+        throw WorkbookError(Kind::Unsupported, file_,
+                            "was packed with a compression method Quillmere cannot unpack. Open "
+                            "it in your spreadsheet program and save it as .xlsx again.");
+      default:
+        throw WorkbookError(Kind::Corrupt, file_,
+                            "is damaged: its part " + partName + " cannot be opened (" +
+                                zip_strerror(archive_.get()) + ").");
+    }
+  }
+  return std::make_unique<ZipPartSource>(file_, partName, std::move(entry), stat.size,
+                                         limits.maxPartBytes);
+}
+
+}  // namespace quillmere::source::xlsx
