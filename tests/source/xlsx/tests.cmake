@@ -1,1 +1,3 @@
 # tests of the xlsx reader
+target_sources(quillmere_source_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/XlsxFixturesTest.cpp)
