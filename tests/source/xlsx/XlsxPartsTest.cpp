@@ -1,0 +1,258 @@
+// The small pieces of the package reader: part names, escapes, ISO dates, shared strings and
+// relationships.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "source/WorkbookError.h"
+#include "source/xlsx/IsoDate.h"
+#include "source/xlsx/MemoryPartSource.h"
+#include "source/xlsx/PartPath.h"
+#include "source/xlsx/Relationships.h"
+#include "source/xlsx/SharedStrings.h"
+#include "source/xlsx/TextEscapes.h"
+#include "source/xlsx/WorkbookPart.h"
+#include "source/xlsx/XmlStream.h"
+
+namespace quillmere::source::xlsx {
+namespace {
+
+using Kind = WorkbookError::Kind;
+
+void parse(XmlHandler& handler, const std::string& xml, std::size_t chunkBytes = 65536) {
+  XmlStream stream("book.xlsx", "part.xml", handler, chunkBytes);
+  stream.reset(std::make_unique<MemoryPartSource>(xml));
+  stream.parseAll();
+}
+
+TEST(PartPath, TargetsResolveAgainstTheSourcePartsFolder) {
+  struct Case {
+    const char* source;
+    const char* target;
+    const char* part;
+  };
+  for (const Case& c : {
+           Case{"", "xl/workbook.xml", "xl/workbook.xml"},
+           Case{"", "/xl/workbook.xml", "xl/workbook.xml"},
+           Case{"xl/workbook.xml", "worksheets/sheet1.xml", "xl/worksheets/sheet1.xml"},
+           Case{"xl/workbook.xml", "/xl/worksheets/sheet1.xml", "xl/worksheets/sheet1.xml"},
+           Case{"xl/workbook.xml", "worksheets\\sheet1.xml", "xl/worksheets/sheet1.xml"},
+           Case{"xl/workbook.xml", "./worksheets/../sharedStrings.xml", "xl/sharedStrings.xml"},
+           Case{"xl/workbook.xml", "../../../x.xml", "x.xml"},
+           Case{"xl/workbook.xml", "my%20sheet.xml", "xl/my sheet.xml"},
+           Case{"xl/workbook.xml", "100%.xml", "xl/100%.xml"},
+           Case{"xl/workbook.xml", "a%2", "xl/a%2"},
+       }) {
+    EXPECT_EQ(resolveTarget(c.source, c.target), c.part) << c.source << " + " << c.target;
+  }
+}
+
+TEST(PartPath, KeysIgnoreCaseSlashDirectionAndLeadingSlash) {
+  EXPECT_EQ(partKey("XL\\Worksheets\\Sheet1.XML"), "xl/worksheets/sheet1.xml");
+  EXPECT_EQ(partKey("/xl/workbook.xml"), partKey("xl/workbook.xml"));
+  EXPECT_NE(partKey("xl/sheet1.xml"), partKey("xl/sheet2.xml"));
+  EXPECT_EQ(partKey("///"), "");
+}
+
+TEST(PartPath, RelationshipsLiveInARelsFolderBesideThePart) {
+  EXPECT_EQ(relationshipsPartOf("xl/workbook.xml"), "xl/_rels/workbook.xml.rels");
+  EXPECT_EQ(relationshipsPartOf("workbook.xml"), "_rels/workbook.xml.rels");
+}
+
+TEST(TextEscapes, DecodeToUtf8) {
+  struct Case {
+    const char* escaped;
+    const char* decoded;
+  };
+  for (const Case& c : {
+           Case{"plain", "plain"},
+           Case{"_x0041_", "A"},
+           Case{"a_x000D__x000A_b", "a\r\nb"},
+           Case{"_x005F_x0041_", "_x0041_"},
+           Case{"_x00e9_", "\xC3\xA9"},
+           Case{"_x20AC_", "\xE2\x82\xAC"},
+           Case{"_xD83D__xDE00_", "\xF0\x9F\x98\x80"},
+           Case{"_xD83D_x", "\xEF\xBF\xBDx"},
+           Case{"_xDE00_", "\xEF\xBF\xBD"},
+           Case{"_x004_", "_x004_"},
+           Case{"_x00G1_", "_x00G1_"},
+           Case{"_x0041", "_x0041"},
+           Case{"__x0041__", "_A_"},
+       }) {
+    std::string text = c.escaped;
+    decodeEscapes(text);
+    EXPECT_EQ(text, c.decoded) << c.escaped;
+  }
+}
+
+TEST(TextEscapes, LeaveTextBeforeTheStartAlone) {
+  std::string text = "_x0041_|_x0042_";
+  decodeEscapes(text, 7);
+  EXPECT_EQ(text, "_x0041_|B");
+}
+
+TEST(IsoDate, SerialsMatchTheSpreadsheetCalendar) {
+  struct Case {
+    const char* text;
+    bool date1904;
+    double serial;
+  };
+  for (const Case& c : {
+           Case{"1900-01-01", false, 1},
+           Case{"1900-02-28", false, 59},
+           Case{"1900-03-01", false, 61},
+           Case{"2024-02-29", false, 45351},
+           Case{"2024-03-01T12:00:00", false, 45352.5},
+           Case{"2024-03-01T06:00", false, 45352.25},
+           Case{"2024-03-01T00:00:00.5", false, 45352 + 0.5 / 86400},
+           Case{"2024-03-01T18:00:00+02:00", false, 45352.75},
+           Case{"T12:00:00", false, 0.5},
+           Case{"1904-01-01", true, 0},
+           Case{"2024-03-01", true, 45352 - 1462},
+       }) {
+    const auto serial = isoDateSerial(c.text, c.date1904);
+    ASSERT_TRUE(serial.has_value()) << c.text;
+    EXPECT_NEAR(*serial, c.serial, 1e-9) << c.text;
+  }
+}
+
+TEST(IsoDate, MalformedDatesAreRefused) {
+  for (const char* text :
+       {"", "2024", "2024-13-01", "2023-02-29", "2024-04-31", "24-01-01", "2024-01-01T",
+        "2024-01-01T25:00", "2024-01-01 12:00", "2024-01-01T12:00:00X", "2024-01-01T12:00:00."}) {
+    EXPECT_FALSE(isoDateSerial(text, false).has_value()) << text;
+  }
+}
+
+const char* const kSharedStrings =
+    "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" count=\"5\" "
+    "uniqueCount=\"5\"><si><t>plain</t></si><si/><si><r><t>rich</t></r><r><rPr><b/></rPr>"
+    "<t xml:space=\"preserve\"> runs</t></r><rPh sb=\"0\" eb=\"1\"><t>PHONETIC</t></rPh></si>"
+    "<si><t>a_x000A_b</t><phoneticPr fontId=\"1\"/></si><si><t>&lt;&amp;&gt;</t></si></sst>";
+
+TEST(SharedStrings, PoolHoldsEveryStringInOrderAtEveryChunkSize) {
+  for (std::size_t chunk : {1, 2, 3, 4, 5, 65536}) {
+    SharedStrings strings;
+    parse(strings, kSharedStrings, chunk);
+    ASSERT_EQ(strings.size(), 5u) << "chunk " << chunk;
+    EXPECT_EQ(strings.at(0), "plain");
+    EXPECT_EQ(strings.at(1), "");
+    EXPECT_EQ(strings.at(2), "rich runs");
+    EXPECT_EQ(strings.at(3), "a\nb");
+    EXPECT_EQ(strings.at(4), "<&>");
+    EXPECT_EQ(strings.poolBytes(), 5u + 0 + 9 + 3 + 3);
+  }
+}
+
+TEST(SharedStrings, OneStringOverTheCellLimitIsRefused) {
+  ReadLimits limits;
+  limits.maxCellTextBytes = 8;
+  SharedStrings strings(limits);
+  try {
+    parse(strings,
+          "<sst><si><t>12345678</t></si><si><r><t>12345</t></r><r><t>6789</t></r></si>"
+          "</sst>");
+    FAIL() << "took a 9-byte string";
+  } catch (const WorkbookError& e) {
+    EXPECT_EQ(e.kind(), Kind::LimitExceeded);
+    EXPECT_NE(std::string(e.what()).find("shared string 2 longer than 8 bytes"), std::string::npos)
+        << e.what();
+  }
+}
+
+TEST(SharedStrings, PoolOverItsLimitIsRefused) {
+  ReadLimits limits;
+  limits.maxSharedStringBytes = 10;
+  SharedStrings strings(limits);
+  try {
+    parse(strings, "<sst><si><t>12345</t></si><si><t>67890</t></si><si><t>x</t></si></sst>");
+    FAIL() << "pool grew past 10 bytes";
+  } catch (const WorkbookError& e) {
+    EXPECT_EQ(e.kind(), Kind::LimitExceeded);
+    EXPECT_NE(std::string(e.what()).find("10 bytes of shared strings"), std::string::npos)
+        << e.what();
+  }
+}
+
+TEST(SharedStrings, HugeAnnouncedCountReservesNoHugeTable) {
+  SharedStrings strings;
+  parse(strings, "<sst uniqueCount=\"99999999999999\"><si><t>x</t></si></sst>");
+  EXPECT_EQ(strings.size(), 1u);
+}
+
+TEST(Relationships, FindsByIdAndByKindInBothNamespaces) {
+  Relationships relationships("xl/workbook.xml");
+  parse(relationships,
+        "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+        "<Relationship Id=\"rId1\" Type=\"http://purl.oclc.org/ooxml/officeDocument/"
+        "relationships/worksheet\" Target=\"worksheets/sheet1.xml\"/>"
+        "<Relationship Id=\"rId2\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+        "relationships/sharedStrings\" Target=\"/xl/sharedStrings.xml\"/>"
+        "<Relationship Id=\"rId3\" Type=\"http://x/hyperlink\" Target=\"http://example.invalid/\" "
+        "TargetMode=\"External\"/></Relationships>");
+  ASSERT_EQ(relationships.entries().size(), 3u);
+  const auto* sheet = relationships.byId("rId1");
+  ASSERT_NE(sheet, nullptr);
+  EXPECT_EQ(sheet->target, "xl/worksheets/sheet1.xml");
+  EXPECT_TRUE(Relationships::isKind(*sheet, "worksheet"));
+  EXPECT_FALSE(Relationships::isKind(*sheet, "sheet"));
+  const auto* strings = relationships.byKind("sharedStrings");
+  ASSERT_NE(strings, nullptr);
+  EXPECT_EQ(strings->target, "xl/sharedStrings.xml");
+  EXPECT_EQ(relationships.byId("rId3")->target, "");
+  EXPECT_EQ(relationships.byId("rId9"), nullptr);
+  EXPECT_EQ(relationships.byKind("hyperlink"), nullptr);
+}
+
+TEST(WorkbookPart, ListsSheetsInTabOrderWithAnyPrefix) {
+  WorkbookPart workbook;
+  parse(workbook,
+        "<x:workbook xmlns:x=\"http://purl.oclc.org/ooxml/spreadsheetml/main\" xmlns:rel=\"urn:r\">"
+        "<x:workbookPr date1904=\"true\"/><x:sheets><x:sheet name=\"B\" sheetId=\"2\" "
+        "rel:id=\"rId2\" state=\"hidden\"/><x:sheet name=\"A\" sheetId=\"1\" rel:id=\"rId1\"/>"
+        "</x:sheets></x:workbook>",
+        3);
+  EXPECT_TRUE(workbook.isWorkbook());
+  EXPECT_TRUE(workbook.date1904());
+  ASSERT_EQ(workbook.sheets().size(), 2u);
+  EXPECT_EQ(workbook.sheets()[0].name, "B");
+  EXPECT_EQ(workbook.sheets()[0].relationshipId, "rId2");
+  EXPECT_EQ(workbook.sheets()[1].relationshipId, "rId1");
+}
+
+TEST(WorkbookPart, OtherRootIsNoWorkbook) {
+  WorkbookPart part;
+  parse(part, "<document><sheets><sheet r:id=\"x\" xmlns:r=\"urn:r\"/></sheets></document>");
+  EXPECT_FALSE(part.isWorkbook());
+}
+
+TEST(XmlStream, TruncatedDocumentIsCorruptAndNamesThePart) {
+  WorkbookPart part;
+  try {
+    parse(part, "<workbook><sheets>");
+    FAIL() << "accepted half a document";
+  } catch (const WorkbookError& e) {
+    EXPECT_EQ(e.kind(), Kind::Corrupt);
+    EXPECT_NE(std::string(e.what()).find("\"book.xlsx\" is damaged: its part part.xml"),
+              std::string::npos)
+        << e.what();
+  }
+}
+
+TEST(XmlStream, EntityDeclarationsAreRefused) {
+  WorkbookPart part;
+  for (const char* xml : {"<!DOCTYPE workbook><workbook/>",
+                          "<!DOCTYPE workbook [<!ENTITY x \"y\">]><workbook>&x;</workbook>"}) {
+    try {
+      parse(part, xml, 1);
+      FAIL() << "accepted " << xml;
+    } catch (const WorkbookError& e) {
+      EXPECT_EQ(e.kind(), Kind::LimitExceeded) << e.what();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quillmere::source::xlsx
