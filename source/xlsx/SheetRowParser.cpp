@@ -1,9 +1,9 @@
 #include "source/xlsx/SheetRowParser.h"
 
 #include <charconv>
-#include <cstdlib>
 
 #include "source/CellReference.h"
+#include "source/xlsx/DecimalNumber.h"
 #include "source/xlsx/IsoDate.h"
 #include "source/xlsx/TextEscapes.h"
 
@@ -16,45 +16,56 @@ using Kind = WorkbookError::Kind;
 enum class Parsed { Ok, Malformed, RowTooLarge, ColumnTooLarge };
 
 // "A1"-style reference of a cell: the letters give the column, the digits (optional) the row.
-// Hand-written because it runs once per cell.
-Parsed parseReference(std::string_view text, std::uint32_t& column, std::uint32_t& row) {
-  std::size_t i = 0;
+// Hand-written, over the NUL-terminated attribute value, because it runs once per cell.
+Parsed parseReference(const char* text, std::uint32_t& column, std::uint32_t& row) {
+  const char* p = text;
   std::uint32_t number = 0;  // 1-based while accumulating
-  for (; i < text.size(); ++i) {
-    char c = text[i];
+  for (;; ++p) {
+    char c = *p;
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     if (c < 'A' || c > 'Z') break;
     number = number * 26 + static_cast<std::uint32_t>(c - 'A' + 1);
     if (number > kMaxGridColumns) return Parsed::ColumnTooLarge;
   }
-  if (i == 0) return Parsed::Malformed;
+  if (p == text) return Parsed::Malformed;
   column = number - 1;
   row = 0;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c < '0' || c > '9') return Parsed::Malformed;
-    row = row * 10 + static_cast<std::uint32_t>(c - '0');
+  for (; *p != '\0'; ++p) {
+    if (*p < '0' || *p > '9') return Parsed::Malformed;
+    row = row * 10 + static_cast<std::uint32_t>(*p - '0');
     if (row > kMaxGridRows) return Parsed::RowTooLarge;
   }
   return Parsed::Ok;
 }
 
-Parsed parseRowNumber(std::string_view text, std::uint32_t& row) {
-  if (text.empty()) return Parsed::Malformed;
+Parsed parseRowNumber(const char* text, std::uint32_t& row) {
+  if (*text == '\0') return Parsed::Malformed;
   row = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return Parsed::Malformed;
-    row = row * 10 + static_cast<std::uint32_t>(c - '0');
+  for (const char* p = text; *p != '\0'; ++p) {
+    if (*p < '0' || *p > '9') return Parsed::Malformed;
+    row = row * 10 + static_cast<std::uint32_t>(*p - '0');
     if (row > kMaxGridRows) return Parsed::RowTooLarge;
   }
   return row == 0 ? Parsed::Malformed : Parsed::Ok;
 }
 
+// Attribute names of cells and rows are one or two letters, mostly without a prefix.
+bool isAttribute(const char* name, char letter) {
+  if (name[0] == letter && name[1] == '\0') return true;
+  const std::string_view local = XmlHandler::withoutPrefix(name);
+  return local.size() == 1 && local[0] == letter;
+}
+
+bool isSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
 std::string_view trimmed(std::string_view text) {
-  constexpr std::string_view kSpace = " \t\r\n";
-  const auto first = text.find_first_not_of(kSpace);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kSpace) - first + 1);
+  while (!text.empty() && isSpace(text.front()))
+    text.remove_prefix(1);
+  while (!text.empty() && isSpace(text.back()))
+    text.remove_suffix(1);
+  return text;
 }
 
 std::string tooManyRows() {
@@ -68,6 +79,28 @@ std::string tooManyColumns(std::uint32_t row) {
 }
 
 }  // namespace
+
+bool SheetRowParser::cellType(const char* text, Type& type) {
+  const std::string_view t = text;
+  if (t == "s") {
+    type = Type::SharedString;
+  } else if (t == "n") {
+    type = Type::Number;
+  } else if (t == "str") {
+    type = Type::FormulaString;
+  } else if (t == "inlineStr") {
+    type = Type::InlineString;
+  } else if (t == "b") {
+    type = Type::Boolean;
+  } else if (t == "e") {
+    type = Type::Error;
+  } else if (t == "d") {
+    type = Type::Date;
+  } else {
+    return false;
+  }
+  return true;
+}
 
 SheetRowParser::SheetRowParser(const SharedStrings& strings, const ReadLimits& limits,
                                bool date1904)
@@ -200,7 +233,7 @@ void SheetRowParser::beginRow(const char** attributes) {
   rowNumberKnown_ = false;
   inRow_ = true;
   for (const char** a = attributes; *a != nullptr; a += 2) {
-    if (withoutPrefix(a[0]) != "r") continue;
+    if (!isAttribute(a[0], 'r')) continue;
     switch (parseRowNumber(a[1], rowNumber_)) {
       case Parsed::Ok:
         rowNumberKnown_ = true;
@@ -225,8 +258,7 @@ void SheetRowParser::beginCell(const char** attributes) {
   type_ = Type::Number;
   bool positioned = false;
   for (const char** a = attributes; *a != nullptr; a += 2) {
-    const std::string_view name = withoutPrefix(a[0]);
-    if (name == "r") {
+    if (isAttribute(a[0], 'r')) {
       std::uint32_t row = 0;
       switch (parseReference(a[1], column_, row)) {
         case Parsed::Ok:
@@ -247,25 +279,10 @@ void SheetRowParser::beginCell(const char** attributes) {
           fail(Kind::LimitExceeded, tooManyColumns(currentRow()));
           return;
       }
-    } else if (name == "t") {
-      const std::string_view t = a[1];
-      if (t == "s") {
-        type_ = Type::SharedString;
-      } else if (t == "n") {
-        type_ = Type::Number;
-      } else if (t == "inlineStr") {
-        type_ = Type::InlineString;
-      } else if (t == "str") {
-        type_ = Type::FormulaString;
-      } else if (t == "b") {
-        type_ = Type::Boolean;
-      } else if (t == "e") {
-        type_ = Type::Error;
-      } else if (t == "d") {
-        type_ = Type::Date;
-      } else {
+    } else if (isAttribute(a[0], 't')) {
+      if (!cellType(a[1], type_)) {
         fail(Kind::Corrupt,
-             "is damaged: its worksheet has a cell of unknown type \"" + std::string(t) + "\".");
+             "is damaged: its worksheet has a cell of unknown type \"" + std::string(a[1]) + "\".");
         return;
       }
     }
@@ -339,22 +356,13 @@ void SheetRowParser::storeCell() {
     }
     case Type::Number: {
       if (value.empty()) return;
-      const char* begin = value.data();
-      const char* end = value.data() + value.size();
-      if (*begin == '+') ++begin;
-      double number = 0.0;
-      const auto result = std::from_chars(begin, end, number);
-      if (result.ptr != end ||
-          (result.ec != std::errc{} && result.ec != std::errc::result_out_of_range)) {
+      const auto number = parseDecimal(value);
+      if (!number) {
         fail(Kind::Corrupt, "is damaged: cell " + cellName() + " holds \"" + std::string(value) +
                                 "\" where a number belongs.");
         return;
       }
-      // Tiny and huge values still read as the nearest double, as the spreadsheet shows them.
-      if (result.ec == std::errc::result_out_of_range) {
-        number = std::strtod(std::string(value).c_str(), nullptr);
-      }
-      store({CellKind::Number, number, {}, 0, 0});
+      store({CellKind::Number, *number, {}, 0, 0});
       return;
     }
     case Type::Boolean:

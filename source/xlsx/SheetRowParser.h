@@ -50,6 +50,8 @@ class SheetRowParser : public XmlHandler {
     std::size_t length = 0;
   };
 
+  // The type a cell's t attribute names; false for an unknown one.
+  static bool cellType(const char* text, Type& type);
   void beginRow(const char** attributes);
   void beginCell(const char** attributes);
   void finishCell();

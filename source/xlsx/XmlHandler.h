@@ -27,25 +27,29 @@ class XmlHandler {
 
  protected:
   // Stops the parse after this event; XmlStream::parse() then returns true.
-  void pause() { pauseRequested_ = true; }
+  void pause() { pauseRequested_ = attention_ = true; }
   // Stops the parse for good; the stream throws WorkbookError(kind, file, problem).
   void fail(WorkbookError::Kind kind, std::string problem) {
     if (!failure_) failure_.emplace(kind, std::move(problem));
+    attention_ = true;
   }
   bool failed() const { return failure_.has_value(); }
 
  private:
   friend class XmlStream;
+  bool attention_ = false;  // one test per event: a pause or a failure is waiting
   bool pauseRequested_ = false;
   std::optional<std::pair<WorkbookError::Kind, std::string>> failure_;
 };
 
 inline std::string_view XmlHandler::withoutPrefix(const char* name) {
+  // One pass finds both the prefix and the end; this runs for every element and attribute.
   const char* local = name;
-  for (const char* p = name; *p != '\0'; ++p) {
+  const char* p = name;
+  for (; *p != '\0'; ++p) {
     if (*p == ':') local = p + 1;
   }
-  return local;
+  return std::string_view(local, static_cast<std::size_t>(p - local));
 }
 
 inline std::optional<std::string_view> XmlHandler::attribute(const char** attributes,

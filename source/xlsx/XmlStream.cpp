@@ -44,6 +44,7 @@ void XmlStream::reset(std::unique_ptr<PartSource> source) {
     throw WorkbookError(Kind::Unreadable, file_,
                         "cannot be read safely: the XML parser refused its entity limits.");
   }
+  handler_.attention_ = false;
   handler_.pauseRequested_ = false;
   handler_.failure_.reset();
   handlerException_ = nullptr;
@@ -86,7 +87,8 @@ void XmlStream::parseAll() {
   }
 }
 
-void XmlStream::afterEvent() {
+void XmlStream::act() {
+  handler_.attention_ = false;
   if (handler_.failure_ || handlerException_) {
     stopped_ = true;
     XML_StopParser(parser_.get(), XML_FALSE);
@@ -98,6 +100,7 @@ void XmlStream::afterEvent() {
 
 void XmlStream::keep(std::exception_ptr error) {
   if (!handlerException_) handlerException_ = std::move(error);
+  handler_.attention_ = true;
 }
 
 void XmlStream::throwFailure() {

@@ -58,7 +58,10 @@ class XmlStream {
                                const XML_Char* notationName);
 
   // After each event: turns the handler's requests into expat's stop or suspend.
-  void afterEvent();
+  void afterEvent() {
+    if (handler_.attention_) act();
+  }
+  void act();
   void keep(std::exception_ptr error);
   [[noreturn]] void throwFailure();
 

@@ -1,4 +1,5 @@
 target_sources(quillmere_source PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/DecimalNumber.cpp
   ${CMAKE_CURRENT_LIST_DIR}/IsoDate.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoryPartSource.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PartPath.cpp

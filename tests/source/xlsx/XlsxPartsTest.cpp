@@ -7,6 +7,7 @@
 #include <string>
 
 #include "source/WorkbookError.h"
+#include "source/xlsx/DecimalNumber.h"
 #include "source/xlsx/IsoDate.h"
 #include "source/xlsx/MemoryPartSource.h"
 #include "source/xlsx/PartPath.h"
@@ -91,6 +92,44 @@ TEST(TextEscapes, LeaveTextBeforeTheStartAlone) {
   std::string text = "_x0041_|_x0042_";
   decodeEscapes(text, 7);
   EXPECT_EQ(text, "_x0041_|B");
+}
+
+TEST(DecimalNumber, ReadsTheNearestDouble) {
+  struct Case {
+    const char* text;
+    double value;
+  };
+  for (const Case& c : {
+           Case{"0", 0.0},
+           Case{"42", 42.0},
+           Case{"-0.5", -0.5},
+           Case{"+7", 7.0},
+           Case{"0.1", 0.1},
+           Case{".5", 0.5},
+           Case{"5.", 5.0},
+           Case{"1.25E-3", 1.25e-3},
+           Case{"1e22", 1e22},
+           Case{"123456789012345678", 123456789012345678.0},
+           Case{"9007199254740993", 9007199254740993.0},
+           Case{"0.30000000000000004", 0.30000000000000004},
+           Case{"1.7976931348623157E+308", 1.7976931348623157e308},
+           Case{"4.9406564584124654E-324", 4.9406564584124654e-324},
+           Case{"1E-400", 0.0},
+           Case{"00000000000000000000001.5", 1.5},
+           Case{"12345678901234567890123", 12345678901234567890123.0},
+       }) {
+    const auto value = parseDecimal(c.text);
+    ASSERT_TRUE(value.has_value()) << c.text;
+    EXPECT_EQ(*value, c.value) << c.text;
+  }
+  EXPECT_TRUE(std::isinf(*parseDecimal("1E+400")));
+}
+
+TEST(DecimalNumber, RefusesWhatIsNoNumber) {
+  for (const char* text :
+       {"", "-", ".", "1e", "1e+", "12abc", "1.2.3", "0x10", "1,5", "e5", "--1"}) {
+    EXPECT_FALSE(parseDecimal(text).has_value()) << text;
+  }
 }
 
 TEST(IsoDate, SerialsMatchTheSpreadsheetCalendar) {
