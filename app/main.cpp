@@ -1,0 +1,35 @@
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QString>
+
+#include "ui/ProgramIcon.h"
+#include "ui/QtPrompts.h"
+#include "ui/QtShell.h"
+#include "ui/frmMain.h"
+
+namespace {
+
+// The guide sits beside the program in the build tree and under share/doc once installed.
+QString guideFile() {
+  const QDir programDir(QCoreApplication::applicationDirPath());
+  const QString beside = programDir.filePath(QStringLiteral("guide.html"));
+  if (QFileInfo(beside).isFile()) return beside;
+  return QDir::cleanPath(programDir.filePath(QStringLiteral(QUILLMERE_GUIDE_FROM_BINDIR)));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Quillmere"));
+  QApplication::setApplicationVersion(QStringLiteral("2.0"));
+  QApplication::setDesktopFileName(QStringLiteral("quillmere"));
+  QApplication::setWindowIcon(quillmere::ui::ProgramIcon::icon());
+
+  quillmere::ui::QtPrompts prompts;
+  quillmere::ui::QtShell shell(guideFile());
+  quillmere::ui::frmMain window(prompts, shell);
+  window.show();
+  return QApplication::exec();
+}

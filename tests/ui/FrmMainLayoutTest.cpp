@@ -1,0 +1,468 @@
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <cmath>
+
+#include "tests/ui/WindowFixture.h"
+
+using quillmere::ui::frmMain;
+using quillmere::ui::test::WindowFixture;
+
+namespace {
+
+// Pixels from twips, rounded to the nearest pixel, as the layout is drawn at 96 dpi.
+QRect px(int left, int top, int width, int height) {
+  const auto p = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
+  return QRect(p(left), p(top), p(width), p(height));
+}
+
+QString captionOf(const QWidget* widget) {
+  if (const auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
+  if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
+  if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) return edit->text();
+  return QString();
+}
+
+// What a caption shows: "&" marks the access key, "&&" shows one "&".
+QString shownText(QString caption) {
+  caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+  caption.remove(QLatin1Char('&'));
+  caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+  return caption;
+}
+
+enum class Place { Client, Tab };
+
+}  // namespace
+
+Q_DECLARE_METATYPE(const QMetaObject*)
+Q_DECLARE_METATYPE(Place)
+
+class FrmMainLayoutTest : public QObject {
+  Q_OBJECT
+
+ private:
+  WindowFixture fixture;
+
+ private slots:
+  void init() { QVERIFY(fixture.open()); }
+  void cleanup() { fixture.window.reset(); }
+
+  void windowIsFixedUntitledWhiteAndCentred() {
+    frmMain& window = *fixture.window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("Quillmere v2.0"));
+    QCOMPARE(window.objectName(), QStringLiteral("frmMain"));
+    QWidget* client = window.centralWidget();
+    QVERIFY(client != nullptr);
+    QCOMPARE(client->size(), QSize(640, 490));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QCOMPARE(window.height(), 490 + window.menuBar()->height());
+    QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(window.windowFlags() & Qt::WindowCloseButtonHint);
+    QCOMPARE(window.palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(window.font().family(), QStringLiteral("Verdana"));
+    QCOMPARE(window.font().pointSizeF(), 8.25);
+    QVERIFY(!window.windowIcon().isNull());
+    const QPoint screenCentre = window.screen()->availableGeometry().center();
+    QVERIFY2((window.geometry().center() - screenCentre).manhattanLength() <= 2,
+             "the window is not centred on the screen");
+  }
+
+  void controlsHaveTheirKindCaptionPlaceFontAndStartState_data() {
+    QTest::addColumn<const QMetaObject*>("kind");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<Place>("place");
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("hidden");
+    QTest::addColumn<bool>("enabled");
+
+    const QString verdana = QStringLiteral("Verdana");
+    const QString tahoma = QStringLiteral("Tahoma");
+    const auto row = [](const char* name, const QMetaObject* kind, const char* caption, Place place,
+                        QRect rect, const QString& family, bool bold = false, bool hidden = false,
+                        bool enabled = true) {
+      QTest::newRow(name) << kind << QString::fromUtf8(caption) << place << rect << family << bold
+                          << hidden << enabled;
+    };
+    const Place C = Place::Client;
+    const Place T = Place::Tab;
+
+    row("mainToolBar", &QToolBar::staticMetaObject, "", C, px(0, 0, 9600, 660), verdana);
+    row("Picture2", &QLabel::staticMetaObject, "", C, px(0, 40, 9615, 1215), verdana);
+    row("Line3", &QFrame::staticMetaObject, "", C, QRect(0, 84, 640, 1), verdana);
+    row("ExportTab", &QTabWidget::staticMetaObject, "", C, px(120, 1440, 9375, 4815), tahoma);
+    row("cmdPrevious", &QPushButton::staticMetaObject, "<  Pre&vious", C, px(5400, 6480, 1935, 495),
+        tahoma, false, false, false);
+    row("cmdNext", &QPushButton::staticMetaObject, "&Next >", C, px(7560, 6480, 1935, 495), tahoma,
+        false, false, false);
+    row("statusIndicator", &QStatusBar::staticMetaObject, "", C, px(0, 7095, 9600, 255), tahoma);
+
+    row("Label1", &QLabel::staticMetaObject, "Select Excel File :", T, px(240, 670, 1335, 255),
+        tahoma);
+    row("txtExcelPath", &QLineEdit::staticMetaObject, "", T, px(1560, 600, 6255, 375), tahoma);
+    row("cmdBrowse", &QPushButton::staticMetaObject, "Browse...", T, px(7920, 600, 1215, 375),
+        verdana);
+    row("Label13", &QLabel::staticMetaObject,
+        "Supports Excel 2003 Files (*.xls), Excel 2007,2010, 2013 Files (*.xlsx) & CSV Files "
+        "(*.csv)",
+        T, px(1560, 1080, 7215, 255), tahoma);
+    row("Label6", &QLabel::staticMetaObject, "Excel File Preview", T, px(240, 1560, 1695, 255),
+        tahoma);
+    row("Line1", &QFrame::staticMetaObject, "", T, QRect(16, 120, 592, 1), verdana);
+    row("sourceExcelData", &QTableWidget::staticMetaObject, "", T, px(240, 1920, 8895, 2655),
+        verdana);
+
+    row("Label2", &QLabel::staticMetaObject, "Excel Fields", T, px(120, 600, 1695, 255), tahoma,
+        true);
+    row("cmbHeader", &QComboBox::staticMetaObject, "", T, px(120, 840, 2415, 315), tahoma);
+    row("Label5", &QLabel::staticMetaObject, "vCard Fields", T, px(6480, 600, 1815, 255), tahoma,
+        true);
+    row("cmbOutlook", &QComboBox::staticMetaObject, "", T, px(6480, 840, 2775, 315), tahoma);
+    row("cmdAddMapping", &QPushButton::staticMetaObject, "Add", T, px(7800, 1320, 1455, 375),
+        tahoma);
+    row("cmdRemove", &QPushButton::staticMetaObject, "Remove", T, px(7800, 1800, 1455, 375),
+        tahoma);
+    row("Label9", &QLabel::staticMetaObject, "Selected Fileds ( Excel --> vCard )", T,
+        px(120, 2040, 4935, 255), tahoma, true);
+    row("Line2", &QFrame::staticMetaObject, "", T, QRect(8, 152, 608, 1), verdana);
+    row("mappedList", &QListWidget::staticMetaObject, "", T, px(120, 2400, 9135, 1980), verdana);
+
+    row("chkNotNull", &QCheckBox::staticMetaObject, "", T, px(360, 720, 200, 375), verdana);
+    row("Label10", &QLabel::staticMetaObject, "Allow Empty Email Addresses to be Imported", T,
+        px(670, 795, 4695, 375), verdana);
+    row("ChkSinglevCard", &QCheckBox::staticMetaObject, "", T, px(360, 1200, 200, 375), verdana);
+    row("Label11", &QLabel::staticMetaObject, "Single vCard File for All Contacts", T,
+        px(670, 1275, 2895, 375), verdana);
+    row("Label12", &QLabel::staticMetaObject,
+        "(by default Separate vCards are saved for every Contact )", T, px(3960, 1275, 4575, 375),
+        tahoma);
+    row("Opt2", &QRadioButton::staticMetaObject, " vCard 2.1 Version", T, px(360, 1680, 2175, 375),
+        verdana);
+    row("Opt3", &QRadioButton::staticMetaObject, " vCard 3.0 Version", T, px(2760, 1680, 2175, 375),
+        verdana);
+    row("Opt4", &QRadioButton::staticMetaObject, " vCard 4.0 Version", T, px(5040, 1680, 2175, 375),
+        verdana);
+    row("lblNotNullLabel", &QLabel::staticMetaObject, "Number of Empty Email Contact(s)       :", T,
+        px(360, 2760, 2895, 375), tahoma, false, true);
+    row("lblNotNullCount", &QLabel::staticMetaObject, "0", T, px(3480, 2760, 2055, 255), tahoma,
+        false, true);
+    row("contactCountLabel", &QLabel::staticMetaObject,
+        "Number of Contacts Added                  :", T, px(360, 3120, 3015, 255), tahoma, false,
+        true);
+    row("lblContactCount", &QLabel::staticMetaObject, "0", T, px(3480, 3120, 1935, 255), tahoma,
+        false, true);
+    row("statusBar", &QProgressBar::staticMetaObject, "", T, px(360, 3600, 8655, 375), verdana,
+        false, true);
+    row("Label7", &QLabel::staticMetaObject, "Saving Location :", T, px(360, 4155, 1335, 255),
+        tahoma);
+    row("txtvCardSavePath", &QLineEdit::staticMetaObject, "", T, px(1680, 4080, 6015, 375), tahoma);
+    row("CmdChangevCardPath", &QPushButton::staticMetaObject, "Change...", T,
+        px(7800, 4080, 1215, 375), verdana);
+  }
+
+  void controlsHaveTheirKindCaptionPlaceFontAndStartState() {
+    QFETCH(const QMetaObject*, kind);
+    QFETCH(QString, caption);
+    QFETCH(Place, place);
+    QFETCH(QRect, rect);
+    QFETCH(QString, family);
+    QFETCH(bool, bold);
+    QFETCH(bool, hidden);
+    QFETCH(bool, enabled);
+
+    QWidget* widget = fixture.find(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY2(widget != nullptr, "no such control");
+    QVERIFY2(widget->metaObject()->inherits(kind), widget->metaObject()->className());
+    QCOMPARE(captionOf(widget), caption);
+
+    QWidget* reference = place == Place::Client ? fixture.window->centralWidget()
+                                                : fixture.find(QStringLiteral("ExportTab"));
+    QVERIFY(reference != nullptr && reference->isAncestorOf(widget));
+    QCOMPARE(QRect(widget->mapTo(reference, QPoint(0, 0)), widget->size()), rect);
+
+    QCOMPARE(widget->font().family(), family);
+    QCOMPARE(widget->font().pointSizeF(), 8.25);
+    QCOMPARE(widget->font().bold(), bold);
+    QCOMPARE(widget->isHidden(), hidden);
+    QCOMPARE(widget->isEnabledTo(widget->parentWidget()), enabled);
+  }
+
+  void textColoursAreTheLayouts_data() {
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("Label13") << QColor(0, 0, 192);
+    QTest::newRow("Label10") << QColor(0, 0, 255);
+    QTest::newRow("Label11") << QColor(0, 0, 255);
+    QTest::newRow("Label12") << QColor(128, 0, 0);
+    QTest::newRow("lblNotNullCount") << QColor(0, 0, 255);
+    QTest::newRow("lblContactCount") << QColor(0, 0, 255);
+    QTest::newRow("Line1") << QColor(192, 192, 192);
+    QTest::newRow("Line2") << QColor(192, 192, 192);
+    QTest::newRow("Line3") << QColor(192, 192, 192);
+  }
+
+  void textColoursAreTheLayouts() {
+    QFETCH(QColor, colour);
+    QWidget* widget = fixture.find(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(widget != nullptr);
+    QCOMPARE(widget->palette().color(QPalette::WindowText), colour);
+  }
+
+  void ampersandOfLabel13ShowsOnce() {
+    auto* label = fixture.find<QLabel>(QStringLiteral("Label13"));
+    QVERIFY(label != nullptr);
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+    QCOMPARE(label->text().count(QLatin1Char('&')), 1);
+  }
+
+  void onlyTheSelectStepIsOpenAtStart() {
+    auto* tabs = fixture.find<QTabWidget>(QStringLiteral("ExportTab"));
+    QVERIFY(tabs != nullptr);
+    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("1. Select"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("2. Map Columns"));
+    QCOMPARE(tabs->tabText(2), QStringLiteral("3. Export"));
+    QCOMPARE(tabs->currentIndex(), 0);
+    QVERIFY(tabs->isTabEnabled(0));
+    QVERIFY(!tabs->isTabEnabled(1));
+    QVERIFY(!tabs->isTabEnabled(2));
+    QCOMPARE(tabs->tabBar()->tabRect(0).height(), 35);
+    // All three tabs sit in one row inside the control.
+    QVERIFY(tabs->tabBar()->tabRect(2).right() < tabs->width());
+    QCOMPARE(tabs->tabBar()->tabRect(2).top(), tabs->tabBar()->tabRect(0).top());
+  }
+
+  void menusHoldExitAboutUsAndHelp() {
+    const QList<QAction*> menus = fixture.window->menuBar()->actions();
+    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus[0]->text(), QStringLiteral("File"));
+    QCOMPARE(menus[1]->text(), QStringLiteral("About"));
+    QVERIFY(menus[0]->menu() != nullptr && menus[1]->menu() != nullptr);
+    const QList<QAction*> file = menus[0]->menu()->actions();
+    QCOMPARE(file.size(), 1);
+    QCOMPARE(file[0]->objectName(), QStringLiteral("Exit"));
+    QCOMPARE(file[0]->text(), QStringLiteral("&Exit"));
+    const QList<QAction*> about = menus[1]->menu()->actions();
+    QCOMPARE(about.size(), 2);
+    QCOMPARE(about[0]->objectName(), QStringLiteral("AboutUs"));
+    QCOMPARE(about[0]->text(), QStringLiteral("About Us"));
+    QCOMPARE(about[1]->objectName(), QStringLiteral("Help"));
+    QCOMPARE(about[1]->text(), QStringLiteral("Help"));
+  }
+
+  void toolbarHoldsOneTextOnlyOpenExcelButton() {
+    auto* toolbar = fixture.find<QToolBar>(QStringLiteral("mainToolBar"));
+    QVERIFY(toolbar != nullptr);
+    QCOMPARE(toolbar->actions().size(), 1);
+    QAction* open = toolbar->actions().front();
+    QCOMPARE(open->text(), QStringLiteral("Open Excel"));
+    QVERIFY(open->icon().isNull());
+    QCOMPARE(toolbar->toolButtonStyle(), Qt::ToolButtonTextOnly);
+    QVERIFY(!toolbar->isMovable());
+    auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(open));
+    QVERIFY(button != nullptr);
+    QVERIFY(button->isVisibleTo(fixture.window.get()));
+    // The toolbar lies over the banner, not under it.
+    auto* banner = fixture.find<QLabel>(QStringLiteral("Picture2"));
+    QVERIFY(banner != nullptr);
+    const QObjectList& stack = toolbar->parent()->children();
+    QVERIFY(stack.indexOf(toolbar) > stack.indexOf(banner));
+  }
+
+  void bannerShowsItsFullSizeImage() {
+    auto* banner = fixture.find<QLabel>(QStringLiteral("Picture2"));
+    QVERIFY(banner != nullptr);
+    QCOMPARE(banner->pixmap().size(), QSize(662, 70));
+  }
+
+  void statusBarHasThreePanelsWithoutAnInventedAddress() {
+    auto* status = fixture.find<QStatusBar>(QStringLiteral("statusIndicator"));
+    QVERIFY(status != nullptr);
+    const QList<QLabel*> panels = status->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(panels.size(), 3);
+    QCOMPARE(panels[0]->text(), QStringLiteral("Quillmere"));
+    QCOMPARE(panels[1]->text(), QString());
+    QVERIFY(!panels[2]->text().isEmpty());
+    QVERIFY(!panels[2]->text().contains(QStringLiteral("www")));
+    QVERIFY(!panels[2]->text().contains(QStringLiteral("://")));
+    QVERIFY(panels[0]->x() < panels[1]->x() && panels[1]->x() < panels[2]->x());
+    QVERIFY(!status->isSizeGripEnabled());
+  }
+
+  void previewGridHasFixedHeaderRowAndHiddenHeaderColumn() {
+    auto* grid = fixture.find<QTableWidget>(QStringLiteral("sourceExcelData"));
+    QVERIFY(grid != nullptr);
+    // Grid row 0 and column 0 are the headers; the cells are the other 999 x 99.
+    QCOMPARE(grid->rowCount() + 1, frmMain::kGridRows);
+    QCOMPARE(grid->columnCount() + 1, frmMain::kGridColumns);
+    QVERIFY(!grid->horizontalHeader()->isHidden());
+    QVERIFY(grid->verticalHeader()->isHidden());
+    QCOMPARE(grid->horizontalHeaderItem(0)->text(), QString());
+    QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+  }
+
+  void progressTimerIsStoppedAt400Milliseconds() {
+    auto* timer = fixture.window->findChild<QTimer*>(QStringLiteral("progressBar"));
+    QVERIFY(timer != nullptr);
+    QCOMPARE(timer->interval(), 400);
+    QVERIFY(!timer->isActive());
+    QVERIFY(!timer->isSingleShot());
+    auto* bar = fixture.find<QProgressBar>(QStringLiteral("statusBar"));
+    QVERIFY(bar != nullptr);
+    QCOMPARE(bar->minimum(), 0);
+    QCOMPARE(bar->maximum(), 100);
+  }
+
+  void versionOptionsAreExclusiveWithOpt2Selected() {
+    auto* opt2 = fixture.find<QRadioButton>(QStringLiteral("Opt2"));
+    auto* opt3 = fixture.find<QRadioButton>(QStringLiteral("Opt3"));
+    auto* opt4 = fixture.find<QRadioButton>(QStringLiteral("Opt4"));
+    QVERIFY(opt2 && opt3 && opt4);
+    QVERIFY(opt2->isChecked() && !opt3->isChecked() && !opt4->isChecked());
+    QCOMPARE(fixture.window->vCardVersion(), QStringLiteral("2.1"));
+    QVERIFY(opt2->group() != nullptr && opt2->group()->exclusive());
+    QCOMPARE(opt3->group(), opt2->group());
+    QCOMPARE(opt4->group(), opt2->group());
+
+    opt4->setChecked(true);
+    QVERIFY(!opt2->isChecked() && !opt3->isChecked() && opt4->isChecked());
+    opt3->setChecked(true);
+    QVERIFY(!opt2->isChecked() && opt3->isChecked() && !opt4->isChecked());
+    opt2->setChecked(true);
+    QVERIFY(opt2->isChecked() && !opt3->isChecked() && !opt4->isChecked());
+  }
+
+  void checkBoxesStartUncheckedWithoutText() {
+    for (const char* name : {"chkNotNull", "ChkSinglevCard"}) {
+      auto* box = fixture.find<QCheckBox>(QString::fromLatin1(name));
+      QVERIFY2(box != nullptr, name);
+      QVERIFY2(!box->isChecked(), name);
+      QVERIFY2(box->text().isEmpty(), name);
+    }
+  }
+
+  void focusFollowsTheLayoutsOrder() {
+    const QStringList order = {QStringLiteral("cmdBrowse"),
+                               QStringLiteral("ExportTab"),
+                               QStringLiteral("cmdNext"),
+                               QStringLiteral("txtExcelPath"),
+                               QStringLiteral("sourceExcelData"),
+                               QStringLiteral("cmbHeader"),
+                               QStringLiteral("cmbOutlook"),
+                               QStringLiteral("cmdAddMapping"),
+                               QStringLiteral("mappedList"),
+                               QStringLiteral("cmdPrevious"),
+                               QStringLiteral("chkNotNull"),
+                               QStringLiteral("cmdRemove"),
+                               QStringLiteral("CmdChangevCardPath"),
+                               QStringLiteral("txtvCardSavePath"),
+                               QStringLiteral("ChkSinglevCard"),
+                               QStringLiteral("Opt2"),
+                               QStringLiteral("Opt3"),
+                               QStringLiteral("Opt4")};
+    QWidget* first = fixture.find(order.front());
+    QVERIFY(first != nullptr);
+    // Walk the focus chain once round and note where each control (or the widget it hands
+    // its focus to) comes.
+    QStringList seen;
+    QWidget* widget = first;
+    do {
+      for (const QString& name : order) {
+        QWidget* control = fixture.find(name);
+        if (control != nullptr && (widget == control || widget == control->focusProxy()) &&
+            !seen.contains(name)) {
+          seen << name;
+        }
+      }
+      widget = widget->nextInFocusChain();
+    } while (widget != first && widget != nullptr);
+    QCOMPARE(seen, order);
+    QCOMPARE(QApplication::focusWidget(), first);
+  }
+
+  void everyControlHasASpokenName() {
+    const QList<QWidget*> widgets = fixture.window->findChildren<QWidget*>();
+    int named = 0;
+    for (QWidget* widget : widgets) {
+      if (widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_")))
+        continue;
+      QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(widget);
+      QVERIFY2(spoken != nullptr, qPrintable(widget->objectName()));
+      QVERIFY2(!spoken->text(QAccessible::Name).trimmed().isEmpty(),
+               qPrintable(widget->objectName()));
+      ++named;
+    }
+    QVERIFY(named >= 40);
+  }
+
+  void spokenNamesComeFromTheVisibleLabels_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("cmbHeader") << QStringLiteral("Excel Fields");
+    QTest::newRow("cmbOutlook") << QStringLiteral("vCard Fields");
+    QTest::newRow("txtvCardSavePath") << QStringLiteral("Saving Location");
+    QTest::newRow("txtExcelPath") << QStringLiteral("Select Excel File");
+    QTest::newRow("sourceExcelData") << QStringLiteral("Excel File Preview");
+    QTest::newRow("chkNotNull") << QStringLiteral("Allow Empty Email Addresses to be Imported");
+    QTest::newRow("ChkSinglevCard") << QStringLiteral("Single vCard File for All Contacts");
+    QTest::newRow("Opt3") << QStringLiteral("vCard 3.0 Version");
+    QTest::newRow("cmdBrowse") << QStringLiteral("Browse");
+    QTest::newRow("cmdPrevious") << QStringLiteral("Previous");
+  }
+
+  void spokenNamesComeFromTheVisibleLabels() {
+    QFETCH(QString, name);
+    QWidget* widget = fixture.find(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(widget != nullptr);
+    QCOMPARE(widget->accessibleName(), name);
+  }
+
+  void captionsFitTheirControlsInTheInstalledFonts() {
+    for (QWidget* widget : fixture.window->findChildren<QWidget*>()) {
+      const QString text = shownText(captionOf(widget));
+      if (text.isEmpty() || qobject_cast<QLineEdit*>(widget) != nullptr) continue;
+      const QFontMetrics metrics(widget->font());
+      const QString what = QStringLiteral("%1 in %2 (%3)")
+                               .arg(widget->objectName(), QFontInfo(widget->font()).family())
+                               .arg(metrics.horizontalAdvance(text));
+      if (qobject_cast<QLabel*>(widget) != nullptr) {
+        QVERIFY2(metrics.horizontalAdvance(text) <= widget->width(), qPrintable(what));
+        QVERIFY2(metrics.height() <= widget->height(), qPrintable(what));
+      } else {
+        QVERIFY2(widget->sizeHint().width() <= widget->width(), qPrintable(what));
+      }
+    }
+    auto* tabs = fixture.find<QTabWidget>(QStringLiteral("ExportTab"));
+    QVERIFY(tabs != nullptr);
+    for (int index = 0; index < tabs->count(); ++index) {
+      const QFontMetrics metrics(tabs->tabBar()->font());
+      QVERIFY(metrics.horizontalAdvance(tabs->tabText(index)) <
+              tabs->tabBar()->tabRect(index).width());
+    }
+  }
+};
+
+QTEST_MAIN(FrmMainLayoutTest)
+#include "FrmMainLayoutTest.moc"
