@@ -52,6 +52,9 @@ class FrmAboutTest : public QObject {
     QVERIFY(!(about->windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(about->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!about->windowIcon().isNull());
+    QVERIFY2(
+        (about->geometry().center() - fixture.window->geometry().center()).manhattanLength() <= 2,
+        "the dialog is not centred on the main window");
     QCOMPARE(about->font().family(), QStringLiteral("Verdana"));
 
     auto* title = about->findChild<QLabel*>(QStringLiteral("lblTitle"));
