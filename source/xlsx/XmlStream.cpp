@@ -48,6 +48,7 @@ void XmlStream::reset(std::unique_ptr<PartSource> source) {
   handler_.pauseRequested_ = false;
   handler_.failure_.reset();
   handlerException_ = nullptr;
+  bytesWithoutEvent_ = 0;
   stopped_ = false;
   suspended_ = false;
   finished_ = false;
@@ -67,6 +68,16 @@ bool XmlStream::parse() {
       const std::size_t count =
           source_->read(static_cast<char*>(buffer), static_cast<std::size_t>(chunkBytes_));
       status = XML_ParseBuffer(p, static_cast<int>(count), count == 0 ? XML_TRUE : XML_FALSE);
+      bytesWithoutEvent_ += count;
+      if (status == XML_STATUS_OK && bytesWithoutEvent_ > kMaxBytesWithoutEvent) {
+        finished_ = true;
+        throw WorkbookError(Kind::LimitExceeded, file_,
+                            "is refused: its part " + partName_ +
+                                " has a single XML tag, "
+                                "comment or declaration longer than " +
+                                std::to_string(kMaxBytesWithoutEvent) +
+                                " bytes, more than Quillmere holds in memory.");
+      }
     }
     if (status == XML_STATUS_ERROR) throwFailure();
     if (status == XML_STATUS_SUSPENDED) {

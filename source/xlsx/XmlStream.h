@@ -25,6 +25,9 @@ class XmlStream {
   // many times the input once past the activation threshold.
   static constexpr float kMaxEntityAmplification = 100.0f;
   static constexpr unsigned long long kAmplificationThresholdBytes = 8ull << 20;
+  // Expat holds a whole tag, comment or attribute in memory until it ends, so input that
+  // runs this long without a single event is refused rather than buffered.
+  static constexpr std::size_t kMaxBytesWithoutEvent = 16u << 20;
 
   XmlStream(std::filesystem::path file, std::string partName, XmlHandler& handler,
             std::size_t chunkBytes = kDefaultChunkBytes);
@@ -59,6 +62,7 @@ class XmlStream {
 
   // After each event: turns the handler's requests into expat's stop or suspend.
   void afterEvent() {
+    bytesWithoutEvent_ = 0;
     if (handler_.attention_) act();
   }
   void act();
@@ -72,6 +76,7 @@ class XmlStream {
   std::unique_ptr<PartSource> source_;
   Parser parser_;
   std::exception_ptr handlerException_;
+  std::size_t bytesWithoutEvent_ = 0;
   bool stopped_ = false;
   bool suspended_ = false;
   bool finished_ = false;

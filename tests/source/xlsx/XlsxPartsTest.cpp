@@ -280,6 +280,35 @@ TEST(XmlStream, TruncatedDocumentIsCorruptAndNamesThePart) {
   }
 }
 
+TEST(XmlStream, EndlessTagIsRefusedInsteadOfBuffered) {
+  WorkbookPart part;
+  std::string xml = "<workbook><sheets><sheet name=\"";
+  // Well past the limit: bytes are counted a whole chunk at a time.
+  xml.append(XmlStream::kMaxBytesWithoutEvent + (1 << 20), 'a');
+  xml += "\"/></sheets></workbook>";
+  try {
+    // Large chunks spare expat rescanning the growing tag after every small one.
+    parse(part, xml, 1 << 20);
+    FAIL() << "buffered the whole tag";
+  } catch (const WorkbookError& e) {
+    EXPECT_EQ(e.kind(), Kind::LimitExceeded) << e.what();
+    EXPECT_NE(std::string(e.what()).find("single XML tag"), std::string::npos) << e.what();
+  }
+}
+
+TEST(XmlStream, LongTextIsNoEndlessTag) {
+  // Text arrives in pieces, each one an event, so a long text node is read in bounded memory.
+  ReadLimits limits;
+  limits.maxCellTextBytes = XmlStream::kMaxBytesWithoutEvent * 2;
+  SharedStrings strings(limits);
+  std::string xml = "<sst><si><t>";
+  xml.append(XmlStream::kMaxBytesWithoutEvent + 1024, 'a');
+  xml += "</t></si></sst>";
+  parse(strings, xml);
+  ASSERT_EQ(strings.size(), 1u);
+  EXPECT_EQ(strings.at(0).size(), XmlStream::kMaxBytesWithoutEvent + 1024);
+}
+
 TEST(XmlStream, EntityDeclarationsAreRefused) {
   WorkbookPart part;
   for (const char* xml : {"<!DOCTYPE workbook><workbook/>",
