@@ -1,12 +1,33 @@
 #include "source/csv/CsvWorkbook.h"
 
+#include <string>
+#include <system_error>
+
 #include "source/WorkbookError.h"
 
 namespace quillmere::source::csv {
 
-// Placeholder until the reader lands.
-std::unique_ptr<Workbook> openCsv(const std::filesystem::path& path, const ReadLimits&) {
-  throw WorkbookError(WorkbookError::Kind::Unsupported, path, "cannot be read yet.");
+using Kind = WorkbookError::Kind;
+
+std::unique_ptr<CsvWorkbook> openCsv(const std::filesystem::path& path, const ReadLimits& limits,
+                                     std::size_t bufferBytes) {
+  std::error_code ec;
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (ec) {
+    throw WorkbookError(Kind::Unreadable, path, "cannot be read: " + ec.message() + ".");
+  }
+  if (size > limits.maxFileBytes) {
+    throw WorkbookError(Kind::LimitExceeded, path,
+                        "is larger than " + std::to_string(limits.maxFileBytes >> 20) +
+                            " MiB, the most Quillmere reads as a text file.");
+  }
+  InputFile file(path);
+  const CsvFormat format = detectCsvFormat(file, limits);
+  return std::make_unique<CsvWorkbook>(std::move(file), format, limits, bufferBytes);
+}
+
+std::unique_ptr<Workbook> openCsv(const std::filesystem::path& path, const ReadLimits& limits) {
+  return openCsv(path, limits, kDefaultBufferBytes);
 }
 
 }  // namespace quillmere::source::csv

@@ -1,13 +1,37 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <memory>
 
 #include "source/ReadLimits.h"
 #include "source/Workbook.h"
+#include "source/csv/CsvSheet.h"
 
 namespace quillmere::source::csv {
 
+// A text file of values is a workbook of one worksheet.
+class CsvWorkbook : public Workbook {
+ public:
+  CsvWorkbook(InputFile file, const CsvFormat& format, const ReadLimits& limits,
+              std::size_t bufferBytes)
+      : format_(format), sheet_(std::move(file), format, limits, bufferBytes) {}
+
+  WorkbookFormat format() const override { return WorkbookFormat::Csv; }
+  SheetReader& firstSheet() override { return sheet_; }
+
+  // What the file turned out to be: encoding and separator.
+  const CsvFormat& textFormat() const { return format_; }
+
+ private:
+  CsvFormat format_;
+  CsvSheet sheet_;
+};
+
 std::unique_ptr<Workbook> openCsv(const std::filesystem::path& path, const ReadLimits& limits);
+
+// The same with a chosen buffer size, so that tests can put every boundary under a record.
+std::unique_ptr<CsvWorkbook> openCsv(const std::filesystem::path& path, const ReadLimits& limits,
+                                     std::size_t bufferBytes);
 
 }  // namespace quillmere::source::csv

@@ -1,0 +1,250 @@
+#include "source/csv/CsvSheet.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "source/CellReference.h"
+#include "source/WorkbookError.h"
+
+namespace quillmere::source::csv {
+
+namespace {
+
+using Kind = WorkbookError::Kind;
+
+}  // namespace
+
+CsvSheet::CsvSheet(InputFile file, const CsvFormat& format, const ReadLimits& limits,
+                   std::size_t bufferBytes)
+    : file_(std::move(file)),
+      format_(format),
+      limits_(limits),
+      decoder_(format.encoding),
+      minRoom_(format.encoding == TextEncoding::Utf8
+                   ? 1
+                   : TextDecoder::kMaxGrowth + TextDecoder::kSlack) {
+  bufferBytes = std::max<std::size_t>(bufferBytes, 1);
+  if (format_.encoding == TextEncoding::Utf8) {
+    buffer_.resize(bufferBytes);
+  } else {
+    raw_.resize(bufferBytes);
+    buffer_.resize(bufferBytes * TextDecoder::kMaxGrowth + TextDecoder::kSlack);
+  }
+  stops_[static_cast<unsigned char>(format_.separator)] = true;
+  stops_[static_cast<unsigned char>('\r')] = true;
+  stops_[static_cast<unsigned char>('\n')] = true;
+  rewind();
+}
+
+std::uint32_t CsvSheet::gridRows() const {
+  return kMaxGridRows;
+}
+
+void CsvSheet::rewind() {
+  file_.seek(format_.textOffset);
+  decoder_.reset();
+  begin_ = next_ = end_ = 0;
+  eof_ = false;
+  bytesRead_ = format_.textOffset;
+  records_ = 0;
+  row_ = 0;
+  fields_.clear();
+}
+
+CellValue CsvSheet::cell(std::size_t column) const {
+  if (column >= fields_.size() || fields_[column].length == 0) return CellValue::empty();
+  const Field& f = fields_[column];
+  return CellValue::ofText(std::string_view(buffer_.data() + begin_ + f.offset, f.length));
+}
+
+bool CsvSheet::nextRow() {
+  for (;;) {
+    if (!readRecord()) {
+      fields_.clear();
+      return false;
+    }
+    if (fields_.empty()) continue;  // an empty line: a row without cells
+    if (records_ > kMaxGridRows) {
+      throw WorkbookError(Kind::LimitExceeded, file_.path(),
+                          "has more than " + std::to_string(kMaxGridRows) +
+                              " rows, the most a worksheet can hold. Split it into smaller "
+                              "files.");
+    }
+    row_ = static_cast<std::uint32_t>(records_);
+    return true;
+  }
+}
+
+void CsvSheet::throwCorrupt(const std::string& problem) const {
+  throw WorkbookError(Kind::Corrupt, file_.path(), problem);
+}
+
+void CsvSheet::checkFieldLength(std::size_t length, bool quoted) const {
+  if (length <= limits_.maxCellTextBytes) return;
+  const auto column = static_cast<std::uint32_t>(fields_.size());
+  throw WorkbookError(Kind::LimitExceeded, file_.path(),
+                      "has a value longer than " + std::to_string(limits_.maxCellTextBytes) +
+                          " bytes in cell " + columnLetters(column) + std::to_string(records_) +
+                          (quoted ? " (a closing quote may be missing)." : "."));
+}
+
+bool CsvSheet::refill() {
+  if (begin_ > 0) {
+    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+    end_ -= begin_;
+    begin_ = 0;
+  }
+  if (eof_) return false;
+  for (;;) {
+    const std::size_t room = buffer_.size() - end_;
+    if (room < minRoom_) {
+      if (end_ >= kMaxRecordBytes) {
+        throw WorkbookError(Kind::LimitExceeded, file_.path(),
+                            "has a row longer than " + std::to_string(kMaxRecordBytes >> 20) +
+                                " MiB at row " + std::to_string(records_) +
+                                ", more than Quillmere reads.");
+      }
+      buffer_.resize(std::max(buffer_.size() * 2, end_ + minRoom_));
+      continue;
+    }
+    std::size_t got = 0;
+    std::size_t produced = 0;
+    if (format_.encoding == TextEncoding::Utf8) {
+      got = produced = file_.read(buffer_.data() + end_, room);
+    } else {
+      const std::size_t want =
+          std::min(raw_.size(), (room - TextDecoder::kSlack) / TextDecoder::kMaxGrowth);
+      got = file_.read(raw_.data(), want);
+      bool ok = true;
+      produced = decoder_.decode(std::string_view(raw_.data(), got), buffer_.data() + end_, ok);
+      if (!ok) {
+        throwCorrupt("is damaged: near row " + std::to_string(records_) +
+                     " its UTF-16 text has half a character (a lone surrogate).");
+      }
+    }
+    if (got == 0) {
+      eof_ = true;
+      if (!decoder_.complete()) {
+        throwCorrupt("is damaged: its UTF-16 text ends in the middle of a character.");
+      }
+      return false;
+    }
+    bytesRead_ += got;
+    if (bytesRead_ > limits_.maxFileBytes) {
+      throw WorkbookError(Kind::LimitExceeded, file_.path(),
+                          "grew past " + std::to_string(limits_.maxFileBytes >> 20) +
+                              " MiB while it was read, the most Quillmere reads as a text "
+                              "file.");
+    }
+    end_ += produced;
+    if (produced > 0) return true;
+  }
+}
+
+bool CsvSheet::readRecord() {
+  fields_.clear();
+  begin_ = next_;
+  std::size_t i = begin_;  // the byte being looked at
+  std::size_t start = i;   // the current field's text
+  std::size_t w = i;       // where a quoted field's text is written back
+  const auto more = [&] {
+    const std::size_t shift = begin_;
+    const bool read = refill();
+    i -= shift;
+    start -= shift;
+    w -= shift;
+    return read;
+  };
+  if (i == end_ && !more()) return false;
+  ++records_;
+  bool sawQuote = false;
+  for (;;) {
+    if (fields_.size() == kMaxGridColumns) {
+      throw WorkbookError(Kind::LimitExceeded, file_.path(),
+                          "has more than " + std::to_string(kMaxGridColumns) + " values in row " +
+                              std::to_string(records_) + ", the most a worksheet row can hold.");
+    }
+    std::size_t length = 0;
+    const bool quoted = buffer_[i] == '"';
+    if (quoted) {
+      sawQuote = true;
+      start = w = ++i;
+      bool closed = false;
+      for (;;) {
+        if (i == end_) {
+          checkFieldLength(w - start, true);
+          // No closing quote before the end: the rest of the file is the value, as
+          // spreadsheet programs read it.
+          if (!more()) break;
+          continue;
+        }
+        const auto* quote =
+            static_cast<const char*>(std::memchr(buffer_.data() + i, '"', end_ - i));
+        const std::size_t stop = quote ? static_cast<std::size_t>(quote - buffer_.data()) : end_;
+        if (w != i) std::memmove(buffer_.data() + w, buffer_.data() + i, stop - i);
+        w += stop - i;
+        i = stop;
+        if (!quote) continue;
+        ++i;
+        if (i == end_ && !more()) {
+          closed = true;
+          break;
+        }
+        if (buffer_[i] == '"') {
+          buffer_[w++] = '"';
+          ++i;
+          continue;
+        }
+        closed = true;
+        break;
+      }
+      // Text between the closing quote and the separator is kept as written.
+      while (closed) {
+        if (i == end_) {
+          checkFieldLength(w - start, true);
+          if (!more()) break;
+          continue;
+        }
+        const char c = buffer_[i];
+        if (stops_[static_cast<unsigned char>(c)]) break;
+        buffer_[w++] = c;
+        ++i;
+      }
+      length = w - start;
+    } else {
+      start = i;
+      for (;;) {
+        const char* p = buffer_.data() + i;
+        const char* const e = buffer_.data() + end_;
+        while (p < e && !stops_[static_cast<unsigned char>(*p)])
+          ++p;
+        i = static_cast<std::size_t>(p - buffer_.data());
+        if (i < end_) break;
+        checkFieldLength(i - start, false);
+        if (!more()) break;
+      }
+      length = i - start;
+    }
+    checkFieldLength(length, quoted);
+    fields_.push_back(
+        {static_cast<std::uint32_t>(start - begin_), static_cast<std::uint32_t>(length)});
+    if (i == end_) break;  // the end of the file
+    const char c = buffer_[i++];
+    if (c == format_.separator) {
+      if (i == end_ && !more()) {
+        fields_.push_back({0, 0});  // a separator just before the end of the file
+        break;
+      }
+      continue;
+    }
+    if (c == '\r' && (i < end_ || more()) && buffer_[i] == '\n') ++i;
+    break;
+  }
+  next_ = i;
+  if (fields_.size() == 1 && fields_[0].length == 0 && !sawQuote) fields_.clear();
+  return true;
+}
+
+}  // namespace quillmere::source::csv

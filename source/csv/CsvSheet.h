@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "source/ReadLimits.h"
+#include "source/SheetReader.h"
+#include "source/csv/CsvFormat.h"
+#include "source/csv/InputFile.h"
+#include "source/csv/TextDecoder.h"
+
+namespace quillmere::source::csv {
+
+// Text read from the disk at a time; a record longer than this makes the buffer grow.
+inline constexpr std::size_t kDefaultBufferBytes = std::size_t{1} << 20;
+// The longest record (one line, or several joined by quoted line breaks) that is read.
+inline constexpr std::size_t kMaxRecordBytes = std::size_t{256} << 20;
+
+// The rows of a text file of values, read through one buffer. Cells point into the buffer:
+// a record is kept whole in it, and doubled quotes are undone in place.
+class CsvSheet : public SheetReader {
+ public:
+  CsvSheet(InputFile file, const CsvFormat& format, const ReadLimits& limits,
+           std::size_t bufferBytes = kDefaultBufferBytes);
+
+  std::uint32_t gridRows() const override;
+  bool nextRow() override;
+  std::uint32_t rowNumber() const override { return row_; }
+  std::size_t cellCount() const override { return fields_.size(); }
+  CellValue cell(std::size_t column) const override;
+  void rewind() override;
+
+ private:
+  struct Field {
+    std::uint32_t offset;  // from the start of the record
+    std::uint32_t length;  // 0 for an empty field
+  };
+
+  // Parses the record at next_ into fields_; false at the end of the file.
+  bool readRecord();
+
+  // Moves the unfinished record to the buffer's start and reads more text behind it. Indices
+  // into the buffer drop by the old begin_ whether or not anything was read; false at the
+  // end of the file.
+  bool refill();
+
+  void checkFieldLength(std::size_t length, bool quoted) const;
+  [[noreturn]] void throwCorrupt(const std::string& problem) const;
+
+  InputFile file_;
+  CsvFormat format_;
+  ReadLimits limits_;
+  TextDecoder decoder_;
+  std::vector<char> buffer_;  // UTF-8 text
+  std::vector<char> raw_;     // undecoded bytes, for files that are not UTF-8
+  std::size_t minRoom_;       // free bytes a read needs in buffer_
+  std::size_t begin_ = 0;     // the current record
+  std::size_t next_ = 0;      // the record after it
+  std::size_t end_ = 0;       // the end of the text in buffer_
+  bool eof_ = false;
+  std::uint64_t bytesRead_ = 0;
+  std::uint64_t records_ = 0;  // records parsed, empty lines included
+  std::uint32_t row_ = 0;
+  std::vector<Field> fields_;
+  bool stops_[256] = {};  // bytes that end an unquoted field
+};
+
+}  // namespace quillmere::source::csv

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace quillmere::source::csv {
+
+// Checks that a byte stream is well-formed UTF-8 (no overlong forms, no surrogates, nothing
+// past U+10FFFF), fed in pieces that may split a character anywhere.
+class Utf8Validator {
+ public:
+  // False from the first malformed byte on; offset() then says where it was.
+  bool feed(std::string_view bytes);
+
+  // True when the stream fed so far is valid and does not end inside a character.
+  bool complete() const { return valid_ && pending_ == 0; }
+
+  bool valid() const { return valid_; }
+
+  // Bytes accepted before the first malformed one (all bytes while the stream is valid).
+  std::uint64_t offset() const { return offset_; }
+
+  // Whether any byte above 0x7F has been seen.
+  bool sawNonAscii() const { return sawNonAscii_; }
+
+ private:
+  bool valid_ = true;
+  bool sawNonAscii_ = false;
+  unsigned pending_ = 0;  // continuation bytes still owed by the current character
+  unsigned char low_ = 0x80, high_ = 0xBF;  // range allowed for the next continuation byte
+  std::uint64_t offset_ = 0;
+};
+
+}  // namespace quillmere::source::csv
