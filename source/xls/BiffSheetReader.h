@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "source/ReadLimits.h"
+#include "source/SheetReader.h"
+#include "source/xls/BiffVersion.h"
+#include "source/xls/CellRecordReader.h"
+#include "source/xls/SharedStringTable.h"
+#include "source/xls/TextDecoder.h"
+
+namespace quillmere::source::xls {
+
+// The row cursor over one worksheet sub-stream. Opening surveys the sub-stream once:
+// it finds a FILEPASS or CODEPAGE record kept inside the sheet (BIFF2-4), checks every
+// shared-string index, and learns whether the cell records come in row order.
+class BiffSheetReader : public SheetReader {
+ public:
+  // `stream`, `sharedStrings` and `file` outlive the reader.
+  BiffSheetReader(const std::filesystem::path& file, std::string_view stream, std::size_t start,
+                  BiffVersion version, std::uint16_t codePage,
+                  const SharedStringTable& sharedStrings, const ReadLimits& limits);
+
+  std::uint32_t gridRows() const override;
+  bool nextRow() override;
+  std::uint32_t rowNumber() const override { return rowNumber_; }
+  std::size_t cellCount() const override { return row_.size(); }
+  CellValue cell(std::size_t column) const override;
+  void rewind() override;
+
+  bool inRowOrder() const { return inRowOrder_; }
+
+ private:
+  // A cell of a sheet whose records are out of row order, kept compact since the whole
+  // sheet is held.
+  struct SortedCell {
+    std::uint32_t row;
+    std::uint16_t column;
+    CellKind kind;
+    std::uint32_t textLength;
+    union {
+      double number;
+      std::size_t textOffset;
+    };
+  };
+
+  void survey(std::uint16_t& codePage);
+  void collectSorted();
+  bool nextStreamedRow();
+  bool nextSortedRow();
+  void place(std::uint16_t column, const CellValue& value);
+  void checkColumn(std::uint16_t column) const;
+
+  const std::filesystem::path* file_;
+  BiffVersion version_;
+  TextDecoder decoder_;
+  CellRecordReader records_;
+  bool inRowOrder_ = true;
+
+  std::uint32_t rowNumber_ = 0;
+  std::vector<CellValue> row_;
+  std::vector<std::size_t> ownedAt_;  // offsets into rowText_ for cells whose text it holds
+  std::string rowText_;
+
+  // Row-order mode: the first cell of the next row, read ahead.
+  ParsedCell pending_;
+  bool hasPending_ = false;
+  bool finished_ = false;
+
+  // Out-of-order mode.
+  std::vector<SortedCell> sorted_;
+  std::string sortedText_;
+  std::size_t sortedNext_ = 0;
+};
+
+}  // namespace quillmere::source::xls

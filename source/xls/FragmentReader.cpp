@@ -1,0 +1,110 @@
+#include "source/xls/FragmentReader.h"
+
+#include <algorithm>
+
+#include "source/xls/LittleEndian.h"
+#include "source/xls/TextDecoder.h"
+#include "source/xls/XlsErrors.h"
+
+namespace quillmere::source::xls {
+
+namespace {
+constexpr std::uint8_t kHighByte = 0x01;
+constexpr std::uint8_t kPhonetic = 0x04;
+constexpr std::uint8_t kRichText = 0x08;
+constexpr std::size_t kRunBytes = 4;
+}  // namespace
+
+FragmentReader::FragmentReader(const std::filesystem::path& file,
+                               std::vector<std::string_view> fragments)
+    : file_(&file), fragments_(std::move(fragments)) {}
+
+bool FragmentReader::ensureData() {
+  while (fragment_ < fragments_.size() && position_ >= fragments_[fragment_].size()) {
+    ++fragment_;
+    position_ = 0;
+  }
+  return fragment_ < fragments_.size();
+}
+
+bool FragmentReader::atEnd() {
+  return !ensureData();
+}
+
+std::uint8_t FragmentReader::u8() {
+  if (!ensureData()) throwDamaged(*file_, "a record ends before its data does");
+  return byteAt(fragments_[fragment_], position_++);
+}
+
+std::uint16_t FragmentReader::u16() {
+  const std::uint8_t low = u8();
+  return static_cast<std::uint16_t>(low | u8() << 8);
+}
+
+std::uint32_t FragmentReader::u32() {
+  const std::uint16_t low = u16();
+  return static_cast<std::uint32_t>(low) | static_cast<std::uint32_t>(u16()) << 16;
+}
+
+void FragmentReader::skip(std::size_t count) {
+  while (count > 0) {
+    if (!ensureData()) throwDamaged(*file_, "a record ends before its data does");
+    const std::size_t step = std::min(count, fragments_[fragment_].size() - position_);
+    position_ += step;
+    count -= step;
+  }
+}
+
+std::string FragmentReader::bytes(std::size_t count) {
+  std::string out;
+  out.reserve(count);
+  while (out.size() < count) {
+    if (!ensureData()) throwDamaged(*file_, "a text runs past the end of its record");
+    const std::string_view piece = fragments_[fragment_].substr(position_, count - out.size());
+    out += piece;
+    position_ += piece.size();
+  }
+  return out;
+}
+
+void FragmentReader::appendUnicodeString(std::string& out, bool eightBitCount) {
+  std::size_t remaining = eightBitCount ? u8() : u16();
+  std::uint8_t flags = u8();
+  const std::size_t runs = (flags & kRichText) != 0 ? u16() : 0;
+  const std::size_t phoneticBytes = (flags & kPhonetic) != 0 ? u32() : 0;
+  std::u16string units;
+  units.reserve(remaining);
+  bool wide = (flags & kHighByte) != 0;
+  while (remaining > 0) {
+    if (fragment_ < fragments_.size() && position_ >= fragments_[fragment_].size()) {
+      // The characters go on in the next CONTINUE, which restates their width.
+      ++fragment_;
+      position_ = 0;
+      if (fragment_ >= fragments_.size() || fragments_[fragment_].empty()) {
+        throwDamaged(*file_, "a text runs past the end of its record");
+      }
+      flags = byteAt(fragments_[fragment_], position_++);
+      wide = (flags & kHighByte) != 0;
+      continue;
+    }
+    if (fragment_ >= fragments_.size()) {
+      throwDamaged(*file_, "a text runs past the end of its record");
+    }
+    const std::string_view data = fragments_[fragment_];
+    const std::size_t width = wide ? 2 : 1;
+    const std::size_t available = (data.size() - position_) / width;
+    if (available == 0) throwDamaged(*file_, "a text is split in the middle of a character");
+    const std::size_t take = std::min(remaining, available);
+    for (std::size_t i = 0; i < take; ++i) {
+      units.push_back(wide ? static_cast<char16_t>(u16At(data, position_ + 2 * i))
+                           : static_cast<char16_t>(byteAt(data, position_ + i)));
+    }
+    position_ += take * width;
+    remaining -= take;
+  }
+  TextDecoder::appendUtf16(out, units);
+  skip(runs * kRunBytes);
+  skip(phoneticBytes);
+}
+
+}  // namespace quillmere::source::xls

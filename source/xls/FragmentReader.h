@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillmere::source::xls {
+
+// Reads one record's data together with its CONTINUE records as a single sequence of
+// bytes, except inside the characters of a BIFF8 string: there each continuation starts
+// again with its own flag byte saying whether the characters are one or two bytes wide.
+class FragmentReader {
+ public:
+  FragmentReader(const std::filesystem::path& file, std::vector<std::string_view> fragments);
+
+  bool atEnd();
+
+  std::uint8_t u8();
+  std::uint16_t u16();
+  std::uint32_t u32();
+  void skip(std::size_t count);
+
+  // A BIFF8 string with a 16-bit (or, for short strings, 8-bit) character count, its
+  // formatting runs and phonetic block skipped; appends its text as UTF-8.
+  void appendUnicodeString(std::string& out, bool eightBitCount = false);
+
+  // `count` bytes of 8-bit text (BIFF2-5), copied out across fragments.
+  std::string bytes(std::size_t count);
+
+ private:
+  // Moves to the next fragment when the current one is used up; false when all are.
+  bool ensureData();
+
+  const std::filesystem::path* file_;
+  std::vector<std::string_view> fragments_;
+  std::size_t fragment_ = 0;
+  std::size_t position_ = 0;
+};
+
+}  // namespace quillmere::source::xls

@@ -1,0 +1,34 @@
+#include "source/xls/XlsErrors.h"
+
+#include "source/WorkbookError.h"
+
+namespace quillmere::source::xls {
+
+using Kind = WorkbookError::Kind;
+
+void throwDamaged(const std::filesystem::path& file, const std::string& detail) {
+  throw WorkbookError(Kind::Corrupt, file,
+                      "is damaged and cannot be read (" + detail +
+                          "). If your spreadsheet program still opens it, save it again and "
+                          "choose the new copy.");
+}
+
+void throwCellTextTooLong(const std::filesystem::path& file, std::size_t bytes, std::size_t limit) {
+  throw WorkbookError(Kind::LimitExceeded, file,
+                      "holds a cell text of " + std::to_string(bytes) + " bytes, more than the " +
+                          std::to_string(limit) + " bytes Quillmere reads in one cell.");
+}
+
+void throwEncrypted(const std::filesystem::path& file) {
+  throw WorkbookError(Kind::Encrypted, file,
+                      "is protected by a password. Remove the password in your spreadsheet "
+                      "program, save the file and choose it again.");
+}
+
+void throwUnsupported(const std::filesystem::path& file, const std::string& detail) {
+  throw WorkbookError(Kind::Unsupported, file,
+                      "is not a spreadsheet Quillmere can read (" + detail +
+                          "). Open it in your spreadsheet program and save it as .xlsx or .xls.");
+}
+
+}  // namespace quillmere::source::xls
