@@ -157,7 +157,10 @@ bool CsvSheet::readRecord() {
     w -= shift;
     return read;
   };
-  if (i == end_ && !more()) return false;
+  if (i == end_ && !more()) {
+    next_ = i;
+    return false;
+  }
   ++records_;
   bool sawQuote = false;
   for (;;) {

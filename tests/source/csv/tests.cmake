@@ -1,1 +1,2 @@
-# tests of the csv reader
+target_sources(quillmere_source_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/CsvSheetTest.cpp)
