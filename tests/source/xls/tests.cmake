@@ -1,1 +1,6 @@
-# tests of the xls reader
+target_sources(quillmere_source_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/CompoundFileTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RkNumberTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SharedStringTableTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TextDecoderTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/XlsWorkbookTest.cpp)
