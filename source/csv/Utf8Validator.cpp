@@ -24,6 +24,8 @@ bool Utf8Validator::feed(std::string_view bytes) {
         continue;
       }
       sawNonAscii_ = true;
+      leadOffset_ = offset_ + static_cast<std::uint64_t>(
+                                  p - reinterpret_cast<const unsigned char*>(bytes.data()));
       low_ = 0x80;
       high_ = 0xBF;
       if (b >= 0xC2 && b <= 0xDF) {
@@ -47,8 +49,7 @@ bool Utf8Validator::feed(std::string_view bytes) {
       const unsigned char b = *p;
       if (b < low_ || b > high_) {
         valid_ = false;
-        offset_ +=
-            static_cast<std::uint64_t>(p - reinterpret_cast<const unsigned char*>(bytes.data()));
+        offset_ = leadOffset_;
         return false;
       }
       low_ = 0x80;

@@ -18,7 +18,7 @@ class Utf8Validator {
 
   bool valid() const { return valid_; }
 
-  // Bytes accepted before the first malformed one (all bytes while the stream is valid).
+  // Where the first malformed character starts (all bytes fed while the stream is valid).
   std::uint64_t offset() const { return offset_; }
 
   // Whether any byte above 0x7F has been seen.
@@ -30,6 +30,7 @@ class Utf8Validator {
   unsigned pending_ = 0;  // continuation bytes still owed by the current character
   unsigned char low_ = 0x80, high_ = 0xBF;  // range allowed for the next continuation byte
   std::uint64_t offset_ = 0;
+  std::uint64_t leadOffset_ = 0;  // the current character's first byte
 };
 
 }  // namespace quillmere::source::csv

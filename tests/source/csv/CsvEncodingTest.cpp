@@ -1,0 +1,133 @@
+// Telling the encoding from a byte-order mark or from the bytes, and turning it into UTF-8.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "source/WorkbookError.h"
+#include "source/csv/CsvWorkbook.h"
+#include "tests/source/csv/CsvTestFolder.h"
+
+namespace quillmere::source::csv {
+namespace {
+
+using Kind = WorkbookError::Kind;
+
+std::string utf16(const std::u16string& text, bool littleEndian) {
+  std::string bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+  for (const char16_t u : text) {
+    const char low = static_cast<char>(u & 0xFF);
+    const char high = static_cast<char>(u >> 8);
+    bytes += littleEndian ? low : high;
+    bytes += littleEndian ? high : low;
+  }
+  return bytes;
+}
+
+const std::vector<std::size_t> kBufferSizes = {1, 2, 3, 4, 5, 6, 7, kDefaultBufferBytes};
+
+class CsvEncoding : public CsvTestFolder {
+ protected:
+  // The rows at every buffer size, which must agree; also reports the detected format.
+  std::vector<DumpedRow> rowsOf(const std::string& bytes, CsvFormat* format = nullptr) {
+    const auto path = write("encoded.csv", bytes);
+    std::vector<DumpedRow> first;
+    for (const std::size_t size : kBufferSizes) {
+      auto workbook = openCsv(path, ReadLimits{}, size);
+      if (format) *format = workbook->textFormat();
+      auto rows = dumpRows(workbook->firstSheet());
+      if (size == kBufferSizes.front()) {
+        first = rows;
+      } else {
+        EXPECT_EQ(rows, first) << "buffer of " << size << " bytes";
+      }
+    }
+    return first;
+  }
+
+  WorkbookError errorOf(const std::string& name, const std::string& bytes) {
+    const auto path = write(name, bytes);
+    try {
+      auto workbook = openCsv(path, ReadLimits{}, 5);
+      dumpRows(workbook->firstSheet());
+    } catch (const WorkbookError& e) {
+      EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
+      return e;
+    }
+    ADD_FAILURE() << name << " was read without an error";
+    return WorkbookError(Kind::NotFound, path, "");
+  }
+};
+
+TEST_F(CsvEncoding, Utf8ByteOrderMarkIsNotPartOfTheFirstCell) {
+  CsvFormat format;
+  EXPECT_EQ(rowsOf("\xEF\xBB\xBFName,Mail\nZo\xC3\xAB,z@example.org\n", &format),
+            (std::vector<DumpedRow>{{1, {"Name", "Mail"}}, {2, {"Zo\xC3\xAB", "z@example.org"}}}));
+  EXPECT_EQ(format.encoding, TextEncoding::Utf8);
+  EXPECT_EQ(format.textOffset, 3u);
+}
+
+TEST_F(CsvEncoding, Utf16InBothByteOrdersBecomesUtf8) {
+  // A tab-separated "Unicode text" export with a quoted field, Hebrew and an emoji.
+  const std::u16string text = u"Name\t\u05E9\u05DC\u05D5\u05DD\r\n\"a\"\"b\"\t\U0001F600\r\n";
+  const std::vector<DumpedRow> expected = {{1, {"Name", "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D"}},
+                                           {2, {"a\"b", "\xF0\x9F\x98\x80"}}};
+  for (const bool little : {true, false}) {
+    CsvFormat format;
+    EXPECT_EQ(rowsOf(utf16(text, little), &format), expected) << little;
+    EXPECT_EQ(format.encoding, little ? TextEncoding::Utf16Le : TextEncoding::Utf16Be);
+    EXPECT_EQ(format.separator, '\t');
+  }
+}
+
+TEST_F(CsvEncoding, BytesThatAreNotUtf8AreWindows1252) {
+  CsvFormat format;
+  EXPECT_EQ(rowsOf("caf\xE9,\x80\x81\x8D\x8F\x90\x9D,\x93q\x94\n", &format),
+            (std::vector<DumpedRow>{
+                {1,
+                 {"caf\xC3\xA9", "\xE2\x82\xAC\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D",
+                  "\xE2\x80\x9Cq\xE2\x80\x9D"}}}));
+  EXPECT_EQ(format.encoding, TextEncoding::Windows1252);
+}
+
+TEST_F(CsvEncoding, OneStrayByteFarIntoTheFileMakesAllOfItWindows1252) {
+  // The file starts as valid UTF-8; only the first pass over all of it finds the 0xE9.
+  const std::string filler = "x,y\n";
+  std::string bytes = "Zo\xC3\xAB,1\n";
+  while (bytes.size() < 3 * kFormatSampleBytes)
+    bytes += filler;
+  bytes += "caf\xE9,2\n";
+  const auto rows = rowsOf(bytes);
+  ASSERT_FALSE(rows.empty());
+  EXPECT_EQ(rows.front().cells.front(), "Zo\xC3\x83\xC2\xAB");
+  EXPECT_EQ(rows.back().cells.front(), "caf\xC3\xA9");
+}
+
+TEST_F(CsvEncoding, MalformedUtf8FormsAreNotTakenForUtf8) {
+  for (const std::string bad : {"\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82"}) {
+    CsvFormat format;
+    rowsOf("a" + bad + "\n", &format);
+    EXPECT_EQ(format.encoding, TextEncoding::Windows1252) << bad;
+  }
+}
+
+TEST_F(CsvEncoding, AFileMarkedUtf8ThatIsNotIsCorrupt) {
+  const auto error = errorOf("marked.csv", "\xEF\xBB\xBFok\ncaf\xE9\n");
+  EXPECT_EQ(error.kind(), Kind::Corrupt);
+  EXPECT_NE(std::string(error.what()).find("byte 10"), std::string::npos) << error.what();
+}
+
+TEST_F(CsvEncoding, BrokenUtf16IsCorrupt) {
+  // An odd byte at the end, and a high surrogate followed by a plain character.
+  EXPECT_EQ(errorOf("odd.csv", utf16(u"ab\r\n", true) + "x").kind(), Kind::Corrupt);
+  EXPECT_EQ(errorOf("lone.csv", utf16(u"a\xD83D"
+                                      u"b\r\n",
+                                      false))
+                .kind(),
+            Kind::Corrupt);
+  EXPECT_EQ(errorOf("low.csv", utf16(u"a\xDE00\r\n", true)).kind(), Kind::Corrupt);
+  EXPECT_EQ(errorOf("cut.csv", utf16(u"a\xD83D", true)).kind(), Kind::Corrupt);
+}
+
+}  // namespace
+}  // namespace quillmere::source::csv
