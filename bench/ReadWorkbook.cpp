@@ -1,0 +1,57 @@
+// Reads every cell's text form of a workbook's first sheet, the way the converter does, and
+// prints how fast and how much memory it took. One file per process, so that the peak
+// resident size belongs to this file alone.
+// Usage: read-workbook FILE
+#include <sys/resource.h>
+
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "source/CellTextForm.h"
+#include "source/Workbook.h"
+#include "source/WorkbookError.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fputs("usage: read-workbook FILE\n", stderr);
+    return 2;
+  }
+  using namespace quillmere::source;
+  try {
+    const auto start = std::chrono::steady_clock::now();
+    auto workbook = openWorkbook(argv[1]);
+    SheetReader& sheet = workbook->firstSheet();
+    std::uint64_t rows = 0, cells = 0, bytes = 0;
+    std::string text;
+    while (sheet.nextRow()) {
+      ++rows;
+      for (std::size_t c = 0; c < sheet.cellCount(); ++c) {
+        text.clear();
+        appendTextForm(text, sheet.cell(c));
+        bytes += text.size();
+        ++cells;
+      }
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    rusage usage{};
+    if (getrusage(RUSAGE_SELF, &usage) != 0) {
+      std::perror("getrusage");
+      return 2;
+    }
+    std::printf(
+        "rows=%llu cells=%llu text_bytes=%llu seconds=%.4f rows_per_second=%.0f "
+        "peak_kib=%ld\n",
+        static_cast<unsigned long long>(rows), static_cast<unsigned long long>(cells),
+        static_cast<unsigned long long>(bytes), seconds, static_cast<double>(rows) / seconds,
+        usage.ru_maxrss);
+    return 0;
+  } catch (const WorkbookError& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s: %s\n", argv[1], e.what());
+  }
+  return 1;
+}
