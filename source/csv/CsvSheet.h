@@ -45,7 +45,13 @@ class CsvSheet : public SheetReader {
   // end of the file.
   bool refill();
 
-  void checkFieldLength(std::size_t length, bool quoted) const;
+  void checkFieldLength(std::size_t length, bool quoted) const {
+    if (length > limits_.maxCellTextBytes) throwFieldTooLong(quoted);
+  }
+  [[noreturn]] void throwFieldTooLong(bool quoted) const;
+
+  // The first separator, CR or LF in [p, end), or end.
+  const char* findStop(const char* p, const char* end) const;
   [[noreturn]] void throwCorrupt(const std::string& problem) const;
 
   InputFile file_;
