@@ -99,9 +99,10 @@ TEST(XlsWorkbook, RowsComeInIncreasingOrderSkippingEmptyOnes) {
 }
 
 TEST(XlsWorkbook, RewindStartsTheSameSheetAgain) {
-  for (const fs::path& file : {kFixtures / "cell-kinds.xls", kFixtures / "rows-out-of-order.xls",
-                               kFixtures / "biff2-cells.xls", kCorpus / "sheetjs__RkNumber.xls",
-                               kCorpus / "calamine__sst_continue.xls"}) {
+  for (const fs::path& file :
+       {kFixtures / "cell-kinds.xls", kFixtures / "rows-out-of-order.xls",
+        kFixtures / "biff2-cells.xls", kFixtures / "biff4-workbook.xls",
+        kCorpus / "sheetjs__RkNumber.xls", kCorpus / "calamine__sst_continue.xls"}) {
     auto workbook = openWorkbook(file);
     SheetReader& sheet = workbook->firstSheet();
     const std::vector<std::string> first = rowsOf(sheet);
@@ -141,6 +142,12 @@ TEST(XlsWorkbook, DecodesEightBitTextInTheWorkbookCodePage) {
 
 TEST(XlsWorkbook, ReadsTheBiff2CellRecords) {
   EXPECT_EQ(tsvOf(kFixtures / "biff2-cells.xls"), "42\t-0.125\nCaf\u00E9\tFalse\t#REF!\ndates\n");
+}
+
+TEST(XlsWorkbook, ReadsTheFirstSheetOfABiff4Workbook) {
+  auto workbook = openWorkbook(kFixtures / "biff4-workbook.xls");
+  EXPECT_EQ(workbook->firstSheet().gridRows(), 16384U);
+  EXPECT_EQ(tsvOf(kFixtures / "biff4-workbook.xls"), "first \u00A3\n4\n");
 }
 
 TEST(XlsWorkbook, ReadsAStreamInRegularSectors) {
