@@ -67,7 +67,7 @@ void TextDecoder::appendCodePage(std::string& out, std::string_view bytes) const
     appendLatin1(out, bytes);
     return;
   }
-  iconv(converter_.get(), nullptr, nullptr, nullptr, nullptr);
+  // The code pages read here keep no shift state, so no reset is needed between calls.
   std::string input(bytes);
   char* in = input.data();
   std::size_t inLeft = input.size();
@@ -82,7 +82,6 @@ void TextDecoder::appendCodePage(std::string& out, std::string_view bytes) const
       appendCodePoint(out, kReplacement);
       ++in;
       --inLeft;
-      iconv(converter_.get(), nullptr, nullptr, nullptr, nullptr);
     }
   }
 }
