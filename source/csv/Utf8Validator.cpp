@@ -16,6 +16,14 @@ bool Utf8Validator::feed(std::string_view bytes) {
     if (pending_ == 0) {
       // Contact lists are mostly ASCII: skip such bytes a block at a time.
 #if defined(__SSE2__)
+      while (end - p >= 64) {
+        const auto* block = reinterpret_cast<const __m128i*>(p);
+        const __m128i any =
+            _mm_or_si128(_mm_or_si128(_mm_loadu_si128(block), _mm_loadu_si128(block + 1)),
+                         _mm_or_si128(_mm_loadu_si128(block + 2), _mm_loadu_si128(block + 3)));
+        if (_mm_movemask_epi8(any) != 0) break;
+        p += 64;
+      }
       while (end - p >= 16 &&
              _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p))) == 0) {
         p += 16;
