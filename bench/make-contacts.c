@@ -16,59 +16,111 @@
 #define CELL_BYTES 256
 #define XLS_MAX_ROWS 65536
 
-static const char* const kHeaders[COLUMNS] = {
-    "First Name",     "Last Name",     "Full Name",       "E-mail Address",
-    "Company",        "Job Title",     "Department",      "Business Phone",
-    "Mobile Phone",   "Business Street", "Business City", "Business State",
-    "Business Postal Code", "Business Country", "Web Page", "Notes"};
+static const char* const kHeaders[COLUMNS] = {"First Name",
+                                              "Last Name",
+                                              "Full Name",
+                                              "E-mail Address",
+                                              "Company",
+                                              "Job Title",
+                                              "Department",
+                                              "Business Phone",
+                                              "Mobile Phone",
+                                              "Business Street",
+                                              "Business City",
+                                              "Business State",
+                                              "Business Postal Code",
+                                              "Business Country",
+                                              "Web Page",
+                                              "Notes"};
 
-static const char* const kFirst[] = {
-    "James", "Mary",  "Robert", "Patricia", "John",  "Jennifer", "Michael", "Linda",
-    "David", "Elizabeth", "William", "Barbara", "Richard", "Susan", "Joseph", "Jessica",
-    "Thomas", "Sarah", "Zo\xC3\xAB", "Jos\xC3\xA9", "Fran\xC3\xA7oise", "\xC5\x81ukasz",
-    "Anna", "Lars", "Mei", "Hiroshi", "Amara", "Omar", "Ingrid", "Pablo"};
+static const char* const kFirst[] = {"James",         "Mary",        "Robert",
+                                     "Patricia",      "John",        "Jennifer",
+                                     "Michael",       "Linda",       "David",
+                                     "Elizabeth",     "William",     "Barbara",
+                                     "Richard",       "Susan",       "Joseph",
+                                     "Jessica",       "Thomas",      "Sarah",
+                                     "Zo\xC3\xAB",    "Jos\xC3\xA9", "Fran\xC3\xA7oise",
+                                     "\xC5\x81ukasz", "Anna",        "Lars",
+                                     "Mei",           "Hiroshi",     "Amara",
+                                     "Omar",          "Ingrid",      "Pablo"};
 static const char* const kLast[] = {
-    "Smith", "Johnson", "Williams", "Brown", "Jones", "Garcia", "Miller", "Davis",
-    "Rodriguez", "Martinez", "Hernandez", "Lopez", "Gonzalez", "Wilson", "Anderson",
-    "Thomas", "Taylor", "Moore", "M\xC3\xBCller", "O'Brien", "Nakamura", "Kowalski",
-    "Johansson", "Dubois", "Rossi", "Chen", "Okafor", "Haddad", "Nguyen", "Silva"};
-static const char* const kCompanies[] = {
-    "Acme Corporation", "Globex", "Initech", "Umbrella Logistics", "Stark Industries",
-    "Wayne Enterprises", "Hooli", "Vandelay Industries", "Soylent Foods", "Cyberdyne Systems",
-    "Wonka Confectionery", "Tyrell Corp", "Massive Dynamic", "Gringotts Bank",
-    "Oceanic Airlines", "Monarch Paper", "Dunder Mifflin", "Pied Piper", "Aperture Labs",
-    "Black Mesa"};
+    "Smith",         "Johnson", "Williams",  "Brown",    "Jones",     "Garcia",
+    "Miller",        "Davis",   "Rodriguez", "Martinez", "Hernandez", "Lopez",
+    "Gonzalez",      "Wilson",  "Anderson",  "Thomas",   "Taylor",    "Moore",
+    "M\xC3\xBCller", "O'Brien", "Nakamura",  "Kowalski", "Johansson", "Dubois",
+    "Rossi",         "Chen",    "Okafor",    "Haddad",   "Nguyen",    "Silva"};
+static const char* const kCompanies[] = {"Acme Corporation",
+                                         "Globex",
+                                         "Initech",
+                                         "Umbrella Logistics",
+                                         "Stark Industries",
+                                         "Wayne Enterprises",
+                                         "Hooli",
+                                         "Vandelay Industries",
+                                         "Soylent Foods",
+                                         "Cyberdyne Systems",
+                                         "Wonka Confectionery",
+                                         "Tyrell Corp",
+                                         "Massive Dynamic",
+                                         "Gringotts Bank",
+                                         "Oceanic Airlines",
+                                         "Monarch Paper",
+                                         "Dunder Mifflin",
+                                         "Pied Piper",
+                                         "Aperture Labs",
+                                         "Black Mesa"};
 static const char* const kDomains[] = {
-    "acme.example", "globex.example", "initech.example", "umbrella.example", "stark.example",
-    "wayne.example", "hooli.example", "vandelay.example", "soylent.example",
-    "cyberdyne.example", "wonka.example", "tyrell.example", "massive.example",
-    "gringotts.example", "oceanic.example", "monarch.example", "dunder.example",
-    "piedpiper.example", "aperture.example", "blackmesa.example"};
-static const char* const kTitles[] = {
-    "Sales Manager", "Account Executive", "Software Engineer", "Office Manager",
-    "Chief Financial Officer", "Marketing Specialist", "HR Generalist", "Buyer",
-    "Project Manager", "Support Engineer", "Analyst", "Director of Operations"};
-static const char* const kDepartments[] = {"Sales", "Engineering", "Finance", "Marketing",
-                                           "Human Resources", "Purchasing", "Operations",
-                                           "Support"};
-static const char* const kStreets[] = {"Main Street", "Oak Avenue", "Maple Drive",
-                                       "Park Road", "Cedar Lane", "Elm Street", "High Street",
-                                       "Station Road", "Mill Lane", "Church Street"};
+    "acme.example",    "globex.example",    "initech.example",  "umbrella.example",
+    "stark.example",   "wayne.example",     "hooli.example",    "vandelay.example",
+    "soylent.example", "cyberdyne.example", "wonka.example",    "tyrell.example",
+    "massive.example", "gringotts.example", "oceanic.example",  "monarch.example",
+    "dunder.example",  "piedpiper.example", "aperture.example", "blackmesa.example"};
+static const char* const kTitles[] = {"Sales Manager",
+                                      "Account Executive",
+                                      "Software Engineer",
+                                      "Office Manager",
+                                      "Chief Financial Officer",
+                                      "Marketing Specialist",
+                                      "HR Generalist",
+                                      "Buyer",
+                                      "Project Manager",
+                                      "Support Engineer",
+                                      "Analyst",
+                                      "Director of Operations"};
+static const char* const kDepartments[] = {"Sales",      "Engineering",     "Finance",
+                                           "Marketing",  "Human Resources", "Purchasing",
+                                           "Operations", "Support"};
+static const char* const kStreets[] = {"Main Street", "Oak Avenue",   "Maple Drive", "Park Road",
+                                       "Cedar Lane",  "Elm Street",   "High Street", "Station Road",
+                                       "Mill Lane",   "Church Street"};
 static const struct {
   const char *city, *state, *country;
-} kPlaces[] = {
-    {"Springfield", "IL", "United States"}, {"Portland", "OR", "United States"},
-    {"Austin", "TX", "United States"},      {"Boston", "MA", "United States"},
-    {"Denver", "CO", "United States"},      {"Toronto", "ON", "Canada"},
-    {"Vancouver", "BC", "Canada"},          {"Manchester", "", "United Kingdom"},
-    {"Leeds", "", "United Kingdom"},        {"M\xC3\xBCnchen", "BY", "Germany"},
-    {"K\xC3\xB6ln", "NW", "Germany"},       {"Lyon", "", "France"},
-    {"Sydney", "NSW", "Australia"},         {"Melbourne", "VIC", "Australia"},
-    {"Osaka", "", "Japan"},                 {"S\xC3\xA3o Paulo", "SP", "Brazil"}};
-static const char* const kNotes[] = {
-    "", "", "", "Met at the trade fair, wants a quote",
-    "Prefers e-mail", "Call after 3 pm", "", "Key account; renew in \"Q3\"",
-    "", "Assistant: see mobile\nfor urgent matters"};
+} kPlaces[] = {{"Springfield", "IL", "United States"},
+               {"Portland", "OR", "United States"},
+               {"Austin", "TX", "United States"},
+               {"Boston", "MA", "United States"},
+               {"Denver", "CO", "United States"},
+               {"Toronto", "ON", "Canada"},
+               {"Vancouver", "BC", "Canada"},
+               {"Manchester", "", "United Kingdom"},
+               {"Leeds", "", "United Kingdom"},
+               {"M\xC3\xBCnchen", "BY", "Germany"},
+               {"K\xC3\xB6ln", "NW", "Germany"},
+               {"Lyon", "", "France"},
+               {"Sydney", "NSW", "Australia"},
+               {"Melbourne", "VIC", "Australia"},
+               {"Osaka", "", "Japan"},
+               {"S\xC3\xA3o Paulo", "SP", "Brazil"}};
+static const char* const kNotes[] = {"",
+                                     "",
+                                     "",
+                                     "Met at the trade fair, wants a quote",
+                                     "Prefers e-mail",
+                                     "Call after 3 pm",
+                                     "",
+                                     "Key account; renew in \"Q3\"",
+                                     "",
+                                     "Assistant: see mobile\nfor urgent matters"};
 
 #define COUNT(a) (sizeof(a) / sizeof((a)[0]))
 
@@ -83,9 +135,12 @@ static void lower_ascii(char* out, const char* in, size_t size) {
   size_t o = 0;
   for (; *in && o + 1 < size; ++in) {
     const unsigned char c = (unsigned char)*in;
-    if (c >= 'A' && c <= 'Z') out[o++] = (char)(c - 'A' + 'a');
-    else if (c >= 'a' && c <= 'z') out[o++] = (char)c;
-    else if (c >= 0x80 && (c & 0xC0) != 0x80) out[o++] = 'x'; /* one letter per character */
+    if (c >= 'A' && c <= 'Z')
+      out[o++] = (char)(c - 'A' + 'a');
+    else if (c >= 'a' && c <= 'z')
+      out[o++] = (char)c;
+    else if (c >= 0x80 && (c & 0xC0) != 0x80)
+      out[o++] = 'x'; /* one letter per character */
   }
   out[o] = '\0';
 }
@@ -108,7 +163,8 @@ static void make_row(uint32_t row, char cells[COLUMNS][CELL_BYTES], double* post
   snprintf(cells[6], CELL_BYTES, "%s", kDepartments[next_random() % COUNT(kDepartments)]);
   snprintf(cells[7], CELL_BYTES, "+1 555 %07u", next_random() % 10000000u);
   snprintf(cells[8], CELL_BYTES, "0%03u %06u", 100 + next_random() % 900, next_random() % 1000000u);
-  snprintf(cells[9], CELL_BYTES, "%u %s", 1 + next_random() % 2000, kStreets[next_random() % COUNT(kStreets)]);
+  snprintf(cells[9], CELL_BYTES, "%u %s", 1 + next_random() % 2000,
+           kStreets[next_random() % COUNT(kStreets)]);
   snprintf(cells[10], CELL_BYTES, "%s", kPlaces[place].city);
   snprintf(cells[11], CELL_BYTES, "%s", kPlaces[place].state);
   *postal = (double)(10000 + next_random() % 90000);
@@ -124,7 +180,8 @@ static int fail(const char* what, const char* file) {
 }
 
 static int write_xlsx(uint32_t rows, const char* path) {
-  lxw_workbook_options options = {.constant_memory = LXW_TRUE, .tmpdir = NULL, .use_zip64 = LXW_FALSE};
+  lxw_workbook_options options = {
+      .constant_memory = LXW_TRUE, .tmpdir = NULL, .use_zip64 = LXW_FALSE};
   lxw_workbook* workbook = workbook_new_opt(path, &options);
   if (!workbook) return fail("cannot create the workbook", path);
   lxw_worksheet* sheet = workbook_add_worksheet(workbook, "Contacts");
@@ -139,9 +196,12 @@ static int write_xlsx(uint32_t rows, const char* path) {
     make_row(r, cells, &postal);
     for (lxw_col_t c = 0; c < COLUMNS; ++c) {
       lxw_error e;
-      if (c == 12) e = worksheet_write_number(sheet, r, c, postal, NULL);
-      else if (cells[c][0] == '\0') continue;
-      else e = worksheet_write_string(sheet, r, c, cells[c], NULL);
+      if (c == 12)
+        e = worksheet_write_number(sheet, r, c, postal, NULL);
+      else if (cells[c][0] == '\0')
+        continue;
+      else
+        e = worksheet_write_string(sheet, r, c, cells[c], NULL);
       if (e != LXW_NO_ERROR) return fail(lxw_strerror(e), path);
     }
   }
@@ -191,7 +251,8 @@ typedef struct {
 static void put(Bytes* b, const void* data, size_t n) {
   if (b->size + n > b->capacity) {
     size_t cap = b->capacity ? b->capacity * 2 : 1 << 16;
-    while (cap < b->size + n) cap *= 2;
+    while (cap < b->size + n)
+      cap *= 2;
     unsigned char* grown = realloc(b->data, cap);
     if (!grown) {
       fputs("make-contacts: out of memory\n", stderr);
@@ -203,9 +264,18 @@ static void put(Bytes* b, const void* data, size_t n) {
   memcpy(b->data + b->size, data, n);
   b->size += n;
 }
-static void put8(Bytes* b, unsigned v) { unsigned char c = (unsigned char)v; put(b, &c, 1); }
-static void put16(Bytes* b, unsigned v) { put8(b, v & 0xFF); put8(b, (v >> 8) & 0xFF); }
-static void put32(Bytes* b, uint32_t v) { put16(b, v & 0xFFFF); put16(b, v >> 16); }
+static void put8(Bytes* b, unsigned v) {
+  unsigned char c = (unsigned char)v;
+  put(b, &c, 1);
+}
+static void put16(Bytes* b, unsigned v) {
+  put8(b, v & 0xFF);
+  put8(b, (v >> 8) & 0xFF);
+}
+static void put32(Bytes* b, uint32_t v) {
+  put16(b, v & 0xFFFF);
+  put16(b, v >> 16);
+}
 static void put_double(Bytes* b, double v) {
   uint64_t bits;
   memcpy(&bits, &v, 8);
@@ -233,10 +303,18 @@ static int decode_utf8(const char* s, uint32_t* out, int max) {
   const unsigned char* p = (const unsigned char*)s;
   while (*p) {
     uint32_t cp;
-    if (*p < 0x80) cp = *p++;
-    else if (*p < 0xE0) { cp = (uint32_t)(*p & 0x1F) << 6 | (p[1] & 0x3F); p += 2; }
-    else if (*p < 0xF0) { cp = (uint32_t)(*p & 0x0F) << 12 | (uint32_t)(p[1] & 0x3F) << 6 | (p[2] & 0x3F); p += 3; }
-    else { cp = 0xFFFD; p += 4; } /* the data hold nothing past the BMP */
+    if (*p < 0x80)
+      cp = *p++;
+    else if (*p < 0xE0) {
+      cp = (uint32_t)(*p & 0x1F) << 6 | (p[1] & 0x3F);
+      p += 2;
+    } else if (*p < 0xF0) {
+      cp = (uint32_t)(*p & 0x0F) << 12 | (uint32_t)(p[1] & 0x3F) << 6 | (p[2] & 0x3F);
+      p += 3;
+    } else {
+      cp = 0xFFFD;
+      p += 4;
+    } /* the data hold nothing past the BMP */
     if (n == max) return -1;
     out[n++] = cp;
   }
@@ -248,12 +326,15 @@ static void put_xl_string(Bytes* b, const char* utf8) {
   uint32_t cps[CELL_BYTES];
   const int n = decode_utf8(utf8, cps, CELL_BYTES);
   int wide = 0;
-  for (int i = 0; i < n; ++i) wide |= cps[i] > 0xFF;
+  for (int i = 0; i < n; ++i)
+    wide |= cps[i] > 0xFF;
   put16(b, (unsigned)n);
   put8(b, wide ? 1 : 0);
   for (int i = 0; i < n; ++i) {
-    if (wide) put16(b, cps[i]);
-    else put8(b, cps[i]);
+    if (wide)
+      put16(b, cps[i]);
+    else
+      put8(b, cps[i]);
   }
 }
 
@@ -266,7 +347,8 @@ typedef struct {
 
 static uint32_t hash(const char* s) {
   uint32_t h = 2166136261u;
-  for (; *s; ++s) h = (h ^ (unsigned char)*s) * 16777619u;
+  for (; *s; ++s)
+    h = (h ^ (unsigned char)*s) * 16777619u;
   return h;
 }
 
@@ -316,7 +398,10 @@ static void put_bof(Bytes* stream, unsigned kind) {
   free(body.data);
 }
 
-static void put_eof(Bytes* stream) { put16(stream, 0x000A); put16(stream, 0); }
+static void put_eof(Bytes* stream) {
+  put16(stream, 0x000A);
+  put16(stream, 0);
+}
 
 /* The Workbook stream: globals (BOF, CODEPAGE, BOUNDSHEET, SST, EOF), then the sheet. */
 static void build_workbook_stream(uint32_t rows, Bytes* stream) {
@@ -332,7 +417,8 @@ static void build_workbook_stream(uint32_t rows, Bytes* stream) {
   for (uint32_t r = 0; r <= rows; ++r) {
     double postal = 0;
     if (r == 0) {
-      for (int c = 0; c < COLUMNS; ++c) snprintf(row[c], CELL_BYTES, "%s", kHeaders[c]);
+      for (int c = 0; c < COLUMNS; ++c)
+        snprintf(row[c], CELL_BYTES, "%s", kHeaders[c]);
     } else {
       make_row(r, row, &postal);
     }
@@ -384,7 +470,8 @@ static void build_workbook_stream(uint32_t rows, Bytes* stream) {
   put_eof(stream);
 
   free(cells.data);
-  for (uint32_t i = 0; i < table.count; ++i) free(table.texts[i]);
+  for (uint32_t i = 0; i < table.count; ++i)
+    free(table.texts[i]);
   free(table.texts);
   free(table.slots);
 }
@@ -400,14 +487,16 @@ static void put_directory_entry(Bytes* b, const char* name, unsigned type, uint3
                                 uint32_t start, uint32_t size) {
   const size_t at = b->size;
   const size_t length = strlen(name);
-  for (size_t i = 0; i < 32; ++i) put16(b, i < length ? (unsigned char)name[i] : 0);
+  for (size_t i = 0; i < 32; ++i)
+    put16(b, i < length ? (unsigned char)name[i] : 0);
   put16(b, length ? (unsigned)(length + 1) * 2 : 0);
   put8(b, type);
   put8(b, type ? 1 : 0); /* black */
   put32(b, NOSTREAM);
   put32(b, NOSTREAM);
   put32(b, child);
-  for (int i = 0; i < 16 + 4 + 16; ++i) put8(b, 0); /* class id, state bits, times */
+  for (int i = 0; i < 16 + 4 + 16; ++i)
+    put8(b, 0); /* class id, state bits, times */
   put32(b, start);
   put32(b, size);
   put32(b, 0);
@@ -431,13 +520,15 @@ static int write_compound_file(const Bytes* stream, const char* path) {
 
   Bytes out = {0};
   put(&out, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
-  for (int i = 0; i < 16; ++i) put8(&out, 0);
+  for (int i = 0; i < 16; ++i)
+    put8(&out, 0);
   put16(&out, 0x003E);
   put16(&out, 0x0003);
   put16(&out, 0xFFFE);
   put16(&out, 9);
   put16(&out, 6);
-  for (int i = 0; i < 6; ++i) put8(&out, 0);
+  for (int i = 0; i < 6; ++i)
+    put8(&out, 0);
   put32(&out, 0);
   put32(&out, fat);
   put32(&out, directory);
@@ -447,17 +538,23 @@ static int write_compound_file(const Bytes* stream, const char* path) {
   put32(&out, 0);
   put32(&out, difat ? firstDifat : ENDOFCHAIN);
   put32(&out, difat);
-  for (uint32_t i = 0; i < 109; ++i) put32(&out, i < fat ? firstFat + i : FREESECT);
+  for (uint32_t i = 0; i < 109; ++i)
+    put32(&out, i < fat ? firstFat + i : FREESECT);
 
   put(&out, stream->data, stream->size);
-  while (out.size % SECTOR) put8(&out, 0);
+  while (out.size % SECTOR)
+    put8(&out, 0);
 
   for (uint32_t s = 0; s < fat * 128; ++s) {
     uint32_t entry = FREESECT;
-    if (s < streamSectors) entry = s + 1 == streamSectors ? ENDOFCHAIN : s + 1;
-    else if (s < firstDifat) entry = FATSECT;
-    else if (s < directory) entry = DIFSECT;
-    else if (s == directory) entry = ENDOFCHAIN;
+    if (s < streamSectors)
+      entry = s + 1 == streamSectors ? ENDOFCHAIN : s + 1;
+    else if (s < firstDifat)
+      entry = FATSECT;
+    else if (s < directory)
+      entry = DIFSECT;
+    else if (s == directory)
+      entry = ENDOFCHAIN;
     put32(&out, entry);
   }
   for (uint32_t d = 0; d < difat; ++d) {
