@@ -79,14 +79,25 @@ CsvFormat detectCsvFormat(InputFile& file, const ReadLimits& limits) {
     format.encoding = TextEncoding::Utf16Be;
     format.textOffset = 2;
   } else {
-    const Utf8Validator check = validateRest(file, head, limits);
-    // Without a mark, text that is not UTF-8 is taken as what Windows writes by default.
-    if (!check.complete()) format.encoding = TextEncoding::Windows1252;
+    Utf8Validator sampleCheck;
+    sampleCheck.feed(head);
+    if (wholeFile || sampleCheck.sawNonAscii()) {
+      const Utf8Validator check = validateRest(file, head, limits);
+      // Without a mark, text that is not UTF-8 is taken as what Windows writes by default.
+      if (!check.complete()) format.encoding = TextEncoding::Windows1252;
+    } else {
+      format.encodingSettled = false;
+    }
   }
   const std::string sample = decodeSample(
       std::string_view(head).substr(static_cast<std::size_t>(format.textOffset)), format.encoding);
   format.separator = detectSeparator(sample, wholeFile);
   return format;
+}
+
+TextEncoding encodingFrom(InputFile& file, std::uint64_t from, const ReadLimits& limits) {
+  file.seek(from);
+  return validateRest(file, {}, limits).complete() ? TextEncoding::Utf8 : TextEncoding::Windows1252;
 }
 
 }  // namespace quillmere::source::csv

@@ -11,6 +11,7 @@
 
 #include "source/CellReference.h"
 #include "source/WorkbookError.h"
+#include "source/csv/Utf8Validator.h"
 
 namespace quillmere::source::csv {
 
@@ -137,6 +138,7 @@ bool CsvSheet::refill() {
     std::size_t produced = 0;
     if (format_.encoding == TextEncoding::Utf8) {
       got = produced = file_.read(buffer_.data() + end_, room);
+      if (!format_.encodingSettled && got > 0) produced = settleEncoding(got);
     } else {
       const std::size_t want =
           std::min(raw_.size(), (room - TextDecoder::kSlack) / TextDecoder::kMaxGrowth);
@@ -165,6 +167,32 @@ bool CsvSheet::refill() {
     end_ += produced;
     if (produced > 0) return true;
   }
+}
+
+std::size_t CsvSheet::settleEncoding(std::size_t got) {
+  const auto* const start = reinterpret_cast<const unsigned char*>(buffer_.data() + end_);
+  const auto* const stop = start + got;
+  const auto* const p = skipAscii(start, stop);
+  if (p == stop) return got;
+  // Everything before this byte is ASCII, the same in both encodings, so the check of the
+  // rest decides for the whole file and rows already read stay as they are.
+  const auto ascii = static_cast<std::size_t>(p - start);
+  format_.encoding = encodingFrom(file_, bytesRead_ + ascii, limits_);
+  format_.encodingSettled = true;
+  file_.seek(bytesRead_ + got);
+  if (format_.encoding == TextEncoding::Utf8) return got;
+
+  decoder_ = TextDecoder(format_.encoding);
+  minRoom_ = TextDecoder::kMaxGrowth + TextDecoder::kSlack;
+  raw_.assign(reinterpret_cast<const char*>(p), reinterpret_cast<const char*>(stop));
+  const std::size_t tailAt = end_ + ascii;
+  const std::size_t needed = tailAt + raw_.size() * TextDecoder::kMaxGrowth + TextDecoder::kSlack;
+  if (buffer_.size() < needed) buffer_.resize(needed);
+  bool ok = true;
+  const std::size_t decoded =
+      decoder_.decode(std::string_view(raw_.data(), raw_.size()), buffer_.data() + tailAt, ok);
+  raw_.resize(std::max(raw_.size(), buffer_.size() / TextDecoder::kMaxGrowth));
+  return ascii + decoded;
 }
 
 bool CsvSheet::readRecord() {

@@ -50,6 +50,10 @@ class CsvSheet : public SheetReader {
   }
   [[noreturn]] void throwFieldTooLong(bool quoted) const;
 
+  // Settles an open encoding question when the `got` bytes just read at end_ hold a byte
+  // above 0x7F; returns the UTF-8 bytes they now stand for.
+  std::size_t settleEncoding(std::size_t got);
+
   // The first separator, CR or LF in [p, end), or end.
   const char* findStop(const char* p, const char* end) const;
   [[noreturn]] void throwCorrupt(const std::string& problem) const;

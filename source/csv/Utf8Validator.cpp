@@ -8,39 +8,41 @@
 
 namespace quillmere::source::csv {
 
+const unsigned char* skipAscii(const unsigned char* p, const unsigned char* const end) {
+#if defined(__SSE2__)
+  while (end - p >= 64) {
+    const auto* block = reinterpret_cast<const __m128i*>(p);
+    const __m128i any =
+        _mm_or_si128(_mm_or_si128(_mm_loadu_si128(block), _mm_loadu_si128(block + 1)),
+                     _mm_or_si128(_mm_loadu_si128(block + 2), _mm_loadu_si128(block + 3)));
+    if (_mm_movemask_epi8(any) != 0) break;
+    p += 64;
+  }
+  while (end - p >= 16 &&
+         _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p))) == 0) {
+    p += 16;
+  }
+#endif
+  while (end - p >= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    if (word & 0x8080808080808080ULL) break;
+    p += 8;
+  }
+  while (p < end && *p < 0x80)
+    ++p;
+  return p;
+}
+
 bool Utf8Validator::feed(std::string_view bytes) {
   if (!valid_) return false;
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
   const auto* const end = p + bytes.size();
   while (p < end) {
     if (pending_ == 0) {
-      // Contact lists are mostly ASCII: skip such bytes a block at a time.
-#if defined(__SSE2__)
-      while (end - p >= 64) {
-        const auto* block = reinterpret_cast<const __m128i*>(p);
-        const __m128i any =
-            _mm_or_si128(_mm_or_si128(_mm_loadu_si128(block), _mm_loadu_si128(block + 1)),
-                         _mm_or_si128(_mm_loadu_si128(block + 2), _mm_loadu_si128(block + 3)));
-        if (_mm_movemask_epi8(any) != 0) break;
-        p += 64;
-      }
-      while (end - p >= 16 &&
-             _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p))) == 0) {
-        p += 16;
-      }
-#endif
-      while (end - p >= 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p, 8);
-        if (word & 0x8080808080808080ULL) break;
-        p += 8;
-      }
+      p = skipAscii(p, end);
       if (p == end) break;
       const unsigned char b = *p;
-      if (b < 0x80) {
-        ++p;
-        continue;
-      }
       sawNonAscii_ = true;
       leadOffset_ = offset_ + static_cast<std::uint64_t>(
                                   p - reinterpret_cast<const unsigned char*>(bytes.data()));

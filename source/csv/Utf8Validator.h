@@ -6,6 +6,10 @@
 
 namespace quillmere::source::csv {
 
+// The first byte in [p, end) above 0x7F, or end; contact lists are mostly ASCII, so this
+// goes a block at a time.
+const unsigned char* skipAscii(const unsigned char* p, const unsigned char* end);
+
 // Checks that a byte stream is well-formed UTF-8 (no overlong forms, no surrogates, nothing
 // past U+10FFFF), fed in pieces that may split a character anywhere.
 class Utf8Validator {

@@ -1,6 +1,7 @@
 // Telling the encoding from a byte-order mark or from the bytes, and turning it into UTF-8.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,63 @@ TEST_F(CsvEncoding, OneStrayByteFarIntoTheFileMakesAllOfItWindows1252) {
   ASSERT_FALSE(rows.empty());
   EXPECT_EQ(rows.front().cells.front(), "Zo\xC3\x83\xC2\xAB");
   EXPECT_EQ(rows.back().cells.front(), "caf\xC3\xA9");
+}
+
+// Past the sample an ASCII file is not read twice: the first other byte decides, from there
+// to the end, and the rows before it read the same either way.
+class CsvEncodingAfterAsciiStart : public CsvEncoding {
+ protected:
+  static std::string asciiStart() {
+    std::string bytes = "Name,Note\n";
+    while (bytes.size() < 2 * kFormatSampleBytes + 3)
+      bytes += "plain,\"a, b\"\n";
+    return bytes;
+  }
+};
+
+TEST_F(CsvEncodingAfterAsciiStart, LaterUtf8StaysUtf8) {
+  CsvFormat format;
+  const auto rows = rowsOf(asciiStart() + "Zo\xC3\xAB,\xE6\x97\xA5\n", &format);
+  EXPECT_FALSE(format.encodingSettled);
+  ASSERT_GT(rows.size(), 2u);
+  EXPECT_EQ(rows.front().cells, (std::vector<std::string>{"Name", "Note"}));
+  EXPECT_EQ(rows[1].cells, (std::vector<std::string>{"plain", "a, b"}));
+  EXPECT_EQ(rows.back().cells, (std::vector<std::string>{"Zo\xC3\xAB", "\xE6\x97\xA5"}));
+}
+
+TEST_F(CsvEncodingAfterAsciiStart, LaterWindows1252IsDecodedFromItsFirstByte) {
+  const auto rows = rowsOf(asciiStart() + "caf\xE9,\x80 \"q\x94\"\nlast,row\n");
+  ASSERT_GT(rows.size(), 3u);
+  EXPECT_EQ(rows[rows.size() - 2].cells,
+            (std::vector<std::string>{"caf\xC3\xA9", "\xE2\x82\xAC \"q\xE2\x80\x9D\""}));
+  EXPECT_EQ(rows.back().cells, (std::vector<std::string>{"last", "row"}));
+  EXPECT_EQ(rows[rows.size() - 3].cells, (std::vector<std::string>{"plain", "a, b"}));
+}
+
+TEST_F(CsvEncodingAfterAsciiStart, AStrayByteAfterValidUtf8MakesAllOfItWindows1252) {
+  std::string bytes = asciiStart() + "Zo\xC3\xAB,1\n";
+  while (bytes.size() < 5 * kFormatSampleBytes)
+    bytes += "x,y\n";
+  const auto rows = rowsOf(bytes + "caf\xE9,2\n");
+  ASSERT_GT(rows.size(), 2u);
+  const auto zoe = std::find_if(rows.begin(), rows.end(),
+                                [](const DumpedRow& r) { return r.cells.at(1) == "1"; });
+  ASSERT_NE(zoe, rows.end());
+  EXPECT_EQ(zoe->cells.front(), "Zo\xC3\x83\xC2\xAB");
+  EXPECT_EQ(rows.back().cells.front(), "caf\xC3\xA9");
+}
+
+TEST_F(CsvEncodingAfterAsciiStart, RereadingAfterTheSwitchGivesTheSameRows) {
+  const auto path = write("switch.csv", asciiStart() + "caf\xE9,1\n");
+  for (const std::size_t size : {std::size_t{7}, kDefaultBufferBytes}) {
+    auto workbook = openCsv(path, ReadLimits{}, size);
+    const auto first = dumpRows(workbook->firstSheet());
+    workbook->firstSheet().rewind();
+    const auto second = dumpRows(workbook->firstSheet());
+    EXPECT_EQ(first, second) << size;
+    ASSERT_FALSE(second.empty());
+    EXPECT_EQ(second.back().cells.front(), "caf\xC3\xA9");
+  }
 }
 
 TEST_F(CsvEncoding, MalformedUtf8FormsAreNotTakenForUtf8) {
