@@ -1,41 +1,36 @@
 #include "ui/frmMain.h"
 
-#include <QAbstractButton>
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
-#include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPixmap>
-#include <QProgressBar>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QSpacerItem>
-#include <QStatusBar>
-#include <QStyle>
-#include <QTableWidget>
-#include <QTimer>
+#include <QTableView>
 #include <QToolBar>
-#include <QToolButton>
+#include <exception>
 
+#include "core/CounterText.h"
+#include "source/WorkbookError.h"
+#include "source/load/SheetLoader.h"
+#include "ui/Accessibility.h"
+#include "ui/EventPump.h"
 #include "ui/Fonts.h"
 #include "ui/Module1.h"
+#include "ui/PreviewModel.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Prompts.h"
 #include "ui/Shell.h"
 #include "ui/StepTabWidget.h"
-#include "ui/TabPage.h"
-#include "ui/TransparentToolBar.h"
-#include "ui/Twips.h"
 #include "ui/frmAbout.h"
 
 namespace quillmere::ui {
@@ -44,61 +39,43 @@ namespace {
 
 const QString kProductName = QStringLiteral("Quillmere");
 const QString kWorkbookFilter = QStringLiteral("Excel File (*.xlsx *.xls *.csv)");
-const QColor kLineGrey(192, 192, 192);
-const QColor kDarkBlue(0, 0, 192);
-const QColor kBlue(0, 0, 255);
-const QColor kDarkRed(128, 0, 0);
-constexpr int kTabHeightTwips = 520;
+const QColor kPreviewYellow(255, 255, 0);
 
-void setTextColour(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  palette.setColor(QPalette::Text, colour);
-  widget->setPalette(palette);
+QString fromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-template <typename Widget>
-Widget* named(Widget* widget, const char* objectName, const QString& accessibleName,
-              const QFont& font) {
-  widget->setObjectName(QString::fromLatin1(objectName));
-  widget->setAccessibleName(accessibleName);
-  widget->setFont(font);
-  return widget;
+QString fromLatin(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Labels keep their text at the top-left, where the layout's positions expect it.
-QLabel* label(const char* objectName, const QString& text, const QFont& font,
-              const QString& accessibleName = QString()) {
-  auto* widget = new QLabel(text);
-  widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  return named(widget, objectName, accessibleName.isEmpty() ? text.trimmed() : accessibleName,
-               font);
-}
-
-QFrame* line(const char* objectName) {
-  auto* widget = new QFrame;
-  widget->setFrameShape(QFrame::HLine);
-  widget->setFrameShadow(QFrame::Plain);
-  widget->setLineWidth(1);
-  setTextColour(widget, kLineGrey);
-  return named(widget, objectName, QStringLiteral("Separator"), Fonts::verdana());
-}
-
-QPushButton* button(const char* objectName, const QString& caption, const QString& accessibleName,
-                    const QFont& font) {
-  auto* widget = new QPushButton(caption);
-  // Enter presses a focused button only, as the layout has no default button.
-  widget->setAutoDefault(false);
-  return named(widget, objectName, accessibleName, font);
-}
-
-QComboBox* dropDownList(const char* objectName, const QString& accessibleName) {
-  auto* widget = new QComboBox;
-  widget->setEditable(false);
-  return named(widget, objectName, accessibleName, Fonts::tahoma());
+// Numbers are written with the user's decimal separator, as the spreadsheet shows them.
+char localeDecimalSeparator() {
+  const QString point = QLocale().decimalPoint();
+  return point.size() == 1 && point.at(0).unicode() < 0x80
+             ? static_cast<char>(point.at(0).unicode())
+             : '.';
 }
 
 }  // namespace
+
+// Keeps the window answering while a workbook loads, shows the count as it grows, and stops
+// the load when the window closes.
+class frmMain::LoadProgress : public source::LoadObserver {
+ public:
+  explicit LoadProgress(frmMain& window) : window_(window) {}
+
+  bool rowTaken(std::int32_t rowsFound) override {
+    if (pump_.pumpIfDue() || rowsFound == 1) {
+      if (rowsFound > 0) window_.showItemsFound(rowsFound);
+    }
+    return !window_.closing_;
+  }
+
+ private:
+  frmMain& window_;
+  EventPump pump_;
+};
 
 frmMain::frmMain(Prompts& prompts, Shell& shell, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -123,331 +100,236 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, QWidget* parent)
   buildExportPage();
   setFocusOrder();
 
+  connect(cmbHeader_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    mapping_.chooseHeader(index < 0 ? std::nullopt : std::optional<std::size_t>(index));
+  });
+  connect(cmbOutlook_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    mapping_.chooseField(index < 0 ? std::nullopt : std::optional<std::size_t>(index));
+  });
+  connect(mappedList_, &QListWidget::itemSelectionChanged, this, [this] {
+    const QModelIndexList selected = mappedList_->selectionModel()->selectedRows();
+    mapping_.selectEntry(selected.isEmpty() ? std::nullopt
+                                            : std::optional<std::size_t>(selected.front().row()));
+  });
+
   // The window's size is its menu bar plus the fixed client area, and never anything else.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   Form_Load();
   centreOnScreen();
 }
 
+frmMain::~frmMain() = default;
+
 void frmMain::Form_Initialize() {
   // Qt draws every control in the platform's current style by itself, so unlike a
   // common-controls program there is no control library to initialise first.
+  installAccessibility();
   vCardVersion_ = QStringLiteral("2.1");
 }
 
 void frmMain::Form_Load() {
-  cmdNext_->setEnabled(false);
-  ExportTab_->setCurrentIndex(0);
   // The fixed column 0 is the vertical header; hiding it is the grid's "width 0".
   sourceExcelData_->verticalHeader()->setVisible(false);
-  ExportTab_->setTabEnabled(1, false);
-  ExportTab_->setTabEnabled(2, false);
+  showSteps();
   cmdBrowse_->setFocus();
 }
 
-void frmMain::buildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-  file->setObjectName(QStringLiteral("mnuFile"));
-  file->setAccessibleName(QStringLiteral("File"));
-  Exit_ = file->addAction(QStringLiteral("&Exit"));
-  Exit_->setObjectName(QStringLiteral("Exit"));
-  connect(Exit_, &QAction::triggered, this, &frmMain::Exit_Click);
-
-  QMenu* about = menuBar()->addMenu(QStringLiteral("About"));
-  about->setObjectName(QStringLiteral("mnuAbout"));
-  about->setAccessibleName(QStringLiteral("About"));
-  AboutUs_ = about->addAction(QStringLiteral("About Us"));
-  AboutUs_->setObjectName(QStringLiteral("AboutUs"));
-  connect(AboutUs_, &QAction::triggered, this, &frmMain::AboutUs_Click);
-  Help_ = about->addAction(QStringLiteral("Help"));
-  Help_->setObjectName(QStringLiteral("Help"));
-  connect(Help_, &QAction::triggered, this, &frmMain::Help_Click);
-
-  menuBar()->setAccessibleName(QStringLiteral("Menu"));
-}
-
-void frmMain::buildFrame() {
-  client_ = new QWidget(this);
-  client_->setObjectName(QStringLiteral("client"));
-  client_->setAccessibleName(kProductName);
-  client_->setFixedSize(kClientWidth, kClientHeight);
-  setCentralWidget(client_);
-
-  Picture2_ =
-      named(new QLabel(client_), "Picture2", QStringLiteral("Quillmere banner"), Fonts::verdana());
-  Picture2_->setGeometry(twipsRect(0, 40, 9615, 1215));
-  Picture2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Picture2_->setPixmap(QPixmap(QStringLiteral(":/quillmere/banner.png")));
-
-  // The toolbar lies over the banner's top edge; it is made after the banner so it stays on top.
-  mainToolBar_ = named(new TransparentToolBar(QStringLiteral("Main Toolbar"), client_),
-                       "mainToolBar", QStringLiteral("Main Toolbar"), Fonts::verdana());
-  mainToolBar_->setGeometry(twipsRect(0, 0, 9600, 660));
-  mainToolBar_->setMovable(false);
-  mainToolBar_->setFloatable(false);
-  mainToolBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  OpenExcel_ = mainToolBar_->addAction(QStringLiteral("Open Excel"));
-  OpenExcel_->setObjectName(QStringLiteral("OpenExcel"));
-  if (auto* openButton = qobject_cast<QToolButton*>(mainToolBar_->widgetForAction(OpenExcel_))) {
-    openButton->setObjectName(QStringLiteral("OpenExcelButton"));
-    openButton->setAccessibleName(QStringLiteral("Open Excel"));
-  }
-  connect(OpenExcel_, &QAction::triggered, this, &frmMain::cmdBrowse_Click);
-
-  Line3_ = line("Line3");
-  Line3_->setParent(client_);
-  Line3_->setGeometry(0, twips(1260), twips(9600), 1);
-
-  ExportTab_ = named(new StepTabWidget(twips(kTabHeightTwips), client_), "ExportTab",
-                     QStringLiteral("Conversion Steps"), Fonts::tahoma());
-  ExportTab_->setGeometry(twipsRect(120, 1440, 9375, 4815));
-  pageSelect_ = new TabPage(ExportTab_);
-  pageSelect_->setObjectName(QStringLiteral("pageSelect"));
-  pageMap_ = new TabPage(ExportTab_);
-  pageMap_->setObjectName(QStringLiteral("pageMap"));
-  pageExport_ = new TabPage(ExportTab_);
-  pageExport_->setObjectName(QStringLiteral("pageExport"));
-  ExportTab_->addTab(pageSelect_, QStringLiteral("1. Select"));
-  ExportTab_->addTab(pageMap_, QStringLiteral("2. Map Columns"));
-  ExportTab_->addTab(pageExport_, QStringLiteral("3. Export"));
-  for (int index = 0; index < ExportTab_->count(); ++index) {
-    ExportTab_->widget(index)->setAccessibleName(ExportTab_->tabText(index));
-  }
-
-  cmdPrevious_ = button("cmdPrevious", QStringLiteral("<  Pre&vious"), QStringLiteral("Previous"),
-                        Fonts::tahoma());
-  cmdPrevious_->setParent(client_);
-  cmdPrevious_->setGeometry(twipsRect(5400, 6480, 1935, 495));
-  cmdPrevious_->setEnabled(false);
-
-  cmdNext_ = button("cmdNext", QStringLiteral("&Next >"), QStringLiteral("Next"), Fonts::tahoma());
-  cmdNext_->setParent(client_);
-  cmdNext_->setGeometry(twipsRect(7560, 6480, 1935, 495));
-
-  statusIndicator_ =
-      named(new QStatusBar(client_), "statusIndicator", QStringLiteral("Status"), Fonts::tahoma());
-  statusIndicator_->setGeometry(twipsRect(0, 7095, 9600, 255));
-  statusIndicator_->setSizeGripEnabled(false);
-  statusIndicator_->setContentsMargins(0, 0, 0, 0);
-  panelProduct_ = label("panelProduct", kProductName, Fonts::tahoma(), QStringLiteral("Product"));
-  panelItems_ = label("panelItems", QString(), Fonts::tahoma(), QStringLiteral("Items Found"));
-  // No web address belongs to this program, so the last panel says what it does.
-  panelAbout_ =
-      label("panelAbout", QStringLiteral("Convert Excel Contacts to vCard Files"), Fonts::tahoma());
-  for (QLabel* panel : {panelProduct_, panelItems_, panelAbout_}) {
-    panel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  }
-  statusIndicator_->addWidget(panelProduct_, 1);
-  statusIndicator_->addWidget(panelItems_, 1);
-  statusIndicator_->addWidget(panelAbout_, 2);
-  // QStatusBar keeps a 3-pixel strip above its panels; in a 17-pixel bar that would clip the
-  // panels' text, so it goes. The bar rebuilds its layout only when panels are added.
-  if (QLayout* bar = statusIndicator_->layout(); bar != nullptr && bar->count() > 0) {
-    if (QSpacerItem* strip = bar->itemAt(0)->spacerItem()) {
-      strip->changeSize(0, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
-      bar->invalidate();
-    }
-  }
-
-  progressBar_ = new QTimer(this);
-  progressBar_->setObjectName(QStringLiteral("progressBar"));
-  progressBar_->setInterval(kTimerIntervalMs);
-}
-
-void frmMain::buildSelectPage() {
-  Label1_ = label("Label1", QStringLiteral("Select Excel File :"), Fonts::tahoma(),
-                  QStringLiteral("Select Excel File"));
-  pageSelect_->place(Label1_, twipsRect(240, 670, 1335, 255));
-
-  txtExcelPath_ =
-      named(new QLineEdit, "txtExcelPath", QStringLiteral("Select Excel File"), Fonts::tahoma());
-  // The path comes from Browse... only; typing one would load nothing.
-  txtExcelPath_->setReadOnly(true);
-  pageSelect_->place(txtExcelPath_, twipsRect(1560, 600, 6255, 375));
-
-  cmdBrowse_ =
-      button("cmdBrowse", QStringLiteral("Browse..."), QStringLiteral("Browse"), Fonts::verdana());
-  pageSelect_->place(cmdBrowse_, twipsRect(7920, 600, 1215, 375));
-  connect(cmdBrowse_, &QPushButton::clicked, this, &frmMain::cmdBrowse_Click);
-
-  Label13_ = label("Label13",
-                   QStringLiteral("Supports Excel 2003 Files (*.xls), Excel 2007,2010, 2013 Files "
-                                  "(*.xlsx) & CSV Files (*.csv)"),
-                   Fonts::tahoma());
-  // Plain text: "&" is an ordinary character in a label without a buddy.
-  Label13_->setTextFormat(Qt::PlainText);
-  setTextColour(Label13_, kDarkBlue);
-  pageSelect_->place(Label13_, twipsRect(1560, 1080, 7215, 255));
-
-  Label6_ = label("Label6", QStringLiteral("Excel File Preview"), Fonts::tahoma());
-  pageSelect_->place(Label6_, twipsRect(240, 1560, 1695, 255));
-
-  Line1_ = line("Line1");
-  pageSelect_->place(Line1_, QRect(twips(240), twips(1800), twips(9120 - 240), 1));
-
-  // Grid row 0 and column 0 are fixed header cells that must stay put while the data scroll,
-  // so they are the table's own headers: the horizontal header is row 0, the vertical header
-  // column 0, and the table's cells are rows 1 to 999 and columns 1 to 99.
-  sourceExcelData_ = named(new QTableWidget(kGridRows - 1, kGridColumns - 1), "sourceExcelData",
-                           QStringLiteral("Excel File Preview"), Fonts::verdana());
-  sourceExcelData_->setHorizontalHeaderLabels(QStringList(kGridColumns - 1, QString()));
-  sourceExcelData_->setVerticalHeaderLabels(QStringList(kGridRows - 1, QString()));
-  sourceExcelData_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  pageSelect_->place(sourceExcelData_, twipsRect(240, 1920, 8895, 2655));
-}
-
-void frmMain::buildMapPage() {
-  const QFont bold = Fonts::tahoma(true);
-  Label2_ = label("Label2", QStringLiteral("Excel Fields"), bold);
-  pageMap_->place(Label2_, twipsRect(120, 600, 1695, 255));
-
-  cmbHeader_ = dropDownList("cmbHeader", QStringLiteral("Excel Fields"));
-  pageMap_->place(cmbHeader_, twipsRect(120, 840, 2415, 315));
-
-  Label5_ = label("Label5", QStringLiteral("vCard Fields"), bold);
-  pageMap_->place(Label5_, twipsRect(6480, 600, 1815, 255));
-
-  cmbOutlook_ = dropDownList("cmbOutlook", QStringLiteral("vCard Fields"));
-  pageMap_->place(cmbOutlook_, twipsRect(6480, 840, 2775, 315));
-
-  cmdAddMapping_ =
-      button("cmdAddMapping", QStringLiteral("Add"), QStringLiteral("Add"), Fonts::tahoma());
-  pageMap_->place(cmdAddMapping_, twipsRect(7800, 1320, 1455, 375));
-
-  cmdRemove_ =
-      button("cmdRemove", QStringLiteral("Remove"), QStringLiteral("Remove"), Fonts::tahoma());
-  pageMap_->place(cmdRemove_, twipsRect(7800, 1800, 1455, 375));
-
-  Label9_ = label("Label9", QStringLiteral("Selected Fileds ( Excel --> vCard )"), bold,
-                  QStringLiteral("Selected Fields, Excel to vCard"));
-  pageMap_->place(Label9_, twipsRect(120, 2040, 4935, 255));
-
-  Line2_ = line("Line2");
-  pageMap_->place(Line2_, QRect(twips(120), twips(2280), twips(9240 - 120), 1));
-
-  mappedList_ = named(new QListWidget, "mappedList",
-                      QStringLiteral("Selected Fields, Excel to vCard"), Fonts::verdana());
-  pageMap_->place(mappedList_, twipsRect(120, 2400, 9135, 1980));
-}
-
-void frmMain::buildExportPage() {
-  const QFont verdana = Fonts::verdana();
-  const QFont tahoma = Fonts::tahoma();
-  const QString allowEmpty = QStringLiteral("Allow Empty Email Addresses to be Imported");
-  const QString singleFile = QStringLiteral("Single vCard File for All Contacts");
-
-  // The boxes carry no text; their labels beside them do, and clicking a label does not
-  // toggle its box.
-  chkNotNull_ = named(new QCheckBox, "chkNotNull", allowEmpty, verdana);
-  pageExport_->place(chkNotNull_, twipsRect(360, 720, 200, 375));
-  Label10_ = label("Label10", allowEmpty, verdana);
-  setTextColour(Label10_, kBlue);
-  pageExport_->place(Label10_, twipsRect(670, 795, 4695, 375));
-
-  ChkSinglevCard_ = named(new QCheckBox, "ChkSinglevCard", singleFile, verdana);
-  pageExport_->place(ChkSinglevCard_, twipsRect(360, 1200, 200, 375));
-  Label11_ = label("Label11", singleFile, verdana);
-  setTextColour(Label11_, kBlue);
-  pageExport_->place(Label11_, twipsRect(670, 1275, 2895, 375));
-
-  Label12_ =
-      label("Label12", QStringLiteral("(by default Separate vCards are saved for every Contact )"),
-            tahoma, QStringLiteral("By default separate vCards are saved for every contact"));
-  setTextColour(Label12_, kDarkRed);
-  pageExport_->place(Label12_, twipsRect(3960, 1275, 4575, 375));
-
-  versionGroup_ = new QButtonGroup(this);
-  versionGroup_->setObjectName(QStringLiteral("versionGroup"));
-  versionGroup_->setExclusive(true);
-  const auto option = [&](const char* objectName, const QString& caption, int left) {
-    auto* widget = named(new QRadioButton(caption), objectName, caption.trimmed(), verdana);
-    versionGroup_->addButton(widget);
-    pageExport_->place(widget, twipsRect(left, 1680, 2175, 375));
-    return widget;
-  };
-  Opt2_ = option("Opt2", QStringLiteral(" vCard 2.1 Version"), 360);
-  Opt3_ = option("Opt3", QStringLiteral(" vCard 3.0 Version"), 2760);
-  Opt4_ = option("Opt4", QStringLiteral(" vCard 4.0 Version"), 5040);
-  Opt2_->setChecked(true);
-
-  lblNotNullLabel_ =
-      label("lblNotNullLabel", QStringLiteral("Number of Empty Email Contact(s)       :"), tahoma,
-            QStringLiteral("Number of Empty Email Contacts"));
-  pageExport_->place(lblNotNullLabel_, twipsRect(360, 2760, 2895, 375));
-  lblNotNullCount_ = label("lblNotNullCount", QStringLiteral("0"), tahoma,
-                           QStringLiteral("Empty Email Contacts Count"));
-  setTextColour(lblNotNullCount_, kBlue);
-  pageExport_->place(lblNotNullCount_, twipsRect(3480, 2760, 2055, 255));
-
-  contactCountLabel_ =
-      label("contactCountLabel", QStringLiteral("Number of Contacts Added                  :"),
-            tahoma, QStringLiteral("Number of Contacts Added"));
-  pageExport_->place(contactCountLabel_, twipsRect(360, 3120, 3015, 255));
-  lblContactCount_ =
-      label("lblContactCount", QStringLiteral("0"), tahoma, QStringLiteral("Contacts Added Count"));
-  setTextColour(lblContactCount_, kBlue);
-  pageExport_->place(lblContactCount_, twipsRect(3480, 3120, 1935, 255));
-  for (QLabel* counter :
-       {lblNotNullLabel_, lblNotNullCount_, contactCountLabel_, lblContactCount_}) {
-    counter->setVisible(false);
-  }
-
-  statusBar_ = named(new QProgressBar, "statusBar", QStringLiteral("Export Progress"), verdana);
-  statusBar_->setRange(0, 100);
-  statusBar_->setValue(0);
-  statusBar_->setTextVisible(false);
-  statusBar_->setVisible(false);
-  pageExport_->place(statusBar_, twipsRect(360, 3600, 8655, 375));
-
-  Label7_ = label("Label7", QStringLiteral("Saving Location :"), tahoma,
-                  QStringLiteral("Saving Location"));
-  pageExport_->place(Label7_, twipsRect(360, 4155, 1335, 255));
-
-  txtvCardSavePath_ =
-      named(new QLineEdit, "txtvCardSavePath", QStringLiteral("Saving Location"), tahoma);
-  pageExport_->place(txtvCardSavePath_, twipsRect(1680, 4080, 6015, 375));
-
-  CmdChangevCardPath_ = button("CmdChangevCardPath", QStringLiteral("Change..."),
-                               QStringLiteral("Change Saving Location"), verdana);
-  pageExport_->place(CmdChangevCardPath_, twipsRect(7800, 4080, 1215, 375));
-}
-
-void frmMain::setFocusOrder() {
-  QWidget* const order[] = {cmdBrowse_,
-                            ExportTab_,
-                            cmdNext_,
-                            txtExcelPath_,
-                            sourceExcelData_,
-                            cmbHeader_,
-                            cmbOutlook_,
-                            cmdAddMapping_,
-                            mappedList_,
-                            cmdPrevious_,
-                            chkNotNull_,
-                            cmdRemove_,
-                            CmdChangevCardPath_,
-                            txtvCardSavePath_,
-                            ChkSinglevCard_,
-                            Opt2_,
-                            Opt3_,
-                            Opt4_};
-  for (std::size_t i = 1; i < std::size(order); ++i) {
-    QWidget::setTabOrder(order[i - 1], order[i]);
-  }
-}
-
-void frmMain::centreOnScreen() {
-  const QScreen* target = screen();
-  if (target == nullptr) return;
-  adjustSize();
-  setGeometry(
-      QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), target->availableGeometry()));
-}
-
 void frmMain::cmdBrowse_Click() {
+  if (!steps_.browseEnabled()) return;
   const QString chosen = prompts_.chooseWorkbookFile(this, QString(), kWorkbookFilter);
-  if (!chosen.isEmpty()) lastWorkbook_ = chosen;
-  txtExcelPath_->setText(lastWorkbook_);
+  // A cancelled dialog loads nothing and keeps the workbook, preview and mapping there are.
+  if (!chosen.isEmpty()) {
+    const QString before = txtExcelPath_->text();
+    txtExcelPath_->setText(chosen);
+    const bool loaded = extractExcelData(chosen);
+    if (closing_) return;
+    if (!loaded) txtExcelPath_->setText(before);
+  }
+  steps_.browsed();
+  showSteps();
+}
+
+bool frmMain::extractExcelData(const QString& path) {
+  const QString panelBefore = panelItems_->text();
+  QWidget* focusBefore = focusWidget();
+  setBusy(true);
+  LoadProgress progress(*this);
+  source::LoadOptions options;
+  options.decimalSeparator = localeDecimalSeparator();
+  std::optional<source::LoadedSheet> loaded;
+  QString problem;
+  try {
+    loaded = source::extractExcelData(QFile::encodeName(path).toStdString(), progress, options);
+  } catch (const source::WorkbookError& error) {
+    problem = QString::fromUtf8(error.what());
+  } catch (const std::exception& error) {
+    problem =
+        QStringLiteral("\"%1\" could not be read: %2").arg(path, QString::fromUtf8(error.what()));
+  }
+  setBusy(false);
+  if (closing_) return false;
+  if (focusBefore != nullptr && focusBefore->isEnabled()) focusBefore->setFocus();
+  if (!loaded) {
+    setStatusPanel(panelItems_, panelBefore);
+    if (!problem.isEmpty()) {
+      static_cast<void>(prompts_.message(this, problem, kProductName, Prompts::Buttons::Ok,
+                                         Prompts::Icon::Warning));
+    }
+    return false;
+  }
+
+  sheet_ = std::move(loaded->table);
+  const bool anyRows = loaded->preview.rowCount() > 0;
+  preview_->setPreview(std::move(loaded->preview));
+  QPalette grid = sourceExcelData_->palette();
+  grid.setColor(QPalette::Base, anyRows ? kPreviewYellow : palette().color(QPalette::Base));
+  sourceExcelData_->setPalette(grid);
+  sourceExcelData_->scrollToTop();
+  showItemsFound(sheet_.rowsFound);
+  mapping_.clearMapping();
+  showMapping();
+  steps_.workbookLoaded();
+  return true;
+}
+
+void frmMain::showItemsFound(std::int32_t rowsFound) {
+  const std::int32_t dataRows = rowsFound > 0 ? rowsFound - 1 : 0;
+  setStatusPanel(panelItems_,
+                 QStringLiteral("Items Found: ") + fromLatin(core::withSignPlace(dataRows)));
+}
+
+void frmMain::setStatusPanel(QLabel* panel, const QString& text) {
+  panel->setText(text);
+  // Assistive technology hears what the panel shows.
+  panel->setAccessibleName(text);
+}
+
+void frmMain::cmdNext_Click() {
+  switch (steps_.next(mapping_.empty())) {
+    case WizardSteps::NextAction::None:
+      return;
+    case WizardSteps::NextAction::FillLists:
+      fillLists();
+      steps_.listsWereFilled();
+      break;
+    case WizardSteps::NextAction::EnterMap:
+      break;
+    case WizardSteps::NextAction::RefuseEmptyMap:
+      showMessage(QStringLiteral("Please Map Excel Column to Outlook Attribute."));
+      return;
+    case WizardSteps::NextAction::EnterExport:
+      // Only a box of length 0 gets the default; one holding spaces is the user's.
+      if (txtvCardSavePath_->text().isEmpty()) {
+        txtvCardSavePath_->setText(GetDefaultSaveFolder(shell_));
+      }
+      break;
+    case WizardSteps::NextAction::Convert:
+      return;
+  }
+  showSteps();
+}
+
+void frmMain::cmdPrevious_Click() {
+  steps_.previous();
+  showSteps();
+}
+
+void frmMain::fillLists() {
+  std::vector<core::HeaderItem> headers;
+  headers.reserve(sheet_.headers.size());
+  for (const source::HeaderColumn& header : sheet_.headers) {
+    headers.push_back({header.column, header.text});
+  }
+  mapping_.fillLists(headers);
+  showMapping();
+}
+
+void frmMain::cmdAddMapping_Click() {
+  const core::MappingMessage message = mapping_.addMapping();
+  if (message != core::MappingMessage::None) {
+    showMessage(fromLatin(core::messageText(message)));
+    return;
+  }
+  showMapping();
+}
+
+void frmMain::cmdRemove_Click() {
+  const core::MappingMessage message = mapping_.removeMapping();
+  if (message != core::MappingMessage::None) {
+    showMessage(fromLatin(core::messageText(message)));
+    return;
+  }
+  showMapping();
+}
+
+void frmMain::showMapping() {
+  const QSignalBlocker blockHeaders(cmbHeader_);
+  const QSignalBlocker blockFields(cmbOutlook_);
+  const QSignalBlocker blockEntries(mappedList_);
+
+  cmbHeader_->clear();
+  for (const core::HeaderItem& header : mapping_.headerList()) {
+    cmbHeader_->addItem(fromUtf8(header.text));
+  }
+  cmbHeader_->setCurrentIndex(mapping_.headerChoice() ? static_cast<int>(*mapping_.headerChoice())
+                                                      : -1);
+
+  cmbOutlook_->clear();
+  for (const core::Field field : mapping_.fieldList()) {
+    cmbOutlook_->addItem(fromLatin(core::fieldName(field)));
+  }
+  cmbOutlook_->setCurrentIndex(mapping_.fieldChoice() ? static_cast<int>(*mapping_.fieldChoice())
+                                                      : -1);
+
+  mappedList_->clear();
+  for (const std::string& entry : mapping_.entries())
+    mappedList_->addItem(fromUtf8(entry));
+  if (mapping_.selectedEntry()) {
+    mappedList_->setCurrentRow(static_cast<int>(*mapping_.selectedEntry()));
+  }
+
+  const bool enabled = mapping_.listsEnabled();
+  cmbHeader_->setEnabled(enabled);
+  cmbOutlook_->setEnabled(enabled);
+  cmdAddMapping_->setEnabled(enabled);
+}
+
+void frmMain::showSteps() {
+  const int shown = steps_.shownTab();
+  // The shown tab is switched on before the others go off, or the tab bar would move its
+  // selection onto a switched-off tab.
+  ExportTab_->setTabEnabled(shown, true);
+  ExportTab_->setCurrentIndex(shown);
+  for (int tab = 0; tab < ExportTab_->count(); ++tab) {
+    if (tab != shown) ExportTab_->setTabEnabled(tab, false);
+  }
+  cmdNext_->setText(fromLatin(steps_.nextCaption()));
+  cmdNext_->setEnabled(steps_.nextEnabled());
+  cmdPrevious_->setEnabled(steps_.previousEnabled());
+  cmdBrowse_->setEnabled(steps_.browseEnabled());
+  OpenExcel_->setEnabled(steps_.browseEnabled());
+}
+
+void frmMain::setBusy(bool busy) {
+  steps_.setBusy(busy);
+  showSteps();
+}
+
+void frmMain::showMessage(const QString& text) {
+  static_cast<void>(
+      prompts_.message(this, text, kProductName, Prompts::Buttons::Ok, Prompts::Icon::None));
+}
+
+void frmMain::Opt2_Click() {
+  vCardVersion_ = QStringLiteral("2.1");
+}
+
+void frmMain::Opt3_Click() {
+  vCardVersion_ = QStringLiteral("3.0");
+}
+
+void frmMain::Opt4_Click() {
+  vCardVersion_ = QStringLiteral("4.0");
 }
 
 void frmMain::Exit_Click() {
@@ -455,7 +337,14 @@ void frmMain::Exit_Click() {
 }
 
 void frmMain::AboutUs_Click() {
-  if (about_ == nullptr) about_ = new frmAbout(this);
+  if (about_ == nullptr) {
+    about_ = new frmAbout(this);
+    // Placed by hand: Qt's own placement guesses at window frames and lands off centre on
+    // some desktops.
+    QRect box(QPoint(), about_->size());
+    box.moveCenter(geometry().center());
+    about_->setGeometry(box);
+  }
   about_->show();
   about_->raise();
   about_->activateWindow();
@@ -476,6 +365,8 @@ void frmMain::Help_Click() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+  // A load or export in progress stops at its next pause for events.
+  if (steps_.busy()) closing_ = true;
   // An open About box belongs to this window and goes with it.
   if (about_ != nullptr) about_->close();
   QMainWindow::closeEvent(event);

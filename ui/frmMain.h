@@ -4,6 +4,10 @@
 #include <QPointer>
 #include <QString>
 
+#include "core/ColumnMapping.h"
+#include "source/load/SheetTable.h"
+#include "ui/WizardSteps.h"
+
 class QAction;
 class QButtonGroup;
 class QCheckBox;
@@ -16,21 +20,22 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
-class QTableWidget;
+class QTableView;
 class QTimer;
 class QToolBar;
 
 namespace quillmere::ui {
 
 class Prompts;
+class PreviewModel;
 class Shell;
 class StepTabWidget;
 class TabPage;
 class frmAbout;
 
 // The program's one main window: the three-step wizard with its menu, toolbar and status
-// bar. Every control sits at a fixed place; every dialog and desktop action goes through
-// the Prompts and Shell it is given, which must outlive it.
+// bar. Every control sits at a fixed place (laid out in frmMainLayout.cpp); every dialog
+// and desktop action goes through the Prompts and Shell it is given, which must outlive it.
 class frmMain : public QMainWindow {
   Q_OBJECT
 
@@ -42,12 +47,23 @@ class frmMain : public QMainWindow {
   static constexpr int kTimerIntervalMs = 400;
 
   frmMain(Prompts& prompts, Shell& shell, QWidget* parent = nullptr);
+  ~frmMain() override;
 
   // The vCard version the export writes: "2.1", "3.0" or "4.0".
   const QString& vCardVersion() const { return vCardVersion_; }
+  int currentStep() const { return steps_.currentStep(); }
+  const source::SheetTable& sheetTable() const { return sheet_; }
+  const core::ColumnMapping& columnMapping() const { return mapping_; }
 
  public slots:
   void cmdBrowse_Click();
+  void cmdNext_Click();
+  void cmdPrevious_Click();
+  void cmdAddMapping_Click();
+  void cmdRemove_Click();
+  void Opt2_Click();
+  void Opt3_Click();
+  void Opt4_Click();
   void Exit_Click();
   void AboutUs_Click();
   void Help_Click();
@@ -56,9 +72,12 @@ class frmMain : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  class LoadProgress;
+
   void Form_Initialize();
   void Form_Load();
 
+  // Layout, in frmMainLayout.cpp.
   void buildMenus();
   void buildFrame();
   void buildSelectPage();
@@ -67,12 +86,27 @@ class frmMain : public QMainWindow {
   void setFocusOrder();
   void centreOnScreen();
 
+  // Loads the workbook; false when it could not be read (the user has been told) or the
+  // window closed meanwhile. Nothing of the earlier load changes unless it succeeds.
+  bool extractExcelData(const QString& path);
+  void showItemsFound(std::int32_t rowsFound);
+  void setStatusPanel(QLabel* panel, const QString& text);
+  void fillLists();
+  void showMapping();
+  void showSteps();
+  void setBusy(bool busy);
+  void showMessage(const QString& text);
+
   Prompts& prompts_;
   Shell& shell_;
 
   QString vCardVersion_;
-  // The file dialog remembers its last choice; a cancelled dialog hands that back.
-  QString lastWorkbook_;
+  WizardSteps steps_;
+  source::SheetTable sheet_;
+  core::ColumnMapping mapping_;
+  // Set when the window closes during a long piece of work, which then stops at its next
+  // pause for events.
+  bool closing_ = false;
   QPointer<frmAbout> about_;
 
   QAction* Exit_ = nullptr;
@@ -94,6 +128,7 @@ class frmMain : public QMainWindow {
   QLabel* panelProduct_ = nullptr;
   QLabel* panelItems_ = nullptr;
   QLabel* panelAbout_ = nullptr;
+  // Named for the program's history: this is the timer that moves the progress bar.
   QTimer* progressBar_ = nullptr;
 
   QLabel* Label1_ = nullptr;
@@ -102,7 +137,8 @@ class frmMain : public QMainWindow {
   QLabel* Label13_ = nullptr;
   QLabel* Label6_ = nullptr;
   QFrame* Line1_ = nullptr;
-  QTableWidget* sourceExcelData_ = nullptr;
+  QTableView* sourceExcelData_ = nullptr;
+  PreviewModel* preview_ = nullptr;
 
   QLabel* Label2_ = nullptr;
   QComboBox* cmbHeader_ = nullptr;
@@ -127,6 +163,7 @@ class frmMain : public QMainWindow {
   QLabel* lblNotNullCount_ = nullptr;
   QLabel* contactCountLabel_ = nullptr;
   QLabel* lblContactCount_ = nullptr;
+  // Named for the program's history: this is the progress bar.
   QProgressBar* statusBar_ = nullptr;
   QLabel* Label7_ = nullptr;
   QLineEdit* txtvCardSavePath_ = nullptr;

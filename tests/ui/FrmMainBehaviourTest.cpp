@@ -1,7 +1,7 @@
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -9,6 +9,7 @@
 #include "tests/ui/WindowFixture.h"
 
 using quillmere::ui::Prompts;
+using quillmere::ui::test::TestFolder;
 using quillmere::ui::test::WindowFixture;
 
 class FrmMainBehaviourTest : public QObject {
@@ -16,17 +17,9 @@ class FrmMainBehaviourTest : public QObject {
 
  private:
   WindowFixture fixture;
+  TestFolder folder;
 
-  QString excelPath() const {
-    auto* path = fixture.find<QLineEdit>(QStringLiteral("txtExcelPath"));
-    return path != nullptr ? path->text() : QStringLiteral("<no txtExcelPath>");
-  }
-
-  void pressBrowse() {
-    auto* browse = fixture.find<QPushButton>(QStringLiteral("cmdBrowse"));
-    QVERIFY(browse != nullptr);
-    QTest::mouseClick(browse, Qt::LeftButton);
-  }
+  QString excelPath() const { return fixture.text("txtExcelPath"); }
 
   void pressOpenExcel() {
     auto* toolbar = fixture.find<QToolBar>(QStringLiteral("mainToolBar"));
@@ -46,37 +39,57 @@ class FrmMainBehaviourTest : public QObject {
     fixture.shell = {};
   }
 
-  void browsePutsTheChosenWorkbookIntoThePathBox() {
-    fixture.prompts.workbookAnswers = {QStringLiteral("/data/Contacts List.xlsx")};
-    pressBrowse();
-    QCOMPARE(excelPath(), QStringLiteral("/data/Contacts List.xlsx"));
+  void browsePutsTheChosenWorkbookIntoThePathBoxAndEnablesNext() {
+    const QString csv = folder.write(QStringLiteral("Contacts List.csv"), "Name\r\nAnn\r\n");
+    QVERIFY(!fixture.enabled("cmdNext"));
+    fixture.browse(csv);
+    QCOMPARE(excelPath(), csv);
     QCOMPARE(fixture.prompts.workbookRequests.size(), std::size_t{1});
     const auto& request = fixture.prompts.workbookRequests.front();
     QCOMPARE(request.filter, QStringLiteral("Excel File (*.xlsx *.xls *.csv)"));
     QCOMPARE(request.title, QString());
     QCOMPARE(request.owner, fixture.window.get());
+    QVERIFY(fixture.enabled("cmdNext"));
+    QCOMPARE(fixture.window->currentStep(), 1);
   }
 
   void openExcelOnTheToolbarDoesWhatBrowseDoes() {
-    fixture.prompts.workbookAnswers = {QStringLiteral("/data/a.csv"),
-                                       QStringLiteral("/data/b.xls")};
+    const QString a = folder.write(QStringLiteral("a.csv"), "First\r\nAnn\r\n");
+    const QString b = folder.write(QStringLiteral("b.csv"), "Second\r\nBob\r\n");
+    fixture.prompts.workbookAnswers = {a};
     pressOpenExcel();
-    QCOMPARE(excelPath(), QStringLiteral("/data/a.csv"));
-    pressBrowse();
-    QCOMPARE(excelPath(), QStringLiteral("/data/b.xls"));
+    QCOMPARE(excelPath(), a);
+    QCOMPARE(fixture.gridText(0, 0), QStringLiteral("First"));
+    fixture.browse(b);
+    QCOMPARE(excelPath(), b);
+    QCOMPARE(fixture.gridText(0, 0), QStringLiteral("Second"));
     QCOMPARE(fixture.prompts.workbookRequests.size(), std::size_t{2});
     QCOMPARE(fixture.prompts.workbookRequests[0].filter,
              fixture.prompts.workbookRequests[1].filter);
   }
 
-  void cancellingTheFileDialogKeepsTheEarlierChoice() {
-    fixture.prompts.workbookAnswers = {QString(), QStringLiteral("/data/first.xlsx"), QString()};
-    pressBrowse();
+  void openExcelIsOnlyOfferedOnTheFirstStep() {
+    const QString csv = folder.write(QStringLiteral("a.csv"), "Name\r\nAnn\r\n");
+    fixture.browse(csv);
+    auto* open = fixture.window->findChild<QAction*>(QStringLiteral("OpenExcel"));
+    QVERIFY(open != nullptr && open->isEnabled());
+    fixture.click("cmdNext");
+    QVERIFY(!open->isEnabled());
+    fixture.click("cmdPrevious");
+    QVERIFY(open->isEnabled());
+  }
+
+  void cancellingTheFileDialogLoadsNothingAndKeepsTheEarlierChoice() {
+    const QString first = folder.write(QStringLiteral("first.csv"), "Name\r\nAnn\r\n");
+    fixture.browse(QString());
     QCOMPARE(excelPath(), QString());
-    pressBrowse();
-    QCOMPARE(excelPath(), QStringLiteral("/data/first.xlsx"));
-    pressBrowse();
-    QCOMPARE(excelPath(), QStringLiteral("/data/first.xlsx"));
+    QVERIFY(fixture.enabled("cmdNext"));
+    QCOMPARE(fixture.window->currentStep(), 1);
+    fixture.browse(first);
+    QCOMPARE(excelPath(), first);
+    fixture.browse(QString());
+    QCOMPARE(excelPath(), first);
+    QCOMPARE(fixture.itemsFound(), QStringLiteral("Items Found:  1"));
   }
 
   void exitClosesTheWindow() {
@@ -88,15 +101,8 @@ class FrmMainBehaviourTest : public QObject {
   }
 
   void helpOpensTheInstalledGuide() {
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const QString guide = folder.filePath(QStringLiteral("guide.html"));
-    QFile file(guide);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QVERIFY(file.write("<html></html>") > 0);
-    file.close();
+    const QString guide = folder.write(QStringLiteral("guide.html"), "<html></html>");
     fixture.shell.guide = guide;
-
     auto* help = fixture.window->findChild<QAction*>(QStringLiteral("Help"));
     QVERIFY(help != nullptr);
     help->trigger();
@@ -120,13 +126,7 @@ class FrmMainBehaviourTest : public QObject {
   }
 
   void helpWithAGuideTheShellRefusesReportsNothing() {
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const QString guide = folder.filePath(QStringLiteral("guide.html"));
-    QFile file(guide);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    fixture.shell.guide = guide;
+    fixture.shell.guide = folder.write(QStringLiteral("guide.html"), "");
     fixture.shell.openSucceeds = false;
     auto* help = fixture.window->findChild<QAction*>(QStringLiteral("Help"));
     QVERIFY(help != nullptr);

@@ -1,0 +1,111 @@
+#include "core/ColumnMapping.h"
+
+namespace quillmere::core {
+
+namespace {
+
+std::optional<std::size_t> within(std::optional<std::size_t> index, std::size_t size) {
+  return index && *index < size ? index : std::nullopt;
+}
+
+}  // namespace
+
+std::string_view messageText(MappingMessage message) {
+  switch (message) {
+    case MappingMessage::SelectOutlookField:
+      return "Please Select the Outlook Field.";
+    case MappingMessage::SelectExcelField:
+      return "Please Select the Excel Field.";
+    case MappingMessage::SelectAddedItem:
+      return "Select the item from the added fields.";
+    case MappingMessage::None:
+      break;
+  }
+  return {};
+}
+
+void ColumnMapping::fillLists(const std::vector<HeaderItem>& headers) {
+  headerList_.clear();
+  for (const HeaderItem& header : headers) {
+    if (!header.text.empty()) headerList_.push_back(header);
+  }
+  fieldList_.clear();
+  for (std::size_t i = 0; i < kFieldCount; ++i)
+    fieldList_.push_back(static_cast<Field>(i));
+  clearMapping();
+  headerChoice_.reset();
+  fieldChoice_.reset();
+  listsEnabled_ = true;
+}
+
+void ColumnMapping::clearMapping() {
+  pairs_.clear();
+  selectedEntry_.reset();
+}
+
+void ColumnMapping::chooseHeader(std::optional<std::size_t> index) {
+  headerChoice_ = within(index, headerList_.size());
+}
+
+void ColumnMapping::chooseField(std::optional<std::size_t> index) {
+  fieldChoice_ = within(index, fieldList_.size());
+}
+
+void ColumnMapping::selectEntry(std::optional<std::size_t> index) {
+  selectedEntry_ = within(index, pairs_.size());
+}
+
+MappingMessage ColumnMapping::addMapping() {
+  // The field is asked for first, so with neither chosen only its message shows.
+  if (!fieldChoice_) return MappingMessage::SelectOutlookField;
+  if (!headerChoice_) return MappingMessage::SelectExcelField;
+  const auto headerAt = headerList_.begin() + static_cast<std::ptrdiff_t>(*headerChoice_);
+  const auto fieldAt = fieldList_.begin() + static_cast<std::ptrdiff_t>(*fieldChoice_);
+  ColumnPair pair{*headerAt, *fieldAt};
+  headerList_.erase(headerAt);
+  fieldList_.erase(fieldAt);
+  headerChoice_.reset();
+  fieldChoice_.reset();
+  pairs_.push_back(std::move(pair));
+  if (headerList_.empty()) listsEnabled_ = false;
+  return MappingMessage::None;
+}
+
+MappingMessage ColumnMapping::removeMapping() {
+  if (!selectedEntry_) return MappingMessage::SelectAddedItem;
+  const auto at = pairs_.begin() + static_cast<std::ptrdiff_t>(*selectedEntry_);
+  headerList_.push_back(at->header);
+  fieldList_.push_back(at->field);
+  pairs_.erase(at);
+  selectedEntry_.reset();
+  // Positions in the lists are unchanged by appending, so the choices still hold.
+  if (!headerList_.empty()) listsEnabled_ = true;
+  return MappingMessage::None;
+}
+
+std::string ColumnMapping::entryText(const ColumnPair& pair) {
+  const std::string_view field = fieldName(pair.field);
+  std::string text;
+  text.reserve(pair.header.text.size() + kEntrySeparator.size() + field.size());
+  text += pair.header.text;
+  text += kEntrySeparator;
+  text += field;
+  return text;
+}
+
+std::vector<std::string> ColumnMapping::entries() const {
+  std::vector<std::string> texts;
+  texts.reserve(pairs_.size());
+  for (const ColumnPair& pair : pairs_)
+    texts.push_back(entryText(pair));
+  return texts;
+}
+
+std::optional<Field> ColumnMapping::lookupField(std::uint32_t column) const {
+  for (const ColumnPair& pair : pairs_) {
+    if (pair.header.column == column) return pair.field;
+  }
+  return std::nullopt;
+}
+
+}  // namespace quillmere::core

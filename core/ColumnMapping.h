@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/ContactField.h"
+
+namespace quillmere::core {
+
+// A header offered for pairing. It stands for its own column, so two columns headed alike
+// are two items, and an item given back by Remove is exactly the one that was taken.
+struct HeaderItem {
+  std::uint32_t column = 0;  // counted from 0: column A is 0
+  std::string text;
+  friend bool operator==(const HeaderItem&, const HeaderItem&) = default;
+};
+
+struct ColumnPair {
+  HeaderItem header;
+  Field field;
+  friend bool operator==(const ColumnPair&, const ColumnPair&) = default;
+};
+
+// What Add or Remove has to tell the user instead of acting.
+enum class MappingMessage { None, SelectOutlookField, SelectExcelField, SelectAddedItem };
+
+std::string_view messageText(MappingMessage message);
+
+// The pairing of spreadsheet columns with contact fields, with the two pick lists that feed
+// it: an item is either offered in its list or used in exactly one pair. The step-2 controls
+// only display this model and forward clicks to it.
+class ColumnMapping {
+ public:
+  // Separates the header text from the field name in a mapping entry.
+  static constexpr std::string_view kEntrySeparator = "\t->\t";
+
+  // Offers the headers with text (in the given order) and every catalogue field (in its
+  // order), drops all pairs and enables the lists.
+  void fillLists(const std::vector<HeaderItem>& headers);
+
+  // Drops all pairs, and with them their entries. The pick lists stay as they are.
+  void clearMapping();
+
+  const std::vector<HeaderItem>& headerList() const { return headerList_; }
+  const std::vector<Field>& fieldList() const { return fieldList_; }
+
+  // The chosen item of each pick list and the selected mapping entry; nothing when none is.
+  // An index out of range chooses nothing.
+  void chooseHeader(std::optional<std::size_t> index);
+  void chooseField(std::optional<std::size_t> index);
+  void selectEntry(std::optional<std::size_t> index);
+  std::optional<std::size_t> headerChoice() const { return headerChoice_; }
+  std::optional<std::size_t> fieldChoice() const { return fieldChoice_; }
+  std::optional<std::size_t> selectedEntry() const { return selectedEntry_; }
+
+  // Pairs the chosen header with the chosen field; a message when a choice is missing.
+  MappingMessage addMapping();
+  // Undoes the selected pair, giving its header and field back to the end of their lists.
+  MappingMessage removeMapping();
+
+  // Both pick lists and Add are usable while the header list has items; the state changes
+  // only when Add takes the last header or Remove gives one back.
+  bool listsEnabled() const { return listsEnabled_; }
+
+  const std::vector<ColumnPair>& pairs() const { return pairs_; }
+  bool empty() const { return pairs_.empty(); }
+
+  // The text of a mapping entry: header text, tab, "->", tab, field name.
+  static std::string entryText(const ColumnPair& pair);
+  std::vector<std::string> entries() const;
+
+  // The field the given column (counted from 0) is paired with.
+  std::optional<Field> lookupField(std::uint32_t column) const;
+
+ private:
+  std::vector<HeaderItem> headerList_;
+  std::vector<Field> fieldList_;
+  std::vector<ColumnPair> pairs_;
+  std::optional<std::size_t> headerChoice_;
+  std::optional<std::size_t> fieldChoice_;
+  std::optional<std::size_t> selectedEntry_;
+  bool listsEnabled_ = true;
+};
+
+}  // namespace quillmere::core

@@ -1,0 +1,84 @@
+#include "source/load/SheetLoader.h"
+
+#include <string>
+
+#include "source/CellReference.h"
+#include "source/CellTextForm.h"
+#include "source/Workbook.h"
+#include "source/load/RowEmptiness.h"
+
+namespace quillmere::source {
+
+namespace {
+
+void addPreviewRow(SheetPreview& preview, const SheetReader& sheet, std::size_t headerCount,
+                   char decimalSeparator, std::string& text) {
+  preview.beginRow();
+  const std::size_t stored = std::min(headerCount, sheet.cellCount());
+  for (std::size_t column = 0; column < stored; ++column) {
+    const CellValue value = sheet.cell(column);
+    if (isEmptyCell(value)) continue;
+    text.clear();
+    appendTextForm(text, value, decimalSeparator);
+    preview.addCell(column, text);
+  }
+}
+
+}  // namespace
+
+std::vector<HeaderColumn> scanHeaders(const SheetReader& headerRow, char decimalSeparator) {
+  std::vector<HeaderColumn> headers;
+  if (headerRow.rowNumber() != 1) return headers;
+  const std::size_t stored = std::min<std::size_t>(headerRow.cellCount(), kMaxGridColumns);
+  for (std::size_t column = 0; column < stored; ++column) {
+    const CellValue value = headerRow.cell(column);
+    if (isEmptyCell(value)) break;
+    const auto index = static_cast<std::uint32_t>(column);
+    headers.push_back({index, columnLetters(index), textForm(value, decimalSeparator)});
+  }
+  return headers;
+}
+
+std::optional<LoadedSheet> extractSheetData(SheetReader& sheet, LoadObserver& observer,
+                                            const LoadOptions& options) {
+  LoadedSheet loaded;
+  SheetTable& table = loaded.table;
+  bool haveRow = sheet.nextRow();
+  if (haveRow) table.headers = scanHeaders(sheet, options.decimalSeparator);
+  const std::size_t headerCount = table.headers.size();
+  loaded.preview = SheetPreview(headerCount);
+
+  std::string text;
+  std::uint32_t emptyRun = 0;
+  std::uint32_t previousRow = 0;
+  while (haveRow) {
+    const std::uint32_t row = sheet.rowNumber();
+    // Rows the file does not store are empty.
+    emptyRun += row - previousRow - 1;
+    if (emptyRun >= kEmptyRowsEndingData) break;
+    previousRow = row;
+    if (isEmptyRow(sheet, headerCount)) {
+      if (++emptyRun >= kEmptyRowsEndingData) break;
+    } else {
+      emptyRun = 0;
+      ++table.rowsFound;
+      table.lastCountedRow = row;
+      if (!loaded.preview.full()) {
+        addPreviewRow(loaded.preview, sheet, headerCount, options.decimalSeparator, text);
+      }
+    }
+    if (!observer.rowTaken(table.rowsFound)) return std::nullopt;
+    haveRow = sheet.nextRow();
+  }
+  return loaded;
+}
+
+std::optional<LoadedSheet> extractExcelData(const std::filesystem::path& workbook,
+                                            LoadObserver& observer, const LoadOptions& options) {
+  const auto opened = openWorkbook(workbook, options.limits);
+  auto loaded = extractSheetData(opened->firstSheet(), observer, options);
+  if (loaded) loaded->table.workbook = workbook;
+  return loaded;
+}
+
+}  // namespace quillmere::source

@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "source/WorkbookError.h"
+#include "source/load/SheetLoader.h"
+#include "tests/support/MemorySheet.h"
+
+namespace quillmere::source {
+namespace {
+
+using test::MemorySheet;
+
+// Records the counts it was told of; can stop the load after a number of rows.
+class CountingObserver : public LoadObserver {
+ public:
+  bool rowTaken(std::int32_t rowsFound) override {
+    counts.push_back(rowsFound);
+    return stopAfter < 0 || static_cast<int>(counts.size()) < stopAfter;
+  }
+  std::vector<std::int32_t> counts;
+  int stopAfter = -1;
+};
+
+LoadedSheet load(MemorySheet& sheet, char decimalSeparator = '.') {
+  CountingObserver observer;
+  LoadOptions options;
+  options.decimalSeparator = decimalSeparator;
+  auto loaded = extractSheetData(sheet, observer, options);
+  EXPECT_TRUE(loaded.has_value());
+  return loaded ? std::move(*loaded) : LoadedSheet{};
+}
+
+std::vector<std::string> previewColumn(const SheetPreview& preview, std::size_t column) {
+  std::vector<std::string> texts;
+  for (std::size_t row = 0; row < preview.rowCount(); ++row)
+    texts.emplace_back(preview.cell(row, column));
+  return texts;
+}
+
+MemorySheet contacts(int dataRows) {
+  MemorySheet sheet = MemorySheet::ofText({{1, {"Name", "Mail", "Phone"}}});
+  for (int r = 0; r < dataRows; ++r) {
+    sheet.rows()[static_cast<std::uint32_t>(r + 2)] = {"n" + std::to_string(r + 1),
+                                                       "m" + std::to_string(r + 1), 5.0 + r};
+  }
+  return sheet;
+}
+
+TEST(SheetLoader, CountsTheHeaderRowAndEveryDataRowAndPreviewsThem) {
+  MemorySheet sheet = contacts(25);
+  const LoadedSheet loaded = load(sheet);
+  EXPECT_EQ(loaded.table.rowsFound, 26);
+  EXPECT_EQ(loaded.table.dataRows(), 25);
+  EXPECT_EQ(loaded.table.lastCountedRow, 26u);
+  ASSERT_EQ(loaded.table.headerCount(), 3);
+  EXPECT_EQ(loaded.table.headers[1].letters, "B");
+  EXPECT_EQ(loaded.table.headers[1].text, "Mail");
+  EXPECT_EQ(loaded.table.headers[2].column, 2u);
+  ASSERT_EQ(loaded.preview.rowCount(), 26u);
+  EXPECT_EQ(loaded.preview.cell(0, 0), "Name");
+  EXPECT_EQ(loaded.preview.cell(25, 0), "n25");
+  EXPECT_EQ(loaded.preview.cell(3, 2), "7");
+}
+
+TEST(SheetLoader, EmptyRowsInsideTheDataAreSkippedAndTheRowsAfterThemMoveUp) {
+  // Row 4 is stored but blank, rows 5 and 7 are not stored at all.
+  MemorySheet sheet = MemorySheet::ofText(
+      {{1, {"Name"}}, {2, {"Ann"}}, {3, {"Bob"}}, {4, {"", ""}}, {6, {"Cy"}}, {8, {"Di"}}});
+  const LoadedSheet loaded = load(sheet);
+  EXPECT_EQ(loaded.table.rowsFound, 5);
+  EXPECT_EQ(loaded.table.lastCountedRow, 8u);
+  EXPECT_EQ(previewColumn(loaded.preview, 0),
+            (std::vector<std::string>{"Name", "Ann", "Bob", "Cy", "Di"}));
+}
+
+TEST(SheetLoader, TheFifthConsecutiveEmptyRowEndsTheData) {
+  struct Case {
+    const char* name;
+    MemorySheet sheet;
+    std::int32_t rowsFound;
+    std::uint32_t lastRow;
+  };
+  std::vector<Case> cases;
+  // Four empty rows (4 to 7) are not enough: row 8 still counts.
+  cases.push_back(
+      {"four unstored", MemorySheet::ofText({{1, {"H"}}, {3, {"a"}}, {8, {"b"}}}), 3, 8});
+  // Five unstored rows (4 to 8) end it before row 9.
+  cases.push_back(
+      {"five unstored", MemorySheet::ofText({{1, {"H"}}, {3, {"a"}}, {9, {"b"}}}), 2, 3});
+  // Stored blank rows and missing rows make one run together.
+  cases.push_back({"mixed run",
+                   MemorySheet::ofText({{1, {"H"}},
+                                        {2, {"a"}},
+                                        {3, {""}},
+                                        {5, {""}},
+                                        {6, {""}},
+                                        {7, {"", "right of the headers"}},
+                                        {8, {"b"}}}),
+                   2, 2});
+  // A run that reaches five only at the end of the sheet changes nothing.
+  cases.push_back(
+      {"run at the end", MemorySheet::ofText({{1, {"H"}}, {2, {"a"}}, {4, {""}}}), 2, 2});
+  for (Case& c : cases) {
+    const LoadedSheet loaded = load(c.sheet);
+    EXPECT_EQ(loaded.table.rowsFound, c.rowsFound) << c.name;
+    EXPECT_EQ(loaded.table.lastCountedRow, c.lastRow) << c.name;
+  }
+}
+
+TEST(SheetLoader, TextOnlyRightOfTheHeaderColumnsCountsAsEmpty) {
+  MemorySheet sheet = MemorySheet::ofText(
+      {{1, {"Name", "Mail", "", "Stray"}}, {2, {"", "", "x", "y"}}, {3, {"Ann"}}});
+  const LoadedSheet loaded = load(sheet);
+  ASSERT_EQ(loaded.table.headerCount(), 2);
+  EXPECT_EQ(loaded.table.rowsFound, 2);
+  EXPECT_EQ(loaded.preview.columnCount(), 2u);
+  EXPECT_EQ(loaded.preview.cell(1, 0), "Ann");
+  EXPECT_EQ(loaded.preview.cell(0, 3), "");
+}
+
+TEST(SheetLoader, HeaderColumnsRunFromAToTheFirstEmptyCellWithTheirLetters) {
+  std::vector<std::string> header;
+  for (int c = 0; c < 60; ++c)
+    header.push_back("h" + std::to_string(c + 1));
+  header.push_back("");
+  header.push_back("beyond the gap");
+  MemorySheet sheet = MemorySheet::ofText({{1, header}});
+  const LoadedSheet loaded = load(sheet);
+  ASSERT_EQ(loaded.table.headerCount(), 60);
+  EXPECT_EQ(loaded.table.headers[25].letters, "Z");
+  EXPECT_EQ(loaded.table.headers[26].letters, "AA");
+  EXPECT_EQ(loaded.table.headers[26].text, "h27");
+  EXPECT_EQ(loaded.table.headers[52].letters, "BA");
+  EXPECT_EQ(loaded.table.headers[52].text, "h53");
+}
+
+TEST(SheetLoader, ReadsEveryHeaderColumnOfTheWidestSheet) {
+  std::vector<std::string> header(16384);
+  for (std::size_t c = 0; c < header.size(); ++c)
+    header[c] = "c" + std::to_string(c);
+  MemorySheet sheet = MemorySheet::ofText({{1, header}, {2, {"first"}}});
+  const LoadedSheet loaded = load(sheet);
+  ASSERT_EQ(loaded.table.headerCount(), 16384);
+  EXPECT_EQ(loaded.table.headers.back().letters, "XFD");
+  EXPECT_EQ(loaded.preview.cell(0, 16383), "c16383");
+  EXPECT_EQ(loaded.table.rowsFound, 2);
+}
+
+TEST(SheetLoader, NumericHeadersAndCellsTakeTheirTextForm) {
+  MemorySheet sheet(MemorySheet::Rows{{1, {2024.0, std::string("Half")}}, {2, {1.0, 0.5}}});
+  const LoadedSheet dotted = load(sheet);
+  EXPECT_EQ(dotted.table.headers[0].text, "2024");
+  EXPECT_EQ(dotted.preview.cell(1, 1), "0.5");
+  MemorySheet again(MemorySheet::Rows{{1, {2024.5, std::string("Half")}}, {2, {1.0, 0.5}}});
+  const LoadedSheet comma = load(again, ',');
+  EXPECT_EQ(comma.table.headers[0].text, "2024,5");
+  EXPECT_EQ(comma.preview.cell(1, 1), "0,5");
+}
+
+TEST(SheetLoader, PreviewStopsAtAThousandRowsWhileCountingGoesOn) {
+  MemorySheet sheet = contacts(1499);
+  const LoadedSheet loaded = load(sheet);
+  EXPECT_EQ(loaded.table.rowsFound, 1500);
+  EXPECT_EQ(loaded.table.dataRows(), 1499);
+  EXPECT_EQ(loaded.table.lastCountedRow, 1500u);
+  ASSERT_EQ(loaded.preview.rowCount(), SheetPreview::kMaxRows);
+  EXPECT_EQ(loaded.preview.cell(999, 0), "n999");
+}
+
+TEST(SheetLoader, WithoutAHeaderInA1EveryRowIsEmptyAndTheLoadEndsAfterFive) {
+  MemorySheet sheet =
+      MemorySheet::ofText({{1, {"", "Mail"}}, {2, {"a", "b"}}, {3, {"c"}}, {9, {"d"}}});
+  const LoadedSheet loaded = load(sheet);
+  EXPECT_EQ(loaded.table.headerCount(), 0);
+  EXPECT_EQ(loaded.table.rowsFound, 0);
+  EXPECT_EQ(loaded.table.lastCountedRow, 0u);
+  EXPECT_EQ(loaded.preview.rowCount(), 0u);
+  EXPECT_LE(sheet.rowsRead, 4u);
+}
+
+TEST(SheetLoader, AHeaderRowThatIsNotRowOneIsNoHeader) {
+  MemorySheet sheet = MemorySheet::ofText({{2, {"Name"}}, {3, {"Ann"}}});
+  const LoadedSheet loaded = load(sheet);
+  EXPECT_EQ(loaded.table.headerCount(), 0);
+  EXPECT_EQ(loaded.table.rowsFound, 0);
+}
+
+TEST(SheetLoader, AFullSheetIsReadToItsLastGridRow) {
+  MemorySheet sheet = contacts(19);
+  sheet.setGridRows(20);
+  const LoadedSheet loaded = load(sheet);
+  EXPECT_EQ(loaded.table.rowsFound, 20);
+  EXPECT_EQ(loaded.table.lastCountedRow, 20u);
+}
+
+TEST(SheetLoader, TellsTheObserverOfEveryRowAndStopsWhenItSaysSo) {
+  MemorySheet sheet = MemorySheet::ofText({{1, {"H"}}, {2, {"a"}}, {3, {""}}, {4, {"b"}}});
+  CountingObserver observer;
+  ASSERT_TRUE(extractSheetData(sheet, observer).has_value());
+  EXPECT_EQ(observer.counts, (std::vector<std::int32_t>{1, 2, 2, 3}));
+
+  MemorySheet again = contacts(10);
+  CountingObserver stopping;
+  stopping.stopAfter = 3;
+  EXPECT_FALSE(extractSheetData(again, stopping).has_value());
+  EXPECT_EQ(stopping.counts.size(), 3u);
+}
+
+TEST(SheetPreview, CutsLongTextAtACharacterBoundaryAndAnswersEmptyOutsideItsCells) {
+  SheetPreview preview(2);
+  preview.beginRow();
+  std::string longText(SheetPreview::kMaxCellBytes - 1, 'x');
+  longText += "\xC3\xA9tail";  // "é" straddles the limit
+  preview.addCell(0, longText);
+  preview.addCell(1, "b");
+  preview.addCell(5, "outside the columns");
+  EXPECT_EQ(preview.cell(0, 0), std::string(SheetPreview::kMaxCellBytes - 1, 'x'));
+  EXPECT_EQ(preview.cell(0, 1), "b");
+  EXPECT_EQ(preview.cell(0, 5), "");
+  EXPECT_EQ(preview.cell(3, 0), "");
+}
+
+TEST(SheetPreview, StopsTakingRowsOnceItsCellBudgetIsSpent) {
+  SheetPreview preview(16384);
+  std::size_t rows = 0;
+  while (!preview.full()) {
+    preview.beginRow();
+    for (std::size_t c = 0; c < 16384; ++c)
+      preview.addCell(c, "x");
+    ++rows;
+  }
+  EXPECT_LT(rows, SheetPreview::kMaxRows);
+  EXPECT_EQ(preview.rowCount(), rows);
+}
+
+class LoadFromFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ =
+        std::filesystem::temp_directory_path() /
+        ("quillmere-load-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(folder_);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+  std::filesystem::path folder_;
+};
+
+TEST_F(LoadFromFile, LoadsTheFirstSheetOfAWorkbookAndKeepsItsPath) {
+  const auto path = folder_ / "contacts.csv";
+  std::ofstream(path, std::ios::binary) << "Name,Mail\r\nAnn,ann@example.org\r\n\r\nBob,\r\n";
+  CountingObserver observer;
+  const auto loaded = extractExcelData(path, observer);
+  ASSERT_TRUE(loaded.has_value());
+  EXPECT_EQ(loaded->table.workbook, path);
+  EXPECT_EQ(loaded->table.rowsFound, 3);
+  EXPECT_EQ(loaded->table.lastCountedRow, 4u);
+  EXPECT_EQ(loaded->preview.cell(2, 0), "Bob");
+}
+
+TEST_F(LoadFromFile, AWorkbookThatCannotBeReadThrowsAMessageNamingIt) {
+  const auto path = folder_ / "missing.xlsx";
+  CountingObserver observer;
+  try {
+    static_cast<void>(extractExcelData(path, observer));
+    FAIL() << "a missing workbook loaded";
+  } catch (const WorkbookError& error) {
+    EXPECT_EQ(error.kind(), WorkbookError::Kind::NotFound);
+    EXPECT_NE(std::string(error.what()).find(path.string()), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace quillmere::source

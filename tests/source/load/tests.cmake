@@ -1,0 +1,2 @@
+target_sources(quillmere_source_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/SheetLoaderTest.cpp)

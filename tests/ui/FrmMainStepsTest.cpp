@@ -1,0 +1,248 @@
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "tests/ui/WindowFixture.h"
+
+using quillmere::ui::Prompts;
+using quillmere::ui::test::TestFolder;
+using quillmere::ui::test::WindowFixture;
+
+namespace {
+
+const QStringList kCatalogue = {
+    "FirstName",
+    "LastName",
+    "FullName",
+    "EmailAddress",
+    "EmailAddress2",
+    "EmailAddress3",
+    "JobTitle",
+    "Company",
+    "BusinessAddress",
+    "BusinessAddressCity",
+    "BusinessAddressCountry",
+    "BusinessAddressPostalCode",
+    "BusinessAddressState",
+    "BusinessAddressStreet",
+    "BusinessFaxNumber",
+    "BusinessHomePage",
+    "BusinessTelephoneNumber",
+    "Department",
+    "HomeAddress",
+    "HomeAddressCity",
+    "HomeAddressCountry",
+    "HomeAddressPostalCode",
+    "HomeAddressState",
+    "HomeAddressStreet",
+    "HomeFaxNumber",
+    "HomeTelephoneNumber",
+    "MiddleName",
+    "MobileNumber",
+    "Title",
+    "Notes",
+};
+
+}  // namespace
+
+class FrmMainStepsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  WindowFixture fixture;
+  TestFolder folder;
+
+  void loadContacts() {
+    fixture.browse(folder.write(QStringLiteral("contacts.csv"),
+                                "Name,Mail,2024\r\nAnn,ann@example.org,x\r\n"));
+  }
+
+  void toMapStep() {
+    loadContacts();
+    fixture.click("cmdNext");
+    QCOMPARE(fixture.shownTab(), QStringLiteral("2. Map Columns"));
+  }
+
+  // Which step tabs the user could choose now.
+  QList<bool> tabsOn() const {
+    auto* tabs = fixture.find<QTabWidget>(QStringLiteral("ExportTab"));
+    QList<bool> on;
+    for (int i = 0; i < tabs->count(); ++i)
+      on << tabs->isTabEnabled(i);
+    return on;
+  }
+
+  QStringList messagesShown() const {
+    QStringList texts;
+    for (const auto& message : fixture.prompts.messages)
+      texts << message.text;
+    return texts;
+  }
+
+  int chosenIndex(const char* combo) const {
+    return fixture.find<QComboBox>(QString::fromLatin1(combo))->currentIndex();
+  }
+
+ private slots:
+  void init() { QVERIFY(fixture.open()); }
+  void cleanup() {
+    QVERIFY2(fixture.prompts.workbookAnswers.empty(), "a scripted file answer was not asked for");
+    QVERIFY2(fixture.prompts.messageAnswers.empty(), "a scripted message answer was not used");
+    fixture.window.reset();
+    fixture.prompts = {};
+    fixture.shell = {};
+  }
+
+  void nextFillsBothListsAndShowsTheMappingStep() {
+    QCOMPARE(tabsOn(), (QList<bool>{true, false, false}));
+    loadContacts();
+    fixture.click("cmdNext");
+    QCOMPARE(fixture.window->currentStep(), 2);
+    QCOMPARE(tabsOn(), (QList<bool>{false, true, false}));
+    QCOMPARE(fixture.comboItems("cmbHeader"),
+             (QStringList{QStringLiteral("Name"), QStringLiteral("Mail"), QStringLiteral("2024")}));
+    QCOMPARE(fixture.comboItems("cmbOutlook"), kCatalogue);
+    QCOMPARE(chosenIndex("cmbHeader"), -1);
+    QCOMPARE(chosenIndex("cmbOutlook"), -1);
+    QVERIFY(fixture.enabled("cmdPrevious"));
+    QCOMPARE(fixture.text("cmdNext"), QStringLiteral("&Next >"));
+  }
+
+  void addAsksForTheFieldBeforeTheHeader() {
+    toMapStep();
+    fixture.prompts.messageAnswers = {Prompts::Answer::Ok, Prompts::Answer::Ok};
+    fixture.click("cmdAddMapping");
+    QVERIFY(fixture.choose("cmbOutlook", QStringLiteral("EmailAddress")));
+    fixture.click("cmdAddMapping");
+    QCOMPARE(messagesShown(), (QStringList{QStringLiteral("Please Select the Outlook Field."),
+                                           QStringLiteral("Please Select the Excel Field.")}));
+    for (const auto& message : fixture.prompts.messages) {
+      QCOMPARE(message.caption, QStringLiteral("Quillmere"));
+      QCOMPARE(message.icon, Prompts::Icon::None);
+      QCOMPARE(message.buttons, Prompts::Buttons::Ok);
+    }
+    QCOMPARE(fixture.mappedEntries(), QStringList());
+  }
+
+  void addAndRemoveMovePairsBetweenTheListsAndTheEntries() {
+    toMapStep();
+    QVERIFY(fixture.addPair(QStringLiteral("Mail"), QStringLiteral("EmailAddress")));
+    QVERIFY(fixture.addPair(QStringLiteral("2024"), QStringLiteral("FirstName")));
+    QCOMPARE(fixture.mappedEntries(), (QStringList{QStringLiteral("Mail\t->\tEmailAddress"),
+                                                   QStringLiteral("2024\t->\tFirstName")}));
+    QCOMPARE(fixture.comboItems("cmbHeader"), QStringList{QStringLiteral("Name")});
+    QCOMPARE(fixture.comboItems("cmbOutlook").size(), 28);
+    QCOMPARE(chosenIndex("cmbHeader"), -1);
+
+    // The last header switches the lists and Add off.
+    QVERIFY(fixture.addPair(QStringLiteral("Name"), QStringLiteral("FullName")));
+    QVERIFY(!fixture.enabled("cmbHeader"));
+    QVERIFY(!fixture.enabled("cmbOutlook"));
+    QVERIFY(!fixture.enabled("cmdAddMapping"));
+
+    QVERIFY(fixture.selectEntry(1));
+    fixture.click("cmdRemove");
+    QVERIFY(fixture.enabled("cmbHeader") && fixture.enabled("cmdAddMapping"));
+    QCOMPARE(fixture.comboItems("cmbHeader"), QStringList{QStringLiteral("2024")});
+    QCOMPARE(fixture.comboItems("cmbOutlook").back(), QStringLiteral("FirstName"));
+    QCOMPARE(fixture.mappedEntries(), (QStringList{QStringLiteral("Mail\t->\tEmailAddress"),
+                                                   QStringLiteral("Name\t->\tFullName")}));
+    QVERIFY(!fixture.window->columnMapping().lookupField(2));
+  }
+
+  void removeWithoutASelectedEntryAsksForOne() {
+    toMapStep();
+    QVERIFY(fixture.addPair(QStringLiteral("Mail"), QStringLiteral("EmailAddress")));
+    fixture.prompts.messageAnswers = {Prompts::Answer::Ok};
+    fixture.click("cmdRemove");
+    QCOMPARE(messagesShown(),
+             QStringList{QStringLiteral("Select the item from the added fields.")});
+    QCOMPARE(fixture.mappedEntries().size(), 1);
+  }
+
+  void nextRefusesAnEmptyMappingAndThenEntersTheExportStepWithTheDefaultFolder() {
+    toMapStep();
+    fixture.prompts.messageAnswers = {Prompts::Answer::Ok};
+    fixture.click("cmdNext");
+    QCOMPARE(messagesShown(),
+             QStringList{QStringLiteral("Please Map Excel Column to Outlook Attribute.")});
+    QCOMPARE(fixture.window->currentStep(), 2);
+
+    QVERIFY(fixture.addPair(QStringLiteral("Name"), QStringLiteral("FullName")));
+    fixture.shell.defaultFolder = QStringLiteral("/home/user/Documents");
+    fixture.click("cmdNext");
+    QCOMPARE(fixture.window->currentStep(), 3);
+    QCOMPARE(tabsOn(), (QList<bool>{false, false, true}));
+    QCOMPARE(fixture.text("cmdNext"), QStringLiteral("Convert"));
+    QCOMPARE(fixture.text("txtvCardSavePath"), QStringLiteral("/home/user/Documents"));
+
+    fixture.click("cmdPrevious");
+    QCOMPARE(fixture.window->currentStep(), 2);
+    QCOMPARE(fixture.text("cmdNext"), QStringLiteral("Next"));
+    QCOMPARE(tabsOn(), (QList<bool>{false, true, false}));
+
+    // A folder already in the box, even one of spaces, stays as it is.
+    fixture.find<QLineEdit>(QStringLiteral("txtvCardSavePath"))->setText(QStringLiteral("   "));
+    fixture.shell.defaultFolder.reset();
+    fixture.click("cmdNext");
+    QCOMPARE(fixture.text("cmdNext"), QStringLiteral("Convert"));
+    QCOMPARE(fixture.text("txtvCardSavePath"), QStringLiteral("   "));
+  }
+
+  void goingBackToTheFirstStepNeverFillsTheListsTwice() {
+    toMapStep();
+    QVERIFY(fixture.addPair(QStringLiteral("Mail"), QStringLiteral("EmailAddress")));
+    fixture.click("cmdPrevious");
+    QCOMPARE(fixture.window->currentStep(), 1);
+    QCOMPARE(tabsOn(), (QList<bool>{true, false, false}));
+    QVERIFY(!fixture.enabled("cmdPrevious"));
+    fixture.click("cmdNext");
+    QCOMPARE(fixture.comboItems("cmbHeader"),
+             (QStringList{QStringLiteral("Name"), QStringLiteral("2024")}));
+    QCOMPARE(fixture.comboItems("cmbOutlook").size(), 29);
+    QCOMPARE(fixture.mappedEntries(), QStringList{QStringLiteral("Mail\t->\tEmailAddress")});
+  }
+
+  void aCancelledFirstDialogStillLeadsToAnEmptyHeaderList() {
+    fixture.browse(QString());
+    QVERIFY(fixture.enabled("cmdNext"));
+    fixture.click("cmdNext");
+    QCOMPARE(fixture.comboItems("cmbHeader"), QStringList());
+    QCOMPARE(fixture.comboItems("cmbOutlook"), kCatalogue);
+  }
+
+  void theVersionOptionsSetTheVersionTheExportWrites() {
+    QCOMPARE(fixture.window->vCardVersion(), QStringLiteral("2.1"));
+    toMapStep();
+    QVERIFY(fixture.addPair(QStringLiteral("Name"), QStringLiteral("FullName")));
+    fixture.shell.defaultFolder = QStringLiteral("/tmp");
+    fixture.click("cmdNext");
+    fixture.click("Opt4");
+    QCOMPARE(fixture.window->vCardVersion(), QStringLiteral("4.0"));
+    fixture.click("Opt2");
+    QCOMPARE(fixture.window->vCardVersion(), QStringLiteral("2.1"));
+    fixture.click("Opt3");
+    QCOMPARE(fixture.window->vCardVersion(), QStringLiteral("3.0"));
+    QVERIFY(fixture.find<QRadioButton>(QStringLiteral("Opt3"))->isChecked());
+    QVERIFY(!fixture.find<QRadioButton>(QStringLiteral("Opt2"))->isChecked());
+  }
+
+  void enterPressesTheFocusedButton() {
+    loadContacts();
+    auto* next = fixture.find<QPushButton>(QStringLiteral("cmdNext"));
+    next->setFocus();
+    QTest::keyClick(next, Qt::Key_Return);
+    QCOMPARE(fixture.window->currentStep(), 2);
+    auto* previous = fixture.find<QPushButton>(QStringLiteral("cmdPrevious"));
+    previous->setFocus();
+    QTest::keyClick(previous, Qt::Key_Enter);
+    QCOMPARE(fixture.window->currentStep(), 1);
+  }
+};
+
+QTEST_MAIN(FrmMainStepsTest)
+#include "FrmMainStepsTest.moc"

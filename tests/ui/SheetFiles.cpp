@@ -1,0 +1,36 @@
+#include "tests/ui/SheetFiles.h"
+
+#include <xlsxwriter.h>
+
+#include <QFile>
+
+namespace quillmere::ui::test {
+
+bool writeXlsx(const QString& path, const std::vector<QStringList>& rows) {
+  lxw_workbook* book = workbook_new(QFile::encodeName(path).constData());
+  if (book == nullptr) return false;
+  lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
+  bool written = sheet != nullptr;
+  for (std::size_t r = 0; written && r < rows.size(); ++r) {
+    for (int c = 0; c < rows[r].size(); ++c) {
+      if (rows[r][c].isEmpty()) continue;
+      written = worksheet_write_string(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c),
+                                       rows[r][c].toUtf8().constData(), nullptr) == LXW_NO_ERROR;
+    }
+  }
+  return workbook_close(book) == LXW_NO_ERROR && written;
+}
+
+std::vector<QStringList> contactRows(int count) {
+  std::vector<QStringList> rows;
+  rows.reserve(static_cast<std::size_t>(count) + 1);
+  rows.push_back({QStringLiteral("Name"), QStringLiteral("Mail"), QStringLiteral("Phone")});
+  for (int r = 1; r <= count; ++r) {
+    const QString n = QString::number(r);
+    rows.push_back({QStringLiteral("Name ") + n, QStringLiteral("m%1@example.org").arg(n),
+                    QStringLiteral("0151 %1").arg(1000000 + r)});
+  }
+  return rows;
+}
+
+}  // namespace quillmere::ui::test

@@ -1,0 +1,91 @@
+#include "tests/ui/WindowFixture.h"
+
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+
+namespace quillmere::ui::test {
+
+QString WindowFixture::text(const char* name) const {
+  QWidget* widget = find(QString::fromLatin1(name));
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();
+  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
+  return QStringLiteral("<no text control %1>").arg(QLatin1String(name));
+}
+
+QString WindowFixture::gridText(int row, int column) const {
+  auto* grid = find<QTableView>(QStringLiteral("sourceExcelData"));
+  if (grid == nullptr) return QStringLiteral("<no grid>");
+  const QAbstractItemModel* model = grid->model();
+  if (row == 0) return model->headerData(column, Qt::Horizontal).toString();
+  return model->index(row - 1, column).data().toString();
+}
+
+int WindowFixture::gridDataRows() const {
+  auto* grid = find<QTableView>(QStringLiteral("sourceExcelData"));
+  return grid != nullptr ? grid->model()->rowCount() : -1;
+}
+
+int WindowFixture::gridColumns() const {
+  auto* grid = find<QTableView>(QStringLiteral("sourceExcelData"));
+  return grid != nullptr ? grid->model()->columnCount() : -1;
+}
+
+QString WindowFixture::itemsFound() const {
+  auto* panel = find<QLabel>(QStringLiteral("panelItems"));
+  return panel != nullptr ? panel->text() : QStringLiteral("<no panel>");
+}
+
+QStringList WindowFixture::comboItems(const char* name) const {
+  QStringList items;
+  if (auto* combo = find<QComboBox>(QString::fromLatin1(name))) {
+    for (int i = 0; i < combo->count(); ++i)
+      items << combo->itemText(i);
+  }
+  return items;
+}
+
+QStringList WindowFixture::mappedEntries() const {
+  QStringList entries;
+  if (auto* list = find<QListWidget>(QStringLiteral("mappedList"))) {
+    for (int i = 0; i < list->count(); ++i)
+      entries << list->item(i)->text();
+  }
+  return entries;
+}
+
+QString WindowFixture::shownTab() const {
+  auto* tabs = find<QTabWidget>(QStringLiteral("ExportTab"));
+  return tabs != nullptr ? tabs->tabText(tabs->currentIndex()) : QString();
+}
+
+bool WindowFixture::choose(const char* comboName, const QString& itemText) const {
+  auto* combo = find<QComboBox>(QString::fromLatin1(comboName));
+  if (combo == nullptr || !combo->isEnabled()) return false;
+  const int index = combo->findText(itemText, Qt::MatchExactly);
+  if (index < 0) return false;
+  combo->setCurrentIndex(index);
+  return true;
+}
+
+bool WindowFixture::selectEntry(int row) const {
+  auto* list = find<QListWidget>(QStringLiteral("mappedList"));
+  if (list == nullptr || row >= list->count()) return false;
+  list->setCurrentRow(row);
+  return true;
+}
+
+QString TestFolder::write(const QString& name, const QByteArray& bytes) const {
+  const QString file = path(name);
+  QFile out(file);
+  if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
+    QTest::qFail(qPrintable(QStringLiteral("could not write %1").arg(file)), __FILE__, __LINE__);
+  }
+  return file;
+}
+
+}  // namespace quillmere::ui::test

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QElapsedTimer>
+
+namespace quillmere::ui {
+
+// Lets the window's pending events run from inside a long piece of work, at most every
+// slice of work rather than at every step, which would cost more than the work itself.
+class EventPump {
+ public:
+  // Well inside the 50 ms a window may go without answering before it feels stuck.
+  static constexpr qint64 kSliceMs = 25;
+
+  EventPump() { sinceLastPump_.start(); }
+
+  // Runs pending events when a slice has passed since the last time; true when it did.
+  bool pumpIfDue();
+  void pump();
+
+ private:
+  QElapsedTimer sinceLastPump_;
+};
+
+}  // namespace quillmere::ui
