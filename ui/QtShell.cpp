@@ -1,6 +1,7 @@
 #include "ui/QtShell.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QUrl>
@@ -20,7 +21,11 @@ bool QtShell::open(const QString& target) {
 }
 
 QString QtShell::defaultSaveFolder() {
-  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  // The documents folder under the name the desktop gives it ("Dokumente", ...); a home
+  // without one offers the home folder itself.
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+  return QDir::homePath();
 }
 
 QString QtShell::userGuide() {

@@ -12,10 +12,13 @@
 namespace quillmere::test {
 
 // A worksheet held in memory, for feeding loaders and exports made in the test. Cells are
-// text, except those given as numbers; rows left out of the map are not stored.
+// text, numbers or error values; rows left out of the map are not stored.
 class MemorySheet : public source::SheetReader {
  public:
-  using Cell = std::variant<std::string, double>;
+  struct Error {
+    std::string code;  // "#N/A", "#DIV/0!", ...
+  };
+  using Cell = std::variant<std::string, double, Error>;
   using Rows = std::map<std::uint32_t, std::vector<Cell>>;
 
   MemorySheet() = default;
@@ -56,6 +59,8 @@ class MemorySheet : public source::SheetReader {
     if (const auto* number = std::get_if<double>(&value)) {
       return source::CellValue::ofNumber(*number);
     }
+    if (const auto* error = std::get_if<Error>(&value))
+      return source::CellValue::ofError(error->code);
     return source::CellValue::ofText(std::get<std::string>(value));
   }
   void rewind() override {

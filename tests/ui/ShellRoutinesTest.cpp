@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -53,10 +54,31 @@ class ShellRoutinesTest : public QObject {
     QVERIFY(shell.opened.empty());
   }
 
-  void desktopDefaultFolderIsTheUsersDocuments() {
+  void desktopDefaultFolderIsTheDocumentsFolderTheDesktopNamesElseHome() {
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
     QtShell shell(QString{});
-    QCOMPARE(shell.defaultSaveFolder(),
-             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QCOMPARE(shell.defaultSaveFolder(), home.path());
+
+    QVERIFY(QDir(home.path()).mkpath(QStringLiteral(".config")));
+    QFile dirs(home.filePath(QStringLiteral(".config/user-dirs.dirs")));
+    QVERIFY(dirs.open(QIODevice::WriteOnly));
+    QVERIFY(dirs.write("XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n") > 0);
+    dirs.close();
+    QCOMPARE(shell.defaultSaveFolder(), home.path());
+    QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Dokumente")));
+    QCOMPARE(shell.defaultSaveFolder(), home.filePath(QStringLiteral("Dokumente")));
+
+    qputenv("HOME", savedHome);
+    if (savedConfig.isNull()) {
+      qunsetenv("XDG_CONFIG_HOME");
+    } else {
+      qputenv("XDG_CONFIG_HOME", savedConfig);
+    }
   }
 
   void desktopGuideIsFoundOnlyWhereItExists() {

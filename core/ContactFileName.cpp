@@ -1,0 +1,46 @@
+#include "core/ContactFileName.h"
+
+#include "core/FileNameCleaning.h"
+
+namespace quillmere::core {
+
+namespace {
+
+// The longest prefix of UTF-8 text within `limit` bytes that ends between characters.
+std::string_view cutBetweenCharacters(std::string_view text, std::size_t limit) {
+  if (text.size() <= limit) return text;
+  std::size_t end = limit;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+    --end;
+  return text.substr(0, end);
+}
+
+}  // namespace
+
+std::string nameStem(const ContactValues& values) {
+  std::string joined;
+  for (const Field part : {Field::LastName, Field::FirstName, Field::MiddleName}) {
+    for (const char c : values[part]) {
+      if (c != ';') joined += c;
+    }
+  }
+  std::string stem = strClean(joined);
+  // A line break or other control character from a multi-line cell makes a name that many
+  // programs cannot show and some file systems refuse, which would lose the contact.
+  for (char& c : stem) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == '\x7F') c = ' ';
+  }
+  return stem;
+}
+
+std::string separateFileName(const ContactValues& values, std::int64_t number) {
+  const std::string counter = std::to_string(number);
+  const std::string stem = nameStem(values);
+  if (stem.empty()) return counter + ".vcf";
+  const std::string tail = "_" + counter + ".vcf";
+  std::string name(cutBetweenCharacters(stem, kMaxFileNameBytes - tail.size()));
+  name += tail;
+  return name;
+}
+
+}  // namespace quillmere::core

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/ContactValues.h"
+
+namespace quillmere::core {
+
+// Where every record goes when all contacts share one file.
+inline constexpr std::string_view kSingleFileName = "All Contacts.vcf";
+
+// The longest file name the common file systems take, in bytes.
+inline constexpr std::size_t kMaxFileNameBytes = 255;
+
+// The name stem of a contact's own file: last, first and middle name run together with
+// every ";" removed, cleaned of characters file names cannot or should not hold.
+std::string nameStem(const ContactValues& values);
+
+// The contact's own file: stem, "_", number, ".vcf" ("SmithJohn_3.vcf"), or the number alone
+// for a contact without a name ("3.vcf"). A stem too long for the file system is cut between
+// characters, never the number.
+std::string separateFileName(const ContactValues& values, std::int64_t number);
+
+}  // namespace quillmere::core

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+namespace quillmere::core {
+
+// The choices the user can still change while a run goes on. The run asks at the moment of
+// use, so a change applies from the next record or e-mail test on.
+class ExportOptions {
+ public:
+  virtual ~ExportOptions() = default;
+  // "2.1", "3.0" or "4.0"; asked once per record.
+  virtual std::string vCardVersion() = 0;
+  // All contacts into one file; asked once per record.
+  virtual bool singleFile() = 0;
+  // Keep contacts whose e-mail cell holds only spaces; asked at each e-mail test.
+  virtual bool allowEmptyEmail() = 0;
+};
+
+}  // namespace quillmere::core

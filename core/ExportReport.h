@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quillmere::core {
+
+// What happened to one data row.
+struct RowOutcome {
+  enum class Kind : unsigned char { Written, DroppedEmptyEmail, Failed };
+  std::uint32_t sheetRow = 0;
+  Kind kind = Kind::Written;
+  std::string file;    // the file it went to (or would have)
+  std::string reason;  // why it failed
+};
+
+// The counters as they stand during a run.
+struct ExportProgress {
+  std::int32_t rowsProcessed = 0;    // data rows taken up so far
+  std::int32_t contactCount = 0;     // contacts written
+  std::int32_t emptyEmailCount = 0;  // rows dropped by the empty e-mail rule
+  std::int32_t failedCount = 0;      // contacts that could not be written
+  std::int32_t dataRows = 0;         // data rows the load counted
+};
+
+// What a whole run did. Success is every data row written or dropped by the e-mail rule.
+struct ExportReport {
+  ExportProgress counts;
+  std::string location;      // where the records went
+  std::string firstFailure;  // the first reason a contact was not written
+  bool stopped = false;      // the run was stopped before its end (the window closed)
+  std::string readFailure;   // the sheet could no longer be read part-way; rows after it are lost
+  std::string closeFailure;  // records written earlier could not be kept when closing
+
+  // Contacts that failed, and data rows the run never reached.
+  std::int32_t notWritten() const {
+    const std::int32_t unreached = counts.dataRows - counts.rowsProcessed;
+    return counts.failedCount + (unreached > 0 ? unreached : 0);
+  }
+  bool everyContactWritten() const {
+    return !stopped && notWritten() == 0 && readFailure.empty() && closeFailure.empty();
+  }
+};
+
+}  // namespace quillmere::core

@@ -1,0 +1,173 @@
+#include "core/FileRecordSink.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/uio.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace quillmere::core {
+
+namespace {
+
+// What went wrong, in words that say what to do about it.
+std::string explain(int error) {
+  switch (error) {
+    case ENOSPC:
+      return "the disk is full";
+    case EDQUOT:
+      return "your disk quota is used up";
+    case EACCES:
+    case EPERM:
+      return "you may not write there";
+    case EROFS:
+      return "the disk can only be read";
+    case ENOENT:
+      return "the folder does not exist (any more)";
+    case ENOTDIR:
+      return "a part of the path is not a folder";
+    case ENAMETOOLONG:
+      return "the path is too long";
+    case EIO:
+      return "the disk reported an error";
+    default:
+      return std::strerror(error);
+  }
+}
+
+std::string quoted(const std::filesystem::path& path) {
+  return "\"" + path.string() + "\"";
+}
+
+// The first name of the form "folder", "folder (2)", "folder (3)", ... that does not exist,
+// made as a folder; empty after `error` is set.
+std::filesystem::path makeNewFolder(const std::filesystem::path& wanted, int& error) {
+  for (int attempt = 1; attempt <= 1000; ++attempt) {
+    std::filesystem::path folder = wanted;
+    if (attempt > 1) folder += " (" + std::to_string(attempt) + ")";
+    if (::mkdir(folder.c_str(), 0777) == 0) return folder;
+    if (errno != EEXIST) {
+      error = errno;
+      return {};
+    }
+  }
+  error = EEXIST;
+  return {};
+}
+
+}  // namespace
+
+FileRecordSink::FileRecordSink(std::filesystem::path base, const LocalTime& at)
+    : base_(std::move(base)), folder_(datedExportFolder(base_.string(), at)) {}
+
+FileRecordSink::~FileRecordSink() {
+  if (openFd_ >= 0) ::close(openFd_);
+}
+
+void FileRecordSink::begin() {
+  begun_ = true;
+  int error = 0;
+  std::filesystem::path made = makeNewFolder(folder_, error);
+  if (made.empty()) {
+    unusable_ = "The folder " + quoted(folder_) + " could not be made in " + quoted(base_) + ": " +
+                explain(error) +
+                ". Choose another saving location with Change... and "
+                "convert again.";
+    throw SinkError(unusable_);
+  }
+  folder_ = std::move(made);
+}
+
+int FileRecordSink::openFile(const std::string& fileName) {
+  if (fileName == openName_ && openFd_ >= 0) return openFd_;
+  closeOpenFile();
+  const std::filesystem::path file = folder_ / fileName;
+  // A file of this run is appended to; any other file of that name is never touched.
+  const bool ours = created_.count(fileName) > 0;
+  const int flags = O_WRONLY | O_APPEND | O_CLOEXEC | (ours ? 0 : O_CREAT | O_EXCL);
+  const int fd = ::open(file.c_str(), flags, 0666);
+  if (fd < 0) {
+    const int error = errno;
+    throw SinkError(
+        quoted(file) + " could not be created: " +
+        (error == EEXIST ? std::string("a file of that name is there already") : explain(error)) +
+        ".");
+  }
+  created_.insert(fileName);
+  openFd_ = fd;
+  openName_ = fileName;
+  return fd;
+}
+
+void FileRecordSink::closeOpenFile() {
+  if (openFd_ < 0) return;
+  const int fd = openFd_;
+  const std::filesystem::path file = folder_ / openName_;
+  openFd_ = -1;
+  openName_.clear();
+  if (::close(fd) != 0) {
+    throw SinkError(quoted(file) + " could not be saved completely: " + explain(errno) + ".");
+  }
+}
+
+void FileRecordSink::append(const std::string& fileName, std::string_view record) {
+  if (!begun_) begin();
+  if (!unusable_.empty()) throw SinkError(unusable_);
+  const int fd = openFile(fileName);
+  struct stat before {};
+  if (::fstat(fd, &before) != 0) {
+    throw SinkError(quoted(folder_ / fileName) + " could not be written: " + explain(errno) + ".");
+  }
+  static constexpr char kLineEnd[] = "\r\n";
+  iovec parts[2] = {{const_cast<char*>(record.data()), record.size()},
+                    {const_cast<char*>(kLineEnd), 2}};
+  std::size_t remaining = record.size() + 2;
+  int error = 0;
+  while (remaining > 0) {
+    const ssize_t written = ::writev(fd, parts, 2);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      error = errno;
+      break;
+    }
+    if (written == 0) {
+      error = EIO;
+      break;
+    }
+    // Skip what went out and go on with the rest.
+    std::size_t done = static_cast<std::size_t>(written);
+    remaining -= done;
+    for (iovec& part : parts) {
+      const std::size_t taken = std::min(done, part.iov_len);
+      part.iov_base = static_cast<char*>(part.iov_base) + taken;
+      part.iov_len -= taken;
+      done -= taken;
+    }
+  }
+  if (error == 0) return;
+
+  // Whole or not at all: take back what part of the record reached the file.
+  const std::filesystem::path file = folder_ / fileName;
+  if (::ftruncate(fd, before.st_size) != 0) {
+    const int truncateError = errno;
+    throw SinkError(quoted(file) + " could not be written: " + explain(error) +
+                    "; the part that was written could not be taken back (" +
+                    explain(truncateError) + "), so its last contact is incomplete.");
+  }
+  if (before.st_size == 0) {
+    // A file this record would have begun is removed again, so nothing half-made remains.
+    const std::string name = fileName;
+    closeOpenFile();
+    ::unlink(file.c_str());
+    created_.erase(name);
+  }
+  throw SinkError(quoted(file) + " could not be written: " + explain(error) + ".");
+}
+
+void FileRecordSink::finish() {
+  closeOpenFile();
+}
+
+}  // namespace quillmere::core

@@ -1,0 +1,360 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/ExportRun.h"
+#include "source/WorkbookError.h"
+#include "tests/support/MemorySheet.h"
+
+namespace quillmere::core {
+namespace {
+
+using test::MemorySheet;
+using Kind = RowOutcome::Kind;
+
+// Keeps every record per file, in order; can refuse the whole folder or single appends.
+class MemorySink : public RecordSink {
+ public:
+  void begin() override {
+    ++begins;
+    if (!beginFailure.empty()) throw SinkError(beginFailure);
+  }
+  void append(const std::string& fileName, std::string_view record) override {
+    ++appends;
+    if (!beginFailure.empty()) throw SinkError(beginFailure);
+    if (failAppends.count(appends) > 0)
+      throw SinkError("disk full at append " + std::to_string(appends));
+    files[fileName] += std::string(record) + "\r\n";
+    order.push_back(fileName);
+  }
+  void finish() override {
+    ++finishes;
+    if (!finishFailure.empty()) throw SinkError(finishFailure);
+  }
+  std::string location() const override { return "/out/Quillmere_1_1_2027_0_0_0"; }
+
+  std::map<std::string, std::string> files;
+  std::vector<std::string> order;
+  std::set<int> failAppends;
+  std::string beginFailure;
+  std::string finishFailure;
+  int begins = 0, appends = 0, finishes = 0;
+};
+
+// The window's options, with a count of how often each was asked.
+class ScriptedOptions : public ExportOptions {
+ public:
+  std::string vCardVersion() override {
+    ++versionAsks;
+    return version;
+  }
+  bool singleFile() override {
+    ++singleAsks;
+    return single;
+  }
+  bool allowEmptyEmail() override {
+    ++emailAsks;
+    return allowEmpty;
+  }
+  std::string version = "3.0";
+  bool single = false;
+  bool allowEmpty = false;
+  int versionAsks = 0, singleAsks = 0, emailAsks = 0;
+};
+
+class RecordingObserver : public ExportObserver {
+ public:
+  bool rowDone(const ExportProgress& progress, const RowOutcome& outcome) override {
+    outcomes.push_back(outcome);
+    progresses.push_back(progress);
+    if (onRow) onRow(static_cast<int>(outcomes.size()));
+    return stopAfter < 0 || static_cast<int>(outcomes.size()) < stopAfter;
+  }
+  std::vector<RowOutcome> outcomes;
+  std::vector<ExportProgress> progresses;
+  std::function<void(int)> onRow;
+  int stopAfter = -1;
+};
+
+source::SheetTable tableOf(const MemorySheet::Rows& rows, std::int32_t rowsFound,
+                           std::uint32_t lastRow) {
+  source::SheetTable table;
+  table.workbook = "/data/contacts.xlsx";
+  std::uint32_t column = 0;
+  for (const auto& cell : rows.at(1)) {
+    const auto& text = std::get<std::string>(cell);
+    if (text.empty()) break;
+    table.headers.push_back({column, std::string(1, static_cast<char>('A' + column)), text});
+    ++column;
+  }
+  table.rowsFound = rowsFound;
+  table.lastCountedRow = lastRow;
+  return table;
+}
+
+struct Fixture {
+  MemorySheet sheet;
+  source::SheetTable table;
+  MemorySink sink;
+  ScriptedOptions options;
+  RecordingObserver observer;
+
+  Fixture(MemorySheet::Rows rows, std::int32_t rowsFound, std::uint32_t lastRow)
+      : sheet(rows), table(tableOf(rows, rowsFound, lastRow)) {}
+
+  ExportReport run(std::vector<MappedColumn> columns, char decimalSeparator = '.') {
+    const ExportJob job{table, std::move(columns), decimalSeparator};
+    return exportContacts(sheet, job, options, sink, observer);
+  }
+};
+
+using Rows = MemorySheet::Rows;
+
+Rows nameRows() {
+  return {{1, {std::string("First"), std::string("Last"), std::string("Mail")}},
+          {2, {std::string("John"), std::string("Smith"), std::string("john@example.org")}},
+          {3, {std::string("Ann"), std::string("Lee")}},
+          {4, {std::string(""), std::string(""), std::string("")}},
+          {6, {std::string("Bob"), std::string("Ray"), std::string("bob@example.org")}}};
+}
+
+const std::vector<MappedColumn> kNameMapping = {
+    {0, Field::FirstName}, {1, Field::LastName}, {2, Field::EmailAddress}};
+
+TEST(ExportRun, WritesOneRecordPerDataRowInSheetOrderSkippingEmptyRows) {
+  Fixture f(nameRows(), 4, 6);
+  const ExportReport report = f.run(kNameMapping);
+  // The empty row 4 gives no record and uses no number.
+  EXPECT_EQ(f.sink.order,
+            (std::vector<std::string>{"SmithJohn_1.vcf", "LeeAnn_2.vcf", "RayBob_3.vcf"}));
+  EXPECT_EQ(f.sink.files["SmithJohn_1.vcf"],
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Smith;John;\r\nFN:John Smith\r\n"
+            "EMAIL;PREF;INTERNET:john@example.org\r\nEND:VCARD\r\n");
+  EXPECT_EQ(f.sink.files["LeeAnn_2.vcf"],
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Ann;\r\nFN:Ann Lee\r\nEND:VCARD\r\n");
+  EXPECT_EQ(report.counts.contactCount, 3);
+  EXPECT_EQ(report.counts.rowsProcessed, 3);
+  EXPECT_EQ(report.counts.dataRows, 3);
+  EXPECT_TRUE(report.everyContactWritten());
+  EXPECT_EQ(report.location, "/out/Quillmere_1_1_2027_0_0_0");
+  ASSERT_EQ(f.observer.outcomes.size(), 3u);
+  EXPECT_EQ(f.observer.outcomes[2].sheetRow, 6u);
+  EXPECT_EQ(f.observer.outcomes[2].file, "RayBob_3.vcf");
+  EXPECT_EQ(f.observer.progresses[1].contactCount, 2);
+  EXPECT_EQ(f.sink.begins, 1);
+  EXPECT_EQ(f.sink.finishes, 1);
+}
+
+TEST(ExportRun, RowsPastTheLastCountedRowAreNotExported) {
+  Rows rows = nameRows();
+  rows[20] = {std::string("Late"), std::string("Row")};
+  Fixture f(rows, 4, 6);
+  const ExportReport report = f.run(kNameMapping);
+  EXPECT_EQ(report.counts.contactCount, 3);
+  EXPECT_EQ(f.sink.files.count("RowLate_4.vcf"), 0u);
+}
+
+TEST(ExportRun, AHeaderOnlyWorkbookWritesNothingAndSucceeds) {
+  Fixture f({{1, {std::string("Name")}}}, 1, 1);
+  const ExportReport report = f.run({{0, Field::FullName}});
+  EXPECT_TRUE(f.sink.files.empty());
+  EXPECT_EQ(f.sink.begins, 1);
+  EXPECT_EQ(report.counts.dataRows, 0);
+  EXPECT_TRUE(report.everyContactWritten());
+}
+
+TEST(ExportRun, AnEmailOfOnlySpacesDropsTheRowUnlessAllowed) {
+  Rows rows = {{1, {std::string("Name"), std::string("Mail"), std::string("Note")}},
+               {2, {std::string("Ann"), std::string("   "), std::string("n")}},
+               {3, {std::string("Bob"), std::string(""), std::string("m")}},
+               {4, {std::string("Cy"), std::string("cy@x")}}};
+  const std::vector<MappedColumn> mapping = {
+      {0, Field::FullName}, {1, Field::EmailAddress2}, {2, Field::Notes}};
+  Fixture dropped(rows, 4, 4);
+  const ExportReport report = dropped.run(mapping);
+  EXPECT_EQ(report.counts.emptyEmailCount, 1);
+  EXPECT_EQ(report.counts.contactCount, 2);
+  EXPECT_TRUE(report.everyContactWritten());
+  // The dropped row takes no number; an empty e-mail cell is no empty e-mail.
+  EXPECT_EQ(dropped.sink.order, (std::vector<std::string>{"1.vcf", "2.vcf"}));
+  EXPECT_EQ(dropped.sink.files["1.vcf"],
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bob\r\nNOTE:m\r\nEND:VCARD\r\n");
+  EXPECT_EQ(dropped.observer.outcomes[0].kind, Kind::DroppedEmptyEmail);
+  EXPECT_EQ(dropped.observer.progresses[0].emptyEmailCount, 1);
+  EXPECT_EQ(dropped.options.emailAsks, 1);
+
+  Fixture allowed(rows, 4, 4);
+  allowed.options.allowEmpty = true;
+  allowed.run(mapping);
+  EXPECT_EQ(
+      allowed.sink.files["1.vcf"],
+      "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nEMAIL;INTERNET:   \r\nNOTE:n\r\nEND:VCARD\r\n");
+}
+
+TEST(ExportRun, NoValueOfOneRowReachesTheNext) {
+  Rows rows = {{1, {std::string("Name"), std::string("Company")}},
+               {2, {std::string("Ann"), std::string("Acme")}},
+               {3, {std::string("Bob")}}};
+  Fixture f(rows, 3, 3);
+  f.run({{0, Field::FullName}, {1, Field::Company}});
+  EXPECT_EQ(f.sink.files["2.vcf"], "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bob\r\nEND:VCARD\r\n");
+}
+
+TEST(ExportRun, TheRightMostNonEmptyColumnMappedToAFieldWins) {
+  Rows rows = {{1, {std::string("Mobile"), std::string("Cell")}},
+               {2, {std::string("111"), std::string("222")}},
+               {3, {std::string("333"), std::string("")}}};
+  Fixture f(rows, 3, 3);
+  f.run({{0, Field::MobileNumber}, {1, Field::MobileNumber}});
+  EXPECT_NE(f.sink.files["1.vcf"].find("TEL;CELL;VOICE:222\r\n"), std::string::npos);
+  EXPECT_EQ(f.sink.files["1.vcf"].find("111"), std::string::npos);
+  EXPECT_NE(f.sink.files["2.vcf"].find("TEL;CELL;VOICE:333\r\n"), std::string::npos);
+}
+
+TEST(ExportRun, TitleAndErrorCellsAndUnmappedColumnsAddNothing) {
+  Rows rows = {
+      {1, {std::string("Name"), std::string("Title"), std::string("Phone"), std::string("Other")}},
+      {2, {std::string("Ann"), std::string("Dr."), MemorySheet::Error{"#N/A"}, std::string("y")}}};
+  Fixture f(rows, 2, 2);
+  f.run({{0, Field::FullName}, {1, Field::Title}, {2, Field::MobileNumber}});
+  EXPECT_EQ(f.sink.files["1.vcf"], "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nEND:VCARD\r\n");
+}
+
+TEST(ExportRun, NumbersTakeTheirTextFormWithTheGivenDecimalSeparator) {
+  Rows rows = {{1, {std::string("Name"), std::string("Phone")}},
+               {2, {std::string("Ann"), 1512345678.0}},
+               {3, {std::string("Bob"), 0.5}}};
+  Fixture f(rows, 3, 3);
+  f.run({{0, Field::FullName}, {1, Field::HomeTelephoneNumber}}, ',');
+  EXPECT_NE(f.sink.files["1.vcf"].find("TEL;HOME;VOICE:1512345678\r\n"), std::string::npos);
+  EXPECT_NE(f.sink.files["2.vcf"].find("TEL;HOME;VOICE:0\\,5\r\n"), std::string::npos);
+}
+
+TEST(ExportRun, VersionAndSingleFileAreAskedForEachRecordAndApplyFromTheNext) {
+  Fixture f(nameRows(), 4, 6);
+  f.observer.onRow = [&](int row) {
+    if (row == 1) {
+      f.options.version = "4.0";
+      f.options.single = true;
+    }
+  };
+  f.run(kNameMapping);
+  EXPECT_EQ(f.sink.order,
+            (std::vector<std::string>{"SmithJohn_1.vcf", "All Contacts.vcf", "All Contacts.vcf"}));
+  EXPECT_NE(f.sink.files["SmithJohn_1.vcf"].find("VERSION:3.0"), std::string::npos);
+  EXPECT_EQ(f.sink.files["All Contacts.vcf"],
+            "BEGIN:VCARD\r\nVERSION:4.0\r\nN:Lee;Ann;\r\nFN:Ann Lee\r\nEND:VCARD\r\n"
+            "BEGIN:VCARD\r\nVERSION:4.0\r\nN:Ray;Bob;\r\nFN:Bob Ray\r\n"
+            "EMAIL;PREF;INTERNET:bob@example.org\r\nEND:VCARD\r\n");
+  EXPECT_EQ(f.options.versionAsks, 3);
+  EXPECT_EQ(f.options.singleAsks, 3);
+}
+
+TEST(ExportRun, AFailedWriteIsCountedWithItsReasonAndTheRunGoesOn) {
+  Fixture f(nameRows(), 4, 6);
+  f.sink.failAppends = {2};
+  const ExportReport report = f.run(kNameMapping);
+  EXPECT_EQ(report.counts.contactCount, 2);
+  EXPECT_EQ(report.counts.failedCount, 1);
+  EXPECT_EQ(report.notWritten(), 1);
+  EXPECT_EQ(report.firstFailure, "disk full at append 2");
+  EXPECT_FALSE(report.everyContactWritten());
+  EXPECT_EQ(f.observer.outcomes[1].kind, Kind::Failed);
+  EXPECT_EQ(f.observer.outcomes[1].file, "LeeAnn_2.vcf");
+  EXPECT_EQ(f.observer.outcomes[1].reason, "disk full at append 2");
+  EXPECT_EQ(f.sink.order, (std::vector<std::string>{"SmithJohn_1.vcf", "RayBob_3.vcf"}));
+}
+
+TEST(ExportRun, AFolderThatCannotBeMadeFailsEveryContactWithItsReason) {
+  Fixture f(nameRows(), 4, 6);
+  f.sink.beginFailure = "The folder could not be made: the disk can only be read.";
+  const ExportReport report = f.run(kNameMapping);
+  EXPECT_EQ(report.counts.contactCount, 0);
+  EXPECT_EQ(report.counts.failedCount, 3);
+  EXPECT_EQ(report.firstFailure, f.sink.beginFailure);
+  EXPECT_FALSE(report.everyContactWritten());
+}
+
+TEST(ExportRun, ALostCloseIsReported) {
+  Fixture f(nameRows(), 4, 6);
+  f.sink.finishFailure = "could not be saved completely";
+  const ExportReport report = f.run(kNameMapping);
+  EXPECT_EQ(report.closeFailure, "could not be saved completely");
+  EXPECT_FALSE(report.everyContactWritten());
+}
+
+TEST(ExportRun, AChangedHeaderRowStopsTheRunBeforeAnythingIsMade) {
+  Fixture f(nameRows(), 4, 6);
+  f.table.headers[1].text = "Surname";
+  try {
+    f.run(kNameMapping);
+    FAIL() << "the run went on with other headers";
+  } catch (const WorkbookChanged& changed) {
+    EXPECT_NE(std::string(changed.what()).find("/data/contacts.xlsx"), std::string::npos);
+  }
+  EXPECT_EQ(f.sink.begins, 0);
+  EXPECT_TRUE(f.sink.files.empty());
+
+  Fixture wider(nameRows(), 4, 6);
+  wider.table.headers.pop_back();
+  EXPECT_THROW(wider.run(kNameMapping), WorkbookChanged);
+}
+
+TEST(ExportRun, AWorkbookWithFewerRowsThanLoadedSaysSo) {
+  Rows rows = nameRows();
+  rows.erase(6);
+  Fixture f(rows, 4, 6);
+  const ExportReport report = f.run(kNameMapping);
+  EXPECT_EQ(report.counts.contactCount, 2);
+  EXPECT_EQ(report.notWritten(), 1);
+  EXPECT_NE(report.readFailure.find("changed since it was loaded"), std::string::npos);
+  EXPECT_FALSE(report.everyContactWritten());
+}
+
+// A sheet whose reading fails part-way, as a file cut short on the disk would.
+class BreakingSheet : public MemorySheet {
+ public:
+  using MemorySheet::MemorySheet;
+  bool nextRow() override {
+    if (rowsRead >= breakAfter) {
+      throw source::WorkbookError(source::WorkbookError::Kind::Corrupt, "/data/contacts.xlsx",
+                                  "is damaged: it ends in the middle of row 3.");
+    }
+    return MemorySheet::nextRow();
+  }
+  std::uint64_t breakAfter = 2;
+};
+
+TEST(ExportRun, AReadingErrorPartWayEndsTheRunWithItsReason) {
+  const Rows rows = nameRows();
+  BreakingSheet sheet(rows);
+  source::SheetTable table = tableOf(rows, 4, 6);
+  MemorySink sink;
+  ScriptedOptions options;
+  RecordingObserver observer;
+  const ExportJob job{table, kNameMapping, '.'};
+  const ExportReport report = exportContacts(sheet, job, options, sink, observer);
+  EXPECT_EQ(report.counts.contactCount, 1);
+  EXPECT_EQ(report.notWritten(), 2);
+  EXPECT_NE(report.readFailure.find("ends in the middle of row 3"), std::string::npos);
+  EXPECT_EQ(sink.finishes, 1);
+  EXPECT_FALSE(report.everyContactWritten());
+}
+
+TEST(ExportRun, TheObserverCanStopTheRunBetweenRows) {
+  Fixture f(nameRows(), 4, 6);
+  f.observer.stopAfter = 1;
+  const ExportReport report = f.run(kNameMapping);
+  EXPECT_TRUE(report.stopped);
+  EXPECT_EQ(report.counts.contactCount, 1);
+  EXPECT_EQ(f.sink.order.size(), 1u);
+  EXPECT_EQ(f.sink.finishes, 1);
+  EXPECT_FALSE(report.everyContactWritten());
+}
+
+}  // namespace
+}  // namespace quillmere::core

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "core/FileRecordSink.h"
+
+namespace quillmere::core {
+namespace {
+
+namespace fs = std::filesystem;
+
+const LocalTime kNoon{2026, 12, 7, 12, 0, 5};
+
+std::string contents(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string errorOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const SinkError& error) {
+    return error.what();
+  }
+  return "(no error)";
+}
+
+class FileRecordSinkTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    base_ = fs::temp_directory_path() /
+            ("quillmere-sink-" + std::to_string(::getpid()) + "-" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(base_);
+    fs::create_directories(base_);
+  }
+  void TearDown() override {
+    if (mounted_) ::umount2(base_.c_str(), MNT_DETACH);
+    fs::remove_all(base_);
+  }
+
+  // A small file system of its own at the base folder; false (with the reason) when this
+  // process may not mount one.
+  bool mountSmallDisk(const char* options, unsigned long flags = 0) {
+    if (::mount("tmpfs", base_.c_str(), "tmpfs", flags, options) != 0) {
+      skipReason_ = std::string("cannot mount a small file system here (") + std::strerror(errno) +
+                    "); run the tests as root to cover this";
+      return false;
+    }
+    mounted_ = true;
+    return true;
+  }
+
+  fs::path base_;
+  bool mounted_ = false;
+  std::string skipReason_;
+};
+
+TEST_F(FileRecordSinkTest, WritesEachRecordAndALineEndIntoANewDatedFolder) {
+  FileRecordSink sink(base_, kNoon);
+  sink.begin();
+  const fs::path folder = base_ / "Quillmere_7_12_2026_12_0_5";
+  EXPECT_EQ(sink.location(), folder.string());
+  ASSERT_TRUE(fs::is_directory(folder));
+  sink.append("All Contacts.vcf", "BEGIN:VCARD\r\nEND:VCARD");
+  sink.append("SmithJohn_2.vcf", "two");
+  sink.append("All Contacts.vcf", "three");
+  sink.finish();
+  EXPECT_EQ(contents(folder / "All Contacts.vcf"), "BEGIN:VCARD\r\nEND:VCARD\r\nthree\r\n");
+  EXPECT_EQ(contents(folder / "SmithJohn_2.vcf"), "two\r\n");
+}
+
+TEST_F(FileRecordSinkTest, TwoRunsInOneSecondNeverShareAFolderOrAFile) {
+  FileRecordSink first(base_, kNoon);
+  first.begin();
+  first.append("All Contacts.vcf", "first run");
+  first.finish();
+  FileRecordSink second(base_, kNoon);
+  second.begin();
+  second.append("All Contacts.vcf", "second run");
+  second.finish();
+  EXPECT_EQ(second.location(), (base_ / "Quillmere_7_12_2026_12_0_5 (2)").string());
+  EXPECT_EQ(contents(base_ / "Quillmere_7_12_2026_12_0_5" / "All Contacts.vcf"), "first run\r\n");
+  EXPECT_EQ(contents(fs::path(second.location()) / "All Contacts.vcf"), "second run\r\n");
+}
+
+TEST_F(FileRecordSinkTest, AMissingBaseFolderFailsTheFolderAndEveryRecordWithOneReason) {
+  const fs::path gone = base_ / "removed meanwhile";
+  FileRecordSink sink(gone, kNoon);
+  const std::string reason = errorOf([&] { sink.begin(); });
+  EXPECT_NE(reason.find(gone.string()), std::string::npos) << reason;
+  EXPECT_NE(reason.find("does not exist"), std::string::npos) << reason;
+  EXPECT_NE(reason.find("Change..."), std::string::npos) << reason;
+  EXPECT_EQ(errorOf([&] { sink.append("1.vcf", "x"); }), reason);
+  EXPECT_FALSE(fs::exists(gone));
+}
+
+TEST_F(FileRecordSinkTest, AFileThatIsThereAlreadyIsNeverWrittenInto) {
+  FileRecordSink sink(base_, kNoon);
+  sink.begin();
+  const fs::path stranger = fs::path(sink.location()) / "1.vcf";
+  std::ofstream(stranger, std::ios::binary) << "keep me";
+  const std::string reason = errorOf([&] { sink.append("1.vcf", "record"); });
+  EXPECT_NE(reason.find("already"), std::string::npos) << reason;
+  EXPECT_EQ(contents(stranger), "keep me");
+}
+
+TEST_F(FileRecordSinkTest, AReadOnlyDiskIsNamed) {
+  if (!mountSmallDisk("size=64k", MS_RDONLY)) GTEST_SKIP() << skipReason_;
+  FileRecordSink sink(base_, kNoon);
+  const std::string reason = errorOf([&] { sink.begin(); });
+  EXPECT_NE(reason.find("can only be read"), std::string::npos) << reason;
+}
+
+TEST_F(FileRecordSinkTest, AFullDiskKeepsEveryRecordWholeOrNotThereAtAll) {
+  if (!mountSmallDisk("size=64k")) GTEST_SKIP() << skipReason_;
+  const std::string record = "BEGIN:VCARD\r\n" + std::string(3000, 'n') + "\r\nEND:VCARD";
+  FileRecordSink sink(base_, kNoon);
+  sink.begin();
+  const fs::path single = fs::path(sink.location()) / "All Contacts.vcf";
+  int written = 0;
+  std::string reason;
+  for (int i = 0; i < 100 && reason.empty(); ++i) {
+    reason = errorOf([&] { sink.append("All Contacts.vcf", record); });
+    if (reason == "(no error)") {
+      reason.clear();
+      ++written;
+    }
+  }
+  ASSERT_FALSE(reason.empty()) << "64 KiB took 100 records of 3 KiB";
+  EXPECT_NE(reason.find("the disk is full"), std::string::npos) << reason;
+  EXPECT_GT(written, 0);
+  std::string expected;
+  for (int i = 0; i < written; ++i)
+    expected += record + "\r\n";
+  EXPECT_EQ(contents(single), expected);
+
+  // A separate file the record would have begun is not left behind half-made.
+  const std::string next = errorOf([&] { sink.append("SmithJohn_99.vcf", record); });
+  EXPECT_NE(next, "(no error)");
+  EXPECT_FALSE(fs::exists(fs::path(sink.location()) / "SmithJohn_99.vcf"));
+  sink.finish();
+  EXPECT_EQ(contents(single), expected);
+}
+
+}  // namespace
+}  // namespace quillmere::core
