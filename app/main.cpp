@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QString>
 
+#include "ui/Clock.h"
 #include "ui/ProgramIcon.h"
 #include "ui/QtPrompts.h"
 #include "ui/QtShell.h"
@@ -29,7 +30,8 @@ int main(int argc, char* argv[]) {
 
   quillmere::ui::QtPrompts prompts;
   quillmere::ui::QtShell shell(guideFile());
-  quillmere::ui::frmMain window(prompts, shell);
+  quillmere::ui::SystemClock clock;
+  quillmere::ui::frmMain window(prompts, shell, clock);
   window.show();
   return QApplication::exec();
 }

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "ui/Clock.h"
 #include "ui/Prompts.h"
 #include "ui/Shell.h"
 #include "ui/frmMain.h"
@@ -59,7 +60,8 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   BenchPrompts prompts(QString::fromLocal8Bit(argv[1]));
   BenchShell shell;
-  quillmere::ui::frmMain window(prompts, shell);
+  quillmere::ui::SystemClock clock;
+  quillmere::ui::frmMain window(prompts, shell, clock);
   window.show();
   QCoreApplication::processEvents();
 

@@ -5,7 +5,7 @@
 namespace quillmere::ui {
 
 bool EventPump::pumpIfDue() {
-  if (sinceLastPump_.elapsed() < kSliceMs) return false;
+  if (!due()) return false;
   pump();
   return true;
 }

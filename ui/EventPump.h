@@ -13,6 +13,8 @@ class EventPump {
 
   EventPump() { sinceLastPump_.start(); }
 
+  // Whether a slice has passed since events last ran.
+  bool due() const { return sinceLastPump_.elapsed() >= kSliceMs; }
   // Runs pending events when a slice has passed since the last time; true when it did.
   bool pumpIfDue();
   void pump();

@@ -55,10 +55,17 @@ class WizardSteps {
 
   // The export run has started; Convert and Previous stay off until a new folder is chosen.
   void conversionStarted();
-  // The export stopped at once because no folder was given: Convert is on again.
-  void conversionRefused() { nextEnabled_ = true; }
-  // A folder was chosen with "Change..." (or the dialog was cancelled): Convert is on again.
-  void folderChosen() { nextEnabled_ = true; }
+  // The export stopped before writing anything: Convert is on again, and Previous too when
+  // the way forward is another workbook.
+  void conversionRefused(bool canGoBack) {
+    nextEnabled_ = true;
+    previousEnabled_ = previousEnabled_ || canGoBack;
+  }
+  // A folder was chosen with "Change..." (or the dialog was cancelled): Convert is on again,
+  // but never while a conversion is still running.
+  void folderChosen() {
+    if (!busy_) nextEnabled_ = true;
+  }
 
  private:
   Step step_ = Step::Start;

@@ -12,10 +12,10 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <exception>
 
@@ -25,6 +25,7 @@
 #include "ui/Accessibility.h"
 #include "ui/EventPump.h"
 #include "ui/Fonts.h"
+#include "ui/LocaleNumbers.h"
 #include "ui/Module1.h"
 #include "ui/PreviewModel.h"
 #include "ui/ProgramIcon.h"
@@ -49,14 +50,6 @@ QString fromLatin(std::string_view text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Numbers are written with the user's decimal separator, as the spreadsheet shows them.
-char localeDecimalSeparator() {
-  const QString point = QLocale().decimalPoint();
-  return point.size() == 1 && point.at(0).unicode() < 0x80
-             ? static_cast<char>(point.at(0).unicode())
-             : '.';
-}
-
 }  // namespace
 
 // Keeps the window answering while a workbook loads, shows the count as it grows, and stops
@@ -77,11 +70,12 @@ class frmMain::LoadProgress : public source::LoadObserver {
   EventPump pump_;
 };
 
-frmMain::frmMain(Prompts& prompts, Shell& shell, QWidget* parent)
+frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       prompts_(prompts),
-      shell_(shell) {
+      shell_(shell),
+      clock_(clock) {
   Form_Initialize();
 
   setObjectName(QStringLiteral("frmMain"));
@@ -106,6 +100,8 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, QWidget* parent)
   connect(cmbOutlook_, &QComboBox::currentIndexChanged, this, [this](int index) {
     mapping_.chooseField(index < 0 ? std::nullopt : std::optional<std::size_t>(index));
   });
+  connect(CmdChangevCardPath_, &QPushButton::clicked, this, &frmMain::CmdChangevCardPath_Click);
+  connect(progressBar_, &QTimer::timeout, this, &frmMain::progressBar_Timer);
   connect(mappedList_, &QListWidget::itemSelectionChanged, this, [this] {
     const QModelIndexList selected = mappedList_->selectionModel()->selectedRows();
     mapping_.selectEntry(selected.isEmpty() ? std::nullopt
@@ -224,6 +220,13 @@ void frmMain::cmdNext_Click() {
       }
       break;
     case WizardSteps::NextAction::Convert:
+      for (QLabel* label :
+           {contactCountLabel_, lblContactCount_, lblNotNullCount_, lblNotNullLabel_}) {
+        label->setVisible(true);
+      }
+      steps_.conversionStarted();
+      showSteps();
+      exportContacts();
       return;
   }
   showSteps();

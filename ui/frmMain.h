@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "core/ColumnMapping.h"
+#include "core/ExportReport.h"
 #include "source/load/SheetTable.h"
 #include "ui/WizardSteps.h"
 
@@ -26,6 +27,7 @@ class QToolBar;
 
 namespace quillmere::ui {
 
+class Clock;
 class Prompts;
 class PreviewModel;
 class Shell;
@@ -34,8 +36,9 @@ class TabPage;
 class frmAbout;
 
 // The program's one main window: the three-step wizard with its menu, toolbar and status
-// bar. Every control sits at a fixed place (laid out in frmMainLayout.cpp); every dialog
-// and desktop action goes through the Prompts and Shell it is given, which must outlive it.
+// bar. Every control sits at a fixed place (laid out in frmMainLayout.cpp; the conversion's
+// handlers are in frmMainExport.cpp); every dialog, desktop action and reading of the clock
+// goes through the Prompts, Shell and Clock it is given, which must outlive it.
 class frmMain : public QMainWindow {
   Q_OBJECT
 
@@ -46,7 +49,7 @@ class frmMain : public QMainWindow {
   static constexpr int kGridColumns = 100;
   static constexpr int kTimerIntervalMs = 400;
 
-  frmMain(Prompts& prompts, Shell& shell, QWidget* parent = nullptr);
+  frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent = nullptr);
   ~frmMain() override;
 
   // The vCard version the export writes: "2.1", "3.0" or "4.0".
@@ -54,6 +57,8 @@ class frmMain : public QMainWindow {
   int currentStep() const { return steps_.currentStep(); }
   const source::SheetTable& sheetTable() const { return sheet_; }
   const core::ColumnMapping& columnMapping() const { return mapping_; }
+  // The dated folder the last conversion wrote into; empty before the first.
+  const QString& exportFolder() const { return exportFolder_; }
 
  public slots:
   void cmdBrowse_Click();
@@ -64,6 +69,8 @@ class frmMain : public QMainWindow {
   void Opt2_Click();
   void Opt3_Click();
   void Opt4_Click();
+  void CmdChangevCardPath_Click();
+  void progressBar_Timer();
   void Exit_Click();
   void AboutUs_Click();
   void Help_Click();
@@ -73,6 +80,8 @@ class frmMain : public QMainWindow {
 
  private:
   class LoadProgress;
+  class ExportProgressPump;
+  class WindowOptions;
 
   void Form_Initialize();
   void Form_Load();
@@ -97,8 +106,15 @@ class frmMain : public QMainWindow {
   void setBusy(bool busy);
   void showMessage(const QString& text);
 
+  // The conversion, in frmMainExport.cpp.
+  void exportContacts();
+  void showCounterLabels(bool shown);
+  void showCounters(const core::ExportProgress& progress);
+  void reportExport(const core::ExportReport& report);
+
   Prompts& prompts_;
   Shell& shell_;
+  Clock& clock_;
 
   QString vCardVersion_;
   WizardSteps steps_;
@@ -107,6 +123,9 @@ class frmMain : public QMainWindow {
   // Set when the window closes during a long piece of work, which then stops at its next
   // pause for events.
   bool closing_ = false;
+  // Data rows taken up by the running conversion, read by the progress timer.
+  std::int32_t rowsProcessed_ = 0;
+  QString exportFolder_;
   QPointer<frmAbout> about_;
 
   QAction* Exit_ = nullptr;

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <memory>
 
+#include "tests/ui/FakeClock.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/FakeShell.h"
 #include "ui/frmMain.h"
@@ -22,6 +23,7 @@ namespace quillmere::ui::test {
 struct WindowFixture {
   FakePrompts prompts;
   FakeShell shell;
+  FakeClock clock;
   std::unique_ptr<frmMain> window;
 
   bool open() {
@@ -29,7 +31,7 @@ struct WindowFixture {
     // a window (keep size hints, raise it).
     QTest::failOnWarning(QRegularExpression(
         QStringLiteral("^(?!This plugin does not support (propagateSizeHints|raise)\\(\\))")));
-    window = std::make_unique<frmMain>(prompts, shell);
+    window = std::make_unique<frmMain>(prompts, shell, clock);
     window->show();
     return QTest::qWaitForWindowExposed(window.get());
   }

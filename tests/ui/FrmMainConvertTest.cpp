@@ -1,0 +1,345 @@
+#include <QCheckBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QTest>
+#include <QTimer>
+
+#include "tests/ui/SheetFiles.h"
+#include "tests/ui/WindowFixture.h"
+
+using quillmere::ui::Prompts;
+using quillmere::ui::test::contactRows;
+using quillmere::ui::test::TestFolder;
+using quillmere::ui::test::WindowFixture;
+using quillmere::ui::test::writeXlsx;
+
+namespace {
+
+const QString kFixtures = QStringLiteral(QUILLMERE_UI_TEST_DIR "/fixtures/");
+const QString kExpected = QStringLiteral(QUILLMERE_UI_TEST_DIR "/expected/");
+const QString kSuccess = QStringLiteral(
+    "The contacts have been exported successfully to vCard files.\r\n"
+    "Would you like to open folder containing excel file. Click Yes else click No.");
+// What 6 December 2026, 04:03:09 (the fake clock) names a run's folder.
+const QString kDated = QStringLiteral("/Quillmere_6_12_2026_4_3_9");
+
+QByteArray contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<cannot read>");
+}
+
+QStringList filesIn(const QString& folder) {
+  QStringList names = QDir(folder).entryList(QDir::Files, QDir::Name);
+  return names;
+}
+
+}  // namespace
+
+class FrmMainConvertTest : public QObject {
+  Q_OBJECT
+
+ private:
+  WindowFixture fixture;
+  TestFolder folder;
+  QString base;
+
+  // Loads a workbook, pairs its columns and moves on to the export step with `base` as the
+  // saving location.
+  void prepare(const QString& workbook) {
+    fixture.browse(workbook);
+    fixture.click("cmdNext");
+    const QList<QPair<const char*, const char*>> pairs = {
+        {"First Name", "FirstName"}, {"Last Name", "LastName"},    {"E-mail", "EmailAddress"},
+        {"Company", "Company"},      {"Department", "Department"}, {"Mobile", "MobileNumber"},
+        {"Notes", "Notes"},          {"City", "HomeAddressCity"}};
+    for (const auto& [header, field] : pairs) {
+      QVERIFY2(fixture.addPair(QString::fromUtf8(header), QString::fromLatin1(field)), header);
+    }
+    fixture.shell.defaultFolder = base;
+    fixture.click("cmdNext");
+    QCOMPARE(fixture.text("cmdNext"), QStringLiteral("Convert"));
+  }
+
+  void convert(Prompts::Answer answer = Prompts::Answer::Yes) {
+    fixture.prompts.messageAnswers.push_back(answer);
+    fixture.click("cmdNext");
+  }
+
+  // The written folder holds exactly the expected files, byte for byte, and a vCard parser
+  // reads back every contact's values from them.
+  void compareWithExpected(const QString& written, const QString& expectedCase,
+                           const QString& values) {
+    const QString expected = kExpected + expectedCase;
+    QCOMPARE(filesIn(written), filesIn(expected));
+    for (const QString& name : filesIn(expected)) {
+      QCOMPARE(contents(written + u'/' + name), contents(expected + u'/' + name));
+    }
+    QProcess check;
+    check.start(
+        QStringLiteral(QUILLMERE_SYSTEM_PYTHON),
+        {QStringLiteral(QUILLMERE_UI_TEST_DIR "/check_vcards.py"), written, kExpected + values});
+    QVERIFY(check.waitForFinished(60000));
+    QVERIFY2(check.exitCode() == 0, check.readAllStandardOutput() + check.readAllStandardError());
+  }
+
+  std::vector<QString> messageTexts() const {
+    std::vector<QString> texts;
+    for (const auto& message : fixture.prompts.messages)
+      texts.push_back(message.text);
+    return texts;
+  }
+
+ private slots:
+  void init() {
+    QVERIFY(folder.valid());
+    base = folder.path(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(base));
+    QVERIFY(fixture.open());
+  }
+  void cleanup() {
+    QVERIFY2(fixture.prompts.workbookAnswers.empty(), "a scripted file answer was not asked for");
+    QVERIFY2(fixture.prompts.messageAnswers.empty(), "a scripted message answer was not used");
+    QVERIFY2(fixture.prompts.folderAnswers.empty(), "a scripted folder answer was not asked for");
+    fixture.window.reset();
+    fixture.prompts = {};
+    fixture.shell = {};
+    QDir(base).removeRecursively();
+  }
+
+  void anXlsxBecomesSeparateVersion30Files() {
+    prepare(kFixtures + QStringLiteral("contacts.xlsx"));
+    fixture.click("Opt3");
+    convert();
+    QCOMPARE(fixture.prompts.messages.back().text, kSuccess);
+    QCOMPARE(fixture.prompts.messages.back().caption, QStringLiteral("Open Destination Folder"));
+    QCOMPARE(fixture.prompts.messages.back().buttons, Prompts::Buttons::YesNo);
+    QCOMPARE(fixture.prompts.messages.back().icon, Prompts::Icon::None);
+    // Yes opens the run's own dated folder.
+    QCOMPARE(fixture.shell.opened, std::vector<QString>{base + kDated});
+    QCOMPARE(fixture.window->exportFolder(), base + kDated);
+    compareWithExpected(base + kDated, QStringLiteral("xlsx-3.0-separate"),
+                        QStringLiteral("contacts.json"));
+    QVERIFY(fixture.window->isVisible());
+  }
+
+  void anXlsBecomesOneVersion21File() {
+    prepare(kFixtures + QStringLiteral("contacts.xls"));
+    QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("ChkSinglevCard")), Qt::LeftButton);
+    convert();
+    compareWithExpected(base + kDated, QStringLiteral("xls-2.1-single"),
+                        QStringLiteral("contacts.json"));
+  }
+
+  void aCsvWithEmptyEmailsAllowedBecomesSeparateVersion40Files() {
+    prepare(kFixtures + QStringLiteral("contacts.csv"));
+    fixture.click("Opt4");
+    QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("chkNotNull")), Qt::LeftButton);
+    convert();
+    compareWithExpected(base + kDated, QStringLiteral("csv-4.0-separate-allow-empty"),
+                        QStringLiteral("contacts-allow-empty.json"));
+  }
+
+  void theCountersTheBarAndNoCloseTheWindow() {
+    prepare(kFixtures + QStringLiteral("contacts.xlsx"));
+    convert(Prompts::Answer::No);
+    // Four data rows: three contacts and one e-mail of spaces.
+    QCOMPARE(fixture.text("lblContactCount"), QStringLiteral(" 3/4"));
+    QCOMPARE(fixture.text("lblNotNullCount"), QStringLiteral(" 1/4"));
+    for (const char* label :
+         {"lblContactCount", "lblNotNullCount", "contactCountLabel", "lblNotNullLabel"}) {
+      QVERIFY2(fixture.find(QString::fromLatin1(label))->isVisibleTo(fixture.window.get()), label);
+    }
+    auto* bar = fixture.find<QProgressBar>(QStringLiteral("statusBar"));
+    QVERIFY(bar->isVisibleTo(fixture.window.get()));
+    QCOMPARE(bar->value(), 100);
+    QVERIFY(!fixture.window->isVisible());
+    QTest::qWait(500);
+    QCOMPARE(bar->value(), 100);
+    QVERIFY(fixture.shell.opened.empty());
+  }
+
+  void afterAConversionOnlyChangeEnablesConvertAgain() {
+    prepare(kFixtures + QStringLiteral("contacts.csv"));
+    convert(Prompts::Answer::Yes);
+    QVERIFY(!fixture.enabled("cmdNext"));
+    QVERIFY(!fixture.enabled("cmdPrevious"));
+    const QString other = folder.path(QStringLiteral("other"));
+    QVERIFY(QDir().mkpath(other));
+    fixture.prompts.folderAnswers = {other};
+    fixture.click("CmdChangevCardPath");
+    QCOMPARE(fixture.prompts.folderPrompts, std::vector<QString>{QStringLiteral("Select Folder")});
+    QCOMPARE(fixture.text("txtvCardSavePath"), other);
+    QVERIFY(fixture.enabled("cmdNext"));
+    QCOMPARE(fixture.text("cmdNext"), QStringLiteral("Convert"));
+    // Choosing makes no folder of its own.
+    QCOMPARE(QDir(other).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    convert(Prompts::Answer::Yes);
+    QCOMPARE(filesIn(other + kDated).size(), 3);
+  }
+
+  void cancellingChangeKeepsTheFolderAndHidesTheCounters() {
+    prepare(kFixtures + QStringLiteral("contacts.csv"));
+    fixture.prompts.folderAnswers = {QString()};
+    fixture.click("CmdChangevCardPath");
+    QCOMPARE(fixture.text("txtvCardSavePath"), base);
+    QVERIFY(!fixture.find(QStringLiteral("lblContactCount"))->isVisibleTo(fixture.window.get()));
+    QVERIFY(fixture.enabled("cmdNext"));
+  }
+
+  void twoRunsInTheSameSecondWriteTwoFolders() {
+    prepare(kFixtures + QStringLiteral("contacts.csv"));
+    convert(Prompts::Answer::Yes);
+    fixture.prompts.folderAnswers = {base};
+    fixture.click("CmdChangevCardPath");
+    convert(Prompts::Answer::Yes);
+    QCOMPARE(fixture.window->exportFolder(), base + kDated + QStringLiteral(" (2)"));
+    QCOMPARE(filesIn(base + kDated).size(), 3);
+    QCOMPARE(filesIn(base + kDated + QStringLiteral(" (2)")).size(), 3);
+    QCOMPARE(contents(base + kDated + QStringLiteral("/MüllerZoë_1.vcf")),
+             contents(base + kDated + QStringLiteral(" (2)/MüllerZoë_1.vcf")));
+  }
+
+  void aSavingLocationOfSpacesIsAskedFor() {
+    prepare(kFixtures + QStringLiteral("contacts.csv"));
+    fixture.find<QLineEdit>(QStringLiteral("txtvCardSavePath"))->setText(QStringLiteral("   "));
+    convert(Prompts::Answer::Ok);
+    QCOMPARE(messageTexts().back(), QStringLiteral("Please Choose Saving Location"));
+    QCOMPARE(fixture.prompts.messages.back().icon, Prompts::Icon::Information);
+    QVERIFY(fixture.enabled("cmdNext"));
+    QVERIFY(!fixture.find(QStringLiteral("lblContactCount"))->isVisibleTo(fixture.window.get()));
+    QCOMPARE(QDir(base).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+  }
+
+  void aRemovedSavingLocationIsReportedAndNothingClaimsSuccess() {
+    prepare(kFixtures + QStringLiteral("contacts.csv"));
+    QVERIFY(QDir(base).removeRecursively());
+    convert(Prompts::Answer::Ok);
+    const auto& shown = fixture.prompts.messages.back();
+    QVERIFY2(shown.text.contains(QStringLiteral("0 of 3 contacts were written")),
+             qPrintable(shown.text));
+    QVERIFY2(shown.text.contains(QStringLiteral("does not exist")), qPrintable(shown.text));
+    QVERIFY(!shown.text.contains(QStringLiteral("successfully")));
+    QCOMPARE(shown.icon, Prompts::Icon::Warning);
+    QVERIFY(fixture.window->isVisible());
+    QVERIFY(!QDir(base).exists());
+  }
+
+  void aWorkbookGoneSinceLoadingIsNamedAndNothingIsMade() {
+    const QString copy = folder.path(QStringLiteral("contacts.xlsx"));
+    QVERIFY(QFile::copy(kFixtures + QStringLiteral("contacts.xlsx"), copy));
+    prepare(copy);
+    QVERIFY(QFile::remove(copy));
+    convert(Prompts::Answer::Ok);
+    const auto& shown = fixture.prompts.messages.back();
+    QVERIFY2(shown.text.contains(copy) && shown.text.contains(QStringLiteral("does not exist")),
+             qPrintable(shown.text));
+    QCOMPARE(QDir(base).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    // Convert and the way back to another workbook are open again.
+    QVERIFY(fixture.enabled("cmdNext"));
+    QVERIFY(fixture.enabled("cmdPrevious"));
+  }
+
+  void aWorkbookWithOtherHeadersSinceLoadingIsRefused() {
+    const QString csv = folder.write(QStringLiteral("list.csv"),
+                                     contents(kFixtures + QStringLiteral("contacts.csv")));
+    prepare(csv);
+    folder.write(QStringLiteral("list.csv"), "Vorname,Nachname\r\nAnna,Schmidt\r\n");
+    convert(Prompts::Answer::Ok);
+    QVERIFY2(fixture.prompts.messages.back().text.contains(
+                 QStringLiteral("has changed since it was loaded")),
+             qPrintable(fixture.prompts.messages.back().text));
+    QCOMPARE(QDir(base).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+  }
+
+  void optionsChangedDuringARunApplyFromTheNextRecord() {
+    const QString big = folder.path(QStringLiteral("big.xlsx"));
+    QVERIFY(writeXlsx(big, contactRows(20000)));
+    fixture.browse(big);
+    fixture.click("cmdNext");
+    QVERIFY(fixture.addPair(QStringLiteral("Name"), QStringLiteral("FullName")));
+    fixture.shell.defaultFolder = base;
+    fixture.click("cmdNext");
+    QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("ChkSinglevCard")), Qt::LeftButton);
+    bool convertOffDuringRun = true;
+    QTimer::singleShot(30, fixture.window.get(), [&] {
+      fixture.click("Opt3");
+      // "Change..." during a run does not open a second run.
+      fixture.prompts.folderAnswers.push_back(base);
+      fixture.click("CmdChangevCardPath");
+      convertOffDuringRun = !fixture.enabled("cmdNext");
+    });
+    convert(Prompts::Answer::Yes);
+    QVERIFY(convertOffDuringRun);
+    const QByteArray all = contents(base + kDated + QStringLiteral("/All Contacts.vcf"));
+    QCOMPARE(all.count("END:VCARD\r\n"), 20000);
+    const qsizetype lastOld = all.lastIndexOf("VERSION:2.1\r\n");
+    const qsizetype firstNew = all.indexOf("VERSION:3.0\r\n");
+    QVERIFY2(lastOld > 0 && firstNew > lastOld, "the version did not change once, mid-run");
+    QVERIFY(!fixture.enabled("cmdNext"));
+  }
+
+  void closingTheWindowStopsARunLeavingWholeRecords() {
+    const QString big = folder.path(QStringLiteral("big.xlsx"));
+    QVERIFY(writeXlsx(big, contactRows(60000)));
+    fixture.browse(big);
+    fixture.click("cmdNext");
+    QVERIFY(fixture.addPair(QStringLiteral("Name"), QStringLiteral("FullName")));
+    fixture.shell.defaultFolder = base;
+    fixture.click("cmdNext");
+    QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("ChkSinglevCard")), Qt::LeftButton);
+    QTimer::singleShot(50, fixture.window.get(), [&] { fixture.window->close(); });
+    fixture.click("cmdNext");
+    QVERIFY(!fixture.window->isVisible());
+    QVERIFY(fixture.prompts.messages.empty());
+    const QByteArray all = contents(base + kDated + QStringLiteral("/All Contacts.vcf"));
+    const qsizetype records = all.count("END:VCARD\r\n");
+    QVERIFY2(records > 0 && records < 60000, qPrintable(QString::number(records)));
+    QVERIFY(all.endsWith("END:VCARD\r\n"));
+    QCOMPARE(all.count("BEGIN:VCARD\r\n"), records);
+  }
+
+  void aHeaderOnlyWorkbookMakesAnEmptyFolderAndSucceeds() {
+    fixture.browse(folder.write(QStringLiteral("header.csv"), "First Name,Last Name\r\n"));
+    fixture.click("cmdNext");
+    QVERIFY(fixture.addPair(QStringLiteral("First Name"), QStringLiteral("FirstName")));
+    fixture.shell.defaultFolder = base;
+    fixture.click("cmdNext");
+    // A tick with no data rows at all shows nothing done, and does not fail.
+    fixture.window->progressBar_Timer();
+    QCOMPARE(fixture.find<QProgressBar>(QStringLiteral("statusBar"))->value(), 0);
+    convert(Prompts::Answer::Yes);
+    QCOMPARE(fixture.prompts.messages.back().text, kSuccess);
+    QVERIFY(QDir(base + kDated).exists());
+    QCOMPARE(filesIn(base + kDated), QStringList());
+  }
+
+  void theBarShowsTheShareOfDataRowsDoneDuringARun() {
+    const QString big = folder.path(QStringLiteral("big.xlsx"));
+    QVERIFY(writeXlsx(big, contactRows(40000)));
+    fixture.browse(big);
+    fixture.click("cmdNext");
+    QVERIFY(fixture.addPair(QStringLiteral("Name"), QStringLiteral("FullName")));
+    fixture.shell.defaultFolder = base;
+    fixture.click("cmdNext");
+    QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("ChkSinglevCard")), Qt::LeftButton);
+    auto* bar = fixture.find<QProgressBar>(QStringLiteral("statusBar"));
+    int partway = -1;
+    QTimer::singleShot(30, fixture.window.get(), [&] {
+      fixture.window->progressBar_Timer();
+      partway = bar->value();
+    });
+    convert(Prompts::Answer::Yes);
+    QVERIFY2(partway > 0 && partway < 100, qPrintable(QString::number(partway)));
+    QCOMPARE(bar->value(), 100);
+    // The timer has stopped, so nothing moves the bar back from full.
+    QVERIFY(!fixture.window->findChild<QTimer*>(QStringLiteral("progressBar"))->isActive());
+  }
+};
+
+QTEST_MAIN(FrmMainConvertTest)
+#include "FrmMainConvertTest.moc"

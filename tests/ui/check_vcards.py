@@ -1,0 +1,104 @@
+#!/usr/bin/python3
+"""Reads back every vCard file a conversion wrote and compares each contact's values.
+
+Usage: check_vcards.py FOLDER EXPECTED.json
+FOLDER holds either "All Contacts.vcf" or one file per contact ending in _N.vcf or N.vcf;
+EXPECTED.json lists the contacts in order, each a map of field name to value. A field a
+contact does not list must not be in its card. Fails (never skips) without python3-vobject.
+"""
+import json
+import os
+import re
+import sys
+
+try:
+    import vobject
+except ImportError:
+    sys.exit("python3-vobject is missing: install it with tools/install-deps")
+
+TELS = {("WORK", "VOICE"): "BusinessTelephoneNumber", ("HOME", "VOICE"): "HomeTelephoneNumber",
+        ("CELL", "VOICE"): "MobileNumber", ("WORK", "FAX"): "BusinessFaxNumber"}
+ADDRESS = [("street", "AddressStreet"), ("city", "AddressCity"), ("region", "AddressState"),
+           ("code", "AddressPostalCode"), ("country", "AddressCountry")]
+
+
+def fields(card):
+    got = {}
+    if "n" in card.contents:
+        n = card.n.value
+        got.update(LastName=n.family, FirstName=n.given, MiddleName=n.additional)
+    got["FullName"] = card.fn.value
+    if "org" in card.contents:
+        org = card.org.value
+        got["Company"] = org[0]
+        got["Department"] = org[1] if len(org) > 1 else ""
+    if "title" in card.contents:
+        got["JobTitle"] = card.title.value
+    for tel in card.contents.get("tel", []):
+        got[TELS[tuple(tel.singletonparams)]] = tel.value
+    for adr in card.contents.get("adr", []):
+        prefix = "Business" if adr.singletonparams == ["WORK"] else "Home"
+        for attribute, field in ADDRESS:
+            got[prefix + field] = getattr(adr.value, attribute)
+    if "url" in card.contents:
+        got["BusinessHomePage"] = card.url.value
+    for name, email in zip(("EmailAddress", "EmailAddress2", "EmailAddress3"),
+                           card.contents.get("email", [])):
+        got[name] = email.value
+    if "note" in card.contents:
+        got["Notes"] = card.note.value
+    return got
+
+
+def cards_in(folder):
+    names = os.listdir(folder)
+    if names == ["All Contacts.vcf"]:
+        paths = [os.path.join(folder, names[0])]
+    else:
+        def number(name):
+            found = re.search(r"(?:^|_)(\d+)\.vcf$", name)
+            if not found:
+                raise AssertionError(f"{name} is not named for a contact")
+            return int(found.group(1))
+        paths = [os.path.join(folder, n) for n in sorted(names, key=number)]
+    cards = []
+    for path in paths:
+        with open(path, encoding="utf-8", newline="") as f:
+            text = f.read()
+        found = list(vobject.readComponents(text))
+        if len(paths) > 1 and len(found) != 1:
+            raise AssertionError(f"{path} holds {len(found)} cards")
+        cards.extend(found)
+    return cards
+
+
+def breaks(text):
+    return text.replace("\r\n", "\n").replace("\r", "\n")
+
+
+def main():
+    folder, expected_file = sys.argv[1], sys.argv[2]
+    with open(expected_file, encoding="utf-8") as f:
+        expected = json.load(f)
+    cards = cards_in(folder)
+    failures = []
+    if len(cards) != len(expected):
+        failures.append(f"{len(cards)} cards read back, {len(expected)} expected")
+    for number, (card, want) in enumerate(zip(cards, expected), start=1):
+        got = fields(card)
+        for field in sorted(set(got) | set(want)):
+            if field in ("MiddleName", "Department") and got.get(field) == "" and field not in want:
+                continue
+            if field.startswith("HomeAddress") and got.get(field) == "" and field not in want:
+                continue
+            if breaks(got.get(field, "<missing>")) != breaks(want.get(field, "<missing>")):
+                failures.append(f"contact {number}: {field} read back as {got.get(field)!r}, "
+                                f"expected {want.get(field)!r}")
+    for failure in failures:
+        print("FAIL:", failure)
+    print(f"{len(cards)} cards read back from {folder}")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
