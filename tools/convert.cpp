@@ -1,0 +1,142 @@
+// Converts a workbook into vCard files the way the window does, for benchmarks and for
+// checking a conversion by hand.
+// Usage: convert WORKBOOK FOLDER VERSION [--single] [--allow-empty] COLUMN=FIELD...
+// Exit status: 0 every contact written, 1 some were not, 2 bad arguments or an unreadable
+// workbook.
+#include <ctime>
+#include <exception>
+#include <iostream>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/ContactField.h"
+#include "core/DatedExportFolder.h"
+#include "core/ExportRun.h"
+#include "core/FileRecordSink.h"
+#include "source/CellReference.h"
+#include "source/Workbook.h"
+#include "source/load/SheetLoader.h"
+
+namespace {
+
+using namespace quillmere;
+
+constexpr std::string_view kUsage =
+    "usage: convert WORKBOOK FOLDER VERSION [--single] [--allow-empty] COLUMN=FIELD...\n"
+    "  VERSION is 2.1, 3.0 or 4.0; COLUMN is the column's letters (A, B, ..., AA);\n"
+    "  FIELD is a contact field such as FirstName, LastName or EmailAddress.\n";
+
+class FixedOptions : public core::ExportOptions {
+ public:
+  std::string version;
+  bool single = false;
+  bool allowEmpty = false;
+  std::string vCardVersion() override { return version; }
+  bool singleFile() override { return single; }
+  bool allowEmptyEmail() override { return allowEmpty; }
+};
+
+class QuietLoad : public source::LoadObserver {
+ public:
+  bool rowTaken(std::int32_t) override { return true; }
+};
+
+// Counts the failures and keeps the first few to print.
+class FailureList : public core::ExportObserver {
+ public:
+  static constexpr std::size_t kShown = 20;
+  bool rowDone(const core::ExportProgress&, const core::RowOutcome& outcome) override {
+    if (outcome.kind == core::RowOutcome::Kind::Failed && shown.size() < kShown) {
+      shown.push_back("row " + std::to_string(outcome.sheetRow) + ": " + outcome.reason);
+    }
+    return true;
+  }
+  std::vector<std::string> shown;
+};
+
+core::LocalTime now() {
+  const std::time_t seconds = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&seconds, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+          local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
+int usage(const std::string& problem) {
+  std::cerr << "convert: " << problem << "\n" << kUsage;
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> arguments(argv + 1, argv + argc);
+  if (arguments.size() < 4) return usage("too few arguments");
+  const std::string workbookPath = arguments[0];
+  const std::string folder = arguments[1];
+  FixedOptions options;
+  options.version = arguments[2];
+  if (options.version != "2.1" && options.version != "3.0" && options.version != "4.0") {
+    return usage("the version must be 2.1, 3.0 or 4.0, not \"" + options.version + "\"");
+  }
+  std::vector<std::pair<std::uint32_t, core::Field>> pairs;
+  for (std::size_t i = 3; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (argument == "--single") {
+      options.single = true;
+      continue;
+    }
+    if (argument == "--allow-empty") {
+      options.allowEmpty = true;
+      continue;
+    }
+    const auto equals = argument.find('=');
+    if (equals == std::string::npos) return usage("\"" + argument + "\" is not COLUMN=FIELD");
+    const auto column = source::parseColumnLetters(argument.substr(0, equals));
+    const auto field = core::fieldFromName(argument.substr(equals + 1));
+    if (!column) return usage("\"" + argument.substr(0, equals) + "\" is not a column");
+    if (!field) return usage("\"" + argument.substr(equals + 1) + "\" is not a contact field");
+    pairs.emplace_back(*column, *field);
+  }
+  if (pairs.empty()) return usage("no column is mapped to a field");
+
+  try {
+    QuietLoad quiet;
+    const auto loaded = source::extractExcelData(workbookPath, quiet);
+    const source::SheetTable& table = loaded->table;
+    std::vector<core::MappedColumn> columns;
+    for (const auto& [column, field] : pairs) {
+      if (column >= table.headers.size()) {
+        return usage("column " + source::columnLetters(column) +
+                     " has no header in row 1, so it holds no contacts' values");
+      }
+      columns.push_back({column, field});
+    }
+    const auto workbook = source::openWorkbook(workbookPath);
+    core::FileRecordSink sink(folder, now());
+    FailureList failures;
+    const core::ExportJob job{table, std::move(columns), '.'};
+    const core::ExportReport report =
+        core::exportContacts(workbook->firstSheet(), job, options, sink, failures);
+    std::cout << "written: " << report.counts.contactCount << "\n"
+              << "dropped (empty e-mail): " << report.counts.emptyEmailCount << "\n"
+              << "not written: " << report.notWritten() << "\n"
+              << "folder: " << report.location << "\n";
+    for (const std::string& failure : failures.shown)
+      std::cout << "failed " << failure << "\n";
+    if (report.counts.failedCount > static_cast<std::int32_t>(failures.shown.size())) {
+      std::cout << "... and " << report.counts.failedCount - failures.shown.size()
+                << " more failed\n";
+    }
+    if (!report.readFailure.empty()) std::cout << "reading stopped: " << report.readFailure << "\n";
+    if (!report.closeFailure.empty())
+      std::cout << "closing failed: " << report.closeFailure << "\n";
+    std::cout.flush();
+    return report.everyContactWritten() ? 0 : 1;
+  } catch (const std::exception& error) {
+    std::cerr << error.what() << "\n";
+    return 2;
+  }
+}
