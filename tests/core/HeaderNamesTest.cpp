@@ -1,0 +1,821 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <set>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/HeaderNameTable.h"
+#include "core/HeaderNames.h"
+#include "core/HeaderText.h"
+
+namespace quillmere::core {
+namespace {
+
+using enum Field;
+
+// One column of an export's header row and the field its header names, if any.
+struct Column {
+  std::string_view header;
+  std::optional<Field> field;
+};
+
+constexpr std::optional<Field> kNothing = std::nullopt;
+
+std::string describe(std::optional<Field> field) {
+  return field ? std::string(fieldName(*field)) : std::string("(nothing)");
+}
+
+void expectEveryColumn(std::span<const Column> row) {
+  for (const auto& column : row) {
+    EXPECT_EQ(describe(fieldForHeader(column.header)), describe(column.field))
+        << "header \"" << column.header << "\"";
+  }
+}
+
+std::vector<std::string> headersOf(std::span<const Column> row) {
+  std::vector<std::string> headers;
+  for (const auto& column : row)
+    headers.emplace_back(column.header);
+  return headers;
+}
+
+using Pairs = std::vector<std::pair<std::size_t, Field>>;
+
+// Pairs with field names, so that a failure prints them readably.
+std::vector<std::pair<std::size_t, std::string_view>> named(const Pairs& pairs) {
+  std::vector<std::pair<std::size_t, std::string_view>> result;
+  for (const auto& [index, field] : pairs)
+    result.emplace_back(index, fieldName(field));
+  return result;
+}
+
+std::set<std::string_view> fieldsOf(const Pairs& pairs) {
+  std::set<std::string_view> fields;
+  for (const auto& pair : pairs)
+    fields.insert(fieldName(pair.second));
+  return fields;
+}
+
+// Outlook's "Comma Separated Values" export, English, every column in its order.
+constexpr Column kOutlookEnglish[]{
+    {"Title", Title},
+    {"First Name", FirstName},
+    {"Middle Name", MiddleName},
+    {"Last Name", LastName},
+    {"Suffix", kNothing},
+    {"Company", Company},
+    {"Department", Department},
+    {"Job Title", JobTitle},
+    {"Business Street", BusinessAddressStreet},
+    {"Business Street 2", kNothing},
+    {"Business Street 3", kNothing},
+    {"Business City", BusinessAddressCity},
+    {"Business State", BusinessAddressState},
+    {"Business Postal Code", BusinessAddressPostalCode},
+    {"Business Country/Region", BusinessAddressCountry},
+    {"Home Street", HomeAddressStreet},
+    {"Home Street 2", kNothing},
+    {"Home Street 3", kNothing},
+    {"Home City", HomeAddressCity},
+    {"Home State", HomeAddressState},
+    {"Home Postal Code", HomeAddressPostalCode},
+    {"Home Country/Region", HomeAddressCountry},
+    {"Other Street", kNothing},
+    {"Other Street 2", kNothing},
+    {"Other Street 3", kNothing},
+    {"Other City", kNothing},
+    {"Other State", kNothing},
+    {"Other Postal Code", kNothing},
+    {"Other Country/Region", kNothing},
+    {"Assistant's Phone", kNothing},
+    {"Business Fax", BusinessFaxNumber},
+    {"Business Phone", BusinessTelephoneNumber},
+    {"Business Phone 2", kNothing},
+    {"Callback", kNothing},
+    {"Car Phone", kNothing},
+    {"Company Main Phone", kNothing},
+    {"Home Fax", HomeFaxNumber},
+    {"Home Phone", HomeTelephoneNumber},
+    {"Home Phone 2", kNothing},
+    {"ISDN", kNothing},
+    {"Mobile Phone", MobileNumber},
+    {"Other Fax", kNothing},
+    {"Other Phone", kNothing},
+    {"Pager", kNothing},
+    {"Primary Phone", kNothing},
+    {"Radio Phone", kNothing},
+    {"TTY/TDD Phone", kNothing},
+    {"Telex", kNothing},
+    {"Account", kNothing},
+    {"Anniversary", kNothing},
+    {"Assistant's Name", kNothing},
+    {"Billing Information", kNothing},
+    {"Birthday", kNothing},
+    {"Business Address PO Box", kNothing},
+    {"Categories", kNothing},
+    {"Children", kNothing},
+    {"Directory Server", kNothing},
+    {"E-mail Address", EmailAddress},
+    {"E-mail Type", kNothing},
+    {"E-mail Display Name", kNothing},
+    {"E-mail 2 Address", EmailAddress2},
+    {"E-mail 2 Type", kNothing},
+    {"E-mail 2 Display Name", kNothing},
+    {"E-mail 3 Address", EmailAddress3},
+    {"E-mail 3 Type", kNothing},
+    {"E-mail 3 Display Name", kNothing},
+    {"Gender", kNothing},
+    {"Government ID Number", kNothing},
+    {"Hobby", kNothing},
+    {"Home Address PO Box", kNothing},
+    {"Initials", kNothing},
+    {"Internet Free Busy", kNothing},
+    {"Keywords", kNothing},
+    {"Language", kNothing},
+    {"Location", kNothing},
+    {"Manager's Name", kNothing},
+    {"Mileage", kNothing},
+    {"Notes", Notes},
+    {"Office Location", kNothing},
+    {"Organizational ID Number", kNothing},
+    {"Other Address PO Box", kNothing},
+    {"Priority", kNothing},
+    {"Private", kNothing},
+    {"Profession", kNothing},
+    {"Referred By", kNothing},
+    {"Sensitivity", kNothing},
+    {"Spouse", kNothing},
+    {"User 1", kNothing},
+    {"User 2", kNothing},
+    {"User 3", kNothing},
+    {"User 4", kNothing},
+    {"Web Page", BusinessHomePage},
+};
+
+// The same export from a German Outlook.
+constexpr Column kOutlookGerman[]{
+    {"Anrede", Title},
+    {"Vorname", FirstName},
+    {"Weitere Vornamen", MiddleName},
+    {"Nachname", LastName},
+    {"Suffix", kNothing},
+    {"Firma", Company},
+    {"Abteilung", Department},
+    {"Position", JobTitle},
+    {"Straße geschäftlich", BusinessAddressStreet},
+    {"Straße geschäftlich 2", kNothing},
+    {"Straße geschäftlich 3", kNothing},
+    {"Ort geschäftlich", BusinessAddressCity},
+    {"Region geschäftlich", BusinessAddressState},
+    {"Postleitzahl geschäftlich", BusinessAddressPostalCode},
+    {"Land/Region geschäftlich", BusinessAddressCountry},
+    {"Straße privat", HomeAddressStreet},
+    {"Straße privat 2", kNothing},
+    {"Straße privat 3", kNothing},
+    {"Ort privat", HomeAddressCity},
+    {"Bundesland/Kanton privat", HomeAddressState},
+    {"Postleitzahl privat", HomeAddressPostalCode},
+    {"Land/Region privat", HomeAddressCountry},
+    {"Weitere Straße", kNothing},
+    {"Weitere Straße 2", kNothing},
+    {"Weitere Straße 3", kNothing},
+    {"Weiterer Ort", kNothing},
+    {"Weiteres/r Bundesland/Kanton", kNothing},
+    {"Weitere Postleitzahl", kNothing},
+    {"Weiteres/r Land/Region", kNothing},
+    {"Telefon Assistent", kNothing},
+    {"Fax geschäftlich", BusinessFaxNumber},
+    {"Telefon geschäftlich", BusinessTelephoneNumber},
+    {"Telefon geschäftlich 2", kNothing},
+    {"Rückmeldung", kNothing},
+    {"Autotelefon", kNothing},
+    {"Telefon Firma", kNothing},
+    {"Fax privat", HomeFaxNumber},
+    {"Telefon privat", HomeTelephoneNumber},
+    {"Telefon privat 2", kNothing},
+    {"ISDN", kNothing},
+    {"Mobiltelefon", MobileNumber},
+    {"Weiteres Fax", kNothing},
+    {"Weiteres Telefon", kNothing},
+    {"Pager", kNothing},
+    {"Haupttelefon", kNothing},
+    {"Mobiltelefon 2", kNothing},
+    {"Telefon für Hörbehinderte", kNothing},
+    {"Telex", kNothing},
+    {"Abrechnungsinformation", kNothing},
+    {"Benutzer 1", kNothing},
+    {"Benutzer 2", kNothing},
+    {"Benutzer 3", kNothing},
+    {"Benutzer 4", kNothing},
+    {"Beruf", kNothing},
+    {"Büro", kNothing},
+    {"E-Mail-Adresse", EmailAddress},
+    {"E-Mail-Typ", kNothing},
+    {"E-Mail: Angezeigter Name", kNothing},
+    {"E-Mail 2: Adresse", EmailAddress2},
+    {"E-Mail 2: Typ", kNothing},
+    {"E-Mail 2: Angezeigter Name", kNothing},
+    {"E-Mail 3: Adresse", EmailAddress3},
+    {"E-Mail 3: Typ", kNothing},
+    {"E-Mail 3: Angezeigter Name", kNothing},
+    {"Empfohlen von", kNothing},
+    {"Geburtstag", kNothing},
+    {"Geschlecht", kNothing},
+    {"Hobby", kNothing},
+    {"Initialen", kNothing},
+    {"Internet-Frei/Gebucht", kNothing},
+    {"Jahrestag", kNothing},
+    {"Kategorien", kNothing},
+    {"Kinder", kNothing},
+    {"Konto", kNothing},
+    {"Name Assistent", kNothing},
+    {"Name des/der Vorgesetzten", kNothing},
+    {"Notizen", Notes},
+    {"Organisations-Nr.", kNothing},
+    // Outlook's location field; as a header of its own "Ort" is the town.
+    {"Ort", HomeAddressCity},
+    {"Partner", kNothing},
+    {"Postfach geschäftlich", kNothing},
+    {"Postfach privat", kNothing},
+    {"Priorität", kNothing},
+    {"Privat", kNothing},
+    {"Regierungs-Nr.", kNothing},
+    {"Reisekilometer", kNothing},
+    {"Sensibilität", kNothing},
+    {"Sprache", kNothing},
+    {"Stichwörter", kNothing},
+    {"Verzeichnisserver", kNothing},
+    {"Webseite", BusinessHomePage},
+    {"Weiteres Postfach", kNothing},
+};
+
+// The same export from a French Outlook, which heads both the honorific and the job title
+// "Titre".
+constexpr Column kOutlookFrench[]{
+    {"Titre", kNothing},
+    {"Prénom", FirstName},
+    {"Deuxième prénom", MiddleName},
+    {"Nom", LastName},
+    {"Suffixe", kNothing},
+    {"Société", Company},
+    {"Service", Department},
+    {"Titre", kNothing},
+    {"Rue (bureau)", BusinessAddressStreet},
+    {"Rue (bureau) 2", kNothing},
+    {"Rue (bureau) 3", kNothing},
+    {"Ville (bureau)", BusinessAddressCity},
+    {"Dép/Région (bureau)", BusinessAddressState},
+    {"Code postal (bureau)", BusinessAddressPostalCode},
+    {"Pays/Région (bureau)", BusinessAddressCountry},
+    {"Rue (domicile)", HomeAddressStreet},
+    {"Rue (domicile) 2", kNothing},
+    {"Rue (domicile) 3", kNothing},
+    {"Ville (domicile)", HomeAddressCity},
+    {"Dép/Région (domicile)", HomeAddressState},
+    {"Code postal (domicile)", HomeAddressPostalCode},
+    {"Pays/Région (domicile)", HomeAddressCountry},
+    {"Rue (autre)", kNothing},
+    {"Rue (autre) 2", kNothing},
+    {"Rue (autre) 3", kNothing},
+    {"Ville (autre)", kNothing},
+    {"Dép/Région (autre)", kNothing},
+    {"Code postal (autre)", kNothing},
+    {"Pays/Région (autre)", kNothing},
+    {"Téléphone de l'assistant(e)", kNothing},
+    {"Télécopie (bureau)", BusinessFaxNumber},
+    {"Téléphone (bureau)", BusinessTelephoneNumber},
+    {"Téléphone 2 (bureau)", kNothing},
+    {"Rappel", kNothing},
+    {"Téléphone (voiture)", kNothing},
+    {"Téléphone société", kNothing},
+    {"Télécopie (domicile)", HomeFaxNumber},
+    {"Téléphone (domicile)", HomeTelephoneNumber},
+    {"Téléphone 2 (domicile)", kNothing},
+    {"RNIS", kNothing},
+    {"Tél. mobile", MobileNumber},
+    {"Télécopie (autre)", kNothing},
+    {"Téléphone (autre)", kNothing},
+    {"Récepteur de radiomessagerie", kNothing},
+    {"Téléphone principal", kNothing},
+    {"Radiotéléphone", kNothing},
+    {"Téléphone TDD/TTY", kNothing},
+    {"Télex", kNothing},
+    {"Adresse de messagerie", EmailAddress},
+    {"Type de messagerie", kNothing},
+    {"Nom complet de l'adresse de messagerie", kNothing},
+    {"Adresse de messagerie 2", EmailAddress2},
+    {"Type de messagerie 2", kNothing},
+    {"Nom complet de l'adresse de messagerie 2", kNothing},
+    {"Adresse de messagerie 3", EmailAddress3},
+    {"Type de messagerie 3", kNothing},
+    {"Nom complet de l'adresse de messagerie 3", kNothing},
+    {"Anniversaire", kNothing},
+    {"Anniversaire de mariage ou fête", kNothing},
+    {"Autre boîte postale", kNothing},
+    {"B.P. professionnelle", kNothing},
+    {"Boîte postale du domicile", kNothing},
+    {"Bureau", kNothing},
+    {"Catégories", kNothing},
+    {"Code gouvernement", kNothing},
+    {"Compte", kNothing},
+    {"Conjoint(e)", kNothing},
+    {"Critère de diffusion", kNothing},
+    {"Disponibilité Internet", kNothing},
+    {"Enfants", kNothing},
+    {"Informations facturation", kNothing},
+    {"Initiales", kNothing},
+    {"Kilométrage", kNothing},
+    {"Langue", kNothing},
+    {"Lieu", kNothing},
+    {"Mots clés", kNothing},
+    {"Nom de l'assistant(e)", kNothing},
+    {"Notes", Notes},
+    {"Numéro d'identification de l'organisation", kNothing},
+    {"Page Web", BusinessHomePage},
+    {"Passe-temps", kNothing},
+    {"Priorité", kNothing},
+    {"Privé", kNothing},
+    {"Profession", kNothing},
+    {"Recommandé par", kNothing},
+    {"Responsable", kNothing},
+    {"Serveur d'annuaire", kNothing},
+    {"Sexe", kNothing},
+    {"Utilisateur 1", kNothing},
+    {"Utilisateur 2", kNothing},
+    {"Utilisateur 3", kNothing},
+    {"Utilisateur 4", kNothing},
+};
+
+// Google Contacts' older "Google CSV" export, one group of each numbered kind.
+constexpr Column kGoogleOlder[]{
+    {"Name", FullName},
+    {"Given Name", FirstName},
+    {"Additional Name", MiddleName},
+    {"Family Name", LastName},
+    {"Yomi Name", kNothing},
+    {"Given Name Yomi", kNothing},
+    {"Additional Name Yomi", kNothing},
+    {"Family Name Yomi", kNothing},
+    {"Name Prefix", Title},
+    {"Name Suffix", kNothing},
+    {"Initials", kNothing},
+    {"Nickname", kNothing},
+    {"Short Name", kNothing},
+    {"Maiden Name", kNothing},
+    {"Birthday", kNothing},
+    {"Gender", kNothing},
+    {"Location", kNothing},
+    {"Billing Information", kNothing},
+    {"Directory Server", kNothing},
+    {"Mileage", kNothing},
+    {"Occupation", kNothing},
+    {"Hobby", kNothing},
+    {"Sensitivity", kNothing},
+    {"Priority", kNothing},
+    {"Subject", kNothing},
+    {"Notes", Notes},
+    {"Language", kNothing},
+    {"Photo", kNothing},
+    {"Group Membership", kNothing},
+    {"E-mail 1 - Type", kNothing},
+    {"E-mail 1 - Value", EmailAddress},
+    {"E-mail 2 - Type", kNothing},
+    {"E-mail 2 - Value", EmailAddress2},
+    {"Phone 1 - Type", kNothing},
+    {"Phone 1 - Value", kNothing},
+    {"Phone 2 - Type", kNothing},
+    {"Phone 2 - Value", kNothing},
+    {"Address 1 - Type", kNothing},
+    {"Address 1 - Formatted", kNothing},
+    {"Address 1 - Street", kNothing},
+    {"Address 1 - City", kNothing},
+    {"Address 1 - PO Box", kNothing},
+    {"Address 1 - Region", kNothing},
+    {"Address 1 - Postal Code", kNothing},
+    {"Address 1 - Country", kNothing},
+    {"Address 1 - Extended Address", kNothing},
+    {"Organization 1 - Type", kNothing},
+    {"Organization 1 - Name", Company},
+    {"Organization 1 - Yomi Name", kNothing},
+    {"Organization 1 - Title", JobTitle},
+    {"Organization 1 - Department", Department},
+    {"Organization 1 - Symbol", kNothing},
+    {"Organization 1 - Location", kNothing},
+    {"Organization 1 - Job Description", kNothing},
+    {"Website 1 - Type", kNothing},
+    {"Website 1 - Value", BusinessHomePage},
+};
+
+// Google Contacts' current CSV export.
+constexpr Column kGoogleCurrent[]{
+    {"First Name", FirstName},
+    {"Middle Name", MiddleName},
+    {"Last Name", LastName},
+    {"Phonetic First Name", kNothing},
+    {"Phonetic Middle Name", kNothing},
+    {"Phonetic Last Name", kNothing},
+    {"Name Prefix", Title},
+    {"Name Suffix", kNothing},
+    {"Nickname", kNothing},
+    {"File As", kNothing},
+    {"Organization Name", Company},
+    {"Organization Title", JobTitle},
+    {"Organization Department", Department},
+    {"Birthday", kNothing},
+    {"Notes", Notes},
+    {"Photo", kNothing},
+    {"Labels", kNothing},
+    {"E-mail 1 - Label", kNothing},
+    {"E-mail 1 - Value", EmailAddress},
+    {"E-mail 2 - Label", kNothing},
+    {"E-mail 2 - Value", EmailAddress2},
+    {"E-mail 3 - Label", kNothing},
+    {"E-mail 3 - Value", EmailAddress3},
+    {"Phone 1 - Label", kNothing},
+    {"Phone 1 - Value", kNothing},
+    {"Phone 2 - Label", kNothing},
+    {"Phone 2 - Value", kNothing},
+    {"Address 1 - Label", kNothing},
+    {"Address 1 - Formatted", kNothing},
+    {"Address 1 - Street", kNothing},
+    {"Address 1 - City", kNothing},
+    {"Address 1 - PO Box", kNothing},
+    {"Address 1 - Region", kNothing},
+    {"Address 1 - Postal Code", kNothing},
+    {"Address 1 - Country", kNothing},
+    {"Address 1 - Extended Address", kNothing},
+    {"Website 1 - Label", kNothing},
+    {"Website 1 - Value", BusinessHomePage},
+};
+
+// Thunderbird's address book exported as comma separated values.
+constexpr Column kThunderbird[]{
+    {"First Name", FirstName},
+    {"Last Name", LastName},
+    {"Display Name", FullName},
+    {"Nickname", kNothing},
+    {"Primary Email", EmailAddress},
+    {"Secondary Email", EmailAddress2},
+    {"Screen Name", kNothing},
+    {"Work Phone", BusinessTelephoneNumber},
+    {"Home Phone", HomeTelephoneNumber},
+    {"Fax Number", kNothing},
+    {"Pager Number", kNothing},
+    {"Mobile Number", MobileNumber},
+    {"Home Address", HomeAddressStreet},
+    {"Home Address 2", kNothing},
+    {"Home City", HomeAddressCity},
+    {"Home State", HomeAddressState},
+    {"Home ZipCode", HomeAddressPostalCode},
+    {"Home Country", HomeAddressCountry},
+    {"Work Address", BusinessAddressStreet},
+    {"Work Address 2", kNothing},
+    {"Work City", BusinessAddressCity},
+    {"Work State", BusinessAddressState},
+    {"Work ZipCode", BusinessAddressPostalCode},
+    {"Work Country", BusinessAddressCountry},
+    {"Job Title", JobTitle},
+    {"Department", Department},
+    {"Organization", Company},
+    {"Web Page 1", BusinessHomePage},
+    {"Web Page 2", kNothing},
+    {"Birth Year", kNothing},
+    {"Birth Month", kNothing},
+    {"Birth Day", kNothing},
+    {"Custom 1", kNothing},
+    {"Custom 2", kNothing},
+    {"Custom 3", kNothing},
+    {"Custom 4", kNothing},
+    {"Notes", Notes},
+};
+
+// A list kept by hand with the plain names Apple and LibreOffice use.
+constexpr Column kPlainList[]{
+    {"Name", FullName},
+    {"First Name", FirstName},
+    {"Surname", LastName},
+    {"E-mail", EmailAddress},
+    {"Mobile", MobileNumber},
+    {"Phone (work)", BusinessTelephoneNumber},
+    {"Company", Company},
+    {"Street", HomeAddressStreet},
+    {"Zip", HomeAddressPostalCode},
+    {"City", HomeAddressCity},
+    {"Country", HomeAddressCountry},
+    {"Birthday", kNothing},
+};
+
+TEST(HeaderNames, OutlookEnglishRowNamesTwentySevenFields) {
+  expectEveryColumn(kOutlookEnglish);
+  const auto pairs = matchHeadersByName(headersOf(kOutlookEnglish), {});
+  EXPECT_EQ(pairs.size(), 27u);
+  std::set<std::string_view> allButWholeNameAndAddresses(kContactFields.begin(),
+                                                         kContactFields.end());
+  for (const auto field : {FullName, BusinessAddress, HomeAddress})
+    allButWholeNameAndAddresses.erase(fieldName(field));
+  EXPECT_EQ(fieldsOf(pairs), allButWholeNameAndAddresses);
+}
+
+TEST(HeaderNames, OutlookGermanRowNamesTheSameFieldsWithOrtLeftToOrtPrivat) {
+  expectEveryColumn(kOutlookGerman);
+  const auto pairs = matchHeadersByName(headersOf(kOutlookGerman), {});
+  EXPECT_EQ(pairs.size(), 27u);
+  EXPECT_EQ(fieldsOf(pairs), fieldsOf(matchHeadersByName(headersOf(kOutlookEnglish), {})));
+  for (const auto& [index, field] : pairs) {
+    if (field == HomeAddressCity) {
+      EXPECT_EQ(kOutlookGerman[index].header, std::string_view("Ort privat"));
+    }
+  }
+}
+
+TEST(HeaderNames, OutlookFrenchRowLeavesBothTitreColumnsUnpaired) {
+  expectEveryColumn(kOutlookFrench);
+  const auto pairs = matchHeadersByName(headersOf(kOutlookFrench), {});
+  EXPECT_EQ(pairs.size(), 25u);
+  EXPECT_FALSE(fieldsOf(pairs).contains(fieldName(Title)));
+  EXPECT_FALSE(fieldsOf(pairs).contains(fieldName(JobTitle)));
+}
+
+TEST(HeaderNames, GoogleRowsNameOnlyTheUntypedColumns) {
+  expectEveryColumn(kGoogleOlder);
+  expectEveryColumn(kGoogleCurrent);
+  EXPECT_EQ(matchHeadersByName(headersOf(kGoogleOlder), {}).size(), 12u);
+  EXPECT_EQ(matchHeadersByName(headersOf(kGoogleCurrent), {}).size(), 12u);
+}
+
+TEST(HeaderNames, ThunderbirdRowPairsEachFieldWithItsColumn) {
+  expectEveryColumn(kThunderbird);
+  const Pairs expected{
+      {0, FirstName},
+      {1, LastName},
+      {2, FullName},
+      {4, EmailAddress},
+      {5, EmailAddress2},
+      {7, BusinessTelephoneNumber},
+      {8, HomeTelephoneNumber},
+      {11, MobileNumber},
+      {12, HomeAddressStreet},
+      {14, HomeAddressCity},
+      {15, HomeAddressState},
+      {16, HomeAddressPostalCode},
+      {17, HomeAddressCountry},
+      {18, BusinessAddressStreet},
+      {20, BusinessAddressCity},
+      {21, BusinessAddressState},
+      {22, BusinessAddressPostalCode},
+      {23, BusinessAddressCountry},
+      {24, JobTitle},
+      {25, Department},
+      {26, Company},
+      {27, BusinessHomePage},
+      {36, Notes},
+  };
+  EXPECT_EQ(named(matchHeadersByName(headersOf(kThunderbird), {})), named(expected));
+}
+
+TEST(HeaderNames, PlainListNamesEveryColumnButTheBirthday) {
+  expectEveryColumn(kPlainList);
+  EXPECT_EQ(matchHeadersByName(headersOf(kPlainList), {}).size(), 11u);
+}
+
+TEST(HeaderNames, TranslatedNamesMatchTypedWithoutAccentsOrInOtherCase) {
+  const Column columns[]{
+      {"APELLIDOS", LastName},
+      {"Correo electronico", EmailAddress},
+      {"movil", MobileNumber},
+      {"Codigo Postal", HomeAddressPostalCode},
+      {"Societa", Company},
+      {"CITTÀ", HomeAddressCity},
+      {"Telemovel", MobileNumber},
+      {"Endereco de E-Mail", EmailAddress},
+      {"VOORNAAM", FirstName},
+      {"IMIE", FirstName},
+      {"nazwisko", LastName},
+      {"Telefon komorkowy", MobileNumber},
+      {"MIEJSCOWOŚĆ", HomeAddressCity},
+      {"Wojewodztwo", HomeAddressState},
+      {"Strasse", HomeAddressStreet},
+      {"Telefon geschaftlich", BusinessTelephoneNumber},
+      {"Societe", Company},
+      {"TELEPHONE (DOMICILE)", HomeTelephoneNumber},
+  };
+  expectEveryColumn(columns);
+}
+
+TEST(HeaderNames, DocumentedChoicesForNamesThatCouldMislead) {
+  const Column columns[]{
+      {"Name", FullName},
+      {"Display Name", FullName},
+      {"Title", Title},
+      {"Job Title", JobTitle},
+      {"Organization", Company},
+      {"Company", Company},
+      {"Web Page", BusinessHomePage},
+      {"Website", BusinessHomePage},
+      {"Personal Web Page", kNothing},
+      {"Business Address", BusinessAddress},
+      {"Home Address", HomeAddressStreet},
+      {"Work Address", BusinessAddressStreet},
+      {"Zip", HomeAddressPostalCode},
+      {"Postal Code", HomeAddressPostalCode},
+      {"Postcode", HomeAddressPostalCode},
+      {"Nom", LastName},
+      {"Nombre", FirstName},
+  };
+  expectEveryColumn(columns);
+}
+
+// Each could name several fields, or names data the catalogue has no field for.
+constexpr std::string_view kHeadersNamingNothing[]{
+    "Phone",
+    "Telephone",
+    "Tel.",
+    "Phone Number",
+    "Address",
+    "Fax",
+    "Fax Number",
+    "E-mail Type",
+    "E-mail Display Name",
+    "Nickname",
+    "Birthday",
+    "Suffix",
+    "Pager",
+    "Gender",
+    "Occupation",
+    "Primary Phone",
+    "Company Main Phone",
+    "Other Street",
+    "Phone 1 - Value",
+    "Address 1 - Street",
+    "Address 1 - City",
+    "Titre",
+    "Telefon",
+    "Adresse",
+    "Téléphone",
+    "Teléfono",
+    "Dirección",
+    "Indirizzo",
+    "Apelido",
+    "Tussenvoegsel",
+    "Estado",
+};
+
+TEST(HeaderNames, HeadersThatCouldBeSeveralFieldsOrNoneNameNothing) {
+  for (const auto header : kHeadersNamingNothing) {
+    EXPECT_EQ(describe(fieldForHeader(header)), "(nothing)") << "header \"" << header << "\"";
+  }
+}
+
+TEST(HeaderNames, SheetWithoutContactHeadersPairsNothing) {
+  const std::vector<std::string> headers{"ID", "Invoice No.", "Amount", "Total (EUR)", "Due",
+                                         "",   "   ",         "---"};
+  for (const auto& header : headers)
+    EXPECT_FALSE(fieldForHeader(header).has_value()) << header;
+  EXPECT_TRUE(matchHeadersByName(headers, {}).empty());
+  EXPECT_TRUE(matchHeadersByName({}, {}).empty());
+}
+
+TEST(HeaderNames, CaseAccentsSpacingAndPunctuationAreIgnored) {
+  // U+2011 is the non-breaking hyphen, U+FEFF a byte order mark left on the first header.
+  for (const std::string_view header :
+       {"E-mail Address", "e-mail address", "EMAIL_ADDRESS", "Email-Address", " E mail  address ",
+        "E.Mail.Address", "E\u2011Mail\u2011Address", "E-Mail-Adresse", "E\u2011Mail\u2011Adresse",
+        "e-mail-adresse", "\uFEFFE-mail Address"}) {
+    EXPECT_EQ(describe(fieldForHeader(header)), "EmailAddress") << "header \"" << header << "\"";
+  }
+  for (const std::string_view header :
+       {"Prénom", "PRENOM", "PRÉNOM", "prenom", "Pre\u0301nom", "(Prénom)", "Prénom:"}) {
+    EXPECT_EQ(describe(fieldForHeader(header)), "FirstName") << "header \"" << header << "\"";
+  }
+  for (const std::string_view header : {"Straße geschäftlich", "STRASSE GESCHÄFTLICH",
+                                        "strasse_geschaftlich", "Straße (geschäftlich)"}) {
+    EXPECT_EQ(describe(fieldForHeader(header)), "BusinessAddressStreet") << header;
+  }
+}
+
+TEST(HeaderText, FoldsLatinLettersToLowerCaseBaseLetters) {
+  EXPECT_EQ(foldHeaderText("Ä ä É é Ł ł"), "aaeell");
+  EXPECT_EQ(foldHeaderText("ß Æ æ Œ œ Þ Ĳ"), "ssaeaeoeoethij");
+  EXPECT_EQ(foldHeaderText("ø Ø ñ Ñ ç Ç å Å ü Ü ÿ Ÿ"), "oonnccaauuyy");
+  EXPECT_EQ(foldHeaderText("ą ć ę ń ó ś ź ż Ą Ć Ę Ń Ó Ś Ź Ż"), "acenoszzacenoszz");
+  EXPECT_EQ(foldHeaderText("ő ű č ř š ž ğ ı İ ſ"), "oucrszgiis");
+  EXPECT_EQ(foldHeaderText("Nº ª"), "noa");
+}
+
+TEST(HeaderText, DropsSpacesPunctuationAndSymbolsButKeepsDigits) {
+  EXPECT_EQ(foldHeaderText("Business Country/Region"), "businesscountryregion");
+  EXPECT_EQ(foldHeaderText("Téléphone de l'assistant(e)"), "telephonedelassistante");
+  EXPECT_EQ(foldHeaderText("Téléphone de l’assistant(e)"), "telephonedelassistante");
+  EXPECT_EQ(foldHeaderText("E-Mail 2: Adresse"), "email2adresse");
+  EXPECT_EQ(foldHeaderText("Tel.\tNr.\r\n#1"), "telnr1");
+  EXPECT_EQ(foldHeaderText("First\u00A0Name \u2013 «x» ¿y? ¡z! ©®°±·×÷"), "firstnamexyz");
+  EXPECT_EQ(foldHeaderText("Pre\u0301nom"), "prenom");
+  EXPECT_EQ(foldHeaderText("\uFEFFName"), "name");
+  EXPECT_EQ(foldHeaderText("x²y³z¹"), "x2y3z1");
+  EXPECT_EQ(foldHeaderText(""), "");
+}
+
+TEST(HeaderText, PassesOtherScriptsThroughUnchanged) {
+  EXPECT_EQ(foldHeaderText("Имя Фамилия"), "ИмяФамилия");
+  EXPECT_EQ(foldHeaderText("電話 (携帯)"), "電話携帯");
+  EXPECT_EQ(foldHeaderText("Ελληνικά"), "Ελληνικά");
+}
+
+TEST(HeaderText, MarksEachByteOfMalformedUtf8) {
+  const std::string replacement = "\uFFFD";
+  EXPECT_EQ(foldHeaderText("Name\xFF"), "name" + replacement);
+  EXPECT_EQ(foldHeaderText("\xC3"), replacement);
+  EXPECT_EQ(foldHeaderText("\xC3Z"), replacement + "z");
+  EXPECT_EQ(foldHeaderText("\xE2\x80Z"), replacement + replacement + "z");
+  EXPECT_EQ(foldHeaderText("\xC0\xAE"), replacement + replacement);  // overlong "."
+  EXPECT_EQ(foldHeaderText("\xED\xA0\x80"), replacement + replacement + replacement);  // surrogate
+  EXPECT_EQ(foldHeaderText("\xF4\x90\x80\x80"),
+            replacement + replacement + replacement + replacement);
+  EXPECT_EQ(foldHeaderText("\xF0\x9F\x93\x9E"), "\xF0\x9F\x93\x9E");  // a well-formed emoji
+  EXPECT_FALSE(fieldForHeader("Name\xFF").has_value());
+  EXPECT_FALSE(fieldForHeader("\xC3Name").has_value());
+}
+
+TEST(HeaderNameTable, HoldsOneEntryPerFieldInCatalogueOrder) {
+  const auto table = headerNameTable();
+  ASSERT_EQ(table.size(), kFieldCount);
+  for (std::size_t i = 0; i < kFieldCount; ++i) {
+    EXPECT_EQ(static_cast<std::size_t>(table[i].field), i);
+    EXPECT_FALSE(table[i].names.empty()) << fieldName(table[i].field);
+  }
+}
+
+TEST(HeaderNameTable, NoFoldedNameOccursTwice) {
+  std::map<std::string, std::pair<std::string_view, Field>> seen;
+  for (const auto& entry : headerNameTable()) {
+    for (const auto name : entry.names) {
+      const auto folded = foldHeaderText(name);
+      EXPECT_FALSE(folded.empty()) << name;
+      const auto [found, inserted] = seen.emplace(folded, std::pair{name, entry.field});
+      EXPECT_TRUE(inserted) << "\"" << name << "\" (" << fieldName(entry.field) << ") folds like \""
+                            << found->second.first << "\" (" << fieldName(found->second.second)
+                            << ")";
+    }
+  }
+}
+
+TEST(HeaderNameTable, EveryNameFindsItsField) {
+  for (const auto& entry : headerNameTable()) {
+    for (const auto name : entry.names) {
+      EXPECT_EQ(describe(fieldForHeader(name)), fieldName(entry.field)) << name;
+    }
+  }
+}
+
+TEST(HeaderNameTable, CatalogueNamesFindTheirOwnFieldButHomeAddressTheStreet) {
+  for (const auto name : kContactFields) {
+    const auto expected = name == "HomeAddress" ? HomeAddressStreet : *fieldFromName(name);
+    EXPECT_EQ(describe(fieldForHeader(name)), fieldName(expected)) << name;
+  }
+}
+
+TEST(MatchHeadersByName, LeftMostColumnWinsAField) {
+  const std::vector<std::string> headers{"Email", "E-mail Address", "Notes", "Primary Email",
+                                         "Comments"};
+  EXPECT_EQ(named(matchHeadersByName(headers, {})), named({{0, EmailAddress}, {2, Notes}}));
+}
+
+TEST(MatchHeadersByName, DuplicateHeadersPairOnlyTheFirst) {
+  const std::vector<std::string> headers{"Name", "Name", "Vorname", "First Name", "NAME"};
+  EXPECT_EQ(named(matchHeadersByName(headers, {})), named({{0, FullName}, {2, FirstName}}));
+}
+
+TEST(MatchHeadersByName, FieldsAlreadyMappedAreLeftToTheUsersPairs) {
+  const std::vector<std::string> headers{"First Name", "Last Name", "Surname", "E-mail", "Mobile"};
+  EXPECT_EQ(named(matchHeadersByName(headers, {LastName, MobileNumber})),
+            named({{0, FirstName}, {3, EmailAddress}}));
+  EXPECT_TRUE(
+      matchHeadersByName(headers, {FirstName, LastName, EmailAddress, MobileNumber}).empty());
+}
+
+TEST(MatchHeadersByName, SecondRunOverTheRemainingHeadersPairsNothing) {
+  // The button takes paired headers out of the header list and their fields out of play.
+  auto headers = headersOf(kOutlookEnglish);
+  std::set<Field> mapped{Company};
+  const auto first = matchHeadersByName(headers, mapped);
+  ASSERT_EQ(first.size(), 26u);
+  std::vector<std::string> remaining;
+  std::size_t next = 0;
+  for (std::size_t i = 0; i < headers.size(); ++i) {
+    if (next < first.size() && first[next].first == i) {
+      mapped.insert(first[next++].second);
+    } else {
+      remaining.push_back(headers[i]);
+    }
+  }
+  EXPECT_EQ(remaining.size(), headers.size() - 26);
+  EXPECT_TRUE(matchHeadersByName(remaining, mapped).empty());
+}
+
+}  // namespace
+}  // namespace quillmere::core
