@@ -1,3 +1,5 @@
+#include <sys/mount.h>
+
 #include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
@@ -8,6 +10,8 @@
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
+#include <cerrno>
+#include <cstring>
 
 #include "tests/ui/SheetFiles.h"
 #include "tests/ui/WindowFixture.h"
@@ -87,6 +91,22 @@ class FrmMainConvertTest : public QObject {
     QVERIFY2(check.exitCode() == 0, check.readAllStandardOutput() + check.readAllStandardError());
   }
 
+  // A small file system of its own at the saving location; false (with the reason) where
+  // this process may not mount one.
+  bool mountSmallDisk(unsigned long flags, const char* options = "size=64k") {
+    if (::mount("tmpfs", QFile::encodeName(base).constData(), "tmpfs", flags, options) != 0) {
+      skipReason = QStringLiteral(
+                       "cannot mount a small file system here (%1); run the tests as "
+                       "root to cover this")
+                       .arg(QString::fromLocal8Bit(std::strerror(errno)));
+      return false;
+    }
+    mounted = true;
+    return true;
+  }
+  bool mounted = false;
+  QString skipReason;
+
   std::vector<QString> messageTexts() const {
     std::vector<QString> texts;
     for (const auto& message : fixture.prompts.messages)
@@ -108,6 +128,8 @@ class FrmMainConvertTest : public QObject {
     fixture.window.reset();
     fixture.prompts = {};
     fixture.shell = {};
+    if (mounted) ::umount2(QFile::encodeName(base).constData(), MNT_DETACH);
+    mounted = false;
     QDir(base).removeRecursively();
   }
 
@@ -227,6 +249,47 @@ class FrmMainConvertTest : public QObject {
     QCOMPARE(shown.icon, Prompts::Icon::Warning);
     QVERIFY(fixture.window->isVisible());
     QVERIFY(!QDir(base).exists());
+  }
+
+  void aReadOnlyDiskIsReportedAndNothingClaimsSuccess() {
+    if (!mountSmallDisk(MS_RDONLY)) QSKIP(qPrintable(skipReason));
+    prepare(kFixtures + QStringLiteral("contacts.csv"));
+    convert(Prompts::Answer::Ok);
+    const auto& shown = fixture.prompts.messages.back();
+    QVERIFY2(shown.text.contains(QStringLiteral("0 of 3 contacts were written")) &&
+                 shown.text.contains(QStringLiteral("can only be read")),
+             qPrintable(shown.text));
+    QVERIFY(!shown.text.contains(QStringLiteral("successfully")));
+  }
+
+  void aFullDiskKeepsWholeContactsAndSaysHowManyWereNotWritten() {
+    if (!mountSmallDisk(0, "size=16k")) QSKIP(qPrintable(skipReason));
+    // Big contacts: each Notes cell is 3 KiB, so a 16 KiB disk takes only a few of them.
+    std::vector<QStringList> rows = {{QStringLiteral("Name"), QStringLiteral("Notes")}};
+    for (int r = 1; r <= 20; ++r)
+      rows.push_back({QStringLiteral("Person %1").arg(r), QString(3000, u'n')});
+    const QString workbook = folder.path(QStringLiteral("big-notes.xlsx"));
+    QVERIFY(writeXlsx(workbook, rows));
+    fixture.browse(workbook);
+    fixture.click("cmdNext");
+    QVERIFY(fixture.addPair(QStringLiteral("Name"), QStringLiteral("FullName")));
+    QVERIFY(fixture.addPair(QStringLiteral("Notes"), QStringLiteral("Notes")));
+    fixture.shell.defaultFolder = base;
+    fixture.click("cmdNext");
+    QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("ChkSinglevCard")), Qt::LeftButton);
+    convert(Prompts::Answer::No);
+    const auto& shown = fixture.prompts.messages.back();
+    QVERIFY2(shown.text.contains(QStringLiteral("the disk is full")), qPrintable(shown.text));
+    QVERIFY(!shown.text.contains(QStringLiteral("successfully")));
+    QCOMPARE(shown.buttons, Prompts::Buttons::YesNo);
+    // No keeps the window open to choose another folder.
+    QVERIFY(fixture.window->isVisible());
+    const QByteArray all = contents(base + kDated + QStringLiteral("/All Contacts.vcf"));
+    const qsizetype whole = all.count("END:VCARD\r\n");
+    QVERIFY(whole > 0 && whole < 20);
+    QVERIFY(all.endsWith("END:VCARD\r\n"));
+    QVERIFY2(shown.text.contains(QStringLiteral("%1 of 20 contacts were written").arg(whole)),
+             qPrintable(shown.text));
   }
 
   void aWorkbookGoneSinceLoadingIsNamedAndNothingIsMade() {
