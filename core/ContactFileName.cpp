@@ -1,21 +1,9 @@
 #include "core/ContactFileName.h"
 
 #include "core/FileNameCleaning.h"
+#include "source/Utf8Cut.h"
 
 namespace quillmere::core {
-
-namespace {
-
-// The longest prefix of UTF-8 text within `limit` bytes that ends between characters.
-std::string_view cutBetweenCharacters(std::string_view text, std::size_t limit) {
-  if (text.size() <= limit) return text;
-  std::size_t end = limit;
-  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-    --end;
-  return text.substr(0, end);
-}
-
-}  // namespace
 
 std::string nameStem(const ContactValues& values) {
   std::string joined;
@@ -38,7 +26,7 @@ std::string separateFileName(const ContactValues& values, std::int64_t number) {
   const std::string stem = nameStem(values);
   if (stem.empty()) return counter + ".vcf";
   const std::string tail = "_" + counter + ".vcf";
-  std::string name(cutBetweenCharacters(stem, kMaxFileNameBytes - tail.size()));
+  std::string name(source::cutBetweenCharacters(stem, kMaxFileNameBytes - tail.size()));
   name += tail;
   return name;
 }

@@ -2,20 +2,9 @@
 
 #include <algorithm>
 
+#include "source/Utf8Cut.h"
+
 namespace quillmere::source {
-
-namespace {
-
-// Cuts UTF-8 text to at most `limit` bytes without splitting a character.
-std::string_view cutAtCharacter(std::string_view text, std::size_t limit) {
-  if (text.size() <= limit) return text;
-  std::size_t end = limit;
-  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-    --end;
-  return text.substr(0, end);
-}
-
-}  // namespace
 
 std::string_view SheetPreview::cell(std::size_t row, std::size_t column) const {
   if (row >= rows_.size()) return {};
@@ -35,7 +24,7 @@ void SheetPreview::beginRow() {
 
 void SheetPreview::addCell(std::size_t column, std::string_view text) {
   if (rows_.empty() || text.empty() || column >= columnCount_) return;
-  const std::string_view kept = cutAtCharacter(text, kMaxCellBytes);
+  const std::string_view kept = cutBetweenCharacters(text, kMaxCellBytes);
   cells_.push_back({static_cast<std::uint32_t>(column), static_cast<std::uint32_t>(text_.size()),
                     static_cast<std::uint32_t>(kept.size())});
   text_.append(kept);

@@ -25,11 +25,7 @@ class FrmMainAccessibilityTest : public QObject {
  private slots:
   void initTestCase() { QAccessible::setActive(true); }
   void init() { QVERIFY(fixture.open()); }
-  void cleanup() {
-    fixture.window.reset();
-    fixture.prompts = {};
-    fixture.shell = {};
-  }
+  void cleanup() { fixture.finish(); }
 
   void switchedOffStepTabsAreHeardAsDisabled() {
     auto* tabs = fixture.find<QTabWidget>(QStringLiteral("ExportTab"));

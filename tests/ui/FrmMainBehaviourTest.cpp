@@ -31,13 +31,7 @@ class FrmMainBehaviourTest : public QObject {
 
  private slots:
   void init() { QVERIFY(fixture.open()); }
-  void cleanup() {
-    QVERIFY2(fixture.prompts.workbookAnswers.empty(), "a scripted file answer was not asked for");
-    QVERIFY2(fixture.prompts.messageAnswers.empty(), "a scripted message answer was not used");
-    fixture.window.reset();
-    fixture.prompts = {};
-    fixture.shell = {};
-  }
+  void cleanup() { fixture.finish(); }
 
   void browsePutsTheChosenWorkbookIntoThePathBoxAndEnablesNext() {
     const QString csv = folder.write(QStringLiteral("Contacts List.csv"), "Name\r\nAnn\r\n");

@@ -69,6 +69,18 @@ class FrmMainConvertTest : public QObject {
     QCOMPARE(fixture.text("cmdNext"), QStringLiteral("Convert"));
   }
 
+  // A long list of contacts whose Name goes to FullName, into one file: a run that lasts.
+  void prepareLongList(int rows) {
+    const QString big = folder.path(QStringLiteral("big.xlsx"));
+    QVERIFY(writeXlsx(big, contactRows(rows)));
+    fixture.browse(big);
+    fixture.click("cmdNext");
+    QVERIFY(fixture.addPair(QStringLiteral("Name"), QStringLiteral("FullName")));
+    fixture.shell.defaultFolder = base;
+    fixture.click("cmdNext");
+    QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("ChkSinglevCard")), Qt::LeftButton);
+  }
+
   void convert(Prompts::Answer answer = Prompts::Answer::Yes) {
     fixture.prompts.messageAnswers.push_back(answer);
     fixture.click("cmdNext");
@@ -122,12 +134,7 @@ class FrmMainConvertTest : public QObject {
     QVERIFY(fixture.open());
   }
   void cleanup() {
-    QVERIFY2(fixture.prompts.workbookAnswers.empty(), "a scripted file answer was not asked for");
-    QVERIFY2(fixture.prompts.messageAnswers.empty(), "a scripted message answer was not used");
-    QVERIFY2(fixture.prompts.folderAnswers.empty(), "a scripted folder answer was not asked for");
-    fixture.window.reset();
-    fixture.prompts = {};
-    fixture.shell = {};
+    fixture.finish();
     if (mounted) ::umount2(QFile::encodeName(base).constData(), MNT_DETACH);
     mounted = false;
     QDir(base).removeRecursively();
@@ -320,14 +327,7 @@ class FrmMainConvertTest : public QObject {
   }
 
   void optionsChangedDuringARunApplyFromTheNextRecord() {
-    const QString big = folder.path(QStringLiteral("big.xlsx"));
-    QVERIFY(writeXlsx(big, contactRows(20000)));
-    fixture.browse(big);
-    fixture.click("cmdNext");
-    QVERIFY(fixture.addPair(QStringLiteral("Name"), QStringLiteral("FullName")));
-    fixture.shell.defaultFolder = base;
-    fixture.click("cmdNext");
-    QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("ChkSinglevCard")), Qt::LeftButton);
+    prepareLongList(20000);
     bool convertOffDuringRun = true;
     QTimer::singleShot(30, fixture.window.get(), [&] {
       fixture.click("Opt3");
@@ -347,14 +347,7 @@ class FrmMainConvertTest : public QObject {
   }
 
   void closingTheWindowStopsARunLeavingWholeRecords() {
-    const QString big = folder.path(QStringLiteral("big.xlsx"));
-    QVERIFY(writeXlsx(big, contactRows(60000)));
-    fixture.browse(big);
-    fixture.click("cmdNext");
-    QVERIFY(fixture.addPair(QStringLiteral("Name"), QStringLiteral("FullName")));
-    fixture.shell.defaultFolder = base;
-    fixture.click("cmdNext");
-    QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("ChkSinglevCard")), Qt::LeftButton);
+    prepareLongList(60000);
     QTimer::singleShot(50, fixture.window.get(), [&] { fixture.window->close(); });
     fixture.click("cmdNext");
     QVERIFY(!fixture.window->isVisible());
@@ -382,14 +375,7 @@ class FrmMainConvertTest : public QObject {
   }
 
   void theBarShowsTheShareOfDataRowsDoneDuringARun() {
-    const QString big = folder.path(QStringLiteral("big.xlsx"));
-    QVERIFY(writeXlsx(big, contactRows(40000)));
-    fixture.browse(big);
-    fixture.click("cmdNext");
-    QVERIFY(fixture.addPair(QStringLiteral("Name"), QStringLiteral("FullName")));
-    fixture.shell.defaultFolder = base;
-    fixture.click("cmdNext");
-    QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("ChkSinglevCard")), Qt::LeftButton);
+    prepareLongList(40000);
     auto* bar = fixture.find<QProgressBar>(QStringLiteral("statusBar"));
     int partway = -1;
     QTimer::singleShot(30, fixture.window.get(), [&] {

@@ -89,13 +89,7 @@ class FrmMainStepsTest : public QObject {
 
  private slots:
   void init() { QVERIFY(fixture.open()); }
-  void cleanup() {
-    QVERIFY2(fixture.prompts.workbookAnswers.empty(), "a scripted file answer was not asked for");
-    QVERIFY2(fixture.prompts.messageAnswers.empty(), "a scripted message answer was not used");
-    fixture.window.reset();
-    fixture.prompts = {};
-    fixture.shell = {};
-  }
+  void cleanup() { fixture.finish(); }
 
   void nextFillsBothListsAndShowsTheMappingStep() {
     QCOMPARE(tabsOn(), (QList<bool>{true, false, false}));

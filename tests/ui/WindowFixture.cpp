@@ -9,6 +9,19 @@
 
 namespace quillmere::ui::test {
 
+void WindowFixture::finish() {
+  const auto unused = [](bool empty, const char* what) {
+    if (!empty) QTest::qFail(what, __FILE__, __LINE__);
+  };
+  unused(prompts.workbookAnswers.empty(), "a scripted file answer was not asked for");
+  unused(prompts.folderAnswers.empty(), "a scripted folder answer was not asked for");
+  unused(prompts.messageAnswers.empty(), "a scripted message answer was not used");
+  window.reset();
+  prompts = {};
+  shell = {};
+  clock = {};
+}
+
 QString WindowFixture::text(const char* name) const {
   QWidget* widget = find(QString::fromLatin1(name));
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();

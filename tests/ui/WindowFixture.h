@@ -36,6 +36,10 @@ struct WindowFixture {
     return QTest::qWaitForWindowExposed(window.get());
   }
 
+  // Closes the window and forgets the doubles' scripts; a scripted answer nobody asked for
+  // fails the test, as it means the window skipped a question.
+  void finish();
+
   template <typename Widget = QWidget>
   Widget* find(const QString& name) const {
     return window->findChild<Widget*>(name);
