@@ -1,7 +1,6 @@
 #include "source/numfmt/DecimalDigits.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include <charconv>
 
 namespace quillmere::source::numfmt {
 
@@ -14,15 +13,19 @@ constexpr int kSignificantDigits = 15;
 DecimalDigits DecimalDigits::of(double magnitude) {
   DecimalDigits result;
   if (!(magnitude > 0.0)) return result;
-  // "d.dddddddddddddde+XX": fifteen significant digits, correctly rounded by the C library.
+  // "d.dddddddddddddde+XX": fifteen significant digits, correctly rounded, and unlike printf
+  // the same '.' whatever locale the program runs in.
   char text[40];
-  std::snprintf(text, sizeof text, "%.*e", kSignificantDigits - 1, magnitude);
+  const auto written = std::to_chars(text, text + sizeof text, magnitude,
+                                     std::chars_format::scientific, kSignificantDigits - 1);
   const char* p = text;
   while (*p != 'e') {
     if (*p != '.') result.digits_[static_cast<std::size_t>(result.count_++)] = *p;
     ++p;
   }
-  result.pointPosition_ = std::atoi(p + 1) + 1;
+  int exponent = 0;
+  std::from_chars(p + (p[1] == '+' ? 2 : 1), written.ptr, exponent);
+  result.pointPosition_ = exponent + 1;
   result.dropTrailingZeros();
   return result;
 }

@@ -19,7 +19,6 @@ namespace {
 
 // Spreadsheets keep codes to 255 characters; anything far longer is not a format code.
 constexpr std::size_t kMaxCodeLength = 1024;
-constexpr std::size_t kResultReserve = 32;
 
 bool isPlainGeneral(const FormatSection& section) {
   return section.kind == SectionKind::General && section.tokens.size() == 1;
@@ -87,7 +86,6 @@ std::string NumberFormat::display(double value, bool date1904) const {
   const SectionChoice choice = chooseSection(sections_, value);
   if (choice.section == nullptr) return formatNumber(value);
   std::string out;
-  out.reserve(kResultReserve);
   if (!render(*choice.section, std::fabs(value), choice.showsMinus, date1904, out))
     return formatNumber(value);
   return out;
