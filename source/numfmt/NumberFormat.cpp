@@ -1,5 +1,6 @@
 #include "source/numfmt/NumberFormat.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <span>
@@ -22,6 +23,13 @@ constexpr std::size_t kMaxCodeLength = 1024;
 
 bool isPlainGeneral(const FormatSection& section) {
   return section.kind == SectionKind::General && section.tokens.size() == 1;
+}
+
+// The text section holds literals and "@" only: no digits, dates or "General".
+bool showsText(const FormatSection& section) {
+  return std::all_of(section.tokens.begin(), section.tokens.end(), [](const FormatToken& t) {
+    return t.kind == TokenKind::Literal || t.kind == TokenKind::TextValue;
+  });
 }
 
 bool render(const FormatSection& section, double magnitude, bool minus, bool date1904,
@@ -69,6 +77,7 @@ NumberFormat NumberFormat::parse(std::string_view code) {
   // The fourth section is for text; with fewer, a last section holding "@" is.
   const bool lastIsText = sections.back().kind == SectionKind::Text;
   if (sections.size() == 4 || lastIsText) {
+    if (!showsText(sections.back())) return format;
     format.textSection_.push_back(std::move(sections.back()));
     sections.pop_back();
   }

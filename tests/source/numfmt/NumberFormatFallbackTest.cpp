@@ -39,6 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{"DigitPlaceholderInADate", "yyyy-mm-dd 0", 1234.5, "1234.5"},
                       FormatCase{"TextBesideDigits", "0@", 1234.5, "1234.5"},
                       FormatCase{"TextSectionNotLast", "@;0", 1234.5, "1234.5"},
+                      FormatCase{"DigitsInTheTextSection", "0;0;0;0", 1234.5, "1234.5"},
                       FormatCase{"DecimalPointInAFraction", "0.0 ?/?", 1234.5, "1234.5"},
                       FormatCase{"DigitsAfterTheDenominator", "# ?/? 0", 1234.5, "1234.5"},
                       FormatCase{"FourDigitsOfASecond", "ss.0000", 1234.5, "1234.5"},
