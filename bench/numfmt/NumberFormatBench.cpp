@@ -50,15 +50,17 @@ double seconds(std::chrono::steady_clock::duration d) {
 
 }  // namespace
 
-void* operator new(std::size_t size) {
+// Kept out of line: inlined, GCC 12 pairs the free() below with operator new at the call
+// site and reports a mismatch that replacement functions do not have.
+[[gnu::noinline]] void* operator new(std::size_t size) {
   gAllocations.fetch_add(1, std::memory_order_relaxed);
   if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
   throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept {
+[[gnu::noinline]] void operator delete(void* p) noexcept {
   std::free(p);
 }
-void operator delete(void* p, std::size_t) noexcept {
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept {
   std::free(p);
 }
 

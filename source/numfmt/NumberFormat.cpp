@@ -78,7 +78,7 @@ NumberFormat NumberFormat::parse(std::string_view code) {
   const bool lastIsText = sections.back().kind == SectionKind::Text;
   if (sections.size() == 4 || lastIsText) {
     if (!showsText(sections.back())) return format;
-    format.textSection_.push_back(std::move(sections.back()));
+    format.textSection_ = std::move(sections.back());
     sections.pop_back();
   }
   for (const FormatSection& section : sections) {
@@ -101,8 +101,8 @@ std::string NumberFormat::display(double value, bool date1904) const {
 }
 
 std::string NumberFormat::displayText(std::string_view text) const {
-  if (textSection_.empty()) return std::string(text);
-  const FormatSection& section = textSection_.front();
+  if (!textSection_) return std::string(text);
+  const FormatSection& section = *textSection_;
   std::string out;
   for (const FormatToken& token : section.tokens) {
     if (token.kind == TokenKind::TextValue) {

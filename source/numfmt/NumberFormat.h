@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,7 @@ namespace quillmere::source::numfmt {
 // (formatNumber). So do numbers no section can show: a negative date, a date after
 // 31 December 9999, a fraction of 1E+11 or more, a number no condition takes. Where a
 // spreadsheet fills a cell with '#' for these, the text form keeps the value.
+// A negative number rounding to zero keeps its sign: -0.4 under "0" shows "-0".
 // "*x" (repeat x to fill the cell) writes nothing, since no column width is known here;
 // "_x" writes one space.
 class NumberFormat {
@@ -32,8 +34,8 @@ class NumberFormat {
   bool isGeneral() const { return sections_.empty(); }
 
  private:
-  std::vector<FormatSection> sections_;     // the number sections, one to three
-  std::vector<FormatSection> textSection_;  // none or one
+  std::vector<FormatSection> sections_;  // the number sections, one to three
+  std::optional<FormatSection> textSection_;
 };
 
 }  // namespace quillmere::source::numfmt
