@@ -1,5 +1,6 @@
 #include "source/CellTextForm.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -20,8 +21,11 @@ std::string formatNumber(double value, char decimalSeparator) {
 
   // Round to 15 significant digits first; the exponent of the rounded value decides the form,
   // so 999999999999999.9 becomes 1E+15 rather than a 16-digit integer.
-  char digits[32];
-  std::snprintf(digits, sizeof digits, "%.*e", kSignificantDigits - 1, value);
+  // std::to_chars writes '.' in every locale; printf would follow LC_NUMERIC, which Qt sets
+  // from the desktop (a German one gives "4,2e+01" and broke the digits below).
+  char digits[32] = {};
+  std::to_chars(digits, digits + sizeof digits - 1, value, std::chars_format::scientific,
+                kSignificantDigits - 1);
   // digits: [-]d.dddddddddddddde[+-]XX
   const char* p = digits;
   const bool negative = *p == '-';

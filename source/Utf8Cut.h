@@ -9,7 +9,8 @@ namespace quillmere::source {
 inline std::string_view cutBetweenCharacters(std::string_view text, std::size_t limit) {
   if (text.size() <= limit) return text;
   std::size_t end = limit;
-  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+    --end;
   return text.substr(0, end);
 }
 
