@@ -156,16 +156,21 @@ void frmPreview::showProblem(const QString& problem) {
 }
 
 void frmPreview::showButtons() {
-  const bool usable = preview_ != nullptr && !walking_;
-  const int position = usable ? preview_->position() : 0;
-  cmdPreviousRow_->setEnabled(usable && position > 1);
-  cmdNextRow_->setEnabled(usable && position > 0 && position < preview_->dataRows());
+  // Clicks during a walk are ignored rather than the buttons switched off, so the focus
+  // stays on the button the user is pressing.
+  const int position = preview_ != nullptr ? preview_->position() : 0;
+  const bool previous = position > 1;
+  const bool next = position > 0 && position < preview_->dataRows();
+  // At either end the focus goes to the other way through the rows, not to Close.
+  if (!next && cmdNextRow_->hasFocus() && previous) cmdPreviousRow_->setFocus();
+  if (!previous && cmdPreviousRow_->hasFocus() && next) cmdNextRow_->setFocus();
+  cmdPreviousRow_->setEnabled(previous);
+  cmdNextRow_->setEnabled(next);
 }
 
 void frmPreview::moveTo(int index) {
   if (preview_ == nullptr || walking_) return;
   walking_ = true;
-  showButtons();
   EventPump pump;
   bool failed = false;
   try {

@@ -136,11 +136,16 @@ class FrmMainPreviewTest : public QObject {
       }
     }
     QCOMPARE(cards.size(), std::size_t{4});
+    // At either end the keyboard stays on the way through the rows, never on Close.
+    QVERIFY(preview->findChild<QPushButton*>(QStringLiteral("cmdPreviousRow"))->hasFocus());
+    while (enabled(preview, "cmdPreviousRow"))
+      press(preview, "cmdPreviousRow");
+    QCOMPARE(text(preview, "lblRow"), QStringLiteral("Row 2 (1 of 4)"));
+    QVERIFY(preview->findChild<QPushButton*>(QStringLiteral("cmdNextRow"))->hasFocus());
     QCOMPARE(cards[0].row, QStringLiteral("Row 2 (1 of 4)"));
     QCOMPARE(cards[1].row, QStringLiteral("Row 3 (2 of 4)"));
     QCOMPARE(cards[2].row, QStringLiteral("Row 5 (3 of 4)"));
     QCOMPARE(cards[3].row, QStringLiteral("Row 6 (4 of 4)"));
-    QVERIFY(enabled(preview, "cmdPreviousRow"));
     // Ana's e-mail address is only spaces, so her row makes no card.
     QCOMPARE(cards[2].file, QStringLiteral("No file"));
     QVERIFY(cards[2].record.isEmpty());
