@@ -9,6 +9,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
@@ -224,7 +225,11 @@ void frmMain::setStatusPanel(QLabel* panel, const QString& text) {
 }
 
 void frmMain::showStatusMessage(const QString& text) {
-  setStatusPanel(panelAbout_, text);
+  // A long file name is shortened in its middle to fit the panel; the spoken text is whole.
+  const QFontMetrics metrics(panelAbout_->font());
+  panelAbout_->setText(
+      metrics.elidedText(text, Qt::ElideMiddle, panelAbout_->contentsRect().width()));
+  panelAbout_->setAccessibleName(text);
   statusMessage_->start();
 }
 

@@ -1,6 +1,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 
@@ -94,6 +96,8 @@ class FrmMainReportTest : public QObject {
                                    "5,dropped: empty e-mail,,,\r\n"
                                    "6,written,王李_3.vcf,,\r\n");
     QCOMPARE(fixture.text("panelAbout"), QStringLiteral("Report saved as report.csv"));
+    QCOMPARE(fixture.find(QStringLiteral("panelAbout"))->accessibleName(),
+             QStringLiteral("Report saved as report.csv"));
     QVERIFY(fixture.prompts.messages.size() == 1);
   }
 
@@ -184,6 +188,14 @@ class FrmMainReportTest : public QObject {
     const QByteArray saved = contents(report);
     QCOMPARE(saved.count("\r\n"), 20001);
     QVERIFY(saved.endsWith("20001,written,All Contacts.vcf,,\r\n"));
+    // A name too long for the status panel is shortened there, and heard whole.
+    auto* panel = fixture.find<QLabel>(QStringLiteral("panelAbout"));
+    const QString name = QString(80, u'r') + QStringLiteral(".csv");
+    saveReport(folder.path(name));
+    QCOMPARE(panel->accessibleName(), QStringLiteral("Report saved as ") + name);
+    QVERIFY(panel->text().startsWith(QStringLiteral("Report saved as ")));
+    QVERIFY(panel->text().contains(QChar(0x2026)));
+    QVERIFY(QFontMetrics(panel->font()).horizontalAdvance(panel->text()) <= panel->width());
     QCOMPARE(fixture.prompts.saveRequests.back().suggested,
              base + kDated + QStringLiteral(" (2) report.csv"));
   }
