@@ -158,6 +158,7 @@ void RowReport::add(const RowOutcome& outcome) {
   const auto reasonSize =
       static_cast<std::uint32_t>(std::min<std::size_t>(outcome.reason.size(), kMaxSpoolText));
   const auto keyCount = static_cast<std::uint8_t>(keys.count);
+  keys_ += keys.count;
   write(&outcome.sheetRow, sizeof outcome.sheetRow);
   if (out_) write(&kind, sizeof kind);
   if (out_) write(&fileSize, sizeof fileSize);
@@ -209,7 +210,7 @@ void RowReport::saveCsv(const std::filesystem::path& destination) const {
   line += "\r\n";
   SpoolReader reader(in.get(), spool_);
   SpoolRow row;
-  DuplicateIndex firstRows;
+  DuplicateIndex firstRows(keys_);
   std::vector<std::uint32_t> alike;
   bool more = true;
   while (more) {

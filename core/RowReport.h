@@ -65,6 +65,7 @@ class RowReport {
   std::filesystem::path spool_;
   File out_;
   std::int64_t rows_ = 0;
+  std::size_t keys_ = 0;  // contact keys spooled, to size the index for a save
   bool finished_ = false;
   std::string problem_;
 };

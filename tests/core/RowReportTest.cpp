@@ -173,6 +173,17 @@ TEST(DuplicateIndex, GivesTheFirstRowOfAKeySeenBeforeAcrossItsGrowth) {
   EXPECT_EQ(index.firstRow(42, 1000000), 2u);
 }
 
+TEST(DuplicateIndex, ATableSizedForItsKeysNeverGrows) {
+  constexpr std::uint32_t kKeys = 50000;
+  DuplicateIndex index(kKeys);
+  const std::size_t slots = index.slots();
+  EXPECT_LT(slots, std::size_t{kKeys} * 13 / 10);
+  for (std::uint32_t i = 0; i < kKeys; ++i)
+    ASSERT_EQ(index.firstRow((i + 7ULL) * 0xff51afd7ed558ccdULL, 2 + i), 0u);
+  EXPECT_EQ(index.slots(), slots);
+  EXPECT_EQ(index.firstRow(7ULL * 0xff51afd7ed558ccdULL, 3), 2u);
+}
+
 RowOutcome outcome(std::uint32_t row, Kind kind, const char* file, const ContactValues& values,
                    const char* reason = "") {
   RowOutcome out;
