@@ -163,6 +163,7 @@ class frmMain : public QMainWindow {
   // The rows of the last conversion, kept in a temporary folder of this window's own.
   std::unique_ptr<QTemporaryDir> reportFolder_;
   std::unique_ptr<core::RowReport> report_;
+  int reportRuns_ = 0;  // numbers each run's spool, so a new one never overwrites the last
 
   QAction* Exit_ = nullptr;
   QAction* AboutUs_ = nullptr;

@@ -1,5 +1,6 @@
 // The conversion: Convert, the output folder, the counters, the progress bar and the report.
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -152,13 +153,19 @@ void frmMain::exportContacts() {
   statusBar_->setVisible(true);
   progressBar_->start();
   setBusy(true);
-  // A report is whole only once its run has ended; until then there is none to save.
-  report_.reset();
+  // A report is whole only once its run has ended; until then there is none to save. The
+  // last run's report stays in case this run is refused before it begins.
+  std::unique_ptr<core::RowReport> earlier = std::move(report_);
   cmdSaveReport_->setEnabled(false);
   if (reportFolder_ == nullptr) reportFolder_ = std::make_unique<QTemporaryDir>();
-  const QString spool = reportFolder_->isValid()
-                            ? reportFolder_->filePath(QStringLiteral("rows.spool"))
-                            : QDir::temp().filePath(QStringLiteral("quillmere-rows.spool"));
+  ++reportRuns_;
+  const QString spoolName = QStringLiteral("rows-%1.spool").arg(reportRuns_);
+  const QString spool =
+      reportFolder_->isValid()
+          ? reportFolder_->filePath(spoolName)
+          : QDir::temp().filePath(
+                QStringLiteral("quillmere-%1-").arg(QCoreApplication::applicationPid()) +
+                spoolName);
   report_ = std::make_unique<core::RowReport>(QFile::encodeName(spool).toStdString());
 
   const core::ExportJob job{sheet_, mappedColumns(), localeDecimalSeparator()};
@@ -177,7 +184,8 @@ void frmMain::exportContacts() {
   setBusy(false);
   if (closing_) return;
   if (!report) {
-    report_.reset();
+    report_ = std::move(earlier);
+    cmdSaveReport_->setEnabled(report_ != nullptr);
     statusBar_->setVisible(false);
     refuse(problem);
     return;

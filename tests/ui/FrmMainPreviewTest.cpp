@@ -166,6 +166,34 @@ class FrmMainPreviewTest : public QObject {
     QCOMPARE(compared, 3);
   }
 
+  void itsControlsFitTheFixedWindowWithoutOverlapping() {
+    prepare(kFixtures + QStringLiteral("contacts.csv"));
+    frmPreview* preview = openPreview();
+    QVERIFY(preview != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(preview));
+    QCOMPARE(preview->size(), QSize(400, 329));
+    const QList<QWidget*> controls = preview->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(controls.size(), 6);
+    for (const QWidget* control : controls) {
+      const QString name = control->objectName();
+      QVERIFY2(preview->rect().contains(control->geometry()), qPrintable(name));
+      QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(name));
+      for (const QWidget* other : controls) {
+        QVERIFY2(other == control || !control->geometry().intersects(other->geometry()),
+                 qPrintable(name + QStringLiteral(" overlaps ") + other->objectName()));
+      }
+      if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+        QCOMPARE(button->font().family(), QStringLiteral("Tahoma"));
+        QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(name));
+      }
+    }
+    // The row and the file are heard as they are shown.
+    QCOMPARE(preview->findChild<QLabel*>(QStringLiteral("lblRow"))->accessibleName(),
+             QStringLiteral("Row 2 (1 of 4)"));
+    QCOMPARE(preview->findChild<QLabel*>(QStringLiteral("lblFile"))->accessibleName(),
+             QStringLiteral("File: MüllerZoë_1.vcf"));
+  }
+
   void theCardFollowsTheVersionAndTheBoxesWhileOpen() {
     prepare(kFixtures + QStringLiteral("contacts.csv"));
     frmPreview* preview = openPreview();

@@ -167,6 +167,29 @@ class FrmMainReportTest : public QObject {
     QVERIFY(contents(folder.path(QStringLiteral("report.csv"))).startsWith(kHeader));
   }
 
+  void aRunRefusedBeforeItBeganKeepsTheLastReport() {
+    const QString csv = folder.write(QStringLiteral("list.csv"),
+                                     contents(kFixtures + QStringLiteral("contacts.csv")));
+    prepare(csv);
+    convert();
+    folder.write(QStringLiteral("list.csv"), "Vorname,Nachname\r\nAnna,Schmidt\r\n");
+    fixture.prompts.folderAnswers.push_back(base);
+    fixture.click("CmdChangevCardPath");
+    convert(Prompts::Answer::Ok);
+    QVERIFY(fixture.prompts.messages.back().text.contains(
+        QStringLiteral("has changed since it was loaded")));
+    QVERIFY(fixture.enabled("cmdSaveReport"));
+    const QString report = folder.path(QStringLiteral("kept.csv"));
+    saveReport(report);
+    QCOMPARE(contents(report), kHeader +
+                                   "2,written,MüllerZoë_1.vcf,,\r\n"
+                                   "3,written,O'BrienJohn_2.vcf,,\r\n"
+                                   "5,dropped: empty e-mail,,,\r\n"
+                                   "6,written,王李_3.vcf,,\r\n");
+    QCOMPARE(fixture.prompts.saveRequests.back().suggested,
+             base + kDated + QStringLiteral(" report.csv"));
+  }
+
   void theReportIsOffDuringARunAndHoldsOnlyTheLastRun() {
     const QString big = folder.path(QStringLiteral("big.xlsx"));
     QVERIFY(writeXlsx(big, contactRows(20000)));
