@@ -456,29 +456,29 @@ QString frmMain::droppedWorkbook(const QMimeData* mime) const {
   return path;
 }
 
-void frmMain::dragEnterEvent(QDragEnterEvent* event) {
-  if (droppedWorkbook(event->mimeData()).isEmpty()) {
+bool frmMain::takeDrop(QDropEvent* event) const {
+  // The workbook is only read: taking a drop as a move would let the file manager delete it.
+  if (!(event->possibleActions() & Qt::CopyAction) ||
+      droppedWorkbook(event->mimeData()).isEmpty()) {
     event->ignore();
-    return;
+    return false;
   }
-  event->acceptProposedAction();
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+  return true;
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+  takeDrop(event);
 }
 
 void frmMain::dragMoveEvent(QDragMoveEvent* event) {
-  if (droppedWorkbook(event->mimeData()).isEmpty()) {
-    event->ignore();
-    return;
-  }
-  event->acceptProposedAction();
+  takeDrop(event);
 }
 
 void frmMain::dropEvent(QDropEvent* event) {
+  if (!takeDrop(event)) return;
   const QString path = droppedWorkbook(event->mimeData());
-  if (path.isEmpty()) {
-    event->ignore();
-    return;
-  }
-  event->acceptProposedAction();
   // The file manager waits for the drop to end; the load, which may take a while, follows.
   QTimer::singleShot(0, this, [this, path] {
     if (steps_.browseEnabled()) loadChosenWorkbook(path);

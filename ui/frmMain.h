@@ -120,6 +120,8 @@ class frmMain : public QMainWindow {
   void loadChosenWorkbook(const QString& chosen);
   // The workbook a drop carries, when it may be loaded now; empty otherwise.
   QString droppedWorkbook(const QMimeData* mime) const;
+  // Accepts a drag or drop of a workbook as a copy, or ignores it; true when accepted.
+  bool takeDrop(QDropEvent* event) const;
 
   // Loads the workbook; false when it could not be read (the user has been told) or the
   // window closed meanwhile. Nothing of the earlier load changes unless it succeeds.

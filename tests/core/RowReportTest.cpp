@@ -111,7 +111,7 @@ TEST(ContactKeys, TheSameNameWithTheSameTelephoneNumberLooksLikeTheSameContact) 
   EXPECT_TRUE(shareAKey(john, contact({{Field::FirstName, "John"},
                                        {Field::LastName, "Smith"},
                                        {Field::MobileNumber, "030/1234"}})));
-  // A number without its "+" is another number; so is a name in other parts.
+  // A number without its "+" is another number; so is the name with first and last swapped.
   EXPECT_FALSE(shareAKey(john, contact({{Field::FirstName, "John"},
                                         {Field::LastName, "Smith"},
                                         {Field::MobileNumber, "49 151 234567"}})));

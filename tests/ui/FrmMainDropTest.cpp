@@ -1,5 +1,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
@@ -40,20 +41,20 @@ class FrmMainDropTest : public QObject {
   QPoint dropPoint() const { return QPoint(320, 300); }
 
   // Drags `data` over the window as the file manager would; true when the window takes it.
-  bool dragOver(const QMimeData& data) const {
-    QDragEnterEvent enter(dropPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  bool dragOver(const QMimeData& data, Qt::DropActions actions = Qt::CopyAction) const {
+    QDragEnterEvent enter(dropPoint(), actions, &data, Qt::LeftButton, Qt::NoModifier);
     enter.ignore();
     QCoreApplication::sendEvent(fixture.window.get(), &enter);
-    return enter.isAccepted();
+    return enter.isAccepted() && enter.dropAction() == Qt::CopyAction;
   }
 
-  // Drags and lets go; true when the window took the drop.
-  bool drop(const QMimeData& data) const {
-    if (!dragOver(data)) return false;
-    QDropEvent dropped(dropPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  // Drags and lets go; true when the window took the drop as a copy.
+  bool drop(const QMimeData& data, Qt::DropActions actions = Qt::CopyAction) const {
+    if (!dragOver(data, actions)) return false;
+    QDropEvent dropped(dropPoint(), actions, &data, Qt::LeftButton, Qt::NoModifier);
     dropped.ignore();
     QCoreApplication::sendEvent(fixture.window.get(), &dropped);
-    return dropped.isAccepted();
+    return dropped.isAccepted() && dropped.dropAction() == Qt::CopyAction;
   }
 
  private slots:
@@ -83,9 +84,11 @@ class FrmMainDropTest : public QObject {
     QCOMPARE(fixture.comboItems("cmbHeader").size(), 8);
 
     // Back on step 1 a second workbook replaces the first, in any letter case of its name.
+    // Offered as a move (the file manager's Shift), it is taken as a copy all the same.
     fixture.click("cmdPrevious");
     const QString upper = folder.write(QStringLiteral("OTHER.CSV"), "Name\r\nAnn\r\nBob\r\n");
-    QVERIFY(drop(*filesData({upper})));
+    QVERIFY(drop(*filesData({upper}), Qt::MoveAction | Qt::CopyAction));
+    QVERIFY(QFile::exists(upper));
     QTRY_COMPARE(fixture.text("txtExcelPath"), upper);
     QCOMPARE(fixture.itemsFound(), QStringLiteral("Items Found:  2"));
   }
@@ -103,6 +106,8 @@ class FrmMainDropTest : public QObject {
     QMimeData words;
     words.setText(csv);
     QVERIFY(!dragOver(words));
+    // A drag that can only move the file is not taken.
+    QVERIFY(!dragOver(*filesData({csv}), Qt::MoveAction));
     QTest::qWait(20);
     QCOMPARE(fixture.text("txtExcelPath"), QString());
     QCOMPARE(fixture.window->currentStep(), 0);
