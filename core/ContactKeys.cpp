@@ -1,7 +1,6 @@
 #include "core/ContactKeys.h"
 
 #include <algorithm>
-#include <string>
 #include <string_view>
 
 namespace quillmere::core {
@@ -16,49 +15,66 @@ char lower(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// Lower-case ASCII with runs of white space made one space and none at either end. Other
-// letters are compared as written.
-void appendFolded(std::string& key, std::string_view text) {
-  bool space = false;
-  bool any = false;
-  for (const char c : text) {
-    if (isSpace(c)) {
-      space = any;
-      continue;
+// FNV-1a over the key's bytes as they are made, so no key is ever held as a string; then
+// the finaliser of splitmix64, so that every bit depends on every byte, as the index's table
+// slots need.
+class KeyHash {
+ public:
+  explicit KeyHash(char kind) { add(kind); }
+
+  void add(char c) {
+    hash_ ^= static_cast<unsigned char>(c);
+    hash_ *= 0x100000001b3ULL;
+  }
+
+  // Lower-case ASCII with runs of white space made one space and none at either end. Other
+  // letters are compared as written. False when the text is only white space.
+  bool addFolded(std::string_view text) {
+    bool space = false;
+    bool any = false;
+    for (const char c : text) {
+      if (isSpace(c)) {
+        space = any;
+        continue;
+      }
+      if (space) add(' ');
+      space = false;
+      any = true;
+      add(lower(c));
     }
-    if (space) key += ' ';
-    space = false;
-    any = true;
-    key += lower(c);
+    return any;
   }
-}
 
-void appendDigits(std::string& key, std::string_view number) {
-  const auto first = std::find_if_not(number.begin(), number.end(), isSpace);
-  if (first != number.end() && *first == '+') key += '+';
-  for (const char c : number) {
-    if (c >= '0' && c <= '9') key += c;
+  // The digits of a telephone number and a "+" before them; false when it has no digit.
+  bool addDigits(std::string_view number) {
+    const auto first = std::find_if_not(number.begin(), number.end(), isSpace);
+    if (first != number.end() && *first == '+') add('+');
+    bool any = false;
+    for (const char c : number) {
+      if (c >= '0' && c <= '9') {
+        add(c);
+        any = true;
+      }
+    }
+    return any;
   }
-}
 
-// FNV-1a, then the finaliser of splitmix64 so that every bit depends on every byte, as the
-// index's table slots need.
-std::uint64_t hashOf(std::string_view key) {
-  std::uint64_t hash = 0xcbf29ce484222325ULL;
-  for (const char c : key) {
-    hash ^= static_cast<unsigned char>(c);
-    hash *= 0x100000001b3ULL;
+  std::uint64_t value() const {
+    std::uint64_t hash = hash_;
+    hash ^= hash >> 30;
+    hash *= 0xbf58476d1ce4e5b9ULL;
+    hash ^= hash >> 27;
+    hash *= 0x94d049bb133111ebULL;
+    hash ^= hash >> 31;
+    return hash;
   }
-  hash ^= hash >> 30;
-  hash *= 0xbf58476d1ce4e5b9ULL;
-  hash ^= hash >> 27;
-  hash *= 0x94d049bb133111ebULL;
-  hash ^= hash >> 31;
-  return hash;
-}
 
-void add(ContactKeys& keys, std::string_view key) {
-  const std::uint64_t hash = hashOf(key);
+ private:
+  std::uint64_t hash_ = 0xcbf29ce484222325ULL;
+};
+
+void add(ContactKeys& keys, const KeyHash& key) {
+  const std::uint64_t hash = key.value();
   const auto end = keys.keys.begin() + static_cast<std::ptrdiff_t>(keys.count);
   if (std::find(keys.keys.begin(), end, hash) == end) keys.keys[keys.count++] = hash;
 }
@@ -67,33 +83,24 @@ void add(ContactKeys& keys, std::string_view key) {
 
 ContactKeys contactKeys(const ContactValues& values) {
   ContactKeys keys;
-  std::string key;
   for (const Field field : {Field::EmailAddress, Field::EmailAddress2, Field::EmailAddress3}) {
-    key = "E";
-    appendFolded(key, values[field]);
-    if (key.size() > 1) add(keys, key);
+    KeyHash mail('E');
+    if (mail.addFolded(values[field])) add(keys, mail);
   }
 
-  std::string name = "N";
-  appendFolded(name, values[Field::FirstName]);
-  name += '\x1f';
-  appendFolded(name, values[Field::LastName]);
-  if (name.size() == 2) {
-    name = "F";
-    appendFolded(name, values[Field::FullName]);
-    if (name.size() == 1) return keys;
+  KeyHash name('N');
+  bool named = name.addFolded(values[Field::FirstName]);
+  name.add('\x1f');
+  named = name.addFolded(values[Field::LastName]) || named;
+  if (!named) {
+    name = KeyHash('F');
+    if (!name.addFolded(values[Field::FullName])) return keys;
   }
+  name.add('\x1e');
   for (const Field field :
        {Field::MobileNumber, Field::HomeTelephoneNumber, Field::BusinessTelephoneNumber}) {
-    key = name;
-    key += '\x1e';
-    const std::size_t before = key.size();
-    appendDigits(key, values[field]);
-    // A number needs a digit; a lone "+" is none.
-    if (std::any_of(key.begin() + static_cast<std::ptrdiff_t>(before), key.end(),
-                    [](char c) { return c >= '0' && c <= '9'; })) {
-      add(keys, key);
-    }
+    KeyHash withNumber = name;
+    if (withNumber.addDigits(values[field])) add(keys, withNumber);
   }
   return keys;
 }

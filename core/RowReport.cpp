@@ -140,8 +140,9 @@ void RowReport::fail(const std::string& what, int error) {
   out_.reset();
 }
 
-void RowReport::write(const void* bytes, std::size_t size) {
-  if (std::fwrite(bytes, 1, size, out_.get()) != size) fail("could not be written", errno);
+void RowReport::append(const void* bytes, std::size_t size) {
+  const auto* first = static_cast<const char*>(bytes);
+  record_.insert(record_.end(), first, first + size);
 }
 
 void RowReport::add(const RowOutcome& outcome) {
@@ -159,14 +160,19 @@ void RowReport::add(const RowOutcome& outcome) {
       static_cast<std::uint32_t>(std::min<std::size_t>(outcome.reason.size(), kMaxSpoolText));
   const auto keyCount = static_cast<std::uint8_t>(keys.count);
   keys_ += keys.count;
-  write(&outcome.sheetRow, sizeof outcome.sheetRow);
-  if (out_) write(&kind, sizeof kind);
-  if (out_) write(&fileSize, sizeof fileSize);
-  if (out_) write(outcome.file.data(), fileSize);
-  if (out_) write(&reasonSize, sizeof reasonSize);
-  if (out_) write(outcome.reason.data(), reasonSize);
-  if (out_) write(&keyCount, sizeof keyCount);
-  if (out_) write(keys.keys.data(), keys.count * sizeof(std::uint64_t));
+  // Gathered first and written at once: one call into the buffered file per row.
+  record_.clear();
+  append(&outcome.sheetRow, sizeof outcome.sheetRow);
+  append(&kind, sizeof kind);
+  append(&fileSize, sizeof fileSize);
+  append(outcome.file.data(), fileSize);
+  append(&reasonSize, sizeof reasonSize);
+  append(outcome.reason.data(), reasonSize);
+  append(&keyCount, sizeof keyCount);
+  append(keys.keys.data(), keys.count * sizeof(std::uint64_t));
+  if (std::fwrite(record_.data(), 1, record_.size(), out_.get()) != record_.size()) {
+    fail("could not be written", errno);
+  }
 }
 
 void RowReport::finish() {

@@ -59,13 +59,14 @@ class RowReport {
   };
   using File = std::unique_ptr<std::FILE, FileCloser>;
 
-  void write(const void* bytes, std::size_t size);
+  void append(const void* bytes, std::size_t size);
   void fail(const std::string& what, int error);
 
   std::filesystem::path spool_;
   File out_;
   std::int64_t rows_ = 0;
   std::size_t keys_ = 0;  // contact keys spooled, to size the index for a save
+  std::string record_;    // the spool record of the row being added
   bool finished_ = false;
   std::string problem_;
 };
