@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/ContactValues.h"
+
 namespace quillmere::core {
 
 // What happened to one data row.
@@ -12,6 +14,9 @@ struct RowOutcome {
   Kind kind = Kind::Written;
   std::string file;    // the file it went to (or would have)
   std::string reason;  // why it failed
+  // The row's values as the record was built from them (for a dropped row, those read before
+  // its e-mail cell); valid only while the outcome is being reported.
+  const ContactValues* values = nullptr;
 };
 
 // The counters as they stand during a run.

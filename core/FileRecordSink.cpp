@@ -6,36 +6,12 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
+
+#include "core/SystemErrorText.h"
 
 namespace quillmere::core {
 
 namespace {
-
-// What went wrong, in words that say what to do about it.
-std::string explain(int error) {
-  switch (error) {
-    case ENOSPC:
-      return "the disk is full";
-    case EDQUOT:
-      return "your disk quota is used up";
-    case EACCES:
-    case EPERM:
-      return "you may not write there";
-    case EROFS:
-      return "the disk can only be read";
-    case ENOENT:
-      return "the folder does not exist (any more)";
-    case ENOTDIR:
-      return "a part of the path is not a folder";
-    case ENAMETOOLONG:
-      return "the path is too long";
-    case EIO:
-      return "the disk reported an error";
-    default:
-      return std::strerror(error);
-  }
-}
 
 std::string quoted(const std::filesystem::path& path) {
   return "\"" + path.string() + "\"";
@@ -72,7 +48,7 @@ void FileRecordSink::begin() {
   std::filesystem::path made = makeNewFolder(folder_, error);
   if (made.empty()) {
     unusable_ = "The folder " + quoted(folder_) + " could not be made in " + quoted(base_) + ": " +
-                explain(error) +
+                explainSystemError(error) +
                 ". Choose another saving location with Change... and "
                 "convert again.";
     throw SinkError(unusable_);
@@ -90,10 +66,10 @@ int FileRecordSink::openFile(const std::string& fileName) {
   const int fd = ::open(file.c_str(), flags, 0666);
   if (fd < 0) {
     const int error = errno;
-    throw SinkError(
-        quoted(file) + " could not be created: " +
-        (error == EEXIST ? std::string("a file of that name is there already") : explain(error)) +
-        ".");
+    throw SinkError(quoted(file) + " could not be created: " +
+                    (error == EEXIST ? std::string("a file of that name is there already")
+                                     : explainSystemError(error)) +
+                    ".");
   }
   created_.insert(fileName);
   openFd_ = fd;
@@ -108,7 +84,8 @@ void FileRecordSink::closeOpenFile() {
   openFd_ = -1;
   openName_.clear();
   if (::close(fd) != 0) {
-    throw SinkError(quoted(file) + " could not be saved completely: " + explain(errno) + ".");
+    throw SinkError(quoted(file) + " could not be saved completely: " + explainSystemError(errno) +
+                    ".");
   }
 }
 
@@ -118,7 +95,8 @@ void FileRecordSink::append(const std::string& fileName, std::string_view record
   const int fd = openFile(fileName);
   struct stat before {};
   if (::fstat(fd, &before) != 0) {
-    throw SinkError(quoted(folder_ / fileName) + " could not be written: " + explain(errno) + ".");
+    throw SinkError(quoted(folder_ / fileName) +
+                    " could not be written: " + explainSystemError(errno) + ".");
   }
   static constexpr char kLineEnd[] = "\r\n";
   iovec parts[2] = {{const_cast<char*>(record.data()), record.size()},
@@ -152,9 +130,9 @@ void FileRecordSink::append(const std::string& fileName, std::string_view record
   const std::filesystem::path file = folder_ / fileName;
   if (::ftruncate(fd, before.st_size) != 0) {
     const int truncateError = errno;
-    throw SinkError(quoted(file) + " could not be written: " + explain(error) +
+    throw SinkError(quoted(file) + " could not be written: " + explainSystemError(error) +
                     "; the part that was written could not be taken back (" +
-                    explain(truncateError) + "), so its last contact is incomplete.");
+                    explainSystemError(truncateError) + "), so its last contact is incomplete.");
   }
   if (before.st_size == 0) {
     // A file this record would have begun is removed again, so nothing half-made remains.
@@ -163,7 +141,7 @@ void FileRecordSink::append(const std::string& fileName, std::string_view record
     ::unlink(file.c_str());
     created_.erase(name);
   }
-  throw SinkError(quoted(file) + " could not be written: " + explain(error) + ".");
+  throw SinkError(quoted(file) + " could not be written: " + explainSystemError(error) + ".");
 }
 
 void FileRecordSink::finish() {

@@ -24,6 +24,15 @@ class Prompts {
   // An existing folder; empty when the user cancelled or no path could be had.
   virtual QString chooseFolder(QWidget* owner, const QString& prompt) = 0;
 
+  // A file to save, as a full path, starting from `suggested`; empty when the user
+  // cancelled. A file that exists already is chosen only once the user has agreed to
+  // replace it. Prompts for a window that never saves a file may keep this answer of a
+  // cancelled dialog.
+  virtual QString chooseSaveFile(QWidget* /*owner*/, const QString& /*title*/,
+                                 const QString& /*suggested*/, const QString& /*filter*/) {
+    return QString();
+  }
+
   virtual Answer message(QWidget* owner, const QString& text, const QString& caption,
                          Buttons buttons, Icon icon) = 0;
 };

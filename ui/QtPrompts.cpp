@@ -13,6 +13,20 @@ QString QtPrompts::chooseFolder(QWidget* owner, const QString& prompt) {
   return QFileDialog::getExistingDirectory(owner, prompt, QString(), QFileDialog::ShowDirsOnly);
 }
 
+QString QtPrompts::chooseSaveFile(QWidget* owner, const QString& title, const QString& suggested,
+                                  const QString& filter) {
+  QFileDialog dialog(owner, title, QString(), filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  // The dialog itself asks before an existing file is replaced.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+  dialog.setDefaultSuffix(QStringLiteral("csv"));
+  dialog.selectFile(suggested);
+  if (dialog.exec() != QDialog::Accepted) return QString();
+  const QStringList chosen = dialog.selectedFiles();
+  return chosen.isEmpty() ? QString() : chosen.front();
+}
+
 Prompts::Answer QtPrompts::message(QWidget* owner, const QString& text, const QString& caption,
                                    Buttons buttons, Icon icon) {
   QMessageBox box(owner);

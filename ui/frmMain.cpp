@@ -5,21 +5,29 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 #include <exception>
 
 #include "core/CounterText.h"
+#include "core/MatchByName.h"
+#include "core/RowReport.h"
 #include "source/WorkbookError.h"
 #include "source/load/SheetLoader.h"
 #include "ui/Accessibility.h"
@@ -32,7 +40,9 @@
 #include "ui/Prompts.h"
 #include "ui/Shell.h"
 #include "ui/StepTabWidget.h"
+#include "ui/WindowOptions.h"
 #include "ui/frmAbout.h"
+#include "ui/frmPreview.h"
 
 namespace quillmere::ui {
 
@@ -41,6 +51,9 @@ namespace {
 const QString kProductName = QStringLiteral("Quillmere");
 const QString kWorkbookFilter = QStringLiteral("Excel File (*.xlsx *.xls *.csv)");
 const QColor kPreviewYellow(255, 255, 0);
+// What Browse offers is what a drop may bring; the readers tell the format from the bytes.
+const QStringList kWorkbookSuffixes = {QStringLiteral("xlsx"), QStringLiteral("xls"),
+                                       QStringLiteral("csv")};
 
 QString fromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -93,6 +106,10 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
   buildMapPage();
   buildExportPage();
   setFocusOrder();
+  options_ = std::make_unique<WindowOptions>(vCardVersion_, *ChkSinglevCard_, *chkNotNull_);
+  setAcceptDrops(true);
+  // The path box would take a dropped file's name as text; the window loads it instead.
+  txtExcelPath_->setAcceptDrops(false);
 
   connect(cmbHeader_, &QComboBox::currentIndexChanged, this, [this](int index) {
     mapping_.chooseHeader(index < 0 ? std::nullopt : std::optional<std::size_t>(index));
@@ -102,6 +119,10 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
   });
   connect(CmdChangevCardPath_, &QPushButton::clicked, this, &frmMain::CmdChangevCardPath_Click);
   connect(progressBar_, &QTimer::timeout, this, &frmMain::progressBar_Timer);
+  connect(statusMessage_, &QTimer::timeout, this,
+          [this] { setStatusPanel(panelAbout_, QString::fromLatin1(kAboutPanelText)); });
+  connect(ChkSinglevCard_, &QCheckBox::toggled, this, &frmMain::refreshPreview);
+  connect(chkNotNull_, &QCheckBox::toggled, this, &frmMain::refreshPreview);
   connect(mappedList_, &QListWidget::itemSelectionChanged, this, [this] {
     const QModelIndexList selected = mappedList_->selectionModel()->selectedRows();
     mapping_.selectEntry(selected.isEmpty() ? std::nullopt
@@ -132,7 +153,10 @@ void frmMain::Form_Load() {
 
 void frmMain::cmdBrowse_Click() {
   if (!steps_.browseEnabled()) return;
-  const QString chosen = prompts_.chooseWorkbookFile(this, QString(), kWorkbookFilter);
+  loadChosenWorkbook(prompts_.chooseWorkbookFile(this, QString(), kWorkbookFilter));
+}
+
+void frmMain::loadChosenWorkbook(const QString& chosen) {
   // A cancelled dialog loads nothing and keeps the workbook, preview and mapping there are.
   if (!chosen.isEmpty()) {
     const QString before = txtExcelPath_->text();
@@ -200,6 +224,15 @@ void frmMain::setStatusPanel(QLabel* panel, const QString& text) {
   panel->setAccessibleName(text);
 }
 
+void frmMain::showStatusMessage(const QString& text) {
+  // A long file name is shortened in its middle to fit the panel; the spoken text is whole.
+  const QFontMetrics metrics(panelAbout_->font());
+  panelAbout_->setText(
+      metrics.elidedText(text, Qt::ElideMiddle, panelAbout_->contentsRect().width()));
+  panelAbout_->setAccessibleName(text);
+  statusMessage_->start();
+}
+
 void frmMain::cmdNext_Click() {
   switch (steps_.next(mapping_.empty())) {
     case WizardSteps::NextAction::None:
@@ -265,6 +298,16 @@ void frmMain::cmdRemove_Click() {
   showMapping();
 }
 
+void frmMain::cmdMatchByName_Click() {
+  const core::NameMatch match = core::matchByName(mapping_);
+  showMapping();
+  showStatusMessage(
+      QStringLiteral("%1 of %2 %3 matched by name")
+          .arg(match.paired)
+          .arg(match.offered)
+          .arg(match.offered == 1 ? QStringLiteral("column") : QStringLiteral("columns")));
+}
+
 void frmMain::showMapping() {
   const QSignalBlocker blockHeaders(cmbHeader_);
   const QSignalBlocker blockFields(cmbOutlook_);
@@ -295,6 +338,7 @@ void frmMain::showMapping() {
   cmbHeader_->setEnabled(enabled);
   cmbOutlook_->setEnabled(enabled);
   cmdAddMapping_->setEnabled(enabled);
+  cmdMatchByName_->setEnabled(enabled && !mapping_.headerList().empty());
 }
 
 void frmMain::showSteps() {
@@ -311,6 +355,10 @@ void frmMain::showSteps() {
   cmdPrevious_->setEnabled(steps_.previousEnabled());
   cmdBrowse_->setEnabled(steps_.browseEnabled());
   OpenExcel_->setEnabled(steps_.browseEnabled());
+  // The card preview shows the mapping of step 3; away from it the mapping may change.
+  if (cardPreview_ != nullptr && steps_.step() != WizardSteps::Step::Export) {
+    cardPreview_->close();
+  }
 }
 
 void frmMain::setBusy(bool busy) {
@@ -325,14 +373,34 @@ void frmMain::showMessage(const QString& text) {
 
 void frmMain::Opt2_Click() {
   vCardVersion_ = QStringLiteral("2.1");
+  refreshPreview();
 }
 
 void frmMain::Opt3_Click() {
   vCardVersion_ = QStringLiteral("3.0");
+  refreshPreview();
 }
 
 void frmMain::Opt4_Click() {
   vCardVersion_ = QStringLiteral("4.0");
+  refreshPreview();
+}
+
+void frmMain::cmdPreview_Click() {
+  if (cardPreview_ == nullptr) {
+    cardPreview_ =
+        new frmPreview(this, sheet_, mappedColumns(), localeDecimalSeparator(), *options_);
+    QRect box(QPoint(), cardPreview_->size());
+    box.moveCenter(geometry().center());
+    cardPreview_->setGeometry(box);
+  }
+  cardPreview_->show();
+  cardPreview_->raise();
+  cardPreview_->activateWindow();
+}
+
+void frmMain::refreshPreview() {
+  if (cardPreview_ != nullptr) cardPreview_->refresh();
 }
 
 void frmMain::Exit_Click() {
@@ -370,9 +438,51 @@ void frmMain::Help_Click() {
 void frmMain::closeEvent(QCloseEvent* event) {
   // A load or export in progress stops at its next pause for events.
   if (steps_.busy()) closing_ = true;
-  // An open About box belongs to this window and goes with it.
+  // An open About box or card preview belongs to this window and goes with it.
   if (about_ != nullptr) about_->close();
+  if (cardPreview_ != nullptr) cardPreview_->close();
   QMainWindow::closeEvent(event);
+}
+
+QString frmMain::droppedWorkbook(const QMimeData* mime) const {
+  if (!steps_.browseEnabled() || mime == nullptr || !mime->hasUrls()) return QString();
+  const QList<QUrl> urls = mime->urls();
+  if (urls.size() != 1 || !urls.front().isLocalFile()) return QString();
+  const QString path = urls.front().toLocalFile();
+  const QFileInfo file(path);
+  if (!file.isFile() || !kWorkbookSuffixes.contains(file.suffix(), Qt::CaseInsensitive)) {
+    return QString();
+  }
+  return path;
+}
+
+bool frmMain::takeDrop(QDropEvent* event) const {
+  // The workbook is only read: taking a drop as a move would let the file manager delete it.
+  if (!(event->possibleActions() & Qt::CopyAction) ||
+      droppedWorkbook(event->mimeData()).isEmpty()) {
+    event->ignore();
+    return false;
+  }
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+  return true;
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+  takeDrop(event);
+}
+
+void frmMain::dragMoveEvent(QDragMoveEvent* event) {
+  takeDrop(event);
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+  if (!takeDrop(event)) return;
+  const QString path = droppedWorkbook(event->mimeData());
+  // The file manager waits for the drop to end; the load, which may take a while, follows.
+  QTimer::singleShot(0, this, [this, path] {
+    if (steps_.browseEnabled()) loadChosenWorkbook(path);
+  });
 }
 
 }  // namespace quillmere::ui

@@ -3,8 +3,11 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <memory>
+#include <vector>
 
 #include "core/ColumnMapping.h"
+#include "core/ExportJob.h"
 #include "core/ExportReport.h"
 #include "source/load/SheetTable.h"
 #include "ui/WizardSteps.h"
@@ -17,13 +20,19 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMimeData;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
 class QTableView;
+class QTemporaryDir;
 class QTimer;
 class QToolBar;
+
+namespace quillmere::core {
+class RowReport;
+}
 
 namespace quillmere::ui {
 
@@ -33,7 +42,9 @@ class PreviewModel;
 class Shell;
 class StepTabWidget;
 class TabPage;
+class WindowOptions;
 class frmAbout;
+class frmPreview;
 
 // The program's one main window: the three-step wizard with its menu, toolbar and status
 // bar. Every control sits at a fixed place (laid out in frmMainLayout.cpp; the conversion's
@@ -48,6 +59,10 @@ class frmMain : public QMainWindow {
   static constexpr int kGridRows = 1000;
   static constexpr int kGridColumns = 100;
   static constexpr int kTimerIntervalMs = 400;
+  // How long a passing message stays in the last status panel.
+  static constexpr int kStatusMessageMs = 10000;
+  // No web address belongs to this program, so the last status panel says what it does.
+  static constexpr char kAboutPanelText[] = "Convert Excel Contacts to vCard Files";
 
   frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent = nullptr);
   ~frmMain() override;
@@ -66,10 +81,13 @@ class frmMain : public QMainWindow {
   void cmdPrevious_Click();
   void cmdAddMapping_Click();
   void cmdRemove_Click();
+  void cmdMatchByName_Click();
   void Opt2_Click();
   void Opt3_Click();
   void Opt4_Click();
   void CmdChangevCardPath_Click();
+  void cmdPreview_Click();
+  void cmdSaveReport_Click();
   void progressBar_Timer();
   void Exit_Click();
   void AboutUs_Click();
@@ -77,11 +95,14 @@ class frmMain : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // A workbook dropped from the file manager loads as Browse would.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   class LoadProgress;
   class ExportProgressPump;
-  class WindowOptions;
 
   void Form_Initialize();
   void Form_Load();
@@ -95,11 +116,20 @@ class frmMain : public QMainWindow {
   void setFocusOrder();
   void centreOnScreen();
 
+  // What Browse does once a file is chosen (or the dialog was cancelled: empty).
+  void loadChosenWorkbook(const QString& chosen);
+  // The workbook a drop carries, when it may be loaded now; empty otherwise.
+  QString droppedWorkbook(const QMimeData* mime) const;
+  // Accepts a drag or drop of a workbook as a copy, or ignores it; true when accepted.
+  bool takeDrop(QDropEvent* event) const;
+
   // Loads the workbook; false when it could not be read (the user has been told) or the
   // window closed meanwhile. Nothing of the earlier load changes unless it succeeds.
   bool extractExcelData(const QString& path);
   void showItemsFound(std::int32_t rowsFound);
   void setStatusPanel(QLabel* panel, const QString& text);
+  // Shows a passing message in the last status panel, which then says what it always says.
+  void showStatusMessage(const QString& text);
   void fillLists();
   void showMapping();
   void showSteps();
@@ -111,6 +141,9 @@ class frmMain : public QMainWindow {
   void showCounterLabels(bool shown);
   void showCounters(const core::ExportProgress& progress);
   void reportExport(const core::ExportReport& report);
+  std::vector<core::MappedColumn> mappedColumns() const;
+  // The card preview follows the options while it is open.
+  void refreshPreview();
 
   Prompts& prompts_;
   Shell& shell_;
@@ -127,6 +160,12 @@ class frmMain : public QMainWindow {
   std::int32_t rowsProcessed_ = 0;
   QString exportFolder_;
   QPointer<frmAbout> about_;
+  QPointer<frmPreview> cardPreview_;
+  std::unique_ptr<WindowOptions> options_;
+  // The rows of the last conversion, kept in a temporary folder of this window's own.
+  std::unique_ptr<QTemporaryDir> reportFolder_;
+  std::unique_ptr<core::RowReport> report_;
+  int reportRuns_ = 0;  // numbers each run's spool, so a new one never overwrites the last
 
   QAction* Exit_ = nullptr;
   QAction* AboutUs_ = nullptr;
@@ -147,6 +186,7 @@ class frmMain : public QMainWindow {
   QLabel* panelProduct_ = nullptr;
   QLabel* panelItems_ = nullptr;
   QLabel* panelAbout_ = nullptr;
+  QTimer* statusMessage_ = nullptr;
   // Named for the program's history: this is the timer that moves the progress bar.
   QTimer* progressBar_ = nullptr;
 
@@ -165,6 +205,7 @@ class frmMain : public QMainWindow {
   QComboBox* cmbOutlook_ = nullptr;
   QPushButton* cmdAddMapping_ = nullptr;
   QPushButton* cmdRemove_ = nullptr;
+  QPushButton* cmdMatchByName_ = nullptr;
   QLabel* Label9_ = nullptr;
   QFrame* Line2_ = nullptr;
   QListWidget* mappedList_ = nullptr;
@@ -187,6 +228,8 @@ class frmMain : public QMainWindow {
   QLabel* Label7_ = nullptr;
   QLineEdit* txtvCardSavePath_ = nullptr;
   QPushButton* CmdChangevCardPath_ = nullptr;
+  QPushButton* cmdPreview_ = nullptr;
+  QPushButton* cmdSaveReport_ = nullptr;
 };
 
 }  // namespace quillmere::ui

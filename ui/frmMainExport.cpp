@@ -1,9 +1,14 @@
-// The conversion: Convert, the output folder, the counters and the progress bar.
+// The conversion: Convert, the output folder, the counters, the progress bar and the report.
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cmath>
 #include <exception>
@@ -13,6 +18,7 @@
 #include "core/DatedExportFolder.h"
 #include "core/ExportRun.h"
 #include "core/FileRecordSink.h"
+#include "core/RowReport.h"
 #include "source/Workbook.h"
 #include "source/WorkbookError.h"
 #include "ui/Clock.h"
@@ -20,6 +26,7 @@
 #include "ui/LocaleNumbers.h"
 #include "ui/Module1.h"
 #include "ui/Prompts.h"
+#include "ui/WindowOptions.h"
 #include "ui/frmMain.h"
 
 namespace quillmere::ui {
@@ -55,26 +62,15 @@ QString trimSpaces(const QString& text) {
 
 }  // namespace
 
-// The choices on the export page, read at the moment the run asks.
-class frmMain::WindowOptions : public core::ExportOptions {
- public:
-  explicit WindowOptions(frmMain& window) : window_(window) {}
-  std::string vCardVersion() override { return window_.vCardVersion_.toStdString(); }
-  bool singleFile() override { return window_.ChkSinglevCard_->isChecked(); }
-  bool allowEmptyEmail() override { return window_.chkNotNull_->isChecked(); }
-
- private:
-  frmMain& window_;
-};
-
 // Keeps the window answering during a run, the counters moving, and stops the run when the
 // window closes.
 class frmMain::ExportProgressPump : public core::ExportObserver {
  public:
   explicit ExportProgressPump(frmMain& window) : window_(window) {}
 
-  bool rowDone(const core::ExportProgress& progress, const core::RowOutcome&) override {
+  bool rowDone(const core::ExportProgress& progress, const core::RowOutcome& outcome) override {
     window_.rowsProcessed_ = progress.rowsProcessed;
+    window_.report_->add(outcome);
     if (pump_.due()) {
       window_.showCounters(progress);
       pump_.pump();
@@ -157,30 +153,44 @@ void frmMain::exportContacts() {
   statusBar_->setVisible(true);
   progressBar_->start();
   setBusy(true);
+  // A report is whole only once its run has ended; until then there is none to save. The
+  // last run's report stays in case this run is refused before it begins.
+  std::unique_ptr<core::RowReport> earlier = std::move(report_);
+  cmdSaveReport_->setEnabled(false);
+  if (reportFolder_ == nullptr) reportFolder_ = std::make_unique<QTemporaryDir>();
+  ++reportRuns_;
+  const QString spoolName = QStringLiteral("rows-%1.spool").arg(reportRuns_);
+  const QString spool =
+      reportFolder_->isValid()
+          ? reportFolder_->filePath(spoolName)
+          : QDir::temp().filePath(
+                QStringLiteral("quillmere-%1-").arg(QCoreApplication::applicationPid()) +
+                spoolName);
+  report_ = std::make_unique<core::RowReport>(QFile::encodeName(spool).toStdString());
 
-  std::vector<core::MappedColumn> columns;
-  for (const core::ColumnPair& pair : mapping_.pairs())
-    columns.push_back({pair.header.column, pair.field});
-  const core::ExportJob job{sheet_, std::move(columns), localeDecimalSeparator()};
-  WindowOptions options(*this);
+  const core::ExportJob job{sheet_, mappedColumns(), localeDecimalSeparator()};
   ExportProgressPump pump(*this);
   core::FileRecordSink sink(QFile::encodeName(base).toStdString(), localTime(clock_.now()));
   std::optional<core::ExportReport> report;
   QString problem;
   try {
-    report = core::exportContacts(workbook->firstSheet(), job, options, sink, pump);
+    report = core::exportContacts(workbook->firstSheet(), job, *options_, sink, pump);
   } catch (const std::exception& error) {
     problem = QString::fromUtf8(error.what());
   }
   workbook.reset();
   progressBar_->stop();
+  report_->finish();
   setBusy(false);
   if (closing_) return;
   if (!report) {
+    report_ = std::move(earlier);
+    cmdSaveReport_->setEnabled(report_ != nullptr);
     statusBar_->setVisible(false);
     refuse(problem);
     return;
   }
+  cmdSaveReport_->setEnabled(true);
   statusBar_->setValue(100);
   showCounters(report->counts);
   exportFolder_ = fromUtf8(report->location);
@@ -228,6 +238,33 @@ void frmMain::reportExport(const core::ExportReport& report) {
       Prompts::Answer::Yes) {
     ShellOpen(shell_, exportFolder_);
   }
+}
+
+std::vector<core::MappedColumn> frmMain::mappedColumns() const {
+  std::vector<core::MappedColumn> columns;
+  columns.reserve(mapping_.pairs().size());
+  for (const core::ColumnPair& pair : mapping_.pairs())
+    columns.push_back({pair.header.column, pair.field});
+  return columns;
+}
+
+void frmMain::cmdSaveReport_Click() {
+  if (report_ == nullptr || steps_.busy()) return;
+  // Beside the run's own folder, named after it, so reports of several runs stay apart.
+  const QFileInfo folder(exportFolder_);
+  const QString suggested =
+      folder.dir().filePath(folder.fileName() + QStringLiteral(" report.csv"));
+  const QString chosen = prompts_.chooseSaveFile(this, QStringLiteral("Save Report"), suggested,
+                                                 QStringLiteral("CSV File (*.csv)"));
+  if (chosen.isEmpty()) return;
+  try {
+    report_->saveCsv(QFile::encodeName(chosen).toStdString());
+  } catch (const core::ReportError& error) {
+    static_cast<void>(prompts_.message(this, QString::fromUtf8(error.what()), kProductName,
+                                       Prompts::Buttons::Ok, Prompts::Icon::Warning));
+    return;
+  }
+  showStatusMessage(QStringLiteral("Report saved as %1").arg(QFileInfo(chosen).fileName()));
 }
 
 }  // namespace quillmere::ui

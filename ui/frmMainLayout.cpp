@@ -179,9 +179,7 @@ void frmMain::buildFrame() {
   statusIndicator_->setContentsMargins(0, 0, 0, 0);
   panelProduct_ = label("panelProduct", kProductName, Fonts::tahoma());
   panelItems_ = label("panelItems", QString(), Fonts::tahoma());
-  // No web address belongs to this program, so the last panel says what it does.
-  panelAbout_ =
-      label("panelAbout", QStringLiteral("Convert Excel Contacts to vCard Files"), Fonts::tahoma());
+  panelAbout_ = label("panelAbout", QString::fromLatin1(kAboutPanelText), Fonts::tahoma());
   for (QLabel* panel : {panelProduct_, panelItems_, panelAbout_}) {
     panel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   }
@@ -200,6 +198,11 @@ void frmMain::buildFrame() {
   progressBar_ = new QTimer(this);
   progressBar_->setObjectName(QStringLiteral("progressBar"));
   progressBar_->setInterval(kTimerIntervalMs);
+
+  statusMessage_ = new QTimer(this);
+  statusMessage_->setObjectName(QStringLiteral("statusMessage"));
+  statusMessage_->setSingleShot(true);
+  statusMessage_->setInterval(kStatusMessageMs);
 }
 
 void frmMain::buildSelectPage() {
@@ -275,6 +278,16 @@ void frmMain::buildMapPage() {
   pageMap_->place(cmdRemove_, twipsRect(7800, 1800, 1455, 375));
   connect(cmdRemove_, &QPushButton::clicked, this, &frmMain::cmdRemove_Click);
 
+  // Under the header list it works on, in the free space left of Add.
+  cmdMatchByName_ = button("cmdMatchByName", QStringLiteral("&Match by Name"),
+                           QStringLiteral("Match by Name"), Fonts::tahoma());
+  cmdMatchByName_->setToolTip(
+      QStringLiteral("Pairs every column whose header names a vCard field with that field. "
+                     "Pairs you have made stay as they are."));
+  cmdMatchByName_->setEnabled(false);
+  pageMap_->place(cmdMatchByName_, twipsRect(120, 1320, 1455, 375));
+  connect(cmdMatchByName_, &QPushButton::clicked, this, &frmMain::cmdMatchByName_Click);
+
   Label9_ = label("Label9", QStringLiteral("Selected Fileds ( Excel --> vCard )"), bold,
                   QStringLiteral("Selected Fields, Excel to vCard"));
   pageMap_->place(Label9_, twipsRect(120, 2040, 4935, 255));
@@ -325,6 +338,17 @@ void frmMain::buildExportPage() {
   Opt2_ = option("Opt2", QStringLiteral(" vCard 2.1 Version"), 360);
   Opt3_ = option("Opt3", QStringLiteral(" vCard 3.0 Version"), 2760);
   Opt4_ = option("Opt4", QStringLiteral(" vCard 4.0 Version"), 5040);
+  // Where each version is taken, from what the address books accept.
+  const auto advise = [](QRadioButton* button, const QString& advice) {
+    button->setToolTip(advice);
+    button->setAccessibleDescription(advice);
+  };
+  advise(Opt2_, QStringLiteral("vCard 2.1 suits older phones and some desktop mail programs. "
+                               "CardDAV servers refuse it."));
+  advise(Opt3_, QStringLiteral("vCard 3.0 suits most address books and both phone platforms, "
+                               "Android and iPhone."));
+  advise(Opt4_, QStringLiteral("vCard 4.0 suits the newest apps. The stock Android contacts app "
+                               "refuses it."));
   Opt2_->setChecked(true);
   connect(Opt2_, &QRadioButton::clicked, this, &frmMain::Opt2_Click);
   connect(Opt3_, &QRadioButton::clicked, this, &frmMain::Opt3_Click);
@@ -370,6 +394,24 @@ void frmMain::buildExportPage() {
   CmdChangevCardPath_ = button("CmdChangevCardPath", QStringLiteral("Change..."),
                                QStringLiteral("Change Saving Location"), verdana);
   pageExport_->place(CmdChangevCardPath_, twipsRect(7800, 4080, 1215, 375));
+
+  // Right of the version options it shows the card of, under Label12's end.
+  cmdPreview_ =
+      button("cmdPreview", QStringLiteral("&Preview..."), QStringLiteral("Preview Card"), verdana);
+  cmdPreview_->setToolTip(
+      QStringLiteral("Shows the card a conversion would write for each row, with the mapping and "
+                     "options as they are now."));
+  pageExport_->place(cmdPreview_, twipsRect(7800, 1680, 1215, 375));
+  connect(cmdPreview_, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
+
+  // Right of the counters it reports on; their captions end left of 5535 twips.
+  cmdSaveReport_ = button("cmdSaveReport", QStringLiteral("&Save Report..."),
+                          QStringLiteral("Save Report"), verdana);
+  cmdSaveReport_->setToolTip(
+      QStringLiteral("Saves what happened to every row of the last conversion as a CSV file."));
+  cmdSaveReport_->setEnabled(false);
+  pageExport_->place(cmdSaveReport_, twipsRect(7320, 2760, 1695, 375));
+  connect(cmdSaveReport_, &QPushButton::clicked, this, &frmMain::cmdSaveReport_Click);
 }
 
 void frmMain::setFocusOrder() {
@@ -385,12 +427,15 @@ void frmMain::setFocusOrder() {
                             cmdPrevious_,
                             chkNotNull_,
                             cmdRemove_,
+                            cmdMatchByName_,
                             CmdChangevCardPath_,
                             txtvCardSavePath_,
                             ChkSinglevCard_,
                             Opt2_,
                             Opt3_,
-                            Opt4_};
+                            Opt4_,
+                            cmdPreview_,
+                            cmdSaveReport_};
   for (std::size_t i = 1; i < std::size(order); ++i) {
     QWidget::setTabOrder(order[i - 1], order[i]);
   }

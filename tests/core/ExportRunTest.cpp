@@ -8,93 +8,18 @@
 
 #include "core/ExportRun.h"
 #include "source/WorkbookError.h"
+#include "tests/core/ExportDoubles.h"
 #include "tests/support/MemorySheet.h"
 
 namespace quillmere::core {
 namespace {
 
 using test::MemorySheet;
+using test::MemorySink;
+using test::RecordingObserver;
+using test::ScriptedOptions;
+using test::tableOf;
 using Kind = RowOutcome::Kind;
-
-// Keeps every record per file, in order; can refuse the whole folder or single appends.
-class MemorySink : public RecordSink {
- public:
-  void begin() override {
-    ++begins;
-    if (!beginFailure.empty()) throw SinkError(beginFailure);
-  }
-  void append(const std::string& fileName, std::string_view record) override {
-    ++appends;
-    if (!beginFailure.empty()) throw SinkError(beginFailure);
-    if (failAppends.count(appends) > 0)
-      throw SinkError("disk full at append " + std::to_string(appends));
-    files[fileName] += std::string(record) + "\r\n";
-    order.push_back(fileName);
-  }
-  void finish() override {
-    ++finishes;
-    if (!finishFailure.empty()) throw SinkError(finishFailure);
-  }
-  std::string location() const override { return "/out/Quillmere_1_1_2027_0_0_0"; }
-
-  std::map<std::string, std::string> files;
-  std::vector<std::string> order;
-  std::set<int> failAppends;
-  std::string beginFailure;
-  std::string finishFailure;
-  int begins = 0, appends = 0, finishes = 0;
-};
-
-// The window's options, with a count of how often each was asked.
-class ScriptedOptions : public ExportOptions {
- public:
-  std::string vCardVersion() override {
-    ++versionAsks;
-    return version;
-  }
-  bool singleFile() override {
-    ++singleAsks;
-    return single;
-  }
-  bool allowEmptyEmail() override {
-    ++emailAsks;
-    return allowEmpty;
-  }
-  std::string version = "3.0";
-  bool single = false;
-  bool allowEmpty = false;
-  int versionAsks = 0, singleAsks = 0, emailAsks = 0;
-};
-
-class RecordingObserver : public ExportObserver {
- public:
-  bool rowDone(const ExportProgress& progress, const RowOutcome& outcome) override {
-    outcomes.push_back(outcome);
-    progresses.push_back(progress);
-    if (onRow) onRow(static_cast<int>(outcomes.size()));
-    return stopAfter < 0 || static_cast<int>(outcomes.size()) < stopAfter;
-  }
-  std::vector<RowOutcome> outcomes;
-  std::vector<ExportProgress> progresses;
-  std::function<void(int)> onRow;
-  int stopAfter = -1;
-};
-
-source::SheetTable tableOf(const MemorySheet::Rows& rows, std::int32_t rowsFound,
-                           std::uint32_t lastRow) {
-  source::SheetTable table;
-  table.workbook = "/data/contacts.xlsx";
-  std::uint32_t column = 0;
-  for (const auto& cell : rows.at(1)) {
-    const auto& text = std::get<std::string>(cell);
-    if (text.empty()) break;
-    table.headers.push_back({column, std::string(1, static_cast<char>('A' + column)), text});
-    ++column;
-  }
-  table.rowsFound = rowsFound;
-  table.lastCountedRow = lastRow;
-  return table;
-}
 
 struct Fixture {
   MemorySheet sheet;
@@ -147,6 +72,22 @@ TEST(ExportRun, WritesOneRecordPerDataRowInSheetOrderSkippingEmptyRows) {
   EXPECT_EQ(f.observer.progresses[1].contactCount, 2);
   EXPECT_EQ(f.sink.begins, 1);
   EXPECT_EQ(f.sink.finishes, 1);
+}
+
+TEST(ExportRun, EachOutcomeCarriesTheValuesItsRowWasReadWith) {
+  Rows rows = {{1, {std::string("Name"), std::string("Mail"), std::string("Note")}},
+               {2, {std::string("Ann"), std::string("ann@x"), std::string("n")}},
+               {3, {std::string("Bob"), std::string("  "), std::string("m")}}};
+  Fixture f(rows, 3, 3);
+  f.run({{0, Field::FullName}, {1, Field::EmailAddress}, {2, Field::Notes}});
+  ASSERT_EQ(f.observer.values.size(), 2u);
+  EXPECT_EQ(f.observer.values[0][Field::FullName], "Ann");
+  EXPECT_EQ(f.observer.values[0][Field::EmailAddress], "ann@x");
+  EXPECT_EQ(f.observer.values[0][Field::Notes], "n");
+  // A dropped row stops reading at its e-mail cell.
+  EXPECT_EQ(f.observer.outcomes[1].kind, Kind::DroppedEmptyEmail);
+  EXPECT_EQ(f.observer.values[1][Field::FullName], "Bob");
+  EXPECT_EQ(f.observer.values[1][Field::Notes], "");
 }
 
 TEST(ExportRun, RowsPastTheLastCountedRowAreNotExported) {

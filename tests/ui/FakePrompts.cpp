@@ -30,6 +30,12 @@ QString FakePrompts::chooseFolder(QWidget*, const QString& prompt) {
   return next(folderAnswers, QStringLiteral("folder, prompt ") + prompt, QString());
 }
 
+QString FakePrompts::chooseSaveFile(QWidget*, const QString& title, const QString& suggested,
+                                    const QString& filter) {
+  saveRequests.push_back({title, suggested, filter});
+  return next(saveAnswers, QStringLiteral("file to save, title ") + title, QString());
+}
+
 Prompts::Answer FakePrompts::message(QWidget*, const QString& text, const QString& caption,
                                      Buttons buttons, Icon icon) {
   messages.push_back({text, caption, buttons, icon});

@@ -17,6 +17,11 @@ class FakePrompts : public Prompts {
     QString title;
     QString filter;
   };
+  struct SaveRequest {
+    QString title;
+    QString suggested;
+    QString filter;
+  };
   struct MessageRequest {
     QString text;
     QString caption;
@@ -26,14 +31,18 @@ class FakePrompts : public Prompts {
 
   std::deque<QString> workbookAnswers;
   std::deque<QString> folderAnswers;
+  std::deque<QString> saveAnswers;
   std::deque<Answer> messageAnswers;
 
   std::vector<WorkbookRequest> workbookRequests;
   std::vector<QString> folderPrompts;
+  std::vector<SaveRequest> saveRequests;
   std::vector<MessageRequest> messages;
 
   QString chooseWorkbookFile(QWidget* owner, const QString& title, const QString& filter) override;
   QString chooseFolder(QWidget* owner, const QString& prompt) override;
+  QString chooseSaveFile(QWidget* owner, const QString& title, const QString& suggested,
+                         const QString& filter) override;
   Answer message(QWidget* owner, const QString& text, const QString& caption, Buttons buttons,
                  Icon icon) override;
 };

@@ -150,6 +150,8 @@ class FrmMainLayoutTest : public QObject {
         px(120, 2040, 4935, 255), tahoma, true);
     row("Line2", &QFrame::staticMetaObject, "", T, QRect(8, 152, 608, 1), verdana);
     row("mappedList", &QListWidget::staticMetaObject, "", T, px(120, 2400, 9135, 1980), verdana);
+    row("cmdMatchByName", &QPushButton::staticMetaObject, "&Match by Name", T,
+        px(120, 1320, 1455, 375), tahoma, false, false, false);
 
     row("chkNotNull", &QCheckBox::staticMetaObject, "", T, px(360, 720, 200, 375), verdana);
     row("Label10", &QLabel::staticMetaObject, "Allow Empty Email Addresses to be Imported", T,
@@ -182,6 +184,10 @@ class FrmMainLayoutTest : public QObject {
     row("txtvCardSavePath", &QLineEdit::staticMetaObject, "", T, px(1680, 4080, 6015, 375), tahoma);
     row("CmdChangevCardPath", &QPushButton::staticMetaObject, "Change...", T,
         px(7800, 4080, 1215, 375), verdana);
+    row("cmdPreview", &QPushButton::staticMetaObject, "&Preview...", T, px(7800, 1680, 1215, 375),
+        verdana);
+    row("cmdSaveReport", &QPushButton::staticMetaObject, "&Save Report...", T,
+        px(7320, 2760, 1695, 375), verdana, false, false, false);
   }
 
   void controlsHaveTheirKindCaptionPlaceFontAndStartState() {
@@ -378,12 +384,15 @@ class FrmMainLayoutTest : public QObject {
                                QStringLiteral("cmdPrevious"),
                                QStringLiteral("chkNotNull"),
                                QStringLiteral("cmdRemove"),
+                               QStringLiteral("cmdMatchByName"),
                                QStringLiteral("CmdChangevCardPath"),
                                QStringLiteral("txtvCardSavePath"),
                                QStringLiteral("ChkSinglevCard"),
                                QStringLiteral("Opt2"),
                                QStringLiteral("Opt3"),
-                               QStringLiteral("Opt4")};
+                               QStringLiteral("Opt4"),
+                               QStringLiteral("cmdPreview"),
+                               QStringLiteral("cmdSaveReport")};
     QWidget* first = fixture.find(order.front());
     QVERIFY(first != nullptr);
     // Walk the focus chain once round and note where each control (or the widget it hands
@@ -437,6 +446,9 @@ class FrmMainLayoutTest : public QObject {
     QTest::newRow("Opt3") << QStringLiteral("vCard 3.0 Version");
     QTest::newRow("cmdBrowse") << QStringLiteral("Browse");
     QTest::newRow("cmdPrevious") << QStringLiteral("Previous");
+    QTest::newRow("cmdMatchByName") << QStringLiteral("Match by Name");
+    QTest::newRow("cmdPreview") << QStringLiteral("Preview Card");
+    QTest::newRow("cmdSaveReport") << QStringLiteral("Save Report");
   }
 
   void spokenNamesComeFromTheVisibleLabels() {
@@ -444,6 +456,44 @@ class FrmMainLayoutTest : public QObject {
     QWidget* widget = fixture.find(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(widget != nullptr);
     QCOMPARE(widget->accessibleName(), name);
+  }
+
+  // The controls added beside the original ones sit in free space of their page: they
+  // overlap no other control, the counters and the progress bar that appear later included.
+  void addedControlsOverlapNothingOnTheirPage() {
+    for (const char* name : {"cmdMatchByName", "cmdPreview", "cmdSaveReport"}) {
+      QWidget* added = fixture.find(QString::fromLatin1(name));
+      QVERIFY2(added != nullptr, name);
+      const QList<QWidget*> others =
+          added->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+      QVERIFY(others.size() >= 7);
+      for (const QWidget* other : others) {
+        if (other == added) continue;
+        QVERIFY2(!added->geometry().intersects(other->geometry()),
+                 qPrintable(QStringLiteral("%1 overlaps %2").arg(name, other->objectName())));
+      }
+    }
+  }
+
+  void versionOptionsSayWhereEachVersionWorksBest_data() {
+    QTest::addColumn<QStringList>("words");
+    QTest::newRow("Opt2") << QStringList{QStringLiteral("older phones"),
+                                         QStringLiteral("desktop mail programs"),
+                                         QStringLiteral("CardDAV servers refuse it")};
+    QTest::newRow("Opt3") << QStringList{QStringLiteral("most address books"),
+                                         QStringLiteral("both phone platforms")};
+    QTest::newRow("Opt4") << QStringList{QStringLiteral("newest apps"),
+                                         QStringLiteral("stock Android contacts app refuses it")};
+  }
+
+  void versionOptionsSayWhereEachVersionWorksBest() {
+    QFETCH(QStringList, words);
+    QWidget* option = fixture.find(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(option != nullptr);
+    for (const QString& word : words)
+      QVERIFY2(option->toolTip().contains(word), qPrintable(option->toolTip()));
+    // Assistive technology hears the same advice.
+    QCOMPARE(option->accessibleDescription(), option->toolTip());
   }
 
   void captionsFitTheirControlsInTheInstalledFonts() {

@@ -15,6 +15,14 @@ class UnscriptedPromptTest : public QObject {
     QVERIFY(browse != nullptr);
     QTest::mouseClick(browse, Qt::LeftButton);
   }
+
+  void saveWithoutScriptedAnswer() {
+    quillmere::ui::test::FakePrompts prompts;
+    const QString chosen = prompts.chooseSaveFile(nullptr, QStringLiteral("Save Report"),
+                                                  QStringLiteral("/tmp/report.csv"),
+                                                  QStringLiteral("CSV File (*.csv)"));
+    QVERIFY(chosen.isEmpty());
+  }
 };
 
 QTEST_MAIN(UnscriptedPromptTest)

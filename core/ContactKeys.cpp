@@ -1,0 +1,108 @@
+#include "core/ContactKeys.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace quillmere::core {
+
+namespace {
+
+bool isSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+char lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// FNV-1a over the key's bytes as they are made, so no key is ever held as a string; then
+// the finaliser of splitmix64, so that every bit depends on every byte, as the index's table
+// slots need.
+class KeyHash {
+ public:
+  explicit KeyHash(char kind) { add(kind); }
+
+  void add(char c) {
+    hash_ ^= static_cast<unsigned char>(c);
+    hash_ *= 0x100000001b3ULL;
+  }
+
+  // Lower-case ASCII with runs of white space made one space and none at either end. Other
+  // letters are compared as written. False when the text is only white space.
+  bool addFolded(std::string_view text) {
+    bool space = false;
+    bool any = false;
+    for (const char c : text) {
+      if (isSpace(c)) {
+        space = any;
+        continue;
+      }
+      if (space) add(' ');
+      space = false;
+      any = true;
+      add(lower(c));
+    }
+    return any;
+  }
+
+  // The digits of a telephone number and a "+" before them; false when it has no digit.
+  bool addDigits(std::string_view number) {
+    const auto first = std::find_if_not(number.begin(), number.end(), isSpace);
+    if (first != number.end() && *first == '+') add('+');
+    bool any = false;
+    for (const char c : number) {
+      if (c >= '0' && c <= '9') {
+        add(c);
+        any = true;
+      }
+    }
+    return any;
+  }
+
+  std::uint64_t value() const {
+    std::uint64_t hash = hash_;
+    hash ^= hash >> 30;
+    hash *= 0xbf58476d1ce4e5b9ULL;
+    hash ^= hash >> 27;
+    hash *= 0x94d049bb133111ebULL;
+    hash ^= hash >> 31;
+    return hash;
+  }
+
+ private:
+  std::uint64_t hash_ = 0xcbf29ce484222325ULL;
+};
+
+void add(ContactKeys& keys, const KeyHash& key) {
+  const std::uint64_t hash = key.value();
+  const auto end = keys.keys.begin() + static_cast<std::ptrdiff_t>(keys.count);
+  if (std::find(keys.keys.begin(), end, hash) == end) keys.keys[keys.count++] = hash;
+}
+
+}  // namespace
+
+ContactKeys contactKeys(const ContactValues& values) {
+  ContactKeys keys;
+  for (const Field field : {Field::EmailAddress, Field::EmailAddress2, Field::EmailAddress3}) {
+    KeyHash mail('E');
+    if (mail.addFolded(values[field])) add(keys, mail);
+  }
+
+  KeyHash name('N');
+  bool named = name.addFolded(values[Field::FirstName]);
+  name.add('\x1f');
+  named = name.addFolded(values[Field::LastName]) || named;
+  if (!named) {
+    name = KeyHash('F');
+    if (!name.addFolded(values[Field::FullName])) return keys;
+  }
+  name.add('\x1e');
+  for (const Field field :
+       {Field::MobileNumber, Field::HomeTelephoneNumber, Field::BusinessTelephoneNumber}) {
+    KeyHash withNumber = name;
+    if (withNumber.addDigits(values[field])) add(keys, withNumber);
+  }
+  return keys;
+}
+
+}  // namespace quillmere::core

@@ -1,0 +1,51 @@
+#include "core/MatchByName.h"
+
+#include <algorithm>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/HeaderNames.h"
+
+namespace quillmere::core {
+
+namespace {
+
+template <typename Item>
+std::optional<std::size_t> positionOf(const std::vector<Item>& list, const Item& item) {
+  const auto found = std::find(list.begin(), list.end(), item);
+  if (found == list.end()) return std::nullopt;
+  return static_cast<std::size_t>(found - list.begin());
+}
+
+}  // namespace
+
+NameMatch matchByName(ColumnMapping& mapping) {
+  const std::vector<HeaderItem> offered = mapping.headerList();
+  std::vector<std::string> texts;
+  texts.reserve(offered.size());
+  for (const HeaderItem& header : offered)
+    texts.push_back(header.text);
+  // A field no longer offered is in a pair, the user's or an earlier match's.
+  std::set<Field> taken;
+  for (std::size_t i = 0; i < kFieldCount; ++i) {
+    const auto field = static_cast<Field>(i);
+    if (!positionOf(mapping.fieldList(), field)) taken.insert(field);
+  }
+
+  NameMatch match;
+  match.offered = offered.size();
+  for (const auto& [index, field] : matchHeadersByName(texts, taken)) {
+    // Each Add takes items out of the lists, so both are found afresh every time.
+    const auto header = positionOf(mapping.headerList(), offered[index]);
+    const auto choice = positionOf(mapping.fieldList(), field);
+    if (!header || !choice) continue;
+    mapping.chooseHeader(header);
+    mapping.chooseField(choice);
+    if (mapping.addMapping() == MappingMessage::None) ++match.paired;
+  }
+  return match;
+}
+
+}  // namespace quillmere::core

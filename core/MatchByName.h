@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstddef>
+
+#include "core/ColumnMapping.h"
+
+namespace quillmere::core {
+
+struct NameMatch {
+  std::size_t paired = 0;   // headers paired by this match
+  std::size_t offered = 0;  // headers the header list offered when it began
+};
+
+// Pairs every header still offered whose text names a contact field still offered with that
+// field, left-most header first, each through Add as if the user had chosen both; the
+// user's own pairs stay as they are. With nothing to pair, nothing changes at all.
+NameMatch matchByName(ColumnMapping& mapping);
+
+}  // namespace quillmere::core

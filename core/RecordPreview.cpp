@@ -1,0 +1,75 @@
+#include "core/RecordPreview.h"
+
+#include "core/ContactFileName.h"
+#include "core/VCardRecord.h"
+
+namespace quillmere::core {
+
+namespace {
+
+// The e-mail rule as it stands with the box for empty addresses not ticked.
+class NoEmptyEmails : public ExportOptions {
+ public:
+  std::string vCardVersion() override { return {}; }
+  bool singleFile() override { return false; }
+  bool allowEmptyEmail() override { return false; }
+};
+
+}  // namespace
+
+RecordPreview::RecordPreview(source::SheetReader& sheet, source::SheetTable table,
+                             std::vector<MappedColumn> columns, char decimalSeparator)
+    : sheet_(sheet),
+      table_(std::move(table)),
+      job_{table_, std::move(columns), decimalSeparator},
+      reader_(job_) {
+  restart();
+  if (dataRows() > 0) moveTo(1);
+}
+
+void RecordPreview::restart() {
+  sheet_.rewind();
+  position_ = 0;
+  droppedBefore_ = 0;
+  lost_ = true;
+  checkHeaderRow(sheet_, job_);
+  lost_ = false;
+}
+
+bool RecordPreview::droppedWithoutEmptyEmails() {
+  NoEmptyEmails strict;
+  return reader_.read(sheet_, strict, values_);
+}
+
+bool RecordPreview::moveTo(std::int32_t index, const std::function<bool()>& keepGoing) {
+  if (index < 1 || index > dataRows()) return false;
+  if (lost_ || index < position_) restart();
+  lost_ = true;
+  while (position_ < index) {
+    if (position_ > 0 && droppedWithoutEmptyEmails()) ++droppedBefore_;
+    if (!nextDataRow(sheet_, table_)) throw WorkbookChanged(fewerRowsMessage(table_));
+    ++position_;
+    if (position_ < index && keepGoing && !keepGoing()) {
+      lost_ = false;
+      return false;
+    }
+  }
+  lost_ = false;
+  return true;
+}
+
+PreviewCard RecordPreview::card(ExportOptions& options) {
+  PreviewCard card;
+  if (position_ == 0 || lost_) return card;
+  card.sheetRow = sheet_.rowNumber();
+  card.dataRow = position_;
+  card.dropped = reader_.read(sheet_, options, values_);
+  if (card.dropped) return card;
+  const std::int32_t number = options.allowEmptyEmail() ? position_ : position_ - droppedBefore_;
+  card.record = buildRecord(values_, options.vCardVersion());
+  card.file =
+      options.singleFile() ? std::string(kSingleFileName) : separateFileName(values_, number);
+  return card;
+}
+
+}  // namespace quillmere::core

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "core/ExportReport.h"
+
+namespace quillmere::core {
+
+// Why a report could not be kept or saved, naming the file and what to do.
+class ReportError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// What happened to every data row of one export run, for the user to keep as CSV. The run's
+// outcomes go to a spool file as they come, a few dozen bytes each, so a million rows cost
+// no memory; the CSV is made from the spool on demand: UTF-8, a header line, one line per
+// row (sheet row, outcome, file, failure reason, and the earlier rows that look like the same
+// contact), RFC 4180 quoting and CR LF line ends.
+class RowReport {
+ public:
+  // The saved file is written under this name beside the destination and then renamed over
+  // it, so a save that fails leaves any earlier file as it was.
+  static constexpr std::string_view kPartialSuffix = ".part";
+  // A spool text longer than this is damage, not a file name or a reason.
+  static constexpr std::uint32_t kMaxSpoolText = 1u << 20;
+
+  static constexpr std::string_view kHeaderLine = "Row,Outcome,File,Reason,Same Contact As Rows";
+
+  // Starts an empty report spooled to `spool`, replacing any file of that name. A spool that
+  // cannot be written does not stop the run: problem() says why, and saving refuses.
+  explicit RowReport(std::filesystem::path spool);
+  ~RowReport();
+  RowReport(const RowReport&) = delete;
+  RowReport& operator=(const RowReport&) = delete;
+
+  void add(const RowOutcome& outcome);
+  // Closes the spool after the run's last row; only then can the report be saved.
+  void finish();
+
+  std::int64_t rows() const { return rows_; }
+  const std::string& problem() const { return problem_; }
+
+  // Writes the CSV to `destination`, replacing a file there only once all of it is written.
+  // Throws ReportError naming the file and what went wrong.
+  void saveCsv(const std::filesystem::path& destination) const;
+
+  static std::string_view outcomeText(RowOutcome::Kind kind);
+
+ private:
+  struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+  };
+  using File = std::unique_ptr<std::FILE, FileCloser>;
+
+  void append(const void* bytes, std::size_t size);
+  void fail(const std::string& what, int error);
+
+  std::filesystem::path spool_;
+  File out_;
+  std::int64_t rows_ = 0;
+  std::size_t keys_ = 0;  // contact keys spooled, to size the index for a save
+  std::string record_;    // the spool record of the row being added
+  bool finished_ = false;
+  std::string problem_;
+};
+
+}  // namespace quillmere::core

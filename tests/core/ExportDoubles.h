@@ -1,0 +1,112 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/ContactValues.h"
+#include "core/ExportObserver.h"
+#include "core/ExportOptions.h"
+#include "core/RecordSink.h"
+#include "source/load/SheetTable.h"
+#include "tests/support/MemorySheet.h"
+
+namespace quillmere::test {
+
+using core::ExportObserver;
+using core::ExportOptions;
+using core::ExportProgress;
+using core::RecordSink;
+using core::RowOutcome;
+using core::SinkError;
+
+// Keeps every record per file, in order; can refuse the whole folder or single appends.
+class MemorySink : public RecordSink {
+ public:
+  void begin() override {
+    ++begins;
+    if (!beginFailure.empty()) throw SinkError(beginFailure);
+  }
+  void append(const std::string& fileName, std::string_view record) override {
+    ++appends;
+    if (!beginFailure.empty()) throw SinkError(beginFailure);
+    if (failAppends.count(appends) > 0)
+      throw SinkError("disk full at append " + std::to_string(appends));
+    files[fileName] += std::string(record) + "\r\n";
+    order.push_back(fileName);
+    records.emplace_back(record);
+  }
+  void finish() override {
+    ++finishes;
+    if (!finishFailure.empty()) throw SinkError(finishFailure);
+  }
+  std::string location() const override { return "/out/Quillmere_1_1_2027_0_0_0"; }
+
+  std::map<std::string, std::string> files;
+  std::vector<std::string> order;    // the file of each record stored
+  std::vector<std::string> records;  // each record stored, without its line end
+  std::set<int> failAppends;
+  std::string beginFailure;
+  std::string finishFailure;
+  int begins = 0, appends = 0, finishes = 0;
+};
+
+// The window's options, with a count of how often each was asked.
+class ScriptedOptions : public ExportOptions {
+ public:
+  std::string vCardVersion() override {
+    ++versionAsks;
+    return version;
+  }
+  bool singleFile() override {
+    ++singleAsks;
+    return single;
+  }
+  bool allowEmptyEmail() override {
+    ++emailAsks;
+    return allowEmpty;
+  }
+  std::string version = "3.0";
+  bool single = false;
+  bool allowEmpty = false;
+  int versionAsks = 0, singleAsks = 0, emailAsks = 0;
+};
+
+class RecordingObserver : public ExportObserver {
+ public:
+  bool rowDone(const ExportProgress& progress, const RowOutcome& outcome) override {
+    outcomes.push_back(outcome);
+    outcomes.back().values = nullptr;
+    values.push_back(outcome.values != nullptr ? *outcome.values : core::ContactValues());
+    progresses.push_back(progress);
+    if (onRow) onRow(static_cast<int>(outcomes.size()));
+    return stopAfter < 0 || static_cast<int>(outcomes.size()) < stopAfter;
+  }
+  std::vector<RowOutcome> outcomes;  // without their values, which live only during the call
+  std::vector<core::ContactValues> values;
+  std::vector<ExportProgress> progresses;
+  std::function<void(int)> onRow;
+  int stopAfter = -1;
+};
+
+// The table a load of `rows` would leave: the headers of row 1 up to the first empty one.
+inline source::SheetTable tableOf(const MemorySheet::Rows& rows, std::int32_t rowsFound,
+                                  std::uint32_t lastRow) {
+  source::SheetTable table;
+  table.workbook = "/data/contacts.xlsx";
+  std::uint32_t column = 0;
+  for (const auto& cell : rows.at(1)) {
+    const auto& text = std::get<std::string>(cell);
+    if (text.empty()) break;
+    table.headers.push_back({column, std::string(1, static_cast<char>('A' + column)), text});
+    ++column;
+  }
+  table.rowsFound = rowsFound;
+  table.lastCountedRow = lastRow;
+  return table;
+}
+
+}  // namespace quillmere::test

@@ -1,0 +1,149 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "tests/ui/WindowFixture.h"
+
+using quillmere::ui::frmMain;
+using quillmere::ui::test::TestFolder;
+using quillmere::ui::test::WindowFixture;
+
+namespace {
+
+const QString kFixtures = QStringLiteral(QUILLMERE_UI_TEST_DIR "/fixtures/");
+
+QString entry(const char* header, const char* field) {
+  return QString::fromUtf8(header) + QStringLiteral("\t->\t") + QString::fromLatin1(field);
+}
+
+}  // namespace
+
+class FrmMainMatchByNameTest : public QObject {
+  Q_OBJECT
+
+ private:
+  WindowFixture fixture;
+  TestFolder folder;
+
+  void toMapStep(const QString& workbook) {
+    fixture.browse(workbook);
+    fixture.click("cmdNext");
+    QCOMPARE(fixture.shownTab(), QStringLiteral("2. Map Columns"));
+  }
+
+  QString statusMessage() const { return fixture.text("panelAbout"); }
+
+ private slots:
+  void init() {
+    QVERIFY(folder.valid());
+    QVERIFY(fixture.open());
+  }
+  void cleanup() {
+    QVERIFY2(fixture.prompts.messageAnswers.empty(), "a scripted message answer was not used");
+    fixture.window.reset();
+    fixture.prompts = {};
+  }
+
+  void pairsEveryNamedColumnAsAddWouldAndSaysHowMany() {
+    toMapStep(kFixtures + QStringLiteral("contacts.xlsx"));
+    QVERIFY(fixture.enabled("cmdMatchByName"));
+    fixture.click("cmdMatchByName");
+    QCOMPARE(fixture.mappedEntries(),
+             QStringList({entry("First Name", "FirstName"), entry("Last Name", "LastName"),
+                          entry("E-mail", "EmailAddress"), entry("Company", "Company"),
+                          entry("Department", "Department"), entry("Mobile", "MobileNumber"),
+                          entry("Notes", "Notes"), entry("City", "HomeAddressCity")}));
+    QCOMPARE(statusMessage(), QStringLiteral("8 of 8 columns matched by name"));
+    QCOMPARE(fixture.find(QStringLiteral("panelAbout"))->accessibleName(), statusMessage());
+    // The last header went, so the lists, Add and the button itself are off, as after Add.
+    QCOMPARE(fixture.comboItems("cmbHeader"), QStringList());
+    QCOMPARE(fixture.comboItems("cmbOutlook").size(), 22);
+    QVERIFY(!fixture.comboItems("cmbOutlook").contains(QStringLiteral("HomeAddressCity")));
+    QVERIFY(!fixture.enabled("cmbHeader"));
+    QVERIFY(!fixture.enabled("cmbOutlook"));
+    QVERIFY(!fixture.enabled("cmdAddMapping"));
+    QVERIFY(!fixture.enabled("cmdMatchByName"));
+    QCOMPARE(fixture.window->columnMapping().pairs().size(), std::size_t{8});
+
+    // Remove gives a header back and the button comes on again; a second match pairs it.
+    QVERIFY(fixture.selectEntry(6));
+    fixture.click("cmdRemove");
+    QVERIFY(fixture.enabled("cmdMatchByName"));
+    fixture.click("cmdMatchByName");
+    QCOMPARE(fixture.mappedEntries().last(), entry("Notes", "Notes"));
+    QCOMPARE(statusMessage(), QStringLiteral("1 of 1 column matched by name"));
+  }
+
+  void theUsersPairsStayAndASecondPressChangesNothing() {
+    toMapStep(kFixtures + QStringLiteral("contacts.csv"));
+    QVERIFY(fixture.addPair(QStringLiteral("E-mail"), QStringLiteral("EmailAddress2")));
+    QVERIFY(fixture.addPair(QStringLiteral("Notes"), QStringLiteral("FirstName")));
+    fixture.click("cmdMatchByName");
+    // "First Name" names a field the user gave to Notes, so it stays to be paired by hand.
+    QCOMPARE(fixture.mappedEntries(),
+             QStringList({entry("E-mail", "EmailAddress2"), entry("Notes", "FirstName"),
+                          entry("Last Name", "LastName"), entry("Company", "Company"),
+                          entry("Department", "Department"), entry("Mobile", "MobileNumber"),
+                          entry("City", "HomeAddressCity")}));
+    QCOMPARE(statusMessage(), QStringLiteral("5 of 6 columns matched by name"));
+    QCOMPARE(fixture.comboItems("cmbHeader"), QStringList{QStringLiteral("First Name")});
+    QVERIFY(fixture.comboItems("cmbOutlook").contains(QStringLiteral("EmailAddress")));
+
+    QVERIFY(fixture.choose("cmbOutlook", QStringLiteral("MiddleName")));
+    const QStringList entries = fixture.mappedEntries();
+    const QStringList fields = fixture.comboItems("cmbOutlook");
+    fixture.click("cmdMatchByName");
+    QCOMPARE(fixture.mappedEntries(), entries);
+    QCOMPARE(fixture.comboItems("cmbOutlook"), fields);
+    QCOMPARE(fixture.comboItems("cmbHeader"), QStringList{QStringLiteral("First Name")});
+    QCOMPARE(fixture.find<QComboBox>(QStringLiteral("cmbOutlook"))->currentText(),
+             QStringLiteral("MiddleName"));
+    QCOMPARE(statusMessage(), QStringLiteral("0 of 1 column matched by name"));
+
+    // The mapping matched by name converts like one made by hand: Next goes on to step 3.
+    fixture.shell.defaultFolder = folder.path(QStringLiteral("out"));
+    fixture.click("cmdNext");
+    QCOMPARE(fixture.shownTab(), QStringLiteral("3. Export"));
+  }
+
+  void aSheetWithoutContactHeadersPairsNothing() {
+    toMapStep(folder.write(QStringLiteral("invoices.csv"), "ID,Amount,Due\r\n1,20,today\r\n"));
+    fixture.click("cmdMatchByName");
+    QCOMPARE(fixture.mappedEntries(), QStringList());
+    QCOMPARE(fixture.comboItems("cmbHeader").size(), 3);
+    QVERIFY(fixture.enabled("cmdAddMapping"));
+    QCOMPARE(statusMessage(), QStringLiteral("0 of 3 columns matched by name"));
+  }
+
+  void offOnlyWhenThereIsNoHeaderToPair() {
+    // Before any workbook the header list is empty.
+    QVERIFY(!fixture.enabled("cmdMatchByName"));
+    fixture.prompts.workbookAnswers.push_back(QString());
+    fixture.click("cmdBrowse");
+    fixture.click("cmdNext");
+    QCOMPARE(fixture.comboItems("cmbHeader"), QStringList());
+    QVERIFY(!fixture.enabled("cmdMatchByName"));
+  }
+
+  void theAccessKeyPressesItAndTheMessagePassesAfterAWhile() {
+    toMapStep(kFixtures + QStringLiteral("contacts.csv"));
+    // Access keys act in the active window.
+    fixture.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(fixture.window.get()));
+    QTest::keyClick(fixture.window->windowHandle(), Qt::Key_M, Qt::AltModifier);
+    // An access key presses the button visibly, releasing it a moment later.
+    QTRY_COMPARE(fixture.mappedEntries().size(), 8);
+    QCOMPARE(statusMessage(), QStringLiteral("8 of 8 columns matched by name"));
+    auto* timer = fixture.window->findChild<QTimer*>(QStringLiteral("statusMessage"));
+    QVERIFY(timer != nullptr && timer->isActive());
+    QCOMPARE(timer->interval(), frmMain::kStatusMessageMs);
+    timer->start(0);
+    QTRY_COMPARE(statusMessage(), QString::fromLatin1(frmMain::kAboutPanelText));
+    QCOMPARE(fixture.find(QStringLiteral("panelAbout"))->accessibleName(), statusMessage());
+  }
+};
+
+QTEST_MAIN(FrmMainMatchByNameTest)
+#include "FrmMainMatchByNameTest.moc"

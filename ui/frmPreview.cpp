@@ -1,0 +1,220 @@
+#include "ui/frmPreview.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <exception>
+
+#include "core/RecordPreview.h"
+#include "source/Workbook.h"
+#include "ui/EventPump.h"
+#include "ui/Fonts.h"
+#include "ui/ProgramIcon.h"
+#include "ui/Twips.h"
+
+namespace quillmere::ui {
+
+namespace {
+
+QString fromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QPushButton* button(QWidget* parent, const char* objectName, const QString& caption,
+                    const QString& accessibleName, const QRect& place) {
+  auto* widget = new QPushButton(caption, parent);
+  widget->setObjectName(QString::fromLatin1(objectName));
+  widget->setAccessibleName(accessibleName);
+  widget->setFont(Fonts::tahoma());
+  widget->setAutoDefault(true);
+  widget->setGeometry(place);
+  return widget;
+}
+
+QLabel* label(QWidget* parent, const char* objectName, const QString& accessibleName,
+              const QRect& place) {
+  auto* widget = new QLabel(parent);
+  widget->setObjectName(QString::fromLatin1(objectName));
+  widget->setAccessibleName(accessibleName);
+  widget->setFont(Fonts::tahoma());
+  widget->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  widget->setTextFormat(Qt::PlainText);
+  widget->setGeometry(place);
+  return widget;
+}
+
+}  // namespace
+
+frmPreview::frmPreview(QWidget* owner, source::SheetTable table,
+                       std::vector<core::MappedColumn> columns, char decimalSeparator,
+                       core::ExportOptions& options)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      options_(options),
+      lblRow_(label(this, "lblRow", QStringLiteral("Row"), twipsRect(120, 120, 5760, 255))),
+      lblFile_(label(this, "lblFile", QStringLiteral("File"), twipsRect(120, 420, 5760, 255))),
+      txtRecord_(new QPlainTextEdit(this)),
+      cmdPreviousRow_(button(this, "cmdPreviousRow", QStringLiteral("< &Previous"),
+                             QStringLiteral("Previous Row"), twipsRect(120, 4440, 1455, 375))),
+      cmdNextRow_(button(this, "cmdNextRow", QStringLiteral("&Next >"), QStringLiteral("Next Row"),
+                         twipsRect(1695, 4440, 1455, 375))),
+      cmdClose_(button(this, "cmdClose", QStringLiteral("Close"), QStringLiteral("Close"),
+                       twipsRect(4425, 4440, 1455, 375))) {
+  setObjectName(QStringLiteral("frmPreview"));
+  setModal(false);
+  setWindowTitle(QStringLiteral("Card Preview"));
+  setWindowIcon(ProgramIcon::icon());
+  setFont(Fonts::verdana());
+  setFixedSize(twips(6000), twips(4935));
+
+  txtRecord_->setObjectName(QStringLiteral("txtRecord"));
+  txtRecord_->setAccessibleName(QStringLiteral("Card"));
+  txtRecord_->setReadOnly(true);
+  // Lines as the file holds them: never wrapped, in a font where columns line up.
+  txtRecord_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  fixed.setPointSizeF(Fonts::kPointSize + 0.75);
+  txtRecord_->setFont(fixed);
+  txtRecord_->setGeometry(twipsRect(120, 720, 5760, 3600));
+
+  connect(cmdPreviousRow_, &QPushButton::clicked, this, &frmPreview::cmdPreviousRow_Click);
+  connect(cmdNextRow_, &QPushButton::clicked, this, &frmPreview::cmdNextRow_Click);
+  connect(cmdClose_, &QPushButton::clicked, this, &frmPreview::cmdClose_Click);
+  setTabOrder(cmdNextRow_, cmdPreviousRow_);
+  setTabOrder(cmdPreviousRow_, cmdClose_);
+  setTabOrder(cmdClose_, txtRecord_);
+
+  open(std::move(table), std::move(columns), decimalSeparator);
+  cmdNextRow_->setFocus();
+}
+
+frmPreview::~frmPreview() = default;
+
+void frmPreview::open(source::SheetTable table, std::vector<core::MappedColumn> columns,
+                      char decimalSeparator) {
+  try {
+    workbook_ = source::openWorkbook(table.workbook);
+    preview_ = std::make_unique<core::RecordPreview>(workbook_->firstSheet(), std::move(table),
+                                                     std::move(columns), decimalSeparator);
+  } catch (const std::exception& error) {
+    preview_.reset();
+    workbook_.reset();
+    showProblem(QString::fromUtf8(error.what()));
+    return;
+  }
+  refresh();
+}
+
+void frmPreview::refresh() {
+  // During a walk the row is not yet reached; the walk shows it when it gets there.
+  if (preview_ == nullptr || walking_ || failed_) return;
+  record_.clear();
+  if (preview_->dataRows() == 0) {
+    lblRow_->setText(QStringLiteral("No rows of contacts"));
+    lblFile_->clear();
+    txtRecord_->setPlainText(
+        QStringLiteral("The sheet has no rows of contacts below its header row."));
+    showButtons();
+    return;
+  }
+  const core::PreviewCard card = preview_->card(options_);
+  lblRow_->setText(QStringLiteral("Row %1 (%2 of %3)")
+                       .arg(card.sheetRow)
+                       .arg(card.dataRow)
+                       .arg(preview_->dataRows()));
+  if (card.dropped) {
+    lblFile_->setText(QStringLiteral("No file"));
+    txtRecord_->setPlainText(QStringLiteral(
+        "This row would not be converted: an e-mail address in it holds only spaces, and "
+        "\"Allow Empty Email Addresses to be Imported\" is not ticked."));
+    txtRecord_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  } else {
+    record_ = card.record;
+    lblFile_->setText(QStringLiteral("File: ") + fromUtf8(card.file));
+    QString shown = fromUtf8(card.record);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    txtRecord_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtRecord_->setPlainText(shown);
+  }
+  lblRow_->setAccessibleName(lblRow_->text());
+  lblFile_->setAccessibleName(lblFile_->text());
+  showButtons();
+}
+
+void frmPreview::showProblem(const QString& problem) {
+  failed_ = true;
+  record_.clear();
+  lblRow_->setText(QStringLiteral("The card cannot be shown"));
+  lblRow_->setAccessibleName(lblRow_->text());
+  lblFile_->clear();
+  lblFile_->setAccessibleName(QStringLiteral("File"));
+  txtRecord_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  txtRecord_->setPlainText(problem);
+  showButtons();
+}
+
+void frmPreview::showButtons() {
+  // Clicks during a walk are ignored rather than the buttons switched off, so the focus
+  // stays on the button the user is pressing.
+  const int position = preview_ != nullptr ? preview_->position() : 0;
+  const bool previous = position > 1;
+  const bool next = position > 0 && position < preview_->dataRows();
+  // At either end the focus goes to the other way through the rows, not to Close.
+  if (!next && cmdNextRow_->hasFocus() && previous) cmdPreviousRow_->setFocus();
+  if (!previous && cmdPreviousRow_->hasFocus() && next) cmdNextRow_->setFocus();
+  cmdPreviousRow_->setEnabled(previous);
+  cmdNextRow_->setEnabled(next);
+}
+
+void frmPreview::moveTo(int index) {
+  if (preview_ == nullptr || walking_) return;
+  walking_ = true;
+  EventPump pump;
+  bool failed = false;
+  try {
+    // A far row takes a while to reach; the windows keep answering meanwhile.
+    preview_->moveTo(index, [&] {
+      pump.pumpIfDue();
+      return !closing_;
+    });
+  } catch (const std::exception& error) {
+    failed = true;
+    walking_ = false;
+    showProblem(QString::fromUtf8(error.what()));
+  }
+  walking_ = false;
+  if (closing_) {
+    deleteLater();
+    return;
+  }
+  if (!failed) {
+    failed_ = false;
+    refresh();
+  }
+}
+
+void frmPreview::cmdPreviousRow_Click() {
+  if (preview_ != nullptr) moveTo(preview_->position() - 1);
+}
+
+void frmPreview::cmdNextRow_Click() {
+  if (preview_ != nullptr) moveTo(preview_->position() + 1);
+}
+
+void frmPreview::cmdClose_Click() {
+  // Hiding first keeps QDialog's close handling from treating this as a refused close.
+  hide();
+  if (walking_) {
+    closing_ = true;
+    return;
+  }
+  deleteLater();
+}
+
+void frmPreview::reject() {
+  cmdClose_->click();
+}
+
+}  // namespace quillmere::ui

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/ExportJob.h"
+#include "core/ExportOptions.h"
+#include "source/load/SheetTable.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace quillmere::core {
+class RecordPreview;
+}
+namespace quillmere::source {
+class Workbook;
+}
+
+namespace quillmere::ui {
+
+// A small modeless window showing the record a conversion would write for one data row, in
+// a fixed-width font, with buttons to step through the rows. It opens the workbook again
+// and keeps it open while it is shown, so a step onwards reads on from where it stands.
+// Closing it destroys it.
+class frmPreview : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Shows the first data row of `table` with the mapped columns; `options` must outlive the
+  // window, which asks them each time it shows a card.
+  frmPreview(QWidget* owner, source::SheetTable table, std::vector<core::MappedColumn> columns,
+             char decimalSeparator, core::ExportOptions& options);
+  ~frmPreview() override;
+
+  // Shows the current row's card again, for options that have changed.
+  void refresh();
+
+  // The record shown, byte for byte as the conversion writes it before its line end; empty
+  // when no card is shown.
+  const std::string& recordText() const { return record_; }
+
+  // Escape and the close box close the window for good.
+  void reject() override;
+
+ private slots:
+  void cmdPreviousRow_Click();
+  void cmdNextRow_Click();
+  void cmdClose_Click();
+
+ private:
+  void open(source::SheetTable table, std::vector<core::MappedColumn> columns,
+            char decimalSeparator);
+  void moveTo(int index);
+  void showProblem(const QString& problem);
+  void showButtons();
+
+  core::ExportOptions& options_;
+  std::unique_ptr<source::Workbook> workbook_;
+  std::unique_ptr<core::RecordPreview> preview_;
+  std::string record_;
+  bool walking_ = false;  // reading on to a row, with events let through meanwhile
+  bool closing_ = false;  // closed during a walk; goes once the walk has stopped
+  bool failed_ = false;   // a problem is shown in place of a card
+
+  QLabel* lblRow_;
+  QLabel* lblFile_;
+  QPlainTextEdit* txtRecord_;
+  QPushButton* cmdPreviousRow_;
+  QPushButton* cmdNextRow_;
+  QPushButton* cmdClose_;
+};
+
+}  // namespace quillmere::ui
