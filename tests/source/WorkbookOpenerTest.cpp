@@ -78,5 +78,23 @@ TEST_F(WorkbookOpener, BinaryDataThatIsNoWorkbookIsRefused) {
             std::string::npos);
 }
 
+TEST_F(WorkbookOpener, ANulByteRefusesATextFileWhereverItIs) {
+  // The opener looks at the first 4 KiB; a NUL byte in them or after them is the same fault.
+  std::string text;
+  while (text.size() < 8192)
+    text += "Anna,anna@example.org\n";  // 22 bytes a line
+  for (const std::size_t at : {100, 4095, 4096, 6000}) {
+    std::string bytes = text;
+    bytes[at] = '\0';
+    const auto error = errorOf(write("nul.csv", bytes));
+    EXPECT_EQ(error.kind(), Kind::Unsupported) << at;
+    const std::string message = error.what();
+    EXPECT_NE(message.find("not a spreadsheet Quillmere can read"), std::string::npos) << message;
+    EXPECT_NE(message.find("line " + std::to_string(at / 22 + 1) + " holds a NUL byte"),
+              std::string::npos)
+        << message;
+  }
+}
+
 }  // namespace
 }  // namespace quillmere::source
