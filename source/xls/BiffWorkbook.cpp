@@ -40,9 +40,8 @@ bool isOtherStreamKind(std::uint16_t kind) {
 // Writers also put other numbers there, or the 0x0600 that Excel gives the worksheets of a
 // BIFF5 file into its globals; then the globals decide: a BIFF8 workbook keeps its text in a
 // shared-string table and declares code page 1200.
-BiffVersion biff5Or8(const BiffRecord& bof, bool biff8Signs) {
-  const std::uint16_t version = u16At(bof.data, 0);
-  if (version == kBiff8Version && bof.data.size() >= kBiff8BofBytes) return BiffVersion::Biff8;
+BiffVersion biff5Or8(std::uint16_t version, std::size_t bofBytes, bool biff8Signs) {
+  if (version == kBiff8Version && bofBytes >= kBiff8BofBytes) return BiffVersion::Biff8;
   if (version == kBiff5Version) return BiffVersion::Biff5;
   return biff8Signs ? BiffVersion::Biff8 : BiffVersion::Biff5;
 }
@@ -101,7 +100,11 @@ std::size_t BiffWorkbook::readGlobals(const ReadLimits& limits) {
   if (!cursor.next(bof) || !record::isBof(bof.type) || bof.data.size() < kBofVersionBytes) {
     throwDamaged(file_, "its workbook data does not start like a workbook");
   }
-  switch (bof.type) {
+  // The record's data is gone once the cursor moves on.
+  const std::uint16_t bofType = bof.type;
+  const std::uint16_t bofVersion = u16At(bof.data, 0);
+  const std::size_t bofBytes = bof.data.size();
+  switch (bofType) {
     case record::kBof2:
       version_ = BiffVersion::Biff2;
       break;
@@ -112,13 +115,13 @@ std::size_t BiffWorkbook::readGlobals(const ReadLimits& limits) {
       version_ = BiffVersion::Biff4;
       break;
     default:
-      version_ = u16At(bof.data, 0) >= kBiff8Version ? BiffVersion::Biff8 : BiffVersion::Biff5;
+      version_ = bofVersion >= kBiff8Version ? BiffVersion::Biff8 : BiffVersion::Biff5;
   }
   // Without a kind, the first BOF of a BIFF5-8 stream begins its globals, that of an older
   // file its one worksheet.
-  const std::uint16_t kind = bof.data.size() >= kBofBytes ? u16At(bof.data, 2)
-                             : bof.type == record::kBof   ? record::kGlobalsStream
-                                                          : record::kWorksheetStream;
+  const std::uint16_t kind = bofBytes >= kBofBytes     ? u16At(bof.data, 2)
+                             : bofType == record::kBof ? record::kGlobalsStream
+                                                       : record::kWorksheetStream;
   if (kind == record::kWorksheetStream) return 0;
   if (kind != record::kGlobalsStream && kind != record::kWorkspaceStream) throwNoWorksheet(file_);
 
@@ -162,7 +165,7 @@ std::size_t BiffWorkbook::readGlobals(const ReadLimits& limits) {
         break;
     }
   }
-  if (bof.type == record::kBof) version_ = biff5Or8(bof, biff8Signs);
+  if (bofType == record::kBof) version_ = biff5Or8(bofVersion, bofBytes, biff8Signs);
   // A stream cut short of its stated size still holds all there is when its last sheet ends.
   if (!stream_.shortfall().empty() && lastSheet != kNoSheet) checkSheetEnds(lastSheet);
 
