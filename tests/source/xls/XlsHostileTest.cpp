@@ -1,5 +1,6 @@
 // The largest sheet an .xls holds, made at test time: read whole, in flat memory.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -170,7 +171,8 @@ void writeLargestSheet(const fs::path& path) {
 }
 
 TEST(XlsHostile, TheLargestSheetIsReadWholeInFlatMemory) {
-  const fs::path dir = fs::temp_directory_path() / "quillmere-xls-largest";
+  const fs::path dir =
+      fs::temp_directory_path() / ("quillmere-xls-largest-" + std::to_string(getpid()));
   fs::create_directories(dir);
   const fs::path path = dir / "largest.xls";
   writeLargestSheet(path);
