@@ -32,10 +32,6 @@ bool looksLikeBareBiff(std::string_view head) {
          length <= 32;
 }
 
-bool hasUtf16ByteOrderMark(std::string_view head) {
-  return startsWith(head, "\xFF\xFE") || startsWith(head, "\xFE\xFF");
-}
-
 bool looksLikeMarkup(std::string_view head) {
   if (startsWith(head, "\xEF\xBB\xBF")) head.remove_prefix(3);
   while (!head.empty() && (head.front() == ' ' || head.front() == '\t' || head.front() == '\r' ||
@@ -95,12 +91,7 @@ std::unique_ptr<Workbook> openWorkbook(const std::filesystem::path& path,
                         "spreadsheet Quillmere can read. Open it in your spreadsheet program "
                         "and save it as .xlsx or .csv.");
   }
-  if (!hasUtf16ByteOrderMark(head) && head.find('\0') != std::string::npos) {
-    throw WorkbookError(Kind::Unsupported, path,
-                        "is not a spreadsheet Quillmere can read: it is neither an Excel "
-                        "workbook (.xlsx, .xls) nor a text file of comma-separated values "
-                        "(.csv).");
-  }
+  // The text reader tells UTF-16 from binary data and refuses a NUL byte wherever it is.
   return csv::openCsv(path, limits);
 }
 

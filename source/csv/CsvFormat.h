@@ -11,25 +11,33 @@ namespace quillmere::source::csv {
 // How a text file of values is written: its encoding, where its text starts (after a
 // byte-order mark) and the character between fields.
 struct CsvFormat {
+  // For a file that is not UTF-16, the encoding its first lines showed: each line is
+  // decoded by its own bytes (see LineDecoder), so one that is Windows-1252 throughout stays
+  // so and one that is UTF-8 but for a few lines keeps its UTF-8.
   TextEncoding encoding = TextEncoding::Utf8;
   std::uint64_t textOffset = 0;
   char separator = ',';
-  // False while only ASCII has been seen of a file without a mark: UTF-8 or Windows-1252 is
-  // then decided when the first byte above 0x7F is read, so an ASCII file is read once.
-  bool encodingSettled = true;
+
+  bool utf16() const {
+    return encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be;
+  }
 };
 
-// Bytes of the file's start that the separator is guessed from.
+// Bytes of the file's start that the separator and the encoding are told from.
 inline constexpr std::size_t kFormatSampleBytes = 64 * 1024;
 
-// Tells the format from the file's bytes: a byte-order mark names the encoding; without one
-// the file is UTF-8 when all of it is valid UTF-8, else Windows-1252. When the sample is all
-// ASCII that check waits for the first other byte (see CsvFormat::encodingSettled).
-// Throws WorkbookError for a file that says it is UTF-8 but is not, or that is too big.
+// Tells the format from the file's first bytes. A byte-order mark names the encoding; so do
+// the NUL bytes of UTF-16 without one, which fall on every other byte. Throws WorkbookError
+// when the file is too big, or when those bytes hold a NUL byte or a line mixing UTF-8 and
+// other bytes.
 CsvFormat detectCsvFormat(InputFile& file, const ReadLimits& limits);
 
-// The encoding of a file without a mark whose bytes before `from` are all ASCII: reads from
-// there to the end. Leaves the file's position at its end.
-TextEncoding encodingFrom(InputFile& file, std::uint64_t from, const ReadLimits& limits);
+// Refuses a file that holds a NUL byte (or, in UTF-16, a NUL character), naming the line of
+// the first: it is not text.
+[[noreturn]] void throwNulByte(InputFile& file, const CsvFormat& format);
+
+// Refuses a file with a line that holds both UTF-8 characters and bytes that are not UTF-8;
+// `offset` is in that line.
+[[noreturn]] void throwMixedLine(InputFile& file, const CsvFormat& format, std::uint64_t offset);
 
 }  // namespace quillmere::source::csv

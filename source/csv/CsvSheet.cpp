@@ -11,13 +11,24 @@
 
 #include "source/CellReference.h"
 #include "source/WorkbookError.h"
-#include "source/csv/Utf8Validator.h"
+#include "source/csv/AsciiText.h"
 
 namespace quillmere::source::csv {
 
 namespace {
 
 using Kind = WorkbookError::Kind;
+
+// CR, LF and CR LF each end a line.
+std::uint64_t countLineBreaks(const char* p, const char* const end) {
+  std::uint64_t breaks = 0;
+  while ((p = findLineBreak(p, end)) != end) {
+    if (*p == '\r' && p + 1 < end && p[1] == '\n') ++p;
+    ++p;
+    ++breaks;
+  }
+  return breaks;
+}
 
 }  // namespace
 
@@ -26,16 +37,16 @@ CsvSheet::CsvSheet(InputFile file, const CsvFormat& format, const ReadLimits& li
     : file_(std::move(file)),
       format_(format),
       limits_(limits),
-      decoder_(format.encoding),
-      minRoom_(format.encoding == TextEncoding::Utf8
-                   ? 1
-                   : TextDecoder::kMaxGrowth + TextDecoder::kSlack) {
+      utf16_(format.encoding),
+      lines_(format.textOffset),
+      minRoom_(format.utf16() ? TextDecoder::kMaxGrowth + TextDecoder::kSlack : 1) {
   bufferBytes = std::max<std::size_t>(bufferBytes, 1);
-  if (format_.encoding == TextEncoding::Utf8) {
-    buffer_.resize(bufferBytes);
-  } else {
+  readBytes_ = bufferBytes;
+  if (format_.utf16()) {
     raw_.resize(bufferBytes);
     buffer_.resize(bufferBytes * TextDecoder::kMaxGrowth + TextDecoder::kSlack);
+  } else {
+    buffer_.resize(bufferBytes);
   }
   stops_[static_cast<unsigned char>(format_.separator)] = true;
   stops_[static_cast<unsigned char>('\r')] = true;
@@ -49,13 +60,42 @@ std::uint32_t CsvSheet::gridRows() const {
 
 void CsvSheet::rewind() {
   file_.seek(format_.textOffset);
-  decoder_.reset();
-  begin_ = next_ = end_ = 0;
+  utf16_.reset();
+  lines_.reset(format_.textOffset);
+  begin_ = next_ = end_ = held_ = 0;
   eof_ = false;
   bytesRead_ = format_.textOffset;
   records_ = 0;
+  lineBreaksInValues_ = 0;
   row_ = 0;
   fields_.clear();
+}
+
+std::size_t CsvSheet::decodeUtf16(std::size_t got) {
+  TextDecoder::Fault fault = TextDecoder::Fault::None;
+  const std::size_t produced =
+      utf16_.decode(std::string_view(raw_.data(), got), buffer_.data() + end_, fault);
+  switch (fault) {
+    case TextDecoder::Fault::LoneSurrogate:
+      throwCorrupt("is damaged: near row " + std::to_string(records_) +
+                   " its UTF-16 text has half a character (a lone surrogate).");
+    case TextDecoder::Fault::Nul:
+      throwNulByte(file_, format_);
+    case TextDecoder::Fault::None:
+      break;
+  }
+  return produced;
+}
+
+void CsvSheet::checkLines() {
+  switch (lines_.stop()) {
+    case LineDecoder::Stop::NulByte:
+      throwNulByte(file_, format_);
+    case LineDecoder::Stop::MixedLine:
+      throwMixedLine(file_, format_, lines_.stopOffset());
+    case LineDecoder::Stop::None:
+      break;
+  }
 }
 
 CellValue CsvSheet::cell(std::size_t column) const {
@@ -86,12 +126,23 @@ void CsvSheet::throwCorrupt(const std::string& problem) const {
   throw WorkbookError(Kind::Corrupt, file_.path(), problem);
 }
 
-void CsvSheet::throwFieldTooLong(bool quoted) const {
+void CsvSheet::throwFieldTooLong(std::uint64_t quoteLine) const {
   const auto column = static_cast<std::uint32_t>(fields_.size());
   throw WorkbookError(Kind::LimitExceeded, file_.path(),
                       "has a value longer than " + std::to_string(limits_.maxCellTextBytes) +
                           " bytes in cell " + columnLetters(column) + std::to_string(records_) +
-                          (quoted ? " (a closing quote may be missing)." : "."));
+                          (quoteLine != 0 ? " (a closing quote may be missing: the value's "
+                                            "quote opens on line " +
+                                                std::to_string(quoteLine) + ")."
+                                          : "."));
+}
+
+void CsvSheet::throwUnclosedQuote(std::uint64_t quoteLine) const {
+  const std::string line = std::to_string(quoteLine);
+  throwCorrupt("has a quote on line " + line +
+               " that opens a value but never closes it, so the rest of the file would be one "
+               "cell. Add the missing closing quote on line " +
+               line + " in a text editor, then choose the file again.");
 }
 
 const char* CsvSheet::findStop(const char* p, const char* const end) const {
@@ -117,13 +168,13 @@ const char* CsvSheet::findStop(const char* p, const char* const end) const {
 
 bool CsvSheet::refill() {
   if (begin_ > 0) {
-    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ + held_ - begin_);
     end_ -= begin_;
     begin_ = 0;
   }
   if (eof_) return false;
   for (;;) {
-    const std::size_t room = buffer_.size() - end_;
+    const std::size_t room = buffer_.size() - end_ - held_;
     if (room < minRoom_) {
       if (end_ >= kMaxRecordBytes) {
         throw WorkbookError(Kind::LimitExceeded, file_.path(),
@@ -131,31 +182,32 @@ bool CsvSheet::refill() {
                                 " MiB at row " + std::to_string(records_) +
                                 ", more than Quillmere reads.");
       }
-      buffer_.resize(std::max(buffer_.size() * 2, end_ + minRoom_));
+      buffer_.resize(std::max(buffer_.size() * 2, end_ + held_ + minRoom_));
       continue;
     }
     std::size_t got = 0;
     std::size_t produced = 0;
-    if (format_.encoding == TextEncoding::Utf8) {
-      got = produced = file_.read(buffer_.data() + end_, room);
-      if (!format_.encodingSettled && got > 0) produced = settleEncoding(got);
-    } else {
+    if (format_.utf16()) {
       const std::size_t want =
           std::min(raw_.size(), (room - TextDecoder::kSlack) / TextDecoder::kMaxGrowth);
       got = file_.read(raw_.data(), want);
-      bool ok = true;
-      produced = decoder_.decode(std::string_view(raw_.data(), got), buffer_.data() + end_, ok);
-      if (!ok) {
-        throwCorrupt("is damaged: near row " + std::to_string(records_) +
-                     " its UTF-16 text has half a character (a lone surrogate).");
-      }
+      produced = decodeUtf16(got);
+    } else {
+      // Read behind the bytes of a character held back last time, and decode in place. A
+      // read no larger than the first buffer bounds what decoding it can grow to.
+      got = file_.read(buffer_.data() + end_ + held_, std::min(room, readBytes_));
+      produced =
+          got == 0 ? lines_.finish(buffer_, end_) : lines_.decode(buffer_, end_, held_ + got, raw_);
+      checkLines();
+      held_ = lines_.held();
     }
     if (got == 0) {
       eof_ = true;
-      if (!decoder_.complete()) {
+      if (!utf16_.complete()) {
         throwCorrupt("is damaged: its UTF-16 text ends in the middle of a character.");
       }
-      return false;
+      end_ += produced;
+      return produced > 0;
     }
     bytesRead_ += got;
     if (bytesRead_ > limits_.maxFileBytes) {
@@ -167,32 +219,6 @@ bool CsvSheet::refill() {
     end_ += produced;
     if (produced > 0) return true;
   }
-}
-
-std::size_t CsvSheet::settleEncoding(std::size_t got) {
-  const auto* const start = reinterpret_cast<const unsigned char*>(buffer_.data() + end_);
-  const auto* const stop = start + got;
-  const auto* const p = skipAscii(start, stop);
-  if (p == stop) return got;
-  // Everything before this byte is ASCII, the same in both encodings, so the check of the
-  // rest decides for the whole file and rows already read stay as they are.
-  const auto ascii = static_cast<std::size_t>(p - start);
-  format_.encoding = encodingFrom(file_, bytesRead_ + ascii, limits_);
-  format_.encodingSettled = true;
-  file_.seek(bytesRead_ + got);
-  if (format_.encoding == TextEncoding::Utf8) return got;
-
-  decoder_ = TextDecoder(format_.encoding);
-  minRoom_ = TextDecoder::kMaxGrowth + TextDecoder::kSlack;
-  raw_.assign(reinterpret_cast<const char*>(p), reinterpret_cast<const char*>(stop));
-  const std::size_t tailAt = end_ + ascii;
-  const std::size_t needed = tailAt + raw_.size() * TextDecoder::kMaxGrowth + TextDecoder::kSlack;
-  if (buffer_.size() < needed) buffer_.resize(needed);
-  bool ok = true;
-  const std::size_t decoded =
-      decoder_.decode(std::string_view(raw_.data(), raw_.size()), buffer_.data() + tailAt, ok);
-  raw_.resize(std::max(raw_.size(), buffer_.size() / TextDecoder::kMaxGrowth));
-  return ascii + decoded;
 }
 
 bool CsvSheet::readRecord() {
@@ -222,17 +248,17 @@ bool CsvSheet::readRecord() {
                               std::to_string(records_) + ", the most a worksheet row can hold.");
     }
     std::size_t length = 0;
-    const bool quoted = buffer_[i] == '"';
-    if (quoted) {
+    std::uint64_t quoteLine = 0;
+    if (buffer_[i] == '"') {
       sawQuote = true;
+      quoteLine = records_ + lineBreaksInValues_;
       start = w = ++i;
-      bool closed = false;
       for (;;) {
         if (i == end_) {
-          checkFieldLength(w - start, true);
-          // No closing quote before the end: the rest of the file is the value, as
-          // spreadsheet programs read it.
-          if (!more()) break;
+          checkFieldLength(w - start, quoteLine);
+          // A quote that never closes would make the rest of the file one value, and every
+          // contact after it would vanish.
+          if (!more()) throwUnclosedQuote(quoteLine);
           continue;
         }
         const auto* quote =
@@ -243,22 +269,15 @@ bool CsvSheet::readRecord() {
         i = stop;
         if (!quote) continue;
         ++i;
-        if (i == end_ && !more()) {
-          closed = true;
-          break;
-        }
-        if (buffer_[i] == '"') {
-          buffer_[w++] = '"';
-          ++i;
-          continue;
-        }
-        closed = true;
-        break;
+        if (i == end_ && !more()) break;
+        if (buffer_[i] != '"') break;
+        buffer_[w++] = '"';
+        ++i;
       }
       // Text between the closing quote and the separator is kept as written.
-      while (closed) {
+      for (;;) {
         if (i == end_) {
-          checkFieldLength(w - start, true);
+          checkFieldLength(w - start, quoteLine);
           if (!more()) break;
           continue;
         }
@@ -268,18 +287,19 @@ bool CsvSheet::readRecord() {
         ++i;
       }
       length = w - start;
+      lineBreaksInValues_ += countLineBreaks(buffer_.data() + start, buffer_.data() + w);
     } else {
       start = i;
       for (;;) {
         i = static_cast<std::size_t>(findStop(buffer_.data() + i, buffer_.data() + end_) -
                                      buffer_.data());
         if (i < end_) break;
-        checkFieldLength(i - start, false);
+        checkFieldLength(i - start, 0);
         if (!more()) break;
       }
       length = i - start;
     }
-    checkFieldLength(length, quoted);
+    checkFieldLength(length, quoteLine);
     fields_.push_back(
         {static_cast<std::uint32_t>(start - begin_), static_cast<std::uint32_t>(length)});
     if (i == end_) break;  // the end of the file

@@ -33,38 +33,36 @@ char* appendUtf8(std::uint32_t cp, char* out) {
   return out;
 }
 
-bool TextDecoder::unit(std::uint16_t u, char*& out) {
+char* appendWindows1252(unsigned char b, char* out) {
+  if (b < 0x80) {
+    *out = static_cast<char>(b);
+    return out + 1;
+  }
+  return appendUtf8(b < 0xA0 ? kWindows1252High[b - 0x80] : b, out);
+}
+
+TextDecoder::Fault TextDecoder::unit(std::uint16_t u, char*& out) {
   if (highSurrogate_ != 0) {
-    if (u < 0xDC00 || u > 0xDFFF) return false;
+    if (u < 0xDC00 || u > 0xDFFF) return Fault::LoneSurrogate;
     const std::uint32_t cp =
         0x10000 + ((std::uint32_t{highSurrogate_} - 0xD800) << 10) + (std::uint32_t{u} - 0xDC00);
     highSurrogate_ = 0;
     out = appendUtf8(cp, out);
-    return true;
+    return Fault::None;
   }
   if (u >= 0xD800 && u <= 0xDBFF) {
     highSurrogate_ = u;
-    return true;
+    return Fault::None;
   }
-  if (u >= 0xDC00 && u <= 0xDFFF) return false;
+  if (u >= 0xDC00 && u <= 0xDFFF) return Fault::LoneSurrogate;
+  if (u == 0) return Fault::Nul;
   out = appendUtf8(u, out);
-  return true;
+  return Fault::None;
 }
 
-std::size_t TextDecoder::decode(std::string_view in, char* const out, bool& ok) {
-  ok = true;
+std::size_t TextDecoder::decode(std::string_view in, char* const out, Fault& fault) {
+  fault = Fault::None;
   char* o = out;
-  if (encoding_ == TextEncoding::Windows1252) {
-    for (const char c : in) {
-      const auto b = static_cast<unsigned char>(c);
-      if (b < 0x80) {
-        *o++ = c;
-      } else {
-        o = appendUtf8(b < 0xA0 ? kWindows1252High[b - 0x80] : b, o);
-      }
-    }
-    return static_cast<std::size_t>(o - out);
-  }
   const bool little = encoding_ == TextEncoding::Utf16Le;
   for (const char c : in) {
     const auto b = static_cast<unsigned char>(c);
@@ -76,10 +74,8 @@ std::size_t TextDecoder::decode(std::string_view in, char* const out, bool& ok) 
     haveByte_ = false;
     const auto u =
         static_cast<std::uint16_t>(little ? (b << 8 | firstByte_) : (firstByte_ << 8 | b));
-    if (!unit(u, o)) {
-      ok = false;
-      break;
-    }
+    fault = unit(u, o);
+    if (fault != Fault::None) break;
   }
   return static_cast<std::size_t>(o - out);
 }

@@ -42,7 +42,7 @@ bool isValueRecord(std::uint16_t type) {
 
 }  // namespace
 
-BiffSheetReader::BiffSheetReader(const std::filesystem::path& file, std::string_view stream,
+BiffSheetReader::BiffSheetReader(const std::filesystem::path& file, const WorkbookStream& stream,
                                  std::size_t start, BiffVersion version, std::uint16_t codePage,
                                  const SharedStringTable& sharedStrings, const ReadLimits& limits)
     : file_(&file),
@@ -53,12 +53,16 @@ BiffSheetReader::BiffSheetReader(const std::filesystem::path& file, std::string_
   std::uint16_t sheetCodePage = codePage;
   int depth = 0;
   std::uint16_t previousRow = 0;
+  bool ended = false;
   BiffRecord record;
   while (cursor.next(record)) {
     if (record::isBof(record.type)) {
       ++depth;
     } else if (record.type == record::kEof) {
-      if (--depth <= 0) break;
+      if (--depth <= 0) {
+        ended = true;
+        break;
+      }
     } else if (depth != 1) {
       continue;
     } else if (record.type == record::kFilePass) {
@@ -76,6 +80,9 @@ BiffSheetReader::BiffSheetReader(const std::filesystem::path& file, std::string_
                                std::to_string(sharedStrings.size()));
       }
     }
+  }
+  if (!ended) {
+    throwDataEnds(file, "the workbook data ends before its worksheet does", stream.shortfall());
   }
   if (sheetCodePage != codePage) decoder_ = TextDecoder(sheetCodePage);
   if (!inRowOrder_) collectSorted();

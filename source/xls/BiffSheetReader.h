@@ -13,17 +13,19 @@
 #include "source/xls/CellRecordReader.h"
 #include "source/xls/SharedStringTable.h"
 #include "source/xls/TextDecoder.h"
+#include "source/xls/WorkbookStream.h"
 
 namespace quillmere::source::xls {
 
 // The row cursor over one worksheet sub-stream. Opening surveys the sub-stream once:
 // it finds a FILEPASS or CODEPAGE record kept inside the sheet (BIFF2-4), checks every
-// shared-string index, and learns whether the cell records come in row order.
+// shared-string index, learns whether the cell records come in row order, and makes sure
+// the sheet ends with its EOF record, so that a cut stream is never taken for a short sheet.
 class BiffSheetReader : public SheetReader {
  public:
   // `stream`, `sharedStrings` and `file` outlive the reader.
-  BiffSheetReader(const std::filesystem::path& file, std::string_view stream, std::size_t start,
-                  BiffVersion version, std::uint16_t codePage,
+  BiffSheetReader(const std::filesystem::path& file, const WorkbookStream& stream,
+                  std::size_t start, BiffVersion version, std::uint16_t codePage,
                   const SharedStringTable& sharedStrings, const ReadLimits& limits);
 
   std::uint32_t gridRows() const override;

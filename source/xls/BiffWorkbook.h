@@ -10,6 +10,7 @@
 #include "source/xls/BiffSheetReader.h"
 #include "source/xls/BiffVersion.h"
 #include "source/xls/SharedStringTable.h"
+#include "source/xls/WorkbookStream.h"
 
 namespace quillmere::source::xls {
 
@@ -19,7 +20,7 @@ class BiffWorkbook : public Workbook {
  public:
   // Throws WorkbookError: Encrypted for a FILEPASS record, NoWorksheet when no sheet is a
   // worksheet, Corrupt for damage.
-  BiffWorkbook(const std::filesystem::path& file, std::string stream, const ReadLimits& limits);
+  BiffWorkbook(const std::filesystem::path& file, WorkbookStream stream, const ReadLimits& limits);
 
   WorkbookFormat format() const override { return WorkbookFormat::Xls; }
   SheetReader& firstSheet() override { return *sheet_; }
@@ -30,10 +31,12 @@ class BiffWorkbook : public Workbook {
   // The offset of the first worksheet's BOF record.
   std::size_t readGlobals(const ReadLimits& limits);
   std::size_t findWorksheetAfter(std::size_t offset) const;
-  bool isWorksheetAt(std::size_t offset) const;
+  // Whether a worksheet's BOF is at `offset`; `listed` when the sheet list calls it one.
+  bool isWorksheetAt(std::size_t offset, bool listed) const;
+  void checkSheetEnds(std::size_t offset) const;
 
   std::filesystem::path file_;
-  std::string stream_;
+  WorkbookStream stream_;
   BiffVersion version_ = BiffVersion::Biff8;
   std::uint16_t codePage_;
   SharedStringTable sharedStrings_;

@@ -1,7 +1,5 @@
 #include "source/xls/CellRecordReader.h"
 
-#include <vector>
-
 #include "source/xls/FragmentReader.h"
 #include "source/xls/LittleEndian.h"
 #include "source/xls/RecordType.h"
@@ -50,12 +48,11 @@ std::string_view errorText(std::uint8_t code) {
 
 }  // namespace
 
-CellRecordReader::CellRecordReader(const std::filesystem::path& file, std::string_view stream,
+CellRecordReader::CellRecordReader(const std::filesystem::path& file, const WorkbookStream& stream,
                                    std::size_t start, BiffVersion version,
                                    const TextDecoder& decoder,
                                    const SharedStringTable& sharedStrings, const ReadLimits& limits)
     : file_(&file),
-      stream_(stream),
       start_(start),
       version_(version),
       decoder_(&decoder),
@@ -105,6 +102,10 @@ void CellRecordReader::require(const BiffRecord& record, std::size_t bytes) cons
     throwDamaged(*file_, "a cell record at byte " + std::to_string(record.offset) +
                              " is shorter than its kind requires");
   }
+}
+
+void CellRecordReader::appendCodePage(std::string_view bytes) {
+  if (!decoder_->appendCodePage(text_, bytes)) throwUnknownCodePage(*file_, decoder_->codePage());
 }
 
 void CellRecordReader::takeText(ParsedCell& cell) {
@@ -168,7 +169,7 @@ bool CellRecordReader::decode(const BiffRecord& record, ParsedCell& cell) {
       require(record, 8);
       require(record, std::size_t{8} + byteAt(data, 7));
       text_.clear();
-      decoder_->appendCodePage(text_, data.substr(8, byteAt(data, 7)));
+      appendCodePage(data.substr(8, byteAt(data, 7)));
       takeText(cell);
       break;
     case kLabel:
@@ -176,13 +177,12 @@ bool CellRecordReader::decode(const BiffRecord& record, ParsedCell& cell) {
       require(record, 8);
       text_.clear();
       if (biff8) {
-        std::vector<std::string_view> fragments{data.substr(6)};
-        cursor_.takeContinues(fragments);
-        FragmentReader reader(*file_, std::move(fragments));
+        FragmentReader reader(*file_, data.substr(6), cursor_);
         reader.appendUnicodeString(text_);
+        cursor_.skipContinues();
       } else {
         require(record, std::size_t{8} + u16At(data, 6));
-        decoder_->appendCodePage(text_, data.substr(8, u16At(data, 6)));
+        appendCodePage(data.substr(8, u16At(data, 6)));
       }
       takeText(cell);
       break;
@@ -260,18 +260,17 @@ void CellRecordReader::decodeFormula(const BiffRecord& record, std::size_t resul
   cursor_.next(string);
   text_.clear();
   if (version_ == BiffVersion::Biff8) {
-    std::vector<std::string_view> fragments{string.data};
-    cursor_.takeContinues(fragments);
-    FragmentReader reader(*file_, std::move(fragments));
+    FragmentReader reader(*file_, string.data, cursor_);
     reader.appendUnicodeString(text_);
+    cursor_.skipContinues();
   } else if (next == kString2) {
     require(string, 1);
     require(string, std::size_t{1} + byteAt(string.data, 0));
-    decoder_->appendCodePage(text_, string.data.substr(1, byteAt(string.data, 0)));
+    appendCodePage(string.data.substr(1, byteAt(string.data, 0)));
   } else {
     require(string, 2);
     require(string, std::size_t{2} + u16At(string.data, 0));
-    decoder_->appendCodePage(text_, string.data.substr(2, u16At(string.data, 0)));
+    appendCodePage(string.data.substr(2, u16At(string.data, 0)));
   }
   takeText(cell);
 }

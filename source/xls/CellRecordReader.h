@@ -12,6 +12,7 @@
 #include "source/xls/BiffVersion.h"
 #include "source/xls/SharedStringTable.h"
 #include "source/xls/TextDecoder.h"
+#include "source/xls/WorkbookStream.h"
 
 namespace quillmere::source::xls {
 
@@ -31,8 +32,8 @@ struct ParsedCell {
 class CellRecordReader {
  public:
   // `start` is the offset of the sheet's BOF record in `stream`.
-  CellRecordReader(const std::filesystem::path& file, std::string_view stream, std::size_t start,
-                   BiffVersion version, const TextDecoder& decoder,
+  CellRecordReader(const std::filesystem::path& file, const WorkbookStream& stream,
+                   std::size_t start, BiffVersion version, const TextDecoder& decoder,
                    const SharedStringTable& sharedStrings, const ReadLimits& limits);
 
   // The next cell, or false at the sheet's end.
@@ -46,10 +47,10 @@ class CellRecordReader {
   void decodeFormula(const BiffRecord& record, std::size_t resultOffset, ParsedCell& cell,
                      bool& stored);
   void takeText(ParsedCell& cell);
+  void appendCodePage(std::string_view bytes);
   void require(const BiffRecord& record, std::size_t bytes) const;
 
   const std::filesystem::path* file_;
-  std::string_view stream_;
   std::size_t start_;
   BiffVersion version_;
   const TextDecoder* decoder_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "source/WorkbookError.h"
 #include "source/xls/LittleEndian.h"
 #include "source/xls/XlsErrors.h"
 
@@ -18,6 +19,8 @@ constexpr std::uint32_t kLastRegularSector = 0xFFFFFFFA;
 constexpr std::uint8_t kStorage = 1;
 constexpr std::uint8_t kStream = 2;
 constexpr std::uint8_t kRoot = 5;
+constexpr const char* kFileEnds = "the file ends before its last part";
+constexpr const char* kChainEnds = "its sectors end before its stated size";
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
   return std::ranges::equal(a, b, [](char x, char y) {
@@ -28,101 +31,141 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-CompoundFile::CompoundFile(const std::filesystem::path& file, std::string_view bytes)
-    : file_(file), bytes_(bytes) {
-  if (bytes_.size() < kHeaderBytes || bytes_.substr(0, kSignature.size()) != kSignature) {
-    throwDamaged(file_, "its header is cut short");
+CompoundFile::CompoundFile(std::shared_ptr<const RandomAccessFile> file) : file_(std::move(file)) {
+  std::string header(kHeaderBytes, '\0');
+  if (file_->readAt(0, header.data(), header.size()) != header.size() ||
+      !std::string_view(header).starts_with(kSignature)) {
+    throwDamaged(file_->path(), "its header is cut short");
   }
-  const std::uint16_t byteOrder = u16At(bytes_, 0x1C);
-  sectorShift_ = u16At(bytes_, 0x1E);
-  miniShift_ = u16At(bytes_, 0x20);
+  const std::uint16_t byteOrder = u16At(header, 0x1C);
+  sectorShift_ = u16At(header, 0x1E);
+  miniShift_ = u16At(header, 0x20);
   if (byteOrder != 0xFFFE || (sectorShift_ != 9 && sectorShift_ != 12) || miniShift_ != 6) {
-    throwDamaged(file_, "its header describes an impossible layout");
+    throwDamaged(file_->path(), "its header describes an impossible layout");
   }
   version4_ = sectorShift_ == 12;
-  miniCutoff_ = u32At(bytes_, 0x38);
-  readFat();
-  readDirectory();
-  const std::uint32_t miniFatStart = u32At(bytes_, 0x3C);
+  miniCutoff_ = u32At(header, 0x38);
+  readFatLocations(header);
+  readDirectory(u32At(header, 0x30));
+  const std::uint32_t miniFatStart = u32At(header, 0x3C);
   if (miniFatStart != kEndOfChain && miniFatStart != kNoStream) {
-    const std::string table =
-        readRegular(miniFatStart, std::uint64_t{u32At(bytes_, 0x40)} << sectorShift_);
-    miniFat_.resize(table.size() / 4);
-    for (std::size_t i = 0; i < miniFat_.size(); ++i)
-      miniFat_[i] = u32At(table, i * 4);
+    miniFatSectors_ =
+        strictChain(false, miniFatStart, u32At(header, 0x40), "small-sector table sectors");
   }
 }
 
-std::string_view CompoundFile::sector(std::uint32_t id) const {
-  const std::uint64_t offset = (std::uint64_t{id} + 1) << sectorShift_;
-  if (offset >= bytes_.size()) throwDamaged(file_, "the file ends before its last part");
-  return bytes_.substr(static_cast<std::size_t>(offset), std::size_t{1} << sectorShift_);
+std::uint64_t CompoundFile::sectorOffset(std::uint32_t id) const {
+  return (std::uint64_t{id} + 1) << sectorShift_;
 }
 
-std::vector<std::uint32_t> CompoundFile::chain(const std::vector<std::uint32_t>& table,
-                                               std::uint32_t start, std::size_t maxLength,
-                                               const char* what) const {
-  std::vector<std::uint32_t> ids;
-  std::vector<bool> visited(table.size(), false);
-  for (std::uint32_t id = start; id != kEndOfChain && ids.size() < maxLength; id = table[id]) {
-    if (id >= table.size()) {
-      throwDamaged(file_, std::string("the table of ") + what + " points outside the file");
+bool CompoundFile::sectorInFile(std::uint32_t id) const {
+  return sectorOffset(id) < file_->size();
+}
+
+std::string CompoundFile::readSector(std::uint32_t id) const {
+  std::string block(std::size_t{1} << sectorShift_, '\0');
+  if (file_->readAt(sectorOffset(id), block.data(), block.size()) != block.size()) {
+    throwDamaged(file_->path(), kFileEnds);
+  }
+  return block;
+}
+
+std::uint64_t CompoundFile::tableSize(bool mini) const {
+  return (mini ? miniFatSectors_ : fatSectors_).size() * ((std::size_t{1} << sectorShift_) / 4);
+}
+
+std::uint32_t CompoundFile::tableEntry(bool mini, std::uint32_t id) const {
+  const std::size_t perSector = (std::size_t{1} << sectorShift_) / 4;
+  const std::size_t index = id / perSector;
+  if (cachedMini_ != mini || cachedIndex_ != index) {
+    cached_ = readSector((mini ? miniFatSectors_ : fatSectors_)[index]);
+    cachedMini_ = mini;
+    cachedIndex_ = index;
+  }
+  return u32At(cached_, (id % perSector) * 4);
+}
+
+CompoundFile::Chain CompoundFile::walk(bool mini, std::uint32_t start, std::uint64_t maxLength,
+                                       const char* what) const {
+  Chain chain;
+  const std::uint64_t size = tableSize(mini);
+  std::vector<bool> visited(static_cast<std::size_t>(size), false);
+  std::uint32_t id = start;
+  while (id != kEndOfChain && chain.ids.size() < maxLength) {
+    if (id >= size) {
+      chain.problem = std::string("the table of ") + what + " points outside the file";
+      break;
     }
     if (visited[id]) {
-      throwDamaged(file_, std::string("the chain of ") + what + " loops back on itself");
+      chain.problem = std::string("the chain of ") + what + " loops back on itself";
+      break;
+    }
+    if (!mini && !sectorInFile(id)) {
+      chain.problem = kFileEnds;
+      break;
     }
     visited[id] = true;
-    ids.push_back(id);
+    chain.ids.push_back(id);
+    if (chain.ids.size() < maxLength) id = tableEntry(mini, id);
   }
-  return ids;
+  return chain;
 }
 
-void CompoundFile::readFat() {
-  const std::uint32_t fatSectors = u32At(bytes_, 0x2C);
+std::vector<std::uint32_t> CompoundFile::strictChain(bool mini, std::uint32_t start,
+                                                     std::uint64_t maxLength,
+                                                     const char* what) const {
+  Chain chain = walk(mini, start, maxLength, what);
+  if (!chain.problem.empty()) throwDamaged(file_->path(), chain.problem);
+  return std::move(chain.ids);
+}
+
+void CompoundFile::readFatLocations(std::string_view header) {
+  const std::uint32_t count = u32At(header, 0x2C);
   const std::size_t sectorBytes = std::size_t{1} << sectorShift_;
   // Each table sector is itself a sector of the file, which bounds the count.
-  if (fatSectors == 0 || fatSectors > bytes_.size() / sectorBytes) {
-    throwDamaged(file_, "its sector table has an impossible size");
+  if (count == 0 || count > file_->size() / sectorBytes) {
+    throwDamaged(file_->path(), "its sector table has an impossible size");
   }
-  std::vector<std::uint32_t> fatIds;
-  fatIds.reserve(fatSectors);
-  for (std::size_t i = 0; i < kHeaderDifatEntries && fatIds.size() < fatSectors; ++i) {
-    fatIds.push_back(u32At(bytes_, 0x4C + i * 4));
+  fatSectors_.reserve(count);
+  for (std::size_t i = 0; i < kHeaderDifatEntries && fatSectors_.size() < count; ++i) {
+    fatSectors_.push_back(u32At(header, 0x4C + i * 4));
   }
-  std::uint32_t difat = u32At(bytes_, 0x44);
+  std::uint32_t difat = u32At(header, 0x44);
   const std::size_t idsPerDifat = sectorBytes / 4 - 1;
-  std::size_t difatSteps = 0;
-  const std::size_t maxDifatSteps = bytes_.size() / sectorBytes;
-  while (fatIds.size() < fatSectors) {
-    if (difat > kLastRegularSector) throwDamaged(file_, "its sector table is incomplete");
-    if (++difatSteps > maxDifatSteps) {
-      throwDamaged(file_, "the chain of sector-table sectors loops back on itself");
+  std::vector<bool> visited(static_cast<std::size_t>(file_->size() / sectorBytes), false);
+  while (fatSectors_.size() < count) {
+    if (difat > kLastRegularSector) throwDamaged(file_->path(), "its sector table is incomplete");
+    if (difat < visited.size() && visited[difat]) {
+      throwDamaged(file_->path(), "the chain of sector-table sectors loops back on itself");
     }
-    const std::string_view block = sector(difat);
-    if (block.size() < sectorBytes) throwDamaged(file_, "the file ends before its last part");
-    for (std::size_t i = 0; i < idsPerDifat && fatIds.size() < fatSectors; ++i) {
-      fatIds.push_back(u32At(block, i * 4));
+    const std::string block = readSector(difat);
+    visited[difat] = true;
+    for (std::size_t i = 0; i < idsPerDifat && fatSectors_.size() < count; ++i) {
+      fatSectors_.push_back(u32At(block, i * 4));
     }
     difat = u32At(block, idsPerDifat * 4);
   }
-  fat_.reserve(fatIds.size() * (sectorBytes / 4));
-  for (const std::uint32_t id : fatIds) {
-    if (id > kLastRegularSector) throwDamaged(file_, "its sector table is incomplete");
-    const std::string_view block = sector(id);
-    if (block.size() < sectorBytes) throwDamaged(file_, "the file ends before its last part");
-    for (std::size_t i = 0; i < sectorBytes / 4; ++i)
-      fat_.push_back(u32At(block, i * 4));
+  for (const std::uint32_t id : fatSectors_) {
+    if (id > kLastRegularSector) throwDamaged(file_->path(), "its sector table is incomplete");
+    if (sectorOffset(id) + sectorBytes > file_->size()) throwDamaged(file_->path(), kFileEnds);
   }
 }
 
-void CompoundFile::readDirectory() {
-  const std::uint32_t start = u32At(bytes_, 0x30);
-  const std::vector<std::uint32_t> ids = chain(fat_, start, fat_.size(), "directory sectors");
+void CompoundFile::readDirectory(std::uint32_t start) {
+  const std::size_t entriesPerSector = (std::size_t{1} << sectorShift_) / kDirectoryEntryBytes;
+  const std::size_t maxSectors = kMaxDirectoryEntries / entriesPerSector;
+  const std::vector<std::uint32_t> ids =
+      strictChain(false, start, maxSectors + 1, "directory sectors");
+  if (ids.size() > maxSectors) {
+    throw WorkbookError(WorkbookError::Kind::LimitExceeded, file_->path(),
+                        "has a directory of more than " + std::to_string(kMaxDirectoryEntries) +
+                            " entries, more than Quillmere reads in an .xls file.");
+  }
   std::string directory;
   for (const std::uint32_t id : ids)
-    directory += sector(id);
+    directory += readSector(id);
   const std::size_t count = directory.size() / kDirectoryEntryBytes;
-  if (count == 0) throwDamaged(file_, "its directory is missing");
+  if (count == 0) throwDamaged(file_->path(), "its directory is missing");
 
   const auto entryAt = [&](std::size_t index) {
     const std::string_view raw =
@@ -142,7 +185,7 @@ void CompoundFile::readDirectory() {
   };
 
   root_ = entryAt(0);
-  if (root_.type != kRoot) throwDamaged(file_, "its directory has no root entry");
+  if (root_.type != kRoot) throwDamaged(file_->path(), "its directory has no root entry");
 
   // The root's children form a tree through the left and right links.
   std::vector<bool> visited(count, false);
@@ -152,8 +195,8 @@ void CompoundFile::readDirectory() {
     const std::uint32_t id = pending.back();
     pending.pop_back();
     if (id == kNoStream) continue;
-    if (id >= count) throwDamaged(file_, "its directory points outside itself");
-    if (visited[id]) throwDamaged(file_, "its directory loops back on itself");
+    if (id >= count) throwDamaged(file_->path(), "its directory points outside itself");
+    if (visited[id]) throwDamaged(file_->path(), "its directory loops back on itself");
     visited[id] = true;
     const std::size_t base = id * kDirectoryEntryBytes;
     pending.push_back(u32At(directory, base + 0x44));
@@ -170,48 +213,82 @@ const CompoundFile::Entry* CompoundFile::findRootEntry(std::string_view name) co
   return nullptr;
 }
 
-std::string CompoundFile::readStream(const Entry& entry) const {
-  if (entry.size < miniCutoff_) return readMini(entry.start, entry.size);
-  return readRegular(entry.start, entry.size);
+WorkbookStream CompoundFile::openStream(const Entry& entry) const {
+  return entry.size < miniCutoff_ ? openMini(entry) : openRegular(entry);
 }
 
-std::string CompoundFile::readRegular(std::uint32_t start, std::uint64_t size) const {
-  if (size > bytes_.size()) throwDamaged(file_, "a part claims to be larger than the file");
-  const std::size_t sectorBytes = std::size_t{1} << sectorShift_;
-  const auto length = static_cast<std::size_t>(size);
-  const std::size_t needed = (length + sectorBytes - 1) / sectorBytes;
-  const std::vector<std::uint32_t> ids = chain(fat_, start, needed, "sectors");
-  if (ids.size() < needed) throwDamaged(file_, "a part ends before its stated size");
-  std::string content;
-  content.reserve(length);
-  for (const std::uint32_t id : ids) {
-    const std::string_view block = sector(id);
-    const std::size_t take = std::min(sectorBytes, length - content.size());
-    if (block.size() < take) throwDamaged(file_, "the file ends before its last part");
-    content.append(block.substr(0, take));
+WorkbookStream CompoundFile::openRegular(const Entry& entry) const {
+  const std::uint64_t sectorBytes = std::uint64_t{1} << sectorShift_;
+  const std::uint64_t needed = (entry.size + sectorBytes - 1) >> sectorShift_;
+  const Chain chain = walk(false, entry.start, needed, "sectors");
+  if (chain.ids.empty()) {
+    throwDamaged(file_->path(), chain.problem.empty() ? kChainEnds : chain.problem);
   }
-  return content;
-}
-
-std::string CompoundFile::readMini(std::uint32_t start, std::uint64_t size) const {
-  if (size == 0) return {};
-  const std::size_t miniBytes = std::size_t{1} << miniShift_;
-  const auto length = static_cast<std::size_t>(size);
-  const std::size_t needed = (length + miniBytes - 1) / miniBytes;
-  const std::vector<std::uint32_t> ids = chain(miniFat_, start, needed, "small sectors");
-  if (ids.size() < needed) throwDamaged(file_, "a part ends before its stated size");
-  const std::string container = readRegular(root_.start, root_.size);
-  std::string content;
-  content.reserve(length);
-  for (const std::uint32_t id : ids) {
-    const std::size_t offset = std::size_t{id} << miniShift_;
-    const std::size_t take = std::min(miniBytes, length - content.size());
-    if (offset + take > container.size()) {
-      throwDamaged(file_, "a small part lies outside its container");
+  std::vector<WorkbookStream::Run> runs;
+  for (std::size_t i = 0; i < chain.ids.size(); ++i) {
+    const std::uint32_t id = chain.ids[i];
+    if (!runs.empty() && runs.back().firstSector + runs.back().count == id) {
+      ++runs.back().count;
+    } else {
+      runs.push_back({static_cast<std::uint32_t>(i), id, 1});
     }
-    content.append(container, offset, take);
   }
-  return content;
+  // The last sector may stop where the file does.
+  const std::uint64_t held = ((chain.ids.size() - 1) << sectorShift_) +
+                             std::min(sectorBytes, file_->size() - sectorOffset(chain.ids.back()));
+  const std::uint64_t size = std::min(entry.size, held);
+  std::string shortfall;
+  if (size < entry.size) {
+    shortfall = !chain.problem.empty()      ? chain.problem
+                : chain.ids.size() < needed ? kChainEnds
+                                            : kFileEnds;
+  }
+  return WorkbookStream(file_, sectorBytes, sectorShift_, std::move(runs), size,
+                        std::move(shortfall));
+}
+
+WorkbookStream CompoundFile::openMini(const Entry& entry) const {
+  if (entry.size == 0) return WorkbookStream(std::string());
+  const std::size_t miniBytes = std::size_t{1} << miniShift_;
+  const std::uint64_t needed = (entry.size + miniBytes - 1) >> miniShift_;
+  const Chain chain = walk(true, entry.start, needed, "small sectors");
+  if (chain.ids.empty()) {
+    throwDamaged(file_->path(), chain.problem.empty() ? kChainEnds : chain.problem);
+  }
+  // The small sectors lie in the stream of the root entry.
+  const std::uint64_t highest = *std::ranges::max_element(chain.ids);
+  const std::uint64_t containerBytes = (highest + 1) << miniShift_;
+  const Chain container =
+      walk(false, root_.start,
+           (containerBytes + (std::uint64_t{1} << sectorShift_) - 1) >> sectorShift_, "sectors");
+  std::string bytes;
+  std::string shortfall;
+  for (const std::uint32_t id : chain.ids) {
+    const std::uint64_t offset = std::uint64_t{id} << miniShift_;
+    const std::uint64_t index = offset >> sectorShift_;
+    if (index >= container.ids.size()) {
+      shortfall =
+          container.problem.empty() ? "a small part lies outside its container" : container.problem;
+      break;
+    }
+    const std::size_t take =
+        static_cast<std::size_t>(std::min<std::uint64_t>(miniBytes, entry.size - bytes.size()));
+    const std::size_t at = bytes.size();
+    bytes.resize(at + take);
+    const std::uint64_t within = offset & ((std::uint64_t{1} << sectorShift_) - 1);
+    const std::size_t got =
+        file_->readAt(sectorOffset(container.ids[index]) + within, bytes.data() + at, take);
+    if (got < take) {
+      bytes.resize(at + got);
+      shortfall = kFileEnds;
+      break;
+    }
+  }
+  if (bytes.empty()) throwDamaged(file_->path(), shortfall);
+  if (shortfall.empty() && bytes.size() < entry.size) {
+    shortfall = chain.problem.empty() ? kChainEnds : chain.problem;
+  }
+  return WorkbookStream(std::move(bytes), std::move(shortfall));
 }
 
 }  // namespace quillmere::source::xls

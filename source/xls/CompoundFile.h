@@ -2,15 +2,20 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "source/xls/RandomAccessFile.h"
+#include "source/xls/WorkbookStream.h"
+
 namespace quillmere::source::xls {
 
-// A compound file (the container of .xls and of password-protected .xlsx), read from its
-// bytes in memory. Every chain of sectors is walked with a bound and a visited mark, so a
-// damaged file ends in a WorkbookError instead of a loop or an out-of-range read.
+// A compound file (the container of .xls and of password-protected .xlsx), read from the
+// file a sector at a time: only the directory and the sector table's own locations are
+// held. Every chain of sectors is walked with a bound and a visited mark, so a damaged file
+// ends in a WorkbookError or a stream cut short instead of a loop or an out-of-range read.
 class CompoundFile {
  public:
   struct Entry {
@@ -22,9 +27,12 @@ class CompoundFile {
 
   static constexpr std::string_view kSignature{"\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8};
 
-  // Throws WorkbookError (Corrupt) naming `file` when the header, the sector tables or the
+  // Entries of a directory past this many are refused: a workbook has a handful.
+  static constexpr std::size_t kMaxDirectoryEntries = 65536;
+
+  // Throws WorkbookError (Corrupt) naming the file when the header, the sector tables or the
   // directory are damaged.
-  CompoundFile(const std::filesystem::path& file, std::string_view bytes);
+  explicit CompoundFile(std::shared_ptr<const RandomAccessFile> file);
 
   // The streams and storages directly inside the root storage.
   const std::vector<Entry>& rootEntries() const { return rootEntries_; }
@@ -32,26 +40,44 @@ class CompoundFile {
   // A root entry whose name matches ignoring ASCII case; nullptr when there is none.
   const Entry* findRootEntry(std::string_view name) const;
 
-  // The whole content of a stream entry.
-  std::string readStream(const Entry& entry) const;
+  // The content of a stream entry. Some writers state a size larger than the sectors they
+  // wrote: the stream then holds the sectors that exist and says why it is short. Throws
+  // WorkbookError (Corrupt) when not even its first sector exists.
+  WorkbookStream openStream(const Entry& entry) const;
 
  private:
-  std::string_view sector(std::uint32_t id) const;
-  std::vector<std::uint32_t> chain(const std::vector<std::uint32_t>& table, std::uint32_t start,
-                                   std::size_t maxLength, const char* what) const;
-  std::string readRegular(std::uint32_t start, std::uint64_t size) const;
-  std::string readMini(std::uint32_t start, std::uint64_t size) const;
-  void readFat();
-  void readDirectory();
+  // The sectors of a chain, and why it stopped before `maxLength` links without an
+  // end-of-chain mark (empty when it did not).
+  struct Chain {
+    std::vector<std::uint32_t> ids;
+    std::string problem;
+  };
 
-  std::filesystem::path file_;
-  std::string_view bytes_;
+  Chain walk(bool mini, std::uint32_t start, std::uint64_t maxLength, const char* what) const;
+  // Like walk(), for the file's own tables: any problem is damage.
+  std::vector<std::uint32_t> strictChain(bool mini, std::uint32_t start, std::uint64_t maxLength,
+                                         const char* what) const;
+  std::uint32_t tableEntry(bool mini, std::uint32_t id) const;
+  std::uint64_t tableSize(bool mini) const;
+  bool sectorInFile(std::uint32_t id) const;
+  std::uint64_t sectorOffset(std::uint32_t id) const;
+  std::string readSector(std::uint32_t id) const;
+  WorkbookStream openRegular(const Entry& entry) const;
+  WorkbookStream openMini(const Entry& entry) const;
+  void readFatLocations(std::string_view header);
+  void readDirectory(std::uint32_t start);
+
+  std::shared_ptr<const RandomAccessFile> file_;
   unsigned sectorShift_ = 9;
   unsigned miniShift_ = 6;
   std::uint32_t miniCutoff_ = 4096;
   bool version4_ = false;
-  std::vector<std::uint32_t> fat_;
-  std::vector<std::uint32_t> miniFat_;
+  std::vector<std::uint32_t> fatSectors_;      // where the sector table lies, in order
+  std::vector<std::uint32_t> miniFatSectors_;  // where the small-sector table lies
+  // One sector of a table, kept because chains mostly step to the next entry.
+  mutable bool cachedMini_ = false;
+  mutable std::size_t cachedIndex_ = static_cast<std::size_t>(-1);
+  mutable std::string cached_;
   Entry root_;
   std::vector<Entry> rootEntries_;
 };

@@ -15,16 +15,19 @@ constexpr std::uint8_t kRichText = 0x08;
 constexpr std::size_t kRunBytes = 4;
 }  // namespace
 
-FragmentReader::FragmentReader(const std::filesystem::path& file,
-                               std::vector<std::string_view> fragments)
-    : file_(&file), fragments_(std::move(fragments)) {}
+FragmentReader::FragmentReader(const std::filesystem::path& file, std::string_view first,
+                               FragmentSource& more)
+    : file_(&file), more_(&more), current_(first) {}
 
 bool FragmentReader::ensureData() {
-  while (fragment_ < fragments_.size() && position_ >= fragments_[fragment_].size()) {
-    ++fragment_;
+  while (position_ >= current_.size()) {
+    if (exhausted_ || !more_->nextFragment(current_)) {
+      exhausted_ = true;
+      return false;
+    }
     position_ = 0;
   }
-  return fragment_ < fragments_.size();
+  return true;
 }
 
 bool FragmentReader::atEnd() {
@@ -33,7 +36,7 @@ bool FragmentReader::atEnd() {
 
 std::uint8_t FragmentReader::u8() {
   if (!ensureData()) throwDamaged(*file_, "a record ends before its data does");
-  return byteAt(fragments_[fragment_], position_++);
+  return byteAt(current_, position_++);
 }
 
 std::uint16_t FragmentReader::u16() {
@@ -49,7 +52,7 @@ std::uint32_t FragmentReader::u32() {
 void FragmentReader::skip(std::size_t count) {
   while (count > 0) {
     if (!ensureData()) throwDamaged(*file_, "a record ends before its data does");
-    const std::size_t step = std::min(count, fragments_[fragment_].size() - position_);
+    const std::size_t step = std::min(count, current_.size() - position_);
     position_ += step;
     count -= step;
   }
@@ -60,7 +63,7 @@ std::string FragmentReader::bytes(std::size_t count) {
   out.reserve(count);
   while (out.size() < count) {
     if (!ensureData()) throwDamaged(*file_, "a text runs past the end of its record");
-    const std::string_view piece = fragments_[fragment_].substr(position_, count - out.size());
+    const std::string_view piece = current_.substr(position_, count - out.size());
     out += piece;
     position_ += piece.size();
   }
@@ -76,28 +79,24 @@ void FragmentReader::appendUnicodeString(std::string& out, bool eightBitCount) {
   units.reserve(remaining);
   bool wide = (flags & kHighByte) != 0;
   while (remaining > 0) {
-    if (fragment_ < fragments_.size() && position_ >= fragments_[fragment_].size()) {
+    if (position_ >= current_.size()) {
       // The characters go on in the next CONTINUE, which restates their width.
-      ++fragment_;
-      position_ = 0;
-      if (fragment_ >= fragments_.size() || fragments_[fragment_].empty()) {
+      if (exhausted_ || !more_->nextFragment(current_) || current_.empty()) {
+        exhausted_ = true;
         throwDamaged(*file_, "a text runs past the end of its record");
       }
-      flags = byteAt(fragments_[fragment_], position_++);
+      position_ = 0;
+      flags = byteAt(current_, position_++);
       wide = (flags & kHighByte) != 0;
       continue;
     }
-    if (fragment_ >= fragments_.size()) {
-      throwDamaged(*file_, "a text runs past the end of its record");
-    }
-    const std::string_view data = fragments_[fragment_];
     const std::size_t width = wide ? 2 : 1;
-    const std::size_t available = (data.size() - position_) / width;
+    const std::size_t available = (current_.size() - position_) / width;
     if (available == 0) throwDamaged(*file_, "a text is split in the middle of a character");
     const std::size_t take = std::min(remaining, available);
     for (std::size_t i = 0; i < take; ++i) {
-      units.push_back(wide ? static_cast<char16_t>(u16At(data, position_ + 2 * i))
-                           : static_cast<char16_t>(byteAt(data, position_ + i)));
+      units.push_back(wide ? static_cast<char16_t>(u16At(current_, position_ + 2 * i))
+                           : static_cast<char16_t>(byteAt(current_, position_ + i)));
     }
     position_ += take * width;
     remaining -= take;

@@ -5,16 +5,19 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "source/xls/FragmentSource.h"
 
 namespace quillmere::source::xls {
 
 // Reads one record's data together with its CONTINUE records as a single sequence of
 // bytes, except inside the characters of a BIFF8 string: there each continuation starts
 // again with its own flag byte saying whether the characters are one or two bytes wide.
+// The CONTINUE records are taken from `more` only as the reading reaches them.
 class FragmentReader {
  public:
-  FragmentReader(const std::filesystem::path& file, std::vector<std::string_view> fragments);
+  // `first` is the record's own data; it and `more` outlive the reader.
+  FragmentReader(const std::filesystem::path& file, std::string_view first, FragmentSource& more);
 
   bool atEnd();
 
@@ -35,9 +38,10 @@ class FragmentReader {
   bool ensureData();
 
   const std::filesystem::path* file_;
-  std::vector<std::string_view> fragments_;
-  std::size_t fragment_ = 0;
+  FragmentSource* more_;
+  std::string_view current_;
   std::size_t position_ = 0;
+  bool exhausted_ = false;
 };
 
 }  // namespace quillmere::source::xls

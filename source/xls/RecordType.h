@@ -46,7 +46,10 @@ inline constexpr bool isBof(std::uint16_t type) {
 
 // Sub-stream kinds in a BOF record.
 inline constexpr std::uint16_t kGlobalsStream = 0x0005;
+inline constexpr std::uint16_t kVisualBasicStream = 0x0006;
 inline constexpr std::uint16_t kWorksheetStream = 0x0010;
+inline constexpr std::uint16_t kChartStream = 0x0020;
+inline constexpr std::uint16_t kMacroSheetStream = 0x0040;
 inline constexpr std::uint16_t kWorkspaceStream = 0x0100;  // a BIFF4 workbook
 
 }  // namespace quillmere::source::xls::record

@@ -13,10 +13,9 @@ namespace {
 constexpr std::size_t kMaxReservedStrings = 65536;
 }  // namespace
 
-SharedStringTable::SharedStringTable(const std::filesystem::path& file,
-                                     std::vector<std::string_view> fragments,
-                                     const ReadLimits& limits) {
-  FragmentReader reader(file, std::move(fragments));
+SharedStringTable::SharedStringTable(const std::filesystem::path& file, std::string_view first,
+                                     FragmentSource& more, const ReadLimits& limits) {
+  FragmentReader reader(file, first, more);
   reader.u32();  // strings used in the workbook, counting repeats
   const std::uint32_t unique = reader.u32();
   ends_.reserve(std::min<std::size_t>(unique, kMaxReservedStrings));

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "source/ReadLimits.h"
+#include "source/xls/FragmentSource.h"
 
 namespace quillmere::source::xls {
 
@@ -19,7 +20,8 @@ class SharedStringTable {
 
   // Throws WorkbookError: Corrupt when a string runs past the data, LimitExceeded when one
   // string passes limits.maxCellTextBytes or all of them limits.maxSharedStringBytes.
-  SharedStringTable(const std::filesystem::path& file, std::vector<std::string_view> fragments,
+  // `first` is the SST record's data, `more` its CONTINUE records.
+  SharedStringTable(const std::filesystem::path& file, std::string_view first, FragmentSource& more,
                     const ReadLimits& limits);
 
   std::size_t size() const { return ends_.size(); }

@@ -11,7 +11,9 @@
 namespace quillmere::source::xls {
 
 // Turns the text of a BIFF record into UTF-8: 8-bit text in the workbook's code page (the
-// CODEPAGE record; Windows-1252 when it is missing) and BIFF8's UTF-16.
+// CODEPAGE record; Windows-1252 when it is missing) and BIFF8's UTF-16. The code pages are
+// those a CODEPAGE record can name; Mac Roman, which Macintosh Excel wrote up to Excel 95,
+// is decoded from Apple's own table.
 class TextDecoder {
  public:
   static constexpr std::uint16_t kDefaultCodePage = 1252;
@@ -20,8 +22,12 @@ class TextDecoder {
 
   std::uint16_t codePage() const { return codePage_; }
 
-  // 8-bit text in the code page; bytes the code page lacks become U+FFFD.
-  void appendCodePage(std::string& out, std::string_view bytes) const;
+  // False for a code page this machine cannot decode: only plain ASCII text in it is read.
+  bool known() const { return method_ != Method::Unknown; }
+
+  // Appends 8-bit text in the code page; bytes the code page lacks become U+FFFD. Returns
+  // false, appending nothing, when the code page is unknown and the bytes are not ASCII.
+  [[nodiscard]] bool appendCodePage(std::string& out, std::string_view bytes) const;
 
   // BIFF8 text stored with the high bytes dropped: each byte is the code point.
   static void appendLatin1(std::string& out, std::string_view bytes);
@@ -32,12 +38,16 @@ class TextDecoder {
   static void appendCodePoint(std::string& out, char32_t codePoint);
 
  private:
+  enum class Method { Latin1, MacRoman, Iconv, Unknown };
+
   struct Close {
     void operator()(std::remove_pointer_t<iconv_t>* handle) const { iconv_close(handle); }
   };
 
+  void appendIconv(std::string& out, std::string_view bytes) const;
+
   std::uint16_t codePage_;
-  bool latin1_ = false;
+  Method method_ = Method::Unknown;
   std::unique_ptr<std::remove_pointer_t<iconv_t>, Close> converter_;
 };
 

@@ -13,6 +13,18 @@ void throwDamaged(const std::filesystem::path& file, const std::string& detail) 
                           "choose the new copy.");
 }
 
+void throwDataEnds(const std::filesystem::path& file, const std::string& detail,
+                   const std::string& shortfall) {
+  throwDamaged(file, shortfall.empty() ? detail : detail + "; " + shortfall);
+}
+
+void throwUnknownCodePage(const std::filesystem::path& file, std::uint16_t codePage) {
+  throw WorkbookError(Kind::Unsupported, file,
+                      "is written in code page " + std::to_string(codePage) +
+                          ", which Quillmere cannot decode. Open it in your spreadsheet program "
+                          "and save it as .xlsx.");
+}
+
 void throwCellTextTooLong(const std::filesystem::path& file, std::size_t bytes, std::size_t limit) {
   throw WorkbookError(Kind::LimitExceeded, file,
                       "holds a cell text of " + std::to_string(bytes) + " bytes, more than the " +

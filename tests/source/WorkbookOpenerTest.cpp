@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -16,10 +17,10 @@ using Kind = WorkbookError::Kind;
 class WorkbookOpener : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ =
-        fs::temp_directory_path() /
-        ("quillmere-opener-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir_ = fs::temp_directory_path() /
+           ("quillmere-opener-" + std::to_string(getpid()) + "-" +
+            std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(dir_);
   }
   void TearDown() override { fs::remove_all(dir_); }
@@ -76,6 +77,24 @@ TEST_F(WorkbookOpener, BinaryDataThatIsNoWorkbookIsRefused) {
   EXPECT_EQ(error.kind(), Kind::Unsupported);
   EXPECT_NE(std::string(error.what()).find("not a spreadsheet Quillmere can read"),
             std::string::npos);
+}
+
+TEST_F(WorkbookOpener, ANulByteRefusesATextFileWhereverItIs) {
+  // The opener looks at the first 4 KiB; a NUL byte in them or after them is the same fault.
+  std::string text;
+  while (text.size() < 8192)
+    text += "Anna,anna@example.org\n";  // 22 bytes a line
+  for (const std::size_t at : {100, 4095, 4096, 6000}) {
+    std::string bytes = text;
+    bytes[at] = '\0';
+    const auto error = errorOf(write("nul.csv", bytes));
+    EXPECT_EQ(error.kind(), Kind::Unsupported) << at;
+    const std::string message = error.what();
+    EXPECT_NE(message.find("not a spreadsheet Quillmere can read"), std::string::npos) << message;
+    EXPECT_NE(message.find("line " + std::to_string(at / 22 + 1) + " holds a NUL byte"),
+              std::string::npos)
+        << message;
+  }
 }
 
 }  // namespace

@@ -91,21 +91,50 @@ TEST_F(CsvEncoding, BytesThatAreNotUtf8AreWindows1252) {
   EXPECT_EQ(format.encoding, TextEncoding::Windows1252);
 }
 
-TEST_F(CsvEncoding, OneStrayByteFarIntoTheFileMakesAllOfItWindows1252) {
-  // The file starts as valid UTF-8; only the first pass over all of it finds the 0xE9.
-  const std::string filler = "x,y\n";
+TEST_F(CsvEncoding, AStrayByteFarIntoTheFileChangesOnlyItsOwnLine) {
+  // Valid UTF-8 but for one Windows-1252 byte after the sample.
   std::string bytes = "Zo\xC3\xAB,1\n";
   while (bytes.size() < 3 * kFormatSampleBytes)
-    bytes += filler;
-  bytes += "caf\xE9,2\n";
-  const auto rows = rowsOf(bytes);
-  ASSERT_FALSE(rows.empty());
-  EXPECT_EQ(rows.front().cells.front(), "Zo\xC3\x83\xC2\xAB");
-  EXPECT_EQ(rows.back().cells.front(), "caf\xC3\xA9");
+    bytes += "M\xC3\xBCller,x\n";
+  bytes += "caf\xE9,2\nJos\xC3\xA9,3\n";
+  CsvFormat format;
+  const auto rows = rowsOf(bytes, &format);
+  EXPECT_EQ(format.encoding, TextEncoding::Utf8);
+  ASSERT_GT(rows.size(), 3u);
+  EXPECT_EQ(rows.front().cells.front(), "Zo\xC3\xAB");
+  for (std::size_t r = 1; r + 2 < rows.size(); ++r)
+    ASSERT_EQ(rows[r].cells.front(), "M\xC3\xBCller") << "row " << rows[r].row;
+  EXPECT_EQ(rows[rows.size() - 2].cells.front(), "caf\xC3\xA9");
+  EXPECT_EQ(rows.back().cells.front(), "Jos\xC3\xA9");
 }
 
-// Past the sample an ASCII file is not read twice: the first other byte decides, from there
-// to the end, and the rows before it read the same either way.
+TEST_F(CsvEncoding, AFileStartingInWindows1252ReadsItsLaterUtf8AsUtf8) {
+  CsvFormat format;
+  EXPECT_EQ(rowsOf("caf\xE9,\x93q\x94\n\"Zo\xC3\xAB\nM\xC3\xBCller\",2\n\xC5sa,3\n", &format),
+            (std::vector<DumpedRow>{{1, {"caf\xC3\xA9", "\xE2\x80\x9Cq\xE2\x80\x9D"}},
+                                    {2, {"Zo\xC3\xAB\nM\xC3\xBCller", "2"}},
+                                    {3, {"\xC3\x85sa", "3"}}}));
+  EXPECT_EQ(format.encoding, TextEncoding::Utf8);
+}
+
+TEST_F(CsvEncoding, ALineMixingUtf8AndStrayBytesIsRefusedByItsNumber) {
+  // Line 4 holds "Zo\xC3\xAB" and a Windows-1252 e acute; a quoted line break comes before.
+  const std::string bytes = "Name,Note\n\"two\nlines\",x\nZo\xC3\xAB,caf\xE9\nlast,y\n";
+  const auto error = errorOf("mixed.csv", bytes);
+  EXPECT_EQ(error.kind(), Kind::Corrupt);
+  EXPECT_NE(std::string(error.what()).find("line 4"), std::string::npos) << error.what();
+  EXPECT_NE(std::string(error.what()).find("mixes two text encodings"), std::string::npos)
+      << error.what();
+}
+
+TEST_F(CsvEncoding, AMarkedUtf8FileReadsAStrayLineAsWindows1252) {
+  CsvFormat format;
+  EXPECT_EQ(rowsOf("\xEF\xBB\xBFok\ncaf\xE9\nZo\xC3\xAB\n", &format),
+            (std::vector<DumpedRow>{{1, {"ok"}}, {2, {"caf\xC3\xA9"}}, {3, {"Zo\xC3\xAB"}}}));
+  EXPECT_EQ(format.textOffset, 3u);
+}
+
+// Lines past an ASCII sample are decoded as the reading reaches them, each by its own bytes.
 class CsvEncodingAfterAsciiStart : public CsvEncoding {
  protected:
   static std::string asciiStart() {
@@ -119,7 +148,7 @@ class CsvEncodingAfterAsciiStart : public CsvEncoding {
 TEST_F(CsvEncodingAfterAsciiStart, LaterUtf8StaysUtf8) {
   CsvFormat format;
   const auto rows = rowsOf(asciiStart() + "Zo\xC3\xAB,\xE6\x97\xA5\n", &format);
-  EXPECT_FALSE(format.encodingSettled);
+  EXPECT_EQ(format.encoding, TextEncoding::Utf8);
   ASSERT_GT(rows.size(), 2u);
   EXPECT_EQ(rows.front().cells, (std::vector<std::string>{"Name", "Note"}));
   EXPECT_EQ(rows[1].cells, (std::vector<std::string>{"plain", "a, b"}));
@@ -135,17 +164,28 @@ TEST_F(CsvEncodingAfterAsciiStart, LaterWindows1252IsDecodedFromItsFirstByte) {
   EXPECT_EQ(rows[rows.size() - 3].cells, (std::vector<std::string>{"plain", "a, b"}));
 }
 
-TEST_F(CsvEncodingAfterAsciiStart, AStrayByteAfterValidUtf8MakesAllOfItWindows1252) {
+TEST_F(CsvEncodingAfterAsciiStart, AStrayByteAfterValidUtf8ChangesOnlyItsLine) {
   std::string bytes = asciiStart() + "Zo\xC3\xAB,1\n";
   while (bytes.size() < 5 * kFormatSampleBytes)
     bytes += "x,y\n";
-  const auto rows = rowsOf(bytes + "caf\xE9,2\n");
-  ASSERT_GT(rows.size(), 2u);
+  const auto rows = rowsOf(bytes + "caf\xE9,2\nJos\xC3\xA9,3\n");
+  ASSERT_GT(rows.size(), 3u);
   const auto zoe = std::find_if(rows.begin(), rows.end(),
                                 [](const DumpedRow& r) { return r.cells.at(1) == "1"; });
   ASSERT_NE(zoe, rows.end());
-  EXPECT_EQ(zoe->cells.front(), "Zo\xC3\x83\xC2\xAB");
-  EXPECT_EQ(rows.back().cells.front(), "caf\xC3\xA9");
+  EXPECT_EQ(zoe->cells.front(), "Zo\xC3\xAB");
+  EXPECT_EQ(rows[rows.size() - 2].cells.front(), "caf\xC3\xA9");
+  EXPECT_EQ(rows.back().cells.front(), "Jos\xC3\xA9");
+}
+
+TEST_F(CsvEncodingAfterAsciiStart, AMixedLineIsRefusedByItsNumber) {
+  // Each row of the ASCII start is one line.
+  const std::string start = asciiStart();
+  const auto lines = std::count(start.begin(), start.end(), '\n');
+  const auto error = errorOf("late.csv", start + "ok\n\xE9 and \xC3\xA9\n");
+  EXPECT_EQ(error.kind(), Kind::Corrupt);
+  EXPECT_NE(std::string(error.what()).find("line " + std::to_string(lines + 2)), std::string::npos)
+      << error.what();
 }
 
 TEST_F(CsvEncodingAfterAsciiStart, RereadingAfterTheSwitchGivesTheSameRows) {
@@ -169,12 +209,6 @@ TEST_F(CsvEncoding, MalformedUtf8FormsAreNotTakenForUtf8) {
   }
 }
 
-TEST_F(CsvEncoding, AFileMarkedUtf8ThatIsNotIsCorrupt) {
-  const auto error = errorOf("marked.csv", "\xEF\xBB\xBFok\ncaf\xE9\n");
-  EXPECT_EQ(error.kind(), Kind::Corrupt);
-  EXPECT_NE(std::string(error.what()).find("byte 10"), std::string::npos) << error.what();
-}
-
 TEST_F(CsvEncoding, BrokenUtf16IsCorrupt) {
   // An odd byte at the end, and a high surrogate followed by a plain character.
   EXPECT_EQ(errorOf("odd.csv", utf16(u"ab\r\n", true) + "x").kind(), Kind::Corrupt);
@@ -185,6 +219,63 @@ TEST_F(CsvEncoding, BrokenUtf16IsCorrupt) {
             Kind::Corrupt);
   EXPECT_EQ(errorOf("low.csv", utf16(u"a\xDE00\r\n", true)).kind(), Kind::Corrupt);
   EXPECT_EQ(errorOf("cut.csv", utf16(u"a\xD83D", true)).kind(), Kind::Corrupt);
+}
+
+std::string utf16WithoutMark(const std::u16string& text, bool littleEndian) {
+  return utf16(text, littleEndian).substr(2);
+}
+
+TEST_F(CsvEncoding, Utf16WithoutAByteOrderMarkIsToldByItsNulBytes) {
+  const std::u16string text =
+      u"Name;Stadt\r\nJ\u00FCrgen;K\u00F6ln\r\n\u5C71\u7530;\u6771\u4EAC\r\n";
+  const std::vector<DumpedRow> expected = {
+      {1, {"Name", "Stadt"}},
+      {2, {"J\xC3\xBCrgen", "K\xC3\xB6ln"}},
+      {3, {"\xE5\xB1\xB1\xE7\x94\xB0", "\xE6\x9D\xB1\xE4\xBA\xAC"}}};
+  for (const bool little : {true, false}) {
+    CsvFormat format;
+    EXPECT_EQ(rowsOf(utf16WithoutMark(text, little), &format), expected) << little;
+    EXPECT_EQ(format.encoding, little ? TextEncoding::Utf16Le : TextEncoding::Utf16Be);
+    EXPECT_EQ(format.textOffset, 0u);
+    EXPECT_EQ(format.separator, ';');
+  }
+  // Through the opener, which once took such a file for binary data.
+  const auto path = write("unmarked.csv", utf16WithoutMark(text, true));
+  EXPECT_EQ(dumpRows(openWorkbook(path)->firstSheet()), expected);
+}
+
+// A NUL byte is refused wherever it is: in the first bytes, far into an ASCII file, far
+// into a file with other characters, and as a NUL character in UTF-16.
+TEST_F(CsvEncoding, ANulByteIsRefusedWhereverItIs) {
+  std::string ascii;
+  for (int line = 1; ascii.size() < 3 * kFormatSampleBytes; ++line)
+    ascii += "row " + std::to_string(line) + ",x\n";
+  const auto asciiLines = std::count(ascii.begin(), ascii.end(), '\n');
+  const struct {
+    const char* name;
+    std::string bytes;
+    std::string where;
+  } cases[] = {
+      {"early.csv", std::string("Name,Mail\nAnna,a\0@example.org\n", 30), "line 2"},
+      {"late.csv", ascii + std::string("a,\0\n", 5), "line " + std::to_string(asciiLines + 1)},
+      {"accented.csv", "Zo\xC3\xAB\n" + ascii + std::string("\0", 1),
+       "line " + std::to_string(asciiLines + 2)},
+      {"utf16.csv", utf16(u"a,b\r\nc,", true) + std::string("\0\0", 2), "line 2"},
+  };
+  for (const auto& c : cases) {
+    const auto error = errorOf(c.name, c.bytes);
+    EXPECT_EQ(error.kind(), Kind::Unsupported) << c.name;
+    const std::string message = error.what();
+    EXPECT_NE(message.find("not a spreadsheet Quillmere can read"), std::string::npos) << message;
+    EXPECT_NE(message.find(c.where + " holds a NUL byte"), std::string::npos) << message;
+    // The opener gives the same answer.
+    try {
+      dumpRows(openWorkbook(dir_ / c.name)->firstSheet());
+      ADD_FAILURE() << c.name << " opened";
+    } catch (const WorkbookError& e) {
+      EXPECT_EQ(std::string(e.what()), message);
+    }
+  }
 }
 
 }  // namespace

@@ -79,6 +79,7 @@ TEST_F(CsvLimits, AMissingClosingQuoteStopsAtTheCellLimit) {
   EXPECT_EQ(error->kind(), Kind::LimitExceeded);
   EXPECT_TRUE(says(error, "closing quote")) << error->what();
   EXPECT_TRUE(says(error, "cell B2")) << error->what();
+  EXPECT_TRUE(says(error, "quote opens on line 2")) << error->what();
 }
 
 TEST_F(CsvLimits, ARowHoldsAtMostAWorksheetRowOfColumns) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "source/WorkbookError.h"
 #include "source/csv/CsvWorkbook.h"
 #include "tests/source/csv/CsvTestFolder.h"
 
@@ -46,9 +47,6 @@ const std::vector<ParseCase> kParseCases = {
     {"SpacesAroundValuesStay", " a , b \n  \n", {{1, {" a ", " b "}}, {2, {"  "}}}},
     {"QuoteInsideAnUnquotedFieldIsLiteral", "ab\"c\"d,e\"\n", {{1, {"ab\"c\"d", "e\""}}}},
     {"TextAfterAClosingQuoteIsKept", "\"ab\"cd,\"x\" ,e\n", {{1, {"abcd", "x ", "e"}}}},
-    {"UnterminatedQuoteTakesTheRestOfTheFile",
-     "a,\"open\nrest,of\n\"\"file\"\"",
-     {{1, {"a", "open\nrest,of\n\"file\""}}}},
     {"QuotedEmptyLineIsARowOfOneEmptyCell", "\"\"\nx\n", {{1, {""}}, {2, {"x"}}}},
     {"MultiByteCharactersPassThrough",
      "Zo\xC3\xAB,\xE6\x97\xA5\xE6\x9C\xAC,\xF0\x9F\x98\x80\n",
@@ -81,6 +79,32 @@ std::string caseName(const ::testing::TestParamInfo<ParseCase>& param) {
 INSTANTIATE_TEST_SUITE_P(Cases, CsvParsing, ::testing::ValuesIn(kParseCases), caseName);
 
 using CsvSheetCursor = CsvTestFolder;
+
+TEST_F(CsvSheetCursor, AQuoteThatNeverClosesIsRefusedNamingItsLine) {
+  // The quote opens on line 5: a quoted value before it spans lines 2 and 3, with each kind
+  // of line end.
+  for (const char* end : {"\n", "\r\n", "\r"}) {
+    const std::string eol = end;
+    const std::string text = "a,b" + eol + "\"x" + eol + "y\",c" + eol + eol + "d,\"open" + eol +
+                             "rest,of" + eol + "\"\"file\"\"";
+    const auto path = write("unclosed.csv", text);
+    for (const std::size_t size : {std::size_t{1}, std::size_t{5}, kDefaultBufferBytes}) {
+      try {
+        dumpRows(openCsv(path, ReadLimits{}, size)->firstSheet());
+        ADD_FAILURE() << "read without an error";
+      } catch (const WorkbookError& e) {
+        EXPECT_EQ(e.kind(), WorkbookError::Kind::Corrupt);
+        EXPECT_NE(std::string(e.what()).find("has a quote on line 5 that opens a value but never "
+                                             "closes it"),
+                  std::string::npos)
+            << e.what();
+      }
+    }
+  }
+  // A quote closed at the very end of the file is fine.
+  EXPECT_EQ(dumpRows(openWorkbook(write("closed.csv", "a,\"b\nc\""))->firstSheet()),
+            (std::vector<DumpedRow>{{1, {"a", "b\nc"}}}));
+}
 
 TEST_F(CsvSheetCursor, RewindStartsAgainFromTheFirstRow) {
   const auto path = write("rewind.csv", "h1,h2\n\"a\nb\",c\n\nd,e\n");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -48,7 +49,9 @@ class CsvTestFolder : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string("quillmere-csv-") + info->test_suite_name() + "-" + info->name();
+    // The process number keeps a sanitizer build's run of the same test apart.
+    std::string name = "quillmere-csv-" + std::to_string(getpid()) + "-" + info->test_suite_name() +
+                       "-" + info->name();
     for (auto& c : name) {
       if (c == '/') c = '_';
     }

@@ -1,8 +1,9 @@
 target_sources(quillmere_source_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CsvEncodingTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CsvFixtureTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CsvHostileTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CsvLimitsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CsvSheetTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LineDecoderTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SeparatorDetectorTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TextDecoderTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Utf8ValidatorTest.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/TextDecoderTest.cpp)

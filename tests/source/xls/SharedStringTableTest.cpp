@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "source/WorkbookError.h"
+#include "source/xls/BiffRecordCursor.h"
 #include "source/xls/SharedStringTable.h"
 #include "source/xls/TextDecoder.h"
+#include "source/xls/WorkbookStream.h"
 
 namespace quillmere::source::xls {
 namespace {
@@ -74,8 +76,32 @@ class PoolWriter {
   std::vector<std::string> fragments_;
 };
 
-std::vector<std::string_view> views(const std::vector<std::string>& fragments) {
-  return {fragments.begin(), fragments.end()};
+const std::filesystem::path kFile = "pool.xls";
+
+std::string record(std::uint16_t type, const std::string& data) {
+  std::string bytes;
+  for (const unsigned value : {unsigned{type}, static_cast<unsigned>(data.size())}) {
+    bytes += static_cast<char>(value & 0xFF);
+    bytes += static_cast<char>(value >> 8);
+  }
+  return bytes + data;
+}
+
+// The pool as a workbook holds it, an SST record and its CONTINUE records with an EOF record
+// after them, read through the record cursor the way the workbook reader reads it.
+SharedStringTable poolOf(const std::vector<std::string>& fragments, const ReadLimits& limits) {
+  std::string bytes;
+  for (std::size_t i = 0; i < fragments.size(); ++i)
+    bytes += record(i == 0 ? 0x00FC : 0x003C, fragments[i]);
+  bytes += record(0x000A, "");
+  const WorkbookStream stream(bytes);
+  BiffRecordCursor cursor(kFile, stream, 0);
+  BiffRecord sst;
+  EXPECT_TRUE(cursor.next(sst));
+  SharedStringTable pool(kFile, sst.data, cursor, limits);
+  cursor.skipContinues();
+  EXPECT_EQ(cursor.peekType(), 0x000A) << "the records after the pool are left for the reader";
+  return pool;
 }
 
 std::string utf8(const std::u16string& units) {
@@ -83,8 +109,6 @@ std::string utf8(const std::u16string& units) {
   TextDecoder::appendUtf16(out, units);
   return out;
 }
-
-const std::filesystem::path kFile = "pool.xls";
 
 const std::vector<PoolString> kStrings = {
     {u""},
@@ -102,7 +126,7 @@ const std::vector<PoolString> kStrings = {
 TEST(SharedStringTable, ReadsEveryStringWhereverTheRecordsSplit) {
   for (std::size_t capacity = 3; capacity <= 200; ++capacity) {
     const auto fragments = PoolWriter(capacity).write(kStrings);
-    const SharedStringTable pool(kFile, views(fragments), ReadLimits{});
+    const SharedStringTable pool = poolOf(fragments, ReadLimits{});
     ASSERT_EQ(pool.size(), kStrings.size()) << "records of " << capacity << " bytes";
     for (std::size_t i = 0; i < kStrings.size(); ++i) {
       EXPECT_EQ(pool.at(i), utf8(kStrings[i].text))
@@ -116,7 +140,7 @@ TEST(SharedStringTable, ASplitRightAfterTheCharactersCarriesNoFlagByte) {
   const std::string first =
       std::string("\x01\0\0\0\x01\0\0\0", 8) + std::string("\x03\0\x08\x01\0", 5) + "abc";
   const std::string second = "\x01\x02\x03\x04";
-  const SharedStringTable pool(kFile, {first, second}, ReadLimits{});
+  const SharedStringTable pool = poolOf({first, second}, ReadLimits{});
   ASSERT_EQ(pool.size(), 1U);
   EXPECT_EQ(pool.at(0), "abc");
 }
@@ -125,7 +149,7 @@ TEST(SharedStringTable, AStringRunningPastTheDataIsDamage) {
   auto fragments = PoolWriter(40).write(kStrings);
   fragments.back().resize(fragments.back().size() - 3);
   try {
-    SharedStringTable(kFile, views(fragments), ReadLimits{});
+    poolOf(fragments, ReadLimits{});
     FAIL() << "read a cut pool";
   } catch (const WorkbookError& e) {
     EXPECT_EQ(e.kind(), Kind::Corrupt);
@@ -145,7 +169,7 @@ TEST(SharedStringTable, LimitsOnOneStringAndOnThePoolHaveTheirOwnMessages) {
   } cases[] = {{oneCell, "in one cell"}, {wholePool, "shared text"}};
   for (const auto& c : cases) {
     try {
-      SharedStringTable(kFile, views(fragments), c.limits);
+      poolOf(fragments, c.limits);
       ADD_FAILURE() << "no limit hit for " << c.phrase;
     } catch (const WorkbookError& e) {
       EXPECT_EQ(e.kind(), Kind::LimitExceeded);
@@ -158,7 +182,7 @@ TEST(SharedStringTable, LimitsOnOneStringAndOnThePoolHaveTheirOwnMessages) {
 TEST(SharedStringTable, AStatedCountBeyondTheDataReadsWhatIsThere) {
   const std::string data =
       std::string("\xFF\xFF\xFF\x7F\xFF\xFF\xFF\x7F", 8) + std::string("\x02\0\0", 3) + "hi";
-  const SharedStringTable pool(kFile, {data}, ReadLimits{});
+  const SharedStringTable pool = poolOf({data}, ReadLimits{});
   ASSERT_EQ(pool.size(), 1U);
   EXPECT_EQ(pool.at(0), "hi");
 }

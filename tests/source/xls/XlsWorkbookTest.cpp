@@ -10,6 +10,7 @@
 #include "source/SheetTsv.h"
 #include "source/Workbook.h"
 #include "source/WorkbookError.h"
+#include "source/xls/BiffWorkbook.h"
 
 namespace quillmere::source {
 namespace {
@@ -157,6 +158,61 @@ TEST(XlsWorkbook, ReadsAStreamInRegularSectors) {
   EXPECT_NE(tsv.find("\n299.5\n"), std::string::npos);
 }
 
+TEST(XlsWorkbook, ReadsTheSectorsThatExistWhenTheDirectoryOverstatesTheSize) {
+  // Each holds the whole sheet of regular-sectors.xls, short of what its directory states:
+  // a size far past the end of the file, a file that stops where the data does, and a
+  // chain that turns back to its start after the last sheet's end.
+  const std::string whole = tsvOf(kFixtures / "regular-sectors.xls");
+  for (const char* name : {"stream-size-past-file.xls", "unpadded-last-sector.xls",
+                           "chain-loop-after-last-sheet.xls"}) {
+    EXPECT_EQ(tsvOf(kFixtures / name), whole) << name;
+  }
+}
+
+// Excel 5 text in Mac Roman, from Apple's table.
+const std::string kMacRomanSheet =
+    "Zo\u00EB Br\u00FCckner\n"
+    "\u201CCaf\u00E9\u201D \u2022 5 \u20AC\n"
+    "\u00D8rsted \u00C6ble \u00DF \uF8FF\n";
+
+TEST(XlsWorkbook, ReadsBiff5FromAMacintoshWhateverItsBofSays) {
+  for (const char* name :
+       {"biff5-mac-roman.xls", "biff5-globals-bof-0600.xls", "biff5-sheet-bof-without-kind.xls"}) {
+    auto workbook = openWorkbook(kFixtures / name);
+    EXPECT_EQ(static_cast<xls::BiffWorkbook&>(*workbook).version(), xls::BiffVersion::Biff5)
+        << name;
+    EXPECT_EQ(workbook->firstSheet().gridRows(), 16384U) << name;
+    EXPECT_EQ(tsvOf(kFixtures / name), kMacRomanSheet) << name;
+  }
+}
+
+TEST(XlsWorkbook, ReadsTheLongestCellText) {
+  auto workbook = openWorkbook(kFixtures / "longest-cell.xls");
+  SheetReader& sheet = workbook->firstSheet();
+  ASSERT_TRUE(sheet.nextRow());
+  std::string omegas, emoji;
+  for (int i = 0; i < 32767; ++i)
+    omegas += "\u03A9";
+  for (int i = 0; i < 16383; ++i)
+    emoji += "\U0001F600";
+  EXPECT_EQ(sheet.cell(0).text, omegas);
+  EXPECT_EQ(sheet.cell(1).text, std::string(32767, 'x'));
+  EXPECT_EQ(sheet.cell(2).text, emoji + "!");
+  EXPECT_FALSE(sheet.nextRow());
+}
+
+TEST(XlsWorkbook, ReadsARowAsWideAsTheLargestGrid) {
+  auto workbook = openWorkbook(kFixtures / "widest-row.xls");
+  SheetReader& sheet = workbook->firstSheet();
+  ASSERT_TRUE(sheet.nextRow());
+  ASSERT_EQ(sheet.cellCount(), 16384U);
+  for (std::size_t c = 0; c < sheet.cellCount(); ++c) {
+    ASSERT_EQ(sheet.cell(c).kind, CellKind::Number) << c;
+    ASSERT_EQ(sheet.cell(c).number, static_cast<double>(c)) << c;
+  }
+  EXPECT_FALSE(sheet.nextRow());
+}
+
 struct Refusal {
   const char* file;
   Kind kind;
@@ -179,7 +235,22 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"sector-chain-loop.xls", Kind::Corrupt, "loops back on itself"},
         Refusal{"fat-index-out-of-range.xls", Kind::Corrupt, "points outside the file"},
         Refusal{"truncated-file.xls", Kind::Corrupt, "the file ends before"},
+        Refusal{"truncated-after-table.xls", Kind::Corrupt, "the file ends before"},
         Refusal{"truncated-record.xls", Kind::Corrupt, "ends in the middle of a record"},
+        // The first worksheet is whole, but the sheet after it is cut off.
+        Refusal{"stream-ends-before-last-sheet.xls", Kind::Corrupt,
+                "its sectors end before its stated size"},
+        Refusal{"directory-chain-loop.xls", Kind::Corrupt,
+                "the chain of directory sectors loops back on itself"},
+        Refusal{"small-sector-chain-loop.xls", Kind::Corrupt,
+                "the chain of small sectors loops back on itself"},
+        Refusal{"difat-chain-loop.xls", Kind::Corrupt,
+                "the chain of sector-table sectors loops back on itself"},
+        Refusal{"record-length-past-end.xls", Kind::Corrupt, "ends in the middle of a record"},
+        Refusal{"label-longer-than-record.xls", Kind::Corrupt,
+                "a text runs past the end of its record"},
+        Refusal{"column-past-last.xls", Kind::Corrupt, "beyond the last column (16385)"},
+        Refusal{"unknown-code-page.xls", Kind::Unsupported, "code page 4242"},
         Refusal{"sst-index-out-of-range.xls", Kind::Corrupt, "shared text number 2 of only 2"},
         Refusal{"encrypted-filepass.xls", Kind::Encrypted, "is protected by a password"},
         Refusal{"encrypted-package.xls", Kind::Encrypted, "is protected by a password"},
