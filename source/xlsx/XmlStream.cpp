@@ -61,6 +61,7 @@ void XmlStream::reset(std::unique_ptr<PartSource> source) {
   constructStart_ = 0;
   headStart_ = 0;
   headSize_ = 0;
+  nearLimit_ = false;
   depth_ = 0;
   stopped_ = false;
   suspended_ = false;
@@ -92,6 +93,9 @@ bool XmlStream::parse() {
       chunkStart_ = fed_;
       chunkSize_ = count;
       fed_ += count;
+      // A construct that ends in this chunk started no earlier than the one held so far, so
+      // only when that one and the chunk together pass the limit can any event be too long.
+      nearLimit_ = fed_ - constructStart_ > kMaxConstructBytes;
       status = XML_ParseBuffer(p, static_cast<int>(count), count == 0 ? XML_TRUE : XML_FALSE);
     }
     if (status == XML_STATUS_ERROR) throwFailure();
@@ -110,6 +114,12 @@ bool XmlStream::parse() {
 }
 
 void XmlStream::checkConstruct() {
+  // Outside a handler expat gives the position just past its last event: where the construct
+  // it is still holding starts.
+  const XML_Index index = XML_GetCurrentByteIndex(parser_.get());
+  if (index >= 0) {
+    constructStart_ = std::max(constructStart_, static_cast<std::uint64_t>(index));
+  }
   if (headStart_ != constructStart_) {
     headStart_ = constructStart_;
     headSize_ = 0;
@@ -123,6 +133,13 @@ void XmlStream::checkConstruct() {
   if (fed_ - constructStart_ <= kMaxConstructBytes) return;
   finished_ = true;
   throw WorkbookError(Kind::LimitExceeded, file_, longConstruct(true));
+}
+
+void XmlStream::failLongEvent() {
+  // The head kept after the last parse call is this event's when the event began before it.
+  const XML_Index index = XML_GetCurrentByteIndex(parser_.get());
+  handler_.fail(Kind::LimitExceeded,
+                longConstruct(index >= 0 && static_cast<std::uint64_t>(index) == headStart_));
 }
 
 std::string XmlStream::longConstruct(bool headKnown) const {
@@ -214,6 +231,7 @@ void XMLCALL XmlStream::onStart(void* self, const XML_Char* name, const XML_Char
   } catch (...) {
     stream.keep(std::current_exception());
   }
+  if (stream.nearLimit_) stream.measureEvent();
   stream.afterEvent();
 }
 
@@ -264,27 +282,37 @@ void XMLCALL XmlStream::onEntity(void* self, const XML_Char*, int, const XML_Cha
 
 void XMLCALL XmlStream::onComment(void* self, const XML_Char*) {
   XmlStream& stream = streamOf(self);
-  if (!stream.stopped_) stream.afterEvent();
+  if (stream.stopped_) return;
+  if (stream.nearLimit_) stream.measureEvent();
+  stream.afterEvent();
 }
 
 void XMLCALL XmlStream::onInstruction(void* self, const XML_Char*, const XML_Char*) {
   XmlStream& stream = streamOf(self);
-  if (!stream.stopped_) stream.afterEvent();
+  if (stream.stopped_) return;
+  if (stream.nearLimit_) stream.measureEvent();
+  stream.afterEvent();
 }
 
 void XMLCALL XmlStream::onDeclaration(void* self, const XML_Char*, const XML_Char*, int) {
   XmlStream& stream = streamOf(self);
-  if (!stream.stopped_) stream.afterEvent();
+  if (stream.stopped_) return;
+  if (stream.nearLimit_) stream.measureEvent();
+  stream.afterEvent();
 }
 
 void XMLCALL XmlStream::onCdataMark(void* self) {
   XmlStream& stream = streamOf(self);
-  if (!stream.stopped_) stream.afterEvent();
+  if (stream.stopped_) return;
+  if (stream.nearLimit_) stream.measureEvent();
+  stream.afterEvent();
 }
 
 void XMLCALL XmlStream::onOther(void* self, const XML_Char*, int) {
   XmlStream& stream = streamOf(self);
-  if (!stream.stopped_) stream.afterEvent();
+  if (stream.stopped_) return;
+  if (stream.nearLimit_) stream.measureEvent();
+  stream.afterEvent();
 }
 
 }  // namespace quillmere::source::xlsx

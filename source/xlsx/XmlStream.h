@@ -77,24 +77,20 @@ class XmlStream {
 
   // After each event: turns the handler's requests into expat's stop or suspend.
   void afterEvent() {
-    markEventEnd();
     if (handler_.attention_) act();
   }
-  // The construct after the current event starts where the event ends. One that ended
-  // within a single chunk is measured here, one in progress by checkConstruct().
-  void markEventEnd() {
-    const XML_Index index = XML_GetCurrentByteIndex(parser_.get());
-    if (index < 0) return;
-    const int count = XML_GetCurrentByteCount(parser_.get());
-    constructStart_ = static_cast<std::uint64_t>(index) + static_cast<std::uint64_t>(count);
-    if (static_cast<std::size_t>(count) > kMaxConstructBytes) {
-      handler_.fail(WorkbookError::Kind::LimitExceeded,
-                    longConstruct(headStart_ == static_cast<std::uint64_t>(index)));
+  // Refuses a tag, comment or declaration that has ended but is too long; expat reports
+  // text in pieces, so text and end tags need no measuring. One still in progress is
+  // measured by checkConstruct().
+  void measureEvent() {
+    if (static_cast<std::size_t>(XML_GetCurrentByteCount(parser_.get())) > kMaxConstructBytes) {
+      failLongEvent();
     }
   }
+  void failLongEvent();
   void act();
-  // Keeps the first bytes of the construct in progress, which say what it is, while they are
-  // still in the chunk just parsed; refuses the construct once it is too long.
+  // After each parse call: keeps the first bytes of the construct in progress, which say what
+  // it is, while they are still in the chunk just parsed; refuses it once it is too long.
   void checkConstruct();
   // The problem of a construct that is too long, named after its head when that is known.
   std::string longConstruct(bool headKnown) const;
@@ -118,6 +114,7 @@ class XmlStream {
   std::uint64_t headStart_ = 0;
   std::array<char, 9> head_{};
   std::size_t headSize_ = 0;
+  bool nearLimit_ = false;  // events of the current chunk may be too long: measure them
   int depth_ = 0;
   bool stopped_ = false;
   bool suspended_ = false;
