@@ -11,8 +11,18 @@ struct ReadLimits {
   // Uncompressed size of any one part of an archive (worksheet, shared strings, ...): a
   // million-row sheet is a few hundred MiB, a zip bomb far more.
   std::uint64_t maxPartBytes = std::uint64_t{4} << 30;
+  // Uncompressed size of a part as a multiple of its compressed size. Workbooks shrink 5 to
+  // 20 times when packed and a zip bomb about a thousand times, so this refuses bombs at once
+  // instead of inflating gigabytes to find them out.
+  std::uint64_t maxInflationRatio = 100;
+  // A part that unpacks to no more than this is never refused for its ratio: tiny or
+  // repetitive parts shrink far more than whole sheets do, and so little costs nothing.
+  std::uint64_t inflationRatioFloorBytes = std::uint64_t{16} << 20;
   // Bytes of one cell's text; the spreadsheet limit is 32,767 characters.
   std::size_t maxCellTextBytes = 32767 * 4;
+  // Bytes of text in one row, all its cells together: a grid row can hold 16,384 cells of
+  // 32,767 characters (2 GiB), while a row of a contact list holds a few kilobytes.
+  std::size_t maxRowTextBytes = std::size_t{32} << 20;
   // Total bytes of the shared-string pool.
   std::uint64_t maxSharedStringBytes = std::uint64_t{1} << 30;
   // Bytes of a whole file that is read as text (.csv) or as a compound file (.xls).

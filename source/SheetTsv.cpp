@@ -1,6 +1,7 @@
 #include "source/SheetTsv.h"
 
 #include <string>
+#include <string_view>
 
 #include "source/CellTextForm.h"
 
@@ -8,47 +9,65 @@ namespace quillmere::source {
 
 namespace {
 
-void appendEscaped(std::string& out, const std::string& text) {
-  for (const char c : text) {
-    switch (c) {
+// Writes the runs between special characters whole, so a long cell costs a few writes.
+void writeEscaped(std::ostream& out, std::string_view text) {
+  std::size_t runStart = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char* escape = nullptr;
+    switch (text[i]) {
       case '\t':
-        out += "\\t";
+        escape = "\\t";
         break;
       case '\n':
-        out += "\\n";
+        escape = "\\n";
         break;
       case '\r':
-        out += "\\r";
+        escape = "\\r";
         break;
       case '\\':
-        out += "\\\\";
+        escape = "\\\\";
         break;
       default:
-        out += c;
+        continue;
     }
+    out.write(text.data() + runStart, static_cast<std::streamsize>(i - runStart));
+    out.write(escape, 2);
+    runStart = i + 1;
   }
+  out.write(text.data() + runStart, static_cast<std::streamsize>(text.size() - runStart));
 }
 
 }  // namespace
 
 void writeSheetTsv(SheetReader& sheet, std::ostream& out) {
-  std::string line;
-  std::string cell;
+  // Each cell is written as soon as it is read, so memory holds one cell's text form, never
+  // a whole row. Empty cells are only counted: they cost a tab each once a later cell of the
+  // row has text, and nothing when they trail.
+  std::string number;
   std::uint32_t lastWritten = 0;
   while (sheet.nextRow()) {
-    line.clear();
-    std::size_t usedLength = 0;  // the line without its trailing empty cells
+    bool started = false;
+    std::size_t tabsOwed = 0;
     for (std::size_t c = 0; c < sheet.cellCount(); ++c) {
-      if (c > 0) line += '\t';
-      cell = textForm(sheet.cell(c));
-      appendEscaped(line, cell);
-      if (!cell.empty()) usedLength = line.size();
+      const CellValue cell = sheet.cell(c);
+      std::string_view text = cell.text;
+      if (cell.kind == CellKind::Number || cell.kind == CellKind::Boolean) {
+        number.clear();
+        appendTextForm(number, cell);
+        text = number;
+      }
+      if (c > 0) ++tabsOwed;
+      if (text.empty()) continue;
+      if (!started) {
+        for (std::uint32_t r = lastWritten + 1; r < sheet.rowNumber(); ++r)
+          out.put('\n');
+        started = true;
+      }
+      for (; tabsOwed > 0; --tabsOwed)
+        out.put('\t');
+      writeEscaped(out, text);
     }
-    if (usedLength == 0) continue;
-    line.resize(usedLength);
-    for (std::uint32_t r = lastWritten + 1; r < sheet.rowNumber(); ++r)
-      out.put('\n');
-    out.write(line.data(), static_cast<std::streamsize>(line.size()));
+    if (!started) continue;
     out.put('\n');
     lastWritten = sheet.rowNumber();
   }

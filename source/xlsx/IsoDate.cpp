@@ -63,7 +63,11 @@ std::optional<double> timeOfDay(std::string_view& text) {
       text.remove_prefix(end);
     }
   }
-  if (hour > 24 || minute > 59 || second > 60) return std::nullopt;
+  // 24:00:00 is the end of the day; no other time in hour 24 exists.
+  if (hour > 24 || minute > 59 || second > 60 ||
+      (hour == 24 && (minute != 0 || second != 0 || fraction != 0.0))) {
+    return std::nullopt;
+  }
   return (static_cast<double>(hour * 3600 + minute * 60 + second) + fraction) /
          static_cast<double>(kSecondsPerDay);
 }
@@ -71,8 +75,10 @@ std::optional<double> timeOfDay(std::string_view& text) {
 }  // namespace
 
 std::optional<double> isoDateSerial(std::string_view text, bool date1904) {
+  // "HH:" opens a time without a date, which other readers take as a fraction of a day.
+  const bool timeAlone = text.size() > 2 && text[2] == ':';
   double serial = 0.0;
-  if (!text.empty() && text.front() != 'T') {
+  if (!timeAlone && !text.empty() && text.front() != 'T') {
     unsigned yearDigits = 0, month = 0, day = 0;
     if (!digits(text, 4, yearDigits) || !skip(text, '-') || !digits(text, 2, month) ||
         !skip(text, '-') || !digits(text, 2, day)) {
@@ -91,7 +97,7 @@ std::optional<double> isoDateSerial(std::string_view text, bool date1904) {
     serial = static_cast<double>(whole);
     if (text.empty()) return serial;
   }
-  if (!skip(text, 'T')) return std::nullopt;
+  if (!timeAlone && !skip(text, 'T')) return std::nullopt;
   const auto time = timeOfDay(text);
   if (!time) return std::nullopt;
   // A zone designator is dropped: the sheet shows the wall-clock time as written.

@@ -111,6 +111,7 @@ void SheetRowParser::restart() {
     cells_[i] = StoredCell{};
   cellCount_ = 0;
   rowText_.clear();
+  rowTextBytes_ = 0;
   rowNumber_ = 0;
   previousRow_ = 0;
   rowNumberKnown_ = false;
@@ -143,6 +144,13 @@ CellValue SheetRowParser::cell(std::size_t column) const {
 
 std::uint32_t SheetRowParser::currentRow() const {
   return rowNumberKnown_ ? rowNumber_ : previousRow_ + 1;
+}
+
+void SheetRowParser::failRowText() {
+  fail(Kind::LimitExceeded, "has a row (row " + std::to_string(currentRow()) +
+                                ") whose cells hold more than " +
+                                std::to_string(limits_.maxRowTextBytes) +
+                                " bytes of text together, the most Quillmere reads for one row.");
 }
 
 std::string SheetRowParser::cellName() const {
@@ -214,7 +222,12 @@ void SheetRowParser::text(std::string_view data) {
     }
     value_.append(data);
   } else if (inText_) {
-    if (rowText_.size() - textStart_ + data.size() > limits_.maxCellTextBytes) {
+    const std::size_t cellBytes = rowText_.size() - textStart_ + data.size();
+    if (rowTextBytes_ + cellBytes > limits_.maxRowTextBytes) {
+      failRowText();
+      return;
+    }
+    if (cellBytes > limits_.maxCellTextBytes) {
       fail(Kind::LimitExceeded, "has a cell (" + cellName() + ") whose text is longer than " +
                                     std::to_string(limits_.maxCellTextBytes) +
                                     " bytes, the most Quillmere reads for one cell.");
@@ -229,6 +242,7 @@ void SheetRowParser::beginRow(const char** attributes) {
     cells_[i] = StoredCell{};
   cellCount_ = 0;
   rowText_.clear();
+  rowTextBytes_ = 0;
   nextColumn_ = 0;
   rowNumberKnown_ = false;
   inRow_ = true;
@@ -298,6 +312,13 @@ void SheetRowParser::beginCell(const char** attributes) {
 }
 
 void SheetRowParser::store(StoredCell cell) {
+  if (cell.kind == CellKind::Text || cell.kind == CellKind::Error) {
+    rowTextBytes_ += cell.shared.data() != nullptr ? cell.shared.size() : cell.length;
+    if (rowTextBytes_ > limits_.maxRowTextBytes) {
+      failRowText();
+      return;
+    }
+  }
   if (column_ >= cells_.size()) cells_.resize(column_ + 1);
   cells_[column_] = cell;
   if (column_ >= cellCount_) cellCount_ = column_ + 1;
@@ -380,8 +401,10 @@ void SheetRowParser::storeCell() {
       if (value.empty()) return;
       const auto serial = isoDateSerial(value, date1904_);
       if (!serial) {
-        fail(Kind::Corrupt, "is damaged: cell " + cellName() + " holds \"" + std::string(value) +
-                                "\" where a date belongs.");
+        fail(Kind::Corrupt, "has a damaged cell: " + cellName() +
+                                " is marked as a date but holds \"" + std::string(value) +
+                                "\", which is neither a date, a time nor a date and time. Correct "
+                                "that cell in your spreadsheet program and save the file again.");
       } else {
         store({CellKind::Number, *serial, {}, 0, 0});
       }

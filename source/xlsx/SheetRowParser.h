@@ -62,6 +62,7 @@ class SheetRowParser : public XmlHandler {
   void storeValueText(CellKind kind, std::string_view value, bool unescape);
   std::uint32_t currentRow() const;  // the row being read, known or presumed
   std::string cellName() const;
+  void failRowText();
 
   const SharedStrings& strings_;
   ReadLimits limits_;
@@ -71,6 +72,7 @@ class SheetRowParser : public XmlHandler {
   std::vector<StoredCell> cells_;  // cells_[i] is empty for every i >= cellCount_
   std::size_t cellCount_ = 0;
   std::string rowText_;
+  std::size_t rowTextBytes_ = 0;  // text of the row's stored cells, shared strings included
   std::uint32_t rowNumber_ = 0;
   std::uint32_t previousRow_ = 0;
   bool rowNumberKnown_ = false;

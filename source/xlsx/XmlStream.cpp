@@ -37,6 +37,12 @@ void XmlStream::reset(std::unique_ptr<PartSource> source) {
   XML_SetCharacterDataHandler(p, &XmlStream::onText);
   XML_SetStartDoctypeDeclHandler(p, &XmlStream::onDoctype);
   XML_SetEntityDeclHandler(p, &XmlStream::onEntity);
+  XML_SetCommentHandler(p, &XmlStream::onComment);
+  XML_SetProcessingInstructionHandler(p, &XmlStream::onInstruction);
+  XML_SetXmlDeclHandler(p, &XmlStream::onDeclaration);
+  XML_SetCdataSectionHandler(p, &XmlStream::onCdataMark, &XmlStream::onCdataMark);
+  // The expanding variant leaves entity handling as it is.
+  XML_SetDefaultHandlerExpand(p, &XmlStream::onOther);
   if (XML_SetBillionLaughsAttackProtectionMaximumAmplification(p, kMaxEntityAmplification) ==
           XML_FALSE ||
       XML_SetBillionLaughsAttackProtectionActivationThreshold(p, kAmplificationThresholdBytes) ==
@@ -48,7 +54,15 @@ void XmlStream::reset(std::unique_ptr<PartSource> source) {
   handler_.pauseRequested_ = false;
   handler_.failure_.reset();
   handlerException_ = nullptr;
-  bytesWithoutEvent_ = 0;
+  fed_ = 0;
+  chunk_ = nullptr;
+  chunkStart_ = 0;
+  chunkSize_ = 0;
+  constructStart_ = 0;
+  headStart_ = 0;
+  headSize_ = 0;
+  nearLimit_ = false;
+  depth_ = 0;
   stopped_ = false;
   suspended_ = false;
   finished_ = false;
@@ -63,23 +77,29 @@ bool XmlStream::parse() {
       suspended_ = false;
       status = XML_ResumeParser(p);
     } else {
-      void* buffer = XML_GetBuffer(p, chunkBytes_);
+      // Expat scans a construct it holds again with every chunk, so a long one is fed in
+      // chunks as long as itself, keeping the work linear.
+      const std::uint64_t pending = fed_ - constructStart_;
+      constexpr std::uint64_t kMaxGrownChunkBytes = 4u << 20;
+      const int want =
+          pending > kDefaultChunkBytes
+              ? std::max(chunkBytes_, static_cast<int>(std::min(pending, kMaxGrownChunkBytes)))
+              : chunkBytes_;
+      void* buffer = XML_GetBuffer(p, want);
       if (buffer == nullptr) throwFailure();
       const std::size_t count =
-          source_->read(static_cast<char*>(buffer), static_cast<std::size_t>(chunkBytes_));
+          source_->read(static_cast<char*>(buffer), static_cast<std::size_t>(want));
+      chunk_ = static_cast<const char*>(buffer);
+      chunkStart_ = fed_;
+      chunkSize_ = count;
+      fed_ += count;
+      // A construct that ends in this chunk started no earlier than the one held so far, so
+      // only when that one and the chunk together pass the limit can any event be too long.
+      nearLimit_ = fed_ - constructStart_ > kMaxConstructBytes;
       status = XML_ParseBuffer(p, static_cast<int>(count), count == 0 ? XML_TRUE : XML_FALSE);
-      bytesWithoutEvent_ += count;
-      if (status == XML_STATUS_OK && bytesWithoutEvent_ > kMaxBytesWithoutEvent) {
-        finished_ = true;
-        throw WorkbookError(Kind::LimitExceeded, file_,
-                            "is refused: its part " + partName_ +
-                                " has a single XML tag, "
-                                "comment or declaration longer than " +
-                                std::to_string(kMaxBytesWithoutEvent) +
-                                " bytes, more than Quillmere holds in memory.");
-      }
     }
     if (status == XML_STATUS_ERROR) throwFailure();
+    checkConstruct();
     if (status == XML_STATUS_SUSPENDED) {
       suspended_ = true;
       return true;
@@ -91,6 +111,61 @@ bool XmlStream::parse() {
       return false;
     }
   }
+}
+
+void XmlStream::checkConstruct() {
+  // Outside a handler expat gives the position just past its last event: where the construct
+  // it is still holding starts.
+  const XML_Index index = XML_GetCurrentByteIndex(parser_.get());
+  if (index >= 0) {
+    constructStart_ = std::max(constructStart_, static_cast<std::uint64_t>(index));
+  }
+  if (headStart_ != constructStart_) {
+    headStart_ = constructStart_;
+    headSize_ = 0;
+  }
+  // The head's next byte lies in this chunk unless the construct starts beyond it.
+  while (headSize_ < head_.size()) {
+    const std::uint64_t at = headStart_ + headSize_;
+    if (at < chunkStart_ || at >= chunkStart_ + chunkSize_) break;
+    head_[headSize_++] = chunk_[at - chunkStart_];
+  }
+  if (fed_ - constructStart_ <= kMaxConstructBytes) return;
+  finished_ = true;
+  throw WorkbookError(Kind::LimitExceeded, file_, longConstruct(true));
+}
+
+void XmlStream::failLongEvent() {
+  // The head kept after the last parse call is this event's when the event began before it.
+  const XML_Index index = XML_GetCurrentByteIndex(parser_.get());
+  handler_.fail(Kind::LimitExceeded,
+                longConstruct(index >= 0 && static_cast<std::uint64_t>(index) == headStart_));
+}
+
+std::string XmlStream::longConstruct(bool headKnown) const {
+  const std::string_view head(head_.data(), headKnown ? headSize_ : 0);
+  const auto startsWith = [head](std::string_view prefix) {
+    return head.substr(0, prefix.size()) == prefix;
+  };
+  std::string_view kind = "XML tag, comment or declaration";
+  if (startsWith("<!--")) {
+    kind = "XML comment";
+  } else if (startsWith("<![CDATA[")) {
+    kind = "CDATA section";
+  } else if (startsWith("<!") || startsWith("<?xml")) {
+    kind = "XML declaration";
+  } else if (startsWith("<?")) {
+    kind = "XML processing instruction";
+  } else if (startsWith("</")) {
+    kind = "XML end tag";
+  } else if (startsWith("<")) {
+    kind = "XML tag";
+  } else if (!head.empty()) {
+    kind = "run of XML text";
+  }
+  return "is refused: its part " + partName_ + " holds a single " + std::string(kind) +
+         " longer than " + std::to_string(kMaxConstructBytes >> 20) +
+         " MiB, more than Quillmere holds in memory at once.";
 }
 
 void XmlStream::parseAll() {
@@ -142,17 +217,28 @@ void XmlStream::throwFailure() {
 void XMLCALL XmlStream::onStart(void* self, const XML_Char* name, const XML_Char** attributes) {
   XmlStream& stream = streamOf(self);
   if (stream.stopped_) return;
+  if (++stream.depth_ > kMaxElementDepth) {
+    stream.handler_.fail(Kind::LimitExceeded,
+                         "is refused: its part " + stream.partName_ +
+                             " nests XML elements more than " + std::to_string(kMaxElementDepth) +
+                             " deep. No part of a workbook goes more than a few levels deep, so "
+                             "the file is damaged or made to exhaust memory.");
+    stream.afterEvent();
+    return;
+  }
   try {
     stream.handler_.startElement(XmlHandler::withoutPrefix(name), attributes);
   } catch (...) {
     stream.keep(std::current_exception());
   }
+  if (stream.nearLimit_) stream.measureEvent();
   stream.afterEvent();
 }
 
 void XMLCALL XmlStream::onEnd(void* self, const XML_Char* name) {
   XmlStream& stream = streamOf(self);
   if (stream.stopped_) return;
+  --stream.depth_;
   try {
     stream.handler_.endElement(XmlHandler::withoutPrefix(name));
   } catch (...) {
@@ -191,6 +277,41 @@ void XMLCALL XmlStream::onEntity(void* self, const XML_Char*, int, const XML_Cha
   stream.handler_.fail(Kind::LimitExceeded,
                        "is refused: its part " + stream.partName_ +
                            " declares XML entities, the mark of an entity bomb.");
+  stream.afterEvent();
+}
+
+void XMLCALL XmlStream::onComment(void* self, const XML_Char*) {
+  XmlStream& stream = streamOf(self);
+  if (stream.stopped_) return;
+  if (stream.nearLimit_) stream.measureEvent();
+  stream.afterEvent();
+}
+
+void XMLCALL XmlStream::onInstruction(void* self, const XML_Char*, const XML_Char*) {
+  XmlStream& stream = streamOf(self);
+  if (stream.stopped_) return;
+  if (stream.nearLimit_) stream.measureEvent();
+  stream.afterEvent();
+}
+
+void XMLCALL XmlStream::onDeclaration(void* self, const XML_Char*, const XML_Char*, int) {
+  XmlStream& stream = streamOf(self);
+  if (stream.stopped_) return;
+  if (stream.nearLimit_) stream.measureEvent();
+  stream.afterEvent();
+}
+
+void XMLCALL XmlStream::onCdataMark(void* self) {
+  XmlStream& stream = streamOf(self);
+  if (stream.stopped_) return;
+  if (stream.nearLimit_) stream.measureEvent();
+  stream.afterEvent();
+}
+
+void XMLCALL XmlStream::onOther(void* self, const XML_Char*, int) {
+  XmlStream& stream = streamOf(self);
+  if (stream.stopped_) return;
+  if (stream.nearLimit_) stream.measureEvent();
   stream.afterEvent();
 }
 

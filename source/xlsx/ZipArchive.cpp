@@ -1,5 +1,7 @@
 #include "source/xlsx/ZipArchive.h"
 
+#include <cstdint>
+
 #include "source/WorkbookError.h"
 #include "source/xlsx/PartPath.h"
 #include "source/xlsx/ZipPartSource.h"
@@ -28,9 +30,16 @@ class ZipErrorText {
     case ZIP_ER_NOENT:
       throw WorkbookError(Kind::NotFound, file,
                           "does not exist. Check the name and the folder, then choose it again.");
+    case ZIP_ER_SEEK:
+      // Seeking in a file that could be opened fails only for an offset no file can have.
+      throw WorkbookError(Kind::Corrupt, file,
+                          "is damaged: its zip archive points to a place far past the end of the "
+                          "file (" +
+                              ZipErrorText(code).text() +
+                              "). Open it in your spreadsheet program and save it again, or ask "
+                              "for a new copy.");
     case ZIP_ER_OPEN:
     case ZIP_ER_READ:
-    case ZIP_ER_SEEK:
       throw WorkbookError(Kind::Unreadable, file,
                           "cannot be read (" + ZipErrorText(code).text() +
                               "). Check that you may read it and that no other program holds "
@@ -48,6 +57,12 @@ class ZipErrorText {
           Kind::Corrupt, file,
           "is damaged: its zip archive cannot be opened (" + ZipErrorText(code).text() + ").");
   }
+}
+
+// Whether `size` is more than `ratio` times `packed`, without overflowing.
+bool inflatesTooMuch(std::uint64_t size, std::uint64_t packed, std::uint64_t ratio) {
+  if (ratio == 0) return true;
+  return packed <= UINT64_MAX / ratio && size > packed * ratio;
 }
 
 }  // namespace
@@ -93,6 +108,15 @@ std::unique_ptr<PartSource> ZipArchive::open(std::uint64_t index, const std::str
                             std::to_string(stat.size) + " bytes, more than the " +
                             std::to_string(limits.maxPartBytes) +
                             " bytes Quillmere reads for one part.");
+  }
+  if ((stat.valid & ZIP_STAT_COMP_SIZE) != 0 && stat.size > limits.inflationRatioFloorBytes &&
+      inflatesTooMuch(stat.size, stat.comp_size, limits.maxInflationRatio)) {
+    throw WorkbookError(Kind::LimitExceeded, file_,
+                        "is refused: its part " + partName + " would unpack from " +
+                            std::to_string(stat.comp_size) + " to " + std::to_string(stat.size) +
+                            " bytes, more than " + std::to_string(limits.maxInflationRatio) +
+                            " times its packed size. Workbooks shrink 5 to 20 times when packed; "
+                            "this is the mark of a zip bomb, so Quillmere does not unpack it.");
   }
   ZipPartSource::Handle entry(zip_fopen_index(archive_.get(), index, 0));
   if (!entry) {

@@ -71,7 +71,10 @@ INSTANTIATE_TEST_SUITE_P(
         ReadableFixture{"chart-sheet-first.xlsx", "7\n"},
         ReadableFixture{"rich-text-and-escapes.xlsx",
                         "Bold and plain\ta\\r\\nb _x0041_ \xF0\x9F\x98\x80\tinline\ttab\\there\n"},
-        ReadableFixture{"iso-dates-1904.xlsx", "1\t43890.5\n"}),
+        ReadableFixture{"iso-dates-1904.xlsx", "1\t43890.5\n"},
+        // 10:10:10 is 36,610 of 86,400 seconds, 23:59 is 86,340.
+        ReadableFixture{"time-without-date.xlsx",
+                        "0.423726851851852\t0.25\t45352.5\t0.999305555555556\n"}),
     fixtureName<ReadableFixture>);
 
 struct BrokenFixture {
@@ -152,7 +155,21 @@ INSTANTIATE_TEST_SUITE_P(
                       withPartBytes(1 << 20)},
         BrokenFixture{"encrypted-zip-entry.xlsx", Kind::Encrypted, "password", {}},
         BrokenFixture{"unknown-compression.xlsx", Kind::Unsupported, "compression method", {}},
-        BrokenFixture{"cut-short.xlsx", Kind::Corrupt, "cut short", {}}),
+        BrokenFixture{"cut-short.xlsx", Kind::Corrupt, "cut short", {}},
+        BrokenFixture{"date-cell-not-a-date.xlsx",
+                      Kind::Corrupt,
+                      "B2 is marked as a date but holds \"next Tuesday\"",
+                      {}},
+        BrokenFixture{"entry-offset-past-end.xlsx",
+                      Kind::Corrupt,
+                      "points to a place far past the end of the file",
+                      {}},
+        BrokenFixture{"sheet-inflates-1000-times.xlsx",
+                      Kind::LimitExceeded,
+                      "more than 100 times its packed size",
+                      {}},
+        BrokenFixture{"nested-a-million-deep.xlsx", Kind::LimitExceeded, "more than 64 deep", {}},
+        BrokenFixture{"billion-laughs.xlsx", Kind::LimitExceeded, "document type", {}}),
     fixtureName<BrokenFixture>);
 
 TEST(XlsxReader, ErrorInTheMiddleOfASheetComesFromNextRowAfterTheGoodRows) {
@@ -178,6 +195,32 @@ TEST(XlsxReader, PartCountedPastTheLimitStopsInflating) {
   } catch (const WorkbookError& e) {
     EXPECT_EQ(e.kind(), Kind::LimitExceeded) << e.what();
   }
+}
+
+TEST(XlsxReader, InflationRatioSparesPartsBelowItsFloor) {
+  // basic.xlsx's parts shrink a few times each. Below the floor no ratio matters; with no
+  // floor, a ratio of one refuses the first part that was packed smaller at all.
+  ReadLimits strict;
+  strict.maxInflationRatio = 1;
+  EXPECT_EQ(dumpFirstSheet(kFixtures / "basic.xlsx", strict), kBasicTsv);
+  strict.inflationRatioFloorBytes = 0;
+  try {
+    dumpFirstSheet(kFixtures / "basic.xlsx", strict);
+    FAIL() << "read past a ratio of one";
+  } catch (const WorkbookError& e) {
+    EXPECT_EQ(e.kind(), Kind::LimitExceeded) << e.what();
+    EXPECT_NE(std::string(e.what()).find("_rels/.rels would unpack from"), std::string::npos)
+        << e.what();
+  }
+}
+
+TEST(XlsxReader, ABombThatStatesItsSizeIsRefusedBeforeInflating) {
+  // The sheet packs 24 MiB into 26 KB. Refused on its stated sizes, it stays a good workbook
+  // in every other way: a ratio allowance above its own reads it.
+  ReadLimits generous;
+  generous.maxInflationRatio = 2000;
+  EXPECT_NE(dumpFirstSheet(kFixtures / "sheet-inflates-1000-times.xlsx", generous).find("199\n"),
+            std::string::npos);
 }
 
 TEST(XlsxReader, RewindReadsTheSameRowsAgain) {

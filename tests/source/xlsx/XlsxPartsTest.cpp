@@ -148,6 +148,10 @@ TEST(IsoDate, SerialsMatchTheSpreadsheetCalendar) {
            Case{"2024-03-01T00:00:00.5", false, 45352 + 0.5 / 86400},
            Case{"2024-03-01T18:00:00+02:00", false, 45352.75},
            Case{"T12:00:00", false, 0.5},
+           Case{"10:10:10", false, 36610.0 / 86400},
+           Case{"23:59", true, 86340.0 / 86400},
+           Case{"00:00:00.25", false, 0.25 / 86400},
+           Case{"24:00:00", false, 1},
            Case{"1904-01-01", true, 0},
            Case{"2024-03-01", true, 45352 - 1462},
        }) {
@@ -158,9 +162,26 @@ TEST(IsoDate, SerialsMatchTheSpreadsheetCalendar) {
 }
 
 TEST(IsoDate, MalformedDatesAreRefused) {
-  for (const char* text :
-       {"", "2024", "2024-13-01", "2023-02-29", "2024-04-31", "24-01-01", "2024-01-01T",
-        "2024-01-01T25:00", "2024-01-01 12:00", "2024-01-01T12:00:00X", "2024-01-01T12:00:00."}) {
+  for (const char* text : {"",
+                           "2024",
+                           "2024-13-01",
+                           "2023-02-29",
+                           "2024-04-31",
+                           "24-01-01",
+                           "2024-01-01T",
+                           "2024-01-01T25:00",
+                           "2024-01-01 12:00",
+                           "2024-01-01T12:00:00X",
+                           "2024-01-01T12:00:00.",
+                           "24:30",
+                           "24:00:01",
+                           "10:10:1",
+                           "1:10:10",
+                           "10:60",
+                           "10-10-10",
+                           "next Tuesday",
+                           "T",
+                           "10:10:10 "}) {
     EXPECT_FALSE(isoDateSerial(text, false).has_value()) << text;
   }
 }
@@ -284,7 +305,7 @@ TEST(XmlStream, EndlessTagIsRefusedInsteadOfBuffered) {
   WorkbookPart part;
   std::string xml = "<workbook><sheets><sheet name=\"";
   // Well past the limit: bytes are counted a whole chunk at a time.
-  xml.append(XmlStream::kMaxBytesWithoutEvent + (1 << 20), 'a');
+  xml.append(XmlStream::kMaxConstructBytes + (1 << 20), 'a');
   xml += "\"/></sheets></workbook>";
   try {
     // Large chunks spare expat rescanning the growing tag after every small one.
@@ -299,14 +320,76 @@ TEST(XmlStream, EndlessTagIsRefusedInsteadOfBuffered) {
 TEST(XmlStream, LongTextIsNoEndlessTag) {
   // Text arrives in pieces, each one an event, so a long text node is read in bounded memory.
   ReadLimits limits;
-  limits.maxCellTextBytes = XmlStream::kMaxBytesWithoutEvent * 2;
+  limits.maxCellTextBytes = XmlStream::kMaxConstructBytes * 2;
   SharedStrings strings(limits);
   std::string xml = "<sst><si><t>";
-  xml.append(XmlStream::kMaxBytesWithoutEvent + 1024, 'a');
+  xml.append(XmlStream::kMaxConstructBytes + 1024, 'a');
   xml += "</t></si></sst>";
   parse(strings, xml);
   ASSERT_EQ(strings.size(), 1u);
-  EXPECT_EQ(strings.at(0).size(), XmlStream::kMaxBytesWithoutEvent + 1024);
+  EXPECT_EQ(strings.at(0).size(), XmlStream::kMaxConstructBytes + 1024);
+}
+
+TEST(XmlStream, ManyShortCommentsAreNoLongConstruct) {
+  // 20 MB of comments, each a construct of its own.
+  std::string xml = "<workbook>";
+  while (xml.size() < 20'000'000)
+    xml += "<!-- a note -->";
+  xml += "<sheets><sheet name=\"A\" r:id=\"rId1\" xmlns:r=\"urn:r\"/></sheets></workbook>";
+  WorkbookPart part;
+  parse(part, xml, XmlStream::kDefaultChunkBytes);
+  ASSERT_EQ(part.sheets().size(), 1u);
+  EXPECT_EQ(part.sheets()[0].name, "A");
+}
+
+TEST(XmlStream, OneLongConstructIsRefusedAndNamed) {
+  struct Case {
+    const char* open;
+    const char* close;  // empty: the part ends inside the construct
+    const char* named;
+  };
+  for (const Case& c : {
+           Case{"<!--", "-->", "single XML comment longer than 16 MiB"},
+           Case{"<?note ", "?>", "single XML processing instruction"},
+           Case{"<sheets a=\"", "\"/>", "single XML tag"},
+           Case{"<sheets a=\"", "", "single XML tag"},
+           Case{"<!--", "", "single XML comment"},
+       }) {
+    std::string xml = "<workbook>";
+    xml += c.open;
+    xml.append(XmlStream::kMaxConstructBytes + 10, 'a');
+    xml += c.close;
+    if (*c.close != '\0') xml += "</workbook>";
+    WorkbookPart part;
+    try {
+      parse(part, xml, XmlStream::kDefaultChunkBytes);
+      FAIL() << "read " << c.open;
+    } catch (const WorkbookError& e) {
+      EXPECT_EQ(e.kind(), Kind::LimitExceeded) << e.what();
+      EXPECT_NE(std::string(e.what()).find(c.named), std::string::npos) << e.what();
+    }
+  }
+}
+
+TEST(XmlStream, NestingPastTheDepthLimitIsRefused) {
+  const auto nested = [](int depth) {
+    std::string xml = "<workbook>";
+    for (int i = 1; i < depth; ++i)
+      xml += "<x>";
+    for (int i = 1; i < depth; ++i)
+      xml += "</x>";
+    return xml + "</workbook>";
+  };
+  WorkbookPart part;
+  EXPECT_NO_THROW(parse(part, nested(XmlStream::kMaxElementDepth), 5));
+  try {
+    parse(part, nested(XmlStream::kMaxElementDepth + 1), 5);
+    FAIL() << "read past the depth limit";
+  } catch (const WorkbookError& e) {
+    EXPECT_EQ(e.kind(), Kind::LimitExceeded) << e.what();
+    EXPECT_NE(std::string(e.what()).find("nests XML elements more than 64 deep"), std::string::npos)
+        << e.what();
+  }
 }
 
 TEST(XmlStream, EntityDeclarationsAreRefused) {

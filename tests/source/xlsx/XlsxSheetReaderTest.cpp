@@ -186,6 +186,8 @@ INSTANTIATE_TEST_SUITE_P(
         CellCase{"IsoDate", "<c r=\"A1\" t=\"d\"><v>1900-03-01</v></c>", CellKind::Number, "61"},
         CellCase{"IsoDateTime", "<c r=\"A1\" t=\"d\"><v>2000-01-01T06:00:00Z</v></c>",
                  CellKind::Number, "36526.25"},
+        CellCase{"IsoTimeWithoutDate", "<c r=\"A1\" t=\"d\"><v>10:10:10</v></c>", CellKind::Number,
+                 "0.423726851851852"},
         CellCase{"PrefixedAttributes", "<c x:r=\"A1\" x:t=\"b\" xmlns:x=\"urn:x\"><v>1</v></c>",
                  CellKind::Boolean, "True"}),
     [](const auto& param) { return std::string(param.param.name); });
@@ -213,9 +215,11 @@ class XlsxBrokenSheet : public ::testing::TestWithParam<BrokenCase> {};
 
 TEST_P(XlsxBrokenSheet, ThrowsFromNextRowWithItsKind) {
   const auto& param = GetParam();
-  const SharedStrings strings = sharedStrings("<si><t>a</t></si><si><t>b</t></si>");
+  const SharedStrings strings = sharedStrings(
+      "<si><t>a</t></si><si><t>b</t></si><si><t>0123456789012345678901234567890123456789</t></si>");
   ReadLimits limits;
   limits.maxCellTextBytes = 64;
+  limits.maxRowTextBytes = 96;
   for (std::size_t chunk : {2, 65536}) {
     auto reader = sheetReader(worksheet(param.rows), strings, chunk, limits);
     try {
@@ -246,14 +250,27 @@ INSTANTIATE_TEST_SUITE_P(
                    Kind::Corrupt, "no string number"},
         BrokenCase{"SharedIndexOutOfRange",
                    "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row>"
-                   "<row r=\"2\"><c r=\"B2\" t=\"s\"><v>2</v></c></row>",
-                   Kind::Corrupt, "cell B2 refers to shared string 2, but the workbook has only 2"},
+                   "<row r=\"2\"><c r=\"B2\" t=\"s\"><v>3</v></c></row>",
+                   Kind::Corrupt, "cell B2 refers to shared string 3, but the workbook has only 3"},
         BrokenCase{"NumberNotANumber", "<row r=\"1\"><c r=\"A1\"><v>12abc</v></c></row>",
                    Kind::Corrupt, "where a number belongs"},
         BrokenCase{"BooleanNotABoolean", "<row r=\"1\"><c r=\"A1\" t=\"b\"><v>2</v></c></row>",
                    Kind::Corrupt, "TRUE or FALSE"},
         BrokenCase{"DateNotADate", "<row r=\"1\"><c r=\"A1\" t=\"d\"><v>2023-02-29</v></c></row>",
-                   Kind::Corrupt, "where a date belongs"},
+                   Kind::Corrupt,
+                   "A1 is marked as a date but holds \"2023-02-29\", which is neither a date, a "
+                   "time nor a date and time"},
+        BrokenCase{"RowTextPastLimitInSharedStrings",
+                   "<row r=\"1\"><c r=\"A1\" t=\"str\"><v>0123456789012345678901234567890123456789"
+                   "</v></c><c r=\"B1\" t=\"str\"><v>0123456789012345678901234567890123456789</v>"
+                   "</c></row><row r=\"2\"><c t=\"s\"><v>2</v></c><c t=\"s\"><v>2</v></c>"
+                   "<c t=\"s\"><v>2</v></c></row>",
+                   Kind::LimitExceeded, "row (row 2) whose cells hold more than 96 bytes"},
+        BrokenCase{"RowTextPastLimitInline",
+                   "<row r=\"3\"><c t=\"inlineStr\"><is><t>0123456789012345678901234567890123456789"
+                   "01234567</t></is></c><c t=\"inlineStr\"><is><t>0123456789012345678901234567890"
+                   "1234567890123456789</t></is></c></row>",
+                   Kind::LimitExceeded, "row (row 3) whose cells hold more than 96 bytes"},
         BrokenCase{"UnknownType", "<row r=\"1\"><c r=\"A1\" t=\"zz\"><v>1</v></c></row>",
                    Kind::Corrupt, "unknown type \"zz\""},
         BrokenCase{"BadReference", "<row r=\"1\"><c r=\"1A\"><v>1</v></c></row>", Kind::Corrupt,
@@ -289,6 +306,25 @@ INSTANTIATE_TEST_SUITE_P(
             "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx</v></c></row>",
             Kind::LimitExceeded, "longer than 64 bytes"}),
     [](const auto& param) { return std::string(param.param.name); });
+
+TEST(XlsxSheetReader, RowTextUpToTheLimitIsRead) {
+  // 40 + 40 + 16 bytes: exactly the row's allowance, shared strings counted too.
+  const SharedStrings strings = sharedStrings("<si><t>0123456789012345</t></si>");
+  ReadLimits limits;
+  limits.maxRowTextBytes = 96;
+  const std::string forty(40, 'x');
+  for (int repeat = 0; repeat < 2; ++repeat) {
+    auto reader =
+        sheetReader(worksheet("<row r=\"1\"><c t=\"inlineStr\"><is><t>" + forty +
+                              "</t></is></c><c t=\"str\"><v>" + forty +
+                              "</v></c><c t=\"s\"><v>0</v></c></row>"
+                              "<row r=\"2\"><c t=\"inlineStr\"><is><t>" +
+                              forty + forty + "</t></is></c><c t=\"s\"><v>0</v></c></row>"),
+                    strings, 7, limits);
+    EXPECT_EQ(tsv(*reader), forty + "\t" + forty + "\t0123456789012345\n" + forty + forty +
+                                "\t0123456789012345\n");
+  }
+}
 
 TEST(XlsxSheetReader, RootThatIsNoWorksheetIsCorrupt) {
   const SharedStrings strings;
