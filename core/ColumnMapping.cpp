@@ -32,15 +32,22 @@ void ColumnMapping::fillLists(const std::vector<HeaderItem>& headers) {
   fieldList_.clear();
   for (std::size_t i = 0; i < kFieldCount; ++i)
     fieldList_.push_back(static_cast<Field>(i));
-  clearMapping();
+  pairs_.clear();
+  selectedEntry_.reset();
   headerChoice_.reset();
   fieldChoice_.reset();
   listsEnabled_ = true;
 }
 
 void ColumnMapping::clearMapping() {
+  // Each header and field goes back to its list, so every item stays in exactly one place.
+  for (const ColumnPair& pair : pairs_) {
+    headerList_.push_back(pair.header);
+    fieldList_.push_back(pair.field);
+  }
   pairs_.clear();
   selectedEntry_.reset();
+  if (!headerList_.empty()) listsEnabled_ = true;
 }
 
 void ColumnMapping::chooseHeader(std::optional<std::size_t> index) {

@@ -42,7 +42,8 @@ class ColumnMapping {
   // order), drops all pairs and enables the lists.
   void fillLists(const std::vector<HeaderItem>& headers);
 
-  // Drops all pairs, and with them their entries. The pick lists stay as they are.
+  // Drops all pairs, and with them their entries; their headers and fields go back to the
+  // end of their lists, as Remove would give them back.
   void clearMapping();
 
   const std::vector<HeaderItem>& headerList() const { return headerList_; }

@@ -163,17 +163,22 @@ TEST(ColumnMapping, ColumnsHeadedAlikeEachKeepTheirOwnField) {
             (std::vector<std::string>{"Email\t->\tEmailAddress2", "Email\t->\tEmailAddress"}));
 }
 
-TEST(ColumnMapping, ClearingDropsThePairsAndTheirEntriesAndFillingStartsAfresh) {
+TEST(ColumnMapping, ClearingDropsThePairsGivingTheirItemsBackAndFillingStartsAfresh) {
   ColumnMapping mapping;
   mapping.fillLists(headers({"Name", "Mail"}));
   pair(mapping, 0, Field::FullName);
   pair(mapping, 0, Field::EmailAddress);
+  EXPECT_FALSE(mapping.listsEnabled());
   mapping.selectEntry(1);
   mapping.clearMapping();
   EXPECT_TRUE(mapping.empty());
   EXPECT_TRUE(mapping.entries().empty());
   EXPECT_FALSE(mapping.selectedEntry());
   EXPECT_FALSE(mapping.lookupField(0));
+  EXPECT_EQ(headerTexts(mapping), (std::vector<std::string>{"Name", "Mail"}));
+  EXPECT_EQ(mapping.fieldList().size(), kFieldCount);
+  EXPECT_EQ(mapping.fieldList().back(), Field::EmailAddress);
+  EXPECT_TRUE(mapping.listsEnabled());
   mapping.fillLists(headers({"Vorname", "Nachname", "E-Mail"}));
   EXPECT_EQ(headerTexts(mapping), (std::vector<std::string>{"Vorname", "Nachname", "E-Mail"}));
   EXPECT_EQ(mapping.fieldList().size(), kFieldCount);
