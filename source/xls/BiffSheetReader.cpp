@@ -89,7 +89,11 @@ BiffSheetReader::BiffSheetReader(const std::filesystem::path& file, const Workbo
 }
 
 std::uint32_t BiffSheetReader::gridRows() const {
-  return version_ == BiffVersion::Biff8 ? kBiff8GridRows : kOlderGridRows;
+  // An older sheet's grid is 16,384 rows, but its 16-bit row field reaches 65,536, and some
+  // writers use that: once such a row is met, the grid is the larger one, so no row ever
+  // lies outside it and none is lost.
+  if (version_ == BiffVersion::Biff8 || beyondOlderGrid_) return kBiff8GridRows;
+  return kOlderGridRows;
 }
 
 void BiffSheetReader::checkColumn(std::uint16_t column) const {
@@ -139,7 +143,9 @@ bool BiffSheetReader::nextRow() {
   row_.clear();
   ownedAt_.clear();
   rowText_.clear();
-  return inRowOrder_ ? nextStreamedRow() : nextSortedRow();
+  const bool found = inRowOrder_ ? nextStreamedRow() : nextSortedRow();
+  if (found && rowNumber_ > kOlderGridRows) beyondOlderGrid_ = true;
+  return found;
 }
 
 bool BiffSheetReader::nextStreamedRow() {

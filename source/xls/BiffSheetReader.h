@@ -65,6 +65,7 @@ class BiffSheetReader : public SheetReader {
   bool inRowOrder_ = true;
 
   std::uint32_t rowNumber_ = 0;
+  bool beyondOlderGrid_ = false;  // a row past an older version's 16,384 was read
   std::vector<CellValue> row_;
   std::vector<std::size_t> ownedAt_;  // offsets into rowText_ for cells whose text it holds
   std::string rowText_;

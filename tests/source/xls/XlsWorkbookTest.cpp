@@ -141,6 +141,22 @@ TEST(XlsWorkbook, DecodesEightBitTextInTheWorkbookCodePage) {
   EXPECT_EQ(tsvOf(kFixtures / "biff5-cyrillic.xls"), "\u041F\u0440\u0438\u0432\u0435\u0442\n");
 }
 
+TEST(XlsWorkbook, ReadsRowsPastAnOlderVersionsGrid) {
+  // Found by fuzzing: BIFF4 worksheets whose records address rows past 16,384.
+  for (const auto& [name, lastRow] : {std::pair{"biff4-row-32769-past-grid.xls", 32769u},
+                                      std::pair{"biff4-row-16409-past-grid.xls", 16409u}}) {
+    auto workbook = openWorkbook(fs::path(QUILLMERE_FUZZ_REGRESSIONS_DIR) / name);
+    SheetReader& sheet = workbook->firstSheet();
+    std::uint32_t last = 0;
+    while (sheet.nextRow()) {
+      last = sheet.rowNumber();
+      ASSERT_LE(last, sheet.gridRows()) << name;
+    }
+    EXPECT_EQ(last, lastRow) << name;
+    EXPECT_EQ(sheet.gridRows(), 65536u) << name;
+  }
+}
+
 TEST(XlsWorkbook, ReadsTheBiff2CellRecords) {
   EXPECT_EQ(tsvOf(kFixtures / "biff2-cells.xls"), "42\t-0.125\nCaf\u00E9\tFalse\t#REF!\ndates\n");
 }
