@@ -1,8 +1,10 @@
 /* Writes a contacts sheet of 16 columns as .xlsx (libxlsxwriter, constant memory), as .csv
  * and as BIFF8 .xls, for the read benchmarks. The data are made up but shaped like a real
  * address book: names, companies and cities repeat from small lists, e-mails are unique.
+ * "xlsx-styled" writes the same .xlsx with a cell style on every cell, as spreadsheet
+ * applications save a formatted list: text as "@", the postal code as "00000".
  *
- * Usage: make-contacts xlsx|csv|xls ROWS OUTFILE
+ * Usage: make-contacts xlsx|xlsx-styled|csv|xls ROWS OUTFILE
  * ROWS counts data rows; a header row comes first. The same ROWS gives the same data in
  * every format. */
 #include <errno.h>
@@ -179,15 +181,24 @@ static int fail(const char* what, const char* file) {
   return 1;
 }
 
-static int write_xlsx(uint32_t rows, const char* path) {
+static int write_xlsx(uint32_t rows, const char* path, int styled) {
   lxw_workbook_options options = {
       .constant_memory = LXW_TRUE, .tmpdir = NULL, .use_zip64 = LXW_FALSE};
   lxw_workbook* workbook = workbook_new_opt(path, &options);
   if (!workbook) return fail("cannot create the workbook", path);
   lxw_worksheet* sheet = workbook_add_worksheet(workbook, "Contacts");
   if (!sheet) return fail("cannot add a worksheet", path);
+  lxw_format* text = NULL;
+  lxw_format* zeros = NULL;
+  if (styled) {
+    text = workbook_add_format(workbook);
+    zeros = workbook_add_format(workbook);
+    if (!text || !zeros) return fail("cannot add a format", path);
+    format_set_num_format(text, "@");
+    format_set_num_format(zeros, "00000");
+  }
   for (lxw_col_t c = 0; c < COLUMNS; ++c) {
-    if (worksheet_write_string(sheet, 0, c, kHeaders[c], NULL) != LXW_NO_ERROR)
+    if (worksheet_write_string(sheet, 0, c, kHeaders[c], text) != LXW_NO_ERROR)
       return fail("cannot write the header", path);
   }
   char cells[COLUMNS][CELL_BYTES];
@@ -197,11 +208,11 @@ static int write_xlsx(uint32_t rows, const char* path) {
     for (lxw_col_t c = 0; c < COLUMNS; ++c) {
       lxw_error e;
       if (c == 12)
-        e = worksheet_write_number(sheet, r, c, postal, NULL);
+        e = worksheet_write_number(sheet, r, c, postal, zeros);
       else if (cells[c][0] == '\0')
         continue;
       else
-        e = worksheet_write_string(sheet, r, c, cells[c], NULL);
+        e = worksheet_write_string(sheet, r, c, cells[c], text);
       if (e != LXW_NO_ERROR) return fail(lxw_strerror(e), path);
     }
   }
@@ -588,7 +599,7 @@ static int write_xls(uint32_t rows, const char* path) {
 
 int main(int argc, char** argv) {
   if (argc != 4) {
-    fputs("usage: make-contacts xlsx|csv|xls ROWS OUTFILE\n", stderr);
+    fputs("usage: make-contacts xlsx|xlsx-styled|csv|xls ROWS OUTFILE\n", stderr);
     return 2;
   }
   char* end = NULL;
@@ -598,9 +609,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   state = 20261207u;
-  if (strcmp(argv[1], "xlsx") == 0) return write_xlsx((uint32_t)rows, argv[3]);
+  if (strcmp(argv[1], "xlsx") == 0) return write_xlsx((uint32_t)rows, argv[3], 0);
+  if (strcmp(argv[1], "xlsx-styled") == 0) return write_xlsx((uint32_t)rows, argv[3], 1);
   if (strcmp(argv[1], "csv") == 0) return write_csv((uint32_t)rows, argv[3]);
   if (strcmp(argv[1], "xls") == 0) return write_xls((uint32_t)rows, argv[3]);
-  fputs("make-contacts: the format is xlsx, csv or xls\n", stderr);
+  fputs("make-contacts: the format is xlsx, xlsx-styled, csv or xls\n", stderr);
   return 2;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "source/CellTextForm.h"
+#include "source/DisplayedText.h"
 #include "source/load/RowEmptiness.h"
 
 namespace quillmere::core {
@@ -40,6 +41,8 @@ ContactRowReader::ContactRowReader(const ExportJob& job)
 bool ContactRowReader::read(const source::SheetReader& sheet, ExportOptions& options,
                             ContactValues& values) {
   values.clear();
+  asShown_ = options.keepNumbersAsShown();
+  const source::CellFormats* shown = asShown_ ? &sheet.cellFormats() : nullptr;
   const std::size_t columns = std::min(fieldOf_.size(), sheet.cellCount());
   for (std::size_t column = 0; column < columns; ++column) {
     const std::optional<Field> field = fieldOf_[column];
@@ -49,7 +52,11 @@ bool ContactRowReader::read(const source::SheetReader& sheet, ExportOptions& opt
     // An error value of the sheet is not a contact's detail.
     if (source::isEmptyCell(cell) || cell.kind == source::CellKind::Error) continue;
     text_.clear();
-    source::appendTextForm(text_, cell, decimalSeparator_);
+    if (shown != nullptr) {
+      source::appendDisplayedText(text_, cell, *shown, decimalSeparator_);
+    } else {
+      source::appendTextForm(text_, cell, decimalSeparator_);
+    }
     if (isEmailField(*field) && onlySpaces(text_) && !options.allowEmptyEmail()) return true;
     values[*field] = text_;
   }

@@ -21,6 +21,7 @@ bool nextDataRow(source::SheetReader& sheet, const source::SheetTable& table);
 // Reads one data row into contact values, the one way the export run and the card preview
 // both read a row: the mapped columns in column order, a later column overwriting an earlier
 // one mapped to the same field when it has text, Title and error cells contributing nothing,
+// number cells as their text form or, when the options say so, as the sheet displays them,
 // and the empty e-mail rule.
 class ContactRowReader {
  public:
@@ -28,12 +29,17 @@ class ContactRowReader {
 
   // Fills `values` from the current row of `sheet`. True when the empty e-mail rule drops
   // the row: an e-mail cell holds only spaces and `options` does not allow that (asked at
-  // that test). A dropped row's values hold what was read before the e-mail cell.
+  // that test). A dropped row's values hold what was read before the e-mail cell. Whether
+  // numbers are taken as shown is asked once, before the first cell.
   bool read(const source::SheetReader& sheet, ExportOptions& options, ContactValues& values);
+
+  // Whether the last read took numbers as shown.
+  bool readAsShown() const { return asShown_; }
 
  private:
   std::vector<std::optional<Field>> fieldOf_;
   char decimalSeparator_;
+  bool asShown_ = false;
   std::string text_;
 };
 

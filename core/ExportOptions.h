@@ -15,6 +15,9 @@ class ExportOptions {
   virtual bool singleFile() = 0;
   // Keep contacts whose e-mail cell holds only spaces; asked at each e-mail test.
   virtual bool allowEmptyEmail() = 0;
+  // Take each number cell's value as the sheet displays it (its number format applied)
+  // rather than its text form; asked once per row.
+  virtual bool keepNumbersAsShown() = 0;
 };
 
 }  // namespace quillmere::core

@@ -7,12 +7,18 @@ namespace quillmere::core {
 
 namespace {
 
-// The e-mail rule as it stands with the box for empty addresses not ticked.
+// The e-mail rule as it stands with the box for empty addresses not ticked, numbers taken
+// one way or the other: a number shown as spaces alone is an empty address too.
 class NoEmptyEmails : public ExportOptions {
  public:
+  explicit NoEmptyEmails(bool asShown) : asShown_(asShown) {}
   std::string vCardVersion() override { return {}; }
   bool singleFile() override { return false; }
   bool allowEmptyEmail() override { return false; }
+  bool keepNumbersAsShown() override { return asShown_; }
+
+ private:
+  bool asShown_;
 };
 
 }  // namespace
@@ -30,15 +36,17 @@ RecordPreview::RecordPreview(source::SheetReader& sheet, source::SheetTable tabl
 void RecordPreview::restart() {
   sheet_.rewind();
   position_ = 0;
-  droppedBefore_ = 0;
+  droppedBefore_ = {};
   lost_ = true;
   checkHeaderRow(sheet_, job_);
   lost_ = false;
 }
 
-bool RecordPreview::droppedWithoutEmptyEmails() {
-  NoEmptyEmails strict;
-  return reader_.read(sheet_, strict, values_);
+void RecordPreview::countDroppedWithoutEmptyEmails() {
+  for (const bool asShown : {false, true}) {
+    NoEmptyEmails strict(asShown);
+    if (reader_.read(sheet_, strict, values_)) ++droppedBefore_[asShown ? 1 : 0];
+  }
 }
 
 bool RecordPreview::moveTo(std::int32_t index, const std::function<bool()>& keepGoing) {
@@ -46,7 +54,7 @@ bool RecordPreview::moveTo(std::int32_t index, const std::function<bool()>& keep
   if (lost_ || index < position_) restart();
   lost_ = true;
   while (position_ < index) {
-    if (position_ > 0 && droppedWithoutEmptyEmails()) ++droppedBefore_;
+    if (position_ > 0) countDroppedWithoutEmptyEmails();
     if (!nextDataRow(sheet_, table_)) throw WorkbookChanged(fewerRowsMessage(table_));
     ++position_;
     if (position_ < index && keepGoing && !keepGoing()) {
@@ -65,7 +73,8 @@ PreviewCard RecordPreview::card(ExportOptions& options) {
   card.dataRow = position_;
   card.dropped = reader_.read(sheet_, options, values_);
   if (card.dropped) return card;
-  const std::int32_t number = options.allowEmptyEmail() ? position_ : position_ - droppedBefore_;
+  const std::int32_t dropped = droppedBefore_[reader_.readAsShown() ? 1 : 0];
+  const std::int32_t number = options.allowEmptyEmail() ? position_ : position_ - dropped;
   card.record = buildRecord(values_, options.vCardVersion());
   card.file =
       options.singleFile() ? std::string(kSingleFileName) : separateFileName(values_, number);

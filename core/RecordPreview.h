@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -51,7 +52,7 @@ class RecordPreview {
 
  private:
   void restart();
-  bool droppedWithoutEmptyEmails();
+  void countDroppedWithoutEmptyEmails();
 
   source::SheetReader& sheet_;
   const source::SheetTable table_;
@@ -60,8 +61,9 @@ class RecordPreview {
   ContactValues values_;
   std::int32_t position_ = 0;
   // Data rows before the current one that the e-mail rule drops when empty e-mail addresses
-  // are not allowed; with them allowed none is dropped. The file number follows from it.
-  std::int32_t droppedBefore_ = 0;
+  // are not allowed, with numbers as text forms [0] and as shown [1]; with them allowed none
+  // is dropped. The file number follows from it.
+  std::array<std::int32_t, 2> droppedBefore_{};
   bool lost_ = false;  // a read failed part-way; where the sheet stands is unknown
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "source/CellTextForm.h"
+#include "source/DisplayedText.h"
 #include "source/Workbook.h"
 #include "source/WorkbookError.h"
 
@@ -41,6 +42,8 @@ void readEveryCell(const std::filesystem::path& file, const source::ReadLimits& 
         for (std::size_t c = 0; c < sheet.cellCount(); ++c) {
           text.clear();
           source::appendTextForm(text, sheet.cell(c));
+          text.clear();
+          source::appendDisplayedText(text, sheet.cell(c), sheet.cellFormats());
         }
         text.clear();
         source::appendTextForm(text, sheet.cell(sheet.cellCount()));

@@ -11,8 +11,8 @@ namespace quillmere::fuzz {
 source::ReadLimits fuzzLimits();
 
 // Opens the file through openWorkbook, reads every row of the first sheet and every cell's
-// text form, rewinds and reads it all again. A WorkbookError is a proper answer; any other
-// exception escapes and is a finding.
+// text form and displayed text, rewinds and reads it all again. A WorkbookError is a proper answer;
+// any other exception escapes and is a finding.
 void readEveryCell(const std::filesystem::path& file, const source::ReadLimits& limits);
 
 }  // namespace quillmere::fuzz

@@ -1,6 +1,7 @@
 // Two kinds of input. A zip archive goes whole through openWorkbook and the first sheet's row
 // cursor. Anything else is one XML part: the first byte picks the chunk size it is parsed in,
-// and the rest goes through the shared-string, workbook, relationships and worksheet parsers.
+// and the rest goes through the shared-string, workbook, relationships, styles and worksheet
+// parsers, the worksheet's numbers shown through the styles read.
 // Anything but a WorkbookError is a fault.
 #include <cstddef>
 #include <cstdint>
@@ -11,10 +12,12 @@
 #include "fuzz/ScratchFile.h"
 #include "fuzz/WorkbookReading.h"
 #include "source/CellTextForm.h"
+#include "source/DisplayedText.h"
 #include "source/WorkbookError.h"
 #include "source/xlsx/MemoryPartSource.h"
 #include "source/xlsx/Relationships.h"
 #include "source/xlsx/SharedStrings.h"
+#include "source/xlsx/StylesPart.h"
 #include "source/xlsx/WorkbookPart.h"
 #include "source/xlsx/XlsxSheetReader.h"
 #include "source/xlsx/XmlStream.h"
@@ -33,11 +36,12 @@ void parsePart(const std::string& xml, XmlHandler& handler, std::size_t chunk) {
   }
 }
 
-void readSheet(const std::string& xml, const SharedStrings& strings, std::size_t chunk,
-               const ReadLimits& limits) {
+void readSheet(const std::string& xml, const SharedStrings& strings, const CellFormats& formats,
+               std::size_t chunk, const ReadLimits& limits) {
   XlsxSheetReader sheet(
       "fuzz.xlsx", "xl/worksheets/sheet1.xml",
       [&xml] { return std::make_unique<MemoryPartSource>(xml); }, strings, limits, false, chunk);
+  sheet.setCellFormats(formats);
   std::string text;
   for (int pass = 0; pass < 2; ++pass) {
     try {
@@ -45,6 +49,8 @@ void readSheet(const std::string& xml, const SharedStrings& strings, std::size_t
         for (std::size_t c = 0; c < sheet.cellCount(); ++c) {
           text.clear();
           appendTextForm(text, sheet.cell(c));
+          text.clear();
+          appendDisplayedText(text, sheet.cell(c), sheet.cellFormats());
         }
       }
     } catch (const WorkbookError&) {
@@ -77,6 +83,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   parsePart(xml, workbook, chunk);
   Relationships relationships("xl/workbook.xml");
   parsePart(xml, relationships, chunk);
-  readSheet(xml, strings, chunk, small);
+  StylesPart styles;
+  parsePart(xml, styles, chunk);
+  const CellFormats formats = styles.take(data[0] >= 128);
+  readSheet(xml, strings, formats, chunk, small);
   return 0;
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "source/CellFormats.h"
 #include "source/CellValue.h"
 
 namespace quillmere::source {
@@ -33,6 +34,10 @@ class SheetReader {
 
   // Starts again before the first row.
   virtual void rewind() = 0;
+
+  // The number formats of the cells' styles and the date system, for displayedText(); every
+  // style General when the file has none (.csv). Lives as long as the reader.
+  virtual const CellFormats& cellFormats() const { return CellFormats::general(); }
 };
 
 }  // namespace quillmere::source

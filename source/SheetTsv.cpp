@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "source/CellTextForm.h"
+#include "source/DisplayedText.h"
 
 namespace quillmere::source {
 
@@ -39,7 +40,7 @@ void writeEscaped(std::ostream& out, std::string_view text) {
 
 }  // namespace
 
-void writeSheetTsv(SheetReader& sheet, std::ostream& out) {
+void writeSheetTsv(SheetReader& sheet, std::ostream& out, CellText as) {
   // Each cell is written as soon as it is read, so memory holds one cell's text form, never
   // a whole row. Empty cells are only counted: they cost a tab each once a later cell of the
   // row has text, and nothing when they trail.
@@ -53,7 +54,11 @@ void writeSheetTsv(SheetReader& sheet, std::ostream& out) {
       std::string_view text = cell.text;
       if (cell.kind == CellKind::Number || cell.kind == CellKind::Boolean) {
         number.clear();
-        appendTextForm(number, cell);
+        if (as == CellText::AsShown) {
+          appendDisplayedText(number, cell, sheet.cellFormats());
+        } else {
+          appendTextForm(number, cell);
+        }
         text = number;
       }
       if (c > 0) ++tabsOwed;

@@ -1,6 +1,6 @@
 // Converts a workbook into vCard files the way the window does, for benchmarks and for
 // checking a conversion by hand.
-// Usage: convert WORKBOOK FOLDER VERSION [--single] [--allow-empty] COLUMN=FIELD...
+// Usage: convert WORKBOOK FOLDER VERSION [--single] [--allow-empty] [--as-shown] COLUMN=FIELD...
 // Exit status: 0 every contact written, 1 some were not, 2 bad arguments or an unreadable
 // workbook.
 #include <ctime>
@@ -24,18 +24,22 @@ namespace {
 using namespace quillmere;
 
 constexpr std::string_view kUsage =
-    "usage: convert WORKBOOK FOLDER VERSION [--single] [--allow-empty] COLUMN=FIELD...\n"
+    "usage: convert WORKBOOK FOLDER VERSION [--single] [--allow-empty] [--as-shown] "
+    "COLUMN=FIELD...\n"
     "  VERSION is 2.1, 3.0 or 4.0; COLUMN is the column's letters (A, B, ..., AA);\n"
-    "  FIELD is a contact field such as FirstName, LastName or EmailAddress.\n";
+    "  FIELD is a contact field such as FirstName, LastName or EmailAddress;\n"
+    "  --as-shown takes numbers as the sheet displays them.\n";
 
 class FixedOptions : public core::ExportOptions {
  public:
   std::string version;
   bool single = false;
   bool allowEmpty = false;
+  bool asShown = false;
   std::string vCardVersion() override { return version; }
   bool singleFile() override { return single; }
   bool allowEmptyEmail() override { return allowEmpty; }
+  bool keepNumbersAsShown() override { return asShown; }
 };
 
 class QuietLoad : public source::LoadObserver {
@@ -90,6 +94,10 @@ int main(int argc, char** argv) {
     }
     if (argument == "--allow-empty") {
       options.allowEmpty = true;
+      continue;
+    }
+    if (argument == "--as-shown") {
+      options.asShown = true;
       continue;
     }
     const auto equals = argument.find('=');

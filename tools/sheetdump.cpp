@@ -1,21 +1,36 @@
-// Prints the first worksheet of a workbook as tab-separated text forms, one row a line.
+// Prints the first worksheet of a workbook as tab-separated text forms, one row a line; with
+// --as-shown, numbers as the sheet displays them.
 #include <exception>
 #include <iostream>
+#include <string_view>
 
 #include "source/SheetTsv.h"
 #include "source/Workbook.h"
 #include "source/WorkbookError.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: sheetdump FILE\n";
+  using namespace quillmere::source;
+  CellText as = CellText::TextForm;
+  const char* file = nullptr;
+  bool usage = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument == "--as-shown" && as == CellText::TextForm) {
+      as = CellText::AsShown;
+    } else if (file == nullptr && !argument.starts_with("--")) {
+      file = argv[i];
+    } else {
+      usage = true;
+    }
+  }
+  if (usage || file == nullptr) {
+    std::cerr << "usage: sheetdump [--as-shown] FILE\n";
     return 2;
   }
-  using namespace quillmere::source;
   std::ios::sync_with_stdio(false);
   try {
-    auto workbook = openWorkbook(argv[1]);
-    writeSheetTsv(workbook->firstSheet(), std::cout);
+    auto workbook = openWorkbook(file);
+    writeSheetTsv(workbook->firstSheet(), std::cout, as);
     std::cout.flush();
     if (!std::cout) {
       std::cerr << "sheetdump: could not write the output\n";
@@ -26,7 +41,7 @@ int main(int argc, char** argv) {
     std::cerr << e.what() << '\n';
     return 2;
   } catch (const std::exception& e) {
-    std::cerr << argv[1] << ": " << e.what() << '\n';
+    std::cerr << file << ": " << e.what() << '\n';
     return 2;
   }
 }

@@ -16,4 +16,8 @@ bool WindowOptions::allowEmptyEmail() {
   return allowEmpty_.isChecked();
 }
 
+bool WindowOptions::keepNumbersAsShown() {
+  return numbersAsShown_.isChecked();
+}
+
 }  // namespace quillmere::ui

@@ -106,7 +106,8 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
   buildMapPage();
   buildExportPage();
   setFocusOrder();
-  options_ = std::make_unique<WindowOptions>(vCardVersion_, *ChkSinglevCard_, *chkNotNull_);
+  options_ = std::make_unique<WindowOptions>(vCardVersion_, *ChkSinglevCard_, *chkNotNull_,
+                                             *chkNumbersAsShown_);
   setAcceptDrops(true);
   // The path box would take a dropped file's name as text; the window loads it instead.
   txtExcelPath_->setAcceptDrops(false);
@@ -123,6 +124,7 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
           [this] { setStatusPanel(panelAbout_, QString::fromLatin1(kAboutPanelText)); });
   connect(ChkSinglevCard_, &QCheckBox::toggled, this, &frmMain::refreshPreview);
   connect(chkNotNull_, &QCheckBox::toggled, this, &frmMain::refreshPreview);
+  connect(chkNumbersAsShown_, &QCheckBox::toggled, this, &frmMain::refreshPreview);
   connect(mappedList_, &QListWidget::itemSelectionChanged, this, [this] {
     const QModelIndexList selected = mappedList_->selectionModel()->selectedRows();
     mapping_.selectEntry(selected.isEmpty() ? std::nullopt

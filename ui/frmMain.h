@@ -214,6 +214,8 @@ class frmMain : public QMainWindow {
   QLabel* Label10_ = nullptr;
   QCheckBox* ChkSinglevCard_ = nullptr;
   QLabel* Label11_ = nullptr;
+  QCheckBox* chkNumbersAsShown_ = nullptr;
+  QLabel* lblNumbersAsShown_ = nullptr;
   QLabel* Label12_ = nullptr;
   QRadioButton* Opt2_ = nullptr;
   QRadioButton* Opt3_ = nullptr;

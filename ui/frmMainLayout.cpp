@@ -305,6 +305,7 @@ void frmMain::buildExportPage() {
   const QFont tahoma = Fonts::tahoma();
   const QString allowEmpty = QStringLiteral("Allow Empty Email Addresses to be Imported");
   const QString singleFile = QStringLiteral("Single vCard File for All Contacts");
+  const QString numbersAsShown = QStringLiteral("Keep Numbers as Shown in the Sheet");
 
   // The boxes carry no text; their labels beside them do, and clicking a label does not
   // toggle its box.
@@ -319,6 +320,19 @@ void frmMain::buildExportPage() {
   Label11_ = label("Label11", singleFile, verdana);
   setTextColour(Label11_, kBlue);
   pageExport_->place(Label11_, twipsRect(670, 1275, 2895, 375));
+
+  // Below the version options, in the row the counters and the progress bar leave free.
+  chkNumbersAsShown_ = named(new QCheckBox, "chkNumbersAsShown", numbersAsShown, verdana);
+  pageExport_->place(chkNumbersAsShown_, twipsRect(360, 2160, 200, 375));
+  lblNumbersAsShown_ = label("lblNumbersAsShown", numbersAsShown, verdana);
+  setTextColour(lblNumbersAsShown_, kBlue);
+  pageExport_->place(lblNumbersAsShown_, twipsRect(670, 2235, 3495, 375));
+  const QString asShownAdvice = QStringLiteral(
+      "Takes phone numbers, postal codes and dates as the sheet shows them (0151 2345678) "
+      "rather than as stored (1512345678).");
+  chkNumbersAsShown_->setToolTip(asShownAdvice);
+  chkNumbersAsShown_->setAccessibleDescription(asShownAdvice);
+  lblNumbersAsShown_->setToolTip(asShownAdvice);
 
   Label12_ =
       label("Label12", QStringLiteral("(by default Separate vCards are saved for every Contact )"),
@@ -431,6 +445,7 @@ void frmMain::setFocusOrder() {
                             CmdChangevCardPath_,
                             txtvCardSavePath_,
                             ChkSinglevCard_,
+                            chkNumbersAsShown_,
                             Opt2_,
                             Opt3_,
                             Opt4_,

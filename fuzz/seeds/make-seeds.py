@@ -2,7 +2,9 @@
 """Writes the fuzz seeds that are not workbooks themselves into this folder.
 
 xlsx/: the XML parts of the xlsx test fixtures, each behind one byte that picks the chunk
-size the fuzz target parses in (the fixtures and the shared corpus are seeds as they are).
+size the fuzz target parses in (the fixtures and the shared corpus are seeds as they are),
+and a worksheet that carries its own number formats, so that one part reaches both the
+styles and the worksheet parser.
 vcard_record/: rows of field values, the first byte separating them.
 Run it again after changing it or the fixtures; the output is the same bytes every time.
 """
@@ -22,8 +24,8 @@ def write(folder, name, data):
         f.write(data)
 
 
-def xlsx_seeds():
-    seen = set()
+def xlsx_seeds(parts=PARTS, seen=None):
+    seen = set() if seen is None else seen
     for fixture in sorted(os.listdir(FIXTURES)):
         if not fixture.endswith(".xlsx"):
             continue
@@ -33,7 +35,7 @@ def xlsx_seeds():
             continue
         with archive:
             for info in archive.infolist():
-                if info.filename not in PARTS or info.file_size > MAX_PART_BYTES:
+                if info.filename not in parts or info.file_size > MAX_PART_BYTES:
                     continue
                 try:
                     xml = archive.read(info)
@@ -45,6 +47,21 @@ def xlsx_seeds():
                 chunk = bytes([len(seen) % 64])
                 stem = fixture[:-5] + "-" + os.path.basename(info.filename)
                 write("xlsx", stem, chunk + xml)
+    return seen
+
+
+def styles_seeds(seen):
+    # After the other parts, so that their chunk bytes stay as they were.
+    xlsx_seeds(("xl/styles.xml",), seen)
+    main = "http://schemas.openxmlformats.org/spreadsheetml/2006/main"
+    write("xlsx", "styles-in-sheet.xml", bytes([7]) + (
+        f'<worksheet xmlns="{main}"><numFmts><numFmt numFmtId="164" formatCode="0000 0000000"/>'
+        '<numFmt numFmtId="165" formatCode="[h]:mm;@"/></numFmts>'
+        '<cellXfs><xf numFmtId="0"/><xf numFmtId="164"/><xf numFmtId="165"/><xf numFmtId="14"/>'
+        '</cellXfs><sheetData><row r="1"><c r="A1" s="1"><v>1512345678</v></c>'
+        '<c r="B1" s="2"><v>1.5</v></c><c r="C1" s="3" t="d"><v>2024-03-01</v></c>'
+        '<c r="D1" s="9"><v>-1</v></c><c r="E1" s="2" t="s"><v>0</v></c></row></sheetData>'
+        '</worksheet>').encode())
 
 
 def vcard_seeds():
@@ -67,8 +84,9 @@ def vcard_seeds():
 
 
 def main():
-    xlsx_seeds()
+    seen = xlsx_seeds()
     vcard_seeds()
+    styles_seeds(seen)
 
 
 if __name__ == "__main__":

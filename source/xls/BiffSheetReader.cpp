@@ -44,13 +44,18 @@ bool isValueRecord(std::uint16_t type) {
 
 BiffSheetReader::BiffSheetReader(const std::filesystem::path& file, const WorkbookStream& stream,
                                  std::size_t start, BiffVersion version, std::uint16_t codePage,
-                                 const SharedStringTable& sharedStrings, const ReadLimits& limits)
+                                 const SharedStringTable& sharedStrings,
+                                 const StyleRecords& workbookStyles, const ReadLimits& limits)
     : file_(&file),
       version_(version),
       decoder_(codePage),
       records_(file, stream, start, version, decoder_, sharedStrings, limits) {
   BiffRecordCursor cursor(file, stream, start);
   std::uint16_t sheetCodePage = codePage;
+  // A BIFF2-4 worksheet holds its own number formats; later ones share the globals'.
+  const bool ownStyles = version == BiffVersion::Biff2 || version == BiffVersion::Biff3 ||
+                         version == BiffVersion::Biff4;
+  StyleRecords sheetStyles;
   int depth = 0;
   std::uint16_t previousRow = 0;
   bool ended = false;
@@ -69,6 +74,8 @@ BiffSheetReader::BiffSheetReader(const std::filesystem::path& file, const Workbo
       throwEncrypted(file);
     } else if (record.type == record::kCodePage && record.data.size() >= 2) {
       sheetCodePage = u16At(record.data, 0);
+    } else if (ownStyles && sheetStyles.take(record)) {
+      continue;
     } else if (isValueRecord(record.type) && record.data.size() >= 2) {
       const std::uint16_t row = u16At(record.data, 0);
       if (row < previousRow) inRowOrder_ = false;
@@ -85,6 +92,8 @@ BiffSheetReader::BiffSheetReader(const std::filesystem::path& file, const Workbo
     throwDataEnds(file, "the workbook data ends before its worksheet does", stream.shortfall());
   }
   if (sheetCodePage != codePage) decoder_ = TextDecoder(sheetCodePage);
+  formats_ = (ownStyles ? sheetStyles : workbookStyles)
+                 .build(version, decoder_, sheetStyles.date1904() || workbookStyles.date1904());
   if (!inRowOrder_) collectSorted();
 }
 
@@ -114,6 +123,7 @@ void BiffSheetReader::collectSorted() {
     cell.row = parsed.row;
     cell.column = parsed.column;
     cell.kind = parsed.value.kind;
+    cell.style = static_cast<std::uint16_t>(parsed.value.style);
     cell.textLength = 0;
     if (parsed.value.kind == CellKind::Text || parsed.value.kind == CellKind::Error) {
       cell.textOffset = sortedText_.size();
@@ -191,6 +201,7 @@ bool BiffSheetReader::nextSortedRow() {
     const SortedCell& cell = sorted_[sortedNext_];
     CellValue value;
     value.kind = cell.kind;
+    value.style = cell.style;
     if (cell.kind == CellKind::Text || cell.kind == CellKind::Error) {
       value.text = std::string_view(sortedText_).substr(cell.textOffset, cell.textLength);
     } else {

@@ -12,21 +12,25 @@
 #include "source/xls/BiffVersion.h"
 #include "source/xls/CellRecordReader.h"
 #include "source/xls/SharedStringTable.h"
+#include "source/xls/StyleRecords.h"
 #include "source/xls/TextDecoder.h"
 #include "source/xls/WorkbookStream.h"
 
 namespace quillmere::source::xls {
 
-// The row cursor over one worksheet sub-stream. Opening surveys the sub-stream once:
-// it finds a FILEPASS or CODEPAGE record kept inside the sheet (BIFF2-4), checks every
-// shared-string index, learns whether the cell records come in row order, and makes sure
-// the sheet ends with its EOF record, so that a cut stream is never taken for a short sheet.
+// The row cursor over one worksheet sub-stream. Opening surveys the sub-stream once: it
+// finds a FILEPASS or CODEPAGE record and the number formats kept inside the sheet (BIFF2-4),
+// checks every shared-string index, learns whether the cell records come in row order, and
+// makes sure the sheet ends with its EOF record, so that a cut stream is never taken for a
+// short sheet.
 class BiffSheetReader : public SheetReader {
  public:
-  // `stream`, `sharedStrings` and `file` outlive the reader.
+  // `stream`, `sharedStrings` and `file` outlive the reader. `workbookStyles` are the
+  // number formats of the globals, which a BIFF5/8 sheet's cells refer to.
   BiffSheetReader(const std::filesystem::path& file, const WorkbookStream& stream,
                   std::size_t start, BiffVersion version, std::uint16_t codePage,
-                  const SharedStringTable& sharedStrings, const ReadLimits& limits);
+                  const SharedStringTable& sharedStrings, const StyleRecords& workbookStyles,
+                  const ReadLimits& limits);
 
   std::uint32_t gridRows() const override;
   bool nextRow() override;
@@ -34,6 +38,7 @@ class BiffSheetReader : public SheetReader {
   std::size_t cellCount() const override { return row_.size(); }
   CellValue cell(std::size_t column) const override;
   void rewind() override;
+  const CellFormats& cellFormats() const override { return formats_; }
 
   bool inRowOrder() const { return inRowOrder_; }
 
@@ -44,6 +49,7 @@ class BiffSheetReader : public SheetReader {
     std::uint32_t row;
     std::uint16_t column;
     CellKind kind;
+    std::uint16_t style;  // BIFF cells name their style in 16 bits
     std::uint32_t textLength;
     union {
       double number;
@@ -62,6 +68,7 @@ class BiffSheetReader : public SheetReader {
   BiffVersion version_;
   TextDecoder decoder_;
   CellRecordReader records_;
+  CellFormats formats_;
   bool inRowOrder_ = true;
 
   std::uint32_t rowNumber_ = 0;

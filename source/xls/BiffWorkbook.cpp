@@ -53,7 +53,7 @@ BiffWorkbook::BiffWorkbook(const std::filesystem::path& file, WorkbookStream str
     : file_(file), stream_(std::move(stream)), codePage_(TextDecoder::kDefaultCodePage) {
   const std::size_t sheetStart = readGlobals(limits);
   sheet_ = std::make_unique<BiffSheetReader>(file_, stream_, sheetStart, version_, codePage_,
-                                             sharedStrings_, limits);
+                                             sharedStrings_, styles_, limits);
 }
 
 bool BiffWorkbook::isWorksheetAt(std::size_t offset, bool listed) const {
@@ -162,6 +162,7 @@ std::size_t BiffWorkbook::readGlobals(const ReadLimits& limits) {
         cursor.skipContinues();
         break;
       default:
+        styles_.take(record);
         break;
     }
   }

@@ -10,12 +10,14 @@
 #include "source/xls/BiffSheetReader.h"
 #include "source/xls/BiffVersion.h"
 #include "source/xls/SharedStringTable.h"
+#include "source/xls/StyleRecords.h"
 #include "source/xls/WorkbookStream.h"
 
 namespace quillmere::source::xls {
 
 // A workbook read from its BIFF stream: the workbook globals (code page, sheet list, shared
-// strings) of BIFF5/8, or a BIFF2-4 file that is one worksheet (or a BIFF4 workbook of them).
+// strings, number formats) of BIFF5/8, or a BIFF2-4 file that is one worksheet (or a BIFF4
+// workbook of them).
 class BiffWorkbook : public Workbook {
  public:
   // Throws WorkbookError: Encrypted for a FILEPASS record, NoWorksheet when no sheet is a
@@ -40,6 +42,7 @@ class BiffWorkbook : public Workbook {
   BiffVersion version_ = BiffVersion::Biff8;
   std::uint16_t codePage_;
   SharedStringTable sharedStrings_;
+  StyleRecords styles_;
   std::unique_ptr<BiffSheetReader> sheet_;
 };
 

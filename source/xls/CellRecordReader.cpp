@@ -91,7 +91,7 @@ bool CellRecordReader::nextOfMulRk(ParsedCell& cell) {
   const std::size_t entry = kMulRkHeaderBytes + mulRkNext_ * kMulRkEntryBytes;
   cell.row = u16At(mulRk_, 0);
   cell.column = static_cast<std::uint16_t>(u16At(mulRk_, 2) + mulRkNext_);
-  cell.value = CellValue::ofNumber(decodeRk(u32At(mulRk_, entry + 2)));
+  cell.value = CellValue::ofNumber(decodeRk(u32At(mulRk_, entry + 2)), u16At(mulRk_, entry));
   cell.lasting = true;
   ++mulRkNext_;
   return true;
@@ -212,6 +212,13 @@ bool CellRecordReader::decode(const BiffRecord& record, ParsedCell& cell) {
       break;
     default:
       return false;
+  }
+  // The cell's style: in BIFF2 the six bits of its attributes that name its FORMAT record,
+  // later its XF record's index. Every kind of cell record holds it at byte 4.
+  if (version_ == BiffVersion::Biff2 && record.type <= kFormula) {
+    cell.value.style = byteAt(data, 5) & 0x3Fu;
+  } else {
+    cell.value.style = u16At(data, 4);
   }
   return stored;
 }

@@ -8,6 +8,7 @@ target_sources(quillmere_source PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/RandomAccessFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RkNumber.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SharedStringTable.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StyleRecords.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TextDecoder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WorkbookStream.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsErrors.cpp

@@ -38,6 +38,19 @@ Parsed parseReference(const char* text, std::uint32_t& column, std::uint32_t& ro
   return Parsed::Ok;
 }
 
+// The s attribute, an index into the styles' cellXfs. One that is no number gets an index no
+// table holds, which shows General: a style only changes how a number looks.
+std::uint32_t parseStyle(const char* text) {
+  constexpr std::uint32_t kNoStyle = 0xFFFFFFFF;
+  if (*text == '\0') return kNoStyle;
+  std::uint32_t style = 0;
+  for (const char* p = text; *p != '\0'; ++p) {
+    if (*p < '0' || *p > '9' || style > (kNoStyle - 9) / 10) return kNoStyle;
+    style = style * 10 + static_cast<std::uint32_t>(*p - '0');
+  }
+  return style;
+}
+
 Parsed parseRowNumber(const char* text, std::uint32_t& row) {
   if (*text == '\0') return Parsed::Malformed;
   row = 0;
@@ -127,7 +140,7 @@ CellValue SheetRowParser::cell(std::size_t column) const {
     case CellKind::Empty:
       return CellValue::empty();
     case CellKind::Number:
-      return CellValue::ofNumber(stored.number);
+      return CellValue::ofNumber(stored.number, stored.style);
     case CellKind::Boolean:
       return CellValue::ofBoolean(stored.number != 0.0);
     case CellKind::Text:
@@ -270,6 +283,7 @@ void SheetRowParser::beginCell(const char** attributes) {
   value_.clear();
   textStart_ = rowText_.size();
   type_ = Type::Number;
+  style_ = 0;
   bool positioned = false;
   for (const char** a = attributes; *a != nullptr; a += 2) {
     if (isAttribute(a[0], 'r')) {
@@ -299,6 +313,8 @@ void SheetRowParser::beginCell(const char** attributes) {
              "is damaged: its worksheet has a cell of unknown type \"" + std::string(a[1]) + "\".");
         return;
       }
+    } else if (isAttribute(a[0], 's')) {
+      style_ = parseStyle(a[1]);
     }
   }
   if (!positioned) {
@@ -320,6 +336,7 @@ void SheetRowParser::store(StoredCell cell) {
     }
   }
   if (column_ >= cells_.size()) cells_.resize(column_ + 1);
+  cell.style = style_;
   cells_[column_] = cell;
   if (column_ >= cellCount_) cellCount_ = column_ + 1;
 }

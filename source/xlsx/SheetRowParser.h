@@ -48,6 +48,7 @@ class SheetRowParser : public XmlHandler {
     std::string_view shared;  // a shared string, already in the pool
     std::size_t offset = 0;   // otherwise the text's place in rowText_
     std::size_t length = 0;
+    std::uint32_t style = 0;
   };
 
   // The type a cell's t attribute names; false for an unknown one.
@@ -82,6 +83,7 @@ class SheetRowParser : public XmlHandler {
   std::size_t textStart_ = 0;
   std::uint32_t column_ = 0;
   std::uint32_t nextColumn_ = 0;
+  std::uint32_t style_ = 0;  // the s attribute: the cell's place in the styles' cellXfs
   Type type_ = Type::Number;
   bool hasValue_ = false;
   bool hasInline_ = false;

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "source/CellFormats.h"
 #include "source/Workbook.h"
 #include "source/xlsx/SharedStrings.h"
 #include "source/xlsx/XlsxSheetReader.h"
@@ -9,8 +10,8 @@
 
 namespace quillmere::source::xlsx {
 
-// An open .xlsx or .xlsm package: the archive, its shared strings and a cursor over its first
-// worksheet, which borrows the other two.
+// An open .xlsx or .xlsm package: the archive, its shared strings, its cell formats and a
+// cursor over its first worksheet, which borrows the other three.
 class XlsxBook : public Workbook {
  public:
   struct FirstSheet {
@@ -20,7 +21,7 @@ class XlsxBook : public Workbook {
   };
 
   XlsxBook(std::unique_ptr<ZipArchive> archive, std::unique_ptr<SharedStrings> strings,
-           const FirstSheet& sheet, const ReadLimits& limits);
+           std::unique_ptr<CellFormats> formats, const FirstSheet& sheet, const ReadLimits& limits);
 
   WorkbookFormat format() const override { return WorkbookFormat::Xlsx; }
   SheetReader& firstSheet() override { return sheet_; }
@@ -28,6 +29,7 @@ class XlsxBook : public Workbook {
  private:
   std::unique_ptr<ZipArchive> archive_;
   std::unique_ptr<SharedStrings> strings_;
+  std::unique_ptr<CellFormats> formats_;
   XlsxSheetReader sheet_;
 };
 

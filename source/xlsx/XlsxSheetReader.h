@@ -38,9 +38,14 @@ class XlsxSheetReader : public SheetReader {
     return atEnd_ ? CellValue::empty() : parser_.cell(column);
   }
   void rewind() override;
+  const CellFormats& cellFormats() const override { return *formats_; }
+
+  // The workbook's cell formats, which must outlive the reader; General until set.
+  void setCellFormats(const CellFormats& formats) { formats_ = &formats; }
 
  private:
   Opener opener_;
+  const CellFormats* formats_ = &CellFormats::general();
   SheetRowParser parser_;
   XmlStream stream_;
   std::exception_ptr failure_;  // thrown again by every later nextRow()

@@ -6,6 +6,7 @@
 #include "source/xlsx/PartPath.h"
 #include "source/xlsx/Relationships.h"
 #include "source/xlsx/SharedStrings.h"
+#include "source/xlsx/StylesPart.h"
 #include "source/xlsx/WorkbookPart.h"
 #include "source/xlsx/XlsxBook.h"
 #include "source/xlsx/XmlStream.h"
@@ -127,8 +128,20 @@ std::unique_ptr<Workbook> openXlsx(const std::filesystem::path& path, const Read
     }
   }
 
+  // A workbook without a styles part shows every number in General.
+  StylesPart styles;
+  if (const auto* stylesEntry = relationships.byKind("styles")) {
+    if (!parsePart(*archive, stylesEntry->target, styles, limits)) {
+      throw WorkbookError(
+          Kind::Corrupt, path,
+          "is damaged: its styles (" + stylesEntry->target + ") are missing from the archive.");
+    }
+  }
+
   const XlsxBook::FirstSheet first{sheetEntry->target, *sheetIndex, workbook.date1904()};
-  return std::make_unique<XlsxBook>(std::move(archive), std::move(strings), first, limits);
+  return std::make_unique<XlsxBook>(std::move(archive), std::move(strings),
+                                    std::make_unique<CellFormats>(styles.take(first.date1904)),
+                                    first, limits);
 }
 
 }  // namespace quillmere::source::xlsx

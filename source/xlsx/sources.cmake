@@ -6,6 +6,7 @@ target_sources(quillmere_source PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Relationships.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SharedStrings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SheetRowParser.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StylesPart.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TextEscapes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WorkbookPart.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsxBook.cpp

@@ -69,10 +69,15 @@ class ScriptedOptions : public ExportOptions {
     ++emailAsks;
     return allowEmpty;
   }
+  bool keepNumbersAsShown() override {
+    ++shownAsks;
+    return asShown;
+  }
   std::string version = "3.0";
   bool single = false;
   bool allowEmpty = false;
-  int versionAsks = 0, singleAsks = 0, emailAsks = 0;
+  bool asShown = false;
+  int versionAsks = 0, singleAsks = 0, emailAsks = 0, shownAsks = 0;
 };
 
 class RecordingObserver : public ExportObserver {

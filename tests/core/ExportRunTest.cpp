@@ -175,6 +175,80 @@ TEST(ExportRun, NumbersTakeTheirTextFormWithTheGivenDecimalSeparator) {
   EXPECT_NE(f.sink.files["2.vcf"].find("TEL;HOME;VOICE:0\\,5\r\n"), std::string::npos);
 }
 
+// A phone number, a postal code and a birthday stored as numbers, each under a format that
+// gives back what the user typed; a share in General; an e-mail column holding a number shown
+// as spaces alone.
+Rows formattedRows() {
+  using Styled = MemorySheet::Styled;
+  return {{1,
+           {std::string("Name"), std::string("Phone"), std::string("Zip"), std::string("Born"),
+            std::string("Share"), std::string("Mail")}},
+          {2,
+           {std::string("Ann"), Styled{1512345678, 1}, Styled{1234, 2}, Styled{31119, 3},
+            Styled{0.5, 0}, std::string("ann@x")}},
+          {3, {std::string("Bob"), std::string("0151 999"), 1234.0}},
+          {4,
+           {std::string("Cy"), Styled{1512345678, 1}, Styled{1234, 2}, Styled{31119, 3},
+            Styled{0.5, 0}, Styled{7, 4}}}};
+}
+
+source::CellFormats contactFormats() {
+  return source::CellFormats(
+      {0, 164, 165, 166, 167},
+      {{164, "0000 0000000"}, {165, "00000"}, {166, "d mmmm yyyy"}, {167, "\"  \""}}, false);
+}
+
+const std::vector<MappedColumn> kFormattedMapping = {
+    {0, Field::FullName}, {1, Field::MobileNumber},     {2, Field::HomeAddressPostalCode},
+    {3, Field::Notes},    {4, Field::BusinessHomePage}, {5, Field::EmailAddress}};
+
+TEST(ExportRun, NumbersAreTakenAsTheSheetShowsThemWhenTheOptionsSaySo) {
+  Fixture f(formattedRows(), 4, 4);
+  f.sheet.setCellFormats(contactFormats());
+  f.options.asShown = true;
+  f.options.allowEmpty = true;
+  f.run(kFormattedMapping, ',');
+  ASSERT_EQ(f.observer.values.size(), 3u);
+  const ContactValues& ann = f.observer.values[0];
+  EXPECT_EQ(ann[Field::MobileNumber], "0151 2345678");
+  EXPECT_EQ(ann[Field::HomeAddressPostalCode], "01234");
+  EXPECT_EQ(ann[Field::Notes], "13 March 1985");
+  // General keeps the text form and its decimal separator; text cells stay as they are.
+  EXPECT_EQ(ann[Field::BusinessHomePage], "0,5");
+  EXPECT_EQ(ann[Field::EmailAddress], "ann@x");
+  EXPECT_EQ(f.observer.values[1][Field::MobileNumber], "0151 999");
+  EXPECT_EQ(f.observer.values[1][Field::HomeAddressPostalCode], "1234");
+  EXPECT_EQ(f.observer.values[2][Field::EmailAddress], "  ");
+  EXPECT_NE(f.sink.files["1.vcf"].find("TEL;CELL;VOICE:0151 2345678\r\n"), std::string::npos);
+}
+
+TEST(ExportRun, TheNumbersOptionIsAskedForEachRowAndAppliesFromTheNext) {
+  Fixture f(formattedRows(), 4, 4);
+  f.sheet.setCellFormats(contactFormats());
+  f.options.allowEmpty = true;
+  f.observer.onRow = [&](int row) {
+    if (row == 1) f.options.asShown = true;
+  };
+  f.run(kFormattedMapping);
+  EXPECT_EQ(f.options.shownAsks, 3);
+  ASSERT_EQ(f.observer.values.size(), 3u);
+  EXPECT_EQ(f.observer.values[0][Field::MobileNumber], "1512345678");
+  EXPECT_EQ(f.observer.values[0][Field::Notes], "31119");
+  EXPECT_EQ(f.observer.values[2][Field::MobileNumber], "0151 2345678");
+  EXPECT_EQ(f.observer.values[2][Field::Notes], "13 March 1985");
+}
+
+TEST(ExportRun, ANumberShownAsSpacesIsAnEmptyEmailOnlyWhenTakenAsShown) {
+  for (const bool asShown : {false, true}) {
+    Fixture f(formattedRows(), 4, 4);
+    f.sheet.setCellFormats(contactFormats());
+    f.options.asShown = asShown;
+    const ExportReport report = f.run(kFormattedMapping);
+    EXPECT_EQ(report.counts.emptyEmailCount, asShown ? 1 : 0) << asShown;
+    EXPECT_EQ(report.counts.contactCount, asShown ? 2 : 3) << asShown;
+  }
+}
+
 TEST(ExportRun, VersionAndSingleFileAreAskedForEachRecordAndApplyFromTheNext) {
   Fixture f(nameRows(), 4, 6);
   f.observer.onRow = [&](int row) {

@@ -100,6 +100,57 @@ INSTANTIATE_TEST_SUITE_P(VersionsAndOptions, CardsMatchTheExport,
                          ::testing::Combine(::testing::Values("2.1", "3.0", "4.0"),
                                             ::testing::Bool(), ::testing::Bool()));
 
+// Numbers under formats; in row 3 the e-mail is a number shown as spaces alone, which the
+// e-mail rule drops only when numbers are taken as shown.
+Rows formattedRows() {
+  using Styled = MemorySheet::Styled;
+  return {{1, {std::string("Name"), std::string("Phone"), std::string("Mail")}},
+          {2, {std::string("Ann"), Styled{1512345678, 1}, std::string("ann@x")}},
+          {3, {std::string("Bob"), Styled{1512345678, 1}, Styled{7, 2}}},
+          {4, {std::string("Cy"), Styled{1234, 3}}}};
+}
+
+TEST(RecordPreview, CardsFollowTheNumbersOptionAsTheRunDoes) {
+  const Rows rows = formattedRows();
+  const source::SheetTable table = tableOf(rows, 4, 4);
+  const std::vector<MappedColumn> mapping = {
+      {0, Field::LastName}, {1, Field::MobileNumber}, {2, Field::EmailAddress}};
+  const auto formats = [] {
+    return source::CellFormats({0, 164, 165, 166},
+                               {{164, "0000 0000000"}, {165, "\"  \""}, {166, "00000"}}, false);
+  };
+  MemorySheet previewed(rows);
+  previewed.setCellFormats(formats());
+  RecordPreview preview(previewed, table, mapping, '.');
+  for (const bool asShown : {false, true}) {
+    ScriptedOptions options;
+    options.asShown = asShown;
+    MemorySheet exported(rows);
+    exported.setCellFormats(formats());
+    MemorySink sink;
+    RecordingObserver observer;
+    exportContacts(exported, ExportJob{table, mapping, '.'}, options, sink, observer);
+    ASSERT_EQ(observer.outcomes.size(), 3u);
+    // Row 4 is reached before the option changes, so the file numbers count the dropped rows
+    // both ways.
+    ASSERT_TRUE(preview.moveTo(3));
+    const PreviewCard card = preview.card(options);
+    EXPECT_EQ(card.file, observer.outcomes[2].file) << asShown;
+    EXPECT_EQ(card.record, sink.records.back()) << asShown;
+    ASSERT_TRUE(preview.moveTo(2));
+    EXPECT_EQ(preview.card(options).dropped, asShown);
+  }
+  ScriptedOptions stored;
+  EXPECT_EQ(preview.card(stored).file, "Bob_2.vcf");
+  ScriptedOptions shown;
+  shown.asShown = true;
+  ASSERT_TRUE(preview.moveTo(1));
+  EXPECT_NE(preview.card(shown).record.find("TEL;CELL;VOICE:0151 2345678\r\n"), std::string::npos);
+  ASSERT_TRUE(preview.moveTo(3));
+  EXPECT_EQ(preview.card(shown).file, "Cy_2.vcf");
+  EXPECT_NE(preview.card(shown).record.find("TEL;CELL;VOICE:01234\r\n"), std::string::npos);
+}
+
 TEST(RecordPreview, TheFirstCardFollowsTheVersionAndTheSingleFileBox) {
   const Rows rows = {{1, {std::string("First"), std::string("Last"), std::string("Mail")}},
                      {2, {std::string("John"), std::string("Smith"), std::string("john@x.org")}},

@@ -19,7 +19,8 @@ namespace {
 class FakeSheet : public SheetReader {
  public:
   using Rows = std::map<std::uint32_t, std::vector<CellValue>>;
-  explicit FakeSheet(Rows rows) : rows_(std::move(rows)), next_(rows_.begin()) {}
+  explicit FakeSheet(Rows rows, CellFormats formats = {})
+      : rows_(std::move(rows)), next_(rows_.begin()), formats_(std::move(formats)) {}
 
   std::uint32_t gridRows() const override { return 1048576; }
   bool nextRow() override {
@@ -37,11 +38,13 @@ class FakeSheet : public SheetReader {
     current_ = rows_.end();
     next_ = rows_.begin();
   }
+  const CellFormats& cellFormats() const override { return formats_; }
 
  private:
   Rows rows_;
   Rows::iterator next_;
   Rows::iterator current_ = rows_.end();
+  CellFormats formats_;
 };
 
 // Counts what is written and keeps none of it.
@@ -82,6 +85,26 @@ TEST(SheetTsv, LinesFollowRowNumbersAndTrailingEmptiesAreLeftOut) {
             "\n"
             "0.5\tTrue\t#N/A\n"
             "tab\\there\tline\\nbreak\\r\tback\\\\slash\n");
+}
+
+TEST(SheetTsv, AsShownWritesNumbersAsTheSheetDisplaysThem) {
+  // Style 1 puts back a leading zero, style 2 is a date, style 3 hides every number.
+  FakeSheet sheet(
+      {{1,
+        {CellValue::ofNumber(1512345678, 1), CellValue::ofNumber(45352, 2),
+         CellValue::ofNumber(0.5), CellValue::ofText("0151"), CellValue::ofBoolean(false)}},
+       {2, {CellValue::ofNumber(7, 3), CellValue::ofNumber(7, 3)}},
+       {3, {CellValue::ofNumber(7, 3), CellValue::ofText("x\ty")}}},
+      CellFormats({0, 164, 165, 166}, {{164, "0000 0000000"}, {165, "d mmm yyyy"}, {166, ";;;"}},
+                  false));
+  std::ostringstream out;
+  writeSheetTsv(sheet, out, CellText::AsShown);
+  // A number shown as nothing is an empty cell: row 2 is an empty line.
+  EXPECT_EQ(out.str(), "0151 2345678\t1 Mar 2024\t0.5\t0151\tFalse\n\n\tx\\ty\n");
+  sheet.rewind();
+  std::ostringstream stored;
+  writeSheetTsv(sheet, stored);
+  EXPECT_EQ(stored.str(), "1512345678\t45352\t0.5\t0151\tFalse\n7\t7\n7\tx\\ty\n");
 }
 
 TEST(SheetTsv, EmptySheetWritesNothing) {

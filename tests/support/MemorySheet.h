@@ -12,13 +12,18 @@
 namespace quillmere::test {
 
 // A worksheet held in memory, for feeding loaders and exports made in the test. Cells are
-// text, numbers or error values; rows left out of the map are not stored.
+// text, numbers (with a style, or the default one) or error values; rows left out of the map
+// are not stored. The styles' formats are General until set.
 class MemorySheet : public source::SheetReader {
  public:
   struct Error {
     std::string code;  // "#N/A", "#DIV/0!", ...
   };
-  using Cell = std::variant<std::string, double, Error>;
+  struct Styled {
+    double number;
+    std::uint32_t style;
+  };
+  using Cell = std::variant<std::string, double, Error, Styled>;
   using Rows = std::map<std::uint32_t, std::vector<Cell>>;
 
   MemorySheet() = default;
@@ -59,6 +64,9 @@ class MemorySheet : public source::SheetReader {
     if (const auto* number = std::get_if<double>(&value)) {
       return source::CellValue::ofNumber(*number);
     }
+    if (const auto* styled = std::get_if<Styled>(&value)) {
+      return source::CellValue::ofNumber(styled->number, styled->style);
+    }
     if (const auto* error = std::get_if<Error>(&value))
       return source::CellValue::ofError(error->code);
     return source::CellValue::ofText(std::get<std::string>(value));
@@ -70,7 +78,10 @@ class MemorySheet : public source::SheetReader {
     ++rewinds;
   }
 
+  const source::CellFormats& cellFormats() const override { return formats_; }
+
   void setGridRows(std::uint32_t rows) { gridRows_ = rows; }
+  void setCellFormats(source::CellFormats formats) { formats_ = std::move(formats); }
 
   int rewinds = 0;
   std::uint64_t rowsRead = 0;
@@ -80,6 +91,7 @@ class MemorySheet : public source::SheetReader {
   Rows::iterator next_;
   std::uint32_t current_ = 0;
   std::uint32_t gridRows_ = 1048576;
+  source::CellFormats formats_;
   bool started_ = false;
   bool atEnd_ = false;
 };

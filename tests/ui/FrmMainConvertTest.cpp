@@ -18,8 +18,10 @@
 
 using quillmere::ui::Prompts;
 using quillmere::ui::test::contactRows;
+using quillmere::ui::test::SheetCell;
 using quillmere::ui::test::TestFolder;
 using quillmere::ui::test::WindowFixture;
+using quillmere::ui::test::writeFormattedXlsx;
 using quillmere::ui::test::writeXlsx;
 
 namespace {
@@ -154,6 +156,92 @@ class FrmMainConvertTest : public QObject {
     compareWithExpected(base + kDated, QStringLiteral("xlsx-3.0-separate"),
                         QStringLiteral("contacts.json"));
     QVERIFY(fixture.window->isVisible());
+  }
+
+  // Each box's caption is a label of its own beside it, level with it; a click on the label
+  // leaves the box as it is.
+  void clickingALabelBesideABoxDoesNotToggleIt_data() {
+    QTest::addColumn<QString>("label");
+    QTest::newRow("chkNotNull") << QStringLiteral("Label10");
+    QTest::newRow("ChkSinglevCard") << QStringLiteral("Label11");
+    QTest::newRow("chkNumbersAsShown") << QStringLiteral("lblNumbersAsShown");
+  }
+
+  void clickingALabelBesideABoxDoesNotToggleIt() {
+    QFETCH(QString, label);
+    auto* box = fixture.find<QCheckBox>(QString::fromLatin1(QTest::currentDataTag()));
+    auto* caption = fixture.find<QLabel>(label);
+    QVERIFY(box != nullptr && caption != nullptr);
+    prepare(kFixtures + QStringLiteral("contacts.csv"));
+    QVERIFY(caption->isVisible() && box->isEnabled());
+    QCOMPARE(caption->y() - box->y(), 5);
+    QVERIFY(caption->x() > box->geometry().right());
+    QCOMPARE(caption->buddy(), nullptr);
+    QTest::mouseClick(caption, Qt::LeftButton, {}, QPoint(4, 4));
+    QVERIFY(!box->isChecked());
+    QTest::mouseClick(box, Qt::LeftButton);
+    QVERIFY(box->isChecked());
+    QTest::mouseClick(caption, Qt::LeftButton, {}, QPoint(4, 4));
+    QVERIFY(box->isChecked());
+  }
+
+  // Phone numbers typed with their leading zero are stored as numbers; the sheet shows them
+  // as typed through a format. Birthdays are day numbers under a date format.
+  void phoneNumbersKeepTheirLeadingZeroOnlyWithTheBoxChecked_data() {
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("checked") << true
+                             << QByteArray(
+                                    "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Smith;John;\r\n"
+                                    "FN:John Smith\r\nTEL;CELL;VOICE:0151 2345678\r\n"
+                                    "NOTE:13 March 1985\r\nEND:VCARD\r\n"
+                                    "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Lee;Ann;\r\n"
+                                    "FN:Ann Lee\r\nTEL;CELL;VOICE:0170 1234567\r\n"
+                                    "NOTE:1 March 2024\r\nEND:VCARD\r\n");
+    QTest::newRow("unchecked") << false
+                               << QByteArray(
+                                      "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Smith;John;\r\n"
+                                      "FN:John Smith\r\nTEL;CELL;VOICE:1512345678\r\n"
+                                      "NOTE:31119\r\nEND:VCARD\r\n"
+                                      "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Lee;Ann;\r\n"
+                                      "FN:Ann Lee\r\nTEL;CELL;VOICE:1701234567\r\n"
+                                      "NOTE:45352\r\nEND:VCARD\r\n");
+  }
+
+  void phoneNumbersKeepTheirLeadingZeroOnlyWithTheBoxChecked() {
+    QFETCH(bool, checked);
+    QFETCH(QByteArray, written);
+    const QString workbook = folder.path(QStringLiteral("phones.xlsx"));
+    const auto text = [](const char* t) { return SheetCell{QString::fromUtf8(t)}; };
+    const auto phone = [](double n) { return SheetCell{{}, n, "0000 0000000"}; };
+    const auto day = [](double n) { return SheetCell{{}, n, "d mmmm yyyy"}; };
+    QVERIFY(writeFormattedXlsx(
+        workbook, {{text("First Name"), text("Last Name"), text("Mobile"), text("Born")},
+                   {text("John"), text("Smith"), phone(1512345678), day(31119)},
+                   {text("Ann"), text("Lee"), phone(1701234567), day(45352)}}));
+    fixture.browse(workbook);
+    // The preview grid and the header list keep the text form.
+    QCOMPARE(fixture.gridText(1, 2), QStringLiteral("1512345678"));
+    QCOMPARE(fixture.gridText(2, 3), QStringLiteral("45352"));
+    fixture.click("cmdNext");
+    for (const auto& [header, field] : {std::pair{"First Name", "FirstName"},
+                                        {"Last Name", "LastName"},
+                                        {"Mobile", "MobileNumber"},
+                                        {"Born", "Notes"}}) {
+      QVERIFY2(fixture.addPair(QString::fromUtf8(header), QString::fromLatin1(field)), header);
+    }
+    fixture.shell.defaultFolder = base;
+    fixture.click("cmdNext");
+    auto* box = fixture.find<QCheckBox>(QStringLiteral("chkNumbersAsShown"));
+    QVERIFY(box != nullptr);
+    QVERIFY(!box->isChecked());
+    if (checked) QTest::mouseClick(box, Qt::LeftButton);
+    QCOMPARE(box->isChecked(), checked);
+    QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("ChkSinglevCard")), Qt::LeftButton);
+    convert();
+    QCOMPARE(fixture.prompts.messages.back().text, kSuccess);
+    QCOMPARE(filesIn(base + kDated), QStringList{QStringLiteral("All Contacts.vcf")});
+    QCOMPARE(contents(base + kDated + QStringLiteral("/All Contacts.vcf")), written);
   }
 
   void anXlsBecomesOneVersion21File() {

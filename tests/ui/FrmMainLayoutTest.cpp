@@ -159,6 +159,9 @@ class FrmMainLayoutTest : public QObject {
     row("ChkSinglevCard", &QCheckBox::staticMetaObject, "", T, px(360, 1200, 200, 375), verdana);
     row("Label11", &QLabel::staticMetaObject, "Single vCard File for All Contacts", T,
         px(670, 1275, 2895, 375), verdana);
+    row("chkNumbersAsShown", &QCheckBox::staticMetaObject, "", T, px(360, 2160, 200, 375), verdana);
+    row("lblNumbersAsShown", &QLabel::staticMetaObject, "Keep Numbers as Shown in the Sheet", T,
+        px(670, 2235, 3495, 375), verdana);
     row("Label12", &QLabel::staticMetaObject,
         "(by default Separate vCards are saved for every Contact )", T, px(3960, 1275, 4575, 375),
         tahoma);
@@ -222,6 +225,7 @@ class FrmMainLayoutTest : public QObject {
     QTest::newRow("Label13") << QColor(0, 0, 192);
     QTest::newRow("Label10") << QColor(0, 0, 255);
     QTest::newRow("Label11") << QColor(0, 0, 255);
+    QTest::newRow("lblNumbersAsShown") << QColor(0, 0, 255);
     QTest::newRow("Label12") << QColor(128, 0, 0);
     QTest::newRow("lblNotNullCount") << QColor(0, 0, 255);
     QTest::newRow("lblContactCount") << QColor(0, 0, 255);
@@ -363,7 +367,7 @@ class FrmMainLayoutTest : public QObject {
   }
 
   void checkBoxesStartUncheckedWithoutText() {
-    for (const char* name : {"chkNotNull", "ChkSinglevCard"}) {
+    for (const char* name : {"chkNotNull", "ChkSinglevCard", "chkNumbersAsShown"}) {
       auto* box = fixture.find<QCheckBox>(QString::fromLatin1(name));
       QVERIFY2(box != nullptr, name);
       QVERIFY2(!box->isChecked(), name);
@@ -388,6 +392,7 @@ class FrmMainLayoutTest : public QObject {
                                QStringLiteral("CmdChangevCardPath"),
                                QStringLiteral("txtvCardSavePath"),
                                QStringLiteral("ChkSinglevCard"),
+                               QStringLiteral("chkNumbersAsShown"),
                                QStringLiteral("Opt2"),
                                QStringLiteral("Opt3"),
                                QStringLiteral("Opt4"),
@@ -443,6 +448,7 @@ class FrmMainLayoutTest : public QObject {
     QTest::newRow("sourceExcelData") << QStringLiteral("Excel File Preview");
     QTest::newRow("chkNotNull") << QStringLiteral("Allow Empty Email Addresses to be Imported");
     QTest::newRow("ChkSinglevCard") << QStringLiteral("Single vCard File for All Contacts");
+    QTest::newRow("chkNumbersAsShown") << QStringLiteral("Keep Numbers as Shown in the Sheet");
     QTest::newRow("Opt3") << QStringLiteral("vCard 3.0 Version");
     QTest::newRow("cmdBrowse") << QStringLiteral("Browse");
     QTest::newRow("cmdPrevious") << QStringLiteral("Previous");
@@ -461,7 +467,8 @@ class FrmMainLayoutTest : public QObject {
   // The controls added beside the original ones sit in free space of their page: they
   // overlap no other control, the counters and the progress bar that appear later included.
   void addedControlsOverlapNothingOnTheirPage() {
-    for (const char* name : {"cmdMatchByName", "cmdPreview", "cmdSaveReport"}) {
+    for (const char* name : {"cmdMatchByName", "cmdPreview", "cmdSaveReport", "chkNumbersAsShown",
+                             "lblNumbersAsShown"}) {
       QWidget* added = fixture.find(QString::fromLatin1(name));
       QVERIFY2(added != nullptr, name);
       const QList<QWidget*> others =

@@ -15,8 +15,10 @@
 using quillmere::ui::frmPreview;
 using quillmere::ui::Prompts;
 using quillmere::ui::test::contactRows;
+using quillmere::ui::test::SheetCell;
 using quillmere::ui::test::TestFolder;
 using quillmere::ui::test::WindowFixture;
+using quillmere::ui::test::writeFormattedXlsx;
 using quillmere::ui::test::writeXlsx;
 
 namespace {
@@ -220,6 +222,25 @@ class FrmMainPreviewTest : public QObject {
     press(preview, "cmdPreviousRow");
     QCOMPARE(text(preview, "lblRow"), QStringLiteral("Row 3 (2 of 4)"));
     QVERIFY(preview->recordText().find("FN:John O'Brien\r\n") != std::string::npos);
+  }
+
+  void theCardTakesNumbersAsShownWhileTheBoxIsChecked() {
+    const QString workbook = folder.path(QStringLiteral("phones.xlsx"));
+    QVERIFY(writeFormattedXlsx(workbook,
+                               {{{QStringLiteral("Name")}, {QStringLiteral("Mobile")}},
+                                {{QStringLiteral("Ann Lee")}, {{}, 1512345678, "0000 0000000"}}}));
+    prepare(workbook);
+    frmPreview* preview = openPreview();
+    QVERIFY(preview != nullptr);
+    const std::string stored = "TEL;CELL;VOICE:1512345678\r\n";
+    const std::string shown = "TEL;CELL;VOICE:0151 2345678\r\n";
+    QVERIFY2(preview->recordText().find(stored) != std::string::npos,
+             preview->recordText().c_str());
+    auto* box = fixture.find<QCheckBox>(QStringLiteral("chkNumbersAsShown"));
+    QTest::mouseClick(box, Qt::LeftButton);
+    QVERIFY2(preview->recordText().find(shown) != std::string::npos, preview->recordText().c_str());
+    QTest::mouseClick(box, Qt::LeftButton);
+    QVERIFY(preview->recordText().find(stored) != std::string::npos);
   }
 
   void oneWindowOwnedByTheMainWindowThatGoesWithTheExportStep() {

@@ -21,6 +21,32 @@ bool writeXlsx(const QString& path, const std::vector<QStringList>& rows) {
   return workbook_close(book) == LXW_NO_ERROR && written;
 }
 
+bool writeFormattedXlsx(const QString& path, const std::vector<std::vector<SheetCell>>& rows) {
+  lxw_workbook* book = workbook_new(QFile::encodeName(path).constData());
+  if (book == nullptr) return false;
+  lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
+  bool written = sheet != nullptr;
+  for (std::size_t r = 0; written && r < rows.size(); ++r) {
+    for (std::size_t c = 0; written && c < rows[r].size(); ++c) {
+      const SheetCell& cell = rows[r][c];
+      const auto row = static_cast<lxw_row_t>(r);
+      const auto column = static_cast<lxw_col_t>(c);
+      if (cell.format == nullptr) {
+        if (cell.text.isEmpty()) continue;
+        written = worksheet_write_string(sheet, row, column, cell.text.toUtf8().constData(),
+                                         nullptr) == LXW_NO_ERROR;
+        continue;
+      }
+      lxw_format* format = workbook_add_format(book);
+      written = format != nullptr;
+      if (!written) break;
+      format_set_num_format(format, cell.format);
+      written = worksheet_write_number(sheet, row, column, cell.number, format) == LXW_NO_ERROR;
+    }
+  }
+  return workbook_close(book) == LXW_NO_ERROR && written;
+}
+
 std::vector<QStringList> contactRows(int count) {
   std::vector<QStringList> rows;
   rows.reserve(static_cast<std::size_t>(count) + 1);

@@ -10,6 +10,17 @@ namespace quillmere::ui::test {
 // save them; row 0 of `rows` is sheet row 1. False when the library could not write it.
 bool writeXlsx(const QString& path, const std::vector<QStringList>& rows);
 
+// A cell of a sheet written by writeFormattedXlsx: text, or a number under a format code.
+struct SheetCell {
+  QString text;
+  double number = 0;
+  const char* format = nullptr;  // a number cell when set; "General" for no format
+};
+
+// Writes an .xlsx whose cells are text or numbers under their number formats, as spreadsheet
+// applications save a list of phone numbers they were told to show with leading zeros.
+bool writeFormattedXlsx(const QString& path, const std::vector<std::vector<SheetCell>>& rows);
+
 // Rows of contacts for loads that must take a while: a header, then `count` data rows.
 std::vector<QStringList> contactRows(int count);
 

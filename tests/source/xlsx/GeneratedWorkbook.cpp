@@ -74,4 +74,31 @@ void writeOneSheetWorkbook(const std::filesystem::path& file, const std::string&
   static_cast<void>(archive.release());
 }
 
+void setDate1904(const std::filesystem::path& file) {
+  int code = ZIP_ER_OK;
+  std::unique_ptr<zip_t, Discard> archive(zip_open(file.c_str(), 0, &code));
+  if (!archive) throw std::runtime_error("cannot open " + file.string());
+  const char* const part = "xl/workbook.xml";
+  zip_stat_t stat;
+  if (zip_stat(archive.get(), part, 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0) {
+    throw std::runtime_error(zip_strerror(archive.get()));
+  }
+  std::string xml(static_cast<std::size_t>(stat.size), '\0');
+  {
+    const std::unique_ptr<zip_file_t, decltype(&zip_fclose)> entry(
+        zip_fopen(archive.get(), part, 0), &zip_fclose);
+    if (!entry ||
+        zip_fread(entry.get(), xml.data(), xml.size()) != static_cast<zip_int64_t>(xml.size())) {
+      throw std::runtime_error(zip_strerror(archive.get()));
+    }
+  }
+  const std::string element = "<workbookPr";
+  const std::size_t at = xml.find(element);
+  if (at == std::string::npos) throw std::runtime_error(file.string() + " has no workbookPr");
+  xml.insert(at + element.size(), " date1904=\"1\"");
+  add(archive.get(), part, xml);
+  if (zip_close(archive.get()) != 0) throw std::runtime_error(zip_strerror(archive.get()));
+  static_cast<void>(archive.release());
+}
+
 }  // namespace quillmere::source::xlsx::testing

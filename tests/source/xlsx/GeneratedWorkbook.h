@@ -23,4 +23,8 @@ class TemporaryFolder {
 // commit as fixtures. Throws std::runtime_error when libzip cannot write it.
 void writeOneSheetWorkbook(const std::filesystem::path& file, const std::string& sheetXml);
 
+// Makes a workbook count its dates from 1904 by adding date1904 to its workbookPr element,
+// which libxlsxwriter cannot. Throws std::runtime_error when the part cannot be rewritten.
+void setDate1904(const std::filesystem::path& file);
+
 }  // namespace quillmere::source::xlsx::testing

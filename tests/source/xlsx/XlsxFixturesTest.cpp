@@ -169,7 +169,11 @@ INSTANTIATE_TEST_SUITE_P(
                       "more than 100 times its packed size",
                       {}},
         BrokenFixture{"nested-a-million-deep.xlsx", Kind::LimitExceeded, "more than 64 deep", {}},
-        BrokenFixture{"billion-laughs.xlsx", Kind::LimitExceeded, "document type", {}}),
+        BrokenFixture{"billion-laughs.xlsx", Kind::LimitExceeded, "document type", {}},
+        BrokenFixture{
+            "styles-broken-xml.xlsx", Kind::Corrupt, "xl/styles.xml is not well-formed", {}},
+        BrokenFixture{
+            "styles-missing-part.xlsx", Kind::Corrupt, "styles (xl/styles.xml) are missing", {}}),
     fixtureName<BrokenFixture>);
 
 TEST(XlsxReader, ErrorInTheMiddleOfASheetComesFromNextRowAfterTheGoodRows) {

@@ -3,9 +3,12 @@ target_sources(quillmere_source_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/GeneratedWorkbook.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsxFixturesTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsxHostileFilesTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/XlsxNumberFormatsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsxPartsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsxSheetReaderTest.cpp)
 # Workbooks too large to commit are written at test time.
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(TEST_ZIP REQUIRED IMPORTED_TARGET libzip)
-target_link_libraries(quillmere_source_tests PRIVATE PkgConfig::TEST_ZIP)
+# Workbooks with number formats are written at test time, as spreadsheet programs save them.
+pkg_check_modules(TEST_XLSXWRITER REQUIRED IMPORTED_TARGET xlsxwriter)
+target_link_libraries(quillmere_source_tests PRIVATE PkgConfig::TEST_ZIP PkgConfig::TEST_XLSXWRITER)

@@ -1,0 +1,26 @@
+#include "source/DisplayedText.h"
+
+#include "source/CellTextForm.h"
+
+namespace quillmere::source {
+
+void appendDisplayedText(std::string& out, const CellValue& cell, const CellFormats& formats,
+                         char decimalSeparator) {
+  if (cell.kind == CellKind::Number) {
+    const numfmt::NumberFormat& format = formats.numberFormat(cell.style);
+    if (!format.isGeneral()) {
+      out += format.display(cell.number, formats.date1904());
+      return;
+    }
+  }
+  appendTextForm(out, cell, decimalSeparator);
+}
+
+std::string displayedText(const CellValue& cell, const CellFormats& formats,
+                          char decimalSeparator) {
+  std::string out;
+  appendDisplayedText(out, cell, formats, decimalSeparator);
+  return out;
+}
+
+}  // namespace quillmere::source
