@@ -299,7 +299,7 @@ XmlScanner::Step XmlScanner::startTag() {
   const char* p = base + pos_ + 1;
   if (!is(*p, kNameStart)) return Step::GiveUp;
   const char* const name = p;
-  const char* local = p;
+  const char* local = *p == ':' ? p + 1 : p;
   for (++p; p < limit && is(*p, kNameChar); ++p) {
     if (*p == ':') local = p + 1;
   }
@@ -442,7 +442,7 @@ XmlScanner::Step XmlScanner::endTag() {
   if (p == limit) return Step::More;
   if (!is(*p, kNameStart)) return Step::GiveUp;
   const char* const name = p;
-  const char* local = p;
+  const char* local = *p == ':' ? p + 1 : p;
   for (++p; p < limit && is(*p, kNameChar); ++p) {
     if (*p == ':') local = p + 1;
   }
