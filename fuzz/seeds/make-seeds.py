@@ -85,6 +85,8 @@ SCANNER_SEEDS = {
     "unclosed": SHEET[:-12] % b'<row r="1"><c r="A1"><v>1</v></c></row>',
     "deep": b'<sst>' + b'<a>' * 70 + b'</a>' * 70 + b'</sst>',
     "empty-root": b'<?xml version="1.0" encoding="utf-8"?><worksheet/>',
+    # The second finding: a pseudo-attribute of the declaration without its value.
+    "declaration-cut-short": b'<?xml version="1.0" encoding=?>\r\n<worksheet/>',
     # The first finding: a name that starts with its colon has no prefix before it.
     "name-starting-with-a-colon": SHEET % b'<row r="1"><:c r="A1" t="s"><:v>1</:v></:c></row>',
 }

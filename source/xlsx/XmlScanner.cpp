@@ -547,22 +547,25 @@ XmlScanner::Step XmlScanner::declaration() {
     rest.remove_prefix(n);
     return n > 0;
   };
-  // Reads ` name = "value"`; false when the next pseudo-attribute is not `name`.
+  // Reads ` name = "value"`; false when the next pseudo-attribute is not `name`. One that is
+  // `name` but not well-formed leaves `broken` set.
+  bool broken = false;
   const auto pseudo = [&](std::string_view key, std::string_view& value) {
-    std::string_view saved = rest;
+    const std::string_view saved = rest;
     if (!spaces() || rest.substr(0, key.size()) != key) {
       rest = saved;
       return false;
     }
     rest.remove_prefix(key.size());
     spaces();
-    if (rest.empty() || rest.front() != '=') return false;
-    rest.remove_prefix(1);
-    spaces();
-    if (rest.empty() || (rest.front() != '"' && rest.front() != '\'')) return false;
-    const char quote = rest.front();
-    const std::size_t closing = rest.find(quote, 1);
-    if (closing == std::string_view::npos) return false;
+    const bool quoted = !rest.empty() && rest.front() == '=' &&
+                        (rest.remove_prefix(1), spaces(), !rest.empty()) &&
+                        (rest.front() == '"' || rest.front() == '\'');
+    const std::size_t closing = quoted ? rest.find(rest.front(), 1) : std::string_view::npos;
+    if (closing == std::string_view::npos) {
+      broken = true;
+      return false;
+    }
     value = rest.substr(1, closing - 1);
     rest.remove_prefix(closing + 1);
     return true;
@@ -572,7 +575,7 @@ XmlScanner::Step XmlScanner::declaration() {
   if (pseudo("encoding", value) && !equalsFolded(value, "utf-8")) return Step::GiveUp;
   if (pseudo("standalone", value) && value != "yes" && value != "no") return Step::GiveUp;
   spaces();
-  if (!rest.empty()) return Step::GiveUp;
+  if (broken || !rest.empty()) return Step::GiveUp;
   pos_ = static_cast<std::size_t>(close + 2 - base);
   return Step::Done;
 }

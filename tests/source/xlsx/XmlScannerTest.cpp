@@ -101,6 +101,7 @@ TEST(XmlScanner, LeavesToExpatWhatItDoesNotReadItself) {
            "<!DOCTYPE a><a/>",                                     // a document type
            "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a/>",  // another encoding
            "<?xml version=\"1.1\"?><a/>",                          // another version
+           "<?xml version=\"1.0\" encoding=?><a/>",                // a declaration cut short
            " <?xml version=\"1.0\"?><a/>",                         // a declaration not at the start
            "<a><\xC3\xA9/></a>",                                   // a name outside ASCII
            "<a>\xC3\x28</a>",                                      // broken UTF-8
