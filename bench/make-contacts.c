@@ -455,6 +455,17 @@ static void build_workbook_stream(uint32_t rows, Bytes* stream) {
   put16(&codepage, 1200);
   record(stream, 0x0042, &codepage);
   free(codepage.data);
+  /* The 15 style XFs and the one cell XF (index 15, General) a BIFF8 workbook must have:
+     readers such as xlrd look every cell's XF up. */
+  for (unsigned xf = 0; xf < 16; ++xf) {
+    Bytes body = {0};
+    put16(&body, 0);                          /* font */
+    put16(&body, 0);                          /* number format: General */
+    put16(&body, xf < 15 ? 0xFFF5 : 0x0001);  /* style XF with no parent, or a locked cell XF */
+    for (int i = 0; i < 14; ++i) put8(&body, 0);
+    record(stream, 0x00E0, &body);
+    free(body.data);
+  }
   const size_t boundsheet = stream->size;
   Bytes sheet = {0};
   put32(&sheet, 0); /* the sheet's offset, set below */

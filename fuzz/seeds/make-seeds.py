@@ -5,6 +5,8 @@ xlsx/: the XML parts of the xlsx test fixtures, each behind one byte that picks 
 size the fuzz target parses in (the fixtures and the shared corpus are seeds as they are),
 and a worksheet that carries its own number formats, so that one part reaches both the
 styles and the worksheet parser.
+xml_scanner/: small parts with the XML the hand-written scanner reads and the XML it leaves to
+expat, behind the same chunk byte.
 vcard_record/: rows of field values, the first byte separating them.
 Run it again after changing it or the fixtures; the output is the same bytes every time.
 """
@@ -64,6 +66,54 @@ def styles_seeds(seen):
         '</worksheet>').encode())
 
 
+SHEET = (b'<?xml version="1.0" encoding="UTF-8" standalone="yes"?>\r\n'
+         b'<worksheet xmlns="urn:main" xmlns:r="urn:r"><dimension ref="A1:C3"/><sheetData>'
+         b'%s</sheetData><pageMargins left="0.7"/></worksheet>')
+SCANNER_SEEDS = {
+    "shared-cells": SHEET % b'<row r="1" spans="1:3"><c r="A1" t="s"><v>0</v></c>'
+                            b'<c r="B1" t="s"><v>1</v></c><c r="C1"><v>42.5</v></c></row>',
+    "inline-cells": SHEET % b'<row r="2"><c r="A2" t="inlineStr"><is><t xml:space="preserve">'
+                            b' a &amp; b </t></is></c><c r="B2" t="b"><v>1</v></c></row>',
+    "references": SHEET % b'<row r="1"><c r="A1" t="inlineStr"><is><t>&lt;&gt;&quot;&apos;'
+                          b'&#65;&#x263A;&#x1F600;&#13;&#9;</t></is></c></row>',
+    "line-ends": SHEET % b'<row r="1"><c r="A1" t="inlineStr"><is><t>a\r\nb\rc\nd\r</t>'
+                         b'</is></c></row>',
+    "attribute-spaces": b'<sst a="x\ty\r\nz\rw&#10;v" b = \'q"q\'><si><t>s</t></si></sst>',
+    "comments-and-instructions": b'\xef\xbb\xbf<?xml version="1.0"?><!-- before --><?pi x?>'
+                                 b'<sst><!-- a - b --><?pi?><si><t>x<!--c-->y</t></si></sst>'
+                                 b'<!-- after -->\n',
+    "cdata": SHEET % b'<row r="1"><c r="A1" t="inlineStr"><is><t><![CDATA[<&>]]\r\n]]>'
+                     b'</t></is></c></row>',
+    "prefixes": b'<x:worksheet xmlns:x="urn:x"><x:sheetData><x:row x:r="3"><x:c x:r="B3" x:t="s">'
+                b'<x:v> 2 </x:v></x:c></x:row></x:sheetData></x:worksheet>',
+    "non-ascii": SHEET % '<row r="1"><c r="A1" t="inlineStr"><is><t>Zoë Müller €</t></is></c>'
+                         '</row>'.encode(),
+    "bad-utf8": SHEET % b'<row r="1"><c r="A1" t="inlineStr"><is><t>\xc3\x28</t></is></c></row>',
+    "cdata-end-in-text": SHEET % b'<row r="1"><c r="A1" t="inlineStr"><is><t>a]]>b</t></is></c>'
+                                 b'</row>',
+    "duplicate-attribute": SHEET % b'<row r="1" r="2"><c r="A1"><v>1</v></c></row>',
+    "mismatched-tag": SHEET % b'<row r="1"><c r="A1"><v>1</c></v></row>',
+    "doctype": b'<!DOCTYPE sst [<!ENTITY e "x">]><sst><si><t>&e;</t></si></sst>',
+    "other-encoding": b'<?xml version="1.0" encoding="ISO-8859-1"?><sst><si><t>\xe9</t></si></sst>',
+    "bad-cell-type": SHEET % b'<row r="1"><c r="A1" t="z"><v>1</v></c></row>',
+    "rows-out-of-order": SHEET % b'<row r="2"><c r="A2"><v>1</v></c></row><row r="1">'
+                                 b'<c r="A1"><v>2</v></c></row>',
+    "junk-after-root": b'<sst><si><t>a</t></si></sst>x',
+    "unclosed": SHEET[:-12] % b'<row r="1"><c r="A1"><v>1</v></c></row>',
+    "deep": b'<sst>' + b'<a>' * 70 + b'</a>' * 70 + b'</sst>',
+    "empty-root": b'<?xml version="1.0" encoding="utf-8"?><worksheet/>',
+    # The second finding: a pseudo-attribute of the declaration without its value.
+    "declaration-cut-short": b'<?xml version="1.0" encoding=?>\r\n<worksheet/>',
+    # The first finding: a name that starts with its colon has no prefix before it.
+    "name-starting-with-a-colon": SHEET % b'<row r="1"><:c r="A1" t="s"><:v>1</:v></:c></row>',
+}
+
+
+def scanner_seeds():
+    for i, (name, xml) in enumerate(SCANNER_SEEDS.items()):
+        write("xml_scanner", name, bytes([i * 37 % 256]) + xml)
+
+
 def vcard_seeds():
     rows = {
         "plain": ["John", "Smith", "", "john@example.com", "", "", "Engineer", "Acme",
@@ -85,6 +135,7 @@ def vcard_seeds():
 
 def main():
     seen = xlsx_seeds()
+    scanner_seeds()
     vcard_seeds()
     styles_seeds(seen)
 

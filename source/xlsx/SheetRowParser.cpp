@@ -128,9 +128,16 @@ void SheetRowParser::restart() {
   rowNumber_ = 0;
   previousRow_ = 0;
   rowNumberKnown_ = false;
+  handedOn_ = replayUpTo_ = 0;
   depth_ = 0;
   phoneticDepth_ = 0;
   inSheetData_ = inRow_ = inCell_ = inValue_ = inInline_ = inText_ = false;
+}
+
+void SheetRowParser::beginReplay() {
+  const std::uint32_t handedOn = handedOn_;
+  restart();
+  replayUpTo_ = handedOn;
 }
 
 CellValue SheetRowParser::cell(std::size_t column) const {
@@ -383,12 +390,12 @@ void SheetRowParser::storeCell() {
       if (result.ec != std::errc{} || result.ptr != value.data() + value.size()) {
         fail(Kind::Corrupt, "is damaged: cell " + cellName() + " refers to shared string \"" +
                                 std::string(value) + "\", which is no string number.");
-      } else if (index >= strings_.size()) {
+      } else if (const auto text = strings_.find(index)) {
+        store({CellKind::Text, 0.0, *text, 0, 0});
+      } else {
         fail(Kind::Corrupt, "is damaged: cell " + cellName() + " refers to shared string " +
                                 std::to_string(index) + ", but the workbook has only " +
                                 std::to_string(strings_.size()) + ".");
-      } else {
-        store({CellKind::Text, 0.0, strings_.at(index), 0, 0});
       }
       return;
     }
@@ -447,7 +454,10 @@ void SheetRowParser::finishRow() {
     return;
   }
   previousRow_ = rowNumber_;
-  if (cellCount_ > 0) pause();
+  if (cellCount_ > 0 && rowNumber_ > replayUpTo_) {
+    handedOn_ = rowNumber_;
+    pause();
+  }
 }
 
 }  // namespace quillmere::source::xlsx

@@ -30,6 +30,7 @@ class SheetRowParser : public XmlHandler {
   void startElement(std::string_view name, const char** attributes) override;
   void endElement(std::string_view name) override;
   void text(std::string_view data) override;
+  void beginReplay() override;
 
  private:
   enum class Type : unsigned char {
@@ -77,6 +78,8 @@ class SheetRowParser : public XmlHandler {
   std::uint32_t rowNumber_ = 0;
   std::uint32_t previousRow_ = 0;
   bool rowNumberKnown_ = false;
+  std::uint32_t handedOn_ = 0;    // the last row the parse paused after
+  std::uint32_t replayUpTo_ = 0;  // rows up to this one were handed on before a replay
 
   // The cell being read.
   std::string value_;

@@ -1,17 +1,20 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "source/CellFormats.h"
 #include "source/Workbook.h"
 #include "source/xlsx/SharedStrings.h"
+#include "source/xlsx/SharedStringsLoader.h"
 #include "source/xlsx/XlsxSheetReader.h"
 #include "source/xlsx/ZipArchive.h"
 
 namespace quillmere::source::xlsx {
 
-// An open .xlsx or .xlsm package: the archive, its shared strings, its cell formats and a
-// cursor over its first worksheet, which borrows the other three.
+// An open .xlsx or .xlsm package: the archive, its shared strings (loading on a thread of
+// their own), its cell formats and a cursor over its first worksheet, which inflates on a
+// thread of its own ahead of the parse.
 class XlsxBook : public Workbook {
  public:
   struct FirstSheet {
@@ -20,15 +23,18 @@ class XlsxBook : public Workbook {
     bool date1904 = false;
   };
 
-  XlsxBook(std::unique_ptr<ZipArchive> archive, std::unique_ptr<SharedStrings> strings,
+  // `stringsPart` is the shared-string part, when the workbook has one.
+  XlsxBook(std::unique_ptr<ZipArchive> archive, std::optional<ZipPartOpener> stringsPart,
            std::unique_ptr<CellFormats> formats, const FirstSheet& sheet, const ReadLimits& limits);
 
   WorkbookFormat format() const override { return WorkbookFormat::Xlsx; }
   SheetReader& firstSheet() override { return sheet_; }
 
  private:
+  // Destroyed bottom up: the threads stop before what they use goes.
   std::unique_ptr<ZipArchive> archive_;
-  std::unique_ptr<SharedStrings> strings_;
+  SharedStrings strings_;
+  std::unique_ptr<SharedStringsLoader> loader_;
   std::unique_ptr<CellFormats> formats_;
   XlsxSheetReader sheet_;
 };

@@ -8,9 +8,10 @@ XlsxSheetReader::XlsxSheetReader(const std::filesystem::path& file, const std::s
                                  Opener opener, const SharedStrings& strings,
                                  const ReadLimits& limits, bool date1904, std::size_t chunkBytes)
     : opener_(std::move(opener)),
+      strings_(strings),
       parser_(strings, limits, date1904),
       stream_(file, partName, parser_, chunkBytes) {
-  stream_.reset(opener_());
+  stream_.reset(opener_);
 }
 
 std::uint32_t XlsxSheetReader::gridRows() const {
@@ -21,10 +22,13 @@ bool XlsxSheetReader::nextRow() {
   if (failure_) std::rethrow_exception(failure_);
   if (atEnd_) return false;
   try {
+    strings_.throwIfFailed();
     if (stream_.parse()) {
       rowNumber_ = parser_.rowNumber();
       return true;
     }
+    // A table that no cell needed whole is still read to its end: a damaged one is an error.
+    strings_.waitLoaded();
   } catch (...) {
     failure_ = std::current_exception();
     throw;
@@ -34,7 +38,7 @@ bool XlsxSheetReader::nextRow() {
 }
 
 void XlsxSheetReader::rewind() {
-  stream_.reset(opener_());
+  stream_.reset(opener_);
   parser_.restart();
   failure_ = nullptr;
   rowNumber_ = 0;

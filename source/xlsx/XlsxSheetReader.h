@@ -18,11 +18,13 @@
 namespace quillmere::source::xlsx {
 
 // The row cursor over a worksheet part: each nextRow() parses on until the next row with a
-// value is complete, so memory holds one row whatever the sheet's length.
+// value is complete, so memory holds one row whatever the sheet's length. The shared strings
+// may still be loading on another thread: a failure there comes out of the next nextRow(), and
+// the sheet ends only once they are all there.
 class XlsxSheetReader : public SheetReader {
  public:
   // Opens the part anew, for the first pass and for every rewind().
-  using Opener = std::function<std::unique_ptr<PartSource>()>;
+  using Opener = XmlStream::Opener;
 
   // `strings` must outlive the reader. `chunkBytes` is how much is inflated and parsed at a
   // time; tests pass tiny sizes to shake out faults at buffer boundaries.
@@ -45,6 +47,7 @@ class XlsxSheetReader : public SheetReader {
 
  private:
   Opener opener_;
+  const SharedStrings& strings_;
   const CellFormats* formats_ = &CellFormats::general();
   SheetRowParser parser_;
   XmlStream stream_;

@@ -1,11 +1,11 @@
 #include "source/xlsx/XlsxWorkbook.h"
 
+#include <optional>
 #include <string>
 
 #include "source/WorkbookError.h"
 #include "source/xlsx/PartPath.h"
 #include "source/xlsx/Relationships.h"
-#include "source/xlsx/SharedStrings.h"
 #include "source/xlsx/StylesPart.h"
 #include "source/xlsx/WorkbookPart.h"
 #include "source/xlsx/XlsxBook.h"
@@ -119,13 +119,16 @@ std::unique_ptr<Workbook> openXlsx(const std::filesystem::path& path, const Read
                             ") is missing from the archive.");
   }
 
-  auto strings = std::make_unique<SharedStrings>(limits);
+  // The strings are checked against the limits here and read on while the sheet is.
+  std::optional<ZipPartOpener> stringsPart;
   if (const auto* stringsEntry = relationships.byKind("sharedStrings")) {
-    if (!parsePart(*archive, stringsEntry->target, *strings, limits)) {
+    const auto stringsIndex = archive->find(stringsEntry->target);
+    if (!stringsIndex) {
       throw WorkbookError(Kind::Corrupt, path,
                           "is damaged: its shared strings (" + stringsEntry->target +
                               ") are missing from the archive.");
     }
+    stringsPart = archive->partOpener(*stringsIndex, stringsEntry->target, limits);
   }
 
   // A workbook without a styles part shows every number in General.
@@ -139,7 +142,7 @@ std::unique_ptr<Workbook> openXlsx(const std::filesystem::path& path, const Read
   }
 
   const XlsxBook::FirstSheet first{sheetEntry->target, *sheetIndex, workbook.date1904()};
-  return std::make_unique<XlsxBook>(std::move(archive), std::move(strings),
+  return std::make_unique<XlsxBook>(std::move(archive), std::move(stringsPart),
                                     std::make_unique<CellFormats>(styles.take(first.date1904)),
                                     first, limits);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -21,6 +22,11 @@ class XmlHandler {
   virtual void endElement(std::string_view name) = 0;
   virtual void text(std::string_view data) = 0;
 
+  // The fast scanner gave up part-way and expat reads the part again from its start: drop
+  // what the scanner's events began and pass over what was already handed on (rows, strings).
+  // Only handlers of parts read through XmlStream::reset(Opener) are asked.
+  virtual void beginReplay();
+
   // The value of an attribute by its name without prefix, or nothing.
   static std::optional<std::string_view> attribute(const char** attributes, std::string_view name);
   static std::string_view withoutPrefix(const char* name);
@@ -37,10 +43,15 @@ class XmlHandler {
 
  private:
   friend class XmlStream;
+  friend class XmlScanner;
   bool attention_ = false;  // one test per event: a pause or a failure is waiting
   bool pauseRequested_ = false;
   std::optional<std::pair<WorkbookError::Kind, std::string>> failure_;
 };
+
+inline void XmlHandler::beginReplay() {
+  throw std::logic_error("this XML handler cannot read its part a second time");
+}
 
 inline std::string_view XmlHandler::withoutPrefix(const char* name) {
   // One pass finds both the prefix and the end; this runs for every element and attribute.

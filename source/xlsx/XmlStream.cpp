@@ -22,9 +22,29 @@ XmlStream::XmlStream(std::filesystem::path file, std::string partName, XmlHandle
     : file_(std::move(file)),
       partName_(std::move(partName)),
       handler_(handler),
-      chunkBytes_(static_cast<int>(std::clamp<std::size_t>(chunkBytes, 1, INT_MAX / 2))) {}
+      chunkBytes_(static_cast<int>(std::clamp<std::size_t>(chunkBytes, 1, INT_MAX / 2))),
+      scanner_(handler, static_cast<std::size_t>(chunkBytes_), kMaxElementDepth) {}
 
 void XmlStream::reset(std::unique_ptr<PartSource> source) {
+  opener_ = nullptr;
+  scanning_ = false;
+  startExpat(std::move(source));
+}
+
+void XmlStream::reset(Opener opener) {
+  opener_ = std::move(opener);
+  parser_.reset();
+  source_ = opener_();
+  scanner_.reset(source_.get());
+  scanning_ = true;
+  handler_.attention_ = false;
+  handler_.pauseRequested_ = false;
+  handler_.failure_.reset();
+  handlerException_ = nullptr;
+  finished_ = false;
+}
+
+void XmlStream::startExpat(std::unique_ptr<PartSource> source) {
   source_ = std::move(source);
   parser_.reset(XML_ParserCreate(nullptr));
   if (!parser_) {
@@ -69,7 +89,22 @@ void XmlStream::reset(std::unique_ptr<PartSource> source) {
 }
 
 bool XmlStream::parse() {
-  if (finished_ || !parser_) return false;
+  if (finished_) return false;
+  if (scanning_) {
+    switch (scanner_.scan()) {
+      case XmlScanner::Result::Paused:
+        return true;
+      case XmlScanner::Result::Ended:
+        finished_ = true;
+        return false;
+      case XmlScanner::Result::GaveUp:
+        scanning_ = false;
+        handler_.beginReplay();
+        startExpat(opener_());
+        break;
+    }
+  }
+  if (!parser_) return false;
   XML_Parser p = parser_.get();
   for (;;) {
     XML_Status status;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <exception>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -14,13 +15,15 @@
 
 #include "source/xlsx/PartSource.h"
 #include "source/xlsx/XmlHandler.h"
+#include "source/xlsx/XmlScanner.h"
 
 namespace quillmere::source::xlsx {
 
 // Feeds one part through expat in chunks read straight into the parser's buffer, so a part is
-// never held whole. The handler may pause the parse (a worksheet row is complete) and a later
-// parse() goes on from there. Document type declarations are refused: no part of a workbook
-// has one, and refusing them rules out entity bombs.
+// never held whole. A part that can be opened again goes first through the faster XmlScanner,
+// and through expat from its start only when the scanner gives up. The handler may pause the parse
+// (a worksheet row is complete) and a later parse() goes on from there. Document type declarations
+// are refused: no part of a workbook has one, and refusing them rules out entity bombs.
 class XmlStream {
  public:
   static constexpr std::size_t kDefaultChunkBytes = 64 * 1024;
@@ -39,8 +42,14 @@ class XmlStream {
   XmlStream(std::filesystem::path file, std::string partName, XmlHandler& handler,
             std::size_t chunkBytes = kDefaultChunkBytes);
 
-  // Starts over with a new document from `source`.
+  using Opener = std::function<std::unique_ptr<PartSource>()>;
+
+  // Starts over with a new document from `source`, read by expat.
   void reset(std::unique_ptr<PartSource> source);
+
+  // Starts over with a new document, read by the scanner; when it gives up, `opener` gives
+  // the part again for expat and the handler is asked to replay (XmlHandler::beginReplay).
+  void reset(Opener opener);
 
   // Parses until the handler pauses (true) or the document ends (false). Throws WorkbookError
   // for malformed XML, a failure the handler reported, or a damaged part.
@@ -56,6 +65,8 @@ class XmlStream {
     void operator()(XML_Parser parser) const { XML_ParserFree(parser); }
   };
   using Parser = std::unique_ptr<std::remove_pointer_t<XML_Parser>, Free>;
+
+  void startExpat(std::unique_ptr<PartSource> source);
 
   static void XMLCALL onStart(void* self, const XML_Char* name, const XML_Char** attributes);
   static void XMLCALL onEnd(void* self, const XML_Char* name);
@@ -102,6 +113,9 @@ class XmlStream {
   XmlHandler& handler_;
   int chunkBytes_;
   std::unique_ptr<PartSource> source_;
+  Opener opener_;
+  XmlScanner scanner_;
+  bool scanning_ = false;
   Parser parser_;
   std::exception_ptr handlerException_;
   // Byte positions in the part: the end of the input fed so far, the chunk last fed (in

@@ -67,11 +67,15 @@ bool inflatesTooMuch(std::uint64_t size, std::uint64_t packed, std::uint64_t rat
 
 }  // namespace
 
-ZipArchive::ZipArchive(const std::filesystem::path& file) : file_(file) {
+ZipArchive::Handle ZipArchive::openHandle(const std::filesystem::path& file) {
   int code = ZIP_ER_OK;
-  archive_.reset(zip_open(file.c_str(), ZIP_RDONLY, &code));
-  if (!archive_) throwOpenError(file, code);
+  Handle archive(zip_open(file.c_str(), ZIP_RDONLY, &code));
+  if (!archive) throwOpenError(file, code);
+  return archive;
+}
 
+ZipArchive::ZipArchive(const std::filesystem::path& file)
+    : file_(file), archive_(openHandle(file)) {
   const zip_int64_t count = zip_get_num_entries(archive_.get(), 0);
   if (count < 0) throwOpenError(file, ZIP_ER_INCONS);
   entries_.reserve(static_cast<std::size_t>(count));
@@ -96,6 +100,11 @@ std::optional<std::uint64_t> ZipArchive::find(std::string_view partName) const {
 
 std::unique_ptr<PartSource> ZipArchive::open(std::uint64_t index, const std::string& partName,
                                              const ReadLimits& limits) const {
+  return partOpener(index, partName, limits).openOn(archive_.get(), nullptr);
+}
+
+ZipPartOpener ZipArchive::partOpener(std::uint64_t index, const std::string& partName,
+                                     const ReadLimits& limits) const {
   zip_stat_t stat;
   zip_stat_init(&stat);
   if (zip_stat_index(archive_.get(), index, 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0) {
@@ -118,28 +127,7 @@ std::unique_ptr<PartSource> ZipArchive::open(std::uint64_t index, const std::str
                             " times its packed size. Workbooks shrink 5 to 20 times when packed; "
                             "this is the mark of a zip bomb, so Quillmere does not unpack it.");
   }
-  ZipPartSource::Handle entry(zip_fopen_index(archive_.get(), index, 0));
-  if (!entry) {
-    const int code = zip_error_code_zip(zip_get_error(archive_.get()));
-    switch (code) {
-      case ZIP_ER_NOPASSWD:
-      case ZIP_ER_WRONGPASSWD:
-      case ZIP_ER_ENCRNOTSUPP:
-        throw WorkbookError(Kind::Encrypted, file_,
-                            "is protected by a password. Remove the password in your "
-                            "spreadsheet program, save the file and choose it again.");
-      case ZIP_ER_COMPNOTSUPP:
-        throw WorkbookError(Kind::Unsupported, file_,
-                            "was packed with a compression method Quillmere cannot unpack. Open "
-                            "it in your spreadsheet program and save it as .xlsx again.");
-      default:
-        throw WorkbookError(Kind::Corrupt, file_,
-                            "is damaged: its part " + partName + " cannot be opened (" +
-                                zip_strerror(archive_.get()) + ").");
-    }
-  }
-  return std::make_unique<ZipPartSource>(file_, partName, std::move(entry), stat.size,
-                                         limits.maxPartBytes);
+  return ZipPartOpener(file_, index, partName, stat, limits.maxPartBytes);
 }
 
 }  // namespace quillmere::source::xlsx

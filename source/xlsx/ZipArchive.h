@@ -12,6 +12,8 @@
 
 #include "source/ReadLimits.h"
 #include "source/xlsx/PartSource.h"
+#include "source/xlsx/ZipPartOpener.h"
+#include "source/xlsx/ZipPartSource.h"
 
 namespace quillmere::source::xlsx {
 
@@ -19,8 +21,13 @@ namespace quillmere::source::xlsx {
 // slash direction the writer used.
 class ZipArchive {
  public:
+  using Handle = ZipPartSource::ArchiveHandle;
+
   // Throws WorkbookError when the file is no readable zip archive.
   explicit ZipArchive(const std::filesystem::path& file);
+
+  // A handle of its own on `file`; throws WorkbookError as the constructor does.
+  static Handle openHandle(const std::filesystem::path& file);
 
   const std::filesystem::path& file() const { return file_; }
 
@@ -33,13 +40,14 @@ class ZipArchive {
   std::unique_ptr<PartSource> open(std::uint64_t index, const std::string& partName,
                                    const ReadLimits& limits) const;
 
- private:
-  struct Discard {
-    void operator()(zip_t* archive) const { zip_discard(archive); }
-  };
+  // What opens a part again on a handle of its own, for reading on another thread: checked
+  // against the limits here, as open() checks it.
+  ZipPartOpener partOpener(std::uint64_t index, const std::string& partName,
+                           const ReadLimits& limits) const;
 
+ private:
   std::filesystem::path file_;
-  std::unique_ptr<zip_t, Discard> archive_;
+  Handle archive_;
   std::unordered_map<std::string, std::uint64_t> entries_;
 };
 

@@ -14,10 +14,12 @@ void ZipPartSource::Close::operator()(zip_file_t* entry) const {
   static_cast<void>(zip_fclose(entry));
 }
 
-ZipPartSource::ZipPartSource(std::filesystem::path file, std::string partName, Handle entry,
-                             std::uint64_t statedSize, std::uint64_t maxBytes)
+ZipPartSource::ZipPartSource(std::filesystem::path file, std::string partName,
+                             ArchiveHandle archive, Handle entry, std::uint64_t statedSize,
+                             std::uint64_t maxBytes)
     : file_(std::move(file)),
       partName_(std::move(partName)),
+      archive_(std::move(archive)),
       entry_(std::move(entry)),
       statedSize_(statedSize),
       maxBytes_(maxBytes) {}

@@ -19,15 +19,21 @@ class ZipPartSource : public PartSource {
     void operator()(zip_file_t* entry) const;
   };
   using Handle = std::unique_ptr<zip_file_t, Close>;
+  struct Discard {
+    void operator()(zip_t* archive) const { zip_discard(archive); }
+  };
+  using ArchiveHandle = std::unique_ptr<zip_t, Discard>;
 
-  ZipPartSource(std::filesystem::path file, std::string partName, Handle entry,
-                std::uint64_t statedSize, std::uint64_t maxBytes);
+  // `archive`, when set, is the handle `entry` was opened on, kept for the part alone.
+  ZipPartSource(std::filesystem::path file, std::string partName, ArchiveHandle archive,
+                Handle entry, std::uint64_t statedSize, std::uint64_t maxBytes);
 
   std::size_t read(char* buffer, std::size_t capacity) override;
 
  private:
   std::filesystem::path file_;
   std::string partName_;
+  ArchiveHandle archive_;  // closed after the entry
   Handle entry_;
   std::uint64_t statedSize_;
   std::uint64_t maxBytes_;

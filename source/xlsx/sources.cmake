@@ -3,8 +3,10 @@ target_sources(quillmere_source PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/IsoDate.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoryPartSource.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PartPath.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReadAheadSource.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Relationships.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SharedStrings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SharedStringsLoader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SheetRowParser.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StylesPart.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TextEscapes.cpp
@@ -12,13 +14,18 @@ target_sources(quillmere_source PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/XlsxBook.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsxSheetReader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsxWorkbook.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/XmlScanner.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XmlStream.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ZipArchive.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ZipPartOpener.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ZipPartSource.cpp)
 
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(LIBZIP REQUIRED IMPORTED_TARGET libzip)
 find_package(EXPAT REQUIRED)
+find_package(Threads REQUIRED)
+# Inflating and the shared strings run on threads of their own inside the reader.
 target_link_libraries(quillmere_source PRIVATE PkgConfig::LIBZIP EXPAT::EXPAT)
+target_link_libraries(quillmere_source PUBLIC Threads::Threads)
 # Debian builds expat with DTD support; the define exposes its entity-amplification guard.
 target_compile_definitions(quillmere_source PRIVATE XML_DTD)

@@ -17,7 +17,8 @@
 #include "tests/ui/WindowFixture.h"
 
 using quillmere::ui::Prompts;
-using quillmere::ui::test::contactRows;
+using quillmere::ui::test::kLongListRows;
+using quillmere::ui::test::longContactList;
 using quillmere::ui::test::SheetCell;
 using quillmere::ui::test::TestFolder;
 using quillmere::ui::test::WindowFixture;
@@ -72,10 +73,8 @@ class FrmMainConvertTest : public QObject {
   }
 
   // A long list of contacts whose Name goes to FullName, into one file: a run that lasts.
-  void prepareLongList(int rows) {
-    const QString big = folder.path(QStringLiteral("big.xlsx"));
-    QVERIFY(writeXlsx(big, contactRows(rows)));
-    fixture.browse(big);
+  void prepareLongList() {
+    fixture.browse(longContactList());
     fixture.click("cmdNext");
     QVERIFY(fixture.addPair(QStringLiteral("Name"), QStringLiteral("FullName")));
     fixture.shell.defaultFolder = base;
@@ -415,9 +414,9 @@ class FrmMainConvertTest : public QObject {
   }
 
   void optionsChangedDuringARunApplyFromTheNextRecord() {
-    prepareLongList(20000);
+    prepareLongList();
     bool convertOffDuringRun = true;
-    QTimer::singleShot(30, fixture.window.get(), [&] {
+    QTimer::singleShot(0, fixture.window.get(), [&] {
       fixture.click("Opt3");
       // "Change..." during a run does not open a second run.
       fixture.prompts.folderAnswers.push_back(base);
@@ -427,7 +426,7 @@ class FrmMainConvertTest : public QObject {
     convert(Prompts::Answer::Yes);
     QVERIFY(convertOffDuringRun);
     const QByteArray all = contents(base + kDated + QStringLiteral("/All Contacts.vcf"));
-    QCOMPARE(all.count("END:VCARD\r\n"), 20000);
+    QCOMPARE(all.count("END:VCARD\r\n"), kLongListRows);
     const qsizetype lastOld = all.lastIndexOf("VERSION:2.1\r\n");
     const qsizetype firstNew = all.indexOf("VERSION:3.0\r\n");
     QVERIFY2(lastOld > 0 && firstNew > lastOld, "the version did not change once, mid-run");
@@ -435,14 +434,14 @@ class FrmMainConvertTest : public QObject {
   }
 
   void closingTheWindowStopsARunLeavingWholeRecords() {
-    prepareLongList(60000);
-    QTimer::singleShot(50, fixture.window.get(), [&] { fixture.window->close(); });
+    prepareLongList();
+    QTimer::singleShot(0, fixture.window.get(), [&] { fixture.window->close(); });
     fixture.click("cmdNext");
     QVERIFY(!fixture.window->isVisible());
     QVERIFY(fixture.prompts.messages.empty());
     const QByteArray all = contents(base + kDated + QStringLiteral("/All Contacts.vcf"));
     const qsizetype records = all.count("END:VCARD\r\n");
-    QVERIFY2(records > 0 && records < 60000, qPrintable(QString::number(records)));
+    QVERIFY2(records > 0 && records < kLongListRows, qPrintable(QString::number(records)));
     QVERIFY(all.endsWith("END:VCARD\r\n"));
     QCOMPARE(all.count("BEGIN:VCARD\r\n"), records);
   }
@@ -463,10 +462,10 @@ class FrmMainConvertTest : public QObject {
   }
 
   void theBarShowsTheShareOfDataRowsDoneDuringARun() {
-    prepareLongList(40000);
+    prepareLongList();
     auto* bar = fixture.find<QProgressBar>(QStringLiteral("statusBar"));
     int partway = -1;
-    QTimer::singleShot(30, fixture.window.get(), [&] {
+    QTimer::singleShot(0, fixture.window.get(), [&] {
       fixture.window->progressBar_Timer();
       partway = bar->value();
     });

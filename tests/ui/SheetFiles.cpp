@@ -3,6 +3,8 @@
 #include <xlsxwriter.h>
 
 #include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
 
 namespace quillmere::ui::test {
 
@@ -45,6 +47,18 @@ bool writeFormattedXlsx(const QString& path, const std::vector<std::vector<Sheet
     }
   }
   return workbook_close(book) == LXW_NO_ERROR && written;
+}
+
+const QString& longContactList() {
+  static QTemporaryDir folder;
+  static const QString file = [] {
+    const QString path = folder.filePath(QStringLiteral("long-list.xlsx"));
+    if (!writeXlsx(path, contactRows(kLongListRows))) {
+      QTest::qFail("could not write the long contact list", __FILE__, __LINE__);
+    }
+    return path;
+  }();
+  return file;
 }
 
 std::vector<QStringList> contactRows(int count) {

@@ -24,4 +24,11 @@ bool writeFormattedXlsx(const QString& path, const std::vector<std::vector<Sheet
 // Rows of contacts for loads that must take a while: a header, then `count` data rows.
 std::vector<QStringList> contactRows(int count);
 
+// A workbook of kLongListRows contacts (Name, Mail, Phone), written once per test program:
+// long enough that loading or converting it spans many pauses for events however fast the
+// reader gets. Actions a test wants to happen mid-way go on a zero-time timer, which fires at
+// the first pause.
+inline constexpr int kLongListRows = 300000;
+const QString& longContactList();
+
 }  // namespace quillmere::ui::test

@@ -1,6 +1,7 @@
 // The worksheet row cursor, fed sheet XML from memory.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,9 +18,10 @@ using testing::sheetReader;
 using testing::tsv;
 using testing::worksheet;
 
-SharedStrings sharedStrings(const std::string& items, std::size_t chunkBytes = 65536) {
-  SharedStrings strings;
-  XmlStream stream("contacts.xlsx", "xl/sharedStrings.xml", strings, chunkBytes);
+std::unique_ptr<SharedStrings> sharedStrings(const std::string& items,
+                                             std::size_t chunkBytes = 65536) {
+  auto strings = std::make_unique<SharedStrings>();
+  XmlStream stream("contacts.xlsx", "xl/sharedStrings.xml", *strings, chunkBytes);
   stream.reset(std::make_unique<MemoryPartSource>(
       "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">" + items +
       "</sst>"));
@@ -49,7 +51,8 @@ const char* const kEverythingTsv =
     "\t-0.5\n";
 
 TEST(XlsxSheetReader, TinyChunksGiveTheSameRowsAsWholeBuffers) {
-  const SharedStrings strings = sharedStrings("<si><t>Name</t></si><si><t>E-mail</t></si>");
+  const auto held = sharedStrings("<si><t>Name</t></si><si><t>E-mail</t></si>");
+  const SharedStrings& strings = *held;
   auto whole = sheetReader(kEverything, strings);
   ASSERT_EQ(tsv(*whole), kEverythingTsv);
   for (std::size_t chunk : {1, 2, 3, 4, 5, 7, 64}) {
@@ -141,7 +144,8 @@ class XlsxCellValue : public ::testing::TestWithParam<CellCase> {};
 
 TEST_P(XlsxCellValue, ReadsAsItsKindAndTextForm) {
   const auto& param = GetParam();
-  const SharedStrings strings = sharedStrings("<si><t>first</t></si><si><t>second</t></si>");
+  const auto held = sharedStrings("<si><t>first</t></si><si><t>second</t></si>");
+  const SharedStrings& strings = *held;
   for (std::size_t chunk : {1, 65536}) {
     auto reader = sheetReader(
         worksheet(std::string("<row r=\"1\">") + param.cellXml + "<c r=\"Z1\"><v>0</v></c></row>"),
@@ -215,8 +219,9 @@ class XlsxBrokenSheet : public ::testing::TestWithParam<BrokenCase> {};
 
 TEST_P(XlsxBrokenSheet, ThrowsFromNextRowWithItsKind) {
   const auto& param = GetParam();
-  const SharedStrings strings = sharedStrings(
+  const auto held = sharedStrings(
       "<si><t>a</t></si><si><t>b</t></si><si><t>0123456789012345678901234567890123456789</t></si>");
+  const SharedStrings& strings = *held;
   ReadLimits limits;
   limits.maxCellTextBytes = 64;
   limits.maxRowTextBytes = 96;
@@ -309,7 +314,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(XlsxSheetReader, RowTextUpToTheLimitIsRead) {
   // 40 + 40 + 16 bytes: exactly the row's allowance, shared strings counted too.
-  const SharedStrings strings = sharedStrings("<si><t>0123456789012345</t></si>");
+  const auto held = sharedStrings("<si><t>0123456789012345</t></si>");
+  const SharedStrings& strings = *held;
   ReadLimits limits;
   limits.maxRowTextBytes = 96;
   const std::string forty(40, 'x');

@@ -5,7 +5,8 @@ target_sources(quillmere_source_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/XlsxHostileFilesTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsxNumberFormatsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsxPartsTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/XlsxSheetReaderTest.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/XlsxSheetReaderTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/XmlScannerTest.cpp)
 # Workbooks too large to commit are written at test time.
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(TEST_ZIP REQUIRED IMPORTED_TARGET libzip)

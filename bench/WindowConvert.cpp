@@ -1,0 +1,101 @@
+// Loads a workbook and converts it into one version-3.0 file through the real main window
+// (offscreen), the way a user does: Browse, Next, Match by Name, Next, one file, Convert, Yes.
+// A 10 ms timer measures how long the window ever went without answering.
+// Usage: window-convert FILE FOLDER
+// Prints rows (non-empty rows the load counted), load_seconds, convert_seconds, seconds,
+// longest_gap_ms, folder; any message but the closing question fails the run.
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <cstdio>
+
+#include "ui/Clock.h"
+#include "ui/Prompts.h"
+#include "ui/Shell.h"
+#include "ui/frmMain.h"
+
+namespace {
+
+using quillmere::ui::Prompts;
+
+class BenchPrompts : public Prompts {
+ public:
+  explicit BenchPrompts(QString file) : file_(std::move(file)) {}
+  QString chooseWorkbookFile(QWidget*, const QString&, const QString&) override { return file_; }
+  QString chooseFolder(QWidget*, const QString&) override { return {}; }
+  Answer message(QWidget*, const QString& text, const QString&, Buttons buttons, Icon) override {
+    // The closing question is the one message a good run shows: Yes keeps the window open.
+    if (buttons == Buttons::YesNo && !closingAsked) {
+      closingAsked = true;
+      return Answer::Yes;
+    }
+    std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    failed = true;
+    return Answer::Ok;
+  }
+  bool closingAsked = false;
+  bool failed = false;
+
+ private:
+  QString file_;
+};
+
+class BenchShell : public quillmere::ui::Shell {
+ public:
+  explicit BenchShell(QString folder) : folder_(std::move(folder)) {}
+  bool open(const QString&) override { return true; }
+  QString defaultSaveFolder() override { return folder_; }
+  QString userGuide() override { return {}; }
+
+ private:
+  QString folder_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fputs("usage: window-convert FILE FOLDER\n", stderr);
+    return 2;
+  }
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  BenchPrompts prompts(QString::fromLocal8Bit(argv[1]));
+  BenchShell shell(QString::fromLocal8Bit(argv[2]));
+  quillmere::ui::SystemClock clock;
+  quillmere::ui::frmMain window(prompts, shell, clock);
+  window.show();
+  QCoreApplication::processEvents();
+
+  QElapsedTimer sinceTick;
+  qint64 longestGap = 0;
+  QTimer ticker;
+  ticker.setTimerType(Qt::PreciseTimer);
+  ticker.setInterval(10);
+  QObject::connect(&ticker, &QTimer::timeout,
+                   [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
+
+  QElapsedTimer took;
+  took.start();
+  sinceTick.start();
+  ticker.start();
+  window.cmdBrowse_Click();
+  const double loadSeconds = static_cast<double>(took.nsecsElapsed()) / 1e9;
+  window.cmdNext_Click();
+  window.cmdMatchByName_Click();
+  window.cmdNext_Click();
+  window.findChild<QCheckBox*>(QStringLiteral("ChkSinglevCard"))->setChecked(true);
+  window.Opt3_Click();
+  window.cmdNext_Click();
+  ticker.stop();
+  longestGap = std::max(longestGap, sinceTick.elapsed());
+  const double seconds = static_cast<double>(took.nsecsElapsed()) / 1e9;
+
+  std::printf(
+      "rows=%d load_seconds=%.4f convert_seconds=%.4f seconds=%.4f longest_gap_ms=%lld "
+      "folder=%s\n",
+      window.sheetTable().rowsFound, loadSeconds, seconds - loadSeconds, seconds,
+      static_cast<long long>(longestGap), qPrintable(window.exportFolder()));
+  return prompts.failed || !prompts.closingAsked ? 1 : 0;
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "source/xlsx/PartSource.h"
+#include "source/xlsx/XmlHandler.h"
+
+namespace quillmere::source::xlsx {
+
+// A hand-written reader for the plain UTF-8 XML that spreadsheet programs write: elements,
+// attributes, text, the five named and the numeric character references, comments,
+// processing instructions and CDATA sections. It gives a handler the events expat would give,
+// for the same bytes, at several times expat's speed. Whatever it does not handle (another
+// encoding, a document type, a name outside ASCII, anything not well-formed, a construct
+// longer than its buffer) and whatever a handler refuses, it leaves to expat by giving up:
+// the caller reads the part again with expat, which then says exactly what is wrong.
+class XmlScanner {
+ public:
+  enum class Result { Paused, Ended, GaveUp };
+
+  // The longest tag, comment, processing instruction or CDATA section it holds; longer ones
+  // go to expat, which has its own, larger, limit.
+  static constexpr std::size_t kMaxConstructBytes = 1u << 20;
+
+  XmlScanner(XmlHandler& handler, std::size_t chunkBytes, int maxDepth);
+
+  // Starts over with a new document; `source` is borrowed and must outlive the scan.
+  void reset(PartSource* source);
+
+  // Scans until the handler pauses, the document ends, or the scanner gives up. Throws what
+  // the source or a handler throws.
+  Result scan();
+
+ private:
+  enum class Step { Done, More, GiveUp };
+  enum class Place { Prolog, Content, Epilog };
+  // What the document has shown so far: the declaration may stand only at its very start.
+  enum class Start { Nothing, AfterMark, Past };
+
+  struct Attribute {
+    std::size_t name = 0;  // offsets into buffer_, as the buffer may move while a tag is read
+    std::size_t nameEnd = 0;
+    std::size_t value = 0;
+    std::size_t valueEnd = 0;
+    bool plain = true;  // no reference and no white space but spaces: nothing to decode
+  };
+
+  bool refill();
+  Step markup();
+  Step startTag();
+  Step endTag();
+  Step comment();
+  Step cdata();
+  Step instruction();
+  Step declaration();
+  Step text();
+  Step misc();
+  // Checks the character starting at `p`; the bytes it takes, 0 when more are needed, -1 when
+  // it is no character XML allows.
+  int character(const char* p) const;
+  // Decodes a reference starting at `p` (at '&'): writes its UTF-8 to `out` and gives the
+  // bytes it took and wrote, or took = 0 when more are needed, -1 when it is none this
+  // scanner knows.
+  int reference(const char* p, char* out, int& written) const;
+  // Decodes an attribute value in place and ends it with a NUL.
+  void decodeValue(char* begin, char* end, bool plain);
+
+  XmlHandler& handler_;
+  std::size_t chunkBytes_;
+  int maxDepth_;
+  PartSource* source_ = nullptr;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t capacity_ = 0;
+  std::size_t pos_ = 0;
+  std::size_t end_ = 0;
+  bool sourceEnded_ = false;
+  Start start_ = Start::Nothing;
+  Place place_ = Place::Prolog;
+  // The names of the open elements end to end, and where each starts.
+  std::string openNames_;
+  std::vector<std::size_t> openStarts_;
+  std::vector<Attribute> attributes_;
+  std::vector<const char*> attributePointers_;
+};
+
+}  // namespace quillmere::source::xlsx

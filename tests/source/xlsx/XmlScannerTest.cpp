@@ -1,0 +1,283 @@
+// The hand-written XML scanner, the expat fallback behind it, and the threads of the reader:
+// inflating ahead and loading the shared strings.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstring>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+#include "source/WorkbookError.h"
+#include "source/xlsx/MemoryPartSource.h"
+#include "source/xlsx/ReadAheadSource.h"
+#include "source/xlsx/SharedStrings.h"
+#include "source/xlsx/XmlScanner.h"
+#include "source/xlsx/XmlStream.h"
+#include "tests/source/xlsx/SheetXml.h"
+
+namespace quillmere::source::xlsx {
+namespace {
+
+using Kind = WorkbookError::Kind;
+
+// Every event as text: <local a="v">, </local>, text as it comes joined.
+class Recorder : public XmlHandler {
+ public:
+  void startElement(std::string_view name, const char** attributes) override {
+    log += "<" + std::string(name);
+    for (const char** a = attributes; *a != nullptr; a += 2)
+      log += std::string(" ") + a[0] + "=\"" + a[1] + "\"";
+    log += ">";
+  }
+  void endElement(std::string_view name) override { log += "</" + std::string(name) + ">"; }
+  void text(std::string_view data) override { log += data; }
+  void beginReplay() override {
+    log.clear();
+    ++replays;
+  }
+  std::string log;
+  int replays = 0;
+};
+
+struct Scanned {
+  XmlScanner::Result result;
+  std::string log;
+};
+
+Scanned scan(const std::string& xml, std::size_t chunk = 65536) {
+  Recorder recorder;
+  MemoryPartSource source(xml);
+  XmlScanner scanner(recorder, chunk, XmlStream::kMaxElementDepth);
+  scanner.reset(&source);
+  const XmlScanner::Result result = scanner.scan();
+  return {result, recorder.log};
+}
+
+struct Reads {
+  const char* name;
+  std::string xml;
+  const char* events;  // worked out from the XML rules by hand
+};
+
+void PrintTo(const Reads& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class XmlScannerReads : public ::testing::TestWithParam<Reads> {};
+
+TEST_P(XmlScannerReads, WhatExpatWouldGiveAtEveryChunkSize) {
+  for (std::size_t chunk : {1, 2, 3, 5, 8, 65536}) {
+    const Scanned scanned = scan(GetParam().xml, chunk);
+    EXPECT_EQ(scanned.result, XmlScanner::Result::Ended) << "chunk " << chunk;
+    EXPECT_EQ(scanned.log, GetParam().events) << "chunk " << chunk;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Documents, XmlScannerReads,
+    ::testing::Values(
+        Reads{"DeclarationMarkAndMisc",
+              "\xEF\xBB\xBF<?xml version='1.0' encoding=\"utf-8\" standalone='yes' ?>\n<!-- c -->"
+              "<?pi data?><a/>\r\n<!-- after -->",
+              "<a></a>"},
+        Reads{"References", "<a>&lt;&gt;&amp;&quot;&apos;&#65;&#x263a;&#x1F600;&#13;</a>",
+              "<a><>&\"'A\xE2\x98\xBA\xF0\x9F\x98\x80\r</a>"},
+        Reads{"LineEndsInText", "<a>1\r\n2\r3\n4\r</a>", "<a>1\n2\n3\n4\n</a>"},
+        Reads{"AttributeValuesNormalised",
+              "<a x=\"1\t2\r\n3\r4\n5&#10;6&amp;\" y = '\"' z=\"'>\"/>",
+              "<a x=\"1 2 3 4 5\n6&\" y=\"\"\" z=\"'>\"></a>"},
+        Reads{"CdataKeepsMarkupAsText", "<a><![CDATA[<b>&amp;]]\r\n]]></a>", "<a><b>&amp;]]\n</a>"},
+        Reads{"PrefixesAreDropped", "<x:a xmlns:x=\"u\"><x:b x:r=\"1\"/><:c/></x:a>",
+              "<a xmlns:x=\"u\"><b x:r=\"1\"></b><c></c></a>"},
+        Reads{"CommentsInsideText", "<a>x<!-- - -->y<?p?>z</a>", "<a>xyz</a>"},
+        Reads{"NonAsciiText", "<a b=\"\xC3\xA9\">Z\xC3\xB6\xE2\x82\xAC</a>",
+              "<a b=\"\xC3\xA9\">Z\xC3\xB6\xE2\x82\xAC</a>"}),
+    [](const auto& c) { return std::string(c.param.name); });
+
+TEST(XmlScanner, LeavesToExpatWhatItDoesNotReadItself) {
+  for (const char* xml : {
+           "<!DOCTYPE a><a/>",                                     // a document type
+           "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a/>",  // another encoding
+           "<?xml version=\"1.1\"?><a/>",                          // another version
+           "<?xml version=\"1.0\" encoding=?><a/>",                // a declaration cut short
+           " <?xml version=\"1.0\"?><a/>",                         // a declaration not at the start
+           "<a><\xC3\xA9/></a>",                                   // a name outside ASCII
+           "<a>\xC3\x28</a>",                                      // broken UTF-8
+           "<a>\xEF\xBF\xBF</a>",                                  // U+FFFF
+           "<a>\x01</a>",                                          // a control character
+           "<a>]]></a>",                                           // the end of a CDATA section
+           "<a x=\"1\" x=\"2\"/>",                                 // an attribute twice
+           "<a x=\"1\"y=\"2\"/>",                                  // attributes not set apart
+           "<a x=\"<\"/>",                                         // < in a value
+           "<a>&nbsp;</a>",                                        // an undeclared entity
+           "<a>&#0;</a>",                                          // a reference to no character
+           "<a></b>",                                              // a mismatched end tag
+           "<a/><b/>",                                             // two root elements
+           "<a/>x",                                                // text after the root
+           "<a><!-- a -- b --></a>",                               // two hyphens in a comment
+           "<a>",                                                  // a root never closed
+           "",                                                     // nothing at all
+       }) {
+    EXPECT_EQ(scan(xml).result, XmlScanner::Result::GaveUp) << xml;
+  }
+  std::string nested;
+  for (int i = 0; i <= XmlStream::kMaxElementDepth; ++i)
+    nested += "<a>";
+  EXPECT_EQ(scan(nested).result, XmlScanner::Result::GaveUp);
+  // A tag longer than the scanner holds goes to expat, which has a larger limit.
+  const std::string longTag = "<a x=\"" + std::string(XmlScanner::kMaxConstructBytes, 'x') + "\"/>";
+  EXPECT_EQ(scan(longTag, 65536).result, XmlScanner::Result::GaveUp);
+}
+
+TEST(XmlStream, AfterTheScannerGivesUpExpatReadsThePartAgainFromItsStart) {
+  Recorder recorder;
+  int opened = 0;
+  const std::string xml = "<a><b>1</b><\xC3\xA9>2</\xC3\xA9></a>";
+  XmlStream stream("book.xlsx", "part.xml", recorder);
+  stream.reset([&] {
+    ++opened;
+    return std::make_unique<MemoryPartSource>(xml);
+  });
+  stream.parseAll();
+  EXPECT_EQ(opened, 2);
+  EXPECT_EQ(recorder.replays, 1);
+  EXPECT_EQ(recorder.log, "<a><b>1</b><\xC3\xA9>2</\xC3\xA9></a>");
+}
+
+TEST(XlsxSheetReader, RowsHandedOnBeforeTheScannerGaveUpComeOnlyOnce) {
+  // Row 3 holds an element with a name outside ASCII: expat reads it, the scanner does not.
+  const std::string xml = testing::worksheet(
+      "<row r=\"1\"><c r=\"A1\"><v>1</v></c></row><row r=\"2\"><c r=\"A2\"><v>2</v></c></row>"
+      "<row r=\"3\"><c r=\"A3\"><v>3</v><\xC3\xA9/></c></row><row r=\"4\"><c r=\"A4\"><v>4</v>"
+      "</c></row>");
+  const SharedStrings strings;
+  for (std::size_t chunk : {1, 7, 65536}) {
+    auto reader = testing::sheetReader(xml, strings, chunk);
+    EXPECT_EQ(testing::tsv(*reader), "1\n2\n3\n4\n") << "chunk " << chunk;
+  }
+}
+
+TEST(XlsxSheetReader, ARefusedCellGivesExpatsMessageAfterTheGoodRows) {
+  const std::string xml = testing::worksheet(
+      "<row r=\"1\"><c r=\"A1\"><v>1</v></c></row><row r=\"2\"><c r=\"A2\" t=\"q\"><v>2</v></c>"
+      "</row>");
+  const SharedStrings strings;
+  auto reader = testing::sheetReader(xml, strings);
+  ASSERT_TRUE(reader->nextRow());
+  EXPECT_EQ(reader->rowNumber(), 1u);
+  try {
+    reader->nextRow();
+    FAIL() << "read a cell of unknown type";
+  } catch (const WorkbookError& e) {
+    EXPECT_EQ(e.kind(), Kind::Corrupt);
+    EXPECT_NE(std::string(e.what()).find("unknown type \"q\""), std::string::npos) << e.what();
+  }
+}
+
+// Hands out its bytes, then fails, as a damaged part does.
+class FailingPart : public PartSource {
+ public:
+  FailingPart(std::string data, std::size_t piece) : data_(std::move(data)), piece_(piece) {}
+  std::size_t read(char* buffer, std::size_t capacity) override {
+    if (position_ == data_.size()) {
+      throw WorkbookError(Kind::Corrupt, "book.xlsx", "is damaged: the part stops here.");
+    }
+    const std::size_t count = std::min({capacity, piece_, data_.size() - position_});
+    std::memcpy(buffer, data_.data() + position_, count);
+    position_ += count;
+    return count;
+  }
+
+ private:
+  std::string data_;
+  std::size_t piece_;
+  std::size_t position_ = 0;
+};
+
+std::string readAll(PartSource& source, std::size_t capacity) {
+  std::string out(capacity, '\0'), all;
+  while (const std::size_t got = source.read(out.data(), capacity))
+    all.append(out.data(), got);
+  return all;
+}
+
+TEST(ReadAheadSource, GivesTheBytesInOrderThenTheInnerFailure) {
+  std::string data;
+  for (int i = 0; i < 5000; ++i)
+    data += std::to_string(i) + ",";
+  for (std::size_t block : {1, 3, 64, 100000}) {
+    ReadAheadSource ahead(std::make_unique<FailingPart>(data, 7), block, 2);
+    std::string got(data.size(), '\0');
+    std::size_t have = 0;
+    while (have < data.size())
+      have += ahead.read(got.data() + have, std::min<std::size_t>(13, data.size() - have));
+    EXPECT_EQ(got, data) << "block " << block;
+    EXPECT_THROW(ahead.read(got.data(), 13), WorkbookError) << "block " << block;
+    EXPECT_THROW(ahead.read(got.data(), 13), WorkbookError) << "block " << block;
+  }
+  ReadAheadSource whole(std::make_unique<MemoryPartSource>(data), 10, 3);
+  EXPECT_EQ(readAll(whole, 4), data);
+  EXPECT_EQ(whole.read(nullptr, 0), 0u);
+}
+
+TEST(ReadAheadSource, ClosingBeforeTheEndStopsTheThread) {
+  const std::string data(1 << 20, 'x');
+  auto ahead = std::make_unique<ReadAheadSource>(std::make_unique<MemoryPartSource>(data), 4096, 4);
+  char byte;
+  EXPECT_EQ(ahead->read(&byte, 1), 1u);
+  ahead.reset();  // joins a thread waiting for room
+}
+
+TEST(SharedStrings, AReaderWaitsForAStringStillLoadingAndSeesAFailure) {
+  const std::string xml = "<sst><si><t>a</t></si><si><t>b</t></si></sst>";
+  SharedStrings strings;
+  strings.reserveFor(xml.size());
+  strings.beginLoading();
+  std::thread loader([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    XmlStream stream("book.xlsx", "xl/sharedStrings.xml", strings);
+    stream.reset(std::make_unique<MemoryPartSource>(xml));
+    stream.parseAll();
+    strings.endLoading(nullptr);
+  });
+  EXPECT_EQ(strings.find(1), "b");  // waits for the second string
+  EXPECT_EQ(strings.find(0), "a");
+  EXPECT_EQ(strings.find(2), std::nullopt);  // waits for the end: there is no third
+  loader.join();
+  EXPECT_NO_THROW(strings.waitLoaded());
+
+  SharedStrings failing;
+  failing.reserveFor(xml.size());
+  failing.beginLoading();
+  std::thread broken([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    failing.endLoading(std::make_exception_ptr(
+        WorkbookError(Kind::Corrupt, "book.xlsx", "is damaged: its strings are cut short.")));
+  });
+  EXPECT_THROW(failing.find(0), WorkbookError);
+  broken.join();
+  EXPECT_THROW(failing.throwIfFailed(), WorkbookError);
+  EXPECT_THROW(failing.waitLoaded(), WorkbookError);
+}
+
+TEST(XlsxSheetReader, AFailureOfTheStringsComesFromNextRowEvenWhenNoCellNeedsThem) {
+  const std::string xml = testing::worksheet("<row r=\"1\"><c r=\"A1\"><v>1</v></c></row>");
+  SharedStrings strings;
+  strings.reserveFor(100);
+  strings.beginLoading();
+  strings.endLoading(std::make_exception_ptr(
+      WorkbookError(Kind::LimitExceeded, "book.xlsx", "holds too many shared strings.")));
+  auto reader = testing::sheetReader(xml, strings);
+  try {
+    while (reader->nextRow()) {
+    }
+    FAIL() << "read past a failed table";
+  } catch (const WorkbookError& e) {
+    EXPECT_EQ(e.kind(), Kind::LimitExceeded);
+  }
+}
+
+}  // namespace
+}  // namespace quillmere::source::xlsx
