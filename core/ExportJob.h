@@ -23,6 +23,9 @@ struct ExportJob {
   const source::SheetTable& table;
   std::vector<MappedColumn> columns;
   char decimalSeparator = '.';
+  // False when the table holds only the header columns: the run then finds the data rows
+  // itself, by the load's own rule, in its one pass over the sheet.
+  bool rowsCounted = true;
 };
 
 // The workbook no longer is the one that was loaded; nothing was written.

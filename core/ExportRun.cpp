@@ -34,7 +34,8 @@ class Run {
       noteFailure(error.what());
     }
     try {
-      while (nextDataRow(sheet_, job_.table)) {
+      DataRowWalk rows(job_);
+      while (rows.next(sheet_)) {
         if (!takeRow(sheet_.rowNumber())) {
           report_.stopped = true;
           break;
@@ -50,6 +51,8 @@ class Run {
       if (report_.firstFailure.empty()) report_.firstFailure = error.what();
     }
     report_.location = sink_.location();
+    // Rows found as the run went are all the data rows there are.
+    if (!job_.rowsCounted) report_.counts.dataRows = report_.counts.rowsProcessed;
     if (report_.readFailure.empty() && !report_.stopped &&
         report_.counts.rowsProcessed < report_.counts.dataRows) {
       report_.readFailure = fewerRowsMessage(job_.table);

@@ -71,9 +71,17 @@ int FileRecordSink::openFile(const std::string& fileName) {
                                      : explainSystemError(error)) +
                     ".");
   }
+  // Its size is asked once; only this sink writes to it, so it is counted from then on.
+  struct stat info {};
+  if (ours && ::fstat(fd, &info) != 0) {
+    const int error = errno;
+    ::close(fd);
+    throw SinkError(quoted(file) + " could not be written: " + explainSystemError(error) + ".");
+  }
   created_.insert(fileName);
   openFd_ = fd;
   openName_ = fileName;
+  openSize_ = ours ? info.st_size : 0;
   return fd;
 }
 
@@ -93,11 +101,7 @@ void FileRecordSink::append(const std::string& fileName, std::string_view record
   if (!begun_) begin();
   if (!unusable_.empty()) throw SinkError(unusable_);
   const int fd = openFile(fileName);
-  struct stat before {};
-  if (::fstat(fd, &before) != 0) {
-    throw SinkError(quoted(folder_ / fileName) +
-                    " could not be written: " + explainSystemError(errno) + ".");
-  }
+  const off_t before = openSize_;
   static constexpr char kLineEnd[] = "\r\n";
   iovec parts[2] = {{const_cast<char*>(record.data()), record.size()},
                     {const_cast<char*>(kLineEnd), 2}};
@@ -124,17 +128,20 @@ void FileRecordSink::append(const std::string& fileName, std::string_view record
       done -= taken;
     }
   }
-  if (error == 0) return;
+  if (error == 0) {
+    openSize_ += static_cast<off_t>(record.size() + 2);
+    return;
+  }
 
   // Whole or not at all: take back what part of the record reached the file.
   const std::filesystem::path file = folder_ / fileName;
-  if (::ftruncate(fd, before.st_size) != 0) {
+  if (::ftruncate(fd, before) != 0) {
     const int truncateError = errno;
     throw SinkError(quoted(file) + " could not be written: " + explainSystemError(error) +
                     "; the part that was written could not be taken back (" +
                     explainSystemError(truncateError) + "), so its last contact is incomplete.");
   }
-  if (before.st_size == 0) {
+  if (before == 0) {
     // A file this record would have begun is removed again, so nothing half-made remains.
     const std::string name = fileName;
     closeOpenFile();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <filesystem>
 #include <set>
 #include <string>
@@ -35,6 +37,7 @@ class FileRecordSink : public RecordSink {
   // The file kept open between records, so one file for all contacts costs one write each.
   int openFd_ = -1;
   std::string openName_;
+  off_t openSize_ = 0;  // bytes in the open file, all of them whole records
   std::set<std::string> created_;
 };
 

@@ -42,11 +42,6 @@ class FixedOptions : public core::ExportOptions {
   bool keepNumbersAsShown() override { return asShown; }
 };
 
-class QuietLoad : public source::LoadObserver {
- public:
-  bool rowTaken(std::int32_t) override { return true; }
-};
-
 // Counts the failures and keeps the first few to print.
 class FailureList : public core::ExportObserver {
  public:
@@ -111,9 +106,13 @@ int main(int argc, char** argv) {
   if (pairs.empty()) return usage("no column is mapped to a field");
 
   try {
-    QuietLoad quiet;
-    const auto loaded = source::extractExcelData(workbookPath, quiet);
-    const source::SheetTable& table = loaded->table;
+    // One pass: the header row here, then the run finds the data rows by the load's rule as
+    // it converts them, so the workbook is read once rather than loaded and then converted.
+    const auto workbook = source::openWorkbook(workbookPath);
+    source::SheetReader& sheet = workbook->firstSheet();
+    source::SheetTable table;
+    table.workbook = workbookPath;
+    if (sheet.nextRow()) table.headers = source::scanHeaders(sheet);
     std::vector<core::MappedColumn> columns;
     for (const auto& [column, field] : pairs) {
       if (column >= table.headers.size()) {
@@ -122,12 +121,10 @@ int main(int argc, char** argv) {
       }
       columns.push_back({column, field});
     }
-    const auto workbook = source::openWorkbook(workbookPath);
     core::FileRecordSink sink(folder, now());
     FailureList failures;
-    const core::ExportJob job{table, std::move(columns), '.'};
-    const core::ExportReport report =
-        core::exportContacts(workbook->firstSheet(), job, options, sink, failures);
+    const core::ExportJob job{table, std::move(columns), '.', false};
+    const core::ExportReport report = core::exportContacts(sheet, job, options, sink, failures);
     std::cout << "written: " << report.counts.contactCount << "\n"
               << "dropped (empty e-mail): " << report.counts.emptyEmailCount << "\n"
               << "not written: " << report.notWritten() << "\n"

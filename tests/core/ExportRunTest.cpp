@@ -90,6 +90,31 @@ TEST(ExportRun, EachOutcomeCarriesTheValuesItsRowWasReadWith) {
   EXPECT_EQ(f.observer.values[1][Field::Notes], "");
 }
 
+TEST(ExportRun, WithoutCountedRowsItFindsTheDataRowsByTheLoadsRule) {
+  Rows rows = nameRows();
+  rows[12] = {std::string("After"), std::string("Gap")};  // rows 7 to 11: five empty rows
+  rows[8] = {std::string(""), std::string(""), std::string("")};
+  Fixture counted(rows, 4, 6);
+  counted.run(kNameMapping);
+  Fixture uncounted(rows, 0, 0);
+  const ExportJob job{uncounted.table, kNameMapping, '.', false};
+  const ExportReport report =
+      exportContacts(uncounted.sheet, job, uncounted.options, uncounted.sink, uncounted.observer);
+  EXPECT_EQ(uncounted.sink.files, counted.sink.files);
+  EXPECT_EQ(report.counts.dataRows, 3);
+  EXPECT_TRUE(report.everyContactWritten());
+
+  // Four empty rows are not the end: the row after them is a contact.
+  rows.erase(12);
+  rows[11] = {std::string("Still"), std::string("Here")};
+  Fixture four(rows, 0, 0);
+  const ExportJob fourJob{four.table, kNameMapping, '.', false};
+  const ExportReport fourReport =
+      exportContacts(four.sheet, fourJob, four.options, four.sink, four.observer);
+  EXPECT_EQ(fourReport.counts.contactCount, 4);
+  EXPECT_EQ(four.sink.order.back(), "HereStill_4.vcf");
+}
+
 TEST(ExportRun, RowsPastTheLastCountedRowAreNotExported) {
   Rows rows = nameRows();
   rows[20] = {std::string("Late"), std::string("Row")};
