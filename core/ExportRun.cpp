@@ -72,7 +72,9 @@ class Run {
       outcome.kind = RowOutcome::Kind::DroppedEmptyEmail;
     } else {
       ++recordNumber_;
-      const std::string record = buildRecord(values_, options_.vCardVersion());
+      record_.clear();
+      appendRecord(record_, values_, options_.vCardVersion());
+      const std::string& record = record_;
       outcome.file = options_.singleFile() ? std::string(kSingleFileName)
                                            : separateFileName(values_, recordNumber_);
       try {
@@ -99,6 +101,7 @@ class Run {
   ExportObserver& observer_;
   ContactRowReader reader_;
   ContactValues values_;
+  std::string record_;  // reused from record to record
   std::int64_t recordNumber_ = 0;
   ExportReport report_;
 };

@@ -8,19 +8,21 @@ namespace quillmere::core {
 
 namespace {
 
+// Writes one record's lines into `out`, building each property's value in a scratch buffer
+// that keeps its capacity from record to record.
 class RecordWriter {
  public:
-  RecordWriter(const ContactValues& values, VCardDialect dialect)
-      : values_(values), dialect_(dialect) {}
+  RecordWriter(std::string& out, const ContactValues& values, VCardDialect dialect)
+      : out_(out), start_(out.size()), values_(values), dialect_(dialect) {}
 
   void line(std::string_view text) {
-    if (!out_.empty()) out_ += "\r\n";
+    breakLine();
     out_ += text;
   }
 
   // One property whose components are the given fields, joined by bare ";".
   void property(std::string_view nameAndTypes, std::initializer_list<Field> components) {
-    std::string value;
+    std::string& value = scratch();
     bool first = true;
     for (const Field field : components) {
       if (!first) value += ';';
@@ -31,7 +33,7 @@ class RecordWriter {
   }
 
   void propertyWithValue(std::string_view nameAndTypes, std::string_view escaped) {
-    if (!out_.empty()) out_ += "\r\n";
+    breakLine();
     appendProperty(out_, nameAndTypes, escaped, dialect_);
   }
 
@@ -46,28 +48,55 @@ class RecordWriter {
     return false;
   }
 
-  std::string escaped(Field field) const {
-    std::string value;
-    appendEscaped(value, values_[field], dialect_);
-    return value;
+  // The display name made from the parts: first name, one space, last name.
+  void nameFromParts() {
+    std::string& value = scratch();
+    appendEscaped(value, values_[Field::FirstName], dialect_);
+    value += ' ';
+    appendEscaped(value, values_[Field::LastName], dialect_);
+    propertyWithValue("FN", value);
   }
 
-  std::string take() { return std::move(out_); }
+  // The two leading empty components are the post office box and the extended address.
+  void address(std::string_view nameAndTypes, std::initializer_list<Field> parts) {
+    if (!anyOf(parts)) return;
+    std::string& value = scratch();
+    value += ";;";
+    bool first = true;
+    for (const Field part : parts) {
+      if (!first) value += ';';
+      first = false;
+      appendEscaped(value, values_[part], dialect_);
+    }
+    propertyWithValue(nameAndTypes, value);
+  }
 
  private:
+  void breakLine() {
+    if (out_.size() > start_) out_ += "\r\n";
+  }
+
+  static std::string& scratch() {
+    thread_local std::string buffer;
+    buffer.clear();
+    return buffer;
+  }
+
+  std::string& out_;
+  std::size_t start_;
   const ContactValues& values_;
   VCardDialect dialect_;
-  std::string out_;
 };
 
 }  // namespace
 
-std::string buildRecord(const ContactValues& values, std::string_view version) {
+void appendRecord(std::string& out, const ContactValues& values, std::string_view version) {
   using enum Field;
-  RecordWriter w(values, dialectOf(version));
+  RecordWriter w(out, values, dialectOf(version));
 
   w.line("BEGIN:VCARD");
-  w.line(std::string("VERSION:").append(version));
+  w.line("VERSION:");
+  out += version;
 
   const bool hasName = w.anyOf({LastName, FirstName, MiddleName});
   if (hasName) w.property("N", {LastName, FirstName, MiddleName});
@@ -75,7 +104,7 @@ std::string buildRecord(const ContactValues& values, std::string_view version) {
   if (!values[FullName].empty()) {
     w.property("FN", {FullName});
   } else if (hasName) {
-    w.propertyWithValue("FN", w.escaped(FirstName) + " " + w.escaped(LastName));
+    w.nameFromParts();
   } else {
     w.line("FN:");
   }
@@ -86,27 +115,22 @@ std::string buildRecord(const ContactValues& values, std::string_view version) {
   w.optional("TEL;HOME;VOICE", HomeTelephoneNumber);
   w.optional("TEL;CELL;VOICE", MobileNumber);
   w.optional("TEL;WORK;FAX", BusinessFaxNumber);
-
-  // The two leading empty components are the post office box and the extended address.
-  const auto address = [&w](std::string_view name, Field street, Field city, Field state,
-                            Field postalCode, Field country) {
-    if (!w.anyOf({street, city, state, postalCode, country})) return;
-    w.propertyWithValue(name, ";;" + w.escaped(street) + ";" + w.escaped(city) + ";" +
-                                  w.escaped(state) + ";" + w.escaped(postalCode) + ";" +
-                                  w.escaped(country));
-  };
-  address("ADR;WORK", BusinessAddressStreet, BusinessAddressCity, BusinessAddressState,
-          BusinessAddressPostalCode, BusinessAddressCountry);
-  address("ADR;HOME", HomeAddressStreet, HomeAddressCity, HomeAddressState, HomeAddressPostalCode,
-          HomeAddressCountry);
-
+  w.address("ADR;WORK", {BusinessAddressStreet, BusinessAddressCity, BusinessAddressState,
+                         BusinessAddressPostalCode, BusinessAddressCountry});
+  w.address("ADR;HOME", {HomeAddressStreet, HomeAddressCity, HomeAddressState,
+                         HomeAddressPostalCode, HomeAddressCountry});
   w.optional("URL", BusinessHomePage);
   w.optional("EMAIL;PREF;INTERNET", EmailAddress);
   w.optional("EMAIL;INTERNET", EmailAddress2);
   w.optional("EMAIL;INTERNET", EmailAddress3);
   w.optional("NOTE", Notes);
   w.line("END:VCARD");
-  return w.take();
+}
+
+std::string buildRecord(const ContactValues& values, std::string_view version) {
+  std::string record;
+  appendRecord(record, values, version);
+  return record;
 }
 
 }  // namespace quillmere::core

@@ -11,4 +11,7 @@ namespace quillmere::core {
 // by CR LF, from "BEGIN:VCARD" to "END:VCARD", with no line break before or after.
 std::string buildRecord(const ContactValues& values, std::string_view version);
 
+// The same record appended to `out`, for loops that reuse one buffer.
+void appendRecord(std::string& out, const ContactValues& values, std::string_view version);
+
 }  // namespace quillmere::core
