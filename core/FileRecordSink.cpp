@@ -54,18 +54,36 @@ void FileRecordSink::begin() {
     throw SinkError(unusable_);
   }
   folder_ = std::move(made);
+  folderText_ = folder_.string() + "/";
+}
+
+bool FileRecordSink::madeByThisRun(const std::string& fileName) {
+  // A deque keeps its elements in place as it grows, so the views stay valid.
+  for (; indexed_ < created_.size(); ++indexed_) createdIndex_.insert(created_[indexed_]);
+  return createdIndex_.count(fileName) > 0;
+}
+
+const char* FileRecordSink::pathOf(const std::string& fileName) {
+  pathBuffer_.assign(folderText_);
+  pathBuffer_.append(fileName);
+  return pathBuffer_.c_str();
 }
 
 int FileRecordSink::openFile(const std::string& fileName) {
   if (fileName == openName_ && openFd_ >= 0) return openFd_;
   closeOpenFile();
-  const std::filesystem::path file = folder_ / fileName;
-  // A file of this run is appended to; any other file of that name is never touched.
-  const bool ours = created_.count(fileName) > 0;
-  const int flags = O_WRONLY | O_APPEND | O_CLOEXEC | (ours ? 0 : O_CREAT | O_EXCL);
-  const int fd = ::open(file.c_str(), flags, 0666);
+  // A file of this run is appended to; any other file of that name is never touched. Most
+  // names are new, so the one system call that makes the file comes before any lookup.
+  const char* path = pathOf(fileName);
+  bool ours = false;
+  int fd = ::open(path, O_WRONLY | O_APPEND | O_CLOEXEC | O_CREAT | O_EXCL, 0666);
+  if (fd < 0 && errno == EEXIST && madeByThisRun(fileName)) {
+    ours = true;
+    fd = ::open(path, O_WRONLY | O_APPEND | O_CLOEXEC);
+  }
   if (fd < 0) {
     const int error = errno;
+    const std::filesystem::path file = folder_ / fileName;
     throw SinkError(quoted(file) + " could not be created: " +
                     (error == EEXIST ? std::string("a file of that name is there already")
                                      : explainSystemError(error)) +
@@ -76,9 +94,9 @@ int FileRecordSink::openFile(const std::string& fileName) {
   if (ours && ::fstat(fd, &info) != 0) {
     const int error = errno;
     ::close(fd);
-    throw SinkError(quoted(file) + " could not be written: " + explainSystemError(error) + ".");
+    throw SinkError(quoted(folder_ / fileName) + " could not be written: " + explainSystemError(error) + ".");
   }
-  created_.insert(fileName);
+  if (!ours) created_.push_back(fileName);
   openFd_ = fd;
   openName_ = fileName;
   openSize_ = ours ? info.st_size : 0;
@@ -88,13 +106,15 @@ int FileRecordSink::openFile(const std::string& fileName) {
 void FileRecordSink::closeOpenFile() {
   if (openFd_ < 0) return;
   const int fd = openFd_;
-  const std::filesystem::path file = folder_ / openName_;
   openFd_ = -1;
-  openName_.clear();
   if (::close(fd) != 0) {
-    throw SinkError(quoted(file) + " could not be saved completely: " + explainSystemError(errno) +
+    const int error = errno;
+    const std::filesystem::path file = folder_ / openName_;
+    openName_.clear();
+    throw SinkError(quoted(file) + " could not be saved completely: " + explainSystemError(error) +
                     ".");
   }
+  openName_.clear();
 }
 
 void FileRecordSink::append(const std::string& fileName, std::string_view record) {
@@ -145,8 +165,15 @@ void FileRecordSink::append(const std::string& fileName, std::string_view record
     // A file this record would have begun is removed again, so nothing half-made remains.
     const std::string name = fileName;
     closeOpenFile();
-    ::unlink(file.c_str());
-    created_.erase(name);
+    ::unlink(pathOf(name));
+    // A file begun by this record is the last one made.
+    if (!created_.empty() && created_.back() == name) {
+      if (indexed_ == created_.size()) {
+        createdIndex_.erase(created_.back());
+        --indexed_;
+      }
+      created_.pop_back();
+    }
   }
   throw SinkError(quoted(file) + " could not be written: " + explainSystemError(error) + ".");
 }

@@ -3,8 +3,10 @@
 #include <sys/types.h>
 
 #include <filesystem>
-#include <set>
+#include <deque>
 #include <string>
+#include <string_view>
+#include <unordered_set>
 
 #include "core/DatedExportFolder.h"
 #include "core/RecordSink.h"
@@ -29,6 +31,10 @@ class FileRecordSink : public RecordSink {
  private:
   int openFile(const std::string& fileName);
   void closeOpenFile();
+  // The file's full path in a buffer reused for every file: a path object per file costs
+  // more than the file's own system calls.
+  const char* pathOf(const std::string& fileName);
+  bool madeByThisRun(const std::string& fileName);
 
   std::filesystem::path base_;
   std::filesystem::path folder_;
@@ -38,7 +44,13 @@ class FileRecordSink : public RecordSink {
   int openFd_ = -1;
   std::string openName_;
   off_t openSize_ = 0;  // bytes in the open file, all of them whole records
-  std::set<std::string> created_;
+  // Every file this run made, in order. Looked up only when a name comes back, so the index
+  // is built then: hashing 100,000 names as they are made cost a fifth of the whole run.
+  std::deque<std::string> created_;
+  std::unordered_set<std::string_view> createdIndex_;
+  std::size_t indexed_ = 0;  // entries of created_ already in createdIndex_
+  std::string folderText_;  // folder_ with a trailing separator
+  std::string pathBuffer_;
 };
 
 }  // namespace quillmere::core

@@ -79,6 +79,30 @@ TEST_F(FileRecordSinkTest, WritesEachRecordAndALineEndIntoANewDatedFolder) {
   EXPECT_EQ(contents(folder / "SmithJohn_2.vcf"), "two\r\n");
 }
 
+TEST_F(FileRecordSinkTest, ANameThatComesBackLaterIsAppendedToAndAStrangerStillNot) {
+  FileRecordSink sink(base_, kNoon);
+  sink.begin();
+  const fs::path folder(sink.location());
+  sink.append("A.vcf", "a1");
+  for (int i = 0; i < 50; ++i)
+    sink.append(std::to_string(i) + ".vcf", "n");
+  sink.append("A.vcf", "a2");
+  // Names made after the first one came back are known too.
+  sink.append("B.vcf", "b1");
+  sink.append("C.vcf", "c1");
+  sink.append("B.vcf", "b2");
+  sink.append("C.vcf", "c2");
+  std::ofstream(folder / "D.vcf", std::ios::binary) << "keep me";
+  const std::string reason = errorOf([&] { sink.append("D.vcf", "d"); });
+  sink.finish();
+  EXPECT_EQ(contents(folder / "A.vcf"), "a1\r\na2\r\n");
+  EXPECT_EQ(contents(folder / "B.vcf"), "b1\r\nb2\r\n");
+  EXPECT_EQ(contents(folder / "C.vcf"), "c1\r\nc2\r\n");
+  EXPECT_EQ(contents(folder / "49.vcf"), "n\r\n");
+  EXPECT_NE(reason.find("already"), std::string::npos) << reason;
+  EXPECT_EQ(contents(folder / "D.vcf"), "keep me");
+}
+
 TEST_F(FileRecordSinkTest, TwoRunsInOneSecondNeverShareAFolderOrAFile) {
   FileRecordSink first(base_, kNoon);
   first.begin();
