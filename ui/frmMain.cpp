@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+#include <algorithm>
 #include <exception>
 
 #include "core/CounterText.h"
@@ -34,6 +35,7 @@
 #include "ui/EventPump.h"
 #include "ui/Fonts.h"
 #include "ui/LocaleNumbers.h"
+#include "ui/MappingEntryDelegate.h"
 #include "ui/Module1.h"
 #include "ui/PreviewModel.h"
 #include "ui/ProgramIcon.h"
@@ -330,8 +332,15 @@ void frmMain::showMapping() {
                                                       : -1);
 
   mappedList_->clear();
-  for (const std::string& entry : mapping_.entries())
-    mappedList_->addItem(fromUtf8(entry));
+  const QFontMetrics metrics(mappedList_->font());
+  int widestHeader = 0;
+  for (const std::string& entry : mapping_.entries()) {
+    auto* item = new QListWidgetItem(fromUtf8(entry), mappedList_);
+    const QString header = item->text().section(QLatin1Char('\t'), 0, 0);
+    widestHeader = std::max(widestHeader, metrics.horizontalAdvance(header));
+    item->setToolTip(header);
+  }
+  mappedEntries_->setWidestHeader(widestHeader);
   if (mapping_.selectedEntry()) {
     mappedList_->setCurrentRow(static_cast<int>(*mapping_.selectedEntry()));
   }

@@ -37,6 +37,7 @@ class RowReport;
 namespace quillmere::ui {
 
 class Clock;
+class MappingEntryDelegate;
 class Prompts;
 class PreviewModel;
 class Shell;
@@ -209,6 +210,7 @@ class frmMain : public QMainWindow {
   QLabel* Label9_ = nullptr;
   QFrame* Line2_ = nullptr;
   QListWidget* mappedList_ = nullptr;
+  MappingEntryDelegate* mappedEntries_ = nullptr;
 
   QCheckBox* chkNotNull_ = nullptr;
   QLabel* Label10_ = nullptr;

@@ -26,6 +26,7 @@
 #include <QToolButton>
 
 #include "ui/Fonts.h"
+#include "ui/MappingEntryDelegate.h"
 #include "ui/PreviewModel.h"
 #include "ui/SeparatorLine.h"
 #include "ui/StepTabWidget.h"
@@ -297,6 +298,8 @@ void frmMain::buildMapPage() {
 
   mappedList_ = named(new QListWidget, "mappedList",
                       QStringLiteral("Selected Fields, Excel to vCard"), Fonts::verdana());
+  mappedEntries_ = new MappingEntryDelegate(mappedList_);
+  mappedList_->setItemDelegate(mappedEntries_);
   pageMap_->place(mappedList_, twipsRect(120, 2400, 9135, 1980));
 }
 

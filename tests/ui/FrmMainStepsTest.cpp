@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -146,6 +147,70 @@ class FrmMainStepsTest : public QObject {
     QCOMPARE(fixture.mappedEntries(), (QStringList{QStringLiteral("Mail\t->\tEmailAddress"),
                                                    QStringLiteral("Name\t->\tFullName")}));
     QVERIFY(!fixture.window->columnMapping().lookupField(2));
+  }
+
+  void theFieldsOfTheEntriesLineUpWhateverTheHeadersWidths() {
+    const QString longHeader = QStringLiteral(
+        "A header so long that it would run across the "
+        "whole list and push its field out of sight");
+    fixture.browse(folder.write(QStringLiteral("widths.csv"),
+                                "N,Street of the business address,Business Address City,Another " +
+                                    longHeader.toUtf8().mid(1) + "\r\nx,y,z,w\r\n"));
+    fixture.click("cmdNext");
+    QVERIFY(fixture.addPair(QStringLiteral("N"), QStringLiteral("BusinessAddressCity")));
+    QVERIFY(fixture.addPair(QStringLiteral("Street of the business address"),
+                            QStringLiteral("BusinessAddressStreet")));
+    QVERIFY(fixture.addPair(QStringLiteral("Business Address City"),
+                            QStringLiteral("BusinessAddressState")));
+    auto* list = fixture.find<QListWidget>(QStringLiteral("mappedList"));
+    QCOMPARE(list->count(), 3);
+
+    // Where each row's last word (its field, written without spaces) begins on the screen.
+    list->doItemsLayout();
+    const QImage shot = list->viewport()->grab().toImage();
+    const QColor paper = list->palette().color(QPalette::Base);
+    QList<int> fieldStarts;
+    for (int row = 0; row < list->count(); ++row) {
+      const QRect rect = list->visualItemRect(list->item(row));
+      QList<bool> ink(rect.width(), false);
+      for (int x = 0; x < rect.width(); ++x) {
+        for (int y = rect.top(); y <= rect.bottom() && !ink[x]; ++y) {
+          const QColor pixel = shot.pixelColor(rect.left() + x, y);
+          ink[x] = qAbs(pixel.lightness() - paper.lightness()) > 80;
+        }
+      }
+      int start = static_cast<int>(ink.lastIndexOf(true));
+      QVERIFY2(start > 0, "an entry drew nothing");
+      // Letters of one word stand closer than a space's width.
+      for (int gap = 0; start - gap - 1 >= 0 && gap < 4;) {
+        if (ink[start - gap - 1]) {
+          start -= gap + 1;
+          gap = 0;
+        } else {
+          ++gap;
+        }
+      }
+      fieldStarts << start;
+    }
+    QCOMPARE(fieldStarts[1], fieldStarts[0]);
+    QCOMPARE(fieldStarts[2], fieldStarts[0]);
+
+    // A header wider than half the list is cut short; its field still shows, in line.
+    QVERIFY(fixture.addPair(QStringLiteral("Another ") + longHeader.mid(1),
+                            QStringLiteral("BusinessFaxNumber")));
+    const QListWidgetItem* last = list->item(3);
+    QCOMPARE(last->toolTip(), QStringLiteral("Another ") + longHeader.mid(1));
+    QVERIFY(list->visualItemRect(last).width() <
+            2 * list->fontMetrics().horizontalAdvance(last->toolTip()));
+    list->doItemsLayout();
+    const QImage again = list->viewport()->grab().toImage();
+    const QRect rect = list->visualItemRect(last);
+    bool fieldShown = false;
+    for (int y = rect.top(); y <= rect.bottom() && !fieldShown; ++y) {
+      const QColor pixel = again.pixelColor(rect.left() + fieldStarts[0] + 1, y);
+      fieldShown = qAbs(pixel.lightness() - paper.lightness()) > 80;
+    }
+    QVERIFY2(fieldShown, "the long header's field does not begin where the others do");
   }
 
   void removeWithoutASelectedEntryAsksForOne() {

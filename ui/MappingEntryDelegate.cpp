@@ -1,0 +1,59 @@
+#include "ui/MappingEntryDelegate.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QStyle>
+#include <algorithm>
+
+namespace quillmere::ui {
+
+MappingEntryDelegate::Columns MappingEntryDelegate::columnsFor(int widestHeader, int arrowWidth,
+                                                               int rowWidth, int gap) {
+  const int cap = std::max(0, rowWidth * 45 / 100);
+  Columns columns;
+  columns.arrowX = std::min(widestHeader, cap) + gap;
+  columns.fieldX = columns.arrowX + arrowWidth + gap;
+  return columns;
+}
+
+void MappingEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const {
+  const QStringList parts = index.data(Qt::DisplayRole).toString().split(QLatin1Char('\t'));
+  if (parts.size() != 3) {
+    QStyledItemDelegate::paint(painter, option, index);
+    return;
+  }
+  // The row's background, selection and focus as the style draws them, without its text.
+  QStyleOptionViewItem item = option;
+  initStyleOption(&item, index);
+  const QWidget* widget = option.widget;
+  QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+  // The text's place with its margins, as the style would have put the whole entry.
+  const QRect text =
+      style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget)
+          .adjusted(style->pixelMetric(QStyle::PM_FocusFrameHMargin, &item, widget) + 1, 0, 0, 0);
+  item.text.clear();
+  style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+
+  const QFontMetrics metrics(item.font);
+  const int gap = metrics.horizontalAdvance(QLatin1Char(' ')) * 3;
+  const Columns columns =
+      columnsFor(widestHeader_, metrics.horizontalAdvance(parts[1]), text.width(), gap);
+
+  painter->save();
+  painter->setFont(item.font);
+  const bool selected = option.state.testFlag(QStyle::State_Selected);
+  const QPalette::ColorGroup group =
+      option.state.testFlag(QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
+  painter->setPen(
+      option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+  const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+  const QRect header(text.left(), text.top(), columns.arrowX - gap / 2, text.height());
+  painter->drawText(header, flags, metrics.elidedText(parts[0], Qt::ElideRight, header.width()));
+  painter->drawText(text.adjusted(columns.arrowX, 0, 0, 0), flags, parts[1]);
+  const QRect field = text.adjusted(columns.fieldX, 0, 0, 0);
+  painter->drawText(field, flags, metrics.elidedText(parts[2], Qt::ElideRight, field.width()));
+  painter->restore();
+}
+
+}  // namespace quillmere::ui
