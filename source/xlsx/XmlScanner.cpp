@@ -115,22 +115,29 @@ bool XmlScanner::refill() {
     end_ -= pos_;
     pos_ = 0;
   }
-  if (end_ + chunkBytes_ > capacity_) {
-    // Only a construct that is not complete yet keeps bytes across a refill.
+  // Only a construct that is not complete yet keeps bytes across a refill, and it is scanned
+  // again from its start; reading at least as much again as it holds keeps that linear.
+  const bool growing = end_ > chunkBytes_;
+  const std::size_t want = growing ? end_ : chunkBytes_;
+  if (end_ + want > capacity_) {
     if (end_ >= kMaxConstructBytes) return false;
-    const std::size_t capacity = std::max(capacity_ * 2, end_ + chunkBytes_);
+    const std::size_t capacity = std::max(capacity_ * 2, end_ + want);
     auto grown = std::make_unique_for_overwrite<char[]>(capacity);
     if (end_ > 0) std::memcpy(grown.get(), buffer_.get(), end_);
     buffer_ = std::move(grown);
     capacity_ = capacity;
   }
-  const std::size_t got = source_->read(buffer_.get() + end_, chunkBytes_);
-  if (got == 0) {
-    sourceEnded_ = true;
-    return false;
-  }
+  std::size_t got = 0;
+  do {
+    const std::size_t piece = source_->read(buffer_.get() + end_ + got, want - got);
+    if (piece == 0) {
+      sourceEnded_ = true;
+      break;
+    }
+    got += piece;
+  } while (growing && got < want);
   end_ += got;
-  return true;
+  return got > 0;
 }
 
 XmlScanner::Result XmlScanner::scan() {
