@@ -59,7 +59,8 @@ void FileRecordSink::begin() {
 
 bool FileRecordSink::madeByThisRun(const std::string& fileName) {
   // A deque keeps its elements in place as it grows, so the views stay valid.
-  for (; indexed_ < created_.size(); ++indexed_) createdIndex_.insert(created_[indexed_]);
+  for (; indexed_ < created_.size(); ++indexed_)
+    createdIndex_.insert(created_[indexed_]);
   return createdIndex_.count(fileName) > 0;
 }
 
@@ -94,7 +95,8 @@ int FileRecordSink::openFile(const std::string& fileName) {
   if (ours && ::fstat(fd, &info) != 0) {
     const int error = errno;
     ::close(fd);
-    throw SinkError(quoted(folder_ / fileName) + " could not be written: " + explainSystemError(error) + ".");
+    throw SinkError(quoted(folder_ / fileName) +
+                    " could not be written: " + explainSystemError(error) + ".");
   }
   if (!ours) created_.push_back(fileName);
   openFd_ = fd;

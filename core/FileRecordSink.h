@@ -2,8 +2,8 @@
 
 #include <sys/types.h>
 
-#include <filesystem>
 #include <deque>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -49,7 +49,7 @@ class FileRecordSink : public RecordSink {
   std::deque<std::string> created_;
   std::unordered_set<std::string_view> createdIndex_;
   std::size_t indexed_ = 0;  // entries of created_ already in createdIndex_
-  std::string folderText_;  // folder_ with a trailing separator
+  std::string folderText_;   // folder_ with a trailing separator
   std::string pathBuffer_;
 };
 

@@ -116,9 +116,12 @@ bool XmlScanner::refill() {
     pos_ = 0;
   }
   // Only a construct that is not complete yet keeps bytes across a refill, and it is scanned
-  // again from its start; reading at least as much again as it holds keeps that linear.
+  // again from its start; reading at least as much again as it holds keeps that linear. In
+  // whole chunks, so the buffer still ends where expat's pieces end: text given before the
+  // scanner hands a part to expat is then text expat gives too.
   const bool growing = end_ > chunkBytes_;
-  const std::size_t want = growing ? end_ : chunkBytes_;
+  const std::size_t want =
+      growing ? (end_ + chunkBytes_ - 1) / chunkBytes_ * chunkBytes_ : chunkBytes_;
   if (end_ + want > capacity_) {
     if (end_ >= kMaxConstructBytes) return false;
     const std::size_t capacity = std::max(capacity_ * 2, end_ + want);
