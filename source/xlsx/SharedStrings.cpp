@@ -85,12 +85,15 @@ void SharedStrings::startElement(std::string_view name, const char** attributes)
     inItem_ = true;
     stringStart_ = poolSize_;
   } else if (!inItem_) {
-    if (name == "sst" && !reserved_) {
+    // Only before the first string: a second table element further on must not move the
+    // ends that strings already published are read through.
+    if (name == "sst" && !reserved_ && endsStorage_.empty()) {
       const auto count = attribute(attributes, "uniqueCount");
       std::size_t announced = 0;
       if (count && std::from_chars(count->data(), count->data() + count->size(), announced).ec ==
                        std::errc{}) {
         endsStorage_.reserve(std::min(announced, kMaxReservedStrings));
+        ends_ = endsStorage_.data();
       }
     }
   } else if (name == "rPh") {

@@ -242,6 +242,24 @@ TEST(SharedStrings, HugeAnnouncedCountReservesNoHugeTable) {
   EXPECT_EQ(strings.size(), 1u);
 }
 
+// Fuzzing found a second table element after the first strings: its announced count moved
+// the string ends while the strings already published were still read through them.
+TEST(SharedStrings, ASecondTableElementLeavesTheStringsReadSoFarInPlace) {
+  SharedStrings strings;
+  parse(strings,
+        "<x><sst uniqueCount=\"1\"><si><t>first</t></si><si><t>second</t></si></sst>"
+        "<sst uniqueCount=\"5000\"/><si><t>third</t></si></x>");
+  ASSERT_EQ(strings.size(), 3u);
+  EXPECT_EQ(strings.at(0), "first");
+  EXPECT_EQ(strings.at(1), "second");
+  EXPECT_EQ(strings.at(2), "third");
+
+  SharedStrings cut;
+  EXPECT_THROW(parse(cut, "<sst><si><t>kept</t></si><sst uniqueCount=\"5000\">"), WorkbookError);
+  ASSERT_EQ(cut.size(), 1u);
+  EXPECT_EQ(cut.at(0), "kept");
+}
+
 TEST(Relationships, FindsByIdAndByKindInBothNamespaces) {
   Relationships relationships("xl/workbook.xml");
   parse(relationships,
