@@ -78,12 +78,13 @@ int FileRecordSink::openFile(const std::string& fileName) {
   const char* path = pathOf(fileName);
   bool ours = false;
   int fd = ::open(path, O_WRONLY | O_APPEND | O_CLOEXEC | O_CREAT | O_EXCL, 0666);
-  if (fd < 0 && errno == EEXIST && madeByThisRun(fileName)) {
+  int error = fd < 0 ? errno : 0;  // taken at once: the look-up below may change errno
+  if (error == EEXIST && madeByThisRun(fileName)) {
     ours = true;
     fd = ::open(path, O_WRONLY | O_APPEND | O_CLOEXEC);
+    error = fd < 0 ? errno : 0;
   }
   if (fd < 0) {
-    const int error = errno;
     const std::filesystem::path file = folder_ / fileName;
     throw SinkError(quoted(file) + " could not be created: " +
                     (error == EEXIST ? std::string("a file of that name is there already")
@@ -93,7 +94,7 @@ int FileRecordSink::openFile(const std::string& fileName) {
   // Its size is asked once; only this sink writes to it, so it is counted from then on.
   struct stat info {};
   if (ours && ::fstat(fd, &info) != 0) {
-    const int error = errno;
+    error = errno;
     ::close(fd);
     throw SinkError(quoted(folder_ / fileName) +
                     " could not be written: " + explainSystemError(error) + ".");
