@@ -162,9 +162,9 @@ void SharedStrings::text(std::string_view data) {
 }
 
 void SharedStrings::beginReplay() {
-  // Strings already published stay; the one being read when the scanner gave up is read
-  // again whole.
-  poolStorage_.resize(inItem_ ? stringStart_ : poolSize_);
+  // Strings already published stay. Everything after the last of them is read again: the
+  // string being read when the scanner gave up, and text of items never closed.
+  poolStorage_.resize(endsStorage_.empty() ? 0 : endsStorage_.back());
   poolSize_ = poolStorage_.size();
   replaying_ = endsStorage_.size();
   items_ = 0;

@@ -199,6 +199,42 @@ TEST(XmlStream, TextGivenBeforeTheScannerGivesUpIsTextExpatGivesToo) {
   }
 }
 
+// Fuzzing found shared strings whose pool grew twice over the text of items opened inside
+// others, when the scanner gave up after them: expat read that text again on top of it.
+TEST(SharedStrings, ReadAgainByExpatHoldTheSameStringsInTheSamePool) {
+  const std::string xml =
+      "<sst><si><t>b</t></si><si><t>CCCCCCCC</t><si><t>d</t><\xC3\xA9/>"
+      "</si></si><si><t>e</t></si></sst>";
+  ReadLimits limits;
+  limits.maxSharedStringBytes = 12;
+  for (std::size_t chunk : {1, 7, 65536}) {
+    SharedStrings expat(limits);
+    XmlStream expatOnly("book.xlsx", "xl/sharedStrings.xml", expat, chunk);
+    expatOnly.reset(std::make_unique<MemoryPartSource>(xml));
+    expatOnly.parseAll();
+
+    SharedStrings scanned(limits);
+    XmlStream stream("book.xlsx", "xl/sharedStrings.xml", scanned, chunk);
+    int opened = 0;
+    stream.reset([&] {
+      ++opened;
+      return std::make_unique<MemoryPartSource>(xml);
+    });
+    EXPECT_NO_THROW(stream.parseAll()) << "chunk " << chunk;
+    EXPECT_EQ(opened, 2) << "chunk " << chunk;
+    // The text of the item left open joins the string after it, whichever reads the part.
+    ASSERT_EQ(scanned.size(), 3u) << "chunk " << chunk;
+    ASSERT_EQ(expat.size(), 3u) << "chunk " << chunk;
+    EXPECT_EQ(scanned.at(0), "b");
+    EXPECT_EQ(scanned.at(1), "CCCCCCCCd");
+    EXPECT_EQ(scanned.at(2), "e");
+    for (std::size_t i = 0; i < 3; ++i)
+      EXPECT_EQ(scanned.at(i), expat.at(i)) << "chunk " << chunk;
+    EXPECT_EQ(scanned.poolBytes(), expat.poolBytes()) << "chunk " << chunk;
+    EXPECT_EQ(scanned.poolBytes(), 11u) << "chunk " << chunk;
+  }
+}
+
 TEST(XlsxSheetReader, RowsHandedOnBeforeTheScannerGaveUpComeOnlyOnce) {
   // Row 3 holds an element with a name outside ASCII: expat reads it, the scanner does not.
   const std::string xml = testing::worksheet(
