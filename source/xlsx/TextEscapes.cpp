@@ -32,6 +32,8 @@ long escapeAt(const std::string& text, std::size_t at) {
   return value;
 }
 
+}  // namespace
+
 std::size_t putUtf8(char* out, char32_t c) {
   if (c < 0x80) {
     out[0] = static_cast<char>(c);
@@ -54,8 +56,6 @@ std::size_t putUtf8(char* out, char32_t c) {
   out[3] = static_cast<char>(0x80 | (c & 0x3F));
   return 4;
 }
-
-}  // namespace
 
 void decodeEscapes(std::string& text, std::size_t from) {
   const auto first = text.find("_x", from);

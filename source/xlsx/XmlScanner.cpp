@@ -4,6 +4,8 @@
 #include <array>
 #include <cstring>
 
+#include "source/xlsx/TextEscapes.h"
+
 namespace quillmere::source::xlsx {
 
 namespace {
@@ -57,29 +59,6 @@ bool isSpace(char c) {
 bool isXmlChar(std::uint32_t c) {
   return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
          (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
-}
-
-int encodeUtf8(std::uint32_t c, char* out) {
-  if (c < 0x80) {
-    out[0] = static_cast<char>(c);
-    return 1;
-  }
-  if (c < 0x800) {
-    out[0] = static_cast<char>(0xC0 | (c >> 6));
-    out[1] = static_cast<char>(0x80 | (c & 0x3F));
-    return 2;
-  }
-  if (c < 0x10000) {
-    out[0] = static_cast<char>(0xE0 | (c >> 12));
-    out[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out[2] = static_cast<char>(0x80 | (c & 0x3F));
-    return 3;
-  }
-  out[0] = static_cast<char>(0xF0 | (c >> 18));
-  out[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-  out[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-  out[3] = static_cast<char>(0x80 | (c & 0x3F));
-  return 4;
 }
 
 // Whether `text` is `word` in any mix of cases.
@@ -241,7 +220,7 @@ int XmlScanner::reference(const char* p, char* out, int& written) const {
     }
     if (q == limit) return 0;
     if (q == digits || *q != ';' || !isXmlChar(value)) return -1;
-    written = encodeUtf8(value, out);
+    written = static_cast<int>(putUtf8(out, static_cast<char32_t>(value)));
     return static_cast<int>(q + 1 - p);
   }
   // The five entities every document has; any other needs a declaration, which goes to expat.
