@@ -24,9 +24,9 @@ std::string_view messageText(MappingMessage message) {
   return {};
 }
 
-void ColumnMapping::fillLists(const std::vector<HeaderItem>& headers) {
+void ColumnMapping::fillLists(const std::vector<HeaderColumn>& headers) {
   headerList_.clear();
-  for (const HeaderItem& header : headers) {
+  for (const HeaderColumn& header : headers) {
     if (!header.text.empty()) headerList_.push_back(header);
   }
   fieldList_.clear();

@@ -8,20 +8,18 @@
 #include <vector>
 
 #include "core/ContactField.h"
+#include "source/load/SheetTable.h"
 
 namespace quillmere::core {
 
-// A header offered for pairing. It stands for its own column, so two columns headed alike
-// are two items, and an item given back by Remove is exactly the one that was taken.
-struct HeaderItem {
-  std::uint32_t column = 0;  // counted from 0: column A is 0
-  std::string text;
-  friend bool operator==(const HeaderItem&, const HeaderItem&) = default;
-};
+// A header offered for pairing is its column, so two columns headed alike are two items,
+// and an item given back by Remove is exactly the one that was taken.
+using source::HeaderColumn;
 
+// A column and the field its values fill; the export reads these pairs as they are.
 struct ColumnPair {
-  HeaderItem header;
-  Field field;
+  HeaderColumn header;
+  Field field = Field::FirstName;
   friend bool operator==(const ColumnPair&, const ColumnPair&) = default;
 };
 
@@ -40,13 +38,13 @@ class ColumnMapping {
 
   // Offers the headers with text (in the given order) and every catalogue field (in its
   // order), drops all pairs and enables the lists.
-  void fillLists(const std::vector<HeaderItem>& headers);
+  void fillLists(const std::vector<HeaderColumn>& headers);
 
   // Drops all pairs, and with them their entries; their headers and fields go back to the
   // end of their lists, as Remove would give them back.
   void clearMapping();
 
-  const std::vector<HeaderItem>& headerList() const { return headerList_; }
+  const std::vector<HeaderColumn>& headerList() const { return headerList_; }
   const std::vector<Field>& fieldList() const { return fieldList_; }
 
   // The chosen item of each pick list and the selected mapping entry; nothing when none is.
@@ -78,7 +76,7 @@ class ColumnMapping {
   std::optional<Field> lookupField(std::uint32_t column) const;
 
  private:
-  std::vector<HeaderItem> headerList_;
+  std::vector<HeaderColumn> headerList_;
   std::vector<Field> fieldList_;
   std::vector<ColumnPair> pairs_;
   std::optional<std::size_t> headerChoice_;

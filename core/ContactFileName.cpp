@@ -31,4 +31,10 @@ std::string separateFileName(const ContactValues& values, std::int64_t number) {
   return name;
 }
 
+std::string recordFileName(const ContactValues& values, bool singleFile, std::int64_t dataRow,
+                           std::int64_t droppedBefore) {
+  if (singleFile) return std::string(kSingleFileName);
+  return separateFileName(values, dataRow - droppedBefore);
+}
+
 }  // namespace quillmere::core

@@ -24,4 +24,10 @@ std::string nameStem(const ContactValues& values);
 // characters, never the number.
 std::string separateFileName(const ContactValues& values, std::int64_t number);
 
+// The file the record of data row `dataRow` (from 1) goes to: the shared file, or the
+// contact's own, numbered among the rows that make a record: the `droppedBefore` rows before
+// it that the empty e-mail rule dropped take no number.
+std::string recordFileName(const ContactValues& values, bool singleFile, std::int64_t dataRow,
+                           std::int64_t droppedBefore);
+
 }  // namespace quillmere::core

@@ -5,7 +5,6 @@
 #include "source/CellTextForm.h"
 #include "source/DisplayedText.h"
 #include "source/load/RowEmptiness.h"
-#include "source/load/SheetLoader.h"
 
 namespace quillmere::core {
 
@@ -22,39 +21,11 @@ bool onlySpaces(std::string_view text) {
 
 }  // namespace
 
-bool nextDataRow(source::SheetReader& sheet, const source::SheetTable& table) {
-  while (sheet.nextRow()) {
-    const std::uint32_t row = sheet.rowNumber();
-    if (row > table.lastCountedRow) return false;
-    if (row >= 2 && !source::isEmptyRow(sheet, table.headers.size())) return true;
-  }
-  return false;
-}
-
-bool DataRowWalk::next(source::SheetReader& sheet) {
-  if (job_.rowsCounted) return nextDataRow(sheet, job_.table);
-  const std::size_t headerCount = job_.table.headers.size();
-  while (sheet.nextRow()) {
-    const std::uint32_t row = sheet.rowNumber();
-    if (row < 2) continue;
-    // Rows the file does not store are empty.
-    emptyRun_ += row - previousRow_ - 1;
-    previousRow_ = row;
-    if (emptyRun_ >= source::kEmptyRowsEndingData) return false;
-    if (!source::isEmptyRow(sheet, headerCount)) {
-      emptyRun_ = 0;
-      return true;
-    }
-    if (++emptyRun_ >= source::kEmptyRowsEndingData) return false;
-  }
-  return false;
-}
-
 ContactRowReader::ContactRowReader(const ExportJob& job)
     : fieldOf_(job.table.headers.size()), decimalSeparator_(job.decimalSeparator) {
   // Later columns overwrite earlier ones, so column order decides between fields mapped alike.
-  for (const MappedColumn& mapped : job.columns) {
-    if (mapped.column < fieldOf_.size()) fieldOf_[mapped.column] = mapped.field;
+  for (const ColumnPair& pair : job.columns) {
+    if (pair.header.column < fieldOf_.size()) fieldOf_[pair.header.column] = pair.field;
   }
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,26 +10,8 @@
 #include "core/ExportJob.h"
 #include "core/ExportOptions.h"
 #include "source/SheetReader.h"
-#include "source/load/SheetTable.h"
 
 namespace quillmere::core {
-
-// Moves `sheet` on to the next data row the load counted: a row from 2 to the last counted
-// one with text in a header column. False when there is none left.
-bool nextDataRow(source::SheetReader& sheet, const source::SheetTable& table);
-
-// Walks the data rows of a job's sheet: those the load counted, or, for rows not counted,
-// the non-empty rows from 2 up to the fifth consecutive empty row, the load's own rule.
-class DataRowWalk {
- public:
-  explicit DataRowWalk(const ExportJob& job) : job_(job) {}
-  bool next(source::SheetReader& sheet);
-
- private:
-  const ExportJob& job_;
-  std::uint32_t previousRow_ = 1;
-  std::uint32_t emptyRun_ = 0;
-};
 
 // Reads one data row into contact values, the one way the export run and the card preview
 // both read a row: the mapped columns in column order, a later column overwriting an earlier

@@ -7,6 +7,7 @@
 #include "core/ContactRowReader.h"
 #include "core/ContactValues.h"
 #include "core/VCardRecord.h"
+#include "source/load/DataRowWalk.h"
 
 namespace quillmere::core {
 
@@ -34,7 +35,10 @@ class Run {
       noteFailure(error.what());
     }
     try {
-      DataRowWalk rows(job_);
+      const source::SheetTable& table = job_.table;
+      source::DataRowWalk rows(table.headers.size(), table.rowsCounted
+                                                         ? table.lastCountedRow
+                                                         : source::DataRowWalk::kNoLastRow);
       while (rows.next(sheet_)) {
         if (!takeRow(sheet_.rowNumber())) {
           report_.stopped = true;
@@ -52,10 +56,11 @@ class Run {
     }
     report_.location = sink_.location();
     // Rows found as the run went are all the data rows there are.
-    if (!job_.rowsCounted) report_.counts.dataRows = report_.counts.rowsProcessed;
+    if (!job_.table.rowsCounted) report_.counts.dataRows = report_.counts.rowsProcessed;
     if (report_.readFailure.empty() && !report_.stopped &&
         report_.counts.rowsProcessed < report_.counts.dataRows) {
-      report_.readFailure = fewerRowsMessage(job_.table);
+      report_.readFailure =
+          WorkbookChanged(WorkbookChanged::Kind::FewerRows, job_.table.workbook).what();
     }
     return std::move(report_);
   }
@@ -71,14 +76,12 @@ class Run {
       ++counts.emptyEmailCount;
       outcome.kind = RowOutcome::Kind::DroppedEmptyEmail;
     } else {
-      ++recordNumber_;
       record_.clear();
       appendRecord(record_, values_, options_.vCardVersion());
-      const std::string& record = record_;
-      outcome.file = options_.singleFile() ? std::string(kSingleFileName)
-                                           : separateFileName(values_, recordNumber_);
+      outcome.file = recordFileName(values_, options_.singleFile(), counts.rowsProcessed,
+                                    counts.emptyEmailCount);
       try {
-        sink_.append(outcome.file, record);
+        sink_.append(outcome.file, record_);
         ++counts.contactCount;
       } catch (const SinkError& error) {
         ++counts.failedCount;
@@ -102,7 +105,6 @@ class Run {
   ContactRowReader reader_;
   ContactValues values_;
   std::string record_;  // reused from record to record
-  std::int64_t recordNumber_ = 0;
   ExportReport report_;
 };
 

@@ -47,11 +47,11 @@ void FileRecordSink::begin() {
   int error = 0;
   std::filesystem::path made = makeNewFolder(folder_, error);
   if (made.empty()) {
-    unusable_ = "The folder " + quoted(folder_) + " could not be made in " + quoted(base_) + ": " +
-                explainSystemError(error) +
-                ". Choose another saving location with Change... and "
-                "convert again.";
-    throw SinkError(unusable_);
+    unusable_ =
+        std::make_unique<SinkError>(SinkError::Kind::FolderNotMade, folder_, error,
+                                    "The folder " + quoted(folder_) + " could not be made in " +
+                                        quoted(base_) + ": " + explainSystemError(error) + ".");
+    throw *unusable_;
   }
   folder_ = std::move(made);
   folderText_ = folder_.string() + "/";
@@ -86,18 +86,20 @@ int FileRecordSink::openFile(const std::string& fileName) {
   }
   if (fd < 0) {
     const std::filesystem::path file = folder_ / fileName;
-    throw SinkError(quoted(file) + " could not be created: " +
-                    (error == EEXIST ? std::string("a file of that name is there already")
-                                     : explainSystemError(error)) +
-                    ".");
+    throw SinkError(SinkError::Kind::FileNotMade, file, error,
+                    quoted(file) + " could not be created: " +
+                        (error == EEXIST ? std::string("a file of that name is there already")
+                                         : explainSystemError(error)) +
+                        ".");
   }
   // Its size is asked once; only this sink writes to it, so it is counted from then on.
   struct stat info {};
   if (ours && ::fstat(fd, &info) != 0) {
     error = errno;
     ::close(fd);
-    throw SinkError(quoted(folder_ / fileName) +
-                    " could not be written: " + explainSystemError(error) + ".");
+    throw SinkError(
+        SinkError::Kind::WriteFailed, folder_ / fileName, error,
+        quoted(folder_ / fileName) + " could not be written: " + explainSystemError(error) + ".");
   }
   if (!ours) created_.push_back(fileName);
   openFd_ = fd;
@@ -114,15 +116,16 @@ void FileRecordSink::closeOpenFile() {
     const int error = errno;
     const std::filesystem::path file = folder_ / openName_;
     openName_.clear();
-    throw SinkError(quoted(file) + " could not be saved completely: " + explainSystemError(error) +
-                    ".");
+    throw SinkError(
+        SinkError::Kind::CloseFailed, file, error,
+        quoted(file) + " could not be saved completely: " + explainSystemError(error) + ".");
   }
   openName_.clear();
 }
 
 void FileRecordSink::append(const std::string& fileName, std::string_view record) {
   if (!begun_) begin();
-  if (!unusable_.empty()) throw SinkError(unusable_);
+  if (unusable_ != nullptr) throw *unusable_;
   const int fd = openFile(fileName);
   const off_t before = openSize_;
   static constexpr char kLineEnd[] = "\r\n";
@@ -160,9 +163,11 @@ void FileRecordSink::append(const std::string& fileName, std::string_view record
   const std::filesystem::path file = folder_ / fileName;
   if (::ftruncate(fd, before) != 0) {
     const int truncateError = errno;
-    throw SinkError(quoted(file) + " could not be written: " + explainSystemError(error) +
-                    "; the part that was written could not be taken back (" +
-                    explainSystemError(truncateError) + "), so its last contact is incomplete.");
+    throw SinkError(SinkError::Kind::WriteFailed, file, error,
+                    quoted(file) + " could not be written: " + explainSystemError(error) +
+                        "; the part that was written could not be taken back (" +
+                        explainSystemError(truncateError) +
+                        "), so its last contact is incomplete.");
   }
   if (before == 0) {
     // A file this record would have begun is removed again, so nothing half-made remains.
@@ -178,7 +183,8 @@ void FileRecordSink::append(const std::string& fileName, std::string_view record
       created_.pop_back();
     }
   }
-  throw SinkError(quoted(file) + " could not be written: " + explainSystemError(error) + ".");
+  throw SinkError(SinkError::Kind::WriteFailed, file, error,
+                  quoted(file) + " could not be written: " + explainSystemError(error) + ".");
 }
 
 void FileRecordSink::finish() {

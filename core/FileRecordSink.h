@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -38,7 +39,7 @@ class FileRecordSink : public RecordSink {
 
   std::filesystem::path base_;
   std::filesystem::path folder_;
-  std::string unusable_;  // why the folder could not be made
+  std::unique_ptr<SinkError> unusable_;  // why the folder could not be made
   bool begun_ = false;
   // The file kept open between records, so one file for all contacts costs one write each.
   int openFd_ = -1;

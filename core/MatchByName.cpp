@@ -22,10 +22,10 @@ std::optional<std::size_t> positionOf(const std::vector<Item>& list, const Item&
 }  // namespace
 
 NameMatch matchByName(ColumnMapping& mapping) {
-  const std::vector<HeaderItem> offered = mapping.headerList();
+  const std::vector<HeaderColumn> offered = mapping.headerList();
   std::vector<std::string> texts;
   texts.reserve(offered.size());
-  for (const HeaderItem& header : offered)
+  for (const HeaderColumn& header : offered)
     texts.push_back(header.text);
   // A field no longer offered is in a pair, the user's or an earlier match's.
   std::set<Field> taken;

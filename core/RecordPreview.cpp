@@ -24,7 +24,7 @@ class NoEmptyEmails : public ExportOptions {
 }  // namespace
 
 RecordPreview::RecordPreview(source::SheetReader& sheet, source::SheetTable table,
-                             std::vector<MappedColumn> columns, char decimalSeparator)
+                             std::vector<ColumnPair> columns, char decimalSeparator)
     : sheet_(sheet),
       table_(std::move(table)),
       job_{table_, std::move(columns), decimalSeparator},
@@ -39,6 +39,7 @@ void RecordPreview::restart() {
   droppedBefore_ = {};
   lost_ = true;
   checkHeaderRow(sheet_, job_);
+  rows_.emplace(table_.headers.size(), table_.lastCountedRow);
   lost_ = false;
 }
 
@@ -55,7 +56,9 @@ bool RecordPreview::moveTo(std::int32_t index, const std::function<bool()>& keep
   lost_ = true;
   while (position_ < index) {
     if (position_ > 0) countDroppedWithoutEmptyEmails();
-    if (!nextDataRow(sheet_, table_)) throw WorkbookChanged(fewerRowsMessage(table_));
+    if (!rows_->next(sheet_)) {
+      throw WorkbookChanged(WorkbookChanged::Kind::FewerRows, table_.workbook);
+    }
     ++position_;
     if (position_ < index && keepGoing && !keepGoing()) {
       lost_ = false;
@@ -73,11 +76,10 @@ PreviewCard RecordPreview::card(ExportOptions& options) {
   card.dataRow = position_;
   card.dropped = reader_.read(sheet_, options, values_);
   if (card.dropped) return card;
-  const std::int32_t dropped = droppedBefore_[reader_.readAsShown() ? 1 : 0];
-  const std::int32_t number = options.allowEmptyEmail() ? position_ : position_ - dropped;
+  const std::int32_t dropped =
+      options.allowEmptyEmail() ? 0 : droppedBefore_[reader_.readAsShown() ? 1 : 0];
   card.record = buildRecord(values_, options.vCardVersion());
-  card.file =
-      options.singleFile() ? std::string(kSingleFileName) : separateFileName(values_, number);
+  card.file = recordFileName(values_, options.singleFile(), position_, dropped);
   return card;
 }
 

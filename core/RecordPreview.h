@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "core/ExportJob.h"
 #include "core/ExportOptions.h"
 #include "source/SheetReader.h"
+#include "source/load/DataRowWalk.h"
 #include "source/load/SheetTable.h"
 
 namespace quillmere::core {
@@ -31,7 +33,7 @@ class RecordPreview {
   // Reads `sheet` from its start, which must outlive the preview: checks its header row
   // (WorkbookChanged) and moves to the first data row.
   RecordPreview(source::SheetReader& sheet, source::SheetTable table,
-                std::vector<MappedColumn> columns, char decimalSeparator);
+                std::vector<ColumnPair> columns, char decimalSeparator);
   RecordPreview(const RecordPreview&) = delete;
   RecordPreview& operator=(const RecordPreview&) = delete;
 
@@ -58,6 +60,7 @@ class RecordPreview {
   const source::SheetTable table_;
   const ExportJob job_;
   ContactRowReader reader_;
+  std::optional<source::DataRowWalk> rows_;
   ContactValues values_;
   std::int32_t position_ = 0;
   // Data rows before the current one that the e-mail rule drops when empty e-mail addresses

@@ -1,15 +1,34 @@
 #pragma once
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace quillmere::core {
 
-// Why a record could not be stored, in words a user can act on.
+// Why a record could not be stored. The message states what happened and why; the kind,
+// the path and the system's error number let a window or a command line add what its user
+// can do about it.
 class SinkError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  enum class Kind { FolderNotMade, FileNotMade, WriteFailed, CloseFailed, Other };
+
+  explicit SinkError(const std::string& message) : std::runtime_error(message) {}
+  SinkError(Kind kind, std::filesystem::path path, int systemError, const std::string& message)
+      : std::runtime_error(message),
+        kind_(kind),
+        path_(std::move(path)),
+        systemError_(systemError) {}
+
+  Kind kind() const { return kind_; }
+  const std::filesystem::path& path() const { return path_; }
+  int systemError() const { return systemError_; }
+
+ private:
+  Kind kind_ = Kind::Other;
+  std::filesystem::path path_;
+  int systemError_ = 0;
 };
 
 // Where the records of a run go. Each record is stored whole or not at all.

@@ -24,21 +24,21 @@ using namespace quillmere::core;
   std::abort();
 }
 
-std::vector<HeaderItem> headersOf(unsigned count) {
+std::vector<HeaderColumn> headersOf(unsigned count) {
   static const char* const kTexts[] = {"Name", "Mail", "", " Mail ", "2024", "Name"};
-  std::vector<HeaderItem> headers;
+  std::vector<HeaderColumn> headers;
   for (unsigned c = 0; c < count; ++c) {
-    headers.push_back({c, kTexts[c % std::size(kTexts)] + std::to_string(c / 6 % 2 ? c : 0)});
+    headers.push_back({c, {}, kTexts[c % std::size(kTexts)] + std::to_string(c / 6 % 2 ? c : 0)});
   }
   // An empty text is never offered: make some.
   if (count > 2) headers[2].text.clear();
   return headers;
 }
 
-void check(const ColumnMapping& mapping, const std::vector<HeaderItem>& offered) {
+void check(const ColumnMapping& mapping, const std::vector<HeaderColumn>& offered) {
   std::map<std::uint32_t, int> headerPlaces;
   std::map<Field, int> fieldPlaces;
-  for (const HeaderItem& item : mapping.headerList())
+  for (const HeaderColumn& item : mapping.headerList())
     ++headerPlaces[item.column];
   for (const Field field : mapping.fieldList())
     ++fieldPlaces[field];
@@ -47,7 +47,7 @@ void check(const ColumnMapping& mapping, const std::vector<HeaderItem>& offered)
     ++fieldPlaces[pair.field];
   }
   std::size_t withText = 0;
-  for (const HeaderItem& item : offered) {
+  for (const HeaderColumn& item : offered) {
     if (item.text.empty()) {
       if (headerPlaces.count(item.column) > 0) fail("an empty header was offered");
       continue;
@@ -63,7 +63,7 @@ void check(const ColumnMapping& mapping, const std::vector<HeaderItem>& offered)
   for (const ColumnPair& pair : mapping.pairs()) {
     if (pair.header != offered[pair.header.column]) fail("a paired header changed");
   }
-  for (const HeaderItem& item : mapping.headerList()) {
+  for (const HeaderColumn& item : mapping.headerList()) {
     if (item != offered[item.column]) fail("an offered header changed");
   }
   const std::vector<std::string> entries = mapping.entries();
@@ -71,7 +71,7 @@ void check(const ColumnMapping& mapping, const std::vector<HeaderItem>& offered)
   for (std::size_t i = 0; i < entries.size(); ++i) {
     if (entries[i] != ColumnMapping::entryText(mapping.pairs()[i])) fail("an entry lies");
   }
-  for (const HeaderItem& item : offered) {
+  for (const HeaderColumn& item : offered) {
     const auto paired = std::find_if(mapping.pairs().begin(), mapping.pairs().end(),
                                      [&](const ColumnPair& p) { return p.header == item; });
     const auto field = mapping.lookupField(item.column);
@@ -95,7 +95,7 @@ void check(const ColumnMapping& mapping, const std::vector<HeaderItem>& offered)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  const std::vector<HeaderItem> offered = headersOf(data[0] % 48);
+  const std::vector<HeaderColumn> offered = headersOf(data[0] % 48);
   ColumnMapping mapping;
   mapping.fillLists(offered);
   check(mapping, offered);

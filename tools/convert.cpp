@@ -7,17 +7,17 @@
 #include <exception>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/ContactField.h"
+#include "core/ContactSheet.h"
 #include "core/DatedExportFolder.h"
-#include "core/ExportRun.h"
+#include "core/ExportSession.h"
 #include "core/FileRecordSink.h"
 #include "source/CellReference.h"
-#include "source/Workbook.h"
-#include "source/load/SheetLoader.h"
 
 namespace {
 
@@ -108,23 +108,20 @@ int main(int argc, char** argv) {
   try {
     // One pass: the header row here, then the run finds the data rows by the load's rule as
     // it converts them, so the workbook is read once rather than loaded and then converted.
-    const auto workbook = source::openWorkbook(workbookPath);
-    source::SheetReader& sheet = workbook->firstSheet();
-    source::SheetTable table;
-    table.workbook = workbookPath;
-    if (sheet.nextRow()) table.headers = source::scanHeaders(sheet);
-    std::vector<core::MappedColumn> columns;
+    const auto sheet = core::ContactSheet::openHeaderRow(workbookPath);
+    const auto& headers = sheet->table().headers;
+    std::vector<core::ColumnPair> columns;
     for (const auto& [column, field] : pairs) {
-      if (column >= table.headers.size()) {
+      if (column >= headers.size()) {
         return usage("column " + source::columnLetters(column) +
                      " has no header in row 1, so it holds no contacts' values");
       }
-      columns.push_back({column, field});
+      columns.push_back({headers[column], field});
     }
-    core::FileRecordSink sink(folder, now());
     FailureList failures;
-    const core::ExportJob job{table, std::move(columns), '.', false};
-    const core::ExportReport report = core::exportContacts(sheet, job, options, sink, failures);
+    core::ExportSession session(*sheet, std::move(columns), options,
+                                std::make_unique<core::FileRecordSink>(folder, now()));
+    const core::ExportReport report = session.run(failures);
     std::cout << "written: " << report.counts.contactCount << "\n"
               << "dropped (empty e-mail): " << report.counts.emptyEmailCount << "\n"
               << "not written: " << report.notWritten() << "\n"
@@ -141,7 +138,7 @@ int main(int argc, char** argv) {
     std::cout.flush();
     return report.everyContactWritten() ? 0 : 1;
   } catch (const std::exception& error) {
-    std::cerr << error.what() << "\n";
+    std::cerr << "convert: " << error.what() << "\n";
     return 2;
   }
 }

@@ -41,34 +41,26 @@ std::vector<HeaderColumn> scanHeaders(const SheetReader& headerRow, char decimal
 
 std::optional<LoadedSheet> extractSheetData(SheetReader& sheet, LoadObserver& observer,
                                             const LoadOptions& options) {
-  LoadedSheet loaded;
+  LoadedSheet loaded{{}, {}, KeptRows(options.keptRowsBudget)};
   SheetTable& table = loaded.table;
-  bool haveRow = sheet.nextRow();
-  if (haveRow) table.headers = scanHeaders(sheet, options.decimalSeparator);
+  if (sheet.nextRow()) table.headers = scanHeaders(sheet, options.decimalSeparator);
   const std::size_t headerCount = table.headers.size();
   loaded.preview = SheetPreview(headerCount);
+  table.rowsCounted = true;
+  if (headerCount == 0) return loaded;
 
   std::string text;
-  std::uint32_t emptyRun = 0;
-  std::uint32_t previousRow = 0;
-  while (haveRow) {
-    const std::uint32_t row = sheet.rowNumber();
-    // Rows the file does not store are empty.
-    emptyRun += row - previousRow - 1;
-    if (emptyRun >= kEmptyRowsEndingData) break;
-    previousRow = row;
-    if (isEmptyRow(sheet, headerCount)) {
-      if (++emptyRun >= kEmptyRowsEndingData) break;
-    } else {
-      emptyRun = 0;
-      ++table.rowsFound;
-      table.lastCountedRow = row;
-      if (!loaded.preview.full()) {
-        addPreviewRow(loaded.preview, sheet, headerCount, options.decimalSeparator, text);
-      }
+  DataRowWalk rows(headerCount);
+  bool more = true;
+  while (more) {
+    ++table.rowsFound;
+    table.lastCountedRow = sheet.rowNumber();
+    if (!loaded.preview.full()) {
+      addPreviewRow(loaded.preview, sheet, headerCount, options.decimalSeparator, text);
     }
+    loaded.rows.keep(sheet, headerCount);
     if (!observer.rowTaken(table.rowsFound)) return std::nullopt;
-    haveRow = sheet.nextRow();
+    more = rows.next(sheet);
   }
   return loaded;
 }

@@ -7,13 +7,12 @@
 
 #include "source/ReadLimits.h"
 #include "source/SheetReader.h"
+#include "source/load/DataRowWalk.h"
+#include "source/load/KeptRows.h"
 #include "source/load/SheetPreview.h"
 #include "source/load/SheetTable.h"
 
 namespace quillmere::source {
-
-// The fifth consecutive empty row ends the data.
-inline constexpr int kEmptyRowsEndingData = 5;
 
 // Told of the load's progress after every row it takes up. Returning false stops the load
 // (the window is closing); the caller then keeps nothing of it.
@@ -26,19 +25,22 @@ class LoadObserver {
 struct LoadOptions {
   char decimalSeparator = '.';
   ReadLimits limits;
+  // Memory the decoded rows may take to be kept for a conversion; 0 keeps none.
+  std::size_t keptRowsBudget = 0;
 };
 
 struct LoadedSheet {
   SheetTable table;
   SheetPreview preview;
+  KeptRows rows;
 };
 
 // The header columns of the current row, which must be row 1: the unbroken run of
 // non-empty cells from column A rightwards.
 std::vector<HeaderColumn> scanHeaders(const SheetReader& headerRow, char decimalSeparator = '.');
 
-// Reads the first worksheet of `workbook`: its header columns, the count of non-empty rows up
-// to the fifth consecutive empty row, and the first rows for the preview. Throws
+// Reads the first worksheet of `workbook`: its header columns, the count of its data rows
+// (DataRowWalk), and the first rows for the preview. Throws
 // WorkbookError when the workbook cannot be read; nothing when the observer stopped it.
 std::optional<LoadedSheet> extractExcelData(const std::filesystem::path& workbook,
                                             LoadObserver& observer,

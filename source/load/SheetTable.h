@@ -12,6 +12,7 @@ struct HeaderColumn {
   std::uint32_t column = 0;  // counted from 0: column A is 0
   std::string letters;       // "A", ..., "Z", "AA", ...
   std::string text;          // the text form of the row-1 cell, never empty
+  friend bool operator==(const HeaderColumn&, const HeaderColumn&) = default;
 };
 
 // What a load leaves behind: enough to offer the columns for mapping and to visit again,
@@ -25,6 +26,9 @@ struct SheetTable {
   // The sheet row number of the last non-empty row counted (0 when none). Every non-empty
   // row from 2 to this one is a data row; the rows between them are empty.
   std::uint32_t lastCountedRow = 0;
+  // False when only the header row was read: a conversion then finds the data rows as it
+  // goes, and the two counts above say nothing.
+  bool rowsCounted = false;
 
   std::int32_t headerCount() const { return static_cast<std::int32_t>(headers.size()); }
   // Data rows, without the header row.

@@ -8,17 +8,17 @@
 namespace quillmere::core {
 namespace {
 
-std::vector<HeaderItem> headers(std::initializer_list<const char*> texts) {
-  std::vector<HeaderItem> items;
+std::vector<HeaderColumn> headers(std::initializer_list<const char*> texts) {
+  std::vector<HeaderColumn> items;
   std::uint32_t column = 0;
   for (const char* text : texts)
-    items.push_back({column++, text});
+    items.push_back({column++, {}, text});
   return items;
 }
 
 std::vector<std::string> headerTexts(const ColumnMapping& mapping) {
   std::vector<std::string> texts;
-  for (const HeaderItem& item : mapping.headerList())
+  for (const HeaderColumn& item : mapping.headerList())
     texts.push_back(item.text);
   return texts;
 }
@@ -40,7 +40,7 @@ MappingMessage pair(ColumnMapping& mapping, std::size_t header, Field field) {
 
 TEST(ColumnMapping, FillingOffersHeadersWithTextInColumnOrderAndTheWholeCatalogue) {
   ColumnMapping mapping;
-  mapping.fillLists({{0, "Name"}, {1, ""}, {2, "Mail"}});
+  mapping.fillLists({{0, {}, "Name"}, {1, {}, ""}, {2, {}, "Mail"}});
   EXPECT_EQ(headerTexts(mapping), (std::vector<std::string>{"Name", "Mail"}));
   EXPECT_EQ(mapping.headerList()[1].column, 2u);
   ASSERT_EQ(mapping.fieldList().size(), kFieldCount);
@@ -106,9 +106,9 @@ TEST(ColumnMapping, TakingTheLastHeaderSwitchesTheListsOffAndARemoveSwitchesThem
 }
 
 TEST(ColumnMapping, AnEmptyFieldListLeavesTheListsOnAndAddAsksForAField) {
-  std::vector<HeaderItem> many;
+  std::vector<HeaderColumn> many;
   for (std::uint32_t c = 0; c < 40; ++c)
-    many.push_back({c, "h" + std::to_string(c)});
+    many.push_back({c, {}, "h" + std::to_string(c)});
   ColumnMapping mapping;
   mapping.fillLists(many);
   for (std::size_t i = 0; i < kFieldCount; ++i) {
@@ -135,13 +135,13 @@ TEST(ColumnMapping, RemoveWithoutASelectionAsksForOneAndChangesNothing) {
 
 TEST(ColumnMapping, RemoveGivesBackExactlyTheItemsItTookAtTheEndOfTheirLists) {
   ColumnMapping mapping;
-  mapping.fillLists({{0, " Mail "}, {1, "Name"}, {2, "Phone"}});
+  mapping.fillLists({{0, {}, " Mail "}, {1, {}, "Name"}, {2, {}, "Phone"}});
   pair(mapping, 0, Field::FirstName);
   pair(mapping, 0, Field::LastName);
   mapping.selectEntry(0);
   ASSERT_EQ(mapping.removeMapping(), MappingMessage::None);
   // The header keeps its spaces and its column, so a pair made again from it still matches.
-  EXPECT_EQ(mapping.headerList().back(), (HeaderItem{0, " Mail "}));
+  EXPECT_EQ(mapping.headerList().back(), (HeaderColumn{0, {}, " Mail "}));
   EXPECT_EQ(mapping.fieldList().back(), Field::FirstName);
   EXPECT_EQ(mapping.fieldList().front(), Field::FullName);
   EXPECT_EQ(mapping.entries(), (std::vector<std::string>{"Name\t->\tLastName"}));

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/ColumnMapping.h"
 #include "core/ContactValues.h"
 #include "core/ExportObserver.h"
 #include "core/ExportOptions.h"
@@ -111,7 +112,13 @@ inline source::SheetTable tableOf(const MemorySheet::Rows& rows, std::int32_t ro
   }
   table.rowsFound = rowsFound;
   table.lastCountedRow = lastRow;
+  table.rowsCounted = true;
   return table;
+}
+
+// Column `column` (from 0) paired with `field`; the header text plays no part in a run.
+inline core::ColumnPair pairOf(std::uint32_t column, core::Field field) {
+  return {{column, {}, {}}, field};
 }
 
 }  // namespace quillmere::test

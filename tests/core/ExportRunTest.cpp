@@ -16,6 +16,7 @@ namespace {
 
 using test::MemorySheet;
 using test::MemorySink;
+using test::pairOf;
 using test::RecordingObserver;
 using test::ScriptedOptions;
 using test::tableOf;
@@ -31,7 +32,7 @@ struct Fixture {
   Fixture(MemorySheet::Rows rows, std::int32_t rowsFound, std::uint32_t lastRow)
       : sheet(rows), table(tableOf(rows, rowsFound, lastRow)) {}
 
-  ExportReport run(std::vector<MappedColumn> columns, char decimalSeparator = '.') {
+  ExportReport run(std::vector<ColumnPair> columns, char decimalSeparator = '.') {
     const ExportJob job{table, std::move(columns), decimalSeparator};
     return exportContacts(sheet, job, options, sink, observer);
   }
@@ -47,8 +48,8 @@ Rows nameRows() {
           {6, {std::string("Bob"), std::string("Ray"), std::string("bob@example.org")}}};
 }
 
-const std::vector<MappedColumn> kNameMapping = {
-    {0, Field::FirstName}, {1, Field::LastName}, {2, Field::EmailAddress}};
+const std::vector<ColumnPair> kNameMapping = {
+    pairOf(0, Field::FirstName), pairOf(1, Field::LastName), pairOf(2, Field::EmailAddress)};
 
 TEST(ExportRun, WritesOneRecordPerDataRowInSheetOrderSkippingEmptyRows) {
   Fixture f(nameRows(), 4, 6);
@@ -79,7 +80,7 @@ TEST(ExportRun, EachOutcomeCarriesTheValuesItsRowWasReadWith) {
                {2, {std::string("Ann"), std::string("ann@x"), std::string("n")}},
                {3, {std::string("Bob"), std::string("  "), std::string("m")}}};
   Fixture f(rows, 3, 3);
-  f.run({{0, Field::FullName}, {1, Field::EmailAddress}, {2, Field::Notes}});
+  f.run({pairOf(0, Field::FullName), pairOf(1, Field::EmailAddress), pairOf(2, Field::Notes)});
   ASSERT_EQ(f.observer.values.size(), 2u);
   EXPECT_EQ(f.observer.values[0][Field::FullName], "Ann");
   EXPECT_EQ(f.observer.values[0][Field::EmailAddress], "ann@x");
@@ -97,7 +98,8 @@ TEST(ExportRun, WithoutCountedRowsItFindsTheDataRowsByTheLoadsRule) {
   Fixture counted(rows, 4, 6);
   counted.run(kNameMapping);
   Fixture uncounted(rows, 0, 0);
-  const ExportJob job{uncounted.table, kNameMapping, '.', false};
+  uncounted.table.rowsCounted = false;
+  const ExportJob job{uncounted.table, kNameMapping, '.'};
   const ExportReport report =
       exportContacts(uncounted.sheet, job, uncounted.options, uncounted.sink, uncounted.observer);
   EXPECT_EQ(uncounted.sink.files, counted.sink.files);
@@ -108,7 +110,8 @@ TEST(ExportRun, WithoutCountedRowsItFindsTheDataRowsByTheLoadsRule) {
   rows.erase(12);
   rows[11] = {std::string("Still"), std::string("Here")};
   Fixture four(rows, 0, 0);
-  const ExportJob fourJob{four.table, kNameMapping, '.', false};
+  four.table.rowsCounted = false;
+  const ExportJob fourJob{four.table, kNameMapping, '.'};
   const ExportReport fourReport =
       exportContacts(four.sheet, fourJob, four.options, four.sink, four.observer);
   EXPECT_EQ(fourReport.counts.contactCount, 4);
@@ -126,7 +129,7 @@ TEST(ExportRun, RowsPastTheLastCountedRowAreNotExported) {
 
 TEST(ExportRun, AHeaderOnlyWorkbookWritesNothingAndSucceeds) {
   Fixture f({{1, {std::string("Name")}}}, 1, 1);
-  const ExportReport report = f.run({{0, Field::FullName}});
+  const ExportReport report = f.run({pairOf(0, Field::FullName)});
   EXPECT_TRUE(f.sink.files.empty());
   EXPECT_EQ(f.sink.begins, 1);
   EXPECT_EQ(report.counts.dataRows, 0);
@@ -138,8 +141,8 @@ TEST(ExportRun, AnEmailOfOnlySpacesDropsTheRowUnlessAllowed) {
                {2, {std::string("Ann"), std::string("   "), std::string("n")}},
                {3, {std::string("Bob"), std::string(""), std::string("m")}},
                {4, {std::string("Cy"), std::string("cy@x")}}};
-  const std::vector<MappedColumn> mapping = {
-      {0, Field::FullName}, {1, Field::EmailAddress2}, {2, Field::Notes}};
+  const std::vector<ColumnPair> mapping = {
+      pairOf(0, Field::FullName), pairOf(1, Field::EmailAddress2), pairOf(2, Field::Notes)};
   Fixture dropped(rows, 4, 4);
   const ExportReport report = dropped.run(mapping);
   EXPECT_EQ(report.counts.emptyEmailCount, 1);
@@ -166,7 +169,7 @@ TEST(ExportRun, NoValueOfOneRowReachesTheNext) {
                {2, {std::string("Ann"), std::string("Acme")}},
                {3, {std::string("Bob")}}};
   Fixture f(rows, 3, 3);
-  f.run({{0, Field::FullName}, {1, Field::Company}});
+  f.run({pairOf(0, Field::FullName), pairOf(1, Field::Company)});
   EXPECT_EQ(f.sink.files["2.vcf"], "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bob\r\nEND:VCARD\r\n");
 }
 
@@ -175,7 +178,7 @@ TEST(ExportRun, TheRightMostNonEmptyColumnMappedToAFieldWins) {
                {2, {std::string("111"), std::string("222")}},
                {3, {std::string("333"), std::string("")}}};
   Fixture f(rows, 3, 3);
-  f.run({{0, Field::MobileNumber}, {1, Field::MobileNumber}});
+  f.run({pairOf(0, Field::MobileNumber), pairOf(1, Field::MobileNumber)});
   EXPECT_NE(f.sink.files["1.vcf"].find("TEL;CELL;VOICE:222\r\n"), std::string::npos);
   EXPECT_EQ(f.sink.files["1.vcf"].find("111"), std::string::npos);
   EXPECT_NE(f.sink.files["2.vcf"].find("TEL;CELL;VOICE:333\r\n"), std::string::npos);
@@ -186,7 +189,7 @@ TEST(ExportRun, TitleAndErrorCellsAndUnmappedColumnsAddNothing) {
       {1, {std::string("Name"), std::string("Title"), std::string("Phone"), std::string("Other")}},
       {2, {std::string("Ann"), std::string("Dr."), MemorySheet::Error{"#N/A"}, std::string("y")}}};
   Fixture f(rows, 2, 2);
-  f.run({{0, Field::FullName}, {1, Field::Title}, {2, Field::MobileNumber}});
+  f.run({pairOf(0, Field::FullName), pairOf(1, Field::Title), pairOf(2, Field::MobileNumber)});
   EXPECT_EQ(f.sink.files["1.vcf"], "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nEND:VCARD\r\n");
 }
 
@@ -195,7 +198,7 @@ TEST(ExportRun, NumbersTakeTheirTextFormWithTheGivenDecimalSeparator) {
                {2, {std::string("Ann"), 1512345678.0}},
                {3, {std::string("Bob"), 0.5}}};
   Fixture f(rows, 3, 3);
-  f.run({{0, Field::FullName}, {1, Field::HomeTelephoneNumber}}, ',');
+  f.run({pairOf(0, Field::FullName), pairOf(1, Field::HomeTelephoneNumber)}, ',');
   EXPECT_NE(f.sink.files["1.vcf"].find("TEL;HOME;VOICE:1512345678\r\n"), std::string::npos);
   EXPECT_NE(f.sink.files["2.vcf"].find("TEL;HOME;VOICE:0\\,5\r\n"), std::string::npos);
 }
@@ -223,9 +226,12 @@ source::CellFormats contactFormats() {
       {{164, "0000 0000000"}, {165, "00000"}, {166, "d mmmm yyyy"}, {167, "\"  \""}}, false);
 }
 
-const std::vector<MappedColumn> kFormattedMapping = {
-    {0, Field::FullName}, {1, Field::MobileNumber},     {2, Field::HomeAddressPostalCode},
-    {3, Field::Notes},    {4, Field::BusinessHomePage}, {5, Field::EmailAddress}};
+const std::vector<ColumnPair> kFormattedMapping = {pairOf(0, Field::FullName),
+                                                   pairOf(1, Field::MobileNumber),
+                                                   pairOf(2, Field::HomeAddressPostalCode),
+                                                   pairOf(3, Field::Notes),
+                                                   pairOf(4, Field::BusinessHomePage),
+                                                   pairOf(5, Field::EmailAddress)};
 
 TEST(ExportRun, NumbersAreTakenAsTheSheetShowsThemWhenTheOptionsSaySo) {
   Fixture f(formattedRows(), 4, 4);

@@ -11,17 +11,17 @@
 namespace quillmere::core {
 namespace {
 
-std::vector<HeaderItem> headers(std::initializer_list<const char*> texts) {
-  std::vector<HeaderItem> items;
+std::vector<HeaderColumn> headers(std::initializer_list<const char*> texts) {
+  std::vector<HeaderColumn> items;
   std::uint32_t column = 0;
   for (const char* text : texts)
-    items.push_back({column++, text});
+    items.push_back({column++, {}, text});
   return items;
 }
 
 std::vector<std::string> headerTexts(const ColumnMapping& mapping) {
   std::vector<std::string> texts;
-  for (const HeaderItem& item : mapping.headerList())
+  for (const HeaderColumn& item : mapping.headerList())
     texts.push_back(item.text);
   return texts;
 }
@@ -36,7 +36,7 @@ std::optional<std::size_t> fieldIndex(const ColumnMapping& mapping, Field field)
 
 // Everything a user could see of the mapping, to tell whether anything changed.
 struct Seen {
-  std::vector<HeaderItem> headerList;
+  std::vector<HeaderColumn> headerList;
   std::vector<Field> fieldList;
   std::vector<ColumnPair> pairs;
   std::optional<std::size_t> headerChoice, fieldChoice, selectedEntry;
@@ -106,7 +106,7 @@ TEST(MatchByName, TheUsersPairsStayAndTheirFieldsAreNotTakenAgain) {
   ASSERT_EQ(mapping.pairs().size(), 3u);
   EXPECT_EQ(mapping.pairs()[0], users[0]);
   EXPECT_EQ(mapping.pairs()[1], users[1]);
-  EXPECT_EQ(mapping.pairs()[2], (ColumnPair{{0, "Name"}, Field::FullName}));
+  EXPECT_EQ(mapping.pairs()[2], (ColumnPair{{0, {}, "Name"}, Field::FullName}));
   // "First Name" names a field the user has used for another column, so it stays offered.
   EXPECT_EQ(headerTexts(mapping), std::vector<std::string>{"First Name"});
   EXPECT_FALSE(fieldIndex(mapping, Field::FirstName));
@@ -170,7 +170,7 @@ TEST(MatchByName, TheLeftMostOfHeadersNamingOneFieldWinsAndAlikeHeadersStayApart
   EXPECT_EQ(mapping.lookupField(2), std::nullopt);
   EXPECT_EQ(mapping.lookupField(3), std::nullopt);
   ASSERT_EQ(mapping.headerList().size(), 3u);
-  EXPECT_EQ(mapping.headerList()[2], (HeaderItem{3, "E-mail"}));
+  EXPECT_EQ(mapping.headerList()[2], (HeaderColumn{3, {}, "E-mail"}));
 }
 
 TEST(MatchByName, GermanAndFrenchHeaderRowsPairTheirColumns) {

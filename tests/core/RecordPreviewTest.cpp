@@ -14,6 +14,7 @@ namespace {
 
 using test::MemorySheet;
 using test::MemorySink;
+using test::pairOf;
 using test::RecordingObserver;
 using test::ScriptedOptions;
 using test::tableOf;
@@ -47,10 +48,10 @@ Rows mixedRows() {
 constexpr std::int32_t kMixedRowsFound = 6;
 constexpr std::uint32_t kMixedLastRow = 9;
 
-const std::vector<MappedColumn> kMixedMapping = {{0, Field::FirstName},    {1, Field::LastName},
-                                                 {2, Field::EmailAddress}, {3, Field::MobileNumber},
-                                                 {4, Field::MobileNumber}, {5, Field::Title},
-                                                 {6, Field::Notes}};
+const std::vector<ColumnPair> kMixedMapping = {
+    pairOf(0, Field::FirstName),    pairOf(1, Field::LastName),     pairOf(2, Field::EmailAddress),
+    pairOf(3, Field::MobileNumber), pairOf(4, Field::MobileNumber), pairOf(5, Field::Title),
+    pairOf(6, Field::Notes)};
 
 class CardsMatchTheExport : public ::testing::TestWithParam<std::tuple<const char*, bool, bool>> {};
 
@@ -113,8 +114,8 @@ Rows formattedRows() {
 TEST(RecordPreview, CardsFollowTheNumbersOptionAsTheRunDoes) {
   const Rows rows = formattedRows();
   const source::SheetTable table = tableOf(rows, 4, 4);
-  const std::vector<MappedColumn> mapping = {
-      {0, Field::LastName}, {1, Field::MobileNumber}, {2, Field::EmailAddress}};
+  const std::vector<ColumnPair> mapping = {
+      pairOf(0, Field::LastName), pairOf(1, Field::MobileNumber), pairOf(2, Field::EmailAddress)};
   const auto formats = [] {
     return source::CellFormats({0, 164, 165, 166},
                                {{164, "0000 0000000"}, {165, "\"  \""}, {166, "00000"}}, false);
@@ -156,9 +157,10 @@ TEST(RecordPreview, TheFirstCardFollowsTheVersionAndTheSingleFileBox) {
                      {2, {std::string("John"), std::string("Smith"), std::string("john@x.org")}},
                      {3, {std::string("Ann")}}};
   MemorySheet sheet(rows);
-  RecordPreview preview(sheet, tableOf(rows, 3, 3),
-                        {{0, Field::FirstName}, {1, Field::LastName}, {2, Field::EmailAddress}},
-                        '.');
+  RecordPreview preview(
+      sheet, tableOf(rows, 3, 3),
+      {pairOf(0, Field::FirstName), pairOf(1, Field::LastName), pairOf(2, Field::EmailAddress)},
+      '.');
   EXPECT_EQ(preview.position(), 1);
   ScriptedOptions options;
   PreviewCard card = preview.card(options);
@@ -184,7 +186,7 @@ TEST(RecordPreview, ARowTheEmailRuleDropsSaysSoAndTakesNoFileNumber) {
                      {4, {std::string("x"), std::string("cy@x")}}};
   MemorySheet mailSheet(rows);
   RecordPreview mail(mailSheet, tableOf(rows, 3, 4),
-                     {{0, Field::FullName}, {1, Field::EmailAddress}}, '.');
+                     {pairOf(0, Field::FullName), pairOf(1, Field::EmailAddress)}, '.');
   // The empty row 3 is no data row.
   ASSERT_EQ(mail.dataRows(), 2);
   ScriptedOptions strict;
@@ -272,7 +274,7 @@ TEST(RecordPreview, ASheetChangedSinceLoadingIsReportedAndTheNextMoveStartsAgain
 TEST(RecordPreview, ASheetWithoutDataRowsHasNoRowToShow) {
   const Rows rows = {{1, {std::string("Name")}}};
   MemorySheet sheet(rows);
-  RecordPreview preview(sheet, tableOf(rows, 1, 1), {{0, Field::FullName}}, '.');
+  RecordPreview preview(sheet, tableOf(rows, 1, 1), {pairOf(0, Field::FullName)}, '.');
   EXPECT_EQ(preview.dataRows(), 0);
   EXPECT_EQ(preview.position(), 0);
   EXPECT_FALSE(preview.moveTo(1));

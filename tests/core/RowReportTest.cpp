@@ -266,9 +266,11 @@ TEST(RowReport, MadeFromARunItAgreesWithTheRunsCounters) {
   ScriptedOptions options;
   RowReport report(folder / "rows.spool");
   Reporting observer(report);
-  const ExportReport result =
-      exportContacts(sheet, ExportJob{table, {{0, Field::FullName}, {1, Field::EmailAddress}}, '.'},
-                     options, sink, observer);
+  const ExportReport result = exportContacts(
+      sheet,
+      ExportJob{
+          table, {test::pairOf(0, Field::FullName), test::pairOf(1, Field::EmailAddress)}, '.'},
+      options, sink, observer);
   report.finish();
   report.saveCsv(folder / "report.csv");
 
