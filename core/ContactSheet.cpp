@@ -34,13 +34,14 @@ ContactSheet::FileStamp ContactSheet::stampOf(const std::filesystem::path& path)
 
 std::unique_ptr<ContactSheet> ContactSheet::load(const std::filesystem::path& workbook,
                                                  source::LoadObserver& observer,
-                                                 source::LoadOptions options) {
+                                                 source::LoadOptions options,
+                                                 std::size_t keptRowsBudget) {
   std::unique_ptr<ContactSheet> sheet(
       new ContactSheet(workbook, options.decimalSeparator, options.limits));
   // Taken before reading, so a change made during the load counts as a change.
   sheet->stamp_ = stampOf(workbook);
   sheet->workbook_ = source::openWorkbook(workbook, options.limits);
-  options.keptRowsBudget = kKeptRowsBudget;
+  options.keptRowsBudget = keptRowsBudget;
   auto loaded = source::extractSheetData(sheet->workbook_->firstSheet(), observer, options);
   if (!loaded) return nullptr;
   sheet->table_ = std::move(loaded->table);

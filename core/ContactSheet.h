@@ -53,7 +53,8 @@ class ContactSheet {
   // Throws source::WorkbookError when it cannot be read.
   static std::unique_ptr<ContactSheet> load(const std::filesystem::path& workbook,
                                             source::LoadObserver& observer,
-                                            source::LoadOptions options);
+                                            source::LoadOptions options,
+                                            std::size_t keptRowsBudget = kKeptRowsBudget);
 
   // Reads the header row alone: a conversion then finds the data rows as it goes, reading
   // the sheet once. Throws source::WorkbookError.
