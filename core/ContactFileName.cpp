@@ -13,10 +13,12 @@ std::string nameStem(const ContactValues& values) {
     }
   }
   std::string stem = strClean(joined);
-  // A line break or other control character from a multi-line cell makes a name that many
-  // programs cannot show and some file systems refuse, which would lose the contact.
+  // A line break or other control character from a multi-line cell, or a "|", makes a name
+  // that memory cards (FAT, exFAT) and Windows refuse, so the copy to a phone would lose the
+  // contact. The "_N.vcf" tail that always follows keeps a stem from ending in a dot or a
+  // space and from being a reserved device name such as "CON".
   for (char& c : stem) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == '\x7F') c = ' ';
+    if (static_cast<unsigned char>(c) < 0x20 || c == '\x7F' || c == '|') c = ' ';
   }
   return stem;
 }

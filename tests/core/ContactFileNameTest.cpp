@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
+#include <string_view>
+
 #include "core/ContactFileName.h"
 #include "core/DatedExportFolder.h"
 
@@ -36,6 +40,46 @@ TEST(ContactFileName, RemovesSemicolonsAndCleansTheStem) {
 TEST(ContactFileName, LineBreaksAndControlCharactersBecomeSpaces) {
   EXPECT_EQ(separateFileName(named("Smith\r\nJones", "A\tB"), 1), "Smith  JonesA B_1.vcf");
   EXPECT_EQ(nameStem(named(std::string("a\0b", 3), "")), "a b");
+}
+
+// What FAT and exFAT (memory cards, USB sticks) and Windows refuse in a file name.
+bool memoryCardTakes(const std::string& name) {
+  if (name.empty() || name.size() > kMaxFileNameBytes) return false;
+  for (const char c : name) {
+    if (static_cast<unsigned char>(c) < 0x20 ||
+        std::string_view("\"*/:<>?\\|").find(c) != std::string_view::npos) {
+      return false;
+    }
+  }
+  if (name.back() == '.' || name.back() == ' ') return false;
+  std::string base = name.substr(0, name.find('.'));
+  for (char& c : base)
+    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (const char* reserved : {"CON", "PRN", "AUX", "NUL", "COM1", "COM9", "LPT1", "LPT9"}) {
+    if (base == reserved) return false;
+  }
+  return true;
+}
+
+TEST(ContactFileName, EveryNameIsOneAMemoryCardTakes) {
+  const std::string longName(300, 'x');
+  for (const auto& [last, first] :
+       std::initializer_list<std::pair<std::string, std::string>>{{"A|B", "C"},
+                                                                  {"CON", ""},
+                                                                  {"nul", ""},
+                                                                  {"Lpt1", "."},
+                                                                  {"Dot.", ". "},
+                                                                  {"Space ", " "},
+                                                                  {"Tab\t", "\x1F"},
+                                                                  {"\x7F", "?*"},
+                                                                  {longName, "ü"},
+                                                                  {"", ""}}) {
+    const std::string name = separateFileName(named(last, first), 12);
+    EXPECT_TRUE(memoryCardTakes(name)) << name;
+  }
+  // A name the cleaning already gives stays as it was.
+  EXPECT_EQ(separateFileName(named("Müller", "Zoë"), 1), "MüllerZoë_1.vcf");
+  EXPECT_EQ(separateFileName(named("A|B", ""), 2), "A B_2.vcf");
 }
 
 TEST(ContactFileName, ATooLongStemIsCutBetweenCharactersKeepingTheNumber) {
