@@ -50,6 +50,8 @@ class Run {
     }
     try {
       sink_.finish();
+      // Only a run that took every row may look finished; a stopped or broken one never does.
+      if (!report_.stopped && report_.readFailure.empty()) sink_.complete();
     } catch (const SinkError& error) {
       report_.closeFailure = error.what();
       if (report_.firstFailure.empty()) report_.firstFailure = error.what();

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 
 #include "core/SystemErrorText.h"
 
@@ -17,13 +18,38 @@ std::string quoted(const std::filesystem::path& path) {
   return "\"" + path.string() + "\"";
 }
 
-// The first name of the form "folder", "folder (2)", "folder (3)", ... that does not exist,
-// made as a folder; empty after `error` is set.
-std::filesystem::path makeNewFolder(const std::filesystem::path& wanted, int& error) {
-  for (int attempt = 1; attempt <= 1000; ++attempt) {
-    std::filesystem::path folder = wanted;
-    if (attempt > 1) folder += " (" + std::to_string(attempt) + ")";
-    if (::mkdir(folder.c_str(), 0777) == 0) return folder;
+constexpr int kMaxAttempts = 1000;
+
+std::filesystem::path numbered(const std::filesystem::path& wanted, int attempt) {
+  std::filesystem::path folder = wanted;
+  if (attempt > 1) folder += " (" + std::to_string(attempt) + ")";
+  return folder;
+}
+
+std::filesystem::path incomplete(std::filesystem::path folder) {
+  folder += FileRecordSink::kIncompleteSuffix;
+  return folder;
+}
+
+bool pathExists(const std::filesystem::path& path) {
+  struct stat info {};
+  return ::lstat(path.c_str(), &info) == 0 || errno != ENOENT;
+}
+
+// The first of "folder", "folder (2)", "folder (3)", ... free under both its own name and its
+// incomplete one, made under the incomplete one; `final` gets the name it is to take. Empty
+// after `error` is set.
+std::filesystem::path makeNewFolder(const std::filesystem::path& wanted,
+                                    std::filesystem::path& final, int& attemptTaken, int& error) {
+  for (int attempt = 1; attempt <= kMaxAttempts; ++attempt) {
+    const std::filesystem::path name = numbered(wanted, attempt);
+    if (pathExists(name)) continue;
+    std::filesystem::path made = incomplete(name);
+    if (::mkdir(made.c_str(), 0777) == 0) {
+      final = name;
+      attemptTaken = attempt;
+      return made;
+    }
     if (errno != EEXIST) {
       error = errno;
       return {};
@@ -36,7 +62,9 @@ std::filesystem::path makeNewFolder(const std::filesystem::path& wanted, int& er
 }  // namespace
 
 FileRecordSink::FileRecordSink(std::filesystem::path base, const LocalTime& at)
-    : base_(std::move(base)), folder_(datedExportFolder(base_.string(), at)) {}
+    : base_(std::move(base)),
+      wanted_(datedExportFolder(base_.string(), at)),
+      folder_(incomplete(wanted_)) {}
 
 FileRecordSink::~FileRecordSink() {
   if (openFd_ >= 0) ::close(openFd_);
@@ -45,11 +73,11 @@ FileRecordSink::~FileRecordSink() {
 void FileRecordSink::begin() {
   begun_ = true;
   int error = 0;
-  std::filesystem::path made = makeNewFolder(folder_, error);
+  std::filesystem::path made = makeNewFolder(wanted_, final_, finalAttempt_, error);
   if (made.empty()) {
     unusable_ =
-        std::make_unique<SinkError>(SinkError::Kind::FolderNotMade, folder_, error,
-                                    "The folder " + quoted(folder_) + " could not be made in " +
+        std::make_unique<SinkError>(SinkError::Kind::FolderNotMade, wanted_, error,
+                                    "The folder " + quoted(wanted_) + " could not be made in " +
                                         quoted(base_) + ": " + explainSystemError(error) + ".");
     throw *unusable_;
   }
@@ -189,6 +217,26 @@ void FileRecordSink::append(const std::string& fileName, std::string_view record
 
 void FileRecordSink::finish() {
   closeOpenFile();
+}
+
+void FileRecordSink::complete() {
+  if (final_.empty() || unusable_ != nullptr) return;
+  // Another program may have taken the name meanwhile; nothing of its is ever replaced.
+  int error = EEXIST;
+  for (int attempt = finalAttempt_; attempt <= kMaxAttempts && error == EEXIST; ++attempt) {
+    const std::filesystem::path name = numbered(wanted_, attempt);
+    if (::renameat2(AT_FDCWD, folder_.c_str(), AT_FDCWD, name.c_str(), RENAME_NOREPLACE) == 0) {
+      folder_ = name;
+      folderText_ = folder_.string() + "/";
+      final_.clear();
+      return;
+    }
+    error = errno;
+  }
+  throw SinkError(SinkError::Kind::NotCompleted, folder_, error,
+                  "The folder " + quoted(folder_) +
+                      " holds every contact but could not be renamed " + quoted(final_.filename()) +
+                      ": " + explainSystemError(error) + ".");
 }
 
 }  // namespace quillmere::core

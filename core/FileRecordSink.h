@@ -16,7 +16,9 @@ namespace quillmere::core {
 
 // Stores records as UTF-8 files in a new dated folder inside a base folder. A run never
 // writes into an earlier run's folder or file: when the dated folder exists already (two
-// runs in one second), a new one is made beside it.
+// runs in one second), a new one is made beside it. Until complete() the folder's name ends
+// in " (incomplete)", so a run stopped, killed or cut off by a power failure never leaves a
+// folder that looks like a finished one.
 class FileRecordSink : public RecordSink {
  public:
   FileRecordSink(std::filesystem::path base, const LocalTime& at);
@@ -27,7 +29,10 @@ class FileRecordSink : public RecordSink {
   void begin() override;
   void append(const std::string& fileName, std::string_view record) override;
   void finish() override;
+  void complete() override;
   std::string location() const override { return folder_.string(); }
+
+  static constexpr std::string_view kIncompleteSuffix = " (incomplete)";
 
  private:
   int openFile(const std::string& fileName);
@@ -38,7 +43,10 @@ class FileRecordSink : public RecordSink {
   bool madeByThisRun(const std::string& fileName);
 
   std::filesystem::path base_;
+  std::filesystem::path wanted_;  // the dated name
   std::filesystem::path folder_;
+  std::filesystem::path final_;          // the name the folder takes once complete
+  int finalAttempt_ = 1;                 // its number among "folder", "folder (2)", ...
   std::unique_ptr<SinkError> unusable_;  // why the folder could not be made
   bool begun_ = false;
   // The file kept open between records, so one file for all contacts costs one write each.

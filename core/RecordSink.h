@@ -12,7 +12,7 @@ namespace quillmere::core {
 // can do about it.
 class SinkError : public std::runtime_error {
  public:
-  enum class Kind { FolderNotMade, FileNotMade, WriteFailed, CloseFailed, Other };
+  enum class Kind { FolderNotMade, FileNotMade, WriteFailed, CloseFailed, NotCompleted, Other };
 
   explicit SinkError(const std::string& message) : std::runtime_error(message) {}
   SinkError(Kind kind, std::filesystem::path path, int systemError, const std::string& message)
@@ -46,6 +46,10 @@ class RecordSink {
 
   // Closes what is open; throws SinkError when data written before could not be kept.
   virtual void finish() = 0;
+
+  // Called after finish() once the run has taken every row, and only then: the place the
+  // records went may now look finished. Throws SinkError when it cannot.
+  virtual void complete() {}
 
   // Where the records went, to show the user.
   virtual std::string location() const = 0;

@@ -44,6 +44,7 @@ class MemorySink : public RecordSink {
     ++finishes;
     if (!finishFailure.empty()) throw SinkError(finishFailure);
   }
+  void complete() override { ++completes; }
   std::string location() const override { return "/out/Quillmere_1_1_2027_0_0_0"; }
 
   std::map<std::string, std::string> files;
@@ -52,7 +53,7 @@ class MemorySink : public RecordSink {
   std::set<int> failAppends;
   std::string beginFailure;
   std::string finishFailure;
-  int begins = 0, appends = 0, finishes = 0;
+  int begins = 0, appends = 0, finishes = 0, completes = 0;
 };
 
 // The window's options, with a count of how often each was asked.

@@ -73,6 +73,7 @@ TEST(ExportRun, WritesOneRecordPerDataRowInSheetOrderSkippingEmptyRows) {
   EXPECT_EQ(f.observer.progresses[1].contactCount, 2);
   EXPECT_EQ(f.sink.begins, 1);
   EXPECT_EQ(f.sink.finishes, 1);
+  EXPECT_EQ(f.sink.completes, 1);
 }
 
 TEST(ExportRun, EachOutcomeCarriesTheValuesItsRowWasReadWith) {
@@ -388,6 +389,7 @@ TEST(ExportRun, AReadingErrorPartWayEndsTheRunWithItsReason) {
   EXPECT_EQ(report.notWritten(), 2);
   EXPECT_NE(report.readFailure.find("ends in the middle of row 3"), std::string::npos);
   EXPECT_EQ(sink.finishes, 1);
+  EXPECT_EQ(sink.completes, 0);
   EXPECT_FALSE(report.everyContactWritten());
 }
 
@@ -399,6 +401,8 @@ TEST(ExportRun, TheObserverCanStopTheRunBetweenRows) {
   EXPECT_EQ(report.counts.contactCount, 1);
   EXPECT_EQ(f.sink.order.size(), 1u);
   EXPECT_EQ(f.sink.finishes, 1);
+  // A stopped run's folder must never look finished.
+  EXPECT_EQ(f.sink.completes, 0);
   EXPECT_FALSE(report.everyContactWritten());
 }
 

@@ -65,16 +65,21 @@ class FileRecordSinkTest : public ::testing::Test {
   std::string skipReason_;
 };
 
-TEST_F(FileRecordSinkTest, WritesEachRecordAndALineEndIntoANewDatedFolder) {
+TEST_F(FileRecordSinkTest, WritesEachRecordAndALineEndIntoAFolderNamedDatedOnlyOnceComplete) {
   FileRecordSink sink(base_, kNoon);
   sink.begin();
   const fs::path folder = base_ / "Quillmere_7_12_2026_12_0_5";
-  EXPECT_EQ(sink.location(), folder.string());
-  ASSERT_TRUE(fs::is_directory(folder));
+  const fs::path unfinished = base_ / "Quillmere_7_12_2026_12_0_5 (incomplete)";
+  EXPECT_EQ(sink.location(), unfinished.string());
+  ASSERT_TRUE(fs::is_directory(unfinished));
   sink.append("All Contacts.vcf", "BEGIN:VCARD\r\nEND:VCARD");
   sink.append("SmithJohn_2.vcf", "two");
   sink.append("All Contacts.vcf", "three");
   sink.finish();
+  EXPECT_FALSE(fs::exists(folder));
+  sink.complete();
+  EXPECT_EQ(sink.location(), folder.string());
+  EXPECT_FALSE(fs::exists(unfinished));
   EXPECT_EQ(contents(folder / "All Contacts.vcf"), "BEGIN:VCARD\r\nEND:VCARD\r\nthree\r\n");
   EXPECT_EQ(contents(folder / "SmithJohn_2.vcf"), "two\r\n");
 }
@@ -108,11 +113,18 @@ TEST_F(FileRecordSinkTest, TwoRunsInOneSecondNeverShareAFolderOrAFile) {
   first.begin();
   first.append("All Contacts.vcf", "first run");
   first.finish();
+  first.complete();
+  // One that never completed keeps its name apart from every finished one.
+  FileRecordSink stopped(base_, kNoon);
+  stopped.begin();
+  stopped.finish();
   FileRecordSink second(base_, kNoon);
   second.begin();
   second.append("All Contacts.vcf", "second run");
   second.finish();
-  EXPECT_EQ(second.location(), (base_ / "Quillmere_7_12_2026_12_0_5 (2)").string());
+  second.complete();
+  EXPECT_EQ(stopped.location(), (base_ / "Quillmere_7_12_2026_12_0_5 (2) (incomplete)").string());
+  EXPECT_EQ(second.location(), (base_ / "Quillmere_7_12_2026_12_0_5 (3)").string());
   EXPECT_EQ(contents(base_ / "Quillmere_7_12_2026_12_0_5" / "All Contacts.vcf"), "first run\r\n");
   EXPECT_EQ(contents(fs::path(second.location()) / "All Contacts.vcf"), "second run\r\n");
 }
