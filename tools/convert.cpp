@@ -2,7 +2,8 @@
 // checking a conversion by hand.
 // Usage: convert WORKBOOK FOLDER VERSION [--single] [--allow-empty] [--as-shown] COLUMN=FIELD...
 // Exit status: 0 every contact written, 1 some were not, 2 bad arguments or an unreadable
-// workbook.
+// workbook, 130 or 143 stopped by SIGINT or SIGTERM (the folder then stays "(incomplete)").
+#include <csignal>
 #include <ctime>
 #include <exception>
 #include <iostream>
@@ -42,7 +43,14 @@ class FixedOptions : public core::ExportOptions {
   bool keepNumbersAsShown() override { return asShown; }
 };
 
-// Counts the failures and keeps the first few to print.
+// The signal that asked the run to stop; the run ends cleanly at the next row.
+volatile std::sig_atomic_t stopSignal = 0;
+
+extern "C" void askToStop(int signal) {
+  stopSignal = signal;
+}
+
+// Counts the failures and keeps the first few to print; stops the run on a signal.
 class FailureList : public core::ExportObserver {
  public:
   static constexpr std::size_t kShown = 20;
@@ -50,7 +58,7 @@ class FailureList : public core::ExportObserver {
     if (outcome.kind == core::RowOutcome::Kind::Failed && shown.size() < kShown) {
       shown.push_back("row " + std::to_string(outcome.sheetRow) + ": " + outcome.reason);
     }
-    return true;
+    return stopSignal == 0;
   }
   std::vector<std::string> shown;
 };
@@ -119,6 +127,11 @@ int main(int argc, char** argv) {
       columns.push_back({headers[column], field});
     }
     FailureList failures;
+    struct sigaction stop {};
+    stop.sa_handler = askToStop;
+    sigemptyset(&stop.sa_mask);
+    sigaction(SIGINT, &stop, nullptr);
+    sigaction(SIGTERM, &stop, nullptr);
     core::ExportSession session(*sheet, std::move(columns), options,
                                 std::make_unique<core::FileRecordSink>(folder, now()));
     const core::ExportReport report = session.run(failures);
@@ -135,6 +148,12 @@ int main(int argc, char** argv) {
     if (!report.readFailure.empty()) std::cout << "reading stopped: " << report.readFailure << "\n";
     if (!report.closeFailure.empty())
       std::cout << "closing failed: " << report.closeFailure << "\n";
+    if (report.stopped) {
+      std::cout << "stopped: " << report.counts.contactCount << " contacts were written to "
+                << report.location << " before the run was stopped\n";
+      std::cout.flush();
+      return 128 + stopSignal;
+    }
     std::cout.flush();
     return report.everyContactWritten() ? 0 : 1;
   } catch (const std::exception& error) {
