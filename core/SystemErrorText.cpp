@@ -11,6 +11,8 @@ std::string explainSystemError(int error) {
       return "the disk is full";
     case EDQUOT:
       return "your disk quota is used up";
+    case EFBIG:
+      return "the file would grow too large for this disk or this system";
     case EACCES:
     case EPERM:
       return "you may not write there";
