@@ -40,6 +40,7 @@
 #include "ui/PreviewModel.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Prompts.h"
+#include "ui/QtText.h"
 #include "ui/Shell.h"
 #include "ui/StepTabWidget.h"
 #include "ui/WindowOptions.h"
@@ -50,20 +51,11 @@ namespace quillmere::ui {
 
 namespace {
 
-const QString kProductName = QStringLiteral("Quillmere");
 const QString kWorkbookFilter = QStringLiteral("Excel File (*.xlsx *.xls *.csv)");
 const QColor kPreviewYellow(255, 255, 0);
 // What Browse offers is what a drop may bring; the readers tell the format from the bytes.
 const QStringList kWorkbookSuffixes = {QStringLiteral("xlsx"), QStringLiteral("xls"),
                                        QStringLiteral("csv")};
-
-QString fromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString fromLatin(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -196,7 +188,7 @@ bool frmMain::extractExcelData(const QString& path) {
   if (!loaded) {
     setStatusPanel(panelItems_, panelBefore);
     if (!problem.isEmpty()) {
-      static_cast<void>(prompts_.message(this, problem, kProductName, Prompts::Buttons::Ok,
+      static_cast<void>(prompts_.message(this, problem, productName(), Prompts::Buttons::Ok,
                                          Prompts::Icon::Warning));
     }
     return false;
@@ -379,7 +371,7 @@ void frmMain::setBusy(bool busy) {
 
 void frmMain::showMessage(const QString& text) {
   static_cast<void>(
-      prompts_.message(this, text, kProductName, Prompts::Buttons::Ok, Prompts::Icon::None));
+      prompts_.message(this, text, productName(), Prompts::Buttons::Ok, Prompts::Icon::None));
 }
 
 void frmMain::Opt2_Click() {
@@ -440,7 +432,7 @@ void frmMain::Help_Click() {
         this,
         QStringLiteral("The user guide \"%1\" is missing. Installing Quillmere again puts it back.")
             .arg(where),
-        kProductName, Prompts::Buttons::Ok, Prompts::Icon::Information));
+        productName(), Prompts::Buttons::Ok, Prompts::Icon::Information));
     return;
   }
   ShellOpen(shell_, guide);

@@ -57,8 +57,6 @@ class frmMain : public QMainWindow {
  public:
   static constexpr int kClientWidth = 640;
   static constexpr int kClientHeight = 490;
-  static constexpr int kGridRows = 1000;
-  static constexpr int kGridColumns = 100;
   static constexpr int kTimerIntervalMs = 400;
   // How long a passing message stays in the last status panel.
   static constexpr int kStatusMessageMs = 10000;

@@ -26,18 +26,13 @@
 #include "ui/LocaleNumbers.h"
 #include "ui/Module1.h"
 #include "ui/Prompts.h"
+#include "ui/QtText.h"
 #include "ui/WindowOptions.h"
 #include "ui/frmMain.h"
 
 namespace quillmere::ui {
 
 namespace {
-
-const QString kProductName = QStringLiteral("Quillmere");
-
-QString fromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString caption(std::int32_t counter, std::int32_t total) {
   return QString::fromLatin1(core::counterCaption(counter, total).c_str());
@@ -125,7 +120,7 @@ void frmMain::exportContacts() {
   const QString base = trimSpaces(txtvCardSavePath_->text());
   if (base.isEmpty()) {
     static_cast<void>(prompts_.message(this, QStringLiteral("Please Choose Saving Location"),
-                                       kProductName, Prompts::Buttons::Ok,
+                                       productName(), Prompts::Buttons::Ok,
                                        Prompts::Icon::Information));
     steps_.conversionRefused(false);
     showSteps();
@@ -134,7 +129,7 @@ void frmMain::exportContacts() {
   }
 
   const auto refuse = [this](const QString& problem) {
-    static_cast<void>(prompts_.message(this, problem, kProductName, Prompts::Buttons::Ok,
+    static_cast<void>(prompts_.message(this, problem, productName(), Prompts::Buttons::Ok,
                                        Prompts::Icon::Warning));
     steps_.conversionRefused(true);
     showSteps();
@@ -228,14 +223,14 @@ void frmMain::reportExport(const core::ExportReport& report) {
   if (written == 0) {
     text += QStringLiteral("Choose another saving location with Change... and convert again.");
     static_cast<void>(
-        prompts_.message(this, text, kProductName, Prompts::Buttons::Ok, Prompts::Icon::Warning));
+        prompts_.message(this, text, productName(), Prompts::Buttons::Ok, Prompts::Icon::Warning));
     return;
   }
   text += QStringLiteral(
       "Would you like to open the folder with the contacts that were written? Click Yes to "
       "open it, or No to choose another saving location with Change... and convert again.");
-  if (prompts_.message(this, text, kProductName, Prompts::Buttons::YesNo, Prompts::Icon::Warning) ==
-      Prompts::Answer::Yes) {
+  if (prompts_.message(this, text, productName(), Prompts::Buttons::YesNo,
+                       Prompts::Icon::Warning) == Prompts::Answer::Yes) {
     ShellOpen(shell_, exportFolder_);
   }
 }
@@ -260,7 +255,7 @@ void frmMain::cmdSaveReport_Click() {
   try {
     report_->saveCsv(QFile::encodeName(chosen).toStdString());
   } catch (const core::ReportError& error) {
-    static_cast<void>(prompts_.message(this, QString::fromUtf8(error.what()), kProductName,
+    static_cast<void>(prompts_.message(this, QString::fromUtf8(error.what()), productName(),
                                        Prompts::Buttons::Ok, Prompts::Icon::Warning));
     return;
   }

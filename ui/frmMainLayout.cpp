@@ -28,6 +28,7 @@
 #include "ui/Fonts.h"
 #include "ui/MappingEntryDelegate.h"
 #include "ui/PreviewModel.h"
+#include "ui/QtText.h"
 #include "ui/SeparatorLine.h"
 #include "ui/StepTabWidget.h"
 #include "ui/TabPage.h"
@@ -39,7 +40,6 @@ namespace quillmere::ui {
 
 namespace {
 
-const QString kProductName = QStringLiteral("Quillmere");
 const QColor kLineGrey(192, 192, 192);
 const QColor kDarkBlue(0, 0, 192);
 const QColor kBlue(0, 0, 255);
@@ -116,7 +116,7 @@ void frmMain::buildMenus() {
 void frmMain::buildFrame() {
   client_ = new QWidget(this);
   client_->setObjectName(QStringLiteral("client"));
-  client_->setAccessibleName(kProductName);
+  client_->setAccessibleName(productName());
   client_->setFixedSize(kClientWidth, kClientHeight);
   setCentralWidget(client_);
 
@@ -178,7 +178,7 @@ void frmMain::buildFrame() {
   statusIndicator_->setGeometry(twipsRect(0, 7095, 9600, 255));
   statusIndicator_->setSizeGripEnabled(false);
   statusIndicator_->setContentsMargins(0, 0, 0, 0);
-  panelProduct_ = label("panelProduct", kProductName, Fonts::tahoma());
+  panelProduct_ = label("panelProduct", productName(), Fonts::tahoma());
   panelItems_ = label("panelItems", QString(), Fonts::tahoma());
   panelAbout_ = label("panelAbout", QString::fromLatin1(kAboutPanelText), Fonts::tahoma());
   for (QLabel* panel : {panelProduct_, panelItems_, panelAbout_}) {
