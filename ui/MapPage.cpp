@@ -87,11 +87,13 @@ void MapPage::show(const core::ColumnMapping& mapping) {
   mappedList->clear();
   const QFontMetrics metrics(mappedList->font());
   int widestHeader = 0;
-  for (const std::string& entry : mapping.entries()) {
-    auto* item = new QListWidgetItem(fromUtf8(entry), mappedList);
-    const QString header = item->text().section(QLatin1Char('\t'), 0, 0);
-    widestHeader = std::max(widestHeader, metrics.horizontalAdvance(header));
+  for (const core::ColumnPair& pair : mapping.pairs()) {
+    auto* item = new QListWidgetItem(fromUtf8(core::ColumnMapping::entryText(pair)), mappedList);
+    const QString header = fromUtf8(pair.header.text);
+    item->setData(MappingEntryDelegate::kHeaderRole, header);
+    item->setData(MappingEntryDelegate::kFieldRole, fromLatin(core::fieldName(pair.field)));
     item->setToolTip(header);
+    widestHeader = std::max(widestHeader, metrics.horizontalAdvance(header));
   }
   mappedEntries_->setWidestHeader(widestHeader);
   if (mapping.selectedEntry()) {
