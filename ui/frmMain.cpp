@@ -94,8 +94,7 @@ void frmMain::connectHandlers() {
   connect(frame_->cmdPrevious, &QPushButton::clicked, this, &frmMain::cmdPrevious_Click);
   connect(frame_->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
   connect(progressBar_, &QTimer::timeout, this, &frmMain::progressBar_Timer);
-  connect(statusMessage_, &QTimer::timeout, this,
-          [this] { setStatusPanel(frame_->panelAbout, QString::fromLatin1(kAboutPanelText)); });
+  connect(statusMessage_, &QTimer::timeout, this, &frmMain::showAboutPanel);
 
   connect(selectPage_->cmdBrowse, &QPushButton::clicked, this, &frmMain::cmdBrowse_Click);
 
@@ -198,6 +197,11 @@ void frmMain::showStatusMessage(const QString& text) {
   panel->setText(metrics.elidedText(text, Qt::ElideMiddle, panel->contentsRect().width()));
   panel->setAccessibleName(text);
   statusMessage_->start();
+}
+
+void frmMain::showAboutPanel() {
+  statusMessage_->stop();
+  setStatusPanel(frame_->panelAbout, QString::fromLatin1(kAboutPanelText));
 }
 
 void frmMain::cmdNext_Click() {

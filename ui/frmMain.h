@@ -111,6 +111,7 @@ class frmMain : public QMainWindow {
   void setStatusPanel(QLabel* panel, const QString& text);
   // Shows a passing message in the last status panel, which then says what it always says.
   void showStatusMessage(const QString& text);
+  void showAboutPanel();
   void showSteps();
   void setBusy(bool busy);
   void showMessage(const QString& text);

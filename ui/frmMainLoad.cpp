@@ -100,6 +100,8 @@ bool frmMain::extractExcelData(const QString& path) {
   sheet_ = std::move(loaded->table);
   selectPage_->showPreview(std::move(loaded->preview));
   showItemsFound(sheet_.rowsFound);
+  // A passing message told of the earlier workbook.
+  showAboutPanel();
   mapping_.clearMapping();
   showMapping();
   steps_.workbookLoaded();
