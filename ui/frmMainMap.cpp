@@ -22,6 +22,8 @@ void frmMain::cmdAddMapping_Click() {
     showMessage(fromLatin(core::messageText(message)));
     return;
   }
+  // The new pair is selected and shown, or in a long list nothing would seem to happen.
+  mapping_.selectEntry(mapping_.pairs().size() - 1);
   showMapping();
 }
 
