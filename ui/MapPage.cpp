@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <algorithm>
 
@@ -63,6 +64,8 @@ MapPage::MapPage(TabPage& page) {
   mappedEntries_ = new MappingEntryDelegate(mappedList);
   mappedList->setItemDelegate(mappedEntries_);
   page.place(mappedList, twipsRect(120, 2400, 9135, 1980));
+  deleteKey = new QShortcut(QKeySequence::Delete, mappedList);
+  deleteKey->setContext(Qt::WidgetShortcut);
 }
 
 void MapPage::show(const core::ColumnMapping& mapping) {

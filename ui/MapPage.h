@@ -3,6 +3,7 @@
 class QComboBox;
 class QListWidget;
 class QPushButton;
+class QShortcut;
 
 namespace quillmere::core {
 class ColumnMapping;
@@ -29,6 +30,8 @@ class MapPage {
   QPushButton* cmdRemove = nullptr;
   QPushButton* cmdMatchByName = nullptr;
   QListWidget* mappedList = nullptr;
+  // Delete while the list has the focus.
+  QShortcut* deleteKey = nullptr;
 
  private:
   MappingEntryDelegate* mappedEntries_ = nullptr;

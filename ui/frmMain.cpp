@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -112,6 +113,10 @@ void frmMain::connectHandlers() {
     const QModelIndexList selected = mapPage_->mappedList->selectionModel()->selectedRows();
     mapping_.selectEntry(selected.isEmpty() ? std::nullopt
                                             : std::optional<std::size_t>(selected.front().row()));
+  });
+  // Delete removes the selected entry as Remove does; with none selected there is nothing to ask.
+  connect(map.deleteKey, &QShortcut::activated, this, [this] {
+    if (mapping_.selectedEntry()) cmdRemove_Click();
   });
 
   const ExportPage& page = *exportPage_;

@@ -268,6 +268,41 @@ class FrmMainStepsTest : public QObject {
     QVERIFY(list->viewport()->rect().contains(list->visualItemRect(chosen.front())));
   }
 
+  void deleteInTheListRemovesTheSelectedEntry_data() {
+    QTest::addColumn<int>("selected");  // -1: the entry Add selected
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("offered");
+    const QString name = QStringLiteral("Name\t->\tFullName");
+    const QString mail = QStringLiteral("Mail\t->\tEmailAddress");
+    const QString year = QStringLiteral("2024\t->\tFirstName");
+    QTest::newRow("the entry Add selected") << -1 << 1 << QStringList{name, mail} << "2024";
+    QTest::newRow("a chosen entry") << 1 << 1 << QStringList{name, year} << "Mail";
+    QTest::newRow("again, with none selected") << 1 << 2 << QStringList{name, year} << "Mail";
+  }
+
+  void deleteInTheListRemovesTheSelectedEntry() {
+    QFETCH(int, selected);
+    QFETCH(int, presses);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, offered);
+    toMapStep();
+    QVERIFY(fixture.addPair(QStringLiteral("Name"), QStringLiteral("FullName")));
+    QVERIFY(fixture.addPair(QStringLiteral("Mail"), QStringLiteral("EmailAddress")));
+    QVERIFY(fixture.addPair(QStringLiteral("2024"), QStringLiteral("FirstName")));
+    if (selected >= 0) QVERIFY(fixture.selectEntry(selected));
+    // Keys go to the focused control of the active window.
+    fixture.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(fixture.window.get()));
+    auto* list = fixture.find<QListWidget>(QStringLiteral("mappedList"));
+    list->setFocus();
+    for (int press = 0; press < presses; ++press)
+      QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(fixture.mappedEntries(), entries);
+    QCOMPARE(fixture.comboItems("cmbHeader"), QStringList{offered});
+    QVERIFY(messagesShown().isEmpty());
+  }
+
   void nextRefusesAnEmptyMappingAndThenEntersTheExportStepWithTheDefaultFolder() {
     toMapStep();
     fixture.prompts.messageAnswers = {Prompts::Answer::Ok};
