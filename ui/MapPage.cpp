@@ -75,7 +75,11 @@ void MapPage::show(const core::ColumnMapping& mapping) {
 
   cmbHeader->clear();
   for (const core::HeaderItem& header : mapping.headerList()) {
+    // Two columns may be headed alike; the column tells their items apart.
+    const QString column = columnName(header.column);
     cmbHeader->addItem(fromUtf8(header.text));
+    cmbHeader->setItemData(cmbHeader->count() - 1, column, Qt::ToolTipRole);
+    cmbHeader->setItemData(cmbHeader->count() - 1, column, Qt::AccessibleDescriptionRole);
   }
   cmbHeader->setCurrentIndex(mapping.headerChoice() ? static_cast<int>(*mapping.headerChoice())
                                                     : -1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <string_view>
 
 namespace quillmere::ui {
@@ -18,5 +19,8 @@ inline QString fromUtf8(std::string_view text) {
 inline QString fromLatin(std::string_view text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// A sheet column as a spreadsheet names it: "Column C" for column 2 (counted from 0).
+QString columnName(std::uint32_t column);
 
 }  // namespace quillmere::ui
