@@ -18,11 +18,13 @@ MappingEntryDelegate::Columns MappingEntryDelegate::columnsFor(int widestHeader,
 
 void MappingEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                  const QModelIndex& index) const {
-  const QStringList parts = index.data(Qt::DisplayRole).toString().split(QLatin1Char('\t'));
-  if (parts.size() != 3) {
+  const QString field = index.data(kFieldRole).toString();
+  if (field.isEmpty()) {
     QStyledItemDelegate::paint(painter, option, index);
     return;
   }
+  const QString header = index.data(kHeaderRole).toString();
+  const QString arrow = QStringLiteral("->");
   // The row's background, selection and focus as the style draws them, without its text.
   QStyleOptionViewItem item = option;
   initStyleOption(&item, index);
@@ -38,7 +40,7 @@ void MappingEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
   const QFontMetrics metrics(item.font);
   const int gap = metrics.horizontalAdvance(QLatin1Char(' ')) * 3;
   const Columns columns =
-      columnsFor(widestHeader_, metrics.horizontalAdvance(parts[1]), text.width(), gap);
+      columnsFor(widestHeader_, metrics.horizontalAdvance(arrow), text.width(), gap);
 
   painter->save();
   painter->setFont(item.font);
@@ -48,11 +50,13 @@ void MappingEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
   painter->setPen(
       option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
   const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
-  const QRect header(text.left(), text.top(), columns.arrowX - gap / 2, text.height());
-  painter->drawText(header, flags, metrics.elidedText(parts[0], Qt::ElideRight, header.width()));
-  painter->drawText(text.adjusted(columns.arrowX, 0, 0, 0), flags, parts[1]);
-  const QRect field = text.adjusted(columns.fieldX, 0, 0, 0);
-  painter->drawText(field, flags, metrics.elidedText(parts[2], Qt::ElideRight, field.width()));
+  const QRect headerPlace(text.left(), text.top(), columns.arrowX - gap / 2, text.height());
+  painter->drawText(headerPlace, flags,
+                    metrics.elidedText(header, Qt::ElideRight, headerPlace.width()));
+  painter->drawText(text.adjusted(columns.arrowX, 0, 0, 0), flags, arrow);
+  const QRect fieldPlace = text.adjusted(columns.fieldX, 0, 0, 0);
+  painter->drawText(fieldPlace, flags,
+                    metrics.elidedText(field, Qt::ElideRight, fieldPlace.width()));
   painter->restore();
 }
 

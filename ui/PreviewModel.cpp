@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "ui/QtText.h"
+
 namespace quillmere::ui {
 
 void PreviewModel::setPreview(source::SheetPreview preview) {
@@ -25,14 +27,17 @@ QVariant PreviewModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant PreviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (role != Qt::DisplayRole || section < 0) return {};
+  if (section < 0) return {};
+  if (orientation == Qt::Horizontal && role == Qt::ToolTipRole) {
+    return columnName(static_cast<std::uint32_t>(section));
+  }
+  if (role != Qt::DisplayRole) return {};
   if (orientation == Qt::Horizontal) return text(0, static_cast<std::size_t>(section));
   return QString::number(section + 1);
 }
 
 QString PreviewModel::text(std::size_t row, std::size_t column) const {
-  const std::string_view cell = preview_.cell(row, column);
-  return QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()));
+  return fromUtf8(preview_.cell(row, column));
 }
 
 }  // namespace quillmere::ui

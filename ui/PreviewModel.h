@@ -7,7 +7,8 @@
 namespace quillmere::ui {
 
 // The preview grid's cells, read straight from the loaded preview: the sheet's header row
-// is the grid's fixed top row (the horizontal header), and its data rows are the cells. The
+// is the grid's fixed top row (the horizontal header, whose tooltips name the columns), and
+// its data rows are the cells. The
 // grid reaches as far as the sheet does, so nothing is built for cells that hold nothing.
 class PreviewModel : public QAbstractTableModel {
   Q_OBJECT

@@ -6,6 +6,7 @@
 
 #include "ui/Fonts.h"
 #include "ui/ProgramIcon.h"
+#include "ui/QtText.h"
 #include "ui/Twips.h"
 
 namespace quillmere::ui {
@@ -13,7 +14,7 @@ namespace quillmere::ui {
 frmAbout::frmAbout(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      lblTitle_(new QLabel(QStringLiteral("Quillmere"), this)),
+      lblTitle_(new QLabel(productName(), this)),
       lblVersion_(new QLabel(QStringLiteral("v2.0"), this)),
       cmdOK_(new QPushButton(QStringLiteral("OK"), this)) {
   setObjectName(QStringLiteral("frmAbout"));

@@ -1,13 +1,9 @@
 #include "ui/frmMain.h"
 
 #include <QAction>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -15,31 +11,28 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStyle>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QToolBar>
-#include <QUrl>
-#include <algorithm>
-#include <exception>
 
 #include "core/CounterText.h"
-#include "core/MatchByName.h"
 #include "core/RowReport.h"
-#include "source/WorkbookError.h"
-#include "source/load/SheetLoader.h"
 #include "ui/Accessibility.h"
-#include "ui/EventPump.h"
+#include "ui/ExportPage.h"
 #include "ui/Fonts.h"
 #include "ui/LocaleNumbers.h"
-#include "ui/MappingEntryDelegate.h"
+#include "ui/MainFrame.h"
+#include "ui/MapPage.h"
 #include "ui/Module1.h"
-#include "ui/PreviewModel.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Prompts.h"
+#include "ui/QtText.h"
+#include "ui/SelectPage.h"
 #include "ui/Shell.h"
 #include "ui/StepTabWidget.h"
 #include "ui/WindowOptions.h"
@@ -47,43 +40,6 @@
 #include "ui/frmPreview.h"
 
 namespace quillmere::ui {
-
-namespace {
-
-const QString kProductName = QStringLiteral("Quillmere");
-const QString kWorkbookFilter = QStringLiteral("Excel File (*.xlsx *.xls *.csv)");
-const QColor kPreviewYellow(255, 255, 0);
-// What Browse offers is what a drop may bring; the readers tell the format from the bytes.
-const QStringList kWorkbookSuffixes = {QStringLiteral("xlsx"), QStringLiteral("xls"),
-                                       QStringLiteral("csv")};
-
-QString fromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString fromLatin(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
-// Keeps the window answering while a workbook loads, shows the count as it grows, and stops
-// the load when the window closes.
-class frmMain::LoadProgress : public source::LoadObserver {
- public:
-  explicit LoadProgress(frmMain& window) : window_(window) {}
-
-  bool rowTaken(std::int32_t rowsFound) override {
-    if (pump_.pumpIfDue() || rowsFound == 1) {
-      if (rowsFound > 0) window_.showItemsFound(rowsFound);
-    }
-    return !window_.closing_;
-  }
-
- private:
-  frmMain& window_;
-  EventPump pump_;
-};
 
 frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -102,36 +58,26 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
   setPalette(white);
   setAutoFillBackground(true);
 
-  buildMenus();
-  buildFrame();
-  buildSelectPage();
-  buildMapPage();
-  buildExportPage();
+  frame_ = std::make_unique<MainFrame>(*this, QString::fromLatin1(kAboutPanelText));
+  progressBar_ = new QTimer(this);
+  progressBar_->setObjectName(QStringLiteral("progressBar"));
+  progressBar_->setInterval(kTimerIntervalMs);
+  statusMessage_ = new QTimer(this);
+  statusMessage_->setObjectName(QStringLiteral("statusMessage"));
+  statusMessage_->setSingleShot(true);
+  statusMessage_->setInterval(kStatusMessageMs);
+
+  selectPage_ = std::make_unique<SelectPage>(*frame_->pageSelect);
+  mapPage_ = std::make_unique<MapPage>(*frame_->pageMap);
+  exportPage_ = std::make_unique<ExportPage>(*frame_->pageExport);
   setFocusOrder();
-  options_ = std::make_unique<WindowOptions>(vCardVersion_, *ChkSinglevCard_, *chkNotNull_,
-                                             *chkNumbersAsShown_);
+  options_ =
+      std::make_unique<WindowOptions>(vCardVersion_, *exportPage_->ChkSinglevCard,
+                                      *exportPage_->chkNotNull, *exportPage_->chkNumbersAsShown);
   setAcceptDrops(true);
   // The path box would take a dropped file's name as text; the window loads it instead.
-  txtExcelPath_->setAcceptDrops(false);
-
-  connect(cmbHeader_, &QComboBox::currentIndexChanged, this, [this](int index) {
-    mapping_.chooseHeader(index < 0 ? std::nullopt : std::optional<std::size_t>(index));
-  });
-  connect(cmbOutlook_, &QComboBox::currentIndexChanged, this, [this](int index) {
-    mapping_.chooseField(index < 0 ? std::nullopt : std::optional<std::size_t>(index));
-  });
-  connect(CmdChangevCardPath_, &QPushButton::clicked, this, &frmMain::CmdChangevCardPath_Click);
-  connect(progressBar_, &QTimer::timeout, this, &frmMain::progressBar_Timer);
-  connect(statusMessage_, &QTimer::timeout, this,
-          [this] { setStatusPanel(panelAbout_, QString::fromLatin1(kAboutPanelText)); });
-  connect(ChkSinglevCard_, &QCheckBox::toggled, this, &frmMain::refreshPreview);
-  connect(chkNotNull_, &QCheckBox::toggled, this, &frmMain::refreshPreview);
-  connect(chkNumbersAsShown_, &QCheckBox::toggled, this, &frmMain::refreshPreview);
-  connect(mappedList_, &QListWidget::itemSelectionChanged, this, [this] {
-    const QModelIndexList selected = mappedList_->selectionModel()->selectedRows();
-    mapping_.selectEntry(selected.isEmpty() ? std::nullopt
-                                            : std::optional<std::size_t>(selected.front().row()));
-  });
+  selectPage_->txtExcelPath->setAcceptDrops(false);
+  connectHandlers();
 
   // The window's size is its menu bar plus the fixed client area, and never anything else.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -140,6 +86,88 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
 }
 
 frmMain::~frmMain() = default;
+
+void frmMain::connectHandlers() {
+  connect(frame_->Exit, &QAction::triggered, this, &frmMain::Exit_Click);
+  connect(frame_->AboutUs, &QAction::triggered, this, &frmMain::AboutUs_Click);
+  connect(frame_->Help, &QAction::triggered, this, &frmMain::Help_Click);
+  connect(frame_->OpenExcel, &QAction::triggered, this, &frmMain::cmdBrowse_Click);
+  connect(frame_->cmdPrevious, &QPushButton::clicked, this, &frmMain::cmdPrevious_Click);
+  connect(frame_->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+  connect(progressBar_, &QTimer::timeout, this, &frmMain::progressBar_Timer);
+  connect(statusMessage_, &QTimer::timeout, this, &frmMain::showAboutPanel);
+
+  connect(selectPage_->cmdBrowse, &QPushButton::clicked, this, &frmMain::cmdBrowse_Click);
+
+  const MapPage& map = *mapPage_;
+  connect(map.cmdAddMapping, &QPushButton::clicked, this, &frmMain::cmdAddMapping_Click);
+  connect(map.cmdRemove, &QPushButton::clicked, this, &frmMain::cmdRemove_Click);
+  connect(map.cmdMatchByName, &QPushButton::clicked, this, &frmMain::cmdMatchByName_Click);
+  connect(map.cmbHeader, &QComboBox::currentIndexChanged, this, [this](int index) {
+    mapping_.chooseHeader(index < 0 ? std::nullopt : std::optional<std::size_t>(index));
+  });
+  connect(map.cmbOutlook, &QComboBox::currentIndexChanged, this, [this](int index) {
+    mapping_.chooseField(index < 0 ? std::nullopt : std::optional<std::size_t>(index));
+  });
+  connect(map.mappedList, &QListWidget::itemSelectionChanged, this, [this] {
+    const QModelIndexList selected = mapPage_->mappedList->selectionModel()->selectedRows();
+    mapping_.selectEntry(selected.isEmpty() ? std::nullopt
+                                            : std::optional<std::size_t>(selected.front().row()));
+  });
+  // Delete removes the selected entry as Remove does; with none selected there is nothing to ask.
+  connect(map.deleteKey, &QShortcut::activated, this, [this] {
+    if (mapping_.selectedEntry()) cmdRemove_Click();
+  });
+
+  const ExportPage& page = *exportPage_;
+  connect(page.Opt2, &QRadioButton::clicked, this, &frmMain::Opt2_Click);
+  connect(page.Opt3, &QRadioButton::clicked, this, &frmMain::Opt3_Click);
+  connect(page.Opt4, &QRadioButton::clicked, this, &frmMain::Opt4_Click);
+  connect(page.CmdChangevCardPath, &QPushButton::clicked, this, &frmMain::CmdChangevCardPath_Click);
+  connect(page.cmdPreview, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
+  connect(page.cmdSaveReport, &QPushButton::clicked, this, &frmMain::cmdSaveReport_Click);
+  for (const QCheckBox* box : {page.ChkSinglevCard, page.chkNotNull, page.chkNumbersAsShown}) {
+    connect(box, &QCheckBox::toggled, this, &frmMain::refreshPreview);
+  }
+}
+
+void frmMain::setFocusOrder() {
+  const MapPage& map = *mapPage_;
+  const ExportPage& page = *exportPage_;
+  QWidget* const order[] = {selectPage_->cmdBrowse,
+                            frame_->ExportTab,
+                            frame_->cmdNext,
+                            selectPage_->txtExcelPath,
+                            selectPage_->sourceExcelData,
+                            map.cmbHeader,
+                            map.cmbOutlook,
+                            map.cmdAddMapping,
+                            map.mappedList,
+                            frame_->cmdPrevious,
+                            page.chkNotNull,
+                            map.cmdRemove,
+                            map.cmdMatchByName,
+                            page.CmdChangevCardPath,
+                            page.txtvCardSavePath,
+                            page.ChkSinglevCard,
+                            page.chkNumbersAsShown,
+                            page.Opt2,
+                            page.Opt3,
+                            page.Opt4,
+                            page.cmdPreview,
+                            page.cmdSaveReport};
+  for (std::size_t i = 1; i < std::size(order); ++i) {
+    QWidget::setTabOrder(order[i - 1], order[i]);
+  }
+}
+
+void frmMain::centreOnScreen() {
+  const QScreen* target = screen();
+  if (target == nullptr) return;
+  adjustSize();
+  setGeometry(
+      QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), target->availableGeometry()));
+}
 
 void frmMain::Form_Initialize() {
   // Qt draws every control in the platform's current style by itself, so unlike a
@@ -150,75 +178,14 @@ void frmMain::Form_Initialize() {
 
 void frmMain::Form_Load() {
   // The fixed column 0 is the vertical header; hiding it is the grid's "width 0".
-  sourceExcelData_->verticalHeader()->setVisible(false);
+  selectPage_->sourceExcelData->verticalHeader()->setVisible(false);
   showSteps();
-  cmdBrowse_->setFocus();
-}
-
-void frmMain::cmdBrowse_Click() {
-  if (!steps_.browseEnabled()) return;
-  loadChosenWorkbook(prompts_.chooseWorkbookFile(this, QString(), kWorkbookFilter));
-}
-
-void frmMain::loadChosenWorkbook(const QString& chosen) {
-  // A cancelled dialog loads nothing and keeps the workbook, preview and mapping there are.
-  if (!chosen.isEmpty()) {
-    const QString before = txtExcelPath_->text();
-    txtExcelPath_->setText(chosen);
-    const bool loaded = extractExcelData(chosen);
-    if (closing_) return;
-    if (!loaded) txtExcelPath_->setText(before);
-  }
-  steps_.browsed();
-  showSteps();
-}
-
-bool frmMain::extractExcelData(const QString& path) {
-  const QString panelBefore = panelItems_->text();
-  QWidget* focusBefore = focusWidget();
-  setBusy(true);
-  LoadProgress progress(*this);
-  source::LoadOptions options;
-  options.decimalSeparator = localeDecimalSeparator();
-  std::optional<source::LoadedSheet> loaded;
-  QString problem;
-  try {
-    loaded = source::extractExcelData(QFile::encodeName(path).toStdString(), progress, options);
-  } catch (const source::WorkbookError& error) {
-    problem = QString::fromUtf8(error.what());
-  } catch (const std::exception& error) {
-    problem =
-        QStringLiteral("\"%1\" could not be read: %2").arg(path, QString::fromUtf8(error.what()));
-  }
-  setBusy(false);
-  if (closing_) return false;
-  if (focusBefore != nullptr && focusBefore->isEnabled()) focusBefore->setFocus();
-  if (!loaded) {
-    setStatusPanel(panelItems_, panelBefore);
-    if (!problem.isEmpty()) {
-      static_cast<void>(prompts_.message(this, problem, kProductName, Prompts::Buttons::Ok,
-                                         Prompts::Icon::Warning));
-    }
-    return false;
-  }
-
-  sheet_ = std::move(loaded->table);
-  const bool anyRows = loaded->preview.rowCount() > 0;
-  preview_->setPreview(std::move(loaded->preview));
-  QPalette grid = sourceExcelData_->palette();
-  grid.setColor(QPalette::Base, anyRows ? kPreviewYellow : palette().color(QPalette::Base));
-  sourceExcelData_->setPalette(grid);
-  sourceExcelData_->scrollToTop();
-  showItemsFound(sheet_.rowsFound);
-  mapping_.clearMapping();
-  showMapping();
-  steps_.workbookLoaded();
-  return true;
+  selectPage_->cmdBrowse->setFocus();
 }
 
 void frmMain::showItemsFound(std::int32_t rowsFound) {
   const std::int32_t dataRows = rowsFound > 0 ? rowsFound - 1 : 0;
-  setStatusPanel(panelItems_,
+  setStatusPanel(frame_->panelItems,
                  QStringLiteral("Items Found: ") + fromLatin(core::withSignPlace(dataRows)));
 }
 
@@ -229,12 +196,17 @@ void frmMain::setStatusPanel(QLabel* panel, const QString& text) {
 }
 
 void frmMain::showStatusMessage(const QString& text) {
+  QLabel* panel = frame_->panelAbout;
   // A long file name is shortened in its middle to fit the panel; the spoken text is whole.
-  const QFontMetrics metrics(panelAbout_->font());
-  panelAbout_->setText(
-      metrics.elidedText(text, Qt::ElideMiddle, panelAbout_->contentsRect().width()));
-  panelAbout_->setAccessibleName(text);
+  const QFontMetrics metrics(panel->font());
+  panel->setText(metrics.elidedText(text, Qt::ElideMiddle, panel->contentsRect().width()));
+  panel->setAccessibleName(text);
   statusMessage_->start();
+}
+
+void frmMain::showAboutPanel() {
+  statusMessage_->stop();
+  setStatusPanel(frame_->panelAbout, QString::fromLatin1(kAboutPanelText));
 }
 
 void frmMain::cmdNext_Click() {
@@ -252,15 +224,12 @@ void frmMain::cmdNext_Click() {
       return;
     case WizardSteps::NextAction::EnterExport:
       // Only a box of length 0 gets the default; one holding spaces is the user's.
-      if (txtvCardSavePath_->text().isEmpty()) {
-        txtvCardSavePath_->setText(GetDefaultSaveFolder(shell_));
+      if (exportPage_->txtvCardSavePath->text().isEmpty()) {
+        exportPage_->txtvCardSavePath->setText(GetDefaultSaveFolder(shell_));
       }
       break;
     case WizardSteps::NextAction::Convert:
-      for (QLabel* label :
-           {contactCountLabel_, lblContactCount_, lblNotNullCount_, lblNotNullLabel_}) {
-        label->setVisible(true);
-      }
+      showCounterLabels(true);
       steps_.conversionStarted();
       showSteps();
       exportContacts();
@@ -274,98 +243,21 @@ void frmMain::cmdPrevious_Click() {
   showSteps();
 }
 
-void frmMain::fillLists() {
-  std::vector<core::HeaderItem> headers;
-  headers.reserve(sheet_.headers.size());
-  for (const source::HeaderColumn& header : sheet_.headers) {
-    headers.push_back({header.column, header.text});
-  }
-  mapping_.fillLists(headers);
-  showMapping();
-}
-
-void frmMain::cmdAddMapping_Click() {
-  const core::MappingMessage message = mapping_.addMapping();
-  if (message != core::MappingMessage::None) {
-    showMessage(fromLatin(core::messageText(message)));
-    return;
-  }
-  showMapping();
-}
-
-void frmMain::cmdRemove_Click() {
-  const core::MappingMessage message = mapping_.removeMapping();
-  if (message != core::MappingMessage::None) {
-    showMessage(fromLatin(core::messageText(message)));
-    return;
-  }
-  showMapping();
-}
-
-void frmMain::cmdMatchByName_Click() {
-  const core::NameMatch match = core::matchByName(mapping_);
-  showMapping();
-  showStatusMessage(
-      QStringLiteral("%1 of %2 %3 matched by name")
-          .arg(match.paired)
-          .arg(match.offered)
-          .arg(match.offered == 1 ? QStringLiteral("column") : QStringLiteral("columns")));
-}
-
-void frmMain::showMapping() {
-  const QSignalBlocker blockHeaders(cmbHeader_);
-  const QSignalBlocker blockFields(cmbOutlook_);
-  const QSignalBlocker blockEntries(mappedList_);
-
-  cmbHeader_->clear();
-  for (const core::HeaderItem& header : mapping_.headerList()) {
-    cmbHeader_->addItem(fromUtf8(header.text));
-  }
-  cmbHeader_->setCurrentIndex(mapping_.headerChoice() ? static_cast<int>(*mapping_.headerChoice())
-                                                      : -1);
-
-  cmbOutlook_->clear();
-  for (const core::Field field : mapping_.fieldList()) {
-    cmbOutlook_->addItem(fromLatin(core::fieldName(field)));
-  }
-  cmbOutlook_->setCurrentIndex(mapping_.fieldChoice() ? static_cast<int>(*mapping_.fieldChoice())
-                                                      : -1);
-
-  mappedList_->clear();
-  const QFontMetrics metrics(mappedList_->font());
-  int widestHeader = 0;
-  for (const std::string& entry : mapping_.entries()) {
-    auto* item = new QListWidgetItem(fromUtf8(entry), mappedList_);
-    const QString header = item->text().section(QLatin1Char('\t'), 0, 0);
-    widestHeader = std::max(widestHeader, metrics.horizontalAdvance(header));
-    item->setToolTip(header);
-  }
-  mappedEntries_->setWidestHeader(widestHeader);
-  if (mapping_.selectedEntry()) {
-    mappedList_->setCurrentRow(static_cast<int>(*mapping_.selectedEntry()));
-  }
-
-  const bool enabled = mapping_.listsEnabled();
-  cmbHeader_->setEnabled(enabled);
-  cmbOutlook_->setEnabled(enabled);
-  cmdAddMapping_->setEnabled(enabled);
-  cmdMatchByName_->setEnabled(enabled && !mapping_.headerList().empty());
-}
-
 void frmMain::showSteps() {
+  StepTabWidget* tabs = frame_->ExportTab;
   const int shown = steps_.shownTab();
   // The shown tab is switched on before the others go off, or the tab bar would move its
   // selection onto a switched-off tab.
-  ExportTab_->setTabEnabled(shown, true);
-  ExportTab_->setCurrentIndex(shown);
-  for (int tab = 0; tab < ExportTab_->count(); ++tab) {
-    if (tab != shown) ExportTab_->setTabEnabled(tab, false);
+  tabs->setTabEnabled(shown, true);
+  tabs->setCurrentIndex(shown);
+  for (int tab = 0; tab < tabs->count(); ++tab) {
+    if (tab != shown) tabs->setTabEnabled(tab, false);
   }
-  cmdNext_->setText(fromLatin(steps_.nextCaption()));
-  cmdNext_->setEnabled(steps_.nextEnabled());
-  cmdPrevious_->setEnabled(steps_.previousEnabled());
-  cmdBrowse_->setEnabled(steps_.browseEnabled());
-  OpenExcel_->setEnabled(steps_.browseEnabled());
+  frame_->cmdNext->setText(fromLatin(steps_.nextCaption()));
+  frame_->cmdNext->setEnabled(steps_.nextEnabled());
+  frame_->cmdPrevious->setEnabled(steps_.previousEnabled());
+  selectPage_->cmdBrowse->setEnabled(steps_.browseEnabled());
+  frame_->OpenExcel->setEnabled(steps_.browseEnabled());
   // The card preview shows the mapping of step 3; away from it the mapping may change.
   if (cardPreview_ != nullptr && steps_.step() != WizardSteps::Step::Export) {
     cardPreview_->close();
@@ -379,7 +271,7 @@ void frmMain::setBusy(bool busy) {
 
 void frmMain::showMessage(const QString& text) {
   static_cast<void>(
-      prompts_.message(this, text, kProductName, Prompts::Buttons::Ok, Prompts::Icon::None));
+      prompts_.message(this, text, productName(), Prompts::Buttons::Ok, Prompts::Icon::None));
 }
 
 void frmMain::Opt2_Click() {
@@ -440,7 +332,7 @@ void frmMain::Help_Click() {
         this,
         QStringLiteral("The user guide \"%1\" is missing. Installing Quillmere again puts it back.")
             .arg(where),
-        kProductName, Prompts::Buttons::Ok, Prompts::Icon::Information));
+        productName(), Prompts::Buttons::Ok, Prompts::Icon::Information));
     return;
   }
   ShellOpen(shell_, guide);
@@ -453,47 +345,6 @@ void frmMain::closeEvent(QCloseEvent* event) {
   if (about_ != nullptr) about_->close();
   if (cardPreview_ != nullptr) cardPreview_->close();
   QMainWindow::closeEvent(event);
-}
-
-QString frmMain::droppedWorkbook(const QMimeData* mime) const {
-  if (!steps_.browseEnabled() || mime == nullptr || !mime->hasUrls()) return QString();
-  const QList<QUrl> urls = mime->urls();
-  if (urls.size() != 1 || !urls.front().isLocalFile()) return QString();
-  const QString path = urls.front().toLocalFile();
-  const QFileInfo file(path);
-  if (!file.isFile() || !kWorkbookSuffixes.contains(file.suffix(), Qt::CaseInsensitive)) {
-    return QString();
-  }
-  return path;
-}
-
-bool frmMain::takeDrop(QDropEvent* event) const {
-  // The workbook is only read: taking a drop as a move would let the file manager delete it.
-  if (!(event->possibleActions() & Qt::CopyAction) ||
-      droppedWorkbook(event->mimeData()).isEmpty()) {
-    event->ignore();
-    return false;
-  }
-  event->setDropAction(Qt::CopyAction);
-  event->accept();
-  return true;
-}
-
-void frmMain::dragEnterEvent(QDragEnterEvent* event) {
-  takeDrop(event);
-}
-
-void frmMain::dragMoveEvent(QDragMoveEvent* event) {
-  takeDrop(event);
-}
-
-void frmMain::dropEvent(QDropEvent* event) {
-  if (!takeDrop(event)) return;
-  const QString path = droppedWorkbook(event->mimeData());
-  // The file manager waits for the drop to end; the load, which may take a while, follows.
-  QTimer::singleShot(0, this, [this, path] {
-    if (steps_.browseEnabled()) loadChosenWorkbook(path);
-  });
 }
 
 }  // namespace quillmere::ui

@@ -12,23 +12,10 @@
 #include "source/load/SheetTable.h"
 #include "ui/WizardSteps.h"
 
-class QAction;
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QFrame;
 class QLabel;
-class QLineEdit;
-class QListWidget;
 class QMimeData;
-class QProgressBar;
-class QPushButton;
-class QRadioButton;
-class QStatusBar;
-class QTableView;
 class QTemporaryDir;
 class QTimer;
-class QToolBar;
 
 namespace quillmere::core {
 class RowReport;
@@ -37,28 +24,25 @@ class RowReport;
 namespace quillmere::ui {
 
 class Clock;
-class MappingEntryDelegate;
+class ExportPage;
+class MainFrame;
+class MapPage;
 class Prompts;
-class PreviewModel;
+class SelectPage;
 class Shell;
-class StepTabWidget;
-class TabPage;
 class WindowOptions;
 class frmAbout;
 class frmPreview;
 
 // The program's one main window: the three-step wizard with its menu, toolbar and status
-// bar. Every control sits at a fixed place (laid out in frmMainLayout.cpp; the conversion's
-// handlers are in frmMainExport.cpp); every dialog, desktop action and reading of the clock
-// goes through the Prompts, Shell and Clock it is given, which must outlive it.
+// bar. MainFrame and the three step pages build its controls; its handlers are in
+// frmMain.cpp, frmMainLoad.cpp (step 1), frmMainMap.cpp (step 2) and frmMainExport.cpp (the
+// conversion). Every dialog, desktop action and reading of the clock goes through the
+// Prompts, Shell and Clock it is given, which must outlive it.
 class frmMain : public QMainWindow {
   Q_OBJECT
 
  public:
-  static constexpr int kClientWidth = 640;
-  static constexpr int kClientHeight = 490;
-  static constexpr int kGridRows = 1000;
-  static constexpr int kGridColumns = 100;
   static constexpr int kTimerIntervalMs = 400;
   // How long a passing message stays in the last status panel.
   static constexpr int kStatusMessageMs = 10000;
@@ -108,34 +92,33 @@ class frmMain : public QMainWindow {
   void Form_Initialize();
   void Form_Load();
 
-  // Layout, in frmMainLayout.cpp.
-  void buildMenus();
-  void buildFrame();
-  void buildSelectPage();
-  void buildMapPage();
-  void buildExportPage();
+  void connectHandlers();
   void setFocusOrder();
   void centreOnScreen();
 
-  // What Browse does once a file is chosen (or the dialog was cancelled: empty).
+  // Loading, in frmMainLoad.cpp. What Browse does once a file is chosen (or the dialog was
+  // cancelled: empty).
   void loadChosenWorkbook(const QString& chosen);
   // The workbook a drop carries, when it may be loaded now; empty otherwise.
   QString droppedWorkbook(const QMimeData* mime) const;
   // Accepts a drag or drop of a workbook as a copy, or ignores it; true when accepted.
   bool takeDrop(QDropEvent* event) const;
-
   // Loads the workbook; false when it could not be read (the user has been told) or the
   // window closed meanwhile. Nothing of the earlier load changes unless it succeeds.
   bool extractExcelData(const QString& path);
+
   void showItemsFound(std::int32_t rowsFound);
   void setStatusPanel(QLabel* panel, const QString& text);
   // Shows a passing message in the last status panel, which then says what it always says.
   void showStatusMessage(const QString& text);
-  void fillLists();
-  void showMapping();
+  void showAboutPanel();
   void showSteps();
   void setBusy(bool busy);
   void showMessage(const QString& text);
+
+  // Mapping, in frmMainMap.cpp.
+  void fillLists();
+  void showMapping();
 
   // The conversion, in frmMainExport.cpp.
   void exportContacts();
@@ -168,72 +151,13 @@ class frmMain : public QMainWindow {
   std::unique_ptr<core::RowReport> report_;
   int reportRuns_ = 0;  // numbers each run's spool, so a new one never overwrites the last
 
-  QAction* Exit_ = nullptr;
-  QAction* AboutUs_ = nullptr;
-  QAction* Help_ = nullptr;
-  QAction* OpenExcel_ = nullptr;
-
-  QWidget* client_ = nullptr;
-  QToolBar* mainToolBar_ = nullptr;
-  QLabel* Picture2_ = nullptr;
-  QFrame* Line3_ = nullptr;
-  StepTabWidget* ExportTab_ = nullptr;
-  TabPage* pageSelect_ = nullptr;
-  TabPage* pageMap_ = nullptr;
-  TabPage* pageExport_ = nullptr;
-  QPushButton* cmdPrevious_ = nullptr;
-  QPushButton* cmdNext_ = nullptr;
-  QStatusBar* statusIndicator_ = nullptr;
-  QLabel* panelProduct_ = nullptr;
-  QLabel* panelItems_ = nullptr;
-  QLabel* panelAbout_ = nullptr;
+  std::unique_ptr<MainFrame> frame_;
+  std::unique_ptr<SelectPage> selectPage_;
+  std::unique_ptr<MapPage> mapPage_;
+  std::unique_ptr<ExportPage> exportPage_;
   QTimer* statusMessage_ = nullptr;
   // Named for the program's history: this is the timer that moves the progress bar.
   QTimer* progressBar_ = nullptr;
-
-  QLabel* Label1_ = nullptr;
-  QLineEdit* txtExcelPath_ = nullptr;
-  QPushButton* cmdBrowse_ = nullptr;
-  QLabel* Label13_ = nullptr;
-  QLabel* Label6_ = nullptr;
-  QFrame* Line1_ = nullptr;
-  QTableView* sourceExcelData_ = nullptr;
-  PreviewModel* preview_ = nullptr;
-
-  QLabel* Label2_ = nullptr;
-  QComboBox* cmbHeader_ = nullptr;
-  QLabel* Label5_ = nullptr;
-  QComboBox* cmbOutlook_ = nullptr;
-  QPushButton* cmdAddMapping_ = nullptr;
-  QPushButton* cmdRemove_ = nullptr;
-  QPushButton* cmdMatchByName_ = nullptr;
-  QLabel* Label9_ = nullptr;
-  QFrame* Line2_ = nullptr;
-  QListWidget* mappedList_ = nullptr;
-  MappingEntryDelegate* mappedEntries_ = nullptr;
-
-  QCheckBox* chkNotNull_ = nullptr;
-  QLabel* Label10_ = nullptr;
-  QCheckBox* ChkSinglevCard_ = nullptr;
-  QLabel* Label11_ = nullptr;
-  QCheckBox* chkNumbersAsShown_ = nullptr;
-  QLabel* lblNumbersAsShown_ = nullptr;
-  QLabel* Label12_ = nullptr;
-  QRadioButton* Opt2_ = nullptr;
-  QRadioButton* Opt3_ = nullptr;
-  QRadioButton* Opt4_ = nullptr;
-  QButtonGroup* versionGroup_ = nullptr;
-  QLabel* lblNotNullLabel_ = nullptr;
-  QLabel* lblNotNullCount_ = nullptr;
-  QLabel* contactCountLabel_ = nullptr;
-  QLabel* lblContactCount_ = nullptr;
-  // Named for the program's history: this is the progress bar.
-  QProgressBar* statusBar_ = nullptr;
-  QLabel* Label7_ = nullptr;
-  QLineEdit* txtvCardSavePath_ = nullptr;
-  QPushButton* CmdChangevCardPath_ = nullptr;
-  QPushButton* cmdPreview_ = nullptr;
-  QPushButton* cmdSaveReport_ = nullptr;
 };
 
 }  // namespace quillmere::ui

@@ -23,21 +23,17 @@
 #include "source/WorkbookError.h"
 #include "ui/Clock.h"
 #include "ui/EventPump.h"
+#include "ui/ExportPage.h"
 #include "ui/LocaleNumbers.h"
 #include "ui/Module1.h"
 #include "ui/Prompts.h"
+#include "ui/QtText.h"
 #include "ui/WindowOptions.h"
 #include "ui/frmMain.h"
 
 namespace quillmere::ui {
 
 namespace {
-
-const QString kProductName = QStringLiteral("Quillmere");
-
-QString fromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString caption(std::int32_t counter, std::int32_t total) {
   return QString::fromLatin1(core::counterCaption(counter, total).c_str());
@@ -84,17 +80,18 @@ class frmMain::ExportProgressPump : public core::ExportObserver {
 };
 
 void frmMain::showCounterLabels(bool shown) {
-  for (QLabel* label : {lblNotNullCount_, lblNotNullLabel_, contactCountLabel_, lblContactCount_})
+  for (QLabel* label : {exportPage_->lblNotNullCount, exportPage_->lblNotNullLabel,
+                        exportPage_->contactCountLabel, exportPage_->lblContactCount})
     label->setVisible(shown);
 }
 
 void frmMain::showCounters(const core::ExportProgress& progress) {
   // A counter that has not moved yet keeps its caption from before.
   if (progress.contactCount > 0) {
-    lblContactCount_->setText(caption(progress.contactCount, progress.dataRows));
+    exportPage_->lblContactCount->setText(caption(progress.contactCount, progress.dataRows));
   }
   if (progress.emptyEmailCount > 0) {
-    lblNotNullCount_->setText(caption(progress.emptyEmailCount, progress.dataRows));
+    exportPage_->lblNotNullCount->setText(caption(progress.emptyEmailCount, progress.dataRows));
   }
 }
 
@@ -102,7 +99,7 @@ void frmMain::CmdChangevCardPath_Click() {
   const QString chosen = BrowseForFolder(prompts_, this, QStringLiteral("Select Folder"));
   if (!chosen.isEmpty()) {
     showCounterLabels(true);
-    txtvCardSavePath_->setText(chosen);
+    exportPage_->txtvCardSavePath->setText(chosen);
   } else {
     showCounterLabels(false);
   }
@@ -113,19 +110,19 @@ void frmMain::CmdChangevCardPath_Click() {
 void frmMain::progressBar_Timer() {
   const std::int32_t total = sheet_.dataRows();
   if (total <= 0) {
-    statusBar_->setValue(0);
+    exportPage_->statusBar->setValue(0);
     return;
   }
   // Rounded half to even, as the bar always has been.
   const double share = std::nearbyint(100.0 * rowsProcessed_ / total);
-  statusBar_->setValue(static_cast<int>(std::clamp(share, 0.0, 100.0)));
+  exportPage_->statusBar->setValue(static_cast<int>(std::clamp(share, 0.0, 100.0)));
 }
 
 void frmMain::exportContacts() {
-  const QString base = trimSpaces(txtvCardSavePath_->text());
+  const QString base = trimSpaces(exportPage_->txtvCardSavePath->text());
   if (base.isEmpty()) {
     static_cast<void>(prompts_.message(this, QStringLiteral("Please Choose Saving Location"),
-                                       kProductName, Prompts::Buttons::Ok,
+                                       productName(), Prompts::Buttons::Ok,
                                        Prompts::Icon::Information));
     steps_.conversionRefused(false);
     showSteps();
@@ -134,7 +131,7 @@ void frmMain::exportContacts() {
   }
 
   const auto refuse = [this](const QString& problem) {
-    static_cast<void>(prompts_.message(this, problem, kProductName, Prompts::Buttons::Ok,
+    static_cast<void>(prompts_.message(this, problem, productName(), Prompts::Buttons::Ok,
                                        Prompts::Icon::Warning));
     steps_.conversionRefused(true);
     showSteps();
@@ -149,14 +146,14 @@ void frmMain::exportContacts() {
   }
 
   rowsProcessed_ = 0;
-  statusBar_->setValue(0);
-  statusBar_->setVisible(true);
+  exportPage_->statusBar->setValue(0);
+  exportPage_->statusBar->setVisible(true);
   progressBar_->start();
   setBusy(true);
   // A report is whole only once its run has ended; until then there is none to save. The
   // last run's report stays in case this run is refused before it begins.
   std::unique_ptr<core::RowReport> earlier = std::move(report_);
-  cmdSaveReport_->setEnabled(false);
+  exportPage_->cmdSaveReport->setEnabled(false);
   if (reportFolder_ == nullptr) reportFolder_ = std::make_unique<QTemporaryDir>();
   ++reportRuns_;
   const QString spoolName = QStringLiteral("rows-%1.spool").arg(reportRuns_);
@@ -185,13 +182,13 @@ void frmMain::exportContacts() {
   if (closing_) return;
   if (!report) {
     report_ = std::move(earlier);
-    cmdSaveReport_->setEnabled(report_ != nullptr);
-    statusBar_->setVisible(false);
+    exportPage_->cmdSaveReport->setEnabled(report_ != nullptr);
+    exportPage_->statusBar->setVisible(false);
     refuse(problem);
     return;
   }
-  cmdSaveReport_->setEnabled(true);
-  statusBar_->setValue(100);
+  exportPage_->cmdSaveReport->setEnabled(true);
+  exportPage_->statusBar->setValue(100);
   showCounters(report->counts);
   exportFolder_ = fromUtf8(report->location);
   reportExport(*report);
@@ -228,14 +225,14 @@ void frmMain::reportExport(const core::ExportReport& report) {
   if (written == 0) {
     text += QStringLiteral("Choose another saving location with Change... and convert again.");
     static_cast<void>(
-        prompts_.message(this, text, kProductName, Prompts::Buttons::Ok, Prompts::Icon::Warning));
+        prompts_.message(this, text, productName(), Prompts::Buttons::Ok, Prompts::Icon::Warning));
     return;
   }
   text += QStringLiteral(
       "Would you like to open the folder with the contacts that were written? Click Yes to "
       "open it, or No to choose another saving location with Change... and convert again.");
-  if (prompts_.message(this, text, kProductName, Prompts::Buttons::YesNo, Prompts::Icon::Warning) ==
-      Prompts::Answer::Yes) {
+  if (prompts_.message(this, text, productName(), Prompts::Buttons::YesNo,
+                       Prompts::Icon::Warning) == Prompts::Answer::Yes) {
     ShellOpen(shell_, exportFolder_);
   }
 }
@@ -260,7 +257,7 @@ void frmMain::cmdSaveReport_Click() {
   try {
     report_->saveCsv(QFile::encodeName(chosen).toStdString());
   } catch (const core::ReportError& error) {
-    static_cast<void>(prompts_.message(this, QString::fromUtf8(error.what()), kProductName,
+    static_cast<void>(prompts_.message(this, QString::fromUtf8(error.what()), productName(),
                                        Prompts::Buttons::Ok, Prompts::Icon::Warning));
     return;
   }

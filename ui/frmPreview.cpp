@@ -12,15 +12,12 @@
 #include "ui/EventPump.h"
 #include "ui/Fonts.h"
 #include "ui/ProgramIcon.h"
+#include "ui/QtText.h"
 #include "ui/Twips.h"
 
 namespace quillmere::ui {
 
 namespace {
-
-QString fromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QPushButton* button(QWidget* parent, const char* objectName, const QString& caption,
                     const QString& accessibleName, const QRect& place) {

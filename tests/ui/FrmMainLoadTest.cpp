@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QComboBox>
 #include <QPalette>
 #include <QTableView>
 #include <QTest>
@@ -12,6 +13,7 @@ using quillmere::ui::test::kLongListRows;
 using quillmere::ui::test::longContactList;
 using quillmere::ui::test::TestFolder;
 using quillmere::ui::test::WindowFixture;
+using quillmere::ui::test::writeXlsx;
 
 namespace {
 
@@ -104,6 +106,64 @@ class FrmMainLoadTest : public QObject {
     const QStringList offered = fixture.comboItems("cmbHeader");
     QCOMPARE(offered.size(), 120);
     QCOMPARE(offered.back(), QStringLiteral("H120"));
+  }
+
+  void eachHeaderNamesItsColumnInItsTooltip_data() {
+    QTest::addColumn<QStringList>("headers");
+    QTest::addColumn<QString>("givenBack");  // paired and removed again, so offered last
+    QTest::addColumn<QStringList>("sheetColumns");
+    QTest::addColumn<QStringList>("offeredColumns");
+    const auto columns = [](const QString& letters) {
+      QStringList names;
+      for (const QChar letter : letters)
+        names << QStringLiteral("Column ") + letter;
+      return names;
+    };
+    const QStringList alike = {"Name", "Mail", "Phone", "Company", "Notes", "Phone"};
+    QTest::newRow("two columns headed alike")
+        << alike << QString() << columns("ABCDEF") << columns("ABCDEF");
+    QTest::newRow("a header given back by Remove")
+        << alike << "Mail" << columns("ABCDEF") << columns("ACDEFB");
+    QStringList wide;
+    for (int column = 1; column <= 28; ++column)
+      wide << QStringLiteral("H%1").arg(column);
+    const QStringList pastZ =
+        columns("ABCDEFGHIJKLMNOPQRSTUVWXYZ") + QStringList{"Column AA", "Column AB"};
+    QTest::newRow("columns past Z") << wide << QString() << pastZ << pastZ;
+  }
+
+  void eachHeaderNamesItsColumnInItsTooltip() {
+    QFETCH(QStringList, headers);
+    QFETCH(QString, givenBack);
+    QFETCH(QStringList, sheetColumns);
+    QFETCH(QStringList, offeredColumns);
+    const QString workbook = folder.path(QStringLiteral("columns.xlsx"));
+    QVERIFY(writeXlsx(workbook, {headers, {QStringLiteral("x")}}));
+    fixture.browse(workbook);
+    QStringList shown;
+    QStringList tips;
+    const QAbstractItemModel* grid =
+        fixture.find<QTableView>(QStringLiteral("sourceExcelData"))->model();
+    for (int column = 0; column < fixture.gridColumns(); ++column) {
+      shown << fixture.gridText(0, column);
+      tips << grid->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString();
+    }
+    QCOMPARE(shown, headers);
+    QCOMPARE(tips, sheetColumns);
+
+    fixture.click("cmdNext");
+    if (!givenBack.isEmpty()) {
+      QVERIFY(fixture.addPair(givenBack, QStringLiteral("Notes")));
+      fixture.click("cmdRemove");
+    }
+    auto* offered = fixture.find<QComboBox>(QStringLiteral("cmbHeader"));
+    QStringList names;
+    for (int item = 0; item < offered->count(); ++item) {
+      names << offered->itemData(item, Qt::ToolTipRole).toString();
+      // Assistive technology, which cannot hover, hears the column with the item.
+      QCOMPARE(offered->itemData(item, Qt::AccessibleDescriptionRole).toString(), names.last());
+    }
+    QCOMPARE(names, offeredColumns);
   }
 
   void aWorkbookThatCannotBeReadIsNamedAndChangesNothing() {

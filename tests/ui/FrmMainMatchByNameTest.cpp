@@ -7,6 +7,7 @@
 #include "tests/ui/WindowFixture.h"
 
 using quillmere::ui::frmMain;
+using quillmere::ui::Prompts;
 using quillmere::ui::test::TestFolder;
 using quillmere::ui::test::WindowFixture;
 
@@ -142,6 +143,29 @@ class FrmMainMatchByNameTest : public QObject {
     timer->start(0);
     QTRY_COMPARE(statusMessage(), QString::fromLatin1(frmMain::kAboutPanelText));
     QCOMPARE(fixture.find(QStringLiteral("panelAbout"))->accessibleName(), statusMessage());
+  }
+
+  void aWorkbookLoadedAfterwardsPutsTheLastPanelBack_data() {
+    QTest::addColumn<QString>("workbook");
+    QTest::addColumn<bool>("loads");
+    QTest::newRow("another workbook") << QStringLiteral("contacts.xls") << true;
+    QTest::newRow("a missing workbook") << QStringLiteral("gone.xlsx") << false;
+    QTest::newRow("a cancelled dialog") << QString() << false;
+  }
+
+  void aWorkbookLoadedAfterwardsPutsTheLastPanelBack() {
+    QFETCH(QString, workbook);
+    QFETCH(bool, loads);
+    toMapStep(kFixtures + QStringLiteral("contacts.csv"));
+    fixture.click("cmdMatchByName");
+    const QString matched = statusMessage();
+    fixture.click("cmdPrevious");
+    // A workbook that cannot be read is named in a message; the sheet before it stays.
+    if (!loads && !workbook.isEmpty()) fixture.prompts.messageAnswers = {Prompts::Answer::Ok};
+    fixture.browse(workbook.isEmpty() ? QString() : kFixtures + workbook);
+    const QString expected = loads ? QString::fromLatin1(frmMain::kAboutPanelText) : matched;
+    QCOMPARE(statusMessage(), expected);
+    QCOMPARE(fixture.find(QStringLiteral("panelAbout"))->accessibleName(), expected);
   }
 };
 

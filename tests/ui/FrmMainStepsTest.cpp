@@ -164,6 +164,14 @@ class FrmMainStepsTest : public QObject {
                             QStringLiteral("BusinessAddressState")));
     auto* list = fixture.find<QListWidget>(QStringLiteral("mappedList"));
     QCOMPARE(list->count(), 3);
+    // Add selects its entry; unselected, every entry is drawn on the list's paper.
+    const auto unselect = [list] {
+      for (QListWidgetItem* item : list->selectedItems()) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          list->visualItemRect(item).center());
+      }
+    };
+    unselect();
 
     // Where each row's last word (its field, written without spaces) begins on the screen.
     list->doItemsLayout();
@@ -202,6 +210,7 @@ class FrmMainStepsTest : public QObject {
     QCOMPARE(last->toolTip(), QStringLiteral("Another ") + longHeader.mid(1));
     QVERIFY(list->visualItemRect(last).width() <
             2 * list->fontMetrics().horizontalAdvance(last->toolTip()));
+    unselect();
     list->doItemsLayout();
     const QImage again = list->viewport()->grab().toImage();
     const QRect rect = list->visualItemRect(last);
@@ -216,11 +225,82 @@ class FrmMainStepsTest : public QObject {
   void removeWithoutASelectedEntryAsksForOne() {
     toMapStep();
     QVERIFY(fixture.addPair(QStringLiteral("Mail"), QStringLiteral("EmailAddress")));
+    QVERIFY(fixture.addPair(QStringLiteral("Name"), QStringLiteral("FullName")));
+    // Remove leaves no entry selected.
+    fixture.click("cmdRemove");
     fixture.prompts.messageAnswers = {Prompts::Answer::Ok};
     fixture.click("cmdRemove");
     QCOMPARE(messagesShown(),
              QStringList{QStringLiteral("Select the item from the added fields.")});
     QCOMPARE(fixture.mappedEntries().size(), 1);
+  }
+
+  void addSelectsTheNewEntryAndScrollsItIntoView_data() {
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("the first pair") << 0 << -1;
+    QTest::newRow("a pair below the list's end") << 20 << -1;
+    QTest::newRow("a pair while the first is selected") << 20 << 0;
+  }
+
+  void addSelectsTheNewEntryAndScrollsItIntoView() {
+    QFETCH(int, before);
+    QFETCH(int, selected);
+    QByteArray headers = "H1";
+    for (int column = 2; column <= before + 1; ++column)
+      headers += ",H" + QByteArray::number(column);
+    fixture.browse(folder.write(QStringLiteral("wide.csv"), headers + "\r\nx\r\n"));
+    fixture.click("cmdNext");
+    const auto pair = [&](int n) {
+      return fixture.addPair(QStringLiteral("H%1").arg(n), kCatalogue[n - 1]);
+    };
+    for (int n = 1; n <= before; ++n)
+      QVERIFY(pair(n));
+    if (selected >= 0) QVERIFY(fixture.selectEntry(selected));
+    QVERIFY(pair(before + 1));
+
+    QCOMPARE(fixture.window->columnMapping().selectedEntry(), std::optional<std::size_t>(before));
+    auto* list = fixture.find<QListWidget>(QStringLiteral("mappedList"));
+    const QList<QListWidgetItem*> chosen = list->selectedItems();
+    QCOMPARE(chosen.size(), 1);
+    QCOMPARE(chosen.front()->text(),
+             QStringLiteral("H%1\t->\t%2").arg(before + 1).arg(kCatalogue[before]));
+    QVERIFY(list->viewport()->rect().contains(list->visualItemRect(chosen.front())));
+  }
+
+  void deleteInTheListRemovesTheSelectedEntry_data() {
+    QTest::addColumn<int>("selected");  // -1: the entry Add selected
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("offered");
+    const QString name = QStringLiteral("Name\t->\tFullName");
+    const QString mail = QStringLiteral("Mail\t->\tEmailAddress");
+    const QString year = QStringLiteral("2024\t->\tFirstName");
+    QTest::newRow("the entry Add selected") << -1 << 1 << QStringList{name, mail} << "2024";
+    QTest::newRow("a chosen entry") << 1 << 1 << QStringList{name, year} << "Mail";
+    QTest::newRow("again, with none selected") << 1 << 2 << QStringList{name, year} << "Mail";
+  }
+
+  void deleteInTheListRemovesTheSelectedEntry() {
+    QFETCH(int, selected);
+    QFETCH(int, presses);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, offered);
+    toMapStep();
+    QVERIFY(fixture.addPair(QStringLiteral("Name"), QStringLiteral("FullName")));
+    QVERIFY(fixture.addPair(QStringLiteral("Mail"), QStringLiteral("EmailAddress")));
+    QVERIFY(fixture.addPair(QStringLiteral("2024"), QStringLiteral("FirstName")));
+    if (selected >= 0) QVERIFY(fixture.selectEntry(selected));
+    // Keys go to the focused control of the active window.
+    fixture.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(fixture.window.get()));
+    auto* list = fixture.find<QListWidget>(QStringLiteral("mappedList"));
+    list->setFocus();
+    for (int press = 0; press < presses; ++press)
+      QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(fixture.mappedEntries(), entries);
+    QCOMPARE(fixture.comboItems("cmbHeader"), QStringList{offered});
+    QVERIFY(messagesShown().isEmpty());
   }
 
   void nextRefusesAnEmptyMappingAndThenEntersTheExportStepWithTheDefaultFolder() {

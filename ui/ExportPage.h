@@ -1,0 +1,39 @@
+#pragma once
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+
+namespace quillmere::ui {
+
+class TabPage;
+
+// Step 3: the conversion's options, its counters and progress, the saving location, the card
+// preview and the report. It keeps the controls the window's handlers work with; Qt owns
+// them all.
+class ExportPage {
+ public:
+  explicit ExportPage(TabPage& page);
+
+  QCheckBox* chkNotNull = nullptr;
+  QCheckBox* ChkSinglevCard = nullptr;
+  QCheckBox* chkNumbersAsShown = nullptr;
+  QRadioButton* Opt2 = nullptr;
+  QRadioButton* Opt3 = nullptr;
+  QRadioButton* Opt4 = nullptr;
+  QLabel* lblNotNullLabel = nullptr;
+  QLabel* lblNotNullCount = nullptr;
+  QLabel* contactCountLabel = nullptr;
+  QLabel* lblContactCount = nullptr;
+  // Named for the program's history: this is the progress bar.
+  QProgressBar* statusBar = nullptr;
+  QLineEdit* txtvCardSavePath = nullptr;
+  QPushButton* CmdChangevCardPath = nullptr;
+  QPushButton* cmdPreview = nullptr;
+  QPushButton* cmdSaveReport = nullptr;
+};
+
+}  // namespace quillmere::ui

@@ -1,0 +1,145 @@
+#include "ui/MainFrame.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSpacerItem>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "ui/Controls.h"
+#include "ui/Fonts.h"
+#include "ui/QtText.h"
+#include "ui/SeparatorLine.h"
+#include "ui/StepTabWidget.h"
+#include "ui/TabPage.h"
+#include "ui/TransparentToolBar.h"
+#include "ui/Twips.h"
+
+namespace quillmere::ui {
+
+using controls::button;
+using controls::label;
+using controls::named;
+
+namespace {
+
+constexpr int kTabHeightTwips = 520;
+
+}  // namespace
+
+MainFrame::MainFrame(QMainWindow& window, const QString& aboutPanelText) {
+  buildMenus(window);
+
+  auto* client = new QWidget(&window);
+  client->setObjectName(QStringLiteral("client"));
+  client->setAccessibleName(productName());
+  client->setFixedSize(kClientWidth, kClientHeight);
+  window.setCentralWidget(client);
+
+  QLabel* banner =
+      named(new QLabel(client), "Picture2", QStringLiteral("Quillmere banner"), Fonts::verdana());
+  banner->setGeometry(twipsRect(0, 40, 9615, 1215));
+  banner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  banner->setPixmap(QPixmap(QStringLiteral(":/quillmere/banner.png")));
+
+  // The toolbar lies over the banner's top edge; it is made after the banner so it stays on top.
+  QToolBar* toolBar = named(new TransparentToolBar(QStringLiteral("Main Toolbar"), client),
+                            "mainToolBar", QStringLiteral("Main Toolbar"), Fonts::verdana());
+  toolBar->setGeometry(twipsRect(0, 0, 9600, 660));
+  toolBar->setMovable(false);
+  toolBar->setFloatable(false);
+  toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  OpenExcel = toolBar->addAction(QStringLiteral("Open Excel"));
+  OpenExcel->setObjectName(QStringLiteral("OpenExcel"));
+  if (auto* openButton = qobject_cast<QToolButton*>(toolBar->widgetForAction(OpenExcel))) {
+    openButton->setObjectName(QStringLiteral("OpenExcelButton"));
+    openButton->setAccessibleName(QStringLiteral("Open Excel"));
+  }
+
+  SeparatorLine* rule = controls::line("Line3");
+  rule->setParent(client);
+  rule->setGeometry(0, twips(1260), twips(9600), 1);
+
+  buildSteps(client);
+  buildStatusBar(client, aboutPanelText);
+}
+
+void MainFrame::buildMenus(QMainWindow& window) {
+  QMenuBar* bar = window.menuBar();
+  QMenu* file = bar->addMenu(QStringLiteral("File"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  file->setAccessibleName(QStringLiteral("File"));
+  Exit = file->addAction(QStringLiteral("&Exit"));
+  Exit->setObjectName(QStringLiteral("Exit"));
+
+  QMenu* about = bar->addMenu(QStringLiteral("About"));
+  about->setObjectName(QStringLiteral("mnuAbout"));
+  about->setAccessibleName(QStringLiteral("About"));
+  AboutUs = about->addAction(QStringLiteral("About Us"));
+  AboutUs->setObjectName(QStringLiteral("AboutUs"));
+  Help = about->addAction(QStringLiteral("Help"));
+  Help->setObjectName(QStringLiteral("Help"));
+
+  bar->setAccessibleName(QStringLiteral("Menu"));
+}
+
+void MainFrame::buildSteps(QWidget* client) {
+  ExportTab = named(new StepTabWidget(twips(kTabHeightTwips), client), "ExportTab",
+                    QStringLiteral("Conversion Steps"), Fonts::tahoma());
+  ExportTab->setGeometry(twipsRect(120, 1440, 9375, 4815));
+  pageSelect = new TabPage(ExportTab);
+  pageSelect->setObjectName(QStringLiteral("pageSelect"));
+  pageMap = new TabPage(ExportTab);
+  pageMap->setObjectName(QStringLiteral("pageMap"));
+  pageExport = new TabPage(ExportTab);
+  pageExport->setObjectName(QStringLiteral("pageExport"));
+  ExportTab->addTab(pageSelect, QStringLiteral("1. Select"));
+  ExportTab->addTab(pageMap, QStringLiteral("2. Map Columns"));
+  ExportTab->addTab(pageExport, QStringLiteral("3. Export"));
+  for (int index = 0; index < ExportTab->count(); ++index) {
+    ExportTab->widget(index)->setAccessibleName(ExportTab->tabText(index));
+  }
+
+  cmdPrevious = button("cmdPrevious", QStringLiteral("<  Pre&vious"), QStringLiteral("Previous"),
+                       Fonts::tahoma());
+  cmdPrevious->setParent(client);
+  cmdPrevious->setGeometry(twipsRect(5400, 6480, 1935, 495));
+  cmdPrevious->setEnabled(false);
+
+  cmdNext = button("cmdNext", QStringLiteral("&Next >"), QStringLiteral("Next"), Fonts::tahoma());
+  cmdNext->setParent(client);
+  cmdNext->setGeometry(twipsRect(7560, 6480, 1935, 495));
+}
+
+void MainFrame::buildStatusBar(QWidget* client, const QString& aboutPanelText) {
+  QStatusBar* status =
+      named(new QStatusBar(client), "statusIndicator", QStringLiteral("Status"), Fonts::tahoma());
+  status->setGeometry(twipsRect(0, 7095, 9600, 255));
+  status->setSizeGripEnabled(false);
+  status->setContentsMargins(0, 0, 0, 0);
+  QLabel* panelProduct = label("panelProduct", productName(), Fonts::tahoma());
+  panelItems = label("panelItems", QString(), Fonts::tahoma());
+  panelAbout = label("panelAbout", aboutPanelText, Fonts::tahoma());
+  for (QLabel* panel : {panelProduct, panelItems, panelAbout}) {
+    panel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  }
+  status->addWidget(panelProduct, 1);
+  status->addWidget(panelItems, 1);
+  status->addWidget(panelAbout, 2);
+  // QStatusBar keeps a 3-pixel strip above its panels; in a 17-pixel bar that would clip the
+  // panels' text, so it goes. The bar rebuilds its layout only when panels are added.
+  if (QLayout* bar = status->layout(); bar != nullptr && bar->count() > 0) {
+    if (QSpacerItem* strip = bar->itemAt(0)->spacerItem()) {
+      strip->changeSize(0, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+      bar->invalidate();
+    }
+  }
+}
+
+}  // namespace quillmere::ui

@@ -1,0 +1,46 @@
+#pragma once
+
+class QAction;
+class QLabel;
+class QMainWindow;
+class QPushButton;
+class QString;
+class QWidget;
+
+namespace quillmere::ui {
+
+class StepTabWidget;
+class TabPage;
+
+// What the main window shows around its steps: the menus, the banner with its toolbar, the
+// step tabs with their (still empty) pages, Previous and Next, and the status bar with its
+// three panels. It keeps the controls the window's handlers work with; Qt owns them all.
+class MainFrame {
+ public:
+  static constexpr int kClientWidth = 640;
+  static constexpr int kClientHeight = 490;
+
+  // Builds the menus into the window's menu bar and the rest as its central widget.
+  MainFrame(QMainWindow& window, const QString& aboutPanelText);
+
+  QAction* Exit = nullptr;
+  QAction* AboutUs = nullptr;
+  QAction* Help = nullptr;
+  QAction* OpenExcel = nullptr;
+
+  StepTabWidget* ExportTab = nullptr;
+  TabPage* pageSelect = nullptr;
+  TabPage* pageMap = nullptr;
+  TabPage* pageExport = nullptr;
+  QPushButton* cmdPrevious = nullptr;
+  QPushButton* cmdNext = nullptr;
+  QLabel* panelItems = nullptr;
+  QLabel* panelAbout = nullptr;
+
+ private:
+  void buildMenus(QMainWindow& window);
+  void buildSteps(QWidget* client);
+  void buildStatusBar(QWidget* client, const QString& aboutPanelText);
+};
+
+}  // namespace quillmere::ui

@@ -1,0 +1,40 @@
+#pragma once
+
+class QComboBox;
+class QListWidget;
+class QPushButton;
+class QShortcut;
+
+namespace quillmere::core {
+class ColumnMapping;
+}
+
+namespace quillmere::ui {
+
+class MappingEntryDelegate;
+class TabPage;
+
+// Step 2: the header and field pick lists, Add, Remove, Match by Name and the list of pairs
+// made. It keeps the controls the window's handlers work with; Qt owns them all.
+class MapPage {
+ public:
+  explicit MapPage(TabPage& page);
+
+  // Shows the mapping as it is now: both pick lists with their choices, the pairs with the
+  // selected one, and which controls may be used. The controls signal nothing meanwhile.
+  void show(const core::ColumnMapping& mapping);
+
+  QComboBox* cmbHeader = nullptr;
+  QComboBox* cmbOutlook = nullptr;
+  QPushButton* cmdAddMapping = nullptr;
+  QPushButton* cmdRemove = nullptr;
+  QPushButton* cmdMatchByName = nullptr;
+  QListWidget* mappedList = nullptr;
+  // Delete while the list has the focus.
+  QShortcut* deleteKey = nullptr;
+
+ private:
+  MappingEntryDelegate* mappedEntries_ = nullptr;
+};
+
+}  // namespace quillmere::ui

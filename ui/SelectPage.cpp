@@ -1,0 +1,89 @@
+#include "ui/SelectPage.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <utility>
+
+#include "source/load/SheetPreview.h"
+#include "ui/Controls.h"
+#include "ui/Fonts.h"
+#include "ui/PreviewModel.h"
+#include "ui/SeparatorLine.h"
+#include "ui/TabPage.h"
+#include "ui/Twips.h"
+
+namespace quillmere::ui {
+
+using controls::label;
+using controls::named;
+
+namespace {
+
+const QColor kDarkBlue(0, 0, 192);
+const QColor kPreviewYellow(255, 255, 0);
+
+}  // namespace
+
+SelectPage::SelectPage(TabPage& page) {
+  page.place(label("Label1", QStringLiteral("Select Excel File :"), Fonts::tahoma(),
+                   QStringLiteral("Select Excel File")),
+             twipsRect(240, 670, 1335, 255));
+
+  txtExcelPath =
+      named(new QLineEdit, "txtExcelPath", QStringLiteral("Select Excel File"), Fonts::tahoma());
+  // The path comes from Browse... only; typing one would load nothing.
+  txtExcelPath->setReadOnly(true);
+  page.place(txtExcelPath, twipsRect(1560, 600, 6255, 375));
+
+  cmdBrowse = controls::button("cmdBrowse", QStringLiteral("Browse..."), QStringLiteral("Browse"),
+                               Fonts::verdana());
+  page.place(cmdBrowse, twipsRect(7920, 600, 1215, 375));
+
+  QLabel* formats = label("Label13",
+                          QStringLiteral("Supports Excel 2003 Files (*.xls), Excel 2007,2010, 2013 "
+                                         "Files (*.xlsx) & CSV Files (*.csv)"),
+                          Fonts::tahoma());
+  // Plain text: "&" is an ordinary character in a label without a buddy.
+  formats->setTextFormat(Qt::PlainText);
+  controls::setTextColour(formats, kDarkBlue);
+  page.place(formats, twipsRect(1560, 1080, 7215, 255));
+
+  page.place(label("Label6", QStringLiteral("Excel File Preview"), Fonts::tahoma()),
+             twipsRect(240, 1560, 1695, 255));
+  page.place(controls::line("Line1"), QRect(twips(240), twips(1800), twips(9120 - 240), 1));
+
+  // Grid row 0 is the fixed header row that stays put while the data scroll: the table's
+  // horizontal header. Column 0 is the vertical header, hidden by frmMain's Form_Load.
+  sourceExcelData = named(new QTableView, "sourceExcelData", QStringLiteral("Excel File Preview"),
+                          Fonts::verdana());
+  preview_ = new PreviewModel(sourceExcelData);
+  sourceExcelData->setModel(preview_);
+  sourceExcelData->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Tab leaves the grid for the next control; the arrow keys move inside it.
+  sourceExcelData->setTabKeyNavigation(false);
+  sourceExcelData->setWordWrap(false);
+  sourceExcelData->horizontalHeader()->setHighlightSections(false);
+  // Rows one line of text high, as a spreadsheet shows them.
+  sourceExcelData->verticalHeader()->setMinimumSectionSize(1);
+  sourceExcelData->verticalHeader()->setDefaultSectionSize(QFontMetrics(Fonts::verdana()).height() +
+                                                           4);
+  page.place(sourceExcelData, twipsRect(240, 1920, 8895, 2655));
+}
+
+void SelectPage::showPreview(source::SheetPreview preview) {
+  const bool anyRows = preview.rowCount() > 0;
+  preview_->setPreview(std::move(preview));
+  // An empty sheet leaves the grid in the window's colour for boxes.
+  QPalette grid = sourceExcelData->palette();
+  grid.setColor(QPalette::Base, anyRows
+                                    ? kPreviewYellow
+                                    : sourceExcelData->window()->palette().color(QPalette::Base));
+  sourceExcelData->setPalette(grid);
+  sourceExcelData->scrollToTop();
+}
+
+}  // namespace quillmere::ui
