@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "core/ContactFileName.h"
 #include "core/SystemErrorText.h"
 
 namespace quillmere::core {
@@ -95,6 +96,9 @@ bool FileRecordSink::madeByThisRun(const std::string& fileName) {
 const char* FileRecordSink::pathOf(const std::string& fileName) {
   pathBuffer_.assign(folderText_);
   pathBuffer_.append(fileName);
+  // A write cut off by a kill can end the shared file in the middle of a record, so until
+  // the run completes the file's name says it is partial.
+  if (fileName == kSingleFileName) pathBuffer_.append(kPartialSuffix);
   return pathBuffer_.c_str();
 }
 
@@ -221,6 +225,18 @@ void FileRecordSink::finish() {
 
 void FileRecordSink::complete() {
   if (final_.empty() || unusable_ != nullptr) return;
+  const std::string shared(kSingleFileName);
+  if (madeByThisRun(shared)) {
+    const std::string partial = pathOf(shared);
+    const std::filesystem::path whole = folder_ / shared;
+    if (::renameat2(AT_FDCWD, partial.c_str(), AT_FDCWD, whole.c_str(), RENAME_NOREPLACE) != 0) {
+      const int error = errno;
+      throw SinkError(SinkError::Kind::NotCompleted, whole, error,
+                      quoted(std::filesystem::path(partial)) +
+                          " holds every contact but could not be renamed " +
+                          quoted(whole.filename()) + ": " + explainSystemError(error) + ".");
+    }
+  }
   // Another program may have taken the name meanwhile; nothing of its is ever replaced.
   int error = EEXIST;
   for (int attempt = finalAttempt_; attempt <= kMaxAttempts && error == EEXIST; ++attempt) {

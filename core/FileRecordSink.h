@@ -18,7 +18,7 @@ namespace quillmere::core {
 // writes into an earlier run's folder or file: when the dated folder exists already (two
 // runs in one second), a new one is made beside it. Until complete() the folder's name ends
 // in " (incomplete)", so a run stopped, killed or cut off by a power failure never leaves a
-// folder that looks like a finished one.
+// folder that looks like a finished one, nor a shared file that does.
 class FileRecordSink : public RecordSink {
  public:
   FileRecordSink(std::filesystem::path base, const LocalTime& at);
@@ -33,6 +33,9 @@ class FileRecordSink : public RecordSink {
   std::string location() const override { return folder_.string(); }
 
   static constexpr std::string_view kIncompleteSuffix = " (incomplete)";
+  // The shared file for all contacts carries it until complete(): a kill may cut its last
+  // record short, which a separate file of one small record, written in one piece, escapes.
+  static constexpr std::string_view kPartialSuffix = ".part";
 
  private:
   int openFile(const std::string& fileName);

@@ -74,7 +74,7 @@ void MapPage::show(const core::ColumnMapping& mapping) {
   const QSignalBlocker blockEntries(mappedList);
 
   cmbHeader->clear();
-  for (const core::HeaderItem& header : mapping.headerList()) {
+  for (const core::HeaderColumn& header : mapping.headerList()) {
     // Two columns may be headed alike; the column tells their items apart.
     const QString column = columnName(header.column);
     cmbHeader->addItem(fromUtf8(header.text));

@@ -17,12 +17,11 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include "core/CounterText.h"
-#include "core/RowReport.h"
 #include "ui/Accessibility.h"
+#include "ui/Conversion.h"
 #include "ui/ExportPage.h"
 #include "ui/Fonts.h"
 #include "ui/LocaleNumbers.h"
@@ -70,6 +69,7 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
   selectPage_ = std::make_unique<SelectPage>(*frame_->pageSelect);
   mapPage_ = std::make_unique<MapPage>(*frame_->pageMap);
   exportPage_ = std::make_unique<ExportPage>(*frame_->pageExport);
+  conversion_ = std::make_unique<Conversion>(*exportPage_);
   setFocusOrder();
   options_ =
       std::make_unique<WindowOptions>(vCardVersion_, *exportPage_->ChkSinglevCard,
@@ -86,6 +86,11 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
 }
 
 frmMain::~frmMain() = default;
+
+const source::SheetTable& frmMain::sheetTable() const {
+  static const source::SheetTable kNothingLoaded;
+  return sheet_ != nullptr ? sheet_->table() : kNothingLoaded;
+}
 
 void frmMain::connectHandlers() {
   connect(frame_->Exit, &QAction::triggered, this, &frmMain::Exit_Click);
@@ -229,7 +234,7 @@ void frmMain::cmdNext_Click() {
       }
       break;
     case WizardSteps::NextAction::Convert:
-      showCounterLabels(true);
+      conversion_->showCounterLabels(true);
       steps_.conversionStarted();
       showSteps();
       exportContacts();
@@ -291,8 +296,7 @@ void frmMain::Opt4_Click() {
 
 void frmMain::cmdPreview_Click() {
   if (cardPreview_ == nullptr) {
-    cardPreview_ =
-        new frmPreview(this, sheet_, mappedColumns(), localeDecimalSeparator(), *options_);
+    cardPreview_ = new frmPreview(this, *sheet_, mapping_.pairs(), *options_);
     QRect box(QPoint(), cardPreview_->size());
     box.moveCenter(geometry().center());
     cardPreview_->setGeometry(box);
@@ -339,6 +343,14 @@ void frmMain::Help_Click() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+  // A conversion stops only when the user says so: what it has written stays, in a folder
+  // whose name says it is incomplete.
+  if (conversion_->running() && !closing_ &&
+      prompts_.message(this, QStringLiteral("A conversion is running. Stop it?"), productName(),
+                       Prompts::Buttons::YesNo, Prompts::Icon::Question) != Prompts::Answer::Yes) {
+    event->ignore();
+    return;
+  }
   // A load or export in progress stops at its next pause for events.
   if (steps_.busy()) closing_ = true;
   // An open About box or card preview belongs to this window and goes with it.

@@ -7,23 +7,19 @@
 #include <vector>
 
 #include "core/ColumnMapping.h"
-#include "core/ExportJob.h"
+#include "core/ContactSheet.h"
 #include "core/ExportReport.h"
 #include "source/load/SheetTable.h"
 #include "ui/WizardSteps.h"
 
 class QLabel;
 class QMimeData;
-class QTemporaryDir;
 class QTimer;
-
-namespace quillmere::core {
-class RowReport;
-}
 
 namespace quillmere::ui {
 
 class Clock;
+class Conversion;
 class ExportPage;
 class MainFrame;
 class MapPage;
@@ -36,9 +32,10 @@ class frmPreview;
 
 // The program's one main window: the three-step wizard with its menu, toolbar and status
 // bar. MainFrame and the three step pages build its controls; its handlers are in
-// frmMain.cpp, frmMainLoad.cpp (step 1), frmMainMap.cpp (step 2) and frmMainExport.cpp (the
-// conversion). Every dialog, desktop action and reading of the clock goes through the
-// Prompts, Shell and Clock it is given, which must outlive it.
+// frmMain.cpp, frmMainLoad.cpp (step 1), frmMainMap.cpp (step 2) and frmMainExport.cpp (step
+// 3, which hands the run itself to a Conversion). It shows what core's ContactSheet and
+// ExportSession hold and do. Every dialog, desktop action and reading of the clock goes
+// through the Prompts, Shell and Clock it is given, which must outlive it.
 class frmMain : public QMainWindow {
   Q_OBJECT
 
@@ -55,7 +52,8 @@ class frmMain : public QMainWindow {
   // The vCard version the export writes: "2.1", "3.0" or "4.0".
   const QString& vCardVersion() const { return vCardVersion_; }
   int currentStep() const { return steps_.currentStep(); }
-  const source::SheetTable& sheetTable() const { return sheet_; }
+  // What the last load found; an empty table before the first.
+  const source::SheetTable& sheetTable() const;
   const core::ColumnMapping& columnMapping() const { return mapping_; }
   // The dated folder the last conversion wrote into; empty before the first.
   const QString& exportFolder() const { return exportFolder_; }
@@ -87,7 +85,6 @@ class frmMain : public QMainWindow {
 
  private:
   class LoadProgress;
-  class ExportProgressPump;
 
   void Form_Initialize();
   void Form_Load();
@@ -122,10 +119,7 @@ class frmMain : public QMainWindow {
 
   // The conversion, in frmMainExport.cpp.
   void exportContacts();
-  void showCounterLabels(bool shown);
-  void showCounters(const core::ExportProgress& progress);
   void reportExport(const core::ExportReport& report);
-  std::vector<core::MappedColumn> mappedColumns() const;
   // The card preview follows the options while it is open.
   void refreshPreview();
 
@@ -135,26 +129,21 @@ class frmMain : public QMainWindow {
 
   QString vCardVersion_;
   WizardSteps steps_;
-  source::SheetTable sheet_;
+  std::unique_ptr<core::ContactSheet> sheet_;
   core::ColumnMapping mapping_;
   // Set when the window closes during a long piece of work, which then stops at its next
   // pause for events.
   bool closing_ = false;
-  // Data rows taken up by the running conversion, read by the progress timer.
-  std::int32_t rowsProcessed_ = 0;
   QString exportFolder_;
   QPointer<frmAbout> about_;
   QPointer<frmPreview> cardPreview_;
   std::unique_ptr<WindowOptions> options_;
-  // The rows of the last conversion, kept in a temporary folder of this window's own.
-  std::unique_ptr<QTemporaryDir> reportFolder_;
-  std::unique_ptr<core::RowReport> report_;
-  int reportRuns_ = 0;  // numbers each run's spool, so a new one never overwrites the last
 
   std::unique_ptr<MainFrame> frame_;
   std::unique_ptr<SelectPage> selectPage_;
   std::unique_ptr<MapPage> mapPage_;
   std::unique_ptr<ExportPage> exportPage_;
+  std::unique_ptr<Conversion> conversion_;
   QTimer* statusMessage_ = nullptr;
   // Named for the program's history: this is the timer that moves the progress bar.
   QTimer* progressBar_ = nullptr;

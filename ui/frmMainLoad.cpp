@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <exception>
 
+#include "core/ContactSheet.h"
 #include "source/WorkbookError.h"
 #include "source/load/SheetLoader.h"
 #include "ui/EventPump.h"
@@ -75,10 +76,10 @@ bool frmMain::extractExcelData(const QString& path) {
   LoadProgress progress(*this);
   source::LoadOptions options;
   options.decimalSeparator = localeDecimalSeparator();
-  std::optional<source::LoadedSheet> loaded;
+  std::unique_ptr<core::ContactSheet> loaded;
   QString problem;
   try {
-    loaded = source::extractExcelData(QFile::encodeName(path).toStdString(), progress, options);
+    loaded = core::ContactSheet::load(QFile::encodeName(path).toStdString(), progress, options);
   } catch (const source::WorkbookError& error) {
     problem = QString::fromUtf8(error.what());
   } catch (const std::exception& error) {
@@ -97,9 +98,9 @@ bool frmMain::extractExcelData(const QString& path) {
     return false;
   }
 
-  sheet_ = std::move(loaded->table);
-  selectPage_->showPreview(std::move(loaded->preview));
-  showItemsFound(sheet_.rowsFound);
+  selectPage_->showPreview(loaded->takePreview());
+  sheet_ = std::move(loaded);
+  showItemsFound(sheet_->table().rowsFound);
   // A passing message told of the earlier workbook.
   showAboutPanel();
   mapping_.clearMapping();

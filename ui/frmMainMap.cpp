@@ -7,12 +7,7 @@
 namespace quillmere::ui {
 
 void frmMain::fillLists() {
-  std::vector<core::HeaderItem> headers;
-  headers.reserve(sheet_.headers.size());
-  for (const source::HeaderColumn& header : sheet_.headers) {
-    headers.push_back({header.column, header.text});
-  }
-  mapping_.fillLists(headers);
+  mapping_.fillLists(sheetTable().headers);
   showMapping();
 }
 

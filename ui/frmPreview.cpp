@@ -8,7 +8,6 @@
 #include <exception>
 
 #include "core/RecordPreview.h"
-#include "source/Workbook.h"
 #include "ui/EventPump.h"
 #include "ui/Fonts.h"
 #include "ui/ProgramIcon.h"
@@ -44,9 +43,8 @@ QLabel* label(QWidget* parent, const char* objectName, const QString& accessible
 
 }  // namespace
 
-frmPreview::frmPreview(QWidget* owner, source::SheetTable table,
-                       std::vector<core::MappedColumn> columns, char decimalSeparator,
-                       core::ExportOptions& options)
+frmPreview::frmPreview(QWidget* owner, core::ContactSheet& sheet,
+                       std::vector<core::ColumnPair> columns, core::ExportOptions& options)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       options_(options),
@@ -83,21 +81,20 @@ frmPreview::frmPreview(QWidget* owner, source::SheetTable table,
   setTabOrder(cmdPreviousRow_, cmdClose_);
   setTabOrder(cmdClose_, txtRecord_);
 
-  open(std::move(table), std::move(columns), decimalSeparator);
+  open(sheet, std::move(columns));
   cmdNextRow_->setFocus();
 }
 
 frmPreview::~frmPreview() = default;
 
-void frmPreview::open(source::SheetTable table, std::vector<core::MappedColumn> columns,
-                      char decimalSeparator) {
+void frmPreview::open(core::ContactSheet& sheet, std::vector<core::ColumnPair> columns) {
   try {
-    workbook_ = source::openWorkbook(table.workbook);
-    preview_ = std::make_unique<core::RecordPreview>(workbook_->firstSheet(), std::move(table),
-                                                     std::move(columns), decimalSeparator);
+    rows_.emplace(sheet.readRows());
+    preview_ = std::make_unique<core::RecordPreview>(rows_->reader(), sheet.table(),
+                                                     std::move(columns), sheet.decimalSeparator());
   } catch (const std::exception& error) {
     preview_.reset();
-    workbook_.reset();
+    rows_.reset();
     showProblem(QString::fromUtf8(error.what()));
     return;
   }

@@ -2,12 +2,13 @@
 
 #include <QDialog>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "core/ExportJob.h"
+#include "core/ColumnMapping.h"
+#include "core/ContactSheet.h"
 #include "core/ExportOptions.h"
-#include "source/load/SheetTable.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -16,24 +17,21 @@ class QPushButton;
 namespace quillmere::core {
 class RecordPreview;
 }
-namespace quillmere::source {
-class Workbook;
-}
 
 namespace quillmere::ui {
 
 // A small modeless window showing the record a conversion would write for one data row, in
-// a fixed-width font, with buttons to step through the rows. It opens the workbook again
-// and keeps it open while it is shown, so a step onwards reads on from where it stands.
-// Closing it destroys it.
+// a fixed-width font, with buttons to step through the rows. It keeps a cursor on the loaded
+// sheet's rows while it is shown, so a step onwards reads on from where it stands. Closing
+// it destroys it.
 class frmPreview : public QDialog {
   Q_OBJECT
 
  public:
-  // Shows the first data row of `table` with the mapped columns; `options` must outlive the
-  // window, which asks them each time it shows a card.
-  frmPreview(QWidget* owner, source::SheetTable table, std::vector<core::MappedColumn> columns,
-             char decimalSeparator, core::ExportOptions& options);
+  // Shows the first data row of `sheet` with the mapped columns; `sheet` and `options` must
+  // outlive the window, which asks the options each time it shows a card.
+  frmPreview(QWidget* owner, core::ContactSheet& sheet, std::vector<core::ColumnPair> columns,
+             core::ExportOptions& options);
   ~frmPreview() override;
 
   // Shows the current row's card again, for options that have changed.
@@ -52,14 +50,13 @@ class frmPreview : public QDialog {
   void cmdClose_Click();
 
  private:
-  void open(source::SheetTable table, std::vector<core::MappedColumn> columns,
-            char decimalSeparator);
+  void open(core::ContactSheet& sheet, std::vector<core::ColumnPair> columns);
   void moveTo(int index);
   void showProblem(const QString& problem);
   void showButtons();
 
   core::ExportOptions& options_;
-  std::unique_ptr<source::Workbook> workbook_;
+  std::optional<core::SheetRows> rows_;
   std::unique_ptr<core::RecordPreview> preview_;
   std::string record_;
   bool walking_ = false;  // reading on to a row, with events let through meanwhile

@@ -92,6 +92,9 @@ TEST_F(FileRecordSinkTest, WritesEachRecordAndALineEndIntoAFolderNamedDatedOnlyO
   sink.append("All Contacts.vcf", "three");
   sink.finish();
   EXPECT_FALSE(fs::exists(folder));
+  // Until then the shared file's name says it is partial too.
+  EXPECT_EQ(contents(unfinished / "All Contacts.vcf.part"),
+            "BEGIN:VCARD\r\nEND:VCARD\r\nthree\r\n");
   sink.complete();
   EXPECT_EQ(sink.location(), folder.string());
   EXPECT_FALSE(fs::exists(unfinished));
@@ -179,7 +182,7 @@ TEST_F(FileRecordSinkTest, AFullDiskKeepsEveryRecordWholeOrNotThereAtAll) {
   const std::string record = "BEGIN:VCARD\r\n" + std::string(3000, 'n') + "\r\nEND:VCARD";
   FileRecordSink sink(base_, kNoon);
   sink.begin();
-  const fs::path single = fs::path(sink.location()) / "All Contacts.vcf";
+  const fs::path single = fs::path(sink.location()) / "All Contacts.vcf.part";
   int written = 0;
   std::string reason;
   for (int i = 0; i < 100 && reason.empty(); ++i) {

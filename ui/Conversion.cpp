@@ -1,0 +1,123 @@
+#include "ui/Conversion.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+#include "core/CounterText.h"
+#include "core/ExportJob.h"
+#include "core/FileRecordSink.h"
+#include "core/RowReport.h"
+#include "ui/ExportPage.h"
+#include "ui/QtText.h"
+
+namespace quillmere::ui {
+
+namespace {
+
+QString caption(std::int32_t counter, std::int32_t total) {
+  return fromLatin(core::counterCaption(counter, total));
+}
+
+// What the window adds to a changed workbook's message: how to go on from here.
+QString refusalText(const std::exception& error) {
+  const QString text = QString::fromUtf8(error.what());
+  const auto* changed = dynamic_cast<const core::WorkbookChanged*>(&error);
+  if (changed != nullptr && changed->kind() != core::WorkbookChanged::Kind::FewerRows) {
+    return text + QStringLiteral(" Load it again with Browse... and check the mapping.");
+  }
+  return text;
+}
+
+}  // namespace
+
+Conversion::Conversion(ExportPage& page) : page_(page) {}
+
+Conversion::~Conversion() = default;
+
+QString Conversion::nextSpool() {
+  if (reportFolder_ == nullptr) reportFolder_ = std::make_unique<QTemporaryDir>();
+  ++runs_;
+  const QString name = QStringLiteral("rows-%1.spool").arg(runs_);
+  if (reportFolder_->isValid()) return reportFolder_->filePath(name);
+  return QDir::temp().filePath(
+      QStringLiteral("quillmere-%1-").arg(QCoreApplication::applicationPid()) + name);
+}
+
+Conversion::Ended Conversion::run(core::ContactSheet& sheet, std::vector<core::ColumnPair> columns,
+                                  core::ExportOptions& options, const QString& baseFolder,
+                                  const core::LocalTime& at, const bool& stop) {
+  stop_ = &stop;
+  // Events first run a slice into the run, not at its first row.
+  pump_ = EventPump();
+  running_ = std::make_unique<core::ExportSession>(
+      sheet, std::move(columns), options,
+      std::make_unique<core::FileRecordSink>(QFile::encodeName(baseFolder).toStdString(), at),
+      QFile::encodeName(nextSpool()).toStdString());
+  page_.statusBar->setValue(0);
+  page_.statusBar->setVisible(true);
+  Ended ended;
+  try {
+    ended.report = running_->run(*this);
+  } catch (const std::exception& error) {
+    ended.refusal = refusalText(error);
+  }
+  // A report is whole only once its run has ended; a refused run keeps the last one.
+  if (ended.report) {
+    last_ = std::move(running_);
+  } else {
+    page_.statusBar->setVisible(false);
+  }
+  running_.reset();
+  stop_ = nullptr;
+  return ended;
+}
+
+bool Conversion::rowDone(const core::ExportProgress& progress, const core::RowOutcome&) {
+  if (pump_.due()) {
+    showCounters(progress);
+    pump_.pump();
+  }
+  return !*stop_;
+}
+
+void Conversion::showProgress() {
+  if (running_ == nullptr) return;
+  const core::ExportProgress& progress = running_->progress();
+  if (progress.dataRows <= 0) {
+    page_.statusBar->setValue(0);
+    return;
+  }
+  // Rounded half to even, as the bar always has been.
+  const double share = std::nearbyint(100.0 * progress.rowsProcessed / progress.dataRows);
+  page_.statusBar->setValue(static_cast<int>(std::clamp(share, 0.0, 100.0)));
+}
+
+void Conversion::showCounterLabels(bool shown) {
+  for (QLabel* label : {page_.lblNotNullCount, page_.lblNotNullLabel, page_.contactCountLabel,
+                        page_.lblContactCount}) {
+    label->setVisible(shown);
+  }
+}
+
+void Conversion::showCounters(const core::ExportProgress& progress) {
+  // A counter that has not moved yet keeps its caption from before.
+  if (progress.contactCount > 0) {
+    page_.lblContactCount->setText(caption(progress.contactCount, progress.dataRows));
+  }
+  if (progress.emptyEmailCount > 0) {
+    page_.lblNotNullCount->setText(caption(progress.emptyEmailCount, progress.dataRows));
+  }
+}
+
+const core::RowReport* Conversion::report() const {
+  return last_ != nullptr ? last_->rowReport() : nullptr;
+}
+
+}  // namespace quillmere::ui
