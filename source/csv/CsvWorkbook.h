@@ -17,7 +17,6 @@ class CsvWorkbook : public Workbook {
               std::size_t bufferBytes)
       : format_(format), sheet_(std::move(file), format, limits, bufferBytes) {}
 
-  WorkbookFormat format() const override { return WorkbookFormat::Csv; }
   SheetReader& firstSheet() override { return sheet_; }
 
   // What the file turned out to be: encoding and separator.

@@ -24,7 +24,6 @@ class BiffWorkbook : public Workbook {
   // worksheet, Corrupt for damage.
   BiffWorkbook(const std::filesystem::path& file, WorkbookStream stream, const ReadLimits& limits);
 
-  WorkbookFormat format() const override { return WorkbookFormat::Xls; }
   SheetReader& firstSheet() override { return *sheet_; }
 
   BiffVersion version() const { return version_; }

@@ -27,7 +27,6 @@ class XlsxBook : public Workbook {
   XlsxBook(std::unique_ptr<ZipArchive> archive, std::optional<ZipPartOpener> stringsPart,
            std::unique_ptr<CellFormats> formats, const FirstSheet& sheet, const ReadLimits& limits);
 
-  WorkbookFormat format() const override { return WorkbookFormat::Xlsx; }
   SheetReader& firstSheet() override { return sheet_; }
 
  private:

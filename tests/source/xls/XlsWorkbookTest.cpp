@@ -67,7 +67,7 @@ TEST(XlsWorkbook, ReadsEveryCellKindInRowOrderAndOutOfIt) {
 
 TEST(XlsWorkbook, GivesEachCellItsKind) {
   auto workbook = openWorkbook(kFixtures / "rows-out-of-order.xls");
-  EXPECT_EQ(workbook->format(), WorkbookFormat::Xls);
+  EXPECT_NE(dynamic_cast<const xls::BiffWorkbook*>(workbook.get()), nullptr);
   SheetReader& sheet = workbook->firstSheet();
   ASSERT_TRUE(sheet.nextRow());
   EXPECT_EQ(sheet.cell(0).kind, CellKind::Number);
