@@ -14,7 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 using Kind = WorkbookError::Kind;
 
-class WorkbookOpener : public ::testing::Test {
+class OpenWorkbook : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = fs::temp_directory_path() /
@@ -45,24 +45,24 @@ class WorkbookOpener : public ::testing::Test {
   fs::path dir_;
 };
 
-TEST_F(WorkbookOpener, AMissingFileIsNamedInItsMessage) {
+TEST_F(OpenWorkbook, AMissingFileIsNamedInItsMessage) {
   const auto error = errorOf(dir_ / "contacts.xlsx");
   EXPECT_EQ(error.kind(), Kind::NotFound);
   EXPECT_NE(std::string(error.what()).find("contacts.xlsx"), std::string::npos);
   EXPECT_NE(std::string(error.what()).find("does not exist"), std::string::npos);
 }
 
-TEST_F(WorkbookOpener, AFolderIsNotAWorkbook) {
+TEST_F(OpenWorkbook, AFolderIsNotAWorkbook) {
   EXPECT_EQ(errorOf(dir_).kind(), Kind::Unreadable);
 }
 
-TEST_F(WorkbookOpener, AnEmptyFileSaysSo) {
+TEST_F(OpenWorkbook, AnEmptyFileSaysSo) {
   const auto error = errorOf(write("empty.csv", ""));
   EXPECT_EQ(error.kind(), Kind::EmptyFile);
   EXPECT_NE(std::string(error.what()).find("empty.csv"), std::string::npos);
 }
 
-TEST_F(WorkbookOpener, AWebPageWithASpreadsheetNameIsRefused) {
+TEST_F(OpenWorkbook, AWebPageWithASpreadsheetNameIsRefused) {
   for (const char* page : {"<html><body><table><tr><td>1</td></tr></table></body></html>",
                            "\xEF\xBB\xBF  <!DOCTYPE html><html></html>",
                            "<?xml version=\"1.0\"?><Workbook/>", "<TABLE><TR><TD>x</TD></TABLE>"}) {
@@ -72,14 +72,14 @@ TEST_F(WorkbookOpener, AWebPageWithASpreadsheetNameIsRefused) {
   }
 }
 
-TEST_F(WorkbookOpener, BinaryDataThatIsNoWorkbookIsRefused) {
+TEST_F(OpenWorkbook, BinaryDataThatIsNoWorkbookIsRefused) {
   const auto error = errorOf(write("picture.xls", std::string("BM\x36\0\0\0\0\0", 8)));
   EXPECT_EQ(error.kind(), Kind::Unsupported);
   EXPECT_NE(std::string(error.what()).find("not a spreadsheet Quillmere can read"),
             std::string::npos);
 }
 
-TEST_F(WorkbookOpener, ANulByteRefusesATextFileWhereverItIs) {
+TEST_F(OpenWorkbook, ANulByteRefusesATextFileWhereverItIs) {
   // The opener looks at the first 4 KiB; a NUL byte in them or after them is the same fault.
   std::string text;
   while (text.size() < 8192)

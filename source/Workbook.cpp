@@ -1,10 +1,10 @@
-#include <array>
-#include <cstring>
+#include "source/Workbook.h"
+
 #include <fstream>
+#include <string>
 #include <string_view>
 #include <system_error>
 
-#include "source/Workbook.h"
 #include "source/WorkbookError.h"
 #include "source/csv/CsvWorkbook.h"
 #include "source/xls/XlsWorkbook.h"
