@@ -80,7 +80,7 @@ std::unique_ptr<Workbook> openWorkbook(const std::filesystem::path& path,
     throw WorkbookError(Kind::EmptyFile, path, "is empty (0 bytes): there is nothing to read.");
   }
   if (startsWith(head, "PK\x03\x04") || startsWith(head, "PK\x05\x06")) {
-    return xlsx::openXlsx(path, limits);
+    return xlsx::openXlsxWorkbook(path, limits);
   }
   if (startsWith(head, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") || looksLikeBareBiff(head)) {
     return xls::openXls(path, limits);

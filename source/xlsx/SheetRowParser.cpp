@@ -115,7 +115,7 @@ bool SheetRowParser::cellType(const char* text, Type& type) {
   return true;
 }
 
-SheetRowParser::SheetRowParser(const SharedStrings& strings, const ReadLimits& limits,
+SheetRowParser::SheetRowParser(const XlsxSharedStrings& strings, const ReadLimits& limits,
                                bool date1904)
     : strings_(strings), limits_(limits), date1904_(date1904) {}
 

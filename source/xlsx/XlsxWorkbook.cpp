@@ -5,10 +5,10 @@
 
 #include "source/WorkbookError.h"
 #include "source/xlsx/PartPath.h"
+#include "source/xlsx/ReadAheadSource.h"
 #include "source/xlsx/Relationships.h"
-#include "source/xlsx/StylesPart.h"
 #include "source/xlsx/WorkbookPart.h"
-#include "source/xlsx/XlsxBook.h"
+#include "source/xlsx/XlsxStyles.h"
 #include "source/xlsx/XmlStream.h"
 #include "source/xlsx/ZipArchive.h"
 
@@ -17,6 +17,17 @@ namespace quillmere::source::xlsx {
 namespace {
 
 using Kind = WorkbookError::Kind;
+
+XlsxSheetReader::Opener inflatingAhead(ZipPartOpener part) {
+  return [part = std::move(part)] { return std::make_unique<ReadAheadSource>(part()); };
+}
+
+std::unique_ptr<XlsxSharedStringsLoader> startLoading(XlsxSharedStrings& strings,
+                                                      const ZipArchive& archive,
+                                                      std::optional<ZipPartOpener> part) {
+  if (!part) return nullptr;
+  return std::make_unique<XlsxSharedStringsLoader>(strings, archive.file(), std::move(*part));
+}
 
 [[noreturn]] void throwBinaryWorkbook(const std::filesystem::path& file) {
   throw WorkbookError(Kind::Unsupported, file,
@@ -64,7 +75,22 @@ std::string officeDocumentPart(const ZipArchive& archive, const ReadLimits& limi
 
 }  // namespace
 
-std::unique_ptr<Workbook> openXlsx(const std::filesystem::path& path, const ReadLimits& limits) {
+XlsxWorkbook::XlsxWorkbook(std::unique_ptr<ZipArchive> archive,
+                           std::optional<ZipPartOpener> stringsPart,
+                           std::unique_ptr<CellFormats> formats, const FirstSheet& sheet,
+                           const ReadLimits& limits)
+    : archive_(std::move(archive)),
+      strings_(limits),
+      loader_(startLoading(strings_, *archive_, std::move(stringsPart))),
+      formats_(std::move(formats)),
+      sheet_(archive_->file(), sheet.partName,
+             inflatingAhead(archive_->partOpener(sheet.entry, sheet.partName, limits)), strings_,
+             limits, sheet.date1904) {
+  sheet_.setCellFormats(*formats_);
+}
+
+std::unique_ptr<Workbook> openXlsxWorkbook(const std::filesystem::path& path,
+                                           const ReadLimits& limits) {
   auto archive = std::make_unique<ZipArchive>(path);
   const std::string workbookName = officeDocumentPart(*archive, limits);
 
@@ -132,7 +158,7 @@ std::unique_ptr<Workbook> openXlsx(const std::filesystem::path& path, const Read
   }
 
   // A workbook without a styles part shows every number in General.
-  StylesPart styles;
+  XlsxStyles styles;
   if (const auto* stylesEntry = relationships.byKind("styles")) {
     if (!parsePart(*archive, stylesEntry->target, styles, limits)) {
       throw WorkbookError(
@@ -141,10 +167,10 @@ std::unique_ptr<Workbook> openXlsx(const std::filesystem::path& path, const Read
     }
   }
 
-  const XlsxBook::FirstSheet first{sheetEntry->target, *sheetIndex, workbook.date1904()};
-  return std::make_unique<XlsxBook>(std::move(archive), std::move(stringsPart),
-                                    std::make_unique<CellFormats>(styles.take(first.date1904)),
-                                    first, limits);
+  const XlsxWorkbook::FirstSheet first{sheetEntry->target, *sheetIndex, workbook.date1904()};
+  return std::make_unique<XlsxWorkbook>(std::move(archive), std::move(stringsPart),
+                                        std::make_unique<CellFormats>(styles.take(first.date1904)),
+                                        first, limits);
 }
 
 }  // namespace quillmere::source::xlsx

@@ -5,7 +5,7 @@
 #include <string>
 #include <thread>
 
-#include "source/xlsx/SharedStrings.h"
+#include "source/xlsx/XlsxSharedStrings.h"
 #include "source/xlsx/ZipPartOpener.h"
 
 namespace quillmere::source::xlsx {
@@ -14,18 +14,19 @@ namespace quillmere::source::xlsx {
 // not wait for them and the sheet's first rows read while the rest still load. The sheet's
 // reader waits only for a string that is not there yet. Destruction stops the loading at its
 // next block of input and waits for the thread.
-class SharedStringsLoader {
+class XlsxSharedStringsLoader {
  public:
   // `strings` must outlive the loader.
-  SharedStringsLoader(SharedStrings& strings, std::filesystem::path file, ZipPartOpener part);
-  ~SharedStringsLoader();
-  SharedStringsLoader(const SharedStringsLoader&) = delete;
-  SharedStringsLoader& operator=(const SharedStringsLoader&) = delete;
+  XlsxSharedStringsLoader(XlsxSharedStrings& strings, std::filesystem::path file,
+                          ZipPartOpener part);
+  ~XlsxSharedStringsLoader();
+  XlsxSharedStringsLoader(const XlsxSharedStringsLoader&) = delete;
+  XlsxSharedStringsLoader& operator=(const XlsxSharedStringsLoader&) = delete;
 
  private:
   void load();
 
-  SharedStrings& strings_;
+  XlsxSharedStrings& strings_;
   std::filesystem::path file_;
   ZipPartOpener part_;
   std::atomic<bool> stopping_{false};

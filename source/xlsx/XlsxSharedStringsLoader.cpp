@@ -1,4 +1,4 @@
-#include "source/xlsx/SharedStringsLoader.h"
+#include "source/xlsx/XlsxSharedStringsLoader.h"
 
 #include <exception>
 #include <memory>
@@ -31,20 +31,20 @@ class StoppablePart : public PartSource {
 
 }  // namespace
 
-SharedStringsLoader::SharedStringsLoader(SharedStrings& strings, std::filesystem::path file,
-                                         ZipPartOpener part)
+XlsxSharedStringsLoader::XlsxSharedStringsLoader(XlsxSharedStrings& strings,
+                                                 std::filesystem::path file, ZipPartOpener part)
     : strings_(strings), file_(std::move(file)), part_(std::move(part)) {
   strings_.reserveFor(part_.size());
   strings_.beginLoading();
   worker_ = std::thread([this] { load(); });
 }
 
-SharedStringsLoader::~SharedStringsLoader() {
+XlsxSharedStringsLoader::~XlsxSharedStringsLoader() {
   stopping_.store(true);
   worker_.join();
 }
 
-void SharedStringsLoader::load() {
+void XlsxSharedStringsLoader::load() {
   std::exception_ptr failure;
   try {
     XmlStream stream(file_, part_.partName(), strings_);

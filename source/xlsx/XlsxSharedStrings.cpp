@@ -1,4 +1,4 @@
-#include "source/xlsx/SharedStrings.h"
+#include "source/xlsx/XlsxSharedStrings.h"
 
 #include <algorithm>
 #include <charconv>
@@ -9,11 +9,11 @@ namespace quillmere::source::xlsx {
 
 using Kind = WorkbookError::Kind;
 
-SharedStrings::SharedStrings(const ReadLimits& limits)
+XlsxSharedStrings::XlsxSharedStrings(const ReadLimits& limits)
     : limits_(limits),
       maxPoolBytes_(std::min<std::uint64_t>(limits.maxSharedStringBytes, UINT32_MAX)) {}
 
-void SharedStrings::reserveFor(std::uint64_t partBytes) {
+void XlsxSharedStrings::reserveFor(std::uint64_t partBytes) {
   const std::uint64_t poolBytes = std::min(partBytes, maxPoolBytes_);
   const std::uint64_t strings = partBytes / 5 + 1;  // "<si/>" is the shortest string
   poolStorage_.reserve(static_cast<std::size_t>(poolBytes) + 1);
@@ -23,11 +23,11 @@ void SharedStrings::reserveFor(std::uint64_t partBytes) {
   reserved_ = true;
 }
 
-void SharedStrings::beginLoading() {
+void XlsxSharedStrings::beginLoading() {
   state_.store(State::Loading);
 }
 
-void SharedStrings::endLoading(std::exception_ptr failure) {
+void XlsxSharedStrings::endLoading(std::exception_ptr failure) {
   {
     const std::lock_guard lock(mutex_);
     failure_ = std::move(failure);
@@ -36,7 +36,7 @@ void SharedStrings::endLoading(std::exception_ptr failure) {
   changed_.notify_all();
 }
 
-std::optional<std::string_view> SharedStrings::find(std::size_t index) const {
+std::optional<std::string_view> XlsxSharedStrings::find(std::size_t index) const {
   if (index >= readerKnown_) {
     readerKnown_ = published_.load(std::memory_order_acquire);
     if (index >= readerKnown_ && state_.load() != State::Idle) readerKnown_ = waitFor(index);
@@ -45,7 +45,7 @@ std::optional<std::string_view> SharedStrings::find(std::size_t index) const {
   return at(index);
 }
 
-std::size_t SharedStrings::waitFor(std::size_t index) const {
+std::size_t XlsxSharedStrings::waitFor(std::size_t index) const {
   std::unique_lock lock(mutex_);
   waiters_.fetch_add(1);
   changed_.wait(
@@ -55,20 +55,20 @@ std::size_t SharedStrings::waitFor(std::size_t index) const {
   return published_.load();
 }
 
-void SharedStrings::throwIfFailed() const {
+void XlsxSharedStrings::throwIfFailed() const {
   if (state_.load(std::memory_order_acquire) == State::Failed) {
     const std::lock_guard lock(mutex_);
     std::rethrow_exception(failure_);
   }
 }
 
-void SharedStrings::waitLoaded() const {
+void XlsxSharedStrings::waitLoaded() const {
   std::unique_lock lock(mutex_);
   changed_.wait(lock, [this] { return state_.load() != State::Loading; });
   if (state_.load() == State::Failed) std::rethrow_exception(failure_);
 }
 
-void SharedStrings::publish() {
+void XlsxSharedStrings::publish() {
   const std::size_t count = endsStorage_.size();
   if (!reserved_) ends_ = endsStorage_.data();
   published_.store(count);
@@ -80,7 +80,7 @@ void SharedStrings::publish() {
   }
 }
 
-void SharedStrings::startElement(std::string_view name, const char** attributes) {
+void XlsxSharedStrings::startElement(std::string_view name, const char** attributes) {
   if (name == "si") {
     inItem_ = true;
     stringStart_ = poolSize_;
@@ -103,7 +103,7 @@ void SharedStrings::startElement(std::string_view name, const char** attributes)
   }
 }
 
-void SharedStrings::endElement(std::string_view name) {
+void XlsxSharedStrings::endElement(std::string_view name) {
   if (!inItem_) return;
   if (name == "t") {
     inText_ = false;
@@ -138,7 +138,7 @@ void SharedStrings::endElement(std::string_view name) {
   }
 }
 
-void SharedStrings::text(std::string_view data) {
+void XlsxSharedStrings::text(std::string_view data) {
   if (!inText_ || replaying_ > 0 || failed()) return;
   if (poolSize_ - stringStart_ + data.size() > limits_.maxCellTextBytes) {
     fail(Kind::LimitExceeded, "holds shared string " + std::to_string(endsStorage_.size() + 1) +
@@ -161,7 +161,7 @@ void SharedStrings::text(std::string_view data) {
   if (!reserved_) pool_ = poolStorage_.data();
 }
 
-void SharedStrings::beginReplay() {
+void XlsxSharedStrings::beginReplay() {
   // Strings already published stay. Everything after the last of them is read again: the
   // string being read when the scanner gave up, and text of items never closed.
   poolStorage_.resize(endsStorage_.empty() ? 0 : endsStorage_.back());

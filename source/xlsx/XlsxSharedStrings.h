@@ -23,9 +23,9 @@ namespace quillmere::source::xlsx {
 // The table may be loaded on another thread while one reader looks strings up: after
 // reserveFor() and beginLoading() neither allocation ever moves, each string is published once
 // whole, and find() waits for a string that is not yet there.
-class SharedStrings : public XmlHandler {
+class XlsxSharedStrings : public XmlHandler {
  public:
-  explicit SharedStrings(const ReadLimits& limits = {});
+  explicit XlsxSharedStrings(const ReadLimits& limits = {});
 
   // Strings published so far; all of them once loading has ended.
   std::size_t size() const { return published_.load(std::memory_order_acquire); }

@@ -1,4 +1,4 @@
-#include "source/xlsx/StylesPart.h"
+#include "source/xlsx/XlsxStyles.h"
 
 #include <charconv>
 #include <optional>
@@ -18,14 +18,14 @@ std::optional<std::uint32_t> formatId(const char** attributes) {
 
 }  // namespace
 
-CellFormats StylesPart::take(bool date1904) {
+CellFormats XlsxStyles::take(bool date1904) {
   CellFormats formats(std::move(formatIds_), std::move(codes_), date1904);
   formatIds_.clear();
   codes_.clear();
   return formats;
 }
 
-void StylesPart::startElement(std::string_view name, const char** attributes) {
+void XlsxStyles::startElement(std::string_view name, const char** attributes) {
   ++depth_;
   if (depth_ == 2) {
     inFormats_ = name == "numFmts";
@@ -44,7 +44,7 @@ void StylesPart::startElement(std::string_view name, const char** attributes) {
   }
 }
 
-void StylesPart::endElement(std::string_view) {
+void XlsxStyles::endElement(std::string_view) {
   if (depth_ == 2) inFormats_ = inCellStyles_ = false;
   --depth_;
 }

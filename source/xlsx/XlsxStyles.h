@@ -16,7 +16,7 @@ namespace quillmere::source::xlsx {
 // and the workbook's own format codes (numFmts). Odd entries never fail the workbook, since
 // they only change how numbers look: a style or code past the limits, an id that is no number,
 // a code too long for a spreadsheet to have written, all leave their cells in General.
-class StylesPart : public XmlHandler {
+class XlsxStyles : public XmlHandler {
  public:
   // Spreadsheet applications allow 64,000 cell styles; a longer list is not a real one.
   static constexpr std::size_t kMaxCellStyles = 65536;
