@@ -83,7 +83,7 @@ std::unique_ptr<Workbook> openWorkbook(const std::filesystem::path& path,
     return xlsx::openXlsxWorkbook(path, limits);
   }
   if (startsWith(head, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") || looksLikeBareBiff(head)) {
-    return xls::openXls(path, limits);
+    return xls::openXlsWorkbook(path, limits);
   }
   if (looksLikeMarkup(head)) {
     throw WorkbookError(Kind::Unsupported, path,

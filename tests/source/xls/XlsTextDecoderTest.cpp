@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "source/xls/TextDecoder.h"
+#include "source/xls/XlsTextDecoder.h"
 
 namespace quillmere::source::xls {
 namespace {
@@ -16,7 +16,7 @@ struct CodePageCase {
 class CodePageText : public ::testing::TestWithParam<CodePageCase> {};
 
 TEST_P(CodePageText, BecomesUtf8) {
-  const TextDecoder decoder(GetParam().codePage);
+  const XlsTextDecoder decoder(GetParam().codePage);
   EXPECT_TRUE(decoder.known());
   std::string out = "kept:";
   EXPECT_TRUE(decoder.appendCodePage(out, GetParam().bytes));
@@ -50,11 +50,11 @@ INSTANTIATE_TEST_SUITE_P(
         // An unfinished two-byte character at the end is marked, not dropped.
         CodePageCase{932, "a\x81", "a\uFFFD"}));
 
-TEST(TextDecoder, AnUnknownCodePageReadsOnlyAscii) {
+TEST(XlsTextDecoder, AnUnknownCodePageReadsOnlyAscii) {
   // Numbers no CODEPAGE record carries; rather than guess, text that needs one is refused.
   for (const int number : {0, 4242, 37, 65535}) {
     const auto codePage = static_cast<std::uint16_t>(number);
-    const TextDecoder decoder(codePage);
+    const XlsTextDecoder decoder(codePage);
     EXPECT_FALSE(decoder.known()) << codePage;
     EXPECT_EQ(decoder.codePage(), codePage);
     std::string out = "kept:";
@@ -64,7 +64,7 @@ TEST(TextDecoder, AnUnknownCodePageReadsOnlyAscii) {
   }
 }
 
-TEST(TextDecoder, Utf16SurrogatePairsJoinAndLoneHalvesAreMarked) {
+TEST(XlsTextDecoder, Utf16SurrogatePairsJoinAndLoneHalvesAreMarked) {
   const struct {
     std::u16string units;
     std::string utf8;
@@ -77,14 +77,14 @@ TEST(TextDecoder, Utf16SurrogatePairsJoinAndLoneHalvesAreMarked) {
   };
   for (const auto& c : cases) {
     std::string out;
-    TextDecoder::appendUtf16(out, c.units);
+    XlsTextDecoder::appendUtf16(out, c.units);
     EXPECT_EQ(out, c.utf8);
   }
 }
 
-TEST(TextDecoder, Latin1BytesAreTheirCodePoints) {
+TEST(XlsTextDecoder, Latin1BytesAreTheirCodePoints) {
   std::string out;
-  TextDecoder::appendLatin1(out, std::string("A\xE9\xFF", 3));
+  XlsTextDecoder::appendLatin1(out, std::string("A\xE9\xFF", 3));
   EXPECT_EQ(out, "A\u00E9\u00FF");
 }
 

@@ -1,4 +1,4 @@
-#include "source/xls/TextDecoder.h"
+#include "source/xls/XlsTextDecoder.h"
 
 #include <array>
 #include <cerrno>
@@ -102,7 +102,7 @@ bool isAscii(std::string_view bytes) {
 
 }  // namespace
 
-TextDecoder::TextDecoder(std::uint16_t codePage) : codePage_(codePage) {
+XlsTextDecoder::XlsTextDecoder(std::uint16_t codePage) : codePage_(codePage) {
   switch (codePage) {
     // 1200 (UTF-16) has no 8-bit form; its 8-bit strings are UTF-16 with the high bytes
     // dropped. Some writers put 21010 where they mean 1200.
@@ -127,7 +127,7 @@ TextDecoder::TextDecoder(std::uint16_t codePage) : codePage_(codePage) {
   method_ = Method::Iconv;
 }
 
-bool TextDecoder::appendCodePage(std::string& out, std::string_view bytes) const {
+bool XlsTextDecoder::appendCodePage(std::string& out, std::string_view bytes) const {
   if (isAscii(bytes)) {
     out += bytes;
     return true;
@@ -151,7 +151,7 @@ bool TextDecoder::appendCodePage(std::string& out, std::string_view bytes) const
   return false;
 }
 
-void TextDecoder::appendIconv(std::string& out, std::string_view bytes) const {
+void XlsTextDecoder::appendIconv(std::string& out, std::string_view bytes) const {
   // The code pages read here keep no shift state, so no reset is needed between calls.
   std::string input(bytes);
   char* in = input.data();
@@ -171,12 +171,12 @@ void TextDecoder::appendIconv(std::string& out, std::string_view bytes) const {
   }
 }
 
-void TextDecoder::appendLatin1(std::string& out, std::string_view bytes) {
+void XlsTextDecoder::appendLatin1(std::string& out, std::string_view bytes) {
   for (const char c : bytes)
     appendCodePoint(out, static_cast<unsigned char>(c));
 }
 
-void TextDecoder::appendUtf16(std::string& out, const std::u16string& units) {
+void XlsTextDecoder::appendUtf16(std::string& out, const std::u16string& units) {
   for (std::size_t i = 0; i < units.size(); ++i) {
     const char32_t unit = units[i];
     if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
@@ -191,7 +191,7 @@ void TextDecoder::appendUtf16(std::string& out, const std::u16string& units) {
   }
 }
 
-void TextDecoder::appendCodePoint(std::string& out, char32_t cp) {
+void XlsTextDecoder::appendCodePoint(std::string& out, char32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
   } else if (cp < 0x800) {

@@ -7,9 +7,9 @@
 
 #include "source/WorkbookError.h"
 #include "source/xls/BiffRecordCursor.h"
-#include "source/xls/SharedStringTable.h"
-#include "source/xls/TextDecoder.h"
 #include "source/xls/WorkbookStream.h"
+#include "source/xls/XlsSharedStrings.h"
+#include "source/xls/XlsTextDecoder.h"
 
 namespace quillmere::source::xls {
 namespace {
@@ -89,7 +89,7 @@ std::string record(std::uint16_t type, const std::string& data) {
 
 // The pool as a workbook holds it, an SST record and its CONTINUE records with an EOF record
 // after them, read through the record cursor the way the workbook reader reads it.
-SharedStringTable poolOf(const std::vector<std::string>& fragments, const ReadLimits& limits) {
+XlsSharedStrings poolOf(const std::vector<std::string>& fragments, const ReadLimits& limits) {
   std::string bytes;
   for (std::size_t i = 0; i < fragments.size(); ++i)
     bytes += record(i == 0 ? 0x00FC : 0x003C, fragments[i]);
@@ -98,7 +98,7 @@ SharedStringTable poolOf(const std::vector<std::string>& fragments, const ReadLi
   BiffRecordCursor cursor(kFile, stream, 0);
   BiffRecord sst;
   EXPECT_TRUE(cursor.next(sst));
-  SharedStringTable pool(kFile, sst.data, cursor, limits);
+  XlsSharedStrings pool(kFile, sst.data, cursor, limits);
   cursor.skipContinues();
   EXPECT_EQ(cursor.peekType(), 0x000A) << "the records after the pool are left for the reader";
   return pool;
@@ -106,7 +106,7 @@ SharedStringTable poolOf(const std::vector<std::string>& fragments, const ReadLi
 
 std::string utf8(const std::u16string& units) {
   std::string out;
-  TextDecoder::appendUtf16(out, units);
+  XlsTextDecoder::appendUtf16(out, units);
   return out;
 }
 
@@ -123,10 +123,10 @@ const std::vector<PoolString> kStrings = {
     {u"last one"},
 };
 
-TEST(SharedStringTable, ReadsEveryStringWhereverTheRecordsSplit) {
+TEST(XlsSharedStrings, ReadsEveryStringWhereverTheRecordsSplit) {
   for (std::size_t capacity = 3; capacity <= 200; ++capacity) {
     const auto fragments = PoolWriter(capacity).write(kStrings);
-    const SharedStringTable pool = poolOf(fragments, ReadLimits{});
+    const XlsSharedStrings pool = poolOf(fragments, ReadLimits{});
     ASSERT_EQ(pool.size(), kStrings.size()) << "records of " << capacity << " bytes";
     for (std::size_t i = 0; i < kStrings.size(); ++i) {
       EXPECT_EQ(pool.at(i), utf8(kStrings[i].text))
@@ -135,17 +135,17 @@ TEST(SharedStringTable, ReadsEveryStringWhereverTheRecordsSplit) {
   }
 }
 
-TEST(SharedStringTable, ASplitRightAfterTheCharactersCarriesNoFlagByte) {
+TEST(XlsSharedStrings, ASplitRightAfterTheCharactersCarriesNoFlagByte) {
   // Header and characters fill the first record exactly; the runs go on in the next.
   const std::string first =
       std::string("\x01\0\0\0\x01\0\0\0", 8) + std::string("\x03\0\x08\x01\0", 5) + "abc";
   const std::string second = "\x01\x02\x03\x04";
-  const SharedStringTable pool = poolOf({first, second}, ReadLimits{});
+  const XlsSharedStrings pool = poolOf({first, second}, ReadLimits{});
   ASSERT_EQ(pool.size(), 1U);
   EXPECT_EQ(pool.at(0), "abc");
 }
 
-TEST(SharedStringTable, AStringRunningPastTheDataIsDamage) {
+TEST(XlsSharedStrings, AStringRunningPastTheDataIsDamage) {
   auto fragments = PoolWriter(40).write(kStrings);
   fragments.back().resize(fragments.back().size() - 3);
   try {
@@ -157,7 +157,7 @@ TEST(SharedStringTable, AStringRunningPastTheDataIsDamage) {
   }
 }
 
-TEST(SharedStringTable, LimitsOnOneStringAndOnThePoolHaveTheirOwnMessages) {
+TEST(XlsSharedStrings, LimitsOnOneStringAndOnThePoolHaveTheirOwnMessages) {
   const auto fragments = PoolWriter(8224).write(kStrings);
   ReadLimits oneCell;
   oneCell.maxCellTextBytes = 20;
@@ -179,10 +179,10 @@ TEST(SharedStringTable, LimitsOnOneStringAndOnThePoolHaveTheirOwnMessages) {
   }
 }
 
-TEST(SharedStringTable, AStatedCountBeyondTheDataReadsWhatIsThere) {
+TEST(XlsSharedStrings, AStatedCountBeyondTheDataReadsWhatIsThere) {
   const std::string data =
       std::string("\xFF\xFF\xFF\x7F\xFF\xFF\xFF\x7F", 8) + std::string("\x02\0\0", 3) + "hi";
-  const SharedStringTable pool = poolOf({data}, ReadLimits{});
+  const XlsSharedStrings pool = poolOf({data}, ReadLimits{});
   ASSERT_EQ(pool.size(), 1U);
   EXPECT_EQ(pool.at(0), "hi");
 }

@@ -14,11 +14,11 @@ namespace quillmere::source::xls {
 // CODEPAGE record; Windows-1252 when it is missing) and BIFF8's UTF-16. The code pages are
 // those a CODEPAGE record can name; Mac Roman, which Macintosh Excel wrote up to Excel 95,
 // is decoded from Apple's own table.
-class TextDecoder {
+class XlsTextDecoder {
  public:
   static constexpr std::uint16_t kDefaultCodePage = 1252;
 
-  explicit TextDecoder(std::uint16_t codePage = kDefaultCodePage);
+  explicit XlsTextDecoder(std::uint16_t codePage = kDefaultCodePage);
 
   std::uint16_t codePage() const { return codePage_; }
 

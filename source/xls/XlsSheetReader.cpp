@@ -1,4 +1,4 @@
-#include "source/xls/BiffSheetReader.h"
+#include "source/xls/XlsSheetReader.h"
 
 #include <algorithm>
 #include <limits>
@@ -42,10 +42,10 @@ bool isValueRecord(std::uint16_t type) {
 
 }  // namespace
 
-BiffSheetReader::BiffSheetReader(const std::filesystem::path& file, const WorkbookStream& stream,
-                                 std::size_t start, BiffVersion version, std::uint16_t codePage,
-                                 const SharedStringTable& sharedStrings,
-                                 const StyleRecords& workbookStyles, const ReadLimits& limits)
+XlsSheetReader::XlsSheetReader(const std::filesystem::path& file, const WorkbookStream& stream,
+                               std::size_t start, BiffVersion version, std::uint16_t codePage,
+                               const XlsSharedStrings& sharedStrings,
+                               const XlsStyles& workbookStyles, const ReadLimits& limits)
     : file_(&file),
       version_(version),
       decoder_(codePage),
@@ -55,7 +55,7 @@ BiffSheetReader::BiffSheetReader(const std::filesystem::path& file, const Workbo
   // A BIFF2-4 worksheet holds its own number formats; later ones share the globals'.
   const bool ownStyles = version == BiffVersion::Biff2 || version == BiffVersion::Biff3 ||
                          version == BiffVersion::Biff4;
-  StyleRecords sheetStyles;
+  XlsStyles sheetStyles;
   int depth = 0;
   std::uint16_t previousRow = 0;
   bool ended = false;
@@ -91,13 +91,13 @@ BiffSheetReader::BiffSheetReader(const std::filesystem::path& file, const Workbo
   if (!ended) {
     throwDataEnds(file, "the workbook data ends before its worksheet does", stream.shortfall());
   }
-  if (sheetCodePage != codePage) decoder_ = TextDecoder(sheetCodePage);
+  if (sheetCodePage != codePage) decoder_ = XlsTextDecoder(sheetCodePage);
   formats_ = (ownStyles ? sheetStyles : workbookStyles)
                  .build(version, decoder_, sheetStyles.date1904() || workbookStyles.date1904());
   if (!inRowOrder_) collectSorted();
 }
 
-std::uint32_t BiffSheetReader::gridRows() const {
+std::uint32_t XlsSheetReader::gridRows() const {
   // An older sheet's grid is 16,384 rows, but its 16-bit row field reaches 65,536, and some
   // writers use that: once such a row is met, the grid is the larger one, so no row ever
   // lies outside it and none is lost.
@@ -105,14 +105,14 @@ std::uint32_t BiffSheetReader::gridRows() const {
   return kOlderGridRows;
 }
 
-void BiffSheetReader::checkColumn(std::uint16_t column) const {
+void XlsSheetReader::checkColumn(std::uint16_t column) const {
   // BIFF grids are 256 columns wide; some writers store further out, up to the largest grid.
   if (column >= kMaxGridColumns) {
     throwDamaged(*file_, "a cell lies beyond the last column (" + std::to_string(column + 1) + ")");
   }
 }
 
-void BiffSheetReader::collectSorted() {
+void XlsSheetReader::collectSorted() {
   // The records jump back to earlier rows, so a forward cursor cannot stream them: this one
   // sheet is gathered in compact form and sorted, the stable sort keeping the last record
   // of a cell last.
@@ -139,7 +139,7 @@ void BiffSheetReader::collectSorted() {
   });
 }
 
-void BiffSheetReader::place(std::uint16_t column, const CellValue& value) {
+void XlsSheetReader::place(std::uint16_t column, const CellValue& value) {
   checkColumn(column);
   if (column >= row_.size()) {
     row_.resize(column + std::size_t{1});
@@ -149,7 +149,7 @@ void BiffSheetReader::place(std::uint16_t column, const CellValue& value) {
   ownedAt_[column] = kNotOwned;
 }
 
-bool BiffSheetReader::nextRow() {
+bool XlsSheetReader::nextRow() {
   row_.clear();
   ownedAt_.clear();
   rowText_.clear();
@@ -158,7 +158,7 @@ bool BiffSheetReader::nextRow() {
   return found;
 }
 
-bool BiffSheetReader::nextStreamedRow() {
+bool XlsSheetReader::nextStreamedRow() {
   if (!hasPending_) {
     if (finished_ || !records_.next(pending_)) {
       finished_ = true;
@@ -193,7 +193,7 @@ bool BiffSheetReader::nextStreamedRow() {
   return true;
 }
 
-bool BiffSheetReader::nextSortedRow() {
+bool XlsSheetReader::nextSortedRow() {
   if (sortedNext_ >= sorted_.size()) return false;
   const std::uint32_t row = sorted_[sortedNext_].row;
   rowNumber_ = row + 1;
@@ -212,11 +212,11 @@ bool BiffSheetReader::nextSortedRow() {
   return true;
 }
 
-CellValue BiffSheetReader::cell(std::size_t column) const {
+CellValue XlsSheetReader::cell(std::size_t column) const {
   return column < row_.size() ? row_[column] : CellValue::empty();
 }
 
-void BiffSheetReader::rewind() {
+void XlsSheetReader::rewind() {
   row_.clear();
   ownedAt_.clear();
   rowText_.clear();

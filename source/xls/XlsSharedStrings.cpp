@@ -1,4 +1,4 @@
-#include "source/xls/SharedStringTable.h"
+#include "source/xls/XlsSharedStrings.h"
 
 #include <algorithm>
 
@@ -13,8 +13,8 @@ namespace {
 constexpr std::size_t kMaxReservedStrings = 65536;
 }  // namespace
 
-SharedStringTable::SharedStringTable(const std::filesystem::path& file, std::string_view first,
-                                     FragmentSource& more, const ReadLimits& limits) {
+XlsSharedStrings::XlsSharedStrings(const std::filesystem::path& file, std::string_view first,
+                                   FragmentSource& more, const ReadLimits& limits) {
   FragmentReader reader(file, first, more);
   reader.u32();  // strings used in the workbook, counting repeats
   const std::uint32_t unique = reader.u32();

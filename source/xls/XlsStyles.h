@@ -8,7 +8,7 @@
 #include "source/CellFormats.h"
 #include "source/xls/BiffRecordCursor.h"
 #include "source/xls/BiffVersion.h"
-#include "source/xls/TextDecoder.h"
+#include "source/xls/XlsTextDecoder.h"
 
 namespace quillmere::source::xls {
 
@@ -17,7 +17,7 @@ namespace quillmere::source::xls {
 // globals, or a BIFF2-4 worksheet, are surveyed and read once the version and the code page
 // are certain. Odd records never fail the workbook, since they only change how numbers look:
 // a short or damaged one, or one past the limits, leaves its cells in General.
-class StyleRecords {
+class XlsStyles {
  public:
   // Format ids are 16-bit numbers, and spreadsheet applications allow a few hundred codes.
   static constexpr std::size_t kMaxFormats = 4096;
@@ -34,7 +34,7 @@ class StyleRecords {
   // The table a sheet's cells refer to: BIFF2 cells name a FORMAT record themselves, the
   // cells of later versions an XF record. `date1904` is the date system, which a BIFF4
   // workbook may state outside the sheet these records come from.
-  CellFormats build(BiffVersion version, const TextDecoder& decoder, bool date1904) const;
+  CellFormats build(BiffVersion version, const XlsTextDecoder& decoder, bool date1904) const;
 
  private:
   std::vector<std::string> formats_;         // each FORMAT record's data, in order

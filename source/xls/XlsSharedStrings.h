@@ -14,15 +14,15 @@ namespace quillmere::source::xls {
 
 // The BIFF8 pool of shared strings (the SST record and its CONTINUE records), held as one
 // block of UTF-8 with an end offset per string.
-class SharedStringTable {
+class XlsSharedStrings {
  public:
-  SharedStringTable() = default;
+  XlsSharedStrings() = default;
 
   // Throws WorkbookError: Corrupt when a string runs past the data, LimitExceeded when one
   // string passes limits.maxCellTextBytes or all of them limits.maxSharedStringBytes.
   // `first` is the SST record's data, `more` its CONTINUE records.
-  SharedStringTable(const std::filesystem::path& file, std::string_view first, FragmentSource& more,
-                    const ReadLimits& limits);
+  XlsSharedStrings(const std::filesystem::path& file, std::string_view first, FragmentSource& more,
+                   const ReadLimits& limits);
 
   std::size_t size() const { return ends_.size(); }
 

@@ -11,10 +11,10 @@
 #include "source/SheetReader.h"
 #include "source/xls/BiffVersion.h"
 #include "source/xls/CellRecordReader.h"
-#include "source/xls/SharedStringTable.h"
-#include "source/xls/StyleRecords.h"
-#include "source/xls/TextDecoder.h"
 #include "source/xls/WorkbookStream.h"
+#include "source/xls/XlsSharedStrings.h"
+#include "source/xls/XlsStyles.h"
+#include "source/xls/XlsTextDecoder.h"
 
 namespace quillmere::source::xls {
 
@@ -23,14 +23,13 @@ namespace quillmere::source::xls {
 // checks every shared-string index, learns whether the cell records come in row order, and
 // makes sure the sheet ends with its EOF record, so that a cut stream is never taken for a
 // short sheet.
-class BiffSheetReader : public SheetReader {
+class XlsSheetReader : public SheetReader {
  public:
   // `stream`, `sharedStrings` and `file` outlive the reader. `workbookStyles` are the
   // number formats of the globals, which a BIFF5/8 sheet's cells refer to.
-  BiffSheetReader(const std::filesystem::path& file, const WorkbookStream& stream,
-                  std::size_t start, BiffVersion version, std::uint16_t codePage,
-                  const SharedStringTable& sharedStrings, const StyleRecords& workbookStyles,
-                  const ReadLimits& limits);
+  XlsSheetReader(const std::filesystem::path& file, const WorkbookStream& stream, std::size_t start,
+                 BiffVersion version, std::uint16_t codePage, const XlsSharedStrings& sharedStrings,
+                 const XlsStyles& workbookStyles, const ReadLimits& limits);
 
   std::uint32_t gridRows() const override;
   bool nextRow() override;
@@ -66,7 +65,7 @@ class BiffSheetReader : public SheetReader {
 
   const std::filesystem::path* file_;
   BiffVersion version_;
-  TextDecoder decoder_;
+  XlsTextDecoder decoder_;
   CellRecordReader records_;
   CellFormats formats_;
   bool inRowOrder_ = true;

@@ -1,4 +1,4 @@
-#include "source/xls/StyleRecords.h"
+#include "source/xls/XlsStyles.h"
 
 #include <optional>
 #include <string_view>
@@ -42,7 +42,7 @@ std::optional<std::uint16_t> xfFormat(const BiffRecord& record) {
 
 // 8-bit text with an 8-bit count at `offset`, in the workbook's code page.
 std::optional<std::string> byteString(std::string_view data, std::size_t offset,
-                                      const TextDecoder& decoder) {
+                                      const XlsTextDecoder& decoder) {
   if (data.size() < offset + 1) return std::nullopt;
   const std::size_t length = byteAt(data, offset);
   if (data.size() < offset + 1 + length) return std::nullopt;
@@ -64,12 +64,12 @@ std::optional<std::string> unicodeString(std::string_view data, std::size_t offs
   if (data.size() < at || (data.size() - at) / width < count) return std::nullopt;
   std::string text;
   if (width == 1) {
-    TextDecoder::appendLatin1(text, data.substr(at, count));
+    XlsTextDecoder::appendLatin1(text, data.substr(at, count));
   } else {
     std::u16string units(count, u'\0');
     for (std::size_t i = 0; i < count; ++i)
       units[i] = static_cast<char16_t>(u16At(data, at + 2 * i));
-    TextDecoder::appendUtf16(text, units);
+    XlsTextDecoder::appendUtf16(text, units);
   }
   return text;
 }
@@ -77,7 +77,7 @@ std::optional<std::string> unicodeString(std::string_view data, std::size_t offs
 // A FORMAT record's code: BIFF2 and 3 hold only the text, BIFF4 leaves two bytes unused before
 // it, BIFF5 and 8 give the format's id there.
 std::optional<std::string> formatCode(std::string_view data, BiffVersion version,
-                                      const TextDecoder& decoder) {
+                                      const XlsTextDecoder& decoder) {
   switch (version) {
     case BiffVersion::Biff2:
     case BiffVersion::Biff3:
@@ -93,7 +93,7 @@ std::optional<std::string> formatCode(std::string_view data, BiffVersion version
 
 }  // namespace
 
-bool StyleRecords::take(const BiffRecord& record) {
+bool XlsStyles::take(const BiffRecord& record) {
   switch (record.type) {
     case record::kFormat2:
     case record::kFormat:
@@ -117,8 +117,8 @@ bool StyleRecords::take(const BiffRecord& record) {
   }
 }
 
-CellFormats StyleRecords::build(BiffVersion version, const TextDecoder& decoder,
-                                bool date1904) const {
+CellFormats XlsStyles::build(BiffVersion version, const XlsTextDecoder& decoder,
+                             bool date1904) const {
   // From BIFF5 on a format is known by the id its record states, and an id without a record
   // is a built-in format.
   const bool byPlace = version == BiffVersion::Biff2 || version == BiffVersion::Biff3 ||
