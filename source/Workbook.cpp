@@ -92,7 +92,7 @@ std::unique_ptr<Workbook> openWorkbook(const std::filesystem::path& path,
                         "and save it as .xlsx or .csv.");
   }
   // The text reader tells UTF-16 from binary data and refuses a NUL byte wherever it is.
-  return csv::openCsv(path, limits);
+  return csv::openCsvWorkbook(path, limits);
 }
 
 }  // namespace quillmere::source

@@ -6,7 +6,7 @@
 
 #include "source/ReadLimits.h"
 #include "source/Workbook.h"
-#include "source/csv/CsvSheet.h"
+#include "source/csv/CsvSheetReader.h"
 
 namespace quillmere::source::csv {
 
@@ -24,13 +24,14 @@ class CsvWorkbook : public Workbook {
 
  private:
   CsvFormat format_;
-  CsvSheet sheet_;
+  CsvSheetReader sheet_;
 };
 
-std::unique_ptr<Workbook> openCsv(const std::filesystem::path& path, const ReadLimits& limits);
+std::unique_ptr<Workbook> openCsvWorkbook(const std::filesystem::path& path,
+                                          const ReadLimits& limits);
 
 // The same with a chosen buffer size, so that tests can put every boundary under a record.
-std::unique_ptr<CsvWorkbook> openCsv(const std::filesystem::path& path, const ReadLimits& limits,
-                                     std::size_t bufferBytes);
+std::unique_ptr<CsvWorkbook> openCsvWorkbook(const std::filesystem::path& path,
+                                             const ReadLimits& limits, std::size_t bufferBytes);
 
 }  // namespace quillmere::source::csv

@@ -67,7 +67,7 @@ TEST_P(CsvParsing, GivesTheSameRowsAtEveryBufferSize) {
   const auto path = write("case.csv", c.text);
   for (const std::size_t size : kBufferSizes) {
     SCOPED_TRACE("buffer of " + std::to_string(size) + " bytes");
-    const auto workbook = openCsv(path, ReadLimits{}, size);
+    const auto workbook = openCsvWorkbook(path, ReadLimits{}, size);
     EXPECT_EQ(dumpRows(workbook->firstSheet()), c.rows);
   }
 }
@@ -90,7 +90,7 @@ TEST_F(CsvSheetCursor, AQuoteThatNeverClosesIsRefusedNamingItsLine) {
     const auto path = write("unclosed.csv", text);
     for (const std::size_t size : {std::size_t{1}, std::size_t{5}, kDefaultBufferBytes}) {
       try {
-        dumpRows(openCsv(path, ReadLimits{}, size)->firstSheet());
+        dumpRows(openCsvWorkbook(path, ReadLimits{}, size)->firstSheet());
         ADD_FAILURE() << "read without an error";
       } catch (const WorkbookError& e) {
         EXPECT_EQ(e.kind(), WorkbookError::Kind::Corrupt);
@@ -109,7 +109,7 @@ TEST_F(CsvSheetCursor, AQuoteThatNeverClosesIsRefusedNamingItsLine) {
 TEST_F(CsvSheetCursor, RewindStartsAgainFromTheFirstRow) {
   const auto path = write("rewind.csv", "h1,h2\n\"a\nb\",c\n\nd,e\n");
   for (const std::size_t size : {std::size_t{3}, kDefaultBufferBytes}) {
-    auto workbook = openCsv(path, ReadLimits{}, size);
+    auto workbook = openCsvWorkbook(path, ReadLimits{}, size);
     SheetReader& sheet = workbook->firstSheet();
     EXPECT_EQ(sheet.rowNumber(), 0u);
     const auto first = dumpRows(sheet);
@@ -129,7 +129,8 @@ TEST_F(CsvSheetCursor, RewindStartsAgainFromTheFirstRow) {
 }
 
 TEST_F(CsvSheetCursor, CellsPastTheRowAreEmpty) {
-  auto workbook = openCsv(write("short.csv", "a,b\nc\n"), ReadLimits{}, kDefaultBufferBytes);
+  auto workbook =
+      openCsvWorkbook(write("short.csv", "a,b\nc\n"), ReadLimits{}, kDefaultBufferBytes);
   SheetReader& sheet = workbook->firstSheet();
   ASSERT_TRUE(sheet.nextRow());
   EXPECT_EQ(sheet.cellCount(), 2u);
@@ -140,7 +141,7 @@ TEST_F(CsvSheetCursor, CellsPastTheRowAreEmpty) {
 }
 
 TEST_F(CsvSheetCursor, TheGridIsAsTallAsAWorksheet) {
-  auto workbook = openCsv(write("grid.csv", "a\n"), ReadLimits{}, kDefaultBufferBytes);
+  auto workbook = openCsvWorkbook(write("grid.csv", "a\n"), ReadLimits{}, kDefaultBufferBytes);
   EXPECT_EQ(workbook->firstSheet().gridRows(), 1048576u);
 }
 

@@ -10,10 +10,10 @@ namespace quillmere::source::csv {
 
 // Turns UTF-16 (either byte order) into UTF-8, fed in pieces that may split a code unit or a
 // surrogate pair anywhere. Other text is decoded line by line (see LineDecoder).
-class TextDecoder {
+class CsvTextDecoder {
  public:
   // `encoding` is UTF-16 in either byte order.
-  explicit TextDecoder(TextEncoding encoding) : encoding_(encoding) {}
+  explicit CsvTextDecoder(TextEncoding encoding) : encoding_(encoding) {}
 
   // The most UTF-8 bytes one input byte can turn into: a unit of two bytes becomes at most
   // three.

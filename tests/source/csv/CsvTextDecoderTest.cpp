@@ -2,23 +2,23 @@
 
 #include <string>
 
-#include "source/csv/TextDecoder.h"
+#include "source/csv/CsvTextDecoder.h"
 
 namespace quillmere::source::csv {
 namespace {
 
 // Decodes in pieces of `step` bytes; "!" marks a lone surrogate, "@" a NUL character.
 std::string decodeInPieces(TextEncoding encoding, const std::string& in, std::size_t step) {
-  TextDecoder decoder(encoding);
+  CsvTextDecoder decoder(encoding);
   std::string out;
   for (std::size_t i = 0; i < in.size(); i += step) {
     const std::string_view piece = std::string_view(in).substr(i, step);
-    std::string chunk(piece.size() * TextDecoder::kMaxGrowth + TextDecoder::kSlack, '\0');
-    TextDecoder::Fault fault = TextDecoder::Fault::None;
+    std::string chunk(piece.size() * CsvTextDecoder::kMaxGrowth + CsvTextDecoder::kSlack, '\0');
+    CsvTextDecoder::Fault fault = CsvTextDecoder::Fault::None;
     chunk.resize(decoder.decode(piece, chunk.data(), fault));
     out += chunk;
-    if (fault == TextDecoder::Fault::LoneSurrogate) return out + "!";
-    if (fault == TextDecoder::Fault::Nul) return out + "@";
+    if (fault == CsvTextDecoder::Fault::LoneSurrogate) return out + "!";
+    if (fault == CsvTextDecoder::Fault::Nul) return out + "@";
   }
   if (!decoder.complete()) out += "~";
   return out;

@@ -1,4 +1,4 @@
-#include "source/csv/TextDecoder.h"
+#include "source/csv/CsvTextDecoder.h"
 
 #include <array>
 
@@ -41,7 +41,7 @@ char* appendWindows1252(unsigned char b, char* out) {
   return appendUtf8(b < 0xA0 ? kWindows1252High[b - 0x80] : b, out);
 }
 
-TextDecoder::Fault TextDecoder::unit(std::uint16_t u, char*& out) {
+CsvTextDecoder::Fault CsvTextDecoder::unit(std::uint16_t u, char*& out) {
   if (highSurrogate_ != 0) {
     if (u < 0xDC00 || u > 0xDFFF) return Fault::LoneSurrogate;
     const std::uint32_t cp =
@@ -60,7 +60,7 @@ TextDecoder::Fault TextDecoder::unit(std::uint16_t u, char*& out) {
   return Fault::None;
 }
 
-std::size_t TextDecoder::decode(std::string_view in, char* const out, Fault& fault) {
+std::size_t CsvTextDecoder::decode(std::string_view in, char* const out, Fault& fault) {
   fault = Fault::None;
   char* o = out;
   const bool little = encoding_ == TextEncoding::Utf16Le;

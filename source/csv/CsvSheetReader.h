@@ -8,9 +8,9 @@
 #include "source/ReadLimits.h"
 #include "source/SheetReader.h"
 #include "source/csv/CsvFormat.h"
+#include "source/csv/CsvTextDecoder.h"
 #include "source/csv/InputFile.h"
 #include "source/csv/LineDecoder.h"
-#include "source/csv/TextDecoder.h"
 
 namespace quillmere::source::csv {
 
@@ -22,10 +22,10 @@ inline constexpr std::size_t kMaxRecordBytes = std::size_t{64} << 20;
 
 // The rows of a text file of values, read through one buffer. Cells point into the buffer:
 // a record is kept whole in it, and doubled quotes are undone in place.
-class CsvSheet : public SheetReader {
+class CsvSheetReader : public SheetReader {
  public:
-  CsvSheet(InputFile file, const CsvFormat& format, const ReadLimits& limits,
-           std::size_t bufferBytes = kDefaultBufferBytes);
+  CsvSheetReader(InputFile file, const CsvFormat& format, const ReadLimits& limits,
+                 std::size_t bufferBytes = kDefaultBufferBytes);
 
   std::uint32_t gridRows() const override;
   bool nextRow() override;
@@ -67,7 +67,7 @@ class CsvSheet : public SheetReader {
   InputFile file_;
   CsvFormat format_;
   ReadLimits limits_;
-  TextDecoder utf16_;
+  CsvTextDecoder utf16_;
   LineDecoder lines_;         // any other text, decoded in buffer_ where it is read
   std::vector<char> buffer_;  // UTF-8 text
   std::vector<char> raw_;     // UTF-16 before decoding, or other text moved aside to decode

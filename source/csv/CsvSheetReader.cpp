@@ -1,4 +1,4 @@
-#include "source/csv/CsvSheet.h"
+#include "source/csv/CsvSheetReader.h"
 
 #include <algorithm>
 #include <cstring>
@@ -32,19 +32,19 @@ std::uint64_t countLineBreaks(const char* p, const char* const end) {
 
 }  // namespace
 
-CsvSheet::CsvSheet(InputFile file, const CsvFormat& format, const ReadLimits& limits,
-                   std::size_t bufferBytes)
+CsvSheetReader::CsvSheetReader(InputFile file, const CsvFormat& format, const ReadLimits& limits,
+                               std::size_t bufferBytes)
     : file_(std::move(file)),
       format_(format),
       limits_(limits),
       utf16_(format.encoding),
       lines_(format.textOffset),
-      minRoom_(format.utf16() ? TextDecoder::kMaxGrowth + TextDecoder::kSlack : 1) {
+      minRoom_(format.utf16() ? CsvTextDecoder::kMaxGrowth + CsvTextDecoder::kSlack : 1) {
   bufferBytes = std::max<std::size_t>(bufferBytes, 1);
   readBytes_ = bufferBytes;
   if (format_.utf16()) {
     raw_.resize(bufferBytes);
-    buffer_.resize(bufferBytes * TextDecoder::kMaxGrowth + TextDecoder::kSlack);
+    buffer_.resize(bufferBytes * CsvTextDecoder::kMaxGrowth + CsvTextDecoder::kSlack);
   } else {
     buffer_.resize(bufferBytes);
   }
@@ -54,11 +54,11 @@ CsvSheet::CsvSheet(InputFile file, const CsvFormat& format, const ReadLimits& li
   rewind();
 }
 
-std::uint32_t CsvSheet::gridRows() const {
+std::uint32_t CsvSheetReader::gridRows() const {
   return kMaxGridRows;
 }
 
-void CsvSheet::rewind() {
+void CsvSheetReader::rewind() {
   file_.seek(format_.textOffset);
   utf16_.reset();
   lines_.reset(format_.textOffset);
@@ -71,23 +71,23 @@ void CsvSheet::rewind() {
   fields_.clear();
 }
 
-std::size_t CsvSheet::decodeUtf16(std::size_t got) {
-  TextDecoder::Fault fault = TextDecoder::Fault::None;
+std::size_t CsvSheetReader::decodeUtf16(std::size_t got) {
+  CsvTextDecoder::Fault fault = CsvTextDecoder::Fault::None;
   const std::size_t produced =
       utf16_.decode(std::string_view(raw_.data(), got), buffer_.data() + end_, fault);
   switch (fault) {
-    case TextDecoder::Fault::LoneSurrogate:
+    case CsvTextDecoder::Fault::LoneSurrogate:
       throwCorrupt("is damaged: near row " + std::to_string(records_) +
                    " its UTF-16 text has half a character (a lone surrogate).");
-    case TextDecoder::Fault::Nul:
+    case CsvTextDecoder::Fault::Nul:
       throwNulByte(file_, format_);
-    case TextDecoder::Fault::None:
+    case CsvTextDecoder::Fault::None:
       break;
   }
   return produced;
 }
 
-void CsvSheet::checkLines() {
+void CsvSheetReader::checkLines() {
   switch (lines_.stop()) {
     case LineDecoder::Stop::NulByte:
       throwNulByte(file_, format_);
@@ -98,13 +98,13 @@ void CsvSheet::checkLines() {
   }
 }
 
-CellValue CsvSheet::cell(std::size_t column) const {
+CellValue CsvSheetReader::cell(std::size_t column) const {
   if (column >= fields_.size() || fields_[column].length == 0) return CellValue::empty();
   const Field& f = fields_[column];
   return CellValue::ofText(std::string_view(buffer_.data() + begin_ + f.offset, f.length));
 }
 
-bool CsvSheet::nextRow() {
+bool CsvSheetReader::nextRow() {
   for (;;) {
     if (!readRecord()) {
       fields_.clear();
@@ -122,11 +122,11 @@ bool CsvSheet::nextRow() {
   }
 }
 
-void CsvSheet::throwCorrupt(const std::string& problem) const {
+void CsvSheetReader::throwCorrupt(const std::string& problem) const {
   throw WorkbookError(Kind::Corrupt, file_.path(), problem);
 }
 
-void CsvSheet::throwFieldTooLong(std::uint64_t quoteLine) const {
+void CsvSheetReader::throwFieldTooLong(std::uint64_t quoteLine) const {
   const auto column = static_cast<std::uint32_t>(fields_.size());
   throw WorkbookError(Kind::LimitExceeded, file_.path(),
                       "has a value longer than " + std::to_string(limits_.maxCellTextBytes) +
@@ -137,7 +137,7 @@ void CsvSheet::throwFieldTooLong(std::uint64_t quoteLine) const {
                                           : "."));
 }
 
-void CsvSheet::throwUnclosedQuote(std::uint64_t quoteLine) const {
+void CsvSheetReader::throwUnclosedQuote(std::uint64_t quoteLine) const {
   const std::string line = std::to_string(quoteLine);
   throwCorrupt("has a quote on line " + line +
                " that opens a value but never closes it, so the rest of the file would be one "
@@ -145,7 +145,7 @@ void CsvSheet::throwUnclosedQuote(std::uint64_t quoteLine) const {
                line + " in a text editor, then choose the file again.");
 }
 
-const char* CsvSheet::findStop(const char* p, const char* const end) const {
+const char* CsvSheetReader::findStop(const char* p, const char* const end) const {
 #if defined(__SSE2__)
   // Sixteen bytes at a time: most fields end within the first block.
   const __m128i separator = _mm_set1_epi8(format_.separator);
@@ -166,7 +166,7 @@ const char* CsvSheet::findStop(const char* p, const char* const end) const {
   return p;
 }
 
-bool CsvSheet::refill() {
+bool CsvSheetReader::refill() {
   if (begin_ > 0) {
     std::memmove(buffer_.data(), buffer_.data() + begin_, end_ + held_ - begin_);
     end_ -= begin_;
@@ -189,7 +189,7 @@ bool CsvSheet::refill() {
     std::size_t produced = 0;
     if (format_.utf16()) {
       const std::size_t want =
-          std::min(raw_.size(), (room - TextDecoder::kSlack) / TextDecoder::kMaxGrowth);
+          std::min(raw_.size(), (room - CsvTextDecoder::kSlack) / CsvTextDecoder::kMaxGrowth);
       got = file_.read(raw_.data(), want);
       produced = decodeUtf16(got);
     } else {
@@ -221,7 +221,7 @@ bool CsvSheet::refill() {
   }
 }
 
-bool CsvSheet::readRecord() {
+bool CsvSheetReader::readRecord() {
   fields_.clear();
   begin_ = next_;
   std::size_t i = begin_;  // the byte being looked at
