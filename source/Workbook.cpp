@@ -1,10 +1,10 @@
 #include "source/Workbook.h"
 
-#include <fstream>
 #include <string>
 #include <string_view>
 #include <system_error>
 
+#include "source/InputFile.h"
 #include "source/WorkbookError.h"
 #include "source/csv/CsvWorkbook.h"
 #include "source/xls/XlsWorkbook.h"
@@ -58,16 +58,9 @@ std::string readHead(const std::filesystem::path& path) {
   if (std::filesystem::is_directory(status)) {
     throw WorkbookError(Kind::Unreadable, path, "is a folder, not a spreadsheet file.");
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    throw WorkbookError(Kind::Unreadable, path,
-                        "cannot be opened. Check that you may read it and that no other "
-                        "program holds it locked.");
-  }
+  InputFile file(path);
   std::string head(kSniffBytes, '\0');
-  in.read(head.data(), static_cast<std::streamsize>(head.size()));
-  if (in.bad()) throw WorkbookError(Kind::Unreadable, path, "could not be read from the disk.");
-  head.resize(static_cast<std::size_t>(in.gcount()));
+  head.resize(file.read(head.data(), head.size()));
   return head;
 }
 

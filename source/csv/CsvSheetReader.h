@@ -5,11 +5,11 @@
 #include <string_view>
 #include <vector>
 
+#include "source/InputFile.h"
 #include "source/ReadLimits.h"
 #include "source/SheetReader.h"
 #include "source/csv/CsvFormat.h"
 #include "source/csv/CsvTextDecoder.h"
-#include "source/csv/InputFile.h"
 #include "source/csv/LineDecoder.h"
 
 namespace quillmere::source::csv {

@@ -6,11 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include "source/InputFile.h"
 #include "source/WorkbookError.h"
 #include "source/xls/BiffRecordCursor.h"
 #include "source/xls/CompoundFile.h"
 #include "source/xls/LittleEndian.h"
-#include "source/xls/RandomAccessFile.h"
 #include "source/xls/RecordType.h"
 #include "source/xls/XlsErrors.h"
 #include "source/xls/XlsTextDecoder.h"
@@ -54,7 +54,7 @@ BiffVersion biff5Or8(std::uint16_t version, std::size_t bofBytes, bool biff8Sign
 }
 
 // The workbook stream inside a compound file.
-WorkbookStream workbookStream(const std::shared_ptr<const RandomAccessFile>& file) {
+WorkbookStream workbookStream(const std::shared_ptr<const InputFile>& file) {
   const CompoundFile container(file);
   if (container.findRootEntry("EncryptionInfo") || container.findRootEntry("EncryptedPackage")) {
     throwEncrypted(file->path());
@@ -207,7 +207,7 @@ std::size_t XlsWorkbook::readGlobals(const ReadLimits& limits) {
 
 std::unique_ptr<Workbook> openXlsWorkbook(const std::filesystem::path& path,
                                           const ReadLimits& limits) {
-  auto file = std::make_shared<const RandomAccessFile>(path);
+  auto file = std::make_shared<const InputFile>(path);
   if (file->size() > limits.maxFileBytes) {
     throw WorkbookError(Kind::LimitExceeded, path,
                         "is " + std::to_string(file->size()) + " bytes long, more than the " +

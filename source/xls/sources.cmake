@@ -3,7 +3,6 @@ target_sources(quillmere_source PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CellRecordReader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CompoundFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FragmentReader.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/RandomAccessFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RkNumber.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WorkbookStream.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsErrors.cpp
