@@ -19,8 +19,6 @@ target_sources(quillmere_source PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ZipPartOpener.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ZipPartSource.cpp)
 
-find_package(PkgConfig REQUIRED)
-pkg_check_modules(LIBZIP REQUIRED IMPORTED_TARGET libzip)
 find_package(EXPAT REQUIRED)
 find_package(Threads REQUIRED)
 # Inflating and the shared strings run on threads of their own inside the reader.
