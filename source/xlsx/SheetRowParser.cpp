@@ -1,6 +1,7 @@
 #include "source/xlsx/SheetRowParser.h"
 
 #include <charconv>
+#include <cstring>
 
 #include "source/CellReference.h"
 #include "source/xlsx/DecimalNumber.h"
@@ -13,30 +14,7 @@ namespace {
 
 using Kind = WorkbookError::Kind;
 
-enum class Parsed { Ok, Malformed, RowTooLarge, ColumnTooLarge };
-
-// "A1"-style reference of a cell: the letters give the column, the digits (optional) the row.
-// Hand-written, over the NUL-terminated attribute value, because it runs once per cell.
-Parsed parseReference(const char* text, std::uint32_t& column, std::uint32_t& row) {
-  const char* p = text;
-  std::uint32_t number = 0;  // 1-based while accumulating
-  for (;; ++p) {
-    char c = *p;
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (c < 'A' || c > 'Z') break;
-    number = number * 26 + static_cast<std::uint32_t>(c - 'A' + 1);
-    if (number > kMaxGridColumns) return Parsed::ColumnTooLarge;
-  }
-  if (p == text) return Parsed::Malformed;
-  column = number - 1;
-  row = 0;
-  for (; *p != '\0'; ++p) {
-    if (*p < '0' || *p > '9') return Parsed::Malformed;
-    row = row * 10 + static_cast<std::uint32_t>(*p - '0');
-    if (row > kMaxGridRows) return Parsed::RowTooLarge;
-  }
-  return Parsed::Ok;
-}
+enum class Parsed { Ok, Malformed, RowTooLarge };
 
 // The s attribute, an index into the styles' cellXfs. One that is no number gets an index no
 // table holds, which shows General: a style only changes how a number looks.
@@ -277,7 +255,6 @@ void SheetRowParser::beginRow(const char** attributes) {
                                 "\", which is no row number.");
         break;
       case Parsed::RowTooLarge:
-      case Parsed::ColumnTooLarge:
         fail(Kind::LimitExceeded, tooManyRows());
         break;
     }
@@ -294,23 +271,25 @@ void SheetRowParser::beginCell(const char** attributes) {
   bool positioned = false;
   for (const char** a = attributes; *a != nullptr; a += 2) {
     if (isAttribute(a[0], 'r')) {
-      std::uint32_t row = 0;
-      switch (parseReference(a[1], column_, row)) {
-        case Parsed::Ok:
+      // The row may be left out of a cell's reference; the row element then gives it.
+      const ScannedReference reference = scanCellReference(a[1], a[1] + std::strlen(a[1]));
+      switch (reference.status) {
+        case ScannedReference::Status::Ok:
           positioned = true;
-          if (!rowNumberKnown_ && row != 0) {
-            rowNumber_ = row;
+          column_ = reference.position.column;
+          if (!rowNumberKnown_ && reference.position.row != 0) {
+            rowNumber_ = reference.position.row;
             rowNumberKnown_ = true;
           }
           break;
-        case Parsed::Malformed:
+        case ScannedReference::Status::Malformed:
           fail(Kind::Corrupt, "is damaged: its worksheet has a cell at \"" + std::string(a[1]) +
                                   "\", which is no cell reference.");
           return;
-        case Parsed::RowTooLarge:
+        case ScannedReference::Status::RowTooLarge:
           fail(Kind::LimitExceeded, tooManyRows());
           return;
-        case Parsed::ColumnTooLarge:
+        case ScannedReference::Status::ColumnTooLarge:
           fail(Kind::LimitExceeded, tooManyColumns(currentRow()));
           return;
       }
