@@ -23,15 +23,19 @@ constexpr auto kMaxOffset = static_cast<std::uint64_t>(std::numeric_limits<off_t
 InputFile::InputFile(const std::filesystem::path& path)
     : path_(path), descriptor_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
   if (descriptor_ < 0) {
+    const int error = errno;  // before building the message can change it
     throw WorkbookError(Kind::Unreadable, path_,
                         "cannot be opened. Check that you may read it and that no other "
-                        "program holds it locked.");
+                        "program holds it locked.",
+                        {.errorNumber = error});
   }
   struct stat status {};
   if (fstat(descriptor_, &status) != 0 || status.st_size < 0) {
+    const int error = errno;
     // The destructor does not run for a constructor that throws.
     static_cast<void>(::close(descriptor_));
-    throw WorkbookError(Kind::Unreadable, path_, "could not be read from the disk.");
+    throw WorkbookError(Kind::Unreadable, path_, "could not be read from the disk.",
+                        {.errorNumber = error});
   }
   size_ = static_cast<std::uint64_t>(status.st_size);
 }
@@ -61,8 +65,10 @@ std::size_t InputFile::read(char* into, std::size_t size) {
   while (done < size) {
     const ssize_t got = ::read(descriptor_, into + done, size - done);
     if (got < 0) {
-      if (errno == EINTR) continue;
-      throw WorkbookError(Kind::Unreadable, path_, "could not be read from the disk.");
+      const int error = errno;
+      if (error == EINTR) continue;
+      throw WorkbookError(Kind::Unreadable, path_, "could not be read from the disk.",
+                          {.errorNumber = error});
     }
     if (got == 0) break;
     done += static_cast<std::size_t>(got);
@@ -72,7 +78,9 @@ std::size_t InputFile::read(char* into, std::size_t size) {
 
 void InputFile::seek(std::uint64_t offset) {
   if (offset > kMaxOffset || lseek(descriptor_, static_cast<off_t>(offset), SEEK_SET) < 0) {
-    throw WorkbookError(Kind::Unreadable, path_, "could not be read again from the start.");
+    const int error = offset > kMaxOffset ? EOVERFLOW : errno;
+    throw WorkbookError(Kind::Unreadable, path_, "could not be read again from the start.",
+                        {.errorNumber = error});
   }
 }
 
@@ -83,8 +91,10 @@ std::size_t InputFile::readAt(std::uint64_t offset, char* into, std::size_t leng
     const ssize_t got =
         pread(descriptor_, into + done, length - done, static_cast<off_t>(offset + done));
     if (got < 0) {
-      if (errno == EINTR) continue;
-      throw WorkbookError(Kind::Unreadable, path_, "could not be read from the disk.");
+      const int error = errno;
+      if (error == EINTR) continue;
+      throw WorkbookError(Kind::Unreadable, path_, "could not be read from the disk.",
+                          {.errorNumber = error});
     }
     if (got == 0) break;
     done += static_cast<std::size_t>(got);

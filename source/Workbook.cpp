@@ -1,5 +1,6 @@
 #include "source/Workbook.h"
 
+#include <cerrno>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -53,7 +54,8 @@ std::string readHead(const std::filesystem::path& path) {
   const auto status = std::filesystem::status(path, ec);
   if (ec || !std::filesystem::exists(status)) {
     throw WorkbookError(Kind::NotFound, path,
-                        "does not exist. Check the name and the folder, then choose it again.");
+                        "does not exist. Check the name and the folder, then choose it again.",
+                        {.errorNumber = ec ? ec.value() : ENOENT});
   }
   if (std::filesystem::is_directory(status)) {
     throw WorkbookError(Kind::Unreadable, path, "is a folder, not a spreadsheet file.");

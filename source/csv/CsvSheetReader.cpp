@@ -134,7 +134,8 @@ void CsvSheetReader::throwFieldTooLong(std::uint64_t quoteLine) const {
                           (quoteLine != 0 ? " (a closing quote may be missing: the value's "
                                             "quote opens on line " +
                                                 std::to_string(quoteLine) + ")."
-                                          : "."));
+                                          : "."),
+                      {.row = currentRow()});
 }
 
 void CsvSheetReader::throwUnclosedQuote(std::uint64_t quoteLine) const {
@@ -180,7 +181,8 @@ bool CsvSheetReader::refill() {
         throw WorkbookError(Kind::LimitExceeded, file_.path(),
                             "has a row longer than " + std::to_string(kMaxRecordBytes >> 20) +
                                 " MiB at row " + std::to_string(records_) +
-                                ", more than Quillmere reads.");
+                                ", more than Quillmere reads.",
+                            {.row = currentRow()});
       }
       buffer_.resize(std::max(buffer_.size() * 2, end_ + held_ + minRoom_));
       continue;
@@ -245,7 +247,8 @@ bool CsvSheetReader::readRecord() {
     if (fields_.size() == kMaxGridColumns) {
       throw WorkbookError(Kind::LimitExceeded, file_.path(),
                           "has more than " + std::to_string(kMaxGridColumns) + " values in row " +
-                              std::to_string(records_) + ", the most a worksheet row can hold.");
+                              std::to_string(records_) + ", the most a worksheet row can hold.",
+                          {.row = currentRow()});
     }
     std::size_t length = 0;
     std::uint64_t quoteLine = 0;

@@ -2,9 +2,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
+#include "source/CellReference.h"
 #include "source/InputFile.h"
 #include "source/ReadLimits.h"
 #include "source/SheetReader.h"
@@ -53,6 +55,11 @@ class CsvSheetReader : public SheetReader {
     if (length > limits_.maxCellTextBytes) throwFieldTooLong(quoteLine);
   }
   [[noreturn]] void throwFieldTooLong(std::uint64_t quoteLine) const;
+  // The row of the record being read, for an error; nothing once it is past the grid.
+  std::optional<std::uint32_t> currentRow() const {
+    if (records_ > kMaxGridRows) return std::nullopt;
+    return static_cast<std::uint32_t>(records_);
+  }
   [[noreturn]] void throwUnclosedQuote(std::uint64_t quoteLine) const;
 
   // Decodes the `got` bytes of UTF-16 in raw_ to end_; returns the bytes written.

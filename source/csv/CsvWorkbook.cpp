@@ -14,7 +14,8 @@ std::unique_ptr<CsvWorkbook> openCsvWorkbook(const std::filesystem::path& path,
   std::error_code ec;
   const std::uintmax_t size = std::filesystem::file_size(path, ec);
   if (ec) {
-    throw WorkbookError(Kind::Unreadable, path, "cannot be read: " + ec.message() + ".");
+    throw WorkbookError(Kind::Unreadable, path, "cannot be read: " + ec.message() + ".",
+                        {.errorNumber = ec.value()});
   }
   if (size > limits.maxFileBytes) {
     throw WorkbookError(Kind::LimitExceeded, path,

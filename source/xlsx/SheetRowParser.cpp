@@ -145,10 +145,14 @@ std::uint32_t SheetRowParser::currentRow() const {
 }
 
 void SheetRowParser::failRowText() {
-  fail(Kind::LimitExceeded, "has a row (row " + std::to_string(currentRow()) +
-                                ") whose cells hold more than " +
-                                std::to_string(limits_.maxRowTextBytes) +
-                                " bytes of text together, the most Quillmere reads for one row.");
+  failInRow(Kind::LimitExceeded,
+            "has a row (row " + std::to_string(currentRow()) + ") whose cells hold more than " +
+                std::to_string(limits_.maxRowTextBytes) +
+                " bytes of text together, the most Quillmere reads for one row.");
+}
+
+void SheetRowParser::failInRow(WorkbookError::Kind kind, std::string problem) {
+  fail(kind, std::move(problem), currentRow());
 }
 
 std::string SheetRowParser::cellName() const {
@@ -213,9 +217,9 @@ void SheetRowParser::endElement(std::string_view name) {
 void SheetRowParser::text(std::string_view data) {
   if (inValue_) {
     if (value_.size() + data.size() > limits_.maxCellTextBytes) {
-      fail(Kind::LimitExceeded, "has a cell (" + cellName() + ") whose value is longer than " +
-                                    std::to_string(limits_.maxCellTextBytes) +
-                                    " bytes, the most Quillmere reads for one cell.");
+      failInRow(Kind::LimitExceeded, "has a cell (" + cellName() + ") whose value is longer than " +
+                                         std::to_string(limits_.maxCellTextBytes) +
+                                         " bytes, the most Quillmere reads for one cell.");
       return;
     }
     value_.append(data);
@@ -226,9 +230,9 @@ void SheetRowParser::text(std::string_view data) {
       return;
     }
     if (cellBytes > limits_.maxCellTextBytes) {
-      fail(Kind::LimitExceeded, "has a cell (" + cellName() + ") whose text is longer than " +
-                                    std::to_string(limits_.maxCellTextBytes) +
-                                    " bytes, the most Quillmere reads for one cell.");
+      failInRow(Kind::LimitExceeded, "has a cell (" + cellName() + ") whose text is longer than " +
+                                         std::to_string(limits_.maxCellTextBytes) +
+                                         " bytes, the most Quillmere reads for one cell.");
       return;
     }
     rowText_.append(data);
@@ -283,20 +287,20 @@ void SheetRowParser::beginCell(const char** attributes) {
           }
           break;
         case ScannedReference::Status::Malformed:
-          fail(Kind::Corrupt, "is damaged: its worksheet has a cell at \"" + std::string(a[1]) +
-                                  "\", which is no cell reference.");
+          failInRow(Kind::Corrupt, "is damaged: its worksheet has a cell at \"" +
+                                       std::string(a[1]) + "\", which is no cell reference.");
           return;
         case ScannedReference::Status::RowTooLarge:
           fail(Kind::LimitExceeded, tooManyRows());
           return;
         case ScannedReference::Status::ColumnTooLarge:
-          fail(Kind::LimitExceeded, tooManyColumns(currentRow()));
+          failInRow(Kind::LimitExceeded, tooManyColumns(currentRow()));
           return;
       }
     } else if (isAttribute(a[0], 't')) {
       if (!cellType(a[1], type_)) {
-        fail(Kind::Corrupt,
-             "is damaged: its worksheet has a cell of unknown type \"" + std::string(a[1]) + "\".");
+        failInRow(Kind::Corrupt, "is damaged: its worksheet has a cell of unknown type \"" +
+                                     std::string(a[1]) + "\".");
         return;
       }
     } else if (isAttribute(a[0], 's')) {
@@ -305,7 +309,7 @@ void SheetRowParser::beginCell(const char** attributes) {
   }
   if (!positioned) {
     if (nextColumn_ >= kMaxGridColumns) {
-      fail(Kind::LimitExceeded, tooManyColumns(currentRow()));
+      failInRow(Kind::LimitExceeded, tooManyColumns(currentRow()));
       return;
     }
     column_ = nextColumn_;
@@ -367,14 +371,14 @@ void SheetRowParser::storeCell() {
       std::size_t index = 0;
       const auto result = std::from_chars(value.data(), value.data() + value.size(), index);
       if (result.ec != std::errc{} || result.ptr != value.data() + value.size()) {
-        fail(Kind::Corrupt, "is damaged: cell " + cellName() + " refers to shared string \"" +
-                                std::string(value) + "\", which is no string number.");
+        failInRow(Kind::Corrupt, "is damaged: cell " + cellName() + " refers to shared string \"" +
+                                     std::string(value) + "\", which is no string number.");
       } else if (const auto text = strings_.find(index)) {
         store({CellKind::Text, 0.0, *text, 0, 0});
       } else {
-        fail(Kind::Corrupt, "is damaged: cell " + cellName() + " refers to shared string " +
-                                std::to_string(index) + ", but the workbook has only " +
-                                std::to_string(strings_.size()) + ".");
+        failInRow(Kind::Corrupt, "is damaged: cell " + cellName() + " refers to shared string " +
+                                     std::to_string(index) + ", but the workbook has only " +
+                                     std::to_string(strings_.size()) + ".");
       }
       return;
     }
@@ -382,8 +386,8 @@ void SheetRowParser::storeCell() {
       if (value.empty()) return;
       const auto number = parseDecimal(value);
       if (!number) {
-        fail(Kind::Corrupt, "is damaged: cell " + cellName() + " holds \"" + std::string(value) +
-                                "\" where a number belongs.");
+        failInRow(Kind::Corrupt, "is damaged: cell " + cellName() + " holds \"" +
+                                     std::string(value) + "\" where a number belongs.");
         return;
       }
       store({CellKind::Number, *number, {}, 0, 0});
@@ -396,18 +400,19 @@ void SheetRowParser::storeCell() {
       } else if (value == "0" || value == "false" || value == "FALSE") {
         store({CellKind::Boolean, 0.0, {}, 0, 0});
       } else {
-        fail(Kind::Corrupt, "is damaged: cell " + cellName() + " holds \"" + std::string(value) +
-                                "\" where TRUE or FALSE belongs.");
+        failInRow(Kind::Corrupt, "is damaged: cell " + cellName() + " holds \"" +
+                                     std::string(value) + "\" where TRUE or FALSE belongs.");
       }
       return;
     case Type::Date: {
       if (value.empty()) return;
       const auto serial = isoDateSerial(value, date1904_);
       if (!serial) {
-        fail(Kind::Corrupt, "has a damaged cell: " + cellName() +
-                                " is marked as a date but holds \"" + std::string(value) +
-                                "\", which is neither a date, a time nor a date and time. Correct "
-                                "that cell in your spreadsheet program and save the file again.");
+        failInRow(Kind::Corrupt,
+                  "has a damaged cell: " + cellName() + " is marked as a date but holds \"" +
+                      std::string(value) +
+                      "\", which is neither a date, a time nor a date and time. Correct "
+                      "that cell in your spreadsheet program and save the file again.");
       } else {
         store({CellKind::Number, *serial, {}, 0, 0});
       }
@@ -427,9 +432,10 @@ void SheetRowParser::finishRow() {
     rowNumber_ = previousRow_ + 1;
     rowNumberKnown_ = true;
   } else if (rowNumber_ <= previousRow_) {
-    fail(Kind::Corrupt, "is damaged: its worksheet lists row " + std::to_string(rowNumber_) +
-                            " after row " + std::to_string(previousRow_) +
-                            "; rows must come in order.");
+    fail(Kind::Corrupt,
+         "is damaged: its worksheet lists row " + std::to_string(rowNumber_) + " after row " +
+             std::to_string(previousRow_) + "; rows must come in order.",
+         rowNumber_);
     return;
   }
   previousRow_ = rowNumber_;

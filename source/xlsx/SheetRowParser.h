@@ -65,6 +65,8 @@ class SheetRowParser : public XmlHandler {
   std::uint32_t currentRow() const;  // the row being read, known or presumed
   std::string cellName() const;
   void failRowText();
+  // Fails the parse over the row being read, which the error then names.
+  void failInRow(WorkbookError::Kind kind, std::string problem);
 
   const XlsxSharedStrings& strings_;
   ReadLimits limits_;

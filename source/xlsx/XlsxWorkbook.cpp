@@ -98,7 +98,8 @@ std::unique_ptr<Workbook> openXlsxWorkbook(const std::filesystem::path& path,
   if (!parsePart(*archive, workbookName, workbook, limits)) {
     throw WorkbookError(
         Kind::Corrupt, path,
-        "is damaged: its workbook part (" + workbookName + ") is missing from the archive.");
+        "is damaged: its workbook part (" + workbookName + ") is missing from the archive.",
+        {.part = workbookName});
   }
   if (!workbook.isWorkbook()) {
     throw WorkbookError(Kind::Unsupported, path,
@@ -116,7 +117,8 @@ std::unique_ptr<Workbook> openXlsxWorkbook(const std::filesystem::path& path,
   if (!parsePart(*archive, relationshipsName, relationships, limits)) {
     throw WorkbookError(Kind::Corrupt, path,
                         "is damaged: the list of its sheets' parts (" + relationshipsName +
-                            ") is missing from the archive.");
+                            ") is missing from the archive.",
+                        {.part = relationshipsName});
   }
 
   // The first sheet in tab order that is a worksheet: chart sheets hold no cells.
@@ -126,7 +128,8 @@ std::unique_ptr<Workbook> openXlsxWorkbook(const std::filesystem::path& path,
     if (entry == nullptr || entry->target.empty()) {
       throw WorkbookError(Kind::Corrupt, path,
                           "is damaged: the part of its sheet \"" + sheet.name +
-                              "\" is not listed in " + relationshipsName + ".");
+                              "\" is not listed in " + relationshipsName + ".",
+                          {.part = relationshipsName});
     }
     if (Relationships::isKind(*entry, "worksheet")) {
       sheetEntry = entry;
@@ -140,9 +143,10 @@ std::unique_ptr<Workbook> openXlsxWorkbook(const std::filesystem::path& path,
   }
   const auto sheetIndex = archive->find(sheetEntry->target);
   if (!sheetIndex) {
-    throw WorkbookError(Kind::Corrupt, path,
-                        "is damaged: its first worksheet (" + sheetEntry->target +
-                            ") is missing from the archive.");
+    throw WorkbookError(
+        Kind::Corrupt, path,
+        "is damaged: its first worksheet (" + sheetEntry->target + ") is missing from the archive.",
+        {.part = sheetEntry->target});
   }
 
   // The strings are checked against the limits here and read on while the sheet is.
@@ -152,7 +156,8 @@ std::unique_ptr<Workbook> openXlsxWorkbook(const std::filesystem::path& path,
     if (!stringsIndex) {
       throw WorkbookError(Kind::Corrupt, path,
                           "is damaged: its shared strings (" + stringsEntry->target +
-                              ") are missing from the archive.");
+                              ") are missing from the archive.",
+                          {.part = stringsEntry->target});
     }
     stringsPart = archive->partOpener(*stringsIndex, stringsEntry->target, limits);
   }
@@ -163,7 +168,8 @@ std::unique_ptr<Workbook> openXlsxWorkbook(const std::filesystem::path& path,
     if (!parsePart(*archive, stylesEntry->target, styles, limits)) {
       throw WorkbookError(
           Kind::Corrupt, path,
-          "is damaged: its styles (" + stylesEntry->target + ") are missing from the archive.");
+          "is damaged: its styles (" + stylesEntry->target + ") are missing from the archive.",
+          {.part = stylesEntry->target});
     }
   }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -71,6 +72,7 @@ TEST_F(InputFileTest, AFileThatCannotBeOpenedIsUnreadable) {
     FAIL() << "opened";
   } catch (const WorkbookError& e) {
     EXPECT_EQ(e.kind(), WorkbookError::Kind::Unreadable);
+    EXPECT_EQ(e.errorNumber(), ENOTDIR);
     EXPECT_NE(std::string(e.what()).find("inside-a-file"), std::string::npos) << e.what();
   }
 }
