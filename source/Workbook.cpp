@@ -53,8 +53,7 @@ std::string readHead(const std::filesystem::path& path) {
   std::error_code ec;
   const auto status = std::filesystem::status(path, ec);
   if (ec || !std::filesystem::exists(status)) {
-    throw WorkbookError(Kind::NotFound, path,
-                        "does not exist. Check the name and the folder, then choose it again.",
+    throw WorkbookError(Kind::NotFound, path, "does not exist. Check the name and the folder.",
                         {.errorNumber = ec ? ec.value() : ENOENT});
   }
   if (std::filesystem::is_directory(status)) {

@@ -143,7 +143,7 @@ void CsvSheetReader::throwUnclosedQuote(std::uint64_t quoteLine) const {
   throwCorrupt("has a quote on line " + line +
                " that opens a value but never closes it, so the rest of the file would be one "
                "cell. Add the missing closing quote on line " +
-               line + " in a text editor, then choose the file again.");
+               line + " in a text editor, then open the file again.");
 }
 
 const char* CsvSheetReader::findStop(const char* p, const char* const end) const {

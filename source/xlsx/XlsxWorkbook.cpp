@@ -33,7 +33,7 @@ std::unique_ptr<XlsxSharedStringsLoader> startLoading(XlsxSharedStrings& strings
   throw WorkbookError(Kind::Unsupported, file,
                       "is an Excel Binary Workbook (.xlsb), which Quillmere cannot read. Open it "
                       "in your spreadsheet program, save it as an Excel Workbook (.xlsx) and "
-                      "choose that file.");
+                      "open that file.");
 }
 
 [[noreturn]] void throwNotSpreadsheet(const ZipArchive& archive) {
@@ -104,7 +104,7 @@ std::unique_ptr<Workbook> openXlsxWorkbook(const std::filesystem::path& path,
   if (!workbook.isWorkbook()) {
     throw WorkbookError(Kind::Unsupported, path,
                         "is an Office document but not a spreadsheet, so Quillmere cannot read "
-                        "it. Choose an Excel workbook (.xlsx, .xls) or a .csv file.");
+                        "it. Quillmere reads Excel workbooks (.xlsx, .xls) and .csv files.");
   }
   if (workbook.sheets().empty()) {
     throw WorkbookError(Kind::NoWorksheet, path,

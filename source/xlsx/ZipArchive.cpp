@@ -42,8 +42,7 @@ class ZipError {
   const WorkbookError::Details details{.errorNumber = errorNumber};
   switch (code) {
     case ZIP_ER_NOENT:
-      throw WorkbookError(Kind::NotFound, file,
-                          "does not exist. Check the name and the folder, then choose it again.",
+      throw WorkbookError(Kind::NotFound, file, "does not exist. Check the name and the folder.",
                           details);
     case ZIP_ER_SEEK:
       // Seeking in a file that could be opened fails only for an offset no file can have.

@@ -33,8 +33,8 @@ std::unique_ptr<PartSource> ZipPartOpener::operator()() const {
       entryName_ != stat.name) {
     throw WorkbookError(Kind::Corrupt, file_,
                         "changed while Quillmere was reading it: its part " + partName_ +
-                            " is no longer the one it started with. Choose the file again once "
-                            "it is saved.",
+                            " is no longer the one it started with. Open it again once it is "
+                            "saved.",
                         {.part = partName_});
   }
   zip_t* handle = archive.get();
@@ -53,7 +53,7 @@ std::unique_ptr<PartSource> ZipPartOpener::openOn(zip_t* archive, zip_t* owned) 
       case ZIP_ER_ENCRNOTSUPP:
         throw WorkbookError(Kind::Encrypted, file_,
                             "is protected by a password. Remove the password in your "
-                            "spreadsheet program, save the file and choose it again.",
+                            "spreadsheet program, save the file, then open it again.",
                             {.part = partName_});
       case ZIP_ER_COMPNOTSUPP:
         throw WorkbookError(Kind::Unsupported, file_,

@@ -1,5 +1,5 @@
-// What an error says besides its message: the file, the problem, and where known the part, the
-// row and the system's error number.
+// What an error says besides its message: the file, the problem in words a user of any front end
+// can act on, and where known the part, the row and the system's error number.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -66,15 +66,53 @@ const std::string kSheet = "xl/worksheets/sheet1.xml";
 
 INSTANTIATE_TEST_SUITE_P(
     Fixtures, WorkbookErrorFacts,
-    ::testing::Values(Refusal{"xlsx/encrypted-zip-entry.xlsx", Kind::Encrypted, "", kSheet, {}},
-                      // The part, and the row when the problem lies in one.
-                      Refusal{"xlsx/missing-sheet-part.xlsx", Kind::Corrupt, "", kSheet, {}},
-                      Refusal{"xlsx/broken-sheet-xml.xlsx", Kind::Corrupt, "", kSheet, {}},
-                      Refusal{"xlsx/truncated-deflated-part.xlsx", Kind::Corrupt, "", kSheet, {}},
-                      Refusal{"xlsx/shared-string-index-out-of-range.xlsx", Kind::Corrupt, "",
-                              kSheet, 2},
-                      Refusal{"xlsx/column-past-xfd.xlsx", Kind::LimitExceeded, "", kSheet, 2},
-                      Refusal{"xlsx/row-past-grid.xlsx", Kind::LimitExceeded, "", kSheet, {}}),
+    ::testing::Values(
+        // Remedies suit a window and a command line alike: nothing to choose or press.
+        Refusal{"csv/unclosed-quote.csv",
+                Kind::Corrupt,
+                "has a quote on line 4 that opens a value but never closes it, so the rest of the "
+                "file would be one cell. Add the missing closing quote on line 4 in a text "
+                "editor, then open the file again.",
+                {},
+                {}},
+        Refusal{"xls/encrypted-filepass.xls",
+                Kind::Encrypted,
+                "is protected by a password. Remove the password in your spreadsheet program, "
+                "save the file, then open it again.",
+                {},
+                {}},
+        Refusal{"xls/truncated-file.xls",
+                Kind::Corrupt,
+                "is damaged and cannot be read (the file ends before its last part). If your "
+                "spreadsheet program still opens it, save it again and open the new copy.",
+                {},
+                {}},
+        Refusal{"xlsx/binary-workbook.xlsx",
+                Kind::Unsupported,
+                "is an Excel Binary Workbook (.xlsb), which Quillmere cannot read. Open it in "
+                "your spreadsheet program, save it as an Excel Workbook (.xlsx) and open that "
+                "file.",
+                {},
+                {}},
+        Refusal{"xlsx/word-document.xlsx",
+                Kind::Unsupported,
+                "is an Office document but not a spreadsheet, so Quillmere cannot read it. "
+                "Quillmere reads Excel workbooks (.xlsx, .xls) and .csv files.",
+                {},
+                {}},
+        Refusal{"xlsx/encrypted-zip-entry.xlsx",
+                Kind::Encrypted,
+                "is protected by a password. Remove the password in your spreadsheet program, "
+                "save the file, then open it again.",
+                kSheet,
+                {}},
+        // The part, and the row when the problem lies in one.
+        Refusal{"xlsx/missing-sheet-part.xlsx", Kind::Corrupt, "", kSheet, {}},
+        Refusal{"xlsx/broken-sheet-xml.xlsx", Kind::Corrupt, "", kSheet, {}},
+        Refusal{"xlsx/truncated-deflated-part.xlsx", Kind::Corrupt, "", kSheet, {}},
+        Refusal{"xlsx/shared-string-index-out-of-range.xlsx", Kind::Corrupt, "", kSheet, 2},
+        Refusal{"xlsx/column-past-xfd.xlsx", Kind::LimitExceeded, "", kSheet, 2},
+        Refusal{"xlsx/row-past-grid.xlsx", Kind::LimitExceeded, "", kSheet, {}}),
     [](const auto& param) {
       std::string name = param.param.file;
       for (auto& c : name) {
@@ -96,11 +134,10 @@ class WorkbookErrorOfAFile : public ::testing::Test {
   fs::path dir_;
 };
 
-TEST_F(WorkbookErrorOfAFile, AMissingFileCarriesTheSystemsError) {
+TEST_F(WorkbookErrorOfAFile, AMissingFileCarriesTheSystemsErrorAndNoWindowWords) {
   const WorkbookError error = errorOf(dir_ / "contacts.xlsx");
   EXPECT_EQ(error.kind(), Kind::NotFound);
-  EXPECT_EQ(error.problem(),
-            "does not exist. Check the name and the folder, then choose it again.");
+  EXPECT_EQ(error.problem(), "does not exist. Check the name and the folder.");
   EXPECT_EQ(error.errorNumber(), ENOENT);
   EXPECT_EQ(error.part(), std::nullopt);
 }
