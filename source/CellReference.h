@@ -25,17 +25,17 @@ struct ScannedReference {
   const char* rowDigits = nullptr;  // where the row's digits begin, once the letters are read
 };
 
-// Reads [begin, end) as column letters in either case, then the row's digits, which may be
-// missing or begin with zeros, as worksheets write them. A column past XFD is found before
-// anything after the letters, a row past the grid before a stray character after it. Inline,
-// since a sheet's row parser reads one reference per cell.
-inline ScannedReference scanCellReference(const char* begin, const char* end) {
+namespace reference_detail {
+
+// The one reading of an "A1"-style reference; `atEnd(p)` says whether the text stops at p.
+template <typename AtEnd>
+inline ScannedReference scan(const char* begin, AtEnd atEnd) {
   using Status = ScannedReference::Status;
   ScannedReference scanned;
   const char* p = begin;
   // Checked against the grid at every step, so neither number comes near overflowing.
   std::uint32_t column = 0;  // 1-based while accumulating
-  for (; p != end; ++p) {
+  for (; !atEnd(p); ++p) {
     char c = *p;
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     if (c < 'A' || c > 'Z') break;
@@ -48,7 +48,7 @@ inline ScannedReference scanCellReference(const char* begin, const char* end) {
   if (p == begin) return scanned;
   scanned.rowDigits = p;
   std::uint32_t row = 0;
-  for (; p != end; ++p) {
+  for (; !atEnd(p); ++p) {
     if (*p < '0' || *p > '9') return scanned;
     row = row * 10 + static_cast<std::uint32_t>(*p - '0');
     if (row > kMaxGridRows) {
@@ -59,6 +59,22 @@ inline ScannedReference scanCellReference(const char* begin, const char* end) {
   scanned.status = Status::Ok;
   scanned.position = {row, column - 1};
   return scanned;
+}
+
+}  // namespace reference_detail
+
+// Reads [begin, end) as column letters in either case, then the row's digits, which may be
+// missing or begin with zeros, as worksheets write them. A column past XFD is found before
+// anything after the letters, a row past the grid before a stray character after it. Inline,
+// since a sheet's row parser reads one reference per cell.
+inline ScannedReference scanCellReference(const char* begin, const char* end) {
+  return reference_detail::scan(begin, [end](const char* p) { return p == end; });
+}
+
+// The same over a NUL-terminated text, such as an XML attribute's value, which saves measuring
+// it first.
+inline ScannedReference scanCellReference(const char* text) {
+  return reference_detail::scan(text, [](const char* p) { return *p == '\0'; });
 }
 
 // Column letters for a 0-based column index: 0 -> "A", 26 -> "AA", 16383 -> "XFD".

@@ -1,7 +1,6 @@
 #include "source/xlsx/SheetRowParser.h"
 
 #include <charconv>
-#include <cstring>
 
 #include "source/CellReference.h"
 #include "source/xlsx/DecimalNumber.h"
@@ -276,7 +275,7 @@ void SheetRowParser::beginCell(const char** attributes) {
   for (const char** a = attributes; *a != nullptr; a += 2) {
     if (isAttribute(a[0], 'r')) {
       // The row may be left out of a cell's reference; the row element then gives it.
-      const ScannedReference reference = scanCellReference(a[1], a[1] + std::strlen(a[1]));
+      const ScannedReference reference = scanCellReference(a[1]);
       switch (reference.status) {
         case ScannedReference::Status::Ok:
           positioned = true;

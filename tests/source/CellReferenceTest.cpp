@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <string_view>
 
 #include "source/CellReference.h"
@@ -61,10 +62,14 @@ TEST(CellReference, ScansReferencesAsWorksheetsWriteThem) {
            Case{"A1048577", Status::RowTooLarge, {}},
            Case{"A99999999999999999999x", Status::RowTooLarge, {}},
        }) {
-    const auto scanned = scanCellReference(c.text.data(), c.text.data() + c.text.size());
-    EXPECT_EQ(scanned.status, c.status) << c.text;
-    if (c.status == Status::Ok) {
-      EXPECT_EQ(scanned.position, c.position) << c.text;
+    // The text measured, and the same text up to its NUL, read alike.
+    const std::string terminated(c.text);
+    for (const auto& scanned : {scanCellReference(c.text.data(), c.text.data() + c.text.size()),
+                                scanCellReference(terminated.c_str())}) {
+      EXPECT_EQ(scanned.status, c.status) << c.text;
+      if (c.status == Status::Ok) {
+        EXPECT_EQ(scanned.position, c.position) << c.text;
+      }
     }
   }
 }
