@@ -55,12 +55,12 @@ class CsvSheetReader : public SheetReader {
     if (length > limits_.maxCellTextBytes) throwFieldTooLong(quoteLine);
   }
   [[noreturn]] void throwFieldTooLong(std::uint64_t quoteLine) const;
+  [[noreturn]] void throwUnclosedQuote(std::uint64_t quoteLine) const;
   // The row of the record being read, for an error; nothing once it is past the grid.
   std::optional<std::uint32_t> currentRow() const {
     if (records_ > kMaxGridRows) return std::nullopt;
     return static_cast<std::uint32_t>(records_);
   }
-  [[noreturn]] void throwUnclosedQuote(std::uint64_t quoteLine) const;
 
   // Decodes the `got` bytes of UTF-16 in raw_ to end_; returns the bytes written.
   std::size_t decodeUtf16(std::size_t got);

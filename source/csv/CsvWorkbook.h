@@ -27,6 +27,8 @@ class CsvWorkbook : public Workbook {
   CsvSheetReader sheet_;
 };
 
+// Opens a text file of values, telling its encoding and separator from its opening text.
+// Throws WorkbookError naming the file.
 std::unique_ptr<Workbook> openCsvWorkbook(const std::filesystem::path& path,
                                           const ReadLimits& limits);
 
