@@ -16,10 +16,10 @@
 #include "source/WorkbookError.h"
 #include "source/xlsx/MemoryPartSource.h"
 #include "source/xlsx/Relationships.h"
-#include "source/xlsx/SharedStrings.h"
-#include "source/xlsx/StylesPart.h"
 #include "source/xlsx/WorkbookPart.h"
+#include "source/xlsx/XlsxSharedStrings.h"
 #include "source/xlsx/XlsxSheetReader.h"
+#include "source/xlsx/XlsxStyles.h"
 #include "source/xlsx/XmlStream.h"
 
 namespace {
@@ -36,7 +36,7 @@ void parsePart(const std::string& xml, XmlHandler& handler, std::size_t chunk) {
   }
 }
 
-void readSheet(const std::string& xml, const SharedStrings& strings, const CellFormats& formats,
+void readSheet(const std::string& xml, const XlsxSharedStrings& strings, const CellFormats& formats,
                std::size_t chunk, const ReadLimits& limits) {
   XlsxSheetReader sheet(
       "fuzz.xlsx", "xl/worksheets/sheet1.xml",
@@ -77,13 +77,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   small.maxRowTextBytes = 1024;
   small.maxSharedStringBytes = 4096;
 
-  SharedStrings strings(small);
+  XlsxSharedStrings strings(small);
   parsePart(xml, strings, chunk);
   WorkbookPart workbook;
   parsePart(xml, workbook, chunk);
   Relationships relationships("xl/workbook.xml");
   parsePart(xml, relationships, chunk);
-  StylesPart styles;
+  XlsxStyles styles;
   parsePart(xml, styles, chunk);
   const CellFormats formats = styles.take(data[0] >= 128);
   readSheet(xml, strings, formats, chunk, small);

@@ -14,8 +14,8 @@
 #include "source/CellTextForm.h"
 #include "source/WorkbookError.h"
 #include "source/xlsx/MemoryPartSource.h"
-#include "source/xlsx/SharedStrings.h"
 #include "source/xlsx/SheetRowParser.h"
+#include "source/xlsx/XlsxSharedStrings.h"
 #include "source/xlsx/XmlStream.h"
 
 namespace {
@@ -100,7 +100,7 @@ void compareEvents(const std::string& xml, std::size_t chunk) {
 
 // The rows as a reader hands them on, and how the part ends.
 std::string rows(const std::string& xml, std::size_t chunk, bool scanner,
-                 const SharedStrings& strings, const ReadLimits& limits) {
+                 const XlsxSharedStrings& strings, const ReadLimits& limits) {
   SheetRowParser parser(strings, limits, false);
   XmlStream stream("fuzz.xlsx", "xl/worksheets/sheet1.xml", parser, chunk);
   if (scanner) {
@@ -129,7 +129,7 @@ std::string rows(const std::string& xml, std::size_t chunk, bool scanner,
 
 std::string strings(const std::string& xml, std::size_t chunk, bool scanner,
                     const ReadLimits& limits) {
-  SharedStrings table(limits);
+  XlsxSharedStrings table(limits);
   std::string out;
   try {
     XmlStream stream("fuzz.xlsx", "xl/sharedStrings.xml", table, chunk);
@@ -168,7 +168,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (expatStrings != scannedStrings) differ("shared strings", expatStrings, scannedStrings);
 
   // Cells of type "s" find these; higher numbers are out of range.
-  SharedStrings table(limits);
+  XlsxSharedStrings table(limits);
   {
     XmlStream stream("fuzz.xlsx", "xl/sharedStrings.xml", table);
     stream.reset(std::make_unique<MemoryPartSource>(

@@ -8,13 +8,10 @@
 
 namespace quillmere::source {
 
-enum class WorkbookFormat { Xlsx, Xls, Csv };
-
 // An open workbook; closing is destruction, and nothing is ever written back.
 class Workbook {
  public:
   virtual ~Workbook() = default;
-  virtual WorkbookFormat format() const = 0;
   // The first worksheet in tab order, hidden or not. The reference lives as long as the
   // workbook.
   virtual SheetReader& firstSheet() = 0;

@@ -1,5 +1,3 @@
 add_executable(xlsx_read_bench ${CMAKE_CURRENT_LIST_DIR}/XlsxReadBench.cpp)
-find_package(PkgConfig REQUIRED)
-pkg_check_modules(BENCH_LIBZIP REQUIRED IMPORTED_TARGET libzip)
 find_package(EXPAT REQUIRED)
-target_link_libraries(xlsx_read_bench PRIVATE quillmere_source PkgConfig::BENCH_LIBZIP EXPAT::EXPAT)
+target_link_libraries(xlsx_read_bench PRIVATE quillmere_source PkgConfig::LIBZIP EXPAT::EXPAT)

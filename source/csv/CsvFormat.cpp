@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "source/WorkbookError.h"
+#include "source/csv/CsvTextDecoder.h"
 #include "source/csv/LineDecoder.h"
 #include "source/csv/SeparatorDetector.h"
-#include "source/csv/TextDecoder.h"
 
 namespace quillmere::source::csv {
 
@@ -111,9 +111,9 @@ std::string decodeSample(std::string_view raw, TextEncoding encoding) {
   if (encoding != TextEncoding::Utf16Le && encoding != TextEncoding::Utf16Be) {
     return std::string(raw);  // separators, quotes and line ends are ASCII
   }
-  std::string text(raw.size() * TextDecoder::kMaxGrowth + TextDecoder::kSlack, '\0');
-  TextDecoder decoder(encoding);
-  TextDecoder::Fault fault = TextDecoder::Fault::None;
+  std::string text(raw.size() * CsvTextDecoder::kMaxGrowth + CsvTextDecoder::kSlack, '\0');
+  CsvTextDecoder decoder(encoding);
+  CsvTextDecoder::Fault fault = CsvTextDecoder::Fault::None;
   // A sample that ends in a broken character still shows where the separators are.
   text.resize(decoder.decode(raw, text.data(), fault));
   return text;

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
+#include "source/InputFile.h"
 #include "source/ReadLimits.h"
-#include "source/csv/InputFile.h"
 #include "source/csv/TextEncoding.h"
 
 namespace quillmere::source::csv {

@@ -9,12 +9,13 @@ namespace quillmere::source::csv {
 
 using Kind = WorkbookError::Kind;
 
-std::unique_ptr<CsvWorkbook> openCsv(const std::filesystem::path& path, const ReadLimits& limits,
-                                     std::size_t bufferBytes) {
+std::unique_ptr<CsvWorkbook> openCsvWorkbook(const std::filesystem::path& path,
+                                             const ReadLimits& limits, std::size_t bufferBytes) {
   std::error_code ec;
   const std::uintmax_t size = std::filesystem::file_size(path, ec);
   if (ec) {
-    throw WorkbookError(Kind::Unreadable, path, "cannot be read: " + ec.message() + ".");
+    throw WorkbookError(Kind::Unreadable, path, "cannot be read: " + ec.message() + ".",
+                        {.errorNumber = ec.value()});
   }
   if (size > limits.maxFileBytes) {
     throw WorkbookError(Kind::LimitExceeded, path,
@@ -26,8 +27,9 @@ std::unique_ptr<CsvWorkbook> openCsv(const std::filesystem::path& path, const Re
   return std::make_unique<CsvWorkbook>(std::move(file), format, limits, bufferBytes);
 }
 
-std::unique_ptr<Workbook> openCsv(const std::filesystem::path& path, const ReadLimits& limits) {
-  return openCsv(path, limits, kDefaultBufferBytes);
+std::unique_ptr<Workbook> openCsvWorkbook(const std::filesystem::path& path,
+                                          const ReadLimits& limits) {
+  return openCsvWorkbook(path, limits, kDefaultBufferBytes);
 }
 
 }  // namespace quillmere::source::csv

@@ -6,7 +6,7 @@
 
 #include "source/ReadLimits.h"
 #include "source/Workbook.h"
-#include "source/csv/CsvSheet.h"
+#include "source/csv/CsvSheetReader.h"
 
 namespace quillmere::source::csv {
 
@@ -17,7 +17,6 @@ class CsvWorkbook : public Workbook {
               std::size_t bufferBytes)
       : format_(format), sheet_(std::move(file), format, limits, bufferBytes) {}
 
-  WorkbookFormat format() const override { return WorkbookFormat::Csv; }
   SheetReader& firstSheet() override { return sheet_; }
 
   // What the file turned out to be: encoding and separator.
@@ -25,13 +24,16 @@ class CsvWorkbook : public Workbook {
 
  private:
   CsvFormat format_;
-  CsvSheet sheet_;
+  CsvSheetReader sheet_;
 };
 
-std::unique_ptr<Workbook> openCsv(const std::filesystem::path& path, const ReadLimits& limits);
+// Opens a text file of values, telling its encoding and separator from its opening text.
+// Throws WorkbookError naming the file.
+std::unique_ptr<Workbook> openCsvWorkbook(const std::filesystem::path& path,
+                                          const ReadLimits& limits);
 
 // The same with a chosen buffer size, so that tests can put every boundary under a record.
-std::unique_ptr<CsvWorkbook> openCsv(const std::filesystem::path& path, const ReadLimits& limits,
-                                     std::size_t bufferBytes);
+std::unique_ptr<CsvWorkbook> openCsvWorkbook(const std::filesystem::path& path,
+                                             const ReadLimits& limits, std::size_t bufferBytes);
 
 }  // namespace quillmere::source::csv

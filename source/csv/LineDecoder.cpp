@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "source/csv/AsciiText.h"
-#include "source/csv/TextDecoder.h"
+#include "source/csv/CsvTextDecoder.h"
 
 namespace quillmere::source::csv {
 

@@ -50,8 +50,8 @@ std::string_view errorText(std::uint8_t code) {
 
 CellRecordReader::CellRecordReader(const std::filesystem::path& file, const WorkbookStream& stream,
                                    std::size_t start, BiffVersion version,
-                                   const TextDecoder& decoder,
-                                   const SharedStringTable& sharedStrings, const ReadLimits& limits)
+                                   const XlsTextDecoder& decoder,
+                                   const XlsSharedStrings& sharedStrings, const ReadLimits& limits)
     : file_(&file),
       start_(start),
       version_(version),

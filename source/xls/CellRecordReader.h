@@ -10,9 +10,9 @@
 #include "source/ReadLimits.h"
 #include "source/xls/BiffRecordCursor.h"
 #include "source/xls/BiffVersion.h"
-#include "source/xls/SharedStringTable.h"
-#include "source/xls/TextDecoder.h"
 #include "source/xls/WorkbookStream.h"
+#include "source/xls/XlsSharedStrings.h"
+#include "source/xls/XlsTextDecoder.h"
 
 namespace quillmere::source::xls {
 
@@ -33,8 +33,8 @@ class CellRecordReader {
  public:
   // `start` is the offset of the sheet's BOF record in `stream`.
   CellRecordReader(const std::filesystem::path& file, const WorkbookStream& stream,
-                   std::size_t start, BiffVersion version, const TextDecoder& decoder,
-                   const SharedStringTable& sharedStrings, const ReadLimits& limits);
+                   std::size_t start, BiffVersion version, const XlsTextDecoder& decoder,
+                   const XlsSharedStrings& sharedStrings, const ReadLimits& limits);
 
   // The next cell, or false at the sheet's end.
   bool next(ParsedCell& cell);
@@ -53,8 +53,8 @@ class CellRecordReader {
   const std::filesystem::path* file_;
   std::size_t start_;
   BiffVersion version_;
-  const TextDecoder* decoder_;
-  const SharedStringTable* sharedStrings_;
+  const XlsTextDecoder* decoder_;
+  const XlsSharedStrings* sharedStrings_;
   ReadLimits limits_;
   BiffRecordCursor cursor_;
   int depth_ = 0;

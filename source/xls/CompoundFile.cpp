@@ -31,7 +31,7 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-CompoundFile::CompoundFile(std::shared_ptr<const RandomAccessFile> file) : file_(std::move(file)) {
+CompoundFile::CompoundFile(std::shared_ptr<const InputFile> file) : file_(std::move(file)) {
   std::string header(kHeaderBytes, '\0');
   if (file_->readAt(0, header.data(), header.size()) != header.size() ||
       !std::string_view(header).starts_with(kSignature)) {

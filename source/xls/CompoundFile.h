@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "source/xls/RandomAccessFile.h"
+#include "source/InputFile.h"
 #include "source/xls/WorkbookStream.h"
 
 namespace quillmere::source::xls {
@@ -32,7 +32,7 @@ class CompoundFile {
 
   // Throws WorkbookError (Corrupt) naming the file when the header, the sector tables or the
   // directory are damaged.
-  explicit CompoundFile(std::shared_ptr<const RandomAccessFile> file);
+  explicit CompoundFile(std::shared_ptr<const InputFile> file);
 
   // The streams and storages directly inside the root storage.
   const std::vector<Entry>& rootEntries() const { return rootEntries_; }
@@ -67,7 +67,7 @@ class CompoundFile {
   void readFatLocations(std::string_view header);
   void readDirectory(std::uint32_t start);
 
-  std::shared_ptr<const RandomAccessFile> file_;
+  std::shared_ptr<const InputFile> file_;
   unsigned sectorShift_ = 9;
   unsigned miniShift_ = 6;
   std::uint32_t miniCutoff_ = 4096;

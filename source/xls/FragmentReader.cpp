@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "source/xls/LittleEndian.h"
-#include "source/xls/TextDecoder.h"
 #include "source/xls/XlsErrors.h"
+#include "source/xls/XlsTextDecoder.h"
 
 namespace quillmere::source::xls {
 
@@ -101,7 +101,7 @@ void FragmentReader::appendUnicodeString(std::string& out, bool eightBitCount) {
     position_ += take * width;
     remaining -= take;
   }
-  TextDecoder::appendUtf16(out, units);
+  XlsTextDecoder::appendUtf16(out, units);
   skip(runs * kRunBytes);
   skip(phoneticBytes);
 }

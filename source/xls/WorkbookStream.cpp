@@ -16,7 +16,7 @@ constexpr std::uint32_t kMaxRunSectors = std::uint32_t{1} << 30;
 WorkbookStream::WorkbookStream(std::string bytes, std::string shortfall)
     : bytes_(std::move(bytes)), size_(bytes_.size()), shortfall_(std::move(shortfall)) {}
 
-WorkbookStream::WorkbookStream(std::shared_ptr<const RandomAccessFile> file, std::uint64_t base,
+WorkbookStream::WorkbookStream(std::shared_ptr<const InputFile> file, std::uint64_t base,
                                unsigned shift, std::vector<Run> runs, std::uint64_t size,
                                std::string shortfall)
     : file_(std::move(file)),
@@ -26,7 +26,7 @@ WorkbookStream::WorkbookStream(std::shared_ptr<const RandomAccessFile> file, std
       size_(size),
       shortfall_(std::move(shortfall)) {}
 
-WorkbookStream WorkbookStream::wholeFile(std::shared_ptr<const RandomAccessFile> file) {
+WorkbookStream WorkbookStream::wholeFile(std::shared_ptr<const InputFile> file) {
   const std::uint64_t size = file->size();
   const std::uint64_t sectors =
       (size + (std::uint64_t{1} << kWholeFileShift) - 1) >> kWholeFileShift;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "source/xls/RandomAccessFile.h"
+#include "source/InputFile.h"
 
 namespace quillmere::source::xls {
 
@@ -29,11 +29,11 @@ class WorkbookStream {
 
   // `size` bytes in `runs` of sectors of 2^shift bytes, sector s lying at base + (s << shift)
   // in `file`. The runs cover the size; the caller checked that they lie in the file.
-  WorkbookStream(std::shared_ptr<const RandomAccessFile> file, std::uint64_t base, unsigned shift,
+  WorkbookStream(std::shared_ptr<const InputFile> file, std::uint64_t base, unsigned shift,
                  std::vector<Run> runs, std::uint64_t size, std::string shortfall);
 
   // All of a file that is one bare BIFF stream.
-  static WorkbookStream wholeFile(std::shared_ptr<const RandomAccessFile> file);
+  static WorkbookStream wholeFile(std::shared_ptr<const InputFile> file);
 
   std::uint64_t size() const { return size_; }
 
@@ -47,7 +47,7 @@ class WorkbookStream {
  private:
   std::size_t runAt(std::uint64_t sector) const;
 
-  std::shared_ptr<const RandomAccessFile> file_;
+  std::shared_ptr<const InputFile> file_;
   std::string bytes_;
   std::uint64_t base_ = 0;
   unsigned shift_ = 0;

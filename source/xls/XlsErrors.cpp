@@ -10,7 +10,7 @@ void throwDamaged(const std::filesystem::path& file, const std::string& detail) 
   throw WorkbookError(Kind::Corrupt, file,
                       "is damaged and cannot be read (" + detail +
                           "). If your spreadsheet program still opens it, save it again and "
-                          "choose the new copy.");
+                          "open the new copy.");
 }
 
 void throwDataEnds(const std::filesystem::path& file, const std::string& detail,
@@ -34,7 +34,7 @@ void throwCellTextTooLong(const std::filesystem::path& file, std::size_t bytes, 
 void throwEncrypted(const std::filesystem::path& file) {
   throw WorkbookError(Kind::Encrypted, file,
                       "is protected by a password. Remove the password in your spreadsheet "
-                      "program, save the file and choose it again.");
+                      "program, save the file, then open it again.");
 }
 
 void throwUnsupported(const std::filesystem::path& file, const std::string& detail) {

@@ -13,30 +13,7 @@ namespace {
 
 using Kind = WorkbookError::Kind;
 
-enum class Parsed { Ok, Malformed, RowTooLarge, ColumnTooLarge };
-
-// "A1"-style reference of a cell: the letters give the column, the digits (optional) the row.
-// Hand-written, over the NUL-terminated attribute value, because it runs once per cell.
-Parsed parseReference(const char* text, std::uint32_t& column, std::uint32_t& row) {
-  const char* p = text;
-  std::uint32_t number = 0;  // 1-based while accumulating
-  for (;; ++p) {
-    char c = *p;
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (c < 'A' || c > 'Z') break;
-    number = number * 26 + static_cast<std::uint32_t>(c - 'A' + 1);
-    if (number > kMaxGridColumns) return Parsed::ColumnTooLarge;
-  }
-  if (p == text) return Parsed::Malformed;
-  column = number - 1;
-  row = 0;
-  for (; *p != '\0'; ++p) {
-    if (*p < '0' || *p > '9') return Parsed::Malformed;
-    row = row * 10 + static_cast<std::uint32_t>(*p - '0');
-    if (row > kMaxGridRows) return Parsed::RowTooLarge;
-  }
-  return Parsed::Ok;
-}
+enum class Parsed { Ok, Malformed, RowTooLarge };
 
 // The s attribute, an index into the styles' cellXfs. One that is no number gets an index no
 // table holds, which shows General: a style only changes how a number looks.
@@ -115,7 +92,7 @@ bool SheetRowParser::cellType(const char* text, Type& type) {
   return true;
 }
 
-SheetRowParser::SheetRowParser(const SharedStrings& strings, const ReadLimits& limits,
+SheetRowParser::SheetRowParser(const XlsxSharedStrings& strings, const ReadLimits& limits,
                                bool date1904)
     : strings_(strings), limits_(limits), date1904_(date1904) {}
 
@@ -167,10 +144,14 @@ std::uint32_t SheetRowParser::currentRow() const {
 }
 
 void SheetRowParser::failRowText() {
-  fail(Kind::LimitExceeded, "has a row (row " + std::to_string(currentRow()) +
-                                ") whose cells hold more than " +
-                                std::to_string(limits_.maxRowTextBytes) +
-                                " bytes of text together, the most Quillmere reads for one row.");
+  failInRow(Kind::LimitExceeded,
+            "has a row (row " + std::to_string(currentRow()) + ") whose cells hold more than " +
+                std::to_string(limits_.maxRowTextBytes) +
+                " bytes of text together, the most Quillmere reads for one row.");
+}
+
+void SheetRowParser::failInRow(WorkbookError::Kind kind, std::string problem) {
+  fail(kind, std::move(problem), currentRow());
 }
 
 std::string SheetRowParser::cellName() const {
@@ -235,9 +216,9 @@ void SheetRowParser::endElement(std::string_view name) {
 void SheetRowParser::text(std::string_view data) {
   if (inValue_) {
     if (value_.size() + data.size() > limits_.maxCellTextBytes) {
-      fail(Kind::LimitExceeded, "has a cell (" + cellName() + ") whose value is longer than " +
-                                    std::to_string(limits_.maxCellTextBytes) +
-                                    " bytes, the most Quillmere reads for one cell.");
+      failInRow(Kind::LimitExceeded, "has a cell (" + cellName() + ") whose value is longer than " +
+                                         std::to_string(limits_.maxCellTextBytes) +
+                                         " bytes, the most Quillmere reads for one cell.");
       return;
     }
     value_.append(data);
@@ -248,9 +229,9 @@ void SheetRowParser::text(std::string_view data) {
       return;
     }
     if (cellBytes > limits_.maxCellTextBytes) {
-      fail(Kind::LimitExceeded, "has a cell (" + cellName() + ") whose text is longer than " +
-                                    std::to_string(limits_.maxCellTextBytes) +
-                                    " bytes, the most Quillmere reads for one cell.");
+      failInRow(Kind::LimitExceeded, "has a cell (" + cellName() + ") whose text is longer than " +
+                                         std::to_string(limits_.maxCellTextBytes) +
+                                         " bytes, the most Quillmere reads for one cell.");
       return;
     }
     rowText_.append(data);
@@ -277,7 +258,6 @@ void SheetRowParser::beginRow(const char** attributes) {
                                 "\", which is no row number.");
         break;
       case Parsed::RowTooLarge:
-      case Parsed::ColumnTooLarge:
         fail(Kind::LimitExceeded, tooManyRows());
         break;
     }
@@ -294,30 +274,32 @@ void SheetRowParser::beginCell(const char** attributes) {
   bool positioned = false;
   for (const char** a = attributes; *a != nullptr; a += 2) {
     if (isAttribute(a[0], 'r')) {
-      std::uint32_t row = 0;
-      switch (parseReference(a[1], column_, row)) {
-        case Parsed::Ok:
+      // The row may be left out of a cell's reference; the row element then gives it.
+      const ScannedReference reference = scanCellReference(a[1]);
+      switch (reference.status) {
+        case ScannedReference::Status::Ok:
           positioned = true;
-          if (!rowNumberKnown_ && row != 0) {
-            rowNumber_ = row;
+          column_ = reference.position.column;
+          if (!rowNumberKnown_ && reference.position.row != 0) {
+            rowNumber_ = reference.position.row;
             rowNumberKnown_ = true;
           }
           break;
-        case Parsed::Malformed:
-          fail(Kind::Corrupt, "is damaged: its worksheet has a cell at \"" + std::string(a[1]) +
-                                  "\", which is no cell reference.");
+        case ScannedReference::Status::Malformed:
+          failInRow(Kind::Corrupt, "is damaged: its worksheet has a cell at \"" +
+                                       std::string(a[1]) + "\", which is no cell reference.");
           return;
-        case Parsed::RowTooLarge:
+        case ScannedReference::Status::RowTooLarge:
           fail(Kind::LimitExceeded, tooManyRows());
           return;
-        case Parsed::ColumnTooLarge:
-          fail(Kind::LimitExceeded, tooManyColumns(currentRow()));
+        case ScannedReference::Status::ColumnTooLarge:
+          failInRow(Kind::LimitExceeded, tooManyColumns(currentRow()));
           return;
       }
     } else if (isAttribute(a[0], 't')) {
       if (!cellType(a[1], type_)) {
-        fail(Kind::Corrupt,
-             "is damaged: its worksheet has a cell of unknown type \"" + std::string(a[1]) + "\".");
+        failInRow(Kind::Corrupt, "is damaged: its worksheet has a cell of unknown type \"" +
+                                     std::string(a[1]) + "\".");
         return;
       }
     } else if (isAttribute(a[0], 's')) {
@@ -326,7 +308,7 @@ void SheetRowParser::beginCell(const char** attributes) {
   }
   if (!positioned) {
     if (nextColumn_ >= kMaxGridColumns) {
-      fail(Kind::LimitExceeded, tooManyColumns(currentRow()));
+      failInRow(Kind::LimitExceeded, tooManyColumns(currentRow()));
       return;
     }
     column_ = nextColumn_;
@@ -388,14 +370,14 @@ void SheetRowParser::storeCell() {
       std::size_t index = 0;
       const auto result = std::from_chars(value.data(), value.data() + value.size(), index);
       if (result.ec != std::errc{} || result.ptr != value.data() + value.size()) {
-        fail(Kind::Corrupt, "is damaged: cell " + cellName() + " refers to shared string \"" +
-                                std::string(value) + "\", which is no string number.");
+        failInRow(Kind::Corrupt, "is damaged: cell " + cellName() + " refers to shared string \"" +
+                                     std::string(value) + "\", which is no string number.");
       } else if (const auto text = strings_.find(index)) {
         store({CellKind::Text, 0.0, *text, 0, 0});
       } else {
-        fail(Kind::Corrupt, "is damaged: cell " + cellName() + " refers to shared string " +
-                                std::to_string(index) + ", but the workbook has only " +
-                                std::to_string(strings_.size()) + ".");
+        failInRow(Kind::Corrupt, "is damaged: cell " + cellName() + " refers to shared string " +
+                                     std::to_string(index) + ", but the workbook has only " +
+                                     std::to_string(strings_.size()) + ".");
       }
       return;
     }
@@ -403,8 +385,8 @@ void SheetRowParser::storeCell() {
       if (value.empty()) return;
       const auto number = parseDecimal(value);
       if (!number) {
-        fail(Kind::Corrupt, "is damaged: cell " + cellName() + " holds \"" + std::string(value) +
-                                "\" where a number belongs.");
+        failInRow(Kind::Corrupt, "is damaged: cell " + cellName() + " holds \"" +
+                                     std::string(value) + "\" where a number belongs.");
         return;
       }
       store({CellKind::Number, *number, {}, 0, 0});
@@ -417,18 +399,19 @@ void SheetRowParser::storeCell() {
       } else if (value == "0" || value == "false" || value == "FALSE") {
         store({CellKind::Boolean, 0.0, {}, 0, 0});
       } else {
-        fail(Kind::Corrupt, "is damaged: cell " + cellName() + " holds \"" + std::string(value) +
-                                "\" where TRUE or FALSE belongs.");
+        failInRow(Kind::Corrupt, "is damaged: cell " + cellName() + " holds \"" +
+                                     std::string(value) + "\" where TRUE or FALSE belongs.");
       }
       return;
     case Type::Date: {
       if (value.empty()) return;
       const auto serial = isoDateSerial(value, date1904_);
       if (!serial) {
-        fail(Kind::Corrupt, "has a damaged cell: " + cellName() +
-                                " is marked as a date but holds \"" + std::string(value) +
-                                "\", which is neither a date, a time nor a date and time. Correct "
-                                "that cell in your spreadsheet program and save the file again.");
+        failInRow(Kind::Corrupt,
+                  "has a damaged cell: " + cellName() + " is marked as a date but holds \"" +
+                      std::string(value) +
+                      "\", which is neither a date, a time nor a date and time. Correct "
+                      "that cell in your spreadsheet program and save the file again.");
       } else {
         store({CellKind::Number, *serial, {}, 0, 0});
       }
@@ -448,9 +431,10 @@ void SheetRowParser::finishRow() {
     rowNumber_ = previousRow_ + 1;
     rowNumberKnown_ = true;
   } else if (rowNumber_ <= previousRow_) {
-    fail(Kind::Corrupt, "is damaged: its worksheet lists row " + std::to_string(rowNumber_) +
-                            " after row " + std::to_string(previousRow_) +
-                            "; rows must come in order.");
+    fail(Kind::Corrupt,
+         "is damaged: its worksheet lists row " + std::to_string(rowNumber_) + " after row " +
+             std::to_string(previousRow_) + "; rows must come in order.",
+         rowNumber_);
     return;
   }
   previousRow_ = rowNumber_;

@@ -8,7 +8,7 @@
 
 #include "source/CellValue.h"
 #include "source/ReadLimits.h"
-#include "source/xlsx/SharedStrings.h"
+#include "source/xlsx/XlsxSharedStrings.h"
 #include "source/xlsx/XmlHandler.h"
 
 namespace quillmere::source::xlsx {
@@ -18,7 +18,7 @@ namespace quillmere::source::xlsx {
 // to row, so a long sheet reads without allocating per cell.
 class SheetRowParser : public XmlHandler {
  public:
-  SheetRowParser(const SharedStrings& strings, const ReadLimits& limits, bool date1904);
+  SheetRowParser(const XlsxSharedStrings& strings, const ReadLimits& limits, bool date1904);
 
   // Back to before the first row, for a new pass over the part.
   void restart();
@@ -65,8 +65,10 @@ class SheetRowParser : public XmlHandler {
   std::uint32_t currentRow() const;  // the row being read, known or presumed
   std::string cellName() const;
   void failRowText();
+  // Fails the parse over the row being read, which the error then names.
+  void failInRow(WorkbookError::Kind kind, std::string problem);
 
-  const SharedStrings& strings_;
+  const XlsxSharedStrings& strings_;
   ReadLimits limits_;
   bool date1904_;
 

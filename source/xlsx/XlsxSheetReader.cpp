@@ -5,7 +5,7 @@
 namespace quillmere::source::xlsx {
 
 XlsxSheetReader::XlsxSheetReader(const std::filesystem::path& file, const std::string& partName,
-                                 Opener opener, const SharedStrings& strings,
+                                 Opener opener, const XlsxSharedStrings& strings,
                                  const ReadLimits& limits, bool date1904, std::size_t chunkBytes)
     : opener_(std::move(opener)),
       strings_(strings),

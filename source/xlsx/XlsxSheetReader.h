@@ -11,8 +11,8 @@
 #include "source/ReadLimits.h"
 #include "source/SheetReader.h"
 #include "source/xlsx/PartSource.h"
-#include "source/xlsx/SharedStrings.h"
 #include "source/xlsx/SheetRowParser.h"
+#include "source/xlsx/XlsxSharedStrings.h"
 #include "source/xlsx/XmlStream.h"
 
 namespace quillmere::source::xlsx {
@@ -29,7 +29,7 @@ class XlsxSheetReader : public SheetReader {
   // `strings` must outlive the reader. `chunkBytes` is how much is inflated and parsed at a
   // time; tests pass tiny sizes to shake out faults at buffer boundaries.
   XlsxSheetReader(const std::filesystem::path& file, const std::string& partName, Opener opener,
-                  const SharedStrings& strings, const ReadLimits& limits, bool date1904,
+                  const XlsxSharedStrings& strings, const ReadLimits& limits, bool date1904,
                   std::size_t chunkBytes = XmlStream::kDefaultChunkBytes);
 
   std::uint32_t gridRows() const override;
@@ -47,7 +47,7 @@ class XlsxSheetReader : public SheetReader {
 
  private:
   Opener opener_;
-  const SharedStrings& strings_;
+  const XlsxSharedStrings& strings_;
   const CellFormats* formats_ = &CellFormats::general();
   SheetRowParser parser_;
   XmlStream stream_;

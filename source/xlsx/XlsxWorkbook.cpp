@@ -5,10 +5,10 @@
 
 #include "source/WorkbookError.h"
 #include "source/xlsx/PartPath.h"
+#include "source/xlsx/ReadAheadSource.h"
 #include "source/xlsx/Relationships.h"
-#include "source/xlsx/StylesPart.h"
 #include "source/xlsx/WorkbookPart.h"
-#include "source/xlsx/XlsxBook.h"
+#include "source/xlsx/XlsxStyles.h"
 #include "source/xlsx/XmlStream.h"
 #include "source/xlsx/ZipArchive.h"
 
@@ -18,11 +18,22 @@ namespace {
 
 using Kind = WorkbookError::Kind;
 
+XlsxSheetReader::Opener inflatingAhead(ZipPartOpener part) {
+  return [part = std::move(part)] { return std::make_unique<ReadAheadSource>(part()); };
+}
+
+std::unique_ptr<XlsxSharedStringsLoader> startLoading(XlsxSharedStrings& strings,
+                                                      const ZipArchive& archive,
+                                                      std::optional<ZipPartOpener> part) {
+  if (!part) return nullptr;
+  return std::make_unique<XlsxSharedStringsLoader>(strings, archive.file(), std::move(*part));
+}
+
 [[noreturn]] void throwBinaryWorkbook(const std::filesystem::path& file) {
   throw WorkbookError(Kind::Unsupported, file,
                       "is an Excel Binary Workbook (.xlsb), which Quillmere cannot read. Open it "
                       "in your spreadsheet program, save it as an Excel Workbook (.xlsx) and "
-                      "choose that file.");
+                      "open that file.");
 }
 
 [[noreturn]] void throwNotSpreadsheet(const ZipArchive& archive) {
@@ -64,7 +75,22 @@ std::string officeDocumentPart(const ZipArchive& archive, const ReadLimits& limi
 
 }  // namespace
 
-std::unique_ptr<Workbook> openXlsx(const std::filesystem::path& path, const ReadLimits& limits) {
+XlsxWorkbook::XlsxWorkbook(std::unique_ptr<ZipArchive> archive,
+                           std::optional<ZipPartOpener> stringsPart,
+                           std::unique_ptr<CellFormats> formats, const FirstSheet& sheet,
+                           const ReadLimits& limits)
+    : archive_(std::move(archive)),
+      strings_(limits),
+      loader_(startLoading(strings_, *archive_, std::move(stringsPart))),
+      formats_(std::move(formats)),
+      sheet_(archive_->file(), sheet.partName,
+             inflatingAhead(archive_->partOpener(sheet.entry, sheet.partName, limits)), strings_,
+             limits, sheet.date1904) {
+  sheet_.setCellFormats(*formats_);
+}
+
+std::unique_ptr<Workbook> openXlsxWorkbook(const std::filesystem::path& path,
+                                           const ReadLimits& limits) {
   auto archive = std::make_unique<ZipArchive>(path);
   const std::string workbookName = officeDocumentPart(*archive, limits);
 
@@ -72,12 +98,13 @@ std::unique_ptr<Workbook> openXlsx(const std::filesystem::path& path, const Read
   if (!parsePart(*archive, workbookName, workbook, limits)) {
     throw WorkbookError(
         Kind::Corrupt, path,
-        "is damaged: its workbook part (" + workbookName + ") is missing from the archive.");
+        "is damaged: its workbook part (" + workbookName + ") is missing from the archive.",
+        {.part = workbookName});
   }
   if (!workbook.isWorkbook()) {
     throw WorkbookError(Kind::Unsupported, path,
                         "is an Office document but not a spreadsheet, so Quillmere cannot read "
-                        "it. Choose an Excel workbook (.xlsx, .xls) or a .csv file.");
+                        "it. Quillmere reads Excel workbooks (.xlsx, .xls) and .csv files.");
   }
   if (workbook.sheets().empty()) {
     throw WorkbookError(Kind::NoWorksheet, path,
@@ -90,7 +117,8 @@ std::unique_ptr<Workbook> openXlsx(const std::filesystem::path& path, const Read
   if (!parsePart(*archive, relationshipsName, relationships, limits)) {
     throw WorkbookError(Kind::Corrupt, path,
                         "is damaged: the list of its sheets' parts (" + relationshipsName +
-                            ") is missing from the archive.");
+                            ") is missing from the archive.",
+                        {.part = relationshipsName});
   }
 
   // The first sheet in tab order that is a worksheet: chart sheets hold no cells.
@@ -100,7 +128,8 @@ std::unique_ptr<Workbook> openXlsx(const std::filesystem::path& path, const Read
     if (entry == nullptr || entry->target.empty()) {
       throw WorkbookError(Kind::Corrupt, path,
                           "is damaged: the part of its sheet \"" + sheet.name +
-                              "\" is not listed in " + relationshipsName + ".");
+                              "\" is not listed in " + relationshipsName + ".",
+                          {.part = relationshipsName});
     }
     if (Relationships::isKind(*entry, "worksheet")) {
       sheetEntry = entry;
@@ -114,9 +143,10 @@ std::unique_ptr<Workbook> openXlsx(const std::filesystem::path& path, const Read
   }
   const auto sheetIndex = archive->find(sheetEntry->target);
   if (!sheetIndex) {
-    throw WorkbookError(Kind::Corrupt, path,
-                        "is damaged: its first worksheet (" + sheetEntry->target +
-                            ") is missing from the archive.");
+    throw WorkbookError(
+        Kind::Corrupt, path,
+        "is damaged: its first worksheet (" + sheetEntry->target + ") is missing from the archive.",
+        {.part = sheetEntry->target});
   }
 
   // The strings are checked against the limits here and read on while the sheet is.
@@ -126,25 +156,27 @@ std::unique_ptr<Workbook> openXlsx(const std::filesystem::path& path, const Read
     if (!stringsIndex) {
       throw WorkbookError(Kind::Corrupt, path,
                           "is damaged: its shared strings (" + stringsEntry->target +
-                              ") are missing from the archive.");
+                              ") are missing from the archive.",
+                          {.part = stringsEntry->target});
     }
     stringsPart = archive->partOpener(*stringsIndex, stringsEntry->target, limits);
   }
 
   // A workbook without a styles part shows every number in General.
-  StylesPart styles;
+  XlsxStyles styles;
   if (const auto* stylesEntry = relationships.byKind("styles")) {
     if (!parsePart(*archive, stylesEntry->target, styles, limits)) {
       throw WorkbookError(
           Kind::Corrupt, path,
-          "is damaged: its styles (" + stylesEntry->target + ") are missing from the archive.");
+          "is damaged: its styles (" + stylesEntry->target + ") are missing from the archive.",
+          {.part = stylesEntry->target});
     }
   }
 
-  const XlsxBook::FirstSheet first{sheetEntry->target, *sheetIndex, workbook.date1904()};
-  return std::make_unique<XlsxBook>(std::move(archive), std::move(stringsPart),
-                                    std::make_unique<CellFormats>(styles.take(first.date1904)),
-                                    first, limits);
+  const XlsxWorkbook::FirstSheet first{sheetEntry->target, *sheetIndex, workbook.date1904()};
+  return std::make_unique<XlsxWorkbook>(std::move(archive), std::move(stringsPart),
+                                        std::make_unique<CellFormats>(styles.take(first.date1904)),
+                                        first, limits);
 }
 
 }  // namespace quillmere::source::xlsx

@@ -1,13 +1,51 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <string>
 
+#include "source/CellFormats.h"
 #include "source/ReadLimits.h"
 #include "source/Workbook.h"
+#include "source/xlsx/XlsxSharedStrings.h"
+#include "source/xlsx/XlsxSharedStringsLoader.h"
+#include "source/xlsx/XlsxSheetReader.h"
+#include "source/xlsx/ZipArchive.h"
 
 namespace quillmere::source::xlsx {
 
-std::unique_ptr<Workbook> openXlsx(const std::filesystem::path& path, const ReadLimits& limits);
+// An open .xlsx or .xlsm package: the archive, its shared strings (loading on a thread of
+// their own), its cell formats and a cursor over its first worksheet, which inflates on a
+// thread of its own ahead of the parse.
+class XlsxWorkbook : public Workbook {
+ public:
+  struct FirstSheet {
+    std::string partName;
+    std::uint64_t entry = 0;
+    bool date1904 = false;
+  };
+
+  // `stringsPart` is the shared-string part, when the workbook has one.
+  XlsxWorkbook(std::unique_ptr<ZipArchive> archive, std::optional<ZipPartOpener> stringsPart,
+               std::unique_ptr<CellFormats> formats, const FirstSheet& sheet,
+               const ReadLimits& limits);
+
+  SheetReader& firstSheet() override { return sheet_; }
+
+ private:
+  // Destroyed bottom up: the threads stop before what they use goes.
+  std::unique_ptr<ZipArchive> archive_;
+  XlsxSharedStrings strings_;
+  std::unique_ptr<XlsxSharedStringsLoader> loader_;
+  std::unique_ptr<CellFormats> formats_;
+  XlsxSheetReader sheet_;
+};
+
+// Opens the package at `path`: finds its first worksheet, reads its styles and starts loading
+// its shared strings. Throws WorkbookError naming the file.
+std::unique_ptr<Workbook> openXlsxWorkbook(const std::filesystem::path& path,
+                                           const ReadLimits& limits);
 
 }  // namespace quillmere::source::xlsx

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -34,9 +35,11 @@ class XmlHandler {
  protected:
   // Stops the parse after this event; XmlStream::parse() then returns true.
   void pause() { pauseRequested_ = attention_ = true; }
-  // Stops the parse for good; the stream throws WorkbookError(kind, file, problem).
-  void fail(WorkbookError::Kind kind, std::string problem) {
-    if (!failure_) failure_.emplace(kind, std::move(problem));
+  // Stops the parse for good; the stream throws WorkbookError(kind, file, problem) with the
+  // part's name and `row`, the worksheet row the problem is in when there is one.
+  void fail(WorkbookError::Kind kind, std::string problem,
+            std::optional<std::uint32_t> row = std::nullopt) {
+    if (!failure_) failure_.emplace(Failure{kind, std::move(problem), row});
     attention_ = true;
   }
   bool failed() const { return failure_.has_value(); }
@@ -46,7 +49,12 @@ class XmlHandler {
   friend class XmlScanner;
   bool attention_ = false;  // one test per event: a pause or a failure is waiting
   bool pauseRequested_ = false;
-  std::optional<std::pair<WorkbookError::Kind, std::string>> failure_;
+  struct Failure {
+    WorkbookError::Kind kind;
+    std::string problem;
+    std::optional<std::uint32_t> row;
+  };
+  std::optional<Failure> failure_;
 };
 
 inline void XmlHandler::beginReplay() {

@@ -49,7 +49,8 @@ void XmlStream::startExpat(std::unique_ptr<PartSource> source) {
   parser_.reset(XML_ParserCreate(nullptr));
   if (!parser_) {
     throw WorkbookError(Kind::Unreadable, file_,
-                        "cannot be read: there is not enough memory to parse " + partName_ + ".");
+                        "cannot be read: there is not enough memory to parse " + partName_ + ".",
+                        {.part = partName_});
   }
   XML_Parser p = parser_.get();
   XML_SetUserData(p, this);
@@ -68,7 +69,8 @@ void XmlStream::startExpat(std::unique_ptr<PartSource> source) {
       XML_SetBillionLaughsAttackProtectionActivationThreshold(p, kAmplificationThresholdBytes) ==
           XML_FALSE) {
     throw WorkbookError(Kind::Unreadable, file_,
-                        "cannot be read safely: the XML parser refused its entity limits.");
+                        "cannot be read safely: the XML parser refused its entity limits.",
+                        {.part = partName_});
   }
   handler_.attention_ = false;
   handler_.pauseRequested_ = false;
@@ -167,7 +169,7 @@ void XmlStream::checkConstruct() {
   }
   if (fed_ - constructStart_ <= kMaxConstructBytes) return;
   finished_ = true;
-  throw WorkbookError(Kind::LimitExceeded, file_, longConstruct(true));
+  throw WorkbookError(Kind::LimitExceeded, file_, longConstruct(true), {.part = partName_});
 }
 
 void XmlStream::failLongEvent() {
@@ -228,25 +230,30 @@ void XmlStream::throwFailure() {
   finished_ = true;
   if (handlerException_) std::rethrow_exception(handlerException_);
   if (handler_.failure_) {
-    throw WorkbookError(handler_.failure_->first, file_, handler_.failure_->second);
+    const XmlHandler::Failure& failure = *handler_.failure_;
+    throw WorkbookError(failure.kind, file_, failure.problem,
+                        {.part = partName_, .row = failure.row});
   }
   XML_Parser p = parser_.get();
   const XML_Error code = XML_GetErrorCode(p);
   if (code == XML_ERROR_NO_MEMORY) {
     throw WorkbookError(Kind::Unreadable, file_,
-                        "cannot be read: there is not enough memory to parse " + partName_ + ".");
+                        "cannot be read: there is not enough memory to parse " + partName_ + ".",
+                        {.part = partName_});
   }
   if (code == XML_ERROR_AMPLIFICATION_LIMIT_BREACH) {
     throw WorkbookError(Kind::LimitExceeded, file_,
                         "is refused: its part " + partName_ + " expands XML entities more than " +
                             std::to_string(static_cast<int>(kMaxEntityAmplification)) +
-                            " times over, the mark of an entity bomb.");
+                            " times over, the mark of an entity bomb.",
+                        {.part = partName_});
   }
   throw WorkbookError(Kind::Corrupt, file_,
                       "is damaged: its part " + partName_ + " is not well-formed XML (" +
                           XML_ErrorString(code) + " at line " +
                           std::to_string(XML_GetCurrentLineNumber(p)) + ", column " +
-                          std::to_string(XML_GetCurrentColumnNumber(p) + 1) + ").");
+                          std::to_string(XML_GetCurrentColumnNumber(p) + 1) + ").",
+                      {.part = partName_});
 }
 
 void XMLCALL XmlStream::onStart(void* self, const XML_Char* name, const XML_Char** attributes) {

@@ -1,6 +1,8 @@
 #include "source/xlsx/ZipArchive.h"
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "source/WorkbookError.h"
 #include "source/xlsx/PartPath.h"
@@ -13,49 +15,64 @@ namespace {
 using Kind = WorkbookError::Kind;
 
 // Owns a zip_error_t so that its message buffer is released on every path.
-class ZipErrorText {
+class ZipError {
  public:
-  explicit ZipErrorText(int code) { zip_error_init_with_code(&error_, code); }
-  ~ZipErrorText() { zip_error_fini(&error_); }
-  ZipErrorText(const ZipErrorText&) = delete;
-  ZipErrorText& operator=(const ZipErrorText&) = delete;
+  ZipError() { zip_error_init(&error_); }
+  explicit ZipError(int code) { zip_error_init_with_code(&error_, code); }
+  ~ZipError() { zip_error_fini(&error_); }
+  ZipError(const ZipError&) = delete;
+  ZipError& operator=(const ZipError&) = delete;
+
+  zip_error_t* get() { return &error_; }
+  int code() const { return zip_error_code_zip(&error_); }
+  // The errno behind the error, when a system call failed.
+  std::optional<int> errorNumber() const {
+    if (zip_error_system_type(&error_) != ZIP_ET_SYS) return std::nullopt;
+    return zip_error_code_system(&error_);
+  }
+  // The words of libzip's error code alone.
   std::string text() { return zip_error_strerror(&error_); }
 
  private:
   zip_error_t error_;
 };
 
-[[noreturn]] void throwOpenError(const std::filesystem::path& file, int code) {
+[[noreturn]] void throwOpenError(const std::filesystem::path& file, int code,
+                                 std::optional<int> errorNumber = std::nullopt) {
+  const WorkbookError::Details details{.errorNumber = errorNumber};
   switch (code) {
     case ZIP_ER_NOENT:
-      throw WorkbookError(Kind::NotFound, file,
-                          "does not exist. Check the name and the folder, then choose it again.");
+      throw WorkbookError(Kind::NotFound, file, "does not exist. Check the name and the folder.",
+                          details);
     case ZIP_ER_SEEK:
       // Seeking in a file that could be opened fails only for an offset no file can have.
       throw WorkbookError(Kind::Corrupt, file,
                           "is damaged: its zip archive points to a place far past the end of the "
                           "file (" +
-                              ZipErrorText(code).text() +
+                              ZipError(code).text() +
                               "). Open it in your spreadsheet program and save it again, or ask "
-                              "for a new copy.");
+                              "for a new copy.",
+                          details);
     case ZIP_ER_OPEN:
     case ZIP_ER_READ:
       throw WorkbookError(Kind::Unreadable, file,
-                          "cannot be read (" + ZipErrorText(code).text() +
+                          "cannot be read (" + ZipError(code).text() +
                               "). Check that you may read it and that no other program holds "
-                              "it locked.");
+                              "it locked.",
+                          details);
     case ZIP_ER_MEMORY:
       throw WorkbookError(Kind::Unreadable, file,
-                          "cannot be read: there is not enough memory to open it.");
+                          "cannot be read: there is not enough memory to open it.", details);
     case ZIP_ER_NOZIP:
       throw WorkbookError(Kind::Corrupt, file,
                           "is damaged or incomplete: it starts like an .xlsx workbook but its zip "
                           "archive is broken or cut short. Was the copy or download "
-                          "interrupted?");
+                          "interrupted?",
+                          details);
     default:
       throw WorkbookError(
           Kind::Corrupt, file,
-          "is damaged: its zip archive cannot be opened (" + ZipErrorText(code).text() + ").");
+          "is damaged: its zip archive cannot be opened (" + ZipError(code).text() + ").", details);
   }
 }
 
@@ -68,9 +85,15 @@ bool inflatesTooMuch(std::uint64_t size, std::uint64_t packed, std::uint64_t rat
 }  // namespace
 
 ZipArchive::Handle ZipArchive::openHandle(const std::filesystem::path& file) {
-  int code = ZIP_ER_OK;
-  Handle archive(zip_open(file.c_str(), ZIP_RDONLY, &code));
-  if (!archive) throwOpenError(file, code);
+  // zip_open() in its two steps, which keep the system's error behind a failure.
+  ZipError error;
+  zip_source_t* source = zip_source_file_create(file.c_str(), 0, -1, error.get());
+  if (source == nullptr) throwOpenError(file, error.code(), error.errorNumber());
+  Handle archive(zip_open_from_source(source, ZIP_RDONLY, error.get()));
+  if (!archive) {
+    zip_source_free(source);
+    throwOpenError(file, error.code(), error.errorNumber());
+  }
   return archive;
 }
 
@@ -109,14 +132,16 @@ ZipPartOpener ZipArchive::partOpener(std::uint64_t index, const std::string& par
   zip_stat_init(&stat);
   if (zip_stat_index(archive_.get(), index, 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0) {
     throw WorkbookError(Kind::Corrupt, file_,
-                        "is damaged: the zip archive's entry for " + partName + " cannot be read.");
+                        "is damaged: the zip archive's entry for " + partName + " cannot be read.",
+                        {.part = partName});
   }
   if (stat.size > limits.maxPartBytes) {
     throw WorkbookError(Kind::LimitExceeded, file_,
                         "has a part (" + partName + ") that would unpack to " +
                             std::to_string(stat.size) + " bytes, more than the " +
                             std::to_string(limits.maxPartBytes) +
-                            " bytes Quillmere reads for one part.");
+                            " bytes Quillmere reads for one part.",
+                        {.part = partName});
   }
   if ((stat.valid & ZIP_STAT_COMP_SIZE) != 0 && stat.size > limits.inflationRatioFloorBytes &&
       inflatesTooMuch(stat.size, stat.comp_size, limits.maxInflationRatio)) {
@@ -125,7 +150,8 @@ ZipPartOpener ZipArchive::partOpener(std::uint64_t index, const std::string& par
                             std::to_string(stat.comp_size) + " to " + std::to_string(stat.size) +
                             " bytes, more than " + std::to_string(limits.maxInflationRatio) +
                             " times its packed size. Workbooks shrink 5 to 20 times when packed; "
-                            "this is the mark of a zip bomb, so Quillmere does not unpack it.");
+                            "this is the mark of a zip bomb, so Quillmere does not unpack it.",
+                        {.part = partName});
   }
   return ZipPartOpener(file_, index, partName, stat, limits.maxPartBytes);
 }

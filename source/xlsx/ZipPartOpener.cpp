@@ -33,8 +33,9 @@ std::unique_ptr<PartSource> ZipPartOpener::operator()() const {
       entryName_ != stat.name) {
     throw WorkbookError(Kind::Corrupt, file_,
                         "changed while Quillmere was reading it: its part " + partName_ +
-                            " is no longer the one it started with. Choose the file again once "
-                            "it is saved.");
+                            " is no longer the one it started with. Open it again once it is "
+                            "saved.",
+                        {.part = partName_});
   }
   zip_t* handle = archive.get();
   auto part = openOn(handle, archive.release());
@@ -52,15 +53,18 @@ std::unique_ptr<PartSource> ZipPartOpener::openOn(zip_t* archive, zip_t* owned) 
       case ZIP_ER_ENCRNOTSUPP:
         throw WorkbookError(Kind::Encrypted, file_,
                             "is protected by a password. Remove the password in your "
-                            "spreadsheet program, save the file and choose it again.");
+                            "spreadsheet program, save the file, then open it again.",
+                            {.part = partName_});
       case ZIP_ER_COMPNOTSUPP:
         throw WorkbookError(Kind::Unsupported, file_,
                             "was packed with a compression method Quillmere cannot unpack. Open "
-                            "it in your spreadsheet program and save it as .xlsx again.");
+                            "it in your spreadsheet program and save it as .xlsx again.",
+                            {.part = partName_});
       default:
         throw WorkbookError(Kind::Corrupt, file_,
                             "is damaged: its part " + partName_ + " cannot be opened (" +
-                                zip_strerror(archive) + ").");
+                                zip_strerror(archive) + ").",
+                            {.part = partName_});
     }
   }
   return std::make_unique<ZipPartSource>(file_, partName_, std::move(keep), std::move(entry), size_,

@@ -5,14 +5,13 @@ target_sources(quillmere_source PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PartPath.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadAheadSource.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Relationships.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/SharedStrings.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/SharedStringsLoader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SheetRowParser.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/StylesPart.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TextEscapes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WorkbookPart.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/XlsxBook.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/XlsxSharedStrings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/XlsxSharedStringsLoader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsxSheetReader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/XlsxStyles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsxWorkbook.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XmlScanner.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XmlStream.cpp
@@ -20,8 +19,6 @@ target_sources(quillmere_source PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ZipPartOpener.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ZipPartSource.cpp)
 
-find_package(PkgConfig REQUIRED)
-pkg_check_modules(LIBZIP REQUIRED IMPORTED_TARGET libzip)
 find_package(EXPAT REQUIRED)
 find_package(Threads REQUIRED)
 # Inflating and the shared strings run on threads of their own inside the reader.

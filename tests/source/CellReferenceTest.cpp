@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+
 #include "source/CellReference.h"
 
 namespace quillmere::source {
@@ -33,6 +36,49 @@ TEST(CellReference, RefusesMalformedAndOutOfGridReferences) {
                           "AAAAAAAAAAAAAAAAAAAAAAAAAA1", "A99999999999999999999"}) {
     EXPECT_FALSE(parseCellReference(bad).has_value()) << bad;
   }
+}
+
+TEST(CellReference, ScansReferencesAsWorksheetsWriteThem) {
+  using Status = ScannedReference::Status;
+  struct Case {
+    std::string_view text;
+    Status status;
+    CellPosition position;
+  };
+  for (const Case& c : {
+           Case{"A1", Status::Ok, {1, 0}},
+           Case{"ab12", Status::Ok, {12, 27}},
+           Case{"XFD1048576", Status::Ok, {1048576, 16383}},
+           Case{"B", Status::Ok, {0, 1}},
+           Case{"A0", Status::Ok, {0, 0}},
+           Case{"C007", Status::Ok, {7, 2}},
+           Case{"", Status::Malformed, {}},
+           Case{"12", Status::Malformed, {}},
+           Case{"A1B", Status::Malformed, {}},
+           Case{"A 1", Status::Malformed, {}},
+           Case{"XFE1", Status::ColumnTooLarge, {}},
+           Case{"XFE!", Status::ColumnTooLarge, {}},
+           Case{"AAAAAAAAAAAAAAAAAAAAAAAAAA1", Status::ColumnTooLarge, {}},
+           Case{"A1048577", Status::RowTooLarge, {}},
+           Case{"A99999999999999999999x", Status::RowTooLarge, {}},
+       }) {
+    // The text measured, and the same text up to its NUL, read alike.
+    const std::string terminated(c.text);
+    for (const auto& scanned : {scanCellReference(c.text.data(), c.text.data() + c.text.size()),
+                                scanCellReference(terminated.c_str())}) {
+      EXPECT_EQ(scanned.status, c.status) << c.text;
+      if (c.status == Status::Ok) {
+        EXPECT_EQ(scanned.position, c.position) << c.text;
+      }
+    }
+  }
+}
+
+TEST(CellReference, ScanningStopsAtTheEndOfTheRange) {
+  const std::string_view text = "AB123";
+  const auto scanned = scanCellReference(text.data(), text.data() + 3);
+  EXPECT_EQ(scanned.status, ScannedReference::Status::Ok);
+  EXPECT_EQ(scanned.position, (CellPosition{1, 27}));
 }
 
 }  // namespace

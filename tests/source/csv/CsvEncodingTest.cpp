@@ -34,7 +34,7 @@ class CsvEncoding : public CsvTestFolder {
     const auto path = write("encoded.csv", bytes);
     std::vector<DumpedRow> first;
     for (const std::size_t size : kBufferSizes) {
-      auto workbook = openCsv(path, ReadLimits{}, size);
+      auto workbook = openCsvWorkbook(path, ReadLimits{}, size);
       if (format) *format = workbook->textFormat();
       auto rows = dumpRows(workbook->firstSheet());
       if (size == kBufferSizes.front()) {
@@ -49,7 +49,7 @@ class CsvEncoding : public CsvTestFolder {
   WorkbookError errorOf(const std::string& name, const std::string& bytes) {
     const auto path = write(name, bytes);
     try {
-      auto workbook = openCsv(path, ReadLimits{}, 5);
+      auto workbook = openCsvWorkbook(path, ReadLimits{}, 5);
       dumpRows(workbook->firstSheet());
     } catch (const WorkbookError& e) {
       EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
@@ -191,7 +191,7 @@ TEST_F(CsvEncodingAfterAsciiStart, AMixedLineIsRefusedByItsNumber) {
 TEST_F(CsvEncodingAfterAsciiStart, RereadingAfterTheSwitchGivesTheSameRows) {
   const auto path = write("switch.csv", asciiStart() + "caf\xE9,1\n");
   for (const std::size_t size : {std::size_t{7}, kDefaultBufferBytes}) {
-    auto workbook = openCsv(path, ReadLimits{}, size);
+    auto workbook = openCsvWorkbook(path, ReadLimits{}, size);
     const auto first = dumpRows(workbook->firstSheet());
     workbook->firstSheet().rewind();
     const auto second = dumpRows(workbook->firstSheet());

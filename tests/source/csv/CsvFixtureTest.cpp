@@ -20,7 +20,7 @@ const std::filesystem::path kFixtures = std::filesystem::path(QUILLMERE_FIXTURES
 
 TEST(CsvFixture, GermanExcelExportIsSemicolonSeparatedWindows1252) {
   const auto path = kFixtures / "semicolon-windows-1252.csv";
-  auto workbook = openCsv(path, ReadLimits{}, kDefaultBufferBytes);
+  auto workbook = openCsvWorkbook(path, ReadLimits{}, kDefaultBufferBytes);
   EXPECT_EQ(workbook->textFormat().encoding, TextEncoding::Windows1252);
   EXPECT_EQ(workbook->textFormat().separator, ';');
   const std::vector<DumpedRow> expected = {

@@ -9,7 +9,7 @@
 
 #include "source/CellReference.h"
 #include "source/WorkbookError.h"
-#include "source/csv/CsvSheet.h"
+#include "source/csv/CsvSheetReader.h"
 #include "tests/source/ReadInChild.h"
 #include "tests/source/csv/CsvTestFolder.h"
 

@@ -19,7 +19,7 @@ class CsvLimits : public CsvTestFolder {
   std::optional<WorkbookError> readAll(const std::filesystem::path& path, const ReadLimits& limits,
                                        std::size_t buffer = kDefaultBufferBytes) {
     try {
-      auto workbook = openCsv(path, limits, buffer);
+      auto workbook = openCsvWorkbook(path, limits, buffer);
       SheetReader& sheet = workbook->firstSheet();
       while (sheet.nextRow()) {
       }
@@ -109,7 +109,8 @@ TEST_F(CsvLimits, AFileHoldsAtMostAWorksheetOfRows) {
 
 TEST_F(CsvLimits, TheLastRowOfTheGridIsRead) {
   std::string blank(kMaxGridRows - 1, '\n');
-  auto workbook = openCsv(write("last.csv", blank + "end\n"), ReadLimits{}, kDefaultBufferBytes);
+  auto workbook =
+      openCsvWorkbook(write("last.csv", blank + "end\n"), ReadLimits{}, kDefaultBufferBytes);
   SheetReader& sheet = workbook->firstSheet();
   ASSERT_TRUE(sheet.nextRow());
   EXPECT_EQ(sheet.rowNumber(), kMaxGridRows);

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "source/csv/CsvTextDecoder.h"
 #include "source/csv/LineDecoder.h"
-#include "source/csv/TextDecoder.h"
 
 namespace quillmere::source::csv {
 namespace {

@@ -9,10 +9,10 @@
 #include <sstream>
 #include <string>
 
+#include "source/InputFile.h"
 #include "source/WorkbookError.h"
 #include "source/xls/CompoundFile.h"
 #include "source/xls/LittleEndian.h"
-#include "source/xls/RandomAccessFile.h"
 
 namespace quillmere::source::xls {
 namespace {
@@ -44,7 +44,7 @@ bool startsWithBof(const std::string& stream) {
 }
 
 CompoundFile open(const fs::path& path) {
-  return CompoundFile(std::make_shared<const RandomAccessFile>(path));
+  return CompoundFile(std::make_shared<const InputFile>(path));
 }
 
 // All of a stream's bytes, read in pieces of 100 so that reads cross the sector edges.

@@ -23,7 +23,7 @@ inline std::string worksheet(std::string_view rows) {
 
 // A reader over sheet XML held in memory, parsed `chunkBytes` at a time.
 inline std::unique_ptr<XlsxSheetReader> sheetReader(const std::string& xml,
-                                                    const SharedStrings& strings,
+                                                    const XlsxSharedStrings& strings,
                                                     std::size_t chunkBytes = 65536,
                                                     const ReadLimits& limits = {},
                                                     bool date1904 = false) {

@@ -12,9 +12,9 @@
 #include "source/xlsx/MemoryPartSource.h"
 #include "source/xlsx/PartPath.h"
 #include "source/xlsx/Relationships.h"
-#include "source/xlsx/SharedStrings.h"
 #include "source/xlsx/TextEscapes.h"
 #include "source/xlsx/WorkbookPart.h"
+#include "source/xlsx/XlsxSharedStrings.h"
 #include "source/xlsx/XmlStream.h"
 
 namespace quillmere::source::xlsx {
@@ -192,9 +192,9 @@ const char* const kSharedStrings =
     "<t xml:space=\"preserve\"> runs</t></r><rPh sb=\"0\" eb=\"1\"><t>PHONETIC</t></rPh></si>"
     "<si><t>a_x000A_b</t><phoneticPr fontId=\"1\"/></si><si><t>&lt;&amp;&gt;</t></si></sst>";
 
-TEST(SharedStrings, PoolHoldsEveryStringInOrderAtEveryChunkSize) {
+TEST(XlsxSharedStrings, PoolHoldsEveryStringInOrderAtEveryChunkSize) {
   for (std::size_t chunk : {1, 2, 3, 4, 5, 65536}) {
-    SharedStrings strings;
+    XlsxSharedStrings strings;
     parse(strings, kSharedStrings, chunk);
     ASSERT_EQ(strings.size(), 5u) << "chunk " << chunk;
     EXPECT_EQ(strings.at(0), "plain");
@@ -206,10 +206,10 @@ TEST(SharedStrings, PoolHoldsEveryStringInOrderAtEveryChunkSize) {
   }
 }
 
-TEST(SharedStrings, OneStringOverTheCellLimitIsRefused) {
+TEST(XlsxSharedStrings, OneStringOverTheCellLimitIsRefused) {
   ReadLimits limits;
   limits.maxCellTextBytes = 8;
-  SharedStrings strings(limits);
+  XlsxSharedStrings strings(limits);
   try {
     parse(strings,
           "<sst><si><t>12345678</t></si><si><r><t>12345</t></r><r><t>6789</t></r></si>"
@@ -222,10 +222,10 @@ TEST(SharedStrings, OneStringOverTheCellLimitIsRefused) {
   }
 }
 
-TEST(SharedStrings, PoolOverItsLimitIsRefused) {
+TEST(XlsxSharedStrings, PoolOverItsLimitIsRefused) {
   ReadLimits limits;
   limits.maxSharedStringBytes = 10;
-  SharedStrings strings(limits);
+  XlsxSharedStrings strings(limits);
   try {
     parse(strings, "<sst><si><t>12345</t></si><si><t>67890</t></si><si><t>x</t></si></sst>");
     FAIL() << "pool grew past 10 bytes";
@@ -236,16 +236,16 @@ TEST(SharedStrings, PoolOverItsLimitIsRefused) {
   }
 }
 
-TEST(SharedStrings, HugeAnnouncedCountReservesNoHugeTable) {
-  SharedStrings strings;
+TEST(XlsxSharedStrings, HugeAnnouncedCountReservesNoHugeTable) {
+  XlsxSharedStrings strings;
   parse(strings, "<sst uniqueCount=\"99999999999999\"><si><t>x</t></si></sst>");
   EXPECT_EQ(strings.size(), 1u);
 }
 
 // Fuzzing found a second table element after the first strings: its announced count moved
 // the string ends while the strings already published were still read through them.
-TEST(SharedStrings, ASecondTableElementLeavesTheStringsReadSoFarInPlace) {
-  SharedStrings strings;
+TEST(XlsxSharedStrings, ASecondTableElementLeavesTheStringsReadSoFarInPlace) {
+  XlsxSharedStrings strings;
   parse(strings,
         "<x><sst uniqueCount=\"1\"><si><t>first</t></si><si><t>second</t></si></sst>"
         "<sst uniqueCount=\"5000\"/><si><t>third</t></si></x>");
@@ -254,7 +254,7 @@ TEST(SharedStrings, ASecondTableElementLeavesTheStringsReadSoFarInPlace) {
   EXPECT_EQ(strings.at(1), "second");
   EXPECT_EQ(strings.at(2), "third");
 
-  SharedStrings cut;
+  XlsxSharedStrings cut;
   EXPECT_THROW(parse(cut, "<sst><si><t>kept</t></si><sst uniqueCount=\"5000\">"), WorkbookError);
   ASSERT_EQ(cut.size(), 1u);
   EXPECT_EQ(cut.at(0), "kept");
@@ -339,7 +339,7 @@ TEST(XmlStream, LongTextIsNoEndlessTag) {
   // Text arrives in pieces, each one an event, so a long text node is read in bounded memory.
   ReadLimits limits;
   limits.maxCellTextBytes = XmlStream::kMaxConstructBytes * 2;
-  SharedStrings strings(limits);
+  XlsxSharedStrings strings(limits);
   std::string xml = "<sst><si><t>";
   xml.append(XmlStream::kMaxConstructBytes + 1024, 'a');
   xml += "</t></si></sst>";

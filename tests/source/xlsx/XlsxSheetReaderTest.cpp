@@ -18,9 +18,9 @@ using testing::sheetReader;
 using testing::tsv;
 using testing::worksheet;
 
-std::unique_ptr<SharedStrings> sharedStrings(const std::string& items,
-                                             std::size_t chunkBytes = 65536) {
-  auto strings = std::make_unique<SharedStrings>();
+std::unique_ptr<XlsxSharedStrings> sharedStrings(const std::string& items,
+                                                 std::size_t chunkBytes = 65536) {
+  auto strings = std::make_unique<XlsxSharedStrings>();
   XmlStream stream("contacts.xlsx", "xl/sharedStrings.xml", *strings, chunkBytes);
   stream.reset(std::make_unique<MemoryPartSource>(
       "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">" + items +
@@ -52,7 +52,7 @@ const char* const kEverythingTsv =
 
 TEST(XlsxSheetReader, TinyChunksGiveTheSameRowsAsWholeBuffers) {
   const auto held = sharedStrings("<si><t>Name</t></si><si><t>E-mail</t></si>");
-  const SharedStrings& strings = *held;
+  const XlsxSharedStrings& strings = *held;
   auto whole = sheetReader(kEverything, strings);
   ASSERT_EQ(tsv(*whole), kEverythingTsv);
   for (std::size_t chunk : {1, 2, 3, 4, 5, 7, 64}) {
@@ -62,7 +62,7 @@ TEST(XlsxSheetReader, TinyChunksGiveTheSameRowsAsWholeBuffers) {
 }
 
 TEST(XlsxSheetReader, RowsWithoutNumbersFollowThePreviousRow) {
-  const SharedStrings strings;
+  const XlsxSharedStrings strings;
   auto reader = sheetReader(worksheet("<row><c><v>1</v></c></row><row r=\"5\"><c><v>5</v></c></row>"
                                       "<row><c><v>6</v></c><c><v>7</v></c><c r=\"E6\"><v>8</v></c>"
                                       "<c><v>9</v></c></row>"),
@@ -76,7 +76,7 @@ TEST(XlsxSheetReader, RowsWithoutNumbersFollowThePreviousRow) {
 }
 
 TEST(XlsxSheetReader, RowWithoutNumberTakesItFromItsFirstCell) {
-  const SharedStrings strings;
+  const XlsxSharedStrings strings;
   auto reader = sheetReader(worksheet("<row><c r=\"C4\"><v>1</v></c></row>"), strings);
   ASSERT_TRUE(reader->nextRow());
   EXPECT_EQ(reader->rowNumber(), 4u);
@@ -84,7 +84,7 @@ TEST(XlsxSheetReader, RowWithoutNumberTakesItFromItsFirstCell) {
 }
 
 TEST(XlsxSheetReader, RowsWithoutValuesAreSkipped) {
-  const SharedStrings strings;
+  const XlsxSharedStrings strings;
   auto reader =
       sheetReader(worksheet("<row r=\"1\"/><row r=\"2\"><c r=\"A2\" s=\"1\"/></row>"
                             "<row r=\"3\"><c r=\"B3\"><v>1</v></c><c r=\"C3\" s=\"1\"/></row>"),
@@ -99,7 +99,7 @@ TEST(XlsxSheetReader, RowsWithoutValuesAreSkipped) {
 }
 
 TEST(XlsxSheetReader, RewindInTheMiddleStartsAtTheFirstRow) {
-  const SharedStrings strings;
+  const XlsxSharedStrings strings;
   auto reader =
       sheetReader(worksheet("<row r=\"1\"><c><v>1</v></c></row><row r=\"2\"><c><v>2</v></c></row>"),
                   strings, 3);
@@ -114,14 +114,14 @@ TEST(XlsxSheetReader, RewindInTheMiddleStartsAtTheFirstRow) {
 }
 
 TEST(XlsxSheetReader, SheetWithoutRowsEndsAtOnce) {
-  const SharedStrings strings;
+  const XlsxSharedStrings strings;
   auto reader = sheetReader(worksheet(""), strings);
   EXPECT_FALSE(reader->nextRow());
   EXPECT_FALSE(reader->nextRow());
 }
 
 TEST(XlsxSheetReader, LastRowOfTheGridIsRead) {
-  const SharedStrings strings;
+  const XlsxSharedStrings strings;
   auto reader =
       sheetReader(worksheet("<row r=\"1048576\"><c r=\"XFD1048576\"><v>1</v></c></row>"), strings);
   ASSERT_TRUE(reader->nextRow());
@@ -145,7 +145,7 @@ class XlsxCellValue : public ::testing::TestWithParam<CellCase> {};
 TEST_P(XlsxCellValue, ReadsAsItsKindAndTextForm) {
   const auto& param = GetParam();
   const auto held = sharedStrings("<si><t>first</t></si><si><t>second</t></si>");
-  const SharedStrings& strings = *held;
+  const XlsxSharedStrings& strings = *held;
   for (std::size_t chunk : {1, 65536}) {
     auto reader = sheetReader(
         worksheet(std::string("<row r=\"1\">") + param.cellXml + "<c r=\"Z1\"><v>0</v></c></row>"),
@@ -197,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(XlsxSheetReader, IsoDatesCountFrom1904InA1904Workbook) {
-  const SharedStrings strings;
+  const XlsxSharedStrings strings;
   auto reader = sheetReader(worksheet("<row r=\"1\"><c t=\"d\"><v>1904-01-02</v></c></row>"),
                             strings, 65536, {}, true);
   ASSERT_TRUE(reader->nextRow());
@@ -221,7 +221,7 @@ TEST_P(XlsxBrokenSheet, ThrowsFromNextRowWithItsKind) {
   const auto& param = GetParam();
   const auto held = sharedStrings(
       "<si><t>a</t></si><si><t>b</t></si><si><t>0123456789012345678901234567890123456789</t></si>");
-  const SharedStrings& strings = *held;
+  const XlsxSharedStrings& strings = *held;
   ReadLimits limits;
   limits.maxCellTextBytes = 64;
   limits.maxRowTextBytes = 96;
@@ -315,7 +315,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(XlsxSheetReader, RowTextUpToTheLimitIsRead) {
   // 40 + 40 + 16 bytes: exactly the row's allowance, shared strings counted too.
   const auto held = sharedStrings("<si><t>0123456789012345</t></si>");
-  const SharedStrings& strings = *held;
+  const XlsxSharedStrings& strings = *held;
   ReadLimits limits;
   limits.maxRowTextBytes = 96;
   const std::string forty(40, 'x');
@@ -333,7 +333,7 @@ TEST(XlsxSheetReader, RowTextUpToTheLimitIsRead) {
 }
 
 TEST(XlsxSheetReader, RootThatIsNoWorksheetIsCorrupt) {
-  const SharedStrings strings;
+  const XlsxSharedStrings strings;
   auto reader = sheetReader("<chartsheet xmlns=\"urn:x\"/>", strings);
   try {
     reader->nextRow();
@@ -344,7 +344,7 @@ TEST(XlsxSheetReader, RootThatIsNoWorksheetIsCorrupt) {
 }
 
 TEST(XlsxSheetReader, DocumentTypeIsRefusedBeforeAnyEntityExpands) {
-  const SharedStrings strings;
+  const XlsxSharedStrings strings;
   auto reader = sheetReader(
       "<?xml version=\"1.0\"?><!DOCTYPE w [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b "
       "\"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">]><worksheet><sheetData><row><c t=\"inlineStr\"><is>"

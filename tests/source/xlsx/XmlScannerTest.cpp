@@ -12,7 +12,7 @@
 #include "source/WorkbookError.h"
 #include "source/xlsx/MemoryPartSource.h"
 #include "source/xlsx/ReadAheadSource.h"
-#include "source/xlsx/SharedStrings.h"
+#include "source/xlsx/XlsxSharedStrings.h"
 #include "source/xlsx/XmlScanner.h"
 #include "source/xlsx/XmlStream.h"
 #include "tests/source/xlsx/SheetXml.h"
@@ -201,19 +201,19 @@ TEST(XmlStream, TextGivenBeforeTheScannerGivesUpIsTextExpatGivesToo) {
 
 // Fuzzing found shared strings whose pool grew twice over the text of items opened inside
 // others, when the scanner gave up after them: expat read that text again on top of it.
-TEST(SharedStrings, ReadAgainByExpatHoldTheSameStringsInTheSamePool) {
+TEST(XlsxSharedStrings, ReadAgainByExpatHoldTheSameStringsInTheSamePool) {
   const std::string xml =
       "<sst><si><t>b</t></si><si><t>CCCCCCCC</t><si><t>d</t><\xC3\xA9/>"
       "</si></si><si><t>e</t></si></sst>";
   ReadLimits limits;
   limits.maxSharedStringBytes = 12;
   for (std::size_t chunk : {1, 7, 65536}) {
-    SharedStrings expat(limits);
+    XlsxSharedStrings expat(limits);
     XmlStream expatOnly("book.xlsx", "xl/sharedStrings.xml", expat, chunk);
     expatOnly.reset(std::make_unique<MemoryPartSource>(xml));
     expatOnly.parseAll();
 
-    SharedStrings scanned(limits);
+    XlsxSharedStrings scanned(limits);
     XmlStream stream("book.xlsx", "xl/sharedStrings.xml", scanned, chunk);
     int opened = 0;
     stream.reset([&] {
@@ -241,7 +241,7 @@ TEST(XlsxSheetReader, RowsHandedOnBeforeTheScannerGaveUpComeOnlyOnce) {
       "<row r=\"1\"><c r=\"A1\"><v>1</v></c></row><row r=\"2\"><c r=\"A2\"><v>2</v></c></row>"
       "<row r=\"3\"><c r=\"A3\"><v>3</v><\xC3\xA9/></c></row><row r=\"4\"><c r=\"A4\"><v>4</v>"
       "</c></row>");
-  const SharedStrings strings;
+  const XlsxSharedStrings strings;
   for (std::size_t chunk : {1, 7, 65536}) {
     auto reader = testing::sheetReader(xml, strings, chunk);
     EXPECT_EQ(testing::tsv(*reader), "1\n2\n3\n4\n") << "chunk " << chunk;
@@ -252,7 +252,7 @@ TEST(XlsxSheetReader, ARefusedCellGivesExpatsMessageAfterTheGoodRows) {
   const std::string xml = testing::worksheet(
       "<row r=\"1\"><c r=\"A1\"><v>1</v></c></row><row r=\"2\"><c r=\"A2\" t=\"q\"><v>2</v></c>"
       "</row>");
-  const SharedStrings strings;
+  const XlsxSharedStrings strings;
   auto reader = testing::sheetReader(xml, strings);
   ASSERT_TRUE(reader->nextRow());
   EXPECT_EQ(reader->rowNumber(), 1u);
@@ -319,9 +319,9 @@ TEST(ReadAheadSource, ClosingBeforeTheEndStopsTheThread) {
   ahead.reset();  // joins a thread waiting for room
 }
 
-TEST(SharedStrings, AReaderWaitsForAStringStillLoadingAndSeesAFailure) {
+TEST(XlsxSharedStrings, AReaderWaitsForAStringStillLoadingAndSeesAFailure) {
   const std::string xml = "<sst><si><t>a</t></si><si><t>b</t></si></sst>";
-  SharedStrings strings;
+  XlsxSharedStrings strings;
   strings.reserveFor(xml.size());
   strings.beginLoading();
   std::thread loader([&] {
@@ -337,7 +337,7 @@ TEST(SharedStrings, AReaderWaitsForAStringStillLoadingAndSeesAFailure) {
   loader.join();
   EXPECT_NO_THROW(strings.waitLoaded());
 
-  SharedStrings failing;
+  XlsxSharedStrings failing;
   failing.reserveFor(xml.size());
   failing.beginLoading();
   std::thread broken([&] {
@@ -353,7 +353,7 @@ TEST(SharedStrings, AReaderWaitsForAStringStillLoadingAndSeesAFailure) {
 
 TEST(XlsxSheetReader, AFailureOfTheStringsComesFromNextRowEvenWhenNoCellNeedsThem) {
   const std::string xml = testing::worksheet("<row r=\"1\"><c r=\"A1\"><v>1</v></c></row>");
-  SharedStrings strings;
+  XlsxSharedStrings strings;
   strings.reserveFor(100);
   strings.beginLoading();
   strings.endLoading(std::make_exception_ptr(

@@ -7,9 +7,8 @@ target_sources(quillmere_source_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/XlsxPartsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsxSheetReaderTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XmlScannerTest.cpp)
-# Workbooks too large to commit are written at test time.
+# Workbooks too large to commit are written at test time with libzip, and workbooks with number
+# formats with libxlsxwriter, as spreadsheet programs save them.
 find_package(PkgConfig REQUIRED)
-pkg_check_modules(TEST_ZIP REQUIRED IMPORTED_TARGET libzip)
-# Workbooks with number formats are written at test time, as spreadsheet programs save them.
 pkg_check_modules(TEST_XLSXWRITER REQUIRED IMPORTED_TARGET xlsxwriter)
-target_link_libraries(quillmere_source_tests PRIVATE PkgConfig::TEST_ZIP PkgConfig::TEST_XLSXWRITER)
+target_link_libraries(quillmere_source_tests PRIVATE PkgConfig::LIBZIP PkgConfig::TEST_XLSXWRITER)

@@ -1,0 +1,212 @@
+#include "source/xls/XlsTextDecoder.h"
+
+#include <array>
+#include <cerrno>
+#include <string>
+
+namespace quillmere::source::xls {
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// Mac OS Roman, bytes 0x80..0xFF, as Apple maps them (0xDB is the euro sign since Mac OS 8.5,
+// 0xF0 the Apple logo in the private use area).
+constexpr std::array<std::uint16_t, 128> kMacRomanHigh = {
+    0x00C4, 0x00C5, 0x00C7, 0x00C9, 0x00D1, 0x00D6, 0x00DC, 0x00E1, 0x00E0, 0x00E2, 0x00E4, 0x00E3,
+    0x00E5, 0x00E7, 0x00E9, 0x00E8, 0x00EA, 0x00EB, 0x00ED, 0x00EC, 0x00EE, 0x00EF, 0x00F1, 0x00F3,
+    0x00F2, 0x00F4, 0x00F6, 0x00F5, 0x00FA, 0x00F9, 0x00FB, 0x00FC, 0x2020, 0x00B0, 0x00A2, 0x00A3,
+    0x00A7, 0x2022, 0x00B6, 0x00DF, 0x00AE, 0x00A9, 0x2122, 0x00B4, 0x00A8, 0x2260, 0x00C6, 0x00D8,
+    0x221E, 0x00B1, 0x2264, 0x2265, 0x00A5, 0x00B5, 0x2202, 0x2211, 0x220F, 0x03C0, 0x222B, 0x00AA,
+    0x00BA, 0x03A9, 0x00E6, 0x00F8, 0x00BF, 0x00A1, 0x00AC, 0x221A, 0x0192, 0x2248, 0x2206, 0x00AB,
+    0x00BB, 0x2026, 0x00A0, 0x00C0, 0x00C3, 0x00D5, 0x0152, 0x0153, 0x2013, 0x2014, 0x201C, 0x201D,
+    0x2018, 0x2019, 0x00F7, 0x25CA, 0x00FF, 0x0178, 0x2044, 0x20AC, 0x2039, 0x203A, 0xFB01, 0xFB02,
+    0x2021, 0x00B7, 0x201A, 0x201E, 0x2030, 0x00C2, 0x00CA, 0x00C1, 0x00CB, 0x00C8, 0x00CD, 0x00CE,
+    0x00CF, 0x00CC, 0x00D3, 0x00D4, 0xF8FF, 0x00D2, 0x00DA, 0x00DB, 0x00D9, 0x0131, 0x02C6, 0x02DC,
+    0x00AF, 0x02D8, 0x02D9, 0x02DA, 0x00B8, 0x02DD, 0x02DB, 0x02C7};
+
+// The iconv name of a code page a CODEPAGE record may carry; empty for any other number,
+// which no spreadsheet program writes and whose meaning is therefore unknown.
+std::string iconvName(std::uint16_t codePage) {
+  switch (codePage) {
+    case 367:
+    case 20127:
+      return "ASCII";
+    case 437:
+    case 720:
+    case 737:
+    case 775:
+    case 850:
+    case 852:
+    case 855:
+    case 857:
+    case 858:
+    case 860:
+    case 861:
+    case 862:
+    case 863:
+    case 864:
+    case 865:
+    case 866:
+    case 869:
+    case 874:
+    case 932:  // Shift-JIS
+    case 936:  // GBK
+    case 949:  // Korean (Wansung)
+    case 950:  // Big5
+    case 1250:
+    case 1251:
+    case 1252:
+    case 1253:
+    case 1254:
+    case 1255:
+    case 1256:
+    case 1257:
+    case 1258:
+    case 1361:  // Korean (Johab)
+      return "CP" + std::to_string(codePage);
+    case 10007:
+      return "MAC-CYRILLIC";
+    case 10017:
+      return "MACUKRAINIAN";
+    case 10029:
+      return "MAC-CENTRALEUROPE";
+    case 10079:
+      return "MAC-IS";
+    case 28592:
+    case 28593:
+    case 28594:
+    case 28595:
+    case 28596:
+    case 28597:
+    case 28598:
+    case 28599:
+      return "ISO-8859-" + std::to_string(codePage - 28590);
+    case 28605:
+      return "ISO-8859-15";
+    case 32769:  // the Windows code page of BIFF2-4
+      return "CP1252";
+    case 65001:
+      return "UTF-8";
+    default:
+      return {};
+  }
+}
+
+bool isAscii(std::string_view bytes) {
+  for (const char c : bytes) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+XlsTextDecoder::XlsTextDecoder(std::uint16_t codePage) : codePage_(codePage) {
+  switch (codePage) {
+    // 1200 (UTF-16) has no 8-bit form; its 8-bit strings are UTF-16 with the high bytes
+    // dropped. Some writers put 21010 where they mean 1200.
+    case 1200:
+    case 21010:
+    case 28591:
+      method_ = Method::Latin1;
+      return;
+    case 10000:
+    case 32768:  // the Apple code page of BIFF2-4
+      method_ = Method::MacRoman;
+      return;
+    default:
+      break;
+  }
+  const std::string name = iconvName(codePage);
+  if (name.empty()) return;
+  iconv_t handle = iconv_open("UTF-8", name.c_str());
+  // A machine without the conversion reads the code page like an unknown one.
+  if (handle == reinterpret_cast<iconv_t>(-1)) return;
+  converter_.reset(handle);
+  method_ = Method::Iconv;
+}
+
+bool XlsTextDecoder::appendCodePage(std::string& out, std::string_view bytes) const {
+  if (isAscii(bytes)) {
+    out += bytes;
+    return true;
+  }
+  switch (method_) {
+    case Method::Latin1:
+      appendLatin1(out, bytes);
+      return true;
+    case Method::MacRoman:
+      for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        appendCodePoint(out, b < 0x80 ? b : kMacRomanHigh[b - 0x80]);
+      }
+      return true;
+    case Method::Iconv:
+      appendIconv(out, bytes);
+      return true;
+    case Method::Unknown:
+      break;
+  }
+  return false;
+}
+
+void XlsTextDecoder::appendIconv(std::string& out, std::string_view bytes) const {
+  // The code pages read here keep no shift state, so no reset is needed between calls.
+  std::string input(bytes);
+  char* in = input.data();
+  std::size_t inLeft = input.size();
+  char buffer[1024];
+  while (inLeft > 0) {
+    char* outPtr = buffer;
+    std::size_t outLeft = sizeof buffer;
+    const std::size_t result = iconv(converter_.get(), &in, &inLeft, &outPtr, &outLeft);
+    out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+    if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
+      // EILSEQ or EINVAL: a byte (or an unfinished sequence) the code page does not map.
+      appendCodePoint(out, kReplacement);
+      ++in;
+      --inLeft;
+    }
+  }
+}
+
+void XlsTextDecoder::appendLatin1(std::string& out, std::string_view bytes) {
+  for (const char c : bytes)
+    appendCodePoint(out, static_cast<unsigned char>(c));
+}
+
+void XlsTextDecoder::appendUtf16(std::string& out, const std::u16string& units) {
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    const char32_t unit = units[i];
+    if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
+        units[i + 1] < 0xE000) {
+      appendCodePoint(out, 0x10000 + ((unit - 0xD800) << 10) + (units[i + 1] - 0xDC00));
+      ++i;
+    } else if (unit >= 0xD800 && unit < 0xE000) {
+      appendCodePoint(out, kReplacement);
+    } else {
+      appendCodePoint(out, unit);
+    }
+  }
+}
+
+void XlsTextDecoder::appendCodePoint(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+}  // namespace quillmere::source::xls

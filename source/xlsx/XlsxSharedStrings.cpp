@@ -1,0 +1,175 @@
+#include "source/xlsx/XlsxSharedStrings.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "source/xlsx/TextEscapes.h"
+
+namespace quillmere::source::xlsx {
+
+using Kind = WorkbookError::Kind;
+
+XlsxSharedStrings::XlsxSharedStrings(const ReadLimits& limits)
+    : limits_(limits),
+      maxPoolBytes_(std::min<std::uint64_t>(limits.maxSharedStringBytes, UINT32_MAX)) {}
+
+void XlsxSharedStrings::reserveFor(std::uint64_t partBytes) {
+  const std::uint64_t poolBytes = std::min(partBytes, maxPoolBytes_);
+  const std::uint64_t strings = partBytes / 5 + 1;  // "<si/>" is the shortest string
+  poolStorage_.reserve(static_cast<std::size_t>(poolBytes) + 1);
+  endsStorage_.reserve(static_cast<std::size_t>(strings));
+  pool_ = poolStorage_.data();
+  ends_ = endsStorage_.data();
+  reserved_ = true;
+}
+
+void XlsxSharedStrings::beginLoading() {
+  state_.store(State::Loading);
+}
+
+void XlsxSharedStrings::endLoading(std::exception_ptr failure) {
+  {
+    const std::lock_guard lock(mutex_);
+    failure_ = std::move(failure);
+    state_.store(failure_ ? State::Failed : State::Loaded);
+  }
+  changed_.notify_all();
+}
+
+std::optional<std::string_view> XlsxSharedStrings::find(std::size_t index) const {
+  if (index >= readerKnown_) {
+    readerKnown_ = published_.load(std::memory_order_acquire);
+    if (index >= readerKnown_ && state_.load() != State::Idle) readerKnown_ = waitFor(index);
+    if (index >= readerKnown_) return std::nullopt;
+  }
+  return at(index);
+}
+
+std::size_t XlsxSharedStrings::waitFor(std::size_t index) const {
+  std::unique_lock lock(mutex_);
+  waiters_.fetch_add(1);
+  changed_.wait(
+      lock, [this, index] { return published_.load() > index || state_.load() != State::Loading; });
+  waiters_.fetch_sub(1);
+  if (state_.load() == State::Failed) std::rethrow_exception(failure_);
+  return published_.load();
+}
+
+void XlsxSharedStrings::throwIfFailed() const {
+  if (state_.load(std::memory_order_acquire) == State::Failed) {
+    const std::lock_guard lock(mutex_);
+    std::rethrow_exception(failure_);
+  }
+}
+
+void XlsxSharedStrings::waitLoaded() const {
+  std::unique_lock lock(mutex_);
+  changed_.wait(lock, [this] { return state_.load() != State::Loading; });
+  if (state_.load() == State::Failed) std::rethrow_exception(failure_);
+}
+
+void XlsxSharedStrings::publish() {
+  const std::size_t count = endsStorage_.size();
+  if (!reserved_) ends_ = endsStorage_.data();
+  published_.store(count);
+  // A reader announces itself before it looks at published_, so one of the two sees the
+  // other and no wake-up is lost.
+  if (waiters_.load() > 0) {
+    { const std::lock_guard lock(mutex_); }
+    changed_.notify_all();
+  }
+}
+
+void XlsxSharedStrings::startElement(std::string_view name, const char** attributes) {
+  if (name == "si") {
+    inItem_ = true;
+    stringStart_ = poolSize_;
+  } else if (!inItem_) {
+    // Only before the first string: a second table element further on must not move the
+    // ends that strings already published are read through.
+    if (name == "sst" && !reserved_ && endsStorage_.empty()) {
+      const auto count = attribute(attributes, "uniqueCount");
+      std::size_t announced = 0;
+      if (count && std::from_chars(count->data(), count->data() + count->size(), announced).ec ==
+                       std::errc{}) {
+        endsStorage_.reserve(std::min(announced, kMaxReservedStrings));
+        ends_ = endsStorage_.data();
+      }
+    }
+  } else if (name == "rPh") {
+    ++phoneticDepth_;
+  } else if (name == "t" && phoneticDepth_ == 0) {
+    inText_ = true;
+  }
+}
+
+void XlsxSharedStrings::endElement(std::string_view name) {
+  if (!inItem_) return;
+  if (name == "t") {
+    inText_ = false;
+  } else if (name == "rPh") {
+    if (phoneticDepth_ > 0) --phoneticDepth_;
+  } else if (name == "si") {
+    inItem_ = false;
+    inText_ = false;
+    phoneticDepth_ = 0;
+    ++items_;
+    if (replaying_ > 0) {
+      --replaying_;
+      return;
+    }
+    if (failed()) return;
+    if (reserved_ && endsStorage_.size() == endsStorage_.capacity()) {
+      // Cannot be, as every string takes five bytes of the part; moving the table under a
+      // reader would be worse than refusing it.
+      fail(Kind::Corrupt,
+           "is damaged: its shared strings hold more strings than their size "
+           "allows.");
+      return;
+    }
+    std::string_view added(poolStorage_);
+    added.remove_prefix(stringStart_);
+    if (added.find('_') != std::string_view::npos) {
+      decodeEscapes(poolStorage_, stringStart_);
+      poolSize_ = poolStorage_.size();
+    }
+    endsStorage_.push_back(static_cast<std::uint32_t>(poolSize_));
+    publish();
+  }
+}
+
+void XlsxSharedStrings::text(std::string_view data) {
+  if (!inText_ || replaying_ > 0 || failed()) return;
+  if (poolSize_ - stringStart_ + data.size() > limits_.maxCellTextBytes) {
+    fail(Kind::LimitExceeded, "holds shared string " + std::to_string(endsStorage_.size() + 1) +
+                                  " longer than " + std::to_string(limits_.maxCellTextBytes) +
+                                  " bytes, the most Quillmere reads for one cell.");
+    return;
+  }
+  if (poolSize_ + data.size() > maxPoolBytes_) {
+    fail(Kind::LimitExceeded, "holds more than " + std::to_string(maxPoolBytes_) +
+                                  " bytes of shared strings, the most Quillmere reads.");
+    return;
+  }
+  if (reserved_ && poolSize_ + data.size() >= poolStorage_.capacity()) {
+    // Cannot be either: text never takes more bytes than its XML.
+    fail(Kind::Corrupt, "is damaged: its shared strings hold more text than their size allows.");
+    return;
+  }
+  poolStorage_.append(data);
+  poolSize_ = poolStorage_.size();
+  if (!reserved_) pool_ = poolStorage_.data();
+}
+
+void XlsxSharedStrings::beginReplay() {
+  // Strings already published stay. Everything after the last of them is read again: the
+  // string being read when the scanner gave up, and text of items never closed.
+  poolStorage_.resize(endsStorage_.empty() ? 0 : endsStorage_.back());
+  poolSize_ = poolStorage_.size();
+  replaying_ = endsStorage_.size();
+  items_ = 0;
+  phoneticDepth_ = 0;
+  inItem_ = inText_ = false;
+}
+
+}  // namespace quillmere::source::xlsx

@@ -1,0 +1,61 @@
+#include "source/xlsx/XlsxSharedStringsLoader.h"
+
+#include <exception>
+#include <memory>
+#include <stdexcept>
+
+#include "source/xlsx/XmlStream.h"
+
+namespace quillmere::source::xlsx {
+
+namespace {
+
+// Thrown into the loading thread's parse to end it early; never leaves the thread.
+struct Stopped {};
+
+// Reads the part until the loader is told to stop.
+class StoppablePart : public PartSource {
+ public:
+  StoppablePart(std::unique_ptr<PartSource> inner, const std::atomic<bool>& stopping)
+      : inner_(std::move(inner)), stopping_(stopping) {}
+
+  std::size_t read(char* buffer, std::size_t capacity) override {
+    if (stopping_.load(std::memory_order_relaxed)) throw Stopped{};
+    return inner_->read(buffer, capacity);
+  }
+
+ private:
+  std::unique_ptr<PartSource> inner_;
+  const std::atomic<bool>& stopping_;
+};
+
+}  // namespace
+
+XlsxSharedStringsLoader::XlsxSharedStringsLoader(XlsxSharedStrings& strings,
+                                                 std::filesystem::path file, ZipPartOpener part)
+    : strings_(strings), file_(std::move(file)), part_(std::move(part)) {
+  strings_.reserveFor(part_.size());
+  strings_.beginLoading();
+  worker_ = std::thread([this] { load(); });
+}
+
+XlsxSharedStringsLoader::~XlsxSharedStringsLoader() {
+  stopping_.store(true);
+  worker_.join();
+}
+
+void XlsxSharedStringsLoader::load() {
+  std::exception_ptr failure;
+  try {
+    XmlStream stream(file_, part_.partName(), strings_);
+    stream.reset([this] { return std::make_unique<StoppablePart>(part_(), stopping_); });
+    stream.parseAll();
+  } catch (const Stopped&) {
+    failure = std::make_exception_ptr(std::runtime_error("the workbook was closed"));
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  strings_.endLoading(failure);
+}
+
+}  // namespace quillmere::source::xlsx

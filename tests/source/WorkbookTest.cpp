@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "source/Workbook.h"
+#include "source/WorkbookError.h"
+
+namespace quillmere::source {
+namespace {
+
+namespace fs = std::filesystem;
+using Kind = WorkbookError::Kind;
+
+class OpenWorkbook : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("quillmere-opener-" + std::to_string(getpid()) + "-" +
+            std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  fs::path write(const std::string& name, const std::string& bytes) {
+    const fs::path path = dir_ / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+
+  // The error that opening gives; fails the test when the file opens.
+  static WorkbookError errorOf(const fs::path& path) {
+    try {
+      openWorkbook(path);
+    } catch (const WorkbookError& e) {
+      return e;
+    }
+    ADD_FAILURE() << path << " opened";
+    return WorkbookError(Kind::Corrupt, path, "");
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(OpenWorkbook, AMissingFileIsNamedInItsMessage) {
+  const auto error = errorOf(dir_ / "contacts.xlsx");
+  EXPECT_EQ(error.kind(), Kind::NotFound);
+  EXPECT_NE(std::string(error.what()).find("contacts.xlsx"), std::string::npos);
+  EXPECT_NE(std::string(error.what()).find("does not exist"), std::string::npos);
+}
+
+TEST_F(OpenWorkbook, AFolderIsNotAWorkbook) {
+  EXPECT_EQ(errorOf(dir_).kind(), Kind::Unreadable);
+}
+
+TEST_F(OpenWorkbook, AnEmptyFileSaysSo) {
+  const auto error = errorOf(write("empty.csv", ""));
+  EXPECT_EQ(error.kind(), Kind::EmptyFile);
+  EXPECT_NE(std::string(error.what()).find("empty.csv"), std::string::npos);
+}
+
+TEST_F(OpenWorkbook, AWebPageWithASpreadsheetNameIsRefused) {
+  for (const char* page : {"<html><body><table><tr><td>1</td></tr></table></body></html>",
+                           "\xEF\xBB\xBF  <!DOCTYPE html><html></html>",
+                           "<?xml version=\"1.0\"?><Workbook/>", "<TABLE><TR><TD>x</TD></TABLE>"}) {
+    const auto error = errorOf(write("page.xls", page));
+    EXPECT_EQ(error.kind(), Kind::Unsupported) << page;
+    EXPECT_NE(std::string(error.what()).find("web page"), std::string::npos);
+  }
+}
+
+TEST_F(OpenWorkbook, BinaryDataThatIsNoWorkbookIsRefused) {
+  const auto error = errorOf(write("picture.xls", std::string("BM\x36\0\0\0\0\0", 8)));
+  EXPECT_EQ(error.kind(), Kind::Unsupported);
+  EXPECT_NE(std::string(error.what()).find("not a spreadsheet Quillmere can read"),
+            std::string::npos);
+}
+
+TEST_F(OpenWorkbook, ANulByteRefusesATextFileWhereverItIs) {
+  // The opener looks at the first 4 KiB; a NUL byte in them or after them is the same fault.
+  std::string text;
+  while (text.size() < 8192)
+    text += "Anna,anna@example.org\n";  // 22 bytes a line
+  for (const std::size_t at : {100, 4095, 4096, 6000}) {
+    std::string bytes = text;
+    bytes[at] = '\0';
+    const auto error = errorOf(write("nul.csv", bytes));
+    EXPECT_EQ(error.kind(), Kind::Unsupported) << at;
+    const std::string message = error.what();
+    EXPECT_NE(message.find("not a spreadsheet Quillmere can read"), std::string::npos) << message;
+    EXPECT_NE(message.find("line " + std::to_string(at / 22 + 1) + " holds a NUL byte"),
+              std::string::npos)
+        << message;
+  }
+}
+
+}  // namespace
+}  // namespace quillmere::source
