@@ -67,6 +67,8 @@ class ContactSheet {
   ~ContactSheet();
 
   const source::SheetTable& table() const { return table_; }
+  // Whether the workbook turned out to be a text file of values, whatever its name says.
+  bool readAsText() const { return workbook_->readAsText(); }
   char decimalSeparator() const { return decimalSeparator_; }
   bool rowsKept() const { return kept_.whole() && kept_.rowCount() > 0; }
   // The preview grid's rows, handed over once.

@@ -15,6 +15,9 @@ class Workbook {
   // The first worksheet in tab order, hidden or not. The reference lives as long as the
   // workbook.
   virtual SheetReader& firstSheet() = 0;
+  // Whether the file was read as text of values: a .csv, or a text file under another
+  // name, which a user should hear about.
+  virtual bool readAsText() const { return false; }
 };
 
 // Opens a workbook, telling its format from its first bytes rather than its extension.

@@ -103,6 +103,12 @@ bool frmMain::extractExcelData(const QString& path) {
   showItemsFound(sheet_->table().rowsFound);
   // A passing message told of the earlier workbook.
   showAboutPanel();
+  // A workbook's name that promises a spreadsheet it is not, the user hears about.
+  if (sheet_->readAsText() && QFileInfo(path).suffix().compare(u"csv", Qt::CaseInsensitive) != 0) {
+    showStatusMessage(
+        QStringLiteral("%1 is a text file, not an Excel workbook: it was read as text")
+            .arg(QFileInfo(path).fileName()));
+  }
   mapping_.clearMapping();
   showMapping();
   steps_.workbookLoaded();

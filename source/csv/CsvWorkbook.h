@@ -18,6 +18,7 @@ class CsvWorkbook : public Workbook {
       : format_(format), sheet_(std::move(file), format, limits, bufferBytes) {}
 
   SheetReader& firstSheet() override { return sheet_; }
+  bool readAsText() const override { return true; }
 
   // What the file turned out to be: encoding and separator.
   const CsvFormat& textFormat() const { return format_; }

@@ -71,6 +71,33 @@ class FrmMainLoadTest : public QObject {
     QCOMPARE(fixture.window->sheetTable().rowsFound, 26);
   }
 
+  // A text file under a spreadsheet's name loads, and the status bar says it was read as text;
+  // a real workbook or a .csv says nothing of the kind.
+  void aTextFileNamedAsAWorkbookIsSaidToBeReadAsText_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("said");
+    const TestFolder& files = folder;
+    const QByteArray text = rows(2);
+    QTest::newRow("text named .xls")
+        << files.write(QStringLiteral("list.xls"), text)
+        << QStringLiteral("list.xls is a text file, not an Excel workbook: it was read as text");
+    QTest::newRow("text named .XLSX")
+        << files.write(QStringLiteral("list.XLSX"), text)
+        << QStringLiteral("list.XLSX is a text file, not an Excel workbook: it was read as text");
+    QTest::newRow("a .csv") << files.write(QStringLiteral("list.csv"), text) << QString();
+    QTest::newRow("a real .xls") << corpus("xlrd__biff4_no_format_no_window2.xls") << QString();
+  }
+  void aTextFileNamedAsAWorkbookIsSaidToBeReadAsText() {
+    QFETCH(QString, file);
+    QFETCH(QString, said);
+    fixture.browse(file);
+    QCOMPARE(fixture.window->currentStep(), 1);
+    QVERIFY(fixture.enabled("cmdNext"));
+    const QString usual = QStringLiteral("Convert Excel Contacts to vCard Files");
+    QCOMPARE(fixture.find(QStringLiteral("panelAbout"))->accessibleName(),
+             said.isEmpty() ? usual : said);
+  }
+
   void loadsAnXlsxAndAnXlsFromOtherPrograms() {
     fixture.browse(corpus("edr__Test_Issue_NoStyles_NoRAttribute.xlsx"));
     QCOMPARE(fixture.gridText(0, 0), QStringLiteral("AddressLine1"));
