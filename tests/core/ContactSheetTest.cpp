@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <clocale>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -120,6 +121,21 @@ TEST_P(ContactSheetTest, AWorkbookGoneOrChangedSinceTheLoadIsRefusedBeforeAnythi
     EXPECT_EQ(error.kind(), WorkbookChanged::Kind::HeadersDiffer);
     EXPECT_EQ(error.file(), copy_);
   }
+}
+
+TEST_P(ContactSheetTest, ADesktopWithADecimalCommaChangesNothingInTheFiles) {
+  const auto sheet = load();
+  const Converted plain = convert(*sheet, true, spool());
+  // The window takes the C library's locale from the desktop; reading must not follow it.
+  const std::string before = std::setlocale(LC_ALL, nullptr);
+  bool german = false;
+  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8"})
+    german = german || std::setlocale(LC_ALL, name) != nullptr;
+  if (!german) GTEST_SKIP() << "no locale with a decimal comma is installed";
+  const auto again = load();
+  const Converted underGerman = convert(*again, true, spool());
+  std::setlocale(LC_ALL, before.c_str());
+  EXPECT_EQ(underGerman.files, plain.files);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, ContactSheetTest,
