@@ -18,6 +18,26 @@ using Kind = WorkbookError::Kind;
 
 constexpr auto kMaxOffset = static_cast<std::uint64_t>(std::numeric_limits<off_t>::max());
 
+// Reads until `length` bytes came or the file ended, through `readSome(into, wanted, done)`
+// (read or pread), which the system may answer in parts or interrupt.
+template <typename ReadSome>
+std::size_t readFully(const std::filesystem::path& path, char* into, std::size_t length,
+                      ReadSome readSome) {
+  std::size_t done = 0;
+  while (done < length) {
+    const ssize_t got = readSome(into + done, length - done, done);
+    if (got < 0) {
+      const int error = errno;
+      if (error == EINTR) continue;
+      throw WorkbookError(Kind::Unreadable, path, "could not be read from the disk.",
+                          {.errorNumber = error});
+    }
+    if (got == 0) break;
+    done += static_cast<std::size_t>(got);
+  }
+  return done;
+}
+
 }  // namespace
 
 InputFile::InputFile(const std::filesystem::path& path)
@@ -61,19 +81,9 @@ InputFile& InputFile::operator=(InputFile&& other) noexcept {
 }
 
 std::size_t InputFile::read(char* into, std::size_t size) {
-  std::size_t done = 0;
-  while (done < size) {
-    const ssize_t got = ::read(descriptor_, into + done, size - done);
-    if (got < 0) {
-      const int error = errno;
-      if (error == EINTR) continue;
-      throw WorkbookError(Kind::Unreadable, path_, "could not be read from the disk.",
-                          {.errorNumber = error});
-    }
-    if (got == 0) break;
-    done += static_cast<std::size_t>(got);
-  }
-  return done;
+  return readFully(path_, into, size, [this](char* at, std::size_t wanted, std::size_t) {
+    return ::read(descriptor_, at, wanted);
+  });
 }
 
 void InputFile::seek(std::uint64_t offset) {
@@ -85,21 +95,12 @@ void InputFile::seek(std::uint64_t offset) {
 }
 
 std::size_t InputFile::readAt(std::uint64_t offset, char* into, std::size_t length) const {
-  std::size_t done = 0;
-  while (done < length) {
-    if (offset + done > kMaxOffset) break;
-    const ssize_t got =
-        pread(descriptor_, into + done, length - done, static_cast<off_t>(offset + done));
-    if (got < 0) {
-      const int error = errno;
-      if (error == EINTR) continue;
-      throw WorkbookError(Kind::Unreadable, path_, "could not be read from the disk.",
-                          {.errorNumber = error});
-    }
-    if (got == 0) break;
-    done += static_cast<std::size_t>(got);
-  }
-  return done;
+  return readFully(path_, into, length,
+                   [this, offset](char* at, std::size_t wanted, std::size_t done) -> ssize_t {
+                     // Past the largest offset the system takes, the file has nothing more.
+                     if (offset + done > kMaxOffset) return 0;
+                     return ::pread(descriptor_, at, wanted, static_cast<off_t>(offset + done));
+                   });
 }
 
 }  // namespace quillmere::source
