@@ -8,6 +8,7 @@
 
 #include "core/ExportRun.h"
 #include "source/WorkbookError.h"
+#include "source/load/SheetLoader.h"
 #include "tests/core/ExportDoubles.h"
 #include "tests/support/MemorySheet.h"
 
@@ -92,40 +93,57 @@ TEST(ExportRun, EachOutcomeCarriesTheValuesItsRowWasReadWith) {
   EXPECT_EQ(f.observer.values[1][Field::Notes], "");
 }
 
-TEST(ExportRun, WithoutCountedRowsItFindsTheDataRowsByTheLoadsRule) {
+// Four empty rows (7 to 10) inside the data; the empty rows after row 11 or 12 are five or
+// more, so row 18 is never a data row.
+Rows gappedRows() {
   Rows rows = nameRows();
-  rows[12] = {std::string("After"), std::string("Gap")};  // rows 7 to 11: five empty rows
   rows[8] = {std::string(""), std::string(""), std::string("")};
-  Fixture counted(rows, 4, 6);
-  counted.run(kNameMapping);
-  Fixture uncounted(rows, 0, 0);
-  uncounted.table.rowsCounted = false;
-  const ExportJob job{uncounted.table, kNameMapping, '.'};
-  const ExportReport report =
-      exportContacts(uncounted.sheet, job, uncounted.options, uncounted.sink, uncounted.observer);
-  EXPECT_EQ(uncounted.sink.files, counted.sink.files);
-  EXPECT_EQ(report.counts.dataRows, 3);
-  EXPECT_TRUE(report.everyContactWritten());
-
-  // Four empty rows are not the end: the row after them is a contact.
-  rows.erase(12);
   rows[11] = {std::string("Still"), std::string("Here")};
-  Fixture four(rows, 0, 0);
-  four.table.rowsCounted = false;
-  const ExportJob fourJob{four.table, kNameMapping, '.'};
-  const ExportReport fourReport =
-      exportContacts(four.sheet, fourJob, four.options, four.sink, four.observer);
-  EXPECT_EQ(fourReport.counts.contactCount, 4);
-  EXPECT_EQ(four.sink.order.back(), "HereStill_4.vcf");
+  rows[18] = {std::string("After"), std::string("Gap")};
+  return rows;
 }
 
-TEST(ExportRun, RowsPastTheLastCountedRowAreNotExported) {
-  Rows rows = nameRows();
-  rows[20] = {std::string("Late"), std::string("Row")};
-  Fixture f(rows, 4, 6);
+// A row put right below the last counted row after the load, as if the workbook grew.
+Rows grownRows() {
+  Rows rows = gappedRows();
+  rows[12] = {std::string("Added"), std::string("Later")};
+  return rows;
+}
+
+// Lets the load read the whole sheet.
+class KeepLoading : public source::LoadObserver {
+ public:
+  bool rowTaken(std::int32_t) override { return true; }
+};
+
+TEST(ExportRun, ARunWritesExactlyTheRowsItsLoadCounted) {
+  MemorySheet loadedSheet(gappedRows());
+  KeepLoading loading;
+  const auto loaded = source::extractSheetData(loadedSheet, loading);
+  ASSERT_TRUE(loaded.has_value());
+  Fixture f(grownRows(), 0, 0);
+  f.table = loaded->table;
   const ExportReport report = f.run(kNameMapping);
-  EXPECT_EQ(report.counts.contactCount, 3);
-  EXPECT_EQ(f.sink.files.count("RowLate_4.vcf"), 0u);
+  std::vector<std::uint32_t> sheetRows;
+  for (const RowOutcome& outcome : f.observer.outcomes)
+    sheetRows.push_back(outcome.sheetRow);
+  EXPECT_EQ(sheetRows, (std::vector<std::uint32_t>{2, 3, 6, 11}));
+  EXPECT_EQ(f.sink.order, (std::vector<std::string>{"SmithJohn_1.vcf", "LeeAnn_2.vcf",
+                                                    "RayBob_3.vcf", "HereStill_4.vcf"}));
+  EXPECT_EQ(report.counts.rowsProcessed, loaded->table.dataRows());
+  EXPECT_EQ(report.counts.dataRows, loaded->table.dataRows());
+  EXPECT_TRUE(report.everyContactWritten());
+}
+
+TEST(ExportRun, WithoutCountedRowsItWritesEveryDataRowAndCountsThemAsItGoes) {
+  Fixture f(grownRows(), 0, 0);
+  f.table.rowsCounted = false;
+  const ExportReport report = f.run(kNameMapping);
+  EXPECT_EQ(f.sink.order,
+            (std::vector<std::string>{"SmithJohn_1.vcf", "LeeAnn_2.vcf", "RayBob_3.vcf",
+                                      "HereStill_4.vcf", "LaterAdded_5.vcf"}));
+  EXPECT_EQ(report.counts.dataRows, 5);
+  EXPECT_TRUE(report.everyContactWritten());
 }
 
 TEST(ExportRun, AHeaderOnlyWorkbookWritesNothingAndSucceeds) {

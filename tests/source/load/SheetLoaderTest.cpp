@@ -34,13 +34,6 @@ LoadedSheet load(MemorySheet& sheet, char decimalSeparator = '.') {
   return loaded ? std::move(*loaded) : LoadedSheet{};
 }
 
-std::vector<std::string> previewColumn(const SheetPreview& preview, std::size_t column) {
-  std::vector<std::string> texts;
-  for (std::size_t row = 0; row < preview.rowCount(); ++row)
-    texts.emplace_back(preview.cell(row, column));
-  return texts;
-}
-
 MemorySheet contacts(int dataRows) {
   MemorySheet sheet = MemorySheet::ofText({{1, {"Name", "Mail", "Phone"}}});
   for (int r = 0; r < dataRows; ++r) {
@@ -66,60 +59,15 @@ TEST(SheetLoader, CountsTheHeaderRowAndEveryDataRowAndPreviewsThem) {
   EXPECT_EQ(loaded.preview.cell(3, 2), "7");
 }
 
-TEST(SheetLoader, EmptyRowsInsideTheDataAreSkippedAndTheRowsAfterThemMoveUp) {
-  // Row 4 is stored but blank, rows 5 and 7 are not stored at all.
-  MemorySheet sheet = MemorySheet::ofText(
-      {{1, {"Name"}}, {2, {"Ann"}}, {3, {"Bob"}}, {4, {"", ""}}, {6, {"Cy"}}, {8, {"Di"}}});
-  const LoadedSheet loaded = load(sheet);
-  EXPECT_EQ(loaded.table.rowsFound, 5);
-  EXPECT_EQ(loaded.table.lastCountedRow, 8u);
-  EXPECT_EQ(previewColumn(loaded.preview, 0),
-            (std::vector<std::string>{"Name", "Ann", "Bob", "Cy", "Di"}));
-}
-
-TEST(SheetLoader, TheFifthConsecutiveEmptyRowEndsTheData) {
-  struct Case {
-    const char* name;
-    MemorySheet sheet;
-    std::int32_t rowsFound;
-    std::uint32_t lastRow;
-  };
-  std::vector<Case> cases;
-  // Four empty rows (4 to 7) are not enough: row 8 still counts.
-  cases.push_back(
-      {"four unstored", MemorySheet::ofText({{1, {"H"}}, {3, {"a"}}, {8, {"b"}}}), 3, 8});
-  // Five unstored rows (4 to 8) end it before row 9.
-  cases.push_back(
-      {"five unstored", MemorySheet::ofText({{1, {"H"}}, {3, {"a"}}, {9, {"b"}}}), 2, 3});
-  // Stored blank rows and missing rows make one run together.
-  cases.push_back({"mixed run",
-                   MemorySheet::ofText({{1, {"H"}},
-                                        {2, {"a"}},
-                                        {3, {""}},
-                                        {5, {""}},
-                                        {6, {""}},
-                                        {7, {"", "right of the headers"}},
-                                        {8, {"b"}}}),
-                   2, 2});
-  // A run that reaches five only at the end of the sheet changes nothing.
-  cases.push_back(
-      {"run at the end", MemorySheet::ofText({{1, {"H"}}, {2, {"a"}}, {4, {""}}}), 2, 2});
-  for (Case& c : cases) {
-    const LoadedSheet loaded = load(c.sheet);
-    EXPECT_EQ(loaded.table.rowsFound, c.rowsFound) << c.name;
-    EXPECT_EQ(loaded.table.lastCountedRow, c.lastRow) << c.name;
-  }
-}
-
-TEST(SheetLoader, TextOnlyRightOfTheHeaderColumnsCountsAsEmpty) {
-  MemorySheet sheet = MemorySheet::ofText(
-      {{1, {"Name", "Mail", "", "Stray"}}, {2, {"", "", "x", "y"}}, {3, {"Ann"}}});
+TEST(SheetLoader, ThePreviewHoldsOnlyTheHeaderColumns) {
+  MemorySheet sheet =
+      MemorySheet::ofText({{1, {"Name", "Mail", "", "Stray"}}, {2, {"Ann", "", "x", "y"}}});
   const LoadedSheet loaded = load(sheet);
   ASSERT_EQ(loaded.table.headerCount(), 2);
-  EXPECT_EQ(loaded.table.rowsFound, 2);
   EXPECT_EQ(loaded.preview.columnCount(), 2u);
   EXPECT_EQ(loaded.preview.cell(1, 0), "Ann");
   EXPECT_EQ(loaded.preview.cell(0, 3), "");
+  EXPECT_EQ(loaded.preview.cell(1, 2), "");
 }
 
 TEST(SheetLoader, HeaderColumnsRunFromAToTheFirstEmptyCellWithTheirLetters) {
@@ -187,14 +135,6 @@ TEST(SheetLoader, AHeaderRowThatIsNotRowOneIsNoHeader) {
   const LoadedSheet loaded = load(sheet);
   EXPECT_EQ(loaded.table.headerCount(), 0);
   EXPECT_EQ(loaded.table.rowsFound, 0);
-}
-
-TEST(SheetLoader, AFullSheetIsReadToItsLastGridRow) {
-  MemorySheet sheet = contacts(19);
-  sheet.setGridRows(20);
-  const LoadedSheet loaded = load(sheet);
-  EXPECT_EQ(loaded.table.rowsFound, 20);
-  EXPECT_EQ(loaded.table.lastCountedRow, 20u);
 }
 
 TEST(SheetLoader, TellsTheObserverOfEveryRowItCountsAndStopsWhenItSaysSo) {
