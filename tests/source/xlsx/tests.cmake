@@ -1,5 +1,6 @@
 # tests of the xlsx reader
 target_sources(quillmere_source_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/DecimalNumberLocaleTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GeneratedWorkbook.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsxFixturesTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsxHostileFilesTest.cpp
