@@ -13,3 +13,6 @@ target_sources(quillmere_source_tests PRIVATE
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(TEST_XLSXWRITER REQUIRED IMPORTED_TARGET xlsxwriter)
 target_link_libraries(quillmere_source_tests PRIVATE PkgConfig::LIBZIP PkgConfig::TEST_XLSXWRITER)
+# Zip bombs of gigabytes are packed by hand with zlib, repeating one deflated block.
+pkg_check_modules(TEST_ZLIB REQUIRED IMPORTED_TARGET zlib)
+target_link_libraries(quillmere_source_tests PRIVATE PkgConfig::TEST_ZLIB)
