@@ -11,13 +11,14 @@ struct ReadLimits {
   // Uncompressed size of any one part of an archive (worksheet, shared strings, ...): a
   // million-row sheet is a few hundred MiB, a zip bomb far more.
   std::uint64_t maxPartBytes = std::uint64_t{4} << 30;
-  // Uncompressed size of a part as a multiple of its compressed size. Workbooks shrink 5 to
-  // 20 times when packed and a zip bomb about a thousand times, so this refuses bombs at once
-  // instead of inflating gigabytes to find them out.
-  std::uint64_t maxInflationRatio = 100;
-  // A part that unpacks to no more than this is never refused for its ratio: tiny or
-  // repetitive parts shrink far more than whole sheets do, and so little costs nothing.
-  std::uint64_t inflationRatioFloorBytes = std::uint64_t{16} << 20;
+  // Uncompressed size of a large part as a multiple of its compressed size. Real sheets of
+  // identical styled rows pack about 120 times and XML comments near 700, but only in parts of
+  // tens of MiB; a zip bomb packs about a thousand times, so above the floor this refuses it
+  // at once instead of unpacking gigabytes to find it out.
+  std::uint64_t maxInflationRatio = 200;
+  // A part that unpacks to no more than this is never refused for its ratio: the part-size,
+  // cell, row and string limits already bound what reading it costs in time and memory.
+  std::uint64_t inflationRatioFloorBytes = std::uint64_t{256} << 20;
   // Bytes of one cell's text; the spreadsheet limit is 32,767 characters.
   std::size_t maxCellTextBytes = 32767 * 4;
   // Bytes of text in one row, all its cells together: a grid row can hold 16,384 cells of

@@ -1,8 +1,10 @@
 #include "source/xlsx/ZipArchive.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <system_error>
 
 #include "source/WorkbookError.h"
 #include "source/xlsx/PartPath.h"
@@ -99,6 +101,10 @@ ZipArchive::Handle ZipArchive::openHandle(const std::filesystem::path& file) {
 
 ZipArchive::ZipArchive(const std::filesystem::path& file)
     : file_(file), archive_(openHandle(file)) {
+  std::error_code sizeError;
+  const std::uintmax_t bytes = std::filesystem::file_size(file, sizeError);
+  // Unknown only for what is no regular file; then no packed size is doubted.
+  fileBytes_ = sizeError ? UINT64_MAX : static_cast<std::uint64_t>(bytes);
   const zip_int64_t count = zip_get_num_entries(archive_.get(), 0);
   if (count < 0) throwOpenError(file, ZIP_ER_INCONS);
   entries_.reserve(static_cast<std::size_t>(count));
@@ -143,14 +149,19 @@ ZipPartOpener ZipArchive::partOpener(std::uint64_t index, const std::string& par
                             " bytes Quillmere reads for one part.",
                         {.part = partName});
   }
-  if ((stat.valid & ZIP_STAT_COMP_SIZE) != 0 && stat.size > limits.inflationRatioFloorBytes &&
-      inflatesTooMuch(stat.size, stat.comp_size, limits.maxInflationRatio)) {
+  // A stated packed size larger than the whole file is a lie that would hide a bomb's ratio.
+  const std::uint64_t packed = (stat.valid & ZIP_STAT_COMP_SIZE) != 0
+                                   ? std::min<std::uint64_t>(stat.comp_size, fileBytes_)
+                                   : fileBytes_;
+  if (stat.size > limits.inflationRatioFloorBytes &&
+      inflatesTooMuch(stat.size, packed, limits.maxInflationRatio)) {
     throw WorkbookError(Kind::LimitExceeded, file_,
                         "is refused: its part " + partName + " would unpack from " +
-                            std::to_string(stat.comp_size) + " to " + std::to_string(stat.size) +
+                            std::to_string(packed) + " to " + std::to_string(stat.size) +
                             " bytes, more than " + std::to_string(limits.maxInflationRatio) +
-                            " times its packed size. Workbooks shrink 5 to 20 times when packed; "
-                            "this is the mark of a zip bomb, so Quillmere does not unpack it.",
+                            " times its packed size. Even repetitive workbooks of that size "
+                            "shrink far less; this is the mark of a zip bomb, so Quillmere does "
+                            "not unpack it.",
                         {.part = partName});
   }
   return ZipPartOpener(file_, index, partName, stat, limits.maxPartBytes);

@@ -48,6 +48,7 @@ class ZipArchive {
  private:
   std::filesystem::path file_;
   Handle archive_;
+  std::uint64_t fileBytes_ = 0;  // no part packs into more than the whole archive
   std::unordered_map<std::string, std::uint64_t> entries_;
 };
 
