@@ -133,7 +133,10 @@ int FileRecordSink::openFile(const std::string& fileName) {
         SinkError::Kind::WriteFailed, folder_ / fileName, error,
         quoted(folder_ / fileName) + " could not be written: " + explainSystemError(error) + ".");
   }
-  if (!ours) created_.push_back(fileName);
+  if (!ours) {
+    created_.push_back(fileName);
+    if (fileName == kSingleFileName) sharedFileMade_ = true;
+  }
   openFd_ = fd;
   openName_ = fileName;
   openSize_ = ours ? info.st_size : 0;
@@ -212,6 +215,7 @@ void FileRecordSink::append(const std::string& fileName, std::string_view record
         createdIndex_.erase(created_.back());
         --indexed_;
       }
+      if (name == kSingleFileName) sharedFileMade_ = false;
       created_.pop_back();
     }
   }
@@ -226,7 +230,7 @@ void FileRecordSink::finish() {
 void FileRecordSink::complete() {
   if (final_.empty() || unusable_ != nullptr) return;
   const std::string shared(kSingleFileName);
-  if (madeByThisRun(shared)) {
+  if (sharedFileMade_) {
     const std::string partial = pathOf(shared);
     const std::filesystem::path whole = folder_ / shared;
     if (::renameat2(AT_FDCWD, partial.c_str(), AT_FDCWD, whole.c_str(), RENAME_NOREPLACE) != 0) {
