@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
   try {
     const auto start = std::chrono::steady_clock::now();
     auto workbook = openWorkbook(file);
-    SheetReader& sheet = workbook->firstSheet();
+    SheetReader& sheet = workbook->sheet();
     std::uint64_t rows = 0, cells = 0, bytes = 0;
     std::string text;
     while (sheet.nextRow()) {

@@ -30,7 +30,7 @@ void readEveryCell(const std::filesystem::path& file, const source::ReadLimits& 
   } catch (const WorkbookError&) {
     return;
   }
-  source::SheetReader& sheet = workbook->firstSheet();
+  source::SheetReader& sheet = workbook->sheet();
   std::string text;
   std::uint32_t previousRow = 0;
   for (int pass = 0; pass < 2; ++pass) {

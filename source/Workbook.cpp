@@ -67,17 +67,17 @@ std::string readHead(const std::filesystem::path& path) {
 
 }  // namespace
 
-std::unique_ptr<Workbook> openWorkbook(const std::filesystem::path& path,
-                                       const ReadLimits& limits) {
+std::unique_ptr<Workbook> openWorkbook(const std::filesystem::path& path, const ReadLimits& limits,
+                                       std::size_t sheet) {
   const std::string head = readHead(path);
   if (head.empty()) {
     throw WorkbookError(Kind::EmptyFile, path, "is empty (0 bytes): there is nothing to read.");
   }
   if (startsWith(head, "PK\x03\x04") || startsWith(head, "PK\x05\x06")) {
-    return xlsx::openXlsxWorkbook(path, limits);
+    return xlsx::openXlsxWorkbook(path, limits, sheet);
   }
   if (startsWith(head, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") || looksLikeBareBiff(head)) {
-    return xls::openXlsWorkbook(path, limits);
+    return xls::openXlsWorkbook(path, limits, sheet);
   }
   if (looksLikeMarkup(head)) {
     throw WorkbookError(Kind::Unsupported, path,
@@ -86,7 +86,9 @@ std::unique_ptr<Workbook> openWorkbook(const std::filesystem::path& path,
                         "and save it as .xlsx or .csv.");
   }
   // The text reader tells UTF-16 from binary data and refuses a NUL byte wherever it is.
-  return csv::openCsvWorkbook(path, limits);
+  auto text = csv::openCsvWorkbook(path, limits);
+  chooseWorksheet(path, text->sheets(), sheet);
+  return text;
 }
 
 }  // namespace quillmere::source

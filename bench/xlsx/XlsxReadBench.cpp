@@ -64,7 +64,7 @@ std::uint64_t baseline(const char* file, const char* part) {
 // Reads every cell of the first sheet the way the converter does.
 std::uint64_t readAll(const char* file, std::uint64_t& rows) {
   auto workbook = quillmere::source::openWorkbook(file);
-  auto& sheet = workbook->firstSheet();
+  auto& sheet = workbook->sheet();
   std::uint64_t checksum = 0;
   rows = 0;
   while (sheet.nextRow()) {

@@ -24,7 +24,10 @@ std::unique_ptr<CsvWorkbook> openCsvWorkbook(const std::filesystem::path& path,
   }
   InputFile file(path);
   const CsvFormat format = detectCsvFormat(file, limits);
-  return std::make_unique<CsvWorkbook>(std::move(file), format, limits, bufferBytes);
+  auto workbook = std::make_unique<CsvWorkbook>(std::move(file), format, limits, bufferBytes);
+  // A text file has one sheet, which spreadsheet programs name after the file.
+  workbook->listSheets({{path.stem().string()}}, 0);
+  return workbook;
 }
 
 std::unique_ptr<Workbook> openCsvWorkbook(const std::filesystem::path& path,

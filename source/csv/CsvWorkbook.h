@@ -17,7 +17,7 @@ class CsvWorkbook : public Workbook {
               std::size_t bufferBytes)
       : format_(format), sheet_(std::move(file), format, limits, bufferBytes) {}
 
-  SheetReader& firstSheet() override { return sheet_; }
+  SheetReader& sheet() override { return sheet_; }
   bool readAsText() const override { return true; }
 
   // What the file turned out to be: encoding and separator.

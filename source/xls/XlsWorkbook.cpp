@@ -29,6 +29,8 @@ constexpr std::uint16_t kBiff8Version = 0x0600;
 constexpr std::uint16_t kUnicodeCodePage = 1200;
 constexpr std::size_t kBoundSheetBytes = 6;
 constexpr std::uint8_t kWorksheetSheet = 0;
+constexpr std::uint8_t kMacroSheet = 1;
+constexpr std::uint8_t kChartSheet = 2;
 constexpr std::size_t kNoSheet = static_cast<std::size_t>(-1);
 
 [[noreturn]] void throwNoWorksheet(const std::filesystem::path& file) {
@@ -72,9 +74,9 @@ WorkbookStream workbookStream(const std::shared_ptr<const InputFile>& file) {
 }  // namespace
 
 XlsWorkbook::XlsWorkbook(const std::filesystem::path& file, WorkbookStream stream,
-                         const ReadLimits& limits)
+                         const ReadLimits& limits, std::size_t sheet)
     : file_(file), stream_(std::move(stream)), codePage_(XlsTextDecoder::kDefaultCodePage) {
-  const std::size_t sheetStart = readGlobals(limits);
+  const std::size_t sheetStart = readGlobals(limits, sheet);
   sheet_ = std::make_unique<XlsSheetReader>(file_, stream_, sheetStart, version_, codePage_,
                                             sharedStrings_, styles_, limits);
 }
@@ -117,7 +119,7 @@ void XlsWorkbook::checkSheetEnds(std::size_t offset) const {
   throwDataEnds(file_, "the workbook data ends before its last sheet does", stream_.shortfall());
 }
 
-std::size_t XlsWorkbook::readGlobals(const ReadLimits& limits) {
+std::size_t XlsWorkbook::readGlobals(const ReadLimits& limits, std::size_t requested) {
   BiffRecordCursor cursor(file_, stream_, 0);
   BiffRecord bof;
   if (!cursor.next(bof) || !record::isBof(bof.type) || bof.data.size() < kBofVersionBytes) {
@@ -145,10 +147,10 @@ std::size_t XlsWorkbook::readGlobals(const ReadLimits& limits) {
   const std::uint16_t kind = bofBytes >= kBofBytes     ? u16At(bof.data, 2)
                              : bofType == record::kBof ? record::kGlobalsStream
                                                        : record::kWorksheetStream;
-  if (kind == record::kWorksheetStream) return 0;
+  if (kind == record::kWorksheetStream) return loneSheet(requested);
   if (kind != record::kGlobalsStream && kind != record::kWorkspaceStream) throwNoWorksheet(file_);
 
-  std::vector<std::size_t> worksheets;  // in tab order
+  std::vector<BoundSheet> listed;  // in tab order
   std::size_t lastSheet = kNoSheet;
   bool biff8Signs = false;
   BiffRecord record;
@@ -176,7 +178,8 @@ std::size_t XlsWorkbook::readGlobals(const ReadLimits& limits) {
         if (record.data.size() >= kBoundSheetBytes) {
           const std::size_t offset = u32At(record.data, 0);
           lastSheet = lastSheet == kNoSheet ? offset : std::max(lastSheet, offset);
-          if (byteAt(record.data, 5) == kWorksheetSheet) worksheets.push_back(offset);
+          listed.push_back({offset, byteAt(record.data, 4), byteAt(record.data, 5),
+                            std::string(record.data.substr(kBoundSheetBytes))});
         }
         break;
       case record::kSst:
@@ -193,20 +196,92 @@ std::size_t XlsWorkbook::readGlobals(const ReadLimits& limits) {
   // A stream cut short of its stated size still holds all there is when its last sheet ends.
   if (!stream_.shortfall().empty() && lastSheet != kNoSheet) checkSheetEnds(lastSheet);
 
-  for (const std::size_t offset : worksheets) {
-    if (isWorksheetAt(offset, true)) return offset;
+  std::vector<SheetEntry> entries;
+  for (const BoundSheet& sheet : listed)
+    entries.push_back(sheetEntry(sheet));
+  if (entries.empty()) {
+    // Sheets not listed follow the globals; the first worksheet among them is the one read.
+    const std::size_t found = findWorksheetAfter(globalsEnd);
+    if (found == kNoSheet) throwNoWorksheet(file_);
+    return loneSheet(requested, found);
+  }
+  const std::size_t chosen = chooseWorksheet(file_, entries, requested);
+  if (requested != kFirstWorksheet) {
+    listSheets(std::move(entries), chosen);
+    if (!isWorksheetAt(listed[chosen].offset, true)) {
+      throwDamaged(file_, "its list of sheets points to the wrong place");
+    }
+    return listed[chosen].offset;
+  }
+  for (std::size_t i = 0; i < listed.size(); ++i) {
+    if (entries[i].kind == SheetKind::Worksheet && isWorksheetAt(listed[i].offset, true)) {
+      listSheets(std::move(entries), i);
+      return listed[i].offset;
+    }
   }
   // A sheet list that points nowhere useful: the sheets themselves follow the globals.
   const std::size_t found = findWorksheetAfter(globalsEnd);
   if (found == kNoSheet) {
-    if (!worksheets.empty()) throwDamaged(file_, "its list of sheets points to the wrong place");
+    if (chosen != kFirstWorksheet) {
+      throwDamaged(file_, "its list of sheets points to the wrong place");
+    }
     throwNoWorksheet(file_);
   }
-  return found;
+  return loneSheet(requested, found);
+}
+
+std::size_t XlsWorkbook::loneSheet(std::size_t requested, std::size_t offset) {
+  // A file of one worksheet: spreadsheet programs name its tab after the file.
+  const std::vector<SheetEntry> one{{file_.stem().string()}};
+  chooseWorksheet(file_, one, requested);
+  listSheets(one, 0);
+  return offset;
+}
+
+SheetEntry XlsWorkbook::sheetEntry(const BoundSheet& sheet) const {
+  SheetEntry entry;
+  entry.hidden = sheet.visibility != 0;
+  switch (sheet.type) {
+    case kWorksheetSheet:
+      entry.kind = SheetKind::Worksheet;
+      break;
+    case kMacroSheet:
+      entry.kind = SheetKind::Macro;
+      break;
+    case kChartSheet:
+      entry.kind = SheetKind::Chart;
+      break;
+    default:
+      entry.kind = SheetKind::Other;
+      break;
+  }
+  // BIFF8 names are a length, a flags byte and UTF-16 or compressed text; BIFF5 names a
+  // length and text in the code page.
+  const std::string_view name = sheet.name;
+  if (name.empty()) return entry;
+  const std::size_t length = static_cast<unsigned char>(name[0]);
+  if (version_ == BiffVersion::Biff8 && name.size() >= 2) {
+    const bool wide = (static_cast<unsigned char>(name[1]) & 1) != 0;
+    const std::string_view text = name.substr(2);
+    if (wide) {
+      std::u16string units;
+      for (std::size_t i = 0; i + 1 < text.size() && units.size() < length; i += 2) {
+        units.push_back(static_cast<char16_t>(static_cast<unsigned char>(text[i]) |
+                                              static_cast<unsigned char>(text[i + 1]) << 8));
+      }
+      XlsTextDecoder::appendUtf16(entry.name, units);
+    } else {
+      XlsTextDecoder::appendLatin1(entry.name, text.substr(0, length));
+    }
+    return entry;
+  }
+  const XlsTextDecoder decoder(codePage_);
+  if (!decoder.appendCodePage(entry.name, name.substr(1, length))) entry.name.clear();
+  return entry;
 }
 
 std::unique_ptr<Workbook> openXlsWorkbook(const std::filesystem::path& path,
-                                          const ReadLimits& limits) {
+                                          const ReadLimits& limits, std::size_t sheet) {
   auto file = std::make_shared<const InputFile>(path);
   if (file->size() > limits.maxFileBytes) {
     throw WorkbookError(Kind::LimitExceeded, path,
@@ -218,7 +293,7 @@ std::unique_ptr<Workbook> openXlsWorkbook(const std::filesystem::path& path,
   const bool compound = file->readAt(0, signature, sizeof signature) == sizeof signature &&
                         std::string_view(signature, sizeof signature) == CompoundFile::kSignature;
   return std::make_unique<XlsWorkbook>(
-      path, compound ? workbookStream(file) : WorkbookStream::wholeFile(file), limits);
+      path, compound ? workbookStream(file) : WorkbookStream::wholeFile(file), limits, sheet);
 }
 
 }  // namespace quillmere::source::xls

@@ -13,8 +13,10 @@ void WorkbookPart::startElement(std::string_view name, const char** attributes) 
     date1904_ = value == "1" || value == "true";
   } else if (depth_ == 3 && inSheets_ && name == "sheet") {
     // The relationship id is the one attribute named "id"; its prefix varies by writer.
+    const auto state = attribute(attributes, "state").value_or("visible");
     sheets_.push_back({std::string(attribute(attributes, "name").value_or("")),
-                       std::string(attribute(attributes, "id").value_or(""))});
+                       std::string(attribute(attributes, "id").value_or("")),
+                       state == "hidden" || state == "veryHidden"});
   }
 }
 

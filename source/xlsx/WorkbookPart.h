@@ -14,6 +14,7 @@ class WorkbookPart : public XmlHandler {
   struct Sheet {
     std::string name;
     std::string relationshipId;
+    bool hidden = false;  // "hidden" or "veryHidden": not shown among the tabs
   };
 
   const std::vector<Sheet>& sheets() const { return sheets_; }

@@ -1,7 +1,9 @@
 #include "source/xlsx/XlsxWorkbook.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "source/WorkbookError.h"
 #include "source/xlsx/PartPath.h"
@@ -17,6 +19,17 @@ namespace quillmere::source::xlsx {
 namespace {
 
 using Kind = WorkbookError::Kind;
+
+SheetKind sheetKindOf(const Relationships::Entry& entry) {
+  if (Relationships::isKind(entry, "worksheet")) return SheetKind::Worksheet;
+  if (Relationships::isKind(entry, "chartsheet")) return SheetKind::Chart;
+  if (Relationships::isKind(entry, "dialogsheet")) return SheetKind::Dialog;
+  if (Relationships::isKind(entry, "xlMacrosheet") ||
+      Relationships::isKind(entry, "xlIntlMacrosheet")) {
+    return SheetKind::Macro;
+  }
+  return SheetKind::Other;
+}
 
 XlsxSheetReader::Opener inflatingAhead(ZipPartOpener part) {
   return [part = std::move(part)] { return std::make_unique<ReadAheadSource>(part()); };
@@ -77,7 +90,7 @@ std::string officeDocumentPart(const ZipArchive& archive, const ReadLimits& limi
 
 XlsxWorkbook::XlsxWorkbook(std::unique_ptr<ZipArchive> archive,
                            std::optional<ZipPartOpener> stringsPart,
-                           std::unique_ptr<CellFormats> formats, const FirstSheet& sheet,
+                           std::unique_ptr<CellFormats> formats, const ChosenSheet& sheet,
                            const ReadLimits& limits)
     : archive_(std::move(archive)),
       strings_(limits),
@@ -90,7 +103,7 @@ XlsxWorkbook::XlsxWorkbook(std::unique_ptr<ZipArchive> archive,
 }
 
 std::unique_ptr<Workbook> openXlsxWorkbook(const std::filesystem::path& path,
-                                           const ReadLimits& limits) {
+                                           const ReadLimits& limits, std::size_t sheet) {
   auto archive = std::make_unique<ZipArchive>(path);
   const std::string workbookName = officeDocumentPart(*archive, limits);
 
@@ -121,31 +134,42 @@ std::unique_ptr<Workbook> openXlsxWorkbook(const std::filesystem::path& path,
                         {.part = relationshipsName});
   }
 
-  // The first sheet in tab order that is a worksheet: chart sheets hold no cells.
-  const Relationships::Entry* sheetEntry = nullptr;
-  for (const auto& sheet : workbook.sheets()) {
-    const auto* entry = relationships.byId(sheet.relationshipId);
-    if (entry == nullptr || entry->target.empty()) {
-      throw WorkbookError(Kind::Corrupt, path,
-                          "is damaged: the part of its sheet \"" + sheet.name +
-                              "\" is not listed in " + relationshipsName + ".",
-                          {.part = relationshipsName});
-    }
-    if (Relationships::isKind(*entry, "worksheet")) {
-      sheetEntry = entry;
-      break;
-    }
+  // Every sheet in tab order with its kind; only a worksheet holds cells. A sheet whose part
+  // is not listed is offered as nothing to read; it is damage only when it would be read.
+  std::vector<SheetEntry> entries;
+  std::vector<const Relationships::Entry*> targets;
+  for (const auto& listed : workbook.sheets()) {
+    const auto* entry = relationships.byId(listed.relationshipId);
+    if (entry != nullptr && entry->target.empty()) entry = nullptr;
+    entries.push_back(
+        {listed.name, entry != nullptr ? sheetKindOf(*entry) : SheetKind::Other, listed.hidden});
+    targets.push_back(entry);
   }
-  if (sheetEntry == nullptr) {
+  const auto unlisted = [&](std::size_t index) {
+    return WorkbookError(Kind::Corrupt, path,
+                         "is damaged: the part of its sheet \"" + entries[index].name +
+                             "\" is not listed in " + relationshipsName + ".",
+                         {.part = relationshipsName});
+  };
+  if (sheet != kFirstWorksheet && sheet < targets.size() && targets[sheet] == nullptr) {
+    throw unlisted(sheet);
+  }
+  const std::size_t chosen = chooseWorksheet(path, entries, sheet);
+  // Looking for the first worksheet, an unlisted sheet before it may have been the one.
+  for (std::size_t i = 0; sheet == kFirstWorksheet && i < std::min(chosen, targets.size()); ++i) {
+    if (targets[i] == nullptr) throw unlisted(i);
+  }
+  if (chosen == kFirstWorksheet) {
     throw WorkbookError(Kind::NoWorksheet, path,
                         "holds only chart sheets and no worksheet, so there are no contacts to "
                         "read.");
   }
+  const Relationships::Entry* sheetEntry = targets[chosen];
   const auto sheetIndex = archive->find(sheetEntry->target);
   if (!sheetIndex) {
     throw WorkbookError(
         Kind::Corrupt, path,
-        "is damaged: its first worksheet (" + sheetEntry->target + ") is missing from the archive.",
+        "is damaged: its worksheet (" + sheetEntry->target + ") is missing from the archive.",
         {.part = sheetEntry->target});
   }
 
@@ -173,10 +197,12 @@ std::unique_ptr<Workbook> openXlsxWorkbook(const std::filesystem::path& path,
     }
   }
 
-  const XlsxWorkbook::FirstSheet first{sheetEntry->target, *sheetIndex, workbook.date1904()};
-  return std::make_unique<XlsxWorkbook>(std::move(archive), std::move(stringsPart),
-                                        std::make_unique<CellFormats>(styles.take(first.date1904)),
-                                        first, limits);
+  const XlsxWorkbook::ChosenSheet chosenSheet{sheetEntry->target, *sheetIndex, workbook.date1904()};
+  auto opened = std::make_unique<XlsxWorkbook>(
+      std::move(archive), std::move(stringsPart),
+      std::make_unique<CellFormats>(styles.take(chosenSheet.date1904)), chosenSheet, limits);
+  opened->listSheets(std::move(entries), chosen);
+  return opened;
 }
 
 }  // namespace quillmere::source::xlsx

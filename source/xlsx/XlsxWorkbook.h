@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "source/CellFormats.h"
 #include "source/ReadLimits.h"
@@ -17,11 +18,11 @@
 namespace quillmere::source::xlsx {
 
 // An open .xlsx or .xlsm package: the archive, its shared strings (loading on a thread of
-// their own), its cell formats and a cursor over its first worksheet, which inflates on a
+// their own), its cell formats and a cursor over one of its worksheets, which inflates on a
 // thread of its own ahead of the parse.
 class XlsxWorkbook : public Workbook {
  public:
-  struct FirstSheet {
+  struct ChosenSheet {
     std::string partName;
     std::uint64_t entry = 0;
     bool date1904 = false;
@@ -29,10 +30,10 @@ class XlsxWorkbook : public Workbook {
 
   // `stringsPart` is the shared-string part, when the workbook has one.
   XlsxWorkbook(std::unique_ptr<ZipArchive> archive, std::optional<ZipPartOpener> stringsPart,
-               std::unique_ptr<CellFormats> formats, const FirstSheet& sheet,
+               std::unique_ptr<CellFormats> formats, const ChosenSheet& sheet,
                const ReadLimits& limits);
 
-  SheetReader& firstSheet() override { return sheet_; }
+  SheetReader& sheet() override { return sheet_; }
 
  private:
   // Destroyed bottom up: the threads stop before what they use goes.
@@ -43,9 +44,10 @@ class XlsxWorkbook : public Workbook {
   XlsxSheetReader sheet_;
 };
 
-// Opens the package at `path`: finds its first worksheet, reads its styles and starts loading
+// Opens the package at `path`: finds the worksheet at `sheet` in tab order (the first
+// worksheet for kFirstWorksheet), reads its styles and starts loading
 // its shared strings. Throws WorkbookError naming the file.
 std::unique_ptr<Workbook> openXlsxWorkbook(const std::filesystem::path& path,
-                                           const ReadLimits& limits);
+                                           const ReadLimits& limits, std::size_t sheet);
 
 }  // namespace quillmere::source::xlsx

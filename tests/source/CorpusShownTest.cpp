@@ -111,7 +111,7 @@ TEST_P(CorpusAsShown, MatchesWhatASpreadsheetApplicationDisplays) {
   std::ostringstream actual;
   try {
     auto workbook = openWorkbook(kCorpus / name);
-    writeSheetTsv(workbook->firstSheet(), actual, CellText::AsShown);
+    writeSheetTsv(workbook->sheet(), actual, CellText::AsShown);
   } catch (const WorkbookError& e) {
     FAIL() << e.what();
   }

@@ -63,7 +63,7 @@ inline ChildRead readInChild(const std::filesystem::path& file, const ReadLimits
     std::ostringstream report;
     try {
       auto workbook = openWorkbook(file, limits);
-      SheetReader& sheet = workbook->firstSheet();
+      SheetReader& sheet = workbook->sheet();
       ChildRead counts;
       while (sheet.nextRow()) {
         ++counts.rows;

@@ -26,7 +26,7 @@ const fs::path kFixtures = QUILLMERE_FIXTURES_DIR;
 WorkbookError errorOf(const fs::path& path, const ReadLimits& limits = {}) {
   try {
     auto workbook = openWorkbook(path, limits);
-    SheetReader& sheet = workbook->firstSheet();
+    SheetReader& sheet = workbook->sheet();
     while (sheet.nextRow()) {
     }
   } catch (const WorkbookError& e) {

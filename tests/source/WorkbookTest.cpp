@@ -3,8 +3,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
+#include "source/SheetList.h"
+#include "source/SheetTsv.h"
 #include "source/Workbook.h"
 #include "source/WorkbookError.h"
 
@@ -94,6 +98,59 @@ TEST_F(OpenWorkbook, ANulByteRefusesATextFileWhereverItIs) {
     EXPECT_NE(message.find("line " + std::to_string(at / 22 + 1) + " holds a NUL byte"),
               std::string::npos)
         << message;
+  }
+}
+
+TEST_F(OpenWorkbook, ListsEverySheetInTabOrderAndOpensAnyWorksheetOfThem) {
+  const fs::path fixtures = QUILLMERE_FIXTURES_DIR;
+  const std::vector<SheetEntry> tabs = {{"Notes", SheetKind::Worksheet, false},
+                                        {"Chart", SheetKind::Chart, false},
+                                        {"Archiv \u00e4lter", SheetKind::Worksheet, true},
+                                        {"Contacts", SheetKind::Worksheet, false}};
+  std::vector<SheetEntry> xlsxTabs = tabs;
+  xlsxTabs[1].name = "Chart1";
+  const struct {
+    fs::path file;
+    std::vector<SheetEntry> sheets;
+    std::vector<std::string> texts;  // each sheet's text as sheetdump prints it; "" for none
+  } cases[] = {
+      {fixtures / "xlsx/sheets-hidden-and-chart.xlsx",
+       xlsxTabs,
+       {"notes\n", "", "hidden\n", "Our contacts\n\nName\tMail\nAnn\tann@example.org\n"}},
+      {fixtures / "xls/sheets-hidden-and-chart.xls",
+       tabs,
+       {"notes\n", "", "hidden\n", "Our contacts\n\nName\tMail\nAnn\tann@example.org\n"}},
+      {write("list.csv", "Name\r\nAnn\r\n"), {{"list"}}, {"Name\nAnn\n"}},
+  };
+  for (const auto& c : cases) {
+    const auto first = openWorkbook(c.file);
+    EXPECT_EQ(first->sheets(), c.sheets) << c.file;
+    EXPECT_EQ(first->sheetIndex(), 0u) << c.file;
+    for (std::size_t i = 0; i < c.sheets.size(); ++i) {
+      if (c.sheets[i].kind != SheetKind::Worksheet) {
+        try {
+          openWorkbook(c.file, {}, i);
+          ADD_FAILURE() << c.file << " opened its chart";
+        } catch (const WorkbookError& e) {
+          EXPECT_EQ(e.kind(), Kind::NoWorksheet);
+          EXPECT_NE(std::string(e.what()).find("\"" + c.sheets[i].name + "\": it is a chart sheet"),
+                    std::string::npos)
+              << e.what();
+        }
+        continue;
+      }
+      const auto opened = openWorkbook(c.file, {}, i);
+      EXPECT_EQ(opened->sheetIndex(), i);
+      std::ostringstream text;
+      writeSheetTsv(opened->sheet(), text);
+      EXPECT_EQ(text.str(), c.texts[i]) << c.file << " sheet " << i;
+    }
+    // Past the last sheet, the message counts them; by name or number, the same sheet.
+    EXPECT_THROW(openWorkbook(c.file, {}, c.sheets.size()), WorkbookError);
+    EXPECT_EQ(findSheet(c.sheets, c.sheets.back().name), c.sheets.size() - 1);
+    EXPECT_EQ(findSheet(c.sheets, std::to_string(c.sheets.size())), c.sheets.size() - 1);
+    EXPECT_EQ(findSheet(c.sheets, "0"), std::nullopt);
+    EXPECT_EQ(findSheet(c.sheets, "no such sheet"), std::nullopt);
   }
 }
 

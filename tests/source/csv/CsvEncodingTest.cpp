@@ -36,7 +36,7 @@ class CsvEncoding : public CsvTestFolder {
     for (const std::size_t size : kBufferSizes) {
       auto workbook = openCsvWorkbook(path, ReadLimits{}, size);
       if (format) *format = workbook->textFormat();
-      auto rows = dumpRows(workbook->firstSheet());
+      auto rows = dumpRows(workbook->sheet());
       if (size == kBufferSizes.front()) {
         first = rows;
       } else {
@@ -50,7 +50,7 @@ class CsvEncoding : public CsvTestFolder {
     const auto path = write(name, bytes);
     try {
       auto workbook = openCsvWorkbook(path, ReadLimits{}, 5);
-      dumpRows(workbook->firstSheet());
+      dumpRows(workbook->sheet());
     } catch (const WorkbookError& e) {
       EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
       return e;
@@ -192,9 +192,9 @@ TEST_F(CsvEncodingAfterAsciiStart, RereadingAfterTheSwitchGivesTheSameRows) {
   const auto path = write("switch.csv", asciiStart() + "caf\xE9,1\n");
   for (const std::size_t size : {std::size_t{7}, kDefaultBufferBytes}) {
     auto workbook = openCsvWorkbook(path, ReadLimits{}, size);
-    const auto first = dumpRows(workbook->firstSheet());
-    workbook->firstSheet().rewind();
-    const auto second = dumpRows(workbook->firstSheet());
+    const auto first = dumpRows(workbook->sheet());
+    workbook->sheet().rewind();
+    const auto second = dumpRows(workbook->sheet());
     EXPECT_EQ(first, second) << size;
     ASSERT_FALSE(second.empty());
     EXPECT_EQ(second.back().cells.front(), "caf\xC3\xA9");
@@ -241,7 +241,7 @@ TEST_F(CsvEncoding, Utf16WithoutAByteOrderMarkIsToldByItsNulBytes) {
   }
   // Through the opener, which once took such a file for binary data.
   const auto path = write("unmarked.csv", utf16WithoutMark(text, true));
-  EXPECT_EQ(dumpRows(openWorkbook(path)->firstSheet()), expected);
+  EXPECT_EQ(dumpRows(openWorkbook(path)->sheet()), expected);
 }
 
 // A NUL byte is refused wherever it is: in the first bytes, far into an ASCII file, far
@@ -270,7 +270,7 @@ TEST_F(CsvEncoding, ANulByteIsRefusedWhereverItIs) {
     EXPECT_NE(message.find(c.where + " holds a NUL byte"), std::string::npos) << message;
     // The opener gives the same answer.
     try {
-      dumpRows(openWorkbook(dir_ / c.name)->firstSheet());
+      dumpRows(openWorkbook(dir_ / c.name)->sheet());
       ADD_FAILURE() << c.name << " opened";
     } catch (const WorkbookError& e) {
       EXPECT_EQ(std::string(e.what()), message);

@@ -38,7 +38,7 @@ TEST(CsvFixture, GermanExcelExportIsSemicolonSeparatedWindows1252) {
         "berg",
         "", "", "Preis 5 \xE2\x82\xAC"}},
   };
-  EXPECT_EQ(dumpRows(workbook->firstSheet()), expected);
+  EXPECT_EQ(dumpRows(workbook->sheet()), expected);
 }
 
 TEST(CsvFixture, BigEndianUnicodeTextWithCrOnlyLineEnds) {
@@ -48,7 +48,7 @@ TEST(CsvFixture, BigEndianUnicodeTextWithCrOnlyLineEnds) {
       {2, {"\xCE\xA9mega, Ltd", "\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1"}},
       {3, {"\xF0\x9F\x98\x80", ""}},
   };
-  EXPECT_EQ(dumpRows(workbook->firstSheet()), expected);
+  EXPECT_EQ(dumpRows(workbook->sheet()), expected);
 }
 
 TEST(CsvFixture, OneStrayByteLeavesTheOtherNamesInUtf8) {
@@ -61,7 +61,7 @@ TEST(CsvFixture, OneStrayByteLeavesTheOtherNamesInUtf8) {
                               "ez",
                               "Dvo\xC5\x99\xC3\xA1k"};
   auto workbook = openWorkbook(kFixtures / "utf8-one-stray-line.csv");
-  const std::vector<DumpedRow> rows = dumpRows(workbook->firstSheet());
+  const std::vector<DumpedRow> rows = dumpRows(workbook->sheet());
   ASSERT_EQ(rows.size(), 3002U);
   EXPECT_EQ(rows.front().cells, (std::vector<std::string>{"First name", "Last name", "E-mail"}));
   std::size_t person = 0;
@@ -81,7 +81,7 @@ TEST(CsvFixture, OneStrayByteLeavesTheOtherNamesInUtf8) {
 
 TEST(CsvFixture, Windows1252LinesFirstAndUtf8LinesLaterAreEachReadInTheirOwn) {
   auto workbook = openWorkbook(kFixtures / "windows-1252-then-utf8.csv");
-  EXPECT_EQ(dumpRows(workbook->firstSheet()),
+  EXPECT_EQ(dumpRows(workbook->sheet()),
             (std::vector<DumpedRow>{{1, {"Name", "City"}},
                                     {2, {"Jos\xC3\xA9", "M\xC3\xA1laga"}},
                                     {3, {"Zo\xC3\xAB", "K\xC3\xB6ln"}}}));
@@ -93,7 +93,7 @@ TEST(CsvFixture, UnicodeTextWithoutAByteOrderMark) {
       {2, {"J\xC3\xBCrgen", "K\xC3\xB6ln"}},
       {3, {"\xE5\xB1\xB1\xE7\x94\xB0", "\xE6\x9D\xB1\xE4\xBA\xAC"}}};
   for (const char* name : {"utf16le-no-mark.csv", "utf16be-no-mark.csv"}) {
-    EXPECT_EQ(dumpRows(openWorkbook(kFixtures / name)->firstSheet()), expected) << name;
+    EXPECT_EQ(dumpRows(openWorkbook(kFixtures / name)->sheet()), expected) << name;
   }
 }
 
@@ -120,7 +120,7 @@ TEST(CsvFixture, DamagedTextIsRefusedNamingTheLine) {
   };
   for (const auto& c : cases) {
     try {
-      dumpRows(openWorkbook(kFixtures / c.file)->firstSheet());
+      dumpRows(openWorkbook(kFixtures / c.file)->sheet());
       ADD_FAILURE() << c.file << " read without an error";
     } catch (const WorkbookError& e) {
       EXPECT_EQ(e.kind(), c.kind) << e.what();

@@ -20,7 +20,7 @@ class CsvLimits : public CsvTestFolder {
                                        std::size_t buffer = kDefaultBufferBytes) {
     try {
       auto workbook = openCsvWorkbook(path, limits, buffer);
-      SheetReader& sheet = workbook->firstSheet();
+      SheetReader& sheet = workbook->sheet();
       while (sheet.nextRow()) {
       }
     } catch (const WorkbookError& e) {
@@ -111,7 +111,7 @@ TEST_F(CsvLimits, TheLastRowOfTheGridIsRead) {
   std::string blank(kMaxGridRows - 1, '\n');
   auto workbook =
       openCsvWorkbook(write("last.csv", blank + "end\n"), ReadLimits{}, kDefaultBufferBytes);
-  SheetReader& sheet = workbook->firstSheet();
+  SheetReader& sheet = workbook->sheet();
   ASSERT_TRUE(sheet.nextRow());
   EXPECT_EQ(sheet.rowNumber(), kMaxGridRows);
   EXPECT_EQ(sheet.cell(0).text, "end");

@@ -68,7 +68,7 @@ TEST_P(CsvParsing, GivesTheSameRowsAtEveryBufferSize) {
   for (const std::size_t size : kBufferSizes) {
     SCOPED_TRACE("buffer of " + std::to_string(size) + " bytes");
     const auto workbook = openCsvWorkbook(path, ReadLimits{}, size);
-    EXPECT_EQ(dumpRows(workbook->firstSheet()), c.rows);
+    EXPECT_EQ(dumpRows(workbook->sheet()), c.rows);
   }
 }
 
@@ -90,7 +90,7 @@ TEST_F(CsvSheetCursor, AQuoteThatNeverClosesIsRefusedNamingItsLine) {
     const auto path = write("unclosed.csv", text);
     for (const std::size_t size : {std::size_t{1}, std::size_t{5}, kDefaultBufferBytes}) {
       try {
-        dumpRows(openCsvWorkbook(path, ReadLimits{}, size)->firstSheet());
+        dumpRows(openCsvWorkbook(path, ReadLimits{}, size)->sheet());
         ADD_FAILURE() << "read without an error";
       } catch (const WorkbookError& e) {
         EXPECT_EQ(e.kind(), WorkbookError::Kind::Corrupt);
@@ -102,7 +102,7 @@ TEST_F(CsvSheetCursor, AQuoteThatNeverClosesIsRefusedNamingItsLine) {
     }
   }
   // A quote closed at the very end of the file is fine.
-  EXPECT_EQ(dumpRows(openWorkbook(write("closed.csv", "a,\"b\nc\""))->firstSheet()),
+  EXPECT_EQ(dumpRows(openWorkbook(write("closed.csv", "a,\"b\nc\""))->sheet()),
             (std::vector<DumpedRow>{{1, {"a", "b\nc"}}}));
 }
 
@@ -110,7 +110,7 @@ TEST_F(CsvSheetCursor, RewindStartsAgainFromTheFirstRow) {
   const auto path = write("rewind.csv", "h1,h2\n\"a\nb\",c\n\nd,e\n");
   for (const std::size_t size : {std::size_t{3}, kDefaultBufferBytes}) {
     auto workbook = openCsvWorkbook(path, ReadLimits{}, size);
-    SheetReader& sheet = workbook->firstSheet();
+    SheetReader& sheet = workbook->sheet();
     EXPECT_EQ(sheet.rowNumber(), 0u);
     const auto first = dumpRows(sheet);
     ASSERT_EQ(first.size(), 3u);
@@ -131,7 +131,7 @@ TEST_F(CsvSheetCursor, RewindStartsAgainFromTheFirstRow) {
 TEST_F(CsvSheetCursor, CellsPastTheRowAreEmpty) {
   auto workbook =
       openCsvWorkbook(write("short.csv", "a,b\nc\n"), ReadLimits{}, kDefaultBufferBytes);
-  SheetReader& sheet = workbook->firstSheet();
+  SheetReader& sheet = workbook->sheet();
   ASSERT_TRUE(sheet.nextRow());
   EXPECT_EQ(sheet.cellCount(), 2u);
   ASSERT_TRUE(sheet.nextRow());
@@ -142,13 +142,13 @@ TEST_F(CsvSheetCursor, CellsPastTheRowAreEmpty) {
 
 TEST_F(CsvSheetCursor, TheGridIsAsTallAsAWorksheet) {
   auto workbook = openCsvWorkbook(write("grid.csv", "a\n"), ReadLimits{}, kDefaultBufferBytes);
-  EXPECT_EQ(workbook->firstSheet().gridRows(), 1048576u);
+  EXPECT_EQ(workbook->sheet().gridRows(), 1048576u);
 }
 
 TEST_F(CsvSheetCursor, OpenWorkbookReadsPlainTextAsCsv) {
   auto workbook = openWorkbook(write("contacts.txt", "Name;Mail\nAnna;a@example.org\n"));
   EXPECT_NE(dynamic_cast<const CsvWorkbook*>(workbook.get()), nullptr);
-  EXPECT_EQ(dumpRows(workbook->firstSheet()),
+  EXPECT_EQ(dumpRows(workbook->sheet()),
             (std::vector<DumpedRow>{{1, {"Name", "Mail"}}, {2, {"Anna", "a@example.org"}}}));
 }
 

@@ -21,7 +21,7 @@ const fs::path kFixtures = fs::path(QUILLMERE_FIXTURES_DIR) / "xls";
 std::string dump(const char* name, CellText as) {
   auto workbook = openWorkbook(kFixtures / name);
   std::ostringstream out;
-  writeSheetTsv(workbook->firstSheet(), out, as);
+  writeSheetTsv(workbook->sheet(), out, as);
   return out.str();
 }
 

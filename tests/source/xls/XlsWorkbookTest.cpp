@@ -24,7 +24,7 @@ const fs::path kCorpus = fs::path(QUILLMERE_CORPUS_DIR) / "files";
 std::string tsvOf(const fs::path& file, const ReadLimits& limits = {}) {
   auto workbook = openWorkbook(file, limits);
   std::ostringstream out;
-  writeSheetTsv(workbook->firstSheet(), out);
+  writeSheetTsv(workbook->sheet(), out);
   return out.str();
 }
 
@@ -68,7 +68,7 @@ TEST(XlsWorkbook, ReadsEveryCellKindInRowOrderAndOutOfIt) {
 TEST(XlsWorkbook, GivesEachCellItsKind) {
   auto workbook = openWorkbook(kFixtures / "rows-out-of-order.xls");
   EXPECT_NE(dynamic_cast<const xls::XlsWorkbook*>(workbook.get()), nullptr);
-  SheetReader& sheet = workbook->firstSheet();
+  SheetReader& sheet = workbook->sheet();
   ASSERT_TRUE(sheet.nextRow());
   EXPECT_EQ(sheet.cell(0).kind, CellKind::Number);
   EXPECT_EQ(sheet.cell(0).number, 1.5) << "the later of two records for one cell wins";
@@ -89,7 +89,7 @@ TEST(XlsWorkbook, GivesEachCellItsKind) {
 TEST(XlsWorkbook, RowsComeInIncreasingOrderSkippingEmptyOnes) {
   for (const char* name : {"cell-kinds.xls", "rows-out-of-order.xls"}) {
     auto workbook = openWorkbook(kFixtures / name);
-    SheetReader& sheet = workbook->firstSheet();
+    SheetReader& sheet = workbook->sheet();
     EXPECT_EQ(sheet.rowNumber(), 0U);
     std::vector<std::uint32_t> numbers;
     while (sheet.nextRow())
@@ -105,7 +105,7 @@ TEST(XlsWorkbook, RewindStartsTheSameSheetAgain) {
         kFixtures / "biff2-cells.xls", kFixtures / "biff4-workbook.xls",
         kCorpus / "sheetjs__RkNumber.xls", kCorpus / "calamine__sst_continue.xls"}) {
     auto workbook = openWorkbook(file);
-    SheetReader& sheet = workbook->firstSheet();
+    SheetReader& sheet = workbook->sheet();
     const std::vector<std::string> first = rowsOf(sheet);
     ASSERT_FALSE(first.empty()) << file;
     sheet.rewind();
@@ -129,7 +129,7 @@ TEST(XlsWorkbook, GridRowsFollowTheFormatVersion) {
                {kCorpus / "poi__testEXCEL_3.xls", 16384},
                {kCorpus / "edr__as3xls_BIFF4.xls", 16384}};
   for (const auto& c : cases) {
-    EXPECT_EQ(openWorkbook(c.file)->firstSheet().gridRows(), c.rows) << c.file;
+    EXPECT_EQ(openWorkbook(c.file)->sheet().gridRows(), c.rows) << c.file;
   }
 }
 
@@ -146,7 +146,7 @@ TEST(XlsWorkbook, ReadsRowsPastAnOlderVersionsGrid) {
   for (const auto& [name, lastRow] : {std::pair{"biff4-row-32769-past-grid.xls", 32769u},
                                       std::pair{"biff4-row-16409-past-grid.xls", 16409u}}) {
     auto workbook = openWorkbook(fs::path(QUILLMERE_FUZZ_REGRESSIONS_DIR) / name);
-    SheetReader& sheet = workbook->firstSheet();
+    SheetReader& sheet = workbook->sheet();
     std::uint32_t last = 0;
     while (sheet.nextRow()) {
       last = sheet.rowNumber();
@@ -163,7 +163,7 @@ TEST(XlsWorkbook, ReadsTheBiff2CellRecords) {
 
 TEST(XlsWorkbook, ReadsTheFirstSheetOfABiff4Workbook) {
   auto workbook = openWorkbook(kFixtures / "biff4-workbook.xls");
-  EXPECT_EQ(workbook->firstSheet().gridRows(), 16384U);
+  EXPECT_EQ(workbook->sheet().gridRows(), 16384U);
   EXPECT_EQ(tsvOf(kFixtures / "biff4-workbook.xls"), "first \u00A3\n4\n");
 }
 
@@ -196,14 +196,14 @@ TEST(XlsWorkbook, ReadsBiff5FromAMacintoshWhateverItsBofSays) {
        {"biff5-mac-roman.xls", "biff5-globals-bof-0600.xls", "biff5-sheet-bof-without-kind.xls"}) {
     auto workbook = openWorkbook(kFixtures / name);
     EXPECT_EQ(static_cast<xls::XlsWorkbook&>(*workbook).version(), xls::BiffVersion::Biff5) << name;
-    EXPECT_EQ(workbook->firstSheet().gridRows(), 16384U) << name;
+    EXPECT_EQ(workbook->sheet().gridRows(), 16384U) << name;
     EXPECT_EQ(tsvOf(kFixtures / name), kMacRomanSheet) << name;
   }
 }
 
 TEST(XlsWorkbook, ReadsTheLongestCellText) {
   auto workbook = openWorkbook(kFixtures / "longest-cell.xls");
-  SheetReader& sheet = workbook->firstSheet();
+  SheetReader& sheet = workbook->sheet();
   ASSERT_TRUE(sheet.nextRow());
   std::string omegas, emoji;
   for (int i = 0; i < 32767; ++i)
@@ -218,7 +218,7 @@ TEST(XlsWorkbook, ReadsTheLongestCellText) {
 
 TEST(XlsWorkbook, ReadsARowAsWideAsTheLargestGrid) {
   auto workbook = openWorkbook(kFixtures / "widest-row.xls");
-  SheetReader& sheet = workbook->firstSheet();
+  SheetReader& sheet = workbook->sheet();
   ASSERT_TRUE(sheet.nextRow());
   ASSERT_EQ(sheet.cellCount(), 16384U);
   for (std::size_t c = 0; c < sheet.cellCount(); ++c) {

@@ -25,7 +25,7 @@ std::string dumpFirstSheet(const fs::path& file, const ReadLimits& limits = {}) 
   auto workbook = openWorkbook(file, limits);
   EXPECT_NE(dynamic_cast<const XlsxWorkbook*>(workbook.get()), nullptr);
   std::ostringstream out;
-  writeSheetTsv(workbook->firstSheet(), out);
+  writeSheetTsv(workbook->sheet(), out);
   return out.str();
 }
 
@@ -185,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(XlsxReader, ErrorInTheMiddleOfASheetComesFromNextRowAfterTheGoodRows) {
   auto workbook = openWorkbook(kFixtures / "broken-sheet-xml.xlsx");
-  SheetReader& sheet = workbook->firstSheet();
+  SheetReader& sheet = workbook->sheet();
   ASSERT_TRUE(sheet.nextRow());
   EXPECT_EQ(sheet.rowNumber(), 1u);
   ASSERT_TRUE(sheet.nextRow());
@@ -237,7 +237,7 @@ TEST(XlsxReader, ABombThatStatesItsSizeIsRefusedBeforeInflating) {
 
 TEST(XlsxReader, RewindReadsTheSameRowsAgain) {
   auto workbook = openWorkbook(kFixtures / "basic.xlsx");
-  SheetReader& sheet = workbook->firstSheet();
+  SheetReader& sheet = workbook->sheet();
   std::ostringstream first, second;
   writeSheetTsv(sheet, first);
   EXPECT_FALSE(sheet.nextRow());
@@ -250,12 +250,12 @@ TEST(XlsxReader, RewindReadsTheSameRowsAgain) {
 
 TEST(XlsxReader, GridHasAMillionRows) {
   auto workbook = openWorkbook(kFixtures / "basic.xlsx");
-  EXPECT_EQ(workbook->firstSheet().gridRows(), 1048576u);
+  EXPECT_EQ(workbook->sheet().gridRows(), 1048576u);
 }
 
 TEST(XlsxReader, CellKindsOfTheBasicFixture) {
   auto workbook = openWorkbook(kFixtures / "basic.xlsx");
-  SheetReader& sheet = workbook->firstSheet();
+  SheetReader& sheet = workbook->sheet();
   ASSERT_TRUE(sheet.nextRow());
   ASSERT_TRUE(sheet.nextRow());
   EXPECT_EQ(sheet.rowNumber(), 2u);

@@ -35,7 +35,7 @@ const fs::path kFixtures = fs::path(QUILLMERE_FIXTURES_DIR) / "xlsx";
 // Reads every cell of the first sheet; gives the number of rows with a value.
 std::string readWhole(const fs::path& file) {
   auto workbook = openWorkbook(file);
-  SheetReader& sheet = workbook->firstSheet();
+  SheetReader& sheet = workbook->sheet();
   std::size_t rows = 0;
   std::string text;
   while (sheet.nextRow()) {
@@ -256,7 +256,7 @@ TEST(XlsxHostileFile, ManyIdenticalStyledRowsRead) {
   }
   expectPacksHardAndReads(file, [&file] {
     auto workbook = openWorkbook(file);
-    SheetReader& sheet = workbook->firstSheet();
+    SheetReader& sheet = workbook->sheet();
     std::uint32_t expected = 0;
     while (sheet.nextRow()) {
       ++expected;
@@ -294,7 +294,7 @@ TEST(XlsxHostileFile, TwentyMegabytesOfCommentsRead) {
   }
   expectPacksHardAndReads(file, [&file] {
     auto workbook = openWorkbook(file);
-    SheetReader& sheet = workbook->firstSheet();
+    SheetReader& sheet = workbook->sheet();
     std::uint32_t expected = 0;
     while (sheet.nextRow()) {
       ++expected;
@@ -319,7 +319,7 @@ TEST(XlsxHostileFile, ACellOfTheMaximumLengthReadsWhole) {
   const fs::path file = kFixtures / "cell-of-32767-characters.xlsx";
   const BoundedRun run = runBounded([&] {
     auto workbook = openWorkbook(file);
-    SheetReader& sheet = workbook->firstSheet();
+    SheetReader& sheet = workbook->sheet();
     if (!sheet.nextRow()) return std::string("no row");
     const bool same =
         sheet.cellCount() == 2 && sheet.cell(0).text == forward && sheet.cell(1).text == backward;
@@ -333,7 +333,7 @@ TEST(XlsxHostileFile, ARowOfEveryColumnReadsWhole) {
   const fs::path file = kFixtures / "row-of-16384-columns.xlsx";
   const BoundedRun run = runBounded([&file] {
     auto workbook = openWorkbook(file);
-    SheetReader& sheet = workbook->firstSheet();
+    SheetReader& sheet = workbook->sheet();
     if (!sheet.nextRow() || sheet.cellCount() != 16384) return std::string("not 16384 cells");
     for (std::size_t c = 0; c < 16384; ++c) {
       if (sheet.cell(c).number != static_cast<double>(c + 1)) {
@@ -364,7 +364,7 @@ TEST(XlsxHostileFile, EveryRowOfTheGridInOneColumnReads) {
   }
   const BoundedRun run = runBounded([&file] {
     auto workbook = openWorkbook(file);
-    SheetReader& sheet = workbook->firstSheet();
+    SheetReader& sheet = workbook->sheet();
     std::uint32_t expected = 0;
     while (sheet.nextRow()) {
       ++expected;

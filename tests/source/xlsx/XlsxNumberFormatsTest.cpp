@@ -108,7 +108,7 @@ void writeFormats(const fs::path& file, const std::vector<Formatted>& cells) {
 std::string dump(const fs::path& file, CellText as) {
   auto workbook = openWorkbook(file);
   std::ostringstream out;
-  writeSheetTsv(workbook->firstSheet(), out, as);
+  writeSheetTsv(workbook->sheet(), out, as);
   return out.str();
 }
 
