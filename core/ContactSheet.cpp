@@ -3,6 +3,8 @@
 #include <system_error>
 #include <utility>
 
+#include "source/load/HeaderRowGuess.h"
+
 namespace quillmere::core {
 
 SheetRows::SheetRows(SheetRows&& other) noexcept
@@ -15,9 +17,8 @@ SheetRows::~SheetRows() {
   if (lent_ != nullptr) *lent_ = false;
 }
 
-ContactSheet::ContactSheet(std::filesystem::path path, char decimalSeparator,
-                           source::ReadLimits limits)
-    : path_(std::move(path)), decimalSeparator_(decimalSeparator), limits_(limits) {}
+ContactSheet::ContactSheet(std::filesystem::path path, const source::LoadOptions& options)
+    : path_(std::move(path)), options_(options) {}
 
 ContactSheet::~ContactSheet() = default;
 
@@ -36,49 +37,66 @@ std::unique_ptr<ContactSheet> ContactSheet::load(const std::filesystem::path& wo
                                                  source::LoadObserver& observer,
                                                  source::LoadOptions options,
                                                  std::size_t keptRowsBudget) {
-  std::unique_ptr<ContactSheet> sheet(
-      new ContactSheet(workbook, options.decimalSeparator, options.limits));
+  options.keptRowsBudget = keptRowsBudget;
+  std::unique_ptr<ContactSheet> sheet(new ContactSheet(workbook, options));
   // Taken before reading, so a change made during the load counts as a change.
   sheet->stamp_ = stampOf(workbook);
-  sheet->workbook_ = source::openWorkbook(workbook, options.limits);
-  options.keptRowsBudget = keptRowsBudget;
-  auto loaded = source::extractSheetData(sheet->workbook_->firstSheet(), observer, options);
+  sheet->open();
+  // Only a user who kept the headers in row 1 needs to hear of a title above them.
+  if (options.headerRow == 1) {
+    sheet->suggestedHeaderRow_ = source::suggestHeaderRow(sheet->workbook_->sheet());
+  }
+  auto loaded = source::extractSheetData(sheet->workbook_->sheet(), observer, options);
   if (!loaded) return nullptr;
   sheet->table_ = std::move(loaded->table);
-  sheet->table_.workbook = workbook;
+  sheet->nameTable();
   sheet->preview_ = std::move(loaded->preview);
   sheet->kept_ = std::move(loaded->rows);
   return sheet;
 }
 
 std::unique_ptr<ContactSheet> ContactSheet::openHeaderRow(const std::filesystem::path& workbook,
-                                                          char decimalSeparator,
-                                                          const source::ReadLimits& limits) {
-  std::unique_ptr<ContactSheet> sheet(new ContactSheet(workbook, decimalSeparator, limits));
+                                                          const source::LoadOptions& options) {
+  std::unique_ptr<ContactSheet> sheet(new ContactSheet(workbook, options));
   sheet->stamp_ = stampOf(workbook);
-  sheet->workbook_ = source::openWorkbook(workbook, limits);
-  source::SheetReader& reader = sheet->workbook_->firstSheet();
-  if (reader.nextRow()) sheet->table_.headers = source::scanHeaders(reader, decimalSeparator);
-  sheet->table_.workbook = workbook;
+  sheet->open();
+  source::SheetReader& reader = sheet->workbook_->sheet();
+  if (source::seekRow(reader, options.headerRow)) {
+    sheet->table_.headers = source::scanHeaders(reader, options.decimalSeparator);
+  }
+  sheet->table_.headerRow = options.headerRow;
+  sheet->nameTable();
   sheet->kept_.abandon();
   return sheet;
+}
+
+void ContactSheet::open() {
+  workbook_ = source::openWorkbook(path_, options_.limits, options_.sheet);
+  // The same sheet by its place when the file is opened again, whatever was asked first.
+  options_.sheet = workbook_->sheetIndex();
+}
+
+void ContactSheet::nameTable() {
+  table_.workbook = path_;
+  table_.sheet = workbook_->sheetIndex();
+  table_.sheetName = workbook_->sheets()[table_.sheet].name;
 }
 
 bool ContactSheet::headerRowOnDiskUnchanged() {
   // Only a reader the sheet lent out could hold the cursor, and none is lent while rows are
   // kept; trusting the stamp then is the cautious choice that still converts.
   if (lent_) return true;
-  source::SheetReader& reader = workbook_->firstSheet();
+  source::SheetReader& reader = workbook_->sheet();
   reader.rewind();
-  const bool same = reader.nextRow() && reader.rowNumber() == 1 &&
-                    source::scanHeaders(reader, decimalSeparator_) == table_.headers;
+  const bool same = source::seekRow(reader, table_.headerRow) &&
+                    source::scanHeaders(reader, options_.decimalSeparator) == table_.headers;
   reader.rewind();
   return same;
 }
 
 SheetRows ContactSheet::lendOwnCursor() {
   SheetRows rows;
-  source::SheetReader& reader = workbook_->firstSheet();
+  source::SheetReader& reader = workbook_->sheet();
   reader.rewind();
   rows.reader_ = &reader;
   rows.lent_ = &lent_;
@@ -90,7 +108,7 @@ SheetRows ContactSheet::readRows() {
   if (stampOf(path_) == stamp_ && stamp_.exists) {
     if (rowsKept() && headerRowOnDiskUnchanged()) {
       SheetRows rows;
-      source::SheetReader& own = workbook_->firstSheet();
+      source::SheetReader& own = workbook_->sheet();
       rows.kept_ =
           std::make_unique<source::KeptRowsReader>(kept_, own.cellFormats(), own.gridRows());
       rows.reader_ = rows.kept_.get();
@@ -99,8 +117,8 @@ SheetRows ContactSheet::readRows() {
     if (!lent_) return lendOwnCursor();
   }
   SheetRows rows;
-  rows.opened_ = source::openWorkbook(path_, limits_);
-  rows.reader_ = &rows.opened_->firstSheet();
+  rows.opened_ = source::openWorkbook(path_, options_.limits, options_.sheet);
+  rows.reader_ = &rows.opened_->sheet();
   return rows;
 }
 

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "source/ReadLimits.h"
 #include "source/SheetReader.h"
@@ -49,7 +51,8 @@ class ContactSheet {
   // file again rather than hold a million-row sheet in memory.
   static constexpr std::size_t kKeptRowsBudget = std::size_t{256} << 20;
 
-  // Loads the first worksheet of `workbook`; nullptr when the observer stopped the load.
+  // Loads the worksheet the options choose (the first by default), its headers in the row
+  // they say; nullptr when the observer stopped the load.
   // Throws source::WorkbookError when it cannot be read.
   static std::unique_ptr<ContactSheet> load(const std::filesystem::path& workbook,
                                             source::LoadObserver& observer,
@@ -59,8 +62,7 @@ class ContactSheet {
   // Reads the header row alone: a conversion then finds the data rows as it goes, reading
   // the sheet once. Throws source::WorkbookError.
   static std::unique_ptr<ContactSheet> openHeaderRow(const std::filesystem::path& workbook,
-                                                     char decimalSeparator = '.',
-                                                     const source::ReadLimits& limits = {});
+                                                     const source::LoadOptions& options = {});
 
   ContactSheet(const ContactSheet&) = delete;
   ContactSheet& operator=(const ContactSheet&) = delete;
@@ -69,8 +71,13 @@ class ContactSheet {
   const source::SheetTable& table() const { return table_; }
   // Whether the workbook turned out to be a text file of values, whatever its name says.
   bool readAsText() const { return workbook_->readAsText(); }
-  char decimalSeparator() const { return decimalSeparator_; }
+  char decimalSeparator() const { return options_.decimalSeparator; }
+  // Every sheet of the workbook in tab order; table().sheet is the one read.
+  const std::vector<source::SheetEntry>& sheets() const { return workbook_->sheets(); }
   bool rowsKept() const { return kept_.whole() && kept_.rowCount() > 0; }
+  // The row that looks like the header row when row 1 looks like a title; asked only of a
+  // load with its headers in row 1.
+  std::optional<std::uint32_t> suggestedHeaderRow() const { return suggestedHeaderRow_; }
   // The preview grid's rows, handed over once.
   source::SheetPreview takePreview() { return std::move(preview_); }
 
@@ -88,20 +95,22 @@ class ContactSheet {
     friend bool operator==(const FileStamp&, const FileStamp&) = default;
   };
 
-  ContactSheet(std::filesystem::path path, char decimalSeparator, source::ReadLimits limits);
+  ContactSheet(std::filesystem::path path, const source::LoadOptions& options);
+  void open();
+  void nameTable();
   static FileStamp stampOf(const std::filesystem::path& path);
   bool headerRowOnDiskUnchanged();
   SheetRows lendOwnCursor();
 
   std::filesystem::path path_;
-  char decimalSeparator_;
-  source::ReadLimits limits_;
+  source::LoadOptions options_;
   FileStamp stamp_;
   std::unique_ptr<source::Workbook> workbook_;
   bool lent_ = false;
   source::SheetTable table_;
   source::SheetPreview preview_;
   source::KeptRows kept_;
+  std::optional<std::uint32_t> suggestedHeaderRow_;
 };
 
 }  // namespace quillmere::core

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -25,12 +26,12 @@ struct ExportJob {
 class WorkbookChanged : public std::runtime_error {
  public:
   enum class Kind {
-    HeaderRowGone,  // row 1 is no longer there
-    HeadersDiffer,  // row 1 no longer holds the headers that were mapped
+    HeaderRowGone,  // the header row is no longer there
+    HeadersDiffer,  // the header row no longer holds the headers that were mapped
     FewerRows,      // the sheet ended before the rows the load counted
   };
 
-  WorkbookChanged(Kind kind, const std::filesystem::path& file);
+  WorkbookChanged(Kind kind, const std::filesystem::path& file, std::uint32_t headerRow = 1);
 
   Kind kind() const { return kind_; }
   const std::filesystem::path& file() const { return file_; }
@@ -40,7 +41,7 @@ class WorkbookChanged : public std::runtime_error {
   std::filesystem::path file_;
 };
 
-// Reads row 1 of `sheet`, which must be at its start, and throws WorkbookChanged when its
+// Reads the header row of `sheet`, which must be at its start, and throws WorkbookChanged when its
 // header columns are not the ones the job's table was loaded with.
 void checkHeaderRow(source::SheetReader& sheet, const ExportJob& job);
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/ContactValues.h"
+#include "source/load/SheetTable.h"
 
 namespace quillmere::core {
 
@@ -36,6 +37,9 @@ struct ExportReport {
   bool stopped = false;      // the run was stopped before its end (the window closed)
   std::string readFailure;   // the sheet could no longer be read part-way; rows after it are lost
   std::string closeFailure;  // records written earlier could not be kept when closing
+  // Filled cells the rules leave unread: as the load found them, or as the run did when
+  // the rows were not counted first.
+  source::SkippedData skipped;
 
   // Contacts that failed, and data rows the run never reached.
   std::int32_t notWritten() const {

@@ -36,9 +36,16 @@ class Run {
     }
     try {
       const source::SheetTable& table = job_.table;
-      source::DataRowWalk rows(table.headers.size(), table.rowsCounted
-                                                         ? table.lastCountedRow
-                                                         : source::DataRowWalk::kNoLastRow);
+      source::DataRowWalk rows(
+          table.headers.size(), table.headerRow,
+          table.rowsCounted ? table.lastCountedRow : source::DataRowWalk::kNoLastRow);
+      // A run that finds the rows as it goes notes what it passes over; the sheet stands on
+      // the header row here.
+      report_.skipped = table.skipped;
+      if (!table.rowsCounted) {
+        rows.noteSkipped(report_.skipped);
+        rows.notePastHeaders(sheet_);
+      }
       while (rows.next(sheet_)) {
         if (!takeRow(sheet_.rowNumber())) {
           report_.stopped = true;

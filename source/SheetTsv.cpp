@@ -40,13 +40,14 @@ void writeEscaped(std::ostream& out, std::string_view text) {
 
 }  // namespace
 
-void writeSheetTsv(SheetReader& sheet, std::ostream& out, CellText as) {
+void writeSheetTsv(SheetReader& sheet, std::ostream& out, CellText as, std::uint32_t firstRow) {
   // Each cell is written as soon as it is read, so memory holds one cell's text form, never
   // a whole row. Empty cells are only counted: they cost a tab each once a later cell of the
   // row has text, and nothing when they trail.
   std::string number;
-  std::uint32_t lastWritten = 0;
+  std::uint32_t lastWritten = firstRow - 1;
   while (sheet.nextRow()) {
+    if (sheet.rowNumber() < firstRow) continue;
     bool started = false;
     std::size_t tabsOwed = 0;
     for (std::size_t c = 0; c < sheet.cellCount(); ++c) {

@@ -3,15 +3,17 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 #include "source/SheetReader.h"
+#include "source/load/SheetTable.h"
 
 namespace quillmere::source {
 
 // The fifth consecutive empty row ends the data.
 inline constexpr int kEmptyRowsEndingData = 5;
 
-// The data rows of a sheet below its header row: every row from 2 on with text in one of the
+// The data rows of a sheet below its header row: every row below it with text in one of the
 // header columns, up to the fifth consecutive empty row. Rows the file does not store are
 // empty. The load's count, the preview, the export and the card preview all walk rows with
 // this one rule, so each of them sees exactly the same rows.
@@ -19,9 +21,21 @@ class DataRowWalk {
  public:
   static constexpr std::uint32_t kNoLastRow = std::numeric_limits<std::uint32_t>::max();
 
-  // `lastRow` ends the walk early: a run stops at the last row its load counted.
-  explicit DataRowWalk(std::size_t headerCount, std::uint32_t lastRow = kNoLastRow)
-      : headerCount_(headerCount), lastRow_(lastRow) {}
+  // `headerRow` is the sheet row of the headers (1 unless the user said otherwise); rows
+  // above it are not data. `lastRow` ends the walk early: a run stops at the last row its
+  // load counted.
+  DataRowWalk(std::size_t headerCount, std::uint32_t headerRow, std::uint32_t lastRow = kNoLastRow)
+      : headerCount_(headerCount),
+        headerRow_(headerRow),
+        lastRow_(lastRow),
+        previousRow_(headerRow) {}
+
+  // Has the walk note in `skipped` the filled cells right of the header columns in every row
+  // it passes, the header row included when the sheet stands on it; and, when the data end
+  // at empty rows, read on to the sheet's end to count the filled rows after them.
+  void noteSkipped(SkippedData& skipped) { skipped_ = &skipped; }
+  // Notes the filled cells of the current row right of the header columns.
+  void notePastHeaders(const SheetReader& sheet);
 
   // Moves `sheet`, which stands on its header row or before it, to the next data row; false
   // once the data have ended.
@@ -33,10 +47,13 @@ class DataRowWalk {
 
  private:
   std::size_t headerCount_;
+  std::uint32_t headerRow_;
   std::uint32_t lastRow_;
-  std::uint32_t previousRow_ = 1;
+  std::uint32_t previousRow_;
   std::uint32_t emptyRun_ = 0;
   bool ended_ = false;
+  SkippedData* skipped_ = nullptr;
+  std::vector<bool> columnSeen_;
   bool endedAtEmptyRows_ = false;
 };
 

@@ -28,7 +28,6 @@ void addPreviewRow(SheetPreview& preview, const SheetReader& sheet, std::size_t 
 
 std::vector<HeaderColumn> scanHeaders(const SheetReader& headerRow, char decimalSeparator) {
   std::vector<HeaderColumn> headers;
-  if (headerRow.rowNumber() != 1) return headers;
   const std::size_t stored = std::min<std::size_t>(headerRow.cellCount(), kMaxGridColumns);
   for (std::size_t column = 0; column < stored; ++column) {
     const CellValue value = headerRow.cell(column);
@@ -39,18 +38,30 @@ std::vector<HeaderColumn> scanHeaders(const SheetReader& headerRow, char decimal
   return headers;
 }
 
+bool seekRow(SheetReader& sheet, std::uint32_t row) {
+  while (sheet.rowNumber() < row) {
+    if (!sheet.nextRow()) return false;
+  }
+  return sheet.rowNumber() == row;
+}
+
 std::optional<LoadedSheet> extractSheetData(SheetReader& sheet, LoadObserver& observer,
                                             const LoadOptions& options) {
   LoadedSheet loaded{{}, {}, KeptRows(options.keptRowsBudget)};
   SheetTable& table = loaded.table;
-  if (sheet.nextRow()) table.headers = scanHeaders(sheet, options.decimalSeparator);
+  table.headerRow = options.headerRow;
+  if (seekRow(sheet, options.headerRow)) {
+    table.headers = scanHeaders(sheet, options.decimalSeparator);
+  }
   const std::size_t headerCount = table.headers.size();
   loaded.preview = SheetPreview(headerCount);
   table.rowsCounted = true;
   if (headerCount == 0) return loaded;
 
   std::string text;
-  DataRowWalk rows(headerCount);
+  DataRowWalk rows(headerCount, options.headerRow);
+  rows.noteSkipped(table.skipped);
+  rows.notePastHeaders(sheet);
   bool more = true;
   while (more) {
     ++table.rowsFound;
@@ -67,9 +78,13 @@ std::optional<LoadedSheet> extractSheetData(SheetReader& sheet, LoadObserver& ob
 
 std::optional<LoadedSheet> extractExcelData(const std::filesystem::path& workbook,
                                             LoadObserver& observer, const LoadOptions& options) {
-  const auto opened = openWorkbook(workbook, options.limits);
-  auto loaded = extractSheetData(opened->firstSheet(), observer, options);
-  if (loaded) loaded->table.workbook = workbook;
+  const auto opened = openWorkbook(workbook, options.limits, options.sheet);
+  auto loaded = extractSheetData(opened->sheet(), observer, options);
+  if (loaded) {
+    loaded->table.workbook = workbook;
+    loaded->table.sheet = opened->sheetIndex();
+    loaded->table.sheetName = opened->sheets()[opened->sheetIndex()].name;
+  }
   return loaded;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "source/ReadLimits.h"
+#include "source/SheetList.h"
 #include "source/SheetReader.h"
 #include "source/load/DataRowWalk.h"
 #include "source/load/KeptRows.h"
@@ -27,6 +28,10 @@ struct LoadOptions {
   ReadLimits limits;
   // Memory the decoded rows may take to be kept for a conversion; 0 keeps none.
   std::size_t keptRowsBudget = 0;
+  // The worksheet to read, by its place in tab order; the first worksheet by default.
+  std::size_t sheet = kFirstWorksheet;
+  // The sheet row the headers are in; the rows above it are not read.
+  std::uint32_t headerRow = 1;
 };
 
 struct LoadedSheet {
@@ -35,18 +40,22 @@ struct LoadedSheet {
   KeptRows rows;
 };
 
-// The header columns of the current row, which must be row 1: the unbroken run of
-// non-empty cells from column A rightwards.
+// The header columns of the current row: the unbroken run of non-empty cells from column A
+// rightwards.
 std::vector<HeaderColumn> scanHeaders(const SheetReader& headerRow, char decimalSeparator = '.');
 
-// Reads the first worksheet of `workbook`: its header columns, the count of its data rows
+// Moves a cursor standing before `row` to it; false when the sheet stores no such row (it is
+// empty), the cursor then standing past it.
+bool seekRow(SheetReader& sheet, std::uint32_t row);
+
+// Reads the chosen worksheet of `workbook`: its header columns, the count of its data rows
 // (DataRowWalk), and the first rows for the preview. Throws
 // WorkbookError when the workbook cannot be read; nothing when the observer stopped it.
 std::optional<LoadedSheet> extractExcelData(const std::filesystem::path& workbook,
                                             LoadObserver& observer,
                                             const LoadOptions& options = {});
 
-// The same over an open sheet, read from its first row.
+// The same over an open sheet, read from its start.
 std::optional<LoadedSheet> extractSheetData(SheetReader& sheet, LoadObserver& observer,
                                             const LoadOptions& options = {});
 

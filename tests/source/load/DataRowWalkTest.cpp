@@ -17,6 +17,7 @@ struct Case {
   const char* name = "";
   MemorySheet::Rows rows;
   std::size_t headerCount = 1;
+  std::uint32_t headerRow = 1;
   std::uint32_t lastRow = DataRowWalk::kNoLastRow;
   std::uint32_t gridRows = 0;  // 0 leaves the most rows a workbook holds
   std::vector<std::uint32_t> visits;
@@ -111,6 +112,15 @@ TEST(DataRowWalk, VisitsEveryDataRowUpToTheFifthConsecutiveEmptyRowOrTheLastRow)
        .rows = {{1, {"H"s}}, {2, {"a"s}}, {9, {"b"s}}},
        .lastRow = 6,
        .visits = {2}},
+      {.name = "rows above a header row further down are not data",
+       .rows = {{1, {"Contacts 2026"s}}, {3, {"Name"s}}, {4, {"Ann"s}}, {9, {"Bob"s}}},
+       .headerRow = 3,
+       .visits = {4, 9}},
+      {.name = "the empty rows ending the data count from a header row further down",
+       .rows = {{2, {"Name"s}}, {3, {"Ann"s}}, {9, {"late"s}}},
+       .headerRow = 2,
+       .visits = {3},
+       .endedAtEmptyRows = true},
   };
   for (const Case& c : cases) {
     // The loader starts the walk on the header row, a run or a preview before it.
@@ -118,9 +128,10 @@ TEST(DataRowWalk, VisitsEveryDataRowUpToTheFifthConsecutiveEmptyRowOrTheLastRow)
       MemorySheet sheet(c.rows);
       if (c.gridRows > 0) sheet.setGridRows(c.gridRows);
       if (onHeader) {
-        ASSERT_TRUE(sheet.nextRow()) << c.name;
+        while (sheet.rowNumber() < c.headerRow)
+          ASSERT_TRUE(sheet.nextRow()) << c.name;
       }
-      DataRowWalk walk(c.headerCount, c.lastRow);
+      DataRowWalk walk(c.headerCount, c.headerRow, c.lastRow);
       std::vector<std::uint32_t> visited;
       while (walk.next(sheet))
         visited.push_back(sheet.rowNumber());
