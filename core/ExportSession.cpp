@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/ExportRun.h"
+#include "core/SkippedDataText.h"
 
 namespace quillmere::core {
 
@@ -28,6 +29,11 @@ ExportReport ExportSession::run(ExportObserver& observer) {
     }
   } finish{*this};
   ExportReport report = exportContacts(rows.reader(), job, options_, *sink_, *this);
+  if (report_ != nullptr) {
+    for (auto& notice : skippedDataNotices(sheet_.table(), report.skipped)) {
+      report_->addNotRead(notice.firstRow, std::move(notice.sentence));
+    }
+  }
   progress_ = report.counts;
   finished_ = true;
   return report;

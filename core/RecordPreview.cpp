@@ -39,7 +39,7 @@ void RecordPreview::restart() {
   droppedBefore_ = {};
   lost_ = true;
   checkHeaderRow(sheet_, job_);
-  rows_.emplace(table_.headers.size(), table_.lastCountedRow);
+  rows_.emplace(table_.headers.size(), table_.headerRow, table_.lastCountedRow);
   lost_ = false;
 }
 

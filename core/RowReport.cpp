@@ -82,6 +82,8 @@ class SpoolReader {
   const std::filesystem::path& spool_;
 };
 
+constexpr std::string_view kNotReadOutcome = "not read";
+
 void appendRow(std::string& line, const SpoolRow& row, const std::vector<std::uint32_t>& alike) {
   line += std::to_string(row.row);
   line += ',';
@@ -239,6 +241,16 @@ void RowReport::saveCsv(const std::filesystem::path& destination) const {
       std::sort(alike.begin(), alike.end());
       appendRow(line, row, alike);
     }
+    if (!more) {
+      for (const auto& [sheetRow, reason] : notRead_) {
+        if (sheetRow != 0) line += std::to_string(sheetRow);
+        line += ',';
+        appendCsvField(line, kNotReadOutcome);
+        line += ",,";
+        appendCsvField(line, reason);
+        line += ",\r\n";
+      }
+    }
     if (line.size() >= kBufferBytes || (!more && !line.empty())) {
       if (std::fwrite(line.data(), 1, line.size(), out.get()) != line.size()) {
         const int error = errno;
@@ -257,6 +269,10 @@ void RowReport::saveCsv(const std::filesystem::path& destination) const {
   std::error_code renamed;
   std::filesystem::rename(partial, destination, renamed);
   if (renamed) throw failed(renamed.value());
+}
+
+void RowReport::addNotRead(std::uint32_t sheetRow, std::string reason) {
+  notRead_.emplace_back(sheetRow, std::move(reason));
 }
 
 }  // namespace quillmere::core

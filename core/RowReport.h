@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/ExportReport.h"
 
@@ -41,6 +43,9 @@ class RowReport {
   RowReport& operator=(const RowReport&) = delete;
 
   void add(const RowOutcome& outcome);
+  // A line after the rows' for data the run never took up, with the sheet row it begins at
+  // (0 for none) and why.
+  void addNotRead(std::uint32_t sheetRow, std::string reason);
   // Closes the spool after the run's last row; only then can the report be saved.
   void finish();
 
@@ -69,6 +74,7 @@ class RowReport {
   std::string record_;    // the spool record of the row being added
   bool finished_ = false;
   std::string problem_;
+  std::vector<std::pair<std::uint32_t, std::string>> notRead_;
 };
 
 }  // namespace quillmere::core

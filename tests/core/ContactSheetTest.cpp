@@ -4,12 +4,16 @@
 #include <clocale>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
+#include <optional>
+#include <sstream>
 #include <string>
 
 #include "core/ContactSheet.h"
 #include "core/ExportJob.h"
 #include "core/ExportSession.h"
+#include "core/SkippedDataText.h"
 #include "source/WorkbookError.h"
 #include "tests/core/ExportDoubles.h"
 
@@ -141,6 +145,94 @@ TEST_P(ContactSheetTest, ADesktopWithADecimalCommaChangesNothingInTheFiles) {
 INSTANTIATE_TEST_SUITE_P(Formats, ContactSheetTest,
                          ::testing::Values("contacts.xlsx", "contacts.xls", "contacts.csv"),
                          [](const auto& test) { return test.param.substr(9); });
+
+TEST(ContactSheet, ReadsTheChosenHeaderRowAndNamesWhatTheRulesLeaveUnread) {
+  const struct {
+    const char* name;
+    const char* csv;
+    std::uint32_t headerRow;
+    std::vector<std::string> headers;
+    std::int32_t dataRows;
+    std::optional<std::uint32_t> suggested;
+    std::vector<std::string> notices;
+  } cases[] = {
+      {"headers below a title and a blank row",
+       "Contacts 2026\r\n\r\nName,Mail\r\nAnn,a@x\r\nBob,b@x\r\n",
+       3,
+       {"Name", "Mail"},
+       2,
+       std::nullopt,
+       {}},
+      {"the same read from row 1",
+       "Contacts 2026\r\n\r\nName,Mail\r\nAnn,a@x\r\nBob,b@x\r\n",
+       1,
+       {"Contacts 2026"},
+       3,
+       3,
+       {"Column B holds data but is not read: the headers end at the first empty cell of row 1, "
+        "B1. Fill in the missing headers to read it."}},
+      {"an empty header cell between headers",
+       "Name,,Mail\r\nAnn,x,a@x\r\n",
+       1,
+       {"Name"},
+       1,
+       std::nullopt,
+       {"Columns B and C hold data but are not read: the headers end at the first empty cell of "
+        "row 1, B1. Fill in the missing headers to read them."}},
+      {"rows after five empty rows",
+       "Name\r\nAnn\r\n\r\n\r\n\r\n\r\n\r\nLate\r\n,Later\r\n",
+       1,
+       {"Name"},
+       1,
+       std::nullopt,
+       {"2 rows (8 to 9) hold data but are not read: five empty rows in a row end the list of "
+        "contacts. Remove the empty rows to read them."}},
+  };
+  const fs::path folder = fs::temp_directory_path() / "quillmere-header-row";
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  for (const auto& c : cases) {
+    const fs::path file = folder / "list.csv";
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << c.csv;
+    AnyRow observer;
+    source::LoadOptions options;
+    options.headerRow = c.headerRow;
+    const auto sheet = ContactSheet::load(file, observer, options);
+    const source::SheetTable& table = sheet->table();
+    std::vector<std::string> headers;
+    for (const auto& header : table.headers)
+      headers.push_back(header.text);
+    EXPECT_EQ(headers, c.headers) << c.name;
+    EXPECT_EQ(table.dataRows(), c.dataRows) << c.name;
+    EXPECT_EQ(sheet->suggestedHeaderRow(), c.suggested) << c.name;
+    std::vector<std::string> notices;
+    for (const auto& notice : skippedDataNotices(table, table.skipped))
+      notices.push_back(notice.sentence);
+    EXPECT_EQ(notices, c.notices) << c.name;
+
+    // The tool's one pass finds the same, and the saved report lists it after the rows.
+    const auto onePass = ContactSheet::openHeaderRow(file, options);
+    ScriptedOptions exportOptions;
+    exportOptions.single = true;
+    exportOptions.allowEmpty = true;
+    ExportSession session(*onePass, {{onePass->table().headers.at(0), Field::FirstName}},
+                          exportOptions, std::make_unique<MemorySink>(), folder / "rows.spool");
+    RecordingObserver recorder;
+    const ExportReport report = session.run(recorder);
+    EXPECT_EQ(report.skipped, table.skipped) << c.name;
+    EXPECT_EQ(report.counts.rowsProcessed, c.dataRows) << c.name;
+    ASSERT_NE(session.rowReport(), nullptr);
+    session.rowReport()->saveCsv(folder / "report.csv");
+    std::ifstream saved(folder / "report.csv", std::ios::binary);
+    const std::string csv((std::istreambuf_iterator<char>(saved)), {});
+    for (const auto& notice : c.notices) {
+      const bool quoted = notice.find(',') != std::string::npos;
+      const std::string field = quoted ? "\"" + notice + "\"" : notice;
+      EXPECT_NE(csv.find(",not read,," + field + ",\r\n"), std::string::npos) << c.name << csv;
+    }
+  }
+  fs::remove_all(folder);
+}
 
 }  // namespace
 }  // namespace quillmere::core

@@ -1,0 +1,56 @@
+#include "core/SkippedDataText.h"
+
+#include <cstddef>
+
+#include "source/CellReference.h"
+
+namespace quillmere::core {
+
+namespace {
+
+// Past this many, columns are counted rather than named.
+constexpr std::size_t kColumnsNamed = 8;
+
+std::string columnList(const std::vector<std::uint32_t>& columns) {
+  std::string text;
+  const std::size_t named = columns.size() > kColumnsNamed ? kColumnsNamed - 1 : columns.size();
+  for (std::size_t i = 0; i < named; ++i) {
+    if (i > 0) text += i + 1 == columns.size() ? " and " : ", ";
+    text += source::columnLetters(columns[i]);
+  }
+  if (named < columns.size()) text += " and " + std::to_string(columns.size() - named) + " more";
+  return text;
+}
+
+}  // namespace
+
+std::vector<SkippedDataNotice> skippedDataNotices(const source::SheetTable& table,
+                                                  const source::SkippedData& skipped) {
+  std::vector<SkippedDataNotice> notices;
+  const std::string headerRow = std::to_string(table.headerRow);
+  if (!skipped.columnsPastHeaders.empty()) {
+    const auto gap = static_cast<std::uint32_t>(table.headers.size());
+    const bool one = skipped.columnsPastHeaders.size() == 1;
+    notices.push_back({0, std::string(one ? "Column " : "Columns ") +
+                              columnList(skipped.columnsPastHeaders) + (one ? " holds" : " hold") +
+                              " data but " + (one ? "is" : "are") +
+                              " not read: the headers end at the first empty cell of row " +
+                              headerRow + ", " + source::columnLetters(gap) + headerRow +
+                              ". Fill in the missing headers to read " + (one ? "it." : "them.")});
+  }
+  if (skipped.rowsAfterEnd > 0) {
+    const bool one = skipped.rowsAfterEnd == 1;
+    const std::string rows = one ? "Row " + std::to_string(skipped.firstRowAfterEnd)
+                                 : std::to_string(skipped.rowsAfterEnd) + " rows (" +
+                                       std::to_string(skipped.firstRowAfterEnd) + " to " +
+                                       std::to_string(skipped.lastRowAfterEnd) + ")";
+    notices.push_back({skipped.firstRowAfterEnd,
+                       rows + (one ? " holds" : " hold") + " data but " + (one ? "is" : "are") +
+                           " not read: five empty rows in a row end the list of contacts. "
+                           "Remove the empty rows to read " +
+                           (one ? "it." : "them.")});
+  }
+  return notices;
+}
+
+}  // namespace quillmere::core
