@@ -1,14 +1,17 @@
 // Converts a workbook into vCard files the way the window does, for benchmarks and for
 // checking a conversion by hand.
-// Usage: convert WORKBOOK FOLDER VERSION [--single] [--allow-empty] [--as-shown] COLUMN=FIELD...
+// Usage: convert WORKBOOK FOLDER VERSION [--single] [--allow-empty] [--as-shown]
+//        [--sheet NAME|NUMBER] [--header-row N] COLUMN=FIELD...
 // Exit status: 0 every contact written, 1 some were not, 2 bad arguments or an unreadable
 // workbook, 130 or 143 stopped by SIGINT or SIGTERM (the folder then stays "(incomplete)").
+#include <charconv>
 #include <csignal>
 #include <ctime>
 #include <exception>
 #include <iostream>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,18 +21,23 @@
 #include "core/DatedExportFolder.h"
 #include "core/ExportSession.h"
 #include "core/FileRecordSink.h"
+#include "core/SkippedDataText.h"
 #include "source/CellReference.h"
+#include "source/SheetList.h"
+#include "source/Workbook.h"
 
 namespace {
 
 using namespace quillmere;
 
 constexpr std::string_view kUsage =
-    "usage: convert WORKBOOK FOLDER VERSION [--single] [--allow-empty] [--as-shown] "
-    "COLUMN=FIELD...\n"
+    "usage: convert WORKBOOK FOLDER VERSION [--single] [--allow-empty] [--as-shown]\n"
+    "               [--sheet NAME|NUMBER] [--header-row N] COLUMN=FIELD...\n"
     "  VERSION is 2.1, 3.0 or 4.0; COLUMN is the column's letters (A, B, ..., AA);\n"
     "  FIELD is a contact field such as FirstName, LastName or EmailAddress;\n"
-    "  --as-shown takes numbers as the sheet displays them.\n";
+    "  --as-shown takes numbers as the sheet displays them;\n"
+    "  --sheet reads the worksheet of that name or place in tab order (from 1);\n"
+    "  --header-row reads the headers from row N, the contacts from the rows below it.\n";
 
 class FixedOptions : public core::ExportOptions {
  public:
@@ -71,6 +79,13 @@ core::LocalTime now() {
           local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
+std::optional<std::uint32_t> rowNumber(const std::string& text) {
+  std::uint32_t row = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), row);
+  if (error != std::errc{} || end != text.data() + text.size() || row == 0) return std::nullopt;
+  return row;
+}
+
 int usage(const std::string& problem) {
   std::cerr << "convert: " << problem << "\n" << kUsage;
   return 2;
@@ -89,8 +104,24 @@ int main(int argc, char** argv) {
     return usage("the version must be 2.1, 3.0 or 4.0, not \"" + options.version + "\"");
   }
   std::vector<std::pair<std::uint32_t, core::Field>> pairs;
+  std::optional<std::string> sheetWanted;
+  source::LoadOptions load;
   for (std::size_t i = 3; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
+    if ((argument == "--sheet" || argument == "--header-row") && i + 1 == arguments.size()) {
+      return usage(argument + " needs a value");
+    }
+    if (argument == "--sheet") {
+      sheetWanted = arguments[++i];
+      continue;
+    }
+    if (argument == "--header-row") {
+      const auto row = rowNumber(arguments[++i]);
+      if (!row)
+        return usage("the header row must be a row number from 1, not \"" + arguments[i] + "\"");
+      load.headerRow = *row;
+      continue;
+    }
     if (argument == "--single") {
       options.single = true;
       continue;
@@ -116,13 +147,23 @@ int main(int argc, char** argv) {
   try {
     // One pass: the header row here, then the run finds the data rows by the load's rule as
     // it converts them, so the workbook is read once rather than loaded and then converted.
-    const auto sheet = core::ContactSheet::openHeaderRow(workbookPath);
+    if (sheetWanted) {
+      const auto workbook = source::openWorkbook(workbookPath);
+      const auto index = source::findSheet(workbook->sheets(), *sheetWanted);
+      if (!index) {
+        std::cerr << "convert: \"" << workbookPath << "\" has no sheet named or numbered \""
+                  << *sheetWanted << "\"\n";
+        return 2;
+      }
+      load.sheet = *index;
+    }
+    const auto sheet = core::ContactSheet::openHeaderRow(workbookPath, load);
     const auto& headers = sheet->table().headers;
     std::vector<core::ColumnPair> columns;
     for (const auto& [column, field] : pairs) {
       if (column >= headers.size()) {
-        return usage("column " + source::columnLetters(column) +
-                     " has no header in row 1, so it holds no contacts' values");
+        return usage("column " + source::columnLetters(column) + " has no header in row " +
+                     std::to_string(load.headerRow) + ", so it holds no contacts' values");
       }
       columns.push_back({headers[column], field});
     }
@@ -135,6 +176,8 @@ int main(int argc, char** argv) {
     core::ExportSession session(*sheet, std::move(columns), options,
                                 std::make_unique<core::FileRecordSink>(folder, now()));
     const core::ExportReport report = session.run(failures);
+    for (const auto& notice : core::skippedDataNotices(sheet->table(), report.skipped))
+      std::cerr << "convert: " << notice.sentence << "\n";
     std::cout << "written: " << report.counts.contactCount << "\n"
               << "dropped (empty e-mail): " << report.counts.emptyEmailCount << "\n"
               << "not written: " << report.notWritten() << "\n"

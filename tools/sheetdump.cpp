@@ -1,22 +1,63 @@
-// Prints the first worksheet of a workbook as tab-separated text forms, one row a line; with
-// --as-shown, numbers as the sheet displays them.
+// Prints a worksheet of a workbook (the first unless --sheet names another) as tab-separated
+// text forms, one row a line; with --as-shown, numbers as the sheet displays them; with
+// --header-row N, from row N on. --list-sheets prints the workbook's sheets instead.
+#include <charconv>
 #include <exception>
 #include <iostream>
+#include <optional>
+#include <string>
 #include <string_view>
 
+#include "source/SheetList.h"
 #include "source/SheetTsv.h"
 #include "source/Workbook.h"
 #include "source/WorkbookError.h"
 
+namespace {
+
+using namespace quillmere::source;
+
+constexpr std::string_view kUsage =
+    "usage: sheetdump [--as-shown] [--sheet NAME|NUMBER] [--header-row N] FILE\n"
+    "       sheetdump --list-sheets FILE\n";
+
+std::optional<std::uint32_t> rowNumber(std::string_view text) {
+  std::uint32_t row = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), row);
+  if (error != std::errc{} || end != text.data() + text.size() || row == 0) return std::nullopt;
+  return row;
+}
+
+void listSheets(const Workbook& workbook) {
+  const auto& sheets = workbook.sheets();
+  for (std::size_t i = 0; i < sheets.size(); ++i) {
+    std::cout << i + 1 << '\t' << sheets[i].name << '\t' << sheetKindName(sheets[i].kind) << '\t'
+              << (sheets[i].hidden ? "hidden" : "visible") << '\n';
+  }
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  using namespace quillmere::source;
   CellText as = CellText::TextForm;
   const char* file = nullptr;
+  std::optional<std::string> sheetWanted;
+  std::uint32_t headerRow = 1;
+  bool list = false;
   bool usage = false;
-  for (int i = 1; i < argc; ++i) {
+  for (int i = 1; i < argc && !usage; ++i) {
     const std::string_view argument = argv[i];
-    if (argument == "--as-shown" && as == CellText::TextForm) {
+    const bool hasValue = i + 1 < argc;
+    if (argument == "--as-shown") {
       as = CellText::AsShown;
+    } else if (argument == "--list-sheets") {
+      list = true;
+    } else if (argument == "--sheet" && hasValue) {
+      sheetWanted = argv[++i];
+    } else if (argument == "--header-row" && hasValue) {
+      const auto row = rowNumber(argv[++i]);
+      usage = !row;
+      headerRow = row.value_or(1);
     } else if (file == nullptr && !argument.starts_with("--")) {
       file = argv[i];
     } else {
@@ -24,13 +65,26 @@ int main(int argc, char** argv) {
     }
   }
   if (usage || file == nullptr) {
-    std::cerr << "usage: sheetdump [--as-shown] FILE\n";
+    std::cerr << kUsage;
     return 2;
   }
   std::ios::sync_with_stdio(false);
   try {
     auto workbook = openWorkbook(file);
-    writeSheetTsv(workbook->firstSheet(), std::cout, as);
+    if (list) {
+      listSheets(*workbook);
+    } else {
+      if (sheetWanted) {
+        const auto index = findSheet(workbook->sheets(), *sheetWanted);
+        if (!index) {
+          std::cerr << "sheetdump: \"" << file << "\" has no sheet named or numbered \""
+                    << *sheetWanted << "\"; --list-sheets shows its sheets\n";
+          return 2;
+        }
+        if (*index != workbook->sheetIndex()) workbook = openWorkbook(file, {}, *index);
+      }
+      writeSheetTsv(workbook->sheet(), std::cout, as, headerRow);
+    }
     std::cout.flush();
     if (!std::cout) {
       std::cerr << "sheetdump: could not write the output\n";
