@@ -108,11 +108,16 @@ void Conversion::showCounterLabels(bool shown) {
 
 void Conversion::showCounters(const core::ExportProgress& progress) {
   // A counter that has not moved yet keeps its caption from before.
+  // Assistive technology hears each counter by its name, then the count it shows.
+  const auto show = [](QLabel* counter, const QString& text) {
+    counter->setText(text);
+    counter->setAccessibleDescription(text);
+  };
   if (progress.contactCount > 0) {
-    page_.lblContactCount->setText(caption(progress.contactCount, progress.dataRows));
+    show(page_.lblContactCount, caption(progress.contactCount, progress.dataRows));
   }
   if (progress.emptyEmailCount > 0) {
-    page_.lblNotNullCount->setText(caption(progress.emptyEmailCount, progress.dataRows));
+    show(page_.lblNotNullCount, caption(progress.emptyEmailCount, progress.dataRows));
   }
 }
 

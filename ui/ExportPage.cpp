@@ -112,6 +112,9 @@ ExportPage::ExportPage(TabPage& page) {
   for (QLabel* counter : {lblNotNullLabel, lblNotNullCount, contactCountLabel, lblContactCount}) {
     counter->setVisible(false);
   }
+  for (QLabel* counter : {lblNotNullCount, lblContactCount}) {
+    counter->setAccessibleDescription(counter->text());
+  }
 
   statusBar = named(new QProgressBar, "statusBar", QStringLiteral("Export Progress"), verdana);
   statusBar->setRange(0, 100);

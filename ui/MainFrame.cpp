@@ -1,5 +1,6 @@
 #include "ui/MainFrame.h"
 
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
@@ -75,6 +76,10 @@ void MainFrame::buildMenus(QMainWindow& window) {
   QMenu* file = bar->addMenu(QStringLiteral("File"));
   file->setObjectName(QStringLiteral("mnuFile"));
   file->setAccessibleName(QStringLiteral("File"));
+  NewConversion = file->addAction(QStringLiteral("&New Conversion"));
+  NewConversion->setObjectName(QStringLiteral("NewConversion"));
+  NewConversion->setShortcut(QKeySequence::New);
+  file->addSeparator();
   Exit = file->addAction(QStringLiteral("&Exit"));
   Exit->setObjectName(QStringLiteral("Exit"));
 
@@ -111,6 +116,20 @@ void MainFrame::buildSteps(QWidget* client) {
   cmdPrevious->setParent(client);
   cmdPrevious->setGeometry(twipsRect(5400, 6480, 1935, 495));
   cmdPrevious->setEnabled(false);
+
+  // Free space left of the buttons, below the pages: the load's notices need room for three
+  // lines.
+  lblLoadNotice = label("lblLoadNotice", QString(), Fonts::tahoma(), QStringLiteral("Notice"));
+  lblLoadNotice->setParent(client);
+  lblLoadNotice->setGeometry(twipsRect(120, 6300, 5160, 780));
+  lblLoadNotice->setWordWrap(true);
+  lblLoadNotice->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  lblLoadNotice->setTextFormat(Qt::RichText);
+  lblLoadNotice->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
+                                         Qt::LinksAccessibleByKeyboard);
+  lblLoadNotice->setFocusPolicy(Qt::NoFocus);
+  controls::setTextColour(lblLoadNotice, QColor(160, 0, 0));
+  lblLoadNotice->hide();
 
   cmdNext = button("cmdNext", QStringLiteral("&Next >"), QStringLiteral("Next"), Fonts::tahoma());
   cmdNext->setParent(client);

@@ -23,6 +23,7 @@ class MainFrame {
   // Builds the menus into the window's menu bar and the rest as its central widget.
   MainFrame(QMainWindow& window, const QString& aboutPanelText);
 
+  QAction* NewConversion = nullptr;
   QAction* Exit = nullptr;
   QAction* AboutUs = nullptr;
   QAction* Help = nullptr;
@@ -36,6 +37,8 @@ class MainFrame {
   QPushButton* cmdNext = nullptr;
   QLabel* panelItems = nullptr;
   QLabel* panelAbout = nullptr;
+  // What a load of step 1 leaves unread or suggests, beside the wizard's buttons.
+  QLabel* lblLoadNotice = nullptr;
 
  private:
   void buildMenus(QMainWindow& window);

@@ -1,10 +1,12 @@
 #include "ui/SelectPage.h"
 
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <utility>
 
@@ -54,6 +56,31 @@ SelectPage::SelectPage(TabPage& page) {
 
   page.place(label("Label6", QStringLiteral("Excel File Preview"), Fonts::tahoma()),
              twipsRect(240, 1560, 1695, 255));
+
+  // Which sheet and which row of headers, on the preview's title line they describe.
+  cmbSheet = controls::dropDownList("cmbSheet", QStringLiteral("Sheet"));
+  cmbSheet->setFont(Fonts::tahoma());
+  cmbSheet->setEnabled(false);
+  QLabel* sheetLabel =
+      label("lblSheet", QStringLiteral("S&heet:"), Fonts::tahoma(), QStringLiteral("Sheet"));
+  sheetLabel->setBuddy(cmbSheet);
+  sheetLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  page.place(sheetLabel, twipsRect(2040, 1470, 720, 315));
+  page.place(cmbSheet, twipsRect(2820, 1470, 3000, 315));
+
+  spnHeaderRow =
+      named(new QSpinBox, "spnHeaderRow", QStringLiteral("Headers in row"), Fonts::tahoma());
+  // Up to the last row a sheet can have.
+  spnHeaderRow->setRange(1, 1048576);
+  // A sheet loads once the number is entered, not at every digit typed.
+  spnHeaderRow->setKeyboardTracking(false);
+  spnHeaderRow->setEnabled(false);
+  QLabel* rowLabel = label("lblHeaderRow", QStringLiteral("Headers in &row:"), Fonts::tahoma(),
+                           QStringLiteral("Headers in row"));
+  rowLabel->setBuddy(spnHeaderRow);
+  rowLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  page.place(rowLabel, twipsRect(6000, 1470, 1500, 315));
+  page.place(spnHeaderRow, twipsRect(7560, 1470, 1575, 315));
   page.place(controls::line("Line1"), QRect(twips(240), twips(1800), twips(9120 - 240), 1));
 
   // Grid row 0 is the fixed header row that stays put while the data scroll: the table's

@@ -1,7 +1,10 @@
 #pragma once
 
+class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QTableView;
 
 namespace quillmere::source {
@@ -13,7 +16,8 @@ namespace quillmere::ui {
 class PreviewModel;
 class TabPage;
 
-// Step 1: the chosen workbook's path, Browse..., and the grid previewing its first sheet.
+// Step 1: the chosen workbook's path, Browse..., the sheet and header row to read, and the
+// grid previewing that sheet.
 // It keeps the controls the window's handlers work with; Qt owns them all.
 class SelectPage {
  public:
@@ -25,6 +29,10 @@ class SelectPage {
   QLineEdit* txtExcelPath = nullptr;
   QPushButton* cmdBrowse = nullptr;
   QTableView* sourceExcelData = nullptr;
+  // The worksheets to choose from, each item's data its place in the workbook's tab order.
+  QComboBox* cmbSheet = nullptr;
+  // The row the headers are in: 1 unless the user says otherwise.
+  QSpinBox* spnHeaderRow = nullptr;
 
  private:
   PreviewModel* preview_ = nullptr;

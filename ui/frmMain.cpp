@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTableView>
 #include <QTimer>
@@ -93,7 +94,9 @@ const source::SheetTable& frmMain::sheetTable() const {
 }
 
 void frmMain::connectHandlers() {
+  connect(frame_->NewConversion, &QAction::triggered, this, &frmMain::NewConversion_Click);
   connect(frame_->Exit, &QAction::triggered, this, &frmMain::Exit_Click);
+  connect(frame_->lblLoadNotice, &QLabel::linkActivated, this, &frmMain::useSuggestedHeaderRow);
   connect(frame_->AboutUs, &QAction::triggered, this, &frmMain::AboutUs_Click);
   connect(frame_->Help, &QAction::triggered, this, &frmMain::Help_Click);
   connect(frame_->OpenExcel, &QAction::triggered, this, &frmMain::cmdBrowse_Click);
@@ -103,6 +106,8 @@ void frmMain::connectHandlers() {
   connect(statusMessage_, &QTimer::timeout, this, &frmMain::showAboutPanel);
 
   connect(selectPage_->cmdBrowse, &QPushButton::clicked, this, &frmMain::cmdBrowse_Click);
+  connect(selectPage_->cmbSheet, &QComboBox::activated, this, &frmMain::cmbSheet_Click);
+  connect(selectPage_->spnHeaderRow, &QSpinBox::valueChanged, this, &frmMain::spnHeaderRow_Change);
 
   const MapPage& map = *mapPage_;
   connect(map.cmdAddMapping, &QPushButton::clicked, this, &frmMain::cmdAddMapping_Click);
@@ -143,6 +148,8 @@ void frmMain::setFocusOrder() {
                             frame_->ExportTab,
                             frame_->cmdNext,
                             selectPage_->txtExcelPath,
+                            selectPage_->cmbSheet,
+                            selectPage_->spnHeaderRow,
                             selectPage_->sourceExcelData,
                             map.cmbHeader,
                             map.cmbOutlook,
@@ -258,11 +265,22 @@ void frmMain::showSteps() {
   for (int tab = 0; tab < tabs->count(); ++tab) {
     if (tab != shown) tabs->setTabEnabled(tab, false);
   }
-  frame_->cmdNext->setText(fromLatin(steps_.nextCaption()));
+  const QString caption = fromLatin(steps_.nextCaption());
+  frame_->cmdNext->setText(caption);
+  // Heard as the caption reads: "Next", or "Convert" on step 3.
+  frame_->cmdNext->setAccessibleName(
+      QString(caption).remove(QLatin1Char('&')).remove(QLatin1Char('>')).trimmed());
   frame_->cmdNext->setEnabled(steps_.nextEnabled());
   frame_->cmdPrevious->setEnabled(steps_.previousEnabled());
   selectPage_->cmdBrowse->setEnabled(steps_.browseEnabled());
   frame_->OpenExcel->setEnabled(steps_.browseEnabled());
+  // The sheet and header row change only what step 1 loads, and only while it may load.
+  const bool sheetChoosable = steps_.browseEnabled() && sheet_ != nullptr;
+  selectPage_->cmbSheet->setEnabled(sheetChoosable);
+  selectPage_->spnHeaderRow->setEnabled(sheetChoosable);
+  frame_->lblLoadNotice->setVisible(steps_.browseEnabled() &&
+                                    !frame_->lblLoadNotice->text().isEmpty());
+  frame_->NewConversion->setEnabled(!steps_.busy());
   // The card preview shows the mapping of step 3; away from it the mapping may change.
   if (cardPreview_ != nullptr && steps_.step() != WizardSteps::Step::Export) {
     cardPreview_->close();

@@ -9,6 +9,7 @@
 #include "core/ColumnMapping.h"
 #include "core/ContactSheet.h"
 #include "core/ExportReport.h"
+#include "source/SheetList.h"
 #include "source/load/SheetTable.h"
 #include "ui/WizardSteps.h"
 
@@ -32,10 +33,10 @@ class frmPreview;
 
 // The program's one main window: the three-step wizard with its menu, toolbar and status
 // bar. MainFrame and the three step pages build its controls; its handlers are in
-// frmMain.cpp, frmMainLoad.cpp (step 1), frmMainMap.cpp (step 2) and frmMainExport.cpp (step
-// 3, which hands the run itself to a Conversion). It shows what core's ContactSheet and
-// ExportSession hold and do. Every dialog, desktop action and reading of the clock goes
-// through the Prompts, Shell and Clock it is given, which must outlive it.
+// frmMain.cpp, frmMainLoad.cpp and frmMainSheet.cpp (step 1), frmMainMap.cpp (step 2) and
+// frmMainExport.cpp (step 3, which hands the run itself to a Conversion). It shows what core's
+// ContactSheet and ExportSession hold and do. Every dialog, desktop action and reading of the clock
+// goes through the Prompts, Shell and Clock it is given, which must outlive it.
 class frmMain : public QMainWindow {
   Q_OBJECT
 
@@ -72,6 +73,9 @@ class frmMain : public QMainWindow {
   void cmdPreview_Click();
   void cmdSaveReport_Click();
   void progressBar_Timer();
+  void NewConversion_Click();
+  void cmbSheet_Click();
+  void spnHeaderRow_Change();
   void Exit_Click();
   void AboutUs_Click();
   void Help_Click();
@@ -100,9 +104,20 @@ class frmMain : public QMainWindow {
   QString droppedWorkbook(const QMimeData* mime) const;
   // Accepts a drag or drop of a workbook as a copy, or ignores it; true when accepted.
   bool takeDrop(QDropEvent* event) const;
-  // Loads the workbook; false when it could not be read (the user has been told) or the
-  // window closed meanwhile. Nothing of the earlier load changes unless it succeeds.
-  bool extractExcelData(const QString& path);
+  // Loads the workbook's worksheet at `sheet` in tab order (the first by default) with its
+  // headers in `headerRow`; false when it could not be read (the user has been told) or
+  // the window closed meanwhile. Nothing of the earlier load changes unless it succeeds.
+  bool extractExcelData(const QString& path, std::size_t sheet = source::kFirstWorksheet,
+                        std::uint32_t headerRow = 1);
+
+  // The sheet and header row, in frmMainSheet.cpp. Loads the shown workbook again with the
+  // sheet and header row its controls now say; they go back to the loaded ones on failure.
+  void reloadSheet();
+  // Sets the sheet list and header row to what the loaded sheet is, and the notice beside
+  // the buttons to what it left unread or suggests.
+  void showLoadedSheet();
+  // The notice's link to read the headers from the row it suggests.
+  void useSuggestedHeaderRow(const QString& link);
 
   void showItemsFound(std::int32_t rowsFound);
   void setStatusPanel(QLabel* panel, const QString& text);

@@ -69,13 +69,15 @@ void frmMain::loadChosenWorkbook(const QString& chosen) {
   showSteps();
 }
 
-bool frmMain::extractExcelData(const QString& path) {
+bool frmMain::extractExcelData(const QString& path, std::size_t sheet, std::uint32_t headerRow) {
   const QString panelBefore = frame_->panelItems->text();
   QWidget* focusBefore = focusWidget();
   setBusy(true);
   LoadProgress progress(*this);
   source::LoadOptions options;
   options.decimalSeparator = localeDecimalSeparator();
+  options.sheet = sheet;
+  options.headerRow = headerRow;
   std::unique_ptr<core::ContactSheet> loaded;
   QString problem;
   try {
@@ -111,6 +113,7 @@ bool frmMain::extractExcelData(const QString& path) {
   }
   mapping_.clearMapping();
   showMapping();
+  showLoadedSheet();
   steps_.workbookLoaded();
   return true;
 }

@@ -88,7 +88,7 @@ class FrmMainAccessibilityTest : public QObject {
     QVERIFY(QApplication::focusWidget() != grid);
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget(), fixture.find(QStringLiteral("txtExcelPath")));
+    QCOMPARE(QApplication::focusWidget(), fixture.find(QStringLiteral("spnHeaderRow")));
     // The arrows still move inside it.
     grid->setFocus();
     grid->setCurrentIndex(grid->model()->index(0, 0));

@@ -265,16 +265,19 @@ class FrmMainLayoutTest : public QObject {
     QCOMPARE(tabs->tabBar()->tabRect(2).top(), tabs->tabBar()->tabRect(0).top());
   }
 
-  void menusHoldExitAboutUsAndHelp() {
+  void menusHoldNewConversionExitAboutUsAndHelp() {
     const QList<QAction*> menus = fixture.window->menuBar()->actions();
     QCOMPARE(menus.size(), 2);
     QCOMPARE(menus[0]->text(), QStringLiteral("File"));
     QCOMPARE(menus[1]->text(), QStringLiteral("About"));
     QVERIFY(menus[0]->menu() != nullptr && menus[1]->menu() != nullptr);
     const QList<QAction*> file = menus[0]->menu()->actions();
-    QCOMPARE(file.size(), 1);
-    QCOMPARE(file[0]->objectName(), QStringLiteral("Exit"));
-    QCOMPARE(file[0]->text(), QStringLiteral("&Exit"));
+    QCOMPARE(file.size(), 3);
+    QCOMPARE(file[0]->text(), QStringLiteral("&New Conversion"));
+    QCOMPARE(file[0]->shortcut(), QKeySequence(QKeySequence::New));
+    QVERIFY(file[1]->isSeparator());
+    QCOMPARE(file[2]->objectName(), QStringLiteral("Exit"));
+    QCOMPARE(file[2]->text(), QStringLiteral("&Exit"));
     const QList<QAction*> about = menus[1]->menu()->actions();
     QCOMPARE(about.size(), 2);
     QCOMPARE(about[0]->objectName(), QStringLiteral("AboutUs"));
