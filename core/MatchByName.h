@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "core/ColumnMapping.h"
+#include "core/HeaderNames.h"
 
 namespace quillmere::core {
 
@@ -13,7 +14,8 @@ struct NameMatch {
 
 // Pairs every header still offered whose text names a contact field still offered with that
 // field, left-most header first, each through Add as if the user had chosen both; the
-// user's own pairs stay as they are. With nothing to pair, nothing changes at all.
-NameMatch matchByName(ColumnMapping& mapping);
+// user's own pairs stay as they are. With nothing to pair, nothing changes at all. The
+// context's column values are asked for by sheet column, counted from 0.
+NameMatch matchByName(ColumnMapping& mapping, const HeaderContext& context = {});
 
 }  // namespace quillmere::core
