@@ -55,4 +55,31 @@ NameMatch matchByName(ColumnMapping& mapping, const HeaderContext& context) {
   return match;
 }
 
+std::vector<ColumnPair> addPairsByName(const std::vector<HeaderColumn>& headers,
+                                       std::vector<ColumnPair> given,
+                                       const HeaderContext& context) {
+  std::set<Field> taken;
+  for (const ColumnPair& pair : given)
+    taken.insert(pair.field);
+  std::vector<HeaderColumn> offered;
+  std::vector<std::string> texts;
+  for (const HeaderColumn& header : headers) {
+    const bool paired = std::any_of(given.begin(), given.end(), [&](const ColumnPair& pair) {
+      return pair.header.column == header.column;
+    });
+    if (paired || header.text.empty()) continue;
+    offered.push_back(header);
+    texts.push_back(header.text);
+  }
+  HeaderContext offeredContext{context.learned, {}};
+  if (context.columnValues) {
+    offeredContext.columnValues = [&](std::size_t index) {
+      return context.columnValues(offered[index].column);
+    };
+  }
+  for (const auto& [index, field] : matchHeadersByName(texts, taken, offeredContext))
+    given.push_back({offered[index], field});
+  return given;
+}
+
 }  // namespace quillmere::core

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
 
 #include "core/ColumnMapping.h"
 #include "core/HeaderNames.h"
@@ -17,5 +18,12 @@ struct NameMatch {
 // user's own pairs stay as they are. With nothing to pair, nothing changes at all. The
 // context's column values are asked for by sheet column, counted from 0.
 NameMatch matchByName(ColumnMapping& mapping, const HeaderContext& context = {});
+
+// The given pairs and, after them, one for every other header that Match by Name pairs with
+// a field none of them has, for a command line that names some columns itself. The
+// context's column values are asked for by sheet column.
+std::vector<ColumnPair> addPairsByName(const std::vector<HeaderColumn>& headers,
+                                       std::vector<ColumnPair> given,
+                                       const HeaderContext& context = {});
 
 }  // namespace quillmere::core
