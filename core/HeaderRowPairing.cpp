@@ -115,57 +115,55 @@ class RowPairing {
 
   // An address column that says neither home nor work belongs with the address columns just
   // before it ("Ville" after "Adresse professionnelle"), else to the home address, as plain
-  // lists name it. A weak one pairs only among address columns.
+  // lists name it. A weak one pairs only among address columns. One walk each way, so a
+  // row of thousands of columns costs no more than their number.
   void settleAddressKinds() {
+    Qualifier blockKind = Qualifier::None;
     for (std::size_t i = 0; i < meanings_.size(); ++i) {
       HeaderMeaning& meaning = meanings_[i];
-      if (meaning.kind != Kind::Address) continue;
-      const bool bare = meaning.qualifier == Qualifier::None;
-      for (std::size_t k = i; bare && k > 0 && addressyAt(k - 1); --k) {
-        if (meanings_[k - 1].qualifier != Qualifier::None) {
-          meaning.qualifier = meanings_[k - 1].qualifier;
-          break;
-        }
-      }
+      if (!meaning.addressy) blockKind = Qualifier::None;
       const bool beside = (i > 0 && addressyAt(i - 1)) || addressyAt(i + 1);
-      if (meaning.weak && !beside) meaning = {};
+      if (meaning.kind == Kind::Address && meaning.weak && !beside) {
+        meaning = {};
+        continue;
+      }
+      if (meaning.kind == Kind::Address && meaning.qualifier == Qualifier::None) {
+        meaning.qualifier = blockKind;
+      } else if (meaning.addressy && meaning.qualifier != Qualifier::None) {
+        blockKind = meaning.qualifier;
+      }
     }
-    for (std::size_t i = 0; i < meanings_.size(); ++i) {
+    // Whether a part of no kind follows in the same run of address columns.
+    bool bareParts = false;
+    for (std::size_t i = meanings_.size(); i-- > 0;) {
       HeaderMeaning& meaning = meanings_[i];
+      const bool bareHere = bareParts;
+      if (!meaning.addressy) bareParts = false;
       if (meaning.kind != Kind::Address || meaning.qualifier != Qualifier::None) continue;
+      const bool whole = meaning.parts == std::vector{AddressPart::Whole};
+      if (!whole) bareParts = true;
       // "Address" alone is the home one only when home parts follow it.
-      if (meaning.parts == std::vector{AddressPart::Whole} && !homePartsFollow(i)) {
+      if (whole && !bareHere) {
         meaning = {};
         continue;
       }
       meaning.qualifier = Qualifier::Home;
-      meaning.addressy = true;
     }
-  }
-
-  bool homePartsFollow(std::size_t i) const {
-    for (std::size_t k = i + 1; addressyAt(k); ++k) {
-      const HeaderMeaning& next = meanings_[k];
-      if (next.kind == Kind::Address && next.qualifier == Qualifier::None &&
-          next.parts != std::vector{AddressPart::Whole}) {
-        return true;
+    for (const HeaderMeaning& meaning : meanings_) {
+      if (meaning.kind == Kind::Address && meaning.parts.front() == AddressPart::Street) {
+        (meaning.qualifier == Qualifier::Work ? workStreet_ : homeStreet_) = true;
+      }
+      if (meaning.kind == Kind::Field && meaning.fields.front() == Field::JobTitle) {
+        jobTitleColumn_ = true;
       }
     }
-    return false;
   }
 
   bool hasStreetColumn(Qualifier qualifier) const {
-    return std::any_of(meanings_.begin(), meanings_.end(), [&](const HeaderMeaning& m) {
-      return m.kind == Kind::Address && m.qualifier == qualifier &&
-             m.parts.front() == AddressPart::Street;
-    });
+    return qualifier == Qualifier::Work ? workStreet_ : homeStreet_;
   }
 
-  bool hasJobTitleColumn() const {
-    return std::any_of(meanings_.begin(), meanings_.end(), [](const HeaderMeaning& m) {
-      return m.kind == Kind::Field && m.fields.front() == Field::JobTitle;
-    });
-  }
+  bool hasJobTitleColumn() const { return jobTitleColumn_; }
 
   // A whole address is the street's column when its street has none of its own; only beside
   // one does it go to the whole-address field, which writes no card line.
@@ -184,6 +182,9 @@ class RowPairing {
   const HeaderContext& context_;
   std::vector<HeaderMeaning> meanings_;
   std::vector<std::optional<Field>> learned_;
+  bool homeStreet_ = false;
+  bool workStreet_ = false;
+  bool jobTitleColumn_ = false;
 };
 
 }  // namespace

@@ -111,6 +111,10 @@ struct Step {
 // always wins, and among those the one of fewest words.
 constexpr std::uint32_t kUnknownCost = 1000;
 
+// Past this many folded bytes a header is a sentence, not the name of a field; reading it
+// word by word would only cost time on a hostile sheet's wide row.
+constexpr std::size_t kLongestReadHeader = 256;
+
 }  // namespace
 
 bool HeaderWords::has(Sense sense) const {
@@ -136,6 +140,11 @@ std::string foldHeaderWords(std::string_view text) {
 
 HeaderWords readHeaderWords(std::string_view header) {
   const std::string text = foldHeaderWords(header);
+  if (text.size() > kLongestReadHeader) {
+    HeaderWords unread;
+    unread.unknownText = true;
+    return unread;
+  }
   const Lexicon& words = lexicon();
   std::vector<Step> best(text.size() + 1);
   best[0].cost = 0;
