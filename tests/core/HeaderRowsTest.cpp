@@ -68,7 +68,8 @@ TEST(HeaderRows, RealExportRowsPairAtLeastTheGoalAndNoWrongFieldInTheMainLanguag
         problems += "  wrong: " + row[index].header + " -> " + std::string(fieldName(field)) + "\n";
     }
     const std::string stem = file.stem().string();
-    const double share = expected == 0 ? 1.0 : static_cast<double>(right) / static_cast<double>(expected);
+    const double share =
+        expected == 0 ? 1.0 : static_cast<double>(right) / static_cast<double>(expected);
     std::cout << stem << ": " << right << " of " << expected << " pairs ("
               << static_cast<int>(share * 100 + 0.5) << "%), " << wrong << " wrong\n"
               << problems;
