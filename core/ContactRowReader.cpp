@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/SeveralValues.h"
 #include "source/CellTextForm.h"
 #include "source/DisplayedText.h"
 #include "source/load/RowEmptiness.h"
@@ -51,6 +52,7 @@ bool ContactRowReader::read(const source::SheetReader& sheet, ExportOptions& opt
     if (isEmailField(*field) && onlySpaces(text_) && !options.allowEmptyEmail()) return true;
     values[*field] = text_;
   }
+  spreadSeveralValues(values);
   return false;
 }
 

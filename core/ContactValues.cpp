@@ -14,6 +14,7 @@ bool ContactValues::set(std::string_view fieldName, std::string value) {
 void ContactValues::clear() {
   for (auto& value : values_)
     value.clear();
+  leftOut_.clear();
 }
 
 }  // namespace quillmere::core

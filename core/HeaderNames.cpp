@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "core/HeaderMeaning.h"
 #include "core/HeaderNameTable.h"
 #include "core/HeaderText.h"
 
@@ -29,22 +30,37 @@ const NameIndex& nameIndex() {
 
 }  // namespace
 
-std::optional<Field> fieldForHeader(std::string_view headerText) {
+std::optional<Field> tableFieldForHeader(std::string_view headerText) {
   const auto& index = nameIndex();
   const auto found = index.find(foldHeaderText(headerText));
   if (found == index.end()) return std::nullopt;
   return found->second;
 }
 
-std::vector<std::pair<std::size_t, Field>> matchHeadersByName(
-    std::span<const std::string> headers, const std::set<Field>& alreadyMapped) {
-  std::set<Field> taken = alreadyMapped;
-  std::vector<std::pair<std::size_t, Field>> pairs;
-  for (std::size_t i = 0; i < headers.size(); ++i) {
-    const auto field = fieldForHeader(headers[i]);
-    if (field && taken.insert(*field).second) pairs.emplace_back(i, *field);
+std::optional<Field> fieldForHeader(std::string_view headerText) {
+  const HeaderMeaning meaning = headerMeaning(headerText);
+  if (meaning.kind == HeaderMeaning::Kind::Nothing) return std::nullopt;
+  // The table's own pair stands, as a header alone has no row to settle it.
+  if (const auto table = tableFieldForHeader(headerText)) return table;
+  if (meaning.weak) return std::nullopt;
+  switch (meaning.kind) {
+    case HeaderMeaning::Kind::Field:
+      return meaning.fields.front();
+    case HeaderMeaning::Kind::Address: {
+      // Alone, a whole address has no street column beside it, so it is the street.
+      const AddressPart part =
+          meaning.parts.front() == AddressPart::Whole ? AddressPart::Street : meaning.parts.front();
+      return addressField(meaning.qualifier, part);
+    }
+    case HeaderMeaning::Kind::BareTitle:
+      return Field::Title;
+    default:
+      return std::nullopt;
   }
-  return pairs;
+}
+
+std::string learnedHeaderKey(std::string_view headerText) {
+  return foldHeaderText(headerText);
 }
 
 }  // namespace quillmere::core

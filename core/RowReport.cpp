@@ -84,6 +84,19 @@ class SpoolReader {
 
 constexpr std::string_view kNotReadOutcome = "not read";
 
+// A written row's values that found no field of their kind, for the Reason column.
+std::string leftOutText(const ContactValues& values) {
+  std::string text;
+  for (const LeftOutValue& left : values.leftOut()) {
+    text += text.empty() ? "left out, no free field of its kind: " : "; ";
+    text += fieldName(left.field);
+    text += " \"";
+    text += left.value;
+    text += '"';
+  }
+  return text;
+}
+
 void appendRow(std::string& line, const SpoolRow& row, const std::vector<std::uint32_t>& alike) {
   line += std::to_string(row.row);
   line += ',';
@@ -158,8 +171,12 @@ void RowReport::add(const RowOutcome& outcome) {
   const auto kind = static_cast<std::uint8_t>(outcome.kind);
   const auto fileSize =
       static_cast<std::uint32_t>(std::min<std::size_t>(outcome.file.size(), kMaxSpoolText));
+  const std::string leftOut = outcome.kind == RowOutcome::Kind::Written && outcome.values != nullptr
+                                  ? leftOutText(*outcome.values)
+                                  : std::string();
+  const std::string& reason = leftOut.empty() ? outcome.reason : leftOut;
   const auto reasonSize =
-      static_cast<std::uint32_t>(std::min<std::size_t>(outcome.reason.size(), kMaxSpoolText));
+      static_cast<std::uint32_t>(std::min<std::size_t>(reason.size(), kMaxSpoolText));
   const auto keyCount = static_cast<std::uint8_t>(keys.count);
   keys_ += keys.count;
   // Gathered first and written at once: one call into the buffered file per row.
@@ -169,7 +186,7 @@ void RowReport::add(const RowOutcome& outcome) {
   append(&fileSize, sizeof fileSize);
   append(outcome.file.data(), fileSize);
   append(&reasonSize, sizeof reasonSize);
-  append(outcome.reason.data(), reasonSize);
+  append(reason.data(), reasonSize);
   append(&keyCount, sizeof keyCount);
   append(keys.keys.data(), keys.count * sizeof(std::uint64_t));
   if (std::fwrite(record_.data(), 1, record_.size(), out_.get()) != record_.size()) {

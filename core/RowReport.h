@@ -23,7 +23,8 @@ class ReportError : public std::runtime_error {
 // What happened to every data row of one export run, for the user to keep as CSV. The run's
 // outcomes go to a spool file as they come, a few dozen bytes each, so a million rows cost
 // no memory; the CSV is made from the spool on demand: UTF-8, a header line, one line per
-// row (sheet row, outcome, file, failure reason, and the earlier rows that look like the same
+// row (sheet row, outcome, file, failure reason or the values a written row had no field left
+// for, and the earlier rows that look like the same
 // contact), RFC 4180 quoting and CR LF line ends.
 class RowReport {
  public:

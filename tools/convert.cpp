@@ -1,9 +1,10 @@
 // Converts a workbook into vCard files the way the window does, for benchmarks and for
 // checking a conversion by hand.
 // Usage: convert WORKBOOK FOLDER VERSION [--single] [--allow-empty] [--as-shown]
-//        [--sheet NAME|NUMBER] [--header-row N] COLUMN=FIELD...
+//        [--sheet NAME|NUMBER] [--header-row N] [--match-by-name] COLUMN=FIELD...
 // Exit status: 0 every contact written, 1 some were not, 2 bad arguments or an unreadable
 // workbook, 130 or 143 stopped by SIGINT or SIGTERM (the folder then stays "(incomplete)").
+#include <algorithm>
 #include <charconv>
 #include <csignal>
 #include <ctime>
@@ -21,10 +22,12 @@
 #include "core/DatedExportFolder.h"
 #include "core/ExportSession.h"
 #include "core/FileRecordSink.h"
+#include "core/MatchByName.h"
 #include "core/SkippedDataText.h"
 #include "source/CellReference.h"
 #include "source/SheetList.h"
 #include "source/Workbook.h"
+#include "source/load/SheetLoader.h"
 
 namespace {
 
@@ -32,12 +35,13 @@ using namespace quillmere;
 
 constexpr std::string_view kUsage =
     "usage: convert WORKBOOK FOLDER VERSION [--single] [--allow-empty] [--as-shown]\n"
-    "               [--sheet NAME|NUMBER] [--header-row N] COLUMN=FIELD...\n"
+    "               [--sheet NAME|NUMBER] [--header-row N] [--match-by-name] COLUMN=FIELD...\n"
     "  VERSION is 2.1, 3.0 or 4.0; COLUMN is the column's letters (A, B, ..., AA);\n"
     "  FIELD is a contact field such as FirstName, LastName or EmailAddress;\n"
     "  --as-shown takes numbers as the sheet displays them;\n"
     "  --sheet reads the worksheet of that name or place in tab order (from 1);\n"
-    "  --header-row reads the headers from row N, the contacts from the rows below it.\n";
+    "  --header-row reads the headers from row N, the contacts from the rows below it;\n"
+    "  --match-by-name pairs every other column by its header, as Match by Name does.\n";
 
 class FixedOptions : public core::ExportOptions {
  public:
@@ -91,11 +95,45 @@ int usage(const std::string& problem) {
   return 2;
 }
 
+constexpr std::string_view kMatchByName = "--match-by-name";
+
+class QuietLoad : public source::LoadObserver {
+ public:
+  bool rowTaken(std::int32_t) override { return true; }
+};
+
+// Every column not given pairs by its header; Google's Type columns are read from the
+// sheet's first rows, so the workbook is loaded for them, a read the one pass otherwise saves.
+std::vector<core::ColumnPair> withPairsByName(const std::string& workbook,
+                                              const source::LoadOptions& load,
+                                              const std::vector<core::HeaderColumn>& headers,
+                                              std::vector<core::ColumnPair> given) {
+  QuietLoad quiet;
+  const source::SheetPreview preview =
+      core::ContactSheet::load(workbook, quiet, load, 0)->takePreview();
+  core::HeaderContext context;
+  context.columnValues = [&](std::size_t column) {
+    std::vector<std::string> values;
+    for (std::size_t row = 1; row < preview.rowCount(); ++row)
+      values.emplace_back(preview.cell(row, column));
+    return values;
+  };
+  const std::size_t givenCount = given.size();
+  std::vector<core::ColumnPair> pairs = core::addPairsByName(headers, std::move(given), context);
+  for (std::size_t i = givenCount; i < pairs.size(); ++i)
+    std::cout << "paired by name: " << pairs[i].header.text << " -> "
+              << core::fieldName(pairs[i].field) << "\n";
+  return pairs;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::string> arguments(argv + 1, argv + argc);
   if (arguments.size() < 4) return usage("too few arguments");
+  const auto byName = std::find(arguments.begin(), arguments.end(), kMatchByName);
+  const bool matchByName = byName != arguments.end();
+  if (matchByName) arguments.erase(byName);
   const std::string workbookPath = arguments[0];
   const std::string folder = arguments[1];
   FixedOptions options;
@@ -142,7 +180,7 @@ int main(int argc, char** argv) {
     if (!field) return usage("\"" + argument.substr(equals + 1) + "\" is not a contact field");
     pairs.emplace_back(*column, *field);
   }
-  if (pairs.empty()) return usage("no column is mapped to a field");
+  if (pairs.empty() && !matchByName) return usage("no column is mapped to a field");
 
   try {
     // One pass: the header row here, then the run finds the data rows by the load's rule as
@@ -167,6 +205,7 @@ int main(int argc, char** argv) {
       }
       columns.push_back({headers[column], field});
     }
+    if (matchByName) columns = withPairsByName(workbookPath, load, headers, std::move(columns));
     FailureList failures;
     struct sigaction stop {};
     stop.sa_handler = askToStop;

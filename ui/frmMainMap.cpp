@@ -1,10 +1,47 @@
 // Step 2's pairing of the sheet's columns with vCard fields.
+#include <QAbstractItemModel>
+#include <QSettings>
+#include <QTableView>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/HeaderNames.h"
 #include "core/MatchByName.h"
 #include "ui/MapPage.h"
 #include "ui/QtText.h"
+#include "ui/SelectPage.h"
 #include "ui/frmMain.h"
 
 namespace quillmere::ui {
+
+namespace {
+
+// Header texts the user paired by hand, kept in the program's settings on this machine.
+const QString kLearnedPairs = QStringLiteral("Pairs Made by Hand");
+
+std::map<std::string, core::Field> learnedPairs() {
+  QSettings settings;
+  settings.beginGroup(kLearnedPairs);
+  std::map<std::string, core::Field> learned;
+  for (const QString& key : settings.childKeys()) {
+    // A field name this version does not know is passed over, not guessed at.
+    const auto field = core::fieldFromName(settings.value(key).toString().toStdString());
+    if (field) learned.emplace(key.toStdString(), *field);
+  }
+  return learned;
+}
+
+void learnPair(const core::ColumnPair& pair) {
+  const std::string key = core::learnedHeaderKey(pair.header.text);
+  // A header of punctuation alone has no key to be found by again.
+  if (key.empty()) return;
+  QSettings settings;
+  settings.beginGroup(kLearnedPairs);
+  settings.setValue(fromUtf8(key), fromLatin(core::fieldName(pair.field)));
+}
+
+}  // namespace
 
 void frmMain::fillLists() {
   mapping_.fillLists(sheetTable().headers);
@@ -17,6 +54,7 @@ void frmMain::cmdAddMapping_Click() {
     showMessage(fromLatin(core::messageText(message)));
     return;
   }
+  learnPair(mapping_.pairs().back());
   // The new pair is selected and shown, or in a long list nothing would seem to happen.
   mapping_.selectEntry(mapping_.pairs().size() - 1);
   showMapping();
@@ -32,7 +70,20 @@ void frmMain::cmdRemove_Click() {
 }
 
 void frmMain::cmdMatchByName_Click() {
-  const core::NameMatch match = core::matchByName(mapping_);
+  core::HeaderContext context;
+  context.learned = learnedPairs();
+  // Google's Type columns are read from the rows the preview grid holds.
+  const QAbstractItemModel* grid = selectPage_->sourceExcelData->model();
+  context.columnValues = [grid](std::size_t column) {
+    std::vector<std::string> values;
+    if (grid == nullptr || column >= static_cast<std::size_t>(grid->columnCount())) return values;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+      values.push_back(
+          grid->data(grid->index(row, static_cast<int>(column))).toString().toStdString());
+    }
+    return values;
+  };
+  const core::NameMatch match = core::matchByName(mapping_, context);
   showMapping();
   showStatusMessage(
       QStringLiteral("%1 of %2 %3 matched by name")

@@ -817,5 +817,39 @@ TEST(MatchHeadersByName, SecondRunOverTheRemainingHeadersPairsNothing) {
   EXPECT_TRUE(matchHeadersByName(remaining, mapped).empty());
 }
 
+// What one header cannot say, its row does; a header made of known words pairs though no
+// table lists it; a pair the user made by hand comes before all of that.
+TEST(MatchHeadersByName, TheRowAndTheUsersEarlierPairsSettleWhatOneHeaderCannot) {
+  struct Row {
+    std::vector<std::string> headers;
+    std::map<std::string, Field> learned;
+    Pairs expected;
+  };
+  const Row rows[]{
+      {{"Home Address", "Home Street"}, {}, {{0, HomeAddress}, {1, HomeAddressStreet}}},
+      {{"Adresse professionnelle", "Ville", "Code postal"},
+       {},
+       {{0, BusinessAddressStreet}, {1, BusinessAddressCity}, {2, BusinessAddressPostalCode}}},
+      {{"Title", "First Name"}, {}, {{0, JobTitle}, {1, FirstName}}},
+      {{"Title", "Job Title"}, {}, {{0, Title}, {1, JobTitle}}},
+      {{"Estado", "Notes"}, {}, {{1, Notes}}},
+      {{"Cidade", "Estado"}, {}, {{0, HomeAddressCity}, {1, HomeAddressState}}},
+      {{"E-mail", "Notes"}, {{"email", EmailAddress2}}, {{0, EmailAddress2}, {1, Notes}}},
+      {{"Teléfono del domicilio", "Rue (travail)", "Mobile (work)", "E-post 2", "メールアドレス 3"},
+       {},
+       {{0, HomeTelephoneNumber},
+        {1, BusinessAddressStreet},
+        {2, MobileNumber},
+        {3, EmailAddress2},
+        {4, EmailAddress3}}},
+  };
+  for (const Row& row : rows) {
+    HeaderContext context;
+    context.learned = row.learned;
+    EXPECT_EQ(named(matchHeadersByName(row.headers, {}, context)), named(row.expected))
+        << row.headers.front();
+  }
+}
+
 }  // namespace
 }  // namespace quillmere::core

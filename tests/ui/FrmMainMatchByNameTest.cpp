@@ -1,6 +1,9 @@
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 
@@ -17,6 +20,17 @@ const QString kFixtures = QStringLiteral(QUILLMERE_UI_TEST_DIR "/fixtures/");
 
 QString entry(const char* header, const char* field) {
   return QString::fromUtf8(header) + QStringLiteral("\t->\t") + QString::fromLatin1(field);
+}
+
+// Every card a run wrote into the dated folder the fake clock names, one after another.
+QString writtenCards(const QString& base) {
+  const QDir dated(base + QStringLiteral("/Quillmere_6_12_2026_4_3_9"));
+  QString cards;
+  for (const QString& name : dated.entryList(QDir::Files, QDir::Name)) {
+    QFile file(dated.filePath(name));
+    if (file.open(QIODevice::ReadOnly)) cards += QString::fromUtf8(file.readAll());
+  }
+  return cards;
 }
 
 }  // namespace
@@ -36,15 +50,92 @@ class FrmMainMatchByNameTest : public QObject {
 
   QString statusMessage() const { return fixture.text("panelAbout"); }
 
+  // Matches by name, converts into a folder of the test's own and gives the cards written.
+  QString matchAndConvert() {
+    fixture.click("cmdMatchByName");
+    fixture.shell.defaultFolder = folder.path(QStringLiteral("out"));
+    fixture.click("cmdNext");
+    fixture.prompts.messageAnswers.push_back(Prompts::Answer::Yes);
+    fixture.click("cmdNext");
+    return writtenCards(folder.path(QStringLiteral("out")));
+  }
+
  private slots:
+  void initTestCase() {
+    // The pairs this run makes by hand are learned into the test's folder, not the user's.
+    QVERIFY(folder.valid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       folder.path(QStringLiteral("settings")));
+  }
   void init() {
     QVERIFY(folder.valid());
+    QSettings().clear();
+    QVERIFY(QDir().mkpath(folder.path(QStringLiteral("out"))));
     QVERIFY(fixture.open());
   }
   void cleanup() {
     QVERIFY2(fixture.prompts.messageAnswers.empty(), "a scripted message answer was not used");
     fixture.window.reset();
     fixture.prompts = {};
+    QDir(folder.path(QStringLiteral("out"))).removeRecursively();
+  }
+
+  void googleTypeColumnsDecideTheirValuesFieldsAndSeveralValuesFillFreeFields() {
+    toMapStep(folder.write(
+        QStringLiteral("google.csv"),
+        "Name,Given Name,Family Name,E-mail 1 - Type,E-mail 1 - Value,Phone 1 - Type,"
+        "Phone 1 - Value,Phone 2 - Type,Phone 2 - Value,Address 1 - Type,Address 1 - Street,"
+        "Address 1 - City\r\n"
+        "Ann Lee,Ann,Lee,* Home,ann@x.org ::: ann@y.org,Mobile,111 ::: 222,Work,333,Home,"
+        "1 Main St,Springfield\r\n"
+        "Bo Ray,Bo,Ray,* Work,bo@x.org,Mobile,444,Work,555 ::: 666,Home,2 Elm St,Shelbyville\r\n"));
+    const QString cards = matchAndConvert();
+    QCOMPARE(
+        fixture.mappedEntries(),
+        QStringList({entry("Name", "FullName"), entry("Given Name", "FirstName"),
+                     entry("Family Name", "LastName"), entry("E-mail 1 - Value", "EmailAddress"),
+                     entry("Phone 1 - Value", "MobileNumber"),
+                     entry("Phone 2 - Value", "BusinessTelephoneNumber"),
+                     entry("Address 1 - Street", "HomeAddressStreet"),
+                     entry("Address 1 - City", "HomeAddressCity")}));
+    QVERIFY(!cards.contains(QStringLiteral(":::")));
+    for (const char* line :
+         {"EMAIL;PREF;INTERNET:ann@x.org", "EMAIL;INTERNET:ann@y.org", "TEL;CELL;VOICE:111",
+          "TEL;WORK;VOICE:333", "TEL;HOME;VOICE:222", "ADR;HOME:;;1 Main St;Springfield;;;",
+          "TEL;WORK;VOICE:555", "TEL;HOME;VOICE:666", "TEL;CELL;VOICE:444"}) {
+      QVERIFY2(cards.contains(QString::fromLatin1(line) + QStringLiteral("\r\n")), line);
+    }
+  }
+
+  void aGermanThunderbirdExportPairsItsStreetsAndPairsMadeByHandAreLearned() {
+    const QString workbook = folder.write(
+        QStringLiteral("thunderbird.csv"),
+        "Vorname,Nachname,Spitzname,Primäre E-Mail-Adresse,Tel. dienstlich,Mobil-Tel.-Nr.,"
+        "Privat: Adresse,Privat: Adresse 2,Privat: Ort,Privat: PLZ,Dienstlich: Adresse,"
+        "Dienstlich: Ort\r\n"
+        "Jan,Maier,Jo,jm@x.de,030 1,0151 2,Hauptstr. 1,Hinterhaus,Berlin,10115,Am Markt 2,"
+        "Potsdam\r\n");
+    toMapStep(workbook);
+    QVERIFY(fixture.addPair(QStringLiteral("Spitzname"), QStringLiteral("MiddleName")));
+    fixture.window.reset();
+    QVERIFY(fixture.open());
+    toMapStep(workbook);
+    const QString cards = matchAndConvert();
+    QCOMPARE(
+        fixture.mappedEntries(),
+        QStringList(
+            {entry("Vorname", "FirstName"), entry("Nachname", "LastName"),
+             entry("Spitzname", "MiddleName"), entry("Primäre E-Mail-Adresse", "EmailAddress"),
+             entry("Tel. dienstlich", "BusinessTelephoneNumber"),
+             entry("Mobil-Tel.-Nr.", "MobileNumber"), entry("Privat: Adresse", "HomeAddressStreet"),
+             entry("Privat: Ort", "HomeAddressCity"), entry("Privat: PLZ", "HomeAddressPostalCode"),
+             entry("Dienstlich: Adresse", "BusinessAddressStreet"),
+             entry("Dienstlich: Ort", "BusinessAddressCity")}));
+    for (const char* line :
+         {"N:Maier;Jan;Jo", "ADR;HOME:;;Hauptstr. 1;Berlin;;10115;",
+          "ADR;WORK:;;Am Markt 2;Potsdam;;;", "TEL;WORK;VOICE:030 1", "TEL;CELL;VOICE:0151 2"}) {
+      QVERIFY2(cards.contains(QString::fromUtf8(line) + QStringLiteral("\r\n")), line);
+    }
   }
 
   void pairsEveryNamedColumnAsAddWouldAndSaysHowMany() {

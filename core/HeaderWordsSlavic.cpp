@@ -1,0 +1,61 @@
+// The header words of Polish, Russian, Ukrainian and Czech exports.
+#include "core/HeaderWords.h"
+
+namespace quillmere::core {
+namespace {
+
+using enum Sense;
+
+// clang-format off
+constexpr HeaderWord kWords[]{
+    // pl
+    {"domowy", Home}, {"domowa", Home}, {"dom", Home}, {"prywatny", Home},
+    {"służbowy", Work}, {"służbowa", Work}, {"służbowe", Work}, {"praca", Work},
+    {"inny", Other}, {"podstawowy", Primary}, {"dodatkowy", Secondary},
+    {"imię", Given}, {"nazwisko", Family}, {"nazwa", Name}, {"wyświetlana", Display},
+    {"poczta", Email}, {"telefonu", Phone}, {"komórkowy", Mobile},
+    {"komórkowego", Mobile}, {"komórka", Mobile}, {"faks", Fax}, {"faksu", Fax},
+    {"ulica", Street}, {"miasto", City}, {"miejscowość", City}, {"województwo", State},
+    {"kraj", Country}, {"państwo", Country}, {"kod pocztowy", Zip}, {"strona", Web},
+    {"www", Web}, {"stanowisko", Job}, {"dział", Department}, {"organizacja", Company},
+    {"notatki", Notes}, {"uwagi", Notes}, {"numer", Filler},
+    {"pseudonim", Block}, {"urodziny", Block}, {"komunikator", Block},
+    // ru
+    {"домашний", Home}, {"личный", Home}, {"рабочий", Work}, {"раб", Work},
+    {"другой", Other}, {"альтернативный", Secondary}, {"имя", Given}, {"фамилия", Family},
+    {"отчество", Middle}, {"отображаемое", Display}, {"электронной", Email},
+    {"почты", Email}, {"почта", Email}, {"телефон", Phone}, {"мобильный", Mobile},
+    {"мобильного", Mobile}, {"телефона", Phone}, {"факс", Fax}, {"факса", Fax},
+    {"адрес", Address}, {"улица", Street}, {"город", City}, {"регион", State},
+    {"область", State}, {"индекс", Zip}, {"почтовый индекс", Zip}, {"страна", Country},
+    {"должность", Job}, {"отдел", Department}, {"организация", Company},
+    {"компания", Company}, {"заметки", Notes}, {"примечания", Notes}, {"номер", Filler},
+    {"веб", Web}, {"страница", Filler}, {"псевдоним", Block}, {"рождения", Block},
+    {"пейджера", Block}, {"прочее", Block},
+    // uk
+    {"домашній", Home}, {"робочий", Work}, {"роб", Work}, {"альтернативна", Secondary},
+    {"імя", Given}, {"прізвище", Family}, {"показу", Display}, {"для", Filler},
+    {"адреса", Address}, {"електронної", Email}, {"пошти", Email}, {"мобільного", Mobile},
+    {"мобільний", Mobile}, {"телефону", Phone}, {"факсу", Fax}, {"місто", City},
+    {"поштовий індекс", Zip}, {"країна", Country}, {"посада", Job}, {"відділ", Department},
+    {"організація", Company}, {"вебсторінка", Web}, {"сторінка", Filler},
+    {"примітки", Notes}, {"псевдонім", Block}, {"народження", Block}, {"інше", Block},
+    // cs
+    {"domů", Home}, {"domácí", Home}, {"soukromý", Home}, {"zaměstnání", Work},
+    {"pracovní", Work}, {"práce", Work}, {"první", Primary}, {"druhý", Secondary},
+    {"křestní", Given}, {"jméno", Name}, {"příjmení", Family}, {"zobrazované", Display},
+    {"mobil", Mobile}, {"faxové", Fax}, {"číslo", Filler}, {"na", Filler}, {"adresa", Address},
+    {"ulice", Street}, {"město", City}, {"psč", Zip}, {"země", Country}, {"pozice", Job},
+    {"oddělení", Department}, {"společnost", Company}, {"organizace", Company},
+    {"webová", Web}, {"stránka", Filler}, {"poznámky", Notes}, {"přezdívka", Block},
+    {"narození", Block}, {"vlastní", Block},
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const HeaderWord> slavicHeaderWords() {
+  return kWords;
+}
+
+}  // namespace quillmere::core
