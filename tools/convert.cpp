@@ -1,16 +1,15 @@
-// Converts a workbook into vCard files the way the window does, for benchmarks and for
-// checking a conversion by hand.
-// Usage: convert WORKBOOK FOLDER VERSION [--single] [--allow-empty] [--as-shown] COLUMN=FIELD...
+// quillmere-convert: converts a workbook into vCard files the way the window does, from a shell.
 // Exit status: 0 every contact written, 1 some were not, 2 bad arguments or an unreadable
 // workbook, 130 or 143 stopped by SIGINT or SIGTERM (the folder then stays "(incomplete)").
+#include <unistd.h>
+
+#include <chrono>
 #include <csignal>
 #include <ctime>
 #include <exception>
 #include <iostream>
-#include <map>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/ContactField.h"
@@ -19,28 +18,23 @@
 #include "core/ExportSession.h"
 #include "core/FileRecordSink.h"
 #include "source/CellReference.h"
+#include "tools/ConvertCommand.h"
 
 namespace {
 
 using namespace quillmere;
-
-constexpr std::string_view kUsage =
-    "usage: convert WORKBOOK FOLDER VERSION [--single] [--allow-empty] [--as-shown] "
-    "COLUMN=FIELD...\n"
-    "  VERSION is 2.1, 3.0 or 4.0; COLUMN is the column's letters (A, B, ..., AA);\n"
-    "  FIELD is a contact field such as FirstName, LastName or EmailAddress;\n"
-    "  --as-shown takes numbers as the sheet displays them.\n";
+using tools::kProgramName;
 
 class FixedOptions : public core::ExportOptions {
  public:
-  std::string version;
-  bool single = false;
-  bool allowEmpty = false;
-  bool asShown = false;
-  std::string vCardVersion() override { return version; }
-  bool singleFile() override { return single; }
-  bool allowEmptyEmail() override { return allowEmpty; }
-  bool keepNumbersAsShown() override { return asShown; }
+  explicit FixedOptions(const tools::ConvertCommand& command) : command_(command) {}
+  std::string vCardVersion() override { return command_.version; }
+  bool singleFile() override { return command_.single; }
+  bool allowEmptyEmail() override { return command_.allowEmpty; }
+  bool keepNumbersAsShown() override { return command_.asShown; }
+
+ private:
+  const tools::ConvertCommand& command_;
 };
 
 // The signal that asked the run to stop; the run ends cleanly at the next row.
@@ -50,17 +44,49 @@ extern "C" void askToStop(int signal) {
   stopSignal = signal;
 }
 
-// Counts the failures and keeps the first few to print; stops the run on a signal.
-class FailureList : public core::ExportObserver {
+// A counter on standard error while the run goes, for a person at a terminal; a pipe or a file
+// gets none of it, so scripts read only the report.
+class ProgressLine {
+ public:
+  ProgressLine() : shown_(isatty(STDERR_FILENO) == 1) {}
+
+  void update(const core::ExportProgress& progress) {
+    // The clock is asked every 64 rows only, so the counter costs a fast run nothing.
+    if (!shown_ || progress.rowsProcessed % 64 != 0) return;
+    const auto now = std::chrono::steady_clock::now();
+    if (now < next_) return;
+    next_ = now + std::chrono::milliseconds(200);
+    std::cerr << "\r" << kProgramName << ": " << progress.rowsProcessed << " rows read, "
+              << progress.contactCount << " contacts written" << std::flush;
+    drawn_ = true;
+  }
+
+  // Wipes the counter's line, so the report starts at the left edge.
+  void clear() {
+    if (drawn_) std::cerr << "\r\033[K" << std::flush;
+    drawn_ = false;
+  }
+
+ private:
+  bool shown_;
+  bool drawn_ = false;
+  std::chrono::steady_clock::time_point next_{};
+};
+
+// Counts the failures and keeps the first few to print, moves the counter, and stops the run
+// on a signal.
+class RunWatcher : public core::ExportObserver {
  public:
   static constexpr std::size_t kShown = 20;
-  bool rowDone(const core::ExportProgress&, const core::RowOutcome& outcome) override {
+  bool rowDone(const core::ExportProgress& progress, const core::RowOutcome& outcome) override {
     if (outcome.kind == core::RowOutcome::Kind::Failed && shown.size() < kShown) {
       shown.push_back("row " + std::to_string(outcome.sheetRow) + ": " + outcome.reason);
     }
+    line.update(progress);
     return stopSignal == 0;
   }
   std::vector<std::string> shown;
+  ProgressLine line;
 };
 
 core::LocalTime now() {
@@ -71,93 +97,88 @@ core::LocalTime now() {
           local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
-int usage(const std::string& problem) {
-  std::cerr << "convert: " << problem << "\n" << kUsage;
+int usageError(const std::string& problem) {
+  std::cerr << kProgramName << ": " << problem << "\n"
+            << "Try '" << kProgramName << " --help' for more information.\n";
   return 2;
+}
+
+void printReport(const core::ExportReport& report, const RunWatcher& watcher) {
+  std::cout << "written: " << report.counts.contactCount << "\n"
+            << "dropped (empty e-mail): " << report.counts.emptyEmailCount << "\n"
+            << "not written: " << report.notWritten() << "\n"
+            << "folder: " << report.location << "\n";
+  for (const std::string& failure : watcher.shown)
+    std::cout << "failed " << failure << "\n";
+  if (report.counts.failedCount > static_cast<std::int32_t>(watcher.shown.size())) {
+    std::cout << "... and " << report.counts.failedCount - watcher.shown.size() << " more failed\n";
+  }
+  if (!report.readFailure.empty()) std::cout << "reading stopped: " << report.readFailure << "\n";
+  if (!report.closeFailure.empty()) std::cout << "closing failed: " << report.closeFailure << "\n";
+  if (report.stopped) {
+    std::cout << "stopped: " << report.counts.contactCount << " contacts were written to "
+              << report.location << " before the run was stopped\n";
+  }
+  std::cout.flush();
+}
+
+int convert(const tools::ConvertCommand& command) {
+  // One pass: the header row here, then the run finds the data rows by the load's rule as it
+  // converts them, so the workbook is read once rather than loaded and then converted.
+  const auto sheet = core::ContactSheet::openHeaderRow(command.workbook);
+  const auto& headers = sheet->table().headers;
+  std::vector<core::ColumnPair> columns;
+  for (const auto& [column, field] : command.pairs) {
+    if (column >= headers.size()) {
+      return usageError("column " + source::columnLetters(column) + " of " + command.workbook +
+                        " has no header in row 1, so it holds no contacts' values");
+    }
+    columns.push_back({headers[column], field});
+  }
+  RunWatcher watcher;
+  struct sigaction stop {};
+  stop.sa_handler = askToStop;
+  sigemptyset(&stop.sa_mask);
+  sigaction(SIGINT, &stop, nullptr);
+  sigaction(SIGTERM, &stop, nullptr);
+  FixedOptions options(command);
+  core::ExportSession session(*sheet, std::move(columns), options,
+                              std::make_unique<core::FileRecordSink>(command.folder, now()));
+  const core::ExportReport report = session.run(watcher);
+  watcher.line.clear();
+  printReport(report, watcher);
+  if (report.stopped) return 128 + stopSignal;
+  return report.everyContactWritten() ? 0 : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> arguments(argv + 1, argv + argc);
-  if (arguments.size() < 4) return usage("too few arguments");
-  const std::string workbookPath = arguments[0];
-  const std::string folder = arguments[1];
-  FixedOptions options;
-  options.version = arguments[2];
-  if (options.version != "2.1" && options.version != "3.0" && options.version != "4.0") {
-    return usage("the version must be 2.1, 3.0 or 4.0, not \"" + options.version + "\"");
-  }
-  std::vector<std::pair<std::uint32_t, core::Field>> pairs;
-  for (std::size_t i = 3; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    if (argument == "--single") {
-      options.single = true;
-      continue;
-    }
-    if (argument == "--allow-empty") {
-      options.allowEmpty = true;
-      continue;
-    }
-    if (argument == "--as-shown") {
-      options.asShown = true;
-      continue;
-    }
-    const auto equals = argument.find('=');
-    if (equals == std::string::npos) return usage("\"" + argument + "\" is not COLUMN=FIELD");
-    const auto column = source::parseColumnLetters(argument.substr(0, equals));
-    const auto field = core::fieldFromName(argument.substr(equals + 1));
-    if (!column) return usage("\"" + argument.substr(0, equals) + "\" is not a column");
-    if (!field) return usage("\"" + argument.substr(equals + 1) + "\" is not a contact field");
-    pairs.emplace_back(*column, *field);
-  }
-  if (pairs.empty()) return usage("no column is mapped to a field");
-
+  tools::ConvertCommand command;
   try {
-    // One pass: the header row here, then the run finds the data rows by the load's rule as
-    // it converts them, so the workbook is read once rather than loaded and then converted.
-    const auto sheet = core::ContactSheet::openHeaderRow(workbookPath);
-    const auto& headers = sheet->table().headers;
-    std::vector<core::ColumnPair> columns;
-    for (const auto& [column, field] : pairs) {
-      if (column >= headers.size()) {
-        return usage("column " + source::columnLetters(column) +
-                     " has no header in row 1, so it holds no contacts' values");
-      }
-      columns.push_back({headers[column], field});
-    }
-    FailureList failures;
-    struct sigaction stop {};
-    stop.sa_handler = askToStop;
-    sigemptyset(&stop.sa_mask);
-    sigaction(SIGINT, &stop, nullptr);
-    sigaction(SIGTERM, &stop, nullptr);
-    core::ExportSession session(*sheet, std::move(columns), options,
-                                std::make_unique<core::FileRecordSink>(folder, now()));
-    const core::ExportReport report = session.run(failures);
-    std::cout << "written: " << report.counts.contactCount << "\n"
-              << "dropped (empty e-mail): " << report.counts.emptyEmailCount << "\n"
-              << "not written: " << report.notWritten() << "\n"
-              << "folder: " << report.location << "\n";
-    for (const std::string& failure : failures.shown)
-      std::cout << "failed " << failure << "\n";
-    if (report.counts.failedCount > static_cast<std::int32_t>(failures.shown.size())) {
-      std::cout << "... and " << report.counts.failedCount - failures.shown.size()
-                << " more failed\n";
-    }
-    if (!report.readFailure.empty()) std::cout << "reading stopped: " << report.readFailure << "\n";
-    if (!report.closeFailure.empty())
-      std::cout << "closing failed: " << report.closeFailure << "\n";
-    if (report.stopped) {
-      std::cout << "stopped: " << report.counts.contactCount << " contacts were written to "
-                << report.location << " before the run was stopped\n";
+    command = tools::parseConvertCommand(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const tools::UsageError& error) {
+    return usageError(error.what());
+  }
+  switch (command.action) {
+    case tools::ConvertCommand::Action::Help:
+      std::cout << tools::convertUsage() << std::flush;
+      return std::cout ? 0 : 2;
+    case tools::ConvertCommand::Action::Version:
+      std::cout << kProgramName << " (Quillmere) " << QUILLMERE_VERSION << std::endl;
+      return std::cout ? 0 : 2;
+    case tools::ConvertCommand::Action::ListFields:
+      for (const std::string_view field : core::kContactFields)
+        std::cout << field << "\n";
       std::cout.flush();
-      return 128 + stopSignal;
-    }
-    std::cout.flush();
-    return report.everyContactWritten() ? 0 : 1;
+      return std::cout ? 0 : 2;
+    case tools::ConvertCommand::Action::Convert:
+      break;
+  }
+  try {
+    return convert(command);
   } catch (const std::exception& error) {
-    std::cerr << "convert: " << error.what() << "\n";
+    std::cerr << kProgramName << ": " << error.what() << "\n";
     return 2;
   }
 }
