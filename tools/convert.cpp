@@ -1,20 +1,15 @@
-// Converts a workbook into vCard files the way the window does, for benchmarks and for
-// checking a conversion by hand.
-// Usage: convert WORKBOOK FOLDER VERSION [--single] [--allow-empty] [--as-shown]
-//        [--sheet NAME|NUMBER] [--header-row N] [--match-by-name] COLUMN=FIELD...
+// quillmere-convert: converts a workbook into vCard files the way the window does, from a shell.
 // Exit status: 0 every contact written, 1 some were not, 2 bad arguments or an unreadable
 // workbook, 130 or 143 stopped by SIGINT or SIGTERM (the folder then stays "(incomplete)").
-#include <algorithm>
-#include <charconv>
+#include <unistd.h>
+
+#include <chrono>
 #include <csignal>
 #include <ctime>
 #include <exception>
 #include <iostream>
-#include <map>
 #include <memory>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/ContactField.h"
@@ -28,31 +23,23 @@
 #include "source/SheetList.h"
 #include "source/Workbook.h"
 #include "source/load/SheetLoader.h"
+#include "tools/ConvertCommand.h"
 
 namespace {
 
 using namespace quillmere;
-
-constexpr std::string_view kUsage =
-    "usage: convert WORKBOOK FOLDER VERSION [--single] [--allow-empty] [--as-shown]\n"
-    "               [--sheet NAME|NUMBER] [--header-row N] [--match-by-name] COLUMN=FIELD...\n"
-    "  VERSION is 2.1, 3.0 or 4.0; COLUMN is the column's letters (A, B, ..., AA);\n"
-    "  FIELD is a contact field such as FirstName, LastName or EmailAddress;\n"
-    "  --as-shown takes numbers as the sheet displays them;\n"
-    "  --sheet reads the worksheet of that name or place in tab order (from 1);\n"
-    "  --header-row reads the headers from row N, the contacts from the rows below it;\n"
-    "  --match-by-name pairs every other column by its header, as Match by Name does.\n";
+using tools::kProgramName;
 
 class FixedOptions : public core::ExportOptions {
  public:
-  std::string version;
-  bool single = false;
-  bool allowEmpty = false;
-  bool asShown = false;
-  std::string vCardVersion() override { return version; }
-  bool singleFile() override { return single; }
-  bool allowEmptyEmail() override { return allowEmpty; }
-  bool keepNumbersAsShown() override { return asShown; }
+  explicit FixedOptions(const tools::ConvertCommand& command) : command_(command) {}
+  std::string vCardVersion() override { return command_.version; }
+  bool singleFile() override { return command_.single; }
+  bool allowEmptyEmail() override { return command_.allowEmpty; }
+  bool keepNumbersAsShown() override { return command_.asShown; }
+
+ private:
+  const tools::ConvertCommand& command_;
 };
 
 // The signal that asked the run to stop; the run ends cleanly at the next row.
@@ -62,17 +49,49 @@ extern "C" void askToStop(int signal) {
   stopSignal = signal;
 }
 
-// Counts the failures and keeps the first few to print; stops the run on a signal.
-class FailureList : public core::ExportObserver {
+// A counter on standard error while the run goes, for a person at a terminal; a pipe or a file
+// gets none of it, so scripts read only the report.
+class ProgressLine {
+ public:
+  ProgressLine() : shown_(isatty(STDERR_FILENO) == 1) {}
+
+  void update(const core::ExportProgress& progress) {
+    // The clock is asked every 64 rows only, so the counter costs a fast run nothing.
+    if (!shown_ || progress.rowsProcessed % 64 != 0) return;
+    const auto now = std::chrono::steady_clock::now();
+    if (now < next_) return;
+    next_ = now + std::chrono::milliseconds(200);
+    std::cerr << "\r" << kProgramName << ": " << progress.rowsProcessed << " rows read, "
+              << progress.contactCount << " contacts written" << std::flush;
+    drawn_ = true;
+  }
+
+  // Wipes the counter's line, so the report starts at the left edge.
+  void clear() {
+    if (drawn_) std::cerr << "\r\033[K" << std::flush;
+    drawn_ = false;
+  }
+
+ private:
+  bool shown_;
+  bool drawn_ = false;
+  std::chrono::steady_clock::time_point next_{};
+};
+
+// Counts the failures and keeps the first few to print, moves the counter, and stops the run
+// on a signal.
+class RunWatcher : public core::ExportObserver {
  public:
   static constexpr std::size_t kShown = 20;
-  bool rowDone(const core::ExportProgress&, const core::RowOutcome& outcome) override {
+  bool rowDone(const core::ExportProgress& progress, const core::RowOutcome& outcome) override {
     if (outcome.kind == core::RowOutcome::Kind::Failed && shown.size() < kShown) {
       shown.push_back("row " + std::to_string(outcome.sheetRow) + ": " + outcome.reason);
     }
+    line.update(progress);
     return stopSignal == 0;
   }
   std::vector<std::string> shown;
+  ProgressLine line;
 };
 
 core::LocalTime now() {
@@ -83,19 +102,30 @@ core::LocalTime now() {
           local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
-std::optional<std::uint32_t> rowNumber(const std::string& text) {
-  std::uint32_t row = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), row);
-  if (error != std::errc{} || end != text.data() + text.size() || row == 0) return std::nullopt;
-  return row;
-}
-
-int usage(const std::string& problem) {
-  std::cerr << "convert: " << problem << "\n" << kUsage;
+int usageError(const std::string& problem) {
+  std::cerr << kProgramName << ": " << problem << "\n"
+            << "Try '" << kProgramName << " --help' for more information.\n";
   return 2;
 }
 
-constexpr std::string_view kMatchByName = "--match-by-name";
+void printReport(const core::ExportReport& report, const RunWatcher& watcher) {
+  std::cout << "written: " << report.counts.contactCount << "\n"
+            << "dropped (empty e-mail): " << report.counts.emptyEmailCount << "\n"
+            << "not written: " << report.notWritten() << "\n"
+            << "folder: " << report.location << "\n";
+  for (const std::string& failure : watcher.shown)
+    std::cout << "failed " << failure << "\n";
+  if (report.counts.failedCount > static_cast<std::int32_t>(watcher.shown.size())) {
+    std::cout << "... and " << report.counts.failedCount - watcher.shown.size() << " more failed\n";
+  }
+  if (!report.readFailure.empty()) std::cout << "reading stopped: " << report.readFailure << "\n";
+  if (!report.closeFailure.empty()) std::cout << "closing failed: " << report.closeFailure << "\n";
+  if (report.stopped) {
+    std::cout << "stopped: " << report.counts.contactCount << " contacts were written to "
+              << report.location << " before the run was stopped\n";
+  }
+  std::cout.flush();
+}
 
 class QuietLoad : public source::LoadObserver {
  public:
@@ -126,120 +156,81 @@ std::vector<core::ColumnPair> withPairsByName(const std::string& workbook,
   return pairs;
 }
 
+int convert(const tools::ConvertCommand& command) {
+  source::LoadOptions load;
+  load.headerRow = command.headerRow;
+  if (!command.sheet.empty()) {
+    const auto workbook = source::openWorkbook(command.workbook);
+    const auto index = source::findSheet(workbook->sheets(), command.sheet);
+    if (!index) {
+      std::cerr << kProgramName << ": \"" << command.workbook
+                << "\" has no sheet named or numbered \"" << command.sheet << "\"\n";
+      return 2;
+    }
+    load.sheet = *index;
+  }
+  // One pass: the header row here, then the run finds the data rows by the load's rule as it
+  // converts them, so the workbook is read once rather than loaded and then converted.
+  const auto sheet = core::ContactSheet::openHeaderRow(command.workbook, load);
+  const auto& headers = sheet->table().headers;
+  std::vector<core::ColumnPair> columns;
+  for (const auto& [column, field] : command.pairs) {
+    if (column >= headers.size()) {
+      return usageError("column " + source::columnLetters(column) + " of " + command.workbook +
+                        " has no header in row " + std::to_string(command.headerRow) +
+                        ", so it holds no contacts' values");
+    }
+    columns.push_back({headers[column], field});
+  }
+  if (command.matchByName) {
+    columns = withPairsByName(command.workbook, load, headers, std::move(columns));
+  }
+  RunWatcher watcher;
+  struct sigaction stop {};
+  stop.sa_handler = askToStop;
+  sigemptyset(&stop.sa_mask);
+  sigaction(SIGINT, &stop, nullptr);
+  sigaction(SIGTERM, &stop, nullptr);
+  FixedOptions options(command);
+  core::ExportSession session(*sheet, std::move(columns), options,
+                              std::make_unique<core::FileRecordSink>(command.folder, now()));
+  const core::ExportReport report = session.run(watcher);
+  watcher.line.clear();
+  for (const auto& notice : core::skippedDataNotices(sheet->table(), report.skipped))
+    std::cerr << kProgramName << ": " << notice.sentence << "\n";
+  printReport(report, watcher);
+  if (report.stopped) return 128 + stopSignal;
+  return report.everyContactWritten() ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> arguments(argv + 1, argv + argc);
-  if (arguments.size() < 4) return usage("too few arguments");
-  const auto byName = std::find(arguments.begin(), arguments.end(), kMatchByName);
-  const bool matchByName = byName != arguments.end();
-  if (matchByName) arguments.erase(byName);
-  const std::string workbookPath = arguments[0];
-  const std::string folder = arguments[1];
-  FixedOptions options;
-  options.version = arguments[2];
-  if (options.version != "2.1" && options.version != "3.0" && options.version != "4.0") {
-    return usage("the version must be 2.1, 3.0 or 4.0, not \"" + options.version + "\"");
-  }
-  std::vector<std::pair<std::uint32_t, core::Field>> pairs;
-  std::optional<std::string> sheetWanted;
-  source::LoadOptions load;
-  for (std::size_t i = 3; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    if ((argument == "--sheet" || argument == "--header-row") && i + 1 == arguments.size()) {
-      return usage(argument + " needs a value");
-    }
-    if (argument == "--sheet") {
-      sheetWanted = arguments[++i];
-      continue;
-    }
-    if (argument == "--header-row") {
-      const auto row = rowNumber(arguments[++i]);
-      if (!row)
-        return usage("the header row must be a row number from 1, not \"" + arguments[i] + "\"");
-      load.headerRow = *row;
-      continue;
-    }
-    if (argument == "--single") {
-      options.single = true;
-      continue;
-    }
-    if (argument == "--allow-empty") {
-      options.allowEmpty = true;
-      continue;
-    }
-    if (argument == "--as-shown") {
-      options.asShown = true;
-      continue;
-    }
-    const auto equals = argument.find('=');
-    if (equals == std::string::npos) return usage("\"" + argument + "\" is not COLUMN=FIELD");
-    const auto column = source::parseColumnLetters(argument.substr(0, equals));
-    const auto field = core::fieldFromName(argument.substr(equals + 1));
-    if (!column) return usage("\"" + argument.substr(0, equals) + "\" is not a column");
-    if (!field) return usage("\"" + argument.substr(equals + 1) + "\" is not a contact field");
-    pairs.emplace_back(*column, *field);
-  }
-  if (pairs.empty() && !matchByName) return usage("no column is mapped to a field");
-
+  tools::ConvertCommand command;
   try {
-    // One pass: the header row here, then the run finds the data rows by the load's rule as
-    // it converts them, so the workbook is read once rather than loaded and then converted.
-    if (sheetWanted) {
-      const auto workbook = source::openWorkbook(workbookPath);
-      const auto index = source::findSheet(workbook->sheets(), *sheetWanted);
-      if (!index) {
-        std::cerr << "convert: \"" << workbookPath << "\" has no sheet named or numbered \""
-                  << *sheetWanted << "\"\n";
-        return 2;
-      }
-      load.sheet = *index;
-    }
-    const auto sheet = core::ContactSheet::openHeaderRow(workbookPath, load);
-    const auto& headers = sheet->table().headers;
-    std::vector<core::ColumnPair> columns;
-    for (const auto& [column, field] : pairs) {
-      if (column >= headers.size()) {
-        return usage("column " + source::columnLetters(column) + " has no header in row " +
-                     std::to_string(load.headerRow) + ", so it holds no contacts' values");
-      }
-      columns.push_back({headers[column], field});
-    }
-    if (matchByName) columns = withPairsByName(workbookPath, load, headers, std::move(columns));
-    FailureList failures;
-    struct sigaction stop {};
-    stop.sa_handler = askToStop;
-    sigemptyset(&stop.sa_mask);
-    sigaction(SIGINT, &stop, nullptr);
-    sigaction(SIGTERM, &stop, nullptr);
-    core::ExportSession session(*sheet, std::move(columns), options,
-                                std::make_unique<core::FileRecordSink>(folder, now()));
-    const core::ExportReport report = session.run(failures);
-    for (const auto& notice : core::skippedDataNotices(sheet->table(), report.skipped))
-      std::cerr << "convert: " << notice.sentence << "\n";
-    std::cout << "written: " << report.counts.contactCount << "\n"
-              << "dropped (empty e-mail): " << report.counts.emptyEmailCount << "\n"
-              << "not written: " << report.notWritten() << "\n"
-              << "folder: " << report.location << "\n";
-    for (const std::string& failure : failures.shown)
-      std::cout << "failed " << failure << "\n";
-    if (report.counts.failedCount > static_cast<std::int32_t>(failures.shown.size())) {
-      std::cout << "... and " << report.counts.failedCount - failures.shown.size()
-                << " more failed\n";
-    }
-    if (!report.readFailure.empty()) std::cout << "reading stopped: " << report.readFailure << "\n";
-    if (!report.closeFailure.empty())
-      std::cout << "closing failed: " << report.closeFailure << "\n";
-    if (report.stopped) {
-      std::cout << "stopped: " << report.counts.contactCount << " contacts were written to "
-                << report.location << " before the run was stopped\n";
+    command = tools::parseConvertCommand(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const tools::UsageError& error) {
+    return usageError(error.what());
+  }
+  switch (command.action) {
+    case tools::ConvertCommand::Action::Help:
+      std::cout << tools::convertUsage() << std::flush;
+      return std::cout ? 0 : 2;
+    case tools::ConvertCommand::Action::Version:
+      std::cout << kProgramName << " (Quillmere) " << QUILLMERE_VERSION << std::endl;
+      return std::cout ? 0 : 2;
+    case tools::ConvertCommand::Action::ListFields:
+      for (const std::string_view field : core::kContactFields)
+        std::cout << field << "\n";
       std::cout.flush();
-      return 128 + stopSignal;
-    }
-    std::cout.flush();
-    return report.everyContactWritten() ? 0 : 1;
+      return std::cout ? 0 : 2;
+    case tools::ConvertCommand::Action::Convert:
+      break;
+  }
+  try {
+    return convert(command);
   } catch (const std::exception& error) {
-    std::cerr << "convert: " << error.what() << "\n";
+    std::cerr << kProgramName << ": " << error.what() << "\n";
     return 2;
   }
 }

@@ -1,0 +1,178 @@
+#include "tools/ConvertCommand.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <optional>
+
+#include "source/CellReference.h"
+#include "tools/ClosestName.h"
+
+namespace quillmere::tools {
+
+namespace {
+
+std::string quoted(std::string_view text) {
+  return "\"" + std::string(text) + "\"";
+}
+
+struct Option {
+  std::string_view name;
+  std::string_view shortName;
+  std::string_view value;  // what the option's value is called; empty when it takes none
+  std::string_view help;
+  void (*apply)(ConvertCommand&, std::string_view value);
+};
+
+std::uint32_t rowNumber(std::string_view text) {
+  std::uint32_t row = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), row);
+  if (error != std::errc{} || end != text.data() + text.size() || row == 0) {
+    throw UsageError("the header row must be a row number from 1, not " + quoted(text));
+  }
+  return row;
+}
+
+constexpr std::array<Option, 9> kOptions{{
+    {"--single", "", "", "write all contacts into one file, \"All Contacts.vcf\"",
+     [](ConvertCommand& command, std::string_view) { command.single = true; }},
+    {"--allow-empty", "", "", "keep contacts whose e-mail is only spaces (else dropped)",
+     [](ConvertCommand& command, std::string_view) { command.allowEmpty = true; }},
+    {"--as-shown", "", "", "take numbers as shown: 0151 2345678, not 1512345678",
+     [](ConvertCommand& command, std::string_view) { command.asShown = true; }},
+    {"--sheet", "", "SHEET", "read the worksheet of that name or place in tab order (from 1)",
+     [](ConvertCommand& command, std::string_view sheet) { command.sheet = sheet; }},
+    {"--header-row", "", "N", "read the headers from row N, the contacts from below it",
+     [](ConvertCommand& command, std::string_view row) { command.headerRow = rowNumber(row); }},
+    {"--match-by-name", "", "", "pair every other column by its header, as Match by Name does",
+     [](ConvertCommand& command, std::string_view) { command.matchByName = true; }},
+    {"--list-fields", "", "", "print every contact field a column can hold, and exit",
+     [](ConvertCommand& command, std::string_view) {
+       command.action = ConvertCommand::Action::ListFields;
+     }},
+    {"--help", "-h", "", "print this help, and exit",
+     [](ConvertCommand& command, std::string_view) {
+       command.action = ConvertCommand::Action::Help;
+     }},
+    {"--version", "", "", "print the version, and exit",
+     [](ConvertCommand& command, std::string_view) {
+       command.action = ConvertCommand::Action::Version;
+     }},
+}};
+
+constexpr std::array<std::string_view, 3> kVersions{"2.1", "3.0", "4.0"};
+constexpr std::array<std::string_view, 3> kPlaces{"WORKBOOK", "FOLDER", "VERSION"};
+
+std::string meant(std::optional<std::string_view> suggestion) {
+  return suggestion ? "; did you mean " + std::string(*suggestion) + "?" : std::string();
+}
+
+const Option& optionNamed(std::string_view argument) {
+  const auto found = std::find_if(kOptions.begin(), kOptions.end(), [&](const Option& option) {
+    return argument == option.name || (!option.shortName.empty() && argument == option.shortName);
+  });
+  if (found != kOptions.end()) return *found;
+  std::array<std::string_view, kOptions.size()> names;
+  std::transform(kOptions.begin(), kOptions.end(), names.begin(),
+                 [](const Option& option) { return option.name; });
+  throw UsageError("unknown option " + std::string(argument) + meant(closestName(argument, names)));
+}
+
+std::pair<std::uint32_t, core::Field> pairFrom(std::string_view argument) {
+  const auto equals = argument.find('=');
+  if (equals == std::string_view::npos) {
+    throw UsageError(quoted(argument) + " is not COLUMN=FIELD, such as A=FirstName");
+  }
+  const std::string_view letters = argument.substr(0, equals);
+  const std::string_view name = argument.substr(equals + 1);
+  const auto column = source::parseColumnLetters(std::string(letters));
+  if (!column) throw UsageError(quoted(letters) + " is not a column's letters (A, B, ..., AA)");
+  const auto field = core::fieldFromName(name);
+  if (!field) {
+    const auto suggestion = closestName(name, core::kContactFields);
+    throw UsageError(quoted(name) + " is not a contact field" + meant(suggestion) +
+                     (suggestion ? "" : " (--list-fields names them)"));
+  }
+  return {*column, *field};
+}
+
+}  // namespace
+
+ConvertCommand parseConvertCommand(const std::vector<std::string>& arguments) {
+  ConvertCommand command;
+  std::vector<std::string_view> operands;
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (!optionsEnded && argument == "--") {
+      optionsEnded = true;
+    } else if (!optionsEnded && argument.size() > 1 && argument.front() == '-') {
+      // An option's value follows it, or is joined to it by "=".
+      const auto equals = argument.find('=');
+      const Option& option = optionNamed(std::string_view(argument).substr(0, equals));
+      if (option.value.empty()) {
+        if (equals != std::string::npos) {
+          throw UsageError(std::string(option.name) + " takes no value");
+        }
+        option.apply(command, {});
+      } else if (equals != std::string::npos) {
+        option.apply(command, std::string_view(argument).substr(equals + 1));
+      } else if (i + 1 < arguments.size()) {
+        option.apply(command, arguments[++i]);
+      } else {
+        throw UsageError(std::string(option.name) + " needs a " + std::string(option.value));
+      }
+    } else {
+      operands.push_back(argument);
+    }
+  }
+  if (command.action != ConvertCommand::Action::Convert) return command;
+
+  if (operands.size() < kPlaces.size()) {
+    throw UsageError("missing " + std::string(kPlaces[operands.size()]));
+  }
+  command.workbook = operands[0];
+  command.folder = operands[1];
+  command.version = operands[2];
+  if (std::find(kVersions.begin(), kVersions.end(), command.version) == kVersions.end()) {
+    throw UsageError("the version must be 2.1, 3.0 or 4.0, not " + quoted(command.version));
+  }
+  for (std::size_t i = kPlaces.size(); i < operands.size(); ++i) {
+    command.pairs.push_back(pairFrom(operands[i]));
+  }
+  if (command.pairs.empty() && !command.matchByName) {
+    throw UsageError("no column is mapped to a field: add COLUMN=FIELD, such as A=FirstName");
+  }
+  return command;
+}
+
+std::string convertUsage() {
+  std::string text =
+      "usage: quillmere-convert [OPTION]... WORKBOOK FOLDER VERSION COLUMN=FIELD...\n"
+      "Converts the contacts in a worksheet of WORKBOOK (.xlsx, .xls or .csv), the\n"
+      "first unless --sheet names another, into vCard files in a new folder inside\n"
+      "FOLDER, as the Quillmere window does.\n"
+      "\n"
+      "  VERSION       the vCard version: 2.1, 3.0 or 4.0\n"
+      "  COLUMN=FIELD  a column's letters and the contact field its cells hold, such\n"
+      "                as A=FirstName; a column is read only when the header row\n"
+      "                heads it\n"
+      "\n"
+      "Options, before, between or after the others:\n";
+  for (const Option& option : kOptions) {
+    std::string names = option.shortName.empty() ? "    " : std::string(option.shortName) + ", ";
+    names += option.name;
+    if (!option.value.empty()) names += " " + std::string(option.value);
+    names.resize(std::max<std::size_t>(names.size() + 2, 19), ' ');
+    text += "  " + names + std::string(option.help) + "\n";
+  }
+  text +=
+      "\n"
+      "The folder is named \"Quillmere_<date> (incomplete)\" until every row is taken.\n"
+      "Exit status: 0 every contact written; 1 some were not, and the report says why;\n"
+      "2 bad arguments or an unreadable workbook; 130 or 143 stopped by Ctrl+C or\n"
+      "SIGTERM.\n";
+  return text;
+}
+
+}  // namespace quillmere::tools

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/ContactField.h"
+
+namespace quillmere::tools {
+
+inline constexpr std::string_view kProgramName = "quillmere-convert";
+
+// What quillmere-convert was asked to do, read from its arguments.
+struct ConvertCommand {
+  enum class Action : unsigned char { Convert, Help, Version, ListFields };
+  Action action = Action::Convert;
+  std::string workbook;
+  std::string folder;
+  std::string version;
+  bool single = false;
+  bool allowEmpty = false;
+  bool asShown = false;
+  // The worksheet by name or place in tab order (from 1); empty for the first worksheet.
+  std::string sheet;
+  // The row of the headers; the contacts are in the rows below it.
+  std::uint32_t headerRow = 1;
+  // Pairs every column not given as COLUMN=FIELD by its header, as Match by Name does.
+  bool matchByName = false;
+  // Each mapped column (0 for A) with the field it holds, in the order given.
+  std::vector<std::pair<std::uint32_t, core::Field>> pairs;
+};
+
+// Arguments that make no command; the message says which one and what was meant.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Options may come before, between or after WORKBOOK FOLDER VERSION COLUMN=FIELD...; "--"
+// ends them, for a workbook whose name begins with a dash.
+ConvertCommand parseConvertCommand(const std::vector<std::string>& arguments);
+
+// The text --help prints.
+std::string convertUsage();
+
+}  // namespace quillmere::tools
