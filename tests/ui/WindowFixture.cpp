@@ -4,10 +4,20 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
 
 namespace quillmere::ui::test {
+
+void WindowFixture::keepSettingsInATestFolder() {
+  static QTemporaryDir settings;
+  static const bool kept = [] {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    return true;
+  }();
+  static_cast<void>(kept);
+}
 
 void WindowFixture::finish() {
   const auto unused = [](bool empty, const char* what) {

@@ -27,6 +27,7 @@ struct WindowFixture {
   std::unique_ptr<frmMain> window;
 
   bool open() {
+    keepSettingsInATestFolder();
     // Any warning is a fault, except the offscreen platform's notes on what it cannot do for
     // a window (keep size hints, raise it).
     QTest::failOnWarning(QRegularExpression(
@@ -35,6 +36,10 @@ struct WindowFixture {
     window->show();
     return QTest::qWaitForWindowExposed(window.get());
   }
+
+  // What the window learns and keeps (pairs made by hand, options) goes to a folder of this
+  // test program's own, never into the user's settings.
+  static void keepSettingsInATestFolder();
 
   // Closes the window and forgets the doubles' scripts; a scripted answer nobody asked for
   // fails the test, as it means the window skipped a question.
