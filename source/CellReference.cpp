@@ -1,6 +1,7 @@
 #include "source/CellReference.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace quillmere::source {
 
@@ -34,6 +35,14 @@ std::optional<std::uint32_t> parseColumnLetters(std::string_view letters) {
     return std::nullopt;
   }
   return scanned.position.column;
+}
+
+std::optional<std::uint32_t> parseRowNumber(std::string_view digits) {
+  std::uint32_t row = 0;
+  const char* const end = digits.data() + digits.size();
+  const auto [stop, error] = std::from_chars(digits.data(), end, row);
+  if (error != std::errc{} || stop != end || row == 0 || row > kMaxGridRows) return std::nullopt;
+  return row;
 }
 
 }  // namespace quillmere::source

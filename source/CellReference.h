@@ -88,4 +88,8 @@ std::optional<CellPosition> parseCellReference(std::string_view reference);
 // Parses the column letters alone ("AB" -> 27); nothing past column XFD.
 std::optional<std::uint32_t> parseColumnLetters(std::string_view letters);
 
+// Parses a row number alone, as a user types it ("3"); nothing for 0, anything that is not
+// digits, or a row past the largest grid.
+std::optional<std::uint32_t> parseRowNumber(std::string_view digits);
+
 }  // namespace quillmere::source

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <optional>
 
 #include "source/CellReference.h"
@@ -25,12 +24,9 @@ struct Option {
 };
 
 std::uint32_t rowNumber(std::string_view text) {
-  std::uint32_t row = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), row);
-  if (error != std::errc{} || end != text.data() + text.size() || row == 0) {
-    throw UsageError("the header row must be a row number from 1, not " + quoted(text));
-  }
-  return row;
+  const auto row = source::parseRowNumber(text);
+  if (!row) throw UsageError("the header row must be a row number from 1, not " + quoted(text));
+  return *row;
 }
 
 constexpr std::array<Option, 9> kOptions{{

@@ -1,13 +1,13 @@
 // Prints a worksheet of a workbook (the first unless --sheet names another) as tab-separated
 // text forms, one row a line; with --as-shown, numbers as the sheet displays them; with
 // --header-row N, from row N on. --list-sheets prints the workbook's sheets instead.
-#include <charconv>
 #include <exception>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "source/CellReference.h"
 #include "source/SheetList.h"
 #include "source/SheetTsv.h"
 #include "source/Workbook.h"
@@ -20,13 +20,6 @@ using namespace quillmere::source;
 constexpr std::string_view kUsage =
     "usage: sheetdump [--as-shown] [--sheet NAME|NUMBER] [--header-row N] FILE\n"
     "       sheetdump --list-sheets FILE\n";
-
-std::optional<std::uint32_t> rowNumber(std::string_view text) {
-  std::uint32_t row = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), row);
-  if (error != std::errc{} || end != text.data() + text.size() || row == 0) return std::nullopt;
-  return row;
-}
 
 void listSheets(const Workbook& workbook) {
   const auto& sheets = workbook.sheets();
@@ -55,7 +48,7 @@ int main(int argc, char** argv) {
     } else if (argument == "--sheet" && hasValue) {
       sheetWanted = argv[++i];
     } else if (argument == "--header-row" && hasValue) {
-      const auto row = rowNumber(argv[++i]);
+      const auto row = parseRowNumber(argv[++i]);
       usage = !row;
       headerRow = row.value_or(1);
     } else if (file == nullptr && !argument.starts_with("--")) {

@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <utility>
 
+#include "source/CellReference.h"
 #include "source/load/SheetPreview.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
@@ -71,7 +72,7 @@ SelectPage::SelectPage(TabPage& page) {
   spnHeaderRow =
       named(new QSpinBox, "spnHeaderRow", QStringLiteral("Headers in row"), Fonts::tahoma());
   // Up to the last row a sheet can have.
-  spnHeaderRow->setRange(1, 1048576);
+  spnHeaderRow->setRange(1, static_cast<int>(source::kMaxGridRows));
   // A sheet loads once the number is entered, not at every digit typed.
   spnHeaderRow->setKeyboardTracking(false);
   spnHeaderRow->setEnabled(false);

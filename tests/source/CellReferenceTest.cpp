@@ -31,6 +31,14 @@ TEST(CellReference, ParsesReferences) {
   EXPECT_EQ(parseCellReference("XFD1048576"), (CellPosition{1048576, 16383}));
 }
 
+TEST(CellReference, ParsesRowNumbersAsUsersTypeThem) {
+  EXPECT_EQ(parseRowNumber("3"), 3u);
+  EXPECT_EQ(parseRowNumber("1048576"), 1048576u);
+  for (const char* bad : {"", "0", "-1", "+2", " 3", "3x", "1048577", "99999999999"}) {
+    EXPECT_FALSE(parseRowNumber(bad).has_value()) << bad;
+  }
+}
+
 TEST(CellReference, RefusesMalformedAndOutOfGridReferences) {
   for (const char* bad : {"", "A", "1", "A0", "A01", "1A", "A1B", "A-1", "A 1", "XFE1", "A1048577",
                           "AAAAAAAAAAAAAAAAAAAAAAAAAA1", "A99999999999999999999"}) {
