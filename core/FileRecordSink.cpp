@@ -1,10 +1,12 @@
 #include "core/FileRecordSink.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/uio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -68,6 +70,13 @@ FileRecordSink::FileRecordSink(std::filesystem::path base, const LocalTime& at)
       folder_(incomplete(wanted_)) {}
 
 FileRecordSink::~FileRecordSink() {
+  if (openFd_ < 0) return;
+  // Only a run cut off before finish() gets here; what it counted as written still goes out.
+  try {
+    closeOpenFile();
+  } catch (const SinkError&) {
+    // A destructor cannot say so; finish() is where such a failure is reported.
+  }
   if (openFd_ >= 0) ::close(openFd_);
 }
 
@@ -140,11 +149,18 @@ int FileRecordSink::openFile(const std::string& fileName) {
   openFd_ = fd;
   openName_ = fileName;
   openSize_ = ours ? info.st_size : 0;
+  openRecords_ = 0;
+  reservedEnd_ = openSize_;
+  reservable_ = true;
   return fd;
 }
 
 void FileRecordSink::closeOpenFile() {
   if (openFd_ < 0) return;
+  flushBatch();
+  // Room reserved past the last record is given back; should that fail, it costs room, not
+  // records, and the close below still says whether the records were kept.
+  if (reservedEnd_ > openSize_) static_cast<void>(::ftruncate(openFd_, openSize_));
   const int fd = openFd_;
   openFd_ = -1;
   if (::close(fd) != 0) {
@@ -162,6 +178,98 @@ void FileRecordSink::append(const std::string& fileName, std::string_view record
   if (!begun_) begin();
   if (unusable_ != nullptr) throw *unusable_;
   const int fd = openFile(fileName);
+  // A file's first record goes out at once: a separate file holds that one alone.
+  if (openRecords_ > 0 && fitsReserved(fd, record.size() + 2)) {
+    batch_.append(record);
+    batch_.append("\r\n");
+    batchEnds_.push_back(batch_.size());
+    ++openRecords_;
+    if (batch_.size() >= kBatchBytes && !flushBatch()) {
+      // This record is among those lost, and counted as not written by the caller.
+      --lostRecords_;
+      throwLost();
+    }
+    return;
+  }
+  if (!flushBatch()) throwLost();
+  writeWhole(fd, fileName, record);
+  ++openRecords_;
+}
+
+bool FileRecordSink::fitsReserved(int fd, std::size_t bytes) {
+  const off_t end = openSize_ + static_cast<off_t>(batch_.size() + bytes);
+  if (end <= reservedEnd_) return true;
+  if (!reservable_) return false;
+  off_t reserveTo = std::max(end, reservedEnd_ + kReserveBytes);
+  rlimit limit{};
+  if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
+    // A record past the limit goes out on its own, and fails there whole.
+    if (static_cast<rlim_t>(end) > limit.rlim_cur) return false;
+    reserveTo = std::min(reserveTo, static_cast<off_t>(limit.rlim_cur));
+  }
+  if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, reservedEnd_, reserveTo - reservedEnd_) == 0) {
+    reservedEnd_ = reserveTo;
+    return true;
+  }
+  // A full disk, a quota or a file system without reserving: one write per record from here,
+  // after giving back whatever part of the room was taken.
+  reservable_ = false;
+  if (flushBatch()) static_cast<void>(::ftruncate(fd, openSize_));
+  reservedEnd_ = openSize_;
+  return false;
+}
+
+bool FileRecordSink::flushBatch() {
+  if (batch_.empty()) return true;
+  std::size_t done = 0;
+  int error = 0;
+  while (done < batch_.size()) {
+    const ssize_t written = ::write(openFd_, batch_.data() + done, batch_.size() - done);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      error = errno;
+      break;
+    }
+    if (written == 0) {
+      error = EIO;
+      break;
+    }
+    done += static_cast<std::size_t>(written);
+  }
+  const auto whole = static_cast<std::size_t>(
+      std::upper_bound(batchEnds_.begin(), batchEnds_.end(), done) - batchEnds_.begin());
+  const std::size_t kept = whole == 0 ? 0 : batchEnds_[whole - 1];
+  const std::size_t lost = batchEnds_.size() - whole;
+  batch_.clear();
+  batchEnds_.clear();
+  if (error == 0) {
+    openSize_ += static_cast<off_t>(kept);
+    return true;
+  }
+  // The records that reached the file whole stay; the one cut short is taken back.
+  const std::filesystem::path file = folder_ / openName_;
+  if (::ftruncate(openFd_, openSize_ + static_cast<off_t>(kept)) != 0) {
+    const int truncateError = errno;
+    throw SinkError(SinkError::Kind::WriteFailed, file, error,
+                    quoted(file) + " could not be written: " + explainSystemError(error) +
+                        "; the part that was written could not be taken back (" +
+                        explainSystemError(truncateError) +
+                        "), so its last contact is incomplete.");
+  }
+  openSize_ += static_cast<off_t>(kept);
+  lostRecords_ += lost;
+  lostFile_ = file;
+  lostError_ = error;
+  lostReason_ = explainSystemError(error);
+  return false;
+}
+
+void FileRecordSink::throwLost() {
+  throw SinkError(SinkError::Kind::WriteFailed, lostFile_, lostError_,
+                  quoted(lostFile_) + " could not be written: " + lostReason_ + ".");
+}
+
+void FileRecordSink::writeWhole(int fd, const std::string& fileName, std::string_view record) {
   const off_t before = openSize_;
   static constexpr char kLineEnd[] = "\r\n";
   iovec parts[2] = {{const_cast<char*>(record.data()), record.size()},
@@ -225,6 +333,12 @@ void FileRecordSink::append(const std::string& fileName, std::string_view record
 
 void FileRecordSink::finish() {
   closeOpenFile();
+  if (lostRecords_ > 0) {
+    throw SinkError(SinkError::Kind::WriteFailed, lostFile_, lostError_,
+                    quoted(lostFile_) + " lacks the last " + std::to_string(lostRecords_) +
+                        (lostRecords_ == 1 ? " contact" : " contacts") +
+                        " counted as written before it could not be written: " + lostReason_ + ".");
+  }
 }
 
 void FileRecordSink::complete() {

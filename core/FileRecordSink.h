@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <vector>
 
 #include "core/DatedExportFolder.h"
 #include "core/RecordSink.h"
@@ -19,6 +20,13 @@ namespace quillmere::core {
 // runs in one second), a new one is made beside it. Until complete() the folder's name ends
 // in " (incomplete)", so a run stopped, killed or cut off by a power failure never leaves a
 // folder that looks like a finished one, nor a shared file that does.
+//
+// The second and later records of a file go out in batches of many, into room reserved ahead
+// without changing the file's size, so a batch cannot run out of room part-way and a kill
+// leaves whole records only. Where no room can be reserved (a full disk, a file-size limit,
+// a file system without it) each record goes out on its own, whole or not at all, as the
+// first always does. A batch that fails even so is cut back to its whole records; those
+// lost that were counted as written make finish() fail.
 class FileRecordSink : public RecordSink {
  public:
   FileRecordSink(std::filesystem::path base, const LocalTime& at);
@@ -38,8 +46,18 @@ class FileRecordSink : public RecordSink {
   static constexpr std::string_view kPartialSuffix = ".part";
 
  private:
+  static constexpr std::size_t kBatchBytes = 64 * 1024;
+  static constexpr off_t kReserveBytes = 4 << 20;
+
   int openFile(const std::string& fileName);
   void closeOpenFile();
+  // Writes one record and its line end to the open file at once, or leaves the file as it was.
+  void writeWhole(int fd, const std::string& fileName, std::string_view record);
+  // Whether `bytes` more fit in the room reserved for the open file, reserving more if needed.
+  bool fitsReserved(int fd, std::size_t bytes);
+  // Writes the batch; false when it failed, its whole records kept and the rest counted lost.
+  bool flushBatch();
+  [[noreturn]] void throwLost();
   // The file's full path in a buffer reused for every file: a path object per file costs
   // more than the file's own system calls.
   const char* pathOf(const std::string& fileName);
@@ -55,7 +73,17 @@ class FileRecordSink : public RecordSink {
   // The file kept open between records, so one file for all contacts costs one write each.
   int openFd_ = -1;
   std::string openName_;
-  off_t openSize_ = 0;  // bytes in the open file, all of them whole records
+  off_t openSize_ = 0;   // bytes in the open file, all of them whole records
+  int openRecords_ = 0;  // records sent to the open file since it was opened
+  std::string batch_;    // records for the open file not written yet, each with its line end
+  std::vector<std::size_t> batchEnds_;  // where each of them ends in batch_
+  off_t reservedEnd_ = 0;               // the open file's room reserved so far
+  bool reservable_ = true;
+  // Records counted as written that a failed batch lost, and why.
+  std::size_t lostRecords_ = 0;
+  std::string lostReason_;
+  std::filesystem::path lostFile_;
+  int lostError_ = 0;
   // Every file this run made, in order. Looked up only when a name comes back, so the index
   // is built then: hashing 100,000 names as they are made cost a fifth of the whole run.
   std::deque<std::string> created_;

@@ -8,8 +8,9 @@ namespace quillmere::core {
 
 namespace {
 
-// Writes one record's lines into `out`, building each property's value in a scratch buffer
-// that keeps its capacity from record to record.
+// Writes one record's lines into `out`. A 3.0 or 4.0 value is escaped straight into it; a 2.1
+// value goes through a scratch buffer that keeps its capacity from record to record, as only
+// the whole escaped value says whether it travels quoted-printable.
 class RecordWriter {
  public:
   RecordWriter(std::string& out, const ContactValues& values, VCardDialect dialect)
@@ -22,19 +23,14 @@ class RecordWriter {
 
   // One property whose components are the given fields, joined by bare ";".
   void property(std::string_view nameAndTypes, std::initializer_list<Field> components) {
-    std::string& value = scratch();
+    std::string& value = beginValue(nameAndTypes);
     bool first = true;
     for (const Field field : components) {
       if (!first) value += ';';
       first = false;
       appendEscaped(value, values_[field], dialect_);
     }
-    propertyWithValue(nameAndTypes, value);
-  }
-
-  void propertyWithValue(std::string_view nameAndTypes, std::string_view escaped) {
-    breakLine();
-    appendProperty(out_, nameAndTypes, escaped, dialect_);
+    endValue(nameAndTypes, value);
   }
 
   void optional(std::string_view nameAndTypes, Field field) {
@@ -50,17 +46,17 @@ class RecordWriter {
 
   // The display name made from the parts: first name, one space, last name.
   void nameFromParts() {
-    std::string& value = scratch();
+    std::string& value = beginValue("FN");
     appendEscaped(value, values_[Field::FirstName], dialect_);
     value += ' ';
     appendEscaped(value, values_[Field::LastName], dialect_);
-    propertyWithValue("FN", value);
+    endValue("FN", value);
   }
 
   // The two leading empty components are the post office box and the extended address.
   void address(std::string_view nameAndTypes, std::initializer_list<Field> parts) {
     if (!anyOf(parts)) return;
-    std::string& value = scratch();
+    std::string& value = beginValue(nameAndTypes);
     value += ";;";
     bool first = true;
     for (const Field part : parts) {
@@ -68,7 +64,7 @@ class RecordWriter {
       first = false;
       appendEscaped(value, values_[part], dialect_);
     }
-    propertyWithValue(nameAndTypes, value);
+    endValue(nameAndTypes, value);
   }
 
  private:
@@ -76,10 +72,24 @@ class RecordWriter {
     if (out_.size() > start_) out_ += "\r\n";
   }
 
-  static std::string& scratch() {
-    thread_local std::string buffer;
-    buffer.clear();
-    return buffer;
+  // Where the property's escaped value is to be written.
+  std::string& beginValue(std::string_view nameAndTypes) {
+    if (dialect_ == VCardDialect::V21) {
+      thread_local std::string scratch;
+      scratch.clear();
+      return scratch;
+    }
+    // These dialects take any value as it is escaped: "NAME;TYPES:value".
+    breakLine();
+    out_ += nameAndTypes;
+    out_ += ':';
+    return out_;
+  }
+
+  void endValue(std::string_view nameAndTypes, const std::string& value) {
+    if (dialect_ != VCardDialect::V21) return;
+    breakLine();
+    appendProperty(out_, nameAndTypes, value, dialect_);
   }
 
   std::string& out_;

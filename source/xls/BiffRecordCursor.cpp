@@ -31,6 +31,19 @@ const char* BiffRecordCursor::load(std::size_t offset, std::size_t length) {
 
 bool BiffRecordCursor::next(BiffRecord& record) {
   if (atEnd()) return false;
+  // Nearly every record lies whole in the window, which never reaches past the stream.
+  const std::size_t windowEnd = windowStart_ + windowLength_;
+  if (offset_ >= windowStart_ && offset_ <= windowEnd && windowEnd - offset_ >= kHeaderBytes) {
+    const std::string_view head(window_.data() + (offset_ - windowStart_), kHeaderBytes);
+    const std::uint16_t length = u16At(head, 2);
+    if (windowEnd - offset_ - kHeaderBytes >= length) {
+      record.type = u16At(head, 0);
+      record.data = std::string_view(head.data() + kHeaderBytes, length);
+      record.offset = offset_;
+      offset_ += kHeaderBytes + length;
+      return true;
+    }
+  }
   const std::size_t size = stream_->size();
   if (size - offset_ < kHeaderBytes) {
     throwDataEnds(*file_, "the workbook data ends in the middle of a record", stream_->shortfall());

@@ -75,33 +75,45 @@ void FragmentReader::appendUnicodeString(std::string& out, bool eightBitCount) {
   std::uint8_t flags = u8();
   const std::size_t runs = (flags & kRichText) != 0 ? u16() : 0;
   const std::size_t phoneticBytes = (flags & kPhonetic) != 0 ? u32() : 0;
-  std::u16string units;
-  units.reserve(remaining);
   bool wide = (flags & kHighByte) != 0;
-  while (remaining > 0) {
-    if (position_ >= current_.size()) {
-      // The characters go on in the next CONTINUE, which restates their width.
-      if (exhausted_ || !more_->nextFragment(current_) || current_.empty()) {
-        exhausted_ = true;
-        throwDamaged(*file_, "a text runs past the end of its record");
+  const std::size_t bytes = remaining * (wide ? 2 : 1);
+  if (bytes <= current_.size() - std::min(position_, current_.size())) {
+    // Nearly every string lies whole in one fragment: decoded from its bytes where they are.
+    const std::string_view characters = current_.substr(position_, bytes);
+    if (wide) {
+      XlsTextDecoder::appendUtf16Le(out, characters);
+    } else {
+      XlsTextDecoder::appendLatin1(out, characters);
+    }
+    position_ += bytes;
+  } else {
+    // Its characters go on in the next CONTINUE, which restates their width: they are
+    // gathered first, so that a surrogate pair split between the two stays one character.
+    units_.clear();
+    while (remaining > 0) {
+      if (position_ >= current_.size()) {
+        if (exhausted_ || !more_->nextFragment(current_) || current_.empty()) {
+          exhausted_ = true;
+          throwDamaged(*file_, "a text runs past the end of its record");
+        }
+        position_ = 0;
+        flags = byteAt(current_, position_++);
+        wide = (flags & kHighByte) != 0;
+        continue;
       }
-      position_ = 0;
-      flags = byteAt(current_, position_++);
-      wide = (flags & kHighByte) != 0;
-      continue;
+      const std::size_t width = wide ? 2 : 1;
+      const std::size_t available = (current_.size() - position_) / width;
+      if (available == 0) throwDamaged(*file_, "a text is split in the middle of a character");
+      const std::size_t take = std::min(remaining, available);
+      for (std::size_t i = 0; i < take; ++i) {
+        units_.push_back(wide ? static_cast<char16_t>(u16At(current_, position_ + 2 * i))
+                              : static_cast<char16_t>(byteAt(current_, position_ + i)));
+      }
+      position_ += take * width;
+      remaining -= take;
     }
-    const std::size_t width = wide ? 2 : 1;
-    const std::size_t available = (current_.size() - position_) / width;
-    if (available == 0) throwDamaged(*file_, "a text is split in the middle of a character");
-    const std::size_t take = std::min(remaining, available);
-    for (std::size_t i = 0; i < take; ++i) {
-      units.push_back(wide ? static_cast<char16_t>(u16At(current_, position_ + 2 * i))
-                           : static_cast<char16_t>(byteAt(current_, position_ + i)));
-    }
-    position_ += take * width;
-    remaining -= take;
+    XlsTextDecoder::appendUtf16(out, units_);
   }
-  XlsTextDecoder::appendUtf16(out, units);
   skip(runs * kRunBytes);
   skip(phoneticBytes);
 }

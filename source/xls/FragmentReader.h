@@ -42,6 +42,7 @@ class FragmentReader {
   std::string_view current_;
   std::size_t position_ = 0;
   bool exhausted_ = false;
+  std::u16string units_;  // of a string whose characters go on in the next fragment
 };
 
 }  // namespace quillmere::source::xls

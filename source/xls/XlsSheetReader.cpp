@@ -140,19 +140,29 @@ void XlsSheetReader::collectSorted() {
 }
 
 void XlsSheetReader::place(std::uint16_t column, const CellValue& value) {
-  checkColumn(column);
-  if (column >= row_.size()) {
-    row_.resize(column + std::size_t{1});
-    ownedAt_.resize(column + std::size_t{1}, kNotOwned);
+  if (column >= cellCount_) {
+    if (column >= row_.size()) {
+      checkColumn(column);
+      row_.resize(column + std::size_t{1}, CellValue::empty());
+      ownedAt_.resize(column + std::size_t{1}, kNotOwned);
+    }
+    cellCount_ = column + std::size_t{1};
   }
   row_[column] = value;
   ownedAt_[column] = kNotOwned;
 }
 
-bool XlsSheetReader::nextRow() {
-  row_.clear();
-  ownedAt_.clear();
+void XlsSheetReader::clearRow() {
+  for (std::size_t column = 0; column < cellCount_; ++column) {
+    row_[column] = CellValue::empty();
+    ownedAt_[column] = kNotOwned;
+  }
+  cellCount_ = 0;
   rowText_.clear();
+}
+
+bool XlsSheetReader::nextRow() {
+  clearRow();
   const bool found = inRowOrder_ ? nextStreamedRow() : nextSortedRow();
   if (found && rowNumber_ > kOlderGridRows) beyondOlderGrid_ = true;
   return found;
@@ -184,7 +194,7 @@ bool XlsSheetReader::nextStreamedRow() {
     }
   }
   // The row's own copies are final now, so views into them stay valid.
-  for (std::size_t column = 0; column < row_.size(); ++column) {
+  for (std::size_t column = 0; column < cellCount_; ++column) {
     if (ownedAt_[column] != kNotOwned) {
       row_[column].text =
           std::string_view(rowText_).substr(ownedAt_[column], row_[column].text.size());
@@ -213,13 +223,11 @@ bool XlsSheetReader::nextSortedRow() {
 }
 
 CellValue XlsSheetReader::cell(std::size_t column) const {
-  return column < row_.size() ? row_[column] : CellValue::empty();
+  return column < cellCount_ ? row_[column] : CellValue::empty();
 }
 
 void XlsSheetReader::rewind() {
-  row_.clear();
-  ownedAt_.clear();
-  rowText_.clear();
+  clearRow();
   rowNumber_ = 0;
   sortedNext_ = 0;
   if (inRowOrder_) {

@@ -34,7 +34,7 @@ class XlsSheetReader : public SheetReader {
   std::uint32_t gridRows() const override;
   bool nextRow() override;
   std::uint32_t rowNumber() const override { return rowNumber_; }
-  std::size_t cellCount() const override { return row_.size(); }
+  std::size_t cellCount() const override { return cellCount_; }
   CellValue cell(std::size_t column) const override;
   void rewind() override;
   const CellFormats& cellFormats() const override { return formats_; }
@@ -62,6 +62,7 @@ class XlsSheetReader : public SheetReader {
   bool nextSortedRow();
   void place(std::uint16_t column, const CellValue& value);
   void checkColumn(std::uint16_t column) const;
+  void clearRow();
 
   const std::filesystem::path* file_;
   BiffVersion version_;
@@ -72,8 +73,11 @@ class XlsSheetReader : public SheetReader {
 
   std::uint32_t rowNumber_ = 0;
   bool beyondOlderGrid_ = false;  // a row past an older version's 16,384 was read
+  // The row's cells, row_[i] empty for i >= cellCount_: kept at the widest row's size, so
+  // that placing a cell seldom grows them.
   std::vector<CellValue> row_;
   std::vector<std::size_t> ownedAt_;  // offsets into rowText_ for cells whose text it holds
+  std::size_t cellCount_ = 0;
   std::string rowText_;
 
   // Row-order mode: the first cell of the next row, read ahead.

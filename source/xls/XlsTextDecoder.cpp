@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstring>
 #include <string>
 
 namespace quillmere::source::xls {
@@ -172,23 +173,56 @@ void XlsTextDecoder::appendIconv(std::string& out, std::string_view bytes) const
 }
 
 void XlsTextDecoder::appendLatin1(std::string& out, std::string_view bytes) {
-  for (const char c : bytes)
-    appendCodePoint(out, static_cast<unsigned char>(c));
+  // Mostly ASCII, which is UTF-8 as it stands: appended a run at a time.
+  while (!bytes.empty()) {
+    std::size_t ascii = 0;
+    // Eight bytes at a time while none has its high bit set.
+    for (std::uint64_t word = 0; bytes.size() - ascii >= 8; ascii += 8) {
+      std::memcpy(&word, bytes.data() + ascii, 8);
+      if ((word & 0x8080808080808080u) != 0) break;
+    }
+    while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80)
+      ++ascii;
+    out.append(bytes.data(), ascii);
+    bytes.remove_prefix(ascii);
+    if (bytes.empty()) break;
+    appendCodePoint(out, static_cast<unsigned char>(bytes.front()));
+    bytes.remove_prefix(1);
+  }
 }
 
-void XlsTextDecoder::appendUtf16(std::string& out, const std::u16string& units) {
-  for (std::size_t i = 0; i < units.size(); ++i) {
-    const char32_t unit = units[i];
-    if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
-        units[i + 1] < 0xE000) {
-      appendCodePoint(out, 0x10000 + ((unit - 0xD800) << 10) + (units[i + 1] - 0xDC00));
+namespace {
+
+// UTF-16 code units from any source of them, `count` in all.
+template <typename UnitAt>
+void appendUnits(std::string& out, std::size_t count, UnitAt unitAt) {
+  for (std::size_t i = 0; i < count; ++i) {
+    const char32_t unit = unitAt(i);
+    if (unit < 0x80) {
+      out += static_cast<char>(unit);
+    } else if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < count && unitAt(i + 1) >= 0xDC00 &&
+               unitAt(i + 1) < 0xE000) {
+      XlsTextDecoder::appendCodePoint(out,
+                                      0x10000 + ((unit - 0xD800) << 10) + (unitAt(i + 1) - 0xDC00));
       ++i;
     } else if (unit >= 0xD800 && unit < 0xE000) {
-      appendCodePoint(out, kReplacement);
+      XlsTextDecoder::appendCodePoint(out, kReplacement);
     } else {
-      appendCodePoint(out, unit);
+      XlsTextDecoder::appendCodePoint(out, unit);
     }
   }
+}
+
+}  // namespace
+
+void XlsTextDecoder::appendUtf16(std::string& out, const std::u16string& units) {
+  appendUnits(out, units.size(), [&units](std::size_t i) { return char32_t{units[i]}; });
+}
+
+void XlsTextDecoder::appendUtf16Le(std::string& out, std::string_view bytes) {
+  const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
+  appendUnits(out, bytes.size() / 2,
+              [b](std::size_t i) { return char32_t{b[2 * i]} | char32_t{b[2 * i + 1]} << 8; });
 }
 
 void XlsTextDecoder::appendCodePoint(std::string& out, char32_t cp) {

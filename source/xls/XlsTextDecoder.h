@@ -35,6 +35,9 @@ class XlsTextDecoder {
   // UTF-16 code units; a lone surrogate becomes U+FFFD.
   static void appendUtf16(std::string& out, const std::u16string& units);
 
+  // The same, read straight from little-endian bytes, two to a unit.
+  static void appendUtf16Le(std::string& out, std::string_view bytes);
+
   static void appendCodePoint(std::string& out, char32_t codePoint);
 
  private:

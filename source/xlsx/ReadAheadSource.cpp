@@ -1,6 +1,7 @@
 #include "source/xlsx/ReadAheadSource.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace quillmere::source::xlsx {
@@ -60,41 +61,65 @@ void ReadAheadSource::fill() {
   }
 }
 
-std::size_t ReadAheadSource::read(char* buffer, std::size_t capacity) {
-  if (capacity == 0) return 0;
+void ReadAheadSource::handBack(std::size_t upTo) {
+  {
+    const std::lock_guard lock(mutex_);
+    if (upTo <= taken_) return;
+    taken_ = upTo;
+  }
+  changed_.notify_all();
+}
+
+ReadAheadSource::Block* ReadAheadSource::currentBlock(std::size_t keep) {
   for (;;) {
     if (done_) {
       // Only the last block, short or empty, or a failure ends the part.
       const std::lock_guard lock(mutex_);
       if (failure_) std::rethrow_exception(failure_);
-      return 0;
+      return nullptr;
     }
     Block* block = nullptr;
     bool last = false;
     {
       std::unique_lock lock(mutex_);
-      changed_.wait(lock, [this] { return filled_ > taken_; });
-      block = &blocks_[taken_ % blocks_.size()];
-      last = ended_ && filled_ == taken_ + 1;
+      changed_.wait(lock, [this] { return filled_ > current_; });
+      block = &blocks_[current_ % blocks_.size()];
+      last = ended_ && filled_ == current_ + 1;
     }
-    if (offset_ < block->size) {
-      const std::size_t count = std::min(capacity, block->size - offset_);
-      std::memcpy(buffer, block->bytes.get() + offset_, count);
-      offset_ += count;
-      return count;
-    }
-    // This block is read to its end: hand it back for filling.
+    if (offset_ < block->size) return block;
+    // This block is read to its end: move on, and hand back what is no longer needed.
     offset_ = 0;
     if (last) {
       done_ = true;
       continue;
     }
-    {
-      const std::lock_guard lock(mutex_);
-      ++taken_;
-    }
-    changed_.notify_all();
+    ++current_;
+    handBack(std::min(current_, keep));
   }
+}
+
+std::size_t ReadAheadSource::read(char* buffer, std::size_t capacity) {
+  if (capacity == 0) return 0;
+  handBack(current_);
+  Block* block = currentBlock(SIZE_MAX);
+  if (block == nullptr) return 0;
+  const std::size_t count = std::min(capacity, block->size - offset_);
+  std::memcpy(buffer, block->bytes.get() + offset_, count);
+  offset_ += count;
+  return count;
+}
+
+std::span<char> ReadAheadSource::borrow(std::size_t wanted) {
+  if (wanted == 0) return {};
+  // The piece lent last time stays valid through this call, so its block is kept.
+  handBack(lent_);
+  Block* block = currentBlock(lent_);
+  if (block == nullptr) return {};
+  lent_ = current_;
+  const std::size_t count = std::min(wanted, block->size - offset_);
+  const std::span<char> piece(block->bytes.get() + offset_, count);
+  offset_ += count;
+  return piece;
 }
 
 }  // namespace quillmere::source::xlsx

@@ -5,6 +5,7 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <span>
 #include <thread>
 #include <vector>
 
@@ -29,6 +30,8 @@ class ReadAheadSource : public PartSource {
   ReadAheadSource& operator=(const ReadAheadSource&) = delete;
 
   std::size_t read(char* buffer, std::size_t capacity) override;
+  // Pieces of the blocks themselves, so that the caller's thread copies nothing.
+  std::span<char> borrow(std::size_t wanted) override;
 
  private:
   struct Block {
@@ -37,6 +40,10 @@ class ReadAheadSource : public PartSource {
   };
 
   void fill();
+  // The block being read, with bytes left in it; null at the end of the part (its failure,
+  // if any, thrown). Blocks before `keep` are handed back for filling as it moves on.
+  Block* currentBlock(std::size_t keep);
+  void handBack(std::size_t upTo);
 
   std::unique_ptr<PartSource> inner_;
   std::size_t blockBytes_;
@@ -50,8 +57,10 @@ class ReadAheadSource : public PartSource {
   bool stopping_ = false;
   std::exception_ptr failure_;
 
-  // The reader's side, touched only by read().
-  std::size_t offset_ = 0;  // into the block being read
+  // The reader's side, touched only by read() and borrow().
+  std::size_t current_ = 0;  // the block being read, counted from the start of the part
+  std::size_t offset_ = 0;   // into that block
+  std::size_t lent_ = 0;     // the block the last piece lent out lies in
   bool done_ = false;
 
   std::thread worker_;  // last: started once everything above is ready

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "source/CellReference.h"
+#include "source/xlsx/CellElement.h"
 #include "source/xlsx/DecimalNumber.h"
 #include "source/xlsx/IsoDate.h"
 #include "source/xlsx/TextEscapes.h"
@@ -94,7 +95,9 @@ bool SheetRowParser::cellType(const char* text, Type& type) {
 
 SheetRowParser::SheetRowParser(const XlsxSharedStrings& strings, const ReadLimits& limits,
                                bool date1904)
-    : strings_(strings), limits_(limits), date1904_(date1904) {}
+    : strings_(strings), limits_(limits), date1904_(date1904) {
+  takeElements();
+}
 
 void SheetRowParser::restart() {
   for (std::size_t i = 0; i < cellCount_; ++i)
@@ -314,6 +317,36 @@ void SheetRowParser::beginCell(const char** attributes) {
     column_ = nextColumn_;
   }
   nextColumn_ = column_ + 1;
+}
+
+std::size_t SheetRowParser::takeElement(char* begin, const char* end) {
+  if (!inRow_ || inCell_ || failed()) return 0;
+  const CellElement element = readCellElement(begin, end);
+  if (element.bytes == 0) return 0;
+  StoredCell stored;
+  if (element.type == CellElement::Type::SharedString && !element.value.empty()) {
+    std::size_t index = 0;
+    for (const char digit : element.value)
+      index = index * 10 + static_cast<std::size_t>(digit - '0');
+    const auto text = strings_.find(index);
+    // A string the table lacks, or a number that is none, is refused by the events' path.
+    if (!text) return 0;
+    stored = {CellKind::Text, 0.0, *text, 0, 0};
+  } else if (!element.value.empty()) {
+    const auto number = parseDecimal(element.value);
+    if (!number) return 0;
+    stored = {CellKind::Number, *number, {}, 0, 0};
+  }
+  // What beginCell() and finishCell() leave behind for such a cell.
+  column_ = element.column;
+  nextColumn_ = column_ + 1;
+  if (!rowNumberKnown_) {
+    rowNumber_ = element.row;
+    rowNumberKnown_ = true;
+  }
+  style_ = element.style;
+  if (stored.kind != CellKind::Empty) store(stored);
+  return element.bytes;
 }
 
 void SheetRowParser::store(StoredCell cell) {

@@ -31,6 +31,8 @@ class SheetRowParser : public XmlHandler {
   void endElement(std::string_view name) override;
   void text(std::string_view data) override;
   void beginReplay() override;
+  // Reads the cells spreadsheet applications write (CellElement) in one pass, without events.
+  std::size_t takeElement(char* begin, const char* end) override;
 
  private:
   enum class Type : unsigned char {

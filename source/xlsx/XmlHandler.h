@@ -28,6 +28,13 @@ class XmlHandler {
   // Only handlers of parts read through XmlStream::reset(Opener) are asked.
   virtual void beginReplay();
 
+  // Offered each start tag in the root element before the scanner reads it, when the handler
+  // has asked for that (takeElements()): a handler that reads the whole element there itself,
+  // as its events would have told it, gives the bytes it took; 0 leaves it to the scanner. It
+  // may take only an element it has checked as the scanner would, and ends within the root's
+  // content as it began; `end` may cut the element short, which is left to the scanner too.
+  virtual std::size_t takeElement(char* begin, const char* end);
+
   // The value of an attribute by its name without prefix, or nothing.
   static std::optional<std::string_view> attribute(const char** attributes, std::string_view name);
   static std::string_view withoutPrefix(const char* name);
@@ -43,11 +50,13 @@ class XmlHandler {
     attention_ = true;
   }
   bool failed() const { return failure_.has_value(); }
+  void takeElements() { takesElements_ = true; }
 
  private:
   friend class XmlStream;
   friend class XmlScanner;
   bool attention_ = false;  // one test per event: a pause or a failure is waiting
+  bool takesElements_ = false;
   bool pauseRequested_ = false;
   struct Failure {
     WorkbookError::Kind kind;
@@ -59,6 +68,10 @@ class XmlHandler {
 
 inline void XmlHandler::beginReplay() {
   throw std::logic_error("this XML handler cannot read its part a second time");
+}
+
+inline std::size_t XmlHandler::takeElement(char*, const char*) {
+  return 0;
 }
 
 inline std::string_view XmlHandler::withoutPrefix(const char* name) {

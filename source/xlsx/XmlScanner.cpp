@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "source/xlsx/PlainBytes.h"
 #include "source/xlsx/TextEscapes.h"
 
 namespace quillmere::source::xlsx {
@@ -79,7 +80,11 @@ XmlScanner::XmlScanner(XmlHandler& handler, std::size_t chunkBytes, int maxDepth
 
 void XmlScanner::reset(PartSource* source) {
   source_ = source;
+  base_ = nullptr;
   pos_ = end_ = 0;
+  piece_ = {};
+  inCarry_ = softEnd_ = false;
+  pieceAt_ = copied_ = 0;
   sourceEnded_ = false;
   start_ = Start::Nothing;
   place_ = Place::Prolog;
@@ -87,39 +92,87 @@ void XmlScanner::reset(PartSource* source) {
   openStarts_.clear();
 }
 
+std::span<char> XmlScanner::borrowPiece() {
+  if (sourceEnded_) return {};
+  const std::span<char> piece = source_->borrow(chunkBytes_);
+  if (piece.empty()) {
+    sourceEnded_ = true;
+  } else {
+    piece_ = piece;
+  }
+  return piece;
+}
+
+bool XmlScanner::reserveCarry(std::size_t bytes) {
+  if (bytes <= carryCapacity_) return true;
+  const std::size_t capacity = std::max(carryCapacity_ * 2, std::max<std::size_t>(bytes, 4096));
+  auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+  if (end_ > 0 && inCarry_) std::memcpy(grown.get(), carry_.get(), end_);
+  carry_ = std::move(grown);
+  carryCapacity_ = capacity;
+  if (inCarry_) base_ = carry_.get();
+  return true;
+}
+
 bool XmlScanner::refill() {
-  if (sourceEnded_) return false;
+  if (!inCarry_) {
+    const std::size_t tail = end_ - pos_;
+    if (tail == 0) {
+      const std::span<char> piece = borrowPiece();
+      if (piece.empty()) return false;
+      base_ = piece.data();
+      pos_ = 0;
+      end_ = piece.size();
+      return true;
+    }
+    // The construct at pos_ goes on in the next piece: copy it out while this one is valid.
+    reserveCarry(tail);
+    std::memcpy(carry_.get(), base_ + pos_, tail);
+    base_ = carry_.get();
+    inCarry_ = true;
+    pos_ = 0;
+    end_ = tail;
+    pieceAt_ = 0;
+    copied_ = piece_.size();
+  }
+  return extendCarry();
+}
+
+bool XmlScanner::extendCarry() {
   if (pos_ > 0) {
-    std::memmove(buffer_.get(), buffer_.get() + pos_, end_ - pos_);
+    std::memmove(carry_.get(), carry_.get() + pos_, end_ - pos_);
     end_ -= pos_;
+    pieceAt_ -= std::min(pieceAt_, pos_);
     pos_ = 0;
   }
-  // Only a construct that is not complete yet keeps bytes across a refill, and it is scanned
-  // again from its start; reading at least as much again as it holds keeps that linear. In
-  // whole chunks, so the buffer still ends where expat's pieces end: text given before the
-  // scanner hands a part to expat is then text expat gives too.
-  const bool growing = end_ > chunkBytes_;
-  const std::size_t want =
-      growing ? (end_ + chunkBytes_ - 1) / chunkBytes_ * chunkBytes_ : chunkBytes_;
-  if (end_ + want > capacity_) {
-    if (end_ >= kMaxConstructBytes) return false;
-    const std::size_t capacity = std::max(capacity_ * 2, end_ + want);
-    auto grown = std::make_unique_for_overwrite<char[]>(capacity);
-    if (end_ > 0) std::memcpy(grown.get(), buffer_.get(), end_);
-    buffer_ = std::move(grown);
-    capacity_ = capacity;
-  }
-  std::size_t got = 0;
-  do {
-    const std::size_t piece = source_->read(buffer_.get() + end_ + got, want - got);
-    if (piece == 0) {
-      sourceEnded_ = true;
-      break;
+  if (end_ >= kMaxConstructBytes) return false;
+  // A construct still open is scanned again from its start: adding at least as much again as
+  // it holds keeps that linear, and a little more than a short one needs keeps copies short.
+  constexpr std::size_t kLeastStepBytes = 256;
+  const std::size_t want = std::max(end_, kLeastStepBytes);
+  std::size_t added = 0;
+  while (added < want) {
+    if (copied_ == piece_.size()) {
+      if (borrowPiece().empty()) break;
+      pieceAt_ = end_;
+      copied_ = 0;
     }
-    got += piece;
-  } while (growing && got < want);
-  end_ += got;
-  return got > 0;
+    const std::size_t count = std::min(want - added, piece_.size() - copied_);
+    reserveCarry(end_ + count);
+    std::memcpy(carry_.get() + end_, piece_.data() + copied_, count);
+    copied_ += count;
+    end_ += count;
+    added += count;
+  }
+  softEnd_ = copied_ < piece_.size();
+  return added > 0;
+}
+
+void XmlScanner::leaveCarry() {
+  base_ = piece_.data();
+  pos_ -= pieceAt_;
+  end_ = piece_.size();
+  inCarry_ = softEnd_ = false;
 }
 
 XmlScanner::Result XmlScanner::scan() {
@@ -128,7 +181,7 @@ XmlScanner::Result XmlScanner::scan() {
       return place_ == Place::Epilog ? Result::Ended : Result::GaveUp;
     }
     Step step;
-    if (buffer_[pos_] == '<') {
+    if (base_[pos_] == '<') {
       step = markup();
     } else if (place_ == Place::Content) {
       step = text();
@@ -141,6 +194,7 @@ XmlScanner::Result XmlScanner::scan() {
       continue;
     }
     if (step == Step::GiveUp) return Result::GaveUp;
+    if (inCarry_ && pos_ >= pieceAt_) leaveCarry();
     if (handler_.attention_) {
       // A refusal is left to expat, which reads the part again and refuses it the same way.
       if (handler_.failure_) return Result::GaveUp;
@@ -180,7 +234,7 @@ int XmlScanner::character(const char* p) const {
   } else {
     return -1;
   }
-  if (static_cast<std::size_t>(buffer_.get() + end_ - p) < static_cast<std::size_t>(length)) {
+  if (static_cast<std::size_t>(base_ + end_ - p) < static_cast<std::size_t>(length)) {
     return 0;
   }
   if (u[1] < low || u[1] > high) return -1;
@@ -193,7 +247,7 @@ int XmlScanner::character(const char* p) const {
 }
 
 int XmlScanner::reference(const char* p, char* out, int& written) const {
-  const char* const limit = buffer_.get() + end_;
+  const char* const limit = base_ + end_;
   const char* q = p + 1;
   if (q == limit) return 0;
   if (*q == '#') {
@@ -249,7 +303,7 @@ int XmlScanner::reference(const char* p, char* out, int& written) const {
 }
 
 XmlScanner::Step XmlScanner::markup() {
-  const char* const p = buffer_.get() + pos_;
+  const char* const p = base_ + pos_;
   const std::size_t available = end_ - pos_;
   if (available < 2) return Step::More;
   Step step;
@@ -274,6 +328,15 @@ XmlScanner::Step XmlScanner::markup() {
       }
       break;
     default:
+      // A handler may read the elements it knows best itself, in one pass.
+      if (handler_.takesElements_ && place_ == Place::Content &&
+          openStarts_.size() + 2 <= static_cast<std::size_t>(maxDepth_)) {
+        if (const std::size_t took = handler_.takeElement(base_ + pos_, base_ + end_)) {
+          pos_ += took;
+          step = Step::Done;
+          break;
+        }
+      }
       step = startTag();
       break;
   }
@@ -283,7 +346,7 @@ XmlScanner::Step XmlScanner::markup() {
 
 XmlScanner::Step XmlScanner::startTag() {
   if (place_ == Place::Epilog) return Step::GiveUp;
-  char* const base = buffer_.get();
+  char* const base = base_;
   const char* const limit = base + end_;
   const char* p = base + pos_ + 1;
   if (!is(*p, kNameStart)) return Step::GiveUp;
@@ -331,8 +394,7 @@ XmlScanner::Step XmlScanner::startTag() {
     if (quote != '"' && quote != '\'') return Step::GiveUp;
     attribute.value = static_cast<std::size_t>(++p - base);
     for (;;) {
-      while (p < limit && is(*p, kValuePlain))
-        ++p;
+      p = plain::skipValue(p, limit);
       if (p == limit) return Step::More;
       const char c = *p;
       if (c == quote) break;
@@ -425,7 +487,7 @@ void XmlScanner::decodeValue(char* begin, char* end, bool plain) {
 
 XmlScanner::Step XmlScanner::endTag() {
   if (place_ != Place::Content) return Step::GiveUp;
-  const char* const base = buffer_.get();
+  const char* const base = base_;
   const char* const limit = base + end_;
   const char* p = base + pos_ + 2;
   if (p == limit) return Step::More;
@@ -454,7 +516,7 @@ XmlScanner::Step XmlScanner::endTag() {
 }
 
 XmlScanner::Step XmlScanner::comment() {
-  const char* const base = buffer_.get();
+  const char* const base = base_;
   const char* const limit = base + end_;
   const char* p = base + pos_ + 4;
   for (;;) {
@@ -480,7 +542,7 @@ XmlScanner::Step XmlScanner::comment() {
 }
 
 XmlScanner::Step XmlScanner::instruction() {
-  const char* const base = buffer_.get();
+  const char* const base = base_;
   const char* const limit = base + end_;
   const char* p = base + pos_ + 2;
   if (p == limit) return Step::More;
@@ -525,7 +587,7 @@ XmlScanner::Step XmlScanner::instruction() {
 XmlScanner::Step XmlScanner::declaration() {
   // <?xml version="1.0" encoding="UTF-8" standalone="yes"?>, the last two optional. Anything
   // else (XML 1.1, another encoding) goes to expat.
-  const char* const base = buffer_.get();
+  const char* const base = base_;
   const char* const close = static_cast<const char*>(memmem(base + pos_, end_ - pos_, "?>", 2));
   if (close == nullptr) return Step::More;
   std::string_view rest(base + pos_ + 5, static_cast<std::size_t>(close - base - pos_ - 5));
@@ -570,7 +632,7 @@ XmlScanner::Step XmlScanner::declaration() {
 }
 
 XmlScanner::Step XmlScanner::cdata() {
-  char* const base = buffer_.get();
+  char* const base = base_;
   const char* const limit = base + end_;
   char* const begin = base + pos_ + 9;
   const char* p = begin;
@@ -609,60 +671,82 @@ XmlScanner::Step XmlScanner::cdata() {
 }
 
 XmlScanner::Step XmlScanner::text() {
-  char* const base = buffer_.get();
-  char* const begin = base + pos_;
-  const char* const limit = base + end_;
-  char* out = begin;        // the decoded text ends here
-  const char* p = begin;    // the input is read up to here
-  const char* run = begin;  // undecoded bytes from here to p are still to be moved to out
-  const auto flush = [&] {
-    const auto length = static_cast<std::size_t>(p - run);
-    if (out != run) std::memmove(out, run, length);
-    out += length;
-  };
+  char* const begin = base_ + pos_;
+  const char* const limit = base_ + end_;
+  const char* p = begin;
+  bool decode = false;  // a reference or a carriage return: the text changes when decoded
+  bool cut = false;     // it stops at the end of the bytes, not at markup
   for (;;) {
-    while (p < limit && is(*p, kTextPlain))
-      ++p;
-    if (p == limit) break;
+    p = plain::skipText(p, limit);
+    if (p == limit) {
+      cut = true;
+      break;
+    }
     const char c = *p;
     if (c == '<') break;
     if (c == '&') {
       char decoded[4];
       int written = 0;
       const int took = reference(p, decoded, written);
-      if (took == 0) break;
+      if (took == 0) {
+        cut = true;
+        break;
+      }
       if (took < 0) return Step::GiveUp;
-      flush();
-      std::memcpy(out, decoded, static_cast<std::size_t>(written));
-      out += written;
+      decode = true;
       p += took;
-      run = p;
     } else if (c == '\r') {
-      if (p + 1 == limit) break;  // a line feed may follow in the next bytes
-      flush();
-      *out++ = '\n';
+      if (p + 1 == limit) {  // a line feed may follow in the next bytes
+        cut = true;
+        break;
+      }
+      decode = true;
       p += p[1] == '\n' ? 2 : 1;
-      run = p;
     } else if (c == ']') {
-      if (limit - p < 3) break;
+      if (limit - p < 3) {
+        cut = true;
+        break;
+      }
       if (p[1] == ']' && p[2] == '>') return Step::GiveUp;
       ++p;
     } else {
       const int length = character(p);
-      if (length == 0) break;
+      if (length == 0) {
+        cut = true;
+        break;
+      }
       if (length < 0) return Step::GiveUp;
       p += length;
     }
   }
-  flush();
-  if (p == begin) return Step::More;
-  pos_ = static_cast<std::size_t>(p - base);
-  handler_.text(std::string_view(begin, static_cast<std::size_t>(out - begin)));
+  // Nothing is decoded until the text is taken, so that it can be scanned again when not.
+  if (p == begin || (cut && softEnd_)) return Step::More;
+  const std::size_t length = decode ? decodeText(begin, p) : static_cast<std::size_t>(p - begin);
+  pos_ = static_cast<std::size_t>(p - base_);
+  handler_.text(std::string_view(begin, length));
   return Step::Done;
 }
 
+std::size_t XmlScanner::decodeText(char* begin, const char* end) const {
+  char* out = begin;
+  for (const char* p = begin; p < end;) {
+    if (*p == '&') {
+      int written = 0;
+      p += reference(p, out, written);
+      out += written;
+    } else if (*p == '\r') {
+      // A line end is one line feed, whether CR LF, CR or LF.
+      *out++ = '\n';
+      p += p + 1 < end && p[1] == '\n' ? 2 : 1;
+    } else {
+      *out++ = *p++;
+    }
+  }
+  return static_cast<std::size_t>(out - begin);
+}
+
 XmlScanner::Step XmlScanner::misc() {
-  const char* const base = buffer_.get();
+  const char* const base = base_;
   const char* p = base + pos_;
   const char* const limit = base + end_;
   if (start_ == Start::Nothing && static_cast<unsigned char>(*p) == 0xEF) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,7 +51,13 @@ class XmlScanner {
     bool plain = true;  // no reference and no white space but spaces: nothing to decode
   };
 
+  // More bytes for the construct at pos_; false at the end of the part or past the limit.
   bool refill();
+  std::span<char> borrowPiece();
+  bool extendCarry();
+  bool reserveCarry(std::size_t bytes);
+  // Back to scanning the piece itself once the construct that crossed into it is read.
+  void leaveCarry();
   Step markup();
   Step startTag();
   Step endTag();
@@ -69,15 +76,28 @@ class XmlScanner {
   int reference(const char* p, char* out, int& written) const;
   // Decodes an attribute value in place and ends it with a NUL.
   void decodeValue(char* begin, char* end, bool plain);
+  // Decodes checked text in place; gives its decoded length.
+  std::size_t decodeText(char* begin, const char* end) const;
 
   XmlHandler& handler_;
   std::size_t chunkBytes_;
   int maxDepth_;
   PartSource* source_ = nullptr;
-  std::unique_ptr<char[]> buffer_;
-  std::size_t capacity_ = 0;
+  // The bytes scanned, [pos_, end_) of base_: a piece borrowed from the source, scanned where it
+  // lies, or the carry, a copy of a construct that crosses from one piece into the next
+  // together with as much of the next as it needs.
+  char* base_ = nullptr;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
+  std::span<char> piece_;  // the piece borrowed last
+  std::unique_ptr<char[]> carry_;
+  std::size_t carryCapacity_ = 0;
+  bool inCarry_ = false;
+  std::size_t pieceAt_ = 0;  // in the carry: where the bytes of piece_ begin
+  std::size_t copied_ = 0;   // and how many of them it holds
+  // The carry ends inside piece_: text that reaches its end is not given until more is there,
+  // so that text is only ever cut where the source's pieces end, as it is for expat.
+  bool softEnd_ = false;
   bool sourceEnded_ = false;
   Start start_ = Start::Nothing;
   Place place_ = Place::Prolog;

@@ -18,7 +18,11 @@ ZipPartOpener::ZipPartOpener(std::filesystem::path file, std::uint64_t index, st
       entryName_((stat.valid & ZIP_STAT_NAME) != 0 && stat.name != nullptr ? stat.name : ""),
       size_(stat.size),
       packedSize_((stat.valid & ZIP_STAT_COMP_SIZE) != 0 ? stat.comp_size : 0),
-      crc_((stat.valid & ZIP_STAT_CRC) != 0 ? stat.crc : 0),
+      crc_((stat.valid & ZIP_STAT_CRC) != 0 ? std::optional<std::uint32_t>(stat.crc)
+                                            : std::nullopt),
+      plainDeflate_(
+          (stat.valid & ZIP_STAT_COMP_METHOD) != 0 && stat.comp_method == ZIP_CM_DEFLATE &&
+          (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 && stat.encryption_method == ZIP_EM_NONE),
       maxBytes_(maxBytes) {}
 
 std::unique_ptr<PartSource> ZipPartOpener::operator()() const {
@@ -29,8 +33,8 @@ std::unique_ptr<PartSource> ZipPartOpener::operator()() const {
   // that was checked.
   if (zip_stat_index(archive.get(), index_, 0, &stat) != 0 || stat.size != size_ ||
       ((stat.valid & ZIP_STAT_COMP_SIZE) != 0 && stat.comp_size != packedSize_) ||
-      ((stat.valid & ZIP_STAT_CRC) != 0 && stat.crc != crc_) || stat.name == nullptr ||
-      entryName_ != stat.name) {
+      ((stat.valid & ZIP_STAT_CRC) != 0 && stat.crc != crc_.value_or(stat.crc)) ||
+      stat.name == nullptr || entryName_ != stat.name) {
     throw WorkbookError(Kind::Corrupt, file_,
                         "changed while Quillmere was reading it: its part " + partName_ +
                             " is no longer the one it started with. Open it again once it is "
@@ -43,31 +47,23 @@ std::unique_ptr<PartSource> ZipPartOpener::operator()() const {
 }
 
 std::unique_ptr<PartSource> ZipPartOpener::openOn(zip_t* archive, zip_t* owned) const {
-  ZipPartSource::ArchiveHandle keep(owned);
-  ZipPartSource::Handle entry(zip_fopen_index(archive, index_, 0));
-  if (!entry) {
-    const int code = zip_error_code_zip(zip_get_error(archive));
-    switch (code) {
-      case ZIP_ER_NOPASSWD:
-      case ZIP_ER_WRONGPASSWD:
-      case ZIP_ER_ENCRNOTSUPP:
-        throw WorkbookError(Kind::Encrypted, file_,
-                            "is protected by a password. Remove the password in your "
-                            "spreadsheet program, save the file, then open it again.",
-                            {.part = partName_});
-      case ZIP_ER_COMPNOTSUPP:
-        throw WorkbookError(Kind::Unsupported, file_,
-                            "was packed with a compression method Quillmere cannot unpack. Open "
-                            "it in your spreadsheet program and save it as .xlsx again.",
-                            {.part = partName_});
-      default:
-        throw WorkbookError(Kind::Corrupt, file_,
-                            "is damaged: its part " + partName_ + " cannot be opened (" +
-                                zip_strerror(archive) + ").",
-                            {.part = partName_});
+  ZipPartSource::Place place{.on = archive,
+                             .owned = ZipPartSource::ArchiveHandle(owned),
+                             .index = index_,
+                             .statedSize = size_,
+                             .crc = crc_};
+#if QUILLMERE_HAVE_ISAL
+  if (plainDeflate_ && inflater_ == Inflater::Fastest) {
+    // Should libzip not hand out the raw data, it inflates the entry itself.
+    if (IsalInflater::RawEntry raw{zip_fopen_index(archive, index_, ZIP_FL_COMPRESSED)}) {
+      return std::make_unique<ZipPartSource>(file_, partName_, std::move(place),
+                                             std::make_unique<IsalInflater>(std::move(raw)),
+                                             maxBytes_);
     }
   }
-  return std::make_unique<ZipPartSource>(file_, partName_, std::move(keep), std::move(entry), size_,
+#endif
+  ZipPartSource::Handle entry = ZipPartSource::openInflated(file_, partName_, archive, index_);
+  return std::make_unique<ZipPartSource>(file_, partName_, std::move(place), std::move(entry),
                                          maxBytes_);
 }
 

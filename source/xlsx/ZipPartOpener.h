@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "source/xlsx/PartSource.h"
@@ -16,6 +17,9 @@ namespace quillmere::source::xlsx {
 // from the file and checked to hold the same entry.
 class ZipPartOpener {
  public:
+  // ISA-L inflates deflated entries when the build has it; zlib, through libzip, the rest.
+  enum class Inflater : unsigned char { Fastest, Zlib };
+
   ZipPartOpener(std::filesystem::path file, std::uint64_t index, std::string partName,
                 const zip_stat_t& stat, std::uint64_t maxBytes);
 
@@ -27,6 +31,8 @@ class ZipPartOpener {
   std::unique_ptr<PartSource> openOn(zip_t* archive, zip_t* owned) const;
 
   const std::string& partName() const { return partName_; }
+  // For comparing the two inflaters; every reader uses the fastest.
+  void useInflater(Inflater inflater) { inflater_ = inflater; }
   std::uint64_t size() const { return size_; }
 
  private:
@@ -36,8 +42,10 @@ class ZipPartOpener {
   std::string entryName_;
   std::uint64_t size_;
   std::uint64_t packedSize_;
-  std::uint32_t crc_;
+  std::optional<std::uint32_t> crc_;
+  bool plainDeflate_;  // deflated and not encrypted: ISA-L can read it
   std::uint64_t maxBytes_;
+  Inflater inflater_ = Inflater::Fastest;
 };
 
 }  // namespace quillmere::source::xlsx

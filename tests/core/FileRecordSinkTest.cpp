@@ -74,6 +74,16 @@ class FileRecordSinkTest : public ::testing::Test {
     limited_ = ::setrlimit(RLIMIT_FSIZE, &small) == 0;
   }
 
+  // A file may grow to `bytes` and no further, which a write meets as EFBIG.
+  void limitFileSize(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    if (!limited_) ::getrlimit(RLIMIT_FSIZE, &fileSizeBefore_);
+    rlimit small = fileSizeBefore_;
+    small.rlim_cur = bytes;
+    limited_ = ::setrlimit(RLIMIT_FSIZE, &small) == 0;
+    ASSERT_TRUE(limited_);
+  }
+
   fs::path base_;
   bool mounted_ = false;
   bool limited_ = false;
@@ -207,6 +217,55 @@ TEST_F(FileRecordSinkTest, AFullDiskKeepsEveryRecordWholeOrNotThereAtAll) {
   EXPECT_FALSE(fs::exists(fs::path(sink.location()) / "SmithJohn_99.vcf"));
   sink.finish();
   EXPECT_EQ(contents(single), expected);
+}
+
+// Records go out in batches once a file has one. Whether the limit on a file's size is known
+// when room is reserved ahead, or comes only after, the file holds whole records only, and
+// exactly those counted as written; those a failed batch lost make finish() say how many.
+TEST_F(FileRecordSinkTest, AFileSizeLimitKeepsExactlyTheRecordsCountedAsWritten) {
+  for (const bool limitFirst : {true, false}) {
+    if (limited_) ::setrlimit(RLIMIT_FSIZE, &fileSizeBefore_);
+    if (limitFirst) limitFileSize(64 * 1024);
+    FileRecordSink sink(base_, kNoon);
+    sink.begin();
+    const fs::path single = fs::path(sink.location()) / "All Contacts.vcf.part";
+    std::string counted;
+    int failures = 0;
+    for (int i = 0; i < 400; ++i) {
+      // Sizes that go up and down, so that smaller records still fit after larger ones failed.
+      const std::string record =
+          "BEGIN:VCARD\r\n" + std::string(50 + i * 7919 % 1500, 'n') + "\r\nEND:VCARD";
+      if (errorOf([&] { sink.append("All Contacts.vcf", record); }) == "(no error)") {
+        counted += record + "\r\n";
+      } else {
+        ++failures;
+      }
+      if (!limitFirst && i == 20) limitFileSize(static_cast<rlim_t>(fs::file_size(single)) + 5000);
+    }
+    EXPECT_GT(failures, 0) << "limit first: " << limitFirst;
+    const std::string beforeFinish = contents(single);
+    const std::string reason = errorOf([&] { sink.finish(); });
+    const std::string kept = contents(single);
+    if (limitFirst) {
+      EXPECT_EQ(kept, counted);
+      EXPECT_EQ(reason, "(no error)");
+      continue;
+    }
+    // A failed batch is cut back to its whole records, which begin what was counted.
+    for (const std::string& text : {beforeFinish, kept}) {
+      EXPECT_EQ(counted.substr(0, text.size()), text);
+      EXPECT_TRUE(text.ends_with("END:VCARD\r\n"));
+    }
+    const auto records = [](const std::string& text) {
+      std::size_t n = 0;
+      for (std::size_t at = text.find("BEGIN:"); at != std::string::npos;
+           at = text.find("BEGIN:", at + 1))
+        ++n;
+      return n;
+    };
+    const std::string lost = "lacks the last " + std::to_string(records(counted) - records(kept));
+    EXPECT_NE(reason.find(lost), std::string::npos) << reason;
+  }
 }
 
 }  // namespace

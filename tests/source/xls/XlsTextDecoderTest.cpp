@@ -79,13 +79,20 @@ TEST(XlsTextDecoder, Utf16SurrogatePairsJoinAndLoneHalvesAreMarked) {
     std::string out;
     XlsTextDecoder::appendUtf16(out, c.units);
     EXPECT_EQ(out, c.utf8);
+    // The same units as the little-endian bytes of a record.
+    std::string bytes;
+    for (const char16_t unit : c.units)
+      bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    out.clear();
+    XlsTextDecoder::appendUtf16Le(out, bytes);
+    EXPECT_EQ(out, c.utf8);
   }
 }
 
 TEST(XlsTextDecoder, Latin1BytesAreTheirCodePoints) {
   std::string out;
-  XlsTextDecoder::appendLatin1(out, std::string("A\xE9\xFF", 3));
-  EXPECT_EQ(out, "A\u00E9\u00FF");
+  XlsTextDecoder::appendLatin1(out, "A\xE9\xFF plain ASCII after them");
+  EXPECT_EQ(out, "A\u00E9\u00FF plain ASCII after them");
 }
 
 }  // namespace

@@ -5,13 +5,17 @@
 #include <chrono>
 #include <cstring>
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "source/CellTextForm.h"
 #include "source/WorkbookError.h"
 #include "source/xlsx/MemoryPartSource.h"
 #include "source/xlsx/ReadAheadSource.h"
+#include "source/xlsx/SheetRowParser.h"
 #include "source/xlsx/XlsxSharedStrings.h"
 #include "source/xlsx/XmlScanner.h"
 #include "source/xlsx/XmlStream.h"
@@ -265,6 +269,66 @@ TEST(XlsxSheetReader, ARefusedCellGivesExpatsMessageAfterTheGoodRows) {
   }
 }
 
+// The rows of a sheet as text, and how it ends: read by the scanner, whose cell reader takes
+// the common cell shapes in one pass (over the part in memory, or over blocks read ahead), or
+// by expat alone, which gives every cell as events.
+std::string rowsAndEnd(const std::string& xml, std::size_t chunk, int way) {
+  const auto strings = std::make_unique<XlsxSharedStrings>();
+  XmlStream table("book.xlsx", "xl/sharedStrings.xml", *strings);
+  table.reset(
+      std::make_unique<MemoryPartSource>("<sst><si><t>zero</t></si><si><t>one</t></si></sst>"));
+  table.parseAll();
+  SheetRowParser parser(*strings, ReadLimits{}, false);
+  XmlStream stream("book.xlsx", "xl/worksheets/sheet1.xml", parser, chunk);
+  if (way == 0) stream.reset(std::make_unique<MemoryPartSource>(xml));
+  if (way == 1) stream.reset([&xml] { return std::make_unique<MemoryPartSource>(xml); });
+  if (way == 2) {
+    stream.reset([&xml] {
+      return std::make_unique<ReadAheadSource>(std::make_unique<MemoryPartSource>(xml), 5, 2);
+    });
+  }
+  std::string out;
+  try {
+    while (stream.parse()) {
+      out += std::to_string(parser.rowNumber()) + ":";
+      for (std::size_t c = 0; c < parser.cellCount(); ++c)
+        out += textForm(parser.cell(c)) + "/" + std::to_string(parser.cell(c).style) + "\t";
+      out += "\n";
+    }
+  } catch (const WorkbookError& e) {
+    out += e.what();
+  }
+  return out;
+}
+
+TEST(XlsxSheetReader, CellsOfTheCommonShapesReadAsTheirEventsDo) {
+  const std::string good = testing::worksheet(
+      "<row r=\"2\"><c r=\"A2\" t=\"s\"><v>1</v></c><c r=\"B2\" s=\"3\"><v>1.5</v></c>"
+      "<c r=\"C2\" s=\"4\"/><c r=\"D2\" t=\"n\" s=\"0\"><v>-2E3</v></c><c r=\"E2\"><v>007</v></c>"
+      "<c r=\"F2\" t=\"s\"><v> 0</v></c><c r='G2' t='s'><v>0</v></c><c r=\"H2\" t=\"str\"><v>x</v>"
+      "</c><c r=\"I2\" ph=\"1\"><v>2</v></c><c r=\"J2\"><f>1</f><v>3</v></c><c r=\"K2\"  s=\"1\"/>"
+      "<c t=\"s\" r=\"L2\"><v>0</v></c><c r=\"n2\" s=\"\"><v>4</v></c></row>"
+      "<row><c r=\"B3\"><v>5</v></c><c><v>6</v></c></row>");
+  const std::string expected =
+      "2:one/0\t1.5/3\t/0\t-2000/0\t7/0\tzero/0\tzero/0\tx/0\t2/0\t3/0\t/0\tzero/0\t/0\t4/"
+      "4294967295\t\n"
+      "3:/0\t5/0\t6/0\t\n";
+  std::vector<std::string> broken;
+  for (const char* cell : {"<c r=\"A4\" t=\"s\"><v>2</v></c>", "<c r=\"A4\"><v>1.5.5</v></c>",
+                           "<c r=\"A4\" s=\"1\" s=\"2\"/>", "<c r=\"XFE4\"><v>1</v></c>",
+                           "<c r=\"A4\"><v>1</v></x></c>", "<c r=\"A4\" t=\"s\"><v>1</v></c></c>"})
+    broken.push_back(testing::worksheet("<row r=\"1\"><c r=\"A1\"><v>1</v></c></row><row r=\"4\">" +
+                                        std::string(cell) + "</row>"));
+  EXPECT_EQ(rowsAndEnd(good, 65536, 0), expected);
+  for (std::size_t chunk : {1, 3, 7, 65536}) {
+    for (int way : {1, 2}) {
+      EXPECT_EQ(rowsAndEnd(good, chunk, way), expected) << "chunk " << chunk << ", way " << way;
+      for (const std::string& xml : broken)
+        EXPECT_EQ(rowsAndEnd(xml, chunk, way), rowsAndEnd(xml, chunk, 0)) << xml;
+    }
+  }
+}
+
 // Hands out its bytes, then fails, as a damaged part does.
 class FailingPart : public PartSource {
  public:
@@ -305,6 +369,21 @@ TEST(ReadAheadSource, GivesTheBytesInOrderThenTheInnerFailure) {
     EXPECT_EQ(got, data) << "block " << block;
     EXPECT_THROW(ahead.read(got.data(), 13), WorkbookError) << "block " << block;
     EXPECT_THROW(ahead.read(got.data(), 13), WorkbookError) << "block " << block;
+  }
+  for (std::size_t block : {1, 3, 64, 100000}) {
+    ReadAheadSource lent(std::make_unique<FailingPart>(data, 7), block, 2);
+    std::string got, previous;
+    std::span<char> piece;
+    while (got.size() < data.size()) {
+      const std::span<char> next = lent.borrow(13);
+      // The piece lent before is left alone until the call after this one.
+      EXPECT_EQ(std::string(piece.begin(), piece.end()), previous) << "block " << block;
+      piece = next;
+      previous.assign(piece.begin(), piece.end());
+      got += previous;
+    }
+    EXPECT_EQ(got, data) << "block " << block;
+    EXPECT_THROW(lent.borrow(13), WorkbookError) << "block " << block;
   }
   ReadAheadSource whole(std::make_unique<MemoryPartSource>(data), 10, 3);
   EXPECT_EQ(readAll(whole, 4), data);

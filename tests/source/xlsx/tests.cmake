@@ -7,7 +7,8 @@ target_sources(quillmere_source_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/XlsxNumberFormatsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsxPartsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsxSheetReaderTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/XmlScannerTest.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/XmlScannerTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ZipInflateTest.cpp)
 # Workbooks too large to commit are written at test time with libzip, and workbooks with number
 # formats with libxlsxwriter, as spreadsheet programs save them.
 find_package(PkgConfig REQUIRED)
