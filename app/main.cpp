@@ -2,11 +2,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QString>
+#include <QStringList>
 
 #include "ui/Clock.h"
 #include "ui/ProgramIcon.h"
 #include "ui/QtPrompts.h"
 #include "ui/QtShell.h"
+#include "ui/Translations.h"
 #include "ui/frmMain.h"
 
 namespace {
@@ -19,6 +21,14 @@ QString guideFile() {
   return QDir::cleanPath(programDir.filePath(QStringLiteral(QUILLMERE_GUIDE_FROM_BINDIR)));
 }
 
+// The translations, as the guide, are beside the program in the build tree and under share once
+// installed.
+QStringList translationFolders() {
+  const QDir programDir(QCoreApplication::applicationDirPath());
+  return {programDir.filePath(QStringLiteral("translations")),
+          QDir::cleanPath(programDir.filePath(QStringLiteral(QUILLMERE_TRANSLATIONS_FROM_BINDIR)))};
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -27,6 +37,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(QStringLiteral("2.0"));
   QApplication::setDesktopFileName(QStringLiteral("quillmere"));
   QApplication::setWindowIcon(quillmere::ui::ProgramIcon::icon());
+  quillmere::ui::installTranslations(application, translationFolders());
 
   quillmere::ui::QtPrompts prompts;
   quillmere::ui::QtShell shell(guideFile());

@@ -1,6 +1,7 @@
 #include "ui/Controls.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -33,8 +34,8 @@ QLabel* label(const char* objectName, const QString& text, const QFont& font,
 }
 
 SeparatorLine* line(const char* objectName) {
-  return named(new SeparatorLine(kLineGrey), objectName, QStringLiteral("Separator"),
-               Fonts::verdana());
+  return named(new SeparatorLine(kLineGrey), objectName,
+               QCoreApplication::translate("Controls", "Separator"), Fonts::verdana());
 }
 
 QPushButton* button(const char* objectName, const QString& caption, const QString& accessibleName,

@@ -30,7 +30,9 @@ QString refusalText(const std::exception& error) {
   const QString text = QString::fromUtf8(error.what());
   const auto* changed = dynamic_cast<const core::WorkbookChanged*>(&error);
   if (changed != nullptr && changed->kind() != core::WorkbookChanged::Kind::FewerRows) {
-    return text + QStringLiteral(" Load it again with Browse... and check the mapping.");
+    return text + QLatin1Char(' ') +
+           QCoreApplication::translate("Conversion",
+                                       "Load it again with Browse... and check the mapping.");
   }
   return text;
 }

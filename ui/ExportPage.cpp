@@ -30,9 +30,9 @@ const QColor kDarkRed(128, 0, 0);
 ExportPage::ExportPage(TabPage& page) {
   const QFont verdana = Fonts::verdana();
   const QFont tahoma = Fonts::tahoma();
-  const QString allowEmpty = QStringLiteral("Allow Empty Email Addresses to be Imported");
-  const QString singleFile = QStringLiteral("Single vCard File for All Contacts");
-  const QString numbersAsShown = QStringLiteral("Keep Numbers as Shown in the Sheet");
+  const QString allowEmpty = tr("Allow Empty Email Addresses to be Imported");
+  const QString singleFile = tr("Single vCard File for All Contacts");
+  const QString numbersAsShown = tr("Keep Numbers as Shown in the Sheet");
 
   // The boxes carry no text; their labels beside them do, and clicking a label does not
   // toggle its box.
@@ -54,16 +54,16 @@ ExportPage::ExportPage(TabPage& page) {
   QLabel* numbersAsShownLabel = label("lblNumbersAsShown", numbersAsShown, verdana);
   setTextColour(numbersAsShownLabel, kBlue);
   page.place(numbersAsShownLabel, twipsRect(670, 2235, 3495, 375));
-  const QString asShownAdvice = QStringLiteral(
-      "Takes phone numbers, postal codes and dates as the sheet shows them (0151 2345678) "
-      "rather than as stored (1512345678).");
+  const QString asShownAdvice =
+      tr("Takes phone numbers, postal codes and dates as the sheet shows them (0151 2345678) "
+         "rather than as stored (1512345678).");
   chkNumbersAsShown->setToolTip(asShownAdvice);
   chkNumbersAsShown->setAccessibleDescription(asShownAdvice);
   numbersAsShownLabel->setToolTip(asShownAdvice);
 
   QLabel* separateFilesNote =
-      label("Label12", QStringLiteral("(by default Separate vCards are saved for every Contact )"),
-            tahoma, QStringLiteral("By default separate vCards are saved for every contact"));
+      label("Label12", tr("(by default Separate vCards are saved for every Contact )"), tahoma,
+            tr("By default separate vCards are saved for every contact"));
   setTextColour(separateFilesNote, kDarkRed);
   page.place(separateFilesNote, twipsRect(3960, 1275, 4575, 375));
 
@@ -76,37 +76,35 @@ ExportPage::ExportPage(TabPage& page) {
     page.place(widget, twipsRect(left, 1680, 2175, 375));
     return widget;
   };
-  Opt2 = option("Opt2", QStringLiteral(" vCard 2.1 Version"), 360);
-  Opt3 = option("Opt3", QStringLiteral(" vCard 3.0 Version"), 2760);
-  Opt4 = option("Opt4", QStringLiteral(" vCard 4.0 Version"), 5040);
+  Opt2 = option("Opt2", tr(" vCard 2.1 Version"), 360);
+  Opt3 = option("Opt3", tr(" vCard 3.0 Version"), 2760);
+  Opt4 = option("Opt4", tr(" vCard 4.0 Version"), 5040);
   // Where each version is taken, from what the address books accept.
   const auto advise = [](QRadioButton* button, const QString& advice) {
     button->setToolTip(advice);
     button->setAccessibleDescription(advice);
   };
-  advise(Opt2, QStringLiteral("vCard 2.1 suits older phones and some desktop mail programs. "
-                              "CardDAV servers refuse it."));
-  advise(Opt3, QStringLiteral("vCard 3.0 suits most address books and both phone platforms, "
-                              "Android and iPhone."));
-  advise(Opt4, QStringLiteral("vCard 4.0 suits the newest apps. The stock Android contacts app "
-                              "refuses it."));
+  advise(Opt2, tr("vCard 2.1 suits older phones and some desktop mail programs. "
+                  "CardDAV servers refuse it."));
+  advise(Opt3, tr("vCard 3.0 suits most address books and both phone platforms, "
+                  "Android and iPhone."));
+  advise(Opt4, tr("vCard 4.0 suits the newest apps. The stock Android contacts app "
+                  "refuses it."));
   Opt2->setChecked(true);
 
-  lblNotNullLabel =
-      label("lblNotNullLabel", QStringLiteral("Number of Empty Email Contact(s)       :"), tahoma,
-            QStringLiteral("Number of Empty Email Contacts"));
+  lblNotNullLabel = label("lblNotNullLabel", tr("Number of Empty Email Contact(s)       :"), tahoma,
+                          tr("Number of Empty Email Contacts"));
   page.place(lblNotNullLabel, twipsRect(360, 2760, 2895, 375));
-  lblNotNullCount = label("lblNotNullCount", QStringLiteral("0"), tahoma,
-                          QStringLiteral("Empty Email Contacts Count"));
+  lblNotNullCount =
+      label("lblNotNullCount", QStringLiteral("0"), tahoma, tr("Empty Email Contacts Count"));
   setTextColour(lblNotNullCount, kBlue);
   page.place(lblNotNullCount, twipsRect(3480, 2760, 2055, 255));
 
-  contactCountLabel =
-      label("contactCountLabel", QStringLiteral("Number of Contacts Added                  :"),
-            tahoma, QStringLiteral("Number of Contacts Added"));
+  contactCountLabel = label("contactCountLabel", tr("Number of Contacts Added                  :"),
+                            tahoma, tr("Number of Contacts Added"));
   page.place(contactCountLabel, twipsRect(360, 3120, 3015, 255));
   lblContactCount =
-      label("lblContactCount", QStringLiteral("0"), tahoma, QStringLiteral("Contacts Added Count"));
+      label("lblContactCount", QStringLiteral("0"), tahoma, tr("Contacts Added Count"));
   setTextColour(lblContactCount, kBlue);
   page.place(lblContactCount, twipsRect(3480, 3120, 1935, 255));
   for (QLabel* counter : {lblNotNullLabel, lblNotNullCount, contactCountLabel, lblContactCount}) {
@@ -116,38 +114,34 @@ ExportPage::ExportPage(TabPage& page) {
     counter->setAccessibleDescription(counter->text());
   }
 
-  statusBar = named(new QProgressBar, "statusBar", QStringLiteral("Export Progress"), verdana);
+  statusBar = named(new QProgressBar, "statusBar", tr("Export Progress"), verdana);
   statusBar->setRange(0, 100);
   statusBar->setValue(0);
   statusBar->setTextVisible(false);
   statusBar->setVisible(false);
   page.place(statusBar, twipsRect(360, 3600, 8655, 375));
 
-  QLabel* savingLabel = label("Label7", QStringLiteral("Saving Location :"), tahoma,
-                              QStringLiteral("Saving Location"));
+  QLabel* savingLabel = label("Label7", tr("Saving Location :"), tahoma, tr("Saving Location"));
   page.place(savingLabel, twipsRect(360, 4155, 1335, 255));
 
-  txtvCardSavePath =
-      named(new QLineEdit, "txtvCardSavePath", QStringLiteral("Saving Location"), tahoma);
+  txtvCardSavePath = named(new QLineEdit, "txtvCardSavePath", tr("Saving Location"), tahoma);
   page.place(txtvCardSavePath, twipsRect(1680, 4080, 6015, 375));
 
-  CmdChangevCardPath = button("CmdChangevCardPath", QStringLiteral("Change..."),
-                              QStringLiteral("Change Saving Location"), verdana);
+  CmdChangevCardPath =
+      button("CmdChangevCardPath", tr("Change..."), tr("Change Saving Location"), verdana);
   page.place(CmdChangevCardPath, twipsRect(7800, 4080, 1215, 375));
 
   // Right of the version options it shows the card of, under Label12's end.
-  cmdPreview =
-      button("cmdPreview", QStringLiteral("&Preview..."), QStringLiteral("Preview Card"), verdana);
+  cmdPreview = button("cmdPreview", tr("&Preview..."), tr("Preview Card"), verdana);
   cmdPreview->setToolTip(
-      QStringLiteral("Shows the card a conversion would write for each row, with the mapping and "
-                     "options as they are now."));
+      tr("Shows the card a conversion would write for each row, with the mapping and "
+         "options as they are now."));
   page.place(cmdPreview, twipsRect(7800, 1680, 1215, 375));
 
   // Right of the counters it reports on; their captions end left of 5535 twips.
-  cmdSaveReport = button("cmdSaveReport", QStringLiteral("&Save Report..."),
-                         QStringLiteral("Save Report"), verdana);
+  cmdSaveReport = button("cmdSaveReport", tr("&Save Report..."), tr("Save Report"), verdana);
   cmdSaveReport->setToolTip(
-      QStringLiteral("Saves what happened to every row of the last conversion as a CSV file."));
+      tr("Saves what happened to every row of the last conversion as a CSV file."));
   cmdSaveReport->setEnabled(false);
   page.place(cmdSaveReport, twipsRect(7320, 2760, 1695, 375));
 }

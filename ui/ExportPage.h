@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -15,6 +17,8 @@ class TabPage;
 // preview and the report. It keeps the controls the window's handlers work with; Qt owns
 // them all.
 class ExportPage {
+  Q_DECLARE_TR_FUNCTIONS(ExportPage)
+
  public:
   explicit ExportPage(TabPage& page);
 

@@ -43,24 +43,23 @@ MainFrame::MainFrame(QMainWindow& window, const QString& aboutPanelText) {
   client->setFixedSize(kClientWidth, kClientHeight);
   window.setCentralWidget(client);
 
-  QLabel* banner =
-      named(new QLabel(client), "Picture2", QStringLiteral("Quillmere banner"), Fonts::verdana());
+  QLabel* banner = named(new QLabel(client), "Picture2", tr("Quillmere banner"), Fonts::verdana());
   banner->setGeometry(twipsRect(0, 40, 9615, 1215));
   banner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   banner->setPixmap(QPixmap(QStringLiteral(":/quillmere/banner.png")));
 
   // The toolbar lies over the banner's top edge; it is made after the banner so it stays on top.
-  QToolBar* toolBar = named(new TransparentToolBar(QStringLiteral("Main Toolbar"), client),
-                            "mainToolBar", QStringLiteral("Main Toolbar"), Fonts::verdana());
+  QToolBar* toolBar = named(new TransparentToolBar(tr("Main Toolbar"), client), "mainToolBar",
+                            tr("Main Toolbar"), Fonts::verdana());
   toolBar->setGeometry(twipsRect(0, 0, 9600, 660));
   toolBar->setMovable(false);
   toolBar->setFloatable(false);
   toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  OpenExcel = toolBar->addAction(QStringLiteral("Open Excel"));
+  OpenExcel = toolBar->addAction(tr("Open Excel"));
   OpenExcel->setObjectName(QStringLiteral("OpenExcel"));
   if (auto* openButton = qobject_cast<QToolButton*>(toolBar->widgetForAction(OpenExcel))) {
     openButton->setObjectName(QStringLiteral("OpenExcelButton"));
-    openButton->setAccessibleName(QStringLiteral("Open Excel"));
+    openButton->setAccessibleName(tr("Open Excel"));
   }
 
   SeparatorLine* rule = controls::line("Line3");
@@ -73,30 +72,30 @@ MainFrame::MainFrame(QMainWindow& window, const QString& aboutPanelText) {
 
 void MainFrame::buildMenus(QMainWindow& window) {
   QMenuBar* bar = window.menuBar();
-  QMenu* file = bar->addMenu(QStringLiteral("File"));
+  QMenu* file = bar->addMenu(tr("File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  file->setAccessibleName(QStringLiteral("File"));
-  NewConversion = file->addAction(QStringLiteral("&New Conversion"));
+  file->setAccessibleName(tr("File"));
+  NewConversion = file->addAction(tr("&New Conversion"));
   NewConversion->setObjectName(QStringLiteral("NewConversion"));
   NewConversion->setShortcut(QKeySequence::New);
   file->addSeparator();
-  Exit = file->addAction(QStringLiteral("&Exit"));
+  Exit = file->addAction(tr("&Exit"));
   Exit->setObjectName(QStringLiteral("Exit"));
 
-  QMenu* about = bar->addMenu(QStringLiteral("About"));
+  QMenu* about = bar->addMenu(tr("About"));
   about->setObjectName(QStringLiteral("mnuAbout"));
-  about->setAccessibleName(QStringLiteral("About"));
-  AboutUs = about->addAction(QStringLiteral("About Us"));
+  about->setAccessibleName(tr("About"));
+  AboutUs = about->addAction(tr("About Us"));
   AboutUs->setObjectName(QStringLiteral("AboutUs"));
-  Help = about->addAction(QStringLiteral("Help"));
+  Help = about->addAction(tr("Help"));
   Help->setObjectName(QStringLiteral("Help"));
 
-  bar->setAccessibleName(QStringLiteral("Menu"));
+  bar->setAccessibleName(tr("Menu"));
 }
 
 void MainFrame::buildSteps(QWidget* client) {
   ExportTab = named(new StepTabWidget(twips(kTabHeightTwips), client), "ExportTab",
-                    QStringLiteral("Conversion Steps"), Fonts::tahoma());
+                    tr("Conversion Steps"), Fonts::tahoma());
   ExportTab->setGeometry(twipsRect(120, 1440, 9375, 4815));
   pageSelect = new TabPage(ExportTab);
   pageSelect->setObjectName(QStringLiteral("pageSelect"));
@@ -104,22 +103,21 @@ void MainFrame::buildSteps(QWidget* client) {
   pageMap->setObjectName(QStringLiteral("pageMap"));
   pageExport = new TabPage(ExportTab);
   pageExport->setObjectName(QStringLiteral("pageExport"));
-  ExportTab->addTab(pageSelect, QStringLiteral("1. Select"));
-  ExportTab->addTab(pageMap, QStringLiteral("2. Map Columns"));
-  ExportTab->addTab(pageExport, QStringLiteral("3. Export"));
+  ExportTab->addTab(pageSelect, tr("1. Select"));
+  ExportTab->addTab(pageMap, tr("2. Map Columns"));
+  ExportTab->addTab(pageExport, tr("3. Export"));
   for (int index = 0; index < ExportTab->count(); ++index) {
     ExportTab->widget(index)->setAccessibleName(ExportTab->tabText(index));
   }
 
-  cmdPrevious = button("cmdPrevious", QStringLiteral("<  Pre&vious"), QStringLiteral("Previous"),
-                       Fonts::tahoma());
+  cmdPrevious = button("cmdPrevious", tr("<  Pre&vious"), tr("Previous"), Fonts::tahoma());
   cmdPrevious->setParent(client);
   cmdPrevious->setGeometry(twipsRect(5400, 6480, 1935, 495));
   cmdPrevious->setEnabled(false);
 
   // Free space left of the buttons, below the pages: the load's notices need room for three
   // lines.
-  lblLoadNotice = label("lblLoadNotice", QString(), Fonts::tahoma(), QStringLiteral("Notice"));
+  lblLoadNotice = label("lblLoadNotice", QString(), Fonts::tahoma(), tr("Notice"));
   lblLoadNotice->setParent(client);
   lblLoadNotice->setGeometry(twipsRect(120, 6300, 5160, 780));
   lblLoadNotice->setWordWrap(true);
@@ -131,14 +129,14 @@ void MainFrame::buildSteps(QWidget* client) {
   controls::setTextColour(lblLoadNotice, QColor(160, 0, 0));
   lblLoadNotice->hide();
 
-  cmdNext = button("cmdNext", QStringLiteral("&Next >"), QStringLiteral("Next"), Fonts::tahoma());
+  cmdNext = button("cmdNext", tr("&Next >"), tr("Next"), Fonts::tahoma());
   cmdNext->setParent(client);
   cmdNext->setGeometry(twipsRect(7560, 6480, 1935, 495));
 }
 
 void MainFrame::buildStatusBar(QWidget* client, const QString& aboutPanelText) {
   QStatusBar* status =
-      named(new QStatusBar(client), "statusIndicator", QStringLiteral("Status"), Fonts::tahoma());
+      named(new QStatusBar(client), "statusIndicator", tr("Status"), Fonts::tahoma());
   status->setGeometry(twipsRect(0, 7095, 9600, 255));
   status->setSizeGripEnabled(false);
   status->setContentsMargins(0, 0, 0, 0);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 class QAction;
 class QLabel;
 class QMainWindow;
@@ -16,6 +18,8 @@ class TabPage;
 // step tabs with their (still empty) pages, Previous and Next, and the status bar with its
 // three panels. It keeps the controls the window's handlers work with; Qt owns them all.
 class MainFrame {
+  Q_DECLARE_TR_FUNCTIONS(MainFrame)
+
  public:
   static constexpr int kClientWidth = 640;
   static constexpr int kClientHeight = 490;

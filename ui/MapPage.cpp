@@ -26,41 +26,38 @@ using controls::label;
 
 MapPage::MapPage(TabPage& page) {
   const QFont bold = Fonts::tahoma(true);
-  page.place(label("Label2", QStringLiteral("Excel Fields"), bold), twipsRect(120, 600, 1695, 255));
+  page.place(label("Label2", tr("Excel Fields"), bold), twipsRect(120, 600, 1695, 255));
 
-  cmbHeader = dropDownList("cmbHeader", QStringLiteral("Excel Fields"));
+  cmbHeader = dropDownList("cmbHeader", tr("Excel Fields"));
   page.place(cmbHeader, twipsRect(120, 840, 2415, 315));
 
-  page.place(label("Label5", QStringLiteral("vCard Fields"), bold),
-             twipsRect(6480, 600, 1815, 255));
+  page.place(label("Label5", tr("vCard Fields"), bold), twipsRect(6480, 600, 1815, 255));
 
-  cmbOutlook = dropDownList("cmbOutlook", QStringLiteral("vCard Fields"));
+  cmbOutlook = dropDownList("cmbOutlook", tr("vCard Fields"));
   page.place(cmbOutlook, twipsRect(6480, 840, 2775, 315));
 
-  cmdAddMapping =
-      button("cmdAddMapping", QStringLiteral("Add"), QStringLiteral("Add"), Fonts::tahoma());
+  cmdAddMapping = button("cmdAddMapping", tr("Add"), tr("Add"), Fonts::tahoma());
   page.place(cmdAddMapping, twipsRect(7800, 1320, 1455, 375));
 
-  cmdRemove =
-      button("cmdRemove", QStringLiteral("Remove"), QStringLiteral("Remove"), Fonts::tahoma());
+  cmdRemove = button("cmdRemove", tr("Remove"), tr("Remove"), Fonts::tahoma());
   page.place(cmdRemove, twipsRect(7800, 1800, 1455, 375));
 
   // Under the header list it works on, in the free space left of Add.
-  cmdMatchByName = button("cmdMatchByName", QStringLiteral("&Match by Name"),
-                          QStringLiteral("Match by Name"), Fonts::tahoma());
+  cmdMatchByName =
+      button("cmdMatchByName", tr("&Match by Name"), tr("Match by Name"), Fonts::tahoma());
   cmdMatchByName->setToolTip(
-      QStringLiteral("Pairs every column whose header names a vCard field with that field. "
-                     "Pairs you have made stay as they are."));
+      tr("Pairs every column whose header names a vCard field with that field. "
+         "Pairs you have made stay as they are."));
   cmdMatchByName->setEnabled(false);
   page.place(cmdMatchByName, twipsRect(120, 1320, 1455, 375));
 
-  page.place(label("Label9", QStringLiteral("Selected Fileds ( Excel --> vCard )"), bold,
-                   QStringLiteral("Selected Fields, Excel to vCard")),
+  page.place(label("Label9", tr("Selected Fileds ( Excel --> vCard )"), bold,
+                   tr("Selected Fields, Excel to vCard")),
              twipsRect(120, 2040, 4935, 255));
   page.place(controls::line("Line2"), QRect(twips(120), twips(2280), twips(9240 - 120), 1));
 
-  mappedList = controls::named(new QListWidget, "mappedList",
-                               QStringLiteral("Selected Fields, Excel to vCard"), Fonts::verdana());
+  mappedList = controls::named(new QListWidget, "mappedList", tr("Selected Fields, Excel to vCard"),
+                               Fonts::verdana());
   mappedEntries_ = new MappingEntryDelegate(mappedList);
   mappedList->setItemDelegate(mappedEntries_);
   page.place(mappedList, twipsRect(120, 2400, 9135, 1980));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 class QComboBox;
 class QListWidget;
 class QPushButton;
@@ -17,6 +19,8 @@ class TabPage;
 // Step 2: the header and field pick lists, Add, Remove, Match by Name and the list of pairs
 // made. It keeps the controls the window's handlers work with; Qt owns them all.
 class MapPage {
+  Q_DECLARE_TR_FUNCTIONS(MapPage)
+
  public:
   explicit MapPage(TabPage& page);
 

@@ -32,52 +32,47 @@ const QColor kPreviewYellow(255, 255, 0);
 }  // namespace
 
 SelectPage::SelectPage(TabPage& page) {
-  page.place(label("Label1", QStringLiteral("Select Excel File :"), Fonts::tahoma(),
-                   QStringLiteral("Select Excel File")),
+  page.place(label("Label1", tr("Select Excel File :"), Fonts::tahoma(), tr("Select Excel File")),
              twipsRect(240, 670, 1335, 255));
 
-  txtExcelPath =
-      named(new QLineEdit, "txtExcelPath", QStringLiteral("Select Excel File"), Fonts::tahoma());
+  txtExcelPath = named(new QLineEdit, "txtExcelPath", tr("Select Excel File"), Fonts::tahoma());
   // The path comes from Browse... only; typing one would load nothing.
   txtExcelPath->setReadOnly(true);
   page.place(txtExcelPath, twipsRect(1560, 600, 6255, 375));
 
-  cmdBrowse = controls::button("cmdBrowse", QStringLiteral("Browse..."), QStringLiteral("Browse"),
-                               Fonts::verdana());
+  cmdBrowse = controls::button("cmdBrowse", tr("Browse..."), tr("Browse"), Fonts::verdana());
   page.place(cmdBrowse, twipsRect(7920, 600, 1215, 375));
 
   QLabel* formats = label("Label13",
-                          QStringLiteral("Supports Excel 2003 Files (*.xls), Excel 2007,2010, 2013 "
-                                         "Files (*.xlsx) & CSV Files (*.csv)"),
+                          tr("Supports Excel 2003 Files (*.xls), Excel 2007,2010, 2013 "
+                             "Files (*.xlsx) & CSV Files (*.csv)"),
                           Fonts::tahoma());
   // Plain text: "&" is an ordinary character in a label without a buddy.
   formats->setTextFormat(Qt::PlainText);
   controls::setTextColour(formats, kDarkBlue);
   page.place(formats, twipsRect(1560, 1080, 7215, 255));
 
-  page.place(label("Label6", QStringLiteral("Excel File Preview"), Fonts::tahoma()),
+  page.place(label("Label6", tr("Excel File Preview"), Fonts::tahoma()),
              twipsRect(240, 1560, 1695, 255));
 
   // Which sheet and which row of headers, on the preview's title line they describe.
-  cmbSheet = controls::dropDownList("cmbSheet", QStringLiteral("Sheet"));
+  cmbSheet = controls::dropDownList("cmbSheet", tr("Sheet"));
   cmbSheet->setFont(Fonts::tahoma());
   cmbSheet->setEnabled(false);
-  QLabel* sheetLabel =
-      label("lblSheet", QStringLiteral("S&heet:"), Fonts::tahoma(), QStringLiteral("Sheet"));
+  QLabel* sheetLabel = label("lblSheet", tr("S&heet:"), Fonts::tahoma(), tr("Sheet"));
   sheetLabel->setBuddy(cmbSheet);
   sheetLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   page.place(sheetLabel, twipsRect(2040, 1470, 720, 315));
   page.place(cmbSheet, twipsRect(2820, 1470, 3000, 315));
 
-  spnHeaderRow =
-      named(new QSpinBox, "spnHeaderRow", QStringLiteral("Headers in row"), Fonts::tahoma());
+  spnHeaderRow = named(new QSpinBox, "spnHeaderRow", tr("Headers in row"), Fonts::tahoma());
   // Up to the last row a sheet can have.
   spnHeaderRow->setRange(1, static_cast<int>(source::kMaxGridRows));
   // A sheet loads once the number is entered, not at every digit typed.
   spnHeaderRow->setKeyboardTracking(false);
   spnHeaderRow->setEnabled(false);
-  QLabel* rowLabel = label("lblHeaderRow", QStringLiteral("Headers in &row:"), Fonts::tahoma(),
-                           QStringLiteral("Headers in row"));
+  QLabel* rowLabel =
+      label("lblHeaderRow", tr("Headers in &row:"), Fonts::tahoma(), tr("Headers in row"));
   rowLabel->setBuddy(spnHeaderRow);
   rowLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   page.place(rowLabel, twipsRect(6000, 1470, 1500, 315));
@@ -86,8 +81,8 @@ SelectPage::SelectPage(TabPage& page) {
 
   // Grid row 0 is the fixed header row that stays put while the data scroll: the table's
   // horizontal header. Column 0 is the vertical header, hidden by frmMain's Form_Load.
-  sourceExcelData = named(new QTableView, "sourceExcelData", QStringLiteral("Excel File Preview"),
-                          Fonts::verdana());
+  sourceExcelData =
+      named(new QTableView, "sourceExcelData", tr("Excel File Preview"), Fonts::verdana());
   preview_ = new PreviewModel(sourceExcelData);
   sourceExcelData->setModel(preview_);
   sourceExcelData->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -20,6 +22,8 @@ class TabPage;
 // grid previewing that sheet.
 // It keeps the controls the window's handlers work with; Qt owns them all.
 class SelectPage {
+  Q_DECLARE_TR_FUNCTIONS(SelectPage)
+
  public:
   explicit SelectPage(TabPage& page);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <string_view>
 
 namespace quillmere::ui {
@@ -8,6 +9,8 @@ namespace quillmere::ui {
 // may be chosen, the two buttons' states and the Next caption, and what Next asks the window
 // to do. The window applies the state to its controls after every call.
 class WizardSteps {
+  Q_DECLARE_TR_FUNCTIONS(WizardSteps)
+
  public:
   // 0: nothing loaded yet; 1 "1. Select"; 2 "2. Map Columns"; 3 "3. Export".
   enum class Step { Start = 0, Select = 1, Map = 2, Export = 3 };
@@ -23,9 +26,10 @@ class WizardSteps {
     Convert,         // on step 3: run the export
   };
 
-  static constexpr std::string_view kStartCaption = "&Next >";
-  static constexpr std::string_view kConvertCaption = "Convert";
-  static constexpr std::string_view kPlainCaption = "Next";
+  // In English; the window shows them through tr().
+  static constexpr std::string_view kStartCaption = QT_TRANSLATE_NOOP("WizardSteps", "&Next >");
+  static constexpr std::string_view kConvertCaption = QT_TRANSLATE_NOOP("WizardSteps", "Convert");
+  static constexpr std::string_view kPlainCaption = QT_TRANSLATE_NOOP("WizardSteps", "Next");
 
   Step step() const { return step_; }
   int currentStep() const { return static_cast<int>(step_); }

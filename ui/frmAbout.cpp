@@ -16,10 +16,10 @@ frmAbout::frmAbout(QWidget* owner)
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       lblTitle_(new QLabel(productName(), this)),
       lblVersion_(new QLabel(QStringLiteral("v2.0"), this)),
-      cmdOK_(new QPushButton(QStringLiteral("OK"), this)) {
+      cmdOK_(new QPushButton(tr("OK"), this)) {
   setObjectName(QStringLiteral("frmAbout"));
   setModal(false);
-  setWindowTitle(QStringLiteral("About Us"));
+  setWindowTitle(tr("About Us"));
   setWindowIcon(ProgramIcon::icon());
   setFont(Fonts::verdana());
   setFixedSize(twips(3660), twips(1365));
@@ -39,13 +39,13 @@ frmAbout::frmAbout(QWidget* owner)
 
   lblVersion_->setObjectName(QStringLiteral("lblVersion"));
   lblVersion_->setGeometry(twipsRect(1560, 480, 405, 225));
-  lblVersion_->setAccessibleName(QStringLiteral("Version 2.0"));
+  lblVersion_->setAccessibleName(tr("Version 2.0"));
 
   cmdOK_->setObjectName(QStringLiteral("cmdOK"));
   cmdOK_->setGeometry(twipsRect(1200, 840, 1260, 345));
   cmdOK_->setFont(Fonts::msSansSerif());
   cmdOK_->setDefault(true);
-  cmdOK_->setAccessibleName(QStringLiteral("OK"));
+  cmdOK_->setAccessibleName(tr("OK"));
   cmdOK_->setFocus();
   connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 

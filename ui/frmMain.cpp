@@ -58,7 +58,7 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
   setPalette(white);
   setAutoFillBackground(true);
 
-  frame_ = std::make_unique<MainFrame>(*this, QString::fromLatin1(kAboutPanelText));
+  frame_ = std::make_unique<MainFrame>(*this, tr(kAboutPanelText));
   progressBar_ = new QTimer(this);
   progressBar_->setObjectName(QStringLiteral("progressBar"));
   progressBar_->setInterval(kTimerIntervalMs);
@@ -198,7 +198,7 @@ void frmMain::Form_Load() {
 void frmMain::showItemsFound(std::int32_t rowsFound) {
   const std::int32_t dataRows = rowsFound > 0 ? rowsFound - 1 : 0;
   setStatusPanel(frame_->panelItems,
-                 QStringLiteral("Items Found: ") + fromLatin(core::withSignPlace(dataRows)));
+                 tr("Items Found: %1").arg(fromLatin(core::withSignPlace(dataRows))));
 }
 
 void frmMain::setStatusPanel(QLabel* panel, const QString& text) {
@@ -218,7 +218,7 @@ void frmMain::showStatusMessage(const QString& text) {
 
 void frmMain::showAboutPanel() {
   statusMessage_->stop();
-  setStatusPanel(frame_->panelAbout, QString::fromLatin1(kAboutPanelText));
+  setStatusPanel(frame_->panelAbout, tr(kAboutPanelText));
 }
 
 void frmMain::cmdNext_Click() {
@@ -232,7 +232,7 @@ void frmMain::cmdNext_Click() {
     case WizardSteps::NextAction::EnterMap:
       break;
     case WizardSteps::NextAction::RefuseEmptyMap:
-      showMessage(QStringLiteral("Please Map Excel Column to Outlook Attribute."));
+      showMessage(tr("Please Map Excel Column to Outlook Attribute."));
       return;
     case WizardSteps::NextAction::EnterExport:
       // Only a box of length 0 gets the default; one holding spaces is the user's.
@@ -265,7 +265,7 @@ void frmMain::showSteps() {
   for (int tab = 0; tab < tabs->count(); ++tab) {
     if (tab != shown) tabs->setTabEnabled(tab, false);
   }
-  const QString caption = fromLatin(steps_.nextCaption());
+  const QString caption = WizardSteps::tr(std::string(steps_.nextCaption()).c_str());
   frame_->cmdNext->setText(caption);
   // Heard as the caption reads: "Next", or "Convert" on step 3.
   frame_->cmdNext->setAccessibleName(
@@ -352,8 +352,7 @@ void frmMain::Help_Click() {
     const QString where = guide.isEmpty() ? QStringLiteral("guide.html") : guide;
     static_cast<void>(prompts_.message(
         this,
-        QStringLiteral("The user guide \"%1\" is missing. Installing Quillmere again puts it back.")
-            .arg(where),
+        tr("The user guide \"%1\" is missing. Installing Quillmere again puts it back.").arg(where),
         productName(), Prompts::Buttons::Ok, Prompts::Icon::Information));
     return;
   }
@@ -364,7 +363,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
   // A conversion stops only when the user says so: what it has written stays, in a folder
   // whose name says it is incomplete.
   if (conversion_->running() && !closing_ &&
-      prompts_.message(this, QStringLiteral("A conversion is running. Stop it?"), productName(),
+      prompts_.message(this, tr("A conversion is running. Stop it?"), productName(),
                        Prompts::Buttons::YesNo, Prompts::Icon::Question) != Prompts::Answer::Yes) {
     event->ignore();
     return;

@@ -45,7 +45,7 @@ class frmMain : public QMainWindow {
   // How long a passing message stays in the last status panel.
   static constexpr int kStatusMessageMs = 10000;
   // No web address belongs to this program, so the last status panel says what it does.
-  static constexpr char kAboutPanelText[] = "Convert Excel Contacts to vCard Files";
+  static constexpr char kAboutPanelText[] = QT_TR_NOOP("Convert Excel Contacts to vCard Files");
 
   frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent = nullptr);
   ~frmMain() override;

@@ -24,6 +24,9 @@ namespace quillmere::ui {
 
 namespace {
 
+// Message boxes break their lines as the program always has.
+const QString kNewLine = QStringLiteral("\r\n");
+
 core::LocalTime localTime(const QDateTime& at) {
   const QDate day = at.date();
   const QTime time = at.time();
@@ -52,7 +55,7 @@ int shareWritten(const core::ExportProgress& counts) {
 }  // namespace
 
 void frmMain::CmdChangevCardPath_Click() {
-  const QString chosen = BrowseForFolder(prompts_, this, QStringLiteral("Select Folder"));
+  const QString chosen = BrowseForFolder(prompts_, this, tr("Select Folder"));
   conversion_->showCounterLabels(!chosen.isEmpty());
   if (!chosen.isEmpty()) exportPage_->txtvCardSavePath->setText(chosen);
   steps_.folderChosen();
@@ -66,9 +69,8 @@ void frmMain::progressBar_Timer() {
 void frmMain::exportContacts() {
   const QString base = trimSpaces(exportPage_->txtvCardSavePath->text());
   if (base.isEmpty()) {
-    static_cast<void>(prompts_.message(this, QStringLiteral("Please Choose Saving Location"),
-                                       productName(), Prompts::Buttons::Ok,
-                                       Prompts::Icon::Information));
+    static_cast<void>(prompts_.message(this, tr("Please Choose Saving Location"), productName(),
+                                       Prompts::Buttons::Ok, Prompts::Icon::Information));
     steps_.conversionRefused(false);
     showSteps();
     conversion_->showCounterLabels(false);
@@ -99,13 +101,13 @@ void frmMain::exportContacts() {
                                                                 : shareWritten(report.counts));
   if (closing_) {
     // The window goes, but the user hears what the stopped run left behind.
-    static_cast<void>(prompts_.message(
-        this,
-        QStringLiteral("The conversion was stopped. %1 of %2 contacts were written to \"%3\".")
-            .arg(report.counts.contactCount)
-            .arg(report.counts.dataRows)
-            .arg(QDir::toNativeSeparators(exportFolder_)),
-        productName(), Prompts::Buttons::Ok, Prompts::Icon::Information));
+    static_cast<void>(
+        prompts_.message(this,
+                         tr("The conversion was stopped. %1 of %2 contacts were written to \"%3\".")
+                             .arg(report.counts.contactCount)
+                             .arg(report.counts.dataRows)
+                             .arg(QDir::toNativeSeparators(exportFolder_)),
+                         productName(), Prompts::Buttons::Ok, Prompts::Icon::Information));
     return;
   }
   reportExport(report);
@@ -115,10 +117,9 @@ void frmMain::reportExport(const core::ExportReport& report) {
   if (report.everyContactWritten()) {
     const Prompts::Answer answer = prompts_.message(
         this,
-        QStringLiteral("The contacts have been exported successfully to vCard files.\r\n"
-                       "Would you like to open folder containing excel file. Click Yes else "
-                       "click No."),
-        QStringLiteral("Open Destination Folder"), Prompts::Buttons::YesNo, Prompts::Icon::None);
+        tr("The contacts have been exported successfully to vCard files.") + kNewLine +
+            tr("Would you like to open folder containing excel file. Click Yes else click No."),
+        tr("Open Destination Folder"), Prompts::Buttons::YesNo, Prompts::Icon::None);
     if (answer == Prompts::Answer::Yes) {
       ShellOpen(shell_, exportFolder_);
     } else {
@@ -132,28 +133,29 @@ void frmMain::reportExport(const core::ExportReport& report) {
   const std::string& reason = !report.readFailure.empty() && report.counts.failedCount == 0
                                   ? report.readFailure
                                   : report.firstFailure;
-  const QString because = QStringLiteral("The reason: %1\r\n").arg(fromUtf8(reason));
+  const QString because = tr("The reason: %1").arg(fromUtf8(reason)) + kNewLine;
   if (written == 0) {
     // Only a folder that is there is named.
     QString text = QFileInfo::exists(exportFolder_)
-                       ? QStringLiteral("No contact was written to \"%1\".\r\n").arg(exportFolder_)
-                       : QStringLiteral("No contact was written.\r\n");
+                       ? tr("No contact was written to \"%1\".").arg(exportFolder_) + kNewLine
+                       : tr("No contact was written.") + kNewLine;
     text += because;
-    text += QStringLiteral("Choose another saving location with Change... and convert again.");
+    text += tr("Choose another saving location with Change... and convert again.");
     static_cast<void>(
         prompts_.message(this, text, productName(), Prompts::Buttons::Ok, Prompts::Icon::Warning));
     return;
   }
-  QString text = QStringLiteral("Not every contact could be exported.\r\n");
-  text += QStringLiteral("%1 of %2 contacts were written to \"%3\"; %4 were not.\r\n")
+  QString text = tr("Not every contact could be exported.") + kNewLine;
+  text += tr("%1 of %2 contacts were written to \"%3\"; %4 were not.")
               .arg(written)
               .arg(written + missing)
               .arg(exportFolder_)
-              .arg(missing);
+              .arg(missing) +
+          kNewLine;
   text += because;
-  text += QStringLiteral(
-      "Would you like to open the folder with the contacts that were written? Click Yes to "
-      "open it, or No to choose another saving location with Change... and convert again.");
+  text +=
+      tr("Would you like to open the folder with the contacts that were written? Click Yes to "
+         "open it, or No to choose another saving location with Change... and convert again.");
   if (prompts_.message(this, text, productName(), Prompts::Buttons::YesNo,
                        Prompts::Icon::Warning) == Prompts::Answer::Yes) {
     ShellOpen(shell_, exportFolder_);
@@ -167,8 +169,8 @@ void frmMain::cmdSaveReport_Click() {
   const QFileInfo folder(exportFolder_);
   const QString suggested =
       folder.dir().filePath(folder.fileName() + QStringLiteral(" report.csv"));
-  const QString chosen = prompts_.chooseSaveFile(this, QStringLiteral("Save Report"), suggested,
-                                                 QStringLiteral("CSV File (*.csv)"));
+  const QString chosen =
+      prompts_.chooseSaveFile(this, tr("Save Report"), suggested, tr("CSV File (*.csv)"));
   if (chosen.isEmpty()) return;
   try {
     report->saveCsv(QFile::encodeName(chosen).toStdString());
@@ -177,7 +179,7 @@ void frmMain::cmdSaveReport_Click() {
                                        Prompts::Buttons::Ok, Prompts::Icon::Warning));
     return;
   }
-  showStatusMessage(QStringLiteral("Report saved as %1").arg(QFileInfo(chosen).fileName()));
+  showStatusMessage(tr("Report saved as %1").arg(QFileInfo(chosen).fileName()));
 }
 
 }  // namespace quillmere::ui

@@ -25,7 +25,6 @@ namespace quillmere::ui {
 
 namespace {
 
-const QString kWorkbookFilter = QStringLiteral("Excel File (*.xlsx *.xls *.csv)");
 // What Browse offers is what a drop may bring; the readers tell the format from the bytes.
 const QStringList kWorkbookSuffixes = {QStringLiteral("xlsx"), QStringLiteral("xls"),
                                        QStringLiteral("csv")};
@@ -52,7 +51,8 @@ class frmMain::LoadProgress : public source::LoadObserver {
 
 void frmMain::cmdBrowse_Click() {
   if (!steps_.browseEnabled()) return;
-  loadChosenWorkbook(prompts_.chooseWorkbookFile(this, QString(), kWorkbookFilter));
+  loadChosenWorkbook(
+      prompts_.chooseWorkbookFile(this, QString(), tr("Excel File (*.xlsx *.xls *.csv)")));
 }
 
 void frmMain::loadChosenWorkbook(const QString& chosen) {
@@ -85,8 +85,7 @@ bool frmMain::extractExcelData(const QString& path, std::size_t sheet, std::uint
   } catch (const source::WorkbookError& error) {
     problem = QString::fromUtf8(error.what());
   } catch (const std::exception& error) {
-    problem =
-        QStringLiteral("\"%1\" could not be read: %2").arg(path, QString::fromUtf8(error.what()));
+    problem = tr("\"%1\" could not be read: %2").arg(path, QString::fromUtf8(error.what()));
   }
   setBusy(false);
   if (closing_) return false;
@@ -107,9 +106,8 @@ bool frmMain::extractExcelData(const QString& path, std::size_t sheet, std::uint
   showAboutPanel();
   // A workbook's name that promises a spreadsheet it is not, the user hears about.
   if (sheet_->readAsText() && QFileInfo(path).suffix().compare(u"csv", Qt::CaseInsensitive) != 0) {
-    showStatusMessage(
-        QStringLiteral("%1 is a text file, not an Excel workbook: it was read as text")
-            .arg(QFileInfo(path).fileName()));
+    showStatusMessage(tr("%1 is a text file, not an Excel workbook: it was read as text")
+                          .arg(QFileInfo(path).fileName()));
   }
   mapping_.clearMapping();
   showMapping();

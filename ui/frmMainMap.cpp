@@ -41,6 +41,21 @@ void learnPair(const core::ColumnPair& pair) {
   settings.setValue(fromUtf8(key), fromLatin(core::fieldName(pair.field)));
 }
 
+// Core's messages, in the window's language.
+QString mappingMessageText(core::MappingMessage message) {
+  switch (message) {
+    case core::MappingMessage::SelectOutlookField:
+      return frmMain::tr("Please Select the Outlook Field.");
+    case core::MappingMessage::SelectExcelField:
+      return frmMain::tr("Please Select the Excel Field.");
+    case core::MappingMessage::SelectAddedItem:
+      return frmMain::tr("Select the item from the added fields.");
+    case core::MappingMessage::None:
+      break;
+  }
+  return fromLatin(core::messageText(message));
+}
+
 }  // namespace
 
 void frmMain::fillLists() {
@@ -51,7 +66,7 @@ void frmMain::fillLists() {
 void frmMain::cmdAddMapping_Click() {
   const core::MappingMessage message = mapping_.addMapping();
   if (message != core::MappingMessage::None) {
-    showMessage(fromLatin(core::messageText(message)));
+    showMessage(mappingMessageText(message));
     return;
   }
   learnPair(mapping_.pairs().back());
@@ -63,7 +78,7 @@ void frmMain::cmdAddMapping_Click() {
 void frmMain::cmdRemove_Click() {
   const core::MappingMessage message = mapping_.removeMapping();
   if (message != core::MappingMessage::None) {
-    showMessage(fromLatin(core::messageText(message)));
+    showMessage(mappingMessageText(message));
     return;
   }
   showMapping();
@@ -85,11 +100,10 @@ void frmMain::cmdMatchByName_Click() {
   };
   const core::NameMatch match = core::matchByName(mapping_, context);
   showMapping();
-  showStatusMessage(
-      QStringLiteral("%1 of %2 %3 matched by name")
-          .arg(match.paired)
-          .arg(match.offered)
-          .arg(match.offered == 1 ? QStringLiteral("column") : QStringLiteral("columns")));
+  // Whole sentences for one column and for several, so each language can word both.
+  const QString matched = match.offered == 1 ? tr("%1 of %2 column matched by name")
+                                             : tr("%1 of %2 columns matched by name");
+  showStatusMessage(matched.arg(match.paired).arg(match.offered));
 }
 
 void frmMain::showMapping() {

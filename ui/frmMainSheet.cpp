@@ -47,11 +47,11 @@ void frmMain::showLoadedSheet() {
   for (std::size_t i = 0; i < all.size(); ++i) {
     if (all[i].kind != source::SheetKind::Worksheet) continue;
     QString name = fromUtf8(all[i].name);
-    if (all[i].hidden) name += QStringLiteral(" (hidden)");
+    if (all[i].hidden) name = tr("%1 (hidden)").arg(name);
     sheets->addItem(name, QVariant::fromValue<qulonglong>(i));
     if (i == table.sheet) sheets->setCurrentIndex(sheets->count() - 1);
   }
-  sheets->setAccessibleName(QStringLiteral("Sheet: ") + sheets->currentText());
+  sheets->setAccessibleName(tr("Sheet: %1").arg(sheets->currentText()));
   headerRow->setValue(static_cast<int>(table.headerRow));
 
   QStringList sentences;
@@ -60,9 +60,8 @@ void frmMain::showLoadedSheet() {
   }
   if (const auto suggested = sheet_->suggestedHeaderRow()) {
     const QString row = QString::number(*suggested);
-    sentences << QStringLiteral(
-                     "Row 1 looks like a title: the headers seem to be in row %1. "
-                     "<a href=\"%2%1\">Read the headers from row %1</a>.")
+    sentences << tr("Row 1 looks like a title: the headers seem to be in row %1. "
+                    "<a href=\"%2%1\">Read the headers from row %1</a>.")
                      .arg(row, kUseRowLink);
   }
   notice->setText(sentences.join(QLatin1Char(' ')));

@@ -48,24 +48,24 @@ frmPreview::frmPreview(QWidget* owner, core::ContactSheet& sheet,
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       options_(options),
-      lblRow_(label(this, "lblRow", QStringLiteral("Row"), twipsRect(120, 120, 5760, 255))),
-      lblFile_(label(this, "lblFile", QStringLiteral("File"), twipsRect(120, 420, 5760, 255))),
+      lblRow_(label(this, "lblRow", tr("Row"), twipsRect(120, 120, 5760, 255))),
+      lblFile_(label(this, "lblFile", tr("File"), twipsRect(120, 420, 5760, 255))),
       txtRecord_(new QPlainTextEdit(this)),
-      cmdPreviousRow_(button(this, "cmdPreviousRow", QStringLiteral("< &Previous"),
-                             QStringLiteral("Previous Row"), twipsRect(120, 4440, 1455, 375))),
-      cmdNextRow_(button(this, "cmdNextRow", QStringLiteral("&Next >"), QStringLiteral("Next Row"),
+      cmdPreviousRow_(button(this, "cmdPreviousRow", tr("< &Previous"), tr("Previous Row"),
+                             twipsRect(120, 4440, 1455, 375))),
+      cmdNextRow_(button(this, "cmdNextRow", tr("&Next >"), tr("Next Row"),
                          twipsRect(1695, 4440, 1455, 375))),
-      cmdClose_(button(this, "cmdClose", QStringLiteral("Close"), QStringLiteral("Close"),
-                       twipsRect(4425, 4440, 1455, 375))) {
+      cmdClose_(
+          button(this, "cmdClose", tr("Close"), tr("Close"), twipsRect(4425, 4440, 1455, 375))) {
   setObjectName(QStringLiteral("frmPreview"));
   setModal(false);
-  setWindowTitle(QStringLiteral("Card Preview"));
+  setWindowTitle(tr("Card Preview"));
   setWindowIcon(ProgramIcon::icon());
   setFont(Fonts::verdana());
   setFixedSize(twips(6000), twips(4935));
 
   txtRecord_->setObjectName(QStringLiteral("txtRecord"));
-  txtRecord_->setAccessibleName(QStringLiteral("Card"));
+  txtRecord_->setAccessibleName(tr("Card"));
   txtRecord_->setReadOnly(true);
   // Lines as the file holds them: never wrapped, in a font where columns line up.
   txtRecord_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -106,27 +106,24 @@ void frmPreview::refresh() {
   if (preview_ == nullptr || walking_ || failed_) return;
   record_.clear();
   if (preview_->dataRows() == 0) {
-    lblRow_->setText(QStringLiteral("No rows of contacts"));
+    lblRow_->setText(tr("No rows of contacts"));
     lblFile_->clear();
-    txtRecord_->setPlainText(
-        QStringLiteral("The sheet has no rows of contacts below its header row."));
+    txtRecord_->setPlainText(tr("The sheet has no rows of contacts below its header row."));
     showButtons();
     return;
   }
   const core::PreviewCard card = preview_->card(options_);
-  lblRow_->setText(QStringLiteral("Row %1 (%2 of %3)")
-                       .arg(card.sheetRow)
-                       .arg(card.dataRow)
-                       .arg(preview_->dataRows()));
+  lblRow_->setText(
+      tr("Row %1 (%2 of %3)").arg(card.sheetRow).arg(card.dataRow).arg(preview_->dataRows()));
   if (card.dropped) {
-    lblFile_->setText(QStringLiteral("No file"));
-    txtRecord_->setPlainText(QStringLiteral(
-        "This row would not be converted: an e-mail address in it holds only spaces, and "
-        "\"Allow Empty Email Addresses to be Imported\" is not ticked."));
+    lblFile_->setText(tr("No file"));
+    txtRecord_->setPlainText(
+        tr("This row would not be converted: an e-mail address in it holds only spaces, and "
+           "\"Allow Empty Email Addresses to be Imported\" is not ticked."));
     txtRecord_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   } else {
     record_ = card.record;
-    lblFile_->setText(QStringLiteral("File: ") + fromUtf8(card.file));
+    lblFile_->setText(tr("File: %1").arg(fromUtf8(card.file)));
     QString shown = fromUtf8(card.record);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     txtRecord_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -140,10 +137,10 @@ void frmPreview::refresh() {
 void frmPreview::showProblem(const QString& problem) {
   failed_ = true;
   record_.clear();
-  lblRow_->setText(QStringLiteral("The card cannot be shown"));
+  lblRow_->setText(tr("The card cannot be shown"));
   lblRow_->setAccessibleName(lblRow_->text());
   lblFile_->clear();
-  lblFile_->setAccessibleName(QStringLiteral("File"));
+  lblFile_->setAccessibleName(tr("File"));
   txtRecord_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   txtRecord_->setPlainText(problem);
   showButtons();

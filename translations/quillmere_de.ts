@@ -1,0 +1,537 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Controls</name>
+    <message>
+        <source>Separator</source>
+        <translation>Trennlinie</translation>
+    </message>
+</context>
+<context>
+    <name>Conversion</name>
+    <message>
+        <source>Load it again with Browse... and check the mapping.</source>
+        <translation>Laden Sie sie mit Auswählen... erneut und prüfen Sie die Zuordnung.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPage</name>
+    <message>
+        <source>Allow Empty Email Addresses to be Imported</source>
+        <translation>Leere E-Mail-Adressen beim Import zulassen</translation>
+    </message>
+    <message>
+        <source>Single vCard File for All Contacts</source>
+        <translation>Eine Datei für alle Kontakte</translation>
+    </message>
+    <message>
+        <source>Keep Numbers as Shown in the Sheet</source>
+        <translation>Zahlen wie im Blatt angezeigt übernehmen</translation>
+    </message>
+    <message>
+        <source>Takes phone numbers, postal codes and dates as the sheet shows them (0151 2345678) rather than as stored (1512345678).</source>
+        <translation>Übernimmt Telefonnummern, Postleitzahlen und Datumsangaben so, wie das Blatt sie anzeigt (0151 2345678), statt wie gespeichert (1512345678).</translation>
+    </message>
+    <message>
+        <source>(by default Separate vCards are saved for every Contact )</source>
+        <translation>(standardmäßig eine vCard-Datei je Kontakt)</translation>
+    </message>
+    <message>
+        <source>By default separate vCards are saved for every contact</source>
+        <translation>Standardmäßig wird für jeden Kontakt eine eigene vCard gespeichert</translation>
+    </message>
+    <message>
+        <source> vCard 2.1 Version</source>
+        <translation> vCard-Version 2.1</translation>
+    </message>
+    <message>
+        <source> vCard 3.0 Version</source>
+        <translation> vCard-Version 3.0</translation>
+    </message>
+    <message>
+        <source> vCard 4.0 Version</source>
+        <translation> vCard-Version 4.0</translation>
+    </message>
+    <message>
+        <source>vCard 2.1 suits older phones and some desktop mail programs. CardDAV servers refuse it.</source>
+        <translation>vCard 2.1 eignet sich für ältere Telefone und manche Desktop-Mailprogramme. CardDAV-Server lehnen sie ab.</translation>
+    </message>
+    <message>
+        <source>vCard 3.0 suits most address books and both phone platforms, Android and iPhone.</source>
+        <translation>vCard 3.0 eignet sich für die meisten Adressbücher und beide Telefonplattformen, Android und iPhone.</translation>
+    </message>
+    <message>
+        <source>vCard 4.0 suits the newest apps. The stock Android contacts app refuses it.</source>
+        <translation>vCard 4.0 eignet sich für die neuesten Apps. Die vorinstallierte Kontakte-App von Android lehnt sie ab.</translation>
+    </message>
+    <message>
+        <source>Number of Empty Email Contact(s)       :</source>
+        <translation>Kontakte ohne E-Mail-Adresse             :</translation>
+    </message>
+    <message>
+        <source>Number of Empty Email Contacts</source>
+        <translation>Anzahl der Kontakte ohne E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Empty Email Contacts Count</source>
+        <translation>Zähler der Kontakte ohne E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Number of Contacts Added                  :</source>
+        <translation>Hinzugefügte Kontakte                       :</translation>
+    </message>
+    <message>
+        <source>Number of Contacts Added</source>
+        <translation>Anzahl der hinzugefügten Kontakte</translation>
+    </message>
+    <message>
+        <source>Contacts Added Count</source>
+        <translation>Zähler der hinzugefügten Kontakte</translation>
+    </message>
+    <message>
+        <source>Export Progress</source>
+        <translation>Exportfortschritt</translation>
+    </message>
+    <message>
+        <source>Saving Location :</source>
+        <translation>Speicherort:</translation>
+    </message>
+    <message>
+        <source>Saving Location</source>
+        <translation>Speicherort</translation>
+    </message>
+    <message>
+        <source>Change...</source>
+        <translation>Ändern...</translation>
+    </message>
+    <message>
+        <source>Change Saving Location</source>
+        <translation>Speicherort ändern</translation>
+    </message>
+    <message>
+        <source>&amp;Preview...</source>
+        <translation>&amp;Vorschau...</translation>
+    </message>
+    <message>
+        <source>Preview Card</source>
+        <translation>Kartenvorschau</translation>
+    </message>
+    <message>
+        <source>Shows the card a conversion would write for each row, with the mapping and options as they are now.</source>
+        <translation>Zeigt für jede Zeile die Karte, die eine Konvertierung schreiben würde, mit der Zuordnung und den Optionen, wie sie jetzt sind.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Report...</source>
+        <translation>Be&amp;richt...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>Saves what happened to every row of the last conversion as a CSV file.</source>
+        <translation>Speichert als CSV-Datei, was mit jeder Zeile der letzten Konvertierung geschah.</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>Quillmere banner</source>
+        <translation>Quillmere-Banner</translation>
+    </message>
+    <message>
+        <source>Main Toolbar</source>
+        <translation>Hauptwerkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Open Excel</source>
+        <translation>Excel-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New Conversion</source>
+        <translation>&amp;Neue Konvertierung</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>About Us</source>
+        <translation>Über Quillmere</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Conversion Steps</source>
+        <translation>Konvertierungsschritte</translation>
+    </message>
+    <message>
+        <source>1. Select</source>
+        <translation>1. Auswählen</translation>
+    </message>
+    <message>
+        <source>2. Map Columns</source>
+        <translation>2. Spalten zuordnen</translation>
+    </message>
+    <message>
+        <source>3. Export</source>
+        <translation>3. Exportieren</translation>
+    </message>
+    <message>
+        <source>&lt;  Pre&amp;vious</source>
+        <translation>&lt;  &amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Weiter &gt;</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>MapPage</name>
+    <message>
+        <source>Excel Fields</source>
+        <translation>Excel-Felder</translation>
+    </message>
+    <message>
+        <source>vCard Fields</source>
+        <translation>vCard-Felder</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Match by Name</source>
+        <translation>Nach &amp;Namen</translation>
+    </message>
+    <message>
+        <source>Match by Name</source>
+        <translation>Nach Namen zuordnen</translation>
+    </message>
+    <message>
+        <source>Pairs every column whose header names a vCard field with that field. Pairs you have made stay as they are.</source>
+        <translation>Ordnet jede Spalte, deren Überschrift ein vCard-Feld nennt, diesem Feld zu. Von Ihnen gebildete Paare bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Selected Fileds ( Excel --&gt; vCard )</source>
+        <translation>Zugeordnete Felder ( Excel --&gt; vCard )</translation>
+    </message>
+    <message>
+        <source>Selected Fields, Excel to vCard</source>
+        <translation>Zugeordnete Felder, Excel zu vCard</translation>
+    </message>
+</context>
+<context>
+    <name>QtText</name>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>Select Excel File :</source>
+        <translation>Excel-Datei:</translation>
+    </message>
+    <message>
+        <source>Select Excel File</source>
+        <translation>Excel-Datei auswählen</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Auswählen...</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Supports Excel 2003 Files (*.xls), Excel 2007,2010, 2013 Files (*.xlsx) &amp; CSV Files (*.csv)</source>
+        <translation>Unterstützt Dateien von Excel 2003 (*.xls), Excel 2007, 2010, 2013 (*.xlsx) und CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel File Preview</source>
+        <translation>Dateivorschau</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Tabellenblatt</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Blatt:</translation>
+    </message>
+    <message>
+        <source>Headers in row</source>
+        <translation>Überschriften in Zeile</translation>
+    </message>
+    <message>
+        <source>Headers in &amp;row:</source>
+        <translation>&amp;Kopfzeile:</translation>
+    </message>
+</context>
+<context>
+    <name>WizardSteps</name>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Weiter &gt;</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Konvertieren</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmAbout</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Us</source>
+        <translation>Über Quillmere</translation>
+    </message>
+    <message>
+        <source>Version 2.0</source>
+        <translation>Version 2.0</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmMain</name>
+    <message>
+        <source>Items Found: %1</source>
+        <translation>Gefundene Einträge: %1</translation>
+    </message>
+    <message>
+        <source>Please Map Excel Column to Outlook Attribute.</source>
+        <translation>Bitte ordnen Sie eine Excel-Spalte einem vCard-Feld zu.</translation>
+    </message>
+    <message>
+        <source>The user guide &quot;%1&quot; is missing. Installing Quillmere again puts it back.</source>
+        <translation>Das Benutzerhandbuch „%1“ fehlt. Eine erneute Installation von Quillmere stellt es wieder her.</translation>
+    </message>
+    <message>
+        <source>A conversion is running. Stop it?</source>
+        <translation>Eine Konvertierung läuft. Abbrechen?</translation>
+    </message>
+    <message>
+        <source>Convert Excel Contacts to vCard Files</source>
+        <translation>Excel-Kontakte in vCard-Dateien umwandeln</translation>
+    </message>
+    <message>
+        <source>Select Folder</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>Please Choose Saving Location</source>
+        <translation>Bitte wählen Sie einen Speicherort</translation>
+    </message>
+    <message>
+        <source>The conversion was stopped. %1 of %2 contacts were written to &quot;%3&quot;.</source>
+        <translation>Die Konvertierung wurde abgebrochen. %1 von %2 Kontakten wurden in „%3“ geschrieben.</translation>
+    </message>
+    <message>
+        <source>The contacts have been exported successfully to vCard files.</source>
+        <translation>Die Kontakte wurden erfolgreich in vCard-Dateien exportiert.</translation>
+    </message>
+    <message>
+        <source>Would you like to open folder containing excel file. Click Yes else click No.</source>
+        <translation>Möchten Sie den Ordner mit den Dateien öffnen? Klicken Sie auf Ja, sonst auf Nein.</translation>
+    </message>
+    <message>
+        <source>Open Destination Folder</source>
+        <translation>Zielordner öffnen</translation>
+    </message>
+    <message>
+        <source>The reason: %1</source>
+        <translation>Der Grund: %1</translation>
+    </message>
+    <message>
+        <source>No contact was written to &quot;%1&quot;.</source>
+        <translation>In „%1“ wurde kein Kontakt geschrieben.</translation>
+    </message>
+    <message>
+        <source>No contact was written.</source>
+        <translation>Es wurde kein Kontakt geschrieben.</translation>
+    </message>
+    <message>
+        <source>Choose another saving location with Change... and convert again.</source>
+        <translation>Wählen Sie mit Ändern... einen anderen Speicherort und konvertieren Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Not every contact could be exported.</source>
+        <translation>Nicht alle Kontakte konnten exportiert werden.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 contacts were written to &quot;%3&quot;; %4 were not.</source>
+        <translation>%1 von %2 Kontakten wurden in „%3“ geschrieben, %4 nicht.</translation>
+    </message>
+    <message>
+        <source>Would you like to open the folder with the contacts that were written? Click Yes to open it, or No to choose another saving location with Change... and convert again.</source>
+        <translation>Möchten Sie den Ordner mit den geschriebenen Kontakten öffnen? Klicken Sie auf Ja, um ihn zu öffnen, oder auf Nein, um mit Ändern... einen anderen Speicherort zu wählen und erneut zu konvertieren.</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>CSV-Datei (*.csv)</translation>
+    </message>
+    <message>
+        <source>Report saved as %1</source>
+        <translation>Bericht gespeichert als %1</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx *.xls *.csv)</source>
+        <translation>Excel-Datei (*.xlsx *.xls *.csv)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read: %2</source>
+        <translation>„%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a text file, not an Excel workbook: it was read as text</source>
+        <translation>%1 ist eine Textdatei, keine Excel-Arbeitsmappe: Sie wurde als Text gelesen</translation>
+    </message>
+    <message>
+        <source>Please Select the Outlook Field.</source>
+        <translation>Bitte wählen Sie das vCard-Feld.</translation>
+    </message>
+    <message>
+        <source>Please Select the Excel Field.</source>
+        <translation>Bitte wählen Sie das Excel-Feld.</translation>
+    </message>
+    <message>
+        <source>Select the item from the added fields.</source>
+        <translation>Wählen Sie den Eintrag in den zugeordneten Feldern.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 column matched by name</source>
+        <translation>%1 von %2 Spalte nach Namen zugeordnet</translation>
+    </message>
+    <message>
+        <source>%1 of %2 columns matched by name</source>
+        <translation>%1 von %2 Spalten nach Namen zugeordnet</translation>
+    </message>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (ausgeblendet)</translation>
+    </message>
+    <message>
+        <source>Sheet: %1</source>
+        <translation>Tabellenblatt: %1</translation>
+    </message>
+    <message>
+        <source>Row 1 looks like a title: the headers seem to be in row %1. &lt;a href=&quot;%2%1&quot;&gt;Read the headers from row %1&lt;/a&gt;.</source>
+        <translation>Zeile 1 sieht wie ein Titel aus: Die Überschriften stehen wohl in Zeile %1. &lt;a href=&quot;%2%1&quot;&gt;Überschriften aus Zeile %1 lesen&lt;/a&gt;.</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmPreview</name>
+    <message>
+        <source>Row</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Previous</source>
+        <translation>&lt; &amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Previous Row</source>
+        <translation>Vorherige Zeile</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Weiter &gt;</translation>
+    </message>
+    <message>
+        <source>Next Row</source>
+        <translation>Nächste Zeile</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Card Preview</source>
+        <translation>Kartenvorschau</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>No rows of contacts</source>
+        <translation>Keine Kontaktzeilen</translation>
+    </message>
+    <message>
+        <source>The sheet has no rows of contacts below its header row.</source>
+        <translation>Das Blatt hat unter seiner Überschriftenzeile keine Kontaktzeilen.</translation>
+    </message>
+    <message>
+        <source>Row %1 (%2 of %3)</source>
+        <translation>Zeile %1 (%2 von %3)</translation>
+    </message>
+    <message>
+        <source>No file</source>
+        <translation>Keine Datei</translation>
+    </message>
+    <message>
+        <source>This row would not be converted: an e-mail address in it holds only spaces, and &quot;Allow Empty Email Addresses to be Imported&quot; is not ticked.</source>
+        <translation>Diese Zeile würde nicht konvertiert: Eine E-Mail-Adresse darin enthält nur Leerzeichen, und „Leere E-Mail-Adressen beim Import zulassen“ ist nicht angekreuzt.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Datei: %1</translation>
+    </message>
+    <message>
+        <source>The card cannot be shown</source>
+        <translation>Die Karte kann nicht angezeigt werden</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,537 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Controls</name>
+    <message>
+        <source>Separator</source>
+        <translation>Separador</translation>
+    </message>
+</context>
+<context>
+    <name>Conversion</name>
+    <message>
+        <source>Load it again with Browse... and check the mapping.</source>
+        <translation>Vuelva a cargarlo con Examinar... y revise la asignación.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPage</name>
+    <message>
+        <source>Allow Empty Email Addresses to be Imported</source>
+        <translation>Permitir importar direcciones de correo vacías</translation>
+    </message>
+    <message>
+        <source>Single vCard File for All Contacts</source>
+        <translation>Un único archivo vCard</translation>
+    </message>
+    <message>
+        <source>Keep Numbers as Shown in the Sheet</source>
+        <translation>Mantener los números como se ven</translation>
+    </message>
+    <message>
+        <source>Takes phone numbers, postal codes and dates as the sheet shows them (0151 2345678) rather than as stored (1512345678).</source>
+        <translation>Toma los teléfonos, códigos postales y fechas tal como los muestra la hoja (0151 2345678) en lugar de como están guardados (1512345678).</translation>
+    </message>
+    <message>
+        <source>(by default Separate vCards are saved for every Contact )</source>
+        <translation>(por defecto, un archivo vCard por contacto)</translation>
+    </message>
+    <message>
+        <source>By default separate vCards are saved for every contact</source>
+        <translation>Por defecto se guarda una vCard distinta para cada contacto</translation>
+    </message>
+    <message>
+        <source> vCard 2.1 Version</source>
+        <translation> vCard versión 2.1</translation>
+    </message>
+    <message>
+        <source> vCard 3.0 Version</source>
+        <translation> vCard versión 3.0</translation>
+    </message>
+    <message>
+        <source> vCard 4.0 Version</source>
+        <translation> vCard versión 4.0</translation>
+    </message>
+    <message>
+        <source>vCard 2.1 suits older phones and some desktop mail programs. CardDAV servers refuse it.</source>
+        <translation>vCard 2.1 es adecuada para teléfonos antiguos y algunos programas de correo de escritorio. Los servidores CardDAV la rechazan.</translation>
+    </message>
+    <message>
+        <source>vCard 3.0 suits most address books and both phone platforms, Android and iPhone.</source>
+        <translation>vCard 3.0 es adecuada para la mayoría de las libretas de direcciones y para ambas plataformas móviles, Android e iPhone.</translation>
+    </message>
+    <message>
+        <source>vCard 4.0 suits the newest apps. The stock Android contacts app refuses it.</source>
+        <translation>vCard 4.0 es adecuada para las aplicaciones más recientes. La aplicación de contactos de serie de Android la rechaza.</translation>
+    </message>
+    <message>
+        <source>Number of Empty Email Contact(s)       :</source>
+        <translation>Contactos sin correo electrónico         :</translation>
+    </message>
+    <message>
+        <source>Number of Empty Email Contacts</source>
+        <translation>Número de contactos sin correo electrónico</translation>
+    </message>
+    <message>
+        <source>Empty Email Contacts Count</source>
+        <translation>Recuento de contactos sin correo electrónico</translation>
+    </message>
+    <message>
+        <source>Number of Contacts Added                  :</source>
+        <translation>Contactos añadidos                            :</translation>
+    </message>
+    <message>
+        <source>Number of Contacts Added</source>
+        <translation>Número de contactos añadidos</translation>
+    </message>
+    <message>
+        <source>Contacts Added Count</source>
+        <translation>Recuento de contactos añadidos</translation>
+    </message>
+    <message>
+        <source>Export Progress</source>
+        <translation>Progreso de la exportación</translation>
+    </message>
+    <message>
+        <source>Saving Location :</source>
+        <translation>Guardar en:</translation>
+    </message>
+    <message>
+        <source>Saving Location</source>
+        <translation>Ubicación de guardado</translation>
+    </message>
+    <message>
+        <source>Change...</source>
+        <translation>Cambiar...</translation>
+    </message>
+    <message>
+        <source>Change Saving Location</source>
+        <translation>Cambiar la ubicación de guardado</translation>
+    </message>
+    <message>
+        <source>&amp;Preview...</source>
+        <translation>&amp;Vista previa</translation>
+    </message>
+    <message>
+        <source>Preview Card</source>
+        <translation>Vista previa de la tarjeta</translation>
+    </message>
+    <message>
+        <source>Shows the card a conversion would write for each row, with the mapping and options as they are now.</source>
+        <translation>Muestra la tarjeta que una conversión escribiría para cada fila, con la asignación y las opciones actuales.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Report...</source>
+        <translation>&amp;Guardar informe...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Guardar informe</translation>
+    </message>
+    <message>
+        <source>Saves what happened to every row of the last conversion as a CSV file.</source>
+        <translation>Guarda en un archivo CSV lo que ocurrió con cada fila de la última conversión.</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>Quillmere banner</source>
+        <translation>Banner de Quillmere</translation>
+    </message>
+    <message>
+        <source>Main Toolbar</source>
+        <translation>Barra de herramientas principal</translation>
+    </message>
+    <message>
+        <source>Open Excel</source>
+        <translation>Abrir archivo de Excel</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New Conversion</source>
+        <translation>&amp;Nueva conversión</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>About Us</source>
+        <translation>Acerca de Quillmere</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Conversion Steps</source>
+        <translation>Pasos de la conversión</translation>
+    </message>
+    <message>
+        <source>1. Select</source>
+        <translation>1. Seleccionar</translation>
+    </message>
+    <message>
+        <source>2. Map Columns</source>
+        <translation>2. Asignar columnas</translation>
+    </message>
+    <message>
+        <source>3. Export</source>
+        <translation>3. Exportar</translation>
+    </message>
+    <message>
+        <source>&lt;  Pre&amp;vious</source>
+        <translation>&lt;  &amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Siguiente &gt;</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+</context>
+<context>
+    <name>MapPage</name>
+    <message>
+        <source>Excel Fields</source>
+        <translation>Campos de Excel</translation>
+    </message>
+    <message>
+        <source>vCard Fields</source>
+        <translation>Campos de vCard</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Match by Name</source>
+        <translation>Por &amp;nombre</translation>
+    </message>
+    <message>
+        <source>Match by Name</source>
+        <translation>Asignar por nombre</translation>
+    </message>
+    <message>
+        <source>Pairs every column whose header names a vCard field with that field. Pairs you have made stay as they are.</source>
+        <translation>Asigna cada columna cuyo encabezado nombra un campo vCard a ese campo. Las parejas que usted haya hecho se mantienen.</translation>
+    </message>
+    <message>
+        <source>Selected Fileds ( Excel --&gt; vCard )</source>
+        <translation>Campos asignados ( Excel --&gt; vCard )</translation>
+    </message>
+    <message>
+        <source>Selected Fields, Excel to vCard</source>
+        <translation>Campos asignados, de Excel a vCard</translation>
+    </message>
+</context>
+<context>
+    <name>QtText</name>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>Select Excel File :</source>
+        <translation>Archivo Excel:</translation>
+    </message>
+    <message>
+        <source>Select Excel File</source>
+        <translation>Seleccionar archivo de Excel</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>Supports Excel 2003 Files (*.xls), Excel 2007,2010, 2013 Files (*.xlsx) &amp; CSV Files (*.csv)</source>
+        <translation>Admite archivos de Excel 2003 (*.xls), Excel 2007, 2010, 2013 (*.xlsx) y CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel File Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Hoja</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Hoja:</translation>
+    </message>
+    <message>
+        <source>Headers in row</source>
+        <translation>Encabezados en la fila</translation>
+    </message>
+    <message>
+        <source>Headers in &amp;row:</source>
+        <translation>&amp;Fila de títulos:</translation>
+    </message>
+</context>
+<context>
+    <name>WizardSteps</name>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Siguiente &gt;</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmAbout</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>About Us</source>
+        <translation>Acerca de Quillmere</translation>
+    </message>
+    <message>
+        <source>Version 2.0</source>
+        <translation>Versión 2.0</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmMain</name>
+    <message>
+        <source>Items Found: %1</source>
+        <translation>Elementos encontrados: %1</translation>
+    </message>
+    <message>
+        <source>Please Map Excel Column to Outlook Attribute.</source>
+        <translation>Asigne una columna de Excel a un campo vCard.</translation>
+    </message>
+    <message>
+        <source>The user guide &quot;%1&quot; is missing. Installing Quillmere again puts it back.</source>
+        <translation>Falta la guía del usuario «%1». Vuelva a instalar Quillmere para recuperarla.</translation>
+    </message>
+    <message>
+        <source>A conversion is running. Stop it?</source>
+        <translation>Hay una conversión en curso. ¿Detenerla?</translation>
+    </message>
+    <message>
+        <source>Convert Excel Contacts to vCard Files</source>
+        <translation>Convertir contactos de Excel en archivos vCard</translation>
+    </message>
+    <message>
+        <source>Select Folder</source>
+        <translation>Seleccionar carpeta</translation>
+    </message>
+    <message>
+        <source>Please Choose Saving Location</source>
+        <translation>Elija una ubicación de guardado</translation>
+    </message>
+    <message>
+        <source>The conversion was stopped. %1 of %2 contacts were written to &quot;%3&quot;.</source>
+        <translation>La conversión se detuvo. Se escribieron %1 de %2 contactos en «%3».</translation>
+    </message>
+    <message>
+        <source>The contacts have been exported successfully to vCard files.</source>
+        <translation>Los contactos se exportaron correctamente a archivos vCard.</translation>
+    </message>
+    <message>
+        <source>Would you like to open folder containing excel file. Click Yes else click No.</source>
+        <translation>¿Desea abrir la carpeta que los contiene? Haga clic en Sí o, si no, en No.</translation>
+    </message>
+    <message>
+        <source>Open Destination Folder</source>
+        <translation>Abrir la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>The reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>No contact was written to &quot;%1&quot;.</source>
+        <translation>No se escribió ningún contacto en «%1».</translation>
+    </message>
+    <message>
+        <source>No contact was written.</source>
+        <translation>No se escribió ningún contacto.</translation>
+    </message>
+    <message>
+        <source>Choose another saving location with Change... and convert again.</source>
+        <translation>Elija otra ubicación con Cambiar... y vuelva a convertir.</translation>
+    </message>
+    <message>
+        <source>Not every contact could be exported.</source>
+        <translation>No se pudieron exportar todos los contactos.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 contacts were written to &quot;%3&quot;; %4 were not.</source>
+        <translation>Se escribieron %1 de %2 contactos en «%3»; %4 no.</translation>
+    </message>
+    <message>
+        <source>Would you like to open the folder with the contacts that were written? Click Yes to open it, or No to choose another saving location with Change... and convert again.</source>
+        <translation>¿Desea abrir la carpeta con los contactos escritos? Haga clic en Sí para abrirla o en No para elegir otra ubicación con Cambiar... y volver a convertir.</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Guardar informe</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>Archivo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Report saved as %1</source>
+        <translation>Informe guardado como %1</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx *.xls *.csv)</source>
+        <translation>Archivo de Excel (*.xlsx *.xls *.csv)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read: %2</source>
+        <translation>No se pudo leer «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a text file, not an Excel workbook: it was read as text</source>
+        <translation>%1 es un archivo de texto, no un libro de Excel: se leyó como texto</translation>
+    </message>
+    <message>
+        <source>Please Select the Outlook Field.</source>
+        <translation>Seleccione el campo vCard.</translation>
+    </message>
+    <message>
+        <source>Please Select the Excel Field.</source>
+        <translation>Seleccione el campo de Excel.</translation>
+    </message>
+    <message>
+        <source>Select the item from the added fields.</source>
+        <translation>Seleccione el elemento entre los campos asignados.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 column matched by name</source>
+        <translation>Columnas asignadas por nombre: %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 columns matched by name</source>
+        <translation>Columnas asignadas por nombre: %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (oculta)</translation>
+    </message>
+    <message>
+        <source>Sheet: %1</source>
+        <translation>Hoja: %1</translation>
+    </message>
+    <message>
+        <source>Row 1 looks like a title: the headers seem to be in row %1. &lt;a href=&quot;%2%1&quot;&gt;Read the headers from row %1&lt;/a&gt;.</source>
+        <translation>La fila 1 parece un título: los encabezados parecen estar en la fila %1. &lt;a href=&quot;%2%1&quot;&gt;Leer los encabezados de la fila %1&lt;/a&gt;.</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmPreview</name>
+    <message>
+        <source>Row</source>
+        <translation>Fila</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Previous</source>
+        <translation>&lt; &amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Previous Row</source>
+        <translation>Fila anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Siguiente &gt;</translation>
+    </message>
+    <message>
+        <source>Next Row</source>
+        <translation>Fila siguiente</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Card Preview</source>
+        <translation>Vista previa de la tarjeta</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Tarjeta</translation>
+    </message>
+    <message>
+        <source>No rows of contacts</source>
+        <translation>No hay filas de contactos</translation>
+    </message>
+    <message>
+        <source>The sheet has no rows of contacts below its header row.</source>
+        <translation>La hoja no tiene filas de contactos debajo de su fila de encabezados.</translation>
+    </message>
+    <message>
+        <source>Row %1 (%2 of %3)</source>
+        <translation>Fila %1 (%2 de %3)</translation>
+    </message>
+    <message>
+        <source>No file</source>
+        <translation>Ningún archivo</translation>
+    </message>
+    <message>
+        <source>This row would not be converted: an e-mail address in it holds only spaces, and &quot;Allow Empty Email Addresses to be Imported&quot; is not ticked.</source>
+        <translation>Esta fila no se convertiría: una de sus direcciones de correo electrónico solo contiene espacios y la opción «Permitir importar direcciones de correo vacías» no está marcada.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Archivo: %1</translation>
+    </message>
+    <message>
+        <source>The card cannot be shown</source>
+        <translation>No se puede mostrar la tarjeta</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,537 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Controls</name>
+    <message>
+        <source>Separator</source>
+        <translation>Séparateur</translation>
+    </message>
+</context>
+<context>
+    <name>Conversion</name>
+    <message>
+        <source>Load it again with Browse... and check the mapping.</source>
+        <translation>Chargez-le de nouveau avec Parcourir... et vérifiez l’association.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPage</name>
+    <message>
+        <source>Allow Empty Email Addresses to be Imported</source>
+        <translation>Autoriser l’import des adresses e-mail vides</translation>
+    </message>
+    <message>
+        <source>Single vCard File for All Contacts</source>
+        <translation>Un seul fichier vCard</translation>
+    </message>
+    <message>
+        <source>Keep Numbers as Shown in the Sheet</source>
+        <translation>Garder les nombres tels qu’affichés</translation>
+    </message>
+    <message>
+        <source>Takes phone numbers, postal codes and dates as the sheet shows them (0151 2345678) rather than as stored (1512345678).</source>
+        <translation>Reprend les numéros de téléphone, codes postaux et dates tels que la feuille les affiche (0151 2345678) plutôt que tels qu’ils sont enregistrés (1512345678).</translation>
+    </message>
+    <message>
+        <source>(by default Separate vCards are saved for every Contact )</source>
+        <translation>(par défaut, un fichier vCard par contact)</translation>
+    </message>
+    <message>
+        <source>By default separate vCards are saved for every contact</source>
+        <translation>Par défaut, une vCard distincte est enregistrée pour chaque contact</translation>
+    </message>
+    <message>
+        <source> vCard 2.1 Version</source>
+        <translation> vCard version 2.1</translation>
+    </message>
+    <message>
+        <source> vCard 3.0 Version</source>
+        <translation> vCard version 3.0</translation>
+    </message>
+    <message>
+        <source> vCard 4.0 Version</source>
+        <translation> vCard version 4.0</translation>
+    </message>
+    <message>
+        <source>vCard 2.1 suits older phones and some desktop mail programs. CardDAV servers refuse it.</source>
+        <translation>vCard 2.1 convient aux anciens téléphones et à certains logiciels de messagerie. Les serveurs CardDAV la refusent.</translation>
+    </message>
+    <message>
+        <source>vCard 3.0 suits most address books and both phone platforms, Android and iPhone.</source>
+        <translation>vCard 3.0 convient à la plupart des carnets d’adresses et aux deux plateformes mobiles, Android et iPhone.</translation>
+    </message>
+    <message>
+        <source>vCard 4.0 suits the newest apps. The stock Android contacts app refuses it.</source>
+        <translation>vCard 4.0 convient aux applications les plus récentes. L’application Contacts d’origine d’Android la refuse.</translation>
+    </message>
+    <message>
+        <source>Number of Empty Email Contact(s)       :</source>
+        <translation>Contacts sans adresse e-mail             &#xa0;:</translation>
+    </message>
+    <message>
+        <source>Number of Empty Email Contacts</source>
+        <translation>Nombre de contacts sans adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Empty Email Contacts Count</source>
+        <translation>Compteur des contacts sans adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Number of Contacts Added                  :</source>
+        <translation>Contacts ajoutés                                &#xa0;:</translation>
+    </message>
+    <message>
+        <source>Number of Contacts Added</source>
+        <translation>Nombre de contacts ajoutés</translation>
+    </message>
+    <message>
+        <source>Contacts Added Count</source>
+        <translation>Compteur des contacts ajoutés</translation>
+    </message>
+    <message>
+        <source>Export Progress</source>
+        <translation>Progression de l’export</translation>
+    </message>
+    <message>
+        <source>Saving Location :</source>
+        <translation>Destination&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Saving Location</source>
+        <translation>Emplacement d’enregistrement</translation>
+    </message>
+    <message>
+        <source>Change...</source>
+        <translation>Modifier...</translation>
+    </message>
+    <message>
+        <source>Change Saving Location</source>
+        <translation>Modifier l’emplacement d’enregistrement</translation>
+    </message>
+    <message>
+        <source>&amp;Preview...</source>
+        <translation>&amp;Aperçu...</translation>
+    </message>
+    <message>
+        <source>Preview Card</source>
+        <translation>Aperçu de la carte</translation>
+    </message>
+    <message>
+        <source>Shows the card a conversion would write for each row, with the mapping and options as they are now.</source>
+        <translation>Affiche la carte qu’une conversion écrirait pour chaque ligne, avec l’association et les options actuelles.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Report...</source>
+        <translation>&amp;Rapport...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Enregistrer le rapport</translation>
+    </message>
+    <message>
+        <source>Saves what happened to every row of the last conversion as a CSV file.</source>
+        <translation>Enregistre dans un fichier CSV ce qu’il est advenu de chaque ligne de la dernière conversion.</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>Quillmere banner</source>
+        <translation>Bannière Quillmere</translation>
+    </message>
+    <message>
+        <source>Main Toolbar</source>
+        <translation>Barre d’outils principale</translation>
+    </message>
+    <message>
+        <source>Open Excel</source>
+        <translation>Ouvrir un fichier Excel</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New Conversion</source>
+        <translation>&amp;Nouvelle conversion</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>About Us</source>
+        <translation>À propos de Quillmere</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Conversion Steps</source>
+        <translation>Étapes de la conversion</translation>
+    </message>
+    <message>
+        <source>1. Select</source>
+        <translation>1. Sélectionner</translation>
+    </message>
+    <message>
+        <source>2. Map Columns</source>
+        <translation>2. Associer les colonnes</translation>
+    </message>
+    <message>
+        <source>3. Export</source>
+        <translation>3. Exporter</translation>
+    </message>
+    <message>
+        <source>&lt;  Pre&amp;vious</source>
+        <translation>&lt;  &amp;Précédent</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Suivant &gt;</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+</context>
+<context>
+    <name>MapPage</name>
+    <message>
+        <source>Excel Fields</source>
+        <translation>Champs Excel</translation>
+    </message>
+    <message>
+        <source>vCard Fields</source>
+        <translation>Champs vCard</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>&amp;Match by Name</source>
+        <translation>Associer par &amp;nom</translation>
+    </message>
+    <message>
+        <source>Match by Name</source>
+        <translation>Associer par nom</translation>
+    </message>
+    <message>
+        <source>Pairs every column whose header names a vCard field with that field. Pairs you have made stay as they are.</source>
+        <translation>Associe à un champ vCard chaque colonne dont l’en-tête nomme ce champ. Les associations que vous avez faites restent telles quelles.</translation>
+    </message>
+    <message>
+        <source>Selected Fileds ( Excel --&gt; vCard )</source>
+        <translation>Champs associés ( Excel --&gt; vCard )</translation>
+    </message>
+    <message>
+        <source>Selected Fields, Excel to vCard</source>
+        <translation>Champs associés, d’Excel vers vCard</translation>
+    </message>
+</context>
+<context>
+    <name>QtText</name>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>Select Excel File :</source>
+        <translation>Fichier Excel&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Select Excel File</source>
+        <translation>Sélectionner un fichier Excel</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>Supports Excel 2003 Files (*.xls), Excel 2007,2010, 2013 Files (*.xlsx) &amp; CSV Files (*.csv)</source>
+        <translation>Prend en charge les fichiers Excel 2003 (*.xls), Excel 2007, 2010, 2013 (*.xlsx) et CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel File Preview</source>
+        <translation>Aperçu du fichier</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Feuille</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Feuille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Headers in row</source>
+        <translation>En-têtes à la ligne</translation>
+    </message>
+    <message>
+        <source>Headers in &amp;row:</source>
+        <translation>Ligne d’en-&amp;tête&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>WizardSteps</name>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Suivant &gt;</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmAbout</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Us</source>
+        <translation>À propos de Quillmere</translation>
+    </message>
+    <message>
+        <source>Version 2.0</source>
+        <translation>Version 2.0</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmMain</name>
+    <message>
+        <source>Items Found: %1</source>
+        <translation>Éléments trouvés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Please Map Excel Column to Outlook Attribute.</source>
+        <translation>Veuillez associer une colonne Excel à un champ vCard.</translation>
+    </message>
+    <message>
+        <source>The user guide &quot;%1&quot; is missing. Installing Quillmere again puts it back.</source>
+        <translation>Le guide de l’utilisateur «&#xa0;%1&#xa0;» est introuvable. Réinstaller Quillmere le remet en place.</translation>
+    </message>
+    <message>
+        <source>A conversion is running. Stop it?</source>
+        <translation>Une conversion est en cours. L’arrêter&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Convert Excel Contacts to vCard Files</source>
+        <translation>Convertir des contacts Excel en fichiers vCard</translation>
+    </message>
+    <message>
+        <source>Select Folder</source>
+        <translation>Sélectionner un dossier</translation>
+    </message>
+    <message>
+        <source>Please Choose Saving Location</source>
+        <translation>Veuillez choisir un emplacement d’enregistrement</translation>
+    </message>
+    <message>
+        <source>The conversion was stopped. %1 of %2 contacts were written to &quot;%3&quot;.</source>
+        <translation>La conversion a été arrêtée. Contacts écrits dans «&#xa0;%3&#xa0;»&#xa0;: %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>The contacts have been exported successfully to vCard files.</source>
+        <translation>Les contacts ont été exportés avec succès dans des fichiers vCard.</translation>
+    </message>
+    <message>
+        <source>Would you like to open folder containing excel file. Click Yes else click No.</source>
+        <translation>Voulez-vous ouvrir le dossier qui les contient&#xa0;? Cliquez sur Oui, sinon sur Non.</translation>
+    </message>
+    <message>
+        <source>Open Destination Folder</source>
+        <translation>Ouvrir le dossier de destination</translation>
+    </message>
+    <message>
+        <source>The reason: %1</source>
+        <translation>Motif&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No contact was written to &quot;%1&quot;.</source>
+        <translation>Aucun contact n’a été écrit dans «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>No contact was written.</source>
+        <translation>Aucun contact n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>Choose another saving location with Change... and convert again.</source>
+        <translation>Choisissez un autre emplacement avec Modifier... et convertissez de nouveau.</translation>
+    </message>
+    <message>
+        <source>Not every contact could be exported.</source>
+        <translation>Certains contacts n’ont pas pu être exportés.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 contacts were written to &quot;%3&quot;; %4 were not.</source>
+        <translation>Contacts écrits dans «&#xa0;%3&#xa0;»&#xa0;: %1 sur %2&#xa0;; non écrits&#xa0;: %4.</translation>
+    </message>
+    <message>
+        <source>Would you like to open the folder with the contacts that were written? Click Yes to open it, or No to choose another saving location with Change... and convert again.</source>
+        <translation>Voulez-vous ouvrir le dossier des contacts écrits&#xa0;? Cliquez sur Oui pour l’ouvrir, ou sur Non pour choisir un autre emplacement avec Modifier... et convertir de nouveau.</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Enregistrer le rapport</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>Fichier CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Report saved as %1</source>
+        <translation>Rapport enregistré sous %1</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx *.xls *.csv)</source>
+        <translation>Fichier Excel (*.xlsx *.xls *.csv)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read: %2</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être lu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a text file, not an Excel workbook: it was read as text</source>
+        <translation>%1 est un fichier texte, pas un classeur Excel&#xa0;: il a été lu comme du texte</translation>
+    </message>
+    <message>
+        <source>Please Select the Outlook Field.</source>
+        <translation>Veuillez sélectionner le champ vCard.</translation>
+    </message>
+    <message>
+        <source>Please Select the Excel Field.</source>
+        <translation>Veuillez sélectionner le champ Excel.</translation>
+    </message>
+    <message>
+        <source>Select the item from the added fields.</source>
+        <translation>Sélectionnez l’élément parmi les champs associés.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 column matched by name</source>
+        <translation>Colonne associée par nom&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 columns matched by name</source>
+        <translation>Colonnes associées par nom&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (masquée)</translation>
+    </message>
+    <message>
+        <source>Sheet: %1</source>
+        <translation>Feuille&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Row 1 looks like a title: the headers seem to be in row %1. &lt;a href=&quot;%2%1&quot;&gt;Read the headers from row %1&lt;/a&gt;.</source>
+        <translation>La ligne 1 ressemble à un titre&#xa0;: les en-têtes semblent être à la ligne %1. &lt;a href=&quot;%2%1&quot;&gt;Lire les en-têtes à la ligne %1&lt;/a&gt;.</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmPreview</name>
+    <message>
+        <source>Row</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Previous</source>
+        <translation>&lt; &amp;Précédente</translation>
+    </message>
+    <message>
+        <source>Previous Row</source>
+        <translation>Ligne précédente</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Suivante &gt;</translation>
+    </message>
+    <message>
+        <source>Next Row</source>
+        <translation>Ligne suivante</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Card Preview</source>
+        <translation>Aperçu de la carte</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Carte</translation>
+    </message>
+    <message>
+        <source>No rows of contacts</source>
+        <translation>Aucune ligne de contact</translation>
+    </message>
+    <message>
+        <source>The sheet has no rows of contacts below its header row.</source>
+        <translation>La feuille n’a aucune ligne de contact sous sa ligne d’en-têtes.</translation>
+    </message>
+    <message>
+        <source>Row %1 (%2 of %3)</source>
+        <translation>Ligne %1 (%2 sur %3)</translation>
+    </message>
+    <message>
+        <source>No file</source>
+        <translation>Aucun fichier</translation>
+    </message>
+    <message>
+        <source>This row would not be converted: an e-mail address in it holds only spaces, and &quot;Allow Empty Email Addresses to be Imported&quot; is not ticked.</source>
+        <translation>Cette ligne ne serait pas convertie&#xa0;: une de ses adresses e-mail ne contient que des espaces, et l’option «&#xa0;Autoriser l’import des adresses e-mail vides&#xa0;» n’est pas cochée.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Fichier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The card cannot be shown</source>
+        <translation>La carte ne peut pas être affichée</translation>
+    </message>
+</context>
+</TS>

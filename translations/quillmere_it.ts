@@ -1,0 +1,537 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>Controls</name>
+    <message>
+        <source>Separator</source>
+        <translation>Separatore</translation>
+    </message>
+</context>
+<context>
+    <name>Conversion</name>
+    <message>
+        <source>Load it again with Browse... and check the mapping.</source>
+        <translation>Caricala di nuovo con Sfoglia... e controlla l’associazione.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPage</name>
+    <message>
+        <source>Allow Empty Email Addresses to be Imported</source>
+        <translation>Consenti l’importazione di indirizzi e-mail vuoti</translation>
+    </message>
+    <message>
+        <source>Single vCard File for All Contacts</source>
+        <translation>Un unico file vCard</translation>
+    </message>
+    <message>
+        <source>Keep Numbers as Shown in the Sheet</source>
+        <translation>Mantieni i numeri come mostrati</translation>
+    </message>
+    <message>
+        <source>Takes phone numbers, postal codes and dates as the sheet shows them (0151 2345678) rather than as stored (1512345678).</source>
+        <translation>Prende numeri di telefono, CAP e date come li mostra il foglio (0151 2345678) anziché come sono memorizzati (1512345678).</translation>
+    </message>
+    <message>
+        <source>(by default Separate vCards are saved for every Contact )</source>
+        <translation>(di norma un file vCard per contatto)</translation>
+    </message>
+    <message>
+        <source>By default separate vCards are saved for every contact</source>
+        <translation>Per impostazione predefinita viene salvata una vCard separata per ogni contatto</translation>
+    </message>
+    <message>
+        <source> vCard 2.1 Version</source>
+        <translation> vCard versione 2.1</translation>
+    </message>
+    <message>
+        <source> vCard 3.0 Version</source>
+        <translation> vCard versione 3.0</translation>
+    </message>
+    <message>
+        <source> vCard 4.0 Version</source>
+        <translation> vCard versione 4.0</translation>
+    </message>
+    <message>
+        <source>vCard 2.1 suits older phones and some desktop mail programs. CardDAV servers refuse it.</source>
+        <translation>vCard 2.1 è adatta ai telefoni meno recenti e ad alcuni programmi di posta per desktop. I server CardDAV la rifiutano.</translation>
+    </message>
+    <message>
+        <source>vCard 3.0 suits most address books and both phone platforms, Android and iPhone.</source>
+        <translation>vCard 3.0 è adatta alla maggior parte delle rubriche e a entrambe le piattaforme per telefoni, Android e iPhone.</translation>
+    </message>
+    <message>
+        <source>vCard 4.0 suits the newest apps. The stock Android contacts app refuses it.</source>
+        <translation>vCard 4.0 è adatta alle app più recenti. L’app Contatti predefinita di Android la rifiuta.</translation>
+    </message>
+    <message>
+        <source>Number of Empty Email Contact(s)       :</source>
+        <translation>Contatti senza e-mail                          :</translation>
+    </message>
+    <message>
+        <source>Number of Empty Email Contacts</source>
+        <translation>Numero di contatti senza e-mail</translation>
+    </message>
+    <message>
+        <source>Empty Email Contacts Count</source>
+        <translation>Conteggio dei contatti senza e-mail</translation>
+    </message>
+    <message>
+        <source>Number of Contacts Added                  :</source>
+        <translation>Contatti aggiunti                                 :</translation>
+    </message>
+    <message>
+        <source>Number of Contacts Added</source>
+        <translation>Numero di contatti aggiunti</translation>
+    </message>
+    <message>
+        <source>Contacts Added Count</source>
+        <translation>Conteggio dei contatti aggiunti</translation>
+    </message>
+    <message>
+        <source>Export Progress</source>
+        <translation>Avanzamento dell’esportazione</translation>
+    </message>
+    <message>
+        <source>Saving Location :</source>
+        <translation>Salva in:</translation>
+    </message>
+    <message>
+        <source>Saving Location</source>
+        <translation>Percorso di salvataggio</translation>
+    </message>
+    <message>
+        <source>Change...</source>
+        <translation>Cambia...</translation>
+    </message>
+    <message>
+        <source>Change Saving Location</source>
+        <translation>Cambia percorso di salvataggio</translation>
+    </message>
+    <message>
+        <source>&amp;Preview...</source>
+        <translation>Ante&amp;prima...</translation>
+    </message>
+    <message>
+        <source>Preview Card</source>
+        <translation>Anteprima della scheda</translation>
+    </message>
+    <message>
+        <source>Shows the card a conversion would write for each row, with the mapping and options as they are now.</source>
+        <translation>Mostra la scheda che una conversione scriverebbe per ogni riga, con l’associazione e le opzioni attuali.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Report...</source>
+        <translation>&amp;Salva rapporto...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Salva rapporto</translation>
+    </message>
+    <message>
+        <source>Saves what happened to every row of the last conversion as a CSV file.</source>
+        <translation>Salva in un file CSV che cosa è successo a ogni riga dell’ultima conversione.</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>Quillmere banner</source>
+        <translation>Banner di Quillmere</translation>
+    </message>
+    <message>
+        <source>Main Toolbar</source>
+        <translation>Barra degli strumenti principale</translation>
+    </message>
+    <message>
+        <source>Open Excel</source>
+        <translation>Apri file Excel</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>&amp;New Conversion</source>
+        <translation>&amp;Nuova conversione</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>About Us</source>
+        <translation>Informazioni su Quillmere</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Conversion Steps</source>
+        <translation>Passaggi della conversione</translation>
+    </message>
+    <message>
+        <source>1. Select</source>
+        <translation>1. Seleziona</translation>
+    </message>
+    <message>
+        <source>2. Map Columns</source>
+        <translation>2. Associa colonne</translation>
+    </message>
+    <message>
+        <source>3. Export</source>
+        <translation>3. Esporta</translation>
+    </message>
+    <message>
+        <source>&lt;  Pre&amp;vious</source>
+        <translation>&lt;  &amp;Indietro</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Avanti &gt;</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+</context>
+<context>
+    <name>MapPage</name>
+    <message>
+        <source>Excel Fields</source>
+        <translation>Campi Excel</translation>
+    </message>
+    <message>
+        <source>vCard Fields</source>
+        <translation>Campi vCard</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>&amp;Match by Name</source>
+        <translation>Associa per &amp;nome</translation>
+    </message>
+    <message>
+        <source>Match by Name</source>
+        <translation>Associa per nome</translation>
+    </message>
+    <message>
+        <source>Pairs every column whose header names a vCard field with that field. Pairs you have made stay as they are.</source>
+        <translation>Associa ogni colonna la cui intestazione nomina un campo vCard a quel campo. Le coppie che hai creato restano come sono.</translation>
+    </message>
+    <message>
+        <source>Selected Fileds ( Excel --&gt; vCard )</source>
+        <translation>Campi associati ( Excel --&gt; vCard )</translation>
+    </message>
+    <message>
+        <source>Selected Fields, Excel to vCard</source>
+        <translation>Campi associati, da Excel a vCard</translation>
+    </message>
+</context>
+<context>
+    <name>QtText</name>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonna %1</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>Select Excel File :</source>
+        <translation>File Excel:</translation>
+    </message>
+    <message>
+        <source>Select Excel File</source>
+        <translation>Seleziona file Excel</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Sfoglia</translation>
+    </message>
+    <message>
+        <source>Supports Excel 2003 Files (*.xls), Excel 2007,2010, 2013 Files (*.xlsx) &amp; CSV Files (*.csv)</source>
+        <translation>Supporta file di Excel 2003 (*.xls), Excel 2007, 2010, 2013 (*.xlsx) e CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel File Preview</source>
+        <translation>Anteprima del file</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Foglio</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Foglio:</translation>
+    </message>
+    <message>
+        <source>Headers in row</source>
+        <translation>Intestazioni nella riga</translation>
+    </message>
+    <message>
+        <source>Headers in &amp;row:</source>
+        <translation>&amp;Riga intestazioni:</translation>
+    </message>
+</context>
+<context>
+    <name>WizardSteps</name>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Avanti &gt;</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converti</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Avanti</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmAbout</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Us</source>
+        <translation>Informazioni su Quillmere</translation>
+    </message>
+    <message>
+        <source>Version 2.0</source>
+        <translation>Versione 2.0</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmMain</name>
+    <message>
+        <source>Items Found: %1</source>
+        <translation>Elementi trovati: %1</translation>
+    </message>
+    <message>
+        <source>Please Map Excel Column to Outlook Attribute.</source>
+        <translation>Associa una colonna Excel a un campo vCard.</translation>
+    </message>
+    <message>
+        <source>The user guide &quot;%1&quot; is missing. Installing Quillmere again puts it back.</source>
+        <translation>La guida utente «%1» non c’è. Reinstallando Quillmere verrà ripristinata.</translation>
+    </message>
+    <message>
+        <source>A conversion is running. Stop it?</source>
+        <translation>È in corso una conversione. Interromperla?</translation>
+    </message>
+    <message>
+        <source>Convert Excel Contacts to vCard Files</source>
+        <translation>Converti contatti Excel in file vCard</translation>
+    </message>
+    <message>
+        <source>Select Folder</source>
+        <translation>Seleziona cartella</translation>
+    </message>
+    <message>
+        <source>Please Choose Saving Location</source>
+        <translation>Scegli un percorso di salvataggio</translation>
+    </message>
+    <message>
+        <source>The conversion was stopped. %1 of %2 contacts were written to &quot;%3&quot;.</source>
+        <translation>La conversione è stata interrotta. Contatti scritti in «%3»: %1 su %2.</translation>
+    </message>
+    <message>
+        <source>The contacts have been exported successfully to vCard files.</source>
+        <translation>I contatti sono stati esportati correttamente in file vCard.</translation>
+    </message>
+    <message>
+        <source>Would you like to open folder containing excel file. Click Yes else click No.</source>
+        <translation>Vuoi aprire la cartella che li contiene? Fai clic su Sì, altrimenti su No.</translation>
+    </message>
+    <message>
+        <source>Open Destination Folder</source>
+        <translation>Apri cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>The reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>No contact was written to &quot;%1&quot;.</source>
+        <translation>Nessun contatto è stato scritto in «%1».</translation>
+    </message>
+    <message>
+        <source>No contact was written.</source>
+        <translation>Nessun contatto è stato scritto.</translation>
+    </message>
+    <message>
+        <source>Choose another saving location with Change... and convert again.</source>
+        <translation>Scegli un altro percorso con Cambia... e converti di nuovo.</translation>
+    </message>
+    <message>
+        <source>Not every contact could be exported.</source>
+        <translation>Non è stato possibile esportare tutti i contatti.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 contacts were written to &quot;%3&quot;; %4 were not.</source>
+        <translation>Contatti scritti in «%3»: %1 su %2; non scritti: %4.</translation>
+    </message>
+    <message>
+        <source>Would you like to open the folder with the contacts that were written? Click Yes to open it, or No to choose another saving location with Change... and convert again.</source>
+        <translation>Vuoi aprire la cartella con i contatti scritti? Fai clic su Sì per aprirla o su No per scegliere un altro percorso con Cambia... e convertire di nuovo.</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Salva rapporto</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Report saved as %1</source>
+        <translation>Rapporto salvato come %1</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx *.xls *.csv)</source>
+        <translation>File Excel (*.xlsx *.xls *.csv)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read: %2</source>
+        <translation>Impossibile leggere «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a text file, not an Excel workbook: it was read as text</source>
+        <translation>%1 è un file di testo, non una cartella di lavoro Excel: è stato letto come testo</translation>
+    </message>
+    <message>
+        <source>Please Select the Outlook Field.</source>
+        <translation>Seleziona il campo vCard.</translation>
+    </message>
+    <message>
+        <source>Please Select the Excel Field.</source>
+        <translation>Seleziona il campo Excel.</translation>
+    </message>
+    <message>
+        <source>Select the item from the added fields.</source>
+        <translation>Seleziona l’elemento tra i campi associati.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 column matched by name</source>
+        <translation>Colonne associate per nome: %1 su %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 columns matched by name</source>
+        <translation>Colonne associate per nome: %1 su %2</translation>
+    </message>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (nascosto)</translation>
+    </message>
+    <message>
+        <source>Sheet: %1</source>
+        <translation>Foglio: %1</translation>
+    </message>
+    <message>
+        <source>Row 1 looks like a title: the headers seem to be in row %1. &lt;a href=&quot;%2%1&quot;&gt;Read the headers from row %1&lt;/a&gt;.</source>
+        <translation>La riga 1 sembra un titolo: le intestazioni sembrano essere nella riga %1. &lt;a href=&quot;%2%1&quot;&gt;Leggi le intestazioni dalla riga %1&lt;/a&gt;.</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmPreview</name>
+    <message>
+        <source>Row</source>
+        <translation>Riga</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Previous</source>
+        <translation>&lt; &amp;Precedente</translation>
+    </message>
+    <message>
+        <source>Previous Row</source>
+        <translation>Riga precedente</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Successiva &gt;</translation>
+    </message>
+    <message>
+        <source>Next Row</source>
+        <translation>Riga successiva</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Card Preview</source>
+        <translation>Anteprima della scheda</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Scheda</translation>
+    </message>
+    <message>
+        <source>No rows of contacts</source>
+        <translation>Nessuna riga di contatti</translation>
+    </message>
+    <message>
+        <source>The sheet has no rows of contacts below its header row.</source>
+        <translation>Il foglio non ha righe di contatti sotto la riga delle intestazioni.</translation>
+    </message>
+    <message>
+        <source>Row %1 (%2 of %3)</source>
+        <translation>Riga %1 (%2 di %3)</translation>
+    </message>
+    <message>
+        <source>No file</source>
+        <translation>Nessun file</translation>
+    </message>
+    <message>
+        <source>This row would not be converted: an e-mail address in it holds only spaces, and &quot;Allow Empty Email Addresses to be Imported&quot; is not ticked.</source>
+        <translation>Questa riga non verrebbe convertita: un suo indirizzo e-mail contiene solo spazi e l’opzione «Consenti l’importazione di indirizzi e-mail vuoti» non è selezionata.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>The card cannot be shown</source>
+        <translation>Impossibile mostrare la scheda</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,537 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>Controls</name>
+    <message>
+        <source>Separator</source>
+        <translation>Scheidingslijn</translation>
+    </message>
+</context>
+<context>
+    <name>Conversion</name>
+    <message>
+        <source>Load it again with Browse... and check the mapping.</source>
+        <translation>Laad de werkmap opnieuw met Bladeren... en controleer de koppeling.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPage</name>
+    <message>
+        <source>Allow Empty Email Addresses to be Imported</source>
+        <translation>Lege e-mailadressen toestaan bij importeren</translation>
+    </message>
+    <message>
+        <source>Single vCard File for All Contacts</source>
+        <translation>Eén bestand voor alle contacten</translation>
+    </message>
+    <message>
+        <source>Keep Numbers as Shown in the Sheet</source>
+        <translation>Getallen overnemen zoals getoond</translation>
+    </message>
+    <message>
+        <source>Takes phone numbers, postal codes and dates as the sheet shows them (0151 2345678) rather than as stored (1512345678).</source>
+        <translation>Neemt telefoonnummers, postcodes en datums over zoals het blad ze toont (0151 2345678) in plaats van zoals ze zijn opgeslagen (1512345678).</translation>
+    </message>
+    <message>
+        <source>(by default Separate vCards are saved for every Contact )</source>
+        <translation>(standaard één vCard-bestand per contact)</translation>
+    </message>
+    <message>
+        <source>By default separate vCards are saved for every contact</source>
+        <translation>Standaard wordt voor elk contact een aparte vCard opgeslagen</translation>
+    </message>
+    <message>
+        <source> vCard 2.1 Version</source>
+        <translation> vCard versie 2.1</translation>
+    </message>
+    <message>
+        <source> vCard 3.0 Version</source>
+        <translation> vCard versie 3.0</translation>
+    </message>
+    <message>
+        <source> vCard 4.0 Version</source>
+        <translation> vCard versie 4.0</translation>
+    </message>
+    <message>
+        <source>vCard 2.1 suits older phones and some desktop mail programs. CardDAV servers refuse it.</source>
+        <translation>vCard 2.1 past bij oudere telefoons en sommige e-mailprogramma’s op de desktop. CardDAV-servers weigeren het.</translation>
+    </message>
+    <message>
+        <source>vCard 3.0 suits most address books and both phone platforms, Android and iPhone.</source>
+        <translation>vCard 3.0 past bij de meeste adresboeken en bij beide telefoonplatforms, Android en iPhone.</translation>
+    </message>
+    <message>
+        <source>vCard 4.0 suits the newest apps. The stock Android contacts app refuses it.</source>
+        <translation>vCard 4.0 past bij de nieuwste apps. De standaard contacten-app van Android weigert het.</translation>
+    </message>
+    <message>
+        <source>Number of Empty Email Contact(s)       :</source>
+        <translation>Contacten zonder e-mail                     :</translation>
+    </message>
+    <message>
+        <source>Number of Empty Email Contacts</source>
+        <translation>Aantal contacten zonder e-mail</translation>
+    </message>
+    <message>
+        <source>Empty Email Contacts Count</source>
+        <translation>Teller contacten zonder e-mail</translation>
+    </message>
+    <message>
+        <source>Number of Contacts Added                  :</source>
+        <translation>Toegevoegde contacten                      :</translation>
+    </message>
+    <message>
+        <source>Number of Contacts Added</source>
+        <translation>Aantal toegevoegde contacten</translation>
+    </message>
+    <message>
+        <source>Contacts Added Count</source>
+        <translation>Teller toegevoegde contacten</translation>
+    </message>
+    <message>
+        <source>Export Progress</source>
+        <translation>Voortgang van de export</translation>
+    </message>
+    <message>
+        <source>Saving Location :</source>
+        <translation>Opslaan in:</translation>
+    </message>
+    <message>
+        <source>Saving Location</source>
+        <translation>Opslaglocatie</translation>
+    </message>
+    <message>
+        <source>Change...</source>
+        <translation>Wijzigen...</translation>
+    </message>
+    <message>
+        <source>Change Saving Location</source>
+        <translation>Opslaglocatie wijzigen</translation>
+    </message>
+    <message>
+        <source>&amp;Preview...</source>
+        <translation>Voorbeel&amp;d...</translation>
+    </message>
+    <message>
+        <source>Preview Card</source>
+        <translation>Voorbeeld van de kaart</translation>
+    </message>
+    <message>
+        <source>Shows the card a conversion would write for each row, with the mapping and options as they are now.</source>
+        <translation>Toont de kaart die een conversie voor elke rij zou schrijven, met de koppeling en opties zoals ze nu zijn.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Report...</source>
+        <translation>Rapport op&amp;slaan...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Rapport opslaan</translation>
+    </message>
+    <message>
+        <source>Saves what happened to every row of the last conversion as a CSV file.</source>
+        <translation>Slaat als CSV-bestand op wat er met elke rij van de laatste conversie is gebeurd.</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>Quillmere banner</source>
+        <translation>Quillmere-banner</translation>
+    </message>
+    <message>
+        <source>Main Toolbar</source>
+        <translation>Hoofdwerkbalk</translation>
+    </message>
+    <message>
+        <source>Open Excel</source>
+        <translation>Excel-bestand openen</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;New Conversion</source>
+        <translation>&amp;Nieuwe conversie</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>About Us</source>
+        <translation>Over Quillmere</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Conversion Steps</source>
+        <translation>Conversiestappen</translation>
+    </message>
+    <message>
+        <source>1. Select</source>
+        <translation>1. Selecteren</translation>
+    </message>
+    <message>
+        <source>2. Map Columns</source>
+        <translation>2. Kolommen koppelen</translation>
+    </message>
+    <message>
+        <source>3. Export</source>
+        <translation>3. Exporteren</translation>
+    </message>
+    <message>
+        <source>&lt;  Pre&amp;vious</source>
+        <translation>&lt;  Vo&amp;rige</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Vorige</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Melding</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Volgende &gt;</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Volgende</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>MapPage</name>
+    <message>
+        <source>Excel Fields</source>
+        <translation>Excel-velden</translation>
+    </message>
+    <message>
+        <source>vCard Fields</source>
+        <translation>vCard-velden</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Match by Name</source>
+        <translation>&amp;Naam koppelen</translation>
+    </message>
+    <message>
+        <source>Match by Name</source>
+        <translation>Op naam koppelen</translation>
+    </message>
+    <message>
+        <source>Pairs every column whose header names a vCard field with that field. Pairs you have made stay as they are.</source>
+        <translation>Koppelt elke kolom waarvan de kop een vCard-veld noemt aan dat veld. Paren die u zelf hebt gemaakt, blijven zoals ze zijn.</translation>
+    </message>
+    <message>
+        <source>Selected Fileds ( Excel --&gt; vCard )</source>
+        <translation>Gekoppelde velden ( Excel --&gt; vCard )</translation>
+    </message>
+    <message>
+        <source>Selected Fields, Excel to vCard</source>
+        <translation>Gekoppelde velden, Excel naar vCard</translation>
+    </message>
+</context>
+<context>
+    <name>QtText</name>
+    <message>
+        <source>Column %1</source>
+        <translation>Kolom %1</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>Select Excel File :</source>
+        <translation>Excel-bestand:</translation>
+    </message>
+    <message>
+        <source>Select Excel File</source>
+        <translation>Excel-bestand selecteren</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Bladeren...</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Bladeren</translation>
+    </message>
+    <message>
+        <source>Supports Excel 2003 Files (*.xls), Excel 2007,2010, 2013 Files (*.xlsx) &amp; CSV Files (*.csv)</source>
+        <translation>Ondersteunt bestanden van Excel 2003 (*.xls), Excel 2007, 2010, 2013 (*.xlsx) en CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel File Preview</source>
+        <translation>Voorbeeld</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Blad</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Blad:</translation>
+    </message>
+    <message>
+        <source>Headers in row</source>
+        <translation>Koppen in rij</translation>
+    </message>
+    <message>
+        <source>Headers in &amp;row:</source>
+        <translation>&amp;Koppen in rij:</translation>
+    </message>
+</context>
+<context>
+    <name>WizardSteps</name>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Volgende &gt;</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converteren</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Volgende</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmAbout</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Us</source>
+        <translation>Over Quillmere</translation>
+    </message>
+    <message>
+        <source>Version 2.0</source>
+        <translation>Versie 2.0</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmMain</name>
+    <message>
+        <source>Items Found: %1</source>
+        <translation>Items gevonden: %1</translation>
+    </message>
+    <message>
+        <source>Please Map Excel Column to Outlook Attribute.</source>
+        <translation>Koppel een Excel-kolom aan een vCard-veld.</translation>
+    </message>
+    <message>
+        <source>The user guide &quot;%1&quot; is missing. Installing Quillmere again puts it back.</source>
+        <translation>De gebruikershandleiding &quot;%1&quot; ontbreekt. Als u Quillmere opnieuw installeert, komt ze terug.</translation>
+    </message>
+    <message>
+        <source>A conversion is running. Stop it?</source>
+        <translation>Er loopt een conversie. Stoppen?</translation>
+    </message>
+    <message>
+        <source>Convert Excel Contacts to vCard Files</source>
+        <translation>Excel-contacten omzetten naar vCard-bestanden</translation>
+    </message>
+    <message>
+        <source>Select Folder</source>
+        <translation>Map selecteren</translation>
+    </message>
+    <message>
+        <source>Please Choose Saving Location</source>
+        <translation>Kies een opslaglocatie</translation>
+    </message>
+    <message>
+        <source>The conversion was stopped. %1 of %2 contacts were written to &quot;%3&quot;.</source>
+        <translation>De conversie is gestopt. %1 van %2 contacten zijn geschreven naar &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>The contacts have been exported successfully to vCard files.</source>
+        <translation>De contacten zijn met succes geëxporteerd naar vCard-bestanden.</translation>
+    </message>
+    <message>
+        <source>Would you like to open folder containing excel file. Click Yes else click No.</source>
+        <translation>Wilt u de map openen waarin ze staan? Klik op Ja, anders op Nee.</translation>
+    </message>
+    <message>
+        <source>Open Destination Folder</source>
+        <translation>Doelmap openen</translation>
+    </message>
+    <message>
+        <source>The reason: %1</source>
+        <translation>Reden: %1</translation>
+    </message>
+    <message>
+        <source>No contact was written to &quot;%1&quot;.</source>
+        <translation>Er is geen contact geschreven naar &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>No contact was written.</source>
+        <translation>Er is geen contact geschreven.</translation>
+    </message>
+    <message>
+        <source>Choose another saving location with Change... and convert again.</source>
+        <translation>Kies met Wijzigen... een andere opslaglocatie en converteer opnieuw.</translation>
+    </message>
+    <message>
+        <source>Not every contact could be exported.</source>
+        <translation>Niet alle contacten konden worden geëxporteerd.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 contacts were written to &quot;%3&quot;; %4 were not.</source>
+        <translation>%1 van %2 contacten zijn geschreven naar &quot;%3&quot;; %4 niet.</translation>
+    </message>
+    <message>
+        <source>Would you like to open the folder with the contacts that were written? Click Yes to open it, or No to choose another saving location with Change... and convert again.</source>
+        <translation>Wilt u de map met de geschreven contacten openen? Klik op Ja om die te openen, of op Nee om met Wijzigen... een andere opslaglocatie te kiezen en opnieuw te converteren.</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Rapport opslaan</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>CSV-bestand (*.csv)</translation>
+    </message>
+    <message>
+        <source>Report saved as %1</source>
+        <translation>Rapport opgeslagen als %1</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx *.xls *.csv)</source>
+        <translation>Excel-bestand (*.xlsx *.xls *.csv)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read: %2</source>
+        <translation>&quot;%1&quot; kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a text file, not an Excel workbook: it was read as text</source>
+        <translation>%1 is een tekstbestand, geen Excel-werkmap: het is als tekst gelezen</translation>
+    </message>
+    <message>
+        <source>Please Select the Outlook Field.</source>
+        <translation>Selecteer het vCard-veld.</translation>
+    </message>
+    <message>
+        <source>Please Select the Excel Field.</source>
+        <translation>Selecteer het Excel-veld.</translation>
+    </message>
+    <message>
+        <source>Select the item from the added fields.</source>
+        <translation>Selecteer het item in de gekoppelde velden.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 column matched by name</source>
+        <translation>%1 van %2 kolom op naam gekoppeld</translation>
+    </message>
+    <message>
+        <source>%1 of %2 columns matched by name</source>
+        <translation>%1 van %2 kolommen op naam gekoppeld</translation>
+    </message>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (verborgen)</translation>
+    </message>
+    <message>
+        <source>Sheet: %1</source>
+        <translation>Blad: %1</translation>
+    </message>
+    <message>
+        <source>Row 1 looks like a title: the headers seem to be in row %1. &lt;a href=&quot;%2%1&quot;&gt;Read the headers from row %1&lt;/a&gt;.</source>
+        <translation>Rij 1 lijkt een titel: de koppen lijken in rij %1 te staan. &lt;a href=&quot;%2%1&quot;&gt;De koppen uit rij %1 lezen&lt;/a&gt;.</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmPreview</name>
+    <message>
+        <source>Row</source>
+        <translation>Rij</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Previous</source>
+        <translation>&lt; Vo&amp;rige</translation>
+    </message>
+    <message>
+        <source>Previous Row</source>
+        <translation>Vorige rij</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Volgende &gt;</translation>
+    </message>
+    <message>
+        <source>Next Row</source>
+        <translation>Volgende rij</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Card Preview</source>
+        <translation>Kaartvoorbeeld</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Kaart</translation>
+    </message>
+    <message>
+        <source>No rows of contacts</source>
+        <translation>Geen rijen met contacten</translation>
+    </message>
+    <message>
+        <source>The sheet has no rows of contacts below its header row.</source>
+        <translation>Het blad heeft geen rijen met contacten onder de rij met koppen.</translation>
+    </message>
+    <message>
+        <source>Row %1 (%2 of %3)</source>
+        <translation>Rij %1 (%2 van %3)</translation>
+    </message>
+    <message>
+        <source>No file</source>
+        <translation>Geen bestand</translation>
+    </message>
+    <message>
+        <source>This row would not be converted: an e-mail address in it holds only spaces, and &quot;Allow Empty Email Addresses to be Imported&quot; is not ticked.</source>
+        <translation>Deze rij zou niet worden geconverteerd: een e-mailadres erin bevat alleen spaties en &quot;Lege e-mailadressen toestaan bij importeren&quot; is niet aangevinkt.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Bestand: %1</translation>
+    </message>
+    <message>
+        <source>The card cannot be shown</source>
+        <translation>De kaart kan niet worden getoond</translation>
+    </message>
+</context>
+</TS>

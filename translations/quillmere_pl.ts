@@ -1,0 +1,537 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>Controls</name>
+    <message>
+        <source>Separator</source>
+        <translation>Separator</translation>
+    </message>
+</context>
+<context>
+    <name>Conversion</name>
+    <message>
+        <source>Load it again with Browse... and check the mapping.</source>
+        <translation>Wczytaj skoroszyt ponownie przyciskiem Przeglądaj... i sprawdź przypisanie.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPage</name>
+    <message>
+        <source>Allow Empty Email Addresses to be Imported</source>
+        <translation>Zezwalaj na import pustych adresów e-mail</translation>
+    </message>
+    <message>
+        <source>Single vCard File for All Contacts</source>
+        <translation>Jeden plik dla wszystkich</translation>
+    </message>
+    <message>
+        <source>Keep Numbers as Shown in the Sheet</source>
+        <translation>Zachowaj liczby jak w arkuszu</translation>
+    </message>
+    <message>
+        <source>Takes phone numbers, postal codes and dates as the sheet shows them (0151 2345678) rather than as stored (1512345678).</source>
+        <translation>Pobiera numery telefonów, kody pocztowe i daty tak, jak pokazuje je arkusz (0151 2345678), a nie tak, jak są zapisane (1512345678).</translation>
+    </message>
+    <message>
+        <source>(by default Separate vCards are saved for every Contact )</source>
+        <translation>(domyślnie osobny plik vCard na kontakt)</translation>
+    </message>
+    <message>
+        <source>By default separate vCards are saved for every contact</source>
+        <translation>Domyślnie dla każdego kontaktu zapisywana jest osobna wizytówka vCard</translation>
+    </message>
+    <message>
+        <source> vCard 2.1 Version</source>
+        <translation> vCard wersja 2.1</translation>
+    </message>
+    <message>
+        <source> vCard 3.0 Version</source>
+        <translation> vCard wersja 3.0</translation>
+    </message>
+    <message>
+        <source> vCard 4.0 Version</source>
+        <translation> vCard wersja 4.0</translation>
+    </message>
+    <message>
+        <source>vCard 2.1 suits older phones and some desktop mail programs. CardDAV servers refuse it.</source>
+        <translation>vCard 2.1 pasuje do starszych telefonów i niektórych programów pocztowych. Serwery CardDAV jej nie przyjmują.</translation>
+    </message>
+    <message>
+        <source>vCard 3.0 suits most address books and both phone platforms, Android and iPhone.</source>
+        <translation>vCard 3.0 pasuje do większości książek adresowych i obu platform telefonów, Android i iPhone.</translation>
+    </message>
+    <message>
+        <source>vCard 4.0 suits the newest apps. The stock Android contacts app refuses it.</source>
+        <translation>vCard 4.0 pasuje do najnowszych aplikacji. Wbudowana aplikacja Kontakty w Androidzie jej nie przyjmuje.</translation>
+    </message>
+    <message>
+        <source>Number of Empty Email Contact(s)       :</source>
+        <translation>Kontakty bez adresu e-mail                 :</translation>
+    </message>
+    <message>
+        <source>Number of Empty Email Contacts</source>
+        <translation>Liczba kontaktów bez adresu e-mail</translation>
+    </message>
+    <message>
+        <source>Empty Email Contacts Count</source>
+        <translation>Licznik kontaktów bez adresu e-mail</translation>
+    </message>
+    <message>
+        <source>Number of Contacts Added                  :</source>
+        <translation>Dodane kontakty                                 :</translation>
+    </message>
+    <message>
+        <source>Number of Contacts Added</source>
+        <translation>Liczba dodanych kontaktów</translation>
+    </message>
+    <message>
+        <source>Contacts Added Count</source>
+        <translation>Licznik dodanych kontaktów</translation>
+    </message>
+    <message>
+        <source>Export Progress</source>
+        <translation>Postęp eksportu</translation>
+    </message>
+    <message>
+        <source>Saving Location :</source>
+        <translation>Zapisz w:</translation>
+    </message>
+    <message>
+        <source>Saving Location</source>
+        <translation>Miejsce zapisu</translation>
+    </message>
+    <message>
+        <source>Change...</source>
+        <translation>Zmień...</translation>
+    </message>
+    <message>
+        <source>Change Saving Location</source>
+        <translation>Zmień miejsce zapisu</translation>
+    </message>
+    <message>
+        <source>&amp;Preview...</source>
+        <translation>&amp;Podgląd...</translation>
+    </message>
+    <message>
+        <source>Preview Card</source>
+        <translation>Podgląd wizytówki</translation>
+    </message>
+    <message>
+        <source>Shows the card a conversion would write for each row, with the mapping and options as they are now.</source>
+        <translation>Pokazuje wizytówkę, którą konwersja zapisałaby dla każdego wiersza, przy obecnym przypisaniu i opcjach.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Report...</source>
+        <translation>&amp;Zapisz raport...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Zapisz raport</translation>
+    </message>
+    <message>
+        <source>Saves what happened to every row of the last conversion as a CSV file.</source>
+        <translation>Zapisuje w pliku CSV, co stało się z każdym wierszem ostatniej konwersji.</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>Quillmere banner</source>
+        <translation>Baner Quillmere</translation>
+    </message>
+    <message>
+        <source>Main Toolbar</source>
+        <translation>Główny pasek narzędzi</translation>
+    </message>
+    <message>
+        <source>Open Excel</source>
+        <translation>Otwórz plik Excela</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>&amp;New Conversion</source>
+        <translation>&amp;Nowa konwersja</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>About Us</source>
+        <translation>O programie Quillmere</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Conversion Steps</source>
+        <translation>Kroki konwersji</translation>
+    </message>
+    <message>
+        <source>1. Select</source>
+        <translation>1. Wybierz</translation>
+    </message>
+    <message>
+        <source>2. Map Columns</source>
+        <translation>2. Przypisz kolumny</translation>
+    </message>
+    <message>
+        <source>3. Export</source>
+        <translation>3. Eksportuj</translation>
+    </message>
+    <message>
+        <source>&lt;  Pre&amp;vious</source>
+        <translation>&lt;  &amp;Wstecz</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Dalej &gt;</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stan</translation>
+    </message>
+</context>
+<context>
+    <name>MapPage</name>
+    <message>
+        <source>Excel Fields</source>
+        <translation>Pola Excela</translation>
+    </message>
+    <message>
+        <source>vCard Fields</source>
+        <translation>Pola vCard</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>&amp;Match by Name</source>
+        <translation>Po &amp;nazwie</translation>
+    </message>
+    <message>
+        <source>Match by Name</source>
+        <translation>Przypisz po nazwie</translation>
+    </message>
+    <message>
+        <source>Pairs every column whose header names a vCard field with that field. Pairs you have made stay as they are.</source>
+        <translation>Przypisuje każdą kolumnę, której nagłówek nazywa pole vCard, do tego pola. Pary utworzone przez Ciebie pozostają bez zmian.</translation>
+    </message>
+    <message>
+        <source>Selected Fileds ( Excel --&gt; vCard )</source>
+        <translation>Przypisane pola ( Excel --&gt; vCard )</translation>
+    </message>
+    <message>
+        <source>Selected Fields, Excel to vCard</source>
+        <translation>Przypisane pola, z Excela do vCard</translation>
+    </message>
+</context>
+<context>
+    <name>QtText</name>
+    <message>
+        <source>Column %1</source>
+        <translation>Kolumna %1</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>Select Excel File :</source>
+        <translation>Plik Excela:</translation>
+    </message>
+    <message>
+        <source>Select Excel File</source>
+        <translation>Wybierz plik Excela</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Przeglądaj...</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Przeglądaj</translation>
+    </message>
+    <message>
+        <source>Supports Excel 2003 Files (*.xls), Excel 2007,2010, 2013 Files (*.xlsx) &amp; CSV Files (*.csv)</source>
+        <translation>Obsługuje pliki programu Excel 2003 (*.xls), Excel 2007, 2010, 2013 (*.xlsx) i CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel File Preview</source>
+        <translation>Podgląd pliku</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Arkusz</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Arkusz:</translation>
+    </message>
+    <message>
+        <source>Headers in row</source>
+        <translation>Nagłówki w wierszu</translation>
+    </message>
+    <message>
+        <source>Headers in &amp;row:</source>
+        <translation>Wie&amp;rsz nagłówków:</translation>
+    </message>
+</context>
+<context>
+    <name>WizardSteps</name>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Dalej &gt;</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Konwertuj</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Dalej</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmAbout</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Us</source>
+        <translation>O programie Quillmere</translation>
+    </message>
+    <message>
+        <source>Version 2.0</source>
+        <translation>Wersja 2.0</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmMain</name>
+    <message>
+        <source>Items Found: %1</source>
+        <translation>Znalezione pozycje: %1</translation>
+    </message>
+    <message>
+        <source>Please Map Excel Column to Outlook Attribute.</source>
+        <translation>Przypisz kolumnę Excela do pola vCard.</translation>
+    </message>
+    <message>
+        <source>The user guide &quot;%1&quot; is missing. Installing Quillmere again puts it back.</source>
+        <translation>Brak podręcznika użytkownika „%1”. Ponowna instalacja Quillmere go przywróci.</translation>
+    </message>
+    <message>
+        <source>A conversion is running. Stop it?</source>
+        <translation>Trwa konwersja. Zatrzymać ją?</translation>
+    </message>
+    <message>
+        <source>Convert Excel Contacts to vCard Files</source>
+        <translation>Konwersja kontaktów z Excela do plików vCard</translation>
+    </message>
+    <message>
+        <source>Select Folder</source>
+        <translation>Wybierz folder</translation>
+    </message>
+    <message>
+        <source>Please Choose Saving Location</source>
+        <translation>Wybierz miejsce zapisu</translation>
+    </message>
+    <message>
+        <source>The conversion was stopped. %1 of %2 contacts were written to &quot;%3&quot;.</source>
+        <translation>Konwersja została zatrzymana. Zapisane kontakty w „%3”: %1 z %2.</translation>
+    </message>
+    <message>
+        <source>The contacts have been exported successfully to vCard files.</source>
+        <translation>Kontakty zostały wyeksportowane do plików vCard.</translation>
+    </message>
+    <message>
+        <source>Would you like to open folder containing excel file. Click Yes else click No.</source>
+        <translation>Czy otworzyć folder, w którym się znajdują? Kliknij Tak, a w przeciwnym razie Nie.</translation>
+    </message>
+    <message>
+        <source>Open Destination Folder</source>
+        <translation>Otwórz folder docelowy</translation>
+    </message>
+    <message>
+        <source>The reason: %1</source>
+        <translation>Przyczyna: %1</translation>
+    </message>
+    <message>
+        <source>No contact was written to &quot;%1&quot;.</source>
+        <translation>Nie zapisano żadnego kontaktu w „%1”.</translation>
+    </message>
+    <message>
+        <source>No contact was written.</source>
+        <translation>Nie zapisano żadnego kontaktu.</translation>
+    </message>
+    <message>
+        <source>Choose another saving location with Change... and convert again.</source>
+        <translation>Wybierz inne miejsce zapisu przyciskiem Zmień... i ponów konwersję.</translation>
+    </message>
+    <message>
+        <source>Not every contact could be exported.</source>
+        <translation>Nie udało się wyeksportować wszystkich kontaktów.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 contacts were written to &quot;%3&quot;; %4 were not.</source>
+        <translation>Zapisane kontakty w „%3”: %1 z %2; niezapisane: %4.</translation>
+    </message>
+    <message>
+        <source>Would you like to open the folder with the contacts that were written? Click Yes to open it, or No to choose another saving location with Change... and convert again.</source>
+        <translation>Czy otworzyć folder z zapisanymi kontaktami? Kliknij Tak, aby go otworzyć, lub Nie, aby wybrać inne miejsce zapisu przyciskiem Zmień... i ponowić konwersję.</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Zapisz raport</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>Plik CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Report saved as %1</source>
+        <translation>Raport zapisano jako %1</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx *.xls *.csv)</source>
+        <translation>Plik Excela (*.xlsx *.xls *.csv)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read: %2</source>
+        <translation>Nie można odczytać „%1”: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a text file, not an Excel workbook: it was read as text</source>
+        <translation>%1 to plik tekstowy, a nie skoroszyt Excela: odczytano go jako tekst</translation>
+    </message>
+    <message>
+        <source>Please Select the Outlook Field.</source>
+        <translation>Wybierz pole vCard.</translation>
+    </message>
+    <message>
+        <source>Please Select the Excel Field.</source>
+        <translation>Wybierz pole Excela.</translation>
+    </message>
+    <message>
+        <source>Select the item from the added fields.</source>
+        <translation>Wybierz pozycję spośród przypisanych pól.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 column matched by name</source>
+        <translation>Przypisane po nazwie kolumny: %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 columns matched by name</source>
+        <translation>Przypisane po nazwie kolumny: %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (ukryty)</translation>
+    </message>
+    <message>
+        <source>Sheet: %1</source>
+        <translation>Arkusz: %1</translation>
+    </message>
+    <message>
+        <source>Row 1 looks like a title: the headers seem to be in row %1. &lt;a href=&quot;%2%1&quot;&gt;Read the headers from row %1&lt;/a&gt;.</source>
+        <translation>Wiersz 1 wygląda na tytuł: nagłówki są chyba w wierszu %1. &lt;a href=&quot;%2%1&quot;&gt;Odczytaj nagłówki z wiersza %1&lt;/a&gt;.</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmPreview</name>
+    <message>
+        <source>Row</source>
+        <translation>Wiersz</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Previous</source>
+        <translation>&lt; &amp;Poprzedni</translation>
+    </message>
+    <message>
+        <source>Previous Row</source>
+        <translation>Poprzedni wiersz</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Następny &gt;</translation>
+    </message>
+    <message>
+        <source>Next Row</source>
+        <translation>Następny wiersz</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Card Preview</source>
+        <translation>Podgląd wizytówki</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Wizytówka</translation>
+    </message>
+    <message>
+        <source>No rows of contacts</source>
+        <translation>Brak wierszy z kontaktami</translation>
+    </message>
+    <message>
+        <source>The sheet has no rows of contacts below its header row.</source>
+        <translation>Arkusz nie ma wierszy z kontaktami pod wierszem nagłówków.</translation>
+    </message>
+    <message>
+        <source>Row %1 (%2 of %3)</source>
+        <translation>Wiersz %1 (%2 z %3)</translation>
+    </message>
+    <message>
+        <source>No file</source>
+        <translation>Brak pliku</translation>
+    </message>
+    <message>
+        <source>This row would not be converted: an e-mail address in it holds only spaces, and &quot;Allow Empty Email Addresses to be Imported&quot; is not ticked.</source>
+        <translation>Ten wiersz nie zostałby przekonwertowany: adres e-mail w nim zawiera tylko spacje, a opcja „Zezwalaj na import pustych adresów e-mail” nie jest zaznaczona.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Plik: %1</translation>
+    </message>
+    <message>
+        <source>The card cannot be shown</source>
+        <translation>Nie można pokazać wizytówki</translation>
+    </message>
+</context>
+</TS>

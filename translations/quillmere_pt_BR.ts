@@ -1,0 +1,537 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Controls</name>
+    <message>
+        <source>Separator</source>
+        <translation>Separador</translation>
+    </message>
+</context>
+<context>
+    <name>Conversion</name>
+    <message>
+        <source>Load it again with Browse... and check the mapping.</source>
+        <translation>Carregue-a novamente com Procurar... e confira o mapeamento.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPage</name>
+    <message>
+        <source>Allow Empty Email Addresses to be Imported</source>
+        <translation>Permitir importar endereços de e-mail vazios</translation>
+    </message>
+    <message>
+        <source>Single vCard File for All Contacts</source>
+        <translation>Um único arquivo vCard</translation>
+    </message>
+    <message>
+        <source>Keep Numbers as Shown in the Sheet</source>
+        <translation>Manter os números como exibidos</translation>
+    </message>
+    <message>
+        <source>Takes phone numbers, postal codes and dates as the sheet shows them (0151 2345678) rather than as stored (1512345678).</source>
+        <translation>Usa telefones, CEPs e datas como a planilha os exibe (0151 2345678), e não como estão armazenados (1512345678).</translation>
+    </message>
+    <message>
+        <source>(by default Separate vCards are saved for every Contact )</source>
+        <translation>(por padrão, um arquivo vCard por contato)</translation>
+    </message>
+    <message>
+        <source>By default separate vCards are saved for every contact</source>
+        <translation>Por padrão, um vCard separado é salvo para cada contato</translation>
+    </message>
+    <message>
+        <source> vCard 2.1 Version</source>
+        <translation> vCard versão 2.1</translation>
+    </message>
+    <message>
+        <source> vCard 3.0 Version</source>
+        <translation> vCard versão 3.0</translation>
+    </message>
+    <message>
+        <source> vCard 4.0 Version</source>
+        <translation> vCard versão 4.0</translation>
+    </message>
+    <message>
+        <source>vCard 2.1 suits older phones and some desktop mail programs. CardDAV servers refuse it.</source>
+        <translation>O vCard 2.1 serve para celulares antigos e alguns programas de e-mail para desktop. Servidores CardDAV o recusam.</translation>
+    </message>
+    <message>
+        <source>vCard 3.0 suits most address books and both phone platforms, Android and iPhone.</source>
+        <translation>O vCard 3.0 serve para a maioria dos catálogos de endereços e para as duas plataformas de celular, Android e iPhone.</translation>
+    </message>
+    <message>
+        <source>vCard 4.0 suits the newest apps. The stock Android contacts app refuses it.</source>
+        <translation>O vCard 4.0 serve para os aplicativos mais novos. O app de contatos padrão do Android o recusa.</translation>
+    </message>
+    <message>
+        <source>Number of Empty Email Contact(s)       :</source>
+        <translation>Contatos sem e-mail                           :</translation>
+    </message>
+    <message>
+        <source>Number of Empty Email Contacts</source>
+        <translation>Número de contatos sem e-mail</translation>
+    </message>
+    <message>
+        <source>Empty Email Contacts Count</source>
+        <translation>Contagem de contatos sem e-mail</translation>
+    </message>
+    <message>
+        <source>Number of Contacts Added                  :</source>
+        <translation>Contatos adicionados                         :</translation>
+    </message>
+    <message>
+        <source>Number of Contacts Added</source>
+        <translation>Número de contatos adicionados</translation>
+    </message>
+    <message>
+        <source>Contacts Added Count</source>
+        <translation>Contagem de contatos adicionados</translation>
+    </message>
+    <message>
+        <source>Export Progress</source>
+        <translation>Progresso da exportação</translation>
+    </message>
+    <message>
+        <source>Saving Location :</source>
+        <translation>Salvar em:</translation>
+    </message>
+    <message>
+        <source>Saving Location</source>
+        <translation>Local de salvamento</translation>
+    </message>
+    <message>
+        <source>Change...</source>
+        <translation>Alterar...</translation>
+    </message>
+    <message>
+        <source>Change Saving Location</source>
+        <translation>Alterar local de salvamento</translation>
+    </message>
+    <message>
+        <source>&amp;Preview...</source>
+        <translation>&amp;Visualizar...</translation>
+    </message>
+    <message>
+        <source>Preview Card</source>
+        <translation>Visualizar cartão</translation>
+    </message>
+    <message>
+        <source>Shows the card a conversion would write for each row, with the mapping and options as they are now.</source>
+        <translation>Mostra o cartão que uma conversão gravaria para cada linha, com o mapeamento e as opções atuais.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Report...</source>
+        <translation>&amp;Salvar relatório...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Salvar relatório</translation>
+    </message>
+    <message>
+        <source>Saves what happened to every row of the last conversion as a CSV file.</source>
+        <translation>Salva em um arquivo CSV o que aconteceu com cada linha da última conversão.</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>Quillmere banner</source>
+        <translation>Banner do Quillmere</translation>
+    </message>
+    <message>
+        <source>Main Toolbar</source>
+        <translation>Barra de ferramentas principal</translation>
+    </message>
+    <message>
+        <source>Open Excel</source>
+        <translation>Abrir arquivo do Excel</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;New Conversion</source>
+        <translation>&amp;Nova conversão</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>About Us</source>
+        <translation>Sobre o Quillmere</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Conversion Steps</source>
+        <translation>Etapas da conversão</translation>
+    </message>
+    <message>
+        <source>1. Select</source>
+        <translation>1. Selecionar</translation>
+    </message>
+    <message>
+        <source>2. Map Columns</source>
+        <translation>2. Mapear colunas</translation>
+    </message>
+    <message>
+        <source>3. Export</source>
+        <translation>3. Exportar</translation>
+    </message>
+    <message>
+        <source>&lt;  Pre&amp;vious</source>
+        <translation>&lt;  &amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Próximo &gt;</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Próximo</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>MapPage</name>
+    <message>
+        <source>Excel Fields</source>
+        <translation>Campos do Excel</translation>
+    </message>
+    <message>
+        <source>vCard Fields</source>
+        <translation>Campos do vCard</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>&amp;Match by Name</source>
+        <translation>&amp;Mapear por nome</translation>
+    </message>
+    <message>
+        <source>Match by Name</source>
+        <translation>Mapear por nome</translation>
+    </message>
+    <message>
+        <source>Pairs every column whose header names a vCard field with that field. Pairs you have made stay as they are.</source>
+        <translation>Mapeia cada coluna cujo cabeçalho nomeia um campo do vCard para esse campo. Os pares que você criou ficam como estão.</translation>
+    </message>
+    <message>
+        <source>Selected Fileds ( Excel --&gt; vCard )</source>
+        <translation>Campos mapeados ( Excel --&gt; vCard )</translation>
+    </message>
+    <message>
+        <source>Selected Fields, Excel to vCard</source>
+        <translation>Campos mapeados, do Excel para o vCard</translation>
+    </message>
+</context>
+<context>
+    <name>QtText</name>
+    <message>
+        <source>Column %1</source>
+        <translation>Coluna %1</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>Select Excel File :</source>
+        <translation>Arquivo Excel:</translation>
+    </message>
+    <message>
+        <source>Select Excel File</source>
+        <translation>Selecionar arquivo do Excel</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Procurar...</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>Supports Excel 2003 Files (*.xls), Excel 2007,2010, 2013 Files (*.xlsx) &amp; CSV Files (*.csv)</source>
+        <translation>Suporta arquivos do Excel 2003 (*.xls), Excel 2007, 2010, 2013 (*.xlsx) e CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel File Preview</source>
+        <translation>Visualização</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Planilha</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>Pla&amp;nilha:</translation>
+    </message>
+    <message>
+        <source>Headers in row</source>
+        <translation>Cabeçalhos na linha</translation>
+    </message>
+    <message>
+        <source>Headers in &amp;row:</source>
+        <translation>&amp;Linha do cabeçalho:</translation>
+    </message>
+</context>
+<context>
+    <name>WizardSteps</name>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Próximo &gt;</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converter</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Próximo</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmAbout</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Us</source>
+        <translation>Sobre o Quillmere</translation>
+    </message>
+    <message>
+        <source>Version 2.0</source>
+        <translation>Versão 2.0</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmMain</name>
+    <message>
+        <source>Items Found: %1</source>
+        <translation>Itens encontrados: %1</translation>
+    </message>
+    <message>
+        <source>Please Map Excel Column to Outlook Attribute.</source>
+        <translation>Mapeie uma coluna do Excel para um campo do vCard.</translation>
+    </message>
+    <message>
+        <source>The user guide &quot;%1&quot; is missing. Installing Quillmere again puts it back.</source>
+        <translation>O guia do usuário &quot;%1&quot; não foi encontrado. Reinstalar o Quillmere o restaura.</translation>
+    </message>
+    <message>
+        <source>A conversion is running. Stop it?</source>
+        <translation>Uma conversão está em andamento. Interromper?</translation>
+    </message>
+    <message>
+        <source>Convert Excel Contacts to vCard Files</source>
+        <translation>Converter contatos do Excel em arquivos vCard</translation>
+    </message>
+    <message>
+        <source>Select Folder</source>
+        <translation>Selecionar pasta</translation>
+    </message>
+    <message>
+        <source>Please Choose Saving Location</source>
+        <translation>Escolha um local de salvamento</translation>
+    </message>
+    <message>
+        <source>The conversion was stopped. %1 of %2 contacts were written to &quot;%3&quot;.</source>
+        <translation>A conversão foi interrompida. %1 de %2 contatos foram gravados em &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>The contacts have been exported successfully to vCard files.</source>
+        <translation>Os contatos foram exportados para arquivos vCard com sucesso.</translation>
+    </message>
+    <message>
+        <source>Would you like to open folder containing excel file. Click Yes else click No.</source>
+        <translation>Deseja abrir a pasta que os contém? Clique em Sim ou, caso contrário, em Não.</translation>
+    </message>
+    <message>
+        <source>Open Destination Folder</source>
+        <translation>Abrir pasta de destino</translation>
+    </message>
+    <message>
+        <source>The reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>No contact was written to &quot;%1&quot;.</source>
+        <translation>Nenhum contato foi gravado em &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>No contact was written.</source>
+        <translation>Nenhum contato foi gravado.</translation>
+    </message>
+    <message>
+        <source>Choose another saving location with Change... and convert again.</source>
+        <translation>Escolha outro local com Alterar... e converta novamente.</translation>
+    </message>
+    <message>
+        <source>Not every contact could be exported.</source>
+        <translation>Nem todos os contatos puderam ser exportados.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 contacts were written to &quot;%3&quot;; %4 were not.</source>
+        <translation>%1 de %2 contatos foram gravados em &quot;%3&quot;; %4 não.</translation>
+    </message>
+    <message>
+        <source>Would you like to open the folder with the contacts that were written? Click Yes to open it, or No to choose another saving location with Change... and convert again.</source>
+        <translation>Deseja abrir a pasta com os contatos gravados? Clique em Sim para abri-la ou em Não para escolher outro local com Alterar... e converter novamente.</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Salvar relatório</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>Arquivo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Report saved as %1</source>
+        <translation>Relatório salvo como %1</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx *.xls *.csv)</source>
+        <translation>Arquivo do Excel (*.xlsx *.xls *.csv)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read: %2</source>
+        <translation>Não foi possível ler &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a text file, not an Excel workbook: it was read as text</source>
+        <translation>%1 é um arquivo de texto, não uma pasta de trabalho do Excel: foi lido como texto</translation>
+    </message>
+    <message>
+        <source>Please Select the Outlook Field.</source>
+        <translation>Selecione o campo do vCard.</translation>
+    </message>
+    <message>
+        <source>Please Select the Excel Field.</source>
+        <translation>Selecione o campo do Excel.</translation>
+    </message>
+    <message>
+        <source>Select the item from the added fields.</source>
+        <translation>Selecione o item entre os campos mapeados.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 column matched by name</source>
+        <translation>Colunas mapeadas por nome: %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 columns matched by name</source>
+        <translation>Colunas mapeadas por nome: %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (oculta)</translation>
+    </message>
+    <message>
+        <source>Sheet: %1</source>
+        <translation>Planilha: %1</translation>
+    </message>
+    <message>
+        <source>Row 1 looks like a title: the headers seem to be in row %1. &lt;a href=&quot;%2%1&quot;&gt;Read the headers from row %1&lt;/a&gt;.</source>
+        <translation>A linha 1 parece um título: os cabeçalhos parecem estar na linha %1. &lt;a href=&quot;%2%1&quot;&gt;Ler os cabeçalhos da linha %1&lt;/a&gt;.</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmPreview</name>
+    <message>
+        <source>Row</source>
+        <translation>Linha</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Previous</source>
+        <translation>&lt; &amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Previous Row</source>
+        <translation>Linha anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Próxima &gt;</translation>
+    </message>
+    <message>
+        <source>Next Row</source>
+        <translation>Próxima linha</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Card Preview</source>
+        <translation>Visualização do cartão</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Cartão</translation>
+    </message>
+    <message>
+        <source>No rows of contacts</source>
+        <translation>Nenhuma linha de contatos</translation>
+    </message>
+    <message>
+        <source>The sheet has no rows of contacts below its header row.</source>
+        <translation>A planilha não tem linhas de contatos abaixo da linha de cabeçalho.</translation>
+    </message>
+    <message>
+        <source>Row %1 (%2 of %3)</source>
+        <translation>Linha %1 (%2 de %3)</translation>
+    </message>
+    <message>
+        <source>No file</source>
+        <translation>Nenhum arquivo</translation>
+    </message>
+    <message>
+        <source>This row would not be converted: an e-mail address in it holds only spaces, and &quot;Allow Empty Email Addresses to be Imported&quot; is not ticked.</source>
+        <translation>Esta linha não seria convertida: um endereço de e-mail nela contém apenas espaços, e a opção &quot;Permitir importar endereços de e-mail vazios&quot; não está marcada.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Arquivo: %1</translation>
+    </message>
+    <message>
+        <source>The card cannot be shown</source>
+        <translation>Não é possível mostrar o cartão</translation>
+    </message>
+</context>
+</TS>
