@@ -49,7 +49,8 @@ MainFrame::MainFrame(QMainWindow& window, const QString& aboutPanelText) {
   banner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   banner->setPixmap(QPixmap(QStringLiteral(":/quillmere/banner.png")));
   // The picture leaves its tagline out so the window can say it in the user's language, in
-  // the picture's type and green, on the line it was drawn on.
+  // the picture's type and green, where banner.svg notes it stood (x 182, baseline 55), with
+  // room up to the icon.
   QFont taglineFont = Fonts::verdana();
   taglineFont.setPixelSize(12);
   taglineFont.setWordSpacing(0);
