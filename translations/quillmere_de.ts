@@ -216,6 +216,10 @@
         <source>Status</source>
         <translation>Status</translation>
     </message>
+    <message>
+        <source>Spreadsheet contacts to vCard files in three steps</source>
+        <translation>Kontakte aus Tabellen in drei Schritten als vCard-Dateien</translation>
+    </message>
 </context>
 <context>
     <name>MapPage</name>

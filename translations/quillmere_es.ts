@@ -216,6 +216,10 @@
         <source>Status</source>
         <translation>Estado</translation>
     </message>
+    <message>
+        <source>Spreadsheet contacts to vCard files in three steps</source>
+        <translation>Contactos de hojas de cálculo a archivos vCard en tres pasos</translation>
+    </message>
 </context>
 <context>
     <name>MapPage</name>

@@ -216,6 +216,10 @@
         <source>Status</source>
         <translation>État</translation>
     </message>
+    <message>
+        <source>Spreadsheet contacts to vCard files in three steps</source>
+        <translation>Des contacts de tableur aux fichiers vCard en trois étapes</translation>
+    </message>
 </context>
 <context>
     <name>MapPage</name>

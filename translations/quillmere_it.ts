@@ -216,6 +216,10 @@
         <source>Status</source>
         <translation>Stato</translation>
     </message>
+    <message>
+        <source>Spreadsheet contacts to vCard files in three steps</source>
+        <translation>Contatti da fogli di calcolo a file vCard in tre passi</translation>
+    </message>
 </context>
 <context>
     <name>MapPage</name>

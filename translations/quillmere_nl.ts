@@ -216,6 +216,10 @@
         <source>Status</source>
         <translation>Status</translation>
     </message>
+    <message>
+        <source>Spreadsheet contacts to vCard files in three steps</source>
+        <translation>Contacten uit spreadsheets naar vCard in drie stappen</translation>
+    </message>
 </context>
 <context>
     <name>MapPage</name>

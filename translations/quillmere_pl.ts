@@ -216,6 +216,10 @@
         <source>Status</source>
         <translation>Stan</translation>
     </message>
+    <message>
+        <source>Spreadsheet contacts to vCard files in three steps</source>
+        <translation>Kontakty z arkusza do plików vCard w trzech krokach</translation>
+    </message>
 </context>
 <context>
     <name>MapPage</name>

@@ -216,6 +216,10 @@
         <source>Status</source>
         <translation>Status</translation>
     </message>
+    <message>
+        <source>Spreadsheet contacts to vCard files in three steps</source>
+        <translation>Contatos de planilhas em arquivos vCard em três etapas</translation>
+    </message>
 </context>
 <context>
     <name>MapPage</name>

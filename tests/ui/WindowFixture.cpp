@@ -1,11 +1,13 @@
 #include "tests/ui/WindowFixture.h"
 
 #include <QFile>
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace quillmere::ui::test {
@@ -18,6 +20,18 @@ void WindowFixture::keepSettingsInATestFolder() {
   }();
   static_cast<void>(kept);
 }
+
+namespace {
+
+// What a caption shows: "&" marks the access key, "&&" shows one "&".
+QString shownText(QString caption) {
+  caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+  caption.remove(QLatin1Char('&'));
+  caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+  return caption;
+}
+
+}  // namespace
 
 void WindowFixture::finish() {
   const auto unused = [](bool empty, const char* what) {
@@ -61,6 +75,39 @@ int WindowFixture::gridColumns() const {
 QString WindowFixture::itemsFound() const {
   auto* panel = find<QLabel>(QStringLiteral("panelItems"));
   return panel != nullptr ? panel->text() : QStringLiteral("<no panel>");
+}
+
+QStringList WindowFixture::clippedCaptions() const {
+  QStringList clipped;
+  for (const QWidget* widget : window->findChildren<QWidget*>()) {
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    const auto* button = qobject_cast<const QAbstractButton*>(widget);
+    const QString caption = label != nullptr    ? label->text()
+                            : button != nullptr ? button->text()
+                                                : QString();
+    if (caption.isEmpty()) continue;
+    const QFontMetrics metrics(widget->font());
+    const int width = metrics.horizontalAdvance(shownText(caption));
+    bool fits = widget->sizeHint().width() <= widget->width();
+    if (label != nullptr && label->wordWrap()) {
+      fits = label->heightForWidth(label->width()) <= label->height();
+    } else if (label != nullptr) {
+      fits = width <= label->width() && metrics.height() <= label->height();
+    }
+    if (!fits) {
+      clipped << QStringLiteral("%1: %2 in %3 (%4)")
+                     .arg(widget->objectName(), caption, QFontInfo(widget->font()).family())
+                     .arg(width);
+    }
+  }
+  auto* tabs = find<QTabWidget>(QStringLiteral("ExportTab"));
+  for (int index = 0; tabs != nullptr && index < tabs->count(); ++index) {
+    if (QFontMetrics(tabs->tabBar()->font()).horizontalAdvance(tabs->tabText(index)) >=
+        tabs->tabBar()->tabRect(index).width()) {
+      clipped << QStringLiteral("ExportTab: ") + tabs->tabText(index);
+    }
+  }
+  return clipped;
 }
 
 QStringList WindowFixture::comboItems(const char* name) const {

@@ -81,6 +81,9 @@ struct WindowFixture {
   int gridColumns() const;
 
   QString itemsFound() const;
+  // The captions their controls cut off in the fonts at hand, as "objectName: caption" (or
+  // "objectName: caption (width)"): on every page, shown or not, and in the step tabs.
+  QStringList clippedCaptions() const;
   QStringList comboItems(const char* name) const;
   QStringList mappedEntries() const;
   QString shownTab() const;

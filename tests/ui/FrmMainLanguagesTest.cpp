@@ -1,0 +1,114 @@
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "tests/ui/WindowFixture.h"
+#include "ui/Translations.h"
+
+using quillmere::ui::Prompts;
+using quillmere::ui::test::TestFolder;
+using quillmere::ui::test::WindowFixture;
+
+namespace {
+
+// What the user reads first in a language: each step's tab, Next, Convert, the first line of
+// the message a conversion ends with, and the Yes of Qt's own message box.
+struct Captions {
+  QStringList tabs;
+  QString next, convert, done, yes;
+};
+
+// ctest starts this program under a desktop's LANG and names the language it must then see.
+Captions expected(const QByteArray& language) {
+  if (language == "de") {
+    return {{"1. Auswählen", "2. Spalten zuordnen", "3. Exportieren"},
+            "&Weiter >",
+            "Konvertieren",
+            "Die Kontakte wurden erfolgreich in vCard-Dateien exportiert.",
+            "&Ja"};
+  }
+  if (language == "fr") {
+    return {{"1. Sélectionner", "2. Associer les colonnes", "3. Exporter"},
+            "&Suivant >",
+            "Convertir",
+            "Les contacts ont été exportés avec succès dans des fichiers vCard.",
+            "&Oui"};
+  }
+  return {{"1. Select", "2. Map Columns", "3. Export"},
+          "&Next >",
+          "Convert",
+          "The contacts have been exported successfully to vCard files.",
+          "&Yes"};
+}
+
+}  // namespace
+
+class FrmMainLanguagesTest : public QObject {
+  Q_OBJECT
+
+ private:
+  WindowFixture fixture;
+  TestFolder folder;
+  QByteArray language = qgetenv("QUILLMERE_TEST_LANGUAGE");
+
+  // The step's tab is in the language, no caption is cut off, and a picture of the step is
+  // left beside the test for a person to look at.
+  void look(int step, const char* name) {
+    QCOMPARE(fixture.shownTab(), expected(language).tabs.value(step));
+    const QStringList clipped = fixture.clippedCaptions();
+    QVERIFY2(clipped.isEmpty(), qPrintable(QStringLiteral("cut off: ") + clipped.join(u'|')));
+    QVERIFY(
+        fixture.window->grab().save(QStringLiteral(QUILLMERE_SCREENSHOT_DIR "/language-%1-%2.png")
+                                        .arg(QString::fromLatin1(language), QLatin1String(name))));
+  }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY2(!language.isEmpty(), "QUILLMERE_TEST_LANGUAGE names the language to expect");
+    // The first folder is missing, as the build tree's is beside an installed program.
+    QCOMPARE(quillmere::ui::installTranslations(
+                 *QCoreApplication::instance(),
+                 {QStringLiteral("/nonexistent"), QStringLiteral(QUILLMERE_TRANSLATIONS_DIR)}),
+             language != "C");
+  }
+
+  void stepsSpeakTheDesktopsLanguageAndFitTheirPlaces() {
+    const Captions want = expected(language);
+    QVERIFY(folder.valid());
+    QVERIFY(fixture.open());
+    QCOMPARE(fixture.text("cmdNext"), want.next);
+    // Enough rows for a thousands separator, which the count must never take from the desktop.
+    const QString workbook =
+        folder.write(QStringLiteral("contacts.csv"),
+                     "Name,Mail\r\n" + QByteArray("Ann,a@b.org\r\n").repeated(1500));
+    fixture.browse(workbook);
+    QVERIFY2(fixture.itemsFound().endsWith(QStringLiteral(" 1500")),
+             qPrintable(fixture.itemsFound()));
+    look(0, "select");
+
+    fixture.click("cmdNext");
+    QVERIFY(fixture.addPair(QStringLiteral("Mail"), QStringLiteral("EmailAddress")));
+    look(1, "map");
+
+    fixture.shell.defaultFolder = QFileInfo(workbook).absolutePath();
+    fixture.click("cmdNext");
+    QCOMPARE(fixture.text("cmdNext"), want.convert);
+    QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("ChkSinglevCard")), Qt::LeftButton);
+    fixture.prompts.messageAnswers.push_back(Prompts::Answer::Yes);
+    fixture.click("cmdNext");
+    QCOMPARE(fixture.text("lblContactCount"), QStringLiteral(" 1500/1500"));
+    QVERIFY(!fixture.prompts.messages.empty());
+    QCOMPARE(fixture.prompts.messages.back().text.section(QStringLiteral("\r\n"), 0, 0), want.done);
+    look(2, "export");
+    fixture.finish();
+
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(box.button(QMessageBox::Yes)->text(), want.yes);
+  }
+};
+
+QTEST_MAIN(FrmMainLanguagesTest)
+#include "FrmMainLanguagesTest.moc"
