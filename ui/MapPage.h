@@ -1,5 +1,6 @@
 #pragma once
 
+class QCheckBox;
 class QComboBox;
 class QListWidget;
 class QPushButton;
@@ -29,6 +30,8 @@ class MapPage {
   QPushButton* cmdAddMapping = nullptr;
   QPushButton* cmdRemove = nullptr;
   QPushButton* cmdMatchByName = nullptr;
+  // Offers the More Fields in the field list.
+  QCheckBox* chkMoreFields = nullptr;
   QListWidget* mappedList = nullptr;
   // Delete while the list has the focus.
   QShortcut* deleteKey = nullptr;
