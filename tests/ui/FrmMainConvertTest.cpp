@@ -306,6 +306,14 @@ class FrmMainConvertTest : public QObject {
                  .split(u','));
     fixture.click("cmdMatchByName");
     QCOMPARE(fixture.mappedEntries().size(), 10);
+    // Unticked, its pairs give their headers back; ticked again, they pair again.
+    auto* moreFields = fixture.find<QCheckBox>(QStringLiteral("chkMoreFields"));
+    QTest::mouseClick(moreFields, Qt::LeftButton);
+    QCOMPARE(fixture.mappedEntries().size(), 3);
+    QCOMPARE(fixture.comboItems("cmbHeader").size(), 7);
+    QTest::mouseClick(moreFields, Qt::LeftButton);
+    fixture.click("cmdMatchByName");
+    QCOMPARE(fixture.mappedEntries().size(), 10);
     fixture.shell.defaultFolder = base;
     fixture.click("cmdNext");
     QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("chkInternationalPhones")),
