@@ -168,6 +168,16 @@ HeaderMeaning meaningOfWords(const HeaderWords& words) {
     return meaning;
   }
   if (anyOf(words, {Birthday, Anniversary, Nickname, Categories})) {
+    // Beside a word of another field they name something else: "Geburtsort" is a birthplace,
+    // "Geburtsname" a maiden name.
+    const bool alone = std::all_of(words.senses.begin(), words.senses.end(), [](Sense s) {
+      return s == Birthday || s == Anniversary || s == Nickname || s == Categories || s == Filler;
+    });
+    if (!alone) {
+      HeaderMeaning meaning;
+      meaning.addressy = addressWords;
+      return meaning;
+    }
     return moreFieldMeaning(words);
   }
   if (words.has(Type)) {
