@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/ContactRowReader.h"
+#include "core/HeaderNames.h"
 #include "core/VCardRecord.h"
 #include "tests/core/ExportDoubles.h"
 
@@ -121,6 +125,30 @@ TEST(MoreFields, EachFieldWritesItsVersionsLineFromNumbersAndTextsAndNamesWhatIt
     for (const ValueNote& note : values.notes())
       notes += noteText(note);
     EXPECT_EQ(notes, c.note) << what;
+  }
+}
+
+// A header names a More Field only while they are offered, and only when no word of another
+// field stands beside the More Field's word.
+TEST(MoreFields, HeadersNameThemOnlyWhileOfferedAndOnlyByTheirOwnWords) {
+  const std::vector<std::pair<std::string_view, std::optional<Field>>> cases{
+      {"Geburtstag", Birthday},
+      {"Date of Birth", Birthday},
+      {"Geburtsort", std::nullopt},
+      {"Geburtsname", std::nullopt},
+      {"Anniversaire de mariage ou fête", Anniversary},
+      {"Takma adı", Nickname},
+      {"Other Phone", OtherTelephoneNumber},
+      {"Company Main Phone", std::nullopt},
+      {"Other Fax", std::nullopt},
+      {"Pager-Nummer", PagerNumber},
+      {"Personal Web Page", PersonalHomePage},
+      {"Web Page", BusinessHomePage},
+  };
+  for (const auto& [header, field] : cases) {
+    EXPECT_EQ(fieldForHeader(header, true), field) << header;
+    const bool more = field && isMoreField(*field);
+    EXPECT_EQ(fieldForHeader(header), more ? std::nullopt : field) << header;
   }
 }
 
