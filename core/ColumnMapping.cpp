@@ -30,7 +30,7 @@ void ColumnMapping::fillLists(const std::vector<HeaderColumn>& headers) {
     if (!header.text.empty()) headerList_.push_back(header);
   }
   fieldList_.clear();
-  for (std::size_t i = 0; i < kFieldCount; ++i)
+  for (std::size_t i = 0; i < (moreFields_ ? kAllFieldCount : kFieldCount); ++i)
     fieldList_.push_back(static_cast<Field>(i));
   pairs_.clear();
   selectedEntry_.reset();
@@ -46,6 +46,26 @@ void ColumnMapping::clearMapping() {
     fieldList_.push_back(pair.field);
   }
   pairs_.clear();
+  selectedEntry_.reset();
+  if (!headerList_.empty()) listsEnabled_ = true;
+}
+
+void ColumnMapping::offerMoreFields(bool offered) {
+  if (offered == moreFields_) return;
+  moreFields_ = offered;
+  if (offered) {
+    for (std::size_t i = kFieldCount; i < kAllFieldCount; ++i)
+      fieldList_.push_back(static_cast<Field>(i));
+    return;
+  }
+  // Removing items moves the ones after them, so the field chosen and the entry selected
+  // are chosen afresh.
+  std::erase_if(fieldList_, isMoreField);
+  std::erase_if(pairs_, [this](const ColumnPair& pair) {
+    if (isMoreField(pair.field)) headerList_.push_back(pair.header);
+    return isMoreField(pair.field);
+  });
+  fieldChoice_.reset();
   selectedEntry_.reset();
   if (!headerList_.empty()) listsEnabled_ = true;
 }

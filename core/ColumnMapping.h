@@ -37,8 +37,14 @@ class ColumnMapping {
   static constexpr std::string_view kEntrySeparator = "\t->\t";
 
   // Offers the headers with text (in the given order) and every catalogue field (in its
-  // order), drops all pairs and enables the lists.
+  // order, the More Fields after it when they are offered), drops all pairs and enables the
+  // lists.
   void fillLists(const std::vector<HeaderColumn>& headers);
+
+  // Offers the More Fields at the end of the field list, or takes them back: out of the list,
+  // and out of their pairs, whose headers go back to the end of theirs.
+  void offerMoreFields(bool offered);
+  bool moreFieldsOffered() const { return moreFields_; }
 
   // Drops all pairs, and with them their entries; their headers and fields go back to the
   // end of their lists, as Remove would give them back.
@@ -83,6 +89,7 @@ class ColumnMapping {
   std::optional<std::size_t> fieldChoice_;
   std::optional<std::size_t> selectedEntry_;
   bool listsEnabled_ = true;
+  bool moreFields_ = false;
 };
 
 }  // namespace quillmere::core

@@ -2,9 +2,11 @@
 
 namespace quillmere::core {
 
-std::optional<Field> fieldFromName(std::string_view name) {
-  for (std::size_t i = 0; i < kContactFields.size(); ++i) {
-    if (kContactFields[i] == name) return static_cast<Field>(i);
+std::optional<Field> fieldFromName(std::string_view name, bool moreFields) {
+  const std::size_t count = moreFields ? kAllFieldCount : kFieldCount;
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto field = static_cast<Field>(i);
+    if (fieldName(field) == name) return field;
   }
   return std::nullopt;
 }

@@ -44,9 +44,20 @@ enum class Field : unsigned char {
   MobileNumber,
   Title,
   Notes,
+  // More Fields: offered, paired and written only when the user asks for them.
+  Birthday,
+  Anniversary,
+  Nickname,
+  Categories,
+  OtherTelephoneNumber,
+  PagerNumber,
+  PersonalHomePage,
 };
 
+// The catalogue every conversion offers; the More Fields come after it.
 inline constexpr std::size_t kFieldCount = 30;
+inline constexpr std::size_t kMoreFieldCount = 7;
+inline constexpr std::size_t kAllFieldCount = kFieldCount + kMoreFieldCount;
 
 inline constexpr std::array<std::string_view, kFieldCount> kContactFields{
     "FirstName",
@@ -81,11 +92,22 @@ inline constexpr std::array<std::string_view, kFieldCount> kContactFields{
     "Notes",
 };
 
-constexpr std::string_view fieldName(Field field) {
-  return kContactFields[static_cast<std::size_t>(field)];
+inline constexpr std::array<std::string_view, kMoreFieldCount> kMoreFields{
+    "Birthday",    "Anniversary",      "Nickname", "Categories", "OtherTelephoneNumber",
+    "PagerNumber", "PersonalHomePage",
+};
+
+constexpr bool isMoreField(Field field) {
+  return static_cast<std::size_t>(field) >= kFieldCount;
 }
 
-// The catalogue entry with exactly this name, if there is one.
-std::optional<Field> fieldFromName(std::string_view name);
+constexpr std::string_view fieldName(Field field) {
+  const auto index = static_cast<std::size_t>(field);
+  return index < kFieldCount ? kContactFields[index] : kMoreFields[index - kFieldCount];
+}
+
+// The catalogue entry with exactly this name, if there is one; a More Field's only when
+// `moreFields` is set.
+std::optional<Field> fieldFromName(std::string_view name, bool moreFields = false);
 
 }  // namespace quillmere::core

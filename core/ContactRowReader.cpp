@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/ContactDate.h"
+#include "core/PhoneNumbers.h"
 #include "core/SeveralValues.h"
 #include "source/CellTextForm.h"
 #include "source/DisplayedText.h"
@@ -20,6 +22,53 @@ bool onlySpaces(std::string_view text) {
   return text.find_first_not_of(' ') == std::string_view::npos;
 }
 
+bool isDateField(Field field) {
+  return field == Field::Birthday || field == Field::Anniversary;
+}
+
+// A number is a day of the workbook's date system, whatever format shows it; a text is a
+// date only in ISO form.
+void readDate(const source::CellValue& cell, bool date1904, Field field, std::uint32_t column,
+              ContactValues& values) {
+  std::optional<ContactDate> date;
+  if (cell.kind == source::CellKind::Number) {
+    date = dateFromSerial(cell.number, date1904);
+  } else if (cell.kind == source::CellKind::Text) {
+    date = dateFromIsoText(cell.text);
+  }
+  if (date) {
+    values[field] = isoText(*date);
+  } else {
+    values.note({ValueNote::Kind::NotADate, field, column, source::textForm(cell), {}});
+  }
+}
+
+// Each of the cell's numbers (Google's " ::: " may join several) in international form, or
+// as it stands and noted when libphonenumber cannot read it.
+void writeInternational(std::string& text, const std::string& country, Field field,
+                        std::uint32_t column, ContactValues& values) {
+  std::string written;
+  std::size_t from = 0;
+  while (true) {
+    const std::size_t at = text.find(kValueSeparator, from);
+    const std::string_view part = std::string_view(text).substr(from, at - from);
+    if (!onlySpaces(part)) {
+      if (const auto international = internationalPhoneNumber(part, country)) {
+        written += *international;
+      } else {
+        written += part;
+        values.note({ValueNote::Kind::NotAPhoneNumber, field, column, std::string(part), country});
+      }
+    } else {
+      written += part;
+    }
+    if (at == std::string::npos) break;
+    written += kValueSeparator;
+    from = at + kValueSeparator.size();
+  }
+  text = std::move(written);
+}
+
 }  // namespace
 
 ContactRowReader::ContactRowReader(const ExportJob& job)
@@ -34,25 +83,35 @@ bool ContactRowReader::read(const source::SheetReader& sheet, ExportOptions& opt
                             ContactValues& values) {
   values.clear();
   asShown_ = options.keepNumbersAsShown();
-  const source::CellFormats* shown = asShown_ ? &sheet.cellFormats() : nullptr;
+  const bool moreFields = options.moreFields();
+  const std::string country = options.phoneCountry();
+  const source::CellFormats& formats = sheet.cellFormats();
   const std::size_t columns = std::min(fieldOf_.size(), sheet.cellCount());
   for (std::size_t column = 0; column < columns; ++column) {
     const std::optional<Field> field = fieldOf_[column];
     // The job title comes only from JobTitle; the honorific field feeds no line.
-    if (!field || *field == Field::Title) continue;
+    if (!field || *field == Field::Title || (isMoreField(*field) && !moreFields)) continue;
     const source::CellValue cell = sheet.cell(column);
     // An error value of the sheet is not a contact's detail.
     if (source::isEmptyCell(cell) || cell.kind == source::CellKind::Error) continue;
+    const auto at = static_cast<std::uint32_t>(column);
+    if (isDateField(*field)) {
+      readDate(cell, formats.date1904(), *field, at, values);
+      continue;
+    }
+    const bool phone = !country.empty() && isPhoneField(*field);
     text_.clear();
-    if (shown != nullptr) {
-      source::appendDisplayedText(text_, cell, *shown, decimalSeparator_);
+    // A phone stored as a number has lost its leading zero; only its format still shows it.
+    if (asShown_ || phone) {
+      source::appendDisplayedText(text_, cell, formats, decimalSeparator_);
     } else {
       source::appendTextForm(text_, cell, decimalSeparator_);
     }
     if (isEmailField(*field) && onlySpaces(text_) && !options.allowEmptyEmail()) return true;
+    if (phone) writeInternational(text_, country, *field, at, values);
     values[*field] = text_;
   }
-  spreadSeveralValues(values);
+  spreadSeveralValues(values, moreFields);
   return false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,26 +17,49 @@ struct LeftOutValue {
   friend bool operator==(const LeftOutValue&, const LeftOutValue&) = default;
 };
 
-// The texts of one data row, one per catalogue field; empty means exactly "". Values the
-// row had no field left for are kept beside them, for the report.
+// A cell whose text the card leaves out or keeps as it stands, and why, for the report.
+struct ValueNote {
+  enum class Kind : unsigned char {
+    NotADate,         // a date field's cell that is no date; its line is left out
+    NotAPhoneNumber,  // a number not read in `country`; written as in the sheet
+  };
+  Kind kind = Kind::NotADate;
+  Field field = Field::Birthday;
+  std::uint32_t column = 0;  // counted from 0
+  std::string text;
+  std::string country;
+  friend bool operator==(const ValueNote&, const ValueNote&) = default;
+};
+
+// What the report says of a note: the field, the cell's column and text, and what was done.
+std::string noteText(const ValueNote& note);
+
+// The texts of one data row, one per field of the catalogue and of More Fields; empty means
+// exactly "". Values the row had no field left for, and cells it could not read as their
+// field asks, are kept beside them, for the report.
 class ContactValues {
  public:
   const std::string& operator[](Field field) const { return values_[index(field)]; }
   std::string& operator[](Field field) { return values_[index(field)]; }
 
-  // Stores the value under the named field; false when the name is not in the catalogue.
+  // Stores the value under the named field, More Fields included; false when no field has
+  // that name.
   bool set(std::string_view fieldName, std::string value);
 
   const std::vector<LeftOutValue>& leftOut() const { return leftOut_; }
   void leaveOut(Field field, std::string value) { leftOut_.push_back({field, std::move(value)}); }
+
+  const std::vector<ValueNote>& notes() const { return notes_; }
+  void note(ValueNote note) { notes_.push_back(std::move(note)); }
 
   void clear();
 
  private:
   static constexpr std::size_t index(Field field) { return static_cast<std::size_t>(field); }
 
-  std::array<std::string, kFieldCount> values_;
+  std::array<std::string, kAllFieldCount> values_;
   std::vector<LeftOutValue> leftOut_;
+  std::vector<ValueNote> notes_;
 };
 
 }  // namespace quillmere::core

@@ -18,6 +18,13 @@ class ExportOptions {
   // Take each number cell's value as the sheet displays it (its number format applied)
   // rather than its text form; asked once per row.
   virtual bool keepNumbersAsShown() = 0;
+  // Read and write the More Fields (birthday, nickname, pager...) the columns are paired
+  // with; asked once per row. Off unless a caller offers them, so every other caller writes
+  // the cards it always wrote.
+  virtual bool moreFields() { return false; }
+  // The region code ("DE") whose numbers every phone and fax number is written in
+  // international form as; empty writes them as the sheet has them. Asked once per row.
+  virtual std::string phoneCountry() { return {}; }
 };
 
 }  // namespace quillmere::core

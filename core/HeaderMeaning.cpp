@@ -34,6 +34,24 @@ HeaderMeaning nothing() {
   return {};
 }
 
+bool anyOf(const HeaderWords& words, std::initializer_list<Sense> senses) {
+  return std::any_of(senses.begin(), senses.end(), [&](Sense s) { return words.has(s); });
+}
+
+// A birthday, an anniversary, a nickname or categories: the More Fields a header names by
+// one word. An anniversary is a birthday's kind of word, so it is asked for first.
+HeaderMeaning moreFieldMeaning(const HeaderWords& words) {
+  if (words.number > 1) return nothing();
+  constexpr std::pair<Sense, Field> kFields[]{{Anniversary, Field::Anniversary},
+                                              {Birthday, Field::Birthday},
+                                              {Nickname, Field::Nickname},
+                                              {Categories, Field::Categories}};
+  for (const auto& [sense, named] : kFields) {
+    if (words.has(sense)) return field(named);
+  }
+  return nothing();
+}
+
 Qualifier qualifierOf(const HeaderWords& words) {
   const bool home = words.has(Home);
   const bool work = words.has(Work) || words.has(Company);
@@ -60,7 +78,12 @@ HeaderMeaning phoneMeaning(const HeaderWords& words) {
     typed.group = words.number;
     return typed;
   }
-  if (words.number > 1 || words.has(Other)) return nothing();
+  if (words.number > 1 || words.has(Main)) return nothing();
+  // "Other Phone" is the More Fields' other phone; an other fax or mobile has no field.
+  if (words.has(Other)) {
+    const bool plain = qualifier == Qualifier::None && !anyOf(words, {Fax, Mobile, Primary});
+    return plain ? field(Field::OtherTelephoneNumber) : nothing();
+  }
   if (words.has(Fax)) {
     if (qualifier == Qualifier::None) return nothing();
     return field(qualifier == Qualifier::Home ? Field::HomeFaxNumber : Field::BusinessFaxNumber);
@@ -77,7 +100,9 @@ HeaderMeaning addressMeaning(const HeaderWords& words) {
   HeaderMeaning meaning;
   meaning.addressy = true;
   meaning.qualifier = qualifierOf(words);
-  if (words.has(Other) || (words.has(Line) && !words.has(Address))) return meaning;
+  if (words.has(Other) || words.has(Main) || (words.has(Line) && !words.has(Address))) {
+    return meaning;
+  }
   constexpr std::array<std::pair<Sense, AddressPart>, 6> kParts{{{Street, AddressPart::Street},
                                                                  {Line, AddressPart::Street},
                                                                  {City, AddressPart::City},
@@ -129,17 +154,31 @@ HeaderMeaning nameMeaning(const HeaderWords& words) {
   return field(Field::FullName);
 }
 
-bool anyOf(const HeaderWords& words, std::initializer_list<Sense> senses) {
-  return std::any_of(senses.begin(), senses.end(), [&](Sense s) { return words.has(s); });
-}
-
 HeaderMeaning meaningOfWords(const HeaderWords& words) {
   const bool addressWords = anyOf(words, {Street, Line, City, State, Country, Zip, Address});
-  if (words.unknownText || words.senses.empty()) return nothing();
+  if (words.unknownText || words.senses.empty()) {
+    // "Birth Year", "Geburtsmonat": a word of the birth and one of no field.
+    HeaderMeaning meaning;
+    meaning.birthPart = words.has(Birthday);
+    return meaning;
+  }
   if (words.has(Block)) {
     HeaderMeaning meaning;
     meaning.addressy = addressWords;
     return meaning;
+  }
+  if (anyOf(words, {Birthday, Anniversary, Nickname, Categories})) {
+    // Beside a word of another field they name something else: "Geburtsort" is a birthplace,
+    // "Geburtsname" a maiden name.
+    const bool alone = std::all_of(words.senses.begin(), words.senses.end(), [](Sense s) {
+      return s == Birthday || s == Anniversary || s == Nickname || s == Categories || s == Filler;
+    });
+    if (!alone) {
+      HeaderMeaning meaning;
+      meaning.addressy = addressWords;
+      return meaning;
+    }
+    return moreFieldMeaning(words);
   }
   if (words.has(Type)) {
     HeaderMeaning meaning;
@@ -151,10 +190,11 @@ HeaderMeaning meaningOfWords(const HeaderWords& words) {
     return meaning;
   }
   if (words.has(Email)) return emailMeaning(words);
+  if (words.has(Pager)) return words.number > 1 ? nothing() : field(Field::PagerNumber);
   if (anyOf(words, {Phone, Mobile, Fax})) return phoneMeaning(words);
   if (words.has(Web)) {
-    if (words.number > 1 || words.has(Home) || words.has(Other)) return nothing();
-    return field(Field::BusinessHomePage);
+    if (words.number > 1 || words.has(Other) || words.has(Main)) return nothing();
+    return field(words.has(Home) ? Field::PersonalHomePage : Field::BusinessHomePage);
   }
   if (addressWords || words.has(Formatted)) return addressMeaning(words);
   if (anyOf(words, {Given, Family, Middle, Name, Display, Prefix}) &&
@@ -245,7 +285,7 @@ TypeValue readTypeValue(std::string_view value) {
   type.qualifier = qualifierOf(words);
   type.mobile = words.has(Mobile);
   type.fax = words.has(Fax);
-  type.other = words.has(Other) || words.unknownText;
+  type.other = words.has(Other) || words.has(Main) || words.unknownText;
   return type;
 }
 

@@ -30,6 +30,7 @@ struct HeaderMeaning {
   bool weak = false;              // pairs only where the row leaves room for it
   bool addressy = false;          // an address column, even one naming no field ("Street 2")
   bool groupOfAddresses = false;  // TypeColumn: of an address group, not a phone group
+  bool birthPart = false;         // "Birth Year": the row splits the birthday into parts
   std::uint32_t group = 0;        // the number of a Google-style numbered group
 };
 

@@ -37,9 +37,13 @@ std::optional<Field> tableFieldForHeader(std::string_view headerText) {
   return found->second;
 }
 
-std::optional<Field> fieldForHeader(std::string_view headerText) {
+std::optional<Field> fieldForHeader(std::string_view headerText, bool moreFields) {
   const HeaderMeaning meaning = headerMeaning(headerText);
   if (meaning.kind == HeaderMeaning::Kind::Nothing) return std::nullopt;
+  if (meaning.kind == HeaderMeaning::Kind::Field && isMoreField(meaning.fields.front()) &&
+      !moreFields) {
+    return std::nullopt;
+  }
   // The table's own pair stands, as a header alone has no row to settle it.
   if (const auto table = tableFieldForHeader(headerText)) return table;
   if (meaning.weak) return std::nullopt;

@@ -21,8 +21,9 @@ std::optional<Field> tableFieldForHeader(std::string_view headerText);
 
 // The contact field a column header names on its own, from the table or else from the words
 // it is made of; nothing when it names no field, could name several, or means a field only
-// in some rows ("Address", "Estado", Google's "Phone 1 - Value").
-std::optional<Field> fieldForHeader(std::string_view headerText);
+// in some rows ("Address", "Estado", Google's "Phone 1 - Value"). A More Field only when
+// `moreFields` is set.
+std::optional<Field> fieldForHeader(std::string_view headerText, bool moreFields = false);
 
 // What the sheet and the user's own earlier pairs tell the matching beyond the header texts.
 struct HeaderContext {
@@ -31,6 +32,8 @@ struct HeaderContext {
   std::map<std::string, Field> learned;
   // The values of the column at a header's index in the sheet's first rows; none when unset.
   std::function<std::vector<std::string>(std::size_t)> columnValues;
+  // Pair headers with the More Fields too (birthday, nickname, pager...).
+  bool moreFields = false;
 };
 
 // The key a learned pair is kept under, so "E-mail" and "EMAIL" are learned alike.
@@ -42,7 +45,8 @@ std::string learnedHeaderKey(std::string_view headerText);
 // header cannot: the home or work of an address column from the address columns before it,
 // a whole-address column's field from whether its street has a column of its own, a bare
 // "Title" from whether a job-title column exists, and a Google numbered column's field from
-// the most common value of its Type column.
+// the most common value of its Type column, and a birthday column from whether the row
+// splits the date into a year, a month and a day column.
 std::vector<std::pair<std::size_t, Field>> matchHeadersByName(std::span<const std::string> headers,
                                                               const std::set<Field>& alreadyMapped,
                                                               const HeaderContext& context = {});

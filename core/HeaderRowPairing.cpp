@@ -45,6 +45,7 @@ class RowPairing {
     }
     readTypeColumns();
     settleAddressKinds();
+    settleBirthday();
   }
 
   Candidates candidatesAt(std::size_t i) const {
@@ -159,6 +160,18 @@ class RowPairing {
     }
   }
 
+  // Thunderbird writes the birth's year, month and day in columns of their own; its "Birth
+  // Day" then holds the day of the month alone, which no card can take as a birthday.
+  void settleBirthday() {
+    const bool inParts =
+        std::any_of(meanings_.begin(), meanings_.end(),
+                    [](const HeaderMeaning& meaning) { return meaning.birthPart; });
+    if (!inParts) return;
+    for (HeaderMeaning& meaning : meanings_) {
+      if (meaning.kind == Kind::Field && meaning.fields.front() == Field::Birthday) meaning = {};
+    }
+  }
+
   bool hasStreetColumn(Qualifier qualifier) const {
     return qualifier == Qualifier::Work ? workStreet_ : homeStreet_;
   }
@@ -199,6 +212,10 @@ std::vector<std::pair<std::size_t, Field>> matchHeadersByName(std::span<const st
     candidates.push_back(row.candidatesAt(i));
 
   std::set<Field> taken = alreadyMapped;
+  if (!context.moreFields) {
+    for (std::size_t i = kFieldCount; i < kAllFieldCount; ++i)
+      taken.insert(static_cast<Field>(i));
+  }
   std::vector<std::pair<std::size_t, Field>> pairs;
   // Plain names first, left to right; then the headers that may mean a field take what is left.
   for (const bool weak : {false, true}) {

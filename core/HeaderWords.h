@@ -12,7 +12,8 @@ namespace quillmere::core {
 enum class Sense : unsigned char {
   Home,       // home, privat, domicile, casa, domowy
   Work,       // business, work, geschäftlich, bureau, trabajo
-  Other,      // other, weitere, autre: a third kind the catalogue has no field for
+  Other,      // other, weitere, autre: a third kind, the other phone among the More Fields
+  Main,       // main, company main: a company's line, no contact's
   Primary,    // primary, principal: the first of several
   Secondary,  // secondary, alternate, ytterligare: the second
   Given,      // first name
@@ -43,7 +44,13 @@ enum class Sense : unsigned char {
   Value,      // value: a numbered group's value
   Formatted,  // a numbered group's whole address
   Filler,     // number, of, de, の: says nothing on its own
-  Block,      // birthday, nickname, pager, PO box: data the catalogue has no field for
+  Block,      // suffix, PO box, screen name: data no field is for
+  // The More Fields'.
+  Birthday,     // birthday, Geburtstag, naissance, 誕生
+  Anniversary,  // anniversary, Jahrestag
+  Nickname,     // nickname, Spitzname, surnom
+  Pager,        // pager, Pieper, buscapersonas
+  Categories,   // categories, Kategorien, labels
 };
 
 struct HeaderWord {

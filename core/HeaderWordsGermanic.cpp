@@ -13,7 +13,7 @@ constexpr HeaderWord kWords[]{
     // en
     {"home", Home}, {"private", Home}, {"personal", Home}, {"residence", Home},
     {"work", Work}, {"business", Work}, {"office", Work},
-    {"other", Other}, {"main", Other}, {"company main", Other},
+    {"other", Other}, {"main", Main}, {"company main", Main},
     {"primary", Primary}, {"preferred", Primary}, {"secondary", Secondary},
     {"alternate", Secondary}, {"alternative", Secondary}, {"second", Secondary},
     {"first", Given}, {"given", Given}, {"forename", Given}, {"last", Family},
@@ -36,8 +36,10 @@ constexpr HeaderWord kWords[]{
     {"notes", Notes}, {"note", Notes}, {"comments", Notes}, {"remarks", Notes},
     {"type", Type}, {"label", Type}, {"value", Value}, {"formatted", Formatted},
     {"number", Filler}, {"of", Filler}, {"the", Filler}, {"address line", Line},
-    {"nickname", Block}, {"suffix", Block}, {"pager", Block}, {"birthday", Block},
-    {"birth", Block}, {"po box", Block}, {"extended", Block}, {"phonetic", Block},
+    {"nickname", Nickname}, {"suffix", Block}, {"pager", Pager}, {"birthday", Birthday},
+    {"birth", Birthday}, {"birth date", Birthday}, {"date of birth", Birthday},
+    {"anniversary", Anniversary}, {"categories", Categories}, {"category", Categories},
+    {"labels", Categories}, {"group membership", Categories}, {"po box", Block}, {"extended", Block}, {"phonetic", Block},
     {"yomi", Block}, {"custom", Block}, {"screen", Block}, {"assistant", Block},
     // de
     {"privat", Home}, {"zuhause", Home}, {"geschäftlich", Work}, {"geschäfts", Work}, {"arbeits", Work},
@@ -55,7 +57,9 @@ constexpr HeaderWord kWords[]{
     {"unternehmen", Company}, {"abteilung", Department},
     {"notizen", Notes}, {"bemerkungen", Notes}, {"anmerkungen", Notes}, {"kommentar", Notes},
     {"nummer", Filler}, {"nr", Filler}, {"typ", Type},
-    {"spitzname", Block}, {"geburtstag", Block}, {"geburts", Block}, {"postfach", Block},
+    {"spitzname", Nickname}, {"geburtstag", Birthday}, {"geburts", Birthday},
+    {"geburtsdatum", Birthday}, {"jahrestag", Anniversary}, {"kategorien", Categories},
+    {"kategorie", Categories}, {"postfach", Block},
     {"benutzerdef", Block}, {"messenger", Block},
     // nl
     {"thuis", Home}, {"privé", Home}, {"werk", Work}, {"zakelijk", Work},
@@ -66,7 +70,9 @@ constexpr HeaderWord kWords[]{
     {"plaats", City}, {"woonplaats", City}, {"provincie", State},
     {"webpagina", Web}, {"functie", Job}, {"bedrijf", Company}, {"organisatie", Company},
     {"afdeling", Department}, {"notities", Notes}, {"opmerkingen", Notes},
-    {"aantekeningen", Notes}, {"bijnaam", Block}, {"geboorte", Block}, {"pieper", Block},
+    {"aantekeningen", Notes}, {"bijnaam", Nickname}, {"geboorte", Birthday},
+    {"geboortedatum", Birthday}, {"verjaardag", Birthday}, {"categorieën", Categories},
+    {"pieper", Pager},
     {"tussenvoegsel", Block},
     // sv
     {"hem", Home}, {"arbete", Work}, {"annan", Other}, {"ytterligare", Secondary},
@@ -74,15 +80,16 @@ constexpr HeaderWord kWords[]{
     {"mobiltelefon", Mobile}, {"adress", Address}, {"gatuadress", Street}, {"rad", Line},
     {"stad", City}, {"landsdel", State}, {"stat", State}, {"postnummer", Zip},
     {"företag", Company}, {"avdelning", Department}, {"webbplats", Web},
-    {"anteckningar", Notes}, {"smeknamn", Block}, {"personsökare", Block}, {"född", Block},
+    {"anteckningar", Notes}, {"smeknamn", Nickname}, {"personsökare", Pager}, {"född", Birthday},
+    {"födelsedag", Birthday}, {"kategorier", Categories},
     {"skärmnamn", Block},
     // da
     {"hjemme", Home}, {"hjem", Home}, {"arbejde", Work}, {"arbejds", Work},
     {"primær", Primary}, {"sekundær", Secondary}, {"fornavn", Given},
     {"efternavn", Family}, {"navn", Name}, {"vis", Display}, {"gade", Street},
     {"vej", Street}, {"by", City}, {"stilling", Job}, {"webside", Web},
-    {"hjemmeside", Web}, {"noter", Notes}, {"notater", Notes}, {"alias", Block},
-    {"personsøger", Block}, {"fødsels", Block}, {"skærmnavn", Block},
+    {"hjemmeside", Web}, {"noter", Notes}, {"notater", Notes}, {"alias", Nickname},
+    {"personsøger", Pager}, {"fødsels", Birthday}, {"fødselsdag", Birthday}, {"skærmnavn", Block},
 };
 // clang-format on
 

@@ -17,8 +17,9 @@ constexpr HeaderWord kWords[]{
     {"postinumero", Zip}, {"maa", Country}, {"ammattinimi", Job}, {"tehtävänimike", Job},
     {"osasto", Department}, {"järjestö", Company}, {"yritys", Company},
     {"organisaatio", Company}, {"verkkosivu", Web}, {"kotisivu", Web},
-    {"muistiinpanot", Notes}, {"huomautukset", Notes}, {"lempinimi", Block},
-    {"syntymä", Block}, {"hakulaite", Block}, {"oma", Block},
+    {"muistiinpanot", Notes}, {"huomautukset", Notes}, {"lempinimi", Nickname},
+    {"syntymä", Birthday}, {"syntymäpäivä", Birthday}, {"hakulaite", Pager},
+    {"hakulaitteen", Pager}, {"oma", Block},
     // hu
     {"otthoni", Home}, {"munkahelyi", Work}, {"munkahely", Work}, {"elsődleges", Primary},
     {"másodlagos", Secondary}, {"utónév", Given}, {"keresztnév", Given},
@@ -26,8 +27,8 @@ constexpr HeaderWord kWords[]{
     {"utca", Street}, {"város", City}, {"állam", State}, {"megye", State},
     {"irányítószám", Zip}, {"ország", Country}, {"beosztás", Job}, {"részleg", Department},
     {"osztály", Department}, {"szervezet", Company}, {"cég", Company}, {"weboldal", Web},
-    {"megjegyzés", Notes}, {"megjegyzések", Notes}, {"becenév", Block},
-    {"születési", Block}, {"személyhívó", Block}, {"egyéni", Block},
+    {"megjegyzés", Notes}, {"megjegyzések", Notes}, {"becenév", Nickname},
+    {"születési", Birthday}, {"születésnap", Birthday}, {"személyhívó", Pager}, {"egyéni", Block},
     // tr
     {"ev", Home}, {"iş", Work}, {"birinci", Primary}, {"ikinci", Secondary},
     {"adı", Given}, {"ad", Name}, {"soyadı", Family}, {"soyad", Family},
@@ -36,8 +37,9 @@ constexpr HeaderWord kWords[]{
     {"şehri", City}, {"bölge", State}, {"bölgesi", State}, {"eyalet", State},
     {"posta kodu", Zip}, {"ülke", Country}, {"ülkesi", Country}, {"unvan", Title},
     {"unvanı", Title}, {"bölüm", Department}, {"kurum", Company}, {"şirket", Company},
-    {"kuruluş", Company}, {"sayfası", Filler}, {"notlar", Notes}, {"takma", Block},
-    {"doğum", Block}, {"çağrı", Block}, {"özel", Block}, {"ekran", Block},
+    {"kuruluş", Company}, {"sayfası", Filler}, {"notlar", Notes}, {"takma", Nickname}, {"takma adı", Nickname},
+    {"doğum", Birthday}, {"doğum günü", Birthday}, {"çağrı", Pager},
+    {"çağrı cihazı", Pager}, {"özel", Block}, {"ekran", Block},
     // ar
     {"المنزل", Home}, {"منزل", Home}, {"العمل", Work}, {"عمل", Work}, {"الاسم", Name},
     {"اسم", Name}, {"الأول", Given}, {"الأخير", Family}, {"العائلة", Family},
@@ -49,7 +51,7 @@ constexpr HeaderWord kWords[]{
     {"الولاية", State}, {"رمز بريد", Zip}, {"الرمز البريدي", Zip}, {"دولة", Country},
     {"الدولة", Country}, {"البلد", Country}, {"المسمى الوظيفي", Job}, {"القسم", Department},
     {"المنظمة", Company}, {"الشركة", Company}, {"صفحة", Filler}, {"الوب", Web},
-    {"ملاحظات", Notes}, {"الكنية", Block}, {"جهاز الاستدعاء", Block}, {"الميلاد", Block},
+    {"ملاحظات", Notes}, {"الكنية", Nickname}, {"جهاز الاستدعاء", Pager}, {"الميلاد", Birthday},
     {"مخصص", Block}, {"الشاشة", Block},
     // hi
     {"घर", Home}, {"कार्य", Work}, {"नाम", Name}, {"पहला", Given}, {"अंतिम", Family},

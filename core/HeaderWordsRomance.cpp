@@ -21,7 +21,11 @@ constexpr HeaderWord kWords[]{
     {"poste", Job}, {"titre", Title}, {"société", Company}, {"entreprise", Company},
     {"service", Department}, {"remarques", Notes}, {"commentaires", Notes},
     {"numéro", Filler}, {"de", Filler}, {"du", Filler}, {"des", Filler}, {"la", Filler},
-    {"le", Filler}, {"surnom", Block}, {"naissance", Block}, {"boîte postale", Block},
+    {"le", Filler}, {"surnom", Nickname}, {"naissance", Birthday},
+    {"date de naissance", Birthday}, {"anniversaire", Birthday},
+    {"anniversaire de mariage", Anniversary}, {"anniversaire de mariage ou fête", Anniversary},
+    {"récepteur de radiomessagerie", Pager}, {"catégories", Categories},
+    {"catégorie", Categories}, {"boîte postale", Block},
     // es
     {"casa", Home}, {"particular", Home}, {"domicilio", Home}, {"residencia", Home},
     {"donde vive", Home}, {"trabajo", Work}, {"oficina", Work}, {"laboral", Work},
@@ -34,7 +38,9 @@ constexpr HeaderWord kWords[]{
     {"puesto", Job}, {"cargo", Job}, {"título", Title}, {"compañía", Company},
     {"empresa", Company}, {"organización", Company}, {"departamento", Department},
     {"notas", Notes}, {"comentarios", Notes}, {"del", Filler}, {"el", Filler},
-    {"en", Filler}, {"apodo", Block}, {"nacimiento", Block}, {"buscapersonas", Block},
+    {"en", Filler}, {"apodo", Nickname}, {"nacimiento", Birthday},
+    {"fecha de nacimiento", Birthday}, {"cumpleaños", Birthday}, {"categorías", Categories},
+    {"categoría", Categories}, {"buscapersonas", Pager},
     {"personalizado", Block},
     // it
     {"abitazione", Home}, {"residenza", Home}, {"personale", Home}, {"ab", Home},
@@ -46,7 +52,9 @@ constexpr HeaderWord kWords[]{
     {"sito", Filler}, {"qualifica", Job}, {"posizione", Job}, {"titolo", Title},
     {"società", Company}, {"azienda", Company}, {"organizzazione", Company},
     {"reparto", Department}, {"commenti", Notes}, {"numero", Filler}, {"di", Filler},
-    {"della", Filler}, {"soprannome", Block}, {"nascita", Block}, {"cercapersone", Block},
+    {"della", Filler}, {"soprannome", Nickname}, {"nascita", Birthday},
+    {"data di nascita", Birthday}, {"compleanno", Birthday}, {"anniversario", Anniversary},
+    {"categorie", Categories}, {"categoria", Categories}, {"cercapersone", Pager},
     // pt
     {"residencial", Home}, {"pessoal", Home}, {"comercial", Work}, {"profissional", Work},
     {"local de trabalho", Work}, {"trabalho", Work}, {"outro", Other}, {"primário", Primary},
@@ -57,7 +65,7 @@ constexpr HeaderWord kWords[]{
     {"distrito", State}, {"cep", Zip}, {"site", Filler}, {"função", Job},
     {"companhia", Company}, {"organização", Company}, {"setor", Department},
     {"observações", Notes}, {"anotações", Notes}, {"do", Filler}, {"da", Filler},
-    {"dos", Filler}, {"nickname", Block}, {"pager", Block},
+    {"dos", Filler}, {"nascimento", Birthday}, {"data de nascimento", Birthday},
     // Portugal's export heads the surname "Apelido" and the home town and country with the
     // words for birthplace and nationality.
     {"apelido", Family, true}, {"naturalidade", City, true}, {"nacionalidade", Country, true},

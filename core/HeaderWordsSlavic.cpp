@@ -19,7 +19,8 @@ constexpr HeaderWord kWords[]{
     {"kraj", Country}, {"państwo", Country}, {"kod pocztowy", Zip}, {"strona", Web},
     {"www", Web}, {"stanowisko", Job}, {"dział", Department}, {"organizacja", Company},
     {"notatki", Notes}, {"uwagi", Notes}, {"numer", Filler},
-    {"pseudonim", Block}, {"urodziny", Block}, {"komunikator", Block},
+    {"pseudonim", Nickname}, {"urodziny", Birthday},
+    {"data urodzenia", Birthday}, {"kategoria", Categories}, {"komunikator", Block},
     // ru
     {"домашний", Home}, {"личный", Home}, {"рабочий", Work}, {"раб", Work},
     {"другой", Other}, {"альтернативный", Secondary}, {"имя", Given}, {"фамилия", Family},
@@ -30,8 +31,9 @@ constexpr HeaderWord kWords[]{
     {"область", State}, {"индекс", Zip}, {"почтовый индекс", Zip}, {"страна", Country},
     {"должность", Job}, {"отдел", Department}, {"организация", Company},
     {"компания", Company}, {"заметки", Notes}, {"примечания", Notes}, {"номер", Filler},
-    {"веб", Web}, {"страница", Filler}, {"псевдоним", Block}, {"рождения", Block},
-    {"пейджера", Block}, {"прочее", Block},
+    {"веб", Web}, {"страница", Filler}, {"псевдоним", Nickname}, {"рождения", Birthday},
+    {"день рождения", Birthday}, {"дата рождения", Birthday}, {"категории", Categories},
+    {"пейджера", Pager}, {"прочее", Block},
     // uk
     {"домашній", Home}, {"робочий", Work}, {"роб", Work}, {"альтернативна", Secondary},
     {"імя", Given}, {"прізвище", Family}, {"показу", Display}, {"для", Filler},
@@ -39,7 +41,8 @@ constexpr HeaderWord kWords[]{
     {"мобільний", Mobile}, {"телефону", Phone}, {"факсу", Fax}, {"місто", City},
     {"поштовий індекс", Zip}, {"країна", Country}, {"посада", Job}, {"відділ", Department},
     {"організація", Company}, {"вебсторінка", Web}, {"сторінка", Filler},
-    {"примітки", Notes}, {"псевдонім", Block}, {"народження", Block}, {"інше", Block},
+    {"примітки", Notes}, {"псевдонім", Nickname},
+    {"народження", Birthday}, {"день народження", Birthday}, {"інше", Block},
     // cs
     {"domů", Home}, {"domácí", Home}, {"soukromý", Home}, {"zaměstnání", Work},
     {"pracovní", Work}, {"práce", Work}, {"první", Primary}, {"druhý", Secondary},
@@ -47,8 +50,8 @@ constexpr HeaderWord kWords[]{
     {"mobil", Mobile}, {"faxové", Fax}, {"číslo", Filler}, {"na", Filler}, {"adresa", Address},
     {"ulice", Street}, {"město", City}, {"psč", Zip}, {"země", Country}, {"pozice", Job},
     {"oddělení", Department}, {"společnost", Company}, {"organizace", Company},
-    {"webová", Web}, {"stránka", Filler}, {"poznámky", Notes}, {"přezdívka", Block},
-    {"narození", Block}, {"vlastní", Block},
+    {"webová", Web}, {"stránka", Filler}, {"poznámky", Notes}, {"přezdívka", Nickname},
+    {"narození", Birthday}, {"narozeniny", Birthday}, {"vlastní", Block},
 };
 // clang-format on
 

@@ -28,15 +28,16 @@ NameMatch matchByName(ColumnMapping& mapping, const HeaderContext& context) {
   for (const HeaderColumn& header : offered)
     texts.push_back(header.text);
   // The matching counts the offered headers; the sheet counts its columns.
-  HeaderContext offeredContext{context.learned, {}};
+  HeaderContext offeredContext{context.learned, {}, mapping.moreFieldsOffered()};
   if (context.columnValues) {
     offeredContext.columnValues = [&](std::size_t index) {
       return context.columnValues(offered[index].column);
     };
   }
-  // A field no longer offered is in a pair, the user's or an earlier match's.
+  // A field no longer offered is in a pair, the user's or an earlier match's, or one of the
+  // More Fields while they are not offered.
   std::set<Field> taken;
-  for (std::size_t i = 0; i < kFieldCount; ++i) {
+  for (std::size_t i = 0; i < kAllFieldCount; ++i) {
     const auto field = static_cast<Field>(i);
     if (!positionOf(mapping.fieldList(), field)) taken.insert(field);
   }
@@ -71,7 +72,7 @@ std::vector<ColumnPair> addPairsByName(const std::vector<HeaderColumn>& headers,
     offered.push_back(header);
     texts.push_back(header.text);
   }
-  HeaderContext offeredContext{context.learned, {}};
+  HeaderContext offeredContext{context.learned, {}, context.moreFields};
   if (context.columnValues) {
     offeredContext.columnValues = [&](std::size_t index) {
       return context.columnValues(offered[index].column);

@@ -84,7 +84,8 @@ class SpoolReader {
 
 constexpr std::string_view kNotReadOutcome = "not read";
 
-// A written row's values that found no field of their kind, for the Reason column.
+// A written row's values that found no field of their kind, and its cells not read as their
+// field asks, for the Reason column.
 std::string leftOutText(const ContactValues& values) {
   std::string text;
   for (const LeftOutValue& left : values.leftOut()) {
@@ -93,6 +94,10 @@ std::string leftOutText(const ContactValues& values) {
     text += " \"";
     text += left.value;
     text += '"';
+  }
+  for (const ValueNote& note : values.notes()) {
+    if (!text.empty()) text += "; ";
+    text += noteText(note);
   }
   return text;
 }

@@ -24,7 +24,8 @@ class ReportError : public std::runtime_error {
 // outcomes go to a spool file as they come, a few dozen bytes each, so a million rows cost
 // no memory; the CSV is made from the spool on demand: UTF-8, a header line, one line per
 // row (sheet row, outcome, file, failure reason or the values a written row had no field left
-// for, and the earlier rows that look like the same
+// for and the cells it could not read as their fields ask, and the earlier rows that look
+// like the same
 // contact), RFC 4180 quoting and CR LF line ends.
 class RowReport {
  public:

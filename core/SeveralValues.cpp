@@ -14,6 +14,9 @@ using enum Field;
 // line, so a value put there would be lost without a word.
 constexpr std::array kEmails{EmailAddress, EmailAddress2, EmailAddress3};
 constexpr std::array kPhones{BusinessTelephoneNumber, HomeTelephoneNumber, MobileNumber};
+constexpr std::array kMorePhones{BusinessTelephoneNumber, HomeTelephoneNumber, MobileNumber,
+                                 OtherTelephoneNumber};
+constexpr std::array kPagers{PagerNumber};
 constexpr std::array kFaxes{BusinessFaxNumber};
 constexpr std::array kFaxSources{BusinessFaxNumber, HomeFaxNumber};
 
@@ -54,9 +57,14 @@ void spreadKind(ContactValues& values, std::span<const Field> sources,
 
 }  // namespace
 
-void spreadSeveralValues(ContactValues& values) {
+void spreadSeveralValues(ContactValues& values, bool moreFields) {
   spreadKind(values, kEmails, kEmails);
-  spreadKind(values, kPhones, kPhones);
+  if (moreFields) {
+    spreadKind(values, kMorePhones, kMorePhones);
+    spreadKind(values, kPagers, kPagers);
+  } else {
+    spreadKind(values, kPhones, kPhones);
+  }
   spreadKind(values, kFaxSources, kFaxes);
 }
 

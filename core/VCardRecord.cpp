@@ -1,7 +1,10 @@
 #include "core/VCardRecord.h"
 
+#include <algorithm>
 #include <initializer_list>
 
+#include "core/ContactDate.h"
+#include "core/SeveralValues.h"
 #include "core/VCardText.h"
 
 namespace quillmere::core {
@@ -51,6 +54,40 @@ class RecordWriter {
     value += ' ';
     appendEscaped(value, values_[Field::LastName], dialect_);
     endValue("FN", value);
+  }
+
+  // A date field's line in the version's form; a value that is no date makes none.
+  void date(std::string_view name, Field field, std::string_view version) {
+    const auto day = dateFromIsoText(values_[field]);
+    if (!day) return;
+    std::string& value = scratch();
+    appendVCardDate(value, *day, version);
+    propertyWithValue(name, value);
+  }
+
+  // Each category escaped, joined by ",". A cell separates them as Google does, by " ::: ",
+  // or one to a line, so a category may hold commas and semicolons of its own.
+  void categories(Field field) {
+    std::string& value = scratch();
+    std::string_view rest = values_[field];
+    while (!rest.empty()) {
+      const std::size_t end = std::min(rest.find(kValueSeparator), rest.find_first_of("\r\n"));
+      std::string_view one = rest.substr(0, end);
+      rest = end == std::string_view::npos ? std::string_view() : rest.substr(end);
+      if (rest.starts_with(kValueSeparator)) {
+        rest.remove_prefix(kValueSeparator.size());
+      } else if (!rest.empty()) {
+        rest.remove_prefix(1);
+      }
+      while (one.starts_with(' '))
+        one.remove_prefix(1);
+      while (one.ends_with(' '))
+        one.remove_suffix(1);
+      if (one.empty()) continue;
+      if (!value.empty()) value += ',';
+      appendEscaped(value, one, dialect_);
+    }
+    if (!value.empty()) propertyWithValue("CATEGORIES", value);
   }
 
   // The two leading empty components are the post office box and the extended address.
@@ -134,6 +171,19 @@ void appendRecord(std::string& out, const ContactValues& values, std::string_vie
   w.optional("EMAIL;INTERNET", EmailAddress2);
   w.optional("EMAIL;INTERNET", EmailAddress3);
   w.optional("NOTE", Notes);
+  // More Fields come after every line above, so a card without them is as it always was.
+  const bool v21 = version == "2.1";
+  const bool v40 = version == "4.0";
+  // 2.1 has no nickname; the readers that take one there read X-NICKNAME.
+  w.optional(v21 ? "X-NICKNAME" : "NICKNAME", Nickname);
+  w.date("BDAY", Birthday, version);
+  // Before 4.0 the anniversary is an extension, spelled as the address books that keep one
+  // read it.
+  w.date(v40 ? "ANNIVERSARY" : "X-ANNIVERSARY", Anniversary, version);
+  w.optional("TEL;VOICE", OtherTelephoneNumber);
+  w.optional("TEL;PAGER", PagerNumber);
+  w.optional("URL;HOME", PersonalHomePage);
+  w.categories(Categories);
   w.line("END:VCARD");
 }
 

@@ -34,7 +34,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://quillmere.github.io/)
 # The libraries the programs link are found by dpkg-shlibdeps; Qt's X11 and Wayland platform
 # plugins are only recommended by libqt6gui6, and without them the window cannot open.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# libphonenumber's shlibs name only the virtual libphonenumber8-protobuf32, so the package
+# that holds the library is named as well.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libphonenumber8")
 # Help hands the guide to the desktop's browser through xdg-open.
 # Qt's own dialogs speak the window's language only with its translations installed.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")

@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "core/PhoneNumbers.h"
 #include "source/CellReference.h"
 #include "tools/ClosestName.h"
 
@@ -29,7 +30,19 @@ std::uint32_t rowNumber(std::string_view text) {
   return *row;
 }
 
-constexpr std::array<Option, 9> kOptions{{
+std::string phoneCountry(std::string_view text) {
+  std::string code(text);
+  for (char& c : code)
+    c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  if (!core::isPhoneCountry(code)) {
+    throw UsageError(quoted(text) +
+                     " is not a country's two-letter code libphonenumber knows, such as DE, GB "
+                     "or US");
+  }
+  return code;
+}
+
+constexpr std::array<Option, 11> kOptions{{
     {"--single", "", "", "write all contacts into one file, \"All Contacts.vcf\"",
      [](ConvertCommand& command, std::string_view) { command.single = true; }},
     {"--allow-empty", "", "", "keep contacts whose e-mail is only spaces (else dropped)",
@@ -42,6 +55,12 @@ constexpr std::array<Option, 9> kOptions{{
      [](ConvertCommand& command, std::string_view row) { command.headerRow = rowNumber(row); }},
     {"--match-by-name", "", "", "pair every other column by its header, as Match by Name does",
      [](ConvertCommand& command, std::string_view) { command.matchByName = true; }},
+    {"--more-fields", "", "", "take Birthday, Nickname, PagerNumber... as fields too",
+     [](ConvertCommand& command, std::string_view) { command.moreFields = true; }},
+    {"--phone-country", "", "CC", "write phone numbers in international form, as numbers of CC",
+     [](ConvertCommand& command, std::string_view code) {
+       command.phoneCountry = phoneCountry(code);
+     }},
     {"--list-fields", "", "", "print every contact field a column can hold, and exit",
      [](ConvertCommand& command, std::string_view) {
        command.action = ConvertCommand::Action::ListFields;
@@ -74,7 +93,7 @@ const Option& optionNamed(std::string_view argument) {
   throw UsageError("unknown option " + std::string(argument) + meant(closestName(argument, names)));
 }
 
-std::pair<std::uint32_t, core::Field> pairFrom(std::string_view argument) {
+std::pair<std::uint32_t, core::Field> pairFrom(std::string_view argument, bool moreFields) {
   const auto equals = argument.find('=');
   if (equals == std::string_view::npos) {
     throw UsageError(quoted(argument) + " is not COLUMN=FIELD, such as A=FirstName");
@@ -83,11 +102,15 @@ std::pair<std::uint32_t, core::Field> pairFrom(std::string_view argument) {
   const std::string_view name = argument.substr(equals + 1);
   const auto column = source::parseColumnLetters(std::string(letters));
   if (!column) throw UsageError(quoted(letters) + " is not a column's letters (A, B, ..., AA)");
-  const auto field = core::fieldFromName(name);
+  const auto field = core::fieldFromName(name, moreFields);
   if (!field) {
-    const auto suggestion = closestName(name, core::kContactFields);
+    std::vector<std::string_view> names(core::kContactFields.begin(), core::kContactFields.end());
+    if (moreFields) names.insert(names.end(), core::kMoreFields.begin(), core::kMoreFields.end());
+    const auto suggestion = closestName(name, names);
+    const bool offered = !moreFields && core::fieldFromName(name, true).has_value();
     throw UsageError(quoted(name) + " is not a contact field" + meant(suggestion) +
-                     (suggestion ? "" : " (--list-fields names them)"));
+                     (suggestion ? "" : " (--list-fields names them)") +
+                     (offered ? " unless --more-fields is given" : ""));
   }
   return {*column, *field};
 }
@@ -134,7 +157,7 @@ ConvertCommand parseConvertCommand(const std::vector<std::string>& arguments) {
     throw UsageError("the version must be 2.1, 3.0 or 4.0, not " + quoted(command.version));
   }
   for (std::size_t i = kPlaces.size(); i < operands.size(); ++i) {
-    command.pairs.push_back(pairFrom(operands[i]));
+    command.pairs.push_back(pairFrom(operands[i], command.moreFields));
   }
   if (command.pairs.empty() && !command.matchByName) {
     throw UsageError("no column is mapped to a field: add COLUMN=FIELD, such as A=FirstName");

@@ -29,6 +29,11 @@ struct ConvertCommand {
   std::uint32_t headerRow = 1;
   // Pairs every column not given as COLUMN=FIELD by its header, as Match by Name does.
   bool matchByName = false;
+  // The More Fields may be given as a column's field and are paired by name.
+  bool moreFields = false;
+  // The region code ("DE") whose numbers phone numbers are written in international form as;
+  // empty writes them as the sheet has them.
+  std::string phoneCountry;
   // Each mapped column (0 for A) with the field it holds, in the order given.
   std::vector<std::pair<std::uint32_t, core::Field>> pairs;
 };

@@ -37,6 +37,8 @@ class FixedOptions : public core::ExportOptions {
   bool singleFile() override { return command_.single; }
   bool allowEmptyEmail() override { return command_.allowEmpty; }
   bool keepNumbersAsShown() override { return command_.asShown; }
+  bool moreFields() override { return command_.moreFields; }
+  std::string phoneCountry() override { return command_.phoneCountry; }
 
  private:
   const tools::ConvertCommand& command_;
@@ -87,10 +89,21 @@ class RunWatcher : public core::ExportObserver {
     if (outcome.kind == core::RowOutcome::Kind::Failed && shown.size() < kShown) {
       shown.push_back("row " + std::to_string(outcome.sheetRow) + ": " + outcome.reason);
     }
+    // Cells the card could not take as their field asks, as the window's report lists them.
+    if (outcome.values != nullptr && outcome.kind == core::RowOutcome::Kind::Written) {
+      for (const core::ValueNote& note : outcome.values->notes()) {
+        if (noted.size() < kShown) {
+          noted.push_back("row " + std::to_string(outcome.sheetRow) + ": " + core::noteText(note));
+        }
+        ++notes;
+      }
+    }
     line.update(progress);
     return stopSignal == 0;
   }
   std::vector<std::string> shown;
+  std::vector<std::string> noted;
+  std::size_t notes = 0;
   ProgressLine line;
 };
 
@@ -118,6 +131,11 @@ void printReport(const core::ExportReport& report, const RunWatcher& watcher) {
   if (report.counts.failedCount > static_cast<std::int32_t>(watcher.shown.size())) {
     std::cout << "... and " << report.counts.failedCount - watcher.shown.size() << " more failed\n";
   }
+  for (const std::string& note : watcher.noted)
+    std::cout << "note " << note << "\n";
+  if (watcher.notes > watcher.noted.size()) {
+    std::cout << "... and " << watcher.notes - watcher.noted.size() << " more notes\n";
+  }
   if (!report.readFailure.empty()) std::cout << "reading stopped: " << report.readFailure << "\n";
   if (!report.closeFailure.empty()) std::cout << "closing failed: " << report.closeFailure << "\n";
   if (report.stopped) {
@@ -137,11 +155,13 @@ class QuietLoad : public source::LoadObserver {
 std::vector<core::ColumnPair> withPairsByName(const std::string& workbook,
                                               const source::LoadOptions& load,
                                               const std::vector<core::HeaderColumn>& headers,
-                                              std::vector<core::ColumnPair> given) {
+                                              std::vector<core::ColumnPair> given,
+                                              bool moreFields) {
   QuietLoad quiet;
   const source::SheetPreview preview =
       core::ContactSheet::load(workbook, quiet, load, 0)->takePreview();
   core::HeaderContext context;
+  context.moreFields = moreFields;
   context.columnValues = [&](std::size_t column) {
     std::vector<std::string> values;
     for (std::size_t row = 1; row < preview.rowCount(); ++row)
@@ -183,7 +203,8 @@ int convert(const tools::ConvertCommand& command) {
     columns.push_back({headers[column], field});
   }
   if (command.matchByName) {
-    columns = withPairsByName(command.workbook, load, headers, std::move(columns));
+    columns =
+        withPairsByName(command.workbook, load, headers, std::move(columns), command.moreFields);
   }
   RunWatcher watcher;
   struct sigaction stop {};
@@ -222,6 +243,10 @@ int main(int argc, char** argv) {
     case tools::ConvertCommand::Action::ListFields:
       for (const std::string_view field : core::kContactFields)
         std::cout << field << "\n";
+      if (command.moreFields) {
+        for (const std::string_view field : core::kMoreFields)
+          std::cout << field << "\n";
+      }
       std::cout.flush();
       return std::cout ? 0 : 2;
     case tools::ConvertCommand::Action::Convert:

@@ -2,12 +2,18 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
+#include "core/PhoneNumbers.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/TabPage.h"
@@ -24,6 +30,30 @@ namespace {
 
 const QColor kBlue(0, 0, 255);
 const QColor kDarkRed(128, 0, 0);
+
+// Every country libphonenumber knows, by its name on this desktop and its calling code, with
+// its region code as data; the desktop's own country chosen.
+void fillPhoneCountries(QComboBox& list) {
+  std::vector<std::pair<QString, QString>> countries;
+  for (const std::string& code : core::phoneCountries()) {
+    const QString region = QString::fromStdString(code);
+    const QLocale::Territory territory = QLocale::codeToTerritory(region);
+    const QString name =
+        territory == QLocale::AnyTerritory ? region : QLocale::territoryToString(territory);
+    countries.emplace_back(QStringLiteral("%1 (+%2)").arg(name).arg(core::phoneCallingCode(code)),
+                           region);
+  }
+  std::sort(countries.begin(), countries.end(), [](const auto& a, const auto& b) {
+    return QString::localeAwareCompare(a.first, b.first) < 0;
+  });
+  for (const auto& [name, region] : countries)
+    list.addItem(name, region);
+  // A desktop that names no country (the C locale) follows the United States' conventions.
+  const QLocale::Territory own = QLocale::system().territory();
+  const QString ownCode =
+      own == QLocale::AnyTerritory ? QStringLiteral("US") : QLocale::territoryToCode(own);
+  list.setCurrentIndex(std::max(0, list.findData(ownCode)));
+}
 
 }  // namespace
 
@@ -60,6 +90,30 @@ ExportPage::ExportPage(TabPage& page) {
   chkNumbersAsShown->setToolTip(asShownAdvice);
   chkNumbersAsShown->setAccessibleDescription(asShownAdvice);
   numbersAsShownLabel->setToolTip(asShownAdvice);
+
+  // Right of the box whose shown numbers it reads, and the country below, right of the
+  // counters' row, which leaves that place free.
+  const QString international = tr("Write Phone Numbers in International Form");
+  chkInternationalPhones = named(new QCheckBox(tr("Write Phone Numbers in &International Form")),
+                                 "chkInternationalPhones", international, verdana);
+  setTextColour(chkInternationalPhones, kBlue);
+  const QString internationalAdvice =
+      tr("Writes every phone and fax number as +49 151 23456789, reading numbers without a "
+         "country code as numbers of the country chosen. A number that cannot be read stays as "
+         "it is, and the report names it.");
+  chkInternationalPhones->setToolTip(internationalAdvice);
+  chkInternationalPhones->setAccessibleDescription(internationalAdvice);
+  page.place(chkInternationalPhones, twipsRect(4320, 2160, 4695, 375));
+  QLabel* countryLabel = label("lblPhoneCountry", tr("&Country:"), tahoma, tr("Country"));
+  page.place(countryLabel, twipsRect(5430, 3195, 735, 255));
+  cmbPhoneCountry = controls::dropDownList("cmbPhoneCountry", tr("Country of the Phone Numbers"));
+  cmbPhoneCountry->setFont(tahoma);
+  fillPhoneCountries(*cmbPhoneCountry);
+  cmbPhoneCountry->setEnabled(false);
+  countryLabel->setBuddy(cmbPhoneCountry);
+  QObject::connect(chkInternationalPhones, &QCheckBox::toggled, cmbPhoneCountry,
+                   &QWidget::setEnabled);
+  page.place(cmbPhoneCountry, twipsRect(6180, 3150, 2835, 315));
 
   QLabel* separateFilesNote =
       label("Label12", tr("(by default Separate vCards are saved for every Contact )"), tahoma,

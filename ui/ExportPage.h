@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -25,6 +26,9 @@ class ExportPage {
   QCheckBox* chkNotNull = nullptr;
   QCheckBox* ChkSinglevCard = nullptr;
   QCheckBox* chkNumbersAsShown = nullptr;
+  // Phone and fax numbers in international form, read as numbers of the country chosen.
+  QCheckBox* chkInternationalPhones = nullptr;
+  QComboBox* cmbPhoneCountry = nullptr;
   QRadioButton* Opt2 = nullptr;
   QRadioButton* Opt3 = nullptr;
   QRadioButton* Opt4 = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/MapPage.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
@@ -51,6 +52,14 @@ MapPage::MapPage(TabPage& page) {
   cmdMatchByName->setEnabled(false);
   page.place(cmdMatchByName, twipsRect(120, 1320, 1455, 375));
 
+  // Left of Add, under the field list it adds to.
+  chkMoreFields = controls::named(new QCheckBox(tr("More &Fields")), "chkMoreFields",
+                                  tr("More Fields"), Fonts::tahoma());
+  chkMoreFields->setToolTip(
+      tr("Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, "
+         "PagerNumber and PersonalHomePage after the other fields."));
+  page.place(chkMoreFields, twipsRect(5880, 1320, 1860, 375));
+
   page.place(label("Label9", tr("Selected Fileds ( Excel --> vCard )"), bold,
                    tr("Selected Fields, Excel to vCard")),
              twipsRect(120, 2040, 4935, 255));
@@ -69,6 +78,8 @@ void MapPage::show(const core::ColumnMapping& mapping) {
   const QSignalBlocker blockHeaders(cmbHeader);
   const QSignalBlocker blockFields(cmbOutlook);
   const QSignalBlocker blockEntries(mappedList);
+  const QSignalBlocker blockMoreFields(chkMoreFields);
+  chkMoreFields->setChecked(mapping.moreFieldsOffered());
 
   cmbHeader->clear();
   for (const core::HeaderColumn& header : mapping.headerList()) {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+class QCheckBox;
 class QComboBox;
 class QListWidget;
 class QPushButton;
@@ -33,6 +34,8 @@ class MapPage {
   QPushButton* cmdAddMapping = nullptr;
   QPushButton* cmdRemove = nullptr;
   QPushButton* cmdMatchByName = nullptr;
+  // Offers the More Fields in the field list.
+  QCheckBox* chkMoreFields = nullptr;
   QListWidget* mappedList = nullptr;
   // Delete while the list has the focus.
   QShortcut* deleteKey = nullptr;

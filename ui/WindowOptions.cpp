@@ -1,6 +1,7 @@
 #include "ui/WindowOptions.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 
 namespace quillmere::ui {
 
@@ -18,6 +19,15 @@ bool WindowOptions::allowEmptyEmail() {
 
 bool WindowOptions::keepNumbersAsShown() {
   return numbersAsShown_.isChecked();
+}
+
+bool WindowOptions::moreFields() {
+  return moreFields_.isChecked();
+}
+
+std::string WindowOptions::phoneCountry() {
+  if (!internationalPhones_.isChecked()) return {};
+  return phoneCountry_.currentData().toString().toStdString();
 }
 
 }  // namespace quillmere::ui

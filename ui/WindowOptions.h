@@ -6,6 +6,7 @@
 #include "core/ExportOptions.h"
 
 class QCheckBox;
+class QComboBox;
 
 namespace quillmere::ui {
 
@@ -14,22 +15,32 @@ namespace quillmere::ui {
 class WindowOptions : public core::ExportOptions {
  public:
   WindowOptions(const QString& version, const QCheckBox& singleFile, const QCheckBox& allowEmpty,
-                const QCheckBox& numbersAsShown)
+                const QCheckBox& numbersAsShown, const QCheckBox& moreFields,
+                const QCheckBox& internationalPhones, const QComboBox& phoneCountry)
       : version_(version),
         singleFile_(singleFile),
         allowEmpty_(allowEmpty),
-        numbersAsShown_(numbersAsShown) {}
+        numbersAsShown_(numbersAsShown),
+        moreFields_(moreFields),
+        internationalPhones_(internationalPhones),
+        phoneCountry_(phoneCountry) {}
 
   std::string vCardVersion() override;
   bool singleFile() override;
   bool allowEmptyEmail() override;
   bool keepNumbersAsShown() override;
+  bool moreFields() override;
+  // The chosen country's region code while the international form is asked for.
+  std::string phoneCountry() override;
 
  private:
   const QString& version_;
   const QCheckBox& singleFile_;
   const QCheckBox& allowEmpty_;
   const QCheckBox& numbersAsShown_;
+  const QCheckBox& moreFields_;
+  const QCheckBox& internationalPhones_;
+  const QComboBox& phoneCountry_;
 };
 
 }  // namespace quillmere::ui

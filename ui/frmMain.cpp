@@ -72,9 +72,10 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
   exportPage_ = std::make_unique<ExportPage>(*frame_->pageExport);
   conversion_ = std::make_unique<Conversion>(*exportPage_);
   setFocusOrder();
-  options_ =
-      std::make_unique<WindowOptions>(vCardVersion_, *exportPage_->ChkSinglevCard,
-                                      *exportPage_->chkNotNull, *exportPage_->chkNumbersAsShown);
+  options_ = std::make_unique<WindowOptions>(
+      vCardVersion_, *exportPage_->ChkSinglevCard, *exportPage_->chkNotNull,
+      *exportPage_->chkNumbersAsShown, *mapPage_->chkMoreFields,
+      *exportPage_->chkInternationalPhones, *exportPage_->cmbPhoneCountry);
   setAcceptDrops(true);
   // The path box would take a dropped file's name as text; the window loads it instead.
   selectPage_->txtExcelPath->setAcceptDrops(false);
@@ -128,6 +129,10 @@ void frmMain::connectHandlers() {
   connect(map.deleteKey, &QShortcut::activated, this, [this] {
     if (mapping_.selectedEntry()) cmdRemove_Click();
   });
+  connect(map.chkMoreFields, &QCheckBox::toggled, this, [this](bool offered) {
+    mapping_.offerMoreFields(offered);
+    showMapping();
+  });
 
   const ExportPage& page = *exportPage_;
   connect(page.Opt2, &QRadioButton::clicked, this, &frmMain::Opt2_Click);
@@ -136,9 +141,11 @@ void frmMain::connectHandlers() {
   connect(page.CmdChangevCardPath, &QPushButton::clicked, this, &frmMain::CmdChangevCardPath_Click);
   connect(page.cmdPreview, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
   connect(page.cmdSaveReport, &QPushButton::clicked, this, &frmMain::cmdSaveReport_Click);
-  for (const QCheckBox* box : {page.ChkSinglevCard, page.chkNotNull, page.chkNumbersAsShown}) {
+  for (const QCheckBox* box : {page.ChkSinglevCard, page.chkNotNull, page.chkNumbersAsShown,
+                               page.chkInternationalPhones}) {
     connect(box, &QCheckBox::toggled, this, &frmMain::refreshPreview);
   }
+  connect(page.cmbPhoneCountry, &QComboBox::currentIndexChanged, this, &frmMain::refreshPreview);
 }
 
 void frmMain::setFocusOrder() {
@@ -159,10 +166,13 @@ void frmMain::setFocusOrder() {
                             page.chkNotNull,
                             map.cmdRemove,
                             map.cmdMatchByName,
+                            map.chkMoreFields,
                             page.CmdChangevCardPath,
                             page.txtvCardSavePath,
                             page.ChkSinglevCard,
                             page.chkNumbersAsShown,
+                            page.chkInternationalPhones,
+                            page.cmbPhoneCountry,
                             page.Opt2,
                             page.Opt3,
                             page.Opt4,

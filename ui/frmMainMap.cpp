@@ -25,8 +25,9 @@ std::map<std::string, core::Field> learnedPairs() {
   settings.beginGroup(kLearnedPairs);
   std::map<std::string, core::Field> learned;
   for (const QString& key : settings.childKeys()) {
-    // A field name this version does not know is passed over, not guessed at.
-    const auto field = core::fieldFromName(settings.value(key).toString().toStdString());
+    // A field name this version does not know is passed over, not guessed at; a More Field
+    // pairs again only while More Fields is ticked.
+    const auto field = core::fieldFromName(settings.value(key).toString().toStdString(), true);
     if (field) learned.emplace(key.toStdString(), *field);
   }
   return learned;

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QProgressBar>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <cerrno>
@@ -17,6 +18,7 @@
 
 #include "tests/ui/SheetFiles.h"
 #include "tests/ui/WindowFixture.h"
+#include "ui/frmPreview.h"
 
 using quillmere::ui::Prompts;
 using quillmere::ui::test::kLongListRows;
@@ -274,6 +276,87 @@ class FrmMainConvertTest : public QObject {
     convert();
     compareWithExpected(base + kDated, QStringLiteral("csv-4.0-separate-allow-empty"),
                         QStringLiteral("contacts-allow-empty.json"));
+  }
+
+  // More Fields pairs by name only once ticked; every version of every kind of workbook then
+  // reads back as the sheet has it, numbers in international form, and the card preview and
+  // the report show what was written and what could not be read.
+  void moreFieldsAndInternationalNumbersReadBackAsTheSheetHasThem_data() {
+    QTest::addColumn<QString>("workbook");
+    for (const char* name :
+         {"more-fields.xlsx", "more-fields-1904.xlsx", "more-fields.xls", "more-fields.csv"}) {
+      QTest::newRow(name) << QString::fromLatin1(name);
+    }
+  }
+
+  void moreFieldsAndInternationalNumbersReadBackAsTheSheetHasThem() {
+    QFETCH(QString, workbook);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       folder.path(QStringLiteral("settings")));
+    QSettings().clear();
+    fixture.browse(kFixtures + workbook);
+    fixture.click("cmdNext");
+    QCOMPARE(fixture.comboItems("cmbOutlook").size(), 30);
+    fixture.click("cmdMatchByName");
+    QCOMPARE(fixture.mappedEntries().size(), 3);
+    QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("chkMoreFields")), Qt::LeftButton);
+    QCOMPARE(fixture.comboItems("cmbOutlook").mid(27),
+             QStringLiteral("Birthday,Anniversary,Nickname,Categories,OtherTelephoneNumber,"
+                            "PagerNumber,PersonalHomePage")
+                 .split(u','));
+    fixture.click("cmdMatchByName");
+    QCOMPARE(fixture.mappedEntries().size(), 10);
+    // Unticked, its pairs give their headers back; ticked again, they pair again.
+    auto* moreFields = fixture.find<QCheckBox>(QStringLiteral("chkMoreFields"));
+    QTest::mouseClick(moreFields, Qt::LeftButton);
+    QCOMPARE(fixture.mappedEntries().size(), 3);
+    QCOMPARE(fixture.comboItems("cmbHeader").size(), 7);
+    QTest::mouseClick(moreFields, Qt::LeftButton);
+    fixture.click("cmdMatchByName");
+    QCOMPARE(fixture.mappedEntries().size(), 10);
+    fixture.shell.defaultFolder = base;
+    fixture.click("cmdNext");
+    QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("chkInternationalPhones")),
+                      Qt::LeftButton);
+    QVERIFY(fixture.choose("cmbPhoneCountry", QStringLiteral("Germany (+49)")));
+    fixture.click("cmdPreview");
+    auto* preview = fixture.window->findChild<quillmere::ui::frmPreview*>();
+    QVERIFY(preview != nullptr);
+    QVERIFY2(
+        preview->recordText().find("\r\nTEL;CELL;VOICE:+49 170 1234567\r\n") != std::string::npos,
+        preview->recordText().c_str());
+    preview->close();
+    for (const char* version : {"Opt2", "Opt3", "Opt4"}) {
+      const QString out = folder.path(QString::fromLatin1(version));
+      QVERIFY(QDir().mkpath(out));
+      fixture.prompts.folderAnswers = {out};
+      fixture.click("CmdChangevCardPath");
+      fixture.click(version);
+      convert();
+      QCOMPARE(fixture.prompts.messages.back().text, kSuccess);
+      QProcess check;
+      check.start(QStringLiteral(QUILLMERE_SYSTEM_PYTHON),
+                  {QStringLiteral(QUILLMERE_UI_TEST_DIR "/check_vcards.py"), out + kDated,
+                   kExpected + QStringLiteral("more-fields.json")});
+      QVERIFY(check.waitForFinished(60000));
+      QVERIFY2(check.exitCode() == 0,
+               version + check.readAllStandardOutput() + check.readAllStandardError());
+      QDir(out).removeRecursively();
+    }
+    const QString report = folder.path(QStringLiteral("report.csv"));
+    fixture.prompts.saveAnswers.push_back(report);
+    fixture.click("cmdSaveReport");
+    // The row of the contact with a date and numbers that could not be read names each.
+    const QStringList lines = QString::fromUtf8(contents(report)).split(QStringLiteral("\r\n"));
+    const QStringList fourth = lines.filter(QRegularExpression(QStringLiteral("^4,written,")));
+    QCOMPARE(fourth.size(), 1);
+    for (const QString& note :
+         {QStringLiteral("Birthday \"\"13/03/1985\"\" in column C is not a date"),
+          QStringLiteral("Anniversary \"\"2010-02-30\"\" in column D is not a date"),
+          QStringLiteral("MobileNumber \"\"12\"\" in column G is not a phone number of DE"),
+          QStringLiteral("PagerNumber \"\"call me\"\" in column I is not a phone number of DE")}) {
+      QVERIFY2(fourth.front().contains(note), qPrintable(fourth.front()));
+    }
   }
 
   void theCountersTheBarAndNoCloseTheWindow() {

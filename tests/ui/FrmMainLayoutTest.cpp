@@ -384,10 +384,13 @@ class FrmMainLayoutTest : public QObject {
                                QStringLiteral("chkNotNull"),
                                QStringLiteral("cmdRemove"),
                                QStringLiteral("cmdMatchByName"),
+                               QStringLiteral("chkMoreFields"),
                                QStringLiteral("CmdChangevCardPath"),
                                QStringLiteral("txtvCardSavePath"),
                                QStringLiteral("ChkSinglevCard"),
                                QStringLiteral("chkNumbersAsShown"),
+                               QStringLiteral("chkInternationalPhones"),
+                               QStringLiteral("cmbPhoneCountry"),
                                QStringLiteral("Opt2"),
                                QStringLiteral("Opt3"),
                                QStringLiteral("Opt4"),
@@ -462,8 +465,9 @@ class FrmMainLayoutTest : public QObject {
   // The controls added beside the original ones sit in free space of their page: they
   // overlap no other control, the counters and the progress bar that appear later included.
   void addedControlsOverlapNothingOnTheirPage() {
-    for (const char* name : {"cmdMatchByName", "cmdPreview", "cmdSaveReport", "chkNumbersAsShown",
-                             "lblNumbersAsShown"}) {
+    for (const char* name :
+         {"cmdMatchByName", "cmdPreview", "cmdSaveReport", "chkNumbersAsShown", "lblNumbersAsShown",
+          "chkMoreFields", "chkInternationalPhones", "lblPhoneCountry", "cmbPhoneCountry"}) {
       QWidget* added = fixture.find(QString::fromLatin1(name));
       QVERIFY2(added != nullptr, name);
       const QList<QWidget*> others =

@@ -4,7 +4,8 @@
 Usage: check_vcards.py FOLDER EXPECTED.json
 FOLDER holds either "All Contacts.vcf" or one file per contact ending in _N.vcf or N.vcf;
 EXPECTED.json lists the contacts in order, each a map of field name to value. A field a
-contact does not list must not be in its card. Fails (never skips) without python3-vobject.
+contact does not list must not be in its card. Dates compare as days, whichever form the
+version writes them in; categories as a list. Fails (never skips) without python3-vobject.
 """
 import json
 import os
@@ -17,7 +18,11 @@ except ImportError:
     sys.exit("python3-vobject is missing: install it with tools/install-deps")
 
 TELS = {("WORK", "VOICE"): "BusinessTelephoneNumber", ("HOME", "VOICE"): "HomeTelephoneNumber",
-        ("CELL", "VOICE"): "MobileNumber", ("WORK", "FAX"): "BusinessFaxNumber"}
+        ("CELL", "VOICE"): "MobileNumber", ("WORK", "FAX"): "BusinessFaxNumber",
+        ("VOICE",): "OtherTelephoneNumber", ("PAGER",): "PagerNumber"}
+# The More Fields' properties, by version where their names differ.
+TEXTS = {"nickname": "Nickname", "x-nickname": "Nickname"}
+DATES = {"bday": "Birthday", "anniversary": "Anniversary", "x-anniversary": "Anniversary"}
 ADDRESS = [("street", "AddressStreet"), ("city", "AddressCity"), ("region", "AddressState"),
            ("code", "AddressPostalCode"), ("country", "AddressCountry")]
 
@@ -40,14 +45,31 @@ def fields(card):
         prefix = "Business" if adr.singletonparams == ["WORK"] else "Home"
         for attribute, field in ADDRESS:
             got[prefix + field] = getattr(adr.value, attribute)
-    if "url" in card.contents:
-        got["BusinessHomePage"] = card.url.value
+    for url in card.contents.get("url", []):
+        got["PersonalHomePage" if url.singletonparams == ["HOME"] else "BusinessHomePage"] = url.value
+    for name, field in TEXTS.items():
+        for line in card.contents.get(name, []):
+            got[field] = line.value
+    for name, field in DATES.items():
+        for line in card.contents.get(name, []):
+            got[field] = iso_date(line.value)
+    for line in card.contents.get("categories", []):
+        got["Categories"] = line.value
     for name, email in zip(("EmailAddress", "EmailAddress2", "EmailAddress3"),
                            card.contents.get("email", [])):
         got[name] = email.value
     if "note" in card.contents:
         got["Notes"] = card.note.value
     return got
+
+
+def iso_date(text):
+    """1985-03-13 or --03-13 from any form a version writes: 19850313, --0313."""
+    found = re.fullmatch(r"(\d{4}|--)-?(\d\d)-?(\d\d)", text)
+    if not found:
+        raise AssertionError(f"{text!r} is no date")
+    year, month, day = found.groups()
+    return f"{year}-{month}-{day}" if year != "--" else f"--{month}-{day}"
 
 
 def cards_in(folder):
@@ -91,7 +113,11 @@ def main():
                 continue
             if field.startswith("HomeAddress") and got.get(field) == "" and field not in want:
                 continue
-            if breaks(got.get(field, "<missing>")) != breaks(want.get(field, "<missing>")):
+            if isinstance(want.get(field), list) or isinstance(got.get(field), list):
+                if got.get(field) != want.get(field):
+                    failures.append(f"contact {number}: {field} read back as {got.get(field)!r}, "
+                                    f"expected {want.get(field)!r}")
+            elif breaks(got.get(field, "<missing>")) != breaks(want.get(field, "<missing>")):
                 failures.append(f"contact {number}: {field} read back as {got.get(field)!r}, "
                                 f"expected {want.get(field)!r}")
     for failure in failures:

@@ -1,0 +1,68 @@
+#include "core/PhoneNumbers.h"
+
+#include <phonenumbers/phonenumberutil.h>
+
+#include <algorithm>
+#include <set>
+
+namespace quillmere::core {
+
+namespace {
+
+using i18n::phonenumbers::PhoneNumber;
+using i18n::phonenumbers::PhoneNumberUtil;
+
+}  // namespace
+
+std::optional<std::string> internationalPhoneNumber(std::string_view number,
+                                                    std::string_view country) {
+  // The library's one instance loads its tables on first use, so a run that writes numbers
+  // as they stand never pays for them.
+  const PhoneNumberUtil& util = *PhoneNumberUtil::GetInstance();
+  PhoneNumber parsed;
+  if (util.Parse(std::string(number), std::string(country), &parsed) !=
+          PhoneNumberUtil::NO_PARSING_ERROR ||
+      !util.IsValidNumber(parsed)) {
+    return std::nullopt;
+  }
+  // The international form rather than E.164's "+4915123456789": a person reads it.
+  std::string formatted;
+  util.Format(parsed, PhoneNumberUtil::INTERNATIONAL, &formatted);
+  return formatted;
+}
+
+const std::vector<std::string>& phoneCountries() {
+  static const std::vector<std::string> countries = [] {
+    std::set<std::string> regions;
+    PhoneNumberUtil::GetInstance()->GetSupportedRegions(&regions);
+    return std::vector<std::string>(regions.begin(), regions.end());
+  }();
+  return countries;
+}
+
+bool isPhoneCountry(std::string_view code) {
+  const auto& countries = phoneCountries();
+  return std::binary_search(countries.begin(), countries.end(), code);
+}
+
+int phoneCallingCode(std::string_view country) {
+  return PhoneNumberUtil::GetInstance()->GetCountryCodeForRegion(std::string(country));
+}
+
+bool isPhoneField(Field field) {
+  using enum Field;
+  switch (field) {
+    case BusinessTelephoneNumber:
+    case HomeTelephoneNumber:
+    case MobileNumber:
+    case BusinessFaxNumber:
+    case HomeFaxNumber:
+    case OtherTelephoneNumber:
+    case PagerNumber:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace quillmere::core

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/ContactRowReader.h"
+#include "core/HeaderNames.h"
+#include "core/VCardRecord.h"
+#include "tests/core/ExportDoubles.h"
+
+namespace quillmere::core {
+namespace {
+
+using test::MemorySheet;
+using enum Field;
+
+// One cell of column A paired with a field, read and written as a run with More Fields does:
+// the card's line for it (none when empty), and what the report says of the cell.
+struct Case {
+  Case(Field f, std::string v, MemorySheet::Cell c, std::string l, std::string n = {},
+       std::string code = {}, bool in1904 = false, bool more = true)
+      : field(f),
+        version(std::move(v)),
+        cell(std::move(c)),
+        line(std::move(l)),
+        note(std::move(n)),
+        country(std::move(code)),
+        date1904(in1904),
+        moreFields(more) {}
+  Field field;
+  std::string version;
+  MemorySheet::Cell cell;
+  std::string line;
+  std::string note;
+  std::string country;  // the phone country; empty writes numbers as they stand
+  bool date1904;
+  bool moreFields;
+};
+
+class MoreFieldsOptions : public test::ScriptedOptions {
+ public:
+  bool moreFields() override { return more; }
+  std::string phoneCountry() override { return country; }
+  bool more = true;
+  std::string country;
+};
+
+const std::string kNotADate =
+    " in column A is not a date, so the card has no line for it (write 1985-03-13, or --03-13 "
+    "without the year)";
+
+TEST(MoreFields, EachFieldWritesItsVersionsLineFromNumbersAndTextsAndNamesWhatItCannotRead) {
+  const MemorySheet::Styled leadingZero{1701234567, 0};
+  const std::vector<Case> cases{
+      {Birthday, "4.0", 31119.0, "BDAY:19850313"},
+      {Birthday, "4.0", 31119.75, "BDAY:19850313"},
+      {Birthday, "3.0", 29657.0, "BDAY:1985-03-13", "", "", true},
+      {Birthday, "2.1", std::string("1985-03-13"), "BDAY:1985-03-13"},
+      {Birthday, "4.0", std::string(" 19850313 "), "BDAY:19850313"},
+      {Birthday, "4.0", std::string("--03-13"), "BDAY:--0313"},
+      {Birthday, "3.0", std::string("--0229"), "BDAY:--0229"},
+      {Birthday, "2.1", std::string("--03-13"), "BDAY:--0313"},
+      {Birthday, "3.0", std::string("13/03/1985"), "", "Birthday \"13/03/1985\"" + kNotADate},
+      {Birthday, "3.0", std::string("1985-02-29"), "", "Birthday \"1985-02-29\"" + kNotADate},
+      {Birthday, "4.0", 60.0, "", "Birthday \"60\"" + kNotADate},
+      {Birthday, "4.0", 31119.0, "", "", "", false, false},
+      {Anniversary, "4.0", std::string("2010-06-05"), "ANNIVERSARY:20100605"},
+      {Anniversary, "3.0", std::string("2010-06-05"), "X-ANNIVERSARY:2010-06-05"},
+      {Anniversary, "2.1", std::string("--06-05"), "X-ANNIVERSARY:--0605"},
+      {Nickname, "2.1", std::string("Bob"), "X-NICKNAME:Bob"},
+      {Nickname, "3.0", std::string("Bob, Jr."), "NICKNAME:Bob\\, Jr."},
+      {Nickname, "2.1", std::string("Zoë"),
+       "X-NICKNAME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Zo=C3=AB"},
+      {Categories, "3.0", std::string("Friends ::: Work; Sales, North"),
+       "CATEGORIES:Friends,Work\\; Sales\\, North"},
+      {Categories, "4.0", std::string("A\nB\r\n\n C \r ::: "), "CATEGORIES:A,B,C"},
+      {Categories, "2.1", std::string("Köln ::: x"),
+       "CATEGORIES;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:K=C3=B6ln,x"},
+      {OtherTelephoneNumber, "3.0", std::string("+44 20 7946 0958"), "TEL;VOICE:+44 20 7946 0958"},
+      {PagerNumber, "4.0", std::string("0151 1"), "TEL;PAGER:0151 1"},
+      {PersonalHomePage, "3.0", std::string("http://ann.example"), "URL;HOME:http://ann.example"},
+      {MobileNumber, "3.0", std::string("0170 1234567"), "TEL;CELL;VOICE:+49 170 1234567", "",
+       "DE"},
+      {MobileNumber, "3.0", leadingZero, "TEL;CELL;VOICE:+49 170 1234567", "", "DE"},
+      {HomeTelephoneNumber, "2.1", std::string("020 7946 0958"), "TEL;HOME;VOICE:+44 20 7946 0958",
+       "", "GB"},
+      {BusinessTelephoneNumber, "4.0", std::string("06 12 34 56 78"),
+       "TEL;WORK;VOICE:+33 6 12 34 56 78", "", "FR"},
+      {BusinessFaxNumber, "3.0", std::string("0049 30 1234567"), "TEL;WORK;FAX:+49 30 1234567", "",
+       "FR"},
+      {OtherTelephoneNumber, "3.0", std::string("011 49 30 1234567"), "TEL;VOICE:+49 30 1234567",
+       "", "US"},
+      {MobileNumber, "3.0", std::string("650 253 0000 ::: 12"),
+       "TEL;WORK;VOICE:12\r\nTEL;CELL;VOICE:+1 650-253-0000",
+       "MobileNumber \"12\" in column A is not a phone number "
+       "of US, so it is written as it stands",
+       "US"},
+      {PagerNumber, "3.0", std::string("call me"), "TEL;PAGER:call me",
+       "PagerNumber \"call me\" in column A is not a phone number of DE, so it is written as it "
+       "stands",
+       "DE"},
+  };
+  for (const Case& c : cases) {
+    MemorySheet sheet({{1, {std::string("Header")}}, {2, {c.cell}}});
+    sheet.setCellFormats(source::CellFormats({164}, {{164, "0000 0000000"}}, c.date1904));
+    const source::SheetTable table = test::tableOf(sheet.rows(), 2, 2);
+    const ExportJob job{table, {test::pairOf(0, c.field)}, '.'};
+    MoreFieldsOptions options;
+    options.more = c.moreFields;
+    options.country = c.country;
+    ContactValues values;
+    sheet.nextRow();
+    sheet.nextRow();
+    ContactRowReader(job).read(sheet, options, values);
+    const std::string record = buildRecord(values, c.version);
+    const std::string bare = buildRecord(ContactValues(), c.version);
+    const std::string expected =
+        c.line.empty() ? bare : bare.substr(0, bare.size() - 9) + c.line + "\r\nEND:VCARD";
+    const std::string what = std::string(fieldName(c.field)) + " " + c.version + " " + c.line;
+    EXPECT_EQ(record, expected) << what;
+    std::string notes;
+    for (const ValueNote& note : values.notes())
+      notes += noteText(note);
+    EXPECT_EQ(notes, c.note) << what;
+  }
+}
+
+// A header names a More Field only while they are offered, and only when no word of another
+// field stands beside the More Field's word.
+TEST(MoreFields, HeadersNameThemOnlyWhileOfferedAndOnlyByTheirOwnWords) {
+  const std::vector<std::pair<std::string_view, std::optional<Field>>> cases{
+      {"Geburtstag", Birthday},
+      {"Date of Birth", Birthday},
+      {"Geburtsort", std::nullopt},
+      {"Geburtsname", std::nullopt},
+      {"Anniversaire de mariage ou fête", Anniversary},
+      {"Takma adı", Nickname},
+      {"Other Phone", OtherTelephoneNumber},
+      {"Company Main Phone", std::nullopt},
+      {"Other Fax", std::nullopt},
+      {"Pager-Nummer", PagerNumber},
+      {"Personal Web Page", PersonalHomePage},
+      {"Web Page", BusinessHomePage},
+  };
+  for (const auto& [header, field] : cases) {
+    EXPECT_EQ(fieldForHeader(header, true), field) << header;
+    const bool more = field && isMoreField(*field);
+    EXPECT_EQ(fieldForHeader(header), more ? std::nullopt : field) << header;
+  }
+}
+
+}  // namespace
+}  // namespace quillmere::core
