@@ -133,6 +133,30 @@
         <source>Saves what happened to every row of the last conversion as a CSV file.</source>
         <translation>Speichert als CSV-Datei, was mit jeder Zeile der letzten Konvertierung geschah.</translation>
     </message>
+    <message>
+        <source>Write Phone Numbers in International Form</source>
+        <translation>Telefonnummern international schreiben</translation>
+    </message>
+    <message>
+        <source>Write Phone Numbers in &amp;International Form</source>
+        <translation>Nummern &amp;international schreiben</translation>
+    </message>
+    <message>
+        <source>Writes every phone and fax number as +49 151 23456789, reading numbers without a country code as numbers of the country chosen. A number that cannot be read stays as it is, and the report names it.</source>
+        <translation>Schreibt jede Telefon- und Faxnummer als +49 151 23456789; Nummern ohne Ländervorwahl gelten als Nummern des gewählten Landes. Eine Nummer, die nicht gelesen werden kann, bleibt, wie sie ist, und der Bericht nennt sie.</translation>
+    </message>
+    <message>
+        <source>&amp;Country:</source>
+        <translation>&amp;Land:</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Country of the Phone Numbers</source>
+        <translation>Land der Telefonnummern</translation>
+    </message>
 </context>
 <context>
     <name>MainFrame</name>
@@ -258,6 +282,18 @@
     <message>
         <source>Selected Fields, Excel to vCard</source>
         <translation>Zugeordnete Felder, Excel zu vCard</translation>
+    </message>
+    <message>
+        <source>More &amp;Fields</source>
+        <translation>Weitere &amp;Felder</translation>
+    </message>
+    <message>
+        <source>More Fields</source>
+        <translation>Weitere Felder</translation>
+    </message>
+    <message>
+        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
+        <translation>Bietet Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber und PersonalHomePage nach den übrigen Feldern an.</translation>
     </message>
 </context>
 <context>

@@ -133,6 +133,30 @@
         <source>Saves what happened to every row of the last conversion as a CSV file.</source>
         <translation>Guarda en un archivo CSV lo que ocurrió con cada fila de la última conversión.</translation>
     </message>
+    <message>
+        <source>Write Phone Numbers in International Form</source>
+        <translation>Teléfonos en formato internacional</translation>
+    </message>
+    <message>
+        <source>Write Phone Numbers in &amp;International Form</source>
+        <translation>Teléfonos en formato &amp;internacional</translation>
+    </message>
+    <message>
+        <source>Writes every phone and fax number as +49 151 23456789, reading numbers without a country code as numbers of the country chosen. A number that cannot be read stays as it is, and the report names it.</source>
+        <translation>Escribe cada número de teléfono y fax como +49 151 23456789; los números sin prefijo de país se leen como números del país elegido. Un número que no se puede leer queda como está y el informe lo indica.</translation>
+    </message>
+    <message>
+        <source>&amp;Country:</source>
+        <translation>&amp;País:</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>Country of the Phone Numbers</source>
+        <translation>País de los números de teléfono</translation>
+    </message>
 </context>
 <context>
     <name>MainFrame</name>
@@ -258,6 +282,18 @@
     <message>
         <source>Selected Fields, Excel to vCard</source>
         <translation>Campos asignados, de Excel a vCard</translation>
+    </message>
+    <message>
+        <source>More &amp;Fields</source>
+        <translation>Más &amp;campos</translation>
+    </message>
+    <message>
+        <source>More Fields</source>
+        <translation>Más campos</translation>
+    </message>
+    <message>
+        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
+        <translation>Ofrece Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber y PersonalHomePage después de los demás campos.</translation>
     </message>
 </context>
 <context>

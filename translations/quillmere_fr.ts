@@ -133,6 +133,30 @@
         <source>Saves what happened to every row of the last conversion as a CSV file.</source>
         <translation>Enregistre dans un fichier CSV ce qu’il est advenu de chaque ligne de la dernière conversion.</translation>
     </message>
+    <message>
+        <source>Write Phone Numbers in International Form</source>
+        <translation>Numéros de téléphone au format international</translation>
+    </message>
+    <message>
+        <source>Write Phone Numbers in &amp;International Form</source>
+        <translation>Numéros au format &amp;international</translation>
+    </message>
+    <message>
+        <source>Writes every phone and fax number as +49 151 23456789, reading numbers without a country code as numbers of the country chosen. A number that cannot be read stays as it is, and the report names it.</source>
+        <translation>Écrit chaque numéro de téléphone et de fax sous la forme +49 151 23456789 ; un numéro sans indicatif de pays est lu comme un numéro du pays choisi. Un numéro illisible reste tel quel et le rapport le signale.</translation>
+    </message>
+    <message>
+        <source>&amp;Country:</source>
+        <translation>Pa&amp;ys :</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>Country of the Phone Numbers</source>
+        <translation>Pays des numéros de téléphone</translation>
+    </message>
 </context>
 <context>
     <name>MainFrame</name>
@@ -258,6 +282,18 @@
     <message>
         <source>Selected Fields, Excel to vCard</source>
         <translation>Champs associés, d’Excel vers vCard</translation>
+    </message>
+    <message>
+        <source>More &amp;Fields</source>
+        <translation>Plus de &amp;champs</translation>
+    </message>
+    <message>
+        <source>More Fields</source>
+        <translation>Plus de champs</translation>
+    </message>
+    <message>
+        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
+        <translation>Propose Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber et PersonalHomePage après les autres champs.</translation>
     </message>
 </context>
 <context>

@@ -133,6 +133,30 @@
         <source>Saves what happened to every row of the last conversion as a CSV file.</source>
         <translation>Salva in un file CSV che cosa è successo a ogni riga dell’ultima conversione.</translation>
     </message>
+    <message>
+        <source>Write Phone Numbers in International Form</source>
+        <translation>Numeri di telefono in formato internazionale</translation>
+    </message>
+    <message>
+        <source>Write Phone Numbers in &amp;International Form</source>
+        <translation>Numeri in &amp;formato internazionale</translation>
+    </message>
+    <message>
+        <source>Writes every phone and fax number as +49 151 23456789, reading numbers without a country code as numbers of the country chosen. A number that cannot be read stays as it is, and the report names it.</source>
+        <translation>Scrive ogni numero di telefono e fax come +49 151 23456789; i numeri senza prefisso internazionale sono letti come numeri del paese scelto. Un numero che non si può leggere resta com'è e il rapporto lo indica.</translation>
+    </message>
+    <message>
+        <source>&amp;Country:</source>
+        <translation>Na&amp;zione:</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Nazione</translation>
+    </message>
+    <message>
+        <source>Country of the Phone Numbers</source>
+        <translation>Nazione dei numeri di telefono</translation>
+    </message>
 </context>
 <context>
     <name>MainFrame</name>
@@ -258,6 +282,18 @@
     <message>
         <source>Selected Fields, Excel to vCard</source>
         <translation>Campi associati, da Excel a vCard</translation>
+    </message>
+    <message>
+        <source>More &amp;Fields</source>
+        <translation>Altri &amp;campi</translation>
+    </message>
+    <message>
+        <source>More Fields</source>
+        <translation>Altri campi</translation>
+    </message>
+    <message>
+        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
+        <translation>Offre Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber e PersonalHomePage dopo gli altri campi.</translation>
     </message>
 </context>
 <context>

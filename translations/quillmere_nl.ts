@@ -133,6 +133,30 @@
         <source>Saves what happened to every row of the last conversion as a CSV file.</source>
         <translation>Slaat als CSV-bestand op wat er met elke rij van de laatste conversie is gebeurd.</translation>
     </message>
+    <message>
+        <source>Write Phone Numbers in International Form</source>
+        <translation>Telefoonnummers internationaal schrijven</translation>
+    </message>
+    <message>
+        <source>Write Phone Numbers in &amp;International Form</source>
+        <translation>Nummers &amp;internationaal schrijven</translation>
+    </message>
+    <message>
+        <source>Writes every phone and fax number as +49 151 23456789, reading numbers without a country code as numbers of the country chosen. A number that cannot be read stays as it is, and the report names it.</source>
+        <translation>Schrijft elk telefoon- en faxnummer als +49 151 23456789; nummers zonder landcode gelden als nummers van het gekozen land. Een nummer dat niet gelezen kan worden, blijft zoals het is en het rapport noemt het.</translation>
+    </message>
+    <message>
+        <source>&amp;Country:</source>
+        <translation>&amp;Land:</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Country of the Phone Numbers</source>
+        <translation>Land van de telefoonnummers</translation>
+    </message>
 </context>
 <context>
     <name>MainFrame</name>
@@ -258,6 +282,18 @@
     <message>
         <source>Selected Fields, Excel to vCard</source>
         <translation>Gekoppelde velden, Excel naar vCard</translation>
+    </message>
+    <message>
+        <source>More &amp;Fields</source>
+        <translation>Meer vel&amp;den</translation>
+    </message>
+    <message>
+        <source>More Fields</source>
+        <translation>Meer velden</translation>
+    </message>
+    <message>
+        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
+        <translation>Biedt Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber en PersonalHomePage aan na de andere velden.</translation>
     </message>
 </context>
 <context>

@@ -133,6 +133,30 @@
         <source>Saves what happened to every row of the last conversion as a CSV file.</source>
         <translation>Zapisuje w pliku CSV, co stało się z każdym wierszem ostatniej konwersji.</translation>
     </message>
+    <message>
+        <source>Write Phone Numbers in International Form</source>
+        <translation>Numery telefonów w formacie międzynarodowym</translation>
+    </message>
+    <message>
+        <source>Write Phone Numbers in &amp;International Form</source>
+        <translation>Numery w formacie &amp;międzynarodowym</translation>
+    </message>
+    <message>
+        <source>Writes every phone and fax number as +49 151 23456789, reading numbers without a country code as numbers of the country chosen. A number that cannot be read stays as it is, and the report names it.</source>
+        <translation>Zapisuje każdy numer telefonu i faksu jako +49 151 23456789; numery bez kodu kraju są czytane jako numery wybranego kraju. Numer, którego nie da się odczytać, zostaje bez zmian, a raport go wymienia.</translation>
+    </message>
+    <message>
+        <source>&amp;Country:</source>
+        <translation>&amp;Kraj:</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Kraj</translation>
+    </message>
+    <message>
+        <source>Country of the Phone Numbers</source>
+        <translation>Kraj numerów telefonów</translation>
+    </message>
 </context>
 <context>
     <name>MainFrame</name>
@@ -258,6 +282,18 @@
     <message>
         <source>Selected Fields, Excel to vCard</source>
         <translation>Przypisane pola, z Excela do vCard</translation>
+    </message>
+    <message>
+        <source>More &amp;Fields</source>
+        <translation>Więcej &amp;pól</translation>
+    </message>
+    <message>
+        <source>More Fields</source>
+        <translation>Więcej pól</translation>
+    </message>
+    <message>
+        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
+        <translation>Dodaje Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber i PersonalHomePage po pozostałych polach.</translation>
     </message>
 </context>
 <context>

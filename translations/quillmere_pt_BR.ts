@@ -133,6 +133,30 @@
         <source>Saves what happened to every row of the last conversion as a CSV file.</source>
         <translation>Salva em um arquivo CSV o que aconteceu com cada linha da última conversão.</translation>
     </message>
+    <message>
+        <source>Write Phone Numbers in International Form</source>
+        <translation>Telefones no formato internacional</translation>
+    </message>
+    <message>
+        <source>Write Phone Numbers in &amp;International Form</source>
+        <translation>Telefones no formato &amp;internacional</translation>
+    </message>
+    <message>
+        <source>Writes every phone and fax number as +49 151 23456789, reading numbers without a country code as numbers of the country chosen. A number that cannot be read stays as it is, and the report names it.</source>
+        <translation>Escreve cada número de telefone e fax como +49 151 23456789; números sem código do país são lidos como números do país escolhido. Um número que não pode ser lido fica como está, e o relatório o indica.</translation>
+    </message>
+    <message>
+        <source>&amp;Country:</source>
+        <translation>Pa&amp;ís:</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>Country of the Phone Numbers</source>
+        <translation>País dos números de telefone</translation>
+    </message>
 </context>
 <context>
     <name>MainFrame</name>
@@ -258,6 +282,18 @@
     <message>
         <source>Selected Fields, Excel to vCard</source>
         <translation>Campos mapeados, do Excel para o vCard</translation>
+    </message>
+    <message>
+        <source>More &amp;Fields</source>
+        <translation>Mais &amp;campos</translation>
+    </message>
+    <message>
+        <source>More Fields</source>
+        <translation>Mais campos</translation>
+    </message>
+    <message>
+        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
+        <translation>Oferece Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber e PersonalHomePage depois dos outros campos.</translation>
     </message>
 </context>
 <context>
