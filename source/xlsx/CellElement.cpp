@@ -9,7 +9,7 @@ namespace quillmere::source::xlsx {
 namespace {
 
 bool isDigit(char c) {
-  return c >= '0' && c <= '9';
+  return static_cast<unsigned char>(c - '0') < 10;
 }
 
 // What a number in <v> may hold: digits, a point, signs and an exponent.
@@ -17,80 +17,76 @@ bool isNumberByte(char c) {
   return isDigit(c) || c == '.' || c == '-' || c == '+' || c == 'E' || c == 'e';
 }
 
-bool startsWith(const char* p, const char* end, std::string_view text) {
-  return static_cast<std::size_t>(end - p) >= text.size() &&
-         std::memcmp(p, text.data(), text.size()) == 0;
-}
+// The longest element of these shapes, with room to spare: with at least this many bytes at
+// hand, no step below needs to look for the end of them.
+constexpr std::ptrdiff_t kLongestBytes = 128;
+constexpr std::size_t kLongestValue = 32;
 
 }  // namespace
 
 CellElement readCellElement(const char* begin, const char* end) {
   const CellElement none;
+  // Too near the end of the bytes at hand: the general parser waits for more.
+  if (end - begin < kLongestBytes || std::memcmp(begin, "<c r=\"", 6) != 0) return none;
   CellElement cell;
-  if (!startsWith(begin, end, "<c ")) return none;
-  const char* p = begin + 3;
-  unsigned seen = 0;  // r, t and s, each at most once
-  for (;;) {
-    // name="value", the names one letter.
-    if (end - p < 4 || p[1] != '=' || p[2] != '"') return none;
-    const char name = *p;
-    p += 3;
-    const char* const value = p;
-    if (name == 'r') {
-      if ((seen & 1u) != 0) return none;
-      seen |= 1u;
-      const ScannedReference reference =
-          reference_detail::scan(p, [end](const char* q) { return q == end || *q == '"'; });
-      if (reference.status != ScannedReference::Status::Ok || reference.position.row == 0) {
-        return none;
-      }
-      cell.column = reference.position.column;
-      cell.row = reference.position.row;
-      while (p < end && *p != '"')
-        ++p;
-    } else if (name == 't') {
-      if ((seen & 2u) != 0) return none;
-      seen |= 2u;
-      if (startsWith(p, end, "s\"")) {
-        cell.type = CellElement::Type::SharedString;
-      } else if (!startsWith(p, end, "n\"")) {
-        return none;
-      }
-      ++p;
-    } else if (name == 's') {
-      if ((seen & 4u) != 0) return none;
-      seen |= 4u;
+  const char* p = begin + 6;
+  // The reference, upper-case letters then the row, which both stay within the grid.
+  std::uint32_t column = 0;
+  for (int letters = 0; *p >= 'A' && *p <= 'Z'; ++p) {
+    if (++letters > 3) return none;
+    column = column * 26 + static_cast<std::uint32_t>(*p - 'A' + 1);
+  }
+  std::uint32_t row = 0;
+  for (int digits = 0; isDigit(*p); ++p) {
+    if (++digits > 7) return none;
+    row = row * 10 + static_cast<std::uint32_t>(*p - '0');
+  }
+  if (*p != '"' || column == 0 || column > kMaxGridColumns || row == 0 || row > kMaxGridRows) {
+    return none;
+  }
+  cell.column = column - 1;
+  cell.row = row;
+  ++p;
+  // Then t and s, each once, in either order.
+  bool typed = false;
+  while (*p == ' ') {
+    if (p[2] != '=' || p[3] != '"') return none;
+    const char name = p[1];
+    p += 4;
+    if (name == 't' && !typed && (p[0] == 's' || p[0] == 'n') && p[1] == '"') {
+      typed = true;
+      if (p[0] == 's') cell.type = CellElement::Type::SharedString;
+      p += 2;
+    } else if (name == 's' && !cell.styled) {
       cell.styled = true;
-      for (; p < end && isDigit(*p) && p - value < 9; ++p)
+      const char* const digits = p;
+      for (; isDigit(*p); ++p) {
+        if (p - digits == 9) return none;
         cell.style = cell.style * 10 + static_cast<std::uint32_t>(*p - '0');
+      }
+      if (p == digits || *p != '"') return none;
+      ++p;
     } else {
       return none;
     }
-    if (p == value || p == end || *p != '"') return none;
-    ++p;
-    if (p == end) return none;
-    if (*p == ' ') {
-      ++p;
-      continue;
-    }
-    break;
   }
-  if ((seen & 1u) == 0) return none;
-  if (startsWith(p, end, "/>")) {
+  if (p[0] == '/' && p[1] == '>') {
     cell.bytes = static_cast<std::size_t>(p + 2 - begin);
     return cell;
   }
-  if (!startsWith(p, end, "><v>")) return none;
+  if (std::memcmp(p, "><v>", 4) != 0) return none;
   p += 4;
   const char* const value = p;
   if (cell.type == CellElement::Type::SharedString) {
-    while (p < end && isDigit(*p) && p - value < 9)
-      ++p;
+    for (; isDigit(*p); ++p) {
+      if (p - value == 9) return none;
+      cell.index = cell.index * 10 + static_cast<std::uint32_t>(*p - '0');
+    }
   } else {
-    while (p < end && isNumberByte(*p) && p - value < 32)
+    while (isNumberByte(*p) && static_cast<std::size_t>(p - value) < kLongestValue)
       ++p;
   }
-  if (p == value || !startsWith(p, end, "</v></c>")) return none;
+  if (p == value || std::memcmp(p, "</v></c>", 8) != 0) return none;
   cell.value = std::string_view(value, static_cast<std::size_t>(p - value));
   cell.bytes = static_cast<std::size_t>(p + 8 - begin);
   return cell;

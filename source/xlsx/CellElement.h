@@ -8,9 +8,9 @@ namespace quillmere::source::xlsx {
 
 // A worksheet cell in the shapes spreadsheet applications write nearly every cell in,
 // <c r="A1" t="s"><v>12</v></c>, <c r="B1" s="3"><v>1.5</v></c> and <c r="C1" s="3"/>, read
-// in one pass over its bytes. Anything else (another attribute or child, a prefix, a
-// reference, white space or quote of another kind, a value that is no plain number) is not
-// such a cell, and the general parser reads it.
+// in one pass over its bytes: the reference first, then t and s. Anything else (another
+// attribute or child, a prefix, a lower-case reference, white space or quote of another kind,
+// a value that is no plain number) is not such a cell, and the general parser reads it.
 struct CellElement {
   enum class Type : unsigned char { Number, SharedString };
 
@@ -20,11 +20,12 @@ struct CellElement {
   Type type = Type::Number;
   bool styled = false;
   std::uint32_t style = 0;
-  std::string_view value;  // the digits and signs of <v>; empty for an empty element
+  std::string_view value;   // the digits and signs of <v>; empty for an empty element
+  std::uint32_t index = 0;  // a shared string's number
 };
 
 // Reads the cell element starting at `begin` (at its '<'); bytes = 0 when there is none in
-// these shapes, or when `end` cuts it short.
+// these shapes, or when fewer bytes than the longest of them are left before `end`.
 CellElement readCellElement(const char* begin, const char* end);
 
 }  // namespace quillmere::source::xlsx

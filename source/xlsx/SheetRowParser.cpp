@@ -325,10 +325,7 @@ std::size_t SheetRowParser::takeElement(char* begin, const char* end) {
   if (element.bytes == 0) return 0;
   StoredCell stored;
   if (element.type == CellElement::Type::SharedString && !element.value.empty()) {
-    std::size_t index = 0;
-    for (const char digit : element.value)
-      index = index * 10 + static_cast<std::size_t>(digit - '0');
-    const auto text = strings_.find(index);
+    const auto text = strings_.find(element.index);
     // A string the table lacks, or a number that is none, is refused by the events' path.
     if (!text) return 0;
     stored = {CellKind::Text, 0.0, *text, 0, 0};
