@@ -60,15 +60,17 @@ class RecordWriter {
   void date(std::string_view name, Field field, std::string_view version) {
     const auto day = dateFromIsoText(values_[field]);
     if (!day) return;
-    std::string& value = scratch();
+    std::string& value = beginValue(name);
     appendVCardDate(value, *day, version);
-    propertyWithValue(name, value);
+    endValue(name, value);
   }
 
   // Each category escaped, joined by ",". A cell separates them as Google does, by " ::: ",
   // or one to a line, so a category may hold commas and semicolons of its own.
   void categories(Field field) {
-    std::string& value = scratch();
+    // Gathered apart first: a cell of blank categories makes no line at all.
+    thread_local std::string value;
+    value.clear();
     std::string_view rest = values_[field];
     while (!rest.empty()) {
       const std::size_t end = std::min(rest.find(kValueSeparator), rest.find_first_of("\r\n"));
@@ -87,7 +89,10 @@ class RecordWriter {
       if (!value.empty()) value += ',';
       appendEscaped(value, one, dialect_);
     }
-    if (!value.empty()) propertyWithValue("CATEGORIES", value);
+    if (value.empty()) return;
+    std::string& line = beginValue("CATEGORIES");
+    line += value;
+    endValue("CATEGORIES", line);
   }
 
   // The two leading empty components are the post office box and the extended address.

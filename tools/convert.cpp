@@ -207,11 +207,6 @@ int convert(const tools::ConvertCommand& command) {
         withPairsByName(command.workbook, load, headers, std::move(columns), command.moreFields);
   }
   RunWatcher watcher;
-  struct sigaction stop {};
-  stop.sa_handler = askToStop;
-  sigemptyset(&stop.sa_mask);
-  sigaction(SIGINT, &stop, nullptr);
-  sigaction(SIGTERM, &stop, nullptr);
   FixedOptions options(command);
   core::ExportSession session(*sheet, std::move(columns), options,
                               std::make_unique<core::FileRecordSink>(command.folder, now()));
@@ -227,6 +222,13 @@ int convert(const tools::ConvertCommand& command) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Caught from the start, so a signal that comes while the workbook opens still ends the run
+  // cleanly at its first row rather than killing it.
+  struct sigaction stop {};
+  stop.sa_handler = askToStop;
+  sigemptyset(&stop.sa_mask);
+  sigaction(SIGINT, &stop, nullptr);
+  sigaction(SIGTERM, &stop, nullptr);
   tools::ConvertCommand command;
   try {
     command = tools::parseConvertCommand(std::vector<std::string>(argv + 1, argv + argc));
