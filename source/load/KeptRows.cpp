@@ -2,63 +2,113 @@
 
 #include <algorithm>
 #include <bit>
-#include <limits>
+#include <cstring>
 
 namespace quillmere::source {
 
 namespace {
 
-std::uint64_t placeOf(std::size_t offset, std::size_t length) {
-  return static_cast<std::uint64_t>(offset) << 32 | static_cast<std::uint64_t>(length);
+constexpr std::size_t kCellsPerBlock = std::size_t{1} << 16;
+constexpr std::size_t kTextBlockBytes = std::size_t{1} << 20;
+constexpr unsigned kKindBits = 3;
+constexpr std::uint32_t kKindMask = (1u << kKindBits) - 1;
+constexpr std::size_t kMaxSize = (std::size_t{1} << (32 - kKindBits)) - 1;
+
+bool holdsText(CellKind kind) {
+  return kind == CellKind::Text || kind == CellKind::Error;
 }
 
 }  // namespace
 
 std::size_t KeptRows::bytes() const {
-  return rows_.capacity() * sizeof(Row) + cells_.capacity() * sizeof(Cell) + text_.capacity();
+  return rows_.capacity() * sizeof(Row) + blockBytes_;
+}
+
+KeptRows::Cell* KeptRows::roomForCells(std::size_t count) {
+  if (count > freeCellCount_) {
+    const std::size_t size = std::max(count, kCellsPerBlock);
+    cellBlocks_.push_back(std::make_unique_for_overwrite<Cell[]>(size));
+    blockBytes_ += size * sizeof(Cell);
+    freeCells_ = cellBlocks_.back().get();
+    freeCellCount_ = size;
+  }
+  Cell* room = freeCells_;
+  freeCells_ += count;
+  freeCellCount_ -= count;
+  return room;
+}
+
+const char* KeptRows::keptCopy(std::string_view text) {
+  if (text.size() > freeTextBytes_) {
+    const std::size_t size = std::max(text.size(), kTextBlockBytes);
+    textBlocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+    blockBytes_ += size;
+    freeText_ = textBlocks_.back().get();
+    freeTextBytes_ = size;
+  }
+  char* copy = freeText_;
+  if (!text.empty()) std::memcpy(copy, text.data(), text.size());
+  freeText_ += text.size();
+  freeTextBytes_ -= text.size();
+  return copy;
 }
 
 void KeptRows::keep(const SheetReader& sheet, std::size_t headerCount) {
   if (abandoned_) return;
   const std::size_t stored = std::min(headerCount, sheet.cellCount());
-  // Offsets are 32 bits wide; a budget that large is refused the same way as an overrun.
-  constexpr std::size_t kMaxPlace = std::numeric_limits<std::uint32_t>::max();
-  rows_.push_back({sheet.rowNumber(), static_cast<std::uint32_t>(cells_.size()),
-                   static_cast<std::uint32_t>(stored)});
+  Cell* cells = roomForCells(stored);
+  rows_.push_back({cells, sheet.rowNumber(), static_cast<std::uint32_t>(stored)});
   for (std::size_t column = 0; column < stored; ++column) {
     const CellValue value = sheet.cell(column);
-    Cell cell;
-    cell.kind = value.kind;
-    cell.style = value.style;
-    if (value.kind == CellKind::Text || value.kind == CellKind::Error) {
-      cell.payload = placeOf(text_.size(), value.text.size());
-      text_ += value.text;
+    std::uint64_t payload = 0;
+    // A number shows through its style; a text is the same whatever its style.
+    std::size_t size = value.style;
+    if (holdsText(value.kind)) {
+      const char* text = value.lasting ? value.text.data() : keptCopy(value.text);
+      payload = std::bit_cast<std::uint64_t>(text);
+      size = value.text.size();
     } else {
-      cell.payload = std::bit_cast<std::uint64_t>(value.number);
+      payload = std::bit_cast<std::uint64_t>(value.number);
     }
-    cells_.push_back(cell);
+    // What does not fit beside the kind is let go of the same way as an overrun.
+    if (size > kMaxSize) {
+      abandon();
+      return;
+    }
+    Cell& cell = cells[column];
+    std::memcpy(cell.payload, &payload, sizeof payload);
+    cell.kindAndSize =
+        static_cast<std::uint32_t>(size) << kKindBits | static_cast<std::uint32_t>(value.kind);
   }
-  if (bytes() > budget_ || text_.size() > kMaxPlace || cells_.size() > kMaxPlace) abandon();
+  if (bytes() > budget_) abandon();
 }
 
 void KeptRows::abandon() {
   abandoned_ = true;
   // Swapped with empty ones, so the memory goes back now rather than with the object.
   std::vector<Row>().swap(rows_);
-  std::vector<Cell>().swap(cells_);
-  std::string().swap(text_);
+  std::vector<std::unique_ptr<Cell[]>>().swap(cellBlocks_);
+  std::vector<std::unique_ptr<char[]>>().swap(textBlocks_);
+  freeCells_ = nullptr;
+  freeCellCount_ = 0;
+  freeText_ = nullptr;
+  freeTextBytes_ = 0;
+  blockBytes_ = 0;
 }
 
 CellValue KeptRows::cellValue(const Row& row, std::size_t column) const {
   if (column >= row.cellCount) return {};
-  const Cell& cell = cells_[row.firstCell + column];
+  const Cell& cell = row.cells[column];
+  std::uint64_t payload = 0;
+  std::memcpy(&payload, cell.payload, sizeof payload);
+  const std::uint32_t size = cell.kindAndSize >> kKindBits;
   CellValue value;
-  value.kind = cell.kind;
-  value.style = cell.style;
-  if (cell.kind == CellKind::Text || cell.kind == CellKind::Error) {
-    value.text = std::string_view(text_).substr(cell.payload >> 32, cell.payload & 0xFFFFFFFFu);
+  value.kind = static_cast<CellKind>(cell.kindAndSize & kKindMask);
+  if (holdsText(value.kind)) {
+    value.text = {std::bit_cast<const char*>(payload), size};
   } else {
-    value.number = std::bit_cast<double>(cell.payload);
+    value.number = std::bit_cast<double>(payload);
+    value.style = size;
   }
   return value;
 }

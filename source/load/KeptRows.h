@@ -2,7 +2,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
+#include <memory>
+#include <string_view>
 #include <vector>
 
 #include "source/CellFormats.h"
@@ -14,7 +15,8 @@ namespace quillmere::source {
 // The rows a load decoded, kept so a conversion of the same file need not decode them again:
 // the header row and every data row, with the cells of the header columns only. It stops
 // keeping rows, and lets go of those it has, once they would take more memory than its
-// budget; a caller then reads the sheet again.
+// budget; a caller then reads the sheet again. Shared strings are kept as views, so the
+// workbook must stay open while its rows are kept.
 class KeptRows {
  public:
   KeptRows() = default;
@@ -33,25 +35,36 @@ class KeptRows {
  private:
   friend class KeptRowsReader;
 
-  // A cell packed into 16 bytes: text as a place in text_, numbers as their bits.
+  // A cell in 12 bytes, so a million rows of sixteen columns fit the usual budget: a
+  // number's bits or where its text lies (the shared string itself when the workbook keeps
+  // it: it stays open while these rows are kept), then the kind in the low three bits of a
+  // word whose rest is a number's style or a text's length.
   struct Cell {
-    std::uint64_t payload = 0;
-    std::uint32_t style = 0;
-    CellKind kind = CellKind::Empty;
+    std::uint32_t payload[2];
+    std::uint32_t kindAndSize;
   };
   struct Row {
+    const Cell* cells;
     std::uint32_t number;
-    std::uint32_t firstCell;
     std::uint32_t cellCount;
   };
 
   CellValue cellValue(const Row& row, std::size_t column) const;
+  Cell* roomForCells(std::size_t count);
+  const char* keptCopy(std::string_view text);
 
   std::size_t budget_ = 0;
   bool abandoned_ = false;
   std::vector<Row> rows_;
-  std::vector<Cell> cells_;
-  std::string text_;
+  // Cells and copied texts go into blocks that never move once filled, so keeping a row
+  // never copies the rows before it.
+  std::vector<std::unique_ptr<Cell[]>> cellBlocks_;
+  Cell* freeCells_ = nullptr;
+  std::size_t freeCellCount_ = 0;
+  std::vector<std::unique_ptr<char[]>> textBlocks_;
+  char* freeText_ = nullptr;
+  std::size_t freeTextBytes_ = 0;
+  std::size_t blockBytes_ = 0;
 };
 
 // A cursor over kept rows, as the sheet they came from would read them: same row numbers,

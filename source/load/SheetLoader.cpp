@@ -81,6 +81,8 @@ std::optional<LoadedSheet> extractExcelData(const std::filesystem::path& workboo
   const auto opened = openWorkbook(workbook, options.limits, options.sheet);
   auto loaded = extractSheetData(opened->sheet(), observer, options);
   if (loaded) {
+    // Kept rows may point into the workbook's shared strings, and it closes here.
+    loaded->rows.abandon();
     loaded->table.workbook = workbook;
     loaded->table.sheet = opened->sheetIndex();
     loaded->table.sheetName = opened->sheets()[opened->sheetIndex()].name;

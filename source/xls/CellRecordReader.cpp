@@ -194,6 +194,7 @@ bool CellRecordReader::decode(const BiffRecord& record, ParsedCell& cell) {
                                  " of only " + std::to_string(sharedStrings_->size()));
       }
       cell.value = CellValue::ofText(sharedStrings_->at(index));
+      cell.value.lasting = true;  // the table stays as long as the workbook
       break;
     }
     case kFormula:

@@ -132,11 +132,8 @@ CellValue SheetRowParser::cell(std::size_t column) const {
       return CellValue::ofBoolean(stored.number != 0.0);
     case CellKind::Text:
     case CellKind::Error: {
-      const std::string_view text =
-          stored.shared.data() != nullptr
-              ? stored.shared
-              : std::string_view(rowText_).substr(stored.offset, stored.length);
-      return {stored.kind, 0.0, text};
+      if (stored.shared.data() != nullptr) return {stored.kind, 0.0, stored.shared, 0, true};
+      return {stored.kind, 0.0, std::string_view(rowText_).substr(stored.offset, stored.length)};
     }
   }
   return CellValue::empty();
