@@ -6,7 +6,11 @@
 namespace quillmere::ui {
 
 std::string WindowOptions::vCardVersion() {
-  return version_.toStdString();
+  if (version_ != versionAsked_ || versionText_.empty()) {
+    versionAsked_ = version_;
+    versionText_ = version_.toStdString();
+  }
+  return versionText_;
 }
 
 bool WindowOptions::singleFile() {

@@ -35,6 +35,9 @@ class WindowOptions : public core::ExportOptions {
 
  private:
   const QString& version_;
+  // Asked once per record: converted again only when the choice changed.
+  QString versionAsked_;
+  std::string versionText_;
   const QCheckBox& singleFile_;
   const QCheckBox& allowEmpty_;
   const QCheckBox& numbersAsShown_;
