@@ -12,17 +12,26 @@ namespace {
 constexpr std::size_t kColumnsNamed = 8;
 
 std::string columnList(const std::vector<std::uint32_t>& columns) {
+  const NamedColumns named = namedColumns(columns);
   std::string text;
-  const std::size_t named = columns.size() > kColumnsNamed ? kColumnsNamed - 1 : columns.size();
-  for (std::size_t i = 0; i < named; ++i) {
-    if (i > 0) text += i + 1 == columns.size() ? " and " : ", ";
-    text += source::columnLetters(columns[i]);
+  for (std::size_t i = 0; i < named.letters.size(); ++i) {
+    if (i > 0) text += i + 1 == named.letters.size() && named.more == 0 ? " and " : ", ";
+    text += named.letters[i];
   }
-  if (named < columns.size()) text += " and " + std::to_string(columns.size() - named) + " more";
+  if (named.more > 0) text += " and " + std::to_string(named.more) + " more";
   return text;
 }
 
 }  // namespace
+
+NamedColumns namedColumns(const std::vector<std::uint32_t>& columns) {
+  NamedColumns named;
+  const std::size_t count = columns.size() > kColumnsNamed ? kColumnsNamed - 1 : columns.size();
+  for (std::size_t i = 0; i < count; ++i)
+    named.letters.push_back(source::columnLetters(columns[i]));
+  named.more = columns.size() - count;
+  return named;
+}
 
 std::vector<SkippedDataNotice> skippedDataNotices(const source::SheetTable& table,
                                                   const source::SkippedData& skipped) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,7 +16,14 @@ struct SkippedDataNotice {
   std::string sentence;
 };
 
-// The notices for what `skipped` found in `table`; none when nothing was left.
+// Which of `columns` a notice names by letter, and how many more it only counts.
+struct NamedColumns {
+  std::vector<std::string> letters;
+  std::size_t more = 0;
+};
+NamedColumns namedColumns(const std::vector<std::uint32_t>& columns);
+
+// The notices for what `skipped` found in `table`, in English; none when nothing was left.
 std::vector<SkippedDataNotice> skippedDataNotices(const source::SheetTable& table,
                                                   const source::SkippedData& skipped);
 

@@ -159,6 +159,33 @@
     </message>
 </context>
 <context>
+    <name>LoadNotice</name>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>Column %1 holds data but is not read: the headers end at the first empty cell of row %2, %3. Fill in the missing headers to read it.</source>
+        <translation>Spalte %1 enthält Daten, wird aber nicht gelesen: Die Überschriften enden an der ersten leeren Zelle von Zeile %2, %3. Ergänzen Sie die fehlenden Überschriften, um sie zu lesen.</translation>
+    </message>
+    <message>
+        <source>Columns %1 hold data but are not read: the headers end at the first empty cell of row %2, %3. Fill in the missing headers to read them.</source>
+        <translation>Die Spalten %1 enthalten Daten, werden aber nicht gelesen: Die Überschriften enden an der ersten leeren Zelle von Zeile %2, %3. Ergänzen Sie die fehlenden Überschriften, um sie zu lesen.</translation>
+    </message>
+    <message>
+        <source>Row %1 holds data but is not read: five empty rows in a row end the list of contacts. Remove the empty rows to read it.</source>
+        <translation>Zeile %1 enthält Daten, wird aber nicht gelesen: Fünf leere Zeilen in Folge beenden die Kontaktliste. Entfernen Sie die leeren Zeilen, um sie zu lesen.</translation>
+    </message>
+    <message>
+        <source>%1 rows (%2 to %3) hold data but are not read: five empty rows in a row end the list of contacts. Remove the empty rows to read them.</source>
+        <translation>%1 Zeilen (%2 bis %3) enthalten Daten, werden aber nicht gelesen: Fünf leere Zeilen in Folge beenden die Kontaktliste. Entfernen Sie die leeren Zeilen, um sie zu lesen.</translation>
+    </message>
+</context>
+<context>
     <name>MainFrame</name>
     <message>
         <source>Quillmere banner</source>

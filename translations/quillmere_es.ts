@@ -159,6 +159,33 @@
     </message>
 </context>
 <context>
+    <name>LoadNotice</name>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 y %2 más</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>Column %1 holds data but is not read: the headers end at the first empty cell of row %2, %3. Fill in the missing headers to read it.</source>
+        <translation>La columna %1 contiene datos pero no se lee: los encabezados terminan en la primera celda vacía de la fila %2, %3. Complete los encabezados que faltan para leerla.</translation>
+    </message>
+    <message>
+        <source>Columns %1 hold data but are not read: the headers end at the first empty cell of row %2, %3. Fill in the missing headers to read them.</source>
+        <translation>Las columnas %1 contienen datos pero no se leen: los encabezados terminan en la primera celda vacía de la fila %2, %3. Complete los encabezados que faltan para leerlas.</translation>
+    </message>
+    <message>
+        <source>Row %1 holds data but is not read: five empty rows in a row end the list of contacts. Remove the empty rows to read it.</source>
+        <translation>La fila %1 contiene datos pero no se lee: cinco filas vacías seguidas terminan la lista de contactos. Elimine las filas vacías para leerla.</translation>
+    </message>
+    <message>
+        <source>%1 rows (%2 to %3) hold data but are not read: five empty rows in a row end the list of contacts. Remove the empty rows to read them.</source>
+        <translation>%1 filas (%2 a %3) contienen datos pero no se leen: cinco filas vacías seguidas terminan la lista de contactos. Elimine las filas vacías para leerlas.</translation>
+    </message>
+</context>
+<context>
     <name>MainFrame</name>
     <message>
         <source>Quillmere banner</source>

@@ -159,6 +159,33 @@
     </message>
 </context>
 <context>
+    <name>LoadNotice</name>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 et %2 autres</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>Column %1 holds data but is not read: the headers end at the first empty cell of row %2, %3. Fill in the missing headers to read it.</source>
+        <translation>La colonne %1 contient des données mais n&apos;est pas lue : les en-têtes s&apos;arrêtent à la première cellule vide de la ligne %2, %3. Complétez les en-têtes manquants pour la lire.</translation>
+    </message>
+    <message>
+        <source>Columns %1 hold data but are not read: the headers end at the first empty cell of row %2, %3. Fill in the missing headers to read them.</source>
+        <translation>Les colonnes %1 contiennent des données mais ne sont pas lues : les en-têtes s&apos;arrêtent à la première cellule vide de la ligne %2, %3. Complétez les en-têtes manquants pour les lire.</translation>
+    </message>
+    <message>
+        <source>Row %1 holds data but is not read: five empty rows in a row end the list of contacts. Remove the empty rows to read it.</source>
+        <translation>La ligne %1 contient des données mais n&apos;est pas lue : cinq lignes vides à la suite terminent la liste des contacts. Supprimez les lignes vides pour la lire.</translation>
+    </message>
+    <message>
+        <source>%1 rows (%2 to %3) hold data but are not read: five empty rows in a row end the list of contacts. Remove the empty rows to read them.</source>
+        <translation>%1 lignes (%2 à %3) contiennent des données mais ne sont pas lues : cinq lignes vides à la suite terminent la liste des contacts. Supprimez les lignes vides pour les lire.</translation>
+    </message>
+</context>
+<context>
     <name>MainFrame</name>
     <message>
         <source>Quillmere banner</source>

@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>Writes every phone and fax number as +49 151 23456789, reading numbers without a country code as numbers of the country chosen. A number that cannot be read stays as it is, and the report names it.</source>
-        <translation>Scrive ogni numero di telefono e fax come +49 151 23456789; i numeri senza prefisso internazionale sono letti come numeri del paese scelto. Un numero che non si può leggere resta com'è e il rapporto lo indica.</translation>
+        <translation>Scrive ogni numero di telefono e fax come +49 151 23456789; i numeri senza prefisso internazionale sono letti come numeri del paese scelto. Un numero che non si può leggere resta com&apos;è e il rapporto lo indica.</translation>
     </message>
     <message>
         <source>&amp;Country:</source>
@@ -156,6 +156,33 @@
     <message>
         <source>Country of the Phone Numbers</source>
         <translation>Nazione dei numeri di telefono</translation>
+    </message>
+</context>
+<context>
+    <name>LoadNotice</name>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 e altre %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>Column %1 holds data but is not read: the headers end at the first empty cell of row %2, %3. Fill in the missing headers to read it.</source>
+        <translation>La colonna %1 contiene dati ma non viene letta: le intestazioni finiscono alla prima cella vuota della riga %2, %3. Completare le intestazioni mancanti per leggerla.</translation>
+    </message>
+    <message>
+        <source>Columns %1 hold data but are not read: the headers end at the first empty cell of row %2, %3. Fill in the missing headers to read them.</source>
+        <translation>Le colonne %1 contengono dati ma non vengono lette: le intestazioni finiscono alla prima cella vuota della riga %2, %3. Completare le intestazioni mancanti per leggerle.</translation>
+    </message>
+    <message>
+        <source>Row %1 holds data but is not read: five empty rows in a row end the list of contacts. Remove the empty rows to read it.</source>
+        <translation>La riga %1 contiene dati ma non viene letta: cinque righe vuote consecutive terminano l&apos;elenco dei contatti. Rimuovere le righe vuote per leggerla.</translation>
+    </message>
+    <message>
+        <source>%1 rows (%2 to %3) hold data but are not read: five empty rows in a row end the list of contacts. Remove the empty rows to read them.</source>
+        <translation>%1 righe (da %2 a %3) contengono dati ma non vengono lette: cinque righe vuote consecutive terminano l&apos;elenco dei contatti. Rimuovere le righe vuote per leggerle.</translation>
     </message>
 </context>
 <context>

@@ -159,6 +159,33 @@
     </message>
 </context>
 <context>
+    <name>LoadNotice</name>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 en nog %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>Column %1 holds data but is not read: the headers end at the first empty cell of row %2, %3. Fill in the missing headers to read it.</source>
+        <translation>Kolom %1 bevat gegevens maar wordt niet gelezen: de kopteksten eindigen bij de eerste lege cel van rij %2, %3. Vul de ontbrekende kopteksten in om de kolom te lezen.</translation>
+    </message>
+    <message>
+        <source>Columns %1 hold data but are not read: the headers end at the first empty cell of row %2, %3. Fill in the missing headers to read them.</source>
+        <translation>Kolommen %1 bevatten gegevens maar worden niet gelezen: de kopteksten eindigen bij de eerste lege cel van rij %2, %3. Vul de ontbrekende kopteksten in om ze te lezen.</translation>
+    </message>
+    <message>
+        <source>Row %1 holds data but is not read: five empty rows in a row end the list of contacts. Remove the empty rows to read it.</source>
+        <translation>Rij %1 bevat gegevens maar wordt niet gelezen: vijf lege rijen na elkaar beëindigen de lijst met contactpersonen. Verwijder de lege rijen om de rij te lezen.</translation>
+    </message>
+    <message>
+        <source>%1 rows (%2 to %3) hold data but are not read: five empty rows in a row end the list of contacts. Remove the empty rows to read them.</source>
+        <translation>%1 rijen (%2 tot en met %3) bevatten gegevens maar worden niet gelezen: vijf lege rijen na elkaar beëindigen de lijst met contactpersonen. Verwijder de lege rijen om ze te lezen.</translation>
+    </message>
+</context>
+<context>
     <name>MainFrame</name>
     <message>
         <source>Quillmere banner</source>

@@ -159,6 +159,33 @@
     </message>
 </context>
 <context>
+    <name>LoadNotice</name>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 i %2 innych</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <source>Column %1 holds data but is not read: the headers end at the first empty cell of row %2, %3. Fill in the missing headers to read it.</source>
+        <translation>Kolumna %1 zawiera dane, ale nie jest odczytywana: nagłówki kończą się na pierwszej pustej komórce wiersza %2, %3. Uzupełnij brakujące nagłówki, aby ją odczytać.</translation>
+    </message>
+    <message>
+        <source>Columns %1 hold data but are not read: the headers end at the first empty cell of row %2, %3. Fill in the missing headers to read them.</source>
+        <translation>Kolumny %1 zawierają dane, ale nie są odczytywane: nagłówki kończą się na pierwszej pustej komórce wiersza %2, %3. Uzupełnij brakujące nagłówki, aby je odczytać.</translation>
+    </message>
+    <message>
+        <source>Row %1 holds data but is not read: five empty rows in a row end the list of contacts. Remove the empty rows to read it.</source>
+        <translation>Wiersz %1 zawiera dane, ale nie jest odczytywany: pięć pustych wierszy z rzędu kończy listę kontaktów. Usuń puste wiersze, aby go odczytać.</translation>
+    </message>
+    <message>
+        <source>%1 rows (%2 to %3) hold data but are not read: five empty rows in a row end the list of contacts. Remove the empty rows to read them.</source>
+        <translation>Wiersze od %2 do %3 (razem: %1) zawierają dane, ale nie są odczytywane: pięć pustych wierszy z rzędu kończy listę kontaktów. Usuń puste wiersze, aby je odczytać.</translation>
+    </message>
+</context>
+<context>
     <name>MainFrame</name>
     <message>
         <source>Quillmere banner</source>

@@ -159,6 +159,33 @@
     </message>
 </context>
 <context>
+    <name>LoadNotice</name>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 e mais %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>Column %1 holds data but is not read: the headers end at the first empty cell of row %2, %3. Fill in the missing headers to read it.</source>
+        <translation>A coluna %1 contém dados, mas não é lida: os cabeçalhos terminam na primeira célula vazia da linha %2, %3. Preencha os cabeçalhos que faltam para lê-la.</translation>
+    </message>
+    <message>
+        <source>Columns %1 hold data but are not read: the headers end at the first empty cell of row %2, %3. Fill in the missing headers to read them.</source>
+        <translation>As colunas %1 contêm dados, mas não são lidas: os cabeçalhos terminam na primeira célula vazia da linha %2, %3. Preencha os cabeçalhos que faltam para lê-las.</translation>
+    </message>
+    <message>
+        <source>Row %1 holds data but is not read: five empty rows in a row end the list of contacts. Remove the empty rows to read it.</source>
+        <translation>A linha %1 contém dados, mas não é lida: cinco linhas vazias seguidas encerram a lista de contatos. Remova as linhas vazias para lê-la.</translation>
+    </message>
+    <message>
+        <source>%1 rows (%2 to %3) hold data but are not read: five empty rows in a row end the list of contacts. Remove the empty rows to read them.</source>
+        <translation>%1 linhas (%2 a %3) contêm dados, mas não são lidas: cinco linhas vazias seguidas encerram a lista de contatos. Remova as linhas vazias para lê-las.</translation>
+    </message>
+</context>
+<context>
     <name>MainFrame</name>
     <message>
         <source>Quillmere banner</source>

@@ -1,6 +1,7 @@
 // Step 1's choice of sheet and header row, the notice of what a load leaves unread, and
 // starting a new conversion.
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -9,8 +10,12 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStringList>
+#include <cstdint>
+#include <string>
+#include <vector>
 
 #include "core/SkippedDataText.h"
+#include "source/CellReference.h"
 #include "source/load/SheetPreview.h"
 #include "ui/Conversion.h"
 #include "ui/ExportPage.h"
@@ -26,6 +31,69 @@ namespace {
 
 // The suggestion's link sets the header row to the number after this prefix.
 const QString kUseRowLink = QStringLiteral("row:");
+
+QString noticeText(const char* text) {
+  return QCoreApplication::translate("LoadNotice", text);
+}
+
+// "B, C and D", or "B, C, ... and 3 more", in the window's language.
+QString columnList(const std::vector<std::uint32_t>& columns) {
+  const core::NamedColumns named = core::namedColumns(columns);
+  QStringList letters;
+  for (const std::string& letter : named.letters)
+    letters << fromUtf8(letter);
+  if (named.more > 0) {
+    return noticeText(QT_TRANSLATE_NOOP("LoadNotice", "%1 and %2 more"))
+        .arg(letters.join(QStringLiteral(", ")))
+        .arg(named.more);
+  }
+  const QString last = letters.takeLast();
+  if (letters.isEmpty()) return last;
+  return noticeText(QT_TRANSLATE_NOOP("LoadNotice", "%1 and %2"))
+      .arg(letters.join(QStringLiteral(", ")), last);
+}
+
+// What the rules leave unread, each in one sentence that says why and what would read it.
+QStringList unreadDataSentences(const source::SheetTable& table) {
+  const source::SkippedData& skipped = table.skipped;
+  QStringList sentences;
+  if (!skipped.columnsPastHeaders.empty()) {
+    const QString row = QString::number(table.headerRow);
+    const QString gap =
+        fromUtf8(source::columnLetters(static_cast<std::uint32_t>(table.headers.size()))) + row;
+    const bool one = skipped.columnsPastHeaders.size() == 1;
+    sentences << (one ? noticeText(QT_TRANSLATE_NOOP(
+                            "LoadNotice",
+                            "Column %1 holds data but is not read: the headers end at the "
+                            "first empty cell of row %2, %3. Fill in the missing headers "
+                            "to read it."))
+                      : noticeText(QT_TRANSLATE_NOOP(
+                            "LoadNotice",
+                            "Columns %1 hold data but are not read: the headers end at "
+                            "the first empty cell of row %2, %3. Fill in the missing "
+                            "headers to read them.")))
+                     .arg(columnList(skipped.columnsPastHeaders), row, gap);
+  }
+  if (skipped.rowsAfterEnd == 1) {
+    sentences << noticeText(QT_TRANSLATE_NOOP(
+                                "LoadNotice",
+                                "Row %1 holds data but is not read: five empty rows in a row end "
+                                "the list of contacts. Remove the empty rows to read it."))
+                     .arg(skipped.firstRowAfterEnd);
+  } else if (skipped.rowsAfterEnd > 1) {
+    sentences << noticeText(
+                     QT_TRANSLATE_NOOP(
+                         "LoadNotice",
+                         "%1 rows (%2 to %3) hold data but are not read: five empty rows in "
+                         "a row end the list of contacts. Remove the empty rows to read them."))
+                     .arg(skipped.rowsAfterEnd)
+                     .arg(skipped.firstRowAfterEnd)
+                     .arg(skipped.lastRowAfterEnd);
+  }
+  for (QString& sentence : sentences)
+    sentence = sentence.toHtmlEscaped();
+  return sentences;
+}
 
 }  // namespace
 
@@ -54,10 +122,7 @@ void frmMain::showLoadedSheet() {
   sheets->setAccessibleName(tr("Sheet: %1").arg(sheets->currentText()));
   headerRow->setValue(static_cast<int>(table.headerRow));
 
-  QStringList sentences;
-  for (const auto& skipped : core::skippedDataNotices(table, table.skipped)) {
-    sentences << fromUtf8(skipped.sentence).toHtmlEscaped();
-  }
+  QStringList sentences = unreadDataSentences(table);
   if (const auto suggested = sheet_->suggestedHeaderRow()) {
     const QString row = QString::number(*suggested);
     sentences << tr("Row 1 looks like a title: the headers seem to be in row %1. "

@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -14,10 +15,11 @@ using quillmere::ui::test::WindowFixture;
 namespace {
 
 // What the user reads first in a language: each step's tab, Next, Convert, the first line of
-// the message a conversion ends with, and the Yes of Qt's own message box.
+// the message a conversion ends with, the Yes of Qt's own message box, and how step 1's notice
+// of an unread column begins.
 struct Captions {
   QStringList tabs;
-  QString next, convert, done, yes;
+  QString next, convert, done, yes, unread;
 };
 
 // ctest starts this program under a desktop's LANG and names the language it must then see.
@@ -27,20 +29,23 @@ Captions expected(const QByteArray& language) {
             "&Weiter >",
             "Konvertieren",
             "Die Kontakte wurden erfolgreich in vCard-Dateien exportiert.",
-            "&Ja"};
+            "&Ja",
+            "Spalte D enthält Daten, wird aber nicht gelesen: "};
   }
   if (language == "fr") {
     return {{"1. Sélectionner", "2. Associer les colonnes", "3. Exporter"},
             "&Suivant >",
             "Convertir",
             "Les contacts ont été exportés avec succès dans des fichiers vCard.",
-            "&Oui"};
+            "&Oui",
+            "La colonne D contient des données mais n'est pas lue : "};
   }
   return {{"1. Select", "2. Map Columns", "3. Export"},
           "&Next >",
           "Convert",
           "The contacts have been exported successfully to vCard files.",
-          "&Yes"};
+          "&Yes",
+          "Column D holds data but is not read: "};
 }
 
 }  // namespace
@@ -79,13 +84,16 @@ class FrmMainLanguagesTest : public QObject {
     QVERIFY(folder.valid());
     QVERIFY(fixture.open());
     QCOMPARE(fixture.text("cmdNext"), want.next);
-    // Enough rows for a thousands separator, which the count must never take from the desktop.
+    // Enough rows for a thousands separator, which the count must never take from the desktop;
+    // a column past an empty header, which step 1 must tell of in the language too.
     const QString workbook =
         folder.write(QStringLiteral("contacts.csv"),
-                     "Name,Mail\r\n" + QByteArray("Ann,a@b.org\r\n").repeated(1500));
+                     "Name,Mail,,Note\r\n" + QByteArray("Ann,a@b.org,,x\r\n").repeated(1500));
     fixture.browse(workbook);
     QVERIFY2(fixture.itemsFound().endsWith(QStringLiteral(" 1500")),
              qPrintable(fixture.itemsFound()));
+    const QString notice = fixture.find<QLabel>(QStringLiteral("lblLoadNotice"))->text();
+    QVERIFY2(notice.startsWith(want.unread.toHtmlEscaped()), qPrintable(notice));
     look(0, "select");
 
     fixture.click("cmdNext");
