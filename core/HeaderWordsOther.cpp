@@ -57,7 +57,11 @@ constexpr HeaderWord kWords[]{
     {"घर", Home}, {"कार्य", Work}, {"नाम", Name}, {"पहला", Given}, {"अंतिम", Family},
     {"ईमेल", Email}, {"फोन", Phone}, {"मोबाइल", Mobile}, {"फैक्स", Fax}, {"पता", Address},
     {"शहर", City}, {"राज्य", State}, {"पिन कोड", Zip}, {"देश", Country}, {"कंपनी", Company},
-    {"विभाग", Department}, {"पद", Job}, {"नोट्स", Notes},
+    {"विभाग", Department}, {"पद", Job}, {"नोट्स", Notes}, {"आवास", Home}, {"गृह", Home},
+    {"कार्यालय", Work}, {"नगर", City}, {"जिपकोड", Zip}, {"प्रदर्शन", Display},
+    {"उपनाम", Nickname}, {"प्राथमिक", Primary}, {"द्वितीयक", Secondary}, {"मेल", Email},
+    {"ई-मेल", Email}, {"पेजर", Pager}, {"संख्या", Filler}, {"नंबर", Filler}, {"पदनाम", Job},
+    {"संगठन", Company}, {"वेबपेज", Web}, {"टिप्पणी", Notes}, {"मनपसंद", Block},
 };
 // clang-format on
 
