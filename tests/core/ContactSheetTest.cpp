@@ -146,6 +146,14 @@ INSTANTIATE_TEST_SUITE_P(Formats, ContactSheetTest,
                          ::testing::Values("contacts.xlsx", "contacts.xls", "contacts.csv"),
                          [](const auto& test) { return test.param.substr(9); });
 
+constexpr const char* kLinkedInExport =
+    "Notes:\r\n"
+    "\"When exporting your connection data, you may notice that some of the email addresses are "
+    "missing.\"\r\n"
+    "\r\n"
+    "First Name,Last Name,URL,Email Address,Company,Position,Connected On\r\n"
+    "Ann,Lee,https://www.linkedin.com/in/ann,,Acme,Engineer,01 Mar 2022\r\n";
+
 TEST(ContactSheet, ReadsTheChosenHeaderRowAndNamesWhatTheRulesLeaveUnread) {
   const struct {
     const char* name;
@@ -171,6 +179,22 @@ TEST(ContactSheet, ReadsTheChosenHeaderRowAndNamesWhatTheRulesLeaveUnread) {
        3,
        {"Column B holds data but is not read: the headers end at the first empty cell of row 1, "
         "B1. Fill in the missing headers to read it."}},
+      // LinkedIn's connections export, which opens with a note above its header row.
+      {"a note above the headers",
+       kLinkedInExport,
+       1,
+       {"Notes:"},
+       3,
+       4,
+       {"Columns B, C, D, E, F and G hold data but are not read: the headers end at the first "
+        "empty cell of row 1, B1. Fill in the missing headers to read them."}},
+      {"the same read from the row suggested",
+       kLinkedInExport,
+       4,
+       {"First Name", "Last Name", "URL", "Email Address", "Company", "Position", "Connected On"},
+       1,
+       std::nullopt,
+       {}},
       {"an empty header cell between headers",
        "Name,,Mail\r\nAnn,x,a@x\r\n",
        1,
