@@ -100,16 +100,21 @@ bool ContactRowReader::read(const source::SheetReader& sheet, ExportOptions& opt
       continue;
     }
     const bool phone = !country.empty() && isPhoneField(*field);
-    text_.clear();
+    // Written in place: one copy of the cell's text per row, not two.
+    std::string& text = values[*field];
+    text.clear();
     // A phone stored as a number has lost its leading zero; only its format still shows it.
     if (asShown_ || phone) {
-      source::appendDisplayedText(text_, cell, formats, decimalSeparator_);
+      source::appendDisplayedText(text, cell, formats, decimalSeparator_);
     } else {
-      source::appendTextForm(text_, cell, decimalSeparator_);
+      source::appendTextForm(text, cell, decimalSeparator_);
     }
-    if (isEmailField(*field) && onlySpaces(text_) && !options.allowEmptyEmail()) return true;
-    if (phone) writeInternational(text_, country, *field, at, values);
-    values[*field] = text_;
+    if (isEmailField(*field) && onlySpaces(text) && !options.allowEmptyEmail()) {
+      // A dropped row's values end before its e-mail cell, as they always have.
+      text.clear();
+      return true;
+    }
+    if (phone) writeInternational(text, country, *field, at, values);
   }
   spreadSeveralValues(values, moreFields);
   return false;

@@ -36,7 +36,6 @@ class ContactRowReader {
   std::vector<std::optional<Field>> fieldOf_;
   char decimalSeparator_;
   bool asShown_ = false;
-  std::string text_;
 };
 
 }  // namespace quillmere::core
