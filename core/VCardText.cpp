@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <array>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace quillmere::core {
 
 namespace {
@@ -14,6 +18,32 @@ bool needsQuotedPrintable(std::string_view escaped) {
     const auto byte = static_cast<unsigned char>(c);
     return byte >= 0x80 || c == '\r' || c == '\n';
   });
+}
+
+// Bytes that need work; the rest is copied in runs, which is most of every value.
+constexpr auto kSpecial = [] {
+  std::array<bool, 256> special{};
+  for (const unsigned char c : {'\\', ',', ';', '\r', '\n'})
+    special[c] = true;
+  return special;
+}();
+
+// The first byte at or after `at` that needs escaping, or the value's end; sixteen bytes at a
+// time where the processor allows, since escaping was a quarter of a conversion's work.
+std::size_t nextSpecial(std::string_view value, std::size_t at) {
+#if defined(__SSE2__)
+  for (; value.size() - at >= 16; at += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(value.data() + at));
+    const auto is = [&](char c) { return _mm_cmpeq_epi8(bytes, _mm_set1_epi8(c)); };
+    const int found = _mm_movemask_epi8(_mm_or_si128(
+        _mm_or_si128(_mm_or_si128(is('\\'), is(',')), _mm_or_si128(is(';'), is('\r'))), is('\n')));
+    if (found != 0)
+      return at + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(found)));
+  }
+#endif
+  while (at < value.size() && !kSpecial[static_cast<unsigned char>(value[at])])
+    ++at;
+  return at;
 }
 
 // No soft line breaks: several readers join them wrongly, so the value stays on one line.
@@ -38,19 +68,11 @@ VCardDialect dialectOf(std::string_view version) {
 }
 
 void appendEscaped(std::string& out, std::string_view value, VCardDialect dialect) {
-  // Bytes that need work; the rest is copied in runs, which is most of every value.
-  static constexpr auto kSpecial = [] {
-    std::array<bool, 256> special{};
-    for (const unsigned char c : {'\\', ',', ';', '\r', '\n'})
-      special[c] = true;
-    return special;
-  }();
   const std::string_view lineBreak = dialect == VCardDialect::V21 ? "\r\n" : "\\n";
   std::size_t run = 0;
-  for (std::size_t i = 0; i < value.size(); ++i) {
-    const char c = value[i];
-    if (!kSpecial[static_cast<unsigned char>(c)]) continue;
+  for (std::size_t i = nextSpecial(value, 0); i < value.size(); i = nextSpecial(value, run)) {
     out.append(value.data() + run, i - run);
+    const char c = value[i];
     if (c == '\r' || c == '\n') {
       if (c == '\r' && i + 1 < value.size() && value[i + 1] == '\n') ++i;
       out += lineBreak;

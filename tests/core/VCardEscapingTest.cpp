@@ -77,7 +77,15 @@ INSTANTIATE_TEST_SUITE_P(
                    std::string("TEL;CELL;VOICE") + kQp + "+49 =E2=98=8E 1"},
         EscapeCase{"CjkText", Company, "日本", "ORG:日本;",
                    std::string("ORG") + kQp + "=E6=97=A5=E6=9C=AC;"},
-        EscapeCase{"TabAndControlTextStayLiteral", Notes, "a\tb", "NOTE:a\tb", "NOTE:a\tb"}),
+        EscapeCase{"TabAndControlTextStayLiteral", Notes, "a\tb", "NOTE:a\tb", "NOTE:a\tb"},
+        // Long values are searched sixteen bytes at a time: marks on each side of a boundary,
+        // a break split across one, and a plain tail.
+        EscapeCase{
+            "MarksAroundSixteenByteBoundaries", Notes,
+            "0123456789abcde,;0123456789abc\r\n\\0123456789abcdef;tail of the note",
+            "NOTE:0123456789abcde\\,\\;0123456789abc\\n\\\\0123456789abcdef\\;tail of the note",
+            "NOTE;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:0123456789abcde\\,\\;0123456789abc"
+            "=0D=0A\\\\0123456789abcdef\\;tail of the note"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(VCardEscapingComponents, SeparatorsStayBareAndComponentsAreEscaped) {
