@@ -32,13 +32,22 @@ constexpr auto kSpecial = [] {
 // time where the processor allows, since escaping was a quarter of a conversion's work.
 std::size_t nextSpecial(std::string_view value, std::size_t at) {
 #if defined(__SSE2__)
-  for (; value.size() - at >= 16; at += 16) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(value.data() + at));
+  const auto specials = [](__m128i bytes) {
     const auto is = [&](char c) { return _mm_cmpeq_epi8(bytes, _mm_set1_epi8(c)); };
-    const int found = _mm_movemask_epi8(_mm_or_si128(
-        _mm_or_si128(_mm_or_si128(is('\\'), is(',')), _mm_or_si128(is(';'), is('\r'))), is('\n')));
-    if (found != 0)
-      return at + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(found)));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
+        _mm_or_si128(_mm_or_si128(is('\\'), is(',')), _mm_or_si128(is(';'), is('\r'))), is('\n'))));
+  };
+  for (; value.size() - at >= 16; at += 16) {
+    const unsigned found =
+        specials(_mm_loadu_si128(reinterpret_cast<const __m128i*>(value.data() + at)));
+    if (found != 0) return at + static_cast<std::size_t>(__builtin_ctz(found));
+  }
+  // Most values are names and numbers shorter than sixteen bytes: eight at a time too.
+  if (value.size() - at >= 8) {
+    const unsigned found =
+        specials(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(value.data() + at))) & 0xFFu;
+    if (found != 0) return at + static_cast<std::size_t>(__builtin_ctz(found));
+    at += 8;
   }
 #endif
   while (at < value.size() && !kSpecial[static_cast<unsigned char>(value[at])])
