@@ -131,7 +131,7 @@ constexpr std::string_view kHomeAddressCountry[]{
     "Paese/area geografica (ab.)", "Paese",  // it
     "País/Região do endereço residencial",  // pt
     "Land/regio (thuis)",  // nl
-    "Kraj/region (domowy)", "Kraj",  // pl
+    "Kraj/region (domowy)",  // pl; "Kraj" alone is a region in Czech, so its words decide
 };
 
 constexpr std::string_view kHomeAddressPostalCode[]{

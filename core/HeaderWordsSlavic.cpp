@@ -1,4 +1,5 @@
-// The header words of Polish, Russian, Ukrainian and Czech exports.
+// The header words of Polish, Russian, Ukrainian and Czech exports. "Kraj" is a country in
+// Polish but a region in Czech, so it names a country only where the row has no other.
 #include "core/HeaderWords.h"
 
 namespace quillmere::core {
@@ -16,7 +17,7 @@ constexpr HeaderWord kWords[]{
     {"poczta", Email}, {"telefonu", Phone}, {"komórkowy", Mobile},
     {"komórkowego", Mobile}, {"komórka", Mobile}, {"faks", Fax}, {"faksu", Fax},
     {"ulica", Street}, {"miasto", City}, {"miejscowość", City}, {"województwo", State},
-    {"kraj", Country}, {"państwo", Country}, {"kod pocztowy", Zip}, {"strona", Web},
+    {"kraj", Country, true}, {"państwo", Country}, {"kod pocztowy", Zip}, {"strona", Web},
     {"www", Web}, {"stanowisko", Job}, {"dział", Department}, {"organizacja", Company},
     {"notatki", Notes}, {"uwagi", Notes}, {"numer", Filler},
     {"pseudonim", Nickname}, {"urodziny", Birthday},

@@ -834,6 +834,9 @@ TEST(MatchHeadersByName, TheRowAndTheUsersEarlierPairsSettleWhatOneHeaderCannot)
       {{"Title", "Job Title"}, {}, {{0, Title}, {1, JobTitle}}},
       {{"Estado", "Notes"}, {}, {{1, Notes}}},
       {{"Cidade", "Estado"}, {}, {{0, HomeAddressCity}, {1, HomeAddressState}}},
+      // "Kraj" is a Polish list's country, but a Czech region beside its "Země".
+      {{"Miasto", "Kraj"}, {}, {{0, HomeAddressCity}, {1, HomeAddressCountry}}},
+      {{"Město", "Kraj", "Země"}, {}, {{0, HomeAddressCity}, {2, HomeAddressCountry}}},
       {{"E-mail", "Notes"}, {{"email", EmailAddress2}}, {{0, EmailAddress2}, {1, Notes}}},
       {{"Teléfono del domicilio", "Rue (travail)", "Mobile (work)", "E-post 2", "メールアドレス 3"},
        {},
