@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <utility>
 
 namespace quillmere::source {
 
@@ -19,6 +20,28 @@ bool holdsText(CellKind kind) {
 }
 
 }  // namespace
+
+KeptRows::KeptRows(KeptRows&& other) noexcept {
+  *this = std::move(other);
+}
+
+KeptRows& KeptRows::operator=(KeptRows&& other) noexcept {
+  if (this == &other) return *this;
+  budget_ = other.budget_;
+  abandoned_ = other.abandoned_;
+  rows_ = std::move(other.rows_);
+  cellBlocks_ = std::move(other.cellBlocks_);
+  textBlocks_ = std::move(other.textBlocks_);
+  freeCells_ = std::exchange(other.freeCells_, nullptr);
+  freeCellCount_ = std::exchange(other.freeCellCount_, 0);
+  freeText_ = std::exchange(other.freeText_, nullptr);
+  freeTextBytes_ = std::exchange(other.freeTextBytes_, 0);
+  blockBytes_ = std::exchange(other.blockBytes_, 0);
+  other.rows_.clear();
+  other.cellBlocks_.clear();
+  other.textBlocks_.clear();
+  return *this;
+}
 
 std::size_t KeptRows::bytes() const {
   return rows_.capacity() * sizeof(Row) + blockBytes_;

@@ -21,6 +21,12 @@ class KeptRows {
  public:
   KeptRows() = default;
   explicit KeptRows(std::size_t budgetBytes) : budget_(budgetBytes) {}
+  // A moved-from one keeps nothing, not even room in blocks it no longer owns.
+  KeptRows(KeptRows&& other) noexcept;
+  KeptRows& operator=(KeptRows&& other) noexcept;
+  KeptRows(const KeptRows&) = delete;
+  KeptRows& operator=(const KeptRows&) = delete;
+  ~KeptRows() = default;
 
   // Keeps the current row of `sheet`; nothing once the budget has been passed.
   void keep(const SheetReader& sheet, std::size_t headerCount);
