@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "source/xlsx/PlainBytes.h"
 #include "source/xlsx/TextEscapes.h"
 
 namespace quillmere::source::xlsx {
@@ -11,7 +12,9 @@ using Kind = WorkbookError::Kind;
 
 XlsxSharedStrings::XlsxSharedStrings(const ReadLimits& limits)
     : limits_(limits),
-      maxPoolBytes_(std::min<std::uint64_t>(limits.maxSharedStringBytes, UINT32_MAX)) {}
+      maxPoolBytes_(std::min<std::uint64_t>(limits.maxSharedStringBytes, UINT32_MAX)) {
+  takeElements();
+}
 
 void XlsxSharedStrings::reserveFor(std::uint64_t partBytes) {
   const std::uint64_t poolBytes = std::min(partBytes, maxPoolBytes_);
@@ -110,32 +113,64 @@ void XlsxSharedStrings::endElement(std::string_view name) {
   } else if (name == "rPh") {
     if (phoneticDepth_ > 0) --phoneticDepth_;
   } else if (name == "si") {
-    inItem_ = false;
-    inText_ = false;
-    phoneticDepth_ = 0;
-    ++items_;
-    if (replaying_ > 0) {
-      --replaying_;
-      return;
-    }
-    if (failed()) return;
-    if (reserved_ && endsStorage_.size() == endsStorage_.capacity()) {
-      // Cannot be, as every string takes five bytes of the part; moving the table under a
-      // reader would be worse than refusing it.
-      fail(Kind::Corrupt,
-           "is damaged: its shared strings hold more strings than their size "
-           "allows.");
-      return;
-    }
-    std::string_view added(poolStorage_);
-    added.remove_prefix(stringStart_);
-    if (added.find('_') != std::string_view::npos) {
-      decodeEscapes(poolStorage_, stringStart_);
-      poolSize_ = poolStorage_.size();
-    }
-    endsStorage_.push_back(static_cast<std::uint32_t>(poolSize_));
-    publish();
+    endItem();
   }
+}
+
+void XlsxSharedStrings::endItem() {
+  inItem_ = false;
+  inText_ = false;
+  phoneticDepth_ = 0;
+  ++items_;
+  if (replaying_ > 0) {
+    --replaying_;
+    return;
+  }
+  if (failed()) return;
+  if (reserved_ && endsStorage_.size() == endsStorage_.capacity()) {
+    // Cannot be, as every string takes five bytes of the part; moving the table under a
+    // reader would be worse than refusing it.
+    fail(Kind::Corrupt,
+         "is damaged: its shared strings hold more strings than their size "
+         "allows.");
+    return;
+  }
+  std::string_view added(poolStorage_);
+  added.remove_prefix(stringStart_);
+  if (added.find('_') != std::string_view::npos) {
+    decodeEscapes(poolStorage_, stringStart_);
+    poolSize_ = poolStorage_.size();
+  }
+  endsStorage_.push_back(static_cast<std::uint32_t>(poolSize_));
+  publish();
+}
+
+std::size_t XlsxSharedStrings::takeElement(char* begin, const char* end) {
+  // <si><t>plain text</t></si>, the shape nearly every string has, in one pass.
+  constexpr std::string_view kOpen = "<si><t>", kClose = "</t></si>";
+  if (inItem_ || replaying_ > 0 || failed() ||
+      static_cast<std::size_t>(end - begin) < kOpen.size() + kClose.size() ||
+      std::string_view(begin, kOpen.size()) != kOpen) {
+    return 0;
+  }
+  const char* const text = begin + kOpen.size();
+  const char* const stop = plain::skipText(text, end);
+  if (static_cast<std::size_t>(end - stop) < kClose.size() ||
+      std::string_view(stop, kClose.size()) != kClose) {
+    return 0;
+  }
+  const auto length = static_cast<std::size_t>(stop - text);
+  // Whatever a limit would refuse, the events refuse with their words.
+  if (length > limits_.maxCellTextBytes || poolSize_ + length > maxPoolBytes_ ||
+      (reserved_ && poolSize_ + length >= poolStorage_.capacity())) {
+    return 0;
+  }
+  stringStart_ = poolSize_;
+  poolStorage_.append(text, length);
+  poolSize_ = poolStorage_.size();
+  if (!reserved_) pool_ = poolStorage_.data();
+  endItem();
+  return static_cast<std::size_t>(stop - begin) + kClose.size();
 }
 
 void XlsxSharedStrings::text(std::string_view data) {

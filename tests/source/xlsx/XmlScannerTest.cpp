@@ -329,6 +329,49 @@ TEST(XlsxSheetReader, CellsOfTheCommonShapesReadAsTheirEventsDo) {
   }
 }
 
+// The strings of a table and how its reading ends, by the scanner, which takes strings of
+// plain text in one pass, or by expat alone.
+std::string stringsAndEnd(const std::string& xml, std::size_t chunk, bool scanner,
+                          const ReadLimits& limits) {
+  XlsxSharedStrings table(limits);
+  XmlStream stream("book.xlsx", "xl/sharedStrings.xml", table, chunk);
+  if (scanner) {
+    stream.reset([&xml] { return std::make_unique<MemoryPartSource>(xml); });
+  } else {
+    stream.reset(std::make_unique<MemoryPartSource>(xml));
+  }
+  std::string end;
+  try {
+    stream.parseAll();
+    end = std::to_string(table.poolBytes()) + " bytes";
+  } catch (const WorkbookError& e) {
+    end = e.what();
+  }
+  std::string out;
+  for (std::size_t i = 0; i < table.size(); ++i)
+    out += std::string(table.at(i)) + "|";
+  return out + end;
+}
+
+TEST(XlsxSharedStrings, PlainStringsReadInOnePassAsTheirEventsDo) {
+  const std::string items =
+      "<si><t>plain</t></si><si><t>a &amp; b</t></si><si><t xml:space=\"preserve\"> x </t></si>"
+      "<si><r><t>ri</t></r><r><t>ch</t></r></si><si><t>_x0041_</t></si><si><t>caf\xC3\xA9</t></si>"
+      "<si><t></t></si><si><t/></si><si><t>two\nlines</t></si><si><t>a\r\nb</t></si>";
+  ReadLimits limits;
+  limits.maxCellTextBytes = 12;
+  for (const std::string& more : {std::string(), std::string("<si><t>thirteen byte</t></si>")}) {
+    const std::string xml = "<sst>" + items + more + "<si><t>last</t></si></sst>";
+    EXPECT_EQ(stringsAndEnd(xml, 65536, false, limits)
+                  .find("plain|a & b| x |rich|A|caf\xC3\xA9|||two\nlines|a\nb|"),
+              0u);
+    for (std::size_t chunk : {1, 5, 64, 65536}) {
+      EXPECT_EQ(stringsAndEnd(xml, chunk, true, limits), stringsAndEnd(xml, chunk, false, limits))
+          << "chunk " << chunk;
+    }
+  }
+}
+
 // Hands out its bytes, then fails, as a damaged part does.
 class FailingPart : public PartSource {
  public:
