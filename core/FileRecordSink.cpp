@@ -17,8 +17,12 @@ namespace quillmere::core {
 
 namespace {
 
+// Appended rather than "\"" + path + "\"": GCC 12 at -O3 warns falsely about the latter.
 std::string quoted(const std::filesystem::path& path) {
-  return "\"" + path.string() + "\"";
+  std::string text = "\"";
+  text += path.string();
+  text += '"';
+  return text;
 }
 
 constexpr int kMaxAttempts = 1000;

@@ -179,11 +179,19 @@ std::string convertUsage() {
       "\n"
       "Options, before, between or after the others:\n";
   for (const Option& option : kOptions) {
-    std::string names = option.shortName.empty() ? "    " : std::string(option.shortName) + ", ";
+    // Appended piece by piece: GCC 12 at -O3 warns falsely about "x" + std::string.
+    std::string names(option.shortName.empty() ? "    " : option.shortName);
+    if (!option.shortName.empty()) names += ", ";
     names += option.name;
-    if (!option.value.empty()) names += " " + std::string(option.value);
+    if (!option.value.empty()) {
+      names += ' ';
+      names += option.value;
+    }
     names.resize(std::max<std::size_t>(names.size() + 2, 19), ' ');
-    text += "  " + names + std::string(option.help) + "\n";
+    text += "  ";
+    text += names;
+    text += option.help;
+    text += '\n';
   }
   text +=
       "\n"
