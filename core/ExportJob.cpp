@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/QuotedPath.h"
 #include "source/load/SheetLoader.h"
 
 namespace quillmere::core {
@@ -10,10 +11,7 @@ namespace {
 
 std::string changedMessage(WorkbookChanged::Kind kind, const std::filesystem::path& file,
                            std::uint32_t headerRow) {
-  // Appended rather than "\"" + path: GCC 12 at -O3 warns falsely about the latter.
-  std::string text = "\"";
-  text += file.string();
-  text += "\" has changed since it was loaded: ";
+  std::string text = quotedPath(file) + " has changed since it was loaded: ";
   const std::string row = std::to_string(headerRow);
   switch (kind) {
     case WorkbookChanged::Kind::HeaderRowGone:

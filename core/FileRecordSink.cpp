@@ -11,19 +11,12 @@
 #include <cstdio>
 
 #include "core/ContactFileName.h"
+#include "core/QuotedPath.h"
 #include "core/SystemErrorText.h"
 
 namespace quillmere::core {
 
 namespace {
-
-// Appended rather than "\"" + path + "\"": GCC 12 at -O3 warns falsely about the latter.
-std::string quoted(const std::filesystem::path& path) {
-  std::string text = "\"";
-  text += path.string();
-  text += '"';
-  return text;
-}
 
 constexpr int kMaxAttempts = 1000;
 
@@ -91,8 +84,8 @@ void FileRecordSink::begin() {
   if (made.empty()) {
     unusable_ =
         std::make_unique<SinkError>(SinkError::Kind::FolderNotMade, wanted_, error,
-                                    "The folder " + quoted(wanted_) + " could not be made in " +
-                                        quoted(base_) + ": " + explainSystemError(error) + ".");
+                                    "The folder " + quotedPath(wanted_) + " could not be made in " +
+                                        quotedPath(base_) + ": " + explainSystemError(error) + ".");
     throw *unusable_;
   }
   folder_ = std::move(made);
@@ -132,7 +125,7 @@ int FileRecordSink::openFile(const std::string& fileName) {
   if (fd < 0) {
     const std::filesystem::path file = folder_ / fileName;
     throw SinkError(SinkError::Kind::FileNotMade, file, error,
-                    quoted(file) + " could not be created: " +
+                    quotedPath(file) + " could not be created: " +
                         (error == EEXIST ? std::string("a file of that name is there already")
                                          : explainSystemError(error)) +
                         ".");
@@ -142,9 +135,9 @@ int FileRecordSink::openFile(const std::string& fileName) {
   if (ours && ::fstat(fd, &info) != 0) {
     error = errno;
     ::close(fd);
-    throw SinkError(
-        SinkError::Kind::WriteFailed, folder_ / fileName, error,
-        quoted(folder_ / fileName) + " could not be written: " + explainSystemError(error) + ".");
+    throw SinkError(SinkError::Kind::WriteFailed, folder_ / fileName, error,
+                    quotedPath(folder_ / fileName) +
+                        " could not be written: " + explainSystemError(error) + ".");
   }
   if (!ours) {
     created_.push_back(fileName);
@@ -173,7 +166,7 @@ void FileRecordSink::closeOpenFile() {
     openName_.clear();
     throw SinkError(
         SinkError::Kind::CloseFailed, file, error,
-        quoted(file) + " could not be saved completely: " + explainSystemError(error) + ".");
+        quotedPath(file) + " could not be saved completely: " + explainSystemError(error) + ".");
   }
   openName_.clear();
 }
@@ -255,7 +248,7 @@ bool FileRecordSink::flushBatch() {
   if (::ftruncate(openFd_, openSize_ + static_cast<off_t>(kept)) != 0) {
     const int truncateError = errno;
     throw SinkError(SinkError::Kind::WriteFailed, file, error,
-                    quoted(file) + " could not be written: " + explainSystemError(error) +
+                    quotedPath(file) + " could not be written: " + explainSystemError(error) +
                         "; the part that was written could not be taken back (" +
                         explainSystemError(truncateError) +
                         "), so its last contact is incomplete.");
@@ -270,7 +263,7 @@ bool FileRecordSink::flushBatch() {
 
 void FileRecordSink::throwLost() {
   throw SinkError(SinkError::Kind::WriteFailed, lostFile_, lostError_,
-                  quoted(lostFile_) + " could not be written: " + lostReason_ + ".");
+                  quotedPath(lostFile_) + " could not be written: " + lostReason_ + ".");
 }
 
 void FileRecordSink::writeWhole(int fd, const std::string& fileName, std::string_view record) {
@@ -311,7 +304,7 @@ void FileRecordSink::writeWhole(int fd, const std::string& fileName, std::string
   if (::ftruncate(fd, before) != 0) {
     const int truncateError = errno;
     throw SinkError(SinkError::Kind::WriteFailed, file, error,
-                    quoted(file) + " could not be written: " + explainSystemError(error) +
+                    quotedPath(file) + " could not be written: " + explainSystemError(error) +
                         "; the part that was written could not be taken back (" +
                         explainSystemError(truncateError) +
                         "), so its last contact is incomplete.");
@@ -332,14 +325,14 @@ void FileRecordSink::writeWhole(int fd, const std::string& fileName, std::string
     }
   }
   throw SinkError(SinkError::Kind::WriteFailed, file, error,
-                  quoted(file) + " could not be written: " + explainSystemError(error) + ".");
+                  quotedPath(file) + " could not be written: " + explainSystemError(error) + ".");
 }
 
 void FileRecordSink::finish() {
   closeOpenFile();
   if (lostRecords_ > 0) {
     throw SinkError(SinkError::Kind::WriteFailed, lostFile_, lostError_,
-                    quoted(lostFile_) + " lacks the last " + std::to_string(lostRecords_) +
+                    quotedPath(lostFile_) + " lacks the last " + std::to_string(lostRecords_) +
                         (lostRecords_ == 1 ? " contact" : " contacts") +
                         " counted as written before it could not be written: " + lostReason_ + ".");
   }
@@ -354,9 +347,9 @@ void FileRecordSink::complete() {
     if (::renameat2(AT_FDCWD, partial.c_str(), AT_FDCWD, whole.c_str(), RENAME_NOREPLACE) != 0) {
       const int error = errno;
       throw SinkError(SinkError::Kind::NotCompleted, whole, error,
-                      quoted(std::filesystem::path(partial)) +
+                      quotedPath(std::filesystem::path(partial)) +
                           " holds every contact but could not be renamed " +
-                          quoted(whole.filename()) + ": " + explainSystemError(error) + ".");
+                          quotedPath(whole.filename()) + ": " + explainSystemError(error) + ".");
     }
   }
   // Another program may have taken the name meanwhile; nothing of its is ever replaced.
@@ -372,9 +365,9 @@ void FileRecordSink::complete() {
     error = errno;
   }
   throw SinkError(SinkError::Kind::NotCompleted, folder_, error,
-                  "The folder " + quoted(folder_) +
-                      " holds every contact but could not be renamed " + quoted(final_.filename()) +
-                      ": " + explainSystemError(error) + ".");
+                  "The folder " + quotedPath(folder_) +
+                      " holds every contact but could not be renamed " +
+                      quotedPath(final_.filename()) + ": " + explainSystemError(error) + ".");
 }
 
 }  // namespace quillmere::core

@@ -8,6 +8,7 @@
 #include "core/ContactKeys.h"
 #include "core/CsvField.h"
 #include "core/DuplicateIndex.h"
+#include "core/QuotedPath.h"
 #include "core/SystemErrorText.h"
 
 namespace quillmere::core {
@@ -15,14 +16,6 @@ namespace quillmere::core {
 namespace {
 
 constexpr std::size_t kBufferBytes = 1 << 16;
-
-// Appended rather than "\"" + path + "\"": GCC 12 at -O3 warns falsely about the latter.
-std::string quoted(const std::filesystem::path& path) {
-  std::string text = "\"";
-  text += path.string();
-  text += '"';
-  return text;
-}
 
 // One row as the spool holds it: row, kind, file, reason and the contact's keys, each
 // number in the machine's own byte order, since only this program reads the spool back.
@@ -61,7 +54,7 @@ class SpoolReader {
     const std::size_t got = std::fread(bytes, 1, size, in_);
     if (got == size) return true;
     if (std::ferror(in_) != 0) {
-      throw ReportError("The row report could not be read back from " + quoted(spool_) + ": " +
+      throw ReportError("The row report could not be read back from " + quotedPath(spool_) + ": " +
                         explainSystemError(errno) + ".");
     }
     if (got == 0 && endAllowed) return false;
@@ -78,7 +71,7 @@ class SpoolReader {
   }
 
   [[noreturn]] void damaged() const {
-    throw ReportError("The row report kept in " + quoted(spool_) +
+    throw ReportError("The row report kept in " + quotedPath(spool_) +
                       " is damaged; convert again to make a new one.");
   }
 
@@ -158,7 +151,7 @@ RowReport::~RowReport() {
 }
 
 void RowReport::fail(const std::string& what, int error) {
-  problem_ = "The report of this conversion could not be kept: " + quoted(spool_) + " " + what +
+  problem_ = "The report of this conversion could not be kept: " + quotedPath(spool_) + " " + what +
              ": " + explainSystemError(error) +
              ". The contacts were converted all the same; convert again to have a report.";
   out_.reset();
@@ -220,7 +213,7 @@ void RowReport::saveCsv(const std::filesystem::path& destination) const {
   }
   File in(std::fopen(spool_.c_str(), "rb"));
   if (!in) {
-    throw ReportError("The row report could not be read back from " + quoted(spool_) + ": " +
+    throw ReportError("The row report could not be read back from " + quotedPath(spool_) + ": " +
                       explainSystemError(errno) + ".");
   }
 
@@ -229,7 +222,7 @@ void RowReport::saveCsv(const std::filesystem::path& destination) const {
   const auto failed = [&](int error) {
     std::error_code ignored;
     std::filesystem::remove(partial, ignored);
-    return ReportError("The report could not be saved as " + quoted(destination) + ": " +
+    return ReportError("The report could not be saved as " + quotedPath(destination) + ": " +
                        explainSystemError(error) + ".");
   };
   File out(std::fopen(partial.c_str(), "wb"));
