@@ -32,10 +32,6 @@ namespace {
 // The suggestion's link sets the header row to the number after this prefix.
 const QString kUseRowLink = QStringLiteral("row:");
 
-QString noticeText(const char* text) {
-  return QCoreApplication::translate("LoadNotice", text);
-}
-
 // "B, C and D", or "B, C, ... and 3 more", in the window's language.
 QString columnList(const std::vector<std::uint32_t>& columns) {
   const core::NamedColumns named = core::namedColumns(columns);
@@ -43,13 +39,13 @@ QString columnList(const std::vector<std::uint32_t>& columns) {
   for (const std::string& letter : named.letters)
     letters << fromUtf8(letter);
   if (named.more > 0) {
-    return noticeText(QT_TRANSLATE_NOOP("LoadNotice", "%1 and %2 more"))
+    return QCoreApplication::translate("LoadNotice", "%1 and %2 more")
         .arg(letters.join(QStringLiteral(", ")))
         .arg(named.more);
   }
   const QString last = letters.takeLast();
   if (letters.isEmpty()) return last;
-  return noticeText(QT_TRANSLATE_NOOP("LoadNotice", "%1 and %2"))
+  return QCoreApplication::translate("LoadNotice", "%1 and %2")
       .arg(letters.join(QStringLiteral(", ")), last);
 }
 
@@ -62,30 +58,29 @@ QStringList unreadDataSentences(const source::SheetTable& table) {
     const QString gap =
         fromUtf8(source::columnLetters(static_cast<std::uint32_t>(table.headers.size()))) + row;
     const bool one = skipped.columnsPastHeaders.size() == 1;
-    sentences << (one ? noticeText(QT_TRANSLATE_NOOP(
+    sentences << (one ? QCoreApplication::translate(
                             "LoadNotice",
                             "Column %1 holds data but is not read: the headers end at the "
                             "first empty cell of row %2, %3. Fill in the missing headers "
-                            "to read it."))
-                      : noticeText(QT_TRANSLATE_NOOP(
+                            "to read it.")
+                      : QCoreApplication::translate(
                             "LoadNotice",
                             "Columns %1 hold data but are not read: the headers end at "
                             "the first empty cell of row %2, %3. Fill in the missing "
-                            "headers to read them.")))
+                            "headers to read them."))
                      .arg(columnList(skipped.columnsPastHeaders), row, gap);
   }
   if (skipped.rowsAfterEnd == 1) {
-    sentences << noticeText(QT_TRANSLATE_NOOP(
-                                "LoadNotice",
-                                "Row %1 holds data but is not read: five empty rows in a row end "
-                                "the list of contacts. Remove the empty rows to read it."))
+    sentences << QCoreApplication::translate(
+                     "LoadNotice",
+                     "Row %1 holds data but is not read: five empty rows in a row end "
+                     "the list of contacts. Remove the empty rows to read it.")
                      .arg(skipped.firstRowAfterEnd);
   } else if (skipped.rowsAfterEnd > 1) {
-    sentences << noticeText(
-                     QT_TRANSLATE_NOOP(
-                         "LoadNotice",
-                         "%1 rows (%2 to %3) hold data but are not read: five empty rows in "
-                         "a row end the list of contacts. Remove the empty rows to read them."))
+    sentences << QCoreApplication::translate(
+                     "LoadNotice",
+                     "%1 rows (%2 to %3) hold data but are not read: five empty rows in "
+                     "a row end the list of contacts. Remove the empty rows to read them.")
                      .arg(skipped.rowsAfterEnd)
                      .arg(skipped.firstRowAfterEnd)
                      .arg(skipped.lastRowAfterEnd);
