@@ -81,26 +81,34 @@ void add(ContactKeys& keys, const KeyHash& key) {
 
 }  // namespace
 
-ContactKeys contactKeys(const ContactValues& values) {
+KeyTexts keyTexts(const ContactValues& values) {
+  return {{values[Field::EmailAddress], values[Field::EmailAddress2], values[Field::EmailAddress3]},
+          values[Field::FirstName],
+          values[Field::LastName],
+          values[Field::FullName],
+          {values[Field::MobileNumber], values[Field::HomeTelephoneNumber],
+           values[Field::BusinessTelephoneNumber]}};
+}
+
+ContactKeys contactKeys(const KeyTexts& texts) {
   ContactKeys keys;
-  for (const Field field : {Field::EmailAddress, Field::EmailAddress2, Field::EmailAddress3}) {
+  for (const std::string_view email : texts.emails) {
     KeyHash mail('E');
-    if (mail.addFolded(values[field])) add(keys, mail);
+    if (mail.addFolded(email)) add(keys, mail);
   }
 
   KeyHash name('N');
-  bool named = name.addFolded(values[Field::FirstName]);
+  bool named = name.addFolded(texts.firstName);
   name.add('\x1f');
-  named = name.addFolded(values[Field::LastName]) || named;
+  named = name.addFolded(texts.lastName) || named;
   if (!named) {
     name = KeyHash('F');
-    if (!name.addFolded(values[Field::FullName])) return keys;
+    if (!name.addFolded(texts.fullName)) return keys;
   }
   name.add('\x1e');
-  for (const Field field :
-       {Field::MobileNumber, Field::HomeTelephoneNumber, Field::BusinessTelephoneNumber}) {
+  for (const std::string_view number : texts.numbers) {
     KeyHash withNumber = name;
-    if (withNumber.addDigits(values[field])) add(keys, withNumber);
+    if (withNumber.addDigits(number)) add(keys, withNumber);
   }
   return keys;
 }

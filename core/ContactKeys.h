@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "core/ContactValues.h"
 
@@ -21,6 +22,17 @@ struct ContactKeys {
   std::size_t count = 0;
 };
 
-ContactKeys contactKeys(const ContactValues& values);
+// The texts a row's keys are made of, as views into its values.
+struct KeyTexts {
+  std::array<std::string_view, 3> emails;
+  std::string_view firstName, lastName, fullName;
+  std::array<std::string_view, 3> numbers;  // mobile, home, business
+};
+
+KeyTexts keyTexts(const ContactValues& values);
+ContactKeys contactKeys(const KeyTexts& texts);
+inline ContactKeys contactKeys(const ContactValues& values) {
+  return contactKeys(keyTexts(values));
+}
 
 }  // namespace quillmere::core

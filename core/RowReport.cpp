@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <system_error>
 #include <vector>
 
@@ -16,6 +17,42 @@ namespace quillmere::core {
 namespace {
 
 constexpr std::size_t kBufferBytes = 1 << 16;
+// Rows are handed to the spool's thread in batches of about this size.
+constexpr std::size_t kBatchBytes = 1 << 16;
+
+void putBytes(std::string& out, const void* bytes, std::size_t size) {
+  out.append(static_cast<const char*>(bytes), size);
+}
+
+void putText(std::string& out, std::string_view text) {
+  const std::size_t size = text.size();
+  putBytes(out, &size, sizeof size);
+  out += text;
+}
+
+// Reads back, on the spool's thread, the rows of a batch as add() put them.
+class BatchReader {
+ public:
+  explicit BatchReader(const std::string& batch) : at_(batch.data()), end_(at_ + batch.size()) {}
+  bool atEnd() const { return at_ == end_; }
+  template <typename Number>
+  Number number() {
+    Number value{};
+    std::memcpy(&value, at_, sizeof value);
+    at_ += sizeof value;
+    return value;
+  }
+  std::string_view text() {
+    const auto size = number<std::size_t>();
+    const std::string_view text(at_, size);
+    at_ += size;
+    return text;
+  }
+
+ private:
+  const char* at_;
+  const char* end_;
+};
 
 // One row as the spool holds it: row, kind, file, reason and the contact's keys, each
 // number in the machine's own byte order, since only this program reads the spool back.
@@ -139,10 +176,14 @@ RowReport::RowReport(std::filesystem::path spool) : spool_(std::move(spool)) {
   }
   if (std::setvbuf(out_.get(), nullptr, _IOFBF, kBufferBytes) != 0) {
     fail("could not be given a buffer", errno);
+    out_.reset();
+    return;
   }
+  worker_ = std::make_unique<BatchWorker>([this](const std::string& batch) { this->spool(batch); });
 }
 
 RowReport::~RowReport() {
+  worker_.reset();
   out_.reset();
   // The spool lives in the program's own temporary folder, which goes when the program ends;
   // a spool that cannot be removed now is removed then.
@@ -150,47 +191,85 @@ RowReport::~RowReport() {
   std::filesystem::remove(spool_, ignored);
 }
 
+std::string RowReport::problem() const {
+  const std::lock_guard lock(problemMutex_);
+  return problem_;
+}
+
 void RowReport::fail(const std::string& what, int error) {
+  const std::lock_guard lock(problemMutex_);
+  if (!problem_.empty()) return;
   problem_ = "The report of this conversion could not be kept: " + quotedPath(spool_) + " " + what +
              ": " + explainSystemError(error) +
              ". The contacts were converted all the same; convert again to have a report.";
-  out_.reset();
-}
-
-void RowReport::append(const void* bytes, std::size_t size) {
-  const auto* first = static_cast<const char*>(bytes);
-  record_.append(first, size);
+  spoolFailed_.store(true, std::memory_order_relaxed);
 }
 
 void RowReport::add(const RowOutcome& outcome) {
   ++rows_;
-  if (!out_) return;
-  // A dropped row's values end at its e-mail cell, so it is compared with nothing.
-  const ContactKeys keys =
-      outcome.kind != RowOutcome::Kind::DroppedEmptyEmail && outcome.values != nullptr
-          ? contactKeys(*outcome.values)
-          : ContactKeys{};
+  if (!out_ || spoolFailed_.load(std::memory_order_relaxed)) return;
+  // Only copied here: the keys are made and the spool is written on the worker's thread.
+  std::string& batch = worker_->batch();
   const auto kind = static_cast<std::uint8_t>(outcome.kind);
-  const auto fileSize =
-      static_cast<std::uint32_t>(std::min<std::size_t>(outcome.file.size(), kMaxSpoolText));
   const std::string leftOut = outcome.kind == RowOutcome::Kind::Written && outcome.values != nullptr
                                   ? leftOutText(*outcome.values)
                                   : std::string();
   const std::string& reason = leftOut.empty() ? outcome.reason : leftOut;
-  const auto reasonSize =
-      static_cast<std::uint32_t>(std::min<std::size_t>(reason.size(), kMaxSpoolText));
-  const auto keyCount = static_cast<std::uint8_t>(keys.count);
-  keys_ += keys.count;
-  // Gathered first and written at once: one call into the buffered file per row.
+  putBytes(batch, &outcome.sheetRow, sizeof outcome.sheetRow);
+  putBytes(batch, &kind, sizeof kind);
+  putText(batch, std::string_view(outcome.file).substr(0, kMaxSpoolText));
+  putText(batch, std::string_view(reason).substr(0, kMaxSpoolText));
+  // A dropped row's values end at its e-mail cell, so it is compared with nothing.
+  const std::uint8_t keyed =
+      outcome.kind != RowOutcome::Kind::DroppedEmptyEmail && outcome.values != nullptr ? 1 : 0;
+  putBytes(batch, &keyed, sizeof keyed);
+  if (keyed != 0) {
+    const KeyTexts texts = keyTexts(*outcome.values);
+    for (const std::string_view email : texts.emails)
+      putText(batch, email);
+    putText(batch, texts.firstName);
+    putText(batch, texts.lastName);
+    putText(batch, texts.fullName);
+    for (const std::string_view number : texts.numbers)
+      putText(batch, number);
+  }
+  if (batch.size() >= kBatchBytes) worker_->submit();
+}
+
+void RowReport::spool(const std::string& batch) {
+  if (spoolFailed_.load(std::memory_order_relaxed)) return;
+  BatchReader in(batch);
   record_.clear();
-  append(&outcome.sheetRow, sizeof outcome.sheetRow);
-  append(&kind, sizeof kind);
-  append(&fileSize, sizeof fileSize);
-  append(outcome.file.data(), fileSize);
-  append(&reasonSize, sizeof reasonSize);
-  append(reason.data(), reasonSize);
-  append(&keyCount, sizeof keyCount);
-  append(keys.keys.data(), keys.count * sizeof(std::uint64_t));
+  while (!in.atEnd()) {
+    const auto sheetRow = in.number<std::uint32_t>();
+    const auto kind = in.number<std::uint8_t>();
+    const std::string_view file = in.text();
+    const std::string_view reason = in.text();
+    ContactKeys keys;
+    if (in.number<std::uint8_t>() != 0) {
+      KeyTexts texts;
+      for (std::string_view& email : texts.emails)
+        email = in.text();
+      texts.firstName = in.text();
+      texts.lastName = in.text();
+      texts.fullName = in.text();
+      for (std::string_view& number : texts.numbers)
+        number = in.text();
+      keys = contactKeys(texts);
+    }
+    keys_ += keys.count;
+    const auto fileSize = static_cast<std::uint32_t>(file.size());
+    const auto reasonSize = static_cast<std::uint32_t>(reason.size());
+    const auto keyCount = static_cast<std::uint8_t>(keys.count);
+    putBytes(record_, &sheetRow, sizeof sheetRow);
+    putBytes(record_, &kind, sizeof kind);
+    putBytes(record_, &fileSize, sizeof fileSize);
+    record_ += file;
+    putBytes(record_, &reasonSize, sizeof reasonSize);
+    record_ += reason;
+    putBytes(record_, &keyCount, sizeof keyCount);
+    putBytes(record_, keys.keys.data(), keys.count * sizeof(std::uint64_t));
+  }
   if (std::fwrite(record_.data(), 1, record_.size(), out_.get()) != record_.size()) {
     fail("could not be written", errno);
   }
@@ -199,15 +278,21 @@ void RowReport::add(const RowOutcome& outcome) {
 void RowReport::finish() {
   finished_ = true;
   if (!out_) return;
+  worker_->finish();
+  if (spoolFailed_.load(std::memory_order_relaxed)) {
+    out_.reset();
+    return;
+  }
   if (std::fflush(out_.get()) != 0) {
     fail("could not be written", errno);
+    out_.reset();
     return;
   }
   if (std::fclose(out_.release()) != 0) fail("could not be written", errno);
 }
 
 void RowReport::saveCsv(const std::filesystem::path& destination) const {
-  if (!problem_.empty()) throw ReportError(problem_);
+  if (std::string problem = this->problem(); !problem.empty()) throw ReportError(problem);
   if (!finished_) {
     throw ReportError("The report is complete only when the conversion has ended.");
   }

@@ -1,15 +1,18 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <mutex>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "core/BatchWorker.h"
 #include "core/ExportReport.h"
 
 namespace quillmere::core {
@@ -52,7 +55,8 @@ class RowReport {
   void finish();
 
   std::int64_t rows() const { return rows_; }
-  const std::string& problem() const { return problem_; }
+  // Empty while the spool is kept; may be set during the run, by the spool's thread.
+  std::string problem() const;
 
   // Writes the CSV to `destination`, replacing a file there only once all of it is written.
   // Throws ReportError naming the file and what went wrong.
@@ -66,17 +70,20 @@ class RowReport {
   };
   using File = std::unique_ptr<std::FILE, FileCloser>;
 
-  void append(const void* bytes, std::size_t size);
+  void spool(const std::string& batch);  // on the spool's thread
   void fail(const std::string& what, int error);
 
   std::filesystem::path spool_;
   File out_;
   std::int64_t rows_ = 0;
   std::size_t keys_ = 0;  // contact keys spooled, to size the index for a save
-  std::string record_;    // the spool record of the row being added
+  std::string record_;    // a batch's rows as the spool keeps them
   bool finished_ = false;
+  mutable std::mutex problemMutex_;
   std::string problem_;
+  std::atomic<bool> spoolFailed_{false};
   std::vector<std::pair<std::uint32_t, std::string>> notRead_;
+  std::unique_ptr<BatchWorker> worker_;  // last, so it stops before the rest goes
 };
 
 }  // namespace quillmere::core
