@@ -83,7 +83,7 @@ Conversion::Ended Conversion::run(core::ContactSheet& sheet, std::vector<core::C
 
 bool Conversion::rowDone(const core::ExportProgress& progress, const core::RowOutcome&) {
   // The clock is read every few rows only: a row takes microseconds, a slice milliseconds.
-  if (++rowsSinceClock_ % kRowsPerClockRead == 0 && pump_.due()) {
+  if (++rowsSinceClock_ % EventPump::kStepsPerClockRead == 0 && pump_.due()) {
     showCounters(progress);
     pump_.pump();
   }

@@ -54,7 +54,6 @@ class Conversion : private core::ExportObserver {
 
   ExportPage& page_;
   EventPump pump_;
-  static constexpr unsigned kRowsPerClockRead = 16;
   unsigned rowsSinceClock_ = 0;
   const bool* stop_ = nullptr;
   std::unique_ptr<core::ExportSession> running_;

@@ -38,7 +38,7 @@ class frmMain::LoadProgress : public source::LoadObserver {
   explicit LoadProgress(frmMain& window) : window_(window) {}
 
   bool rowTaken(std::int32_t rowsFound) override {
-    if (pump_.pumpIfDue() || rowsFound == 1) {
+    if ((rowsFound % EventPump::kStepsPerClockRead == 0 && pump_.pumpIfDue()) || rowsFound == 1) {
       if (rowsFound > 0) window_.showItemsFound(rowsFound);
     }
     return !window_.closing_;
