@@ -1,16 +1,19 @@
 #include "source/load/KeptRows.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
 #include <bit>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <utility>
 
 namespace quillmere::source {
 
 namespace {
 
-constexpr std::size_t kCellsPerBlock = std::size_t{1} << 16;
-constexpr std::size_t kTextBlockBytes = std::size_t{1} << 20;
+constexpr std::size_t kBlockBytes = std::size_t{2} << 20;  // one huge page on x86-64
 constexpr unsigned kKindBits = 3;
 constexpr std::uint32_t kKindMask = (1u << kKindBits) - 1;
 constexpr std::size_t kMaxSize = (std::size_t{1} << (32 - kKindBits)) - 1;
@@ -43,17 +46,30 @@ KeptRows& KeptRows::operator=(KeptRows&& other) noexcept {
   return *this;
 }
 
+void KeptRows::BlockRelease::operator()(std::byte* block) const {
+  std::free(block);
+}
+
+KeptRows::Block KeptRows::newBlock(std::size_t& bytes) {
+  bytes = (std::max(bytes, kBlockBytes) + kBlockBytes - 1) / kBlockBytes * kBlockBytes;
+  auto* block = static_cast<std::byte*>(std::aligned_alloc(kBlockBytes, bytes));
+  if (block == nullptr) throw std::bad_alloc();
+  // Only advice: where huge pages are off, the block is made of small ones.
+  static_cast<void>(::madvise(block, bytes, MADV_HUGEPAGE));
+  return Block(block);
+}
+
 std::size_t KeptRows::bytes() const {
   return rows_.capacity() * sizeof(Row) + blockBytes_;
 }
 
 KeptRows::Cell* KeptRows::roomForCells(std::size_t count) {
   if (count > freeCellCount_) {
-    const std::size_t size = std::max(count, kCellsPerBlock);
-    cellBlocks_.push_back(std::make_unique_for_overwrite<Cell[]>(size));
-    blockBytes_ += size * sizeof(Cell);
-    freeCells_ = cellBlocks_.back().get();
-    freeCellCount_ = size;
+    std::size_t bytes = count * sizeof(Cell);
+    cellBlocks_.push_back(newBlock(bytes));
+    blockBytes_ += bytes;
+    freeCells_ = reinterpret_cast<Cell*>(cellBlocks_.back().get());
+    freeCellCount_ = bytes / sizeof(Cell);
   }
   Cell* room = freeCells_;
   freeCells_ += count;
@@ -63,11 +79,11 @@ KeptRows::Cell* KeptRows::roomForCells(std::size_t count) {
 
 const char* KeptRows::keptCopy(std::string_view text) {
   if (text.size() > freeTextBytes_) {
-    const std::size_t size = std::max(text.size(), kTextBlockBytes);
-    textBlocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
-    blockBytes_ += size;
-    freeText_ = textBlocks_.back().get();
-    freeTextBytes_ = size;
+    std::size_t bytes = text.size();
+    textBlocks_.push_back(newBlock(bytes));
+    blockBytes_ += bytes;
+    freeText_ = reinterpret_cast<char*>(textBlocks_.back().get());
+    freeTextBytes_ = bytes;
   }
   char* copy = freeText_;
   if (!text.empty()) std::memcpy(copy, text.data(), text.size());
@@ -110,8 +126,8 @@ void KeptRows::abandon() {
   abandoned_ = true;
   // Swapped with empty ones, so the memory goes back now rather than with the object.
   std::vector<Row>().swap(rows_);
-  std::vector<std::unique_ptr<Cell[]>>().swap(cellBlocks_);
-  std::vector<std::unique_ptr<char[]>>().swap(textBlocks_);
+  std::vector<Block>().swap(cellBlocks_);
+  std::vector<Block>().swap(textBlocks_);
   freeCells_ = nullptr;
   freeCellCount_ = 0;
   freeText_ = nullptr;

@@ -55,6 +55,14 @@ class KeptRows {
     std::uint32_t cellCount;
   };
 
+  // Room for cells or copied texts: whole huge pages where the system has them, since a
+  // fault for every 4 KiB page was half the time of keeping a row.
+  struct BlockRelease {
+    void operator()(std::byte* block) const;
+  };
+  using Block = std::unique_ptr<std::byte, BlockRelease>;
+  static Block newBlock(std::size_t& bytes);
+
   CellValue cellValue(const Row& row, std::size_t column) const;
   Cell* roomForCells(std::size_t count);
   const char* keptCopy(std::string_view text);
@@ -64,10 +72,10 @@ class KeptRows {
   std::vector<Row> rows_;
   // Cells and copied texts go into blocks that never move once filled, so keeping a row
   // never copies the rows before it.
-  std::vector<std::unique_ptr<Cell[]>> cellBlocks_;
+  std::vector<Block> cellBlocks_;
   Cell* freeCells_ = nullptr;
   std::size_t freeCellCount_ = 0;
-  std::vector<std::unique_ptr<char[]>> textBlocks_;
+  std::vector<Block> textBlocks_;
   char* freeText_ = nullptr;
   std::size_t freeTextBytes_ = 0;
   std::size_t blockBytes_ = 0;
