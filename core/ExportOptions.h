@@ -1,8 +1,21 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace quillmere::core {
+
+// Every answer the options give at one moment.
+struct OptionAnswers {
+  std::string vCardVersion;
+  bool singleFile = false;
+  bool allowEmptyEmail = false;
+  bool keepNumbersAsShown = false;
+  bool moreFields = false;
+  std::string phoneCountry;
+  friend bool operator==(const OptionAnswers&, const OptionAnswers&) = default;
+};
 
 // The choices the user can still change while a run goes on. The run asks at the moment of
 // use, so a change applies from the next record or e-mail test on.
@@ -25,6 +38,27 @@ class ExportOptions {
   // The region code ("DE") whose numbers every phone and fax number is written in
   // international form as; empty writes them as the sheet has them. Asked once per row.
   virtual std::string phoneCountry() { return {}; }
+
+  // All answers as they stand, where asking them all at any moment changes nothing: then a
+  // run may build records ahead with them and check them once per row. None by default, and
+  // the run asks each question at its moment.
+  virtual std::optional<OptionAnswers> answers() { return std::nullopt; }
+};
+
+// Options that keep the answers they were given.
+class FixedAnswers : public ExportOptions {
+ public:
+  explicit FixedAnswers(OptionAnswers answers) : answers_(std::move(answers)) {}
+  std::string vCardVersion() override { return answers_.vCardVersion; }
+  bool singleFile() override { return answers_.singleFile; }
+  bool allowEmptyEmail() override { return answers_.allowEmptyEmail; }
+  bool keepNumbersAsShown() override { return answers_.keepNumbersAsShown; }
+  bool moreFields() override { return answers_.moreFields; }
+  std::string phoneCountry() override { return answers_.phoneCountry; }
+  std::optional<OptionAnswers> answers() override { return answers_; }
+
+ private:
+  OptionAnswers answers_;
 };
 
 }  // namespace quillmere::core

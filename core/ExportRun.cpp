@@ -1,11 +1,14 @@
 #include "core/ExportRun.h"
 
 #include <exception>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "core/ContactFileName.h"
 #include "core/ContactRowReader.h"
 #include "core/ContactValues.h"
+#include "core/RecordsAhead.h"
 #include "core/VCardRecord.h"
 #include "source/load/DataRowWalk.h"
 
@@ -46,6 +49,7 @@ class Run {
         rows.noteSkipped(report_.skipped);
         rows.notePastHeaders(sheet_);
       }
+      startBuildingAhead();
       while (rows.next(sheet_)) {
         if (!takeRow(sheet_.rowNumber())) {
           report_.stopped = true;
@@ -75,22 +79,61 @@ class Run {
   }
 
  private:
+  // Rows that never change (kept rows) and options that can give all their answers at once
+  // let the records be built ahead on a second thread.
+  void startBuildingAhead() {
+    std::unique_ptr<source::SheetReader> cursor = sheet_.anotherCursor();
+    if (cursor == nullptr) return;
+    const std::optional<OptionAnswers> answers = options_.answers();
+    if (!answers) return;
+    ahead_ = std::make_unique<RecordsAhead>(std::move(cursor), job_);
+    ahead_->start(0, *answers);
+  }
+
   bool takeRow(std::uint32_t row) {
+    if (ahead_ == nullptr) return readRow(row);
+    const std::optional<OptionAnswers> answers = options_.answers();
+    const BuiltRow* built = ahead_->next();
+    if (built != nullptr && built->sheetRow == row && answers == ahead_->answers()) {
+      return writeRow(row, built->values, built->dropped, built->record, answers->singleFile);
+    }
+    // Built with answers that changed since, or not built at all: this row is read here, and
+    // the rows after it are built again with the answers now given.
+    ahead_->stop();
+    const bool going = readRow(row);
+    if (built != nullptr && ++restarts_ <= kMaxRestarts) {
+      if (const std::optional<OptionAnswers> now = options_.answers()) {
+        ahead_->start(row, *now);
+        return going;
+      }
+    }
+    ahead_.reset();
+    return going;
+  }
+
+  bool readRow(std::uint32_t row) {
+    const bool dropped = reader_.read(sheet_, options_, values_);
+    record_.clear();
+    if (dropped) return writeRow(row, values_, true, record_, false);
+    appendRecord(record_, values_, options_.vCardVersion());
+    return writeRow(row, values_, false, record_, options_.singleFile());
+  }
+
+  bool writeRow(std::uint32_t row, const ContactValues& values, bool dropped,
+                const std::string& record, bool singleFile) {
     ExportProgress& counts = report_.counts;
     ++counts.rowsProcessed;
     RowOutcome outcome;
     outcome.sheetRow = row;
-    outcome.values = &values_;
-    if (reader_.read(sheet_, options_, values_)) {
+    outcome.values = &values;
+    if (dropped) {
       ++counts.emptyEmailCount;
       outcome.kind = RowOutcome::Kind::DroppedEmptyEmail;
     } else {
-      record_.clear();
-      appendRecord(record_, values_, options_.vCardVersion());
-      outcome.file = recordFileName(values_, options_.singleFile(), counts.rowsProcessed,
-                                    counts.emptyEmailCount);
+      outcome.file =
+          recordFileName(values, singleFile, counts.rowsProcessed, counts.emptyEmailCount);
       try {
-        sink_.append(outcome.file, record_);
+        sink_.append(outcome.file, record);
         ++counts.contactCount;
       } catch (const SinkError& error) {
         ++counts.failedCount;
@@ -115,6 +158,11 @@ class Run {
   ContactValues values_;
   std::string record_;  // reused from record to record
   ExportReport report_;
+  std::unique_ptr<RecordsAhead> ahead_;
+  // Answers that keep changing are asked row by row again: each change starts the building
+  // over from the sheet's first row.
+  static constexpr int kMaxRestarts = 8;
+  int restarts_ = 0;
 };
 
 }  // namespace

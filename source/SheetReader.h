@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 #include "source/CellFormats.h"
 #include "source/CellValue.h"
@@ -38,6 +39,12 @@ class SheetReader {
   // The number formats of the cells' styles and the date system, for displayedText(); every
   // style General when the file has none (.csv). Lives as long as the reader.
   virtual const CellFormats& cellFormats() const { return CellFormats::general(); }
+
+  // A second cursor over the same rows that moves apart from this one, for rows that never
+  // change once read (kept rows); none for a reader of a file. The two may move on two
+  // threads at once, but their number formats fill one table as they are asked for, so only
+  // one thread at a time may ask cellFormats() for a format.
+  virtual std::unique_ptr<SheetReader> anotherCursor() const { return nullptr; }
 };
 
 }  // namespace quillmere::source

@@ -34,4 +34,10 @@ std::string WindowOptions::phoneCountry() {
   return phoneCountry_.currentData().toString().toStdString();
 }
 
+std::optional<core::OptionAnswers> WindowOptions::answers() {
+  // Reading the controls changes nothing, so the run may ask for them all at once.
+  return core::OptionAnswers{vCardVersion(),       singleFile(), allowEmptyEmail(),
+                             keepNumbersAsShown(), moreFields(), phoneCountry()};
+}
+
 }  // namespace quillmere::ui

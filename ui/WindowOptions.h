@@ -32,6 +32,7 @@ class WindowOptions : public core::ExportOptions {
   bool moreFields() override;
   // The chosen country's region code while the international form is asked for.
   std::string phoneCountry() override;
+  std::optional<core::OptionAnswers> answers() override;
 
  private:
   const QString& version_;

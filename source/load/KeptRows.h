@@ -96,6 +96,9 @@ class KeptRowsReader : public SheetReader {
   CellValue cell(std::size_t column) const override;
   void rewind() override { next_ = 0; }
   const CellFormats& cellFormats() const override { return formats_; }
+  std::unique_ptr<SheetReader> anotherCursor() const override {
+    return std::make_unique<KeptRowsReader>(rows_, formats_, gridRows_);
+  }
 
  private:
   const KeptRows& rows_;
