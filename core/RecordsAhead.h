@@ -11,7 +11,6 @@
 #include <thread>
 #include <vector>
 
-#include "core/ContactRowReader.h"
 #include "core/ContactValues.h"
 #include "core/ExportJob.h"
 #include "core/ExportOptions.h"
@@ -27,10 +26,10 @@ struct BuiltRow {
   std::string record;
 };
 
-// Reads the data rows and builds their records on a thread of its own, a few batches ahead
-// of the run, with one set of option answers, so the run's thread only names and writes
-// them. The run takes the rows in order and checks the answers still hold for each; where
-// they do not, it builds that row itself and starts this again after it.
+// Reads the data rows and builds their records on two threads of their own, in batches a
+// few ahead of the run, with one set of option answers, so the run's thread only names and
+// writes them. The run takes the rows in order and checks the answers still hold for each;
+// where they do not, it builds that row itself and starts this again after it.
 class RecordsAhead {
  public:
   // `cursor` is the run's own second cursor over rows that never change (kept rows).
@@ -51,29 +50,34 @@ class RecordsAhead {
   const OptionAnswers& answers() const { return answers_; }
 
  private:
-  static constexpr std::size_t kBatches = 3;
+  static constexpr std::size_t kBuilders = 2;
+  // Two batches each, so a builder goes on while the run takes its last one.
+  static constexpr std::size_t kBatches = 2 * kBuilders;
   static constexpr std::size_t kRowsPerBatch = 64;
 
   struct Batch {
     std::array<BuiltRow, kRowsPerBatch> rows;
     std::size_t count = 0;
-    bool ended = false;  // no row follows this batch's
+    bool ended = false;      // no row follows this batch's
+    std::size_t number = 0;  // which batch of the run it holds, counted from 1; 0 for none
   };
 
-  void build(std::uint32_t after);  // the building thread
+  // Builder `builder` builds batches builder, builder + kBuilders, ... of the rows after
+  // `after`; batch b holds rows b * kRowsPerBatch on.
+  void build(std::size_t builder, std::uint32_t after);
+  void markBuilt(Batch& batch, std::size_t number);
 
-  std::unique_ptr<source::SheetReader> cursor_;
+  std::array<std::unique_ptr<source::SheetReader>, kBuilders> cursors_;
   const ExportJob& job_;
-  ContactRowReader reader_;
   OptionAnswers answers_;
 
   std::array<Batch, kBatches> batches_;
   std::mutex mutex_;
   std::condition_variable changed_;
-  std::size_t filled_ = 0;  // batches built since the start
-  std::size_t taken_ = 0;   // batches the run has finished with
+  std::size_t taken_ = 0;  // batches the run has finished with
+  bool failed_ = false;    // a builder met an error; the run builds the rest itself
   std::atomic<bool> stopping_{false};
-  std::thread worker_;
+  std::array<std::thread, kBuilders> builders_;
 
   // The run's side.
   const Batch* batch_ = nullptr;

@@ -32,6 +32,11 @@ const numfmt::NumberFormat& CellFormats::numberFormat(std::uint32_t style) const
   return *known;
 }
 
+void CellFormats::parseAll() const {
+  for (std::uint32_t style = 0; style < formatIds_.size(); ++style)
+    static_cast<void>(numberFormat(style));
+}
+
 const numfmt::NumberFormat& CellFormats::formatOfId(std::uint32_t id) const {
   if (const auto found = parsed_.find(id); found != parsed_.end()) return found->second;
   const auto code = codes_.find(id);

@@ -36,6 +36,9 @@ class CellFormats {
   // id that is neither the workbook's own nor built in, and for a code the formatter cannot
   // read. The reference lives as long as the table.
   const numfmt::NumberFormat& numberFormat(std::uint32_t style) const;
+  // Parses every style's format now. Until then asking for a format may fill the table;
+  // after, it only reads it, so several threads may ask at once.
+  void parseAll() const;
 
   // The table of a sheet without styles.
   static const CellFormats& general();

@@ -41,9 +41,9 @@ class SheetReader {
   virtual const CellFormats& cellFormats() const { return CellFormats::general(); }
 
   // A second cursor over the same rows that moves apart from this one, for rows that never
-  // change once read (kept rows); none for a reader of a file. The two may move on two
-  // threads at once, but their number formats fill one table as they are asked for, so only
-  // one thread at a time may ask cellFormats() for a format.
+  // change once read (kept rows); none for a reader of a file. Cursors may move on several
+  // threads at once; they share one table of number formats, which must be parsed whole
+  // (CellFormats::parseAll) before they ask it for formats on several threads.
   virtual std::unique_ptr<SheetReader> anotherCursor() const { return nullptr; }
 };
 
