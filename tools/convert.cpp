@@ -30,20 +30,6 @@ namespace {
 using namespace quillmere;
 using tools::kProgramName;
 
-class FixedOptions : public core::ExportOptions {
- public:
-  explicit FixedOptions(const tools::ConvertCommand& command) : command_(command) {}
-  std::string vCardVersion() override { return command_.version; }
-  bool singleFile() override { return command_.single; }
-  bool allowEmptyEmail() override { return command_.allowEmpty; }
-  bool keepNumbersAsShown() override { return command_.asShown; }
-  bool moreFields() override { return command_.moreFields; }
-  std::string phoneCountry() override { return command_.phoneCountry; }
-
- private:
-  const tools::ConvertCommand& command_;
-};
-
 // The signal that asked the run to stop; the run ends cleanly at the next row.
 volatile std::sig_atomic_t stopSignal = 0;
 
@@ -207,7 +193,8 @@ int convert(const tools::ConvertCommand& command) {
         withPairsByName(command.workbook, load, headers, std::move(columns), command.moreFields);
   }
   RunWatcher watcher;
-  FixedOptions options(command);
+  core::FixedAnswers options({command.version, command.single, command.allowEmpty, command.asShown,
+                              command.moreFields, command.phoneCountry});
   core::ExportSession session(*sheet, std::move(columns), options,
                               std::make_unique<core::FileRecordSink>(command.folder, now()));
   const core::ExportReport report = session.run(watcher);
