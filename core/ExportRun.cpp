@@ -80,7 +80,7 @@ class Run {
 
  private:
   // Rows that never change (kept rows) and options that can give all their answers at once
-  // let the records be built ahead on a second thread.
+  // let the records be built ahead on other threads.
   void startBuildingAhead() {
     std::unique_ptr<source::SheetReader> cursor = sheet_.anotherCursor();
     if (cursor == nullptr) return;
