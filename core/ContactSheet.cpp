@@ -7,13 +7,33 @@
 
 namespace quillmere::core {
 
+namespace {
+
+// The sheet's rows for a conversion or a card preview: a workbook's read ahead on a thread
+// of their own into `ahead`, so its parsing goes on while records are built; a text file's
+// cost less to parse than to hand over to another core, so they are read where they are used.
+source::SheetReader& rowsOf(source::Workbook& workbook,
+                            std::unique_ptr<source::RowsAheadReader>& ahead) {
+  if (workbook.readAsText()) {
+    workbook.sheet().rewind();
+    return workbook.sheet();
+  }
+  ahead = std::make_unique<source::RowsAheadReader>(workbook.sheet());
+  return *ahead;
+}
+
+}  // namespace
+
 SheetRows::SheetRows(SheetRows&& other) noexcept
     : opened_(std::move(other.opened_)),
       kept_(std::move(other.kept_)),
+      ahead_(std::move(other.ahead_)),
       reader_(std::exchange(other.reader_, nullptr)),
       lent_(std::exchange(other.lent_, nullptr)) {}
 
 SheetRows::~SheetRows() {
+  // The reading thread lets go of the workbook's cursor before it is free again.
+  ahead_.reset();
   if (lent_ != nullptr) *lent_ = false;
 }
 
@@ -46,6 +66,7 @@ std::unique_ptr<ContactSheet> ContactSheet::load(const std::filesystem::path& wo
   if (options.headerRow == 1) {
     sheet->suggestedHeaderRow_ = source::suggestHeaderRow(sheet->workbook_->sheet());
   }
+  // Read where the rows are kept: a thread reading ahead made the window's load slower.
   auto loaded = source::extractSheetData(sheet->workbook_->sheet(), observer, options);
   if (!loaded) return nullptr;
   sheet->table_ = std::move(loaded->table);
@@ -96,9 +117,7 @@ bool ContactSheet::headerRowOnDiskUnchanged() {
 
 SheetRows ContactSheet::lendOwnCursor() {
   SheetRows rows;
-  source::SheetReader& reader = workbook_->sheet();
-  reader.rewind();
-  rows.reader_ = &reader;
+  rows.reader_ = &rowsOf(*workbook_, rows.ahead_);
   rows.lent_ = &lent_;
   lent_ = true;
   return rows;
@@ -118,7 +137,7 @@ SheetRows ContactSheet::readRows() {
   }
   SheetRows rows;
   rows.opened_ = source::openWorkbook(path_, options_.limits, options_.sheet);
-  rows.reader_ = &rows.opened_->sheet();
+  rows.reader_ = &rowsOf(*rows.opened_, rows.ahead_);
   return rows;
 }
 

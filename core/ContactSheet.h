@@ -10,6 +10,7 @@
 #include "source/SheetReader.h"
 #include "source/Workbook.h"
 #include "source/load/KeptRows.h"
+#include "source/load/RowsAheadReader.h"
 #include "source/load/SheetLoader.h"
 #include "source/load/SheetPreview.h"
 #include "source/load/SheetTable.h"
@@ -36,6 +37,9 @@ class SheetRows {
 
   std::unique_ptr<source::Workbook> opened_;  // the file opened again for this cursor alone
   std::unique_ptr<source::KeptRowsReader> kept_;
+  // A file's rows are read on a thread of their own, ahead of the caller; it goes before the
+  // workbook it reads.
+  std::unique_ptr<source::RowsAheadReader> ahead_;
   source::SheetReader* reader_ = nullptr;
   bool* lent_ = nullptr;  // the sheet's flag for its own cursor, while this one has it
 };

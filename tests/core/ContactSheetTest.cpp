@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <clocale>
@@ -65,7 +66,9 @@ Converted convert(ContactSheet& sheet, bool single, const fs::path& spool) {
 class ContactSheetTest : public ::testing::TestWithParam<std::string> {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("quillmere-contact-sheet-" + GetParam());
+    // One folder for each process: ctest runs this file's tests side by side.
+    folder_ = fs::temp_directory_path() /
+              ("quillmere-contact-sheet-" + std::to_string(::getpid()) + "-" + GetParam());
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     copy_ = folder_ / GetParam();
@@ -212,7 +215,8 @@ TEST(ContactSheet, ReadsTheChosenHeaderRowAndNamesWhatTheRulesLeaveUnread) {
        {"2 rows (8 to 9) hold data but are not read: five empty rows in a row end the list of "
         "contacts. Remove the empty rows to read them."}},
   };
-  const fs::path folder = fs::temp_directory_path() / "quillmere-header-row";
+  const fs::path folder =
+      fs::temp_directory_path() / ("quillmere-header-row-" + std::to_string(::getpid()));
   fs::remove_all(folder);
   fs::create_directories(folder);
   for (const auto& c : cases) {

@@ -1,0 +1,72 @@
+#include "source/load/RowBatch.h"
+
+namespace quillmere::source {
+
+namespace {
+
+bool holdsText(CellKind kind) {
+  return kind == CellKind::Text || kind == CellKind::Error;
+}
+
+}  // namespace
+
+void RowBatch::clear() {
+  numbers_.clear();
+  ends_.clear();
+  cells_.clear();
+  copied_.clear();
+  text_.clear();
+  failure = nullptr;
+  ended = false;
+}
+
+void RowBatch::add(const SheetReader& sheet) {
+  numbers_.push_back(sheet.rowNumber());
+  const std::size_t count = sheet.cellCount();
+  for (std::size_t column = 0; column < count; ++column) {
+    const CellValue value = sheet.cell(column);
+    Cell cell;
+    cell.kind = value.kind;
+    cell.lasting = value.lasting;
+    cell.copied = false;
+    if (holdsText(value.kind)) {
+      cell.sizeOrStyle = static_cast<std::uint32_t>(value.text.size());
+      if (value.lasting) {
+        cell.text = value.text.data();
+      } else {
+        cell.copiedAt = text_.size();
+        cell.copied = true;
+        copied_.push_back(cells_.size());
+        text_.append(value.text);
+      }
+    } else {
+      cell.number = value.number;
+      cell.sizeOrStyle = value.style;
+    }
+    cells_.push_back(cell);
+  }
+  ends_.push_back(cells_.size());
+}
+
+void RowBatch::seal() {
+  for (const std::size_t at : copied_) {
+    Cell& cell = cells_[at];
+    cell.text = text_.data() + cell.copiedAt;
+  }
+}
+
+CellValue RowBatch::cell(std::size_t row, std::size_t column) const {
+  const Cell& cell = cells_[begin(row) + column];
+  CellValue value;
+  value.kind = cell.kind;
+  value.lasting = cell.lasting;
+  if (holdsText(cell.kind)) {
+    value.text = std::string_view(cell.text, cell.sizeOrStyle);
+  } else {
+    value.number = cell.number;
+    value.style = cell.sizeOrStyle;
+  }
+  return value;
+}
+
+}  // namespace quillmere::source

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <exception>
+#include <string_view>
+#include <string>
+#include <vector>
+
+#include "source/CellValue.h"
+#include "source/SheetReader.h"
+
+namespace quillmere::source {
+
+// A batch of rows read on one thread and taken on another: each row's number and cells, the
+// text of cells that is not lasting copied into the batch (shared strings stay where the
+// workbook keeps them), and how the sheet goes on after them.
+class RowBatch {
+ public:
+  // Few enough that the taker starts soon, enough that handing a batch over costs little.
+  static constexpr std::size_t kMaxRows = 256;
+  // A batch is full sooner when its rows hold this many cells or this much text of their own.
+  static constexpr std::size_t kMaxCells = std::size_t{1} << 15;
+  static constexpr std::size_t kMaxTextBytes = std::size_t{1} << 20;
+
+  void clear();
+  bool full() const {
+    return numbers_.size() >= kMaxRows || cells_.size() >= kMaxCells ||
+           text_.size() >= kMaxTextBytes;
+  }
+
+  // Adds the current row of `sheet`.
+  void add(const SheetReader& sheet);
+  // Points the copied cells at their text, which moves no more; call once the batch is full.
+  void seal();
+
+  std::size_t rows() const { return numbers_.size(); }
+  std::uint32_t number(std::size_t row) const { return numbers_[row]; }
+  std::size_t cellCount(std::size_t row) const { return ends_[row] - begin(row); }
+  CellValue cell(std::size_t row, std::size_t column) const;
+
+  // After the rows: why the sheet cannot be read further, or that it ends.
+  std::exception_ptr failure;
+  bool ended = false;
+
+ private:
+  std::size_t begin(std::size_t row) const { return row == 0 ? 0 : ends_[row - 1]; }
+
+  // A cell in 16 bytes: the batch is written on one core and read on another, and every
+  // cache line it takes must travel between them.
+  struct Cell {
+    union {
+      double number;
+      const char* text;
+      std::size_t copiedAt;  // into text_, until seal()
+    };
+    std::uint32_t sizeOrStyle;  // a text's length, a number's style
+    CellKind kind;
+    bool lasting;
+    bool copied;
+  };
+
+  std::vector<std::uint32_t> numbers_;
+  std::vector<std::size_t> ends_;
+  std::vector<Cell> cells_;
+  std::vector<std::size_t> copied_;  // the cells whose text is in text_
+  std::string text_;
+};
+
+}  // namespace quillmere::source
