@@ -55,6 +55,14 @@ void RowBatch::seal() {
   }
 }
 
+void RowBatch::prefetchTexts(std::size_t row) const {
+  if (row >= rows()) return;
+  for (std::size_t at = begin(row); at < ends_[row]; ++at) {
+    const Cell& cell = cells_[at];
+    if (cell.lasting) __builtin_prefetch(cell.text);
+  }
+}
+
 CellValue RowBatch::cell(std::size_t row, std::size_t column) const {
   const Cell& cell = cells_[begin(row) + column];
   CellValue value;

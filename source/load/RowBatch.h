@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "source/CellValue.h"
@@ -38,6 +38,9 @@ class RowBatch {
   std::uint32_t number(std::size_t row) const { return numbers_[row]; }
   std::size_t cellCount(std::size_t row) const { return ends_[row] - begin(row); }
   CellValue cell(std::size_t row, std::size_t column) const;
+  // Asks for the cache lines of a row's shared strings, which lie anywhere in the table, so
+  // they are there by the time the row is read; nothing past the batch's rows.
+  void prefetchTexts(std::size_t row) const;
 
   // After the rows: why the sheet cannot be read further, or that it ends.
   std::exception_ptr failure;

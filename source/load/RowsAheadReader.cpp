@@ -61,6 +61,7 @@ bool RowsAheadReader::nextRow() {
     if (batch_ != nullptr) {
       if (++row_ < batch_->rows()) {
         rowNumber_ = batch_->number(row_);
+        batch_->prefetchTexts(row_ + kRowsPrefetched);
         return true;
       }
       // The batch is read to its end: what follows its rows, then hand it back for filling.

@@ -28,9 +28,7 @@ class RowsAheadReader : public SheetReader {
   std::uint32_t gridRows() const override { return sheet_.gridRows(); }
   bool nextRow() override;
   std::uint32_t rowNumber() const override { return rowNumber_; }
-  std::size_t cellCount() const override {
-    return batch_ != nullptr ? batch_->cellCount(row_) : 0;
-  }
+  std::size_t cellCount() const override { return batch_ != nullptr ? batch_->cellCount(row_) : 0; }
   CellValue cell(std::size_t column) const override {
     return column < cellCount() ? batch_->cell(row_, column) : CellValue::empty();
   }
@@ -41,6 +39,7 @@ class RowsAheadReader : public SheetReader {
  private:
   // Batches filled by the reading thread and taken by the caller, in turn round the ring.
   static constexpr std::size_t kBatches = 3;
+  static constexpr std::size_t kRowsPrefetched = 4;
 
   void readAhead();
   void fill(RowBatch& batch);
