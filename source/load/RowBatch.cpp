@@ -28,14 +28,12 @@ void RowBatch::add(const SheetReader& sheet) {
     Cell cell;
     cell.kind = value.kind;
     cell.lasting = value.lasting;
-    cell.copied = false;
     if (holdsText(value.kind)) {
       cell.sizeOrStyle = static_cast<std::uint32_t>(value.text.size());
       if (value.lasting) {
         cell.text = value.text.data();
       } else {
         cell.copiedAt = text_.size();
-        cell.copied = true;
         copied_.push_back(cells_.size());
         text_.append(value.text);
       }

@@ -60,7 +60,6 @@ class RowBatch {
     std::uint32_t sizeOrStyle;  // a text's length, a number's style
     CellKind kind;
     bool lasting;
-    bool copied;
   };
 
   std::vector<std::uint32_t> numbers_;
