@@ -37,8 +37,8 @@ class SheetRows {
 
   std::unique_ptr<source::Workbook> opened_;  // the file opened again for this cursor alone
   std::unique_ptr<source::KeptRowsReader> kept_;
-  // A file's rows are read on a thread of their own, ahead of the caller; it goes before the
-  // workbook it reads.
+  // A workbook's rows (not a .csv's) are read on a thread of their own, ahead of the caller;
+  // it goes before the workbook it reads.
   std::unique_ptr<source::RowsAheadReader> ahead_;
   source::SheetReader* reader_ = nullptr;
   bool* lent_ = nullptr;  // the sheet's flag for its own cursor, while this one has it
