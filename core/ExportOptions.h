@@ -43,6 +43,9 @@ class ExportOptions {
   // run may build records ahead with them and check them once per row. None by default, and
   // the run asks each question at its moment.
   virtual std::optional<OptionAnswers> answers() { return std::nullopt; }
+  // Whether those answers stay as they are for the whole run, as a command's do: then a
+  // file's rows may be read well ahead of their records.
+  virtual bool answersFixed() const { return false; }
 };
 
 // Options that keep the answers they were given.
@@ -56,6 +59,7 @@ class FixedAnswers : public ExportOptions {
   bool moreFields() override { return answers_.moreFields; }
   std::string phoneCountry() override { return answers_.phoneCountry; }
   std::optional<OptionAnswers> answers() override { return answers_; }
+  bool answersFixed() const override { return true; }
 
  private:
   OptionAnswers answers_;

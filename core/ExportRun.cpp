@@ -49,11 +49,13 @@ class Run {
         rows.noteSkipped(report_.skipped);
         rows.notePastHeaders(sheet_);
       }
-      startBuildingAhead();
-      while (rows.next(sheet_)) {
-        if (!takeRow(sheet_.rowNumber())) {
-          report_.stopped = true;
-          break;
+      if (!takeBuiltInTurn(rows)) {
+        startBuildingAhead();
+        while (rows.next(sheet_)) {
+          if (!takeRow(sheet_.rowNumber())) {
+            report_.stopped = true;
+            break;
+          }
         }
       }
     } catch (const std::exception& error) {
@@ -88,6 +90,28 @@ class Run {
     if (!answers) return;
     ahead_ = std::make_unique<RecordsAhead>(std::move(cursor), job_);
     ahead_->start(0, *answers);
+  }
+
+  // A file read once as it goes on this thread, with answers that never change: two threads
+  // take turns reading its rows and build their records apart. False when it cannot be read
+  // that way; then nothing of it was read. A workbook read ahead already lost more than it
+  // gained this way: its parsing keeps a core busy of its own.
+  bool takeBuiltInTurn(source::DataRowWalk& rows) {
+    if (!options_.answersFixed() || sheet_.readsAhead() || sheet_.anotherCursor() != nullptr) {
+      return false;
+    }
+    const std::optional<OptionAnswers> answers = options_.answers();
+    if (!answers) return false;
+    RecordsAhead built(sheet_, rows, job_);
+    built.start(0, *answers);
+    while (const BuiltRow* row = built.next()) {
+      if (!writeRow(row->sheetRow, row->values, row->dropped, row->record, answers->singleFile)) {
+        report_.stopped = true;
+        return true;
+      }
+    }
+    if (built.failure()) std::rethrow_exception(built.failure());
+    return true;
   }
 
   bool takeRow(std::uint32_t row) {

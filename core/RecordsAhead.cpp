@@ -17,6 +17,12 @@ RecordsAhead::RecordsAhead(std::unique_ptr<source::SheetReader> cursor, const Ex
   cursors_[0] = std::move(cursor);
 }
 
+RecordsAhead::RecordsAhead(source::SheetReader& sheet, source::DataRowWalk& walk,
+                           const ExportJob& job)
+    : shared_(&sheet), walk_(&walk), job_(job) {
+  sheet.cellFormats().parseAll();
+}
+
 RecordsAhead::~RecordsAhead() {
   stop();
 }
@@ -24,6 +30,12 @@ RecordsAhead::~RecordsAhead() {
 void RecordsAhead::start(std::uint32_t after, const OptionAnswers& answers) {
   stop();
   answers_ = answers;
+  if (shared_ != nullptr) {
+    ended_ = false;
+    for (std::size_t builder = 0; builder < kBuilders; ++builder)
+      builders_[builder] = std::thread([this, builder] { buildInTurn(builder); });
+    return;
+  }
   // Without a cursor for every builder nothing is built, and the run reads every row itself.
   for (const auto& cursor : cursors_) {
     if (cursor == nullptr) return;
@@ -34,8 +46,13 @@ void RecordsAhead::start(std::uint32_t after, const OptionAnswers& answers) {
 }
 
 void RecordsAhead::stop() {
-  stopping_.store(true);
+  {
+    // Set under the lock, so no builder misses it between its check and its wait.
+    const std::lock_guard lock(mutex_);
+    stopping_.store(true);
+  }
   changed_.notify_all();
+  turnChanged_.notify_all();
   for (std::thread& builder : builders_) {
     if (builder.joinable()) builder.join();
   }
@@ -110,18 +127,82 @@ void RecordsAhead::build(std::size_t builder, std::uint32_t after) {
   }
 }
 
+void RecordsAhead::readInTurn(Batch& batch, ContactRowReader& reader, ExportOptions& options) {
+  batch.count = 0;
+  batch.ended = false;
+  batch.failure = nullptr;
+  try {
+    while (batch.count < kRowsPerTurn) {
+      if (!walk_->next(*shared_)) {
+        batch.ended = true;
+        return;
+      }
+      BuiltRow& built = batch.rows[batch.count];
+      built.sheetRow = shared_->rowNumber();
+      built.dropped = reader.read(*shared_, options, built.values);
+      ++batch.count;
+    }
+  } catch (...) {
+    // The rows before a failure are the run's all the same, as they would be row by row.
+    batch.failure = std::current_exception();
+    batch.ended = true;
+  }
+}
+
+void RecordsAhead::buildInTurn(std::size_t builder) {
+  FixedAnswers options(answers_);
+  const std::string version = answers_.vCardVersion;
+  ContactRowReader reader(job_);
+  for (std::size_t number = builder;; number += kBuilders) {
+    Batch* batch = nullptr;
+    {
+      std::unique_lock lock(mutex_);
+      turnChanged_.wait(lock, [&] {
+        return stopping_.load() || sharedEnded_ || (turn_ == number && number < taken_ + kBatches);
+      });
+      if (stopping_.load() || sharedEnded_) return;
+      batch = &batches_[number % kBatches];
+    }
+    // The sheet is this thread's alone until the turn passes on, the batch until it is built.
+    readInTurn(*batch, reader, options);
+    const bool ended = batch->ended;
+    {
+      const std::lock_guard lock(mutex_);
+      ++turn_;
+      sharedEnded_ = ended;
+    }
+    turnChanged_.notify_all();
+    std::size_t row = 0;
+    try {
+      for (; row < batch->count; ++row) {
+        BuiltRow& built = batch->rows[row];
+        built.record.clear();
+        if (!built.dropped) appendRecord(built.record, built.values, version);
+      }
+    } catch (...) {
+      // Out of memory: the run ends after the last row built whole.
+      batch->count = row;
+      batch->failure = std::current_exception();
+    }
+    markBuilt(*batch, number + 1);
+    if (ended) return;
+  }
+}
+
 const BuiltRow* RecordsAhead::next() {
   for (;;) {
     if (ended_) return nullptr;
     if (batch_ != nullptr) {
       if (++row_ < batch_->count) return &batch_->rows[row_];
-      const bool ended = batch_->ended;
+      const bool ended = batch_->ended || batch_->failure != nullptr;
+      failure_ = batch_->failure;
       batch_ = nullptr;
       {
         const std::lock_guard lock(mutex_);
         ++taken_;
       }
       changed_.notify_all();
+      turnChanged_.notify_all();
       if (ended) {
         ended_ = true;
         return nullptr;

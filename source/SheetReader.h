@@ -45,6 +45,10 @@ class SheetReader {
   // threads at once; they share one table of number formats, which must be parsed whole
   // (CellFormats::parseAll) before they ask it for formats on several threads.
   virtual std::unique_ptr<SheetReader> anotherCursor() const { return nullptr; }
+
+  // Whether the rows are read on a thread of their own already, ahead of the caller: then
+  // the caller's work with them had best stay on one thread of its own too.
+  virtual bool readsAhead() const { return false; }
 };
 
 }  // namespace quillmere::source

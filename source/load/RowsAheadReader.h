@@ -35,6 +35,7 @@ class RowsAheadReader : public SheetReader {
   void rewind() override;
   // Asked on the caller's thread only: the reading thread never looks at formats.
   const CellFormats& cellFormats() const override { return sheet_.cellFormats(); }
+  bool readsAhead() const override { return true; }
 
  private:
   // Batches filled by the reading thread and taken by the caller, in turn round the ring.

@@ -6,9 +6,11 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "core/ExportRun.h"
+#include "source/WorkbookError.h"
 #include "tests/core/ExportDoubles.h"
 #include "tests/support/MemorySheet.h"
 
@@ -119,6 +121,92 @@ TEST(ExportRun, RecordsBuiltAheadAreTheOnesBuiltRowByRow) {
   AnsweringOptions ahead;
   EXPECT_EQ(runWith(KeptSheet(rows), ahead, everyRow),
             runWith(formattedSheet(rows), rowByRow, everyRow));
+}
+
+// A file's rows, read once as they come; it breaks when it reaches row `breakAt`.
+class FileSheet : public MemorySheet {
+ public:
+  FileSheet(const Rows& rows, std::uint32_t breakAt) : MemorySheet(rows), breakAt_(breakAt) {
+    setCellFormats(zeroPaddedFormats());
+  }
+  bool nextRow() override {
+    const bool more = MemorySheet::nextRow();
+    if (more && rowNumber() == breakAt_) {
+      throw source::WorkbookError(source::WorkbookError::Kind::Corrupt, "/data/contacts.csv",
+                                  "is damaged: it ends in the middle of row 500.");
+    }
+    return more;
+  }
+
+ private:
+  std::uint32_t breakAt_;
+};
+
+// With answers that never change, as a command's, two threads take turns reading a file's
+// rows and build the records apart; the run must come out exactly as it does row by row.
+TEST(ExportRun, RecordsBuiltInTurnFromAFileAreTheOnesBuiltRowByRow) {
+  MemorySheet::Rows rows = {
+      {1, {std::string("First"), std::string("Last"), std::string("Mail"), std::string("Phone")}}};
+  for (std::uint32_t r = 2; r <= 700; ++r) {
+    const std::string n = std::to_string(r);
+    rows[r] = {"Ann" + n, "Lee", r % 9 == 0 ? std::string("  ") : "ann" + n + "@x.org",
+               MemorySheet::Styled{1000.0 + r, 2}};
+  }
+  rows[50].emplace_back(std::in_place_type<std::string>, "a cell right of the headers");
+  // Read past only when the rows were not counted first.
+  rows[720].emplace_back(std::in_place_type<std::string>, "a row after the empty ones");
+  const std::vector<ColumnPair> columns = {pairOf(0, Field::FirstName), pairOf(1, Field::LastName),
+                                           pairOf(2, Field::EmailAddress),
+                                           pairOf(3, Field::BusinessTelephoneNumber)};
+  struct Case {
+    const char* name;
+    bool counted;
+    std::uint32_t breakAt;  // 0: never
+    int stopAfter;          // rows done when the user stops; -1: never
+    OptionAnswers answers;
+  };
+  const std::vector<Case> cases = {
+      {"separate files", true, 0, -1, {"3.0", false, false, false, false, ""}},
+      {"one 2.1 file, numbers as shown", true, 0, -1, {"2.1", true, false, true, false, ""}},
+      {"rows found as the run goes", false, 0, -1, {"4.0", true, true, false, false, ""}},
+      {"the file breaks at row 500", false, 500, -1, {"3.0", true, false, false, false, ""}},
+      {"the file breaks at its first row", true, 2, -1, {"3.0", true, false, false, false, ""}},
+      {"stopped after 300 rows", true, 0, 300, {"3.0", false, false, false, false, ""}},
+  };
+  auto runWith = [&](const Case& c, ExportOptions& options) {
+    source::SheetTable table = tableOf(rows, 699, 700);
+    table.rowsCounted = c.counted;
+    FileSheet sheet(rows, c.breakAt);
+    MemorySink sink;
+    RecordingObserver observer;
+    observer.stopAfter = c.stopAfter;
+    const ExportReport report =
+        exportContacts(sheet, ExportJob{table, columns, '.'}, options, sink, observer);
+    std::string seen = "read failure: " + report.readFailure +
+                       "\nstopped: " + std::to_string(report.stopped) +
+                       "\nprocessed: " + std::to_string(report.counts.rowsProcessed) + " of " +
+                       std::to_string(report.counts.dataRows) +
+                       ", written: " + std::to_string(report.counts.contactCount) +
+                       ", dropped: " + std::to_string(report.counts.emptyEmailCount) +
+                       "\nskipped: " + std::to_string(report.skipped.columnsPastHeaders.size()) +
+                       " columns, " + std::to_string(report.skipped.rowsAfterEnd) + " rows\n";
+    for (std::size_t i = 0; i < observer.outcomes.size(); ++i) {
+      seen += std::to_string(observer.outcomes[i].sheetRow) + " " + observer.outcomes[i].file +
+              " " + observer.values[i][Field::BusinessTelephoneNumber] + "\n";
+    }
+    for (const auto& [file, text] : sink.files)
+      seen += file + "\n" + text;
+    return seen;
+  };
+  for (const Case& c : cases) {
+    ScriptedOptions rowByRow;
+    rowByRow.version = c.answers.vCardVersion;
+    rowByRow.single = c.answers.singleFile;
+    rowByRow.allowEmpty = c.answers.allowEmptyEmail;
+    rowByRow.asShown = c.answers.keepNumbersAsShown;
+    FixedAnswers inTurn(c.answers);
+    EXPECT_EQ(runWith(c, inTurn), runWith(c, rowByRow)) << c.name;
+  }
 }
 
 }  // namespace
