@@ -36,7 +36,11 @@ void spreadKind(ContactValues& values, std::span<const Field> sources,
                 std::span<const Field> targets) {
   std::vector<LeftOutValue> spilt;
   for (const Field field : sources) {
-    if (values[field].find(kValueSeparator) == std::string::npos) continue;
+    // Most cells hold no colon at all, and that is quicker to rule out than the separator.
+    const std::string& text = values[field];
+    if (text.find(':') == std::string::npos || text.find(kValueSeparator) == std::string::npos) {
+      continue;
+    }
     std::vector<std::string> parts = split(values[field]);
     values[field] = parts.empty() ? std::string() : std::move(parts.front());
     for (std::size_t i = 1; i < parts.size(); ++i)

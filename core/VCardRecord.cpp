@@ -58,6 +58,7 @@ class RecordWriter {
 
   // A date field's line in the version's form; a value that is no date makes none.
   void date(std::string_view name, Field field, std::string_view version) {
+    if (values_[field].empty()) return;
     const auto day = dateFromIsoText(values_[field]);
     if (!day) return;
     std::string& value = beginValue(name);
