@@ -41,7 +41,7 @@ void spreadKind(ContactValues& values, std::span<const Field> sources,
     if (text.find(':') == std::string::npos || text.find(kValueSeparator) == std::string::npos) {
       continue;
     }
-    std::vector<std::string> parts = split(values[field]);
+    std::vector<std::string> parts = split(text);
     values[field] = parts.empty() ? std::string() : std::move(parts.front());
     for (std::size_t i = 1; i < parts.size(); ++i)
       spilt.push_back({field, std::move(parts[i])});
