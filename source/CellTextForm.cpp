@@ -4,20 +4,41 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace quillmere::source {
 
 namespace {
 
 constexpr int kSignificantDigits = 15;
+constexpr double kFifteenDigitsEnd = 1e15;
 
 }  // namespace
 
 std::string formatNumber(double value, char decimalSeparator) {
   std::string out;
-  if (std::isnan(value)) return "#NUM!";
-  if (std::isinf(value)) return value > 0 ? "#NUM!" : "-#NUM!";
-  if (value == 0.0) return "0";
+  appendNumber(out, value, decimalSeparator);
+  return out;
+}
+
+void appendNumber(std::string& out, double value, char decimalSeparator) {
+  if (std::isnan(value)) {
+    out += "#NUM!";
+    return;
+  }
+  if (std::isinf(value)) {
+    out += value > 0 ? "#NUM!" : "-#NUM!";
+    return;
+  }
+  // Whole numbers under 1E+15 have at most 15 digits, so they are written exactly as they
+  // are; phone numbers, postal codes and years stored as numbers are most of a sheet's.
+  if (std::abs(value) < kFifteenDigitsEnd && value == std::trunc(value)) {
+    char digits[24];
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, static_cast<long long>(value)).ptr;
+    out.append(digits, end);
+    return;
+  }
 
   // Round to 15 significant digits first; the exponent of the rounded value decides the form,
   // so 999999999999999.9 becomes 1E+15 rather than a 16-digit integer.
@@ -30,21 +51,23 @@ std::string formatNumber(double value, char decimalSeparator) {
   const char* p = digits;
   const bool negative = *p == '-';
   if (negative) ++p;
-  std::string mantissa;
-  mantissa += *p++;
+  char mantissaDigits[kSignificantDigits];
+  std::size_t mantissaSize = 0;
+  mantissaDigits[mantissaSize++] = *p++;
   if (*p == '.') ++p;
   while (*p != 'e')
-    mantissa += *p++;
+    mantissaDigits[mantissaSize++] = *p++;
   const int exponent = std::atoi(p + 1);
-  while (mantissa.size() > 1 && mantissa.back() == '0')
-    mantissa.pop_back();
+  while (mantissaSize > 1 && mantissaDigits[mantissaSize - 1] == '0')
+    --mantissaSize;
+  const std::string_view mantissa(mantissaDigits, mantissaSize);
 
   if (negative) out += '-';
   if (exponent >= kSignificantDigits || exponent < -4) {
     out += mantissa[0];
     if (mantissa.size() > 1) {
       out += decimalSeparator;
-      out.append(mantissa, 1, std::string::npos);
+      out += mantissa.substr(1);
     }
     char exponentText[16];
     std::snprintf(exponentText, sizeof exponentText, "E%c%02d", exponent < 0 ? '-' : '+',
@@ -61,12 +84,11 @@ std::string formatNumber(double value, char decimalSeparator) {
       out += mantissa;
       out.append(integerDigits - mantissa.size(), '0');
     } else {
-      out.append(mantissa, 0, integerDigits);
+      out += mantissa.substr(0, integerDigits);
       out += decimalSeparator;
-      out.append(mantissa, integerDigits, std::string::npos);
+      out += mantissa.substr(integerDigits);
     }
   }
-  return out;
 }
 
 void appendTextForm(std::string& out, const CellValue& cell, char decimalSeparator) {
@@ -78,7 +100,7 @@ void appendTextForm(std::string& out, const CellValue& cell, char decimalSeparat
       out += cell.text;
       break;
     case CellKind::Number:
-      out += formatNumber(cell.number, decimalSeparator);
+      appendNumber(out, cell.number, decimalSeparator);
       break;
     case CellKind::Boolean:
       out += cell.number != 0.0 ? "True" : "False";

@@ -47,7 +47,7 @@ bool render(const FormatSection& section, double magnitude, bool minus, bool dat
       if (minus) out += '-';
       for (const FormatToken& token : section.tokens) {
         if (token.kind == TokenKind::GeneralNumber) {
-          out += formatNumber(magnitude);
+          appendNumber(out, magnitude);
         } else {
           out += section.text(token);
         }

@@ -29,10 +29,11 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{1e16, "1E+16"}, NumberCase{1e100, "1E+100"}, NumberCase{1e-5, "1E-05"},
         NumberCase{1e-7, "1E-07"}, NumberCase{0.0001, "0.0001"},
         NumberCase{0.00012345, "0.00012345"}, NumberCase{1.5e-300, "1.5E-300"}, NumberCase{0, "0"},
-        NumberCase{-0.0, "0"}, NumberCase{-1.5, "-1.5"}, NumberCase{-1e-5, "-1E-05"},
-        NumberCase{100, "100"}, NumberCase{45291, "45291"}, NumberCase{45291.75, "45291.75"},
-        NumberCase{0.1, "0.1"}, NumberCase{1.1 * 1.1, "1.21"}, NumberCase{4.35 * 100, "435"},
-        NumberCase{12345.678901234567, "12345.6789012346"}));
+        NumberCase{-0.0, "0"}, NumberCase{-1.5, "-1.5"}, NumberCase{-42, "-42"},
+        NumberCase{-999999999999999.0, "-999999999999999"}, NumberCase{-1e15, "-1E+15"},
+        NumberCase{-1e-5, "-1E-05"}, NumberCase{100, "100"}, NumberCase{45291, "45291"},
+        NumberCase{45291.75, "45291.75"}, NumberCase{0.1, "0.1"}, NumberCase{1.1 * 1.1, "1.21"},
+        NumberCase{4.35 * 100, "435"}, NumberCase{12345.678901234567, "12345.6789012346"}));
 
 TEST(NumberTextFormSeparator, UsesTheCallersDecimalSeparator) {
   EXPECT_EQ(formatNumber(0.5, ','), "0,5");
