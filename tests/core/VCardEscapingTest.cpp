@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/VCardRecord.h"
+#include "core/VCardText.h"
 
 namespace quillmere::core {
 namespace {
@@ -87,6 +88,29 @@ INSTANTIATE_TEST_SUITE_P(
             "NOTE;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:0123456789abcde\\,\\;0123456789abc"
             "=0D=0A\\\\0123456789abcdef\\;tail of the note"}),
     [](const auto& param) { return std::string(param.param.name); });
+
+// Values are searched sixteen and eight bytes at a time, then byte by byte, so a mark is
+// looked for at every place in values of every length up to three sixteen-byte loads.
+TEST(VCardEscapingPlaces, EveryMarkIsEscapedWhereverItLies) {
+  const auto expected = [](const std::string& value) {
+    std::string out;
+    for (const char c : value)
+      out += c == '\n' ? std::string("\\n") : c == 'a' ? std::string(1, c) : std::string{'\\', c};
+    return out;
+  };
+  for (std::size_t size = 1; size <= 48; ++size) {
+    for (std::size_t at = 0; at < size; ++at) {
+      for (const char mark : {',', ';', '\\', '\n'}) {
+        std::string value(size, 'a');
+        value[at] = mark;
+        value[(at * 7 + 3) % size] = ',';
+        std::string out = "x";
+        appendEscaped(out, value, VCardDialect::V30);
+        ASSERT_EQ(out, "x" + expected(value)) << "size " << size << ", mark at " << at;
+      }
+    }
+  }
+}
 
 TEST(VCardEscapingComponents, SeparatorsStayBareAndComponentsAreEscaped) {
   ContactValues values;
