@@ -81,10 +81,20 @@ ContactRowReader::ContactRowReader(const ExportJob& job)
 
 bool ContactRowReader::read(const source::SheetReader& sheet, ExportOptions& options,
                             ContactValues& values) {
+  const bool dropped = readCells(sheet, options, values, phones_);
+  finishRow(phones_, country_, moreFields_, dropped, values);
+  return dropped;
+}
+
+bool ContactRowReader::readCells(const source::SheetReader& sheet, ExportOptions& options,
+                                 ContactValues& values, std::vector<PhoneCell>& phones) {
   values.clear();
+  phones.clear();
   asShown_ = options.keepNumbersAsShown();
-  const bool moreFields = options.moreFields();
-  const std::string country = options.phoneCountry();
+  moreFields_ = options.moreFields();
+  country_ = options.phoneCountry();
+  const bool moreFields = moreFields_;
+  const std::string& country = country_;
   const source::CellFormats& formats = sheet.cellFormats();
   const std::size_t columns = std::min(fieldOf_.size(), sheet.cellCount());
   for (std::size_t column = 0; column < columns; ++column) {
@@ -102,6 +112,15 @@ bool ContactRowReader::read(const source::SheetReader& sheet, ExportOptions& opt
     const bool phone = !country.empty() && isPhoneField(*field);
     // Written in place: one copy of the cell's text per row, not two.
     std::string& text = values[*field];
+    if (phone) {
+      // An earlier column's number about to be overwritten is still read, for its note.
+      const auto earlier = std::find_if(phones.begin(), phones.end(),
+                                        [&](const PhoneCell& p) { return p.field == *field; });
+      if (earlier != phones.end()) {
+        writeInternational(text, country, earlier->field, earlier->column, values);
+        phones.erase(earlier);
+      }
+    }
     text.clear();
     // A phone stored as a number has lost its leading zero; only its format still shows it.
     if (asShown_ || phone) {
@@ -114,10 +133,21 @@ bool ContactRowReader::read(const source::SheetReader& sheet, ExportOptions& opt
       text.clear();
       return true;
     }
-    if (phone) writeInternational(text, country, *field, at, values);
+    if (phone) phones.push_back({*field, at});
   }
-  spreadSeveralValues(values, moreFields);
   return false;
+}
+
+void ContactRowReader::finishRow(const std::vector<PhoneCell>& phones, const std::string& country,
+                                 bool moreFields, bool dropped, ContactValues& values) {
+  if (!phones.empty()) {
+    const bool notedBefore = !values.notes().empty();
+    for (const PhoneCell& phone : phones)
+      writeInternational(values[phone.field], country, phone.field, phone.column, values);
+    // The report lists a row's notes in column order, dates and numbers alike.
+    if (notedBefore) values.sortNotesByColumn();
+  }
+  if (!dropped) spreadSeveralValues(values, moreFields);
 }
 
 }  // namespace quillmere::core

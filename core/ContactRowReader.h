@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +20,12 @@ namespace quillmere::core {
 // number cells as their text form or, when the options say so, as the sheet displays them,
 // and the empty e-mail rule. With More Fields, dates come from day numbers and ISO text;
 // with a phone country, phone numbers are taken as shown and put in international form.
+// A phone cell read as shown and not yet put in international form: its field and column.
+struct PhoneCell {
+  Field field;
+  std::uint32_t column;
+};
+
 class ContactRowReader {
  public:
   explicit ContactRowReader(const ExportJob& job);
@@ -29,6 +36,16 @@ class ContactRowReader {
   // numbers are taken as shown is asked once, before the first cell.
   bool read(const source::SheetReader& sheet, ExportOptions& options, ContactValues& values);
 
+  // read() in two halves, so that the second, which needs no cursor, can run apart from it:
+  // readCells() copies the cells and applies the empty e-mail rule, leaving phone numbers as
+  // shown and listed in `phones`; finishRow() puts those in international form and, for a row
+  // not dropped, spreads the cells that hold several values. `country` and `moreFields` must
+  // be what the options answered to readCells().
+  bool readCells(const source::SheetReader& sheet, ExportOptions& options, ContactValues& values,
+                 std::vector<PhoneCell>& phones);
+  static void finishRow(const std::vector<PhoneCell>& phones, const std::string& country,
+                        bool moreFields, bool dropped, ContactValues& values);
+
   // Whether the last read took numbers as shown.
   bool readAsShown() const { return asShown_; }
 
@@ -36,6 +53,10 @@ class ContactRowReader {
   std::vector<std::optional<Field>> fieldOf_;
   char decimalSeparator_;
   bool asShown_ = false;
+  // What the options answered to the last readCells().
+  bool moreFields_ = false;
+  std::string country_;
+  std::vector<PhoneCell> phones_;  // read()'s, kept for their capacity
 };
 
 }  // namespace quillmere::core

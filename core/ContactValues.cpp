@@ -1,5 +1,6 @@
 #include "core/ContactValues.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "source/CellReference.h"
@@ -18,6 +19,11 @@ void ContactValues::clear() {
     value.clear();
   leftOut_.clear();
   notes_.clear();
+}
+
+void ContactValues::sortNotesByColumn() {
+  std::stable_sort(notes_.begin(), notes_.end(),
+                   [](const ValueNote& a, const ValueNote& b) { return a.column < b.column; });
 }
 
 std::string noteText(const ValueNote& note) {

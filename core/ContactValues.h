@@ -51,6 +51,8 @@ class ContactValues {
 
   const std::vector<ValueNote>& notes() const { return notes_; }
   void note(ValueNote note) { notes_.push_back(std::move(note)); }
+  // Keeps the order of notes of one column.
+  void sortNotesByColumn();
 
   void clear();
 

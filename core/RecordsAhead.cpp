@@ -139,7 +139,7 @@ void RecordsAhead::readInTurn(Batch& batch, ContactRowReader& reader, ExportOpti
       }
       BuiltRow& built = batch.rows[batch.count];
       built.sheetRow = shared_->rowNumber();
-      built.dropped = reader.read(*shared_, options, built.values);
+      built.dropped = reader.readCells(*shared_, options, built.values, built.phones);
       ++batch.count;
     }
   } catch (...) {
@@ -176,6 +176,8 @@ void RecordsAhead::buildInTurn(std::size_t builder) {
     try {
       for (; row < batch->count; ++row) {
         BuiltRow& built = batch->rows[row];
+        ContactRowReader::finishRow(built.phones, answers_.phoneCountry, answers_.moreFields,
+                                    built.dropped, built.values);
         built.record.clear();
         if (!built.dropped) appendRecord(built.record, built.values, version);
       }

@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/ContactRowReader.h"
 #include "core/ContactValues.h"
 #include "core/ExportJob.h"
 #include "core/ExportOptions.h"
@@ -20,14 +21,13 @@
 
 namespace quillmere::core {
 
-class ContactRowReader;
-
 // A data row read and its record built, ahead of the run.
 struct BuiltRow {
   std::uint32_t sheetRow = 0;
   bool dropped = false;  // by the empty e-mail rule; then there is no record
   ContactValues values;
   std::string record;
+  std::vector<PhoneCell> phones;  // read in turn, put in international form after it
 };
 
 // Reads the data rows and builds their records on two threads of their own, in batches a

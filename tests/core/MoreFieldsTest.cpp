@@ -128,6 +128,40 @@ TEST(MoreFields, EachFieldWritesItsVersionsLineFromNumbersAndTextsAndNamesWhatIt
   }
 }
 
+// A row's notes come in column order whatever their kind, a number overwritten by a later
+// column's is still named, and the card has the later one in international form.
+TEST(MoreFields, ARowsNotesComeInColumnOrder) {
+  MemorySheet sheet({{1,
+                      {std::string("Phone"), std::string("Birthday"), std::string("Mobile"),
+                       std::string("Office")}},
+                     {2,
+                      {std::string("12"), std::string("soon"), std::string("call me"),
+                       std::string("020 7946 0123 ::: 34")}}});
+  const source::SheetTable table = test::tableOf(sheet.rows(), 2, 2);
+  const ExportJob job{table,
+                      {test::pairOf(0, BusinessTelephoneNumber), test::pairOf(1, Birthday),
+                       test::pairOf(2, MobileNumber), test::pairOf(3, BusinessTelephoneNumber)},
+                      '.'};
+  MoreFieldsOptions options;
+  options.country = "GB";
+  ContactValues values;
+  sheet.nextRow();
+  sheet.nextRow();
+  ContactRowReader(job).read(sheet, options, values);
+  std::vector<std::string> notes;
+  for (const ValueNote& note : values.notes())
+    notes.push_back(noteText(note));
+  const std::string notOfGb = " is not a phone number of GB, so it is written as it stands";
+  EXPECT_EQ(notes, (std::vector<std::string>{
+                       "BusinessTelephoneNumber \"12\" in column A" + notOfGb,
+                       "Birthday \"soon\" in column B is not a date, so the card has no line for "
+                       "it (write 1985-03-13, or --03-13 without the year)",
+                       "MobileNumber \"call me\" in column C" + notOfGb,
+                       "BusinessTelephoneNumber \"34\" in column D" + notOfGb}));
+  EXPECT_EQ(values[BusinessTelephoneNumber], "+44 20 7946 0123");
+  EXPECT_EQ(values[MobileNumber], "call me");
+}
+
 // A header names a More Field only while they are offered, and only when no word of another
 // field stands beside the More Field's word.
 TEST(MoreFields, HeadersNameThemOnlyWhileOfferedAndOnlyByTheirOwnWords) {

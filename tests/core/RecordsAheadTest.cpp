@@ -123,10 +123,12 @@ TEST(ExportRun, RecordsBuiltAheadAreTheOnesBuiltRowByRow) {
             runWith(formattedSheet(rows), rowByRow, everyRow));
 }
 
-// A file's rows, read once as they come; it breaks when it reaches row `breakAt`.
+// A file's rows, read once as they come; it breaks when it reaches row `breakAt`. A
+// workbook's rows are read ahead on a thread of their own.
 class FileSheet : public MemorySheet {
  public:
-  FileSheet(const Rows& rows, std::uint32_t breakAt) : MemorySheet(rows), breakAt_(breakAt) {
+  FileSheet(const Rows& rows, std::uint32_t breakAt, bool readsAhead)
+      : MemorySheet(rows), breakAt_(breakAt), readsAhead_(readsAhead) {
     setCellFormats(zeroPaddedFormats());
   }
   bool nextRow() override {
@@ -137,46 +139,76 @@ class FileSheet : public MemorySheet {
     }
     return more;
   }
+  bool readsAhead() const override { return readsAhead_; }
 
  private:
   std::uint32_t breakAt_;
+  bool readsAhead_;
+};
+
+// The same answers, asked row by row at each moment of use, as the window's are.
+class AskedRowByRow : public FixedAnswers {
+ public:
+  using FixedAnswers::FixedAnswers;
+  std::optional<OptionAnswers> answers() override { return std::nullopt; }
+  bool answersFixed() const override { return false; }
 };
 
 // With answers that never change, as a command's, two threads take turns reading a file's
 // rows and build the records apart; the run must come out exactly as it does row by row.
 TEST(ExportRun, RecordsBuiltInTurnFromAFileAreTheOnesBuiltRowByRow) {
   MemorySheet::Rows rows = {
-      {1, {std::string("First"), std::string("Last"), std::string("Mail"), std::string("Phone")}}};
+      {1,
+       {std::string("First"), std::string("Last"), std::string("Mail"), std::string("Phone"),
+        std::string("Birthday"), std::string("Office phone")}}};
   for (std::uint32_t r = 2; r <= 700; ++r) {
     const std::string n = std::to_string(r);
-    rows[r] = {"Ann" + n, "Lee", r % 9 == 0 ? std::string("  ") : "ann" + n + "@x.org",
-               MemorySheet::Styled{1000.0 + r, 2}};
+    const std::string mail = r % 13 == 0  ? "a" + n + "@x.org ::: b" + n + "@x.org"
+                             : r % 9 == 0 ? std::string("  ")
+                                          : "ann" + n + "@x.org";
+    const std::string birthday = r % 5 == 0 ? "1985-03-13" : r % 6 == 0 ? "soon" : "";
+    // A later column mapped to the same phone field: a London number, or none, or nothing.
+    const std::string office = r % 7 == 0    ? "020 7946 0" + std::to_string(100 + r % 900)
+                               : r % 11 == 0 ? std::string("no phone")
+                                             : "";
+    rows[r] = {"Ann" + n, "Lee", mail, MemorySheet::Styled{1000.0 + r, 2}, birthday, office};
   }
   rows[50].emplace_back(std::in_place_type<std::string>, "a cell right of the headers");
   // Read past only when the rows were not counted first.
   rows[720].emplace_back(std::in_place_type<std::string>, "a row after the empty ones");
-  const std::vector<ColumnPair> columns = {pairOf(0, Field::FirstName), pairOf(1, Field::LastName),
-                                           pairOf(2, Field::EmailAddress),
-                                           pairOf(3, Field::BusinessTelephoneNumber)};
+  const std::vector<ColumnPair> columns = {
+      pairOf(0, Field::FirstName),    pairOf(1, Field::LastName),
+      pairOf(2, Field::EmailAddress), pairOf(3, Field::BusinessTelephoneNumber),
+      pairOf(4, Field::Birthday),     pairOf(5, Field::BusinessTelephoneNumber)};
   struct Case {
     const char* name;
     bool counted;
     std::uint32_t breakAt;  // 0: never
     int stopAfter;          // rows done when the user stops; -1: never
+    bool readsAhead;
     OptionAnswers answers;
   };
+  const OptionAnswers phones = {"3.0", true, false, false, true, "GB"};
   const std::vector<Case> cases = {
-      {"separate files", true, 0, -1, {"3.0", false, false, false, false, ""}},
-      {"one 2.1 file, numbers as shown", true, 0, -1, {"2.1", true, false, true, false, ""}},
-      {"rows found as the run goes", false, 0, -1, {"4.0", true, true, false, false, ""}},
-      {"the file breaks at row 500", false, 500, -1, {"3.0", true, false, false, false, ""}},
-      {"the file breaks at its first row", true, 2, -1, {"3.0", true, false, false, false, ""}},
-      {"stopped after 300 rows", true, 0, 300, {"3.0", false, false, false, false, ""}},
+      {"separate files", true, 0, -1, false, {"3.0", false, false, false, false, ""}},
+      {"one 2.1 file, numbers as shown", true, 0, -1, false, {"2.1", true, false, true, false, ""}},
+      {"rows found as the run goes", false, 0, -1, false, {"4.0", true, true, false, false, ""}},
+      {"the file breaks at row 500", false, 500, -1, false, {"3.0", true, false, false, false, ""}},
+      {"the file breaks at its first row",
+       true,
+       2,
+       -1,
+       false,
+       {"3.0", true, false, false, false, ""}},
+      {"stopped after 300 rows", true, 0, 300, false, {"3.0", false, false, false, false, ""}},
+      {"phones in international form, with More Fields", true, 0, -1, false, phones},
+      {"the same from a workbook read ahead", true, 0, -1, true, phones},
+      {"the same, and it breaks at row 500", false, 500, -1, true, phones},
   };
   auto runWith = [&](const Case& c, ExportOptions& options) {
     source::SheetTable table = tableOf(rows, 699, 700);
     table.rowsCounted = c.counted;
-    FileSheet sheet(rows, c.breakAt);
+    FileSheet sheet(rows, c.breakAt, c.readsAhead);
     MemorySink sink;
     RecordingObserver observer;
     observer.stopAfter = c.stopAfter;
@@ -191,19 +223,19 @@ TEST(ExportRun, RecordsBuiltInTurnFromAFileAreTheOnesBuiltRowByRow) {
                        "\nskipped: " + std::to_string(report.skipped.columnsPastHeaders.size()) +
                        " columns, " + std::to_string(report.skipped.rowsAfterEnd) + " rows\n";
     for (std::size_t i = 0; i < observer.outcomes.size(); ++i) {
+      const ContactValues& values = observer.values[i];
       seen += std::to_string(observer.outcomes[i].sheetRow) + " " + observer.outcomes[i].file +
-              " " + observer.values[i][Field::BusinessTelephoneNumber] + "\n";
+              " " + values[Field::BusinessTelephoneNumber] + " " + values[Field::EmailAddress2] +
+              " " + std::to_string(values.leftOut().size()) + "\n";
+      for (const ValueNote& note : values.notes())
+        seen += noteText(note) + "\n";
     }
     for (const auto& [file, text] : sink.files)
       seen += file + "\n" + text;
     return seen;
   };
   for (const Case& c : cases) {
-    ScriptedOptions rowByRow;
-    rowByRow.version = c.answers.vCardVersion;
-    rowByRow.single = c.answers.singleFile;
-    rowByRow.allowEmpty = c.answers.allowEmptyEmail;
-    rowByRow.asShown = c.answers.keepNumbersAsShown;
+    AskedRowByRow rowByRow(c.answers);
     FixedAnswers inTurn(c.answers);
     EXPECT_EQ(runWith(c, inTurn), runWith(c, rowByRow)) << c.name;
   }
