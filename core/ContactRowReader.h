@@ -14,18 +14,18 @@
 
 namespace quillmere::core {
 
-// Reads one data row into contact values, the one way the export run and the card preview
-// both read a row: the mapped columns in column order, a later column overwriting an earlier
-// one mapped to the same field when it has text, Title and error cells contributing nothing,
-// number cells as their text form or, when the options say so, as the sheet displays them,
-// and the empty e-mail rule. With More Fields, dates come from day numbers and ISO text;
-// with a phone country, phone numbers are taken as shown and put in international form.
 // A phone cell read as shown and not yet put in international form: its field and column.
 struct PhoneCell {
   Field field;
   std::uint32_t column;
 };
 
+// Reads one data row into contact values, the one way the export run and the card preview
+// both read a row: the mapped columns in column order, a later column overwriting an earlier
+// one mapped to the same field when it has text, Title and error cells contributing nothing,
+// number cells as their text form or, when the options say so, as the sheet displays them,
+// and the empty e-mail rule. With More Fields, dates come from day numbers and ISO text;
+// with a phone country, phone numbers are taken as shown and put in international form.
 class ContactRowReader {
  public:
   explicit ContactRowReader(const ExportJob& job);
