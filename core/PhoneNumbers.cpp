@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <set>
+#include <unordered_map>
 
 namespace quillmere::core {
 
@@ -12,10 +13,10 @@ namespace {
 using i18n::phonenumbers::PhoneNumber;
 using i18n::phonenumbers::PhoneNumberUtil;
 
-}  // namespace
+// Enough for the switchboard and fax numbers of a few thousand companies; about 2 MiB.
+constexpr std::size_t kRememberedNumbers = 16384;
 
-std::optional<std::string> internationalPhoneNumber(std::string_view number,
-                                                    std::string_view country) {
+std::optional<std::string> readInternational(std::string_view number, std::string_view country) {
   // The library's one instance loads its tables on first use, so a run that writes numbers
   // as they stand never pays for them.
   const PhoneNumberUtil& util = *PhoneNumberUtil::GetInstance();
@@ -29,6 +30,25 @@ std::optional<std::string> internationalPhoneNumber(std::string_view number,
   std::string formatted;
   util.Format(parsed, PhoneNumberUtil::INTERNATIONAL, &formatted);
   return formatted;
+}
+
+}  // namespace
+
+std::optional<std::string> internationalPhoneNumber(std::string_view number,
+                                                    std::string_view country) {
+  // libphonenumber takes some 50 microseconds a number, and an address book repeats its
+  // companies' switchboard and fax numbers; each thread remembers its own, so none waits.
+  thread_local std::string rememberedCountry;
+  thread_local std::unordered_map<std::string, std::optional<std::string>> remembered;
+  if (country != rememberedCountry || remembered.size() >= kRememberedNumbers) {
+    remembered.clear();
+    rememberedCountry = country;
+  }
+  std::string key(number);
+  if (const auto found = remembered.find(key); found != remembered.end()) return found->second;
+  auto international = readInternational(number, country);
+  remembered.emplace(std::move(key), international);
+  return international;
 }
 
 const std::vector<std::string>& phoneCountries() {

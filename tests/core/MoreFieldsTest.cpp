@@ -102,6 +102,15 @@ TEST(MoreFields, EachFieldWritesItsVersionsLineFromNumbersAndTextsAndNamesWhatIt
        "PagerNumber \"call me\" in column A is not a phone number of DE, so it is written as it "
        "stands",
        "DE"},
+      // Numbers met before, now remembered: still noted each time, and read by the country.
+      {PagerNumber, "2.1", std::string("call me"), "TEL;PAGER:call me",
+       "PagerNumber \"call me\" in column A is not a phone number of DE, so it is written as it "
+       "stands",
+       "DE"},
+      {HomeTelephoneNumber, "2.1", std::string("020 7946 0958"), "TEL;HOME;VOICE:020 7946 0958",
+       "HomeTelephoneNumber \"020 7946 0958\" in column A is not a phone number of US, so it is "
+       "written as it stands",
+       "US"},
   };
   for (const Case& c : cases) {
     MemorySheet sheet({{1, {std::string("Header")}}, {2, {c.cell}}});
