@@ -132,7 +132,7 @@ void RecordsAhead::readInTurn(Batch& batch, ContactRowReader& reader, ExportOpti
   batch.ended = false;
   batch.failure = nullptr;
   try {
-    while (batch.count < kRowsPerTurn) {
+    while (batch.count < kRowsPerBatch) {
       if (!walk_->next(*shared_)) {
         batch.ended = true;
         return;

@@ -63,12 +63,11 @@ class RecordsAhead {
   static constexpr std::size_t kBuilders = 2;
   // Two batches each, so a builder goes on while the run takes its last one.
   static constexpr std::size_t kBatches = 2 * kBuilders;
-  static constexpr std::size_t kRowsPerBatch = 64;
-  // A sheet read once hands its rows over in larger batches: each turn at it costs a wake-up.
-  static constexpr std::size_t kRowsPerTurn = 128;
+  // Each batch handed over, and each turn at a sheet read once, costs a wake-up.
+  static constexpr std::size_t kRowsPerBatch = 128;
 
   struct Batch {
-    std::array<BuiltRow, kRowsPerTurn> rows;
+    std::array<BuiltRow, kRowsPerBatch> rows;
     std::size_t count = 0;
     bool ended = false;          // no row follows this batch's
     std::size_t number = 0;      // which batch of the run it holds, counted from 1; 0 for none
