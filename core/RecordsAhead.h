@@ -64,7 +64,7 @@ class RecordsAhead {
   // Two batches each, so a builder goes on while the run takes its last one.
   static constexpr std::size_t kBatches = 2 * kBuilders;
   // Each batch handed over, and each turn at a sheet read once, costs a wake-up.
-  static constexpr std::size_t kRowsPerBatch = 128;
+  static constexpr std::size_t kRowsPerBatch = 256;
 
   struct Batch {
     std::array<BuiltRow, kRowsPerBatch> rows;

@@ -62,7 +62,8 @@ class AnsweringOptions : public ScriptedOptions {
 TEST(ExportRun, RecordsBuiltAheadAreTheOnesBuiltRowByRow) {
   MemorySheet::Rows rows = {
       {1, {std::string("First"), std::string("Last"), std::string("Mail"), std::string("Phone")}}};
-  constexpr std::uint32_t kLastRow = 700;
+  // Past four batches, so the ring of batches is used again.
+  constexpr std::uint32_t kLastRow = 1300;
   for (std::uint32_t r = 2; r <= kLastRow; ++r) {
     const std::string n = std::to_string(r);
     // Every ninth address is spaces only; phones are numbers shown with a leading zero.
@@ -161,7 +162,7 @@ TEST(ExportRun, RecordsBuiltInTurnFromAFileAreTheOnesBuiltRowByRow) {
       {1,
        {std::string("First"), std::string("Last"), std::string("Mail"), std::string("Phone"),
         std::string("Birthday"), std::string("Office phone")}}};
-  for (std::uint32_t r = 2; r <= 700; ++r) {
+  for (std::uint32_t r = 2; r <= 1300; ++r) {
     const std::string n = std::to_string(r);
     const std::string mail = r % 13 == 0  ? "a" + n + "@x.org ::: b" + n + "@x.org"
                              : r % 9 == 0 ? std::string("  ")
@@ -175,7 +176,7 @@ TEST(ExportRun, RecordsBuiltInTurnFromAFileAreTheOnesBuiltRowByRow) {
   }
   rows[50].emplace_back(std::in_place_type<std::string>, "a cell right of the headers");
   // Read past only when the rows were not counted first.
-  rows[720].emplace_back(std::in_place_type<std::string>, "a row after the empty ones");
+  rows[1320].emplace_back(std::in_place_type<std::string>, "a row after the empty ones");
   const std::vector<ColumnPair> columns = {
       pairOf(0, Field::FirstName),    pairOf(1, Field::LastName),
       pairOf(2, Field::EmailAddress), pairOf(3, Field::BusinessTelephoneNumber),
@@ -206,7 +207,7 @@ TEST(ExportRun, RecordsBuiltInTurnFromAFileAreTheOnesBuiltRowByRow) {
       {"the same, and it breaks at row 500", false, 500, -1, true, phones},
   };
   auto runWith = [&](const Case& c, ExportOptions& options) {
-    source::SheetTable table = tableOf(rows, 699, 700);
+    source::SheetTable table = tableOf(rows, 1299, 1300);
     table.rowsCounted = c.counted;
     FileSheet sheet(rows, c.breakAt, c.readsAhead);
     MemorySink sink;
