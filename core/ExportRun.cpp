@@ -102,15 +102,16 @@ class Run {
     if (!options_.answersFixed() || sheet_.anotherCursor() != nullptr) return false;
     const std::optional<OptionAnswers> answers = options_.answers();
     if (!answers || (sheet_.readsAhead() && answers->phoneCountry.empty())) return false;
-    RecordsAhead built(sheet_, rows, job_);
-    built.start(0, *answers);
-    while (const BuiltRow* row = built.next()) {
+    // On the heap: its batches take more than a megabyte.
+    const auto built = std::make_unique<RecordsAhead>(sheet_, rows, job_);
+    built->start(0, *answers);
+    while (const BuiltRow* row = built->next()) {
       if (!writeRow(row->sheetRow, row->values, row->dropped, row->record, answers->singleFile)) {
         report_.stopped = true;
         return true;
       }
     }
-    if (built.failure()) std::rethrow_exception(built.failure());
+    if (built->failure()) std::rethrow_exception(built->failure());
     return true;
   }
 
