@@ -13,8 +13,10 @@ namespace {
 using i18n::phonenumbers::PhoneNumber;
 using i18n::phonenumbers::PhoneNumberUtil;
 
-// Enough for the switchboard and fax numbers of a few thousand companies; about 2 MiB.
+// Enough for the switchboard and fax numbers of a few thousand companies; 3 MiB at most.
 constexpr std::size_t kRememberedNumbers = 16384;
+// Longer texts are read but not remembered, so odd cells cannot make that memory grow.
+constexpr std::size_t kLongestRemembered = 64;
 
 std::optional<std::string> readInternational(std::string_view number, std::string_view country) {
   // The library's one instance loads its tables on first use, so a run that writes numbers
@@ -38,6 +40,7 @@ std::optional<std::string> internationalPhoneNumber(std::string_view number,
                                                     std::string_view country) {
   // libphonenumber takes some 50 microseconds a number, and an address book repeats its
   // companies' switchboard and fax numbers; each thread remembers its own, so none waits.
+  if (number.size() > kLongestRemembered) return readInternational(number, country);
   thread_local std::string rememberedCountry;
   thread_local std::unordered_map<std::string, std::optional<std::string>> remembered;
   if (country != rememberedCountry || remembered.size() >= kRememberedNumbers) {

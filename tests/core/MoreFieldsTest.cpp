@@ -111,6 +111,9 @@ TEST(MoreFields, EachFieldWritesItsVersionsLineFromNumbersAndTextsAndNamesWhatIt
        "HomeTelephoneNumber \"020 7946 0958\" in column A is not a phone number of US, so it is "
        "written as it stands",
        "US"},
+      // Too long a text to be remembered is read all the same.
+      {HomeTelephoneNumber, "2.1", "020 7946 0958" + std::string(60, ' ') + "ext. 12",
+       "TEL;HOME;VOICE:+44 20 7946 0958 x12", "", "GB"},
   };
   for (const Case& c : cases) {
     MemorySheet sheet({{1, {std::string("Header")}}, {2, {c.cell}}});
