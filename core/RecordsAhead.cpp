@@ -99,6 +99,9 @@ void RecordsAhead::build(std::size_t builder, std::uint32_t after) {
       batch->ended = false;
       const std::size_t first = number * kRowsPerBatch;
       while (index < first + kRowsPerBatch) {
+        // The window waits for this when an option changes mid-run: a batch of rows with
+        // phone numbers can take tens of milliseconds.
+        if (stopping_.load(std::memory_order_relaxed)) return;
         if (!rows.next(cursor)) {
           batch->ended = true;
           break;
