@@ -3,6 +3,7 @@
 #include <phonenumbers/phonenumberutil.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <unordered_map>
 
@@ -17,6 +18,14 @@ using i18n::phonenumbers::PhoneNumberUtil;
 constexpr std::size_t kRememberedNumbers = 16384;
 // Longer texts are read but not remembered, so odd cells cannot make that memory grow.
 constexpr std::size_t kLongestRemembered = 64;
+
+// Looks a number up by its text as the cell has it, with no string made for the look-up.
+struct TextHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const {
+    return std::hash<std::string_view>{}(text);
+  }
+};
 
 std::optional<std::string> readInternational(std::string_view number, std::string_view country) {
   // The library's one instance loads its tables on first use, so a run that writes numbers
@@ -42,15 +51,16 @@ std::optional<std::string> internationalPhoneNumber(std::string_view number,
   // companies' switchboard and fax numbers; each thread remembers its own, so none waits.
   if (number.size() > kLongestRemembered) return readInternational(number, country);
   thread_local std::string rememberedCountry;
-  thread_local std::unordered_map<std::string, std::optional<std::string>> remembered;
+  thread_local std::unordered_map<std::string, std::optional<std::string>, TextHash,
+                                  std::equal_to<>>
+      remembered;
   if (country != rememberedCountry || remembered.size() >= kRememberedNumbers) {
     remembered.clear();
     rememberedCountry = country;
   }
-  std::string key(number);
-  if (const auto found = remembered.find(key); found != remembered.end()) return found->second;
+  if (const auto found = remembered.find(number); found != remembered.end()) return found->second;
   auto international = readInternational(number, country);
-  remembered.emplace(std::move(key), international);
+  remembered.emplace(std::string(number), international);
   return international;
 }
 
