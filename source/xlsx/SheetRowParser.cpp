@@ -103,6 +103,7 @@ void SheetRowParser::restart() {
   for (std::size_t i = 0; i < cellCount_; ++i)
     cells_[i] = StoredCell{};
   cellCount_ = 0;
+  pending_.clear();
   rowText_.clear();
   rowTextBytes_ = 0;
   rowNumber_ = 0;
@@ -242,6 +243,7 @@ void SheetRowParser::beginRow(const char** attributes) {
   for (std::size_t i = 0; i < cellCount_; ++i)
     cells_[i] = StoredCell{};
   cellCount_ = 0;
+  pending_.clear();
   rowText_.clear();
   rowTextBytes_ = 0;
   nextColumn_ = 0;
@@ -322,10 +324,11 @@ std::size_t SheetRowParser::takeElement(char* begin, const char* end) {
   if (element.bytes == 0) return 0;
   StoredCell stored;
   if (element.type == CellElement::Type::SharedString && !element.value.empty()) {
-    const auto text = strings_.find(element.index);
     // A string the table lacks, or a number that is none, is refused by the events' path.
-    if (!text) return 0;
-    stored = {CellKind::Text, 0.0, *text, 0, 0};
+    if (!strings_.has(element.index)) return 0;
+    strings_.prefetch(element.index);
+    stored.kind = CellKind::Text;
+    stored.pending = true;
   } else if (!element.value.empty()) {
     const auto number = parseDecimal(element.value);
     if (!number) return 0;
@@ -339,6 +342,7 @@ std::size_t SheetRowParser::takeElement(char* begin, const char* end) {
     rowNumberKnown_ = true;
   }
   style_ = element.style;
+  if (stored.pending) pending_.push_back({column_, element.index});
   if (stored.kind != CellKind::Empty) store(stored);
   return element.bytes;
 }
@@ -447,9 +451,28 @@ void SheetRowParser::storeCell() {
   }
 }
 
+void SheetRowParser::resolvePending() {
+  // From the last: where two cells name one column, the later one's string is the cell's.
+  for (auto it = pending_.rbegin(); it != pending_.rend(); ++it) {
+    const std::string_view text = strings_.at(it->index);
+    rowTextBytes_ += text.size();
+    StoredCell& cell = cells_[it->column];
+    if (cell.pending) {
+      cell.shared = text;
+      cell.pending = false;
+    }
+  }
+  pending_.clear();
+  if (rowTextBytes_ > limits_.maxRowTextBytes) failRowText();
+}
+
 void SheetRowParser::finishRow() {
   inRow_ = false;
   if (failed()) return;
+  if (!pending_.empty()) {
+    resolvePending();
+    if (failed()) return;
+  }
   if (!rowNumberKnown_) {
     if (previousRow_ >= kMaxGridRows) {
       fail(Kind::LimitExceeded, tooManyRows());

@@ -52,6 +52,14 @@ class SheetRowParser : public XmlHandler {
     std::size_t offset = 0;   // otherwise the text's place in rowText_
     std::size_t length = 0;
     std::uint32_t style = 0;
+    bool pending = false;  // a shared string not yet looked up (resolvePending())
+  };
+
+  // A shared string of the row, looked up once the row is complete, so that the table's memory
+  // is asked for all its cells at once rather than waited for cell by cell.
+  struct PendingString {
+    std::uint32_t column;
+    std::size_t index;
   };
 
   // The type a cell's t attribute names; false for an unknown one.
@@ -60,6 +68,8 @@ class SheetRowParser : public XmlHandler {
   void beginCell(const char** attributes);
   void finishCell();
   void finishRow();
+  // Gives the row's pending cells their shared strings and counts their text.
+  void resolvePending();
   void store(StoredCell cell);
   void storeCell();
   // Copies `value` into rowText_ as the cell's text.
@@ -76,6 +86,7 @@ class SheetRowParser : public XmlHandler {
 
   // The current row, valid while the parse is paused after it.
   std::vector<StoredCell> cells_;  // cells_[i] is empty for every i >= cellCount_
+  std::vector<PendingString> pending_;
   std::size_t cellCount_ = 0;
   std::string rowText_;
   std::size_t rowTextBytes_ = 0;  // text of the row's stored cells, shared strings included

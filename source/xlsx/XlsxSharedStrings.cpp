@@ -40,12 +40,14 @@ void XlsxSharedStrings::endLoading(std::exception_ptr failure) {
 }
 
 std::optional<std::string_view> XlsxSharedStrings::find(std::size_t index) const {
-  if (index >= readerKnown_) {
-    readerKnown_ = published_.load(std::memory_order_acquire);
-    if (index >= readerKnown_ && state_.load() != State::Idle) readerKnown_ = waitFor(index);
-    if (index >= readerKnown_) return std::nullopt;
-  }
+  if (!has(index)) return std::nullopt;
   return at(index);
+}
+
+bool XlsxSharedStrings::catchUp(std::size_t index) const {
+  readerKnown_ = published_.load(std::memory_order_acquire);
+  if (index >= readerKnown_ && state_.load() != State::Idle) readerKnown_ = waitFor(index);
+  return index < readerKnown_;
 }
 
 std::size_t XlsxSharedStrings::waitFor(std::size_t index) const {

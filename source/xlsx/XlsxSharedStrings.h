@@ -51,6 +51,12 @@ class XlsxSharedStrings : public XmlHandler {
   // nothing when the table has no such string. Throws the failure of the loading. For one
   // reader thread at a time.
   std::optional<std::string_view> find(std::size_t index) const;
+  // Whether the table has a string at `index`, waiting and throwing as find() does, without
+  // reading where the string lies; at() then gives it.
+  bool has(std::size_t index) const { return index < readerKnown_ || catchUp(index); }
+  // Asks for the cache line that says where the string at `index` (one the table has) lies:
+  // with millions of strings it is rarely cached, and a row's cells can wait for theirs at once.
+  void prefetch(std::size_t index) const { __builtin_prefetch(ends_ + (index == 0 ? 0 : index - 1)); }
   // Throws the failure of the loading, should it have failed already; never waits.
   void throwIfFailed() const;
   // Waits for the loading to end; throws its failure.
@@ -72,6 +78,8 @@ class XlsxSharedStrings : public XmlHandler {
   void publish();
   void endItem();
   std::size_t waitFor(std::size_t index) const;
+  // has() past the strings the reader has seen published: looks again, waiting if need be.
+  bool catchUp(std::size_t index) const;
 
   ReadLimits limits_;
   std::uint64_t maxPoolBytes_;  // the limit, within what 32-bit offsets reach

@@ -142,13 +142,23 @@ void PrintTo(const CellCase& c, std::ostream* out) {
 
 class XlsxCellValue : public ::testing::TestWithParam<CellCase> {};
 
+// Enough bytes after a row that its cells in the common shapes are read in one pass when the
+// whole part is at hand, as they are in a real sheet.
+const std::string kRowAfter = "<row r=\"9\">" + [] {
+  std::string cells;
+  for (char column = 'A'; column <= 'F'; ++column)
+    cells += std::string("<c r=\"") + column + "9\"><v>1</v></c>";
+  return cells;
+}() + "</row>";
+
 TEST_P(XlsxCellValue, ReadsAsItsKindAndTextForm) {
   const auto& param = GetParam();
   const auto held = sharedStrings("<si><t>first</t></si><si><t>second</t></si>");
   const XlsxSharedStrings& strings = *held;
   for (std::size_t chunk : {1, 65536}) {
     auto reader = sheetReader(
-        worksheet(std::string("<row r=\"1\">") + param.cellXml + "<c r=\"Z1\"><v>0</v></c></row>"),
+        worksheet(std::string("<row r=\"1\">") + param.cellXml + "<c r=\"Z1\"><v>0</v></c></row>" +
+                  kRowAfter),
         strings, chunk);
     ASSERT_TRUE(reader->nextRow());
     const CellValue cell = reader->cell(0);
@@ -166,6 +176,15 @@ INSTANTIATE_TEST_SUITE_P(
         CellCase{"PlusSign", "<c r=\"A1\"><v>+5</v></c>", CellKind::Number, "5"},
         CellCase{"Subnormal", "<c r=\"A1\"><v>1E-308</v></c>", CellKind::Number, "1E-308"},
         CellCase{"SharedString", "<c r=\"A1\" t=\"s\"><v>1</v></c>", CellKind::Text, "second"},
+        // A column named twice holds the later cell, however each of the two was read.
+        CellCase{"SharedStringTwice", "<c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"A1\" t=\"s\"><v>1</v></c>",
+                 CellKind::Text, "second"},
+        CellCase{"SharedStringThenInline",
+                 "<c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"A1\" t=\"inlineStr\"><is><t>x</t></is></c>",
+                 CellKind::Text, "x"},
+        CellCase{"InlineThenSharedString",
+                 "<c r=\"A1\" t=\"inlineStr\"><is><t>x</t></is></c><c r=\"A1\" t=\"s\"><v>1</v></c>",
+                 CellKind::Text, "second"},
         CellCase{"BooleanTrue", "<c r=\"A1\" t=\"b\"><v>1</v></c>", CellKind::Boolean, "True"},
         CellCase{"BooleanFalse", "<c r=\"A1\" t=\"b\"><v>0</v></c>", CellKind::Boolean, "False"},
         CellCase{"Error", "<c r=\"A1\" t=\"e\"><f>1/0</f><v>#DIV/0!</v></c>", CellKind::Error,
@@ -241,6 +260,10 @@ TEST_P(XlsxBrokenSheet, ThrowsFromNextRowWithItsKind) {
 }
 
 const std::string kLongText(65, 'x');
+const std::string kSharedTextPastLimit =
+    "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row><row r=\"4\"><c r=\"A4\" t=\"s\"><v>2</v>"
+    "</c><c r=\"B4\" t=\"s\"><v>2</v></c><c r=\"C4\" t=\"s\"><v>2</v></c></row>" +
+    kRowAfter;
 const std::string kTooManyCells = [] {
   std::string row = "<row r=\"1\">";
   for (int i = 0; i <= 16384; ++i)
@@ -271,6 +294,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "</c></row><row r=\"2\"><c t=\"s\"><v>2</v></c><c t=\"s\"><v>2</v></c>"
                    "<c t=\"s\"><v>2</v></c></row>",
                    Kind::LimitExceeded, "row (row 2) whose cells hold more than 96 bytes"},
+        BrokenCase{"RowTextPastLimitInReferencedSharedStrings", kSharedTextPastLimit.c_str(),
+                   Kind::LimitExceeded, "row (row 4) whose cells hold more than 96 bytes"},
         BrokenCase{"RowTextPastLimitInline",
                    "<row r=\"3\"><c t=\"inlineStr\"><is><t>0123456789012345678901234567890123456789"
                    "01234567</t></is></c><c t=\"inlineStr\"><is><t>0123456789012345678901234567890"
