@@ -56,7 +56,9 @@ class XlsxSharedStrings : public XmlHandler {
   bool has(std::size_t index) const { return index < readerKnown_ || catchUp(index); }
   // Asks for the cache line that says where the string at `index` (one the table has) lies:
   // with millions of strings it is rarely cached, and a row's cells can wait for theirs at once.
-  void prefetch(std::size_t index) const { __builtin_prefetch(ends_ + (index == 0 ? 0 : index - 1)); }
+  void prefetch(std::size_t index) const {
+    __builtin_prefetch(ends_ + (index == 0 ? 0 : index - 1));
+  }
   // Throws the failure of the loading, should it have failed already; never waits.
   void throwIfFailed() const;
   // Waits for the loading to end; throws its failure.

@@ -156,10 +156,9 @@ TEST_P(XlsxCellValue, ReadsAsItsKindAndTextForm) {
   const auto held = sharedStrings("<si><t>first</t></si><si><t>second</t></si>");
   const XlsxSharedStrings& strings = *held;
   for (std::size_t chunk : {1, 65536}) {
-    auto reader = sheetReader(
-        worksheet(std::string("<row r=\"1\">") + param.cellXml + "<c r=\"Z1\"><v>0</v></c></row>" +
-                  kRowAfter),
-        strings, chunk);
+    auto reader = sheetReader(worksheet(std::string("<row r=\"1\">") + param.cellXml +
+                                        "<c r=\"Z1\"><v>0</v></c></row>" + kRowAfter),
+                              strings, chunk);
     ASSERT_TRUE(reader->nextRow());
     const CellValue cell = reader->cell(0);
     EXPECT_EQ(cell.kind, param.kind) << "chunk " << chunk;
@@ -177,14 +176,17 @@ INSTANTIATE_TEST_SUITE_P(
         CellCase{"Subnormal", "<c r=\"A1\"><v>1E-308</v></c>", CellKind::Number, "1E-308"},
         CellCase{"SharedString", "<c r=\"A1\" t=\"s\"><v>1</v></c>", CellKind::Text, "second"},
         // A column named twice holds the later cell, however each of the two was read.
-        CellCase{"SharedStringTwice", "<c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"A1\" t=\"s\"><v>1</v></c>",
-                 CellKind::Text, "second"},
-        CellCase{"SharedStringThenInline",
-                 "<c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"A1\" t=\"inlineStr\"><is><t>x</t></is></c>",
-                 CellKind::Text, "x"},
-        CellCase{"InlineThenSharedString",
-                 "<c r=\"A1\" t=\"inlineStr\"><is><t>x</t></is></c><c r=\"A1\" t=\"s\"><v>1</v></c>",
-                 CellKind::Text, "second"},
+        CellCase{"SharedStringTwice",
+                 "<c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"A1\" t=\"s\"><v>1</v></c>", CellKind::Text,
+                 "second"},
+        CellCase{
+            "SharedStringThenInline",
+            "<c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"A1\" t=\"inlineStr\"><is><t>x</t></is></c>",
+            CellKind::Text, "x"},
+        CellCase{
+            "InlineThenSharedString",
+            "<c r=\"A1\" t=\"inlineStr\"><is><t>x</t></is></c><c r=\"A1\" t=\"s\"><v>1</v></c>",
+            CellKind::Text, "second"},
         CellCase{"BooleanTrue", "<c r=\"A1\" t=\"b\"><v>1</v></c>", CellKind::Boolean, "True"},
         CellCase{"BooleanFalse", "<c r=\"A1\" t=\"b\"><v>0</v></c>", CellKind::Boolean, "False"},
         CellCase{"Error", "<c r=\"A1\" t=\"e\"><f>1/0</f><v>#DIV/0!</v></c>", CellKind::Error,
