@@ -322,17 +322,16 @@ std::size_t SheetRowParser::takeElement(char* begin, const char* end) {
   if (!inRow_ || inCell_ || failed()) return 0;
   const CellElement element = readCellElement(begin, end);
   if (element.bytes == 0) return 0;
-  StoredCell stored;
-  if (element.type == CellElement::Type::SharedString && !element.value.empty()) {
+  const bool shared = element.type == CellElement::Type::SharedString;
+  double number = 0.0;
+  if (shared && !element.value.empty()) {
     // A string the table lacks, or a number that is none, is refused by the events' path.
     if (!strings_.has(element.index)) return 0;
     strings_.prefetch(element.index);
-    stored.kind = CellKind::Text;
-    stored.pending = true;
   } else if (!element.value.empty()) {
-    const auto number = parseDecimal(element.value);
-    if (!number) return 0;
-    stored = {CellKind::Number, *number, {}, 0, 0};
+    const auto parsed = parseDecimal(element.value);
+    if (!parsed) return 0;
+    number = *parsed;
   }
   // What beginCell() and finishCell() leave behind for such a cell.
   column_ = element.column;
@@ -342,9 +341,24 @@ std::size_t SheetRowParser::takeElement(char* begin, const char* end) {
     rowNumberKnown_ = true;
   }
   style_ = element.style;
-  if (stored.pending) pending_.push_back({column_, element.index});
-  if (stored.kind != CellKind::Empty) store(stored);
+  if (element.value.empty()) return element.bytes;
+  // Written in place, field by field: a whole cell built aside and copied in stalled on
+  // reading back the bytes just written.
+  StoredCell& cell = slot();
+  cell.kind = shared ? CellKind::Text : CellKind::Number;
+  cell.number = number;
+  cell.shared = {};
+  cell.offset = cell.length = 0;
+  cell.style = style_;
+  cell.pending = shared;
+  if (shared) pending_.push_back({column_, element.index});
   return element.bytes;
+}
+
+SheetRowParser::StoredCell& SheetRowParser::slot() {
+  if (column_ >= cells_.size()) cells_.resize(column_ + 1);
+  if (column_ >= cellCount_) cellCount_ = column_ + 1;
+  return cells_[column_];
 }
 
 void SheetRowParser::store(StoredCell cell) {
@@ -355,10 +369,8 @@ void SheetRowParser::store(StoredCell cell) {
       return;
     }
   }
-  if (column_ >= cells_.size()) cells_.resize(column_ + 1);
   cell.style = style_;
-  cells_[column_] = cell;
-  if (column_ >= cellCount_) cellCount_ = column_ + 1;
+  slot() = cell;
 }
 
 void SheetRowParser::storeValueText(CellKind kind, std::string_view value, bool unescape) {

@@ -71,6 +71,8 @@ class SheetRowParser : public XmlHandler {
   // Gives the row's pending cells their shared strings and counts their text.
   void resolvePending();
   void store(StoredCell cell);
+  // The current column's cell in the row, made room for and counted.
+  StoredCell& slot();
   void storeCell();
   // Copies `value` into rowText_ as the cell's text.
   void storeValueText(CellKind kind, std::string_view value, bool unescape);
