@@ -1,19 +1,14 @@
 #include "source/load/KeptRows.h"
 
-#include <sys/mman.h>
-
 #include <algorithm>
 #include <bit>
-#include <cstdlib>
 #include <cstring>
-#include <new>
 #include <utility>
 
 namespace quillmere::source {
 
 namespace {
 
-constexpr std::size_t kBlockBytes = std::size_t{2} << 20;  // one huge page on x86-64
 constexpr unsigned kKindBits = 3;
 constexpr std::uint32_t kKindMask = (1u << kKindBits) - 1;
 constexpr std::size_t kMaxSize = (std::size_t{1} << (32 - kKindBits)) - 1;
@@ -30,6 +25,7 @@ KeptRows::KeptRows(KeptRows&& other) noexcept {
 
 KeptRows& KeptRows::operator=(KeptRows&& other) noexcept {
   if (this == &other) return *this;
+  supply_ = std::move(other.supply_);
   budget_ = other.budget_;
   abandoned_ = other.abandoned_;
   rows_ = std::move(other.rows_);
@@ -46,19 +42,6 @@ KeptRows& KeptRows::operator=(KeptRows&& other) noexcept {
   return *this;
 }
 
-void KeptRows::BlockRelease::operator()(std::byte* block) const {
-  std::free(block);
-}
-
-KeptRows::Block KeptRows::newBlock(std::size_t& bytes) {
-  bytes = (std::max(bytes, kBlockBytes) + kBlockBytes - 1) / kBlockBytes * kBlockBytes;
-  auto* block = static_cast<std::byte*>(std::aligned_alloc(kBlockBytes, bytes));
-  if (block == nullptr) throw std::bad_alloc();
-  // Only advice: where huge pages are off, the block is made of small ones.
-  static_cast<void>(::madvise(block, bytes, MADV_HUGEPAGE));
-  return Block(block);
-}
-
 std::size_t KeptRows::bytes() const {
   return rows_.capacity() * sizeof(Row) + blockBytes_;
 }
@@ -66,7 +49,7 @@ std::size_t KeptRows::bytes() const {
 KeptRows::Cell* KeptRows::roomForCells(std::size_t count) {
   if (count > freeCellCount_) {
     std::size_t bytes = count * sizeof(Cell);
-    cellBlocks_.push_back(newBlock(bytes));
+    cellBlocks_.push_back(supply_.take(bytes));
     blockBytes_ += bytes;
     freeCells_ = reinterpret_cast<Cell*>(cellBlocks_.back().get());
     freeCellCount_ = bytes / sizeof(Cell);
@@ -80,7 +63,7 @@ KeptRows::Cell* KeptRows::roomForCells(std::size_t count) {
 const char* KeptRows::keptCopy(std::string_view text) {
   if (text.size() > freeTextBytes_) {
     std::size_t bytes = text.size();
-    textBlocks_.push_back(newBlock(bytes));
+    textBlocks_.push_back(supply_.take(bytes));
     blockBytes_ += bytes;
     freeText_ = reinterpret_cast<char*>(textBlocks_.back().get());
     freeTextBytes_ = bytes;
@@ -124,6 +107,7 @@ void KeptRows::keep(const SheetReader& sheet, std::size_t headerCount) {
 
 void KeptRows::abandon() {
   abandoned_ = true;
+  supply_.clear();
   // Swapped with empty ones, so the memory goes back now rather than with the object.
   std::vector<Row>().swap(rows_);
   std::vector<Block>().swap(cellBlocks_);

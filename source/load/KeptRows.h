@@ -9,6 +9,7 @@
 #include "source/CellFormats.h"
 #include "source/CellValue.h"
 #include "source/SheetReader.h"
+#include "source/load/BlockSupply.h"
 
 namespace quillmere::source {
 
@@ -55,18 +56,15 @@ class KeptRows {
     std::uint32_t cellCount;
   };
 
-  // Room for cells or copied texts: whole huge pages where the system has them, since a
-  // fault for every 4 KiB page was half the time of keeping a row.
-  struct BlockRelease {
-    void operator()(std::byte* block) const;
-  };
-  using Block = std::unique_ptr<std::byte, BlockRelease>;
-  static Block newBlock(std::size_t& bytes);
+  using Block = BlockSupply::Block;
 
   CellValue cellValue(const Row& row, std::size_t column) const;
   Cell* roomForCells(std::size_t count);
   const char* keptCopy(std::string_view text);
 
+  // Room for cells or copied texts: whole huge pages where the system has them, since a
+  // fault for every 4 KiB page was half the time of keeping a row.
+  BlockSupply supply_;
   std::size_t budget_ = 0;
   bool abandoned_ = false;
   std::vector<Row> rows_;

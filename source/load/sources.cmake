@@ -1,5 +1,6 @@
 # Loading a worksheet: header columns, row count, preview and what is left unread.
 target_sources(quillmere_source PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/BlockSupply.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DataRowWalk.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HeaderRowGuess.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KeptRows.cpp

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "source/load/KeptRows.h"
+#include "tests/support/MemorySheet.h"
+
+namespace quillmere::source {
+namespace {
+
+using test::MemorySheet;
+
+// Rows enough to fill several blocks of cells and of copied text, one text longer than a block,
+// numbers with their styles and errors between.
+MemorySheet manyRows() {
+  MemorySheet sheet;
+  for (std::uint32_t row = 1; row <= 40000; ++row) {
+    std::vector<MemorySheet::Cell> cells;
+    for (std::uint32_t column = 0; column < 16; ++column) {
+      if (column % 4 == 1) {
+        cells.emplace_back(MemorySheet::Styled{row * 100.0 + column, column});
+      } else if (column == 15 && row % 1000 == 0) {
+        cells.emplace_back(MemorySheet::Error{"#N/A"});
+      } else {
+        cells.emplace_back(std::to_string(row) + ":" + std::to_string(column) +
+                           std::string(row % 97, 'x'));
+      }
+    }
+    sheet.rows()[row] = std::move(cells);
+  }
+  sheet.rows()[40001] = {std::string(3 << 20, 'y'), 1.5};
+  return sheet;
+}
+
+TEST(KeptRows, GiveBackEveryCellOfEveryRowAsTheSheetHadIt) {
+  MemorySheet sheet = manyRows();
+  KeptRows kept(std::size_t{1} << 30);
+  while (sheet.nextRow())
+    kept.keep(sheet, 16);
+  ASSERT_TRUE(kept.whole());
+
+  KeptRowsReader reader(kept, sheet.cellFormats(), sheet.gridRows());
+  sheet.rewind();
+  std::size_t rows = 0;
+  while (sheet.nextRow()) {
+    ASSERT_TRUE(reader.nextRow());
+    ASSERT_EQ(reader.rowNumber(), sheet.rowNumber());
+    ASSERT_EQ(reader.cellCount(), sheet.cellCount());
+    for (std::size_t column = 0; column < sheet.cellCount(); ++column) {
+      const CellValue want = sheet.cell(column), got = reader.cell(column);
+      ASSERT_EQ(got.kind, want.kind) << "row " << sheet.rowNumber() << " column " << column;
+      ASSERT_EQ(got.text, want.text) << "row " << sheet.rowNumber() << " column " << column;
+      ASSERT_EQ(got.number, want.number);
+      ASSERT_EQ(got.style, want.style);
+    }
+    ++rows;
+  }
+  EXPECT_FALSE(reader.nextRow());
+  EXPECT_EQ(rows, 40001u);
+}
+
+TEST(KeptRows, LetGoOfAllOnceTheyPassTheirBudget) {
+  MemorySheet sheet = manyRows();
+  KeptRows kept(std::size_t{8} << 20);
+  while (sheet.nextRow())
+    kept.keep(sheet, 16);
+  EXPECT_FALSE(kept.whole());
+  EXPECT_EQ(kept.rowCount(), 0u);
+  EXPECT_EQ(kept.bytes(), 0u);
+}
+
+}  // namespace
+}  // namespace quillmere::source
