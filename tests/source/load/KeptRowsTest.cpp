@@ -32,11 +32,16 @@ MemorySheet manyRows() {
   return sheet;
 }
 
-TEST(KeptRows, GiveBackEveryCellOfEveryRowAsTheSheetHadIt) {
-  MemorySheet sheet = manyRows();
-  KeptRows kept(std::size_t{1} << 30);
+KeptRows keepAll(MemorySheet& sheet, std::size_t budget) {
+  KeptRows kept(budget);
   while (sheet.nextRow())
     kept.keep(sheet, 16);
+  return kept;
+}
+
+TEST(KeptRows, GiveBackEveryCellOfEveryRowAsTheSheetHadIt) {
+  MemorySheet sheet = manyRows();
+  const KeptRows kept = keepAll(sheet, std::size_t{1} << 30);
   ASSERT_TRUE(kept.whole());
 
   KeptRowsReader reader(kept, sheet.cellFormats(), sheet.gridRows());
@@ -61,9 +66,7 @@ TEST(KeptRows, GiveBackEveryCellOfEveryRowAsTheSheetHadIt) {
 
 TEST(KeptRows, LetGoOfAllOnceTheyPassTheirBudget) {
   MemorySheet sheet = manyRows();
-  KeptRows kept(std::size_t{8} << 20);
-  while (sheet.nextRow())
-    kept.keep(sheet, 16);
+  const KeptRows kept = keepAll(sheet, std::size_t{8} << 20);
   EXPECT_FALSE(kept.whole());
   EXPECT_EQ(kept.rowCount(), 0u);
   EXPECT_EQ(kept.bytes(), 0u);
