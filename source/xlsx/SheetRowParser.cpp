@@ -121,25 +121,6 @@ void SheetRowParser::beginReplay() {
   replayUpTo_ = handedOn;
 }
 
-CellValue SheetRowParser::cell(std::size_t column) const {
-  if (column >= cellCount_) return CellValue::empty();
-  const StoredCell& stored = cells_[column];
-  switch (stored.kind) {
-    case CellKind::Empty:
-      return CellValue::empty();
-    case CellKind::Number:
-      return CellValue::ofNumber(stored.number, stored.style);
-    case CellKind::Boolean:
-      return CellValue::ofBoolean(stored.number != 0.0);
-    case CellKind::Text:
-    case CellKind::Error: {
-      if (stored.shared.data() != nullptr) return {stored.kind, 0.0, stored.shared, 0, true};
-      return {stored.kind, 0.0, std::string_view(rowText_).substr(stored.offset, stored.length)};
-    }
-  }
-  return CellValue::empty();
-}
-
 std::uint32_t SheetRowParser::currentRow() const {
   return rowNumberKnown_ ? rowNumber_ : previousRow_ + 1;
 }

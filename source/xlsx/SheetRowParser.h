@@ -25,7 +25,24 @@ class SheetRowParser : public XmlHandler {
 
   std::uint32_t rowNumber() const { return rowNumber_; }
   std::size_t cellCount() const { return cellCount_; }
-  CellValue cell(std::size_t column) const;
+  // Asked for every cell of every row, so it is here, where callers can inline it.
+  CellValue cell(std::size_t column) const {
+    if (column >= cellCount_) return CellValue::empty();
+    const StoredCell& stored = cells_[column];
+    switch (stored.kind) {
+      case CellKind::Empty:
+        return CellValue::empty();
+      case CellKind::Number:
+        return CellValue::ofNumber(stored.number, stored.style);
+      case CellKind::Boolean:
+        return CellValue::ofBoolean(stored.number != 0.0);
+      case CellKind::Text:
+      case CellKind::Error:
+        if (stored.shared.data() != nullptr) return {stored.kind, 0.0, stored.shared, 0, true};
+        return {stored.kind, 0.0, std::string_view(rowText_).substr(stored.offset, stored.length)};
+    }
+    return CellValue::empty();
+  }
 
   void startElement(std::string_view name, const char** attributes) override;
   void endElement(std::string_view name) override;
