@@ -110,6 +110,9 @@ void RecordsAhead::build(std::size_t builder, std::uint32_t after) {
         // Rows of the other builders' batches are only walked past.
         if (index++ < first) continue;
         BuiltRow& built = batch->rows[batch->count++];
+        // The texts of this builder's rows lie anywhere in memory; asked for a few rows ahead,
+        // they are there when those rows are read.
+        cursor.prefetchRow(kPrefetchRows);
         built.sheetRow = cursor.rowNumber();
         built.dropped = reader.read(cursor, options, built.values);
         built.record.clear();

@@ -65,6 +65,7 @@ class RecordsAhead {
   static constexpr std::size_t kBatches = 2 * kBuilders;
   // Each batch handed over, and each turn at a sheet read once, costs a wake-up.
   static constexpr std::size_t kRowsPerBatch = 256;
+  static constexpr std::size_t kPrefetchRows = 4;
 
   struct Batch {
     std::array<BuiltRow, kRowsPerBatch> rows;

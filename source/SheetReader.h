@@ -49,6 +49,10 @@ class SheetReader {
   // Whether the rows are read on a thread of their own already, ahead of the caller: then
   // the caller's work with them had best stay on one thread of its own too.
   virtual bool readsAhead() const { return false; }
+
+  // Asks memory for the text of the row `rows` after the current one, which a cursor over rows
+  // that never change can do so that the text is there when that row is read; only a hint.
+  virtual void prefetchRow(std::size_t /*rows*/) const {}
 };
 
 }  // namespace quillmere::source

@@ -155,6 +155,18 @@ std::size_t KeptRowsReader::cellCount() const {
   return rows_.rows_[next_ - 1].cellCount;
 }
 
+void KeptRowsReader::prefetchRow(std::size_t rows) const {
+  if (next_ == 0 || next_ - 1 + rows >= rows_.rows_.size()) return;
+  const KeptRows::Row& row = rows_.rows_[next_ - 1 + rows];
+  for (std::size_t column = 0; column < row.cellCount; ++column) {
+    const KeptRows::Cell& cell = row.cells[column];
+    if (!holdsText(static_cast<CellKind>(cell.kindAndSize & kKindMask))) continue;
+    std::uint64_t payload = 0;
+    std::memcpy(&payload, cell.payload, sizeof payload);
+    __builtin_prefetch(std::bit_cast<const char*>(payload));
+  }
+}
+
 CellValue KeptRowsReader::cell(std::size_t column) const {
   if (next_ == 0 || next_ > rows_.rows_.size()) return {};
   return rows_.cellValue(rows_.rows_[next_ - 1], column);

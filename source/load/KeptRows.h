@@ -93,6 +93,7 @@ class KeptRowsReader : public SheetReader {
   std::size_t cellCount() const override;
   CellValue cell(std::size_t column) const override;
   void rewind() override { next_ = 0; }
+  void prefetchRow(std::size_t rows) const override;
   const CellFormats& cellFormats() const override { return formats_; }
   std::unique_ptr<SheetReader> anotherCursor() const override {
     return std::make_unique<KeptRowsReader>(rows_, formats_, gridRows_);
