@@ -16,6 +16,8 @@ target_sources(quillmere_source PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/XlsxStyles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsxWorkbook.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XmlScanner.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/XmlScannerInput.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/XmlScannerOtherMarkup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XmlStream.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ZipArchive.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ZipPartOpener.cpp
