@@ -19,6 +19,9 @@ struct ExportJob {
   const source::SheetTable& table;
   std::vector<ColumnPair> columns;
   char decimalSeparator = '.';
+  // A report of the rows is kept: records built ahead come with their contact keys, made
+  // where the values are at hand rather than on the run's thread.
+  bool contactKeys = false;
 };
 
 // The workbook no longer is the one that was loaded; nothing was written. The message states

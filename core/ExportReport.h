@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/ContactKeys.h"
 #include "core/ContactValues.h"
 #include "source/load/SheetTable.h"
 
@@ -18,6 +19,9 @@ struct RowOutcome {
   // The row's values as the record was built from them (for a dropped row, those read before
   // its e-mail cell); valid only while the outcome is being reported.
   const ContactValues* values = nullptr;
+  // Its contact keys when they were made with its record, on the thread that built it; else
+  // a report makes them from the values.
+  const ContactKeys* keys = nullptr;
 };
 
 // The counters as they stand during a run.

@@ -106,7 +106,8 @@ class Run {
     const auto built = std::make_unique<RecordsAhead>(sheet_, rows, job_);
     built->start(0, *answers);
     while (const BuiltRow* row = built->next()) {
-      if (!writeRow(row->sheetRow, row->values, row->dropped, row->record, answers->singleFile)) {
+      if (!writeRow(row->sheetRow, row->values, row->dropped, row->record, answers->singleFile,
+                    keysOf(*row))) {
         report_.stopped = true;
         return true;
       }
@@ -120,7 +121,8 @@ class Run {
     const std::optional<OptionAnswers> answers = options_.answers();
     const BuiltRow* built = ahead_->next();
     if (built != nullptr && built->sheetRow == row && answers == ahead_->answers()) {
-      return writeRow(row, built->values, built->dropped, built->record, answers->singleFile);
+      return writeRow(row, built->values, built->dropped, built->record, answers->singleFile,
+                      keysOf(*built));
     }
     // Built with answers that changed since, or not built at all: this row is read here, and
     // the rows after it are built again with the answers now given.
@@ -144,13 +146,18 @@ class Run {
     return writeRow(row, values_, false, record_, options_.singleFile());
   }
 
+  static const ContactKeys* keysOf(const BuiltRow& built) {
+    return built.keyed ? &built.keys : nullptr;
+  }
+
   bool writeRow(std::uint32_t row, const ContactValues& values, bool dropped,
-                const std::string& record, bool singleFile) {
+                const std::string& record, bool singleFile, const ContactKeys* keys = nullptr) {
     ExportProgress& counts = report_.counts;
     ++counts.rowsProcessed;
     RowOutcome outcome;
     outcome.sheetRow = row;
     outcome.values = &values;
+    outcome.keys = keys;
     if (dropped) {
       ++counts.emptyEmailCount;
       outcome.kind = RowOutcome::Kind::DroppedEmptyEmail;

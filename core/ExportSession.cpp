@@ -20,7 +20,7 @@ ExportSession::~ExportSession() = default;
 ExportReport ExportSession::run(ExportObserver& observer) {
   observer_ = &observer;
   SheetRows rows = sheet_.readRows();
-  const ExportJob job{sheet_.table(), columns_, sheet_.decimalSeparator()};
+  const ExportJob job{sheet_.table(), columns_, sheet_.decimalSeparator(), report_ != nullptr};
   struct Finish {
     ExportSession& session;
     ~Finish() {

@@ -65,6 +65,11 @@ void RecordsAhead::stop() {
   ended_ = true;
 }
 
+void RecordsAhead::keyRow(BuiltRow& built) const {
+  built.keyed = job_.contactKeys && !built.dropped;
+  if (built.keyed) built.keys = contactKeys(built.values);
+}
+
 void RecordsAhead::markBuilt(Batch& batch, std::size_t number) {
   {
     const std::lock_guard lock(mutex_);
@@ -117,6 +122,7 @@ void RecordsAhead::build(std::size_t builder, std::uint32_t after) {
         built.dropped = reader.read(cursor, options, built.values);
         built.record.clear();
         if (!built.dropped) appendRecord(built.record, built.values, version);
+        keyRow(built);
       }
       const bool ended = batch->ended;
       markBuilt(*batch, number + 1);
@@ -186,6 +192,7 @@ void RecordsAhead::buildInTurn(std::size_t builder) {
                                     built.dropped, built.values);
         built.record.clear();
         if (!built.dropped) appendRecord(built.record, built.values, version);
+        keyRow(built);
       }
     } catch (...) {
       // Out of memory: the run ends after the last row built whole.

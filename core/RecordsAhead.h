@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/ContactKeys.h"
 #include "core/ContactRowReader.h"
 #include "core/ContactValues.h"
 #include "core/ExportJob.h"
@@ -28,6 +29,8 @@ struct BuiltRow {
   ContactValues values;
   std::string record;
   std::vector<PhoneCell> phones;  // read in turn, put in international form after it
+  ContactKeys keys;               // for a report, of a row not dropped
+  bool keyed = false;
 };
 
 // Reads the data rows and builds their records on two threads of their own, in batches a
@@ -83,6 +86,8 @@ class RecordsAhead {
   // Reads the next data rows of the sheet read once into `batch`.
   void readInTurn(Batch& batch, ContactRowReader& reader, ExportOptions& options);
   void markBuilt(Batch& batch, std::size_t number);
+  // Makes a built row's contact keys when the run keeps a report.
+  void keyRow(BuiltRow& built) const;
 
   std::array<std::unique_ptr<source::SheetReader>, kBuilders> cursors_;
   source::SheetReader* shared_ = nullptr;  // the sheet read once, or none

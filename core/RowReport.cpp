@@ -20,6 +20,13 @@ constexpr std::size_t kBufferBytes = 1 << 16;
 // Rows are handed to the spool's thread in batches of about this size.
 constexpr std::size_t kBatchBytes = 1 << 16;
 
+// What a batch holds of a row's contact keys.
+enum class BatchKeys : std::uint8_t {
+  None,   // the row is compared with no other
+  Texts,  // the texts they are made of, to be made on the spool's thread
+  Made,   // the keys themselves, made with the row's record
+};
+
 void putBytes(std::string& out, const void* bytes, std::size_t size) {
   out.append(static_cast<const char*>(bytes), size);
 }
@@ -208,7 +215,8 @@ void RowReport::fail(const std::string& what, int error) {
 void RowReport::add(const RowOutcome& outcome) {
   ++rows_;
   if (!out_ || spoolFailed_.load(std::memory_order_relaxed)) return;
-  // Only copied here: the keys are made and the spool is written on the worker's thread.
+  // Only copied here: keys not made with the record are made, and the spool is written, on
+  // the worker's thread.
   std::string& batch = worker_->batch();
   const auto kind = static_cast<std::uint8_t>(outcome.kind);
   const std::string leftOut = outcome.kind == RowOutcome::Kind::Written && outcome.values != nullptr
@@ -220,10 +228,17 @@ void RowReport::add(const RowOutcome& outcome) {
   putText(batch, std::string_view(outcome.file).substr(0, kMaxSpoolText));
   putText(batch, std::string_view(reason).substr(0, kMaxSpoolText));
   // A dropped row's values end at its e-mail cell, so it is compared with nothing.
-  const std::uint8_t keyed =
-      outcome.kind != RowOutcome::Kind::DroppedEmptyEmail && outcome.values != nullptr ? 1 : 0;
-  putBytes(batch, &keyed, sizeof keyed);
-  if (keyed != 0) {
+  const bool compared =
+      outcome.kind != RowOutcome::Kind::DroppedEmptyEmail && outcome.values != nullptr;
+  const BatchKeys keys = !compared                 ? BatchKeys::None
+                         : outcome.keys != nullptr ? BatchKeys::Made
+                                                   : BatchKeys::Texts;
+  putBytes(batch, &keys, sizeof keys);
+  if (keys == BatchKeys::Made) {
+    const auto count = static_cast<std::uint8_t>(outcome.keys->count);
+    putBytes(batch, &count, sizeof count);
+    putBytes(batch, outcome.keys->keys.data(), count * sizeof(std::uint64_t));
+  } else if (keys == BatchKeys::Texts) {
     const KeyTexts texts = keyTexts(*outcome.values);
     for (const std::string_view email : texts.emails)
       putText(batch, email);
@@ -246,7 +261,12 @@ void RowReport::spool(const std::string& batch) {
     const std::string_view file = in.text();
     const std::string_view reason = in.text();
     ContactKeys keys;
-    if (in.number<std::uint8_t>() != 0) {
+    const auto kept = in.number<BatchKeys>();
+    if (kept == BatchKeys::Made) {
+      keys.count = in.number<std::uint8_t>();
+      for (std::size_t i = 0; i < keys.count; ++i)
+        keys.keys[i] = in.number<std::uint64_t>();
+    } else if (kept == BatchKeys::Texts) {
       KeyTexts texts;
       for (std::string_view& email : texts.emails)
         email = in.text();

@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -82,11 +84,37 @@ class ScriptedOptions : public ExportOptions {
   int versionAsks = 0, singleAsks = 0, emailAsks = 0, shownAsks = 0;
 };
 
+// Options that can give all their answers at once, as the window's can.
+class AnsweringOptions : public ScriptedOptions {
+ public:
+  std::optional<core::OptionAnswers> answers() override {
+    return core::OptionAnswers{version, single, allowEmpty, asShown, false, ""};
+  }
+};
+
+// Rows that never change, as kept rows are: a run may build their records on a second cursor.
+class KeptSheet : public MemorySheet {
+ public:
+  using Formats = source::CellFormats (*)();
+  explicit KeptSheet(const Rows& rows, Formats formats = nullptr)
+      : MemorySheet(rows), rows_(rows), formats_(formats) {
+    if (formats_ != nullptr) setCellFormats(formats_());
+  }
+  std::unique_ptr<source::SheetReader> anotherCursor() const override {
+    return std::make_unique<KeptSheet>(rows_, formats_);
+  }
+
+ private:
+  Rows rows_;
+  Formats formats_;
+};
+
 class RecordingObserver : public ExportObserver {
  public:
   bool rowDone(const ExportProgress& progress, const RowOutcome& outcome) override {
     outcomes.push_back(outcome);
     outcomes.back().values = nullptr;
+    outcomes.back().keys = nullptr;
     values.push_back(outcome.values != nullptr ? *outcome.values : core::ContactValues());
     progresses.push_back(progress);
     if (onRow) onRow(static_cast<int>(outcomes.size()));

@@ -17,6 +17,8 @@
 namespace quillmere::core {
 namespace {
 
+using test::AnsweringOptions;
+using test::KeptSheet;
 using test::MemorySheet;
 using test::MemorySink;
 using test::pairOf;
@@ -29,33 +31,11 @@ source::CellFormats zeroPaddedFormats() {
   return source::CellFormats({0, 0, 164}, {{164, "00000"}}, false);
 }
 
-// Rows that never change, as kept rows are: a run may build their records on a second cursor.
-class KeptSheet : public MemorySheet {
- public:
-  explicit KeptSheet(const Rows& rows) : MemorySheet(rows), rows_(rows) {
-    setCellFormats(zeroPaddedFormats());
-  }
-  std::unique_ptr<source::SheetReader> anotherCursor() const override {
-    return std::make_unique<KeptSheet>(rows_);
-  }
-
- private:
-  Rows rows_;
-};
-
 MemorySheet formattedSheet(const MemorySheet::Rows& rows) {
   MemorySheet sheet(rows);
   sheet.setCellFormats(zeroPaddedFormats());
   return sheet;
 }
-
-// Options that can give all their answers at once, as the window's can.
-class AnsweringOptions : public ScriptedOptions {
- public:
-  std::optional<OptionAnswers> answers() override {
-    return OptionAnswers{version, single, allowEmpty, asShown, false, ""};
-  }
-};
 
 // Records built ahead on a second thread are the very ones built row by row, whatever the
 // user changes during the run and whenever: each change applies from the next row.
@@ -116,11 +96,11 @@ TEST(ExportRun, RecordsBuiltAheadAreTheOnesBuiltRowByRow) {
     ScriptedOptions rowByRow;
     AnsweringOptions ahead;
     const auto expected = runWith(formattedSheet(rows), rowByRow, changes);
-    EXPECT_EQ(runWith(KeptSheet(rows), ahead, changes), expected) << name;
+    EXPECT_EQ(runWith(KeptSheet(rows, zeroPaddedFormats), ahead, changes), expected) << name;
   }
   ScriptedOptions rowByRow;
   AnsweringOptions ahead;
-  EXPECT_EQ(runWith(KeptSheet(rows), ahead, everyRow),
+  EXPECT_EQ(runWith(KeptSheet(rows, zeroPaddedFormats), ahead, everyRow),
             runWith(formattedSheet(rows), rowByRow, everyRow));
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -195,7 +196,26 @@ RowOutcome outcome(std::uint32_t row, Kind kind, const char* file, const Contact
   return out;
 }
 
-TEST(RowReport, WritesOneQuotedLineForEachRowWithTheRowsThatLookAlike) {
+// Whether a row's contact keys were made with its record or are made by the report from its
+// values, the report says the same.
+class RowReportKeys : public ::testing::TestWithParam<bool> {
+ protected:
+  // The outcome, with its keys made beforehand when the parameter says so.
+  RowOutcome made(RowOutcome outcome) {
+    if (GetParam() && outcome.values != nullptr) {
+      keys_.push_back(std::make_unique<ContactKeys>(contactKeys(*outcome.values)));
+      outcome.keys = keys_.back().get();
+    }
+    return outcome;
+  }
+
+ private:
+  std::vector<std::unique_ptr<ContactKeys>> keys_;
+};
+
+INSTANTIATE_TEST_SUITE_P(MadeWithTheRecord, RowReportKeys, ::testing::Bool());
+
+TEST_P(RowReportKeys, WritesOneQuotedLineForEachRowWithTheRowsThatLookAlike) {
   Folder folder;
   ASSERT_TRUE(folder.valid());
   RowReport report(folder / "rows.spool");
@@ -209,12 +229,12 @@ TEST(RowReport, WritesOneQuotedLineForEachRowWithTheRowsThatLookAlike) {
                                       {Field::LastName, "RAY"},
                                       {Field::HomeTelephoneNumber, "55501"},
                                       {Field::EmailAddress2, "ann@x.org"}});
-  report.add(outcome(2, Kind::Written, "LeeAnn_1.vcf", ann));
-  report.add(outcome(3, Kind::Failed, "RayBob_2.vcf", bob,
-                     "\"/out/RayBob_2.vcf\" could not be created: the disk is full, sorry."));
-  report.add(outcome(5, Kind::Written, "Acme, Inc._3.vcf", annAgain));
+  report.add(made(outcome(2, Kind::Written, "LeeAnn_1.vcf", ann)));
+  report.add(made(outcome(3, Kind::Failed, "RayBob_2.vcf", bob,
+                          "\"/out/RayBob_2.vcf\" could not be created: the disk is full, sorry.")));
+  report.add(made(outcome(5, Kind::Written, "Acme, Inc._3.vcf", annAgain)));
   report.add(outcome(6, Kind::DroppedEmptyEmail, "", dropped));
-  report.add(outcome(9, Kind::Written, "RayBob_4.vcf", both));
+  report.add(made(outcome(9, Kind::Written, "RayBob_4.vcf", both)));
   report.finish();
   EXPECT_EQ(report.rows(), 5);
   EXPECT_EQ(report.problem(), "");
@@ -237,14 +257,17 @@ TEST(RowReport, WritesOneQuotedLineForEachRowWithTheRowsThatLookAlike) {
   EXPECT_EQ(contents(saved), first);
 }
 
-TEST(RowReport, MadeFromARunItAgreesWithTheRunsCounters) {
+// Row by row, the report makes the keys; built ahead, the builders make them with the records.
+TEST_P(RowReportKeys, MadeFromARunItAgreesWithTheRunsCounters) {
   class Reporting : public test::RecordingObserver {
    public:
     explicit Reporting(RowReport& report) : report_(report) {}
     bool rowDone(const ExportProgress& progress, const RowOutcome& outcome) override {
       report_.add(outcome);
+      keysMade += outcome.keys != nullptr;
       return RecordingObserver::rowDone(progress, outcome);
     }
+    int keysMade = 0;
 
    private:
     RowReport& report_;
@@ -259,18 +282,24 @@ TEST(RowReport, MadeFromARunItAgreesWithTheRunsCounters) {
                                            : "m" + std::to_string(r) + "@x";
     rows[r] = {std::string("N") + std::to_string(r), mail};
   }
-  MemorySheet sheet(rows);
+  const bool ahead = GetParam();
+  const auto sheet =
+      ahead ? std::make_unique<test::KeptSheet>(rows) : std::make_unique<MemorySheet>(rows);
   const source::SheetTable table = tableOf(rows, 2001, 2001);
   MemorySink sink;
   sink.failAppends = {5, 6};
-  ScriptedOptions options;
+  const auto options =
+      ahead ? std::make_unique<test::AnsweringOptions>() : std::make_unique<ScriptedOptions>();
   RowReport report(folder / "rows.spool");
   Reporting observer(report);
   const ExportReport result = exportContacts(
-      sheet,
-      ExportJob{
-          table, {test::pairOf(0, Field::FullName), test::pairOf(1, Field::EmailAddress)}, '.'},
-      options, sink, observer);
+      *sheet,
+      ExportJob{table,
+                {test::pairOf(0, Field::FullName), test::pairOf(1, Field::EmailAddress)},
+                '.',
+                ahead},
+      *options, sink, observer);
+  EXPECT_EQ(observer.keysMade > 0, ahead);
   report.finish();
   report.saveCsv(folder / "report.csv");
 
