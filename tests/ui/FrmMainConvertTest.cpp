@@ -1,6 +1,3 @@
-#include <sys/mount.h>
-#include <sys/resource.h>
-
 #include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
@@ -16,11 +13,15 @@
 #include <csignal>
 #include <cstring>
 
-#include "tests/ui/SheetFiles.h"
-#include "tests/ui/WindowFixture.h"
+#include "tests/ui/ConvertSteps.h"
 #include "ui/frmPreview.h"
 
 using quillmere::ui::Prompts;
+using quillmere::ui::test::contents;
+using quillmere::ui::test::ConvertSteps;
+using quillmere::ui::test::filesIn;
+using quillmere::ui::test::kDated;
+using quillmere::ui::test::kFixtures;
 using quillmere::ui::test::kLongListRows;
 using quillmere::ui::test::longContactList;
 using quillmere::ui::test::SheetCell;
@@ -31,51 +32,17 @@ using quillmere::ui::test::writeXlsx;
 
 namespace {
 
-const QString kFixtures = QStringLiteral(QUILLMERE_UI_TEST_DIR "/fixtures/");
 const QString kExpected = QStringLiteral(QUILLMERE_UI_TEST_DIR "/expected/");
 const QString kSuccess = QStringLiteral(
     "The contacts have been exported successfully to vCard files.\r\n"
     "Would you like to open folder containing excel file. Click Yes else click No.");
-// What 6 December 2026, 04:03:09 (the fake clock) names a run's folder.
-const QString kDated = QStringLiteral("/Quillmere_6_12_2026_4_3_9");
-
-QByteArray contents(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<cannot read>");
-}
-
-QStringList filesIn(const QString& folder) {
-  QStringList names = QDir(folder).entryList(QDir::Files, QDir::Name);
-  return names;
-}
 
 }  // namespace
 
-class FrmMainConvertTest : public QObject {
+class FrmMainConvertTest : public QObject, private ConvertSteps {
   Q_OBJECT
 
  private:
-  WindowFixture fixture;
-  TestFolder folder;
-  QString base;
-
-  // Loads a workbook, pairs its columns and moves on to the export step with `base` as the
-  // saving location.
-  void prepare(const QString& workbook) {
-    fixture.browse(workbook);
-    fixture.click("cmdNext");
-    const QList<QPair<const char*, const char*>> pairs = {
-        {"First Name", "FirstName"}, {"Last Name", "LastName"},    {"E-mail", "EmailAddress"},
-        {"Company", "Company"},      {"Department", "Department"}, {"Mobile", "MobileNumber"},
-        {"Notes", "Notes"},          {"City", "HomeAddressCity"}};
-    for (const auto& [header, field] : pairs) {
-      QVERIFY2(fixture.addPair(QString::fromUtf8(header), QString::fromLatin1(field)), header);
-    }
-    fixture.shell.defaultFolder = base;
-    fixture.click("cmdNext");
-    QCOMPARE(fixture.text("cmdNext"), QStringLiteral("Convert"));
-  }
-
   // A long list of contacts whose Name goes to FullName, into one file: a run that lasts.
   void prepareLongList() {
     fixture.browse(longContactList());
@@ -84,11 +51,6 @@ class FrmMainConvertTest : public QObject {
     fixture.shell.defaultFolder = base;
     fixture.click("cmdNext");
     QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("ChkSinglevCard")), Qt::LeftButton);
-  }
-
-  void convert(Prompts::Answer answer = Prompts::Answer::Yes) {
-    fixture.prompts.messageAnswers.push_back(answer);
-    fixture.click("cmdNext");
   }
 
   // The written folder holds exactly the expected files, byte for byte, and a vCard parser
@@ -108,56 +70,9 @@ class FrmMainConvertTest : public QObject {
     QVERIFY2(check.exitCode() == 0, check.readAllStandardOutput() + check.readAllStandardError());
   }
 
-  // A small file system of its own at the saving location where this process may mount one
-  // (as root, as in CI); otherwise the nearest a user can make, so the case always runs: a
-  // folder the user may not write, or a limit on how large a file may grow.
-  void makeSavingLocationReadOnly() {
-    if (::mount("tmpfs", QFile::encodeName(base).constData(), "tmpfs", MS_RDONLY, "size=64k") ==
-        0) {
-      mounted = true;
-      return;
-    }
-    QFile::setPermissions(base, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-  }
-  void makeSavingLocationSmall(rlim_t bytes) {
-    const std::string size = "size=" + std::to_string(bytes);
-    if (::mount("tmpfs", QFile::encodeName(base).constData(), "tmpfs", 0, size.c_str()) == 0) {
-      mounted = true;
-      return;
-    }
-    std::signal(SIGXFSZ, SIG_IGN);
-    ::getrlimit(RLIMIT_FSIZE, &fileSizeBefore);
-    rlimit small = fileSizeBefore;
-    small.rlim_cur = bytes;
-    limited = ::setrlimit(RLIMIT_FSIZE, &small) == 0;
-  }
-  bool mounted = false;
-  bool limited = false;
-  rlimit fileSizeBefore{};
-
-  std::vector<QString> messageTexts() const {
-    std::vector<QString> texts;
-    for (const auto& message : fixture.prompts.messages)
-      texts.push_back(message.text);
-    return texts;
-  }
-
  private slots:
-  void init() {
-    QVERIFY(folder.valid());
-    base = folder.path(QStringLiteral("out"));
-    QVERIFY(QDir().mkpath(base));
-    QVERIFY(fixture.open());
-  }
-  void cleanup() {
-    fixture.finish();
-    if (mounted) ::umount2(QFile::encodeName(base).constData(), MNT_DETACH);
-    if (limited) ::setrlimit(RLIMIT_FSIZE, &fileSizeBefore);
-    mounted = limited = false;
-    QFile::setPermissions(base,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QDir(base).removeRecursively();
-  }
+  void init() { openWindow(); }
+  void cleanup() { closeWindow(); }
 
   void anXlsxBecomesSeparateVersion30Files() {
     prepare(kFixtures + QStringLiteral("contacts.xlsx"));
@@ -417,111 +332,6 @@ class FrmMainConvertTest : public QObject {
     QCOMPARE(filesIn(base + kDated + QStringLiteral(" (2)")).size(), 3);
     QCOMPARE(contents(base + kDated + QStringLiteral("/MüllerZoë_1.vcf")),
              contents(base + kDated + QStringLiteral(" (2)/MüllerZoë_1.vcf")));
-  }
-
-  void aSavingLocationOfSpacesIsAskedFor() {
-    prepare(kFixtures + QStringLiteral("contacts.csv"));
-    fixture.find<QLineEdit>(QStringLiteral("txtvCardSavePath"))->setText(QStringLiteral("   "));
-    convert(Prompts::Answer::Ok);
-    QCOMPARE(messageTexts().back(), QStringLiteral("Please Choose Saving Location"));
-    QCOMPARE(fixture.prompts.messages.back().icon, Prompts::Icon::Information);
-    QVERIFY(fixture.enabled("cmdNext"));
-    QVERIFY(!fixture.find(QStringLiteral("lblContactCount"))->isVisibleTo(fixture.window.get()));
-    QCOMPARE(QDir(base).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
-  }
-
-  void aRemovedSavingLocationIsReportedAndNothingClaimsSuccess() {
-    prepare(kFixtures + QStringLiteral("contacts.csv"));
-    QVERIFY(QDir(base).removeRecursively());
-    convert(Prompts::Answer::Ok);
-    const auto& shown = fixture.prompts.messages.back();
-    // No folder was made, so none is named as if it held contacts; each sentence comes once.
-    QCOMPARE(shown.text,
-             QStringLiteral("No contact was written.\r\nThe reason: The folder \"%1\" could not be "
-                            "made in \"%2\": the folder does not exist (any more).\r\nChoose "
-                            "another saving location with Change... and convert again.")
-                 .arg(base + kDated, base));
-    // The bar shows that nothing was done.
-    QCOMPARE(fixture.find<QProgressBar>(QStringLiteral("statusBar"))->value(), 0);
-    QVERIFY(!shown.text.contains(QStringLiteral("successfully")));
-    QCOMPARE(shown.icon, Prompts::Icon::Warning);
-    QVERIFY(fixture.window->isVisible());
-    QVERIFY(!QDir(base).exists());
-  }
-
-  void aReadOnlyDiskIsReportedAndNothingClaimsSuccess() {
-    makeSavingLocationReadOnly();
-    prepare(kFixtures + QStringLiteral("contacts.csv"));
-    convert(Prompts::Answer::Ok);
-    const auto& shown = fixture.prompts.messages.back();
-    QCOMPARE(shown.text,
-             QStringLiteral("No contact was written.\r\nThe reason: The folder \"%1\" could not be "
-                            "made in \"%2\": %3.\r\nChoose another saving location with "
-                            "Change... and convert again.")
-                 .arg(base + kDated, base,
-                      mounted ? QStringLiteral("the disk can only be read")
-                              : QStringLiteral("you may not write there")));
-    QCOMPARE(fixture.find<QProgressBar>(QStringLiteral("statusBar"))->value(), 0);
-  }
-
-  void aFullDiskKeepsWholeContactsAndSaysHowManyWereNotWritten() {
-    makeSavingLocationSmall(16 * 1024);
-    // Big contacts: each Notes cell is 3 KiB, so a 16 KiB disk takes only a few of them.
-    std::vector<QStringList> rows = {{QStringLiteral("Name"), QStringLiteral("Notes")}};
-    for (int r = 1; r <= 20; ++r)
-      rows.push_back({QStringLiteral("Person %1").arg(r), QString(3000, u'n')});
-    const QString workbook = folder.path(QStringLiteral("big-notes.xlsx"));
-    QVERIFY(writeXlsx(workbook, rows));
-    fixture.browse(workbook);
-    fixture.click("cmdNext");
-    QVERIFY(fixture.addPair(QStringLiteral("Name"), QStringLiteral("FullName")));
-    QVERIFY(fixture.addPair(QStringLiteral("Notes"), QStringLiteral("Notes")));
-    fixture.shell.defaultFolder = base;
-    fixture.click("cmdNext");
-    QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("ChkSinglevCard")), Qt::LeftButton);
-    convert(Prompts::Answer::No);
-    const auto& shown = fixture.prompts.messages.back();
-    QVERIFY2(shown.text.contains(mounted ? QStringLiteral("the disk is full")
-                                         : QStringLiteral("too large")),
-             qPrintable(shown.text));
-    QVERIFY(!shown.text.contains(QStringLiteral("successfully")));
-    QCOMPARE(shown.buttons, Prompts::Buttons::YesNo);
-    // No keeps the window open to choose another folder.
-    QVERIFY(fixture.window->isVisible());
-    // The run took every row, so its folder has its dated name.
-    const QByteArray all = contents(base + kDated + QStringLiteral("/All Contacts.vcf"));
-    const qsizetype whole = all.count("END:VCARD\r\n");
-    QVERIFY(whole > 0 && whole < 20);
-    QVERIFY(all.endsWith("END:VCARD\r\n"));
-    QVERIFY2(shown.text.contains(QStringLiteral("%1 of 20 contacts were written").arg(whole)),
-             qPrintable(shown.text));
-  }
-
-  void aWorkbookGoneSinceLoadingIsNamedAndNothingIsMade() {
-    const QString copy = folder.path(QStringLiteral("contacts.xlsx"));
-    QVERIFY(QFile::copy(kFixtures + QStringLiteral("contacts.xlsx"), copy));
-    prepare(copy);
-    QVERIFY(QFile::remove(copy));
-    convert(Prompts::Answer::Ok);
-    const auto& shown = fixture.prompts.messages.back();
-    QVERIFY2(shown.text.contains(copy) && shown.text.contains(QStringLiteral("does not exist")),
-             qPrintable(shown.text));
-    QCOMPARE(QDir(base).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
-    // Convert and the way back to another workbook are open again.
-    QVERIFY(fixture.enabled("cmdNext"));
-    QVERIFY(fixture.enabled("cmdPrevious"));
-  }
-
-  void aWorkbookWithOtherHeadersSinceLoadingIsRefused() {
-    const QString csv = folder.write(QStringLiteral("list.csv"),
-                                     contents(kFixtures + QStringLiteral("contacts.csv")));
-    prepare(csv);
-    folder.write(QStringLiteral("list.csv"), "Vorname,Nachname\r\nAnna,Schmidt\r\n");
-    convert(Prompts::Answer::Ok);
-    QVERIFY2(fixture.prompts.messages.back().text.contains(
-                 QStringLiteral("has changed since it was loaded")),
-             qPrintable(fixture.prompts.messages.back().text));
-    QCOMPARE(QDir(base).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
   }
 
   void optionsChangedDuringARunApplyFromTheNextRecord() {
