@@ -1,5 +1,4 @@
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -368,98 +367,6 @@ class FrmMainLayoutTest : public QObject {
       QVERIFY2(!box->isChecked(), name);
       QVERIFY2(box->text().isEmpty(), name);
     }
-  }
-
-  void focusFollowsTheLayoutsOrder() {
-    const QStringList order = {QStringLiteral("cmdBrowse"),
-                               QStringLiteral("ExportTab"),
-                               QStringLiteral("cmdNext"),
-                               QStringLiteral("txtExcelPath"),
-                               QStringLiteral("sourceExcelData"),
-                               QStringLiteral("cmbHeader"),
-                               QStringLiteral("cmbOutlook"),
-                               QStringLiteral("cmdAddMapping"),
-                               QStringLiteral("mappedList"),
-                               QStringLiteral("cmdPrevious"),
-                               QStringLiteral("chkNotNull"),
-                               QStringLiteral("cmdRemove"),
-                               QStringLiteral("cmdMatchByName"),
-                               QStringLiteral("chkMoreFields"),
-                               QStringLiteral("CmdChangevCardPath"),
-                               QStringLiteral("txtvCardSavePath"),
-                               QStringLiteral("ChkSinglevCard"),
-                               QStringLiteral("chkNumbersAsShown"),
-                               QStringLiteral("chkInternationalPhones"),
-                               QStringLiteral("cmbPhoneCountry"),
-                               QStringLiteral("Opt2"),
-                               QStringLiteral("Opt3"),
-                               QStringLiteral("Opt4"),
-                               QStringLiteral("cmdPreview"),
-                               QStringLiteral("cmdSaveReport")};
-    QWidget* first = fixture.find(order.front());
-    QVERIFY(first != nullptr);
-    // Walk the focus chain once round and note where each control (or the widget it hands
-    // its focus to) comes.
-    QStringList seen;
-    QWidget* widget = first;
-    do {
-      for (const QString& name : order) {
-        QWidget* control = fixture.find(name);
-        if (control != nullptr && (widget == control || widget == control->focusProxy()) &&
-            !seen.contains(name)) {
-          seen << name;
-        }
-      }
-      widget = widget->nextInFocusChain();
-    } while (widget != first && widget != nullptr);
-    QCOMPARE(seen, order);
-    QCOMPARE(QApplication::focusWidget(), first);
-  }
-
-  void everyControlHasASpokenName() {
-    const QList<QWidget*> widgets = fixture.window->findChildren<QWidget*>();
-    int named = 0;
-    for (QWidget* widget : widgets) {
-      if (widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_")))
-        continue;
-      QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(widget);
-      QVERIFY2(spoken != nullptr, qPrintable(widget->objectName()));
-      // A status panel is heard as what it shows, which may be nothing yet.
-      const auto* panel = qobject_cast<QLabel*>(widget);
-      if (panel != nullptr &&
-          panel->parentWidget() == fixture.find(QStringLiteral("statusIndicator")) &&
-          panel->text().isEmpty())
-        continue;
-      QVERIFY2(!spoken->text(QAccessible::Name).trimmed().isEmpty(),
-               qPrintable(widget->objectName()));
-      ++named;
-    }
-    QVERIFY(named >= 40);
-  }
-
-  void spokenNamesComeFromTheVisibleLabels_data() {
-    QTest::addColumn<QString>("name");
-    QTest::newRow("cmbHeader") << QStringLiteral("Excel Fields");
-    QTest::newRow("cmbOutlook") << QStringLiteral("vCard Fields");
-    QTest::newRow("txtvCardSavePath") << QStringLiteral("Saving Location");
-    QTest::newRow("txtExcelPath") << QStringLiteral("Select Excel File");
-    QTest::newRow("sourceExcelData") << QStringLiteral("Excel File Preview");
-    QTest::newRow("chkNotNull") << QStringLiteral("Allow Empty Email Addresses to be Imported");
-    QTest::newRow("ChkSinglevCard") << QStringLiteral("Single vCard File for All Contacts");
-    QTest::newRow("chkNumbersAsShown") << QStringLiteral("Keep Numbers as Shown in the Sheet");
-    QTest::newRow("Opt3") << QStringLiteral("vCard 3.0 Version");
-    QTest::newRow("cmdBrowse") << QStringLiteral("Browse");
-    QTest::newRow("cmdPrevious") << QStringLiteral("Previous");
-    QTest::newRow("cmdMatchByName") << QStringLiteral("Match by Name");
-    QTest::newRow("cmdPreview") << QStringLiteral("Preview Card");
-    QTest::newRow("cmdSaveReport") << QStringLiteral("Save Report");
-  }
-
-  void spokenNamesComeFromTheVisibleLabels() {
-    QFETCH(QString, name);
-    QWidget* widget = fixture.find(QString::fromLatin1(QTest::currentDataTag()));
-    QVERIFY(widget != nullptr);
-    QCOMPARE(widget->accessibleName(), name);
   }
 
   // The controls added beside the original ones sit in free space of their page: they
