@@ -10,6 +10,7 @@
 #include "core/CsvField.h"
 #include "core/DuplicateIndex.h"
 #include "core/QuotedPath.h"
+#include "core/RowSpool.h"
 #include "core/SystemErrorText.h"
 
 namespace quillmere::core {
@@ -26,10 +27,6 @@ enum class BatchKeys : std::uint8_t {
   Texts,  // the texts they are made of, to be made on the spool's thread
   Made,   // the keys themselves, made with the row's record
 };
-
-void putBytes(std::string& out, const void* bytes, std::size_t size) {
-  out.append(static_cast<const char*>(bytes), size);
-}
 
 void putText(std::string& out, std::string_view text) {
   const std::size_t size = text.size();
@@ -59,68 +56,6 @@ class BatchReader {
  private:
   const char* at_;
   const char* end_;
-};
-
-// One row as the spool holds it: row, kind, file, reason and the contact's keys, each
-// number in the machine's own byte order, since only this program reads the spool back.
-struct SpoolRow {
-  std::uint32_t row = 0;
-  RowOutcome::Kind kind = RowOutcome::Kind::Written;
-  std::string file;
-  std::string reason;
-  ContactKeys keys;
-};
-
-class SpoolReader {
- public:
-  SpoolReader(std::FILE* in, const std::filesystem::path& spool) : in_(in), spool_(spool) {}
-
-  // False at the end of the spool.
-  bool next(SpoolRow& row) {
-    std::uint8_t kind = 0;
-    if (!read(&row.row, sizeof row.row, true)) return false;
-    read(&kind, sizeof kind);
-    if (kind > static_cast<std::uint8_t>(RowOutcome::Kind::Failed)) damaged();
-    row.kind = static_cast<RowOutcome::Kind>(kind);
-    text(row.file);
-    text(row.reason);
-    std::uint8_t count = 0;
-    read(&count, sizeof count);
-    if (count > kMaxContactKeys) damaged();
-    row.keys.count = count;
-    read(row.keys.keys.data(), count * sizeof(std::uint64_t));
-    return true;
-  }
-
- private:
-  bool read(void* bytes, std::size_t size, bool endAllowed = false) {
-    if (size == 0) return true;
-    const std::size_t got = std::fread(bytes, 1, size, in_);
-    if (got == size) return true;
-    if (std::ferror(in_) != 0) {
-      throw ReportError("The row report could not be read back from " + quotedPath(spool_) + ": " +
-                        explainSystemError(errno) + ".");
-    }
-    if (got == 0 && endAllowed) return false;
-    damaged();
-    return false;
-  }
-
-  void text(std::string& out) {
-    std::uint32_t size = 0;
-    read(&size, sizeof size);
-    if (size > RowReport::kMaxSpoolText) damaged();
-    out.resize(size);
-    read(out.data(), size);
-  }
-
-  [[noreturn]] void damaged() const {
-    throw ReportError("The row report kept in " + quotedPath(spool_) +
-                      " is damaged; convert again to make a new one.");
-  }
-
-  std::FILE* in_;
-  const std::filesystem::path& spool_;
 };
 
 constexpr std::string_view kNotReadOutcome = "not read";
@@ -278,17 +213,7 @@ void RowReport::spool(const std::string& batch) {
       keys = contactKeys(texts);
     }
     keys_ += keys.count;
-    const auto fileSize = static_cast<std::uint32_t>(file.size());
-    const auto reasonSize = static_cast<std::uint32_t>(reason.size());
-    const auto keyCount = static_cast<std::uint8_t>(keys.count);
-    putBytes(record_, &sheetRow, sizeof sheetRow);
-    putBytes(record_, &kind, sizeof kind);
-    putBytes(record_, &fileSize, sizeof fileSize);
-    record_ += file;
-    putBytes(record_, &reasonSize, sizeof reasonSize);
-    record_ += reason;
-    putBytes(record_, &keyCount, sizeof keyCount);
-    putBytes(record_, keys.keys.data(), keys.count * sizeof(std::uint64_t));
+    appendSpoolRow(record_, sheetRow, kind, file, reason, keys);
   }
   if (std::fwrite(record_.data(), 1, record_.size(), out_.get()) != record_.size()) {
     fail("could not be written", errno);
