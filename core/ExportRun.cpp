@@ -147,7 +147,7 @@ class Run {
   }
 
   static const ContactKeys* keysOf(const BuiltRow& built) {
-    return built.keyed ? &built.keys : nullptr;
+    return built.keys ? &*built.keys : nullptr;
   }
 
   bool writeRow(std::uint32_t row, const ContactValues& values, bool dropped,

@@ -66,8 +66,8 @@ void RecordsAhead::stop() {
 }
 
 void RecordsAhead::keyRow(BuiltRow& built) const {
-  built.keyed = job_.contactKeys && !built.dropped;
-  if (built.keyed) built.keys = contactKeys(built.values);
+  built.keys.reset();
+  if (job_.contactKeys && !built.dropped) built.keys = contactKeys(built.values);
 }
 
 void RecordsAhead::markBuilt(Batch& batch, std::size_t number) {

@@ -8,6 +8,7 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -28,9 +29,8 @@ struct BuiltRow {
   bool dropped = false;  // by the empty e-mail rule; then there is no record
   ContactValues values;
   std::string record;
-  std::vector<PhoneCell> phones;  // read in turn, put in international form after it
-  ContactKeys keys;               // for a report, of a row not dropped
-  bool keyed = false;
+  std::vector<PhoneCell> phones;    // read in turn, put in international form after it
+  std::optional<ContactKeys> keys;  // for a report, of a row not dropped
 };
 
 // Reads the data rows and builds their records on two threads of their own, in batches a

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -203,14 +204,13 @@ class RowReportKeys : public ::testing::TestWithParam<bool> {
   // The outcome, with its keys made beforehand when the parameter says so.
   RowOutcome made(RowOutcome outcome) {
     if (GetParam() && outcome.values != nullptr) {
-      keys_.push_back(std::make_unique<ContactKeys>(contactKeys(*outcome.values)));
-      outcome.keys = keys_.back().get();
+      outcome.keys = &keys_.emplace_back(contactKeys(*outcome.values));
     }
     return outcome;
   }
 
  private:
-  std::vector<std::unique_ptr<ContactKeys>> keys_;
+  std::deque<ContactKeys> keys_;  // where the outcomes point
 };
 
 INSTANTIATE_TEST_SUITE_P(MadeWithTheRecord, RowReportKeys, ::testing::Bool());
