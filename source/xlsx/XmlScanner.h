@@ -61,6 +61,9 @@ class XmlScanner {
   Step markup();
   Step startTag();
   Step endTag();
+  // Moves `p` over the characters XML allows to the next `stop` byte: Done there, More at the
+  // end of the bytes, GiveUp at a byte that is no character.
+  Step skipTo(const char*& p, char stop) const;
   Step comment();
   Step cdata();
   Step instruction();

@@ -10,29 +10,33 @@ namespace quillmere::source::xlsx {
 
 using namespace xmlbytes;
 
-XmlScanner::Step XmlScanner::comment() {
-  const char* const base = base_;
-  const char* const limit = base + end_;
-  const char* p = base + pos_ + 4;
+XmlScanner::Step XmlScanner::skipTo(const char*& p, char stop) const {
+  const char* const limit = base_ + end_;
   for (;;) {
-    while (p < limit && *p != '-' && is(*p, kTextPlain))
+    while (p < limit && *p != stop && is(*p, kTextPlain))
       ++p;
     if (p == limit) return Step::More;
-    if (*p == '-') {
-      if (limit - p < 3) return Step::More;
-      if (p[1] == '-') {
-        // Two hyphens end a comment and may stand nowhere else in it.
-        if (p[2] != '>') return Step::GiveUp;
-        pos_ = static_cast<std::size_t>(p + 3 - base);
-        return Step::Done;
-      }
-      ++p;
-      continue;
-    }
+    if (*p == stop) return Step::Done;
     const int length = character(p);
     if (length == 0) return Step::More;
     if (length < 0) return Step::GiveUp;
     p += length;
+  }
+}
+
+XmlScanner::Step XmlScanner::comment() {
+  const char* const base = base_;
+  const char* const limit = base + end_;
+  const char* p = base + pos_ + 4;
+  for (;; ++p) {
+    if (const Step step = skipTo(p, '-'); step != Step::Done) return step;
+    if (limit - p < 3) return Step::More;
+    if (p[1] == '-') {
+      // Two hyphens end a comment and may stand nowhere else in it.
+      if (p[2] != '>') return Step::GiveUp;
+      pos_ = static_cast<std::size_t>(p + 3 - base);
+      return Step::Done;
+    }
   }
 }
 
@@ -59,23 +63,13 @@ XmlScanner::Step XmlScanner::instruction() {
     return Step::Done;
   }
   if (!isSpace(*p)) return Step::GiveUp;
-  for (;;) {
-    while (p < limit && *p != '?' && is(*p, kTextPlain))
-      ++p;
-    if (p == limit) return Step::More;
-    if (*p == '?') {
-      if (p + 1 == limit) return Step::More;
-      if (p[1] == '>') {
-        pos_ = static_cast<std::size_t>(p + 2 - base);
-        return Step::Done;
-      }
-      ++p;
-      continue;
+  for (;; ++p) {
+    if (const Step step = skipTo(p, '?'); step != Step::Done) return step;
+    if (p + 1 == limit) return Step::More;
+    if (p[1] == '>') {
+      pos_ = static_cast<std::size_t>(p + 2 - base);
+      return Step::Done;
     }
-    const int length = character(p);
-    if (length == 0) return Step::More;
-    if (length < 0) return Step::GiveUp;
-    p += length;
   }
 }
 
@@ -132,23 +126,10 @@ XmlScanner::Step XmlScanner::cdata() {
   char* const begin = base + pos_ + 9;
   const char* p = begin;
   for (;;) {
-    while (p < limit && *p != ']' && is(*p, kTextPlain))
-      ++p;
-    if (p == limit) return Step::More;
-    if (*p == ']') {
-      if (limit - p < 3) return Step::More;
-      if (p[1] == ']' && p[2] == '>') break;
-      ++p;
-      continue;
-    }
-    if (*p == '\r') {
-      ++p;
-      continue;
-    }
-    const int length = character(p);
-    if (length == 0) return Step::More;
-    if (length < 0) return Step::GiveUp;
-    p += length;
+    if (const Step step = skipTo(p, ']'); step != Step::Done) return step;
+    if (limit - p < 3) return Step::More;
+    if (p[1] == ']' && p[2] == '>') break;
+    ++p;
   }
   // Line ends become line feeds, as in any text.
   char* out = begin;
