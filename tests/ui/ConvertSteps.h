@@ -63,6 +63,17 @@ class ConvertSteps {
     QCOMPARE(fixture.text("cmdNext"), QStringLiteral("Convert"));
   }
 
+  // The same, with the columns paired by Match by Name.
+  void prepareByName(const QString& workbook) {
+    fixture.browse(workbook);
+    fixture.click("cmdNext");
+    fixture.click("cmdMatchByName");
+    QVERIFY(!fixture.mappedEntries().isEmpty());
+    fixture.shell.defaultFolder = base;
+    fixture.click("cmdNext");
+    QCOMPARE(fixture.shownTab(), QStringLiteral("3. Export"));
+  }
+
   void convert(Prompts::Answer answer = Prompts::Answer::Yes) {
     fixture.prompts.messageAnswers.push_back(answer);
     fixture.click("cmdNext");

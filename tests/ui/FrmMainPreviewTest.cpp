@@ -8,30 +8,23 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "tests/ui/SheetFiles.h"
-#include "tests/ui/WindowFixture.h"
+#include "tests/ui/ConvertSteps.h"
 #include "ui/frmPreview.h"
 
 using quillmere::ui::frmPreview;
 using quillmere::ui::Prompts;
 using quillmere::ui::test::contactRows;
+using quillmere::ui::test::contents;
+using quillmere::ui::test::ConvertSteps;
+using quillmere::ui::test::kDated;
+using quillmere::ui::test::kFixtures;
 using quillmere::ui::test::SheetCell;
-using quillmere::ui::test::TestFolder;
-using quillmere::ui::test::WindowFixture;
 using quillmere::ui::test::writeFormattedXlsx;
 using quillmere::ui::test::writeXlsx;
 
 namespace {
 
-const QString kFixtures = QStringLiteral(QUILLMERE_UI_TEST_DIR "/fixtures/");
 const QString kExpected = QStringLiteral(QUILLMERE_UI_TEST_DIR "/expected/");
-// What 6 December 2026, 04:03:09 (the fake clock) names a run's folder.
-const QString kDated = QStringLiteral("/Quillmere_6_12_2026_4_3_9");
-
-QByteArray contents(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<cannot read>");
-}
 
 void flushDeletes() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -46,25 +39,10 @@ struct Card {
 
 }  // namespace
 
-class FrmMainPreviewTest : public QObject {
+class FrmMainPreviewTest : public QObject, private ConvertSteps {
   Q_OBJECT
 
  private:
-  WindowFixture fixture;
-  TestFolder folder;
-  QString base;
-
-  // Loads a workbook, pairs its columns by name and moves on to the export step.
-  void prepare(const QString& workbook) {
-    fixture.browse(workbook);
-    fixture.click("cmdNext");
-    fixture.click("cmdMatchByName");
-    QVERIFY(!fixture.mappedEntries().isEmpty());
-    fixture.shell.defaultFolder = base;
-    fixture.click("cmdNext");
-    QCOMPARE(fixture.shownTab(), QStringLiteral("3. Export"));
-  }
-
   frmPreview* openPreview() {
     fixture.click("cmdPreview");
     return fixture.window->findChild<frmPreview*>();
@@ -95,22 +73,11 @@ class FrmMainPreviewTest : public QObject {
   }
 
  private slots:
-  void init() {
-    QVERIFY(folder.valid());
-    base = folder.path(QStringLiteral("out"));
-    QVERIFY(QDir().mkpath(base));
-    QVERIFY(fixture.open());
-  }
-  void cleanup() {
-    QVERIFY2(fixture.prompts.messageAnswers.empty(), "a scripted message answer was not used");
-    fixture.window.reset();
-    fixture.prompts = {};
-    fixture.shell = {};
-    QDir(base).removeRecursively();
-  }
+  void init() { openWindow(); }
+  void cleanup() { closeWindow(); }
 
   void eachCardIsByteForByteTheRecordTheConversionWrites() {
-    prepare(kFixtures + QStringLiteral("contacts.xlsx"));
+    prepareByName(kFixtures + QStringLiteral("contacts.xlsx"));
     fixture.click("Opt3");
     frmPreview* preview = openPreview();
     QVERIFY(preview != nullptr);
@@ -169,7 +136,7 @@ class FrmMainPreviewTest : public QObject {
   }
 
   void itsControlsFitTheFixedWindowWithoutOverlapping() {
-    prepare(kFixtures + QStringLiteral("contacts.csv"));
+    prepareByName(kFixtures + QStringLiteral("contacts.csv"));
     frmPreview* preview = openPreview();
     QVERIFY(preview != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(preview));
@@ -197,7 +164,7 @@ class FrmMainPreviewTest : public QObject {
   }
 
   void theCardFollowsTheVersionAndTheBoxesWhileOpen() {
-    prepare(kFixtures + QStringLiteral("contacts.csv"));
+    prepareByName(kFixtures + QStringLiteral("contacts.csv"));
     frmPreview* preview = openPreview();
     QVERIFY(preview != nullptr);
     press(preview, "cmdNextRow");
@@ -229,7 +196,7 @@ class FrmMainPreviewTest : public QObject {
     QVERIFY(writeFormattedXlsx(workbook,
                                {{{QStringLiteral("Name")}, {QStringLiteral("Mobile")}},
                                 {{QStringLiteral("Ann Lee")}, {{}, 1512345678, "0000 0000000"}}}));
-    prepare(workbook);
+    prepareByName(workbook);
     frmPreview* preview = openPreview();
     QVERIFY(preview != nullptr);
     const std::string stored = "TEL;CELL;VOICE:1512345678\r\n";
@@ -244,7 +211,7 @@ class FrmMainPreviewTest : public QObject {
   }
 
   void oneWindowOwnedByTheMainWindowThatGoesWithTheExportStep() {
-    prepare(kFixtures + QStringLiteral("contacts.csv"));
+    prepareByName(kFixtures + QStringLiteral("contacts.csv"));
     QPointer<frmPreview> preview = openPreview();
     QVERIFY(preview != nullptr);
     QCOMPARE(openPreview(), preview.data());
@@ -276,7 +243,7 @@ class FrmMainPreviewTest : public QObject {
   void aWorkbookGoneOrChangedSinceLoadingIsSaidInThePreview() {
     const QString copy = folder.path(QStringLiteral("contacts.xlsx"));
     QVERIFY(QFile::copy(kFixtures + QStringLiteral("contacts.xlsx"), copy));
-    prepare(copy);
+    prepareByName(copy);
     QVERIFY(QFile::remove(copy));
     frmPreview* preview = openPreview();
     QVERIFY(preview != nullptr);
@@ -311,7 +278,7 @@ class FrmMainPreviewTest : public QObject {
   void steppingBackInALongSheetShowsTheRowBefore() {
     const QString big = folder.path(QStringLiteral("big.xlsx"));
     QVERIFY(writeXlsx(big, contactRows(3000)));
-    prepare(big);
+    prepareByName(big);
     frmPreview* preview = openPreview();
     QVERIFY(preview != nullptr);
     QCOMPARE(text(preview, "lblRow"), QStringLiteral("Row 2 (1 of 3000)"));

@@ -6,52 +6,26 @@
 #include <QTest>
 #include <QTimer>
 
-#include "tests/ui/SheetFiles.h"
-#include "tests/ui/WindowFixture.h"
+#include "tests/ui/ConvertSteps.h"
 
 using quillmere::ui::Prompts;
+using quillmere::ui::test::contents;
+using quillmere::ui::test::ConvertSteps;
+using quillmere::ui::test::kDated;
+using quillmere::ui::test::kFixtures;
 using quillmere::ui::test::kLongListRows;
 using quillmere::ui::test::longContactList;
-using quillmere::ui::test::TestFolder;
-using quillmere::ui::test::WindowFixture;
 
 namespace {
 
-const QString kFixtures = QStringLiteral(QUILLMERE_UI_TEST_DIR "/fixtures/");
-// What 6 December 2026, 04:03:09 (the fake clock) names a run's folder.
-const QString kDated = QStringLiteral("/Quillmere_6_12_2026_4_3_9");
 const QByteArray kHeader = "Row,Outcome,File,Reason,Same Contact As Rows\r\n";
-
-QByteArray contents(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<cannot read>");
-}
 
 }  // namespace
 
-class FrmMainReportTest : public QObject {
+class FrmMainReportTest : public QObject, private ConvertSteps {
   Q_OBJECT
 
  private:
-  WindowFixture fixture;
-  TestFolder folder;
-  QString base;
-
-  // Loads a workbook, pairs its columns by name and moves on to the export step.
-  void prepare(const QString& workbook) {
-    fixture.browse(workbook);
-    fixture.click("cmdNext");
-    fixture.click("cmdMatchByName");
-    fixture.shell.defaultFolder = base;
-    fixture.click("cmdNext");
-    QCOMPARE(fixture.shownTab(), QStringLiteral("3. Export"));
-  }
-
-  void convert(Prompts::Answer answer = Prompts::Answer::Yes) {
-    fixture.prompts.messageAnswers.push_back(answer);
-    fixture.click("cmdNext");
-  }
-
   // Saves the report through the dialog, answered with `file`.
   void saveReport(const QString& file) {
     fixture.prompts.saveAnswers.push_back(file);
@@ -59,23 +33,14 @@ class FrmMainReportTest : public QObject {
   }
 
  private slots:
-  void init() {
-    QVERIFY(folder.valid());
-    base = folder.path(QStringLiteral("out"));
-    QVERIFY(QDir().mkpath(base));
-    QVERIFY(fixture.open());
-  }
+  void init() { openWindow(); }
   void cleanup() {
-    QVERIFY2(fixture.prompts.messageAnswers.empty(), "a scripted message answer was not used");
     QVERIFY2(fixture.prompts.saveAnswers.empty(), "a scripted save answer was not asked for");
-    fixture.window.reset();
-    fixture.prompts = {};
-    fixture.shell = {};
-    QDir(base).removeRecursively();
+    closeWindow();
   }
 
   void afterARunTheReportListsEveryDataRowAsTheCountersDo() {
-    prepare(kFixtures + QStringLiteral("contacts.csv"));
+    prepareByName(kFixtures + QStringLiteral("contacts.csv"));
     QVERIFY(!fixture.enabled("cmdSaveReport"));
     convert();
     QVERIFY(fixture.enabled("cmdSaveReport"));
@@ -102,13 +67,13 @@ class FrmMainReportTest : public QObject {
   }
 
   void rowsThatLookLikeTheSameContactAreNamedButAllAreConverted() {
-    prepare(folder.write(QStringLiteral("alike.csv"),
-                         "First Name,Last Name,E-mail,Mobile\r\n"
-                         "Ann,Lee,ann@x.org,0151 1\r\n"
-                         "Bob,Ray,bob@x.org,0151 2\r\n"
-                         "ANN,LEE,,01511\r\n"
-                         "Bob,Ray, Bob@X.org ,\r\n"
-                         "Cy,Lee,,0151 1\r\n"));
+    prepareByName(folder.write(QStringLiteral("alike.csv"),
+                               "First Name,Last Name,E-mail,Mobile\r\n"
+                               "Ann,Lee,ann@x.org,0151 1\r\n"
+                               "Bob,Ray,bob@x.org,0151 2\r\n"
+                               "ANN,LEE,,01511\r\n"
+                               "Bob,Ray, Bob@X.org ,\r\n"
+                               "Cy,Lee,,0151 1\r\n"));
     convert();
     QCOMPARE(QDir(base + kDated).entryList(QDir::Files).size(), 5);
     const QString report = folder.path(QStringLiteral("alike report.csv"));
@@ -122,7 +87,7 @@ class FrmMainReportTest : public QObject {
   }
 
   void contactsThatFailedCarryTheirReason() {
-    prepare(kFixtures + QStringLiteral("contacts.csv"));
+    prepareByName(kFixtures + QStringLiteral("contacts.csv"));
     QVERIFY(QDir(base).removeRecursively());
     convert(Prompts::Answer::Ok);
     QVERIFY(
@@ -144,7 +109,7 @@ class FrmMainReportTest : public QObject {
   }
 
   void aSaveThatFailsSaysWhyAndACancelledOneDoesNothing() {
-    prepare(kFixtures + QStringLiteral("contacts.csv"));
+    prepareByName(kFixtures + QStringLiteral("contacts.csv"));
     convert();
     const std::size_t messages = fixture.prompts.messages.size();
     const QStringList before = QDir(folder.path(QString())).entryList(QDir::AllEntries);
@@ -170,7 +135,7 @@ class FrmMainReportTest : public QObject {
   void aRunRefusedBeforeItBeganKeepsTheLastReport() {
     const QString csv = folder.write(QStringLiteral("list.csv"),
                                      contents(kFixtures + QStringLiteral("contacts.csv")));
-    prepare(csv);
+    prepareByName(csv);
     convert();
     folder.write(QStringLiteral("list.csv"), "Vorname,Nachname\r\nAnna,Schmidt\r\n");
     fixture.prompts.folderAnswers.push_back(base);
@@ -191,7 +156,7 @@ class FrmMainReportTest : public QObject {
   }
 
   void theReportIsOffDuringARunAndHoldsOnlyTheLastRun() {
-    prepare(longContactList());
+    prepareByName(longContactList());
     QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("ChkSinglevCard")), Qt::LeftButton);
     convert();
     QVERIFY(fixture.enabled("cmdSaveReport"));
