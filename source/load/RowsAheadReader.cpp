@@ -105,6 +105,8 @@ void RowsAheadReader::stop() {
 }
 
 void RowsAheadReader::rewind() {
+  // Nothing taken yet: the thread is still reading from the start, as a rewind would again.
+  if (worker_.joinable() && batch_ == nullptr && taken_ == 0 && !atEnd_ && !failure_) return;
   stop();
   sheet_.rewind();
   failure_ = nullptr;
