@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/VCardRecord.h"
@@ -89,24 +93,35 @@ INSTANTIATE_TEST_SUITE_P(
             "=0D=0A\\\\0123456789abcdef\\;tail of the note"}),
     [](const auto& param) { return std::string(param.param.name); });
 
-// Values are searched sixteen and eight bytes at a time, then byte by byte, so a mark is
-// looked for at every place in values of every length up to three sixteen-byte loads.
+// Values are searched sixteen bytes at a time, their rest in one load that may reach past
+// their end (byte by byte at a page's end), so a mark is looked for at every place in values
+// of every length up to three loads: in the middle of a page and ending at a page's end, with
+// marks right after the value that must not count.
 TEST(VCardEscapingPlaces, EveryMarkIsEscapedWhereverItLies) {
-  const auto expected = [](const std::string& value) {
+  const auto expected = [](std::string_view value) {
     std::string out;
     for (const char c : value)
       out += c == '\n' ? std::string("\\n") : c == 'a' ? std::string(1, c) : std::string{'\\', c};
     return out;
   };
-  for (std::size_t size = 1; size <= 48; ++size) {
-    for (std::size_t at = 0; at < size; ++at) {
-      for (const char mark : {',', ';', '\\', '\n'}) {
-        std::string value(size, 'a');
-        value[at] = mark;
-        value[(at * 7 + 3) % size] = ',';
-        std::string out = "x";
-        appendEscaped(out, value, VCardDialect::V30);
-        ASSERT_EQ(out, "x" + expected(value)) << "size " << size << ", mark at " << at;
+  constexpr std::size_t kPage = 4096;
+  const std::unique_ptr<char, decltype(&std::free)> pages(
+      static_cast<char*>(std::aligned_alloc(kPage, 2 * kPage)), &std::free);
+  ASSERT_NE(pages, nullptr);
+  std::fill_n(pages.get(), 2 * kPage, ';');
+  for (const std::size_t end : {std::size_t{200}, kPage}) {
+    for (std::size_t size = 1; size <= 48; ++size) {
+      for (std::size_t at = 0; at < size; ++at) {
+        for (const char mark : {',', ';', '\\', '\n'}) {
+          char* const value = pages.get() + end - size;
+          std::fill_n(value, size, 'a');
+          value[at] = mark;
+          value[(at * 7 + 3) % size] = ',';
+          std::string out = "x";
+          appendEscaped(out, std::string_view(value, size), VCardDialect::V30);
+          ASSERT_EQ(out, "x" + expected(std::string_view(value, size)))
+              << "size " << size << ", mark at " << at << ", ending at " << end;
+        }
       }
     }
   }
