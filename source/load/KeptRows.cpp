@@ -10,11 +10,28 @@ namespace quillmere::source {
 namespace {
 
 constexpr unsigned kKindBits = 3;
-constexpr std::uint32_t kKindMask = (1u << kKindBits) - 1;
-constexpr std::size_t kMaxSize = (std::size_t{1} << (32 - kKindBits)) - 1;
+constexpr std::uint64_t kKindMask = (1u << kKindBits) - 1;
+constexpr unsigned kSizeBits = 13;
+constexpr std::uint64_t kSizeMask = (std::uint64_t{1} << kSizeBits) - 1;
+constexpr unsigned kAddressShift = kKindBits + kSizeBits;
+// Not a CellKind: the cell points to a WideCell.
+constexpr std::uint64_t kWide = kKindMask;
 
 bool holdsText(CellKind kind) {
   return kind == CellKind::Text || kind == CellKind::Error;
+}
+
+std::uint64_t narrowCell(const void* address, std::size_t size, CellKind kind) {
+  return std::bit_cast<std::uintptr_t>(address) << kAddressShift | size << kKindBits |
+         static_cast<std::uint64_t>(kind);
+}
+
+bool fitsNarrow(const void* address, std::size_t size) {
+  return std::bit_cast<std::uintptr_t>(address) >> (64 - kAddressShift) == 0 && size <= kSizeMask;
+}
+
+const char* addressOf(std::uint64_t cell) {
+  return std::bit_cast<const char*>(static_cast<std::uintptr_t>(cell >> kAddressShift));
 }
 
 }  // namespace
@@ -75,6 +92,13 @@ const char* KeptRows::keptCopy(std::string_view text) {
   return copy;
 }
 
+KeptRows::Cell KeptRows::wideCell(std::uint64_t payload, std::uint64_t kindAndSize) {
+  static_assert(sizeof(WideCell) == 2 * sizeof(Cell));
+  auto* wide = reinterpret_cast<WideCell*>(roomForCells(2));
+  *wide = {payload, kindAndSize};
+  return narrowCell(wide, 0, static_cast<CellKind>(kWide));
+}
+
 void KeptRows::keep(const SheetReader& sheet, std::size_t headerCount) {
   if (abandoned_) return;
   const std::size_t stored = std::min(headerCount, sheet.cellCount());
@@ -82,25 +106,22 @@ void KeptRows::keep(const SheetReader& sheet, std::size_t headerCount) {
   rows_.push_back({cells, sheet.rowNumber(), static_cast<std::uint32_t>(stored)});
   for (std::size_t column = 0; column < stored; ++column) {
     const CellValue value = sheet.cell(column);
-    std::uint64_t payload = 0;
-    // A number shows through its style; a text is the same whatever its style.
-    std::size_t size = value.style;
     if (holdsText(value.kind)) {
       const char* text = value.lasting ? value.text.data() : keptCopy(value.text);
-      payload = std::bit_cast<std::uint64_t>(text);
-      size = value.text.size();
+      cells[column] =
+          fitsNarrow(text, value.text.size())
+              ? narrowCell(text, value.text.size(), value.kind)
+              : wideCell(std::bit_cast<std::uint64_t>(text),
+                         value.text.size() << kKindBits | static_cast<std::uint64_t>(value.kind));
+    } else if (std::bit_cast<std::uint64_t>(value.number) == 0 && value.style <= kSizeMask) {
+      // Empty cells, and zeros, hold nothing but their style.
+      cells[column] = narrowCell(nullptr, value.style, value.kind);
     } else {
-      payload = std::bit_cast<std::uint64_t>(value.number);
+      // A number shows through its style; a text is the same whatever its style.
+      cells[column] = wideCell(
+          std::bit_cast<std::uint64_t>(value.number),
+          std::uint64_t{value.style} << kKindBits | static_cast<std::uint64_t>(value.kind));
     }
-    // What does not fit beside the kind is let go of the same way as an overrun.
-    if (size > kMaxSize) {
-      abandon();
-      return;
-    }
-    Cell& cell = cells[column];
-    std::memcpy(cell.payload, &payload, sizeof payload);
-    cell.kindAndSize =
-        static_cast<std::uint32_t>(size) << kKindBits | static_cast<std::uint32_t>(value.kind);
   }
   if (bytes() > budget_) abandon();
 }
@@ -121,17 +142,22 @@ void KeptRows::abandon() {
 
 CellValue KeptRows::cellValue(const Row& row, std::size_t column) const {
   if (column >= row.cellCount) return {};
-  const Cell& cell = row.cells[column];
-  std::uint64_t payload = 0;
-  std::memcpy(&payload, cell.payload, sizeof payload);
-  const std::uint32_t size = cell.kindAndSize >> kKindBits;
+  std::uint64_t cell = row.cells[column];
+  std::uint64_t payload = std::bit_cast<std::uintptr_t>(addressOf(cell));
+  std::uint64_t size = cell >> kKindBits & kSizeMask;
+  if ((cell & kKindMask) == kWide) {
+    const auto* wide = reinterpret_cast<const WideCell*>(addressOf(cell));
+    cell = wide->kindAndSize;
+    payload = wide->payload;
+    size = cell >> kKindBits;
+  }
   CellValue value;
-  value.kind = static_cast<CellKind>(cell.kindAndSize & kKindMask);
+  value.kind = static_cast<CellKind>(cell & kKindMask);
   if (holdsText(value.kind)) {
     value.text = {std::bit_cast<const char*>(payload), size};
   } else {
     value.number = std::bit_cast<double>(payload);
-    value.style = size;
+    value.style = static_cast<std::uint32_t>(size);
   }
   return value;
 }
@@ -159,11 +185,8 @@ void KeptRowsReader::prefetchRow(std::size_t rows) const {
   if (next_ == 0 || next_ - 1 + rows >= rows_.rows_.size()) return;
   const KeptRows::Row& row = rows_.rows_[next_ - 1 + rows];
   for (std::size_t column = 0; column < row.cellCount; ++column) {
-    const KeptRows::Cell& cell = row.cells[column];
-    if (!holdsText(static_cast<CellKind>(cell.kindAndSize & kKindMask))) continue;
-    std::uint64_t payload = 0;
-    std::memcpy(&payload, cell.payload, sizeof payload);
-    __builtin_prefetch(std::bit_cast<const char*>(payload));
+    const KeptRows::Cell cell = row.cells[column];
+    if (holdsText(static_cast<CellKind>(cell & kKindMask))) __builtin_prefetch(addressOf(cell));
   }
 }
 

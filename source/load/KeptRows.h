@@ -42,13 +42,16 @@ class KeptRows {
  private:
   friend class KeptRowsReader;
 
-  // A cell in 12 bytes, so a million rows of sixteen columns fit the usual budget: a
-  // number's bits or where its text lies (the shared string itself when the workbook keeps
-  // it: it stays open while these rows are kept), then the kind in the low three bits of a
-  // word whose rest is a number's style or a text's length.
-  struct Cell {
-    std::uint32_t payload[2];
-    std::uint32_t kindAndSize;
+  // A cell in 8 bytes, as a million rows of sixteen columns must be cleared in fresh memory
+  // as they are kept: its kind in the low three bits, then 13 bits of a text's length or an
+  // empty cell's style, then 48 bits of address. A text (the shared string itself when the
+  // workbook keeps it: it stays open while these rows are kept) or an error code shorter than
+  // 8 KiB is its address and length; an empty cell has no address. Anything else, a number
+  // with its style or a longer text, points to a WideCell kept among the cells.
+  using Cell = std::uint64_t;
+  struct WideCell {
+    std::uint64_t payload;      // a number's bits or where its text lies
+    std::uint64_t kindAndSize;  // the kind, then a number's style or a text's length
   };
   struct Row {
     const Cell* cells;
@@ -60,6 +63,7 @@ class KeptRows {
 
   CellValue cellValue(const Row& row, std::size_t column) const;
   Cell* roomForCells(std::size_t count);
+  Cell wideCell(std::uint64_t payload, std::uint64_t kindAndSize);
   const char* keptCopy(std::string_view text);
 
   // Room for cells or copied texts: whole huge pages where the system has them, since a

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "source/load/KeptRows.h"
@@ -11,14 +12,19 @@ namespace {
 using test::MemorySheet;
 
 // Rows enough to fill several blocks of cells and of copied text, one text longer than a block,
-// numbers with their styles and errors between.
+// texts on each side of the longest a cell holds beside its kind, numbers with their styles,
+// zeros with and without, and errors between.
 MemorySheet manyRows() {
   MemorySheet sheet;
   for (std::uint32_t row = 1; row <= 40000; ++row) {
     std::vector<MemorySheet::Cell> cells;
     for (std::uint32_t column = 0; column < 16; ++column) {
       if (column % 4 == 1) {
-        cells.emplace_back(MemorySheet::Styled{row * 100.0 + column, column});
+        cells.emplace_back(MemorySheet::Styled{row % 7 == 0 ? 0.0 : row * 100.0 + column, column});
+      } else if (column == 2 && row % 11 == 0) {
+        cells.emplace_back(row % 3 == 0 ? 0.0 : -0.0);
+      } else if (column == 2 && row % 500 == 0) {
+        cells.emplace_back(std::string(8191 + row / 500 % 3, 'z'));
       } else if (column == 15 && row % 1000 == 0) {
         cells.emplace_back(MemorySheet::Error{"#N/A"});
       } else {
@@ -55,6 +61,7 @@ TEST(KeptRows, GiveBackEveryCellOfEveryRowAsTheSheetHadIt) {
       const CellValue want = sheet.cell(column), got = reader.cell(column);
       ASSERT_EQ(got.kind, want.kind) << "row " << sheet.rowNumber() << " column " << column;
       ASSERT_EQ(got.text, want.text) << "row " << sheet.rowNumber() << " column " << column;
+      ASSERT_EQ(std::signbit(got.number), std::signbit(want.number));
       ASSERT_EQ(got.number, want.number);
       ASSERT_EQ(got.style, want.style);
     }
