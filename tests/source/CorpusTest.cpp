@@ -5,6 +5,7 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "source/SheetTsv.h"
 #include "source/Workbook.h"
 #include "source/WorkbookError.h"
+#include "source/load/KeptRows.h"
 
 namespace quillmere::source {
 namespace {
@@ -88,6 +90,18 @@ TEST_P(Corpus, ReadsAsReferenceOrIsRefusedByName) {
     }
     const fs::path reference = kCorpus / "expected" / (entry.name + ".tsv");
     EXPECT_TRUE(sameSheet(readFile(reference), actual.str()));
+
+    // Kept in memory, as a load keeps the rows for the conversion, the sheet reads the same.
+    auto workbook = openWorkbook(file);
+    SheetReader& sheet = workbook->sheet();
+    KeptRows kept(std::size_t{1} << 32);
+    while (sheet.nextRow())
+      kept.keep(sheet, std::numeric_limits<std::size_t>::max());
+    ASSERT_TRUE(kept.whole());
+    KeptRowsReader keptSheet(kept, sheet.cellFormats(), sheet.gridRows());
+    std::ostringstream fromKept;
+    writeSheetTsv(keptSheet, fromKept);
+    EXPECT_TRUE(sameSheet(readFile(reference), fromKept.str())) << "from the kept rows";
   } else {
     try {
       auto workbook = openWorkbook(file);
