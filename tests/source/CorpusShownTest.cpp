@@ -17,6 +17,7 @@
 #include "source/SheetTsv.h"
 #include "source/Workbook.h"
 #include "source/WorkbookError.h"
+#include "tests/source/KeptSheetTsv.h"
 
 namespace quillmere::source {
 namespace {
@@ -115,6 +116,8 @@ TEST_P(CorpusAsShown, MatchesWhatASpreadsheetApplicationDisplays) {
   } catch (const WorkbookError& e) {
     FAIL() << e.what();
   }
+  EXPECT_EQ(test::keptSheetTsv(kCorpus / name, CellText::AsShown), actual.str())
+      << "kept in memory as a load keeps it, the sheet shows the same";
   const auto expected = cellsOf(readFile(kExpected / (name + ".tsv")));
   const auto ours = cellsOf(actual.str());
   std::map<Rule, int> taken;
