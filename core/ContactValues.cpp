@@ -1,6 +1,7 @@
 #include "core/ContactValues.h"
 
 #include <algorithm>
+#include <bit>
 #include <utility>
 
 #include "source/CellReference.h"
@@ -10,13 +11,16 @@ namespace quillmere::core {
 bool ContactValues::set(std::string_view fieldName, std::string value) {
   const auto field = fieldFromName(fieldName, true);
   if (!field) return false;
+  touch(index(*field));
   values_[index(*field)] = std::move(value);
   return true;
 }
 
 void ContactValues::clear() {
-  for (auto& value : values_)
-    value.clear();
+  for (std::size_t word = 0; word < touched_.size(); ++word) {
+    for (std::uint64_t bits = std::exchange(touched_[word], 0); bits != 0; bits &= bits - 1)
+      values_[word * 64 + static_cast<std::size_t>(std::countr_zero(bits))].clear();
+  }
   leftOut_.clear();
   notes_.clear();
 }

@@ -40,7 +40,10 @@ std::string noteText(const ValueNote& note);
 class ContactValues {
  public:
   const std::string& operator[](Field field) const { return values_[index(field)]; }
-  std::string& operator[](Field field) { return values_[index(field)]; }
+  std::string& operator[](Field field) {
+    touch(index(field));
+    return values_[index(field)];
+  }
 
   // Stores the value under the named field, More Fields included; false when no field has
   // that name.
@@ -58,8 +61,12 @@ class ContactValues {
 
  private:
   static constexpr std::size_t index(Field field) { return static_cast<std::size_t>(field); }
+  void touch(std::size_t i) { touched_[i / 64] |= std::uint64_t{1} << (i % 64); }
 
   std::array<std::string, kAllFieldCount> values_;
+  // The values that may hold text, so clearing a row touches only those of the few fields
+  // its columns fill rather than every field of the catalogue.
+  std::array<std::uint64_t, (kAllFieldCount + 63) / 64> touched_{};
   std::vector<LeftOutValue> leftOut_;
   std::vector<ValueNote> notes_;
 };

@@ -44,10 +44,14 @@ TEST(ContactValues, StartEmptySetByNameAndClear) {
   for (const auto name : kContactFields)
     EXPECT_TRUE(values[*fieldFromName(name)].empty());
   EXPECT_TRUE(values.set("LastName", "Smith"));
+  EXPECT_TRUE(values.set(kMoreFields.back(), "x"));
   EXPECT_FALSE(values.set("Surname", "Smith"));
-  EXPECT_EQ(values[Field::LastName], "Smith");
+  // Read as the record writer reads them, through a const view.
+  const ContactValues& seen = values;
+  EXPECT_EQ(seen[Field::LastName], "Smith");
   values.clear();
-  EXPECT_TRUE(values[Field::LastName].empty());
+  for (std::size_t i = 0; i < kAllFieldCount; ++i)
+    EXPECT_TRUE(seen[static_cast<Field>(i)].empty()) << i;
 }
 
 }  // namespace
