@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <optional>
 #include <utility>
 
 namespace quillmere::source {
@@ -92,11 +93,29 @@ const char* KeptRows::keptCopy(std::string_view text) {
   return copy;
 }
 
-KeptRows::Cell KeptRows::wideCell(std::uint64_t payload, std::uint64_t kindAndSize) {
+std::optional<KeptRows::Cell> KeptRows::wideCell(std::uint64_t payload, std::uint64_t kindAndSize) {
   static_assert(sizeof(WideCell) == 2 * sizeof(Cell));
   auto* wide = reinterpret_cast<WideCell*>(roomForCells(2));
   *wide = {payload, kindAndSize};
+  // Only a system that hands out addresses past 48 bits unasked would fail this.
+  if (!fitsNarrow(wide, 0)) return std::nullopt;
   return narrowCell(wide, 0, static_cast<CellKind>(kWide));
+}
+
+std::optional<KeptRows::Cell> KeptRows::keptCell(const CellValue& value) {
+  if (holdsText(value.kind)) {
+    const char* text = value.lasting ? value.text.data() : keptCopy(value.text);
+    if (fitsNarrow(text, value.text.size())) return narrowCell(text, value.text.size(), value.kind);
+    return wideCell(std::bit_cast<std::uint64_t>(text),
+                    value.text.size() << kKindBits | static_cast<std::uint64_t>(value.kind));
+  }
+  // Empty cells, and zeros, hold nothing but their style.
+  if (std::bit_cast<std::uint64_t>(value.number) == 0 && value.style <= kSizeMask) {
+    return narrowCell(nullptr, value.style, value.kind);
+  }
+  // A number shows through its style; a text is the same whatever its style.
+  return wideCell(std::bit_cast<std::uint64_t>(value.number),
+                  std::uint64_t{value.style} << kKindBits | static_cast<std::uint64_t>(value.kind));
 }
 
 void KeptRows::keep(const SheetReader& sheet, std::size_t headerCount) {
@@ -105,23 +124,13 @@ void KeptRows::keep(const SheetReader& sheet, std::size_t headerCount) {
   Cell* cells = roomForCells(stored);
   rows_.push_back({cells, sheet.rowNumber(), static_cast<std::uint32_t>(stored)});
   for (std::size_t column = 0; column < stored; ++column) {
-    const CellValue value = sheet.cell(column);
-    if (holdsText(value.kind)) {
-      const char* text = value.lasting ? value.text.data() : keptCopy(value.text);
-      cells[column] =
-          fitsNarrow(text, value.text.size())
-              ? narrowCell(text, value.text.size(), value.kind)
-              : wideCell(std::bit_cast<std::uint64_t>(text),
-                         value.text.size() << kKindBits | static_cast<std::uint64_t>(value.kind));
-    } else if (std::bit_cast<std::uint64_t>(value.number) == 0 && value.style <= kSizeMask) {
-      // Empty cells, and zeros, hold nothing but their style.
-      cells[column] = narrowCell(nullptr, value.style, value.kind);
-    } else {
-      // A number shows through its style; a text is the same whatever its style.
-      cells[column] = wideCell(
-          std::bit_cast<std::uint64_t>(value.number),
-          std::uint64_t{value.style} << kKindBits | static_cast<std::uint64_t>(value.kind));
+    const std::optional<Cell> cell = keptCell(sheet.cell(column));
+    // What cannot be kept this way is let go of the same way as an overrun.
+    if (!cell) {
+      abandon();
+      return;
     }
+    cells[column] = *cell;
   }
   if (bytes() > budget_) abandon();
 }

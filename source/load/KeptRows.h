@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -63,7 +64,9 @@ class KeptRows {
 
   CellValue cellValue(const Row& row, std::size_t column) const;
   Cell* roomForCells(std::size_t count);
-  Cell wideCell(std::uint64_t payload, std::uint64_t kindAndSize);
+  // The cell that keeps `value`; nothing when it cannot be kept in this form.
+  std::optional<Cell> keptCell(const CellValue& value);
+  std::optional<Cell> wideCell(std::uint64_t payload, std::uint64_t kindAndSize);
   const char* keptCopy(std::string_view text);
 
   // Room for cells or copied texts: whole huge pages where the system has them, since a
