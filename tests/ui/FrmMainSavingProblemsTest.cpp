@@ -49,6 +49,14 @@ class FrmMainSavingProblemsTest : public QObject, private ConvertSteps {
     small.rlim_cur = bytes;
     limited = ::setrlimit(RLIMIT_FSIZE, &small) == 0;
   }
+  // What the window says when the dated folder could not be made in the saving location.
+  QString folderNotMade(const QString& reason) const {
+    return QStringLiteral(
+               "No contact was written.\r\nThe reason: The folder \"%1\" could not be "
+               "made in \"%2\": %3.\r\nChoose another saving location with Change... "
+               "and convert again.")
+        .arg(base + kDated, base, reason);
+  }
   bool mounted = false;
   bool limited = false;
   rlimit fileSizeBefore{};
@@ -79,11 +87,7 @@ class FrmMainSavingProblemsTest : public QObject, private ConvertSteps {
     convert(Prompts::Answer::Ok);
     const auto& shown = fixture.prompts.messages.back();
     // No folder was made, so none is named as if it held contacts; each sentence comes once.
-    QCOMPARE(shown.text,
-             QStringLiteral("No contact was written.\r\nThe reason: The folder \"%1\" could not be "
-                            "made in \"%2\": the folder does not exist (any more).\r\nChoose "
-                            "another saving location with Change... and convert again.")
-                 .arg(base + kDated, base));
+    QCOMPARE(shown.text, folderNotMade(QStringLiteral("the folder does not exist (any more)")));
     // The bar shows that nothing was done.
     QCOMPARE(fixture.find<QProgressBar>(QStringLiteral("statusBar"))->value(), 0);
     QVERIFY(!shown.text.contains(QStringLiteral("successfully")));
@@ -97,13 +101,8 @@ class FrmMainSavingProblemsTest : public QObject, private ConvertSteps {
     prepare(kFixtures + QStringLiteral("contacts.csv"));
     convert(Prompts::Answer::Ok);
     const auto& shown = fixture.prompts.messages.back();
-    QCOMPARE(shown.text,
-             QStringLiteral("No contact was written.\r\nThe reason: The folder \"%1\" could not be "
-                            "made in \"%2\": %3.\r\nChoose another saving location with "
-                            "Change... and convert again.")
-                 .arg(base + kDated, base,
-                      mounted ? QStringLiteral("the disk can only be read")
-                              : QStringLiteral("you may not write there")));
+    QCOMPARE(shown.text, folderNotMade(mounted ? QStringLiteral("the disk can only be read")
+                                               : QStringLiteral("you may not write there")));
     QCOMPARE(fixture.find<QProgressBar>(QStringLiteral("statusBar"))->value(), 0);
   }
 
