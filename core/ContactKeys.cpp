@@ -1,6 +1,8 @@
 #include "core/ContactKeys.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <string_view>
 
 namespace quillmere::core {
@@ -15,16 +17,58 @@ char lower(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// FNV-1a over the key's bytes as they are made, so no key is ever held as a string; then
-// the finaliser of splitmix64, so that every bit depends on every byte, as the index's table
-// slots need.
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+
+std::uint64_t loadWord(const char* bytes) {
+  std::uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  // The first byte lowest, as KeyHash::add places bytes one by one.
+  if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
+  return word;
+}
+
+// True when a byte of the word is at most a space: white space, or a control character
+// that the byte-by-byte path sorts out.
+bool hasSpaceOrBelow(std::uint64_t word) {
+  return ((word - kOnes * 0x21) & ~word & kHighBits) != 0;
+}
+
+// A..Z made a..z in every byte below 0x80; other bytes kept.
+std::uint64_t lowerWord(std::uint64_t word) {
+  const std::uint64_t low = word & ~kHighBits;
+  const std::uint64_t atLeastA = low + kOnes * (0x80 - 'A');
+  const std::uint64_t aboveZ = low + kOnes * (0x80 - 'Z' - 1);
+  const std::uint64_t upper = atLeastA & ~aboveZ & ~word & kHighBits;
+  return word | (upper >> 2);
+}
+
+// A hash of the key's bytes as they are made, so no key is ever held as a string. Bytes are
+// gathered into words of eight, each mixed in with one multiplication, so a word of a text
+// can go in at once; the splitmix64 finaliser then makes every bit depend on every byte, as
+// the index's table slots need.
 class KeyHash {
  public:
   explicit KeyHash(char kind) { add(kind); }
 
   void add(char c) {
-    hash_ ^= static_cast<unsigned char>(c);
-    hash_ *= 0x100000001b3ULL;
+    pending_ |= std::uint64_t{static_cast<unsigned char>(c)} << filledBits_;
+    filledBits_ += 8;
+    if (filledBits_ == 64) {
+      mix(pending_);
+      pending_ = 0;
+      filledBits_ = 0;
+    }
+  }
+
+  // Eight bytes in text order, as add() would take them one by one.
+  void addWord(std::uint64_t word) {
+    if (filledBits_ == 0) {
+      mix(word);
+      return;
+    }
+    mix(pending_ | (word << filledBits_));
+    pending_ = word >> (64 - filledBits_);
   }
 
   // Lower-case ASCII with runs of white space made one space and none at either end. Other
@@ -32,16 +76,31 @@ class KeyHash {
   bool addFolded(std::string_view text) {
     bool space = false;
     bool any = false;
-    for (const char c : text) {
+    const auto addByte = [&](char c) {
       if (isSpace(c)) {
         space = any;
-        continue;
+        return;
       }
       if (space) add(' ');
       space = false;
       any = true;
       add(lower(c));
+    };
+    std::size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+      const std::uint64_t word = loadWord(text.data() + at);
+      if (hasSpaceOrBelow(word)) {
+        for (std::size_t i = 0; i < 8; ++i)
+          addByte(text[at + i]);
+        continue;
+      }
+      if (space) add(' ');
+      space = false;
+      any = true;
+      addWord(lowerWord(word));
     }
+    for (; at < text.size(); ++at)
+      addByte(text[at]);
     return any;
   }
 
@@ -60,7 +119,9 @@ class KeyHash {
   }
 
   std::uint64_t value() const {
-    std::uint64_t hash = hash_;
+    // The count of bytes tells a key from the same key with zero bytes after it.
+    std::uint64_t hash = (hash_ ^ pending_) * kMultiplier;
+    hash ^= words_ * 8 + filledBits_ / 8;
     hash ^= hash >> 30;
     hash *= 0xbf58476d1ce4e5b9ULL;
     hash ^= hash >> 27;
@@ -70,7 +131,18 @@ class KeyHash {
   }
 
  private:
+  static constexpr std::uint64_t kMultiplier = 0x9e3779b97f4a7c15ULL;
+
+  void mix(std::uint64_t word) {
+    hash_ = (hash_ ^ word) * kMultiplier;
+    hash_ ^= hash_ >> 32;
+    ++words_;
+  }
+
   std::uint64_t hash_ = 0xcbf29ce484222325ULL;
+  std::uint64_t pending_ = 0;
+  unsigned filledBits_ = 0;
+  std::uint64_t words_ = 0;
 };
 
 void add(ContactKeys& keys, const KeyHash& key) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <cctype>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -100,6 +101,47 @@ TEST(ContactKeys, TheSameEmailAddressInAnyCaseOrPlaceLooksLikeTheSameContact) {
       a, contact({{Field::FullName, "Ann.Lee@Example.org"}, {Field::MobileNumber, "1"}})));
   // Spaces alone are no address.
   EXPECT_EQ(contactKeys(contact({{Field::EmailAddress, "   "}})).count, 0u);
+}
+
+// What an address is compared as: ASCII letters in lower case, each run of white space one
+// space, none at either end.
+std::string folded(std::string_view text) {
+  std::string out;
+  bool space = false;
+  for (const char c : text) {
+    if (std::string_view(" \t\r\n\v\f").find(c) != std::string_view::npos) {
+      space = !out.empty();
+      continue;
+    }
+    if (space) out += ' ';
+    space = false;
+    out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  return out;
+}
+
+TEST(ContactKeys, AddressesAreComparedAlikeWhereverCapitalsAndSpacesFallInTheText) {
+  // Capitals, runs of white space and other bytes at every place of a text longer than
+  // several words, and either side of it.
+  const std::string base = "ann.lee.the.third@example.org";
+  std::vector<std::string> texts{base};
+  for (std::size_t at = 0; at <= base.size(); ++at) {
+    for (const char* insert : {"  ", "\t\n", "\x01", "\xc3\x89", "\xc3\xa9"})
+      texts.push_back(base.substr(0, at) + insert + base.substr(at));
+    if (at < base.size()) {
+      std::string capital = base;
+      capital[at] = static_cast<char>(std::toupper(static_cast<unsigned char>(capital[at])));
+      texts.push_back(capital);
+    }
+  }
+  for (const std::string& a : texts) {
+    for (const std::string& b : texts) {
+      EXPECT_EQ(shareAKey(contact({{Field::EmailAddress, a.c_str()}}),
+                          contact({{Field::EmailAddress2, b.c_str()}})),
+                folded(a) == folded(b))
+          << '"' << a << "\" and \"" << b << '"';
+    }
+  }
 }
 
 TEST(ContactKeys, TheSameNameWithTheSameTelephoneNumberLooksLikeTheSameContact) {
