@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <new>
 #include <optional>
 #include <utility>
 
@@ -120,6 +121,15 @@ std::optional<KeptRows::Cell> KeptRows::keptCell(const CellValue& value) {
 
 void KeptRows::keep(const SheetReader& sheet, std::size_t headerCount) {
   if (abandoned_) return;
+  try {
+    keepRow(sheet, headerCount);
+  } catch (const std::bad_alloc&) {
+    // The rows only spare a second read: without memory for them, Convert reads the sheet.
+    abandon();
+  }
+}
+
+void KeptRows::keepRow(const SheetReader& sheet, std::size_t headerCount) {
   const std::size_t stored = std::min(headerCount, sheet.cellCount());
   Cell* cells = roomForCells(stored);
   rows_.push_back({cells, sheet.rowNumber(), static_cast<std::uint32_t>(stored)});

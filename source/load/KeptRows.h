@@ -30,7 +30,8 @@ class KeptRows {
   KeptRows& operator=(const KeptRows&) = delete;
   ~KeptRows() = default;
 
-  // Keeps the current row of `sheet`; nothing once the budget has been passed.
+  // Keeps the current row of `sheet`; nothing once the budget has been passed or memory for
+  // the row was refused.
   void keep(const SheetReader& sheet, std::size_t headerCount);
   // Lets go of every row; a loader whose rows are not all here must not leave some.
   void abandon();
@@ -62,6 +63,7 @@ class KeptRows {
 
   using Block = BlockSupply::Block;
 
+  void keepRow(const SheetReader& sheet, std::size_t headerCount);
   CellValue cellValue(const Row& row, std::size_t column) const;
   Cell* roomForCells(std::size_t count);
   // The cell that keeps `value`; nothing when it cannot be kept in this form.

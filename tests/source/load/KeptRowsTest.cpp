@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "source/load/KeptRows.h"
 #include "tests/support/MemorySheet.h"
@@ -71,12 +72,40 @@ TEST(KeptRows, GiveBackEveryCellOfEveryRowAsTheSheetHadIt) {
   EXPECT_EQ(rows, 40001u);
 }
 
-TEST(KeptRows, LetGoOfAllOnceTheyPassTheirBudget) {
+// A sheet of rows after `sheet`'s with more cells than any address space holds, so memory
+// for them is always refused.
+class RowBeyondMemory : public MemorySheet {
+ public:
+  static constexpr std::size_t kCells = std::size_t{1} << 45;
+  explicit RowBeyondMemory(MemorySheet sheet) : MemorySheet(std::move(sheet)) {}
+  std::size_t cellCount() const override { return wide() ? kCells : MemorySheet::cellCount(); }
+  CellValue cell(std::size_t column) const override {
+    return wide() ? CellValue::ofNumber(1.0, 0) : MemorySheet::cell(column);
+  }
+
+ private:
+  bool wide() const { return rowNumber() > 40001; }
+};
+
+TEST(KeptRows, LetGoOfAllOnceTheyPassTheirBudgetOrMemoryForARowIsRefused) {
   MemorySheet sheet = manyRows();
-  const KeptRows kept = keepAll(sheet, std::size_t{8} << 20);
-  EXPECT_FALSE(kept.whole());
-  EXPECT_EQ(kept.rowCount(), 0u);
-  EXPECT_EQ(kept.bytes(), 0u);
+  const KeptRows overBudget = keepAll(sheet, std::size_t{8} << 20);
+  EXPECT_FALSE(overBudget.whole());
+  EXPECT_EQ(overBudget.rowCount(), 0u);
+  EXPECT_EQ(overBudget.bytes(), 0u);
+
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+  GTEST_SKIP() << "a sanitizer stops the program at an allocation beyond its largest";
+#else
+  RowBeyondMemory beyond(manyRows());
+  beyond.rows()[40002] = {1.0};
+  KeptRows refused(SIZE_MAX);
+  while (beyond.nextRow())
+    EXPECT_NO_THROW(refused.keep(beyond, RowBeyondMemory::kCells));
+  EXPECT_FALSE(refused.whole());
+  EXPECT_EQ(refused.rowCount(), 0u);
+  EXPECT_EQ(refused.bytes(), 0u);
+#endif
 }
 
 }  // namespace
