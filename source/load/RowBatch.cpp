@@ -21,6 +21,24 @@ void RowBatch::clear() {
 }
 
 void RowBatch::add(const SheetReader& sheet) {
+  const std::size_t rowsBefore = numbers_.size();
+  const std::size_t cellsBefore = cells_.size();
+  const std::size_t copiedBefore = copied_.size();
+  const std::size_t textBefore = text_.size();
+  try {
+    addRow(sheet);
+  } catch (...) {
+    // A row is in the batch whole or not at all, so the rows before a failure stay readable.
+    numbers_.resize(rowsBefore);
+    ends_.resize(rowsBefore);
+    cells_.resize(cellsBefore);
+    copied_.resize(copiedBefore);
+    text_.resize(textBefore);
+    throw;
+  }
+}
+
+void RowBatch::addRow(const SheetReader& sheet) {
   numbers_.push_back(sheet.rowNumber());
   const std::size_t count = sheet.cellCount();
   for (std::size_t column = 0; column < count; ++column) {

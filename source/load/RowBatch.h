@@ -29,7 +29,7 @@ class RowBatch {
            text_.size() >= kMaxTextBytes;
   }
 
-  // Adds the current row of `sheet`.
+  // Adds the current row of `sheet`; when that throws, the batch is as it was before.
   void add(const SheetReader& sheet);
   // Points the copied cells at their text, which moves no more; call once the batch is full.
   void seal();
@@ -48,6 +48,7 @@ class RowBatch {
 
  private:
   std::size_t begin(std::size_t row) const { return row == 0 ? 0 : ends_[row - 1]; }
+  void addRow(const SheetReader& sheet);
 
   // A cell in 16 bytes: the batch is written on one core and read on another, and every
   // cache line it takes must travel between them.

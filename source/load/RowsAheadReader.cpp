@@ -12,7 +12,13 @@ RowsAheadReader::~RowsAheadReader() {
 }
 
 void RowsAheadReader::start() {
-  worker_ = std::thread([this] { readAhead(); });
+  try {
+    worker_ = std::thread([this] { readAhead(); });
+  } catch (...) {
+    // No thread reads ahead, so no row will come: every later nextRow() says why instead.
+    failure_ = std::current_exception();
+    throw;
+  }
 }
 
 void RowsAheadReader::fill(RowBatch& batch) {

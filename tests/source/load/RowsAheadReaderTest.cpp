@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <system_error>
+#include <utility>
 #include <vector>
 
 #include "source/WorkbookError.h"
@@ -24,6 +29,7 @@ class SharedTextSheet : public MemorySheet {
  public:
   using MemorySheet::MemorySheet;
   std::optional<std::uint32_t> brokenRow;
+  std::optional<std::pair<std::uint32_t, std::size_t>> brokenCell;  // row and column
 
   bool nextRow() override {
     const bool more = MemorySheet::nextRow();
@@ -33,25 +39,26 @@ class SharedTextSheet : public MemorySheet {
     return more;
   }
   CellValue cell(std::size_t column) const override {
+    if (brokenCell == std::pair(rowNumber(), column)) throw damaged();
     CellValue value = MemorySheet::cell(column);
     value.lasting = column == 0 && value.kind == CellKind::Text;
     return value;
   }
 };
 
-// Every row as "number: cells", a cell as its kind and text or number and style; then how the
-// sheet ended.
+// Every row read whole as "number: cells", a cell as its kind and text or number and style;
+// then how the sheet ended.
 std::string readAll(SheetReader& sheet, std::size_t rows = SIZE_MAX) {
   std::string out;
   try {
     for (std::size_t row = 0; row < rows && sheet.nextRow(); ++row) {
-      out += std::to_string(sheet.rowNumber()) + ":";
+      std::string line = std::to_string(sheet.rowNumber()) + ":";
       for (std::size_t column = 0; column < sheet.cellCount(); ++column) {
         const CellValue value = sheet.cell(column);
-        out += " " + std::to_string(static_cast<int>(value.kind)) + "/" + std::string(value.text) +
-               "/" + std::to_string(value.number) + "/" + std::to_string(value.style);
+        line += " " + std::to_string(static_cast<int>(value.kind)) + "/" + std::string(value.text) +
+                "/" + std::to_string(value.number) + "/" + std::to_string(value.style);
       }
-      out += "\n";
+      out += line + "\n";
     }
     if (rows == SIZE_MAX) out += "end";
   } catch (const WorkbookError& error) {
@@ -76,6 +83,7 @@ TEST(RowsAheadReader, GivesTheRowsItsSheetGivesAndItsFailureAfterThem) {
     const char* name;
     MemorySheet::Rows rows;
     std::optional<std::uint32_t> brokenRow;
+    std::optional<std::pair<std::uint32_t, std::size_t>> brokenCell = {};
   };
   const std::vector<Case> cases = {
       {"rows of many batches, some not stored", many, {}},
@@ -84,18 +92,22 @@ TEST(RowsAheadReader, GivesTheRowsItsSheetGivesAndItsFailureAfterThem) {
       {"a sheet that breaks after 700 rows", many, 1051},
       {"a sheet that breaks at its first row", many, 1},
       {"an empty sheet", {}, {}},
+      // After a text the batch copies, before the row is whole.
+      {"a cell that cannot be read in the middle of a row", many, {}, std::pair(1051u, 2u)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     SharedTextSheet direct(c.rows), inner(c.rows);
     direct.brokenRow = inner.brokenRow = c.brokenRow;
+    direct.brokenCell = inner.brokenCell = c.brokenCell;
+    const bool breaks = c.brokenRow || c.brokenCell;
     const std::string expected = readAll(direct);
     RowsAheadReader ahead(inner);
     // Moved back before any row is taken, as a run does first: the reading goes on as begun.
     ahead.rewind();
     EXPECT_EQ(readAll(ahead), expected);
     // It stays where it ended.
-    EXPECT_EQ(readAll(ahead), c.brokenRow ? damaged().what() : "end");
+    EXPECT_EQ(readAll(ahead), breaks ? damaged().what() : "end");
 
     // Moved back part-way through, and again while its thread is ahead.
     ahead.rewind();
@@ -109,6 +121,44 @@ TEST(RowsAheadReader, GivesTheRowsItsSheetGivesAndItsFailureAfterThem) {
       EXPECT_FALSE(ahead.cell(1).lasting) << "a row's own text lasts only as long as the row";
     }
   }
+}
+
+TEST(RowsAheadReader, SaysWhyAfterARewindThatGetsNoThreadRatherThanWaitForRows) {
+  constexpr int kThreadGiven = 3;
+  // In a child of its own: the limit on threads holds for the whole process.
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    alarm(20);  // a reader left waiting for rows that never come is stopped, and fails
+    // The limit binds no administrator: as root, the child takes an account of no rights.
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(kThreadGiven);
+    MemorySheet sheet({{1, {"a"s}}, {2, {"b"s}}});
+    RowsAheadReader ahead(sheet);
+    static_cast<void>(ahead.nextRow());
+    rlimit limit{};
+    getrlimit(RLIMIT_NPROC, &limit);
+    const rlimit none{1, limit.rlim_max};
+    setrlimit(RLIMIT_NPROC, &none);
+    bool refused = false;
+    try {
+      ahead.rewind();
+    } catch (const std::system_error&) {
+      refused = true;
+    }
+    setrlimit(RLIMIT_NPROC, &limit);
+    if (!refused) _exit(kThreadGiven);
+    try {
+      static_cast<void>(ahead.nextRow());
+    } catch (const std::system_error&) {
+      _exit(0);
+    }
+    _exit(1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status)) << "the reader waited for rows that never come";
+  if (WEXITSTATUS(status) == kThreadGiven) GTEST_SKIP() << "this system gave the thread";
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "nextRow() neither threw nor waited";
 }
 
 }  // namespace
