@@ -26,6 +26,10 @@ struct ReadLimits {
   std::size_t maxRowTextBytes = std::size_t{32} << 20;
   // Total bytes of the shared-string pool.
   std::uint64_t maxSharedStringBytes = std::uint64_t{1} << 30;
+  // Strings in the shared-string table: each costs its place in the table even when empty,
+  // which the pool's bytes do not count. A million rows of sixteen different texts need 16.8
+  // million.
+  std::uint64_t maxSharedStrings = std::uint64_t{1} << 26;
   // Bytes of a whole file that is read as text (.csv) or as a compound file (.xls).
   std::uint64_t maxFileBytes = std::uint64_t{2} << 30;
 };

@@ -20,6 +20,11 @@ XlsSharedStrings::XlsSharedStrings(const std::filesystem::path& file, std::strin
   const std::uint32_t unique = reader.u32();
   ends_.reserve(std::min<std::size_t>(unique, kMaxReservedStrings));
   while (ends_.size() < unique && !reader.atEnd()) {
+    if (ends_.size() >= limits.maxSharedStrings) {
+      throw WorkbookError(WorkbookError::Kind::LimitExceeded, file,
+                          "holds more than " + std::to_string(limits.maxSharedStrings) +
+                              " shared strings, the most Quillmere reads.");
+    }
     const std::size_t begin = text_.size();
     reader.appendUnicodeString(text_);
     if (text_.size() - begin > limits.maxCellTextBytes) {

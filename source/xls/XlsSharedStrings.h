@@ -19,7 +19,8 @@ class XlsSharedStrings {
   XlsSharedStrings() = default;
 
   // Throws WorkbookError: Corrupt when a string runs past the data, LimitExceeded when one
-  // string passes limits.maxCellTextBytes or all of them limits.maxSharedStringBytes.
+  // string passes limits.maxCellTextBytes, all of them limits.maxSharedStringBytes, or their
+  // count limits.maxSharedStrings.
   // `first` is the SST record's data, `more` its CONTINUE records.
   XlsSharedStrings(const std::filesystem::path& file, std::string_view first, FragmentSource& more,
                    const ReadLimits& limits);

@@ -18,7 +18,8 @@ XlsxSharedStrings::XlsxSharedStrings(const ReadLimits& limits)
 
 void XlsxSharedStrings::reserveFor(std::uint64_t partBytes) {
   const std::uint64_t poolBytes = std::min(partBytes, maxPoolBytes_);
-  const std::uint64_t strings = partBytes / 5 + 1;  // "<si/>" is the shortest string
+  // "<si/>" is the shortest string; one past the limit is room enough to refuse it.
+  const std::uint64_t strings = std::min(partBytes / 5, limits_.maxSharedStrings) + 1;
   poolStorage_.reserve(static_cast<std::size_t>(poolBytes) + 1);
   endsStorage_.reserve(static_cast<std::size_t>(strings));
   pool_ = poolStorage_.data();
@@ -129,6 +130,11 @@ void XlsxSharedStrings::endItem() {
     return;
   }
   if (failed()) return;
+  if (endsStorage_.size() >= limits_.maxSharedStrings) {
+    fail(Kind::LimitExceeded, "holds more than " + std::to_string(limits_.maxSharedStrings) +
+                                  " shared strings, the most Quillmere reads.");
+    return;
+  }
   if (reserved_ && endsStorage_.size() == endsStorage_.capacity()) {
     // Cannot be, as every string takes five bytes of the part; moving the table under a
     // reader would be worse than refusing it.

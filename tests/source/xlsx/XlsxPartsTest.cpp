@@ -222,17 +222,32 @@ TEST(XlsxSharedStrings, OneStringOverTheCellLimitIsRefused) {
   }
 }
 
-TEST(XlsxSharedStrings, PoolOverItsLimitIsRefused) {
-  ReadLimits limits;
-  limits.maxSharedStringBytes = 10;
-  XlsxSharedStrings strings(limits);
-  try {
-    parse(strings, "<sst><si><t>12345</t></si><si><t>67890</t></si><si><t>x</t></si></sst>");
-    FAIL() << "pool grew past 10 bytes";
-  } catch (const WorkbookError& e) {
-    EXPECT_EQ(e.kind(), Kind::LimitExceeded);
-    EXPECT_NE(std::string(e.what()).find("10 bytes of shared strings"), std::string::npos)
-        << e.what();
+TEST(XlsxSharedStrings, ATableOverItsBytesOrItsStringsIsRefused) {
+  ReadLimits tenBytes;
+  tenBytes.maxSharedStringBytes = 10;
+  ReadLimits twoStrings;
+  twoStrings.maxSharedStrings = 2;
+  const struct {
+    ReadLimits limits;
+    const char* xml;
+    const char* phrase;
+  } cases[] = {
+      {tenBytes, "<sst><si><t>12345</t></si><si><t>67890</t></si><si><t>x</t></si></sst>",
+       "10 bytes of shared strings"},
+      // Empty strings take no bytes of text, but each its place in the table.
+      {twoStrings, "<sst><si/><si/><si/></sst>", "more than 2 shared strings"},
+      {twoStrings, "<sst><si><t>a</t></si><si><t>b</t></si><si><t>c</t></si></sst>",
+       "more than 2 shared strings"},
+  };
+  for (const auto& c : cases) {
+    XlsxSharedStrings strings(c.limits);
+    try {
+      parse(strings, c.xml);
+      ADD_FAILURE() << "took " << c.xml;
+    } catch (const WorkbookError& e) {
+      EXPECT_EQ(e.kind(), Kind::LimitExceeded) << c.xml;
+      EXPECT_NE(std::string(e.what()).find(c.phrase), std::string::npos) << e.what();
+    }
   }
 }
 
