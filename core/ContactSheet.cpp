@@ -64,6 +64,7 @@ std::unique_ptr<ContactSheet> ContactSheet::load(const std::filesystem::path& wo
   sheet->open();
   // Only a user who kept the headers in row 1 needs to hear of a title above them.
   if (options.headerRow == 1) {
+    const source::ObservedWaits observedWaits(sheet->workbook_->sheet(), observer);
     sheet->suggestedHeaderRow_ = source::suggestHeaderRow(sheet->workbook_->sheet());
   }
   // Read where the rows are kept: a thread reading ahead made the window's load slower.

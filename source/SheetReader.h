@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "source/CellFormats.h"
@@ -49,6 +50,11 @@ class SheetReader {
   // Whether the rows are read on a thread of their own already, ahead of the caller: then
   // the caller's work with them had best stay on one thread of its own too.
   virtual bool readsAhead() const { return false; }
+
+  // Work to run on the caller's thread every few milliseconds while nextRow() waits for what
+  // another thread is still reading, so a window can answer its user meanwhile; an empty one
+  // stops it. A reader that never waits on another thread ignores it.
+  virtual void setWhileWaiting(std::function<void()> work) { static_cast<void>(work); }
 
   // Asks memory for the text of the row `rows` after the current one, which a cursor over rows
   // that never change can do so that the text is there when that row is read; only a hint.

@@ -43,6 +43,7 @@ class frmMain::LoadProgress : public source::LoadObserver {
     }
     return !window_.closing_;
   }
+  void waiting() override { pump_.pumpIfDue(); }
 
  private:
   frmMain& window_;

@@ -47,6 +47,7 @@ bool seekRow(SheetReader& sheet, std::uint32_t row) {
 
 std::optional<LoadedSheet> extractSheetData(SheetReader& sheet, LoadObserver& observer,
                                             const LoadOptions& options) {
+  const ObservedWaits observedWaits(sheet, observer);
   LoadedSheet loaded{{}, {}, KeptRows(options.keptRowsBudget)};
   SheetTable& table = loaded.table;
   table.headerRow = options.headerRow;

@@ -21,6 +21,24 @@ class LoadObserver {
  public:
   virtual ~LoadObserver() = default;
   virtual bool rowTaken(std::int32_t rowsFound) = 0;
+  // Told every few milliseconds while the load waits for what another thread still reads,
+  // such as a workbook's shared strings.
+  virtual void waiting() {}
+};
+
+// Has `sheet` tell `observer` of its waits (SheetReader::setWhileWaiting) while this lives:
+// only during a load, as the sheet may later be read on another thread.
+class ObservedWaits {
+ public:
+  ObservedWaits(SheetReader& sheet, LoadObserver& observer) : sheet_(sheet) {
+    sheet_.setWhileWaiting([&observer] { observer.waiting(); });
+  }
+  ~ObservedWaits() { sheet_.setWhileWaiting({}); }
+  ObservedWaits(const ObservedWaits&) = delete;
+  ObservedWaits& operator=(const ObservedWaits&) = delete;
+
+ private:
+  SheetReader& sheet_;
 };
 
 struct LoadOptions {

@@ -307,7 +307,7 @@ std::size_t SheetRowParser::takeElement(char* begin, const char* end) {
   double number = 0.0;
   if (shared && !element.value.empty()) {
     // A string the table lacks, or a number that is none, is refused by the events' path.
-    if (!strings_.has(element.index)) return 0;
+    if (!strings_.has(element.index, whileWaiting_)) return 0;
     strings_.prefetch(element.index);
   } else if (!element.value.empty()) {
     const auto parsed = parseDecimal(element.value);
@@ -396,7 +396,7 @@ void SheetRowParser::storeCell() {
       if (result.ec != std::errc{} || result.ptr != value.data() + value.size()) {
         failInRow(Kind::Corrupt, "is damaged: cell " + cellName() + " refers to shared string \"" +
                                      std::string(value) + "\", which is no string number.");
-      } else if (const auto text = strings_.find(index)) {
+      } else if (const auto text = strings_.find(index, whileWaiting_)) {
         store({CellKind::Text, 0.0, *text, 0, 0});
       } else {
         failInRow(Kind::Corrupt, "is damaged: cell " + cellName() + " refers to shared string " +

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,10 @@ class SheetRowParser : public XmlHandler {
 
   // Back to before the first row, for a new pass over the part.
   void restart();
+
+  // Run while a cell waits for its shared string; see SheetReader::setWhileWaiting.
+  void setWhileWaiting(std::function<void()> work) { whileWaiting_ = std::move(work); }
+  const std::function<void()>& whileWaiting() const { return whileWaiting_; }
 
   std::uint32_t rowNumber() const { return rowNumber_; }
   std::size_t cellCount() const { return cellCount_; }
@@ -102,6 +107,7 @@ class SheetRowParser : public XmlHandler {
   const XlsxSharedStrings& strings_;
   ReadLimits limits_;
   bool date1904_;
+  std::function<void()> whileWaiting_;
 
   // The current row, valid while the parse is paused after it.
   std::vector<StoredCell> cells_;  // cells_[i] is empty for every i >= cellCount_

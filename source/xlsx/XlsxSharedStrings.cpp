@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 
 #include "source/xlsx/PlainBytes.h"
 #include "source/xlsx/TextEscapes.h"
@@ -40,22 +41,44 @@ void XlsxSharedStrings::endLoading(std::exception_ptr failure) {
   changed_.notify_all();
 }
 
-std::optional<std::string_view> XlsxSharedStrings::find(std::size_t index) const {
-  if (!has(index)) return std::nullopt;
+std::optional<std::string_view> XlsxSharedStrings::find(
+    std::size_t index, const std::function<void()>& whileWaiting) const {
+  if (!has(index, whileWaiting)) return std::nullopt;
   return at(index);
 }
 
-bool XlsxSharedStrings::catchUp(std::size_t index) const {
+bool XlsxSharedStrings::catchUp(std::size_t index,
+                                const std::function<void()>& whileWaiting) const {
   readerKnown_ = published_.load(std::memory_order_acquire);
-  if (index >= readerKnown_ && state_.load() != State::Idle) readerKnown_ = waitFor(index);
+  if (index >= readerKnown_ && state_.load() != State::Idle) {
+    readerKnown_ = waitFor(index, whileWaiting);
+  }
   return index < readerKnown_;
 }
 
-std::size_t XlsxSharedStrings::waitFor(std::size_t index) const {
+template <typename Done>
+void XlsxSharedStrings::waitUntil(std::unique_lock<std::mutex>& lock, const Done& done,
+                                  const std::function<void()>& whileWaiting) const {
+  if (!whileWaiting) {
+    changed_.wait(lock, done);
+    return;
+  }
+  // Short enough that a window running its events from here never seems stuck.
+  constexpr auto kSlice = std::chrono::milliseconds(10);
+  while (!changed_.wait_for(lock, kSlice, done)) {
+    lock.unlock();
+    whileWaiting();
+    lock.lock();
+  }
+}
+
+std::size_t XlsxSharedStrings::waitFor(std::size_t index,
+                                       const std::function<void()>& whileWaiting) const {
   std::unique_lock lock(mutex_);
   waiters_.fetch_add(1);
-  changed_.wait(
-      lock, [this, index] { return published_.load() > index || state_.load() != State::Loading; });
+  waitUntil(
+      lock, [this, index] { return published_.load() > index || state_.load() != State::Loading; },
+      whileWaiting);
   waiters_.fetch_sub(1);
   if (state_.load() == State::Failed) std::rethrow_exception(failure_);
   return published_.load();
@@ -68,9 +91,10 @@ void XlsxSharedStrings::throwIfFailed() const {
   }
 }
 
-void XlsxSharedStrings::waitLoaded() const {
+void XlsxSharedStrings::waitLoaded(const std::function<void()>& whileWaiting) const {
   std::unique_lock lock(mutex_);
-  changed_.wait(lock, [this] { return state_.load() != State::Loading; });
+  waitUntil(
+      lock, [this] { return state_.load() != State::Loading; }, whileWaiting);
   if (state_.load() == State::Failed) std::rethrow_exception(failure_);
 }
 

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -47,13 +48,16 @@ class XlsxSharedStrings : public XmlHandler {
   // The loading thread is done: every string is there, or `failure` says why not.
   void endLoading(std::exception_ptr failure);
 
-  // The string at `index`, waiting while the table is loading and has not reached it yet;
-  // nothing when the table has no such string. Throws the failure of the loading. For one
-  // reader thread at a time.
-  std::optional<std::string_view> find(std::size_t index) const;
+  // The string at `index`, waiting while the table is loading and has not reached it yet, and
+  // running `whileWaiting` every few milliseconds of the wait; nothing when the table has no
+  // such string. Throws the failure of the loading. For one reader thread at a time.
+  std::optional<std::string_view> find(std::size_t index,
+                                       const std::function<void()>& whileWaiting = {}) const;
   // Whether the table has a string at `index`, waiting and throwing as find() does, without
   // reading where the string lies; at() then gives it.
-  bool has(std::size_t index) const { return index < readerKnown_ || catchUp(index); }
+  bool has(std::size_t index, const std::function<void()>& whileWaiting = {}) const {
+    return index < readerKnown_ || catchUp(index, whileWaiting);
+  }
   // Asks for the cache line that says where the string at `index` (one the table has) lies:
   // with millions of strings it is rarely cached, and a row's cells can wait for theirs at once.
   void prefetch(std::size_t index) const {
@@ -61,8 +65,8 @@ class XlsxSharedStrings : public XmlHandler {
   }
   // Throws the failure of the loading, should it have failed already; never waits.
   void throwIfFailed() const;
-  // Waits for the loading to end; throws its failure.
-  void waitLoaded() const;
+  // Waits for the loading to end, running `whileWaiting` as find() does; throws its failure.
+  void waitLoaded(const std::function<void()>& whileWaiting = {}) const;
 
   void startElement(std::string_view name, const char** attributes) override;
   void endElement(std::string_view name) override;
@@ -79,9 +83,13 @@ class XlsxSharedStrings : public XmlHandler {
 
   void publish();
   void endItem();
-  std::size_t waitFor(std::size_t index) const;
+  // Waits under `lock` until `done`, running `whileWaiting` unlocked between slices.
+  template <typename Done>
+  void waitUntil(std::unique_lock<std::mutex>& lock, const Done& done,
+                 const std::function<void()>& whileWaiting) const;
+  std::size_t waitFor(std::size_t index, const std::function<void()>& whileWaiting) const;
   // has() past the strings the reader has seen published: looks again, waiting if need be.
-  bool catchUp(std::size_t index) const;
+  bool catchUp(std::size_t index, const std::function<void()>& whileWaiting) const;
 
   ReadLimits limits_;
   std::uint64_t maxPoolBytes_;  // the limit, within what 32-bit offsets reach

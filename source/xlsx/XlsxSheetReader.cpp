@@ -28,7 +28,7 @@ bool XlsxSheetReader::nextRow() {
       return true;
     }
     // A table that no cell needed whole is still read to its end: a damaged one is an error.
-    strings_.waitLoaded();
+    strings_.waitLoaded(parser_.whileWaiting());
   } catch (...) {
     failure_ = std::current_exception();
     throw;

@@ -41,6 +41,9 @@ class XlsxSheetReader : public SheetReader {
   }
   void rewind() override;
   const CellFormats& cellFormats() const override { return *formats_; }
+  void setWhileWaiting(std::function<void()> work) override {
+    parser_.setWhileWaiting(std::move(work));
+  }
 
   // The workbook's cell formats, which must outlive the reader; General until set.
   void setCellFormats(const CellFormats& formats) { formats_ = &formats; }

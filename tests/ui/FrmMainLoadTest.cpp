@@ -9,11 +9,13 @@
 #include "tests/ui/WindowFixture.h"
 
 using quillmere::ui::Prompts;
+using quillmere::ui::test::contactRows;
 using quillmere::ui::test::kLongListRows;
 using quillmere::ui::test::longContactList;
 using quillmere::ui::test::TestFolder;
 using quillmere::ui::test::WindowFixture;
 using quillmere::ui::test::writeXlsx;
+using quillmere::ui::test::writeXlsxBesideManyStrings;
 
 namespace {
 
@@ -306,6 +308,22 @@ class FrmMainLoadTest : public QObject {
     QVERIFY(sawPartialCount);
     QVERIFY(fixture.enabled("cmdBrowse"));
     QVERIFY(fixture.enabled("cmdNext"));
+  }
+
+  void theWindowAnswersWhileASmallSheetWaitsForItsStringsAtTheEndOfALargeTable() {
+    const QString file = folder.path(QStringLiteral("beside.xlsx"));
+    QVERIFY(writeXlsxBesideManyStrings(file, contactRows(3), 2000000));
+    int ticks = 0;
+    QTimer ticker;
+    ticker.setInterval(10);
+    connect(&ticker, &QTimer::timeout, this, [&] { ++ticks; });
+    ticker.start();
+    fixture.browse(file);
+    ticker.stop();
+    QCOMPARE(fixture.itemsFound(), QStringLiteral("Items Found:  3"));
+    QCOMPARE(fixture.gridText(1, 0), QStringLiteral("Name 1"));
+    // The load spent nearly all its time waiting for the table; the window answered meanwhile.
+    QVERIFY2(ticks >= 2, qPrintable(QStringLiteral("the timer ticked %1 times").arg(ticks)));
   }
 
   void closingTheWindowStopsALoad() {

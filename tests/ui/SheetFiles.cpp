@@ -23,6 +23,29 @@ bool writeXlsx(const QString& path, const std::vector<QStringList>& rows) {
   return workbook_close(book) == LXW_NO_ERROR && written;
 }
 
+bool writeXlsxBesideManyStrings(const QString& path, const std::vector<QStringList>& rows,
+                                int otherStrings) {
+  lxw_workbook* book = workbook_new(QFile::encodeName(path).constData());
+  if (book == nullptr) return false;
+  lxw_worksheet* contacts = workbook_add_worksheet(book, "Contacts");
+  lxw_worksheet* data = workbook_add_worksheet(book, "Data");
+  bool written = contacts != nullptr && data != nullptr;
+  for (int r = 0; written && r < otherStrings; ++r) {
+    // Four columns, as a sheet has fewer rows than the strings asked for.
+    written = worksheet_write_string(
+                  data, static_cast<lxw_row_t>(r / 4), static_cast<lxw_col_t>(r % 4),
+                  QByteArray::number(r).prepend("data ").constData(), nullptr) == LXW_NO_ERROR;
+  }
+  for (std::size_t r = 0; written && r < rows.size(); ++r) {
+    for (int c = 0; written && c < rows[r].size(); ++c) {
+      written =
+          worksheet_write_string(contacts, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c),
+                                 rows[r][c].toUtf8().constData(), nullptr) == LXW_NO_ERROR;
+    }
+  }
+  return workbook_close(book) == LXW_NO_ERROR && written;
+}
+
 bool writeFormattedXlsx(const QString& path, const std::vector<std::vector<SheetCell>>& rows) {
   lxw_workbook* book = workbook_new(QFile::encodeName(path).constData());
   if (book == nullptr) return false;

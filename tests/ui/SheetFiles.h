@@ -17,6 +17,12 @@ struct SheetCell {
   const char* format = nullptr;  // a number cell when set; "General" for no format
 };
 
+// Writes an .xlsx whose first sheet holds `rows` and whose second holds `otherStrings`
+// different texts, written first: the first sheet's strings come last in the shared table, as
+// in a workbook whose contacts sit beside a large sheet of other data.
+bool writeXlsxBesideManyStrings(const QString& path, const std::vector<QStringList>& rows,
+                                int otherStrings);
+
 // Writes an .xlsx whose cells are text or numbers under their number formats, as spreadsheet
 // applications save a list of phone numbers they were told to show with leading zeros.
 bool writeFormattedXlsx(const QString& path, const std::vector<std::vector<SheetCell>>& rows);

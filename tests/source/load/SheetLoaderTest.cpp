@@ -2,7 +2,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "source/WorkbookError.h"
@@ -14,15 +16,29 @@ namespace {
 
 using test::MemorySheet;
 
-// Records the counts it was told of; can stop the load after a number of rows.
+// Records the counts it was told of and its waits; can stop the load after a number of rows.
 class CountingObserver : public LoadObserver {
  public:
   bool rowTaken(std::int32_t rowsFound) override {
     counts.push_back(rowsFound);
     return stopAfter < 0 || static_cast<int>(counts.size()) < stopAfter;
   }
+  void waiting() override { ++waits; }
   std::vector<std::int32_t> counts;
+  int waits = 0;
   int stopAfter = -1;
+};
+
+// A sheet that waits once before each row, running the work it was given meanwhile.
+class WaitingSheet : public MemorySheet {
+ public:
+  explicit WaitingSheet(MemorySheet sheet) : MemorySheet(std::move(sheet)) {}
+  void setWhileWaiting(std::function<void()> work) override { whileWaiting = std::move(work); }
+  bool nextRow() override {
+    if (whileWaiting) whileWaiting();
+    return MemorySheet::nextRow();
+  }
+  std::function<void()> whileWaiting;
 };
 
 LoadedSheet load(MemorySheet& sheet, char decimalSeparator = '.') {
@@ -137,17 +153,21 @@ TEST(SheetLoader, AHeaderRowThatIsNotRowOneIsNoHeader) {
   EXPECT_EQ(loaded.table.rowsFound, 0);
 }
 
-TEST(SheetLoader, TellsTheObserverOfEveryRowItCountsAndStopsWhenItSaysSo) {
-  MemorySheet sheet = MemorySheet::ofText({{1, {"H"}}, {2, {"a"}}, {3, {""}}, {4, {"b"}}});
+TEST(SheetLoader, TellsTheObserverOfEveryRowItCountsAndOfItsWaitsAndStopsWhenItSaysSo) {
+  WaitingSheet sheet(MemorySheet::ofText({{1, {"H"}}, {2, {"a"}}, {3, {""}}, {4, {"b"}}}));
   CountingObserver observer;
   ASSERT_TRUE(extractSheetData(sheet, observer).has_value());
   EXPECT_EQ(observer.counts, (std::vector<std::int32_t>{1, 2, 3}));
+  // Once before each of the four rows and before the end.
+  EXPECT_EQ(observer.waits, 5);
+  EXPECT_FALSE(sheet.whileWaiting) << "the load's work outlives the load";
 
-  MemorySheet again = contacts(10);
+  WaitingSheet again(contacts(10));
   CountingObserver stopping;
   stopping.stopAfter = 3;
   EXPECT_FALSE(extractSheetData(again, stopping).has_value());
   EXPECT_EQ(stopping.counts.size(), 3u);
+  EXPECT_FALSE(again.whileWaiting) << "the load's work outlives the load";
 }
 
 TEST(SheetPreview, CutsLongTextAtACharacterBoundaryAndAnswersEmptyOutsideItsCells) {

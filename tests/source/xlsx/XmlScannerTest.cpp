@@ -2,6 +2,7 @@
 // inflating ahead and loading the shared strings.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstring>
 #include <memory>
@@ -471,6 +472,38 @@ TEST(XlsxSharedStrings, AReaderWaitsForAStringStillLoadingAndSeesAFailure) {
   broken.join();
   EXPECT_THROW(failing.throwIfFailed(), WorkbookError);
   EXPECT_THROW(failing.waitLoaded(), WorkbookError);
+}
+
+TEST(XlsxSheetReader, RunsItsWorkWhileACellOrTheSheetsEndWaitsForTheStrings) {
+  const std::string xml = testing::worksheet("<row r=\"1\"><c r=\"A1\" t=\"s\"><v>1</v></c></row>");
+  const std::string table = "<sst><si><t>a</t></si><si><t>b</t></si></sst>";
+  XlsxSharedStrings strings;
+  strings.reserveFor(table.size());
+  strings.beginLoading();
+  std::atomic<int> waits{0};
+  std::atomic<int> waitsForTheRow{-1};
+  // Each step of the loading comes only once the reader has waited for it (or after 5 s).
+  const auto until = [](const auto& done) {
+    for (int slice = 0; slice < 500 && !done(); ++slice)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  };
+  std::thread loader([&] {
+    until([&] { return waits.load() > 0; });
+    XmlStream stream("book.xlsx", "xl/sharedStrings.xml", strings);
+    stream.reset(std::make_unique<MemoryPartSource>(table));
+    stream.parseAll();
+    until([&] { return waitsForTheRow.load() >= 0 && waits.load() > waitsForTheRow.load(); });
+    strings.endLoading(nullptr);
+  });
+  auto reader = testing::sheetReader(xml, strings);
+  reader->setWhileWaiting([&] { ++waits; });
+  ASSERT_TRUE(reader->nextRow());
+  EXPECT_EQ(reader->cell(0).text, "b");
+  waitsForTheRow = waits.load();
+  EXPECT_GT(waitsForTheRow.load(), 0) << "nothing ran while the cell waited for its string";
+  EXPECT_FALSE(reader->nextRow());
+  EXPECT_GT(waits.load(), waitsForTheRow.load()) << "nothing ran while the end waited";
+  loader.join();
 }
 
 TEST(XlsxSheetReader, AFailureOfTheStringsComesFromNextRowEvenWhenNoCellNeedsThem) {
