@@ -159,18 +159,12 @@ TEST(XlsSharedStrings, AStringRunningPastTheDataIsDamage) {
 
 TEST(XlsSharedStrings, LimitsOnOneStringOnThePoolAndOnItsStringsHaveTheirOwnMessages) {
   const auto fragments = PoolWriter(8224).write(kStrings);
-  ReadLimits oneCell;
-  oneCell.maxCellTextBytes = 20;
-  ReadLimits wholePool;
-  wholePool.maxSharedStringBytes = 60;
-  ReadLimits fewStrings;
-  fewStrings.maxSharedStrings = 2;
   const struct {
     ReadLimits limits;
     const char* phrase;
-  } cases[] = {{oneCell, "in one cell"},
-               {wholePool, "shared text"},
-               {fewStrings, "more than 2 shared strings"}};
+  } cases[] = {{{.maxCellTextBytes = 20}, "in one cell"},
+               {{.maxSharedStringBytes = 60}, "shared text"},
+               {{.maxSharedStrings = 2}, "more than 2 shared strings"}};
   for (const auto& c : cases) {
     try {
       poolOf(fragments, c.limits);

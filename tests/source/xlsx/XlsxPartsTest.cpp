@@ -223,10 +223,8 @@ TEST(XlsxSharedStrings, OneStringOverTheCellLimitIsRefused) {
 }
 
 TEST(XlsxSharedStrings, ATableOverItsBytesOrItsStringsIsRefused) {
-  ReadLimits tenBytes;
-  tenBytes.maxSharedStringBytes = 10;
-  ReadLimits twoStrings;
-  twoStrings.maxSharedStrings = 2;
+  const ReadLimits tenBytes{.maxSharedStringBytes = 10};
+  const ReadLimits twoStrings{.maxSharedStrings = 2};
   const struct {
     ReadLimits limits;
     const char* xml;
