@@ -126,6 +126,14 @@ bool CellRecordReader::decode(const BiffRecord& record, ParsedCell& cell) {
     cell.column = u16At(data, 2);
   }
   cell.lasting = true;
+  // The cell's style: in BIFF2 the six bits of its attributes that name its FORMAT record,
+  // later its XF record's index. Every kind of cell record holds it at byte 4. Read first:
+  // a text's CONTINUE or a formula's STRING record may refill the buffer `data` lies in.
+  std::uint32_t style = 0;
+  if (data.size() >= 6) {
+    style = version_ == BiffVersion::Biff2 && record.type <= kFormula ? byteAt(data, 5) & 0x3Fu
+                                                                      : u16At(data, 4);
+  }
   switch (record.type) {
     case kInteger2:
       require(record, 9);
@@ -214,13 +222,7 @@ bool CellRecordReader::decode(const BiffRecord& record, ParsedCell& cell) {
     default:
       return false;
   }
-  // The cell's style: in BIFF2 the six bits of its attributes that name its FORMAT record,
-  // later its XF record's index. Every kind of cell record holds it at byte 4.
-  if (version_ == BiffVersion::Biff2 && record.type <= kFormula) {
-    cell.value.style = byteAt(data, 5) & 0x3Fu;
-  } else {
-    cell.value.style = u16At(data, 4);
-  }
+  cell.value.style = style;
   return stored;
 }
 

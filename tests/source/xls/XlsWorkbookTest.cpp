@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -214,6 +215,34 @@ TEST(XlsWorkbook, ReadsTheLongestCellText) {
   EXPECT_EQ(sheet.cell(1).text, std::string(32767, 'x'));
   EXPECT_EQ(sheet.cell(2).text, emoji + "!");
   EXPECT_FALSE(sheet.nextRow());
+}
+
+TEST(XlsWorkbook, ReadsTextsAndStylesWhoseNextRecordsCrossTheBufferedBlocks) {
+  const auto formulaText = [](int row) {
+    std::string text;
+    for (int i = 0; i <= row % 5; ++i)
+      text += "text " + std::to_string(row) + " ";
+    return text;
+  };
+  const auto labelText = [](int) { return std::string("0123456789abcdefghij"); };
+  const struct {
+    const char* file;
+    std::function<std::string(int)> text;
+  } cases[] = {{"string-records-across-blocks.xls", formulaText},
+               {"label-continues-across-blocks.xls", labelText}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    auto workbook = openWorkbook(kFixtures / c.file);
+    SheetReader& sheet = workbook->sheet();
+    for (int row = 0; row < 400; ++row) {
+      ASSERT_TRUE(sheet.nextRow());
+      ASSERT_EQ(sheet.cell(0).text, c.text(row)) << row;
+      ASSERT_EQ(sheet.cell(0).style, 15u) << row;
+    }
+    ASSERT_TRUE(sheet.nextRow());
+    EXPECT_EQ(sheet.cell(0).number, 5.0);
+    EXPECT_FALSE(sheet.nextRow());
+  }
 }
 
 TEST(XlsWorkbook, ReadsARowAsWideAsTheLargestGrid) {
