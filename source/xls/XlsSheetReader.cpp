@@ -125,10 +125,18 @@ void XlsSheetReader::collectSorted() {
     cell.kind = parsed.value.kind;
     cell.style = static_cast<std::uint16_t>(parsed.value.style);
     cell.textLength = 0;
+    cell.lasting = false;
     if (parsed.value.kind == CellKind::Text || parsed.value.kind == CellKind::Error) {
-      cell.textOffset = sortedText_.size();
       cell.textLength = static_cast<std::uint32_t>(parsed.value.text.size());
-      sortedText_ += parsed.value.text;
+      if (parsed.lasting) {
+        // A shared string stays where the table keeps it: copied for every cell naming it,
+        // a few bytes of file could take gigabytes.
+        cell.lasting = true;
+        cell.text = parsed.value.text.data();
+      } else {
+        cell.textOffset = sortedText_.size();
+        sortedText_ += parsed.value.text;
+      }
     } else {
       cell.number = parsed.value.number;
     }
@@ -212,7 +220,10 @@ bool XlsSheetReader::nextSortedRow() {
     CellValue value;
     value.kind = cell.kind;
     value.style = cell.style;
-    if (cell.kind == CellKind::Text || cell.kind == CellKind::Error) {
+    if (cell.lasting) {
+      value.text = std::string_view(cell.text, cell.textLength);
+      value.lasting = true;
+    } else if (cell.kind == CellKind::Text || cell.kind == CellKind::Error) {
       value.text = std::string_view(sortedText_).substr(cell.textOffset, cell.textLength);
     } else {
       value.number = cell.number;

@@ -49,10 +49,12 @@ class XlsSheetReader : public SheetReader {
     std::uint16_t column;
     CellKind kind;
     std::uint16_t style;  // BIFF cells name their style in 16 bits
+    bool lasting;         // the text is the workbook's own (a shared string), not copied
     std::uint32_t textLength;
     union {
       double number;
       std::size_t textOffset;
+      const char* text;
     };
   };
 

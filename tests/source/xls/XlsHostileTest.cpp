@@ -170,6 +170,19 @@ void writeLargestSheet(const fs::path& path) {
   ASSERT_TRUE(out.good());
 }
 
+TEST(XlsHostile, CellsOutOfRowOrderShareTheirSharedStringRatherThanCopyIt) {
+  const ChildRead result = readInChild(fs::path(QUILLMERE_FIXTURES_DIR) / "xls" /
+                                       "shared-string-cells-out-of-order.xls");
+  ASSERT_TRUE(result.finished) << "the reading process crashed";
+  ASSERT_TRUE(result.read) << result.message;
+  EXPECT_EQ(result.rows, 5000u);
+  EXPECT_EQ(result.textBytes, 5000u * 30000u);
+  // Copied for every cell, the string would take 150 MB.
+  if (kPeakMemoryMeaningful) {
+    EXPECT_LT(result.peakKiB, 64 * 1024) << "peak of " << result.peakKiB / 1024 << " MiB";
+  }
+}
+
 TEST(XlsHostile, TheLargestSheetIsReadWholeInFlatMemory) {
   const fs::path dir =
       fs::temp_directory_path() / ("quillmere-xls-largest-" + std::to_string(getpid()));
