@@ -31,6 +31,13 @@ void throwCellTextTooLong(const std::filesystem::path& file, std::size_t bytes, 
                           std::to_string(limit) + " bytes Quillmere reads in one cell.");
 }
 
+void throwRowTextTooLong(const std::filesystem::path& file, std::uint32_t row, std::size_t limit) {
+  throw WorkbookError(Kind::LimitExceeded, file,
+                      "has a row (row " + std::to_string(row) + ") whose cells hold more than " +
+                          std::to_string(limit) +
+                          " bytes of text together, the most Quillmere reads for one row.");
+}
+
 void throwEncrypted(const std::filesystem::path& file) {
   throw WorkbookError(Kind::Encrypted, file,
                       "is protected by a password. Remove the password in your spreadsheet "

@@ -22,6 +22,10 @@ namespace quillmere::source::xls {
 [[noreturn]] void throwCellTextTooLong(const std::filesystem::path& file, std::size_t bytes,
                                        std::size_t limit);
 
+// A row whose cells' texts together pass the limit, counted as each cell record comes.
+[[noreturn]] void throwRowTextTooLong(const std::filesystem::path& file, std::uint32_t row,
+                                      std::size_t limit);
+
 [[noreturn]] void throwEncrypted(const std::filesystem::path& file);
 
 [[noreturn]] void throwUnsupported(const std::filesystem::path& file, const std::string& detail);

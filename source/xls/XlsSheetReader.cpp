@@ -49,7 +49,8 @@ XlsSheetReader::XlsSheetReader(const std::filesystem::path& file, const Workbook
     : file_(&file),
       version_(version),
       decoder_(codePage),
-      records_(file, stream, start, version, decoder_, sharedStrings, limits) {
+      records_(file, stream, start, version, decoder_, sharedStrings, limits),
+      maxRowTextBytes_(limits.maxRowTextBytes) {
   BiffRecordCursor cursor(file, stream, start);
   std::uint16_t sheetCodePage = codePage;
   // A BIFF2-4 worksheet holds its own number formats; later ones share the globals'.
@@ -167,6 +168,14 @@ void XlsSheetReader::clearRow() {
   }
   cellCount_ = 0;
   rowText_.clear();
+  rowTextBytes_ = 0;
+}
+
+void XlsSheetReader::countRowText(const CellValue& value) {
+  if (value.kind != CellKind::Text && value.kind != CellKind::Error) return;
+  rowTextBytes_ += value.text.size();
+  // Also the bound on a row's own copies: a cell written again and again is copied each time.
+  if (rowTextBytes_ > maxRowTextBytes_) throwRowTextTooLong(*file_, rowNumber_, maxRowTextBytes_);
 }
 
 bool XlsSheetReader::nextRow() {
@@ -191,6 +200,7 @@ bool XlsSheetReader::nextStreamedRow() {
       hasPending_ = true;
       break;
     }
+    countRowText(pending_.value);
     place(pending_.column, pending_.value);
     if (!pending_.lasting) {
       ownedAt_[pending_.column] = rowText_.size();
@@ -228,6 +238,7 @@ bool XlsSheetReader::nextSortedRow() {
     } else {
       value.number = cell.number;
     }
+    countRowText(value);
     place(cell.column, value);
   }
   return true;

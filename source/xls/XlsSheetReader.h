@@ -65,6 +65,8 @@ class XlsSheetReader : public SheetReader {
   void place(std::uint16_t column, const CellValue& value);
   void checkColumn(std::uint16_t column) const;
   void clearRow();
+  // Adds a cell's text to the row's, refusing the row past the limit.
+  void countRowText(const CellValue& value);
 
   const std::filesystem::path* file_;
   BiffVersion version_;
@@ -81,6 +83,8 @@ class XlsSheetReader : public SheetReader {
   std::vector<std::size_t> ownedAt_;  // offsets into rowText_ for cells whose text it holds
   std::size_t cellCount_ = 0;
   std::string rowText_;
+  std::size_t rowTextBytes_ = 0;  // every text the row's cell records held, shared or own
+  std::size_t maxRowTextBytes_;
 
   // Row-order mode: the first cell of the next row, read ahead.
   ParsedCell pending_;

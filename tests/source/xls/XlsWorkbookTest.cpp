@@ -317,6 +317,8 @@ TEST(XlsWorkbook, EachLimitHasItsOwnMessage) {
   smallCell.maxCellTextBytes = 6;
   ReadLimits smallPool;
   smallPool.maxSharedStringBytes = 6;
+  ReadLimits smallRow;  // each cell fits, the row's cells together do not
+  smallRow.maxRowTextBytes = 16;
   const struct {
     const char* file;
     ReadLimits limits;
@@ -326,6 +328,8 @@ TEST(XlsWorkbook, EachLimitHasItsOwnMessage) {
       {"cell-kinds.xls", smallCell, "bytes Quillmere reads in one cell"},
       {"rows-out-of-order.xls", smallCell, "bytes Quillmere reads in one cell"},
       {"cell-kinds.xls", smallPool, "shared text"},
+      {"cell-kinds.xls", smallRow, "bytes of text together"},
+      {"rows-out-of-order.xls", smallRow, "bytes of text together"},
   };
   for (const auto& c : cases) {
     const WorkbookError error = errorOf(kFixtures / c.file, c.limits);
