@@ -2,6 +2,7 @@
 target_sources(quillmere_source_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DecimalNumberLocaleTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GeneratedWorkbook.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReaderThreadsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsxFixturesTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsxHostileFilesTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XlsxNumberFormatsTest.cpp
