@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace quillmere::source {
 
@@ -33,5 +34,10 @@ struct ReadLimits {
   // Bytes of a whole file that is read as text (.csv) or as a compound file (.xls).
   std::uint64_t maxFileBytes = std::uint64_t{2} << 30;
 };
+
+// What every reader says of a row or a shared-string table past its limit, after the file's
+// name, so the words are the same whatever the format.
+std::string rowTextPastLimit(std::uint32_t row, std::size_t limit);
+std::string sharedStringsPastLimit(std::uint64_t limit);
 
 }  // namespace quillmere::source

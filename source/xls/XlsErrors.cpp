@@ -1,5 +1,6 @@
 #include "source/xls/XlsErrors.h"
 
+#include "source/ReadLimits.h"
 #include "source/WorkbookError.h"
 
 namespace quillmere::source::xls {
@@ -32,10 +33,7 @@ void throwCellTextTooLong(const std::filesystem::path& file, std::size_t bytes, 
 }
 
 void throwRowTextTooLong(const std::filesystem::path& file, std::uint32_t row, std::size_t limit) {
-  throw WorkbookError(Kind::LimitExceeded, file,
-                      "has a row (row " + std::to_string(row) + ") whose cells hold more than " +
-                          std::to_string(limit) +
-                          " bytes of text together, the most Quillmere reads for one row.");
+  throw WorkbookError(Kind::LimitExceeded, file, rowTextPastLimit(row, limit));
 }
 
 void throwEncrypted(const std::filesystem::path& file) {

@@ -22,8 +22,7 @@ XlsSharedStrings::XlsSharedStrings(const std::filesystem::path& file, std::strin
   while (ends_.size() < unique && !reader.atEnd()) {
     if (ends_.size() >= limits.maxSharedStrings) {
       throw WorkbookError(WorkbookError::Kind::LimitExceeded, file,
-                          "holds more than " + std::to_string(limits.maxSharedStrings) +
-                              " shared strings, the most Quillmere reads.");
+                          sharedStringsPastLimit(limits.maxSharedStrings));
     }
     const std::size_t begin = text_.size();
     reader.appendUnicodeString(text_);

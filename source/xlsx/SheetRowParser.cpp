@@ -126,10 +126,7 @@ std::uint32_t SheetRowParser::currentRow() const {
 }
 
 void SheetRowParser::failRowText() {
-  failInRow(Kind::LimitExceeded,
-            "has a row (row " + std::to_string(currentRow()) + ") whose cells hold more than " +
-                std::to_string(limits_.maxRowTextBytes) +
-                " bytes of text together, the most Quillmere reads for one row.");
+  failInRow(Kind::LimitExceeded, rowTextPastLimit(currentRow(), limits_.maxRowTextBytes));
 }
 
 void SheetRowParser::failInRow(WorkbookError::Kind kind, std::string problem) {

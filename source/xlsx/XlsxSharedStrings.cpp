@@ -155,8 +155,7 @@ void XlsxSharedStrings::endItem() {
   }
   if (failed()) return;
   if (endsStorage_.size() >= limits_.maxSharedStrings) {
-    fail(Kind::LimitExceeded, "holds more than " + std::to_string(limits_.maxSharedStrings) +
-                                  " shared strings, the most Quillmere reads.");
+    fail(Kind::LimitExceeded, sharedStringsPastLimit(limits_.maxSharedStrings));
     return;
   }
   if (reserved_ && endsStorage_.size() == endsStorage_.capacity()) {
