@@ -33,6 +33,24 @@ std::string separateFileName(const ContactValues& values, std::int64_t number) {
   return name;
 }
 
+std::string splitFileName(std::int64_t number) {
+  std::string name(kSingleFileName.substr(0, kSingleFileName.size() - 4));
+  name += ' ';
+  name += std::to_string(number);
+  name += ".vcf";
+  return name;
+}
+
+bool isSharedFileName(std::string_view fileName) {
+  if (fileName == kSingleFileName) return true;
+  // A contact's own file ends in "_N.vcf" or is "N.vcf", so it never takes these names.
+  constexpr std::string_view kStem = "All Contacts ";
+  if (!fileName.starts_with(kStem) || !fileName.ends_with(".vcf")) return false;
+  const std::string_view number = fileName.substr(kStem.size(), fileName.size() - kStem.size() - 4);
+  return !number.empty() && number.front() != '0' &&
+         number.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
 std::string recordFileName(const ContactValues& values, bool singleFile, std::int64_t dataRow,
                            std::int64_t droppedBefore) {
   if (singleFile) return std::string(kSingleFileName);

@@ -24,6 +24,13 @@ std::string nameStem(const ContactValues& values);
 // characters, never the number.
 std::string separateFileName(const ContactValues& values, std::int64_t number);
 
+// The shared file's part `number` (from 1) where at most so many contacts go into each:
+// "All Contacts 1.vcf", "All Contacts 2.vcf", ...
+std::string splitFileName(std::int64_t number);
+
+// Whether `fileName` is a file that several contacts share: the one file or one of its parts.
+bool isSharedFileName(std::string_view fileName);
+
 // The file the record of data row `dataRow` (from 1) goes to: the shared file, or the
 // contact's own, numbered among the rows that make a record: the `droppedBefore` rows before
 // it that the empty e-mail rule dropped take no number.

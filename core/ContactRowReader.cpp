@@ -99,8 +99,9 @@ bool ContactRowReader::readCells(const source::SheetReader& sheet, ExportOptions
   const std::size_t columns = std::min(fieldOf_.size(), sheet.cellCount());
   for (std::size_t column = 0; column < columns; ++column) {
     const std::optional<Field> field = fieldOf_[column];
-    // The job title comes only from JobTitle; the honorific field feeds no line.
-    if (!field || *field == Field::Title || (isMoreField(*field) && !moreFields)) continue;
+    // The job title comes only from JobTitle; the honorific is read for the forms that write
+    // it as the name's prefix.
+    if (!field || (isMoreField(*field) && !moreFields)) continue;
     const source::CellValue cell = sheet.cell(column);
     // An error value of the sheet is not a contact's detail.
     if (source::isEmptyCell(cell) || cell.kind == source::CellKind::Error) continue;

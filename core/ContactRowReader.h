@@ -22,7 +22,7 @@ struct PhoneCell {
 
 // Reads one data row into contact values, the one way the export run and the card preview
 // both read a row: the mapped columns in column order, a later column overwriting an earlier
-// one mapped to the same field when it has text, Title and error cells contributing nothing,
+// one mapped to the same field when it has text, error cells contributing nothing,
 // number cells as their text form or, when the options say so, as the sheet displays them,
 // and the empty e-mail rule. With More Fields, dates come from day numbers and ISO text;
 // with a phone country, phone numbers are taken as shown and put in international form.

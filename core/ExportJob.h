@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -22,6 +23,9 @@ struct ExportJob {
   // A report of the rows is kept: records built ahead come with their contact keys, made
   // where the values are at hand rather than on the run's thread.
   bool contactKeys = false;
+  // Changes each record after it is built, before it is read back: a writer at fault, for
+  // the tests of the read-back. None in a real run.
+  std::function<void(std::string& record)> alterRecord{};
 };
 
 // The workbook no longer is the one that was loaded; nothing was written. The message states

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
+
+#include "core/Destination.h"
 
 namespace quillmere::core {
 
@@ -14,6 +17,8 @@ struct OptionAnswers {
   bool keepNumbersAsShown = false;
   bool moreFields = false;
   std::string phoneCountry;
+  Destination destination = Destination::AnyApp;
+  std::int32_t perFile = 0;  // the user's limit of contacts in one file; 0 for none
   friend bool operator==(const OptionAnswers&, const OptionAnswers&) = default;
 };
 
@@ -38,6 +43,12 @@ class ExportOptions {
   // The region code ("DE") whose numbers every phone and fax number is written in
   // international form as; empty writes them as the sheet has them. Asked once per row.
   virtual std::string phoneCountry() { return {}; }
+  // Where the cards will be imported; its standard forms are written for any but AnyApp.
+  // Asked once per record.
+  virtual Destination destination() { return Destination::AnyApp; }
+  // At most this many contacts go into one shared file, the rest into the next; 0 for no
+  // limit of the user's. Asked once per record.
+  virtual std::int32_t perFile() { return 0; }
 
   // All answers as they stand, where asking them all at any moment changes nothing: then a
   // run may build records ahead with them and check them once per row. None by default, and
@@ -58,6 +69,8 @@ class FixedAnswers : public ExportOptions {
   bool keepNumbersAsShown() override { return answers_.keepNumbersAsShown; }
   bool moreFields() override { return answers_.moreFields; }
   std::string phoneCountry() override { return answers_.phoneCountry; }
+  Destination destination() override { return answers_.destination; }
+  std::int32_t perFile() override { return answers_.perFile; }
   std::optional<OptionAnswers> answers() override { return answers_; }
   bool answersFixed() const override { return true; }
 

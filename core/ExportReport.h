@@ -15,7 +15,9 @@ struct RowOutcome {
   std::uint32_t sheetRow = 0;
   Kind kind = Kind::Written;
   std::string file;    // the file it went to (or would have)
-  std::string reason;  // why it failed
+  std::string reason;  // why it failed; for a written row, what the report adds of it
+  // Written, but the card read back from its text differs from the row (`reason` says how).
+  bool readsBackDifferently = false;
   // The row's values as the record was built from them (for a dropped row, those read before
   // its e-mail cell); valid only while the outcome is being reported.
   const ContactValues* values = nullptr;
@@ -30,17 +32,19 @@ struct ExportProgress {
   std::int32_t contactCount = 0;     // contacts written
   std::int32_t emptyEmailCount = 0;  // rows dropped by the empty e-mail rule
   std::int32_t failedCount = 0;      // contacts that could not be written
+  std::int32_t readBackCount = 0;    // contacts written whose cards read back differently
   std::int32_t dataRows = 0;         // data rows the load counted
 };
 
 // What a whole run did. Success is every data row written or dropped by the e-mail rule.
 struct ExportReport {
   ExportProgress counts;
-  std::string location;      // where the records went
-  std::string firstFailure;  // the first reason a contact was not written
-  bool stopped = false;      // the run was stopped before its end (the window closed)
-  std::string readFailure;   // the sheet could no longer be read part-way; rows after it are lost
-  std::string closeFailure;  // records written earlier could not be kept when closing
+  std::string location;       // where the records went
+  std::string firstFailure;   // the first reason a contact was not written
+  std::string firstReadBack;  // how the first card that reads back differently differs
+  bool stopped = false;       // the run was stopped before its end (the window closed)
+  std::string readFailure;    // the sheet could no longer be read part-way; rows after it are lost
+  std::string closeFailure;   // records written earlier could not be kept when closing
   // Filled cells the rules leave unread: as the load found them, or as the run did when
   // the rows were not counted first.
   source::SkippedData skipped;
@@ -51,7 +55,8 @@ struct ExportReport {
     return counts.failedCount + (unreached > 0 ? unreached : 0);
   }
   bool everyContactWritten() const {
-    return !stopped && notWritten() == 0 && readFailure.empty() && closeFailure.empty();
+    return !stopped && notWritten() == 0 && counts.readBackCount == 0 && readFailure.empty() &&
+           closeFailure.empty();
   }
 };
 

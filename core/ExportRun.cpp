@@ -4,9 +4,12 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_set>
 
+#include "core/CheckedRecord.h"
 #include "core/ContactFileName.h"
 #include "core/ContactRowReader.h"
+#include "core/ContactUid.h"
 #include "core/ContactValues.h"
 #include "core/RecordsAhead.h"
 #include "core/VCardRecord.h"
@@ -106,8 +109,7 @@ class Run {
     const auto built = std::make_unique<RecordsAhead>(sheet_, rows, job_);
     built->start(0, *answers);
     while (const BuiltRow* row = built->next()) {
-      if (!writeRow(row->sheetRow, row->values, row->dropped, row->record, answers->singleFile,
-                    keysOf(*row))) {
+      if (!writeRow(row->sheetRow, *row, *answers)) {
         report_.stopped = true;
         return true;
       }
@@ -121,8 +123,7 @@ class Run {
     const std::optional<OptionAnswers> answers = options_.answers();
     const BuiltRow* built = ahead_->next();
     if (built != nullptr && built->sheetRow == row && answers == ahead_->answers()) {
-      return writeRow(row, built->values, built->dropped, built->record, answers->singleFile,
-                      keysOf(*built));
+      return writeRow(row, *built, *answers);
     }
     // Built with answers that changed since, or not built at all: this row is read here, and
     // the rows after it are built again with the answers now given.
@@ -140,41 +141,99 @@ class Run {
 
   bool readRow(std::uint32_t row) {
     const bool dropped = reader_.read(sheet_, options_, values_);
-    record_.clear();
-    if (dropped) return writeRow(row, values_, true, record_, false);
-    appendRecord(record_, values_, options_.vCardVersion());
-    return writeRow(row, values_, false, record_, options_.singleFile());
+    built_.record.clear();
+    built_.dropped = dropped;
+    if (dropped) return writeRow(row, values_, built_, {}, nullptr);
+    const std::string version = options_.vCardVersion();
+    const Destination destination = options_.destination();
+    buildCheckedRecord(built_.record, built_.readBack, values_, version, destination, job_);
+    return writeRow(row, values_, built_, {options_.singleFile(), destination, options_.perFile()},
+                    nullptr);
   }
 
-  static const ContactKeys* keysOf(const BuiltRow& built) {
-    return built.keys ? &*built.keys : nullptr;
+  // What the options say of where a built record goes.
+  struct Placing {
+    bool singleFile = false;
+    Destination destination = Destination::AnyApp;
+    std::int32_t perFile = 0;
+  };
+
+  bool writeRow(std::uint32_t row, const BuiltRow& built, const OptionAnswers& answers) {
+    return writeRow(row, built.values, built,
+                    {answers.singleFile, answers.destination, answers.perFile},
+                    built.keys ? &*built.keys : nullptr);
   }
 
-  bool writeRow(std::uint32_t row, const ContactValues& values, bool dropped,
-                const std::string& record, bool singleFile, const ContactKeys* keys = nullptr) {
+  bool writeRow(std::uint32_t row, const ContactValues& values, const BuiltRow& built,
+                const Placing& placing, const ContactKeys* keys) {
     ExportProgress& counts = report_.counts;
     ++counts.rowsProcessed;
     RowOutcome outcome;
     outcome.sheetRow = row;
     outcome.values = &values;
     outcome.keys = keys;
-    if (dropped) {
+    if (built.dropped) {
       ++counts.emptyEmailCount;
       outcome.kind = RowOutcome::Kind::DroppedEmptyEmail;
+      return observer_.rowDone(counts, outcome);
+    }
+    const DestinationProfile& profile = profileOf(placing.destination);
+    const std::int32_t perFile = contactsPerFile(placing.destination, placing.perFile);
+    if (placing.singleFile && perFile > 0) {
+      outcome.file = splitFileName(sharedWritten_ / perFile + 1);
     } else {
       outcome.file =
-          recordFileName(values, singleFile, counts.rowsProcessed, counts.emptyEmailCount);
-      try {
-        sink_.append(outcome.file, record);
-        ++counts.contactCount;
-      } catch (const SinkError& error) {
-        ++counts.failedCount;
-        outcome.kind = RowOutcome::Kind::Failed;
-        outcome.reason = error.what();
-        noteFailure(outcome.reason);
+          recordFileName(values, placing.singleFile, counts.rowsProcessed, counts.emptyEmailCount);
+    }
+    const std::string* record = &built.record;
+    if (profile.standardForms) record = withDistinctUid(*record, outcome.reason);
+    try {
+      if (profile.maxCardBytes != 0 && record->size() > profile.maxCardBytes) {
+        throw SinkError(cardTooLarge(record->size(), profile));
       }
+      sink_.append(outcome.file, *record);
+      ++counts.contactCount;
+      if (placing.singleFile) ++sharedWritten_;
+      if (!built.readBack.empty()) {
+        ++counts.readBackCount;
+        outcome.readsBackDifferently = true;
+        if (!outcome.reason.empty()) outcome.reason += "; ";
+        outcome.reason += built.readBack;
+        if (report_.firstReadBack.empty()) report_.firstReadBack = built.readBack;
+      }
+    } catch (const SinkError& error) {
+      ++counts.failedCount;
+      outcome.kind = RowOutcome::Kind::Failed;
+      outcome.reason = error.what();
+      noteFailure(outcome.reason);
     }
     return observer_.rowDone(counts, outcome);
+  }
+
+  static std::string cardTooLarge(std::size_t bytes, const DestinationProfile& profile) {
+    return "The card is " + std::to_string((bytes + 1023) / 1024) + " KB, more than the " +
+           std::to_string(profile.maxCardBytes / 1024) + " KB " + std::string(profile.label) +
+           " takes for one contact; shorten its notes.";
+  }
+
+  // The record itself, or a copy whose UID is made distinct from an earlier row's that the same
+  // names and e-mail would give, said in `note`.
+  const std::string* withDistinctUid(const std::string& record, std::string& note) {
+    const std::size_t at = uidValueAt(record);
+    if (at == std::string::npos || record.size() < at + kUidTextSize) return &record;
+    const ContactUid uid = uidFromText(std::string_view(record).substr(at, kUidTextSize));
+    if (uidsGiven_.insert(uid).second) return &record;
+    ContactUid distinct = uid;
+    for (std::uint32_t occurrence = 2; !uidsGiven_.insert(distinct).second; ++occurrence)
+      distinct = distinctUid(uid, occurrence);
+    distinctRecord_ = record;
+    std::string text;
+    appendUidText(text, distinct);
+    distinctRecord_.replace(at, kUidTextSize, text);
+    note =
+        "given a UID of its own: an earlier row has the same names and first e-mail, which "
+        "make the UID";
+    return &distinctRecord_;
   }
 
   void noteFailure(const std::string& reason) {
@@ -188,7 +247,13 @@ class Run {
   ExportObserver& observer_;
   ContactRowReader reader_;
   ContactValues values_;
-  std::string record_;  // reused from record to record
+  BuiltRow built_;  // the row read here: its record and read-back, reused from row to row
+  std::int64_t sharedWritten_ = 0;  // contacts written to the shared file or its parts
+  struct UidHash {
+    std::size_t operator()(const ContactUid& uid) const { return uid.high ^ (uid.low * 31); }
+  };
+  std::unordered_set<ContactUid, UidHash> uidsGiven_;
+  std::string distinctRecord_;
   ExportReport report_;
   std::unique_ptr<RecordsAhead> ahead_;
   // Answers that keep changing are asked row by row again: each change starts the building

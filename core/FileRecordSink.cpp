@@ -104,7 +104,7 @@ const char* FileRecordSink::pathOf(const std::string& fileName) {
   pathBuffer_.append(fileName);
   // A write cut off by a kill can end the shared file in the middle of a record, so until
   // the run completes the file's name says it is partial.
-  if (fileName == kSingleFileName) pathBuffer_.append(kPartialSuffix);
+  if (isSharedFileName(fileName)) pathBuffer_.append(kPartialSuffix);
   return pathBuffer_.c_str();
 }
 
@@ -141,7 +141,7 @@ int FileRecordSink::openFile(const std::string& fileName) {
   }
   if (!ours) {
     created_.push_back(fileName);
-    if (fileName == kSingleFileName) sharedFileMade_ = true;
+    if (isSharedFileName(fileName)) sharedFilesMade_.push_back(fileName);
   }
   openFd_ = fd;
   openName_ = fileName;
@@ -320,7 +320,7 @@ void FileRecordSink::writeWhole(int fd, const std::string& fileName, std::string
         createdIndex_.erase(created_.back());
         --indexed_;
       }
-      if (name == kSingleFileName) sharedFileMade_ = false;
+      if (isSharedFileName(name)) sharedFilesMade_.pop_back();
       created_.pop_back();
     }
   }
@@ -340,8 +340,9 @@ void FileRecordSink::finish() {
 
 void FileRecordSink::complete() {
   if (final_.empty() || unusable_ != nullptr) return;
-  const std::string shared(kSingleFileName);
-  if (sharedFileMade_) {
+  // A stopped run's parts keep their partial names; only a run that took every row completes.
+  while (!sharedFilesMade_.empty()) {
+    const std::string shared = sharedFilesMade_.front();
     const std::string partial = pathOf(shared);
     const std::filesystem::path whole = folder_ / shared;
     if (::renameat2(AT_FDCWD, partial.c_str(), AT_FDCWD, whole.c_str(), RENAME_NOREPLACE) != 0) {
@@ -351,6 +352,7 @@ void FileRecordSink::complete() {
                           " holds every contact but could not be renamed " +
                           quotedPath(whole.filename()) + ": " + explainSystemError(error) + ".");
     }
+    sharedFilesMade_.pop_front();
   }
   // Another program may have taken the name meanwhile; nothing of its is ever replaced.
   int error = EEXIST;

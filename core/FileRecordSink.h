@@ -87,8 +87,9 @@ class FileRecordSink : public RecordSink {
   // Every file this run made, in order. Looked up only when a name comes back, so the index
   // is built then: hashing 100,000 names as they are made cost a fifth of the whole run.
   std::deque<std::string> created_;
-  // Known as it is made, so completing a run of 100,000 files needs no index of their names.
-  bool sharedFileMade_ = false;
+  // Known as they are made, so completing a run of 100,000 files needs no index of their names:
+  // the one shared file, or its parts.
+  std::deque<std::string> sharedFilesMade_;
   std::unordered_set<std::string_view> createdIndex_;
   std::size_t indexed_ = 0;  // entries of created_ already in createdIndex_
   std::string folderText_;   // folder_ with a trailing separator

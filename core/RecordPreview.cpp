@@ -78,7 +78,8 @@ PreviewCard RecordPreview::card(ExportOptions& options) {
   if (card.dropped) return card;
   const std::int32_t dropped =
       options.allowEmptyEmail() ? 0 : droppedBefore_[reader_.readAsShown() ? 1 : 0];
-  card.record = buildRecord(values_, options.vCardVersion());
+  card.record = buildRecord(
+      values_, RecordForm{options.vCardVersion(), profileOf(options.destination()).standardForms});
   card.file = recordFileName(values_, options.singleFile(), position_, dropped);
   return card;
 }

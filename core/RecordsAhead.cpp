@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include "core/CheckedRecord.h"
 #include "core/ContactRowReader.h"
-#include "core/VCardRecord.h"
 #include "source/load/DataRowWalk.h"
 
 namespace quillmere::core {
@@ -81,7 +81,6 @@ void RecordsAhead::markBuilt(Batch& batch, std::size_t number) {
 void RecordsAhead::build(std::size_t builder, std::uint32_t after) {
   source::SheetReader& cursor = *cursors_[builder];
   FixedAnswers options(answers_);
-  const std::string version = answers_.vCardVersion;
   ContactRowReader reader(job_);
   const source::SheetTable& table = job_.table;
   std::size_t number = builder;  // the batch being built, counted from 0
@@ -121,7 +120,8 @@ void RecordsAhead::build(std::size_t builder, std::uint32_t after) {
         built.sheetRow = cursor.rowNumber();
         built.dropped = reader.read(cursor, options, built.values);
         built.record.clear();
-        if (!built.dropped) appendRecord(built.record, built.values, version);
+        if (!built.dropped)
+          buildCheckedRecord(built.record, built.readBack, built.values, answers_, job_);
         keyRow(built);
       }
       const bool ended = batch->ended;
@@ -163,7 +163,6 @@ void RecordsAhead::readInTurn(Batch& batch, ContactRowReader& reader, ExportOpti
 
 void RecordsAhead::buildInTurn(std::size_t builder) {
   FixedAnswers options(answers_);
-  const std::string version = answers_.vCardVersion;
   ContactRowReader reader(job_);
   for (std::size_t number = builder;; number += kBuilders) {
     Batch* batch = nullptr;
@@ -191,7 +190,8 @@ void RecordsAhead::buildInTurn(std::size_t builder) {
         ContactRowReader::finishRow(built.phones, answers_.phoneCountry, answers_.moreFields,
                                     built.dropped, built.values);
         built.record.clear();
-        if (!built.dropped) appendRecord(built.record, built.values, version);
+        if (!built.dropped)
+          buildCheckedRecord(built.record, built.readBack, built.values, answers_, job_);
         keyRow(built);
       }
     } catch (...) {

@@ -29,6 +29,7 @@ struct BuiltRow {
   bool dropped = false;  // by the empty e-mail rule; then there is no record
   ContactValues values;
   std::string record;
+  std::string readBack;             // how its card reads back differently; empty when it does not
   std::vector<PhoneCell> phones;    // read in turn, put in international form after it
   std::optional<ContactKeys> keys;  // for a report, of a row not dropped
 };

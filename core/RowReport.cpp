@@ -154,10 +154,11 @@ void RowReport::add(const RowOutcome& outcome) {
   // the worker's thread.
   std::string& batch = worker_->batch();
   const auto kind = static_cast<std::uint8_t>(outcome.kind);
-  const std::string leftOut = outcome.kind == RowOutcome::Kind::Written && outcome.values != nullptr
-                                  ? leftOutText(*outcome.values)
-                                  : std::string();
-  const std::string& reason = leftOut.empty() ? outcome.reason : leftOut;
+  std::string leftOut = outcome.kind == RowOutcome::Kind::Written && outcome.values != nullptr
+                            ? leftOutText(*outcome.values)
+                            : std::string();
+  if (!leftOut.empty() && !outcome.reason.empty()) leftOut += "; ";
+  const std::string& reason = leftOut.empty() ? outcome.reason : leftOut += outcome.reason;
   putBytes(batch, &outcome.sheetRow, sizeof outcome.sheetRow);
   putBytes(batch, &kind, sizeof kind);
   putText(batch, std::string_view(outcome.file).substr(0, kMaxSpoolText));

@@ -1,23 +1,154 @@
 #include "core/VCardRecord.h"
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 
 #include "core/ContactDate.h"
+#include "core/ContactUid.h"
 #include "core/SeveralValues.h"
+#include "core/VCardFolding.h"
 #include "core/VCardText.h"
 
 namespace quillmere::core {
 
 namespace {
 
+// A property's name and kinds, in the order the bare 2.1 form lists them.
+struct Head {
+  std::string_view name;
+  std::array<std::string_view, 2> types;
+};
+
+enum HeadId : unsigned char {
+  TelWork,
+  TelHome,
+  TelCell,
+  FaxWork,
+  FaxHome,
+  AdrWork,
+  AdrHome,
+  LabelWork,
+  LabelHome,
+  Url,
+  EmailPref,
+  Email,
+  TelVoice,
+  TelPager,
+  UrlHome,
+  kHeadCount
+};
+
+constexpr std::array<Head, kHeadCount> kHeads{{
+    {"TEL", {"WORK", "VOICE"}},
+    {"TEL", {"HOME", "VOICE"}},
+    {"TEL", {"CELL", "VOICE"}},
+    {"TEL", {"WORK", "FAX"}},
+    {"TEL", {"HOME", "FAX"}},
+    {"ADR", {"WORK", ""}},
+    {"ADR", {"HOME", ""}},
+    {"LABEL", {"WORK", ""}},
+    {"LABEL", {"HOME", ""}},
+    {"URL", {"", ""}},
+    {"EMAIL", {"PREF", "INTERNET"}},
+    {"EMAIL", {"INTERNET", ""}},
+    {"TEL", {"VOICE", ""}},
+    {"TEL", {"PAGER", ""}},
+    {"URL", {"HOME", ""}},
+}};
+
+// How the kinds are spelt: bare as 2.1 has them ("TEL;CELL;VOICE", every version's in the
+// plain layout), as TYPE= in 3.0 ("TEL;TYPE=CELL,VOICE") or in lower case with PREF=1 in 4.0.
+enum class TypeSpelling : unsigned char { Bare, Type30, Type40 };
+
+TypeSpelling spellingOf(const RecordForm& form) {
+  if (!form.standard || form.version == "2.1") return TypeSpelling::Bare;
+  return form.version == "4.0" ? TypeSpelling::Type40 : TypeSpelling::Type30;
+}
+
+bool isPref40(TypeSpelling spelling, std::string_view type) {
+  return spelling == TypeSpelling::Type40 && type == "PREF";
+}
+
+std::string renderHead(const Head& head, TypeSpelling spelling) {
+  std::string text(head.name);
+  bool typed = false;
+  for (const std::string_view type : head.types) {
+    if (type.empty() || isPref40(spelling, type)) continue;
+    if (spelling == TypeSpelling::Bare) {
+      text += ';';
+    } else {
+      text += typed ? "," : ";TYPE=";
+    }
+    typed = true;
+    for (const char c : type)
+      text += spelling == TypeSpelling::Type40 ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  for (const std::string_view type : head.types) {
+    if (isPref40(spelling, type)) text += ";PREF=1";
+  }
+  return text;
+}
+
+// Every head in every spelling, made once.
+const std::string& headText(HeadId id, TypeSpelling spelling) {
+  static const auto kTexts = [] {
+    std::array<std::array<std::string, kHeadCount>, 3> texts;
+    for (std::size_t s = 0; s < texts.size(); ++s) {
+      for (std::size_t h = 0; h < kHeadCount; ++h)
+        texts[s][h] = renderHead(kHeads[h], static_cast<TypeSpelling>(s));
+    }
+    return texts;
+  }();
+  return kTexts[static_cast<std::size_t>(spelling)][id];
+}
+
+// A value as its reader gives it back: line breaks of any form are one LF.
+void appendAsRead(std::string& out, std::string_view value) {
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    if (value[i] == '\r') {
+      out += '\n';
+      if (i + 1 < value.size() && value[i + 1] == '\n') ++i;
+    } else {
+      out += value[i];
+    }
+  }
+}
+
+// The 4.0 parameter value of a formatted address, quoted; RFC 6868 spells the line breaks,
+// double quotes and carets a parameter cannot hold.
+void appendLabelParameter(std::string& out, std::string_view label) {
+  out += ";LABEL=\"";
+  for (std::size_t i = 0; i < label.size(); ++i) {
+    const char c = label[i];
+    if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < label.size() && label[i + 1] == '\n') ++i;
+      out += "^n";
+    } else if (c == '"') {
+      out += "^'";
+    } else if (c == '^') {
+      out += "^^";
+    } else {
+      out += c;
+    }
+  }
+  out += '"';
+}
+
 // Writes one record's lines into `out`. A 3.0 or 4.0 value is escaped straight into it; a 2.1
 // value goes through a scratch buffer that keeps its capacity from record to record, as only
 // the whole escaped value says whether it travels quoted-printable.
 class RecordWriter {
  public:
-  RecordWriter(std::string& out, const ContactValues& values, VCardDialect dialect)
-      : out_(out), start_(out.size()), values_(values), dialect_(dialect) {}
+  RecordWriter(std::string& out, const ContactValues& values, const RecordForm& form,
+               CardContent* content)
+      : out_(out),
+        start_(out.size()),
+        values_(values),
+        form_(form),
+        dialect_(dialectOf(form.version)),
+        spelling_(spellingOf(form)),
+        content_(content) {}
 
   void line(std::string_view text) {
     breakLine();
@@ -25,19 +156,28 @@ class RecordWriter {
   }
 
   // One property whose components are the given fields, joined by bare ";".
-  void property(std::string_view nameAndTypes, std::initializer_list<Field> components) {
-    std::string& value = beginValue(nameAndTypes);
+  // `emptyAfter` empty components follow them.
+  void property(std::string_view head, std::initializer_list<Field> components,
+                ValueKind kind = ValueKind::Text, std::size_t emptyAfter = 0) {
+    std::string& value = beginValue(head);
+    CardProperty* expected = expect(head);
     bool first = true;
     for (const Field field : components) {
       if (!first) value += ';';
       first = false;
-      appendEscaped(value, values_[field], dialect_);
+      appendEscaped(value, values_[field], dialect_, kind);
+      if (expected != nullptr) component(*expected, values_[field]);
     }
-    endValue(nameAndTypes, value);
+    value.append(emptyAfter, ';');
+    if (expected != nullptr) expected->components.resize(expected->components.size() + emptyAfter);
+    endValue(head, value);
   }
 
-  void optional(std::string_view nameAndTypes, Field field) {
-    if (!values_[field].empty()) property(nameAndTypes, {field});
+  void optional(std::string_view head, Field field, ValueKind kind = ValueKind::Text) {
+    if (!values_[field].empty()) property(head, {field}, kind);
+  }
+  void optional(HeadId head, Field field, ValueKind kind = ValueKind::Text) {
+    optional(headText(head, spelling_), field, kind);
   }
 
   bool anyOf(std::initializer_list<Field> fields) const {
@@ -47,22 +187,40 @@ class RecordWriter {
     return false;
   }
 
+  // A property of one text that is not a single field's value.
+  void text(std::string_view head, std::string_view text) {
+    std::string& value = beginValue(head);
+    appendEscaped(value, text, dialect_);
+    if (CardProperty* expected = expect(head)) component(*expected, text);
+    endValue(head, value);
+  }
+
   // The display name made from the parts: first name, one space, last name.
   void nameFromParts() {
     std::string& value = beginValue("FN");
     appendEscaped(value, values_[Field::FirstName], dialect_);
     value += ' ';
     appendEscaped(value, values_[Field::LastName], dialect_);
+    if (CardProperty* expected = expect("FN")) {
+      std::string& name = expected->components.emplace_back();
+      appendAsRead(name, values_[Field::FirstName]);
+      name += ' ';
+      appendAsRead(name, values_[Field::LastName]);
+    }
     endValue("FN", value);
   }
 
   // A date field's line in the version's form; a value that is no date makes none.
-  void date(std::string_view name, Field field, std::string_view version) {
+  void date(std::string_view name, Field field) {
     if (values_[field].empty()) return;
     const auto day = dateFromIsoText(values_[field]);
     if (!day) return;
     std::string& value = beginValue(name);
-    appendVCardDate(value, *day, version);
+    const std::size_t from = value.size();
+    appendVCardDate(value, *day, form_.version);
+    if (CardProperty* expected = expect(name)) {
+      expected->components.emplace_back(value.substr(from));
+    }
     endValue(name, value);
   }
 
@@ -72,6 +230,7 @@ class RecordWriter {
     // Gathered apart first: a cell of blank categories makes no line at all.
     thread_local std::string value;
     value.clear();
+    std::vector<std::string_view> items;
     std::string_view rest = values_[field];
     while (!rest.empty()) {
       const std::size_t end = std::min(rest.find(kValueSeparator), rest.find_first_of("\r\n"));
@@ -89,25 +248,49 @@ class RecordWriter {
       if (one.empty()) continue;
       if (!value.empty()) value += ',';
       appendEscaped(value, one, dialect_);
+      if (content_ != nullptr) items.push_back(one);
     }
     if (value.empty()) return;
     std::string& line = beginValue("CATEGORIES");
     line += value;
+    if (CardProperty* expected = expect("CATEGORIES")) {
+      for (const std::string_view item : items)
+        component(*expected, item);
+    }
     endValue("CATEGORIES", line);
   }
 
-  // The two leading empty components are the post office box and the extended address.
-  void address(std::string_view nameAndTypes, std::initializer_list<Field> parts) {
-    if (!anyOf(parts)) return;
-    std::string& value = beginValue(nameAndTypes);
+  // The two leading empty components are the post office box and the extended address. In
+  // the standard forms a whole address in one cell is the street where the row has none, and
+  // else the formatted address: a LABEL line before 4.0, the ADR's LABEL parameter in 4.0.
+  void address(HeadId adr, HeadId label, Field whole, std::initializer_list<Field> parts) {
+    const std::string_view wholeText = form_.standard ? std::string_view(values_[whole]) : "";
+    if (!anyOf(parts) && wholeText.empty()) return;
+    const bool asStreet = !wholeText.empty() && values_[*parts.begin()].empty();
+    const bool asLabel = !wholeText.empty() && !asStreet;
+    thread_local std::string head;
+    head = headText(adr, spelling_);
+    if (asLabel && spelling_ == TypeSpelling::Type40) appendLabelParameter(head, wholeText);
+    std::string& value = beginValue(head);
+    CardProperty* expected = expect(headText(adr, spelling_));
+    if (expected != nullptr) {
+      expected->components.resize(2);
+      if (asLabel && spelling_ == TypeSpelling::Type40) {
+        std::string& parameter = expected->parameters.emplace_back("LABEL=");
+        appendAsRead(parameter, wholeText);
+      }
+    }
     value += ";;";
     bool first = true;
     for (const Field part : parts) {
       if (!first) value += ';';
+      const std::string_view text = first && asStreet ? wholeText : values_[part];
       first = false;
-      appendEscaped(value, values_[part], dialect_);
+      appendEscaped(value, text, dialect_, ValueKind::Component);
+      if (expected != nullptr) component(*expected, text);
     }
-    endValue(nameAndTypes, value);
+    endValue(head, value);
+    if (asLabel && spelling_ != TypeSpelling::Type40) text(headText(label, spelling_), wholeText);
   }
 
  private:
@@ -116,7 +299,7 @@ class RecordWriter {
   }
 
   // Where the property's escaped value is to be written.
-  std::string& beginValue(std::string_view nameAndTypes) {
+  std::string& beginValue(std::string_view head) {
     if (dialect_ == VCardDialect::V21) {
       thread_local std::string scratch;
       scratch.clear();
@@ -124,79 +307,167 @@ class RecordWriter {
     }
     // These dialects take any value as it is escaped: "NAME;TYPES:value".
     breakLine();
-    out_ += nameAndTypes;
+    lineStart_ = out_.size();
+    out_ += head;
     out_ += ':';
     return out_;
   }
 
-  void endValue(std::string_view nameAndTypes, const std::string& value) {
-    if (dialect_ != VCardDialect::V21) return;
-    breakLine();
-    appendProperty(out_, nameAndTypes, value, dialect_);
+  void endValue(std::string_view head, const std::string& value) {
+    if (dialect_ == VCardDialect::V21) {
+      breakLine();
+      lineStart_ = out_.size();
+      appendProperty(out_, head, value, dialect_);
+    }
+    if (form_.standard) foldLine(out_, lineStart_, dialect_);
+  }
+
+  // The property the reader should find for this one, when asked for; `head` is what precedes
+  // the value, parameters included.
+  CardProperty* expect(std::string_view head) {
+    if (content_ == nullptr) return nullptr;
+    const std::string_view name = head.substr(0, head.find(';'));
+    CardProperty& property = content_->add(name);
+    for (const Head& known : kHeads) {
+      if (headText(static_cast<HeadId>(&known - kHeads.data()), spelling_) != head) continue;
+      for (const std::string_view type : known.types) {
+        if (type.empty()) continue;
+        if (isPref40(spelling_, type)) {
+          property.parameters.emplace_back("PREF=1");
+        } else {
+          property.types.emplace_back(type);
+        }
+      }
+      break;
+    }
+    normalise(property);
+    return &property;
+  }
+
+  static void component(CardProperty& property, std::string_view value) {
+    appendAsRead(property.components.emplace_back(), value);
   }
 
   std::string& out_;
   std::size_t start_;
+  std::size_t lineStart_ = 0;
   const ContactValues& values_;
+  const RecordForm& form_;
   VCardDialect dialect_;
+  TypeSpelling spelling_;
+  CardContent* content_;
 };
+
+// The display name in the standard forms, never empty where the row has anything to call the
+// contact by: the full name, the names, the company, the first e-mail, the first phone.
+std::string_view standardDisplayName(const ContactValues& values, std::string& scratch) {
+  using enum Field;
+  if (!values[FullName].empty()) return values[FullName];
+  const std::string& first = values[FirstName];
+  const std::string& last = values[LastName];
+  if (!first.empty() || !last.empty()) {
+    scratch = first;
+    if (!first.empty() && !last.empty()) scratch += ' ';
+    scratch += last;
+    return scratch;
+  }
+  for (const Field field :
+       {MiddleName, Company, EmailAddress, EmailAddress2, EmailAddress3, BusinessTelephoneNumber,
+        HomeTelephoneNumber, MobileNumber, OtherTelephoneNumber}) {
+    if (!values[field].empty()) return values[field];
+  }
+  return {};
+}
 
 }  // namespace
 
-void appendRecord(std::string& out, const ContactValues& values, std::string_view version) {
+void appendRecord(std::string& out, const ContactValues& values, const RecordForm& form,
+                  CardContent* content) {
   using enum Field;
-  RecordWriter w(out, values, dialectOf(version));
+  if (content != nullptr) content->clear();
+  RecordWriter w(out, values, form, content);
+  const std::string_view version = form.version;
 
   w.line("BEGIN:VCARD");
   w.line("VERSION:");
   out += version;
 
   const bool hasName = w.anyOf({LastName, FirstName, MiddleName});
-  if (hasName) w.property("N", {LastName, FirstName, MiddleName});
+  if (form.standard) {
+    // Every component, the honorific as the prefix, and always: 3.0 and 4.0 require N.
+    w.property("N", {LastName, FirstName, MiddleName, Title}, ValueKind::Component, 1);
+  } else if (hasName) {
+    w.property("N", {LastName, FirstName, MiddleName}, ValueKind::Component);
+  }
 
-  if (!values[FullName].empty()) {
+  if (form.standard) {
+    thread_local std::string name;
+    w.text("FN", standardDisplayName(values, name));
+  } else if (!values[FullName].empty()) {
     w.property("FN", {FullName});
   } else if (hasName) {
     w.nameFromParts();
   } else {
-    w.line("FN:");
+    w.text("FN", "");
   }
 
-  if (!values[Company].empty()) w.property("ORG", {Company, Department});
+  if (!values[Company].empty()) w.property("ORG", {Company, Department}, ValueKind::Component);
   w.optional("TITLE", JobTitle);
-  w.optional("TEL;WORK;VOICE", BusinessTelephoneNumber);
-  w.optional("TEL;HOME;VOICE", HomeTelephoneNumber);
-  w.optional("TEL;CELL;VOICE", MobileNumber);
-  w.optional("TEL;WORK;FAX", BusinessFaxNumber);
-  w.address("ADR;WORK", {BusinessAddressStreet, BusinessAddressCity, BusinessAddressState,
-                         BusinessAddressPostalCode, BusinessAddressCountry});
-  w.address("ADR;HOME", {HomeAddressStreet, HomeAddressCity, HomeAddressState,
-                         HomeAddressPostalCode, HomeAddressCountry});
-  w.optional("URL", BusinessHomePage);
-  w.optional("EMAIL;PREF;INTERNET", EmailAddress);
-  w.optional("EMAIL;INTERNET", EmailAddress2);
-  w.optional("EMAIL;INTERNET", EmailAddress3);
+  w.optional(TelWork, BusinessTelephoneNumber);
+  w.optional(TelHome, HomeTelephoneNumber);
+  w.optional(TelCell, MobileNumber);
+  w.optional(FaxWork, BusinessFaxNumber);
+  if (form.standard) w.optional(FaxHome, HomeFaxNumber);
+  w.address(AdrWork, LabelWork, BusinessAddress,
+            {BusinessAddressStreet, BusinessAddressCity, BusinessAddressState,
+             BusinessAddressPostalCode, BusinessAddressCountry});
+  w.address(AdrHome, LabelHome, HomeAddress,
+            {HomeAddressStreet, HomeAddressCity, HomeAddressState, HomeAddressPostalCode,
+             HomeAddressCountry});
+  w.optional(Url, BusinessHomePage, ValueKind::Uri);
+  w.optional(EmailPref, EmailAddress);
+  w.optional(Email, EmailAddress2);
+  w.optional(Email, EmailAddress3);
   w.optional("NOTE", Notes);
   // More Fields come after every line above, so a card without them is as it always was.
   const bool v21 = version == "2.1";
   const bool v40 = version == "4.0";
   // 2.1 has no nickname; the readers that take one there read X-NICKNAME.
   w.optional(v21 ? "X-NICKNAME" : "NICKNAME", Nickname);
-  w.date("BDAY", Birthday, version);
+  w.date("BDAY", Birthday);
   // Before 4.0 the anniversary is an extension, spelled as the address books that keep one
   // read it.
-  w.date(v40 ? "ANNIVERSARY" : "X-ANNIVERSARY", Anniversary, version);
-  w.optional("TEL;VOICE", OtherTelephoneNumber);
-  w.optional("TEL;PAGER", PagerNumber);
-  w.optional("URL;HOME", PersonalHomePage);
+  w.date(v40 ? "ANNIVERSARY" : "X-ANNIVERSARY", Anniversary);
+  w.optional(TelVoice, OtherTelephoneNumber);
+  w.optional(TelPager, PagerNumber);
+  w.optional(UrlHome, PersonalHomePage, ValueKind::Uri);
   w.categories(Categories);
+  if (form.standard) {
+    thread_local std::string uid;
+    uid.clear();
+    appendUidText(uid, contactUid(values));
+    w.text("UID", uid);
+  }
   w.line("END:VCARD");
 }
 
-std::string buildRecord(const ContactValues& values, std::string_view version) {
+void appendRecord(std::string& out, const ContactValues& values, std::string_view version) {
+  appendRecord(out, values, RecordForm{version, false});
+}
+
+std::string buildRecord(const ContactValues& values, const RecordForm& form) {
   std::string record;
-  appendRecord(record, values, version);
+  appendRecord(record, values, form);
   return record;
+}
+
+std::string buildRecord(const ContactValues& values, std::string_view version) {
+  return buildRecord(values, RecordForm{version, false});
+}
+
+std::size_t uidValueAt(std::string_view record) {
+  const std::size_t at = record.rfind("\r\nUID:");
+  return at == std::string_view::npos ? at : at + 6;
 }
 
 }  // namespace quillmere::core

@@ -3,15 +3,33 @@
 #include <string>
 #include <string_view>
 
+#include "core/CardContent.h"
 #include "core/ContactValues.h"
 
 namespace quillmere::core {
 
+// How a record is written: its version, and whether in the standard forms an address book
+// or a server needs (a destination's): TYPE= parameters in 3.0 and 4.0, N with all five
+// components and the honorific as its prefix, an FN that is never empty, the home fax and
+// whole-address fields written, a UID, and lines folded at 75 octets.
+struct RecordForm {
+  std::string_view version;
+  bool standard = false;
+};
+
 // The text of one vCard record for the given version ("2.1", "3.0" or "4.0"): lines joined
 // by CR LF, from "BEGIN:VCARD" to "END:VCARD", with no line break before or after.
 std::string buildRecord(const ContactValues& values, std::string_view version);
+std::string buildRecord(const ContactValues& values, const RecordForm& form);
 
-// The same record appended to `out`, for loops that reuse one buffer.
+// The same record appended to `out`, for loops that reuse one buffer. With `content`, the
+// properties the record holds are put there as a reader should find them, to check the text
+// against.
 void appendRecord(std::string& out, const ContactValues& values, std::string_view version);
+void appendRecord(std::string& out, const ContactValues& values, const RecordForm& form,
+                  CardContent* content = nullptr);
+
+// Where a standard record's UID value begins in its text, or npos.
+std::size_t uidValueAt(std::string_view record);
 
 }  // namespace quillmere::core

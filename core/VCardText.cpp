@@ -92,8 +92,10 @@ VCardDialect dialectOf(std::string_view version) {
   return version == "2.1" ? VCardDialect::V21 : VCardDialect::V30;
 }
 
-void appendEscaped(std::string& out, std::string_view value, VCardDialect dialect) {
+void appendEscaped(std::string& out, std::string_view value, VCardDialect dialect, ValueKind kind) {
   const std::string_view lineBreak = dialect == VCardDialect::V21 ? "\r\n" : "\\n";
+  const bool textEscapes = dialect == VCardDialect::V30 && kind != ValueKind::Uri;
+  const bool semicolonEscape = textEscapes || kind == ValueKind::Component;
   std::size_t run = 0;
   for (std::size_t i = nextSpecial(value, 0); i < value.size(); i = nextSpecial(value, run)) {
     out.append(value.data() + run, i - run);
@@ -101,8 +103,10 @@ void appendEscaped(std::string& out, std::string_view value, VCardDialect dialec
     if (c == '\r' || c == '\n') {
       if (c == '\r' && i + 1 < value.size() && value[i + 1] == '\n') ++i;
       out += lineBreak;
-    } else {
+    } else if (c == ';' ? semicolonEscape : textEscapes) {
       out += '\\';
+      out += c;
+    } else {
       out += c;
     }
     run = i + 1;

@@ -11,9 +11,16 @@ enum class VCardDialect { V21, V30 };
 
 VCardDialect dialectOf(std::string_view version);
 
-// Escapes one value or component: "\" "," ";" get a backslash, and every line break
-// (CR LF, LF or CR) becomes "\n" (3.0/4.0) or CR LF, to be quoted-printable encoded (2.1).
-void appendEscaped(std::string& out, std::string_view value, VCardDialect dialect);
+// What a value is decides what of it is escaped. 2.1 defines an escape only for a ";" inside
+// a component of a structured value (N, ADR, ORG); its readers keep any other backslash. A URI
+// is no text in any version: a backslash before its "," or ";" would break the address.
+enum class ValueKind : unsigned char { Text, Component, Uri };
+
+// Escapes one value or component: in 3.0 and 4.0 "\" "," ";" get a backslash (a URI's keep
+// none), in 2.1 only a component's ";" does; every line break (CR LF, LF or CR) becomes "\n"
+// (3.0/4.0) or CR LF, to be quoted-printable encoded (2.1).
+void appendEscaped(std::string& out, std::string_view value, VCardDialect dialect,
+                   ValueKind kind = ValueKind::Text);
 
 // Appends "name[params]:value" where value is already escaped; in 2.1 a value that holds
 // non-ASCII bytes or a line break gets the charset and encoding parameters and is encoded.

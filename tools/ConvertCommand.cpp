@@ -42,7 +42,25 @@ std::string phoneCountry(std::string_view text) {
   return code;
 }
 
-constexpr std::array<Option, 11> kOptions{{
+core::Destination destinationNamed(std::string_view name) {
+  if (const auto destination = core::destinationNamed(name)) return *destination;
+  std::string names;
+  for (const core::DestinationProfile& profile : core::kDestinations) {
+    names += names.empty() ? "" : ", ";
+    names += profile.name;
+  }
+  throw UsageError(quoted(name) + " is not a destination; --for takes " + names);
+}
+
+std::int32_t contactsPerFile(std::string_view text) {
+  const auto count = source::parseRowNumber(text);
+  if (!count || *count > 0x7fffffffU) {
+    throw UsageError("--per-file must be a number of contacts from 1, not " + quoted(text));
+  }
+  return static_cast<std::int32_t>(*count);
+}
+
+constexpr std::array<Option, 13> kOptions{{
     {"--single", "", "", "write all contacts into one file, \"All Contacts.vcf\"",
      [](ConvertCommand& command, std::string_view) { command.single = true; }},
     {"--allow-empty", "", "", "keep contacts whose e-mail is only spaces (else dropped)",
@@ -60,6 +78,16 @@ constexpr std::array<Option, 11> kOptions{{
     {"--phone-country", "", "CC", "write phone numbers in international form, as numbers of CC",
      [](ConvertCommand& command, std::string_view code) {
        command.phoneCountry = phoneCountry(code);
+     }},
+    {"--for", "", "NAME",
+     "write for where the cards go: any, android, icloud, google, outlook,\n"
+     "                     carddav or thunderbird (sets the version, the file mode and --as-shown)",
+     [](ConvertCommand& command, std::string_view name) {
+       command.destination = destinationNamed(name);
+     }},
+    {"--per-file", "", "N", "put all contacts into files of at most N each (implies --single)",
+     [](ConvertCommand& command, std::string_view count) {
+       command.perFile = contactsPerFile(count);
      }},
     {"--list-fields", "", "", "print every contact field a column can hold, and exit",
      [](ConvertCommand& command, std::string_view) {
@@ -147,6 +175,11 @@ ConvertCommand parseConvertCommand(const std::vector<std::string>& arguments) {
   }
   if (command.action != ConvertCommand::Action::Convert) return command;
 
+  // A destination names the version it reads best; a VERSION given still wins.
+  const core::DestinationProfile& profile = core::profileOf(command.destination);
+  const bool versionLeftOut = !profile.version.empty() && operands.size() >= 2 &&
+                              (operands.size() == 2 || operands[2].find('=') != std::string::npos);
+  if (versionLeftOut) operands.insert(operands.begin() + 2, profile.version);
   if (operands.size() < kPlaces.size()) {
     throw UsageError("missing " + std::string(kPlaces[operands.size()]));
   }
@@ -155,6 +188,12 @@ ConvertCommand parseConvertCommand(const std::vector<std::string>& arguments) {
   command.version = operands[2];
   if (std::find(kVersions.begin(), kVersions.end(), command.version) == kVersions.end()) {
     throw UsageError("the version must be 2.1, 3.0 or 4.0, not " + quoted(command.version));
+  }
+  if (command.perFile > 0) command.single = true;
+  if (profile.standardForms) {
+    command.single = command.single || profile.singleFile;
+    // A phone number's leading zero is part of it.
+    command.asShown = true;
   }
   for (std::size_t i = kPlaces.size(); i < operands.size(); ++i) {
     command.pairs.push_back(pairFrom(operands[i], command.moreFields));
@@ -168,11 +207,13 @@ ConvertCommand parseConvertCommand(const std::vector<std::string>& arguments) {
 std::string convertUsage() {
   std::string text =
       "usage: quillmere-convert [OPTION]... WORKBOOK FOLDER VERSION COLUMN=FIELD...\n"
+      "       quillmere-convert --for NAME [OPTION]... WORKBOOK FOLDER [VERSION] COLUMN=FIELD...\n"
       "Converts the contacts in a worksheet of WORKBOOK (.xlsx, .xls or .csv), the\n"
       "first unless --sheet names another, into vCard files in a new folder inside\n"
       "FOLDER, as the Quillmere window does.\n"
       "\n"
-      "  VERSION       the vCard version: 2.1, 3.0 or 4.0\n"
+      "  VERSION       the vCard version: 2.1, 3.0 or 4.0; with --for, the one\n"
+      "                that destination reads best unless given\n"
       "  COLUMN=FIELD  a column's letters and the contact field its cells hold, such\n"
       "                as A=FirstName; a column is read only when the header row\n"
       "                heads it\n"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/ContactField.h"
+#include "core/Destination.h"
 
 namespace quillmere::tools {
 
@@ -34,6 +35,11 @@ struct ConvertCommand {
   // The region code ("DE") whose numbers phone numbers are written in international form as;
   // empty writes them as the sheet has them.
   std::string phoneCountry;
+  // Where the cards will be imported: sets the version, the file mode and numbers as shown,
+  // and writes the standard forms it needs.
+  core::Destination destination = core::Destination::AnyApp;
+  // At most this many contacts in one file of all contacts; 0 for no limit.
+  std::int32_t perFile = 0;
   // Each mapped column (0 for A) with the field it holds, in the order given.
   std::vector<std::pair<std::uint32_t, core::Field>> pairs;
 };

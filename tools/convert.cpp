@@ -72,8 +72,11 @@ class RunWatcher : public core::ExportObserver {
  public:
   static constexpr std::size_t kShown = 20;
   bool rowDone(const core::ExportProgress& progress, const core::RowOutcome& outcome) override {
-    if (outcome.kind == core::RowOutcome::Kind::Failed && shown.size() < kShown) {
-      shown.push_back("row " + std::to_string(outcome.sheetRow) + ": " + outcome.reason);
+    if ((outcome.kind == core::RowOutcome::Kind::Failed || outcome.readsBackDifferently) &&
+        shown.size() < kShown) {
+      // A card that reads back differently was written; it is named apart from failures.
+      shown.push_back((outcome.readsBackDifferently ? "differs row " : "failed row ") +
+                      std::to_string(outcome.sheetRow) + ": " + outcome.reason);
     }
     // Cells the card could not take as their field asks, as the window's report lists them.
     if (outcome.values != nullptr && outcome.kind == core::RowOutcome::Kind::Written) {
@@ -112,11 +115,14 @@ void printReport(const core::ExportReport& report, const RunWatcher& watcher) {
             << "dropped (empty e-mail): " << report.counts.emptyEmailCount << "\n"
             << "not written: " << report.notWritten() << "\n"
             << "folder: " << report.location << "\n";
-  for (const std::string& failure : watcher.shown)
-    std::cout << "failed " << failure << "\n";
-  if (report.counts.failedCount > static_cast<std::int32_t>(watcher.shown.size())) {
-    std::cout << "... and " << report.counts.failedCount - watcher.shown.size() << " more failed\n";
+  if (report.counts.readBackCount > 0) {
+    std::cout << "read back differently: " << report.counts.readBackCount << "\n";
   }
+  for (const std::string& failure : watcher.shown)
+    std::cout << failure << "\n";
+  const std::int32_t unshown = report.counts.failedCount + report.counts.readBackCount -
+                               static_cast<std::int32_t>(watcher.shown.size());
+  if (unshown > 0) std::cout << "... and " << unshown << " more failed or differ\n";
   for (const std::string& note : watcher.noted)
     std::cout << "note " << note << "\n";
   if (watcher.notes > watcher.noted.size()) {
@@ -194,7 +200,8 @@ int convert(const tools::ConvertCommand& command) {
   }
   RunWatcher watcher;
   core::FixedAnswers options({command.version, command.single, command.allowEmpty, command.asShown,
-                              command.moreFields, command.phoneCountry});
+                              command.moreFields, command.phoneCountry, command.destination,
+                              command.perFile});
   core::ExportSession session(*sheet, std::move(columns), options,
                               std::make_unique<core::FileRecordSink>(command.folder, now()));
   const core::ExportReport report = session.run(watcher);

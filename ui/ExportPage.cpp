@@ -9,10 +9,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <algorithm>
 #include <utility>
 #include <vector>
 
+#include "core/Destination.h"
 #include "core/PhoneNumbers.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
@@ -53,6 +55,27 @@ void fillPhoneCountries(QComboBox& list) {
   const QString ownCode =
       own == QLocale::AnyTerritory ? QStringLiteral("US") : QLocale::territoryToCode(own);
   list.setCurrentIndex(std::max(0, list.findData(ownCode)));
+}
+
+// The destinations by their names on this desktop, in the order the choice lists them.
+QString destinationLabel(core::Destination destination) {
+  switch (destination) {
+    case core::Destination::AnyApp:
+      return QCoreApplication::translate("ExportPage", "Any app");
+    case core::Destination::Android:
+      return QCoreApplication::translate("ExportPage", "Android");
+    case core::Destination::ICloud:
+      return QCoreApplication::translate("ExportPage", "iPhone and iCloud");
+    case core::Destination::Google:
+      return QCoreApplication::translate("ExportPage", "Google Contacts");
+    case core::Destination::Outlook:
+      return QCoreApplication::translate("ExportPage", "Outlook");
+    case core::Destination::CardDav:
+      return QCoreApplication::translate("ExportPage", "Nextcloud and CardDAV servers");
+    case core::Destination::Thunderbird:
+      return QCoreApplication::translate("ExportPage", "Thunderbird");
+  }
+  return {};
 }
 
 }  // namespace
@@ -114,6 +137,38 @@ ExportPage::ExportPage(TabPage& page) {
   QObject::connect(chkInternationalPhones, &QCheckBox::toggled, cmbPhoneCountry,
                    &QWidget::setEnabled);
   page.place(cmbPhoneCountry, twipsRect(6180, 3150, 2835, 315));
+
+  // Right of the first box's caption, which ends at 5365 twips: the row is free from there.
+  QLabel* destinationLabelText =
+      label("lblDestination", tr("Imp&ort into:"), tahoma, tr("Import into"));
+  page.place(destinationLabelText, twipsRect(5520, 795, 975, 255));
+  cmbDestination = controls::dropDownList("cmbDestination", tr("Import into"));
+  for (const core::DestinationProfile& profile : core::kDestinations)
+    cmbDestination->addItem(destinationLabel(profile.destination),
+                            QString::fromLatin1(profile.name.data(), profile.name.size()));
+  const QString destinationAdvice =
+      tr("Choosing where you will import the cards sets the vCard version and file mode that "
+         "place reads best, and writes the forms it needs. You may still change the version "
+         "and file mode afterwards. \"Any app\" writes the plain layout.");
+  cmbDestination->setToolTip(destinationAdvice);
+  cmbDestination->setAccessibleDescription(destinationAdvice);
+  destinationLabelText->setBuddy(cmbDestination);
+  page.place(cmbDestination, twipsRect(6510, 735, 2505, 315));
+
+  // Between the counters and Save Report, whose row leaves this place free.
+  QLabel* perFileLabel = label("lblPerFile", tr("Per fi&le:"), tahoma, tr("Contacts per file"));
+  page.place(perFileLabel, twipsRect(5640, 2835, 720, 255));
+  spnPerFile = named(new QSpinBox, "spnPerFile", tr("At most this many contacts per file"), tahoma);
+  spnPerFile->setRange(0, 1048576);
+  spnPerFile->setSingleStep(100);
+  spnPerFile->setSpecialValueText(tr("No limit"));
+  const QString perFileAdvice =
+      tr("With a single vCard file, puts at most this many contacts into each file: All "
+         "Contacts 1.vcf, All Contacts 2.vcf, and so on.");
+  spnPerFile->setToolTip(perFileAdvice);
+  spnPerFile->setAccessibleDescription(perFileAdvice);
+  perFileLabel->setBuddy(spnPerFile);
+  page.place(spnPerFile, twipsRect(6360, 2760, 900, 375));
 
   QLabel* separateFilesNote =
       label("Label12", tr("(by default Separate vCards are saved for every Contact )"), tahoma,

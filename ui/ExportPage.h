@@ -9,6 +9,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 
 namespace quillmere::ui {
 
@@ -29,6 +30,10 @@ class ExportPage {
   // Phone and fax numbers in international form, read as numbers of the country chosen.
   QCheckBox* chkInternationalPhones = nullptr;
   QComboBox* cmbPhoneCountry = nullptr;
+  // Where the cards will be imported; its item data is the destination's command-line name.
+  QComboBox* cmbDestination = nullptr;
+  // At most this many contacts in each file of all contacts; 0 for no limit.
+  QSpinBox* spnPerFile = nullptr;
   QRadioButton* Opt2 = nullptr;
   QRadioButton* Opt3 = nullptr;
   QRadioButton* Opt4 = nullptr;

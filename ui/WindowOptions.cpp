@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QSpinBox>
 
 namespace quillmere::ui {
 
@@ -34,10 +35,21 @@ std::string WindowOptions::phoneCountry() {
   return phoneCountry_.currentData().toString().toStdString();
 }
 
+core::Destination WindowOptions::destination() {
+  const QByteArray name = destination_.currentData().toString().toLatin1();
+  return core::destinationNamed(std::string_view(name.constData(), name.size()))
+      .value_or(core::Destination::AnyApp);
+}
+
+std::int32_t WindowOptions::perFile() {
+  return perFile_.value();
+}
+
 std::optional<core::OptionAnswers> WindowOptions::answers() {
   // Reading the controls changes nothing, so the run may ask for them all at once.
   return core::OptionAnswers{vCardVersion(),       singleFile(), allowEmptyEmail(),
-                             keepNumbersAsShown(), moreFields(), phoneCountry()};
+                             keepNumbersAsShown(), moreFields(), phoneCountry(),
+                             destination(),        perFile()};
 }
 
 }  // namespace quillmere::ui

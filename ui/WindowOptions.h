@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QSpinBox;
 
 namespace quillmere::ui {
 
@@ -16,14 +17,17 @@ class WindowOptions : public core::ExportOptions {
  public:
   WindowOptions(const QString& version, const QCheckBox& singleFile, const QCheckBox& allowEmpty,
                 const QCheckBox& numbersAsShown, const QCheckBox& moreFields,
-                const QCheckBox& internationalPhones, const QComboBox& phoneCountry)
+                const QCheckBox& internationalPhones, const QComboBox& phoneCountry,
+                const QComboBox& destination, const QSpinBox& perFile)
       : version_(version),
         singleFile_(singleFile),
         allowEmpty_(allowEmpty),
         numbersAsShown_(numbersAsShown),
         moreFields_(moreFields),
         internationalPhones_(internationalPhones),
-        phoneCountry_(phoneCountry) {}
+        phoneCountry_(phoneCountry),
+        destination_(destination),
+        perFile_(perFile) {}
 
   std::string vCardVersion() override;
   bool singleFile() override;
@@ -32,6 +36,8 @@ class WindowOptions : public core::ExportOptions {
   bool moreFields() override;
   // The chosen country's region code while the international form is asked for.
   std::string phoneCountry() override;
+  core::Destination destination() override;
+  std::int32_t perFile() override;
   std::optional<core::OptionAnswers> answers() override;
 
  private:
@@ -45,6 +51,8 @@ class WindowOptions : public core::ExportOptions {
   const QCheckBox& moreFields_;
   const QCheckBox& internationalPhones_;
   const QComboBox& phoneCountry_;
+  const QComboBox& destination_;
+  const QSpinBox& perFile_;
 };
 
 }  // namespace quillmere::ui

@@ -75,7 +75,8 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
   options_ = std::make_unique<WindowOptions>(
       vCardVersion_, *exportPage_->ChkSinglevCard, *exportPage_->chkNotNull,
       *exportPage_->chkNumbersAsShown, *mapPage_->chkMoreFields,
-      *exportPage_->chkInternationalPhones, *exportPage_->cmbPhoneCountry);
+      *exportPage_->chkInternationalPhones, *exportPage_->cmbPhoneCountry,
+      *exportPage_->cmbDestination, *exportPage_->spnPerFile);
   setAcceptDrops(true);
   // The path box would take a dropped file's name as text; the window loads it instead.
   selectPage_->txtExcelPath->setAcceptDrops(false);
@@ -135,9 +136,19 @@ void frmMain::connectHandlers() {
   });
 
   const ExportPage& page = *exportPage_;
-  connect(page.Opt2, &QRadioButton::clicked, this, &frmMain::Opt2_Click);
-  connect(page.Opt3, &QRadioButton::clicked, this, &frmMain::Opt3_Click);
-  connect(page.Opt4, &QRadioButton::clicked, this, &frmMain::Opt4_Click);
+  // Checked by the mouse, the keyboard, an assistive technology or the program alike.
+  connect(page.Opt2, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) Opt2_Click();
+  });
+  connect(page.Opt3, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) Opt3_Click();
+  });
+  connect(page.Opt4, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) Opt4_Click();
+  });
+  connect(page.cmbDestination, &QComboBox::currentIndexChanged, this,
+          &frmMain::cmbDestination_Click);
+  connect(page.spnPerFile, &QSpinBox::valueChanged, this, &frmMain::refreshPreview);
   connect(page.CmdChangevCardPath, &QPushButton::clicked, this, &frmMain::CmdChangevCardPath_Click);
   connect(page.cmdPreview, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
   connect(page.cmdSaveReport, &QPushButton::clicked, this, &frmMain::cmdSaveReport_Click);
@@ -164,6 +175,7 @@ void frmMain::setFocusOrder() {
                             map.mappedList,
                             frame_->cmdPrevious,
                             page.chkNotNull,
+                            page.cmbDestination,
                             map.cmdRemove,
                             map.cmdMatchByName,
                             map.chkMoreFields,
@@ -177,6 +189,7 @@ void frmMain::setFocusOrder() {
                             page.Opt3,
                             page.Opt4,
                             page.cmdPreview,
+                            page.spnPerFile,
                             page.cmdSaveReport};
   for (std::size_t i = 1; i < std::size(order); ++i) {
     QWidget::setTabOrder(order[i - 1], order[i]);
@@ -319,6 +332,26 @@ void frmMain::Opt3_Click() {
 
 void frmMain::Opt4_Click() {
   vCardVersion_ = QStringLiteral("4.0");
+  refreshPreview();
+}
+
+void frmMain::cmbDestination_Click() {
+  const ExportPage& page = *exportPage_;
+  const core::Destination destination = options_->destination();
+  const core::DestinationProfile& profile = core::profileOf(destination);
+  if (profile.standardForms) {
+    QRadioButton* version = profile.version == "2.1"   ? page.Opt2
+                            : profile.version == "4.0" ? page.Opt4
+                                                       : page.Opt3;
+    version->setChecked(true);
+    page.ChkSinglevCard->setChecked(profile.singleFile);
+    // A phone number's leading zero is part of it.
+    page.chkNumbersAsShown->setChecked(true);
+    showStatusMessage(tr("For %1: vCard %2, %3, numbers as shown. You may still change them.")
+                          .arg(page.cmbDestination->currentText(), vCardVersion_,
+                               profile.singleFile ? tr("one file for all contacts")
+                                                  : tr("one file per contact")));
+  }
   refreshPreview();
 }
 

@@ -69,6 +69,8 @@ class frmMain : public QMainWindow {
   void Opt2_Click();
   void Opt3_Click();
   void Opt4_Click();
+  // Sets the version, the file mode and numbers as shown to what the destination reads best.
+  void cmbDestination_Click();
   void CmdChangevCardPath_Click();
   void cmdPreview_Click();
   void cmdSaveReport_Click();

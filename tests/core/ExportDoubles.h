@@ -77,10 +77,14 @@ class ScriptedOptions : public ExportOptions {
     ++shownAsks;
     return asShown;
   }
+  core::Destination destination() override { return destinationChoice; }
+  std::int32_t perFile() override { return perFileLimit; }
   std::string version = "3.0";
   bool single = false;
   bool allowEmpty = false;
   bool asShown = false;
+  core::Destination destinationChoice = core::Destination::AnyApp;
+  std::int32_t perFileLimit = 0;
   int versionAsks = 0, singleAsks = 0, emailAsks = 0, shownAsks = 0;
 };
 
@@ -88,7 +92,8 @@ class ScriptedOptions : public ExportOptions {
 class AnsweringOptions : public ScriptedOptions {
  public:
   std::optional<core::OptionAnswers> answers() override {
-    return core::OptionAnswers{version, single, allowEmpty, asShown, false, ""};
+    return core::OptionAnswers{version, single, allowEmpty,        asShown,
+                               false,   "",     destinationChoice, perFileLimit};
   }
 };
 

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "core/ContactValues.h"
+#include "core/ExportJob.h"
+#include "core/ExportOptions.h"
+
+namespace quillmere::core {
+
+// Builds the record of a row with the answers' version and destination into `record`, then
+// reads it back as its version's reader would: `readBack` says how the card differs from the
+// row, and is empty when every value reads back as written.
+void buildCheckedRecord(std::string& record, std::string& readBack, const ContactValues& values,
+                        const OptionAnswers& answers, const ExportJob& job);
+void buildCheckedRecord(std::string& record, std::string& readBack, const ContactValues& values,
+                        std::string_view version, Destination destination, const ExportJob& job);
+
+}  // namespace quillmere::core

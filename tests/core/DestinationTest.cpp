@@ -1,0 +1,291 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/ContactUid.h"
+#include "core/ExportRun.h"
+#include "core/VCardReader.h"
+#include "core/VCardRecord.h"
+#include "tests/core/ExportDoubles.h"
+#include "tests/support/MemorySheet.h"
+
+namespace quillmere::core {
+namespace {
+
+using enum Field;
+
+std::string joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines)
+    text += (text.empty() ? "" : "\r\n") + line;
+  return text;
+}
+
+ContactValues awkwardContact() {
+  ContactValues v;
+  v[Title] = "Dr.";
+  v[FirstName] = "John";
+  v[LastName] = "Smith, Jr.";
+  v[Company] = "Acme; Inc";
+  v[BusinessTelephoneNumber] = "+49 30 1234";
+  v[HomeFaxNumber] = "030 999";
+  v[MobileNumber] = "0151 2345678";
+  v[HomeAddress] = "Hauptstr. 1\n10115 Berlin";
+  v[BusinessAddressStreet] = "1 Main St";
+  v[BusinessAddressCity] = "Köln";
+  v[BusinessAddress] = "1 Main St, Köln";
+  v[BusinessHomePage] = "https://example.com/search?q=a,b;c";
+  v[EmailAddress] = "john@example.org";
+  v[EmailAddress2] = "j.smith@example.org";
+  v[Notes] =
+      "Met at the fair, booth 5; a long note that runs on past the seventy-five octets a line "
+      "may hold, with ümlauts";
+  return v;
+}
+
+// Kinds as each version spells them, the honorific as N's prefix, the home fax, a whole
+// address as the street where the row has none and as the formatted address where it has one,
+// a URL left as it is, lines folded as each version folds them, and a UID.
+TEST(DestinationForms, EachVersionWritesTheStandardLinesItDefines) {
+  const std::string uid = "UID:16c8ae82-b0fa-8f13-8de5-1b5a7ac9a612";
+  const struct {
+    const char* version;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"2.1",
+       {"BEGIN:VCARD",
+        "VERSION:2.1",
+        "N:Smith, Jr.;John;;Dr.;",
+        "FN:John Smith, Jr.",
+        "ORG:Acme\\; Inc;",
+        "TEL;WORK;VOICE:+49 30 1234",
+        "TEL;CELL;VOICE:0151 2345678",
+        "TEL;HOME;FAX:030 999",
+        "ADR;WORK;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:;;1 Main St;K=C3=B6ln;;;",
+        "LABEL;WORK;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:1 Main St, K=C3=B6ln",
+        "ADR;HOME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:;;Hauptstr. 1=0D=0A10115 B=",
+        "erlin;;;;",
+        "URL:https://example.com/search?q=a,b;c",
+        "EMAIL;PREF;INTERNET:john@example.org",
+        "EMAIL;INTERNET:j.smith@example.org",
+        "NOTE;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Met at the fair, booth 5; a lo=",
+        "ng note that runs on past the seventy-five octets a line may hold, with =C3=",
+        "=BCmlauts",
+        uid,
+        "END:VCARD"}},
+      {"3.0",
+       {"BEGIN:VCARD", "VERSION:3.0", "N:Smith\\, Jr.;John;;Dr.;", "FN:John Smith\\, Jr.",
+        "ORG:Acme\\; Inc;", "TEL;TYPE=WORK,VOICE:+49 30 1234", "TEL;TYPE=CELL,VOICE:0151 2345678",
+        "TEL;TYPE=HOME,FAX:030 999", "ADR;TYPE=WORK:;;1 Main St;Köln;;;",
+        "LABEL;TYPE=WORK:1 Main St\\, Köln", "ADR;TYPE=HOME:;;Hauptstr. 1\\n10115 Berlin;;;;",
+        "URL:https://example.com/search?q=a,b;c", "EMAIL;TYPE=PREF,INTERNET:john@example.org",
+        "EMAIL;TYPE=INTERNET:j.smith@example.org",
+        "NOTE:Met at the fair\\, booth 5\\; a long note that runs on past the seventy-",
+        " five octets a line may hold\\, with ümlauts", uid, "END:VCARD"}},
+      {"4.0",
+       {"BEGIN:VCARD", "VERSION:4.0", "N:Smith\\, Jr.;John;;Dr.;", "FN:John Smith\\, Jr.",
+        "ORG:Acme\\; Inc;", "TEL;TYPE=work,voice:+49 30 1234", "TEL;TYPE=cell,voice:0151 2345678",
+        "TEL;TYPE=home,fax:030 999", "ADR;TYPE=work;LABEL=\"1 Main St, Köln\":;;1 Main St;Köln;;;",
+        "ADR;TYPE=home:;;Hauptstr. 1\\n10115 Berlin;;;;", "URL:https://example.com/search?q=a,b;c",
+        "EMAIL;TYPE=internet;PREF=1:john@example.org", "EMAIL;TYPE=internet:j.smith@example.org",
+        "NOTE:Met at the fair\\, booth 5\\; a long note that runs on past the seventy-",
+        " five octets a line may hold\\, with ümlauts", uid, "END:VCARD"}},
+  };
+  for (const auto& c : cases) {
+    const std::string record = buildRecord(awkwardContact(), RecordForm{c.version, true});
+    EXPECT_EQ(record, joined(c.lines)) << c.version;
+    // Every line keeps within 75 octets but for quoted-printable's soft break.
+    for (const std::string& line : c.lines)
+      EXPECT_LE(line.size(), 76u) << c.version << ": " << line;
+  }
+}
+
+// A card without a name still has N and an FN that says who it is.
+TEST(DestinationForms, TheDisplayNameIsNeverEmptyWhereTheRowNamesTheContactAtAll) {
+  const struct {
+    Field field;
+    const char* value;
+  } cases[] = {
+      {Company, "Acme"}, {EmailAddress, "a@x.org"}, {MobileNumber, "0151 1"}, {MiddleName, "Lee"}};
+  for (const auto& c : cases) {
+    ContactValues values;
+    values[c.field] = c.value;
+    const std::string record = buildRecord(values, RecordForm{"3.0", true});
+    EXPECT_NE(record.find("\r\nN:;;"), std::string::npos) << record;
+    EXPECT_NE(record.find("\r\nFN:" + std::string(c.value) + "\r\n"), std::string::npos) << record;
+  }
+}
+
+// What changes a card's UID: only the names (the company without them) and the first e-mail
+// (the first phone without one), never case, spacing or the other fields.
+TEST(ContactUid, FollowsTheFieldsPeopleRarelyChange) {
+  ContactValues base;
+  base[FirstName] = "Ann";
+  base[LastName] = "Lee";
+  base[EmailAddress] = "ann@example.org";
+  base[MobileNumber] = "0151 1";
+  const ContactUid uid = contactUid(base);
+  const struct {
+    const char* change;
+    Field field;
+    const char* value;
+    bool same;
+  } cases[] = {{"another phone", MobileNumber, "0160 9", true},
+               {"a note", Notes, "moved", true},
+               {"capitals and spaces", LastName, "  LEE ", true},
+               {"another e-mail", EmailAddress, "ann.lee@example.org", false},
+               {"another name", FirstName, "Anne", false},
+               {"a middle name", MiddleName, "B.", false}};
+  for (const auto& c : cases) {
+    ContactValues changed = base;
+    changed[c.field] = c.value;
+    EXPECT_EQ(contactUid(changed) == uid, c.same) << c.change;
+  }
+  ContactValues company;
+  company[Company] = "Acme";
+  company[MobileNumber] = "1";
+  ContactValues otherPhone = company;
+  otherPhone[MobileNumber] = "2";
+  EXPECT_NE(contactUid(company), contactUid(otherPhone)) << "no e-mail: the phone counts";
+  std::string text;
+  appendUidText(text, uid);
+  EXPECT_EQ(uidFromText(text), uid);
+  EXPECT_EQ(text.size(), kUidTextSize);
+  EXPECT_EQ(text[14], '8');
+}
+
+TEST(VCardReader, RefusesTextItsVersionDoesNotDefineAndNamesTheLine) {
+  const struct {
+    const char* text;
+    const char* problem;
+  } cases[] = {
+      {"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:a\\qb\r\nEND:VCARD\r\n", "line 3 holds the escape \\q"},
+      {"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:a;b\r\nEND:VCARD\r\n", "line 3 holds a \";\""},
+      {"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:a\r\n", "line 1 begins a card that has no END"},
+      {"BEGIN:VCARD\r\nVERSION:2.1\r\nNOTE;ENCODING=QUOTED-PRINTABLE:a=Zb\r\nEND:VCARD",
+       "line 3 holds a broken quoted-printable"},
+      {"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:a\nb\r\nEND:VCARD", "line 3 holds a line break"},
+      {"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:\xff\r\nEND:VCARD", "line 3 holds text that is not UTF-8"},
+      {"BEGIN:VCARD\r\nVERSION:5.0\r\nEND:VCARD", "line 2 names version 5.0"},
+      {"BEGIN:VCARD\r\nVERSION:3.0\r\nFN\r\nEND:VCARD", "line 3 has no \":\""},
+  };
+  for (const auto& c : cases) {
+    VCardReader reader(c.text);
+    ReadCard card;
+    try {
+      reader.next(card);
+      ADD_FAILURE() << "read: " << c.text;
+    } catch (const VCardReadError& error) {
+      EXPECT_NE(std::string(error.what()).find(c.problem), std::string::npos)
+          << error.what() << " for " << c.text;
+    }
+  }
+}
+
+struct RunFixture {
+  test::MemorySheet::Rows rows;
+  test::KeptSheet sheet;
+  source::SheetTable table;
+  test::MemorySink sink;
+  test::AnsweringOptions options;
+  test::RecordingObserver observer;
+
+  explicit RunFixture(test::MemorySheet::Rows given)
+      : rows(std::move(given)),
+        sheet(rows),
+        table(test::tableOf(rows, static_cast<std::int32_t>(rows.size()),
+                            static_cast<std::uint32_t>(rows.size()))) {}
+
+  ExportReport run(std::function<void(std::string&)> alter = {}) {
+    ExportJob job{table,
+                  {test::pairOf(0, FirstName), test::pairOf(1, LastName),
+                   test::pairOf(2, EmailAddress), test::pairOf(3, Notes)},
+                  '.'};
+    job.alterRecord = std::move(alter);
+    return exportContacts(sheet, job, options, sink, observer);
+  }
+};
+
+test::MemorySheet::Rows fiveRows() {
+  using S = std::string;
+  return {{1, {S("First"), S("Last"), S("Mail"), S("Note")}},
+          {2, {S("Ann"), S("Lee"), S("ann@x.org"), S("C:\\temp")}},
+          {3, {S("ANN"), S(" Lee"), S("ann@x.org"), S("again")}},
+          {4, {S("Bob"), S("Ray"), S("bob@x.org"), S(std::string(300 * 1024, 'n'))}},
+          {5, {S("Cy"), S("Day"), S("cy@x.org"), S("c")}}};
+}
+
+// A destination's limits and forms over a whole run: the iCloud card too large is refused
+// with its size, files are split where the user says, a UID the same contact would share is
+// made distinct and the report says so, and Outlook gets one card per file.
+TEST(DestinationRun, KeepsEachDestinationsLimitsAndGivesEveryCardItsOwnUid) {
+  RunFixture icloud(fiveRows());
+  icloud.options.destinationChoice = Destination::ICloud;
+  icloud.options.single = true;
+  icloud.options.perFileLimit = 2;
+  const ExportReport report = icloud.run();
+  EXPECT_EQ(report.counts.contactCount, 3);
+  EXPECT_EQ(report.counts.failedCount, 1);
+  EXPECT_EQ(icloud.observer.outcomes.at(2).kind, RowOutcome::Kind::Failed);
+  EXPECT_NE(
+      icloud.observer.outcomes.at(2).reason.find("The card is 313 KB, more than the 256 KB iPhone"),
+      std::string::npos)
+      << icloud.observer.outcomes.at(2).reason;
+  EXPECT_EQ(icloud.sink.order, (std::vector<std::string>{"All Contacts 1.vcf", "All Contacts 1.vcf",
+                                                         "All Contacts 2.vcf"}));
+  const std::string& first = icloud.sink.records.at(0);
+  const std::string& second = icloud.sink.records.at(1);
+  const std::string uidOf = first.substr(uidValueAt(first), kUidTextSize);
+  EXPECT_NE(uidOf, second.substr(uidValueAt(second), kUidTextSize));
+  EXPECT_NE(icloud.observer.outcomes.at(1).reason.find("given a UID of its own"),
+            std::string::npos);
+  EXPECT_TRUE(report.everyContactWritten() == false);
+
+  // The same sheet converted again gives every contact the same UID.
+  RunFixture again(fiveRows());
+  again.options.destinationChoice = Destination::ICloud;
+  again.options.single = true;
+  again.run();
+  EXPECT_EQ(again.sink.records, icloud.sink.records);
+
+  RunFixture outlook(fiveRows());
+  outlook.options.destinationChoice = Destination::Outlook;
+  outlook.options.version = "2.1";
+  outlook.run();
+  EXPECT_EQ(outlook.sink.files.size(), 4u);
+  EXPECT_NE(outlook.sink.records.at(0).find("\r\nNOTE:C:\\temp\r\n"), std::string::npos);
+}
+
+// A writer at fault is caught by reading each card back: the rows whose cards differ are
+// reported as written but reading back otherwise, and the run does not count as a success.
+TEST(DestinationRun, ReportsEveryRowWhoseCardReadsBackDifferently) {
+  for (const Destination destination : {Destination::AnyApp, Destination::CardDav}) {
+    for (const char* version : {"2.1", "3.0", "4.0"}) {
+      RunFixture f(fiveRows());
+      f.options.destinationChoice = destination;
+      f.options.version = version;
+      // Drops the escape of a backslash, and changes a note's case.
+      const ExportReport report = f.run([](std::string& record) {
+        const std::size_t at = record.find("C:\\\\temp");
+        if (at != std::string::npos) record.erase(at + 2, 1);
+        const std::size_t lower = record.find("NOTE:again");
+        if (lower != std::string::npos) record.replace(lower + 5, 5, "AGAIN");
+      });
+      const bool escapes = std::string(version) != "2.1";
+      EXPECT_EQ(report.counts.readBackCount, escapes ? 2 : 1) << version;
+      EXPECT_EQ(report.counts.contactCount, 4) << version;
+      EXPECT_FALSE(report.everyContactWritten()) << version;
+      EXPECT_EQ(f.observer.outcomes.at(0).readsBackDifferently, escapes) << version;
+      EXPECT_TRUE(f.observer.outcomes.at(1).readsBackDifferently) << version;
+      EXPECT_NE(f.observer.outcomes.at(1).reason.find("reads back as NOTE \"AGAIN\" where the row "
+                                                      "gives NOTE \"again\""),
+                std::string::npos)
+          << f.observer.outcomes.at(1).reason;
+      EXPECT_FALSE(f.observer.outcomes.at(3).readsBackDifferently) << version;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quillmere::core
