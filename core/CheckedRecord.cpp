@@ -6,12 +6,15 @@
 
 namespace quillmere::core {
 
+RecordForm recordForm(std::string_view version, Destination destination) {
+  return {version, profileOf(destination).standardForms, destination == Destination::CardDav};
+}
+
 void buildCheckedRecord(std::string& record, std::string& readBack, const ContactValues& values,
                         std::string_view version, Destination destination, const ExportJob& job) {
   // One per thread, its entries' room kept from row to row.
   thread_local CardContent written;
-  const RecordForm form{version, profileOf(destination).standardForms};
-  appendRecord(record, values, form, &written);
+  appendRecord(record, values, recordForm(version, destination), &written);
   if (job.alterRecord) job.alterRecord(record);
   readBack.clear();
   if (auto difference = readBackDifference(record, version, written)) readBack = *difference;

@@ -5,8 +5,12 @@
 #include "core/ContactValues.h"
 #include "core/ExportJob.h"
 #include "core/ExportOptions.h"
+#include "core/VCardRecord.h"
 
 namespace quillmere::core {
+
+// How a record for `destination` is written in `version`.
+RecordForm recordForm(std::string_view version, Destination destination);
 
 // Builds the record of a row with the answers' version and destination into `record`, then
 // reads it back as its version's reader would: `readBack` says how the card differs from the

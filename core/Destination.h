@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+#include "core/ContactField.h"
+
 namespace quillmere::core {
 
 // Where the user will import the cards. Each place reads vCards its own way; choosing one sets
@@ -52,6 +54,13 @@ constexpr const DestinationProfile& profileOf(Destination destination) {
 }
 
 std::optional<Destination> destinationNamed(std::string_view name);
+
+// The plain layout leaves these out; a destination's standard forms write them (the honorific
+// as N's prefix, the home fax, a whole address as the street or the formatted address).
+constexpr bool writtenOnlyForADestination(Field field) {
+  return field == Field::Title || field == Field::HomeFaxNumber ||
+         field == Field::BusinessAddress || field == Field::HomeAddress;
+}
 
 // The most contacts one file may hold: the user's limit (0 for none) or the destination's,
 // whichever is lower; 0 for no limit.

@@ -1,5 +1,6 @@
 #include "core/RecordPreview.h"
 
+#include "core/CheckedRecord.h"
 #include "core/ContactFileName.h"
 #include "core/VCardRecord.h"
 
@@ -78,8 +79,7 @@ PreviewCard RecordPreview::card(ExportOptions& options) {
   if (card.dropped) return card;
   const std::int32_t dropped =
       options.allowEmptyEmail() ? 0 : droppedBefore_[reader_.readAsShown() ? 1 : 0];
-  card.record = buildRecord(
-      values_, RecordForm{options.vCardVersion(), profileOf(options.destination()).standardForms});
+  card.record = buildRecord(values_, recordForm(options.vCardVersion(), options.destination()));
   card.file = recordFileName(values_, options.singleFile(), position_, dropped);
   return card;
 }

@@ -217,7 +217,7 @@ class LineParser {
         continue;
       }
       const char next = i + 1 < value.size() ? value[i + 1] : '\0';
-      if (v21_ || shape == ValueShape::Uri) {
+      if ((v21_ && shape != ValueShape::List) || shape == ValueShape::Uri) {
         // 2.1 escapes only a component's ";"; a URI only spells its line breaks.
         const bool escaped =
             v21_ ? next == ';' && shape == ValueShape::Structured : next == 'n' || next == 'N';

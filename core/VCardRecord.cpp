@@ -180,6 +180,31 @@ class RecordWriter {
     optional(headText(head, spelling_), field, kind);
   }
 
+  // A URL, its commas and semicolons percent-encoded where the form asks for it.
+  void uri(HeadId head, Field field) {
+    const std::string& value = values_[field];
+    if (!form_.uriCommasEncoded || value.find_first_of(",;") == std::string::npos) {
+      optional(head, field, ValueKind::Uri);
+      return;
+    }
+    thread_local std::string encoded;
+    encoded.clear();
+    for (const char c : value) {
+      if (c == ',') {
+        encoded += "%2C";
+      } else if (c == ';') {
+        encoded += "%3B";
+      } else {
+        encoded += c;
+      }
+    }
+    const std::string_view name = headText(head, spelling_);
+    std::string& line = beginValue(name);
+    appendEscaped(line, encoded, dialect_, ValueKind::Uri);
+    if (CardProperty* expected = expect(name)) component(*expected, encoded);
+    endValue(name, line);
+  }
+
   bool anyOf(std::initializer_list<Field> fields) const {
     for (const Field field : fields) {
       if (!values_[field].empty()) return true;
@@ -247,7 +272,9 @@ class RecordWriter {
         one.remove_suffix(1);
       if (one.empty()) continue;
       if (!value.empty()) value += ',';
-      appendEscaped(value, one, dialect_);
+      // 2.1 has no categories and so no escape of its own for them: a category keeps its
+      // commas escaped as 3.0 escapes them, which its readers undo, rather than split.
+      appendEscaped(value, one, VCardDialect::V30);
       if (content_ != nullptr) items.push_back(one);
     }
     if (value.empty()) return;
@@ -424,7 +451,7 @@ void appendRecord(std::string& out, const ContactValues& values, const RecordFor
   w.address(AdrHome, LabelHome, HomeAddress,
             {HomeAddressStreet, HomeAddressCity, HomeAddressState, HomeAddressPostalCode,
              HomeAddressCountry});
-  w.optional(Url, BusinessHomePage, ValueKind::Uri);
+  w.uri(Url, BusinessHomePage);
   w.optional(EmailPref, EmailAddress);
   w.optional(Email, EmailAddress2);
   w.optional(Email, EmailAddress3);
@@ -440,7 +467,7 @@ void appendRecord(std::string& out, const ContactValues& values, const RecordFor
   w.date(v40 ? "ANNIVERSARY" : "X-ANNIVERSARY", Anniversary);
   w.optional(TelVoice, OtherTelephoneNumber);
   w.optional(TelPager, PagerNumber);
-  w.optional(UrlHome, PersonalHomePage, ValueKind::Uri);
+  w.uri(UrlHome, PersonalHomePage);
   w.categories(Categories);
   if (form.standard) {
     thread_local std::string uid;

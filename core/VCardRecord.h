@@ -15,6 +15,9 @@ namespace quillmere::core {
 struct RecordForm {
   std::string_view version;
   bool standard = false;
+  // A URL's commas and semicolons as "%2C" and "%3B": servers built on vobject (Radicale) take
+  // a URL for a list of texts, keep only what comes before its first comma and escape the rest.
+  bool uriCommasEncoded = false;
 };
 
 // The text of one vCard record for the given version ("2.1", "3.0" or "4.0"): lines joined

@@ -237,6 +237,8 @@ std::string convertUsage() {
   text +=
       "\n"
       "The folder is named \"Quillmere_<date> (incomplete)\" until every row is taken.\n"
+      "Every card is read back as its version's reader reads it; one that reads back\n"
+      "otherwise than its row is named in the report.\n"
       "Exit status: 0 every contact written; 1 some were not, and the report says why;\n"
       "2 bad arguments or an unreadable workbook; 130 or 143 stopped by Ctrl+C or\n"
       "SIGTERM.\n";

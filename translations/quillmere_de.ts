@@ -157,6 +157,66 @@
         <source>Country of the Phone Numbers</source>
         <translation>Land der Telefonnummern</translation>
     </message>
+    <message>
+        <source>Any app</source>
+        <translation>Jede App</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iPhone and iCloud</source>
+        <translation>iPhone und iCloud</translation>
+    </message>
+    <message>
+        <source>Google Contacts</source>
+        <translation>Google Kontakte</translation>
+    </message>
+    <message>
+        <source>Outlook</source>
+        <translation>Outlook</translation>
+    </message>
+    <message>
+        <source>Nextcloud and CardDAV servers</source>
+        <translation>Nextcloud und CardDAV-Server</translation>
+    </message>
+    <message>
+        <source>Thunderbird</source>
+        <translation>Thunderbird</translation>
+    </message>
+    <message>
+        <source>Imp&amp;ort into:</source>
+        <translation>Imp&amp;ort nach:</translation>
+    </message>
+    <message>
+        <source>Import into</source>
+        <translation>Import nach</translation>
+    </message>
+    <message>
+        <source>Choosing where you will import the cards sets the vCard version and file mode that place reads best, and writes the forms it needs. You may still change the version and file mode afterwards. &quot;Any app&quot; writes the plain layout.</source>
+        <translation>Die Wahl, wohin Sie die Karten importieren, stellt die vCard-Version und die Dateiaufteilung ein, die dieses Ziel am besten liest, und schreibt die Formen, die es braucht. Version und Dateiaufteilung können Sie danach noch ändern. &quot;Jede App&quot; schreibt das einfache Format.</translation>
+    </message>
+    <message>
+        <source>Per fi&amp;le:</source>
+        <translation>Pro Dat&amp;ei:</translation>
+    </message>
+    <message>
+        <source>Contacts per file</source>
+        <translation>Kontakte pro Datei</translation>
+    </message>
+    <message>
+        <source>At most this many contacts per file</source>
+        <translation>Höchstens so viele Kontakte pro Datei</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Unbegrenzt</translation>
+    </message>
+    <message>
+        <source>With a single vCard file, puts at most this many contacts into each file: All Contacts 1.vcf, All Contacts 2.vcf, and so on.</source>
+        <translation>Mit einer einzigen vCard-Datei kommen höchstens so viele Kontakte in jede Datei: All Contacts 1.vcf, All Contacts 2.vcf und so weiter.</translation>
+    </message>
 </context>
 <context>
     <name>LoadNotice</name>
@@ -321,6 +381,10 @@
     <message>
         <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
         <translation>Bietet Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber und PersonalHomePage nach den übrigen Feldern an.</translation>
+    </message>
+    <message>
+        <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
+        <translation>Wird nur geschrieben, wenn &quot;Import nach&quot; in Schritt 3 ein Ziel nennt; &quot;Jede App&quot; lässt es weg.</translation>
     </message>
 </context>
 <context>
@@ -532,6 +596,30 @@
     <message>
         <source>Row 1 looks like a title: the headers seem to be in row %1. &lt;a href=&quot;%2%1&quot;&gt;Read the headers from row %1&lt;/a&gt;.</source>
         <translation>Zeile 1 sieht wie ein Titel aus: Die Überschriften stehen wohl in Zeile %1. &lt;a href=&quot;%2%1&quot;&gt;Überschriften aus Zeile %1 lesen&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>All %1 contacts were written to &quot;%2&quot;, but the cards of %3 read back otherwise than their rows; Save Report... lists them.</source>
+        <translation>Alle %1 Kontakte wurden nach &quot;%2&quot; geschrieben, aber die Karten von %3 lesen sich anders zurück als ihre Zeilen; Bericht... listet sie auf.</translation>
+    </message>
+    <message>
+        <source>The first: %1</source>
+        <translation>Die erste: %1</translation>
+    </message>
+    <message>
+        <source>Would you like to open the folder? Click Yes to open it, or No to stay here.</source>
+        <translation>Möchten Sie den Ordner öffnen? Klicken Sie auf Ja, um ihn zu öffnen, oder auf Nein, um hier zu bleiben.</translation>
+    </message>
+    <message>
+        <source>%1: vCard %2, %3.</source>
+        <translation>%1: vCard %2, %3.</translation>
+    </message>
+    <message>
+        <source>one file</source>
+        <translation>eine Datei</translation>
+    </message>
+    <message>
+        <source>a file per contact</source>
+        <translation>eine Datei je Kontakt</translation>
     </message>
 </context>
 <context>

@@ -157,6 +157,66 @@
         <source>Country of the Phone Numbers</source>
         <translation>País de los números de teléfono</translation>
     </message>
+    <message>
+        <source>Any app</source>
+        <translation>Cualquier app</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iPhone and iCloud</source>
+        <translation>iPhone e iCloud</translation>
+    </message>
+    <message>
+        <source>Google Contacts</source>
+        <translation>Google Contactos</translation>
+    </message>
+    <message>
+        <source>Outlook</source>
+        <translation>Outlook</translation>
+    </message>
+    <message>
+        <source>Nextcloud and CardDAV servers</source>
+        <translation>Nextcloud y servidores CardDAV</translation>
+    </message>
+    <message>
+        <source>Thunderbird</source>
+        <translation>Thunderbird</translation>
+    </message>
+    <message>
+        <source>Imp&amp;ort into:</source>
+        <translation>Imp&amp;ortar en:</translation>
+    </message>
+    <message>
+        <source>Import into</source>
+        <translation>Importar en</translation>
+    </message>
+    <message>
+        <source>Choosing where you will import the cards sets the vCard version and file mode that place reads best, and writes the forms it needs. You may still change the version and file mode afterwards. &quot;Any app&quot; writes the plain layout.</source>
+        <translation>Elegir dónde importará las tarjetas fija la versión de vCard y el modo de archivo que ese destino lee mejor, y escribe las formas que necesita. Después aún puede cambiar la versión y el modo de archivo. «Cualquier app» escribe el formato simple.</translation>
+    </message>
+    <message>
+        <source>Per fi&amp;le:</source>
+        <translation>Por arc&amp;hivo:</translation>
+    </message>
+    <message>
+        <source>Contacts per file</source>
+        <translation>Contactos por archivo</translation>
+    </message>
+    <message>
+        <source>At most this many contacts per file</source>
+        <translation>Como máximo tantos contactos por archivo</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Sin límite</translation>
+    </message>
+    <message>
+        <source>With a single vCard file, puts at most this many contacts into each file: All Contacts 1.vcf, All Contacts 2.vcf, and so on.</source>
+        <translation>Con un único archivo vCard, pone como máximo tantos contactos en cada archivo: All Contacts 1.vcf, All Contacts 2.vcf, etc.</translation>
+    </message>
 </context>
 <context>
     <name>LoadNotice</name>
@@ -321,6 +381,10 @@
     <message>
         <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
         <translation>Ofrece Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber y PersonalHomePage después de los demás campos.</translation>
+    </message>
+    <message>
+        <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
+        <translation>Solo se escribe cuando «Importar en» del paso 3 indica el destino; «Cualquier app» lo omite.</translation>
     </message>
 </context>
 <context>
@@ -532,6 +596,30 @@
     <message>
         <source>Row 1 looks like a title: the headers seem to be in row %1. &lt;a href=&quot;%2%1&quot;&gt;Read the headers from row %1&lt;/a&gt;.</source>
         <translation>La fila 1 parece un título: los encabezados parecen estar en la fila %1. &lt;a href=&quot;%2%1&quot;&gt;Leer los encabezados de la fila %1&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>All %1 contacts were written to &quot;%2&quot;, but the cards of %3 read back otherwise than their rows; Save Report... lists them.</source>
+        <translation>Los %1 contactos se escribieron en «%2», pero las tarjetas de %3 se leen de otro modo que sus filas; Guardar informe... las enumera.</translation>
+    </message>
+    <message>
+        <source>The first: %1</source>
+        <translation>La primera: %1</translation>
+    </message>
+    <message>
+        <source>Would you like to open the folder? Click Yes to open it, or No to stay here.</source>
+        <translation>¿Desea abrir la carpeta? Pulse Sí para abrirla o No para quedarse aquí.</translation>
+    </message>
+    <message>
+        <source>%1: vCard %2, %3.</source>
+        <translation>%1: vCard %2, %3.</translation>
+    </message>
+    <message>
+        <source>one file</source>
+        <translation>un archivo</translation>
+    </message>
+    <message>
+        <source>a file per contact</source>
+        <translation>un archivo por contacto</translation>
     </message>
 </context>
 <context>

@@ -157,6 +157,66 @@
         <source>Country of the Phone Numbers</source>
         <translation>Pays des numéros de téléphone</translation>
     </message>
+    <message>
+        <source>Any app</source>
+        <translation>Toute application</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iPhone and iCloud</source>
+        <translation>iPhone et iCloud</translation>
+    </message>
+    <message>
+        <source>Google Contacts</source>
+        <translation>Google Contacts</translation>
+    </message>
+    <message>
+        <source>Outlook</source>
+        <translation>Outlook</translation>
+    </message>
+    <message>
+        <source>Nextcloud and CardDAV servers</source>
+        <translation>Nextcloud et serveurs CardDAV</translation>
+    </message>
+    <message>
+        <source>Thunderbird</source>
+        <translation>Thunderbird</translation>
+    </message>
+    <message>
+        <source>Imp&amp;ort into:</source>
+        <translation>Imp&amp;orter dans :</translation>
+    </message>
+    <message>
+        <source>Import into</source>
+        <translation>Importer dans</translation>
+    </message>
+    <message>
+        <source>Choosing where you will import the cards sets the vCard version and file mode that place reads best, and writes the forms it needs. You may still change the version and file mode afterwards. &quot;Any app&quot; writes the plain layout.</source>
+        <translation>Choisir où vous importerez les fiches règle la version vCard et le mode de fichier que cette destination lit le mieux, et écrit les formes dont elle a besoin. Vous pouvez encore changer la version et le mode de fichier ensuite. « Toute application » écrit la présentation simple.</translation>
+    </message>
+    <message>
+        <source>Per fi&amp;le:</source>
+        <translation>Par fic&amp;hier :</translation>
+    </message>
+    <message>
+        <source>Contacts per file</source>
+        <translation>Contacts par fichier</translation>
+    </message>
+    <message>
+        <source>At most this many contacts per file</source>
+        <translation>Au plus autant de contacts par fichier</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Sans limite</translation>
+    </message>
+    <message>
+        <source>With a single vCard file, puts at most this many contacts into each file: All Contacts 1.vcf, All Contacts 2.vcf, and so on.</source>
+        <translation>Avec un seul fichier vCard, met au plus autant de contacts dans chaque fichier : All Contacts 1.vcf, All Contacts 2.vcf, etc.</translation>
+    </message>
 </context>
 <context>
     <name>LoadNotice</name>
@@ -321,6 +381,10 @@
     <message>
         <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
         <translation>Propose Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber et PersonalHomePage après les autres champs.</translation>
+    </message>
+    <message>
+        <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
+        <translation>Écrit seulement quand « Importer dans » de l&apos;étape 3 nomme la destination ; « Toute application » l&apos;omet.</translation>
     </message>
 </context>
 <context>
@@ -532,6 +596,30 @@
     <message>
         <source>Row 1 looks like a title: the headers seem to be in row %1. &lt;a href=&quot;%2%1&quot;&gt;Read the headers from row %1&lt;/a&gt;.</source>
         <translation>La ligne 1 ressemble à un titre&#xa0;: les en-têtes semblent être à la ligne %1. &lt;a href=&quot;%2%1&quot;&gt;Lire les en-têtes à la ligne %1&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>All %1 contacts were written to &quot;%2&quot;, but the cards of %3 read back otherwise than their rows; Save Report... lists them.</source>
+        <translation>Les %1 contacts ont été écrits dans « %2 », mais les fiches de %3 se relisent autrement que leurs lignes ; Enregistrer le rapport... les liste.</translation>
+    </message>
+    <message>
+        <source>The first: %1</source>
+        <translation>La première : %1</translation>
+    </message>
+    <message>
+        <source>Would you like to open the folder? Click Yes to open it, or No to stay here.</source>
+        <translation>Voulez-vous ouvrir le dossier ? Cliquez sur Oui pour l&apos;ouvrir, ou sur Non pour rester ici.</translation>
+    </message>
+    <message>
+        <source>%1: vCard %2, %3.</source>
+        <translation>%1 : vCard %2, %3.</translation>
+    </message>
+    <message>
+        <source>one file</source>
+        <translation>un fichier</translation>
+    </message>
+    <message>
+        <source>a file per contact</source>
+        <translation>un fichier par contact</translation>
     </message>
 </context>
 <context>

@@ -157,6 +157,66 @@
         <source>Country of the Phone Numbers</source>
         <translation>Nazione dei numeri di telefono</translation>
     </message>
+    <message>
+        <source>Any app</source>
+        <translation>Qualsiasi app</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iPhone and iCloud</source>
+        <translation>iPhone e iCloud</translation>
+    </message>
+    <message>
+        <source>Google Contacts</source>
+        <translation>Google Contatti</translation>
+    </message>
+    <message>
+        <source>Outlook</source>
+        <translation>Outlook</translation>
+    </message>
+    <message>
+        <source>Nextcloud and CardDAV servers</source>
+        <translation>Nextcloud e server CardDAV</translation>
+    </message>
+    <message>
+        <source>Thunderbird</source>
+        <translation>Thunderbird</translation>
+    </message>
+    <message>
+        <source>Imp&amp;ort into:</source>
+        <translation>Imp&amp;orta in:</translation>
+    </message>
+    <message>
+        <source>Import into</source>
+        <translation>Importa in</translation>
+    </message>
+    <message>
+        <source>Choosing where you will import the cards sets the vCard version and file mode that place reads best, and writes the forms it needs. You may still change the version and file mode afterwards. &quot;Any app&quot; writes the plain layout.</source>
+        <translation>Scegliere dove importerai le schede imposta la versione vCard e la modalità dei file che quella destinazione legge meglio, e scrive le forme di cui ha bisogno. Puoi ancora cambiare versione e modalità dei file in seguito. «Qualsiasi app» scrive il formato semplice.</translation>
+    </message>
+    <message>
+        <source>Per fi&amp;le:</source>
+        <translation>Per fi&amp;le:</translation>
+    </message>
+    <message>
+        <source>Contacts per file</source>
+        <translation>Contatti per file</translation>
+    </message>
+    <message>
+        <source>At most this many contacts per file</source>
+        <translation>Al massimo tanti contatti per file</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Nessun limite</translation>
+    </message>
+    <message>
+        <source>With a single vCard file, puts at most this many contacts into each file: All Contacts 1.vcf, All Contacts 2.vcf, and so on.</source>
+        <translation>Con un unico file vCard, mette al massimo tanti contatti in ogni file: All Contacts 1.vcf, All Contacts 2.vcf e così via.</translation>
+    </message>
 </context>
 <context>
     <name>LoadNotice</name>
@@ -321,6 +381,10 @@
     <message>
         <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
         <translation>Offre Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber e PersonalHomePage dopo gli altri campi.</translation>
+    </message>
+    <message>
+        <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
+        <translation>Scritto solo quando «Importa in» del passo 3 indica la destinazione; «Qualsiasi app» lo omette.</translation>
     </message>
 </context>
 <context>
@@ -532,6 +596,30 @@
     <message>
         <source>Row 1 looks like a title: the headers seem to be in row %1. &lt;a href=&quot;%2%1&quot;&gt;Read the headers from row %1&lt;/a&gt;.</source>
         <translation>La riga 1 sembra un titolo: le intestazioni sembrano essere nella riga %1. &lt;a href=&quot;%2%1&quot;&gt;Leggi le intestazioni dalla riga %1&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>All %1 contacts were written to &quot;%2&quot;, but the cards of %3 read back otherwise than their rows; Save Report... lists them.</source>
+        <translation>Tutti i %1 contatti sono stati scritti in «%2», ma le schede di %3 si rileggono diversamente dalle loro righe; Salva rapporto... le elenca.</translation>
+    </message>
+    <message>
+        <source>The first: %1</source>
+        <translation>La prima: %1</translation>
+    </message>
+    <message>
+        <source>Would you like to open the folder? Click Yes to open it, or No to stay here.</source>
+        <translation>Vuoi aprire la cartella? Fai clic su Sì per aprirla o su No per restare qui.</translation>
+    </message>
+    <message>
+        <source>%1: vCard %2, %3.</source>
+        <translation>%1: vCard %2, %3.</translation>
+    </message>
+    <message>
+        <source>one file</source>
+        <translation>un file</translation>
+    </message>
+    <message>
+        <source>a file per contact</source>
+        <translation>un file per contatto</translation>
     </message>
 </context>
 <context>

@@ -157,6 +157,66 @@
         <source>Country of the Phone Numbers</source>
         <translation>Land van de telefoonnummers</translation>
     </message>
+    <message>
+        <source>Any app</source>
+        <translation>Elke app</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iPhone and iCloud</source>
+        <translation>iPhone en iCloud</translation>
+    </message>
+    <message>
+        <source>Google Contacts</source>
+        <translation>Google Contacten</translation>
+    </message>
+    <message>
+        <source>Outlook</source>
+        <translation>Outlook</translation>
+    </message>
+    <message>
+        <source>Nextcloud and CardDAV servers</source>
+        <translation>Nextcloud en CardDAV-servers</translation>
+    </message>
+    <message>
+        <source>Thunderbird</source>
+        <translation>Thunderbird</translation>
+    </message>
+    <message>
+        <source>Imp&amp;ort into:</source>
+        <translation>Imp&amp;orteren in:</translation>
+    </message>
+    <message>
+        <source>Import into</source>
+        <translation>Importeren in</translation>
+    </message>
+    <message>
+        <source>Choosing where you will import the cards sets the vCard version and file mode that place reads best, and writes the forms it needs. You may still change the version and file mode afterwards. &quot;Any app&quot; writes the plain layout.</source>
+        <translation>Kiezen waar u de kaarten importeert, stelt de vCard-versie en bestandsindeling in die die bestemming het best leest, en schrijft de vormen die ze nodig heeft. U kunt versie en bestandsindeling daarna nog wijzigen. &quot;Elke app&quot; schrijft de eenvoudige opmaak.</translation>
+    </message>
+    <message>
+        <source>Per fi&amp;le:</source>
+        <translation>Per best&amp;and:</translation>
+    </message>
+    <message>
+        <source>Contacts per file</source>
+        <translation>Contacten per bestand</translation>
+    </message>
+    <message>
+        <source>At most this many contacts per file</source>
+        <translation>Hoogstens zoveel contacten per bestand</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Geen limiet</translation>
+    </message>
+    <message>
+        <source>With a single vCard file, puts at most this many contacts into each file: All Contacts 1.vcf, All Contacts 2.vcf, and so on.</source>
+        <translation>Met één vCard-bestand komen hoogstens zoveel contacten in elk bestand: All Contacts 1.vcf, All Contacts 2.vcf, enzovoort.</translation>
+    </message>
 </context>
 <context>
     <name>LoadNotice</name>
@@ -321,6 +381,10 @@
     <message>
         <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
         <translation>Biedt Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber en PersonalHomePage aan na de andere velden.</translation>
+    </message>
+    <message>
+        <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
+        <translation>Alleen geschreven als &quot;Importeren in&quot; bij stap 3 de bestemming noemt; &quot;Elke app&quot; laat het weg.</translation>
     </message>
 </context>
 <context>
@@ -532,6 +596,30 @@
     <message>
         <source>Row 1 looks like a title: the headers seem to be in row %1. &lt;a href=&quot;%2%1&quot;&gt;Read the headers from row %1&lt;/a&gt;.</source>
         <translation>Rij 1 lijkt een titel: de koppen lijken in rij %1 te staan. &lt;a href=&quot;%2%1&quot;&gt;De koppen uit rij %1 lezen&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>All %1 contacts were written to &quot;%2&quot;, but the cards of %3 read back otherwise than their rows; Save Report... lists them.</source>
+        <translation>Alle %1 contacten zijn naar &quot;%2&quot; geschreven, maar de kaarten van %3 lezen anders terug dan hun rijen; Rapport opslaan... somt ze op.</translation>
+    </message>
+    <message>
+        <source>The first: %1</source>
+        <translation>De eerste: %1</translation>
+    </message>
+    <message>
+        <source>Would you like to open the folder? Click Yes to open it, or No to stay here.</source>
+        <translation>Wilt u de map openen? Klik op Ja om hem te openen, of op Nee om hier te blijven.</translation>
+    </message>
+    <message>
+        <source>%1: vCard %2, %3.</source>
+        <translation>%1: vCard %2, %3.</translation>
+    </message>
+    <message>
+        <source>one file</source>
+        <translation>één bestand</translation>
+    </message>
+    <message>
+        <source>a file per contact</source>
+        <translation>een bestand per contact</translation>
     </message>
 </context>
 <context>

@@ -157,6 +157,66 @@
         <source>Country of the Phone Numbers</source>
         <translation>Kraj numerów telefonów</translation>
     </message>
+    <message>
+        <source>Any app</source>
+        <translation>Dowolna aplikacja</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iPhone and iCloud</source>
+        <translation>iPhone i iCloud</translation>
+    </message>
+    <message>
+        <source>Google Contacts</source>
+        <translation>Kontakty Google</translation>
+    </message>
+    <message>
+        <source>Outlook</source>
+        <translation>Outlook</translation>
+    </message>
+    <message>
+        <source>Nextcloud and CardDAV servers</source>
+        <translation>Nextcloud i serwery CardDAV</translation>
+    </message>
+    <message>
+        <source>Thunderbird</source>
+        <translation>Thunderbird</translation>
+    </message>
+    <message>
+        <source>Imp&amp;ort into:</source>
+        <translation>Imp&amp;ort do:</translation>
+    </message>
+    <message>
+        <source>Import into</source>
+        <translation>Import do</translation>
+    </message>
+    <message>
+        <source>Choosing where you will import the cards sets the vCard version and file mode that place reads best, and writes the forms it needs. You may still change the version and file mode afterwards. &quot;Any app&quot; writes the plain layout.</source>
+        <translation>Wybór miejsca importu wizytówek ustawia wersję vCard i tryb plików, które to miejsce czyta najlepiej, i zapisuje potrzebne mu formy. Wersję i tryb plików można potem nadal zmienić. „Dowolna aplikacja” zapisuje prosty układ.</translation>
+    </message>
+    <message>
+        <source>Per fi&amp;le:</source>
+        <translation>Na pl&amp;ik:</translation>
+    </message>
+    <message>
+        <source>Contacts per file</source>
+        <translation>Kontakty na plik</translation>
+    </message>
+    <message>
+        <source>At most this many contacts per file</source>
+        <translation>Najwyżej tyle kontaktów na plik</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Bez limitu</translation>
+    </message>
+    <message>
+        <source>With a single vCard file, puts at most this many contacts into each file: All Contacts 1.vcf, All Contacts 2.vcf, and so on.</source>
+        <translation>Przy jednym pliku vCard umieszcza w każdym pliku najwyżej tyle kontaktów: All Contacts 1.vcf, All Contacts 2.vcf i tak dalej.</translation>
+    </message>
 </context>
 <context>
     <name>LoadNotice</name>
@@ -321,6 +381,10 @@
     <message>
         <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
         <translation>Dodaje Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber i PersonalHomePage po pozostałych polach.</translation>
+    </message>
+    <message>
+        <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
+        <translation>Zapisywane tylko, gdy „Import do” w kroku 3 wskazuje miejsce docelowe; „Dowolna aplikacja” je pomija.</translation>
     </message>
 </context>
 <context>
@@ -532,6 +596,30 @@
     <message>
         <source>Row 1 looks like a title: the headers seem to be in row %1. &lt;a href=&quot;%2%1&quot;&gt;Read the headers from row %1&lt;/a&gt;.</source>
         <translation>Wiersz 1 wygląda na tytuł: nagłówki są chyba w wierszu %1. &lt;a href=&quot;%2%1&quot;&gt;Odczytaj nagłówki z wiersza %1&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>All %1 contacts were written to &quot;%2&quot;, but the cards of %3 read back otherwise than their rows; Save Report... lists them.</source>
+        <translation>Wszystkie %1 kontakty zapisano w „%2”, ale wizytówki %3 z nich odczytują się inaczej niż ich wiersze; Zapisz raport... je wymienia.</translation>
+    </message>
+    <message>
+        <source>The first: %1</source>
+        <translation>Pierwsza: %1</translation>
+    </message>
+    <message>
+        <source>Would you like to open the folder? Click Yes to open it, or No to stay here.</source>
+        <translation>Czy otworzyć folder? Kliknij Tak, aby go otworzyć, lub Nie, aby tu zostać.</translation>
+    </message>
+    <message>
+        <source>%1: vCard %2, %3.</source>
+        <translation>%1: vCard %2, %3.</translation>
+    </message>
+    <message>
+        <source>one file</source>
+        <translation>jeden plik</translation>
+    </message>
+    <message>
+        <source>a file per contact</source>
+        <translation>plik na kontakt</translation>
     </message>
 </context>
 <context>

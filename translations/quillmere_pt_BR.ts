@@ -157,6 +157,66 @@
         <source>Country of the Phone Numbers</source>
         <translation>País dos números de telefone</translation>
     </message>
+    <message>
+        <source>Any app</source>
+        <translation>Qualquer app</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iPhone and iCloud</source>
+        <translation>iPhone e iCloud</translation>
+    </message>
+    <message>
+        <source>Google Contacts</source>
+        <translation>Google Contatos</translation>
+    </message>
+    <message>
+        <source>Outlook</source>
+        <translation>Outlook</translation>
+    </message>
+    <message>
+        <source>Nextcloud and CardDAV servers</source>
+        <translation>Nextcloud e servidores CardDAV</translation>
+    </message>
+    <message>
+        <source>Thunderbird</source>
+        <translation>Thunderbird</translation>
+    </message>
+    <message>
+        <source>Imp&amp;ort into:</source>
+        <translation>Imp&amp;ortar em:</translation>
+    </message>
+    <message>
+        <source>Import into</source>
+        <translation>Importar em</translation>
+    </message>
+    <message>
+        <source>Choosing where you will import the cards sets the vCard version and file mode that place reads best, and writes the forms it needs. You may still change the version and file mode afterwards. &quot;Any app&quot; writes the plain layout.</source>
+        <translation>Escolher onde você importará os cartões define a versão do vCard e o modo de arquivo que esse destino lê melhor, e escreve as formas de que ele precisa. Você ainda pode mudar a versão e o modo de arquivo depois. &quot;Qualquer app&quot; escreve o formato simples.</translation>
+    </message>
+    <message>
+        <source>Per fi&amp;le:</source>
+        <translation>Por arq&amp;uivo:</translation>
+    </message>
+    <message>
+        <source>Contacts per file</source>
+        <translation>Contatos por arquivo</translation>
+    </message>
+    <message>
+        <source>At most this many contacts per file</source>
+        <translation>No máximo tantos contatos por arquivo</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Sem limite</translation>
+    </message>
+    <message>
+        <source>With a single vCard file, puts at most this many contacts into each file: All Contacts 1.vcf, All Contacts 2.vcf, and so on.</source>
+        <translation>Com um único arquivo vCard, coloca no máximo tantos contatos em cada arquivo: All Contacts 1.vcf, All Contacts 2.vcf e assim por diante.</translation>
+    </message>
 </context>
 <context>
     <name>LoadNotice</name>
@@ -321,6 +381,10 @@
     <message>
         <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
         <translation>Oferece Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber e PersonalHomePage depois dos outros campos.</translation>
+    </message>
+    <message>
+        <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
+        <translation>Escrito só quando &quot;Importar em&quot; da etapa 3 indica o destino; &quot;Qualquer app&quot; o omite.</translation>
     </message>
 </context>
 <context>
@@ -532,6 +596,30 @@
     <message>
         <source>Row 1 looks like a title: the headers seem to be in row %1. &lt;a href=&quot;%2%1&quot;&gt;Read the headers from row %1&lt;/a&gt;.</source>
         <translation>A linha 1 parece um título: os cabeçalhos parecem estar na linha %1. &lt;a href=&quot;%2%1&quot;&gt;Ler os cabeçalhos da linha %1&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>All %1 contacts were written to &quot;%2&quot;, but the cards of %3 read back otherwise than their rows; Save Report... lists them.</source>
+        <translation>Todos os %1 contatos foram escritos em &quot;%2&quot;, mas os cartões de %3 são lidos de volta diferentes de suas linhas; Salvar relatório... os lista.</translation>
+    </message>
+    <message>
+        <source>The first: %1</source>
+        <translation>O primeiro: %1</translation>
+    </message>
+    <message>
+        <source>Would you like to open the folder? Click Yes to open it, or No to stay here.</source>
+        <translation>Deseja abrir a pasta? Clique em Sim para abri-la ou em Não para ficar aqui.</translation>
+    </message>
+    <message>
+        <source>%1: vCard %2, %3.</source>
+        <translation>%1: vCard %2, %3.</translation>
+    </message>
+    <message>
+        <source>one file</source>
+        <translation>um arquivo</translation>
+    </message>
+    <message>
+        <source>a file per contact</source>
+        <translation>um arquivo por contato</translation>
     </message>
 </context>
 <context>

@@ -141,7 +141,7 @@ ExportPage::ExportPage(TabPage& page) {
   // Right of the first box's caption, which ends at 5365 twips: the row is free from there.
   QLabel* destinationLabelText =
       label("lblDestination", tr("Imp&ort into:"), tahoma, tr("Import into"));
-  page.place(destinationLabelText, twipsRect(5520, 795, 975, 255));
+  page.place(destinationLabelText, twipsRect(5520, 795, 1140, 255));
   cmbDestination = controls::dropDownList("cmbDestination", tr("Import into"));
   for (const core::DestinationProfile& profile : core::kDestinations)
     cmbDestination->addItem(destinationLabel(profile.destination),
@@ -153,11 +153,11 @@ ExportPage::ExportPage(TabPage& page) {
   cmbDestination->setToolTip(destinationAdvice);
   cmbDestination->setAccessibleDescription(destinationAdvice);
   destinationLabelText->setBuddy(cmbDestination);
-  page.place(cmbDestination, twipsRect(6510, 735, 2505, 315));
+  page.place(cmbDestination, twipsRect(6675, 735, 2340, 315));
 
   // Between the counters and Save Report, whose row leaves this place free.
   QLabel* perFileLabel = label("lblPerFile", tr("Per fi&le:"), tahoma, tr("Contacts per file"));
-  page.place(perFileLabel, twipsRect(5640, 2835, 720, 255));
+  page.place(perFileLabel, twipsRect(5565, 2835, 840, 255));
   spnPerFile = named(new QSpinBox, "spnPerFile", tr("At most this many contacts per file"), tahoma);
   spnPerFile->setRange(0, 1048576);
   spnPerFile->setSingleStep(100);
@@ -168,7 +168,7 @@ ExportPage::ExportPage(TabPage& page) {
   spnPerFile->setToolTip(perFileAdvice);
   spnPerFile->setAccessibleDescription(perFileAdvice);
   perFileLabel->setBuddy(spnPerFile);
-  page.place(spnPerFile, twipsRect(6360, 2760, 900, 375));
+  page.place(spnPerFile, twipsRect(6420, 2760, 870, 375));
 
   QLabel* separateFilesNote =
       label("Label12", tr("(by default Separate vCards are saved for every Contact )"), tahoma,

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "core/ColumnMapping.h"
+#include "core/Destination.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/MappingEntryDelegate.h"
@@ -93,8 +94,16 @@ void MapPage::show(const core::ColumnMapping& mapping) {
                                                     : -1);
 
   cmbOutlook->clear();
+  const QString onlyForADestination =
+      tr("Written only when step 3's \"Import into\" names where the cards go; \"Any app\" "
+         "leaves it out.");
   for (const core::Field field : mapping.fieldList()) {
     cmbOutlook->addItem(fromLatin(core::fieldName(field)));
+    if (core::writtenOnlyForADestination(field)) {
+      cmbOutlook->setItemData(cmbOutlook->count() - 1, onlyForADestination, Qt::ToolTipRole);
+      cmbOutlook->setItemData(cmbOutlook->count() - 1, onlyForADestination,
+                              Qt::AccessibleDescriptionRole);
+    }
   }
   cmbOutlook->setCurrentIndex(mapping.fieldChoice() ? static_cast<int>(*mapping.fieldChoice())
                                                     : -1);
@@ -107,7 +116,9 @@ void MapPage::show(const core::ColumnMapping& mapping) {
     const QString header = fromUtf8(pair.header.text);
     item->setData(MappingEntryDelegate::kHeaderRole, header);
     item->setData(MappingEntryDelegate::kFieldRole, fromLatin(core::fieldName(pair.field)));
-    item->setToolTip(header);
+    item->setToolTip(core::writtenOnlyForADestination(pair.field)
+                         ? header + QStringLiteral("\n") + onlyForADestination
+                         : header);
     widestHeader = std::max(widestHeader, metrics.horizontalAdvance(header));
   }
   mappedEntries_->setWidestHeader(widestHeader);

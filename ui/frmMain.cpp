@@ -347,10 +347,10 @@ void frmMain::cmbDestination_Click() {
     page.ChkSinglevCard->setChecked(profile.singleFile);
     // A phone number's leading zero is part of it.
     page.chkNumbersAsShown->setChecked(true);
-    showStatusMessage(tr("For %1: vCard %2, %3, numbers as shown. You may still change them.")
+    // What was set, in the few words the status bar holds; the choice's tooltip says more.
+    showStatusMessage(tr("%1: vCard %2, %3.")
                           .arg(page.cmbDestination->currentText(), vCardVersion_,
-                               profile.singleFile ? tr("one file for all contacts")
-                                                  : tr("one file per contact")));
+                               profile.singleFile ? tr("one file") : tr("a file per contact")));
   }
   refreshPreview();
 }

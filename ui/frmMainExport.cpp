@@ -130,6 +130,22 @@ void frmMain::reportExport(const core::ExportReport& report) {
 
   const std::int32_t written = report.counts.contactCount;
   const std::int32_t missing = report.notWritten();
+  if (missing == 0 && report.counts.readBackCount > 0 && report.readFailure.empty() &&
+      report.closeFailure.empty() && !report.stopped) {
+    QString text = tr("All %1 contacts were written to \"%2\", but the cards of %3 read back "
+                      "otherwise than their rows; Save Report... lists them.")
+                       .arg(written)
+                       .arg(exportFolder_)
+                       .arg(report.counts.readBackCount) +
+                   kNewLine;
+    text += tr("The first: %1").arg(fromUtf8(report.firstReadBack)) + kNewLine;
+    text += tr("Would you like to open the folder? Click Yes to open it, or No to stay here.");
+    if (prompts_.message(this, text, productName(), Prompts::Buttons::YesNo,
+                         Prompts::Icon::Warning) == Prompts::Answer::Yes) {
+      ShellOpen(shell_, exportFolder_);
+    }
+    return;
+  }
   const std::string& reason = !report.readFailure.empty() && report.counts.failedCount == 0
                                   ? report.readFailure
                                   : report.firstFailure;

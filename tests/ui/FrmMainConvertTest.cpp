@@ -1,4 +1,6 @@
+#include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -6,6 +8,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QProgressBar>
+#include <QRadioButton>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -88,6 +91,33 @@ class FrmMainConvertTest : public QObject, private ConvertSteps {
     compareWithExpected(base + kDated, QStringLiteral("xlsx-3.0-separate"),
                         QStringLiteral("contacts.json"));
     QVERIFY(fixture.window->isVisible());
+  }
+
+  // A destination sets the version, the file mode and numbers as shown, and says so; a version
+  // checked afterwards through the accessibility interface is the one written, in the
+  // destination's standard forms.
+  void aDestinationSetsItsChoicesAndTheVersionCheckedLastIsWritten() {
+    prepare(kFixtures + QStringLiteral("contacts.csv"));
+    auto* destination = fixture.find<QComboBox>(QStringLiteral("cmbDestination"));
+    QVERIFY(destination != nullptr);
+    QCOMPARE(destination->currentText(), QStringLiteral("Any app"));
+    destination->setCurrentIndex(destination->findData(QStringLiteral("carddav")));
+    QVERIFY(fixture.find<QRadioButton>(QStringLiteral("Opt3"))->isChecked());
+    QVERIFY(fixture.find<QCheckBox>(QStringLiteral("ChkSinglevCard"))->isChecked());
+    QVERIFY(fixture.find<QCheckBox>(QStringLiteral("chkNumbersAsShown"))->isChecked());
+    QCOMPARE(fixture.text("panelAbout"),
+             QStringLiteral("Nextcloud and CardDAV servers: vCard 3.0, one file."));
+    QAccessibleInterface* opt4 =
+        QAccessible::queryAccessibleInterface(fixture.find<QRadioButton>(QStringLiteral("Opt4")));
+    QVERIFY(opt4 != nullptr && opt4->actionInterface() != nullptr);
+    opt4->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(fixture.find<QRadioButton>(QStringLiteral("Opt4"))->isChecked());
+    convert();
+    QCOMPARE(fixture.prompts.messages.back().text, kSuccess);
+    const QByteArray cards = contents(base + kDated + QStringLiteral("/All Contacts.vcf"));
+    QVERIFY2(cards.startsWith("BEGIN:VCARD\r\nVERSION:4.0\r\nN:Müller;Zoë;;;\r\n"), cards);
+    QVERIFY2(cards.contains("\r\nTEL;TYPE=cell,voice:"), cards);
+    QCOMPARE(cards.count("\r\nUID:"), cards.count("BEGIN:VCARD"));
   }
 
   // Each box's caption is a label of its own beside it, level with it; a click on the label
