@@ -44,7 +44,7 @@ inline constexpr std::array<DestinationProfile, 7> kDestinations{{
     // where it takes 3.0's bare UTF-8 for the system's code page.
     {Destination::Outlook, "outlook", "Outlook", "2.1", false, 0, 0, true},
     // CardDAV servers refuse 2.1 and take 3.0 and 4.0 alike.
-    {Destination::CardDav, "carddav", "Nextcloud and CardDAV servers", "3.0", true, 0, 0, true},
+    {Destination::CardDav, "carddav", "Nextcloud and CardDAV", "3.0", true, 0, 0, true},
     // Some Thunderbird versions garble UTF-8 text importing 4.0.
     {Destination::Thunderbird, "thunderbird", "Thunderbird", "3.0", true, 0, 0, true},
 }};

@@ -178,8 +178,8 @@
         <translation>Outlook</translation>
     </message>
     <message>
-        <source>Nextcloud and CardDAV servers</source>
-        <translation>Nextcloud e server CardDAV</translation>
+        <source>Nextcloud and CardDAV</source>
+        <translation>Nextcloud e CardDAV</translation>
     </message>
     <message>
         <source>Thunderbird</source>

@@ -178,8 +178,8 @@
         <translation>Outlook</translation>
     </message>
     <message>
-        <source>Nextcloud and CardDAV servers</source>
-        <translation>Nextcloud en CardDAV-servers</translation>
+        <source>Nextcloud and CardDAV</source>
+        <translation>Nextcloud en CardDAV</translation>
     </message>
     <message>
         <source>Thunderbird</source>

@@ -178,8 +178,8 @@
         <translation>Outlook</translation>
     </message>
     <message>
-        <source>Nextcloud and CardDAV servers</source>
-        <translation>Nextcloud i serwery CardDAV</translation>
+        <source>Nextcloud and CardDAV</source>
+        <translation>Nextcloud i CardDAV</translation>
     </message>
     <message>
         <source>Thunderbird</source>

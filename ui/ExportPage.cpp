@@ -71,7 +71,7 @@ QString destinationLabel(core::Destination destination) {
     case core::Destination::Outlook:
       return QCoreApplication::translate("ExportPage", "Outlook");
     case core::Destination::CardDav:
-      return QCoreApplication::translate("ExportPage", "Nextcloud and CardDAV servers");
+      return QCoreApplication::translate("ExportPage", "Nextcloud and CardDAV");
     case core::Destination::Thunderbird:
       return QCoreApplication::translate("ExportPage", "Thunderbird");
   }
@@ -162,6 +162,8 @@ ExportPage::ExportPage(TabPage& page) {
   spnPerFile->setRange(0, 1048576);
   spnPerFile->setSingleStep(100);
   spnPerFile->setSpecialValueText(tr("No limit"));
+  // Its place leaves no room for arrows beside "No limit"; the arrow keys still step it.
+  spnPerFile->setButtonSymbols(QAbstractSpinBox::NoButtons);
   const QString perFileAdvice =
       tr("With a single vCard file, puts at most this many contacts into each file: All "
          "Contacts 1.vcf, All Contacts 2.vcf, and so on.");

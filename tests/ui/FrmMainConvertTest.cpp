@@ -106,7 +106,7 @@ class FrmMainConvertTest : public QObject, private ConvertSteps {
     QVERIFY(fixture.find<QCheckBox>(QStringLiteral("ChkSinglevCard"))->isChecked());
     QVERIFY(fixture.find<QCheckBox>(QStringLiteral("chkNumbersAsShown"))->isChecked());
     QCOMPARE(fixture.text("panelAbout"),
-             QStringLiteral("Nextcloud and CardDAV servers: vCard 3.0, one file."));
+             QStringLiteral("Nextcloud and CardDAV: vCard 3.0, one file."));
     QAccessibleInterface* opt4 =
         QAccessible::queryAccessibleInterface(fixture.find<QRadioButton>(QStringLiteral("Opt4")));
     QVERIFY(opt4 != nullptr && opt4->actionInterface() != nullptr);
