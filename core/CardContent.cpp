@@ -1,6 +1,7 @@
 #include "core/CardContent.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace quillmere::core {
 
@@ -12,6 +13,156 @@ CardProperty& CardContent::add(std::string_view name) {
   property.parameters.clear();
   property.components.clear();
   return property;
+}
+
+namespace {
+
+void appendAsRead(std::string& out, std::string_view value) {
+  if (value.find('\r') == std::string_view::npos) {
+    out += value;
+    return;
+  }
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    if (value[i] == '\r') {
+      out += '\n';
+      if (i + 1 < value.size() && value[i + 1] == '\n') ++i;
+    } else {
+      out += value[i];
+    }
+  }
+}
+
+}  // namespace
+
+void CardContent::parameter(std::string_view name, std::string_view value) {
+  std::string& parameter = current_->parameters.emplace_back(name);
+  parameter += '=';
+  appendAsRead(parameter, value);
+}
+
+void CardContent::component(std::initializer_list<std::string_view> pieces) {
+  std::string& component = current_->components.emplace_back();
+  for (const std::string_view piece : pieces)
+    appendAsRead(component, piece);
+}
+
+void CardDigest::Stream::word(std::uint64_t word) {
+  hash_ = (hash_ ^ word) * 0x9e3779b97f4a7c15ULL;
+  hash_ ^= hash_ >> 29;
+}
+
+void CardDigest::Stream::addByte(unsigned char byte) {
+  carry_ |= std::uint64_t{byte} << (8 * carried_);
+  ++length_;
+  if (++carried_ == 8) {
+    word(carry_);
+    carry_ = 0;
+    carried_ = 0;
+  }
+}
+
+void CardDigest::Stream::add(std::string_view run) {
+  std::size_t i = 0;
+  while (i < run.size() && carried_ != 0)
+    addByte(static_cast<unsigned char>(run[i++]));
+  for (; i + 8 <= run.size(); i += 8) {
+    std::uint64_t w;
+    std::memcpy(&w, run.data() + i, 8);
+    word(w);
+    length_ += 8;
+  }
+  while (i < run.size())
+    addByte(static_cast<unsigned char>(run[i++]));
+}
+
+std::uint64_t CardDigest::Stream::finish() {
+  if (carried_ != 0) word(carry_);
+  const std::uint64_t result = (hash_ ^ length_) * 0xff51afd7ed558ccdULL;
+  *this = Stream();
+  return result ^ (result >> 32);
+}
+
+namespace {
+
+// One multiplication and a rotation: enough to tell a card read back otherwise from the one
+// written, which is all the digest is for; it is no defence against made-up collisions.
+std::uint64_t fold(std::uint64_t hash, std::uint64_t value) {
+  const std::uint64_t x = (hash ^ value) * 0x9e3779b97f4a7c15ULL;
+  return (x << 27) | (x >> 37);
+}
+
+}  // namespace
+
+void CardDigest::addAsRead(Stream& stream, std::string_view run, bool& pendingCr) {
+  if (pendingCr) {
+    stream.addByte('\n');
+    pendingCr = false;
+    if (!run.empty() && run.front() == '\n') run.remove_prefix(1);
+  }
+  for (std::size_t cr = run.find('\r'); cr != std::string_view::npos; cr = run.find('\r')) {
+    stream.add(run.substr(0, cr));
+    if (cr + 1 == run.size()) {
+      pendingCr = true;
+      return;
+    }
+    stream.addByte('\n');
+    run.remove_prefix(cr + (run[cr + 1] == '\n' ? 2 : 1));
+  }
+  stream.add(run);
+}
+
+void CardDigest::property(std::string_view name) {
+  Stream stream;
+  stream.add(name);
+  name_ = stream.finish();
+  types_ = parameters_ = 0;
+  components_ = 0x452821e638d01377ULL;
+}
+
+void CardDigest::type(std::string_view type) {
+  Stream stream;
+  for (const char c : type)
+    stream.addByte(static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c));
+  // A sum, so the kinds may come in any order.
+  types_ += stream.finish();
+}
+
+void CardDigest::parameter(std::string_view name, std::string_view value) {
+  Stream stream;
+  stream.add(name);
+  stream.addByte('=');
+  bool pendingCr = false;
+  addAsRead(stream, value, pendingCr);
+  if (pendingCr) stream.addByte('\n');
+  parameters_ += stream.finish();
+}
+
+void CardDigest::beginComponent() {
+  pendingCr_ = false;
+}
+
+void CardDigest::bytes(std::string_view run) {
+  addAsRead(component_, run, pendingCr_);
+}
+
+void CardDigest::endComponent() {
+  if (pendingCr_) component_.addByte('\n');
+  pendingCr_ = false;
+  components_ = fold(components_, component_.finish());
+}
+
+void CardDigest::component(std::initializer_list<std::string_view> pieces) {
+  beginComponent();
+  for (const std::string_view piece : pieces)
+    bytes(piece);
+  endComponent();
+}
+
+void CardDigest::endProperty() {
+  const std::uint64_t property =
+      fold(fold(fold(name_, types_ * 0x13198a2e03707345ULL), parameters_ * 0xa4093822299f31d1ULL),
+           components_);
+  card_ = fold(card_, property);
 }
 
 void normalise(CardProperty& property) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,12 +22,36 @@ struct CardProperty {
   friend bool operator==(const CardProperty&, const CardProperty&) = default;
 };
 
+// Sorts a property's kinds and parameters and upper-cases the kinds, as both sides compare
+// them.
+void normalise(CardProperty& property);
+
+// What a writer says a card holds, property by property, for a reader's view of it to be
+// checked against. Line breaks of any form in a value or parameter are one LF.
+class CardExpectation {
+ public:
+  virtual ~CardExpectation() = default;
+  virtual void property(std::string_view name) = 0;
+  virtual void type(std::string_view type) = 0;
+  virtual void parameter(std::string_view name, std::string_view value) = 0;
+  // One component made of `pieces` one after another.
+  virtual void component(std::initializer_list<std::string_view> pieces) = 0;
+  void component(std::string_view value) { component({value}); }
+  virtual void endProperty() = 0;
+};
+
 // The properties of one card between VERSION and END:VCARD, in their order. Reused from card
 // to card: its entries keep their room.
-class CardContent {
+class CardContent : public CardExpectation {
  public:
   void clear() { count_ = 0; }
   CardProperty& add(std::string_view name);
+  void property(std::string_view name) override { current_ = &add(name); }
+  void type(std::string_view type) override { current_->types.emplace_back(type); }
+  void parameter(std::string_view name, std::string_view value) override;
+  using CardExpectation::component;
+  void component(std::initializer_list<std::string_view> pieces) override;
+  void endProperty() override { normalise(*current_); }
   std::size_t size() const { return count_; }
   const CardProperty& operator[](std::size_t i) const { return properties_[i]; }
   CardProperty& operator[](std::size_t i) { return properties_[i]; }
@@ -33,6 +59,52 @@ class CardContent {
  private:
   std::vector<CardProperty> properties_;
   std::size_t count_ = 0;
+  CardProperty* current_ = nullptr;
+};
+
+// A card's properties as one 64-bit number: equal cards give equal digests, kinds and
+// parameters in any order. Kept by a writer and made by a quick reader, so a card is read
+// back whole without its values being copied; only where they differ is it read again
+// property by property, to say how.
+class CardDigest : public CardExpectation {
+ public:
+  void clear() { card_ = 0; }
+  std::uint64_t value() const { return card_; }
+
+  void property(std::string_view name) override;
+  void type(std::string_view type) override;  // in any case
+  void parameter(std::string_view name, std::string_view value) override;
+  using CardExpectation::component;
+  void component(std::initializer_list<std::string_view> pieces) override;
+  void endProperty() override;
+
+  // A component given in runs, as a reader undoes its escapes.
+  void beginComponent();
+  void bytes(std::string_view run);
+  void endComponent();
+
+ private:
+  // A stream of bytes hashed eight at a time, the same however it is cut into runs.
+  class Stream {
+   public:
+    void add(std::string_view run);
+    void addByte(unsigned char byte);
+    std::uint64_t finish();
+
+   private:
+    void word(std::uint64_t word);
+    std::uint64_t hash_ = 0x243f6a8885a308d3ULL;
+    std::uint64_t carry_ = 0;
+    unsigned carried_ = 0;
+    std::uint64_t length_ = 0;
+  };
+  // Adds `run` with CR LF and lone CR as LF; a CR at a run's end waits for the next.
+  static void addAsRead(Stream& stream, std::string_view run, bool& pendingCr);
+
+  std::uint64_t card_ = 0;
+  std::uint64_t name_ = 0, types_ = 0, parameters_ = 0, components_ = 0;
+  Stream component_;
+  bool pendingCr_ = false;
 };
 
 // The property as a person would read it in a report: NAME;TYPES "value"; "component"...
@@ -40,9 +112,5 @@ std::string describe(const CardProperty& property);
 
 // The first way `read` differs from `written`, in words for the report; none when they agree.
 std::optional<std::string> difference(const CardContent& written, const CardContent& read);
-
-// Sorts a property's kinds and parameters and upper-cases the kinds, as both sides compare
-// them.
-void normalise(CardProperty& property);
 
 }  // namespace quillmere::core

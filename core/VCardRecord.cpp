@@ -103,18 +103,6 @@ const std::string& headText(HeadId id, TypeSpelling spelling) {
   return kTexts[static_cast<std::size_t>(spelling)][id];
 }
 
-// A value as its reader gives it back: line breaks of any form are one LF.
-void appendAsRead(std::string& out, std::string_view value) {
-  for (std::size_t i = 0; i < value.size(); ++i) {
-    if (value[i] == '\r') {
-      out += '\n';
-      if (i + 1 < value.size() && value[i + 1] == '\n') ++i;
-    } else {
-      out += value[i];
-    }
-  }
-}
-
 // The 4.0 parameter value of a formatted address, quoted; RFC 6868 spells the line breaks,
 // double quotes and carets a parameter cannot hold.
 void appendLabelParameter(std::string& out, std::string_view label) {
@@ -141,14 +129,14 @@ void appendLabelParameter(std::string& out, std::string_view label) {
 class RecordWriter {
  public:
   RecordWriter(std::string& out, const ContactValues& values, const RecordForm& form,
-               CardContent* content)
+               CardExpectation* expected)
       : out_(out),
         start_(out.size()),
         values_(values),
         form_(form),
         dialect_(dialectOf(form.version)),
         spelling_(spellingOf(form)),
-        content_(content) {}
+        expected_(expected) {}
 
   void line(std::string_view text) {
     breakLine();
@@ -156,28 +144,31 @@ class RecordWriter {
   }
 
   // One property whose components are the given fields, joined by bare ";".
-  // `emptyAfter` empty components follow them.
+  // `emptyAfter` empty components follow them; `known` is the head's entry when it has kinds.
   void property(std::string_view head, std::initializer_list<Field> components,
-                ValueKind kind = ValueKind::Text, std::size_t emptyAfter = 0) {
+                ValueKind kind = ValueKind::Text, std::size_t emptyAfter = 0,
+                const Head* known = nullptr) {
     std::string& value = beginValue(head);
-    CardProperty* expected = expect(head);
+    const bool expected = expect(head, known);
     bool first = true;
     for (const Field field : components) {
       if (!first) value += ';';
       first = false;
       appendEscaped(value, values_[field], dialect_, kind);
-      if (expected != nullptr) component(*expected, values_[field]);
+      if (expected) expected_->component(values_[field]);
     }
     value.append(emptyAfter, ';');
-    if (expected != nullptr) expected->components.resize(expected->components.size() + emptyAfter);
+    for (std::size_t i = 0; expected && i < emptyAfter; ++i)
+      expected_->component(std::string_view());
     endValue(head, value);
   }
 
-  void optional(std::string_view head, Field field, ValueKind kind = ValueKind::Text) {
-    if (!values_[field].empty()) property(head, {field}, kind);
+  void optional(std::string_view head, Field field, ValueKind kind = ValueKind::Text,
+                const Head* known = nullptr) {
+    if (!values_[field].empty()) property(head, {field}, kind, 0, known);
   }
   void optional(HeadId head, Field field, ValueKind kind = ValueKind::Text) {
-    optional(headText(head, spelling_), field, kind);
+    optional(headText(head, spelling_), field, kind, &kHeads[head]);
   }
 
   // A URL, its commas and semicolons percent-encoded where the form asks for it.
@@ -201,7 +192,7 @@ class RecordWriter {
     const std::string_view name = headText(head, spelling_);
     std::string& line = beginValue(name);
     appendEscaped(line, encoded, dialect_, ValueKind::Uri);
-    if (CardProperty* expected = expect(name)) component(*expected, encoded);
+    if (expect(name, &kHeads[head])) expected_->component(encoded);
     endValue(name, line);
   }
 
@@ -213,10 +204,10 @@ class RecordWriter {
   }
 
   // A property of one text that is not a single field's value.
-  void text(std::string_view head, std::string_view text) {
+  void text(std::string_view head, std::string_view text, const Head* known = nullptr) {
     std::string& value = beginValue(head);
     appendEscaped(value, text, dialect_);
-    if (CardProperty* expected = expect(head)) component(*expected, text);
+    if (expect(head, known)) expected_->component(text);
     endValue(head, value);
   }
 
@@ -226,11 +217,8 @@ class RecordWriter {
     appendEscaped(value, values_[Field::FirstName], dialect_);
     value += ' ';
     appendEscaped(value, values_[Field::LastName], dialect_);
-    if (CardProperty* expected = expect("FN")) {
-      std::string& name = expected->components.emplace_back();
-      appendAsRead(name, values_[Field::FirstName]);
-      name += ' ';
-      appendAsRead(name, values_[Field::LastName]);
+    if (expect("FN")) {
+      expected_->component({values_[Field::FirstName], " ", values_[Field::LastName]});
     }
     endValue("FN", value);
   }
@@ -243,9 +231,7 @@ class RecordWriter {
     std::string& value = beginValue(name);
     const std::size_t from = value.size();
     appendVCardDate(value, *day, form_.version);
-    if (CardProperty* expected = expect(name)) {
-      expected->components.emplace_back(value.substr(from));
-    }
+    if (expect(name)) expected_->component(std::string_view(value).substr(from));
     endValue(name, value);
   }
 
@@ -275,14 +261,14 @@ class RecordWriter {
       // 2.1 has no categories and so no escape of its own for them: a category keeps its
       // commas escaped as 3.0 escapes them, which its readers undo, rather than split.
       appendEscaped(value, one, VCardDialect::V30);
-      if (content_ != nullptr) items.push_back(one);
+      if (expected_ != nullptr) items.push_back(one);
     }
     if (value.empty()) return;
     std::string& line = beginValue("CATEGORIES");
     line += value;
-    if (CardProperty* expected = expect("CATEGORIES")) {
+    if (expect("CATEGORIES")) {
       for (const std::string_view item : items)
-        component(*expected, item);
+        expected_->component(item);
     }
     endValue("CATEGORIES", line);
   }
@@ -299,13 +285,11 @@ class RecordWriter {
     head = headText(adr, spelling_);
     if (asLabel && spelling_ == TypeSpelling::Type40) appendLabelParameter(head, wholeText);
     std::string& value = beginValue(head);
-    CardProperty* expected = expect(headText(adr, spelling_));
-    if (expected != nullptr) {
-      expected->components.resize(2);
-      if (asLabel && spelling_ == TypeSpelling::Type40) {
-        std::string& parameter = expected->parameters.emplace_back("LABEL=");
-        appendAsRead(parameter, wholeText);
-      }
+    const bool expected = expect(headText(adr, spelling_), &kHeads[adr]);
+    if (expected) {
+      if (asLabel && spelling_ == TypeSpelling::Type40) expected_->parameter("LABEL", wholeText);
+      expected_->component(std::string_view());
+      expected_->component(std::string_view());
     }
     value += ";;";
     bool first = true;
@@ -314,10 +298,12 @@ class RecordWriter {
       const std::string_view text = first && asStreet ? wholeText : values_[part];
       first = false;
       appendEscaped(value, text, dialect_, ValueKind::Component);
-      if (expected != nullptr) component(*expected, text);
+      if (expected) expected_->component(text);
     }
     endValue(head, value);
-    if (asLabel && spelling_ != TypeSpelling::Type40) text(headText(label, spelling_), wholeText);
+    if (asLabel && spelling_ != TypeSpelling::Type40) {
+      text(headText(label, spelling_), wholeText, &kHeads[label]);
+    }
   }
 
  private:
@@ -347,32 +333,24 @@ class RecordWriter {
       appendProperty(out_, head, value, dialect_);
     }
     if (form_.standard) foldLine(out_, lineStart_, dialect_);
+    if (expected_ != nullptr) expected_->endProperty();
   }
 
   // The property the reader should find for this one, when asked for; `head` is what precedes
-  // the value, parameters included.
-  CardProperty* expect(std::string_view head) {
-    if (content_ == nullptr) return nullptr;
-    const std::string_view name = head.substr(0, head.find(';'));
-    CardProperty& property = content_->add(name);
-    for (const Head& known : kHeads) {
-      if (headText(static_cast<HeadId>(&known - kHeads.data()), spelling_) != head) continue;
-      for (const std::string_view type : known.types) {
-        if (type.empty()) continue;
-        if (isPref40(spelling_, type)) {
-          property.parameters.emplace_back("PREF=1");
-        } else {
-          property.types.emplace_back(type);
-        }
+  // the value, and `known` its entry among the heads with kinds.
+  bool expect(std::string_view head, const Head* known = nullptr) {
+    if (expected_ == nullptr) return false;
+    expected_->property(head.substr(0, head.find(';')));
+    if (known == nullptr) return true;
+    for (const std::string_view type : known->types) {
+      if (type.empty()) continue;
+      if (isPref40(spelling_, type)) {
+        expected_->parameter("PREF", "1");
+      } else {
+        expected_->type(type);
       }
-      break;
     }
-    normalise(property);
-    return &property;
-  }
-
-  static void component(CardProperty& property, std::string_view value) {
-    appendAsRead(property.components.emplace_back(), value);
+    return true;
   }
 
   std::string& out_;
@@ -382,7 +360,7 @@ class RecordWriter {
   const RecordForm& form_;
   VCardDialect dialect_;
   TypeSpelling spelling_;
-  CardContent* content_;
+  CardExpectation* expected_;
 };
 
 // The display name in the standard forms, never empty where the row has anything to call the
@@ -409,10 +387,9 @@ std::string_view standardDisplayName(const ContactValues& values, std::string& s
 }  // namespace
 
 void appendRecord(std::string& out, const ContactValues& values, const RecordForm& form,
-                  CardContent* content) {
+                  CardExpectation* expected) {
   using enum Field;
-  if (content != nullptr) content->clear();
-  RecordWriter w(out, values, form, content);
+  RecordWriter w(out, values, form, expected);
   const std::string_view version = form.version;
 
   w.line("BEGIN:VCARD");

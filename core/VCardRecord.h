@@ -25,12 +25,11 @@ struct RecordForm {
 std::string buildRecord(const ContactValues& values, std::string_view version);
 std::string buildRecord(const ContactValues& values, const RecordForm& form);
 
-// The same record appended to `out`, for loops that reuse one buffer. With `content`, the
-// properties the record holds are put there as a reader should find them, to check the text
-// against.
+// The same record appended to `out`, for loops that reuse one buffer. With `expected`, it is
+// told each property the record holds as a reader should find it, to check the text against.
 void appendRecord(std::string& out, const ContactValues& values, std::string_view version);
 void appendRecord(std::string& out, const ContactValues& values, const RecordForm& form,
-                  CardContent* content = nullptr);
+                  CardExpectation* expected = nullptr);
 
 // Where a standard record's UID value begins in its text, or npos.
 std::size_t uidValueAt(std::string_view record);
