@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "source/CellReference.h"
+#include "source/ods/OdsElements.h"
 #include "source/ods/OdsNames.h"
 #include "source/ods/OdsValues.h"
 #include "source/xlsx/DecimalNumber.h"
@@ -42,7 +43,9 @@ std::string_view trimmed(std::string_view text) {
 }  // namespace
 
 OdsRowParser::OdsRowParser(std::size_t table, const ReadLimits& limits)
-    : table_(table), limits_(limits) {}
+    : table_(table), limits_(limits) {
+  takeElements();
+}
 
 OdsRowParser::ValueType OdsRowParser::valueType(std::string_view text) {
   if (text == "string") return ValueType::String;
@@ -285,6 +288,52 @@ void OdsRowParser::cellElement(std::string_view name, const char** attributes) {
   } else if (isIgnored(name)) {
     skipDepth_ = depth_;
   }
+}
+
+std::size_t OdsRowParser::takeElement(char* begin, const char* end) {
+  if (failed() || tableEnded_) return 0;
+  if (rowDepth_ == 0) {
+    // The rows of the tables before this one: inside the spreadsheet, outside this table.
+    const bool earlierTable = spreadsheetDepth_ != 0 && depth_ > spreadsheetDepth_ &&
+                              tableDepth_ == 0 && tablesSeen_ <= table_;
+    return earlierTable ? rowElementBytes(begin, end) : 0;
+  }
+  if (cellDepth_ != 0) return 0;
+  const OdsCellElement element = readCellElement(begin, end);
+  // Text a limit would refuse is left to the events, which refuse it in their words.
+  if (element.bytes == 0 || element.text.size() > limits_.maxCellTextBytes) return 0;
+  using Type = OdsCellElement::Type;
+  switch (element.type) {
+    case Type::None:
+      attributes_.type = ValueType::None;
+      break;
+    case Type::String:
+      attributes_.type = ValueType::String;
+      break;
+    case Type::Float:
+      attributes_.type = ValueType::Float;
+      break;
+    case Type::Percentage:
+      attributes_.type = ValueType::Percentage;
+      break;
+    case Type::Currency:
+      attributes_.type = ValueType::Currency;
+      break;
+  }
+  // What beginCell(), the paragraph's events and finishCell() do for such a cell.
+  attributes_.error = attributes_.hasStringValue = false;
+  attributes_.repeat = element.repeat;
+  attributes_.value.assign(element.value);
+  covered_ = false;
+  keepText_ = true;
+  textStart_ = rowText_.size();
+  paragraph_.beginCell();
+  if (element.hasParagraph) {
+    paragraph_.beginParagraph(rowText_);
+    paragraph_.appendText(rowText_, element.text);
+  }
+  finishCell();
+  return element.bytes;
 }
 
 OdsRowParser::StoredCell OdsRowParser::cellValue() {

@@ -55,6 +55,9 @@ class OdsRowParser : public xlsx::XmlHandler {
   void startElement(std::string_view name, const char** attributes) override;
   void endElement(std::string_view name) override;
   void text(std::string_view data) override;
+  // Reads the cells spreadsheet programs write (OdsCellElement) in one pass, without events,
+  // and passes over the rows of the tables before this one whole.
+  std::size_t takeElement(char* begin, const char* end) override;
 
  private:
   enum class ValueType : unsigned char {

@@ -1,5 +1,7 @@
 #include "source/ods/OdsSheetList.h"
 
+#include "source/ods/OdsElements.h"
+
 namespace quillmere::source::ods {
 
 void OdsSheetList::beginReplay() {
@@ -26,6 +28,7 @@ void OdsSheetList::startElement(std::string_view name, const char** attributes) 
       const auto style = attribute(attributes, "style-name");
       sheets_.push_back({std::string(sheetName.value_or("")), SheetKind::Worksheet,
                          style && hiddenStyles_.count(std::string(*style)) != 0});
+      if (sheets_.size() == stopAfter_) pause();
     }
   } else if (bodyDepth_ != 0) {
     if (depth_ == bodyDepth_ + 1 && bodyKind_.empty()) {
@@ -47,6 +50,11 @@ void OdsSheetList::startElement(std::string_view name, const char** attributes) 
   } else if (tableStyleDepth_ != 0 && name == "table-properties") {
     if (attribute(attributes, "display") == "false") hiddenStyles_.insert(styleName_);
   }
+}
+
+std::size_t OdsSheetList::takeElement(char* begin, const char* end) {
+  if (spreadsheetDepth_ == 0 || depth_ <= spreadsheetDepth_ || failed()) return 0;
+  return rowElementBytes(begin, end);
 }
 
 void OdsSheetList::endElement(std::string_view) {

@@ -14,6 +14,12 @@ namespace quillmere::source::ods {
 // automatic style says table:display="false", and for what kind of document it is.
 class OdsSheetList : public xlsx::XmlHandler {
  public:
+  OdsSheetList() { takeElements(); }
+  // Pauses the parse once `count` tables are listed: the document says it has no more.
+  void stopAfter(std::size_t count) { stopAfter_ = count; }
+  // Whether every table the document said it has is listed.
+  bool complete() const { return stopAfter_ != 0 && sheets_.size() >= stopAfter_; }
+
   const std::vector<SheetEntry>& sheets() const { return sheets_; }
   // Whether the body is a spreadsheet (office:spreadsheet), not a text or a drawing.
   bool isSpreadsheet() const { return spreadsheet_; }
@@ -24,6 +30,8 @@ class OdsSheetList : public xlsx::XmlHandler {
   void endElement(std::string_view name) override;
   void text(std::string_view) override {}
   void beginReplay() override;
+  // Passes over each row of a table whole: only the tables' names matter here.
+  std::size_t takeElement(char* begin, const char* end) override;
 
  private:
   std::vector<SheetEntry> sheets_;
@@ -36,6 +44,7 @@ class OdsSheetList : public xlsx::XmlHandler {
   int bodyDepth_ = 0;
   int spreadsheetDepth_ = 0;
   bool spreadsheet_ = false;
+  std::size_t stopAfter_ = 0;  // none when 0
 };
 
 }  // namespace quillmere::source::ods

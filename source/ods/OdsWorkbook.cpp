@@ -1,5 +1,7 @@
 #include "source/ods/OdsWorkbook.h"
 
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -7,6 +9,7 @@
 #include "source/WorkbookError.h"
 #include "source/ods/FilePartSource.h"
 #include "source/ods/OdsManifest.h"
+#include "source/ods/OdsMeta.h"
 #include "source/ods/OdsSheetList.h"
 #include "source/xlsx/ReadAheadSource.h"
 #include "source/xlsx/XmlStream.h"
@@ -91,6 +94,25 @@ void checkNotEncrypted(const xlsx::ZipArchive& archive, const ReadLimits& limits
   }
 }
 
+// How many tables the document says it has, when its meta.xml says so readably.
+std::optional<std::size_t> statedTableCount(const xlsx::ZipArchive& archive,
+                                            const ReadLimits& limits) {
+  const std::string metaPart = "meta.xml";
+  const auto entry = archive.find(metaPart);
+  if (!entry) return std::nullopt;
+  OdsMeta meta;
+  xlsx::XmlStream stream(archive.file(), metaPart, meta);
+  stream.reset(archive.open(*entry, metaPart, limits));
+  try {
+    stream.parseAll();
+  } catch (const WorkbookError& e) {
+    // The count only spares a pass over the content; without it the whole content is listed.
+    if (e.kind() != Kind::Corrupt && e.kind() != Kind::LimitExceeded) throw;
+    return std::nullopt;
+  }
+  return meta.tableCount();
+}
+
 struct TableChoice {
   std::vector<SheetEntry> sheets;
   std::size_t chosen = 0;
@@ -99,11 +121,16 @@ struct TableChoice {
 // Lists the tables of the content part and chooses the one to read, refusing a document that
 // is no spreadsheet or has no table.
 TableChoice chooseTable(const std::filesystem::path& file, const std::string& partName,
-                        const OdsSheetReader::Opener& opener, std::size_t sheet) {
+                        const OdsSheetReader::Opener& opener, std::size_t sheet,
+                        std::optional<std::size_t> tableCount) {
   OdsSheetList list;
+  // Listing stops at the last table the document has, so a one-sheet file is not read twice
+  // whole before its rows are.
+  if (tableCount) list.stopAfter(*tableCount);
   xlsx::XmlStream stream(file, partName, list);
   stream.reset(opener);
-  stream.parseAll();
+  while (stream.parse() && !list.complete()) {
+  }
   if (!list.isSpreadsheet()) {
     const std::string kind = list.bodyKind().empty() ? "nothing" : list.bodyKind();
     throw WorkbookError(Kind::Unsupported, file,
@@ -128,8 +155,8 @@ TableChoice chooseTable(const std::filesystem::path& file, const std::string& pa
 std::unique_ptr<Workbook> openOn(std::unique_ptr<xlsx::ZipArchive> archive,
                                  const std::filesystem::path& file, const std::string& partName,
                                  const OdsSheetReader::Opener& opener, const ReadLimits& limits,
-                                 std::size_t sheet) {
-  TableChoice choice = chooseTable(file, partName, opener, sheet);
+                                 std::size_t sheet, std::optional<std::size_t> tableCount) {
+  TableChoice choice = chooseTable(file, partName, opener, sheet, tableCount);
   auto opened = std::make_unique<OdsWorkbook>(std::move(archive), file, partName, opener,
                                               choice.chosen, limits);
   opened->listSheets(std::move(choice.sheets), choice.chosen);
@@ -166,7 +193,8 @@ std::unique_ptr<Workbook> openOdsWorkbook(std::unique_ptr<xlsx::ZipArchive> arch
   }
   const OdsSheetReader::Opener opener =
       readingAhead(archive->partOpener(*content, kContentPart, limits));
-  return openOn(std::move(archive), file, kContentPart, opener, limits, sheet);
+  const auto tableCount = statedTableCount(*archive, limits);
+  return openOn(std::move(archive), file, kContentPart, opener, limits, sheet, tableCount);
 }
 
 bool looksLikeFlatOds(std::string_view head) {
@@ -182,7 +210,7 @@ std::unique_ptr<Workbook> openFlatOdsWorkbook(const std::filesystem::path& path,
     return std::make_unique<xlsx::ReadAheadSource>(
         std::make_unique<FilePartSource>(path, maxBytes));
   };
-  return openOn(nullptr, path, path.filename().string(), opener, limits, sheet);
+  return openOn(nullptr, path, path.filename().string(), opener, limits, sheet, std::nullopt);
 }
 
 }  // namespace quillmere::source::ods

@@ -54,6 +54,30 @@ TEST(OdsWorkbook, ListsTablesInTabOrderWithHiddenOnesAndReadsTheFirst) {
   EXPECT_THROW(openWorkbook(file, {}, 3), WorkbookError);
 }
 
+std::string metaXml(const std::string& tableCount) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<office:document-meta "
+         "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+         "xmlns:meta=\"urn:oasis:names:tc:opendocument:xmlns:meta:1.0\"><office:meta>"
+         "<meta:document-statistic meta:table-count=\"" +
+         tableCount + "\" meta:cell-count=\"3\"/></office:meta></office:document-meta>";
+}
+
+// meta.xml's count of tables ends the listing at the last of them; one that is no count is
+// passed over.
+TEST(OdsWorkbook, ListsAsManyTablesAsTheDocumentSaysItHas) {
+  TemporaryFolder folder;
+  const fs::path file = folder.path() / "counted.ods";
+  for (const auto& [count, listed] : {std::pair{"2", 2u}, std::pair{"3", 3u}, std::pair{"9", 3u},
+                                      std::pair{"0", 3u}, std::pair{"two", 3u}}) {
+    Parts parts = packageParts(kThreeTables);
+    parts.emplace_back("meta.xml", wholePart(metaXml(count)));
+    testing::writePackage(file, parts);
+    auto workbook = openWorkbook(file);
+    EXPECT_EQ(workbook->sheets().size(), listed) << count;
+    EXPECT_EQ(tsv(workbook->sheet()), "one\n");
+  }
+}
+
 TEST(OdsWorkbook, ReadsAFlatFileAsAPackage) {
   TemporaryFolder folder;
   const fs::path file = folder.path() / "flat.fods";
@@ -107,6 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
         Package{"MimetypeNotFirst",
                 withPart(packageParts(kThreeTables), "mimetype", testing::kSpreadsheetType)},
         Package{"NoManifest", withoutPart(packageParts(kThreeTables), "META-INF/manifest.xml")},
+        Package{"DamagedMeta", withPart(packageParts(kThreeTables), "meta.xml", "<office:")},
         Package{"DamagedManifest",
                 withPart(packageParts(kThreeTables), "META-INF/manifest.xml", "<manifest:")},
         Package{"MimetypeWithLineEnd", withPart(packageParts(kThreeTables), "mimetype",

@@ -1,0 +1,136 @@
+#include "source/ods/OdsElements.h"
+
+#include <cstring>
+
+#include "source/ods/OdsNames.h"
+#include "source/xlsx/PlainBytes.h"
+
+namespace quillmere::source::ods {
+
+namespace {
+
+using namespace std::string_view_literals;
+
+bool startsWith(const char* p, const char* end, std::string_view prefix) {
+  return static_cast<std::size_t>(end - p) >= prefix.size() &&
+         std::memcmp(p, prefix.data(), prefix.size()) == 0;
+}
+
+bool typeOf(std::string_view text, OdsCellElement::Type& type) {
+  using Type = OdsCellElement::Type;
+  if (text == "string"sv) {
+    type = Type::String;
+  } else if (text == "float"sv) {
+    type = Type::Float;
+  } else if (text == "percentage"sv) {
+    type = Type::Percentage;
+  } else if (text == "currency"sv) {
+    type = Type::Currency;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+OdsCellElement readCellElement(const char* begin, const char* end) {
+  constexpr std::string_view kOpen = "<table:table-cell", kClose = "</table:table-cell>",
+                             kParagraph = "<text:p>", kParagraphEnd = "</text:p>",
+                             kEmptyParagraph = "<text:p/>";
+  OdsCellElement cell;
+  if (!startsWith(begin, end, kOpen)) return {};
+  const char* p = begin + kOpen.size();
+  // Each attribute once, as the scanner would insist.
+  enum : unsigned { kStyle = 1, kRepeat = 2, kType = 4, kExtType = 8, kValue = 16 };
+  unsigned seen = 0;
+  std::string_view extType;
+  while (p < end && *p == ' ') {
+    ++p;
+    const char* const name = p;
+    while (p < end && *p != '=' && *p != ' ' && *p != '>' && *p != '/')
+      ++p;
+    if (end - p < 2 || p[0] != '=' || p[1] != '"') return {};
+    const std::string_view attribute(name, static_cast<std::size_t>(p - name));
+    const char* const valueBegin = p + 2;
+    const char* const valueEnd = xlsx::plain::skipValue(valueBegin, end);
+    if (valueEnd == end || *valueEnd != '"') return {};
+    const std::string_view value(valueBegin, static_cast<std::size_t>(valueEnd - valueBegin));
+    p = valueEnd + 1;
+    unsigned bit = 0;
+    if (attribute == "table:style-name"sv) {
+      bit = kStyle;
+    } else if (attribute == "table:number-columns-repeated"sv) {
+      bit = kRepeat;
+      cell.repeat = repeatCount(value);
+    } else if (attribute == "office:value-type"sv) {
+      bit = kType;
+      if (!typeOf(value, cell.type)) return {};
+    } else if (attribute == "calcext:value-type"sv) {
+      bit = kExtType;
+      extType = value;
+    } else if (attribute == "office:value"sv) {
+      bit = kValue;
+      cell.value = value;
+    } else {
+      return {};
+    }
+    if ((seen & bit) != 0) return {};
+    seen |= bit;
+  }
+  // LibreOffice's own type, when written, must agree: it alone marks an error value.
+  if ((seen & kExtType) != 0) {
+    OdsCellElement::Type ext;
+    if (!typeOf(extType, ext) || ext != cell.type) return {};
+  }
+  if (startsWith(p, end, "/>")) {
+    cell.bytes = static_cast<std::size_t>(p + 2 - begin);
+    return cell;
+  }
+  if (p == end || *p != '>') return {};
+  ++p;
+  if (startsWith(p, end, kEmptyParagraph)) {
+    cell.hasParagraph = true;
+    p += kEmptyParagraph.size();
+  } else if (startsWith(p, end, kParagraph)) {
+    const char* const text = p + kParagraph.size();
+    const char* const stop = xlsx::plain::skipText(text, end);
+    if (!startsWith(stop, end, kParagraphEnd)) return {};
+    cell.hasParagraph = true;
+    cell.text = std::string_view(text, static_cast<std::size_t>(stop - text));
+    p = stop + kParagraphEnd.size();
+  }
+  if (!startsWith(p, end, kClose)) return {};
+  cell.bytes = static_cast<std::size_t>(p + kClose.size() - begin);
+  return cell;
+}
+
+std::size_t rowElementBytes(const char* begin, const char* end) {
+  constexpr std::string_view kOpen = "<table:table-row", kClose = "</table:table-row>";
+  if (!startsWith(begin, end, kOpen)) return 0;
+  const char* p = begin + kOpen.size();
+  if (p == end || (*p != ' ' && *p != '>' && *p != '/')) return 0;
+  // The start tag's end, passing over quoted values, which may hold '>'.
+  char quote = 0;
+  for (; p < end; ++p) {
+    if (quote != 0) {
+      if (*p == quote) quote = 0;
+    } else if (*p == '"' || *p == '\'') {
+      quote = *p;
+    } else if (*p == '>') {
+      break;
+    }
+  }
+  if (p == end) return 0;
+  if (p[-1] == '/') return static_cast<std::size_t>(p + 1 - begin);
+  for (++p;;) {
+    p = static_cast<const char*>(std::memchr(p, '<', static_cast<std::size_t>(end - p)));
+    if (p == nullptr || end - p < 2) return 0;
+    if (p[1] == '!' || p[1] == '?') return 0;
+    if (startsWith(p, end, kClose)) return static_cast<std::size_t>(p + kClose.size() - begin);
+    if (startsWith(p, end, kOpen)) return 0;
+    ++p;
+  }
+}
+
+}  // namespace quillmere::source::ods
