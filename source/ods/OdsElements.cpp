@@ -38,7 +38,22 @@ OdsCellElement readCellElement(const char* begin, const char* end) {
   constexpr std::string_view kOpen = "<table:table-cell", kClose = "</table:table-cell>",
                              kParagraph = "<text:p>", kParagraphEnd = "</text:p>",
                              kEmptyParagraph = "<text:p/>";
+  // LibreOffice's string cell, nearly every cell of a contact list, compared whole.
+  constexpr std::string_view kStringCell =
+      "<table:table-cell office:value-type=\"string\" calcext:value-type=\"string\"><text:p>";
   OdsCellElement cell;
+  if (startsWith(begin, end, kStringCell)) {
+    const char* const text = begin + kStringCell.size();
+    const char* const stop = xlsx::plain::skipText(text, end);
+    constexpr std::string_view kEnd = "</text:p></table:table-cell>";
+    if (startsWith(stop, end, kEnd)) {
+      cell.type = OdsCellElement::Type::String;
+      cell.hasParagraph = true;
+      cell.text = std::string_view(text, static_cast<std::size_t>(stop - text));
+      cell.bytes = static_cast<std::size_t>(stop + kEnd.size() - begin);
+      return cell;
+    }
+  }
   if (!startsWith(begin, end, kOpen)) return {};
   const char* p = begin + kOpen.size();
   // Each attribute once, as the scanner would insist.

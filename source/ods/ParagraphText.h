@@ -20,6 +20,13 @@ class ParagraphText {
   }
   // Characters written literally in the paragraph.
   void appendText(std::string& out, std::string_view data) {
+    if (data.empty()) return;
+    // Text with single spaces between words, nearly all, is kept as it is.
+    if (!collapses(data)) {
+      out.append(data);
+      afterSpace_ = data.back() == ' ';
+      return;
+    }
     const char* p = data.data();
     const char* const end = p + data.size();
     while (p != end) {
@@ -46,6 +53,22 @@ class ParagraphText {
 
  private:
   static bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+  // Whether appending `data` as written would keep white space that collapses: a tab or line
+  // end, a space after another, or a space at the start of the paragraph.
+  bool collapses(std::string_view data) const {
+    bool space = afterSpace_;
+    for (const char c : data) {
+      // One test for most bytes: every white-space byte is at most a space.
+      if (static_cast<unsigned char>(c) > ' ') {
+        space = false;
+      } else if (c != ' ' || space) {
+        return true;
+      } else {
+        space = true;
+      }
+    }
+    return false;
+  }
 
   std::size_t paragraphs_ = 0;
   bool afterSpace_ = true;
