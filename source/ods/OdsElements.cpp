@@ -4,6 +4,7 @@
 
 #include "source/ods/OdsNames.h"
 #include "source/xlsx/PlainBytes.h"
+#include "source/xlsx/XmlByteClasses.h"
 
 namespace quillmere::source::ods {
 
@@ -32,24 +33,79 @@ bool typeOf(std::string_view text, OdsCellElement::Type& type) {
   return true;
 }
 
+constexpr std::string_view kParagraph = "<text:p>", kParagraphEnd = "</text:p>",
+                           kEmptyParagraph = "<text:p/>";
+
+// The bytes of the UTF-8 character at `p` when XML allows it; 0 when it is none, or cut short.
+std::size_t utf8Character(const char* p, const char* end) {
+  const auto* u = reinterpret_cast<const unsigned char*>(p);
+  const auto available = static_cast<std::size_t>(end - p);
+  std::uint32_t c = 0;
+  std::size_t length = 0;
+  if (u[0] >= 0xC2 && u[0] <= 0xDF) {
+    length = 2;
+    c = u[0] & 0x1Fu;
+  } else if (u[0] >= 0xE0 && u[0] <= 0xEF) {
+    length = 3;
+    c = u[0] & 0x0Fu;
+  } else if (u[0] >= 0xF0 && u[0] <= 0xF4) {
+    length = 4;
+    c = u[0] & 0x07u;
+  } else {
+    return 0;
+  }
+  if (available < length) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((u[i] & 0xC0u) != 0x80u) return 0;
+    c = c << 6 | (u[i] & 0x3Fu);
+  }
+  // Overlong forms, surrogates and U+FFFE and U+FFFF are no characters of XML.
+  const std::uint32_t least = length == 3 ? 0x800u : length == 4 ? 0x10000u : 0x80u;
+  if (c < least || c > 0x10FFFF || !xlsx::xmlbytes::isXmlChar(c)) return 0;
+  return length;
+}
+
+// The first byte in [p, end) that is no text of a paragraph, UTF-8 checked as the scanner
+// checks it.
+const char* skipParagraphText(const char* p, const char* end) {
+  for (;;) {
+    p = xlsx::plain::skipText(p, end);
+    if (p == end || static_cast<unsigned char>(*p) < 0x80) return p;
+    const std::size_t length = utf8Character(p, end);
+    if (length == 0) return p;
+    p += length;
+  }
+}
+
 }  // namespace
 
+std::string_view nextParagraph(std::string_view& paragraphs) {
+  if (paragraphs.substr(0, kEmptyParagraph.size()) == kEmptyParagraph) {
+    paragraphs.remove_prefix(kEmptyParagraph.size());
+    return {};
+  }
+  paragraphs.remove_prefix(kParagraph.size());
+  const std::size_t length = paragraphs.find('<');
+  const std::string_view text = paragraphs.substr(0, length);
+  paragraphs.remove_prefix(length + kParagraphEnd.size());
+  return text;
+}
+
 OdsCellElement readCellElement(const char* begin, const char* end) {
-  constexpr std::string_view kOpen = "<table:table-cell", kClose = "</table:table-cell>",
-                             kParagraph = "<text:p>", kParagraphEnd = "</text:p>",
-                             kEmptyParagraph = "<text:p/>";
+  constexpr std::string_view kOpen = "<table:table-cell", kClose = "</table:table-cell>";
   // LibreOffice's string cell, nearly every cell of a contact list, compared whole.
   constexpr std::string_view kStringCell =
       "<table:table-cell office:value-type=\"string\" calcext:value-type=\"string\"><text:p>";
   OdsCellElement cell;
   if (startsWith(begin, end, kStringCell)) {
     const char* const text = begin + kStringCell.size();
-    const char* const stop = xlsx::plain::skipText(text, end);
+    const char* const stop = skipParagraphText(text, end);
     constexpr std::string_view kEnd = "</text:p></table:table-cell>";
     if (startsWith(stop, end, kEnd)) {
       cell.type = OdsCellElement::Type::String;
-      cell.hasParagraph = true;
-      cell.text = std::string_view(text, static_cast<std::size_t>(stop - text));
+      const char* const paragraphs = text - kParagraph.size();
+      cell.paragraphs = std::string_view(
+          paragraphs, static_cast<std::size_t>(stop + kParagraphEnd.size() - paragraphs));
       cell.bytes = static_cast<std::size_t>(stop + kEnd.size() - begin);
       return cell;
     }
@@ -104,17 +160,19 @@ OdsCellElement readCellElement(const char* begin, const char* end) {
   }
   if (p == end || *p != '>') return {};
   ++p;
-  if (startsWith(p, end, kEmptyParagraph)) {
-    cell.hasParagraph = true;
-    p += kEmptyParagraph.size();
-  } else if (startsWith(p, end, kParagraph)) {
-    const char* const text = p + kParagraph.size();
-    const char* const stop = xlsx::plain::skipText(text, end);
-    if (!startsWith(stop, end, kParagraphEnd)) return {};
-    cell.hasParagraph = true;
-    cell.text = std::string_view(text, static_cast<std::size_t>(stop - text));
-    p = stop + kParagraphEnd.size();
+  const char* const paragraphs = p;
+  for (;;) {
+    if (startsWith(p, end, kEmptyParagraph)) {
+      p += kEmptyParagraph.size();
+    } else if (startsWith(p, end, kParagraph)) {
+      const char* const stop = skipParagraphText(p + kParagraph.size(), end);
+      if (!startsWith(stop, end, kParagraphEnd)) return {};
+      p = stop + kParagraphEnd.size();
+    } else {
+      break;
+    }
   }
+  cell.paragraphs = std::string_view(paragraphs, static_cast<std::size_t>(p - paragraphs));
   if (!startsWith(p, end, kClose)) return {};
   cell.bytes = static_cast<std::size_t>(p + kClose.size() - begin);
   return cell;

@@ -8,11 +8,11 @@ namespace quillmere::source::ods {
 
 // A table cell in the shapes spreadsheet programs write nearly every cell in, read in one pass
 // over its bytes: <table:table-cell/>, with a repeat count, or with a value type of string,
-// float, percentage or currency, its value, and one paragraph of plain text, as in
+// float, percentage or currency, its value, and paragraphs of plain text, as in
 // <table:table-cell office:value-type="string" calcext:value-type="string"><text:p>Ann</text:p>
 // </table:table-cell>. Anything else (another attribute or child, other prefixes or quotes,
-// an error value, text that is not printable ASCII, several paragraphs) is not such a cell,
-// and the events read it.
+// an error value, references or markup in the text) is not such a cell, and the events read
+// it.
 struct OdsCellElement {
   enum class Type : unsigned char { None, String, Float, Percentage, Currency };
 
@@ -20,9 +20,13 @@ struct OdsCellElement {
   std::uint64_t repeat = 1;
   Type type = Type::None;
   std::string_view value;  // office:value
-  bool hasParagraph = false;
-  std::string_view text;  // the paragraph's text, white space as written
+  // The paragraphs, <text:p>...</text:p> and <text:p/> one after another, for nextParagraph().
+  std::string_view paragraphs;
 };
+
+// The text of the first paragraph of `paragraphs`, white space as written, which it then
+// leaves out; only for what readCellElement found.
+std::string_view nextParagraph(std::string_view& paragraphs);
 
 // Reads the cell element starting at `begin` (at its '<'); bytes = 0 when it is none of these
 // shapes or does not end before `end`.

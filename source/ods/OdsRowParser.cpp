@@ -301,7 +301,7 @@ std::size_t OdsRowParser::takeElement(char* begin, const char* end) {
   if (cellDepth_ != 0) return 0;
   const OdsCellElement element = readCellElement(begin, end);
   // Text a limit would refuse is left to the events, which refuse it in their words.
-  if (element.bytes == 0 || element.text.size() > limits_.maxCellTextBytes) return 0;
+  if (element.bytes == 0 || element.paragraphs.size() > limits_.maxCellTextBytes) return 0;
   using Type = OdsCellElement::Type;
   switch (element.type) {
     case Type::None:
@@ -328,9 +328,9 @@ std::size_t OdsRowParser::takeElement(char* begin, const char* end) {
   keepText_ = true;
   textStart_ = rowText_.size();
   paragraph_.beginCell();
-  if (element.hasParagraph) {
+  for (std::string_view paragraphs = element.paragraphs; !paragraphs.empty();) {
     paragraph_.beginParagraph(rowText_);
-    paragraph_.appendText(rowText_, element.text);
+    paragraph_.appendText(rowText_, nextParagraph(paragraphs));
   }
   finishCell();
   return element.bytes;

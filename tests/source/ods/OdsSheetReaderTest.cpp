@@ -110,13 +110,20 @@ const std::string kIgnored = cell(
     "<text:p>kept<text:note><text:note-body><text:p>note</text:p></text:note-body></text:note>"
     "<draw:frame><draw:text-box><text:p>drawn</text:p></draw:text-box></draw:frame></text:p>");
 
+// The shape LibreOffice writes, read without events: UTF-8 and several paragraphs too.
+const std::string kLibreOfficeText =
+    cell("office:value-type=\"string\" calcext:value-type=\"string\"",
+         "<text:p>Zo\xC3\xAB \xF0\x9F\x8D\xA3</text:p><text:p/><text:p>S\xC3\xA3o  Paulo</text:p>");
+
 INSTANTIATE_TEST_SUITE_P(
     ByParagraphMarkup, OdsCellValue,
     ::testing::Values(Case{"ParagraphsOnLinesOfTheirOwn", kParagraphs.c_str(), "one\\n\\nthree\n"},
                       Case{"WhiteSpaceCollapsed", kSpaces.c_str(), "lead s     two spaced \n"},
                       Case{"TabsAndLineBreaksKept", kBreaks.c_str(), "a\\tb\\n c\n"},
                       Case{"SpansAndLinksGiveTheirText", kSpans.c_str(), "rich link end\n"},
-                      Case{"CommentsNotesAndDrawingsLeftOut", kIgnored.c_str(), "kept\n"}),
+                      Case{"CommentsNotesAndDrawingsLeftOut", kIgnored.c_str(), "kept\n"},
+                      Case{"LibreOfficeTextInOnePass", kLibreOfficeText.c_str(),
+                           "Zo\xC3\xAB \xF0\x9F\x8D\xA3\\n\\nS\xC3\xA3o Paulo\n"}),
     caseName);
 
 const char* const kRepeatedCells =
@@ -303,6 +310,12 @@ INSTANTIATE_TEST_SUITE_P(
                 {},
                 Kind::LimitExceeded,
                 "past column XFD"},
+        Refusal{"TextThatIsNoUtf8",
+                cell("office:value-type=\"string\" calcext:value-type=\"string\"",
+                     "<text:p>S\xC3\x28o</text:p>"),
+                {},
+                Kind::Corrupt,
+                "content.xml is not well-formed XML"},
         Refusal{"ValuePastTheLastRow",
                 "<table:table-row table:number-rows-repeated=\"1048576\"><table:table-cell/>"
                 "</table:table-row>" +
