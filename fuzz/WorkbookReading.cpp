@@ -19,6 +19,7 @@ source::ReadLimits fuzzLimits() {
   limits.maxRowTextBytes = 64u << 10;
   limits.maxSharedStringBytes = 1u << 20;
   limits.maxFileBytes = 8u << 20;
+  limits.maxRepeatedCells = 1u << 16;
   return limits;
 }
 

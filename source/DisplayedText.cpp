@@ -7,6 +7,11 @@ namespace quillmere::source {
 void appendDisplayedText(std::string& out, const CellValue& cell, const CellFormats& formats,
                          char decimalSeparator) {
   if (cell.kind == CellKind::Number) {
+    // The text the spreadsheet showed, where the file keeps it (.ods).
+    if (!cell.text.empty()) {
+      out += cell.text;
+      return;
+    }
     const numfmt::NumberFormat& format = formats.numberFormat(cell.style);
     if (!format.isGeneral()) {
       out += format.display(cell.number, formats.date1904());

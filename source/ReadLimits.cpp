@@ -11,4 +11,9 @@ std::string sharedStringsPastLimit(std::uint64_t limit) {
   return "holds more than " + std::to_string(limit) + " shared strings, the most Quillmere reads.";
 }
 
+std::string repeatsPastLimit(std::uint64_t limit) {
+  return "repeats its cells so often that they come to more than " + std::to_string(limit) +
+         " cells beyond those written out, more than Quillmere reads for one sheet.";
+}
+
 }  // namespace quillmere::source

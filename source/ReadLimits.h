@@ -31,13 +31,18 @@ struct ReadLimits {
   // which the pool's bytes do not count. A million rows of sixteen different texts need 16.8
   // million.
   std::uint64_t maxSharedStrings = std::uint64_t{1} << 26;
-  // Bytes of a whole file that is read as text (.csv) or as a compound file (.xls).
+  // Bytes of a whole file that is read as text (.csv), as a compound file (.xls) or as flat
+  // OpenDocument XML (.fods).
   std::uint64_t maxFileBytes = std::uint64_t{2} << 30;
+  // Cells an OpenDocument sheet's repeat counts may add to the cells it writes out: one written
+  // cell can stand for a whole grid of 17 billion. A million rows of sixty-four columns fit.
+  std::uint64_t maxRepeatedCells = std::uint64_t{1} << 26;
 };
 
 // What every reader says of a row or a shared-string table past its limit, after the file's
 // name, so the words are the same whatever the format.
 std::string rowTextPastLimit(std::uint32_t row, std::size_t limit);
 std::string sharedStringsPastLimit(std::uint64_t limit);
+std::string repeatsPastLimit(std::uint64_t limit);
 
 }  // namespace quillmere::source

@@ -8,6 +8,7 @@
 #include "source/InputFile.h"
 #include "source/WorkbookError.h"
 #include "source/csv/CsvWorkbook.h"
+#include "source/ods/OdsWorkbook.h"
 #include "source/xls/XlsWorkbook.h"
 #include "source/xlsx/XlsxWorkbook.h"
 
@@ -74,12 +75,17 @@ std::unique_ptr<Workbook> openWorkbook(const std::filesystem::path& path, const 
     throw WorkbookError(Kind::EmptyFile, path, "is empty (0 bytes): there is nothing to read.");
   }
   if (startsWith(head, "PK\x03\x04") || startsWith(head, "PK\x05\x06")) {
-    return xlsx::openXlsxWorkbook(path, limits, sheet);
+    auto archive = std::make_unique<xlsx::ZipArchive>(path);
+    if (ods::isOpenDocumentPackage(*archive)) {
+      return ods::openOdsWorkbook(std::move(archive), limits, sheet);
+    }
+    return xlsx::openXlsxWorkbook(std::move(archive), limits, sheet);
   }
   if (startsWith(head, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") || looksLikeBareBiff(head)) {
     return xls::openXlsWorkbook(path, limits, sheet);
   }
   if (looksLikeMarkup(head)) {
+    if (ods::looksLikeFlatOds(head)) return ods::openFlatOdsWorkbook(path, limits, sheet);
     throw WorkbookError(Kind::Unsupported, path,
                         "is a web page or XML file saved under a spreadsheet name, not a "
                         "spreadsheet Quillmere can read. Open it in your spreadsheet program "

@@ -208,9 +208,9 @@ std::string convertUsage() {
   std::string text =
       "usage: quillmere-convert [OPTION]... WORKBOOK FOLDER VERSION COLUMN=FIELD...\n"
       "       quillmere-convert --for NAME [OPTION]... WORKBOOK FOLDER [VERSION] COLUMN=FIELD...\n"
-      "Converts the contacts in a worksheet of WORKBOOK (.xlsx, .xls or .csv), the\n"
-      "first unless --sheet names another, into vCard files in a new folder inside\n"
-      "FOLDER, as the Quillmere window does.\n"
+      "Converts the contacts in a worksheet of WORKBOOK (.xlsx, .xls, .ods or .csv),\n"
+      "the first unless --sheet names another, into vCard files in a new folder\n"
+      "inside FOLDER, as the Quillmere window does.\n"
       "\n"
       "  VERSION       the vCard version: 2.1, 3.0 or 4.0; with --for, the one\n"
       "                that destination reads best unless given\n"

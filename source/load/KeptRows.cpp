@@ -18,6 +18,10 @@ constexpr std::uint64_t kSizeMask = (std::uint64_t{1} << kSizeBits) - 1;
 constexpr unsigned kAddressShift = kKindBits + kSizeBits;
 // Not a CellKind: the cell points to a WideCell.
 constexpr std::uint64_t kWide = kKindMask;
+// Not a CellKind either: a number kept just before the text shown for it, which the cell
+// points to as to a text.
+constexpr std::uint64_t kShownNumber = 5;
+static_assert(static_cast<std::uint64_t>(CellKind::Error) < kShownNumber && kShownNumber < kWide);
 
 bool holdsText(CellKind kind) {
   return kind == CellKind::Text || kind == CellKind::Error;
@@ -79,18 +83,23 @@ KeptRows::Cell* KeptRows::roomForCells(std::size_t count) {
   return room;
 }
 
-const char* KeptRows::keptCopy(std::string_view text) {
-  if (text.size() > freeTextBytes_) {
-    std::size_t bytes = text.size();
+char* KeptRows::roomForText(std::size_t size) {
+  if (size > freeTextBytes_) {
+    std::size_t bytes = size;
     textBlocks_.push_back(supply_.take(bytes));
     blockBytes_ += bytes;
     freeText_ = reinterpret_cast<char*>(textBlocks_.back().get());
     freeTextBytes_ = bytes;
   }
-  char* copy = freeText_;
+  char* room = freeText_;
+  freeText_ += size;
+  freeTextBytes_ -= size;
+  return room;
+}
+
+const char* KeptRows::keptCopy(std::string_view text) {
+  char* copy = roomForText(text.size());
   if (!text.empty()) std::memcpy(copy, text.data(), text.size());
-  freeText_ += text.size();
-  freeTextBytes_ -= text.size();
   return copy;
 }
 
@@ -104,6 +113,16 @@ std::optional<KeptRows::Cell> KeptRows::wideCell(std::uint64_t payload, std::uin
 }
 
 std::optional<KeptRows::Cell> KeptRows::keptCell(const CellValue& value) {
+  if (value.kind == CellKind::Number && !value.text.empty()) {
+    char* kept = roomForText(sizeof value.number + value.text.size());
+    std::memcpy(kept, &value.number, sizeof value.number);
+    std::memcpy(kept + sizeof value.number, value.text.data(), value.text.size());
+    if (fitsNarrow(kept, value.text.size())) {
+      return narrowCell(kept, value.text.size(), static_cast<CellKind>(kShownNumber));
+    }
+    return wideCell(std::bit_cast<std::uint64_t>(static_cast<const char*>(kept)),
+                    value.text.size() << kKindBits | kShownNumber);
+  }
   if (holdsText(value.kind)) {
     const char* text = value.lasting ? value.text.data() : keptCopy(value.text);
     if (fitsNarrow(text, value.text.size())) return narrowCell(text, value.text.size(), value.kind);
@@ -171,6 +190,13 @@ CellValue KeptRows::cellValue(const Row& row, std::size_t column) const {
     size = cell >> kKindBits;
   }
   CellValue value;
+  if ((cell & kKindMask) == kShownNumber) {
+    const char* kept = std::bit_cast<const char*>(payload);
+    value.kind = CellKind::Number;
+    std::memcpy(&value.number, kept, sizeof value.number);
+    value.text = {kept + sizeof value.number, size};
+    return value;
+  }
   value.kind = static_cast<CellKind>(cell & kKindMask);
   if (holdsText(value.kind)) {
     value.text = {std::bit_cast<const char*>(payload), size};
@@ -205,7 +231,10 @@ void KeptRowsReader::prefetchRow(std::size_t rows) const {
   const KeptRows::Row& row = rows_.rows_[next_ - 1 + rows];
   for (std::size_t column = 0; column < row.cellCount; ++column) {
     const KeptRows::Cell cell = row.cells[column];
-    if (holdsText(static_cast<CellKind>(cell & kKindMask))) __builtin_prefetch(addressOf(cell));
+    const std::uint64_t kind = cell & kKindMask;
+    if (holdsText(static_cast<CellKind>(kind)) || kind == kShownNumber) {
+      __builtin_prefetch(addressOf(cell));
+    }
   }
 }
 

@@ -48,8 +48,9 @@ class KeptRows {
   // as they are kept: its kind in the low three bits, then 13 bits of a text's length or an
   // empty cell's style, then 48 bits of address. A text (the shared string itself when the
   // workbook keeps it: it stays open while these rows are kept) or an error code shorter than
-  // 8 KiB is its address and length; an empty cell has no address. Anything else, a number
-  // with its style or a longer text, points to a WideCell kept among the cells.
+  // 8 KiB is its address and length, and so is a number with the text shown for it (.ods),
+  // copied behind the number; an empty cell has no address. Anything else, a number with its
+  // style or a longer text, points to a WideCell kept among the cells.
   using Cell = std::uint64_t;
   struct WideCell {
     std::uint64_t payload;      // a number's bits or where its text lies
@@ -69,6 +70,7 @@ class KeptRows {
   // The cell that keeps `value`; nothing when it cannot be kept in this form.
   std::optional<Cell> keptCell(const CellValue& value);
   std::optional<Cell> wideCell(std::uint64_t payload, std::uint64_t kindAndSize);
+  char* roomForText(std::size_t size);
   const char* keptCopy(std::string_view text);
 
   // Room for cells or copied texts: whole huge pages where the system has them, since a

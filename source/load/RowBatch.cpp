@@ -1,5 +1,7 @@
 #include "source/load/RowBatch.h"
 
+#include <cstring>
+
 namespace quillmere::source {
 
 namespace {
@@ -46,7 +48,15 @@ void RowBatch::addRow(const SheetReader& sheet) {
     Cell cell;
     cell.kind = value.kind;
     cell.lasting = value.lasting;
-    if (holdsText(value.kind)) {
+    cell.shown = false;
+    if (value.kind == CellKind::Number && !value.text.empty()) {
+      cell.shown = true;
+      cell.sizeOrStyle = static_cast<std::uint32_t>(value.text.size());
+      cell.copiedAt = text_.size();
+      copied_.push_back(cells_.size());
+      text_.append(reinterpret_cast<const char*>(&value.number), sizeof value.number);
+      text_.append(value.text);
+    } else if (holdsText(value.kind)) {
       cell.sizeOrStyle = static_cast<std::uint32_t>(value.text.size());
       if (value.lasting) {
         cell.text = value.text.data();
@@ -84,7 +94,10 @@ CellValue RowBatch::cell(std::size_t row, std::size_t column) const {
   CellValue value;
   value.kind = cell.kind;
   value.lasting = cell.lasting;
-  if (holdsText(cell.kind)) {
+  if (cell.shown) {
+    std::memcpy(&value.number, cell.text, sizeof value.number);
+    value.text = std::string_view(cell.text + sizeof value.number, cell.sizeOrStyle);
+  } else if (holdsText(cell.kind)) {
     value.text = std::string_view(cell.text, cell.sizeOrStyle);
   } else {
     value.number = cell.number;

@@ -14,7 +14,8 @@ namespace quillmere::source {
 
 // A batch of rows read on one thread and taken on another: each row's number and cells, the
 // text of cells that is not lasting copied into the batch (shared strings stay where the
-// workbook keeps them), and how the sheet goes on after them.
+// workbook keeps them), a number's shown text copied behind the number, and how the sheet goes
+// on after them.
 class RowBatch {
  public:
   // Few enough that the taker starts soon, enough that handing a batch over costs little.
@@ -58,9 +59,10 @@ class RowBatch {
       const char* text;
       std::size_t copiedAt;  // into text_, until seal()
     };
-    std::uint32_t sizeOrStyle;  // a text's length, a number's style
+    std::uint32_t sizeOrStyle;  // a text's length, a number's style or its shown text's length
     CellKind kind;
     bool lasting;
+    bool shown;  // a number kept in text_ just before the text shown for it
   };
 
   std::vector<std::uint32_t> numbers_;

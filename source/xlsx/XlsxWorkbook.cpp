@@ -51,11 +51,6 @@ std::unique_ptr<XlsxSharedStringsLoader> startLoading(XlsxSharedStrings& strings
 
 [[noreturn]] void throwNotSpreadsheet(const ZipArchive& archive) {
   if (archive.contains("xl/workbook.bin")) throwBinaryWorkbook(archive.file());
-  if (archive.contains("content.xml") && archive.contains("mimetype")) {
-    throw WorkbookError(Kind::Unsupported, archive.file(),
-                        "is an OpenDocument file, which Quillmere cannot read. Open it in your "
-                        "spreadsheet program and save it as .xlsx or .csv.");
-  }
   throw WorkbookError(Kind::Unsupported, archive.file(),
                       "is not a spreadsheet Quillmere can read: it is a zip archive without the "
                       "parts of an Excel workbook.");
@@ -104,7 +99,12 @@ XlsxWorkbook::XlsxWorkbook(std::unique_ptr<ZipArchive> archive,
 
 std::unique_ptr<Workbook> openXlsxWorkbook(const std::filesystem::path& path,
                                            const ReadLimits& limits, std::size_t sheet) {
-  auto archive = std::make_unique<ZipArchive>(path);
+  return openXlsxWorkbook(std::make_unique<ZipArchive>(path), limits, sheet);
+}
+
+std::unique_ptr<Workbook> openXlsxWorkbook(std::unique_ptr<ZipArchive> archive,
+                                           const ReadLimits& limits, std::size_t sheet) {
+  const std::filesystem::path path = archive->file();
   const std::string workbookName = officeDocumentPart(*archive, limits);
 
   WorkbookPart workbook;

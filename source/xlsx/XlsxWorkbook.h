@@ -49,5 +49,8 @@ class XlsxWorkbook : public Workbook {
 // its shared strings. Throws WorkbookError naming the file.
 std::unique_ptr<Workbook> openXlsxWorkbook(const std::filesystem::path& path,
                                            const ReadLimits& limits, std::size_t sheet);
+// The same for a package already opened, as openWorkbook opens it to tell its kind.
+std::unique_ptr<Workbook> openXlsxWorkbook(std::unique_ptr<ZipArchive> archive,
+                                           const ReadLimits& limits, std::size_t sheet);
 
 }  // namespace quillmere::source::xlsx

@@ -210,13 +210,21 @@ void writeOneSheetWorkbook(const std::filesystem::path& file, const std::string&
 
 void writeRepeatedWorkbook(const std::filesystem::path& file, const RepeatedPart& sheet,
                            const std::optional<RepeatedPart>& strings) {
+  std::vector<std::pair<std::string, RepeatedPart>> parts;
+  parts.emplace_back("_rels/.rels", wholePart(std::string(kPackageRels)));
+  parts.emplace_back("xl/workbook.xml", wholePart(std::string(kWorkbook)));
+  parts.emplace_back("xl/_rels/workbook.xml.rels",
+                     wholePart(std::string(strings ? kWorkbookRelsWithStrings : kWorkbookRels)));
+  parts.emplace_back("xl/worksheets/sheet1.xml", sheet);
+  if (strings) parts.emplace_back("xl/sharedStrings.xml", *strings);
+  writeRepeatedArchive(file, parts);
+}
+
+void writeRepeatedArchive(const std::filesystem::path& file,
+                          const std::vector<std::pair<std::string, RepeatedPart>>& named) {
   std::vector<PackedPart> parts;
-  parts.push_back(pack("_rels/.rels", wholePart(std::string(kPackageRels))));
-  parts.push_back(pack("xl/workbook.xml", wholePart(std::string(kWorkbook))));
-  parts.push_back(pack("xl/_rels/workbook.xml.rels",
-                       wholePart(std::string(strings ? kWorkbookRelsWithStrings : kWorkbookRels))));
-  parts.push_back(pack("xl/worksheets/sheet1.xml", sheet));
-  if (strings) parts.push_back(pack("xl/sharedStrings.xml", *strings));
+  for (const auto& [name, part] : named)
+    parts.push_back(pack(name, part));
   LittleEndianWriter out(file);
   for (PackedPart& part : parts) {
     part.offset = out.written();

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace quillmere::source::xlsx::testing {
 
@@ -52,6 +53,10 @@ inline RepeatedPart wholePart(std::string text) {
 // takes milliseconds to write and packs as a zip bomb does. Parts stay below 4 GiB (no zip64).
 void writeRepeatedWorkbook(const std::filesystem::path& file, const RepeatedPart& sheet,
                            const std::optional<RepeatedPart>& strings = std::nullopt);
+
+// Writes a zip archive of the given parts, named, packed as writeRepeatedWorkbook packs them.
+void writeRepeatedArchive(const std::filesystem::path& file,
+                          const std::vector<std::pair<std::string, RepeatedPart>>& parts);
 
 // Writes a one-sheet .xlsx deflated at zlib's default level, as spreadsheet programs pack.
 void writePackedOneSheetWorkbook(const std::filesystem::path& file, const std::string& sheetXml);

@@ -1,0 +1,209 @@
+#include "source/ods/OdsElements.h"
+
+#include <cstring>
+
+#include "source/ods/OdsNames.h"
+#include "source/xlsx/PlainBytes.h"
+#include "source/xlsx/XmlByteClasses.h"
+
+namespace quillmere::source::ods {
+
+namespace {
+
+using namespace std::string_view_literals;
+
+bool startsWith(const char* p, const char* end, std::string_view prefix) {
+  return static_cast<std::size_t>(end - p) >= prefix.size() &&
+         std::memcmp(p, prefix.data(), prefix.size()) == 0;
+}
+
+bool typeOf(std::string_view text, OdsCellElement::Type& type) {
+  using Type = OdsCellElement::Type;
+  if (text == "string"sv) {
+    type = Type::String;
+  } else if (text == "float"sv) {
+    type = Type::Float;
+  } else if (text == "percentage"sv) {
+    type = Type::Percentage;
+  } else if (text == "currency"sv) {
+    type = Type::Currency;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+constexpr std::string_view kParagraph = "<text:p>", kParagraphEnd = "</text:p>",
+                           kEmptyParagraph = "<text:p/>";
+
+// The bytes of the UTF-8 character at `p` when XML allows it; 0 when it is none, or cut short.
+std::size_t utf8Character(const char* p, const char* end) {
+  const auto* u = reinterpret_cast<const unsigned char*>(p);
+  const auto available = static_cast<std::size_t>(end - p);
+  std::uint32_t c = 0;
+  std::size_t length = 0;
+  if (u[0] >= 0xC2 && u[0] <= 0xDF) {
+    length = 2;
+    c = u[0] & 0x1Fu;
+  } else if (u[0] >= 0xE0 && u[0] <= 0xEF) {
+    length = 3;
+    c = u[0] & 0x0Fu;
+  } else if (u[0] >= 0xF0 && u[0] <= 0xF4) {
+    length = 4;
+    c = u[0] & 0x07u;
+  } else {
+    return 0;
+  }
+  if (available < length) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((u[i] & 0xC0u) != 0x80u) return 0;
+    c = c << 6 | (u[i] & 0x3Fu);
+  }
+  // Overlong forms, surrogates and U+FFFE and U+FFFF are no characters of XML.
+  const std::uint32_t least = length == 3 ? 0x800u : length == 4 ? 0x10000u : 0x80u;
+  if (c < least || c > 0x10FFFF || !xlsx::xmlbytes::isXmlChar(c)) return 0;
+  return length;
+}
+
+// The first byte in [p, end) that is no text of a paragraph, UTF-8 checked as the scanner
+// checks it.
+const char* skipParagraphText(const char* p, const char* end) {
+  for (;;) {
+    p = xlsx::plain::skipText(p, end);
+    if (p == end || static_cast<unsigned char>(*p) < 0x80) return p;
+    const std::size_t length = utf8Character(p, end);
+    if (length == 0) return p;
+    p += length;
+  }
+}
+
+}  // namespace
+
+std::string_view nextParagraph(std::string_view& paragraphs) {
+  if (paragraphs.substr(0, kEmptyParagraph.size()) == kEmptyParagraph) {
+    paragraphs.remove_prefix(kEmptyParagraph.size());
+    return {};
+  }
+  paragraphs.remove_prefix(kParagraph.size());
+  const std::size_t length = paragraphs.find('<');
+  const std::string_view text = paragraphs.substr(0, length);
+  paragraphs.remove_prefix(length + kParagraphEnd.size());
+  return text;
+}
+
+OdsCellElement readCellElement(const char* begin, const char* end) {
+  constexpr std::string_view kOpen = "<table:table-cell", kClose = "</table:table-cell>";
+  // LibreOffice's string cell, nearly every cell of a contact list, compared whole.
+  constexpr std::string_view kStringCell =
+      "<table:table-cell office:value-type=\"string\" calcext:value-type=\"string\"><text:p>";
+  OdsCellElement cell;
+  if (startsWith(begin, end, kStringCell)) {
+    const char* const text = begin + kStringCell.size();
+    const char* const stop = skipParagraphText(text, end);
+    constexpr std::string_view kEnd = "</text:p></table:table-cell>";
+    if (startsWith(stop, end, kEnd)) {
+      cell.type = OdsCellElement::Type::String;
+      const char* const paragraphs = text - kParagraph.size();
+      cell.paragraphs = std::string_view(
+          paragraphs, static_cast<std::size_t>(stop + kParagraphEnd.size() - paragraphs));
+      cell.bytes = static_cast<std::size_t>(stop + kEnd.size() - begin);
+      return cell;
+    }
+  }
+  if (!startsWith(begin, end, kOpen)) return {};
+  const char* p = begin + kOpen.size();
+  // Each attribute once, as the scanner would insist.
+  enum : unsigned { kStyle = 1, kRepeat = 2, kType = 4, kExtType = 8, kValue = 16 };
+  unsigned seen = 0;
+  std::string_view extType;
+  while (p < end && *p == ' ') {
+    ++p;
+    const char* const name = p;
+    while (p < end && *p != '=' && *p != ' ' && *p != '>' && *p != '/')
+      ++p;
+    if (end - p < 2 || p[0] != '=' || p[1] != '"') return {};
+    const std::string_view attribute(name, static_cast<std::size_t>(p - name));
+    const char* const valueBegin = p + 2;
+    const char* const valueEnd = xlsx::plain::skipValue(valueBegin, end);
+    if (valueEnd == end || *valueEnd != '"') return {};
+    const std::string_view value(valueBegin, static_cast<std::size_t>(valueEnd - valueBegin));
+    p = valueEnd + 1;
+    unsigned bit = 0;
+    if (attribute == "table:style-name"sv) {
+      bit = kStyle;
+    } else if (attribute == "table:number-columns-repeated"sv) {
+      bit = kRepeat;
+      cell.repeat = repeatCount(value);
+    } else if (attribute == "office:value-type"sv) {
+      bit = kType;
+      if (!typeOf(value, cell.type)) return {};
+    } else if (attribute == "calcext:value-type"sv) {
+      bit = kExtType;
+      extType = value;
+    } else if (attribute == "office:value"sv) {
+      bit = kValue;
+      cell.value = value;
+    } else {
+      return {};
+    }
+    if ((seen & bit) != 0) return {};
+    seen |= bit;
+  }
+  // LibreOffice's own type, when written, must agree: it alone marks an error value.
+  if ((seen & kExtType) != 0) {
+    OdsCellElement::Type ext;
+    if (!typeOf(extType, ext) || ext != cell.type) return {};
+  }
+  if (startsWith(p, end, "/>")) {
+    cell.bytes = static_cast<std::size_t>(p + 2 - begin);
+    return cell;
+  }
+  if (p == end || *p != '>') return {};
+  ++p;
+  const char* const paragraphs = p;
+  for (;;) {
+    if (startsWith(p, end, kEmptyParagraph)) {
+      p += kEmptyParagraph.size();
+    } else if (startsWith(p, end, kParagraph)) {
+      const char* const stop = skipParagraphText(p + kParagraph.size(), end);
+      if (!startsWith(stop, end, kParagraphEnd)) return {};
+      p = stop + kParagraphEnd.size();
+    } else {
+      break;
+    }
+  }
+  cell.paragraphs = std::string_view(paragraphs, static_cast<std::size_t>(p - paragraphs));
+  if (!startsWith(p, end, kClose)) return {};
+  cell.bytes = static_cast<std::size_t>(p + kClose.size() - begin);
+  return cell;
+}
+
+std::size_t rowElementBytes(const char* begin, const char* end) {
+  constexpr std::string_view kOpen = "<table:table-row", kClose = "</table:table-row>";
+  if (!startsWith(begin, end, kOpen)) return 0;
+  const char* p = begin + kOpen.size();
+  if (p == end || (*p != ' ' && *p != '>' && *p != '/')) return 0;
+  // The start tag's end, passing over quoted values, which may hold '>'.
+  char quote = 0;
+  for (; p < end; ++p) {
+    if (quote != 0) {
+      if (*p == quote) quote = 0;
+    } else if (*p == '"' || *p == '\'') {
+      quote = *p;
+    } else if (*p == '>') {
+      break;
+    }
+  }
+  if (p == end) return 0;
+  if (p[-1] == '/') return static_cast<std::size_t>(p + 1 - begin);
+  for (++p;;) {
+    p = static_cast<const char*>(std::memchr(p, '<', static_cast<std::size_t>(end - p)));
+    if (p == nullptr || end - p < 2) return 0;
+    if (p[1] == '!' || p[1] == '?') return 0;
+    if (startsWith(p, end, kClose)) return static_cast<std::size_t>(p + kClose.size() - begin);
+    if (startsWith(p, end, kOpen)) return 0;
+    ++p;
+  }
+}
+
+}  // namespace quillmere::source::ods
