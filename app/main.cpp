@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include "ui/Clock.h"
 #include "ui/ProgramIcon.h"
@@ -44,5 +45,11 @@ int main(int argc, char* argv[]) {
   quillmere::ui::SystemClock clock;
   quillmere::ui::frmMain window(prompts, shell, clock);
   window.show();
+  // A file the desktop opens with Quillmere loads once the window is up.
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() > 1) {
+    QTimer::singleShot(0, &window,
+                       [&window, path = arguments.at(1)] { window.loadWorkbook(path); });
+  }
   return QApplication::exec();
 }

@@ -273,10 +273,10 @@ class QuickLine {
     if (at == 0 || at == line_.size()) return false;
     const std::string_view name = line_.substr(0, at);
     digest_.property(name);
-    while (line_[at] == ';') {
+    while (at < line_.size() && line_[at] == ';') {
       if (!parameter(++at)) return false;
     }
-    if (line_[at] != ':') return false;
+    if (at >= line_.size() || line_[at] != ':') return false;
     std::string_view value = line_.substr(at + 1);
     thread_local std::string decoded;
     if (quotedPrintable_) {

@@ -554,8 +554,8 @@
         <translation>Informe guardado como %1</translation>
     </message>
     <message>
-        <source>Excel File (*.xlsx *.xls *.csv)</source>
-        <translation>Archivo de Excel (*.xlsx *.xls *.csv)</translation>
+        <source>Spreadsheets (*.xlsx *.xls *.ods *.csv)</source>
+        <translation>Hojas de cálculo (*.xlsx *.xls *.ods *.csv)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: %2</source>

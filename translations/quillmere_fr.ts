@@ -554,8 +554,8 @@
         <translation>Rapport enregistré sous %1</translation>
     </message>
     <message>
-        <source>Excel File (*.xlsx *.xls *.csv)</source>
-        <translation>Fichier Excel (*.xlsx *.xls *.csv)</translation>
+        <source>Spreadsheets (*.xlsx *.xls *.ods *.csv)</source>
+        <translation>Feuilles de calcul (*.xlsx *.xls *.ods *.csv)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: %2</source>

@@ -554,8 +554,8 @@
         <translation>Raport zapisano jako %1</translation>
     </message>
     <message>
-        <source>Excel File (*.xlsx *.xls *.csv)</source>
-        <translation>Plik Excela (*.xlsx *.xls *.csv)</translation>
+        <source>Spreadsheets (*.xlsx *.xls *.ods *.csv)</source>
+        <translation>Arkusze kalkulacyjne (*.xlsx *.xls *.ods *.csv)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: %2</source>

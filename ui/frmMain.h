@@ -41,6 +41,8 @@ class frmMain : public QMainWindow {
   Q_OBJECT
 
  public:
+  // Loads a workbook named on the command line (the desktop's "Open with"), as a drop does.
+  void loadWorkbook(const QString& path) { loadChosenWorkbook(path); }
   static constexpr int kTimerIntervalMs = 400;
   // How long a passing message stays in the last status panel.
   static constexpr int kStatusMessageMs = 10000;

@@ -27,6 +27,7 @@ namespace {
 
 // What Browse offers is what a drop may bring; the readers tell the format from the bytes.
 const QStringList kWorkbookSuffixes = {QStringLiteral("xlsx"), QStringLiteral("xls"),
+                                       QStringLiteral("ods"), QStringLiteral("fods"),
                                        QStringLiteral("csv")};
 
 }  // namespace
@@ -53,7 +54,7 @@ class frmMain::LoadProgress : public source::LoadObserver {
 void frmMain::cmdBrowse_Click() {
   if (!steps_.browseEnabled()) return;
   loadChosenWorkbook(
-      prompts_.chooseWorkbookFile(this, QString(), tr("Excel File (*.xlsx *.xls *.csv)")));
+      prompts_.chooseWorkbookFile(this, QString(), tr("Spreadsheets (*.xlsx *.xls *.ods *.csv)")));
 }
 
 void frmMain::loadChosenWorkbook(const QString& chosen) {

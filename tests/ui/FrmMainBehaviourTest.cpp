@@ -40,7 +40,7 @@ class FrmMainBehaviourTest : public QObject {
     QCOMPARE(excelPath(), csv);
     QCOMPARE(fixture.prompts.workbookRequests.size(), std::size_t{1});
     const auto& request = fixture.prompts.workbookRequests.front();
-    QCOMPARE(request.filter, QStringLiteral("Excel File (*.xlsx *.xls *.csv)"));
+    QCOMPARE(request.filter, QStringLiteral("Spreadsheets (*.xlsx *.xls *.ods *.csv)"));
     QCOMPARE(request.title, QString());
     QCOMPARE(request.owner, fixture.window.get());
     QVERIFY(fixture.enabled("cmdNext"));

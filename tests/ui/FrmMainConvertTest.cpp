@@ -93,6 +93,17 @@ class FrmMainConvertTest : public QObject, private ConvertSteps {
     QVERIFY(fixture.window->isVisible());
   }
 
+  // The same sheet saved as OpenDocument gives, through the window, the very files the .xlsx
+  // gives.
+  void anOdsBecomesTheFilesItsXlsxBecomes() {
+    prepare(kFixtures + QStringLiteral("contacts.ods"));
+    fixture.click("Opt3");
+    convert();
+    QCOMPARE(fixture.prompts.messages.back().text, kSuccess);
+    compareWithExpected(base + kDated, QStringLiteral("xlsx-3.0-separate"),
+                        QStringLiteral("contacts.json"));
+  }
+
   // A destination sets the version, the file mode and numbers as shown, and says so; a version
   // checked afterwards through the accessibility interface is the one written, in the
   // destination's standard forms.
