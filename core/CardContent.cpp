@@ -15,8 +15,6 @@ CardProperty& CardContent::add(std::string_view name) {
   return property;
 }
 
-namespace {
-
 void appendAsRead(std::string& out, std::string_view value) {
   if (value.find('\r') == std::string_view::npos) {
     out += value;
@@ -31,8 +29,6 @@ void appendAsRead(std::string& out, std::string_view value) {
     }
   }
 }
-
-}  // namespace
 
 void CardContent::parameter(std::string_view name, std::string_view value) {
   std::string& parameter = current_->parameters.emplace_back(name);

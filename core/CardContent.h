@@ -107,6 +107,9 @@ class CardDigest : public CardExpectation {
   bool pendingCr_ = false;
 };
 
+// Appends `value` with CR LF and lone CR as LF, as a reader gives a value back.
+void appendAsRead(std::string& out, std::string_view value);
+
 // The property as a person would read it in a report: NAME;TYPES "value"; "component"...
 std::string describe(const CardProperty& property);
 

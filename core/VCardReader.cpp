@@ -44,6 +44,24 @@ bool validUtf8(std::string_view text) {
   return true;
 }
 
+// Undoes quoted-printable into `out`; false for an "=" not followed by two hexadecimal digits.
+bool decodeQuotedPrintable(std::string_view value, std::string& out) {
+  out.clear();
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    if (value[i] != '=') {
+      out += value[i];
+      continue;
+    }
+    if (i + 2 >= value.size()) return false;
+    const int high = hexDigit(value[i + 1]);
+    const int low = hexDigit(value[i + 2]);
+    if (high < 0 || low < 0) return false;
+    out += static_cast<char>(high * 16 + low);
+    i += 2;
+  }
+  return true;
+}
+
 enum class ValueShape : unsigned char { Text, Structured, List, Uri, Binary };
 
 ValueShape shapeOf(std::string_view name) {
@@ -73,9 +91,15 @@ class LineParser {
     if (at_ >= line_.size() || line_[at_] != ':') return "has no \":\" before its value";
     std::string value(line_.substr(at_ + 1));
     if (quotedPrintable_) {
-      if (!decodeQuotedPrintable(value)) return "holds a broken quoted-printable sequence";
+      std::string decoded;
+      if (!decodeQuotedPrintable(value, decoded)) return "holds a broken quoted-printable sequence";
+      value = std::move(decoded);
     }
-    if (v21_) value = withLf(value);
+    if (v21_) {
+      std::string asRead;
+      appendAsRead(asRead, value);
+      value = std::move(asRead);
+    }
     ValueShape shape = binary_ ? ValueShape::Binary : shapeOf(property.name);
     if (std::string problem = split(value, shape, property); !problem.empty()) return problem;
     for (const std::string& component : property.components) {
@@ -158,37 +182,6 @@ class LineParser {
         }
       }
       out += text[i];
-    }
-    return out;
-  }
-
-  static bool decodeQuotedPrintable(std::string& value) {
-    std::string out;
-    for (std::size_t i = 0; i < value.size(); ++i) {
-      if (value[i] != '=') {
-        out += value[i];
-        continue;
-      }
-      if (i + 2 >= value.size()) return false;
-      const int high = hexDigit(value[i + 1]);
-      const int low = hexDigit(value[i + 2]);
-      if (high < 0 || low < 0) return false;
-      out += static_cast<char>(high * 16 + low);
-      i += 2;
-    }
-    value = std::move(out);
-    return true;
-  }
-
-  static std::string withLf(std::string_view value) {
-    std::string out;
-    for (std::size_t i = 0; i < value.size(); ++i) {
-      if (value[i] == '\r') {
-        out += '\n';
-        if (i + 1 < value.size() && value[i + 1] == '\n') ++i;
-      } else {
-        out += value[i];
-      }
     }
     return out;
   }
@@ -348,23 +341,6 @@ class QuickLine {
     }
     if (values.find(',') != std::string_view::npos) return false;
     digest_.parameter(name, values);
-    return true;
-  }
-
-  static bool decodeQuotedPrintable(std::string_view value, std::string& out) {
-    out.clear();
-    for (std::size_t i = 0; i < value.size(); ++i) {
-      if (value[i] != '=') {
-        out += value[i];
-        continue;
-      }
-      if (i + 2 >= value.size()) return false;
-      const int high = hexDigit(value[i + 1]);
-      const int low = hexDigit(value[i + 2]);
-      if (high < 0 || low < 0) return false;
-      out += static_cast<char>(high * 16 + low);
-      i += 2;
-    }
     return true;
   }
 
