@@ -15,9 +15,10 @@ int WizardSteps::shownTab() const {
   return 0;
 }
 
-void WizardSteps::browsed() {
+void WizardSteps::browsed(bool workbookThere) {
   step_ = Step::Select;
-  nextEnabled_ = true;
+  // With nothing loaded, Next would lead to an empty Map Columns page.
+  nextEnabled_ = workbookThere;
   previousEnabled_ = false;
 }
 

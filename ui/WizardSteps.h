@@ -47,8 +47,8 @@ class WizardSteps {
   void setBusy(bool busy) { busy_ = busy; }
   bool busy() const { return busy_; }
 
-  // After Browse, whether or not a workbook was loaded.
-  void browsed();
+  // After Browse, whether or not it loaded a workbook: Next leads on only when one is there.
+  void browsed(bool workbookThere);
   // After a load that succeeded: the new workbook's headers must be offered afresh.
   void workbookLoaded() { listsFilled_ = false; }
 

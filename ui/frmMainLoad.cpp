@@ -67,7 +67,7 @@ void frmMain::loadChosenWorkbook(const QString& chosen) {
     if (closing_) return;
     if (!loaded) path->setText(before);
   }
-  steps_.browsed();
+  steps_.browsed(sheet_ != nullptr);
   showSteps();
 }
 

@@ -150,7 +150,7 @@ void frmMain::reloadSheet() {
   if (!extractExcelData(selectPage_->txtExcelPath->text(), sheet, headerRow) && !closing_) {
     showLoadedSheet();
   }
-  steps_.browsed();
+  steps_.browsed(sheet_ != nullptr);
   showSteps();
 }
 

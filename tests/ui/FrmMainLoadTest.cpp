@@ -228,6 +228,10 @@ class FrmMainLoadTest : public QObject {
     QVERIFY(fixture.prompts.messages.front().text.contains(QStringLiteral("does not exist")));
     QCOMPARE(fixture.text("txtExcelPath"), QString());
     QCOMPARE(fixture.itemsFound(), QString());
+    // Nothing is loaded, so there is nothing to map.
+    QVERIFY(!fixture.enabled("cmdNext"));
+    fixture.browse(QString());
+    QVERIFY(!fixture.enabled("cmdNext"));
   }
 
   void aCancelledDialogKeepsTheWorkbookAndItsMapping() {

@@ -36,7 +36,10 @@ TEST(WizardSteps, StartsOnTheSelectTabWithBothButtonsOff) {
 
 TEST(WizardSteps, WalksForwardFillingTheListsOnceAndBack) {
   WizardSteps steps;
-  steps.browsed();
+  // A Browse that loaded nothing leaves nothing to go on to.
+  steps.browsed(false);
+  EXPECT_EQ(steps.next(true), Action::None);
+  steps.browsed(true);
   EXPECT_EQ(shown(steps), (Shown{1, 0, true, false, "&Next >", true}));
   EXPECT_EQ(steps.next(true), Action::FillLists);
   steps.listsWereFilled();
@@ -60,18 +63,18 @@ TEST(WizardSteps, WalksForwardFillingTheListsOnceAndBack) {
 
 TEST(WizardSteps, ANewWorkbookHasItsListsFilledAfresh) {
   WizardSteps steps;
-  steps.browsed();
+  steps.browsed(true);
   EXPECT_EQ(steps.next(true), Action::FillLists);
   steps.listsWereFilled();
   steps.previous();
   steps.workbookLoaded();
-  steps.browsed();
+  steps.browsed(true);
   EXPECT_EQ(steps.next(true), Action::FillLists);
 }
 
 TEST(WizardSteps, AConversionKeepsBothButtonsOffUntilAFolderIsChosen) {
   WizardSteps steps;
-  steps.browsed();
+  steps.browsed(true);
   steps.next(true);
   steps.listsWereFilled();
   steps.next(false);
@@ -86,7 +89,7 @@ TEST(WizardSteps, AConversionKeepsBothButtonsOffUntilAFolderIsChosen) {
 
 TEST(WizardSteps, WhileBusyNothingThatStartsWorkIsOn) {
   WizardSteps steps;
-  steps.browsed();
+  steps.browsed(true);
   steps.setBusy(true);
   EXPECT_EQ(shown(steps), (Shown{1, 0, false, false, "&Next >", false}));
   EXPECT_EQ(steps.next(false), Action::None);
