@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace quillmere::core {
 
@@ -107,15 +108,40 @@ void CardDigest::addAsRead(Stream& stream, std::string_view run, bool& pendingCr
   stream.add(run);
 }
 
+namespace {
+
+// A short name or kind, upper-cased, in one word: properties and kinds are mostly that.
+std::optional<std::uint64_t> shortWord(std::string_view text) {
+  if (text.size() > 7) return std::nullopt;
+  std::uint64_t word = text.size();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    const auto upper = static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    word |= std::uint64_t{upper} << (8 * (i + 1));
+  }
+  return word * 0xff51afd7ed558ccdULL;
+}
+
+}  // namespace
+
 void CardDigest::property(std::string_view name) {
-  Stream stream;
-  stream.add(name);
-  name_ = stream.finish();
+  if (const auto word = shortWord(name)) {
+    name_ = *word;
+  } else {
+    Stream stream;
+    stream.add(name);
+    name_ = stream.finish();
+  }
   types_ = parameters_ = 0;
   components_ = 0x452821e638d01377ULL;
 }
 
 void CardDigest::type(std::string_view type) {
+  // A sum, so the kinds may come in any order.
+  if (const auto word = shortWord(type)) {
+    types_ += *word;
+    return;
+  }
   Stream stream;
   for (const char c : type)
     stream.addByte(static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c));

@@ -404,20 +404,18 @@ std::optional<std::uint64_t> quickCardDigest(std::string_view record, std::strin
   thread_local CardDigest digest;
   thread_local std::string unfolded;
   digest.clear();
-  // Every line break is CR LF: each LF follows a CR, and there are as many of each; checked
-  // once here rather than line by line.
-  std::size_t breaks = 0;
-  for (std::size_t lf = record.find('\n'); lf != std::string_view::npos;
-       lf = record.find('\n', lf + 1), ++breaks) {
-    if (lf == 0 || record[lf - 1] != '\r') return std::nullopt;
-  }
-  for (std::size_t cr = record.find('\r'); cr != std::string_view::npos;
-       cr = record.find('\r', cr + 1)) {
-    if (breaks-- == 0) return std::nullopt;
-  }
+  // Every line break is CR LF: the lines are cut at each CR, which must have its LF, and no
+  // LF may be left over; counted once here rather than looked for line by line.
+  std::size_t feeds = 0;
+  for (const char c : record)
+    feeds += c == '\n' ? 1 : 0;
   std::size_t at = 0;
+  bool broken = false;
   const auto physical = [&]() -> std::string_view {
     const std::size_t cr = record.find('\r', at);
+    if (cr != std::string_view::npos) {
+      broken = broken || cr + 1 == record.size() || record[cr + 1] != '\n' || feeds-- == 0;
+    }
     const std::size_t end = cr == std::string_view::npos ? record.size() : cr;
     const std::string_view line = record.substr(at, end - at);
     at = cr == std::string_view::npos ? record.size() : cr + 2;
@@ -427,7 +425,6 @@ std::optional<std::uint64_t> quickCardDigest(std::string_view record, std::strin
   const std::string_view versionLine = physical();
   if (!versionLine.starts_with("VERSION:") || versionLine.substr(8) != version) return std::nullopt;
   while (at < record.size()) {
-    if (at > 0 && record[at - 1] != '\n') return std::nullopt;
     std::string_view line = physical();
     const bool quotedPrintable =
         v21 && line.substr(0, line.find(':')).find("QUOTED-PRINTABLE") != std::string_view::npos;
@@ -447,8 +444,10 @@ std::optional<std::uint64_t> quickCardDigest(std::string_view record, std::strin
       }
       line = unfolded;
     }
-    if (line == "END:VCARD")
-      return at >= record.size() ? std::optional(digest.value()) : std::nullopt;
+    if (line == "END:VCARD") {
+      return at >= record.size() && !broken && feeds == 0 ? std::optional(digest.value())
+                                                          : std::nullopt;
+    }
     if (!QuickLine(line, v21, digest).take()) return std::nullopt;
   }
   return std::nullopt;
