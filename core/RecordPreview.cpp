@@ -80,7 +80,11 @@ PreviewCard RecordPreview::card(ExportOptions& options) {
   const std::int32_t dropped =
       options.allowEmptyEmail() ? 0 : droppedBefore_[reader_.readAsShown() ? 1 : 0];
   card.record = buildRecord(values_, recordForm(options.vCardVersion(), options.destination()));
-  card.file = recordFileName(values_, options.singleFile(), position_, dropped);
+  // Under a limit of contacts per file the shared file is one of its numbered parts.
+  const std::int32_t perFile = contactsPerFile(options.destination(), options.perFile());
+  card.file = options.singleFile() && perFile > 0
+                  ? splitFileName((position_ - dropped - 1) / perFile + 1)
+                  : recordFileName(values_, options.singleFile(), position_, dropped);
   return card;
 }
 

@@ -53,16 +53,22 @@ const std::vector<ColumnPair> kMixedMapping = {
     pairOf(3, Field::MobileNumber), pairOf(4, Field::MobileNumber), pairOf(5, Field::Title),
     pairOf(6, Field::Notes)};
 
-class CardsMatchTheExport : public ::testing::TestWithParam<std::tuple<const char*, bool, bool>> {};
+class CardsMatchTheExport
+    : public ::testing::TestWithParam<std::tuple<const char*, bool, bool, bool>> {};
 
+// With a destination, the standard forms, and files of at most two contacts each.
 TEST_P(CardsMatchTheExport, EveryCardIsTheRecordAndFileTheRunWritesForItsRow) {
-  const auto [version, single, allowEmpty] = GetParam();
+  const auto [version, single, allowEmpty, forCardDav] = GetParam();
   const Rows rows = mixedRows();
   const source::SheetTable table = tableOf(rows, kMixedRowsFound, kMixedLastRow);
   ScriptedOptions options;
   options.version = version;
   options.single = single;
   options.allowEmpty = allowEmpty;
+  if (forCardDav) {
+    options.destinationChoice = Destination::CardDav;
+    options.perFileLimit = 2;
+  }
 
   MemorySheet exported(rows);
   MemorySink sink;
@@ -99,7 +105,8 @@ TEST_P(CardsMatchTheExport, EveryCardIsTheRecordAndFileTheRunWritesForItsRow) {
 
 INSTANTIATE_TEST_SUITE_P(VersionsAndOptions, CardsMatchTheExport,
                          ::testing::Combine(::testing::Values("2.1", "3.0", "4.0"),
-                                            ::testing::Bool(), ::testing::Bool()));
+                                            ::testing::Bool(), ::testing::Bool(),
+                                            ::testing::Bool()));
 
 // Numbers under formats; in row 3 the e-mail is a number shown as spaces alone, which the
 // e-mail rule drops only when numbers are taken as shown.
