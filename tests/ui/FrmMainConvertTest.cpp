@@ -104,6 +104,27 @@ class FrmMainConvertTest : public QObject, private ConvertSteps {
                         QStringLiteral("contacts.json"));
   }
 
+  // Options changed through a screen reader's actions or by the program are the ones the run
+  // follows, as if clicked: one file, empty e-mails kept, version 2.1.
+  void optionsChangedThroughAccessibleActionsAreTheOnesWritten() {
+    prepare(kFixtures + QStringLiteral("contacts.csv"));
+    const auto act = [&](const char* name, const QString& action) {
+      QAccessibleInterface* control =
+          QAccessible::queryAccessibleInterface(fixture.find<QWidget>(QString::fromLatin1(name)));
+      QVERIFY(control != nullptr && control->actionInterface() != nullptr);
+      control->actionInterface()->doAction(action);
+    };
+    fixture.click("Opt4");
+    act("ChkSinglevCard", QAccessibleActionInterface::toggleAction());
+    act("chkNotNull", QAccessibleActionInterface::toggleAction());
+    fixture.find<QRadioButton>(QStringLiteral("Opt2"))->setChecked(true);
+    convert();
+    QCOMPARE(filesIn(base + kDated), QStringList{QStringLiteral("All Contacts.vcf")});
+    const QByteArray cards = contents(base + kDated + QStringLiteral("/All Contacts.vcf"));
+    QCOMPARE(cards.count("BEGIN:VCARD\r\nVERSION:2.1\r\n"), 4);
+    QCOMPARE(cards.count("VERSION:"), 4);
+  }
+
   // A destination sets the version, the file mode and numbers as shown, and says so; a version
   // checked afterwards through the accessibility interface is the one written, in the
   // destination's standard forms.
