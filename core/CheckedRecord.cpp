@@ -1,6 +1,7 @@
 #include "core/CheckedRecord.h"
 
 #include "core/CardContent.h"
+#include "core/VCardQuickRead.h"
 #include "core/VCardReader.h"
 #include "core/VCardRecord.h"
 

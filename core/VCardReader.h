@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -43,11 +42,6 @@ class VCardReader {
   std::size_t lineNumber_ = 0;  // of the line last begun
   std::string unfolded_;
 };
-
-// The CardDigest of `record`'s properties as its version's reader reads them, made in one pass
-// without copying the values; none where the pass meets what it leaves to VCardReader (a
-// property or escape it does not expect, text the reader would refuse).
-std::optional<std::uint64_t> quickCardDigest(std::string_view record, std::string_view version);
 
 // Reads `record`, the text of one card, back as its version's reader would, and says the
 // first way it differs from `written`; none when every property reads back as written.

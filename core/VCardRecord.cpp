@@ -8,100 +8,12 @@
 #include "core/ContactUid.h"
 #include "core/SeveralValues.h"
 #include "core/VCardFolding.h"
+#include "core/VCardHeads.h"
 #include "core/VCardText.h"
 
 namespace quillmere::core {
 
 namespace {
-
-// A property's name and kinds, in the order the bare 2.1 form lists them.
-struct Head {
-  std::string_view name;
-  std::array<std::string_view, 2> types;
-};
-
-enum HeadId : unsigned char {
-  TelWork,
-  TelHome,
-  TelCell,
-  FaxWork,
-  FaxHome,
-  AdrWork,
-  AdrHome,
-  LabelWork,
-  LabelHome,
-  Url,
-  EmailPref,
-  Email,
-  TelVoice,
-  TelPager,
-  UrlHome,
-  kHeadCount
-};
-
-constexpr std::array<Head, kHeadCount> kHeads{{
-    {"TEL", {"WORK", "VOICE"}},
-    {"TEL", {"HOME", "VOICE"}},
-    {"TEL", {"CELL", "VOICE"}},
-    {"TEL", {"WORK", "FAX"}},
-    {"TEL", {"HOME", "FAX"}},
-    {"ADR", {"WORK", ""}},
-    {"ADR", {"HOME", ""}},
-    {"LABEL", {"WORK", ""}},
-    {"LABEL", {"HOME", ""}},
-    {"URL", {"", ""}},
-    {"EMAIL", {"PREF", "INTERNET"}},
-    {"EMAIL", {"INTERNET", ""}},
-    {"TEL", {"VOICE", ""}},
-    {"TEL", {"PAGER", ""}},
-    {"URL", {"HOME", ""}},
-}};
-
-// How the kinds are spelt: bare as 2.1 has them ("TEL;CELL;VOICE", every version's in the
-// plain layout), as TYPE= in 3.0 ("TEL;TYPE=CELL,VOICE") or in lower case with PREF=1 in 4.0.
-enum class TypeSpelling : unsigned char { Bare, Type30, Type40 };
-
-TypeSpelling spellingOf(const RecordForm& form) {
-  if (!form.standard || form.version == "2.1") return TypeSpelling::Bare;
-  return form.version == "4.0" ? TypeSpelling::Type40 : TypeSpelling::Type30;
-}
-
-bool isPref40(TypeSpelling spelling, std::string_view type) {
-  return spelling == TypeSpelling::Type40 && type == "PREF";
-}
-
-std::string renderHead(const Head& head, TypeSpelling spelling) {
-  std::string text(head.name);
-  bool typed = false;
-  for (const std::string_view type : head.types) {
-    if (type.empty() || isPref40(spelling, type)) continue;
-    if (spelling == TypeSpelling::Bare) {
-      text += ';';
-    } else {
-      text += typed ? "," : ";TYPE=";
-    }
-    typed = true;
-    for (const char c : type)
-      text += spelling == TypeSpelling::Type40 ? static_cast<char>(c - 'A' + 'a') : c;
-  }
-  for (const std::string_view type : head.types) {
-    if (isPref40(spelling, type)) text += ";PREF=1";
-  }
-  return text;
-}
-
-// Every head in every spelling, made once.
-const std::string& headText(HeadId id, TypeSpelling spelling) {
-  static const auto kTexts = [] {
-    std::array<std::array<std::string, kHeadCount>, 3> texts;
-    for (std::size_t s = 0; s < texts.size(); ++s) {
-      for (std::size_t h = 0; h < kHeadCount; ++h)
-        texts[s][h] = renderHead(kHeads[h], static_cast<TypeSpelling>(s));
-    }
-    return texts;
-  }();
-  return kTexts[static_cast<std::size_t>(spelling)][id];
-}
 
 // The 4.0 parameter value of a formatted address, quoted; RFC 6868 spells the line breaks,
 // double quotes and carets a parameter cannot hold.

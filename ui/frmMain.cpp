@@ -137,15 +137,13 @@ void frmMain::connectHandlers() {
 
   const ExportPage& page = *exportPage_;
   // Checked by the mouse, the keyboard, an assistive technology or the program alike.
-  connect(page.Opt2, &QRadioButton::toggled, this, [this](bool on) {
-    if (on) Opt2_Click();
-  });
-  connect(page.Opt3, &QRadioButton::toggled, this, [this](bool on) {
-    if (on) Opt3_Click();
-  });
-  connect(page.Opt4, &QRadioButton::toggled, this, [this](bool on) {
-    if (on) Opt4_Click();
-  });
+  for (const auto& [button, handler] :
+       {std::pair{page.Opt2, &frmMain::Opt2_Click}, std::pair{page.Opt3, &frmMain::Opt3_Click},
+        std::pair{page.Opt4, &frmMain::Opt4_Click}}) {
+    connect(button, &QRadioButton::toggled, this, [this, handler = handler](bool on) {
+      if (on) (this->*handler)();
+    });
+  }
   connect(page.cmbDestination, &QComboBox::currentIndexChanged, this,
           &frmMain::cmbDestination_Click);
   connect(page.spnPerFile, &QSpinBox::valueChanged, this, &frmMain::refreshPreview);
@@ -332,26 +330,6 @@ void frmMain::Opt3_Click() {
 
 void frmMain::Opt4_Click() {
   vCardVersion_ = QStringLiteral("4.0");
-  refreshPreview();
-}
-
-void frmMain::cmbDestination_Click() {
-  const ExportPage& page = *exportPage_;
-  const core::Destination destination = options_->destination();
-  const core::DestinationProfile& profile = core::profileOf(destination);
-  if (profile.standardForms) {
-    QRadioButton* version = profile.version == "2.1"   ? page.Opt2
-                            : profile.version == "4.0" ? page.Opt4
-                                                       : page.Opt3;
-    version->setChecked(true);
-    page.ChkSinglevCard->setChecked(profile.singleFile);
-    // A phone number's leading zero is part of it.
-    page.chkNumbersAsShown->setChecked(true);
-    // What was set, in the few words the status bar holds; the choice's tooltip says more.
-    showStatusMessage(tr("%1: vCard %2, %3.")
-                          .arg(page.cmbDestination->currentText(), vCardVersion_,
-                               profile.singleFile ? tr("one file") : tr("a file per contact")));
-  }
   refreshPreview();
 }
 

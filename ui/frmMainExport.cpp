@@ -1,5 +1,7 @@
 // Step 3's handlers: Convert and what it tells the user, the saving location, the progress
 // timer and Save Report. The run itself is the Conversion's.
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -7,9 +9,11 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 
 #include "core/ContactSheet.h"
+#include "core/Destination.h"
 #include "core/RowReport.h"
 #include "ui/Clock.h"
 #include "ui/Conversion.h"
@@ -176,6 +180,26 @@ void frmMain::reportExport(const core::ExportReport& report) {
                        Prompts::Icon::Warning) == Prompts::Answer::Yes) {
     ShellOpen(shell_, exportFolder_);
   }
+}
+
+void frmMain::cmbDestination_Click() {
+  const ExportPage& page = *exportPage_;
+  const core::Destination destination = options_->destination();
+  const core::DestinationProfile& profile = core::profileOf(destination);
+  if (profile.standardForms) {
+    QRadioButton* version = profile.version == "2.1"   ? page.Opt2
+                            : profile.version == "4.0" ? page.Opt4
+                                                       : page.Opt3;
+    version->setChecked(true);
+    page.ChkSinglevCard->setChecked(profile.singleFile);
+    // A phone number's leading zero is part of it.
+    page.chkNumbersAsShown->setChecked(true);
+    // What was set, in the few words the status bar holds; the choice's tooltip says more.
+    showStatusMessage(tr("%1: vCard %2, %3.")
+                          .arg(page.cmbDestination->currentText(), vCardVersion_,
+                               profile.singleFile ? tr("one file") : tr("a file per contact")));
+  }
+  refreshPreview();
 }
 
 void frmMain::cmdSaveReport_Click() {

@@ -5,6 +5,7 @@
 
 #include "core/ContactUid.h"
 #include "core/ExportRun.h"
+#include "core/VCardQuickRead.h"
 #include "core/VCardReader.h"
 #include "core/VCardRecord.h"
 #include "tests/core/ExportDoubles.h"

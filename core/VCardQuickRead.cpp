@@ -1,0 +1,214 @@
+#include "core/VCardQuickRead.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/CardContent.h"
+#include "core/VCardValueRules.h"
+
+namespace quillmere::core {
+
+namespace {
+
+class QuickLine {
+ public:
+  QuickLine(std::string_view line, bool v21, CardDigest& digest)
+      : line_(line), v21_(v21), digest_(digest) {}
+
+  bool take() {
+    std::size_t at = 0;
+    while (at < line_.size() && line_[at] != ';' && line_[at] != ':') {
+      if (line_[at] >= 'a' && line_[at] <= 'z') return false;
+      ++at;
+    }
+    if (at == 0 || at == line_.size()) return false;
+    const std::string_view name = line_.substr(0, at);
+    digest_.property(name);
+    while (at < line_.size() && line_[at] == ';') {
+      if (!parameter(++at)) return false;
+    }
+    if (at >= line_.size() || line_[at] != ':') return false;
+    std::string_view value = line_.substr(at + 1);
+    thread_local std::string decoded;
+    if (quotedPrintable_) {
+      if (!decodeQuotedPrintable(value, decoded)) return false;
+      value = decoded;
+    }
+    if (!components(value, shapeOf(name))) return false;
+    digest_.endProperty();
+    return true;
+  }
+
+ private:
+  static std::size_t until(std::string_view text, std::size_t at, std::string_view stops) {
+    while (at < text.size() && stops.find(text[at]) == std::string_view::npos)
+      ++at;
+    return at;
+  }
+
+  bool parameter(std::size_t& at) {
+    const std::size_t nameEnd = until(line_, at, "=;:");
+    if (nameEnd == line_.size() || nameEnd == at) return false;
+    const std::string_view name = line_.substr(at, nameEnd - at);
+    at = nameEnd;
+    if (line_[at] != '=') {
+      if (name == "QUOTED-PRINTABLE") {
+        quotedPrintable_ = true;
+      } else {
+        digest_.type(name);
+      }
+      return true;
+    }
+    ++at;
+    if (at < line_.size() && line_[at] == '"') {
+      const std::size_t close = line_.find('"', at + 1);
+      if (close == std::string_view::npos || v21_) return false;
+      thread_local std::string text;
+      text.clear();
+      const std::string_view quoted = line_.substr(at + 1, close - at - 1);
+      for (std::size_t i = 0; i < quoted.size(); ++i) {
+        const char next = i + 1 < quoted.size() ? quoted[i + 1] : '\0';
+        if (quoted[i] == '^' && (next == 'n' || next == 'N' || next == '\'' || next == '^')) {
+          text += next == '^' ? '^' : next == '\'' ? '"' : '\n';
+          ++i;
+        } else {
+          text += quoted[i];
+        }
+      }
+      at = close + 1;
+      if (name == "TYPE" || name == "CHARSET" || name == "ENCODING") return false;
+      digest_.parameter(name, text);
+      return true;
+    }
+    const std::size_t end = until(line_, at, ";:");
+    if (end == line_.size()) return false;
+    const std::string_view values = line_.substr(at, end - at);
+    at = end;
+    if (name == "TYPE") {
+      for (std::size_t from = 0; from <= values.size();) {
+        const std::size_t comma = std::min(values.find(',', from), values.size());
+        digest_.type(values.substr(from, comma - from));
+        from = comma + 1;
+      }
+      return true;
+    }
+    if (name == "CHARSET") return equalsIgnoringCase(values, "UTF-8");
+    if (name == "ENCODING") {
+      quotedPrintable_ = v21_ && equalsIgnoringCase(values, "QUOTED-PRINTABLE");
+      return quotedPrintable_;
+    }
+    if (values.find(',') != std::string_view::npos) return false;
+    digest_.parameter(name, values);
+    return true;
+  }
+
+  // Feeds the value's components to the digest in runs between the bytes that need work.
+  bool components(std::string_view value, ValueShape shape) {
+    const char separator = shape == ValueShape::Structured ? ';'
+                           : shape == ValueShape::List     ? ','
+                                                           : '\0';
+    const bool v21Plain = v21_ && shape != ValueShape::List;
+    digest_.beginComponent();
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+      const char c = value[i];
+      if (c != '\\' && c != ';' && c != ',') continue;
+      if (c != '\\' && c != separator) {
+        // 3.0 and 4.0 escape a semicolon in any text.
+        if (c == ';' && !v21_ && shape != ValueShape::Uri) return false;
+        continue;
+      }
+      digest_.bytes(value.substr(run, i - run));
+      run = i + 1;
+      if (c == separator) {
+        digest_.endComponent();
+        digest_.beginComponent();
+        continue;
+      }
+      const char next = i + 1 < value.size() ? value[i + 1] : '\0';
+      if (v21Plain || shape == ValueShape::Uri) {
+        const bool escaped =
+            v21_ ? next == ';' && shape == ValueShape::Structured : next == 'n' || next == 'N';
+        if (!escaped) {
+          digest_.bytes("\\");
+          continue;
+        }
+        digest_.bytes(next == ';' ? ";" : "\n");
+      } else if (next == '\\' || next == ',' || next == ';') {
+        digest_.bytes(value.substr(i + 1, 1));
+      } else if (next == 'n' || next == 'N') {
+        digest_.bytes("\n");
+      } else {
+        return false;
+      }
+      ++i;
+      run = i + 1;
+    }
+    digest_.bytes(value.substr(run));
+    digest_.endComponent();
+    return true;
+  }
+
+  std::string_view line_;
+  bool v21_;
+  CardDigest& digest_;
+  bool quotedPrintable_ = false;
+};
+
+}  // namespace
+
+std::optional<std::uint64_t> quickCardDigest(std::string_view record, std::string_view version) {
+  const bool v21 = version == "2.1";
+  thread_local CardDigest digest;
+  thread_local std::string unfolded;
+  digest.clear();
+  // Every line break is CR LF: the lines are cut at each CR, which must have its LF, and no
+  // LF may be left over; counted once here rather than looked for line by line.
+  std::size_t feeds = 0;
+  for (const char c : record)
+    feeds += c == '\n' ? 1 : 0;
+  std::size_t at = 0;
+  bool broken = false;
+  const auto physical = [&]() -> std::string_view {
+    const std::size_t cr = record.find('\r', at);
+    if (cr != std::string_view::npos) {
+      broken = broken || cr + 1 == record.size() || record[cr + 1] != '\n' || feeds-- == 0;
+    }
+    const std::size_t end = cr == std::string_view::npos ? record.size() : cr;
+    const std::string_view line = record.substr(at, end - at);
+    at = cr == std::string_view::npos ? record.size() : cr + 2;
+    return line;
+  };
+  if (physical() != "BEGIN:VCARD") return std::nullopt;
+  const std::string_view versionLine = physical();
+  if (!versionLine.starts_with("VERSION:") || versionLine.substr(8) != version) return std::nullopt;
+  while (at < record.size()) {
+    std::string_view line = physical();
+    const bool quotedPrintable =
+        v21 && line.substr(0, line.find(':')).find("QUOTED-PRINTABLE") != std::string_view::npos;
+    bool joined = false;
+    while (at < record.size()) {
+      const char lead = record[at];
+      const bool softBreak = quotedPrintable && line.ends_with('=');
+      if (lead != ' ' && lead != '\t' && !softBreak) break;
+      if (!joined) unfolded.assign(line);
+      joined = true;
+      const std::string_view more = physical();
+      if (softBreak) {
+        unfolded.pop_back();
+        unfolded += more;
+      } else {
+        unfolded += v21 ? more : more.substr(1);
+      }
+      line = unfolded;
+    }
+    if (line == "END:VCARD") {
+      return at >= record.size() && !broken && feeds == 0 ? std::optional(digest.value())
+                                                          : std::nullopt;
+    }
+    if (!QuickLine(line, v21, digest).take()) return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+}  // namespace quillmere::core
