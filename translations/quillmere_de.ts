@@ -386,6 +386,10 @@
         <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
         <translation>Wird nur geschrieben, wenn &quot;Import nach&quot; in Schritt 3 ein Ziel nennt; &quot;Jede App&quot; lässt es weg.</translation>
     </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>Hin&amp;zufügen</translation>
+    </message>
 </context>
 <context>
     <name>QtText</name>
@@ -444,12 +448,12 @@
         <translation>&amp;Weiter &gt;</translation>
     </message>
     <message>
-        <source>Convert</source>
-        <translation>Konvertieren</translation>
-    </message>
-    <message>
         <source>Next</source>
         <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Conver&amp;t</source>
+        <translation>Konver&amp;tieren</translation>
     </message>
 </context>
 <context>

@@ -386,6 +386,10 @@
         <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
         <translation>Solo se escribe cuando «Importar en» del paso 3 indica el destino; «Cualquier app» lo omite.</translation>
     </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>Aña&amp;dir</translation>
+    </message>
 </context>
 <context>
     <name>QtText</name>
@@ -444,12 +448,12 @@
         <translation>&amp;Siguiente &gt;</translation>
     </message>
     <message>
-        <source>Convert</source>
-        <translation>Convertir</translation>
-    </message>
-    <message>
         <source>Next</source>
         <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Conver&amp;t</source>
+        <translation>Conver&amp;tir</translation>
     </message>
 </context>
 <context>

@@ -386,6 +386,10 @@
         <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
         <translation>Écrit seulement quand « Importer dans » de l&apos;étape 3 nomme la destination ; « Toute application » l&apos;omet.</translation>
     </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>A&amp;jouter</translation>
+    </message>
 </context>
 <context>
     <name>QtText</name>
@@ -444,12 +448,12 @@
         <translation>&amp;Suivant &gt;</translation>
     </message>
     <message>
-        <source>Convert</source>
-        <translation>Convertir</translation>
-    </message>
-    <message>
         <source>Next</source>
         <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Conver&amp;t</source>
+        <translation>Conver&amp;tir</translation>
     </message>
 </context>
 <context>

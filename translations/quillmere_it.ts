@@ -386,6 +386,10 @@
         <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
         <translation>Scritto solo quando «Importa in» del passo 3 indica la destinazione; «Qualsiasi app» lo omette.</translation>
     </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>A&amp;ggiungi</translation>
+    </message>
 </context>
 <context>
     <name>QtText</name>
@@ -444,12 +448,12 @@
         <translation>&amp;Avanti &gt;</translation>
     </message>
     <message>
-        <source>Convert</source>
-        <translation>Converti</translation>
-    </message>
-    <message>
         <source>Next</source>
         <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Conver&amp;t</source>
+        <translation>Conver&amp;ti</translation>
     </message>
 </context>
 <context>

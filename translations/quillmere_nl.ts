@@ -386,6 +386,10 @@
         <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
         <translation>Alleen geschreven als &quot;Importeren in&quot; bij stap 3 de bestemming noemt; &quot;Elke app&quot; laat het weg.</translation>
     </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>Toevoe&amp;gen</translation>
+    </message>
 </context>
 <context>
     <name>QtText</name>
@@ -444,12 +448,12 @@
         <translation>&amp;Volgende &gt;</translation>
     </message>
     <message>
-        <source>Convert</source>
-        <translation>Converteren</translation>
-    </message>
-    <message>
         <source>Next</source>
         <translation>Volgende</translation>
+    </message>
+    <message>
+        <source>Conver&amp;t</source>
+        <translation>Conver&amp;teren</translation>
     </message>
 </context>
 <context>

@@ -386,6 +386,10 @@
         <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
         <translation>Zapisywane tylko, gdy „Import do” w kroku 3 wskazuje miejsce docelowe; „Dowolna aplikacja” je pomija.</translation>
     </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>Do&amp;daj</translation>
+    </message>
 </context>
 <context>
     <name>QtText</name>
@@ -444,12 +448,12 @@
         <translation>&amp;Dalej &gt;</translation>
     </message>
     <message>
-        <source>Convert</source>
-        <translation>Konwertuj</translation>
-    </message>
-    <message>
         <source>Next</source>
         <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>Conver&amp;t</source>
+        <translation>Konwer&amp;tuj</translation>
     </message>
 </context>
 <context>

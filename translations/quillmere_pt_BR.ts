@@ -386,6 +386,10 @@
         <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
         <translation>Escrito só quando &quot;Importar em&quot; da etapa 3 indica o destino; &quot;Qualquer app&quot; o omite.</translation>
     </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>A&amp;dicionar</translation>
+    </message>
 </context>
 <context>
     <name>QtText</name>
@@ -444,12 +448,12 @@
         <translation>&amp;Próximo &gt;</translation>
     </message>
     <message>
-        <source>Convert</source>
-        <translation>Converter</translation>
-    </message>
-    <message>
         <source>Next</source>
         <translation>Próximo</translation>
+    </message>
+    <message>
+        <source>Conver&amp;t</source>
+        <translation>Conver&amp;ter</translation>
     </message>
 </context>
 <context>

@@ -38,7 +38,7 @@ MapPage::MapPage(TabPage& page) {
   cmbOutlook = dropDownList("cmbOutlook", tr("vCard Fields"));
   page.place(cmbOutlook, twipsRect(6480, 840, 2775, 315));
 
-  cmdAddMapping = button("cmdAddMapping", tr("Add"), tr("Add"), Fonts::tahoma());
+  cmdAddMapping = button("cmdAddMapping", tr("A&dd"), tr("Add"), Fonts::tahoma());
   page.place(cmdAddMapping, twipsRect(7800, 1320, 1455, 375));
 
   cmdRemove = button("cmdRemove", tr("Remove"), tr("Remove"), Fonts::tahoma());

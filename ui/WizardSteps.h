@@ -28,7 +28,7 @@ class WizardSteps {
 
   // In English; the window shows them through tr().
   static constexpr std::string_view kStartCaption = QT_TRANSLATE_NOOP("WizardSteps", "&Next >");
-  static constexpr std::string_view kConvertCaption = QT_TRANSLATE_NOOP("WizardSteps", "Convert");
+  static constexpr std::string_view kConvertCaption = QT_TRANSLATE_NOOP("WizardSteps", "Conver&t");
   static constexpr std::string_view kPlainCaption = QT_TRANSLATE_NOOP("WizardSteps", "Next");
 
   Step step() const { return step_; }

@@ -389,8 +389,13 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  // A load or export in progress stops at its next pause for events.
-  if (steps_.busy()) closing_ = true;
+  // A load or export in progress stops at its next pause for events, and the window goes once
+  // it has: closed inside that pause, the program would stay on with no window.
+  if (steps_.busy()) {
+    closing_ = true;
+    event->ignore();
+    return;
+  }
   // An open About box or card preview belongs to this window and goes with it.
   if (about_ != nullptr) about_->close();
   if (cardPreview_ != nullptr) cardPreview_->close();

@@ -90,7 +90,10 @@ void frmMain::exportContacts() {
   setBusy(false);
   exportPage_->cmdSaveReport->setEnabled(conversion_->report() != nullptr);
   if (!ended.report) {
-    if (closing_) return;
+    if (closing_) {
+      close();
+      return;
+    }
     static_cast<void>(prompts_.message(this, ended.refusal, productName(), Prompts::Buttons::Ok,
                                        Prompts::Icon::Warning));
     steps_.conversionRefused(true);
@@ -112,6 +115,7 @@ void frmMain::exportContacts() {
                              .arg(report.counts.dataRows)
                              .arg(QDir::toNativeSeparators(exportFolder_)),
                          productName(), Prompts::Buttons::Ok, Prompts::Icon::Information));
+    close();
     return;
   }
   reportExport(report);

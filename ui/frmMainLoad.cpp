@@ -90,7 +90,10 @@ bool frmMain::extractExcelData(const QString& path, std::size_t sheet, std::uint
     problem = tr("\"%1\" could not be read: %2").arg(path, QString::fromUtf8(error.what()));
   }
   setBusy(false);
-  if (closing_) return false;
+  if (closing_) {
+    close();
+    return false;
+  }
   if (focusBefore != nullptr && focusBefore->isEnabled()) focusBefore->setFocus();
   if (!loaded) {
     setStatusPanel(frame_->panelItems, panelBefore);

@@ -367,7 +367,7 @@ class FrmMainConvertTest : public QObject, private ConvertSteps {
     QCOMPARE(fixture.prompts.folderPrompts, std::vector<QString>{QStringLiteral("Select Folder")});
     QCOMPARE(fixture.text("txtvCardSavePath"), other);
     QVERIFY(fixture.enabled("cmdNext"));
-    QCOMPARE(fixture.text("cmdNext"), QStringLiteral("Convert"));
+    QCOMPARE(fixture.text("cmdNext"), QStringLiteral("Conver&t"));
     // Choosing makes no folder of its own.
     QCOMPARE(QDir(other).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     convert(Prompts::Answer::Yes);

@@ -27,7 +27,7 @@ Captions expected(const QByteArray& language) {
   if (language == "de") {
     return {{"1. Auswählen", "2. Spalten zuordnen", "3. Exportieren"},
             "&Weiter >",
-            "Konvertieren",
+            "Konver&tieren",
             "Die Kontakte wurden erfolgreich in vCard-Dateien exportiert.",
             "&Ja",
             "Spalte D enthält Daten, wird aber nicht gelesen: "};
@@ -35,14 +35,14 @@ Captions expected(const QByteArray& language) {
   if (language == "fr") {
     return {{"1. Sélectionner", "2. Associer les colonnes", "3. Exporter"},
             "&Suivant >",
-            "Convertir",
+            "Conver&tir",
             "Les contacts ont été exportés avec succès dans des fichiers vCard.",
             "&Oui",
             "La colonne D contient des données mais n'est pas lue : "};
   }
   return {{"1. Select", "2. Map Columns", "3. Export"},
           "&Next >",
-          "Convert",
+          "Conver&t",
           "The contacts have been exported successfully to vCard files.",
           "&Yes",
           "Column D holds data but is not read: "};

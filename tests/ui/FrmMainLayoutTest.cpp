@@ -133,7 +133,7 @@ class FrmMainLayoutTest : public QObject {
     row("Label5", &QLabel::staticMetaObject, "vCard Fields", T, px(6480, 600, 1815, 255), tahoma,
         true);
     row("cmbOutlook", &QComboBox::staticMetaObject, "", T, px(6480, 840, 2775, 315), tahoma);
-    row("cmdAddMapping", &QPushButton::staticMetaObject, "Add", T, px(7800, 1320, 1455, 375),
+    row("cmdAddMapping", &QPushButton::staticMetaObject, "A&dd", T, px(7800, 1320, 1455, 375),
         tahoma);
     row("cmdRemove", &QPushButton::staticMetaObject, "Remove", T, px(7800, 1800, 1455, 375),
         tahoma);

@@ -316,7 +316,7 @@ class FrmMainStepsTest : public QObject {
     fixture.click("cmdNext");
     QCOMPARE(fixture.window->currentStep(), 3);
     QCOMPARE(tabsOn(), (QList<bool>{false, false, true}));
-    QCOMPARE(fixture.text("cmdNext"), QStringLiteral("Convert"));
+    QCOMPARE(fixture.text("cmdNext"), QStringLiteral("Conver&t"));
     QCOMPARE(fixture.text("txtvCardSavePath"), QStringLiteral("/home/user/Documents"));
 
     fixture.click("cmdPrevious");
@@ -328,7 +328,7 @@ class FrmMainStepsTest : public QObject {
     fixture.find<QLineEdit>(QStringLiteral("txtvCardSavePath"))->setText(QStringLiteral("   "));
     fixture.shell.defaultFolder.reset();
     fixture.click("cmdNext");
-    QCOMPARE(fixture.text("cmdNext"), QStringLiteral("Convert"));
+    QCOMPARE(fixture.text("cmdNext"), QStringLiteral("Conver&t"));
     QCOMPARE(fixture.text("txtvCardSavePath"), QStringLiteral("   "));
   }
 

@@ -52,12 +52,12 @@ TEST(WizardSteps, WalksForwardFillingTheListsOnceAndBack) {
   EXPECT_EQ(steps.next(true), Action::RefuseEmptyMap);
   EXPECT_EQ(shown(steps), (Shown{2, 1, true, true, "&Next >", false}));
   EXPECT_EQ(steps.next(false), Action::EnterExport);
-  EXPECT_EQ(shown(steps), (Shown{3, 2, true, true, "Convert", false}));
+  EXPECT_EQ(shown(steps), (Shown{3, 2, true, true, "Conver&t", false}));
 
   steps.previous();
   EXPECT_EQ(shown(steps), (Shown{2, 1, true, true, "Next", false}));
   EXPECT_EQ(steps.next(false), Action::EnterExport);
-  EXPECT_EQ(shown(steps).caption, "Convert");
+  EXPECT_EQ(shown(steps).caption, "Conver&t");
   EXPECT_EQ(steps.next(false), Action::Convert);
 }
 
@@ -79,12 +79,12 @@ TEST(WizardSteps, AConversionKeepsBothButtonsOffUntilAFolderIsChosen) {
   steps.listsWereFilled();
   steps.next(false);
   steps.conversionStarted();
-  EXPECT_EQ(shown(steps), (Shown{3, 2, false, false, "Convert", false}));
+  EXPECT_EQ(shown(steps), (Shown{3, 2, false, false, "Conver&t", false}));
   EXPECT_EQ(steps.next(false), Action::None);
   steps.previous();
   EXPECT_EQ(steps.currentStep(), 3);
   steps.folderChosen();
-  EXPECT_EQ(shown(steps), (Shown{3, 2, true, false, "Convert", false}));
+  EXPECT_EQ(shown(steps), (Shown{3, 2, true, false, "Conver&t", false}));
 }
 
 TEST(WizardSteps, WhileBusyNothingThatStartsWorkIsOn) {
