@@ -52,6 +52,8 @@ void WizardSteps::previous() {
     case Step::Export:
       step_ = Step::Map;
       nextCaption_ = kPlainCaption;
+      // Back from a finished run, Next leads on to convert the pairs as they are now.
+      nextEnabled_ = true;
       break;
     case Step::Start:
     case Step::Select:

@@ -65,6 +65,14 @@ class WizardSteps {
     nextEnabled_ = true;
     previousEnabled_ = previousEnabled_ || canGoBack;
   }
+  // A run has ended: Previous is on again, so the pairs can change for another run.
+  void conversionEnded() {
+    if (!busy_) previousEnabled_ = true;
+  }
+  // An option of step 3 changed: after a run, Convert is on again for a run of its own.
+  void optionChanged() {
+    if (!busy_ && step_ == Step::Export) nextEnabled_ = true;
+  }
   // A folder was chosen with "Change..." (or the dialog was cancelled): Convert is on again,
   // but never while a conversion is still running.
   void folderChosen() {

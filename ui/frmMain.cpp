@@ -141,20 +141,24 @@ void frmMain::connectHandlers() {
        {std::pair{page.Opt2, &frmMain::Opt2_Click}, std::pair{page.Opt3, &frmMain::Opt3_Click},
         std::pair{page.Opt4, &frmMain::Opt4_Click}}) {
     connect(button, &QRadioButton::toggled, this, [this, handler = handler](bool on) {
-      if (on) (this->*handler)();
+      if (!on) return;
+      (this->*handler)();
+      optionChanged();
     });
   }
-  connect(page.cmbDestination, &QComboBox::currentIndexChanged, this,
-          &frmMain::cmbDestination_Click);
-  connect(page.spnPerFile, &QSpinBox::valueChanged, this, &frmMain::refreshPreview);
+  connect(page.cmbDestination, &QComboBox::currentIndexChanged, this, [this] {
+    cmbDestination_Click();
+    optionChanged();
+  });
+  connect(page.spnPerFile, &QSpinBox::valueChanged, this, &frmMain::optionChanged);
   connect(page.CmdChangevCardPath, &QPushButton::clicked, this, &frmMain::CmdChangevCardPath_Click);
   connect(page.cmdPreview, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
   connect(page.cmdSaveReport, &QPushButton::clicked, this, &frmMain::cmdSaveReport_Click);
   for (const QCheckBox* box : {page.ChkSinglevCard, page.chkNotNull, page.chkNumbersAsShown,
                                page.chkInternationalPhones}) {
-    connect(box, &QCheckBox::toggled, this, &frmMain::refreshPreview);
+    connect(box, &QCheckBox::toggled, this, &frmMain::optionChanged);
   }
-  connect(page.cmbPhoneCountry, &QComboBox::currentIndexChanged, this, &frmMain::refreshPreview);
+  connect(page.cmbPhoneCountry, &QComboBox::currentIndexChanged, this, &frmMain::optionChanged);
 }
 
 void frmMain::setFocusOrder() {
@@ -347,6 +351,15 @@ void frmMain::cmdPreview_Click() {
 
 void frmMain::refreshPreview() {
   if (cardPreview_ != nullptr) cardPreview_->refresh();
+}
+
+void frmMain::optionChanged() {
+  refreshPreview();
+  // After a run, other options make another run worth having.
+  if (steps_.step() == WizardSteps::Step::Export && !steps_.busy()) {
+    steps_.optionChanged();
+    showSteps();
+  }
 }
 
 void frmMain::Exit_Click() {

@@ -141,6 +141,8 @@ class frmMain : public QMainWindow {
   void reportExport(const core::ExportReport& report);
   // The card preview follows the options while it is open.
   void refreshPreview();
+  // An option of step 3 changed: the open card preview follows it, and after a run Convert is on.
+  void optionChanged();
 
   Prompts& prompts_;
   Shell& shell_;

@@ -102,6 +102,8 @@ void frmMain::exportContacts() {
     return;
   }
   const core::ExportReport& report = *ended.report;
+  steps_.conversionEnded();
+  showSteps();
   exportFolder_ = fromUtf8(report.location);
   conversion_->showCounters(report.counts);
   exportPage_->statusBar->setValue(report.everyContactWritten() ? 100

@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <cerrno>
@@ -355,11 +356,24 @@ class FrmMainConvertTest : public QObject, private ConvertSteps {
     QVERIFY(fixture.shell.opened.empty());
   }
 
-  void afterAConversionOnlyChangeEnablesConvertAgain() {
+  void afterAConversionAChangeMakesAnotherRunOfItsOwn() {
     prepare(kFixtures + QStringLiteral("contacts.csv"));
     convert(Prompts::Answer::Yes);
+    // The same run again would only repeat its files; Previous leads to the pairs.
     QVERIFY(!fixture.enabled("cmdNext"));
-    QVERIFY(!fixture.enabled("cmdPrevious"));
+    QVERIFY(fixture.enabled("cmdPrevious"));
+    fixture.find<QRadioButton>(QStringLiteral("Opt4"))->setChecked(true);
+    QVERIFY(fixture.enabled("cmdNext"));
+    convert(Prompts::Answer::Yes);
+    const QString second = base + kDated + QStringLiteral(" (2)");
+    QCOMPARE(filesIn(second).size(), 3);
+    QVERIFY(contents(second + QLatin1Char('/') + filesIn(second).front()).contains("VERSION:4.0"));
+    // Back to the pairs and on again: Convert is there for them as they are now.
+    fixture.click("cmdPrevious");
+    QCOMPARE(fixture.find<QTabWidget>(QStringLiteral("ExportTab"))->currentIndex(), 1);
+    fixture.click("cmdNext");
+    QVERIFY(fixture.enabled("cmdNext"));
+    QCOMPARE(fixture.text("cmdNext"), QStringLiteral("Conver&t"));
     const QString other = folder.path(QStringLiteral("other"));
     QVERIFY(QDir().mkpath(other));
     fixture.prompts.folderAnswers = {other};
