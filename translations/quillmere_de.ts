@@ -331,6 +331,10 @@
         <source>Spreadsheet contacts to vCard files in three steps</source>
         <translation>Kontakte aus Tabellen in drei Schritten als vCard-Dateien</translation>
     </message>
+    <message>
+        <source>Read the headers from another row</source>
+        <translation>Überschriften aus einer anderen Zeile lesen</translation>
+    </message>
 </context>
 <context>
     <name>MapPage</name>
@@ -352,7 +356,7 @@
     </message>
     <message>
         <source>&amp;Match by Name</source>
-        <translation>Nach &amp;Namen</translation>
+        <translation>Nach &amp;Namen zuordnen</translation>
     </message>
     <message>
         <source>Match by Name</source>
@@ -438,7 +442,7 @@
     </message>
     <message>
         <source>Headers in &amp;row:</source>
-        <translation>&amp;Kopfzeile:</translation>
+        <translation>Überschriften in &amp;Zeile:</translation>
     </message>
 </context>
 <context>
@@ -598,10 +602,6 @@
         <translation>Tabellenblatt: %1</translation>
     </message>
     <message>
-        <source>Row 1 looks like a title: the headers seem to be in row %1. &lt;a href=&quot;%2%1&quot;&gt;Read the headers from row %1&lt;/a&gt;.</source>
-        <translation>Zeile 1 sieht wie ein Titel aus: Die Überschriften stehen wohl in Zeile %1. &lt;a href=&quot;%2%1&quot;&gt;Überschriften aus Zeile %1 lesen&lt;/a&gt;.</translation>
-    </message>
-    <message>
         <source>All %1 contacts were written to &quot;%2&quot;, but the cards of %3 read back otherwise than their rows; Save Report... lists them.</source>
         <translation>Alle %1 Kontakte wurden nach &quot;%2&quot; geschrieben, aber die Karten von %3 lesen sich anders zurück als ihre Zeilen; Bericht... listet sie auf.</translation>
     </message>
@@ -624,6 +624,18 @@
     <message>
         <source>a file per contact</source>
         <translation>eine Datei je Kontakt</translation>
+    </message>
+    <message>
+        <source>Row 1 looks like a title: the headers seem to be in row %1.</source>
+        <translation>Zeile 1 sieht wie ein Titel aus: Die Überschriften stehen wohl in Zeile %1.</translation>
+    </message>
+    <message>
+        <source>R&amp;ead the headers from row %1</source>
+        <translation>Überschriften aus Zeile %1 l&amp;esen</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
     </message>
 </context>
 <context>

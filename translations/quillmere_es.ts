@@ -331,6 +331,10 @@
         <source>Spreadsheet contacts to vCard files in three steps</source>
         <translation>Contactos de hojas de cálculo a archivos vCard en tres pasos</translation>
     </message>
+    <message>
+        <source>Read the headers from another row</source>
+        <translation>Leer los encabezados de otra fila</translation>
+    </message>
 </context>
 <context>
     <name>MapPage</name>
@@ -598,10 +602,6 @@
         <translation>Hoja: %1</translation>
     </message>
     <message>
-        <source>Row 1 looks like a title: the headers seem to be in row %1. &lt;a href=&quot;%2%1&quot;&gt;Read the headers from row %1&lt;/a&gt;.</source>
-        <translation>La fila 1 parece un título: los encabezados parecen estar en la fila %1. &lt;a href=&quot;%2%1&quot;&gt;Leer los encabezados de la fila %1&lt;/a&gt;.</translation>
-    </message>
-    <message>
         <source>All %1 contacts were written to &quot;%2&quot;, but the cards of %3 read back otherwise than their rows; Save Report... lists them.</source>
         <translation>Los %1 contactos se escribieron en «%2», pero las tarjetas de %3 se leen de otro modo que sus filas; Guardar informe... las enumera.</translation>
     </message>
@@ -624,6 +624,18 @@
     <message>
         <source>a file per contact</source>
         <translation>un archivo por contacto</translation>
+    </message>
+    <message>
+        <source>Row 1 looks like a title: the headers seem to be in row %1.</source>
+        <translation>La fila 1 parece un título: los encabezados parecen estar en la fila %1.</translation>
+    </message>
+    <message>
+        <source>R&amp;ead the headers from row %1</source>
+        <translation>L&amp;eer los encabezados de la fila %1</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
     </message>
 </context>
 <context>

@@ -331,6 +331,10 @@
         <source>Spreadsheet contacts to vCard files in three steps</source>
         <translation>Des contacts de tableur aux fichiers vCard en trois étapes</translation>
     </message>
+    <message>
+        <source>Read the headers from another row</source>
+        <translation>Lire les en-têtes à une autre ligne</translation>
+    </message>
 </context>
 <context>
     <name>MapPage</name>
@@ -598,10 +602,6 @@
         <translation>Feuille&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Row 1 looks like a title: the headers seem to be in row %1. &lt;a href=&quot;%2%1&quot;&gt;Read the headers from row %1&lt;/a&gt;.</source>
-        <translation>La ligne 1 ressemble à un titre&#xa0;: les en-têtes semblent être à la ligne %1. &lt;a href=&quot;%2%1&quot;&gt;Lire les en-têtes à la ligne %1&lt;/a&gt;.</translation>
-    </message>
-    <message>
         <source>All %1 contacts were written to &quot;%2&quot;, but the cards of %3 read back otherwise than their rows; Save Report... lists them.</source>
         <translation>Les %1 contacts ont été écrits dans « %2 », mais les fiches de %3 se relisent autrement que leurs lignes ; Enregistrer le rapport... les liste.</translation>
     </message>
@@ -624,6 +624,18 @@
     <message>
         <source>a file per contact</source>
         <translation>un fichier par contact</translation>
+    </message>
+    <message>
+        <source>Row 1 looks like a title: the headers seem to be in row %1.</source>
+        <translation>La ligne 1 ressemble à un titre&#xa0;: les en-têtes semblent être à la ligne %1.</translation>
+    </message>
+    <message>
+        <source>R&amp;ead the headers from row %1</source>
+        <translation>Lir&amp;e les en-têtes à la ligne %1</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Remarque</translation>
     </message>
 </context>
 <context>

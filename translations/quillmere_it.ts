@@ -331,6 +331,10 @@
         <source>Spreadsheet contacts to vCard files in three steps</source>
         <translation>Contatti da fogli di calcolo a file vCard in tre passi</translation>
     </message>
+    <message>
+        <source>Read the headers from another row</source>
+        <translation>Leggi le intestazioni da un&apos;altra riga</translation>
+    </message>
 </context>
 <context>
     <name>MapPage</name>
@@ -598,10 +602,6 @@
         <translation>Foglio: %1</translation>
     </message>
     <message>
-        <source>Row 1 looks like a title: the headers seem to be in row %1. &lt;a href=&quot;%2%1&quot;&gt;Read the headers from row %1&lt;/a&gt;.</source>
-        <translation>La riga 1 sembra un titolo: le intestazioni sembrano essere nella riga %1. &lt;a href=&quot;%2%1&quot;&gt;Leggi le intestazioni dalla riga %1&lt;/a&gt;.</translation>
-    </message>
-    <message>
         <source>All %1 contacts were written to &quot;%2&quot;, but the cards of %3 read back otherwise than their rows; Save Report... lists them.</source>
         <translation>Tutti i %1 contatti sono stati scritti in «%2», ma le schede di %3 si rileggono diversamente dalle loro righe; Salva rapporto... le elenca.</translation>
     </message>
@@ -624,6 +624,18 @@
     <message>
         <source>a file per contact</source>
         <translation>un file per contatto</translation>
+    </message>
+    <message>
+        <source>Row 1 looks like a title: the headers seem to be in row %1.</source>
+        <translation>La riga 1 sembra un titolo: le intestazioni sembrano essere nella riga %1.</translation>
+    </message>
+    <message>
+        <source>R&amp;ead the headers from row %1</source>
+        <translation>L&amp;eggi le intestazioni dalla riga %1</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avviso</translation>
     </message>
 </context>
 <context>

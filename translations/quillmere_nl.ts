@@ -331,6 +331,10 @@
         <source>Spreadsheet contacts to vCard files in three steps</source>
         <translation>Contacten uit spreadsheets naar vCard in drie stappen</translation>
     </message>
+    <message>
+        <source>Read the headers from another row</source>
+        <translation>De koppen uit een andere rij lezen</translation>
+    </message>
 </context>
 <context>
     <name>MapPage</name>
@@ -598,10 +602,6 @@
         <translation>Blad: %1</translation>
     </message>
     <message>
-        <source>Row 1 looks like a title: the headers seem to be in row %1. &lt;a href=&quot;%2%1&quot;&gt;Read the headers from row %1&lt;/a&gt;.</source>
-        <translation>Rij 1 lijkt een titel: de koppen lijken in rij %1 te staan. &lt;a href=&quot;%2%1&quot;&gt;De koppen uit rij %1 lezen&lt;/a&gt;.</translation>
-    </message>
-    <message>
         <source>All %1 contacts were written to &quot;%2&quot;, but the cards of %3 read back otherwise than their rows; Save Report... lists them.</source>
         <translation>Alle %1 contacten zijn naar &quot;%2&quot; geschreven, maar de kaarten van %3 lezen anders terug dan hun rijen; Rapport opslaan... somt ze op.</translation>
     </message>
@@ -624,6 +624,18 @@
     <message>
         <source>a file per contact</source>
         <translation>een bestand per contact</translation>
+    </message>
+    <message>
+        <source>Row 1 looks like a title: the headers seem to be in row %1.</source>
+        <translation>Rij 1 lijkt een titel: de koppen lijken in rij %1 te staan.</translation>
+    </message>
+    <message>
+        <source>R&amp;ead the headers from row %1</source>
+        <translation>D&amp;e koppen uit rij %1 lezen</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Melding</translation>
     </message>
 </context>
 <context>

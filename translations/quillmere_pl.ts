@@ -331,6 +331,10 @@
         <source>Spreadsheet contacts to vCard files in three steps</source>
         <translation>Kontakty z arkusza do plików vCard w trzech krokach</translation>
     </message>
+    <message>
+        <source>Read the headers from another row</source>
+        <translation>Odczytaj nagłówki z innego wiersza</translation>
+    </message>
 </context>
 <context>
     <name>MapPage</name>
@@ -598,10 +602,6 @@
         <translation>Arkusz: %1</translation>
     </message>
     <message>
-        <source>Row 1 looks like a title: the headers seem to be in row %1. &lt;a href=&quot;%2%1&quot;&gt;Read the headers from row %1&lt;/a&gt;.</source>
-        <translation>Wiersz 1 wygląda na tytuł: nagłówki są chyba w wierszu %1. &lt;a href=&quot;%2%1&quot;&gt;Odczytaj nagłówki z wiersza %1&lt;/a&gt;.</translation>
-    </message>
-    <message>
         <source>All %1 contacts were written to &quot;%2&quot;, but the cards of %3 read back otherwise than their rows; Save Report... lists them.</source>
         <translation>Wszystkie %1 kontakty zapisano w „%2”, ale wizytówki %3 z nich odczytują się inaczej niż ich wiersze; Zapisz raport... je wymienia.</translation>
     </message>
@@ -624,6 +624,18 @@
     <message>
         <source>a file per contact</source>
         <translation>plik na kontakt</translation>
+    </message>
+    <message>
+        <source>Row 1 looks like a title: the headers seem to be in row %1.</source>
+        <translation>Wiersz 1 wygląda na tytuł: nagłówki są chyba w wierszu %1.</translation>
+    </message>
+    <message>
+        <source>R&amp;ead the headers from row %1</source>
+        <translation>Odczytaj nagłówki z wi&amp;ersza %1</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Uwaga</translation>
     </message>
 </context>
 <context>

@@ -331,6 +331,10 @@
         <source>Spreadsheet contacts to vCard files in three steps</source>
         <translation>Contatos de planilhas em arquivos vCard em três etapas</translation>
     </message>
+    <message>
+        <source>Read the headers from another row</source>
+        <translation>Ler os cabeçalhos de outra linha</translation>
+    </message>
 </context>
 <context>
     <name>MapPage</name>
@@ -598,10 +602,6 @@
         <translation>Planilha: %1</translation>
     </message>
     <message>
-        <source>Row 1 looks like a title: the headers seem to be in row %1. &lt;a href=&quot;%2%1&quot;&gt;Read the headers from row %1&lt;/a&gt;.</source>
-        <translation>A linha 1 parece um título: os cabeçalhos parecem estar na linha %1. &lt;a href=&quot;%2%1&quot;&gt;Ler os cabeçalhos da linha %1&lt;/a&gt;.</translation>
-    </message>
-    <message>
         <source>All %1 contacts were written to &quot;%2&quot;, but the cards of %3 read back otherwise than their rows; Save Report... lists them.</source>
         <translation>Todos os %1 contatos foram escritos em &quot;%2&quot;, mas os cartões de %3 são lidos de volta diferentes de suas linhas; Salvar relatório... os lista.</translation>
     </message>
@@ -624,6 +624,18 @@
     <message>
         <source>a file per contact</source>
         <translation>um arquivo por contato</translation>
+    </message>
+    <message>
+        <source>Row 1 looks like a title: the headers seem to be in row %1.</source>
+        <translation>A linha 1 parece um título: os cabeçalhos parecem estar na linha %1.</translation>
+    </message>
+    <message>
+        <source>R&amp;ead the headers from row %1</source>
+        <translation>L&amp;er os cabeçalhos da linha %1</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,8 @@
 #include <QAccessibleWidget>
 
 #include "ui/FixedHeightTabBar.h"
+#include "ui/LinkLabel.h"
+#include "ui/LinkLabelAccessible.h"
 #include "ui/SeparatorLine.h"
 #include "ui/StepTabAccessible.h"
 
@@ -19,6 +21,9 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
   }
   if (className == QLatin1String(FixedHeightTabBar::staticMetaObject.className())) {
     return new StepTabAccessible(widget);
+  }
+  if (className == QLatin1String(LinkLabel::staticMetaObject.className())) {
+    return new LinkLabelAccessible(widget);
   }
   return nullptr;
 }

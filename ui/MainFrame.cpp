@@ -16,6 +16,7 @@
 
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
+#include "ui/LinkLabel.h"
 #include "ui/QtText.h"
 #include "ui/SeparatorLine.h"
 #include "ui/StepTabWidget.h"
@@ -129,19 +130,23 @@ void MainFrame::buildSteps(QWidget* client) {
   cmdPrevious->setGeometry(twipsRect(5400, 6480, 1935, 495));
   cmdPrevious->setEnabled(false);
 
-  // Free space left of the buttons, below the pages: the load's notices need room for three
-  // lines.
+  // Free space left of the buttons, below the pages: three lines for the load's notices and
+  // one for the link that acts on them, so a long notice never hides the link.
   lblLoadNotice = label("lblLoadNotice", QString(), Fonts::tahoma(), tr("Notice"));
   lblLoadNotice->setParent(client);
-  lblLoadNotice->setGeometry(twipsRect(120, 6300, 5160, 780));
+  fitNotice(false);
   lblLoadNotice->setWordWrap(true);
   lblLoadNotice->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  lblLoadNotice->setTextFormat(Qt::RichText);
-  lblLoadNotice->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
-                                         Qt::LinksAccessibleByKeyboard);
+  lblLoadNotice->setTextFormat(Qt::PlainText);
   lblLoadNotice->setFocusPolicy(Qt::NoFocus);
   controls::setTextColour(lblLoadNotice, QColor(160, 0, 0));
   lblLoadNotice->hide();
+
+  lnkLoadNotice = controls::named(new LinkLabel(), "lnkLoadNotice",
+                                  tr("Read the headers from another row"), Fonts::tahoma());
+  lnkLoadNotice->setParent(client);
+  lnkLoadNotice->setGeometry(twipsRect(120, 6885, 5160, 210));
+  lnkLoadNotice->hide();
 
   cmdNext = button("cmdNext", tr("&Next >"), tr("Next"), Fonts::tahoma());
   cmdNext->setParent(client);
@@ -171,6 +176,10 @@ void MainFrame::buildStatusBar(QWidget* client, const QString& aboutPanelText) {
       bar->invalidate();
     }
   }
+}
+
+void MainFrame::fitNotice(bool withLink) {
+  lblLoadNotice->setGeometry(twipsRect(120, 6300, 5160, withLink ? 585 : 780));
 }
 
 }  // namespace quillmere::ui

@@ -11,6 +11,7 @@ class QWidget;
 
 namespace quillmere::ui {
 
+class LinkLabel;
 class StepTabWidget;
 class TabPage;
 
@@ -43,6 +44,9 @@ class MainFrame {
   QLabel* panelAbout = nullptr;
   // What a load of step 1 leaves unread or suggests, beside the wizard's buttons.
   QLabel* lblLoadNotice = nullptr;
+  // Four lines for the notice, or three above its link.
+  void fitNotice(bool withLink);
+  LinkLabel* lnkLoadNotice = nullptr;  // acts on the notice: reads the headers from another row
 
  private:
   void buildMenus(QMainWindow& window);

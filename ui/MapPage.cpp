@@ -51,7 +51,7 @@ MapPage::MapPage(TabPage& page) {
       tr("Pairs every column whose header names a vCard field with that field. "
          "Pairs you have made stay as they are."));
   cmdMatchByName->setEnabled(false);
-  page.place(cmdMatchByName, twipsRect(120, 1320, 1455, 375));
+  page.place(cmdMatchByName, twipsRect(120, 1320, 2100, 375));
 
   // Left of Add, under the field list it adds to.
   chkMoreFields = controls::named(new QCheckBox(tr("More &Fields")), "chkMoreFields",

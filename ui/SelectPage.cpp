@@ -75,7 +75,7 @@ SelectPage::SelectPage(TabPage& page) {
       label("lblHeaderRow", tr("Headers in &row:"), Fonts::tahoma(), tr("Headers in row"));
   rowLabel->setBuddy(spnHeaderRow);
   rowLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  page.place(rowLabel, twipsRect(6000, 1470, 1500, 315));
+  page.place(rowLabel, twipsRect(5880, 1470, 1635, 315));
   page.place(spnHeaderRow, twipsRect(7560, 1470, 1575, 315));
   page.place(controls::line("Line1"), QRect(twips(240), twips(1800), twips(9120 - 240), 1));
 

@@ -26,6 +26,7 @@
 #include "ui/ExportPage.h"
 #include "ui/Fonts.h"
 #include "ui/LocaleNumbers.h"
+#include "ui/LinkLabel.h"
 #include "ui/MainFrame.h"
 #include "ui/MapPage.h"
 #include "ui/Module1.h"
@@ -98,7 +99,7 @@ const source::SheetTable& frmMain::sheetTable() const {
 void frmMain::connectHandlers() {
   connect(frame_->NewConversion, &QAction::triggered, this, &frmMain::NewConversion_Click);
   connect(frame_->Exit, &QAction::triggered, this, &frmMain::Exit_Click);
-  connect(frame_->lblLoadNotice, &QLabel::linkActivated, this, &frmMain::useSuggestedHeaderRow);
+  connect(frame_->lnkLoadNotice, &QLabel::linkActivated, this, &frmMain::useSuggestedHeaderRow);
   connect(frame_->AboutUs, &QAction::triggered, this, &frmMain::AboutUs_Click);
   connect(frame_->Help, &QAction::triggered, this, &frmMain::Help_Click);
   connect(frame_->OpenExcel, &QAction::triggered, this, &frmMain::cmdBrowse_Click);
@@ -171,6 +172,7 @@ void frmMain::setFocusOrder() {
                             selectPage_->cmbSheet,
                             selectPage_->spnHeaderRow,
                             selectPage_->sourceExcelData,
+                            frame_->lnkLoadNotice,
                             map.cmbHeader,
                             map.cmbOutlook,
                             map.cmdAddMapping,
@@ -305,6 +307,8 @@ void frmMain::showSteps() {
   selectPage_->spnHeaderRow->setEnabled(sheetChoosable);
   frame_->lblLoadNotice->setVisible(steps_.browseEnabled() &&
                                     !frame_->lblLoadNotice->text().isEmpty());
+  frame_->lnkLoadNotice->setVisible(steps_.browseEnabled() &&
+                                    !frame_->lnkLoadNotice->target().isEmpty());
   frame_->NewConversion->setEnabled(!steps_.busy());
   // The card preview shows the mapping of step 3; away from it the mapping may change.
   if (cardPreview_ != nullptr && steps_.step() != WizardSteps::Step::Export) {

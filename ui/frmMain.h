@@ -120,6 +120,8 @@ class frmMain : public QMainWindow {
   // Sets the sheet list and header row to what the loaded sheet is, and the notice beside
   // the buttons to what it left unread or suggests.
   void showLoadedSheet();
+  // The notice under step 1: shown in its three lines, heard and hovered whole.
+  void showNotice(const QString& text);
   // The notice's link to read the headers from the row it suggests.
   void useSuggestedHeaderRow(const QString& link);
 

@@ -6,7 +6,8 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
+#include <QFontMetrics>
+#include <QRect>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStringList>
@@ -19,6 +20,7 @@
 #include "source/load/SheetPreview.h"
 #include "ui/Conversion.h"
 #include "ui/ExportPage.h"
+#include "ui/LinkLabel.h"
 #include "ui/MainFrame.h"
 #include "ui/QtText.h"
 #include "ui/SelectPage.h"
@@ -47,6 +49,23 @@ QString columnList(const std::vector<std::uint32_t>& columns) {
   if (letters.isEmpty()) return last;
   return QCoreApplication::translate("LoadNotice", "%1 and %2")
       .arg(letters.join(QStringLiteral(", ")), last);
+}
+
+// The text as `label` can show it whole, or cut after the last word that fits, with an ellipsis.
+QString fittedText(const QString& text, const QLabel& label) {
+  const QFontMetrics metrics(label.font());
+  const auto fits = [&](const QString& shown) {
+    return metrics.boundingRect(QRect(0, 0, label.width(), 1 << 20), Qt::TextWordWrap, shown)
+               .height() <= label.height();
+  };
+  if (fits(text)) return text;
+  QStringList words = text.split(QLatin1Char(' '));
+  while (words.size() > 1) {
+    words.removeLast();
+    const QString shown = words.join(QLatin1Char(' ')) + QChar(0x2026);
+    if (fits(shown)) return shown;
+  }
+  return QString(QChar(0x2026));
 }
 
 // What the rules leave unread, each in one sentence that says why and what would read it.
@@ -85,8 +104,6 @@ QStringList unreadDataSentences(const source::SheetTable& table) {
                      .arg(skipped.firstRowAfterEnd)
                      .arg(skipped.lastRowAfterEnd);
   }
-  for (QString& sentence : sentences)
-    sentence = sentence.toHtmlEscaped();
   return sentences;
 }
 
@@ -98,10 +115,10 @@ void frmMain::showLoadedSheet() {
   const QSignalBlocker quietSheets(sheets);
   const QSignalBlocker quietRow(headerRow);
   sheets->clear();
-  QLabel* notice = frame_->lblLoadNotice;
   if (sheet_ == nullptr) {
     headerRow->setValue(1);
-    notice->clear();
+    showNotice(QString());
+    frame_->lnkLoadNotice->setLink(QString(), QString());
     return;
   }
   const source::SheetTable& table = sheet_->table();
@@ -117,19 +134,27 @@ void frmMain::showLoadedSheet() {
   sheets->setAccessibleName(tr("Sheet: %1").arg(sheets->currentText()));
   headerRow->setValue(static_cast<int>(table.headerRow));
 
-  QStringList sentences = unreadDataSentences(table);
-  if (const auto suggested = sheet_->suggestedHeaderRow()) {
-    const QString row = QString::number(*suggested);
-    sentences << tr("Row 1 looks like a title: the headers seem to be in row %1. "
-                    "<a href=\"%2%1\">Read the headers from row %1</a>.")
-                     .arg(row, kUseRowLink);
+  QStringList sentences;
+  const auto suggested = sheet_->suggestedHeaderRow();
+  // A title above the headers explains the rest, so it is told first.
+  if (suggested) {
+    sentences << tr("Row 1 looks like a title: the headers seem to be in row %1.").arg(*suggested);
   }
-  notice->setText(sentences.join(QLatin1Char(' ')));
-  // Heard and hovered whole, since three lines may not hold it all.
-  QString plain = notice->text();
-  plain.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
-  notice->setToolTip(plain);
-  notice->setAccessibleDescription(plain);
+  sentences << unreadDataSentences(table);
+  frame_->fitNotice(suggested.has_value());
+  showNotice(sentences.join(QLatin1Char(' ')));
+  frame_->lnkLoadNotice->setLink(
+      suggested ? tr("R&ead the headers from row %1").arg(*suggested) : QString(),
+      suggested ? kUseRowLink + QString::number(*suggested) : QString());
+}
+
+void frmMain::showNotice(const QString& text) {
+  QLabel* notice = frame_->lblLoadNotice;
+  // Heard and hovered whole; shown cut at a word with an ellipsis where three lines cannot
+  // hold it all.
+  notice->setAccessibleName(text.isEmpty() ? tr("Notice") : text);
+  notice->setToolTip(text);
+  notice->setText(fittedText(text, *notice));
 }
 
 void frmMain::cmbSheet_Click() {

@@ -3,9 +3,11 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 #include "tests/ui/WindowFixture.h"
+#include "ui/LinkLabel.h"
 #include "ui/Translations.h"
 
 using quillmere::ui::Prompts;
@@ -86,10 +88,15 @@ class FrmMainLanguagesTest : public QObject {
     QCOMPARE(fixture.text("cmdNext"), want.next);
     // Enough rows for a thousands separator, which the count must never take from the desktop;
     // a column past an empty header, which step 1 must tell of in the language too.
-    const QString workbook =
-        folder.write(QStringLiteral("contacts.csv"),
-                     "Name,Mail,,Note\r\n" + QByteArray("Ann,a@b.org,,x\r\n").repeated(1500));
+    // A title above the headers, which step 1 offers to skip with a link that must show whole.
+    const QString workbook = folder.write(
+        QStringLiteral("contacts.csv"),
+        "Our contacts\r\nName,Mail,,Note\r\n" + QByteArray("Ann,a@b.org,,x\r\n").repeated(1500));
     fixture.browse(workbook);
+    QVERIFY(fixture.find(QStringLiteral("lnkLoadNotice"))->isVisible());
+    look(0, "select-title");
+    fixture.find<quillmere::ui::LinkLabel>(QStringLiteral("lnkLoadNotice"))->follow();
+    QCOMPARE(fixture.find<QSpinBox>(QStringLiteral("spnHeaderRow"))->value(), 2);
     QVERIFY2(fixture.itemsFound().endsWith(QStringLiteral(" 1500")),
              qPrintable(fixture.itemsFound()));
     const QString notice = fixture.find<QLabel>(QStringLiteral("lblLoadNotice"))->text();

@@ -142,7 +142,7 @@ class FrmMainLayoutTest : public QObject {
     row("Line2", &QFrame::staticMetaObject, "", T, QRect(8, 152, 608, 1), verdana);
     row("mappedList", &QListWidget::staticMetaObject, "", T, px(120, 2400, 9135, 1980), verdana);
     row("cmdMatchByName", &QPushButton::staticMetaObject, "&Match by Name", T,
-        px(120, 1320, 1455, 375), tahoma, false, false, false);
+        px(120, 1320, 2100, 375), tahoma, false, false, false);
 
     row("chkNotNull", &QCheckBox::staticMetaObject, "", T, px(360, 720, 200, 375), verdana);
     row("Label10", &QLabel::staticMetaObject, "Allow Empty Email Addresses to be Imported", T,

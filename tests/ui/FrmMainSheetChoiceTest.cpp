@@ -97,8 +97,13 @@ class FrmMainSheetChoiceTest : public QObject {
     QVERIFY(noticeShown());
     QVERIFY2(notice().contains(QStringLiteral("the headers seem to be in row 3")),
              qPrintable(notice()));
-    emit fixture.find<QLabel>(QStringLiteral("lblLoadNotice"))
-        ->linkActivated(QStringLiteral("row:3"));
+    // The link is heard as a link and followed as a screen reader's user would.
+    QAccessible::setActive(true);
+    QAccessibleInterface* link =
+        QAccessible::queryAccessibleInterface(fixture.find(QStringLiteral("lnkLoadNotice")));
+    QCOMPARE(link->role(), QAccessible::Link);
+    QCOMPARE(link->text(QAccessible::Name), QStringLiteral("Read the headers from row 3"));
+    link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(fixture.find<QSpinBox>(QStringLiteral("spnHeaderRow"))->value(), 3);
     QCOMPARE(fixture.gridText(0, 0), QStringLiteral("Name"));
     QCOMPARE(fixture.gridText(1, 1), QStringLiteral("ann@example.org"));

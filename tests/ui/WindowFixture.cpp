@@ -9,6 +9,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextDocumentFragment>
 
 namespace quillmere::ui::test {
 
@@ -82,9 +83,13 @@ QStringList WindowFixture::clippedCaptions() const {
   for (const QWidget* widget : window->findChildren<QWidget*>()) {
     const auto* label = qobject_cast<const QLabel*>(widget);
     const auto* button = qobject_cast<const QAbstractButton*>(widget);
-    const QString caption = label != nullptr    ? label->text()
-                            : button != nullptr ? button->text()
-                                                : QString();
+    QString caption = label != nullptr    ? label->text()
+                      : button != nullptr ? button->text()
+                                          : QString();
+    // A link is measured as it reads, not as its markup.
+    if (label != nullptr && label->textFormat() == Qt::RichText) {
+      caption = QTextDocumentFragment::fromHtml(caption).toPlainText();
+    }
     if (caption.isEmpty()) continue;
     const QFontMetrics metrics(widget->font());
     const int width = metrics.horizontalAdvance(shownText(caption));
