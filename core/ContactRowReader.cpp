@@ -5,6 +5,7 @@
 #include "core/ContactDate.h"
 #include "core/PhoneNumbers.h"
 #include "core/SeveralValues.h"
+#include "core/WrittenDate.h"
 #include "source/CellTextForm.h"
 #include "source/DisplayedText.h"
 #include "source/load/RowEmptiness.h"
@@ -26,15 +27,17 @@ bool isDateField(Field field) {
   return field == Field::Birthday || field == Field::Anniversary;
 }
 
-// A number is a day of the workbook's date system, whatever format shows it; a text is a
-// date only in ISO form.
-void readDate(const source::CellValue& cell, bool date1904, Field field, std::uint32_t column,
-              ContactValues& values) {
+// A number is a day of the workbook's date system, whatever format shows it; a text is read
+// in the forms address books write, "0/0/00" as no date at all.
+void readDate(const source::CellValue& cell, bool date1904, DayOrder order, Field field,
+              std::uint32_t column, ContactValues& values) {
   std::optional<ContactDate> date;
   if (cell.kind == source::CellKind::Number) {
     date = dateFromSerial(cell.number, date1904);
   } else if (cell.kind == source::CellKind::Text) {
-    date = dateFromIsoText(cell.text);
+    const WrittenDate written = readWrittenDate(cell.text, order);
+    if (written.kind == WrittenDate::Kind::NoDate) return;
+    if (written.kind == WrittenDate::Kind::Date) date = written.date;
   }
   if (date) {
     values[field] = isoText(*date);
@@ -72,7 +75,9 @@ void writeInternational(std::string& text, const std::string& country, Field fie
 }  // namespace
 
 ContactRowReader::ContactRowReader(const ExportJob& job)
-    : fieldOf_(job.table.headers.size()), decimalSeparator_(job.decimalSeparator) {
+    : fieldOf_(job.table.headers.size()),
+      dayOrders_(job.dayOrders),
+      decimalSeparator_(job.decimalSeparator) {
   // Later columns overwrite earlier ones, so column order decides between fields mapped alike.
   for (const ColumnPair& pair : job.columns) {
     if (pair.header.column < fieldOf_.size()) fieldOf_[pair.header.column] = pair.field;
@@ -93,6 +98,7 @@ bool ContactRowReader::readCells(const source::SheetReader& sheet, ExportOptions
   asShown_ = options.keepNumbersAsShown();
   moreFields_ = options.moreFields();
   country_ = options.phoneCountry();
+  const DayOrder desktopOrder = moreFields_ ? options.dayOrder() : DayOrder::MonthFirst;
   const bool moreFields = moreFields_;
   const std::string& country = country_;
   const source::CellFormats& formats = sheet.cellFormats();
@@ -107,7 +113,9 @@ bool ContactRowReader::readCells(const source::SheetReader& sheet, ExportOptions
     if (source::isEmptyCell(cell) || cell.kind == source::CellKind::Error) continue;
     const auto at = static_cast<std::uint32_t>(column);
     if (isDateField(*field)) {
-      readDate(cell, formats.date1904(), *field, at, values);
+      const DayOrder order =
+          column < dayOrders_.size() ? dayOrders_[column].value_or(desktopOrder) : desktopOrder;
+      readDate(cell, formats.date1904(), order, *field, at, values);
       continue;
     }
     const bool phone = !country.empty() && isPhoneField(*field);

@@ -24,8 +24,10 @@ struct PhoneCell {
 // both read a row: the mapped columns in column order, a later column overwriting an earlier
 // one mapped to the same field when it has text, error cells contributing nothing,
 // number cells as their text form or, when the options say so, as the sheet displays them,
-// and the empty e-mail rule. With More Fields, dates come from day numbers and ISO text;
-// with a phone country, phone numbers are taken as shown and put in international form.
+// and the empty e-mail rule. With More Fields, dates come from day numbers, ISO text and the
+// forms address books write, a column's "3/4/1985" read in the order its other dates show,
+// else the desktop's; with a phone country, phone numbers are taken as shown and put in
+// international form.
 class ContactRowReader {
  public:
   explicit ContactRowReader(const ExportJob& job);
@@ -51,6 +53,7 @@ class ContactRowReader {
 
  private:
   std::vector<std::optional<Field>> fieldOf_;
+  std::vector<std::optional<DayOrder>> dayOrders_;  // the job's, by column
   char decimalSeparator_;
   bool asShown_ = false;
   // What the options answered to the last readCells().

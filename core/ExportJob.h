@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "core/ColumnMapping.h"
+#include "core/WrittenDate.h"
 #include "source/SheetReader.h"
 #include "source/load/SheetTable.h"
 
@@ -26,6 +28,9 @@ struct ExportJob {
   // Changes each record after it is built, before it is read back: a writer at fault, for
   // the tests of the read-back. None in a real run.
   std::function<void(std::string& record)> alterRecord{};
+  // By column, the order a date column's slash dates are read in, as its other dates show;
+  // the options' order where they show none.
+  std::vector<std::optional<DayOrder>> dayOrders{};
 };
 
 // The workbook no longer is the one that was loaded; nothing was written. The message states

@@ -63,7 +63,7 @@ TEST(MoreFields, EachFieldWritesItsVersionsLineFromNumbersAndTextsAndNamesWhatIt
       {Birthday, "4.0", std::string("--03-13"), "BDAY:--0313"},
       {Birthday, "3.0", std::string("--0229"), "BDAY:--0229"},
       {Birthday, "2.1", std::string("--03-13"), "BDAY:--0313"},
-      {Birthday, "3.0", std::string("13/03/1985"), "", "Birthday \"13/03/1985\"" + kNotADate},
+      {Birthday, "3.0", std::string("13/13/1985"), "", "Birthday \"13/13/1985\"" + kNotADate},
       {Birthday, "3.0", std::string("1985-02-29"), "", "Birthday \"1985-02-29\"" + kNotADate},
       {Birthday, "4.0", 60.0, "", "Birthday \"60\"" + kNotADate},
       {Birthday, "4.0", 31119.0, "", "", "", false, false},
