@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/ContactDate.h"
+#include "core/HeaderMeaning.h"
 #include "core/PhoneNumbers.h"
 #include "core/SeveralValues.h"
 #include "core/WrittenDate.h"
@@ -82,6 +83,39 @@ ContactRowReader::ContactRowReader(const ExportJob& job)
   for (const ColumnPair& pair : job.columns) {
     if (pair.header.column < fieldOf_.size()) fieldOf_[pair.header.column] = pair.field;
   }
+  findTypeColumns(job);
+}
+
+void ContactRowReader::findTypeColumns(const ExportJob& job) {
+  const auto& headers = job.table.headers;
+  std::vector<HeaderMeaning> meanings;
+  for (const ColumnPair& pair : job.columns) {
+    // The table's header is the column's, whatever text the pair was made with.
+    const auto own = std::lower_bound(
+        headers.begin(), headers.end(), pair.header.column,
+        [](const HeaderColumn& header, std::uint32_t column) { return header.column < column; });
+    if (own == headers.end() || own->column != pair.header.column) continue;
+    const HeaderMeaning meaning = headerMeaning(own->text);
+    const bool phone = meaning.kind == HeaderMeaning::Kind::TypedPhone && isPhoneField(pair.field);
+    const bool address =
+        meaning.kind == HeaderMeaning::Kind::TypedAddress && addressPartOf(pair.field).has_value();
+    if (!phone && !address) continue;
+    // A group's Type column, read for every row rather than once for the whole column.
+    if (meanings.empty()) {
+      for (const HeaderColumn& header : headers)
+        meanings.push_back(headerMeaning(header.text));
+    }
+    for (std::size_t i = 0; i < headers.size(); ++i) {
+      const HeaderMeaning& type = meanings[i];
+      if (type.kind != HeaderMeaning::Kind::TypeColumn || type.group != meaning.group ||
+          type.groupOfAddresses != address) {
+        continue;
+      }
+      if (typedBy_.size() <= pair.header.column) typedBy_.resize(pair.header.column + 1);
+      typedBy_[pair.header.column] = TypedColumn{headers[i].column, address};
+      break;
+    }
+  }
 }
 
 bool ContactRowReader::read(const source::SheetReader& sheet, ExportOptions& options,
@@ -100,7 +134,6 @@ bool ContactRowReader::readCells(const source::SheetReader& sheet, ExportOptions
   country_ = options.phoneCountry();
   const DayOrder desktopOrder = moreFields_ ? options.dayOrder() : DayOrder::MonthFirst;
   const bool moreFields = moreFields_;
-  const std::string& country = country_;
   const source::CellFormats& formats = sheet.cellFormats();
   const std::size_t columns = std::min(fieldOf_.size(), sheet.cellCount());
   for (std::size_t column = 0; column < columns; ++column) {
@@ -112,39 +145,76 @@ bool ContactRowReader::readCells(const source::SheetReader& sheet, ExportOptions
     // An error value of the sheet is not a contact's detail.
     if (source::isEmptyCell(cell) || cell.kind == source::CellKind::Error) continue;
     const auto at = static_cast<std::uint32_t>(column);
+    if (column < typedBy_.size() && typedBy_[column]) {
+      readTyped(sheet, *typedBy_[column], *field, at, options, values, phones);
+      continue;
+    }
     if (isDateField(*field)) {
       const DayOrder order =
           column < dayOrders_.size() ? dayOrders_[column].value_or(desktopOrder) : desktopOrder;
       readDate(cell, formats.date1904(), order, *field, at, values);
       continue;
     }
-    const bool phone = !country.empty() && isPhoneField(*field);
-    // Written in place: one copy of the cell's text per row, not two.
-    std::string& text = values[*field];
-    if (phone) {
-      // An earlier column's number about to be overwritten is still read, for its note.
-      const auto earlier = std::find_if(phones.begin(), phones.end(),
-                                        [&](const PhoneCell& p) { return p.field == *field; });
-      if (earlier != phones.end()) {
-        writeInternational(text, country, earlier->field, earlier->column, values);
-        phones.erase(earlier);
-      }
-    }
-    text.clear();
-    // A phone stored as a number has lost its leading zero; only its format still shows it.
-    if (asShown_ || phone) {
-      source::appendDisplayedText(text, cell, formats, decimalSeparator_);
-    } else {
-      source::appendTextForm(text, cell, decimalSeparator_);
-    }
-    if (isEmailField(*field) && onlySpaces(text) && !options.allowEmptyEmail()) {
-      // A dropped row's values end before its e-mail cell, as they always have.
-      text.clear();
-      return true;
-    }
-    if (phone) phones.push_back({*field, at});
+    if (readValue(cell, formats, *field, at, false, options, values, phones)) return true;
   }
   return false;
+}
+
+bool ContactRowReader::readValue(const source::CellValue& cell, const source::CellFormats& formats,
+                                 Field field, std::uint32_t at, bool besideEarlier,
+                                 ExportOptions& options, ContactValues& values,
+                                 std::vector<PhoneCell>& phones) {
+  const bool phone = !country_.empty() && isPhoneField(field);
+  // Written in place: one copy of the cell's text per row, not two.
+  std::string& text = values[field];
+  if (phone) {
+    // An earlier column's number about to be overwritten is still read, for its note.
+    const auto earlier = std::find_if(phones.begin(), phones.end(),
+                                      [&](const PhoneCell& p) { return p.field == field; });
+    if (earlier != phones.end()) {
+      writeInternational(text, country_, earlier->field, earlier->column, values);
+      phones.erase(earlier);
+    }
+  }
+  // A value a type sent to a field an earlier column filled goes beside it, as Google joins
+  // values, and finds the next free field of its kind.
+  if (besideEarlier && !text.empty()) {
+    text += kValueSeparator;
+  } else {
+    text.clear();
+  }
+  // A phone stored as a number has lost its leading zero; only its format still shows it.
+  if (asShown_ || phone) {
+    source::appendDisplayedText(text, cell, formats, decimalSeparator_);
+  } else {
+    source::appendTextForm(text, cell, decimalSeparator_);
+  }
+  if (isEmailField(field) && onlySpaces(text) && !options.allowEmptyEmail()) {
+    // A dropped row's values end before its e-mail cell, as they always have.
+    text.clear();
+    return true;
+  }
+  if (phone) phones.push_back({field, at});
+  return false;
+}
+
+void ContactRowReader::readTyped(const source::SheetReader& sheet, const TypedColumn& typed,
+                                 Field paired, std::uint32_t at, ExportOptions& options,
+                                 ContactValues& values, std::vector<PhoneCell>& phones) {
+  Field field = paired;
+  const source::CellValue type =
+      typed.typeColumn < sheet.cellCount() ? sheet.cell(typed.typeColumn) : source::CellValue{};
+  if (type.kind == source::CellKind::Text) {
+    const TypeValue value = readTypeValue(type.text);
+    if (typed.address) {
+      if (value.qualifier != Qualifier::None && !value.other) {
+        field = addressField(value.qualifier, *addressPartOf(paired));
+      }
+    } else {
+      field = phoneFieldOfType(value, moreFields_).value_or(paired);
+    }
+  }
+  readValue(sheet.cell(at), sheet.cellFormats(), field, at, true, options, values, phones);
 }
 
 void ContactRowReader::finishRow(const std::vector<PhoneCell>& phones, const std::string& country,

@@ -215,7 +215,9 @@ HeaderMeaning meaningOfWords(const HeaderWords& words) {
   return nothing();
 }
 
-std::optional<AddressPart> partOf(Field field) {
+}  // namespace
+
+std::optional<AddressPart> addressPartOf(Field field) {
   switch (field) {
     case Field::BusinessAddress:
     case Field::HomeAddress:
@@ -240,10 +242,12 @@ std::optional<AddressPart> partOf(Field field) {
   }
 }
 
+namespace {
+
 // The table's pair, kept, but with the home or work its words give and the whole address
 // its words name, so the row can settle both.
 HeaderMeaning fromTable(Field tableField, const HeaderMeaning& words) {
-  const auto part = partOf(tableField);
+  const auto part = addressPartOf(tableField);
   if (!part) {
     if (tableField == Field::Title && words.kind == Kind::BareTitle) return words;
     return field(tableField);
@@ -280,13 +284,34 @@ HeaderMeaning headerMeaning(std::string_view header) {
 }
 
 TypeValue readTypeValue(std::string_view value) {
+  while (value.starts_with(' '))
+    value.remove_prefix(1);
+  if (value.starts_with("* ")) value.remove_prefix(2);
   const HeaderWords words = readHeaderWords(value);
   TypeValue type;
   type.qualifier = qualifierOf(words);
   type.mobile = words.has(Mobile);
   type.fax = words.has(Fax);
+  type.pager = words.has(Pager);
   type.other = words.has(Other) || words.has(Main) || words.unknownText;
   return type;
+}
+
+std::optional<Field> phoneFieldOfType(const TypeValue& type, bool moreFields) {
+  if (type.other) {
+    const bool plain = !type.fax && !type.mobile && !type.pager;
+    return moreFields && plain ? std::optional(Field::OtherTelephoneNumber) : std::nullopt;
+  }
+  if (type.pager) return moreFields ? std::optional(Field::PagerNumber) : std::nullopt;
+  if (type.fax) {
+    if (type.qualifier == Qualifier::Home) return Field::HomeFaxNumber;
+    if (type.qualifier == Qualifier::Work) return Field::BusinessFaxNumber;
+    return std::nullopt;
+  }
+  if (type.mobile) return Field::MobileNumber;
+  if (type.qualifier == Qualifier::Home) return Field::HomeTelephoneNumber;
+  if (type.qualifier == Qualifier::Work) return Field::BusinessTelephoneNumber;
+  return std::nullopt;
 }
 
 }  // namespace quillmere::core

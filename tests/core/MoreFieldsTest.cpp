@@ -74,8 +74,13 @@ TEST(MoreFields, EachFieldWritesItsVersionsLineFromNumbersAndTextsAndNamesWhatIt
       {Nickname, "3.0", std::string("Bob, Jr."), "NICKNAME:Bob\\, Jr."},
       {Nickname, "2.1", std::string("Zoë"),
        "X-NICKNAME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Zo=C3=AB"},
+      // Google's groups, Outlook's categories and Google's own groups that are none.
       {Categories, "3.0", std::string("Friends ::: Work; Sales, North"),
        "CATEGORIES:Friends,Work\\; Sales\\, North"},
+      {Categories, "3.0", std::string("Customers;VIP"), "CATEGORIES:Customers,VIP"},
+      {Categories, "4.0", std::string("* myContacts ::: * starred ::: * Friends ::: Golf"),
+       "CATEGORIES:Friends,Golf"},
+      {Categories, "4.0", std::string("* myContacts"), ""},
       {Categories, "4.0", std::string("A\nB\r\n\n C \r ::: "), "CATEGORIES:A,B,C"},
       {Categories, "2.1", std::string("Köln ::: x"),
        "CATEGORIES;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:K=C3=B6ln,x"},
