@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/HeaderWords.h"
 #include "source/load/DataRowWalk.h"
 #include "source/load/RowEmptiness.h"
 #include "source/load/SheetLoader.h"
@@ -16,7 +17,10 @@ std::vector<HeaderColumn> unpairedColumnsWithData(ContactSheet& sheet,
     const bool paired = std::any_of(pairs.begin(), pairs.end(), [&](const ColumnPair& pair) {
       return pair.header.column == header.column;
     });
-    if (!paired) unpaired.push_back(header);
+    // Google's numbered Type and Label columns give their group's kind, not a value.
+    const HeaderWords words = readHeaderWords(header.text);
+    const bool kindOfGroup = words.has(Sense::Type) && words.number > 0;
+    if (!paired && !kindOfGroup) unpaired.push_back(header);
   }
   if (unpaired.empty()) return {};
   std::vector<bool> filled(unpaired.size());

@@ -257,8 +257,8 @@ std::string convertUsage() {
       "Every card is read back as its version's reader reads it; one that reads back\n"
       "otherwise than its row is named in the report.\n"
       "Exit status: 0 every contact written; 1 some were not, and the report says why;\n"
-      "2 bad arguments or an unreadable workbook; 130 or 143 stopped by Ctrl+C or\n"
-      "SIGTERM.\n";
+      "2 bad arguments, an unreadable workbook or no column paired with a field;\n"
+      "130 or 143 stopped by Ctrl+C or SIGTERM.\n";
   return text;
 }
 

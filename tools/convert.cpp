@@ -1,6 +1,6 @@
 // quillmere-convert: converts a workbook into vCard files the way the window does, from a shell.
-// Exit status: 0 every contact written, 1 some were not, 2 bad arguments or an unreadable
-// workbook, 130 or 143 stopped by SIGINT or SIGTERM (the folder then stays "(incomplete)").
+// Exit status: 0 every contact written, 1 some were not, 2 bad arguments, an unreadable
+// workbook or no column paired, 130 or 143 stopped by SIGINT or SIGTERM (the folder then stays "(incomplete)").
 #include <unistd.h>
 
 #include <chrono>
