@@ -93,7 +93,15 @@ HeaderMeaning phoneMeaning(const HeaderWords& words) {
   if (words.has(Primary) || words.has(Company)) return nothing();
   if (qualifier == Qualifier::Home) return field(Field::HomeTelephoneNumber);
   if (qualifier == Qualifier::Work) return field(Field::BusinessTelephoneNumber);
-  return nothing();
+  // A bare "Phone" is the home one, as Thunderbird's Ukrainian export and plain lists mean
+  // it; where a column names the home phone, it is the other phone, else the work one.
+  if (words.number > 1) return nothing();
+  HeaderMeaning bare;
+  bare.kind = Kind::Field;
+  bare.fields = {Field::HomeTelephoneNumber, Field::OtherTelephoneNumber,
+                 Field::BusinessTelephoneNumber};
+  bare.weak = true;
+  return bare;
 }
 
 HeaderMeaning addressMeaning(const HeaderWords& words) {
