@@ -29,12 +29,15 @@ bool isDateField(Field field) {
 }
 
 // A number is a day of the workbook's date system, whatever format shows it; a text is read
-// in the forms address books write, "0/0/00" as no date at all.
-void readDate(const source::CellValue& cell, bool date1904, DayOrder order, Field field,
-              std::uint32_t column, ContactValues& values) {
+// in the forms address books write, "0/0/00" as no date at all, but only as ISO in a column
+// written so.
+void readDate(const source::CellValue& cell, bool date1904, DayOrder order, bool isoOnly,
+              Field field, std::uint32_t column, ContactValues& values) {
   std::optional<ContactDate> date;
   if (cell.kind == source::CellKind::Number) {
     date = dateFromSerial(cell.number, date1904);
+  } else if (cell.kind == source::CellKind::Text && isoOnly) {
+    date = dateFromIsoText(cell.text);
   } else if (cell.kind == source::CellKind::Text) {
     const WrittenDate written = readWrittenDate(cell.text, order);
     if (written.kind == WrittenDate::Kind::NoDate) return;
@@ -77,7 +80,7 @@ void writeInternational(std::string& text, const std::string& country, Field fie
 
 ContactRowReader::ContactRowReader(const ExportJob& job)
     : fieldOf_(job.table.headers.size()),
-      dayOrders_(job.dayOrders),
+      dateColumns_(job.dateColumns),
       decimalSeparator_(job.decimalSeparator) {
   // Later columns overwrite earlier ones, so column order decides between fields mapped alike.
   for (const ColumnPair& pair : job.columns) {
@@ -150,9 +153,9 @@ bool ContactRowReader::readCells(const source::SheetReader& sheet, ExportOptions
       continue;
     }
     if (isDateField(*field)) {
-      const DayOrder order =
-          column < dayOrders_.size() ? dayOrders_[column].value_or(desktopOrder) : desktopOrder;
-      readDate(cell, formats.date1904(), order, *field, at, values);
+      const DateColumn dates = column < dateColumns_.size() ? dateColumns_[column] : DateColumn{};
+      readDate(cell, formats.date1904(), dates.order.value_or(desktopOrder), dates.iso, *field, at,
+               values);
       continue;
     }
     if (readValue(cell, formats, *field, at, false, options, values, phones)) return true;

@@ -72,7 +72,7 @@ class ContactRowReader {
 
   std::vector<std::optional<Field>> fieldOf_;
   std::vector<std::optional<TypedColumn>> typedBy_;  // by column
-  std::vector<std::optional<DayOrder>> dayOrders_;   // the job's, by column
+  std::vector<DateColumn> dateColumns_;              // the job's, by column
   char decimalSeparator_;
   bool asShown_ = false;
   // What the options answered to the last readCells().

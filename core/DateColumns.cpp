@@ -16,6 +16,7 @@ bool isDateField(Field field) {
 struct Shown {
   bool dayFirst = false;
   bool monthFirst = false;
+  bool iso = false;
 };
 
 }  // namespace
@@ -25,9 +26,8 @@ bool pairsADate(const std::vector<ColumnPair>& columns) {
                      [](const ColumnPair& pair) { return isDateField(pair.field); });
 }
 
-std::vector<std::optional<DayOrder>> dayOrdersOfColumns(source::SheetReader& rows,
-                                                        std::uint32_t headerRow,
-                                                        const std::vector<ColumnPair>& columns) {
+std::vector<DateColumn> dateColumnsOf(source::SheetReader& rows, std::uint32_t headerRow,
+                                      const std::vector<ColumnPair>& columns) {
   std::vector<std::uint32_t> dateColumns;
   for (const ColumnPair& pair : columns) {
     if (isDateField(pair.field)) dateColumns.push_back(pair.header.column);
@@ -41,18 +41,20 @@ std::vector<std::optional<DayOrder>> dayOrdersOfColumns(source::SheetReader& row
       if (column >= rows.cellCount()) continue;
       const source::CellValue cell = rows.cell(column);
       if (cell.kind != source::CellKind::Text) continue;
+      if (dateFromIsoText(cell.text)) shown[column].iso = true;
       if (const auto order = dayOrderShownBy(cell.text)) {
         (*order == DayOrder::DayFirst ? shown[column].dayFirst : shown[column].monthFirst) = true;
       }
     }
   }
-  std::vector<std::optional<DayOrder>> orders(last + 1);
+  std::vector<DateColumn> dates(last + 1);
   for (std::uint32_t column = 0; column <= last; ++column) {
+    dates[column].iso = shown[column].iso;
     if (shown[column].dayFirst != shown[column].monthFirst) {
-      orders[column] = shown[column].dayFirst ? DayOrder::DayFirst : DayOrder::MonthFirst;
+      dates[column].order = shown[column].dayFirst ? DayOrder::DayFirst : DayOrder::MonthFirst;
     }
   }
-  return orders;
+  return dates;
 }
 
 }  // namespace quillmere::core

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/ColumnMapping.h"
-#include "core/WrittenDate.h"
+#include "core/DateColumns.h"
 #include "source/SheetReader.h"
 #include "source/load/SheetTable.h"
 
@@ -28,9 +28,9 @@ struct ExportJob {
   // Changes each record after it is built, before it is read back: a writer at fault, for
   // the tests of the read-back. None in a real run.
   std::function<void(std::string& record)> alterRecord{};
-  // By column, the order a date column's slash dates are read in, as its other dates show;
-  // the options' order where they show none.
-  std::vector<std::optional<DayOrder>> dayOrders{};
+  // By column, what a date column's own dates say of its other forms; where they say no
+  // order, the options' is taken.
+  std::vector<DateColumn> dateColumns{};
 };
 
 // The workbook no longer is the one that was loaded; nothing was written. The message states

@@ -24,7 +24,7 @@ ExportReport ExportSession::run(ExportObserver& observer) {
   // A date column's orders come from all its rows, so they are read once before the run.
   if (pairsADate(columns_) && options_.moreFields()) {
     SheetRows scan = sheet_.readRows();
-    job.dayOrders = dayOrdersOfColumns(scan.reader(), sheet_.table().headerRow, columns_);
+    job.dateColumns = dateColumnsOf(scan.reader(), sheet_.table().headerRow, columns_);
   }
   SheetRows rows = sheet_.readRows();
   struct Finish {

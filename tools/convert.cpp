@@ -1,6 +1,7 @@
 // quillmere-convert: converts a workbook into vCard files the way the window does, from a shell.
 // Exit status: 0 every contact written, 1 some were not, 2 bad arguments, an unreadable
-// workbook or no column paired, 130 or 143 stopped by SIGINT or SIGTERM (the folder then stays "(incomplete)").
+// workbook or no column paired, 130 or 143 stopped by SIGINT or SIGTERM (the folder then stays
+// "(incomplete)").
 #include <unistd.h>
 
 #include <chrono>
@@ -220,9 +221,13 @@ int convert(const tools::ConvertCommand& command) {
                  "columns as COLUMN=FIELD rather than with --match-by-name.\n";
     return 2;
   }
-  const std::string unpaired =
-      core::unpairedColumnsSentence(core::unpairedColumnsWithData(*sheet, columns));
-  if (!unpaired.empty()) std::cerr << kProgramName << ": " << unpaired << ".\n";
+  // Columns the user left out of COLUMN=FIELD were left out on purpose; those Match by Name
+  // could not pair are named.
+  if (command.matchByName) {
+    const std::string unpaired =
+        core::unpairedColumnsSentence(core::unpairedColumnsWithData(*sheet, columns));
+    if (!unpaired.empty()) std::cerr << kProgramName << ": " << unpaired << ".\n";
+  }
   RunWatcher watcher;
   core::FixedAnswers options({command.version, command.single, command.allowEmpty, command.asShown,
                               command.moreFields, command.phoneCountry, command.destination,

@@ -49,10 +49,12 @@ TEST(WrittenDates, EachFormReadsAndAColumnsOwnDatesSettleItsOrderBeforeTheDeskto
       {{"02/03/1985", "13/01/1990", "01/13/1990"},
        kDay,
        {"1985-03-02", "1990-01-13", "1990-01-13"}},
-      // ISO, year first and what no form reads.
-      {{"1985-03-13", "1985/03/13", "3/13", "13/13/1985", "3.13.1985", "1/2/123"},
+      // Year first, and what no form reads.
+      {{"1985/03/13", "3/13", "13/13/1985", "3.13.1985", "1/2/123"},
        kMonth,
-       {"1985-03-13", "1985-03-13", "?", "?", "?", "?"}},
+       {"1985-03-13", "?", "?", "?", "?"}},
+      // A column written in ISO takes no other form.
+      {{"1985-03-13", "13/03/1985", "--03-13"}, kDay, {"1985-03-13", "?", "--03-13"}},
   };
   for (const Column& column : columns) {
     MemorySheet::Rows rows{{1, {std::string("Birthday")}}};
@@ -62,7 +64,7 @@ TEST(WrittenDates, EachFormReadsAndAColumnsOwnDatesSettleItsOrderBeforeTheDeskto
     const auto rowCount = static_cast<std::int32_t>(column.cells.size() + 1);
     const source::SheetTable table = test::tableOf(sheet.rows(), rowCount, rowCount);
     ExportJob job{table, {test::pairOf(0, Field::Birthday)}, '.'};
-    job.dayOrders = dayOrdersOfColumns(sheet, 1, job.columns);
+    job.dateColumns = dateColumnsOf(sheet, 1, job.columns);
     sheet.rewind();
     sheet.nextRow();
     DateOptions options;
