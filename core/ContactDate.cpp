@@ -12,14 +12,6 @@ bool isLeapYear(int year) {
   return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-// A day without a year may be the 29th of February.
-bool isCalendarDay(const ContactDate& date) {
-  constexpr int kDays[]{31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (date.month < 1 || date.month > 12 || date.day < 1) return false;
-  if (date.month == 2 && date.year != 0 && !isLeapYear(date.year)) return date.day <= 28;
-  return date.day <= kDays[date.month - 1];
-}
-
 // The number the next `count` digits of `text` write, moving past them; -1 when they are not
 // all digits.
 int digits(std::string_view& text, std::size_t count) {
@@ -47,6 +39,13 @@ void appendTwoDigits(std::string& out, int value) {
 }
 
 }  // namespace
+
+bool isCalendarDay(const ContactDate& date) {
+  constexpr int kDays[]{31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (date.month < 1 || date.month > 12 || date.day < 1) return false;
+  if (date.month == 2 && date.year != 0 && !isLeapYear(date.year)) return date.day <= 28;
+  return date.day <= kDays[date.month - 1];
+}
 
 std::optional<ContactDate> dateFromIsoText(std::string_view text) {
   while (!text.empty() && text.front() == ' ')

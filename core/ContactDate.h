@@ -14,9 +14,13 @@ struct ContactDate {
   friend bool operator==(const ContactDate&, const ContactDate&) = default;
 };
 
+// Whether the calendar has that day; a day without a year may be the 29th of February.
+bool isCalendarDay(const ContactDate& date);
+
 // "1985-03-13" or "19850313", "--03-13" or "--0313", with spaces around; nothing for any other
 // text and for a day the calendar does not have. Nothing else is guessed at: "13/03/1985"
-// is the 13th of March or a typing error only its writer knows.
+// is the 13th of March or a typing error only its writer knows; WrittenDate reads the forms
+// address books write, with the column's other dates to tell day from month.
 std::optional<ContactDate> dateFromIsoText(std::string_view text);
 
 // The day a spreadsheet's serial names in the workbook's date system, the time of day

@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "core/ContactDate.h"
+#include "core/HeaderMeaning.h"
 #include "core/PhoneNumbers.h"
 #include "core/SeveralValues.h"
+#include "core/WrittenDate.h"
 #include "source/CellTextForm.h"
 #include "source/DisplayedText.h"
 #include "source/load/RowEmptiness.h"
@@ -26,15 +28,20 @@ bool isDateField(Field field) {
   return field == Field::Birthday || field == Field::Anniversary;
 }
 
-// A number is a day of the workbook's date system, whatever format shows it; a text is a
-// date only in ISO form.
-void readDate(const source::CellValue& cell, bool date1904, Field field, std::uint32_t column,
-              ContactValues& values) {
+// A number is a day of the workbook's date system, whatever format shows it; a text is read
+// in the forms address books write, "0/0/00" as no date at all, but only as ISO in a column
+// written so.
+void readDate(const source::CellValue& cell, bool date1904, DayOrder order, bool isoOnly,
+              Field field, std::uint32_t column, ContactValues& values) {
   std::optional<ContactDate> date;
   if (cell.kind == source::CellKind::Number) {
     date = dateFromSerial(cell.number, date1904);
-  } else if (cell.kind == source::CellKind::Text) {
+  } else if (cell.kind == source::CellKind::Text && isoOnly) {
     date = dateFromIsoText(cell.text);
+  } else if (cell.kind == source::CellKind::Text) {
+    const WrittenDate written = readWrittenDate(cell.text, order);
+    if (written.kind == WrittenDate::Kind::NoDate) return;
+    if (written.kind == WrittenDate::Kind::Date) date = written.date;
   }
   if (date) {
     values[field] = isoText(*date);
@@ -72,10 +79,45 @@ void writeInternational(std::string& text, const std::string& country, Field fie
 }  // namespace
 
 ContactRowReader::ContactRowReader(const ExportJob& job)
-    : fieldOf_(job.table.headers.size()), decimalSeparator_(job.decimalSeparator) {
+    : fieldOf_(job.table.headers.size()),
+      dateColumns_(job.dateColumns),
+      decimalSeparator_(job.decimalSeparator) {
   // Later columns overwrite earlier ones, so column order decides between fields mapped alike.
   for (const ColumnPair& pair : job.columns) {
     if (pair.header.column < fieldOf_.size()) fieldOf_[pair.header.column] = pair.field;
+  }
+  findTypeColumns(job);
+}
+
+void ContactRowReader::findTypeColumns(const ExportJob& job) {
+  const auto& headers = job.table.headers;
+  std::vector<HeaderMeaning> meanings;
+  for (const ColumnPair& pair : job.columns) {
+    // The table's header is the column's, whatever text the pair was made with.
+    const auto own = std::lower_bound(
+        headers.begin(), headers.end(), pair.header.column,
+        [](const HeaderColumn& header, std::uint32_t column) { return header.column < column; });
+    if (own == headers.end() || own->column != pair.header.column) continue;
+    const HeaderMeaning meaning = headerMeaning(own->text);
+    const bool phone = meaning.kind == HeaderMeaning::Kind::TypedPhone && isPhoneField(pair.field);
+    const bool address =
+        meaning.kind == HeaderMeaning::Kind::TypedAddress && addressPartOf(pair.field).has_value();
+    if (!phone && !address) continue;
+    // A group's Type column, read for every row rather than once for the whole column.
+    if (meanings.empty()) {
+      for (const HeaderColumn& header : headers)
+        meanings.push_back(headerMeaning(header.text));
+    }
+    for (std::size_t i = 0; i < headers.size(); ++i) {
+      const HeaderMeaning& type = meanings[i];
+      if (type.kind != HeaderMeaning::Kind::TypeColumn || type.group != meaning.group ||
+          type.groupOfAddresses != address) {
+        continue;
+      }
+      if (typedBy_.size() <= pair.header.column) typedBy_.resize(pair.header.column + 1);
+      typedBy_[pair.header.column] = TypedColumn{headers[i].column, address};
+      break;
+    }
   }
 }
 
@@ -93,8 +135,8 @@ bool ContactRowReader::readCells(const source::SheetReader& sheet, ExportOptions
   asShown_ = options.keepNumbersAsShown();
   moreFields_ = options.moreFields();
   country_ = options.phoneCountry();
+  const DayOrder desktopOrder = moreFields_ ? options.dayOrder() : DayOrder::MonthFirst;
   const bool moreFields = moreFields_;
-  const std::string& country = country_;
   const source::CellFormats& formats = sheet.cellFormats();
   const std::size_t columns = std::min(fieldOf_.size(), sheet.cellCount());
   for (std::size_t column = 0; column < columns; ++column) {
@@ -106,37 +148,76 @@ bool ContactRowReader::readCells(const source::SheetReader& sheet, ExportOptions
     // An error value of the sheet is not a contact's detail.
     if (source::isEmptyCell(cell) || cell.kind == source::CellKind::Error) continue;
     const auto at = static_cast<std::uint32_t>(column);
-    if (isDateField(*field)) {
-      readDate(cell, formats.date1904(), *field, at, values);
+    if (column < typedBy_.size() && typedBy_[column]) {
+      readTyped(sheet, *typedBy_[column], *field, at, options, values, phones);
       continue;
     }
-    const bool phone = !country.empty() && isPhoneField(*field);
-    // Written in place: one copy of the cell's text per row, not two.
-    std::string& text = values[*field];
-    if (phone) {
-      // An earlier column's number about to be overwritten is still read, for its note.
-      const auto earlier = std::find_if(phones.begin(), phones.end(),
-                                        [&](const PhoneCell& p) { return p.field == *field; });
-      if (earlier != phones.end()) {
-        writeInternational(text, country, earlier->field, earlier->column, values);
-        phones.erase(earlier);
-      }
+    if (isDateField(*field)) {
+      const DateColumn dates = column < dateColumns_.size() ? dateColumns_[column] : DateColumn{};
+      readDate(cell, formats.date1904(), dates.order.value_or(desktopOrder), dates.iso, *field, at,
+               values);
+      continue;
     }
-    text.clear();
-    // A phone stored as a number has lost its leading zero; only its format still shows it.
-    if (asShown_ || phone) {
-      source::appendDisplayedText(text, cell, formats, decimalSeparator_);
-    } else {
-      source::appendTextForm(text, cell, decimalSeparator_);
-    }
-    if (isEmailField(*field) && onlySpaces(text) && !options.allowEmptyEmail()) {
-      // A dropped row's values end before its e-mail cell, as they always have.
-      text.clear();
-      return true;
-    }
-    if (phone) phones.push_back({*field, at});
+    if (readValue(cell, formats, *field, at, false, options, values, phones)) return true;
   }
   return false;
+}
+
+bool ContactRowReader::readValue(const source::CellValue& cell, const source::CellFormats& formats,
+                                 Field field, std::uint32_t at, bool besideEarlier,
+                                 ExportOptions& options, ContactValues& values,
+                                 std::vector<PhoneCell>& phones) {
+  const bool phone = !country_.empty() && isPhoneField(field);
+  // Written in place: one copy of the cell's text per row, not two.
+  std::string& text = values[field];
+  if (phone) {
+    // An earlier column's number about to be overwritten is still read, for its note.
+    const auto earlier = std::find_if(phones.begin(), phones.end(),
+                                      [&](const PhoneCell& p) { return p.field == field; });
+    if (earlier != phones.end()) {
+      writeInternational(text, country_, earlier->field, earlier->column, values);
+      phones.erase(earlier);
+    }
+  }
+  // A value a type sent to a field an earlier column filled goes beside it, as Google joins
+  // values, and finds the next free field of its kind.
+  if (besideEarlier && !text.empty()) {
+    text += kValueSeparator;
+  } else {
+    text.clear();
+  }
+  // A phone stored as a number has lost its leading zero; only its format still shows it.
+  if (asShown_ || phone) {
+    source::appendDisplayedText(text, cell, formats, decimalSeparator_);
+  } else {
+    source::appendTextForm(text, cell, decimalSeparator_);
+  }
+  if (isEmailField(field) && onlySpaces(text) && !options.allowEmptyEmail()) {
+    // A dropped row's values end before its e-mail cell, as they always have.
+    text.clear();
+    return true;
+  }
+  if (phone) phones.push_back({field, at});
+  return false;
+}
+
+void ContactRowReader::readTyped(const source::SheetReader& sheet, const TypedColumn& typed,
+                                 Field paired, std::uint32_t at, ExportOptions& options,
+                                 ContactValues& values, std::vector<PhoneCell>& phones) {
+  Field field = paired;
+  const source::CellValue type =
+      typed.typeColumn < sheet.cellCount() ? sheet.cell(typed.typeColumn) : source::CellValue{};
+  if (type.kind == source::CellKind::Text) {
+    const TypeValue value = readTypeValue(type.text);
+    if (typed.address) {
+      if (value.qualifier != Qualifier::None && !value.other) {
+        field = addressField(value.qualifier, *addressPartOf(paired));
+      }
+    } else {
+      field = phoneFieldOfType(value, moreFields_).value_or(paired);
+    }
+  }
+  readValue(sheet.cell(at), sheet.cellFormats(), field, at, true, options, values, phones);
 }
 
 void ContactRowReader::finishRow(const std::vector<PhoneCell>& phones, const std::string& country,

@@ -24,8 +24,11 @@ struct PhoneCell {
 // both read a row: the mapped columns in column order, a later column overwriting an earlier
 // one mapped to the same field when it has text, error cells contributing nothing,
 // number cells as their text form or, when the options say so, as the sheet displays them,
-// and the empty e-mail rule. With More Fields, dates come from day numbers and ISO text;
-// with a phone country, phone numbers are taken as shown and put in international form.
+// and the empty e-mail rule. With More Fields, dates come from day numbers, ISO text and the
+// forms address books write, a column's "3/4/1985" read in the order its other dates show,
+// else the desktop's; a Google numbered phone or address column goes, row by row, to the
+// field its group's Type cell names (else the one it is paired with); with a phone country, phone
+// numbers are taken as shown and put in international form.
 class ContactRowReader {
  public:
   explicit ContactRowReader(const ExportJob& job);
@@ -50,7 +53,26 @@ class ContactRowReader {
   bool readAsShown() const { return asShown_; }
 
  private:
+  // A Google numbered column whose group's Type column says, row by row, which field of its
+  // kind the cell goes to.
+  struct TypedColumn {
+    std::uint32_t typeColumn;
+    bool address;
+  };
+
+  void findTypeColumns(const ExportJob& job);
+  // Reads one cell into `field`, beside what an earlier column put there when
+  // `besideEarlier`; true when the empty e-mail rule drops the row.
+  bool readValue(const source::CellValue& cell, const source::CellFormats& formats, Field field,
+                 std::uint32_t at, bool besideEarlier, ExportOptions& options,
+                 ContactValues& values, std::vector<PhoneCell>& phones);
+  void readTyped(const source::SheetReader& sheet, const TypedColumn& typed, Field paired,
+                 std::uint32_t at, ExportOptions& options, ContactValues& values,
+                 std::vector<PhoneCell>& phones);
+
   std::vector<std::optional<Field>> fieldOf_;
+  std::vector<std::optional<TypedColumn>> typedBy_;  // by column
+  std::vector<DateColumn> dateColumns_;              // the job's, by column
   char decimalSeparator_;
   bool asShown_ = false;
   // What the options answered to the last readCells().

@@ -110,8 +110,9 @@ bool ContactSheet::headerRowOnDiskUnchanged() {
   if (lent_) return true;
   source::SheetReader& reader = workbook_->sheet();
   reader.rewind();
-  const bool same = source::seekRow(reader, table_.headerRow) &&
-                    source::scanHeaders(reader, options_.decimalSeparator) == table_.headers;
+  const bool same =
+      source::seekRow(reader, table_.headerRow) &&
+      source::scanHeadersOf(reader, options_.decimalSeparator, table_) == table_.headers;
   reader.rewind();
   return same;
 }

@@ -37,7 +37,7 @@ void checkHeaderRow(source::SheetReader& sheet, const ExportJob& job) {
   if (!source::seekRow(sheet, headerRow)) {
     throw WorkbookChanged(WorkbookChanged::Kind::HeaderRowGone, job.table.workbook, headerRow);
   }
-  const auto now = source::scanHeaders(sheet, job.decimalSeparator);
+  const auto now = source::scanHeadersOf(sheet, job.decimalSeparator, job.table);
   bool same = now.size() == loaded.size();
   for (std::size_t i = 0; same && i < now.size(); ++i)
     same = now[i].text == loaded[i].text;

@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "core/ColumnMapping.h"
+#include "core/DateColumns.h"
 #include "source/SheetReader.h"
 #include "source/load/SheetTable.h"
 
@@ -26,6 +28,9 @@ struct ExportJob {
   // Changes each record after it is built, before it is read back: a writer at fault, for
   // the tests of the read-back. None in a real run.
   std::function<void(std::string& record)> alterRecord{};
+  // By column, what a date column's own dates say of its other forms; where they say no
+  // order, the options' is taken.
+  std::vector<DateColumn> dateColumns{};
 };
 
 // The workbook no longer is the one that was loaded; nothing was written. The message states

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/Destination.h"
+#include "core/WrittenDate.h"
 
 namespace quillmere::core {
 
@@ -18,7 +19,8 @@ struct OptionAnswers {
   bool moreFields = false;
   std::string phoneCountry;
   Destination destination = Destination::AnyApp;
-  std::int32_t perFile = 0;  // the user's limit of contacts in one file; 0 for none
+  std::int32_t perFile = 0;                  // the user's limit of contacts in one file; 0 for none
+  DayOrder dayOrder = DayOrder::MonthFirst;  // the desktop's, for dates that read either way
   friend bool operator==(const OptionAnswers&, const OptionAnswers&) = default;
 };
 
@@ -49,6 +51,9 @@ class ExportOptions {
   // At most this many contacts go into one shared file, the rest into the next; 0 for no
   // limit of the user's. Asked once per record.
   virtual std::int32_t perFile() { return 0; }
+  // How the desktop writes short dates: a date column's "3/4/1985" whose other dates do not
+  // tell its day from its month is read so. Asked once per row.
+  virtual DayOrder dayOrder() { return DayOrder::MonthFirst; }
 
   // All answers as they stand, where asking them all at any moment changes nothing: then a
   // run may build records ahead with them and check them once per row. None by default, and
@@ -71,6 +76,7 @@ class FixedAnswers : public ExportOptions {
   std::string phoneCountry() override { return answers_.phoneCountry; }
   Destination destination() override { return answers_.destination; }
   std::int32_t perFile() override { return answers_.perFile; }
+  DayOrder dayOrder() override { return answers_.dayOrder; }
   std::optional<OptionAnswers> answers() override { return answers_; }
   bool answersFixed() const override { return true; }
 

@@ -33,6 +33,7 @@ struct ExportProgress {
   std::int32_t emptyEmailCount = 0;  // rows dropped by the empty e-mail rule
   std::int32_t failedCount = 0;      // contacts that could not be written
   std::int32_t readBackCount = 0;    // contacts written whose cards read back differently
+  std::int32_t unreadDateCount = 0;  // date cells of written contacts no date could be read from
   std::int32_t dataRows = 0;         // data rows the load counted
 };
 

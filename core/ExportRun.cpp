@@ -193,6 +193,8 @@ class Run {
       }
       sink_.append(outcome.file, *record);
       ++counts.contactCount;
+      for (const ValueNote& note : values.notes())
+        if (note.kind == ValueNote::Kind::NotADate) ++counts.unreadDateCount;
       if (placing.singleFile) ++sharedWritten_;
       if (!built.readBack.empty()) {
         ++counts.readBackCount;

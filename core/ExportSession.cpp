@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/DateColumns.h"
 #include "core/ExportRun.h"
 #include "core/SkippedDataText.h"
 
@@ -19,8 +20,13 @@ ExportSession::~ExportSession() = default;
 
 ExportReport ExportSession::run(ExportObserver& observer) {
   observer_ = &observer;
+  ExportJob job{sheet_.table(), columns_, sheet_.decimalSeparator(), report_ != nullptr};
+  // A date column's orders come from all its rows, so they are read once before the run.
+  if (pairsADate(columns_) && options_.moreFields()) {
+    SheetRows scan = sheet_.readRows();
+    job.dateColumns = dateColumnsOf(scan.reader(), sheet_.table().headerRow, columns_);
+  }
   SheetRows rows = sheet_.readRows();
-  const ExportJob job{sheet_.table(), columns_, sheet_.decimalSeparator(), report_ != nullptr};
   struct Finish {
     ExportSession& session;
     ~Finish() {

@@ -93,7 +93,15 @@ HeaderMeaning phoneMeaning(const HeaderWords& words) {
   if (words.has(Primary) || words.has(Company)) return nothing();
   if (qualifier == Qualifier::Home) return field(Field::HomeTelephoneNumber);
   if (qualifier == Qualifier::Work) return field(Field::BusinessTelephoneNumber);
-  return nothing();
+  // A bare "Phone" is the home one, as Thunderbird's Ukrainian export and plain lists mean
+  // it; where a column names the home phone, it is the other phone, else the work one.
+  if (words.number > 1) return nothing();
+  HeaderMeaning bare;
+  bare.kind = Kind::Field;
+  bare.fields = {Field::HomeTelephoneNumber, Field::OtherTelephoneNumber,
+                 Field::BusinessTelephoneNumber};
+  bare.weak = true;
+  return bare;
 }
 
 HeaderMeaning addressMeaning(const HeaderWords& words) {
@@ -215,7 +223,9 @@ HeaderMeaning meaningOfWords(const HeaderWords& words) {
   return nothing();
 }
 
-std::optional<AddressPart> partOf(Field field) {
+}  // namespace
+
+std::optional<AddressPart> addressPartOf(Field field) {
   switch (field) {
     case Field::BusinessAddress:
     case Field::HomeAddress:
@@ -240,10 +250,12 @@ std::optional<AddressPart> partOf(Field field) {
   }
 }
 
+namespace {
+
 // The table's pair, kept, but with the home or work its words give and the whole address
 // its words name, so the row can settle both.
 HeaderMeaning fromTable(Field tableField, const HeaderMeaning& words) {
-  const auto part = partOf(tableField);
+  const auto part = addressPartOf(tableField);
   if (!part) {
     if (tableField == Field::Title && words.kind == Kind::BareTitle) return words;
     return field(tableField);
@@ -280,13 +292,34 @@ HeaderMeaning headerMeaning(std::string_view header) {
 }
 
 TypeValue readTypeValue(std::string_view value) {
+  while (value.starts_with(' '))
+    value.remove_prefix(1);
+  if (value.starts_with("* ")) value.remove_prefix(2);
   const HeaderWords words = readHeaderWords(value);
   TypeValue type;
   type.qualifier = qualifierOf(words);
   type.mobile = words.has(Mobile);
   type.fax = words.has(Fax);
+  type.pager = words.has(Pager);
   type.other = words.has(Other) || words.has(Main) || words.unknownText;
   return type;
+}
+
+std::optional<Field> phoneFieldOfType(const TypeValue& type, bool moreFields) {
+  if (type.other) {
+    const bool plain = !type.fax && !type.mobile && !type.pager;
+    return moreFields && plain ? std::optional(Field::OtherTelephoneNumber) : std::nullopt;
+  }
+  if (type.pager) return moreFields ? std::optional(Field::PagerNumber) : std::nullopt;
+  if (type.fax) {
+    if (type.qualifier == Qualifier::Home) return Field::HomeFaxNumber;
+    if (type.qualifier == Qualifier::Work) return Field::BusinessFaxNumber;
+    return std::nullopt;
+  }
+  if (type.mobile) return Field::MobileNumber;
+  if (type.qualifier == Qualifier::Home) return Field::HomeTelephoneNumber;
+  if (type.qualifier == Qualifier::Work) return Field::BusinessTelephoneNumber;
+  return std::nullopt;
 }
 
 }  // namespace quillmere::core

@@ -40,12 +40,21 @@ HeaderMeaning headerMeaning(std::string_view header);
 Field addressField(Qualifier qualifier, AddressPart part);
 
 // The home, work or other kind a Google type value ("Mobile", "* Work", "Home Fax") names.
+// A "* " before it marks the contact's preferred value, and says nothing of the kind.
 struct TypeValue {
   Qualifier qualifier = Qualifier::None;
   bool mobile = false;
   bool fax = false;
+  bool pager = false;
   bool other = false;
 };
 TypeValue readTypeValue(std::string_view value);
+
+// The phone field of that type: the mobile, home or work phone or fax, and with More Fields
+// the pager and the other phone; nothing for a type no field is for.
+std::optional<Field> phoneFieldOfType(const TypeValue& type, bool moreFields);
+
+// The part of an address a home or work address field holds; nothing for any other field.
+std::optional<AddressPart> addressPartOf(Field field);
 
 }  // namespace quillmere::core

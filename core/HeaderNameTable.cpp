@@ -146,6 +146,9 @@ constexpr std::string_view kBusinessHomePage[]{
     "Página da Web",  // pt
     "Webpagina",  // nl
     "Strona sieci Web", "Strona WWW", "Strona internetowa",  // pl
+    // Swedish Thunderbird heads its first web page, the work one, so; its second, the home
+    // page, is then "Webbplats arbete".
+    "Webbplats privat",  // sv
 };
 
 constexpr std::string_view kBusinessTelephoneNumber[]{

@@ -55,7 +55,7 @@ constexpr HeaderWord kWords[]{
     {"webseite", Web}, {"internetseite", Web}, {"funktion", Job},
     {"berufsbezeichnung", Job}, {"titel", Title}, {"firma", Company},
     {"unternehmen", Company}, {"abteilung", Department},
-    {"notizen", Notes}, {"bemerkungen", Notes}, {"anmerkungen", Notes}, {"kommentar", Notes},
+    {"notizen", Notes}, {"bemerkungen", Notes}, {"anmerkungen", Notes}, {"bemerkung", Notes}, {"anmerkung", Notes}, {"notiz", Notes}, {"kommentare", Notes}, {"kommentar", Notes},
     {"nummer", Filler}, {"nr", Filler}, {"typ", Type},
     {"spitzname", Nickname}, {"geburtstag", Birthday}, {"geburts", Birthday},
     {"geburtsdatum", Birthday}, {"jahrestag", Anniversary}, {"kategorien", Categories},
@@ -70,7 +70,7 @@ constexpr HeaderWord kWords[]{
     {"plaats", City}, {"woonplaats", City}, {"provincie", State},
     {"webpagina", Web}, {"functie", Job}, {"bedrijf", Company}, {"organisatie", Company},
     {"afdeling", Department}, {"notities", Notes}, {"opmerkingen", Notes},
-    {"aantekeningen", Notes}, {"bijnaam", Nickname}, {"geboorte", Birthday},
+    {"aantekeningen", Notes}, {"opmerking", Notes}, {"notitie", Notes}, {"bijnaam", Nickname}, {"geboorte", Birthday},
     {"geboortedatum", Birthday}, {"verjaardag", Birthday}, {"categorieën", Categories},
     {"pieper", Pager},
     {"tussenvoegsel", Block},
@@ -88,7 +88,7 @@ constexpr HeaderWord kWords[]{
     {"primær", Primary}, {"sekundær", Secondary}, {"fornavn", Given},
     {"efternavn", Family}, {"navn", Name}, {"vis", Display}, {"gade", Street},
     {"vej", Street}, {"by", City}, {"stilling", Job}, {"webside", Web},
-    {"hjemmeside", Web}, {"noter", Notes}, {"notater", Notes}, {"alias", Nickname},
+    {"hjemmeside", Web}, {"noter", Notes}, {"bemærkninger", Notes}, {"bemærkning", Notes}, {"notater", Notes}, {"alias", Nickname},
     {"personsøger", Pager}, {"fødsels", Birthday}, {"fødselsdag", Birthday}, {"skærmnavn", Block},
 };
 // clang-format on

@@ -37,7 +37,7 @@ constexpr HeaderWord kWords[]{
     {"şehri", City}, {"bölge", State}, {"bölgesi", State}, {"eyalet", State},
     {"posta kodu", Zip}, {"ülke", Country}, {"ülkesi", Country}, {"unvan", Title},
     {"unvanı", Title}, {"bölüm", Department}, {"kurum", Company}, {"şirket", Company},
-    {"kuruluş", Company}, {"sayfası", Filler}, {"notlar", Notes}, {"takma", Nickname}, {"takma adı", Nickname},
+    {"kuruluş", Company}, {"sayfası", Filler}, {"notlar", Notes}, {"açıklama", Notes}, {"takma", Nickname}, {"takma adı", Nickname},
     {"doğum", Birthday}, {"doğum günü", Birthday}, {"çağrı", Pager},
     {"çağrı cihazı", Pager}, {"özel", Block}, {"ekran", Block},
     // ar

@@ -31,7 +31,7 @@ constexpr HeaderWord kWords[]{
     {"адрес", Address}, {"улица", Street}, {"город", City}, {"регион", State},
     {"область", State}, {"индекс", Zip}, {"почтовый индекс", Zip}, {"страна", Country},
     {"должность", Job}, {"отдел", Department}, {"организация", Company},
-    {"компания", Company}, {"заметки", Notes}, {"примечания", Notes}, {"номер", Filler},
+    {"компания", Company}, {"заметки", Notes}, {"примечания", Notes}, {"комментарий", Notes}, {"примечание", Notes}, {"номер", Filler},
     {"веб", Web}, {"страница", Filler}, {"псевдоним", Nickname}, {"рождения", Birthday},
     {"день рождения", Birthday}, {"дата рождения", Birthday}, {"категории", Categories},
     {"пейджера", Pager}, {"прочее", Block},
@@ -51,7 +51,7 @@ constexpr HeaderWord kWords[]{
     {"mobil", Mobile}, {"faxové", Fax}, {"číslo", Filler}, {"na", Filler}, {"adresa", Address},
     {"ulice", Street}, {"město", City}, {"psč", Zip}, {"země", Country}, {"pozice", Job},
     {"oddělení", Department}, {"společnost", Company}, {"organizace", Company},
-    {"webová", Web}, {"stránka", Filler}, {"poznámky", Notes}, {"přezdívka", Nickname},
+    {"webová", Web}, {"stránka", Filler}, {"poznámky", Notes}, {"poznámka", Notes}, {"přezdívka", Nickname},
     {"narození", Birthday}, {"narozeniny", Birthday}, {"vlastní", Block},
 };
 // clang-format on

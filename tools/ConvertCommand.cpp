@@ -60,7 +60,14 @@ std::int32_t contactsPerFile(std::string_view text) {
   return static_cast<std::int32_t>(*count);
 }
 
-constexpr std::array<Option, 13> kOptions{{
+core::DayOrder dayOrderNamed(std::string_view name) {
+  if (name == "day-first") return core::DayOrder::DayFirst;
+  if (name == "month-first") return core::DayOrder::MonthFirst;
+  throw UsageError(quoted(name) +
+                   " is not a date order; --date-order takes day-first or month-first");
+}
+
+constexpr std::array<Option, 15> kOptions{{
     {"--single", "", "", "write all contacts into one file, \"All Contacts.vcf\"",
      [](ConvertCommand& command, std::string_view) { command.single = true; }},
     {"--allow-empty", "", "", "keep contacts whose e-mail is only spaces (else dropped)",
@@ -73,8 +80,18 @@ constexpr std::array<Option, 13> kOptions{{
      [](ConvertCommand& command, std::string_view row) { command.headerRow = rowNumber(row); }},
     {"--match-by-name", "", "", "pair every other column by its header, as Match by Name does",
      [](ConvertCommand& command, std::string_view) { command.matchByName = true; }},
+    {"--all-columns", "", "",
+     "read the columns after an empty header cell too, each headed\n"
+     "                     by its letters where it has no header",
+     [](ConvertCommand& command, std::string_view) { command.allColumns = true; }},
     {"--more-fields", "", "", "take Birthday, Nickname, PagerNumber... as fields too",
      [](ConvertCommand& command, std::string_view) { command.moreFields = true; }},
+    {"--date-order", "", "ORDER",
+     "read dates such as 3/4/1985 that a column's other dates leave open\n"
+     "                     day-first or month-first (else as LC_TIME or LANG writes them)",
+     [](ConvertCommand& command, std::string_view order) {
+       command.dayOrder = dayOrderNamed(order);
+     }},
     {"--phone-country", "", "CC", "write phone numbers in international form, as numbers of CC",
      [](ConvertCommand& command, std::string_view code) {
        command.phoneCountry = phoneCountry(code);
@@ -240,8 +257,8 @@ std::string convertUsage() {
       "Every card is read back as its version's reader reads it; one that reads back\n"
       "otherwise than its row is named in the report.\n"
       "Exit status: 0 every contact written; 1 some were not, and the report says why;\n"
-      "2 bad arguments or an unreadable workbook; 130 or 143 stopped by Ctrl+C or\n"
-      "SIGTERM.\n";
+      "2 bad arguments, an unreadable workbook or no column paired with a field;\n"
+      "130 or 143 stopped by Ctrl+C or SIGTERM.\n";
   return text;
 }
 

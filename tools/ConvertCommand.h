@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -9,6 +10,7 @@
 
 #include "core/ContactField.h"
 #include "core/Destination.h"
+#include "core/WrittenDate.h"
 
 namespace quillmere::tools {
 
@@ -30,6 +32,8 @@ struct ConvertCommand {
   std::uint32_t headerRow = 1;
   // Pairs every column not given as COLUMN=FIELD by its header, as Match by Name does.
   bool matchByName = false;
+  // Columns after an empty header cell are read too, headed by their letters where empty.
+  bool allColumns = false;
   // The More Fields may be given as a column's field and are paired by name.
   bool moreFields = false;
   // The region code ("DE") whose numbers phone numbers are written in international form as;
@@ -38,6 +42,8 @@ struct ConvertCommand {
   // Where the cards will be imported: sets the version, the file mode and numbers as shown,
   // and writes the standard forms it needs.
   core::Destination destination = core::Destination::AnyApp;
+  // How dates that read either way are read; nothing to take it from the environment.
+  std::optional<core::DayOrder> dayOrder;
   // At most this many contacts in one file of all contacts; 0 for no limit.
   std::int32_t perFile = 0;
   // Each mapped column (0 for A) with the field it holds, in the order given.

@@ -1,10 +1,12 @@
 // quillmere-convert: converts a workbook into vCard files the way the window does, from a shell.
-// Exit status: 0 every contact written, 1 some were not, 2 bad arguments or an unreadable
-// workbook, 130 or 143 stopped by SIGINT or SIGTERM (the folder then stays "(incomplete)").
+// Exit status: 0 every contact written, 1 some were not, 2 bad arguments, an unreadable
+// workbook or no column paired, 130 or 143 stopped by SIGINT or SIGTERM (the folder then stays
+// "(incomplete)").
 #include <unistd.h>
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <ctime>
 #include <exception>
 #include <iostream>
@@ -19,6 +21,7 @@
 #include "core/FileRecordSink.h"
 #include "core/MatchByName.h"
 #include "core/SkippedDataText.h"
+#include "core/UnpairedColumns.h"
 #include "source/CellReference.h"
 #include "source/SheetList.h"
 #include "source/Workbook.h"
@@ -168,9 +171,19 @@ std::vector<core::ColumnPair> withPairsByName(const std::string& workbook,
   return pairs;
 }
 
+// How the desktop writes short dates, as LC_ALL, LC_TIME or LANG names its locale.
+core::DayOrder desktopDayOrder() {
+  for (const char* name : {"LC_ALL", "LC_TIME", "LANG"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && *value != '\0') return core::dayOrderOfLocale(value);
+  }
+  return core::dayOrderOfLocale("");
+}
+
 int convert(const tools::ConvertCommand& command) {
   source::LoadOptions load;
   load.headerRow = command.headerRow;
+  load.allColumns = command.allColumns;
   if (!command.sheet.empty()) {
     const auto workbook = source::openWorkbook(command.workbook);
     const auto index = source::findSheet(workbook->sheets(), command.sheet);
@@ -183,7 +196,10 @@ int convert(const tools::ConvertCommand& command) {
   }
   // One pass: the header row here, then the run finds the data rows by the load's rule as it
   // converts them, so the workbook is read once rather than loaded and then converted.
-  const auto sheet = core::ContactSheet::openHeaderRow(command.workbook, load);
+  // The columns past an empty header cell are known only once every row was seen.
+  QuietLoad quiet;
+  const auto sheet = command.allColumns ? core::ContactSheet::load(command.workbook, quiet, load, 0)
+                                        : core::ContactSheet::openHeaderRow(command.workbook, load);
   const auto& headers = sheet->table().headers;
   std::vector<core::ColumnPair> columns;
   for (const auto& [column, field] : command.pairs) {
@@ -198,10 +214,24 @@ int convert(const tools::ConvertCommand& command) {
     columns =
         withPairsByName(command.workbook, load, headers, std::move(columns), command.moreFields);
   }
+  if (columns.empty()) {
+    std::cerr << kProgramName << ": no column of " << command.workbook
+              << " is paired with a field: no header in row " << command.headerRow
+              << " names one. Give the row the headers are in with --header-row, or pair "
+                 "columns as COLUMN=FIELD rather than with --match-by-name.\n";
+    return 2;
+  }
+  // Columns the user left out of COLUMN=FIELD were left out on purpose; those Match by Name
+  // could not pair are named.
+  if (command.matchByName) {
+    const std::string unpaired =
+        core::unpairedColumnsSentence(core::unpairedColumnsWithData(*sheet, columns));
+    if (!unpaired.empty()) std::cerr << kProgramName << ": " << unpaired << ".\n";
+  }
   RunWatcher watcher;
   core::FixedAnswers options({command.version, command.single, command.allowEmpty, command.asShown,
                               command.moreFields, command.phoneCountry, command.destination,
-                              command.perFile});
+                              command.perFile, command.dayOrder.value_or(desktopDayOrder())});
   core::ExportSession session(*sheet, std::move(columns), options,
                               std::make_unique<core::FileRecordSink>(command.folder, now()));
   const core::ExportReport report = session.run(watcher);

@@ -50,6 +50,9 @@ struct LoadOptions {
   std::size_t sheet = kFirstWorksheet;
   // The sheet row the headers are in; the rows above it are not read.
   std::uint32_t headerRow = 1;
+  // Read the columns after the first empty header cell too, up to the last that holds data,
+  // each empty header cell headed by its column's letters.
+  bool allColumns = false;
 };
 
 struct LoadedSheet {
@@ -59,8 +62,13 @@ struct LoadedSheet {
 };
 
 // The header columns of the current row: the unbroken run of non-empty cells from column A
-// rightwards.
-std::vector<HeaderColumn> scanHeaders(const SheetReader& headerRow, char decimalSeparator = '.');
+// rightwards, or with `columns` the first that many, an empty cell headed by its letters.
+std::vector<HeaderColumn> scanHeaders(const SheetReader& headerRow, char decimalSeparator = '.',
+                                      std::uint32_t columns = 0);
+
+// The header columns of the current row read as `table`'s were, to compare with them.
+std::vector<HeaderColumn> scanHeadersOf(const SheetReader& headerRow, char decimalSeparator,
+                                        const SheetTable& table);
 
 // Moves a cursor standing before `row` to it; false when the sheet stores no such row (it is
 // empty), the cursor then standing past it.

@@ -12,7 +12,7 @@ namespace quillmere::source {
 struct HeaderColumn {
   std::uint32_t column = 0;  // counted from 0: column A is 0
   std::string letters;       // "A", ..., "Z", "AA", ...
-  std::string text;          // the text form of the header cell, never empty
+  std::string text;          // the text form of the header cell (or its letters), never empty
   friend bool operator==(const HeaderColumn&, const HeaderColumn&) = default;
 };
 
@@ -40,8 +40,11 @@ struct SheetTable {
   std::string sheetName;
   // The sheet row of the headers; data rows are below it.
   std::uint32_t headerRow = 1;
-  // The unbroken run of non-empty header-row cells from column A rightwards.
+  // The unbroken run of non-empty header-row cells from column A rightwards; when
+  // `allColumns`, every column from A to the last holding data, an empty header cell headed
+  // by its column's letters.
   std::vector<HeaderColumn> headers;
+  bool allColumns = false;
   // Non-empty rows found, the header row included; 0 when nothing was found.
   std::int32_t rowsFound = 0;
   // The sheet row number of the last non-empty row counted (0 when none). Every non-empty

@@ -409,3 +409,38 @@ TEST(MatchHeadersByName, TheRowAndTheUsersEarlierPairsSettleWhatOneHeaderCannot)
 
 }  // namespace
 }  // namespace quillmere::core
+
+namespace quillmere::core {
+namespace {
+
+// A bare phone header in each language is the home phone, or beside a home phone column the
+// other phone (More Fields) or the work one; the common words for notes pair with Notes.
+TEST(HeaderNames, BarePhoneHeadersAndNotesWordsPairInEveryLanguage) {
+  const std::vector<std::string> phones{"Phone",    "Telefon",  "Téléphone", "Teléfono", "Telefono",
+                                        "Telefoon", "Telefone", "Телефон",   "Puhelin",  "電話",
+                                        "전화",     "电话",     "هاتف",      "फोन"};
+  for (const std::string& phone : phones) {
+    const std::vector<std::string> alone{"Name", phone};
+    EXPECT_EQ(matchHeadersByName(alone, {}),
+              (std::vector<std::pair<std::size_t, Field>>{{0, Field::FullName},
+                                                          {1, Field::HomeTelephoneNumber}}))
+        << phone;
+    const std::vector<std::string> beside{"Home Phone", phone};
+    for (const bool more : {false, true}) {
+      HeaderContext context;
+      context.moreFields = more;
+      const Field second = more ? Field::OtherTelephoneNumber : Field::BusinessTelephoneNumber;
+      EXPECT_EQ(matchHeadersByName(beside, {}, context),
+                (std::vector<std::pair<std::size_t, Field>>{{0, Field::HomeTelephoneNumber},
+                                                            {1, second}}))
+          << phone << (more ? " with More Fields" : "");
+    }
+  }
+  for (const std::string notes : {"Bemerkung", "Anmerkung", "Remarque", "Observaciones",
+                                  "Osservazioni", "Opmerking", "Observação", "Bemærkninger"}) {
+    EXPECT_EQ(fieldForHeader(notes), Field::Notes) << notes;
+  }
+}
+
+}  // namespace
+}  // namespace quillmere::core
