@@ -16,6 +16,21 @@
     </message>
 </context>
 <context>
+    <name>ExportNotice</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+</context>
+<context>
     <name>ExportPage</name>
     <message>
         <source>Allow Empty Email Addresses to be Imported</source>
@@ -335,6 +350,10 @@
         <source>Read the headers from another row</source>
         <translation>Überschriften aus einer anderen Zeile lesen</translation>
     </message>
+    <message>
+        <source>Act on the notice</source>
+        <translation>Auf den Hinweis reagieren</translation>
+    </message>
 </context>
 <context>
     <name>MapPage</name>
@@ -636,6 +655,46 @@
     <message>
         <source>Notice</source>
         <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>dates not read: %1</source>
+        <translation>nicht gelesene Daten: %1</translation>
+    </message>
+    <message>
+        <source>rows without an e-mail address: %1</source>
+        <translation>Zeilen ohne E-Mail-Adresse: %1</translation>
+    </message>
+    <message>
+        <source>cards that read back otherwise: %1</source>
+        <translation>anders zurückgelesene Karten: %1</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Ausgelassen: %1.</translation>
+    </message>
+    <message>
+        <source>List them in a &amp;report</source>
+        <translation>In einem &amp;Bericht auflisten</translation>
+    </message>
+    <message>
+        <source>Column %1 holds data but goes nowhere.</source>
+        <translation>Spalte %1 enthält Daten, die nirgendwohin gehen.</translation>
+    </message>
+    <message>
+        <source>Columns %1 hold data but go nowhere.</source>
+        <translation>Die Spalten %1 enthalten Daten, die nirgendwohin gehen.</translation>
+    </message>
+    <message>
+        <source>&amp;Back to the pairs</source>
+        <translation>&amp;Zurück zu den Zuordnungen</translation>
+    </message>
+    <message>
+        <source>Column %1 shows other digits than it stores: tick &quot;%2&quot; to write them as shown.</source>
+        <translation>Spalte %1 zeigt andere Ziffern, als sie speichert: Wählen Sie „%2“, um sie wie angezeigt zu schreiben.</translation>
+    </message>
+    <message>
+        <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
+        <translation>Die Spalten %1 zeigen andere Ziffern, als sie speichern: Wählen Sie „%2“, um sie wie angezeigt zu schreiben.</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,21 @@
     </message>
 </context>
 <context>
+    <name>ExportNotice</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 et %2 autres</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+</context>
+<context>
     <name>ExportPage</name>
     <message>
         <source>Allow Empty Email Addresses to be Imported</source>
@@ -335,6 +350,10 @@
         <source>Read the headers from another row</source>
         <translation>Lire les en-têtes à une autre ligne</translation>
     </message>
+    <message>
+        <source>Act on the notice</source>
+        <translation>Agir sur l’avis</translation>
+    </message>
 </context>
 <context>
     <name>MapPage</name>
@@ -636,6 +655,46 @@
     <message>
         <source>Notice</source>
         <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>dates not read: %1</source>
+        <translation>dates non lues&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>rows without an e-mail address: %1</source>
+        <translation>lignes sans adresse e-mail&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cards that read back otherwise: %1</source>
+        <translation>fiches relues autrement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Laissé de côté&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>List them in a &amp;report</source>
+        <translation>Les lister dans un &amp;rapport</translation>
+    </message>
+    <message>
+        <source>Column %1 holds data but goes nowhere.</source>
+        <translation>La colonne %1 contient des données qui ne vont nulle part.</translation>
+    </message>
+    <message>
+        <source>Columns %1 hold data but go nowhere.</source>
+        <translation>Les colonnes %1 contiennent des données qui ne vont nulle part.</translation>
+    </message>
+    <message>
+        <source>&amp;Back to the pairs</source>
+        <translation>Retour aux &amp;associations</translation>
+    </message>
+    <message>
+        <source>Column %1 shows other digits than it stores: tick &quot;%2&quot; to write them as shown.</source>
+        <translation>La colonne %1 affiche d’autres chiffres que ceux qu’elle stocke&#xa0;: cochez «&#xa0;%2&#xa0;» pour les écrire comme affichés.</translation>
+    </message>
+    <message>
+        <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
+        <translation>Les colonnes %1 affichent d’autres chiffres que ceux qu’elles stockent&#xa0;: cochez «&#xa0;%2&#xa0;» pour les écrire comme affichés.</translation>
     </message>
 </context>
 <context>

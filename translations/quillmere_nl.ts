@@ -16,6 +16,21 @@
     </message>
 </context>
 <context>
+    <name>ExportNotice</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 en nog %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+</context>
+<context>
     <name>ExportPage</name>
     <message>
         <source>Allow Empty Email Addresses to be Imported</source>
@@ -335,6 +350,10 @@
         <source>Read the headers from another row</source>
         <translation>De koppen uit een andere rij lezen</translation>
     </message>
+    <message>
+        <source>Act on the notice</source>
+        <translation>Op de melding reageren</translation>
+    </message>
 </context>
 <context>
     <name>MapPage</name>
@@ -636,6 +655,46 @@
     <message>
         <source>Notice</source>
         <translation>Melding</translation>
+    </message>
+    <message>
+        <source>dates not read: %1</source>
+        <translation>niet gelezen datums: %1</translation>
+    </message>
+    <message>
+        <source>rows without an e-mail address: %1</source>
+        <translation>rijen zonder e-mailadres: %1</translation>
+    </message>
+    <message>
+        <source>cards that read back otherwise: %1</source>
+        <translation>kaarten die anders teruglezen: %1</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Weggelaten: %1.</translation>
+    </message>
+    <message>
+        <source>List them in a &amp;report</source>
+        <translation>Ze in een &amp;rapport opsommen</translation>
+    </message>
+    <message>
+        <source>Column %1 holds data but goes nowhere.</source>
+        <translation>Kolom %1 bevat gegevens die nergens heen gaan.</translation>
+    </message>
+    <message>
+        <source>Columns %1 hold data but go nowhere.</source>
+        <translation>De kolommen %1 bevatten gegevens die nergens heen gaan.</translation>
+    </message>
+    <message>
+        <source>&amp;Back to the pairs</source>
+        <translation>&amp;Terug naar de koppelingen</translation>
+    </message>
+    <message>
+        <source>Column %1 shows other digits than it stores: tick &quot;%2&quot; to write them as shown.</source>
+        <translation>Kolom %1 toont andere cijfers dan hij opslaat: vink “%2” aan om ze te schrijven zoals getoond.</translation>
+    </message>
+    <message>
+        <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
+        <translation>De kolommen %1 tonen andere cijfers dan ze opslaan: vink “%2” aan om ze te schrijven zoals getoond.</translation>
     </message>
 </context>
 <context>

@@ -148,6 +148,23 @@ void MainFrame::buildSteps(QWidget* client) {
   lnkLoadNotice->setGeometry(twipsRect(120, 6885, 5160, 210));
   lnkLoadNotice->hide();
 
+  // The same free space on step 3: what the pairs leave out before a run, what a run left
+  // out after it.
+  lblExportNotice = label("lblExportNotice", QString(), Fonts::tahoma(), tr("Notice"));
+  lblExportNotice->setParent(client);
+  lblExportNotice->setGeometry(twipsRect(120, 6300, 5160, 585));
+  lblExportNotice->setWordWrap(true);
+  lblExportNotice->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  lblExportNotice->setTextFormat(Qt::PlainText);
+  lblExportNotice->setFocusPolicy(Qt::NoFocus);
+  controls::setTextColour(lblExportNotice, QColor(160, 0, 0));
+  lblExportNotice->hide();
+  lnkExportNotice =
+      controls::named(new LinkLabel(), "lnkExportNotice", tr("Act on the notice"), Fonts::tahoma());
+  lnkExportNotice->setParent(client);
+  lnkExportNotice->setGeometry(twipsRect(120, 6885, 5160, 210));
+  lnkExportNotice->hide();
+
   cmdNext = button("cmdNext", tr("&Next >"), tr("Next"), Fonts::tahoma());
   cmdNext->setParent(client);
   cmdNext->setGeometry(twipsRect(7560, 6480, 1935, 495));

@@ -47,6 +47,8 @@ class MainFrame {
   // Four lines for the notice, or three above its link.
   void fitNotice(bool withLink);
   LinkLabel* lnkLoadNotice = nullptr;  // acts on the notice: reads the headers from another row
+  QLabel* lblExportNotice = nullptr;
+  LinkLabel* lnkExportNotice = nullptr;  // leads to the pairs, or to the report
 
  private:
   void buildMenus(QMainWindow& window);

@@ -2,7 +2,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLocale>
 #include <QSpinBox>
+
+#include "core/WrittenDate.h"
 
 namespace quillmere::ui {
 
@@ -49,7 +52,12 @@ std::optional<core::OptionAnswers> WindowOptions::answers() {
   // Reading the controls changes nothing, so the run may ask for them all at once.
   return core::OptionAnswers{vCardVersion(),       singleFile(), allowEmptyEmail(),
                              keepNumbersAsShown(), moreFields(), phoneCountry(),
-                             destination(),        perFile()};
+                             destination(),        perFile(),
+                             dayOrder()};
+}
+
+core::DayOrder WindowOptions::dayOrder() {
+  return core::dayOrderOfLocale(QLocale().name().toStdString());
 }
 
 }  // namespace quillmere::ui

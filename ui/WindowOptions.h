@@ -38,6 +38,8 @@ class WindowOptions : public core::ExportOptions {
   std::string phoneCountry() override;
   core::Destination destination() override;
   std::int32_t perFile() override;
+  // The desktop's, for a date column whose dates read either way.
+  core::DayOrder dayOrder() override;
   std::optional<core::OptionAnswers> answers() override;
 
  private:

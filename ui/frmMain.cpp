@@ -100,6 +100,7 @@ void frmMain::connectHandlers() {
   connect(frame_->NewConversion, &QAction::triggered, this, &frmMain::NewConversion_Click);
   connect(frame_->Exit, &QAction::triggered, this, &frmMain::Exit_Click);
   connect(frame_->lnkLoadNotice, &QLabel::linkActivated, this, &frmMain::useSuggestedHeaderRow);
+  connect(frame_->lnkExportNotice, &QLabel::linkActivated, this, &frmMain::followExportNotice);
   connect(frame_->AboutUs, &QAction::triggered, this, &frmMain::AboutUs_Click);
   connect(frame_->Help, &QAction::triggered, this, &frmMain::Help_Click);
   connect(frame_->OpenExcel, &QAction::triggered, this, &frmMain::cmdBrowse_Click);
@@ -177,6 +178,7 @@ void frmMain::setFocusOrder() {
                             map.cmbOutlook,
                             map.cmdAddMapping,
                             map.mappedList,
+                            frame_->lnkExportNotice,
                             frame_->cmdPrevious,
                             page.chkNotNull,
                             page.cmbDestination,
@@ -266,6 +268,8 @@ void frmMain::cmdNext_Click() {
       if (exportPage_->txtvCardSavePath->text().isEmpty()) {
         exportPage_->txtvCardSavePath->setText(GetDefaultSaveFolder(shell_));
       }
+      findExportNotices();
+      showExportNotice();
       break;
     case WizardSteps::NextAction::Convert:
       conversion_->showCounterLabels(true);
@@ -309,6 +313,9 @@ void frmMain::showSteps() {
                                     !frame_->lblLoadNotice->text().isEmpty());
   frame_->lnkLoadNotice->setVisible(steps_.browseEnabled() &&
                                     !frame_->lnkLoadNotice->target().isEmpty());
+  const bool onExport = steps_.step() == WizardSteps::Step::Export && !steps_.busy();
+  frame_->lblExportNotice->setVisible(onExport && !frame_->lblExportNotice->text().isEmpty());
+  frame_->lnkExportNotice->setVisible(onExport && !frame_->lnkExportNotice->target().isEmpty());
   frame_->NewConversion->setEnabled(!steps_.busy());
   // The card preview shows the mapping of step 3; away from it the mapping may change.
   if (cardPreview_ != nullptr && steps_.step() != WizardSteps::Step::Export) {
@@ -359,6 +366,7 @@ void frmMain::refreshPreview() {
 
 void frmMain::optionChanged() {
   refreshPreview();
+  showExportNotice();
   // After a run, other options make another run worth having.
   if (steps_.step() == WizardSteps::Step::Export && !steps_.busy()) {
     steps_.optionChanged();

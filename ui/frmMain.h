@@ -141,6 +141,13 @@ class frmMain : public QMainWindow {
   // The conversion, in frmMainExport.cpp.
   void exportContacts();
   void reportExport(const core::ExportReport& report);
+  // Step 3's notice, in frmMainExportNotice.cpp: what the pairs leave out and the numbers
+  // only "Keep Numbers as Shown" writes as shown, found on entering the step; what a run left
+  // out, once it has ended.
+  void findExportNotices();
+  void noteWhatTheRunLeftOut(const core::ExportProgress& counts);
+  void showExportNotice();
+  void followExportNotice(const QString& target);
   // The card preview follows the options while it is open.
   void refreshPreview();
   // An option of step 3 changed: the open card preview follows it, and after a run Convert is on.
@@ -158,6 +165,9 @@ class frmMain : public QMainWindow {
   // pause for events.
   bool closing_ = false;
   QString exportFolder_;
+  std::vector<source::HeaderColumn> unpairedColumns_;
+  std::vector<source::HeaderColumn> digitsShownOtherwise_;
+  QString leftOut_;
   QPointer<frmAbout> about_;
   QPointer<frmPreview> cardPreview_;
   std::unique_ptr<WindowOptions> options_;

@@ -103,6 +103,8 @@ void frmMain::exportContacts() {
   }
   const core::ExportReport& report = *ended.report;
   steps_.conversionEnded();
+  noteWhatTheRunLeftOut(report.counts);
+  showExportNotice();
   showSteps();
   exportFolder_ = fromUtf8(report.location);
   conversion_->showCounters(report.counts);

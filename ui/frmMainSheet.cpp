@@ -6,8 +6,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QFontMetrics>
-#include <QRect>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStringList>
@@ -20,6 +18,7 @@
 #include "source/load/SheetPreview.h"
 #include "ui/Conversion.h"
 #include "ui/ExportPage.h"
+#include "ui/FittedText.h"
 #include "ui/LinkLabel.h"
 #include "ui/MainFrame.h"
 #include "ui/QtText.h"
@@ -49,23 +48,6 @@ QString columnList(const std::vector<std::uint32_t>& columns) {
   if (letters.isEmpty()) return last;
   return QCoreApplication::translate("LoadNotice", "%1 and %2")
       .arg(letters.join(QStringLiteral(", ")), last);
-}
-
-// The text as `label` can show it whole, or cut after the last word that fits, with an ellipsis.
-QString fittedText(const QString& text, const QLabel& label) {
-  const QFontMetrics metrics(label.font());
-  const auto fits = [&](const QString& shown) {
-    return metrics.boundingRect(QRect(0, 0, label.width(), 1 << 20), Qt::TextWordWrap, shown)
-               .height() <= label.height();
-  };
-  if (fits(text)) return text;
-  QStringList words = text.split(QLatin1Char(' '));
-  while (words.size() > 1) {
-    words.removeLast();
-    const QString shown = words.join(QLatin1Char(' ')) + QChar(0x2026);
-    if (fits(shown)) return shown;
-  }
-  return QString(QChar(0x2026));
 }
 
 // What the rules leave unread, each in one sentence that says why and what would read it.

@@ -18,6 +18,7 @@
 #include <cstring>
 
 #include "tests/ui/ConvertSteps.h"
+#include "ui/LinkLabel.h"
 #include "ui/frmPreview.h"
 
 using quillmere::ui::Prompts;
@@ -428,6 +429,44 @@ class FrmMainConvertTest : public QObject, private ConvertSteps {
     const qsizetype firstNew = all.indexOf("VERSION:3.0\r\n");
     QVERIFY2(lastOld > 0 && firstNew > lastOld, "the version did not change once, mid-run");
     QVERIFY(!fixture.enabled("cmdNext"));
+  }
+
+  // Step 3 tells what goes nowhere and which numbers only show their digits, leads back to
+  // the pairs, and after the run tells what was left out, with the report a click away.
+  void stepThreeTellsWhatIsLeftOutBeforeAndAfterTheRun() {
+    fixture.browse(kFixtures + QStringLiteral("more-fields.xlsx"));
+    fixture.click("cmdNext");
+    QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("chkMoreFields")), Qt::LeftButton);
+    for (const auto& [header, field] :
+         {std::pair{"First Name", "FirstName"}, std::pair{"Birthday", "Birthday"},
+          std::pair{"Mobile Phone", "HomeAddressPostalCode"}}) {
+      QVERIFY2(fixture.addPair(QString::fromUtf8(header), QString::fromLatin1(field)), header);
+    }
+    fixture.shell.defaultFolder = base;
+    fixture.click("cmdNext");
+    const auto notice = [&] {
+      return fixture.find<QLabel>(QStringLiteral("lblExportNotice"))->accessibleName();
+    };
+    auto* link = fixture.find<quillmere::ui::LinkLabel>(QStringLiteral("lnkExportNotice"));
+    QCOMPARE(notice(),
+             QStringLiteral("Columns B (Last Name), D (Anniversary), E (Nickname), F (Categories), "
+                            "H (Other Phone) and 2 more hold data but go nowhere. Column G "
+                            "(Mobile Phone) shows other digits than it stores: tick \"Keep "
+                            "Numbers as Shown in the Sheet\" to write them as shown."));
+    QVERIFY(fixture.find(QStringLiteral("lblExportNotice"))->isVisible());
+    link->follow();
+    QCOMPARE(fixture.shownTab(), QStringLiteral("2. Map Columns"));
+    fixture.click("cmdNext");
+    QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("chkNumbersAsShown")), Qt::LeftButton);
+    QVERIFY2(!notice().contains(QStringLiteral("digits")), qPrintable(notice()));
+
+    convert(Prompts::Answer::Yes);
+    // Cleo's 13/03/1985 sits in a column of ISO dates, so it is not read as a date.
+    QCOMPARE(notice(), QStringLiteral("Left out: dates not read: 1."));
+    QCOMPARE(link->linkText(), QStringLiteral("List them in a report"));
+    fixture.prompts.saveAnswers.push_back(QString());
+    link->follow();
+    QCOMPARE(fixture.prompts.saveRequests.size(), 1u);
   }
 
   void closingTheWindowAsksFirstAndAStoppedRunSaysWhatItLeft() {

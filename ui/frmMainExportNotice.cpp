@@ -1,0 +1,118 @@
+// Step 3's notice beside the buttons: before a run, what the pairs and options leave out;
+// after one, what the run left out, with a link that acts on it.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QStringList>
+
+#include "core/DigitsShownOtherwise.h"
+#include "core/UnpairedColumns.h"
+#include "source/WorkbookError.h"
+#include "ui/ExportPage.h"
+#include "ui/FittedText.h"
+#include "ui/LinkLabel.h"
+#include "ui/MainFrame.h"
+#include "ui/QtText.h"
+#include "ui/frmMain.h"
+
+namespace quillmere::ui {
+
+namespace {
+
+const QString kToPairs = QStringLiteral("pairs");
+const QString kToReport = QStringLiteral("report");
+
+// "C (Phone) and F (Bemerkung)", or "C (Phone), F (Bemerkung), ... and 3 more".
+QString columnNames(const std::vector<source::HeaderColumn>& columns) {
+  constexpr std::size_t kNamed = 5;
+  QStringList names;
+  for (std::size_t i = 0; i < columns.size() && i < kNamed; ++i) {
+    names << QCoreApplication::translate("ExportNotice", "%1 (%2)")
+                 .arg(fromUtf8(columns[i].letters), fromUtf8(columns[i].text));
+  }
+  if (columns.size() > kNamed) {
+    return QCoreApplication::translate("ExportNotice", "%1 and %2 more")
+        .arg(names.join(QStringLiteral(", ")))
+        .arg(columns.size() - kNamed);
+  }
+  const QString last = names.takeLast();
+  if (names.isEmpty()) return last;
+  return QCoreApplication::translate("ExportNotice", "%1 and %2")
+      .arg(names.join(QStringLiteral(", ")), last);
+}
+
+}  // namespace
+
+void frmMain::findExportNotices() {
+  unpairedColumns_.clear();
+  digitsShownOtherwise_.clear();
+  leftOut_.clear();
+  if (sheet_ == nullptr) return;
+  try {
+    unpairedColumns_ = core::unpairedColumnsWithData(*sheet_, mapping_.pairs());
+    digitsShownOtherwise_ = core::columnsShowingOtherDigits(*sheet_, mapping_.pairs());
+  } catch (const source::WorkbookError&) {
+    // Only a hint is lost: Convert reads the same rows and tells the user why it cannot.
+  }
+}
+
+void frmMain::noteWhatTheRunLeftOut(const core::ExportProgress& counts) {
+  QStringList parts;
+  if (counts.unreadDateCount > 0) {
+    parts << tr("dates not read: %1").arg(counts.unreadDateCount);
+  }
+  if (counts.emptyEmailCount > 0) {
+    parts << tr("rows without an e-mail address: %1").arg(counts.emptyEmailCount);
+  }
+  if (counts.readBackCount > 0) {
+    parts << tr("cards that read back otherwise: %1").arg(counts.readBackCount);
+  }
+  leftOut_ = parts.isEmpty() ? QString() : tr("Left out: %1.").arg(parts.join(QStringLiteral("; ")));
+}
+
+void frmMain::showExportNotice() {
+  QStringList sentences;
+  QString link;
+  QString target;
+  if (!leftOut_.isEmpty()) {
+    sentences << leftOut_;
+    link = tr("List them in a &report");
+    target = kToReport;
+  } else {
+    if (!unpairedColumns_.empty()) {
+      sentences << (unpairedColumns_.size() == 1 ? tr("Column %1 holds data but goes nowhere.")
+                                                 : tr("Columns %1 hold data but go nowhere."))
+                       .arg(columnNames(unpairedColumns_));
+      link = tr("&Back to the pairs");
+      target = kToPairs;
+    }
+    const ExportPage& page = *exportPage_;
+    if (!digitsShownOtherwise_.empty() && !page.chkNumbersAsShown->isChecked()) {
+      sentences << (digitsShownOtherwise_.size() == 1
+                        ? tr("Column %1 shows other digits than it stores: tick \"%2\" to write "
+                             "them as shown.")
+                        : tr("Columns %1 show other digits than they store: tick \"%2\" to "
+                             "write them as shown."))
+                       .arg(columnNames(digitsShownOtherwise_),
+                            page.chkNumbersAsShown->accessibleName());
+    }
+  }
+  const QString text = sentences.join(QLatin1Char(' '));
+  QLabel* notice = frame_->lblExportNotice;
+  notice->setAccessibleName(text.isEmpty() ? tr("Notice") : text);
+  notice->setToolTip(text);
+  notice->setText(fittedText(text, *notice));
+  frame_->lnkExportNotice->setLink(link, target);
+}
+
+void frmMain::followExportNotice(const QString& target) {
+  if (target == kToReport) {
+    cmdSaveReport_Click();
+  } else if (target == kToPairs) {
+    cmdPrevious_Click();
+  }
+}
+
+}  // namespace quillmere::ui
