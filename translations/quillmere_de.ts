@@ -696,6 +696,10 @@
         <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
         <translation>Die Spalten %1 zeigen andere Ziffern, als sie speichern: Wählen Sie „%2“, um sie wie angezeigt zu schreiben.</translation>
     </message>
+    <message>
+        <source>R&amp;ead them too, headed by their letters</source>
+        <translation>Auch di&amp;ese lesen, benannt nach ihren Buchstaben</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>

@@ -696,6 +696,10 @@
         <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
         <translation>Las columnas %1 muestran otras cifras de las que guardan: marque «%2» para escribirlas como se muestran.</translation>
     </message>
+    <message>
+        <source>R&amp;ead them too, headed by their letters</source>
+        <translation>L&amp;eerlas también, con su letra como nombre</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>

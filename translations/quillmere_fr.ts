@@ -696,6 +696,10 @@
         <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
         <translation>Les colonnes %1 affichent d’autres chiffres que ceux qu’elles stockent&#xa0;: cochez «&#xa0;%2&#xa0;» pour les écrire comme affichés.</translation>
     </message>
+    <message>
+        <source>R&amp;ead them too, headed by their letters</source>
+        <translation>L&amp;es lire aussi, nommées par leur lettre</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>

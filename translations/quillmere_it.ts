@@ -696,6 +696,10 @@
         <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
         <translation>Le colonne %1 mostrano cifre diverse da quelle che memorizzano: spunta «%2» per scriverle come mostrate.</translation>
     </message>
+    <message>
+        <source>R&amp;ead them too, headed by their letters</source>
+        <translation>L&amp;eggi anche quelle, con la loro lettera come nome</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>

@@ -696,6 +696,10 @@
         <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
         <translation>De kolommen %1 tonen andere cijfers dan ze opslaan: vink “%2” aan om ze te schrijven zoals getoond.</translation>
     </message>
+    <message>
+        <source>R&amp;ead them too, headed by their letters</source>
+        <translation>Ook d&amp;eze lezen, genoemd naar hun letter</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>

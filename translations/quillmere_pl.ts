@@ -696,6 +696,10 @@
         <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
         <translation>Kolumny %1 pokazują inne cyfry, niż przechowują: zaznacz „%2”, aby zapisać je tak, jak są pokazane.</translation>
     </message>
+    <message>
+        <source>R&amp;ead them too, headed by their letters</source>
+        <translation>Odczytaj j&amp;e też, nazwane ich literą</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>

@@ -696,6 +696,10 @@
         <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
         <translation>As colunas %1 mostram outros dígitos do que armazenam: marque “%2” para gravá-los como mostrados.</translation>
     </message>
+    <message>
+        <source>R&amp;ead them too, headed by their letters</source>
+        <translation>L&amp;er essas também, com a letra como nome</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>

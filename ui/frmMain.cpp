@@ -99,7 +99,7 @@ const source::SheetTable& frmMain::sheetTable() const {
 void frmMain::connectHandlers() {
   connect(frame_->NewConversion, &QAction::triggered, this, &frmMain::NewConversion_Click);
   connect(frame_->Exit, &QAction::triggered, this, &frmMain::Exit_Click);
-  connect(frame_->lnkLoadNotice, &QLabel::linkActivated, this, &frmMain::useSuggestedHeaderRow);
+  connect(frame_->lnkLoadNotice, &QLabel::linkActivated, this, &frmMain::followLoadNotice);
   connect(frame_->lnkExportNotice, &QLabel::linkActivated, this, &frmMain::followExportNotice);
   connect(frame_->AboutUs, &QAction::triggered, this, &frmMain::AboutUs_Click);
   connect(frame_->Help, &QAction::triggered, this, &frmMain::Help_Click);

@@ -111,8 +111,9 @@ class frmMain : public QMainWindow {
   // Loads the workbook's worksheet at `sheet` in tab order (the first by default) with its
   // headers in `headerRow`; false when it could not be read (the user has been told) or
   // the window closed meanwhile. Nothing of the earlier load changes unless it succeeds.
+  // `allColumns` reads the columns after an empty header cell too.
   bool extractExcelData(const QString& path, std::size_t sheet = source::kFirstWorksheet,
-                        std::uint32_t headerRow = 1);
+                        std::uint32_t headerRow = 1, bool allColumns = false);
 
   // The sheet and header row, in frmMainSheet.cpp. Loads the shown workbook again with the
   // sheet and header row its controls now say; they go back to the loaded ones on failure.
@@ -122,8 +123,9 @@ class frmMain : public QMainWindow {
   void showLoadedSheet();
   // The notice under step 1: shown in its three lines, heard and hovered whole.
   void showNotice(const QString& text);
-  // The notice's link to read the headers from the row it suggests.
-  void useSuggestedHeaderRow(const QString& link);
+  // The notice's link: reads the headers from the row it suggests, or the columns after an
+  // empty header cell too.
+  void followLoadNotice(const QString& link);
 
   void showItemsFound(std::int32_t rowsFound);
   void setStatusPanel(QLabel* panel, const QString& text);

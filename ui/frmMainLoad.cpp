@@ -71,7 +71,8 @@ void frmMain::loadChosenWorkbook(const QString& chosen) {
   showSteps();
 }
 
-bool frmMain::extractExcelData(const QString& path, std::size_t sheet, std::uint32_t headerRow) {
+bool frmMain::extractExcelData(const QString& path, std::size_t sheet, std::uint32_t headerRow,
+                               bool allColumns) {
   const QString panelBefore = frame_->panelItems->text();
   QWidget* focusBefore = focusWidget();
   setBusy(true);
@@ -80,6 +81,7 @@ bool frmMain::extractExcelData(const QString& path, std::size_t sheet, std::uint
   options.decimalSeparator = localeDecimalSeparator();
   options.sheet = sheet;
   options.headerRow = headerRow;
+  options.allColumns = allColumns;
   std::unique_ptr<core::ContactSheet> loaded;
   QString problem;
   try {

@@ -32,6 +32,8 @@ namespace {
 
 // The suggestion's link sets the header row to the number after this prefix.
 const QString kUseRowLink = QStringLiteral("row:");
+// The link that reads the columns after an empty header cell too.
+const QString kReadAllColumnsLink = QStringLiteral("columns");
 
 // "B, C and D", or "B, C, ... and 3 more", in the window's language.
 QString columnList(const std::vector<std::uint32_t>& columns) {
@@ -123,11 +125,19 @@ void frmMain::showLoadedSheet() {
     sentences << tr("Row 1 looks like a title: the headers seem to be in row %1.").arg(*suggested);
   }
   sentences << unreadDataSentences(table);
-  frame_->fitNotice(suggested.has_value());
+  // A title explains the columns past it too, so its link comes first.
+  const bool columnsUnread = !table.skipped.columnsPastHeaders.empty() && !table.allColumns;
+  frame_->fitNotice(suggested.has_value() || columnsUnread);
   showNotice(sentences.join(QLatin1Char(' ')));
-  frame_->lnkLoadNotice->setLink(
-      suggested ? tr("R&ead the headers from row %1").arg(*suggested) : QString(),
-      suggested ? kUseRowLink + QString::number(*suggested) : QString());
+  if (suggested) {
+    frame_->lnkLoadNotice->setLink(tr("R&ead the headers from row %1").arg(*suggested),
+                                   kUseRowLink + QString::number(*suggested));
+  } else if (columnsUnread) {
+    frame_->lnkLoadNotice->setLink(tr("R&ead them too, headed by their letters"),
+                                   kReadAllColumnsLink);
+  } else {
+    frame_->lnkLoadNotice->setLink(QString(), QString());
+  }
 }
 
 void frmMain::showNotice(const QString& text) {
@@ -154,16 +164,28 @@ void frmMain::reloadSheet() {
   const auto headerRow = static_cast<std::uint32_t>(selectPage_->spnHeaderRow->value());
   if (sheet == sheet_->table().sheet && headerRow == sheet_->table().headerRow) return;
   // A load that fails leaves the sheet that was there, and the controls say so again.
-  if (!extractExcelData(selectPage_->txtExcelPath->text(), sheet, headerRow) && !closing_) {
+  if (!extractExcelData(selectPage_->txtExcelPath->text(), sheet, headerRow,
+                        sheet_->table().allColumns) &&
+      !closing_) {
     showLoadedSheet();
   }
   steps_.browsed(sheet_ != nullptr);
   showSteps();
 }
 
-void frmMain::useSuggestedHeaderRow(const QString& link) {
-  if (!link.startsWith(kUseRowLink)) return;
-  selectPage_->spnHeaderRow->setValue(link.mid(kUseRowLink.size()).toInt());
+void frmMain::followLoadNotice(const QString& link) {
+  if (link.startsWith(kUseRowLink)) {
+    selectPage_->spnHeaderRow->setValue(link.mid(kUseRowLink.size()).toInt());
+    return;
+  }
+  if (link != kReadAllColumnsLink || sheet_ == nullptr || !steps_.browseEnabled()) return;
+  const source::SheetTable& table = sheet_->table();
+  if (!extractExcelData(selectPage_->txtExcelPath->text(), table.sheet, table.headerRow, true) &&
+      !closing_) {
+    showLoadedSheet();
+  }
+  steps_.browsed(sheet_ != nullptr);
+  showSteps();
 }
 
 void frmMain::NewConversion_Click() {
