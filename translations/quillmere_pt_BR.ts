@@ -232,6 +232,10 @@
         <source>With a single vCard file, puts at most this many contacts into each file: All Contacts 1.vcf, All Contacts 2.vcf, and so on.</source>
         <translation>Com um único arquivo vCard, coloca no máximo tantos contatos em cada arquivo: All Contacts 1.vcf, All Contacts 2.vcf e assim por diante.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LoadNotice</name>
@@ -412,6 +416,10 @@
     <message>
         <source>A&amp;dd</source>
         <translation>A&amp;dicionar</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 para %2</translation>
     </message>
 </context>
 <context>

@@ -111,16 +111,11 @@ void Conversion::showCounterLabels(bool shown) {
 
 void Conversion::showCounters(const core::ExportProgress& progress) {
   // A counter that has not moved yet keeps its caption from before.
-  // Assistive technology hears each counter by its name, then the count it shows.
-  const auto show = [](QLabel* counter, const QString& text) {
-    counter->setText(text);
-    counter->setAccessibleDescription(text);
-  };
   if (progress.contactCount > 0) {
-    show(page_.lblContactCount, caption(progress.contactCount, progress.dataRows));
+    page_.showCounter(page_.lblContactCount, caption(progress.contactCount, progress.dataRows));
   }
   if (progress.emptyEmailCount > 0) {
-    show(page_.lblNotNullCount, caption(progress.emptyEmailCount, progress.dataRows));
+    page_.showCounter(page_.lblNotNullCount, caption(progress.emptyEmailCount, progress.dataRows));
   }
 }
 

@@ -221,9 +221,8 @@ ExportPage::ExportPage(TabPage& page) {
   for (QLabel* counter : {lblNotNullLabel, lblNotNullCount, contactCountLabel, lblContactCount}) {
     counter->setVisible(false);
   }
-  for (QLabel* counter : {lblNotNullCount, lblContactCount}) {
-    counter->setAccessibleDescription(counter->text());
-  }
+  for (QLabel* counter : {lblNotNullCount, lblContactCount})
+    showCounter(counter, counter->text());
 
   statusBar = named(new QProgressBar, "statusBar", tr("Export Progress"), verdana);
   statusBar->setRange(0, 100);
@@ -255,6 +254,14 @@ ExportPage::ExportPage(TabPage& page) {
       tr("Saves what happened to every row of the last conversion as a CSV file."));
   cmdSaveReport->setEnabled(false);
   page.place(cmdSaveReport, twipsRect(7320, 2760, 1695, 375));
+}
+
+void ExportPage::showCounter(QLabel* counter, const QString& text) {
+  counter->setText(text);
+  // Heard as the caption beside it and the count it shows: "Number of Contacts Added: 3/4".
+  const QLabel* caption = counter == lblContactCount ? contactCountLabel : lblNotNullLabel;
+  counter->setAccessibleName(tr("%1: %2").arg(caption->accessibleName(), text.trimmed()));
+  counter->setAccessibleDescription(text);
 }
 
 }  // namespace quillmere::ui

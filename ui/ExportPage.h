@@ -23,6 +23,8 @@ class ExportPage {
 
  public:
   explicit ExportPage(TabPage& page);
+  // Shows a count in lblContactCount or lblNotNullCount, heard with the caption beside it.
+  void showCounter(QLabel* counter, const QString& text);
 
   QCheckBox* chkNotNull = nullptr;
   QCheckBox* ChkSinglevCard = nullptr;

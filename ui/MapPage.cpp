@@ -116,6 +116,9 @@ void MapPage::show(const core::ColumnMapping& mapping) {
     const QString header = fromUtf8(pair.header.text);
     item->setData(MappingEntryDelegate::kHeaderRole, header);
     item->setData(MappingEntryDelegate::kFieldRole, fromLatin(core::fieldName(pair.field)));
+    // Heard as words: the entry's tabs and arrow are only read out as symbols.
+    item->setData(Qt::AccessibleTextRole,
+                  tr("%1 to %2").arg(header, fromLatin(core::fieldName(pair.field))));
     item->setToolTip(core::writtenOnlyForADestination(pair.field)
                          ? header + QStringLiteral("\n") + onlyForADestination
                          : header);

@@ -1,13 +1,16 @@
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <vector>
 
 #include "tests/ui/WindowFixture.h"
 
+using quillmere::ui::Prompts;
 using quillmere::ui::test::TestFolder;
 using quillmere::ui::test::WindowFixture;
 
@@ -94,6 +97,59 @@ class FrmMainAccessibilityTest : public QObject {
     grid->setCurrentIndex(grid->model()->index(0, 0));
     QTest::keyClick(grid, Qt::Key_Right);
     QCOMPARE(grid->currentIndex().column(), 1);
+  }
+
+  // A screen reader's walk through the three steps: each control by role and the name it
+  // says now, the notice's link as a link that acts, a pair in words.
+  void eachStepIsHeardAsItShows() {
+    struct Heard {
+      const char* object;
+      QAccessible::Role role;
+      QString name;
+    };
+    const auto check = [&](const std::vector<Heard>& table) {
+      for (const Heard& want : table) {
+        QAccessibleInterface* control = spoken(QString::fromLatin1(want.object));
+        QVERIFY2(control != nullptr, want.object);
+        QCOMPARE(control->role(), want.role);
+        QCOMPARE(control->text(QAccessible::Name), want.name);
+        QVERIFY2(!control->state().invisible, want.object);
+      }
+    };
+    fixture.browse(folder.write(QStringLiteral("titled.csv"),
+                                "Our friends\r\nFirst Name,E-mail\r\nAnn,ann@example.org\r\n"));
+    check({{"lblLoadNotice", QAccessible::StaticText,
+            QStringLiteral("Row 1 looks like a title: the headers seem to be in row 2. Column B "
+                           "holds data but is not read: the headers end at the first empty cell "
+                           "of row 1, B1. Fill in the missing headers to read it.")},
+           {"lnkLoadNotice", QAccessible::Link, QStringLiteral("Read the headers from row 2")},
+           {"cmdNext", QAccessible::Button, QStringLiteral("Next")}});
+    QVERIFY(spoken(QStringLiteral("lnkLoadNotice"))->state().focusable);
+    spoken(QStringLiteral("lnkLoadNotice"))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(spoken(QStringLiteral("lblLoadNotice"))->state().invisible);
+
+    fixture.click("cmdNext");
+    fixture.click("cmdMatchByName");
+    QAccessibleInterface* list = spoken(QStringLiteral("mappedList"));
+    QCOMPARE(list->role(), QAccessible::List);
+    QStringList entries;
+    for (int i = 0; i < list->childCount(); ++i)
+      entries << list->child(i)->text(QAccessible::Name);
+    QCOMPARE(entries, QStringList({QStringLiteral("First Name to FirstName"),
+                                   QStringLiteral("E-mail to EmailAddress")}));
+    check({{"cmdAddMapping", QAccessible::Button, QStringLiteral("Add")},
+           {"cmdMatchByName", QAccessible::Button, QStringLiteral("Match by Name")}});
+
+    fixture.shell.defaultFolder = folder.path(QString());
+    fixture.click("cmdNext");
+    check({{"cmdNext", QAccessible::Button, QStringLiteral("Convert")},
+           {"cmbDestination", QAccessible::ComboBox, QStringLiteral("Any app")}});
+    fixture.prompts.messageAnswers.push_back(Prompts::Answer::Yes);
+    fixture.click("cmdNext");
+    check({{"lblContactCount", QAccessible::StaticText,
+            QStringLiteral("Number of Contacts Added: 1/1")}});
   }
 
   void focusFollowsTheLayoutsOrder() {
