@@ -708,6 +708,10 @@
         <source>R&amp;ead them too, headed by their letters</source>
         <translation>Auch di&amp;ese lesen, benannt nach ihren Buchstaben</translation>
     </message>
+    <message>
+        <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
+        <translation>Es wurde kein Programm gefunden, das die Anleitung zeigt. Öffnen Sie „%1“ mit einem Webbrowser.</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>

@@ -708,6 +708,10 @@
         <source>R&amp;ead them too, headed by their letters</source>
         <translation>L&amp;eerlas también, con su letra como nombre</translation>
     </message>
+    <message>
+        <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
+        <translation>No se encontró ningún programa para mostrar la guía. Abra «%1» con un navegador web.</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>

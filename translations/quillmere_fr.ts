@@ -708,6 +708,10 @@
         <source>R&amp;ead them too, headed by their letters</source>
         <translation>L&amp;es lire aussi, nommées par leur lettre</translation>
     </message>
+    <message>
+        <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
+        <translation>Aucun programme pour afficher le guide n’a été trouvé. Ouvrez «&#xa0;%1&#xa0;» avec un navigateur web.</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>

@@ -708,6 +708,10 @@
         <source>R&amp;ead them too, headed by their letters</source>
         <translation>L&amp;eggi anche quelle, con la loro lettera come nome</translation>
     </message>
+    <message>
+        <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
+        <translation>Nessun programma per mostrare la guida è stato trovato. Apri «%1» con un browser web.</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>

@@ -708,6 +708,10 @@
         <source>R&amp;ead them too, headed by their letters</source>
         <translation>Ook d&amp;eze lezen, genoemd naar hun letter</translation>
     </message>
+    <message>
+        <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
+        <translation>Er is geen programma gevonden om de handleiding te tonen. Open “%1” met een webbrowser.</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>

@@ -708,6 +708,10 @@
         <source>R&amp;ead them too, headed by their letters</source>
         <translation>Odczytaj j&amp;e też, nazwane ich literą</translation>
     </message>
+    <message>
+        <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
+        <translation>Nie znaleziono programu do wyświetlenia poradnika. Otwórz „%1” w przeglądarce internetowej.</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>

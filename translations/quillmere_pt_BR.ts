@@ -708,6 +708,10 @@
         <source>R&amp;ead them too, headed by their letters</source>
         <translation>L&amp;er essas também, com a letra como nome</translation>
     </message>
+    <message>
+        <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
+        <translation>Nenhum programa para mostrar o guia foi encontrado. Abra “%1” com um navegador web.</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -402,7 +403,14 @@ void frmMain::Help_Click() {
         productName(), Prompts::Buttons::Ok, Prompts::Icon::Information));
     return;
   }
-  ShellOpen(shell_, guide);
+  // Where no browser is installed, the desktop opens nothing; the user hears where the guide is.
+  if (!shell_.open(guide)) {
+    static_cast<void>(prompts_.message(
+        this,
+        tr("No program to show the user guide was found. Open \"%1\" with a web browser.")
+            .arg(QDir::toNativeSeparators(guide)),
+        productName(), Prompts::Buttons::Ok, Prompts::Icon::Information));
+  }
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -119,14 +119,18 @@ class FrmMainBehaviourTest : public QObject {
     QCOMPARE(shown.buttons, Prompts::Buttons::Ok);
   }
 
-  void helpWithAGuideTheShellRefusesReportsNothing() {
-    fixture.shell.guide = folder.write(QStringLiteral("guide.html"), "");
+  void helpWhereNothingCanShowTheGuideSaysWhereItIs() {
+    const QString guide = folder.write(QStringLiteral("guide.html"), "");
+    fixture.shell.guide = guide;
     fixture.shell.openSucceeds = false;
-    auto* help = fixture.window->findChild<QAction*>(QStringLiteral("Help"));
-    QVERIFY(help != nullptr);
-    help->trigger();
-    QCOMPARE(fixture.shell.opened.size(), std::size_t{1});
-    QVERIFY(fixture.prompts.messages.empty());
+    fixture.prompts.messageAnswers = {Prompts::Answer::Ok};
+    fixture.window->findChild<QAction*>(QStringLiteral("Help"))->trigger();
+    QCOMPARE(fixture.shell.opened, std::vector<QString>{guide});
+    QCOMPARE(fixture.prompts.messages.size(), std::size_t{1});
+    QCOMPARE(fixture.prompts.messages.front().text,
+             QStringLiteral("No program to show the user guide was found. Open \"%1\" with a "
+                            "web browser.")
+                 .arg(guide));
   }
 };
 
