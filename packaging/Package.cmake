@@ -36,7 +36,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://quillmere.github.io/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libphonenumber's shlibs name only the virtual libphonenumber8-protobuf32, so the package
 # that holds the library is named as well.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libphonenumber8")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libphonenumber8, iso-codes")
 # Help hands the guide to the desktop's browser through xdg-open.
 # Qt's own dialogs speak the window's language only with its translations installed.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")

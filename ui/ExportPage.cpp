@@ -17,6 +17,7 @@
 #include "core/Destination.h"
 #include "core/PhoneNumbers.h"
 #include "ui/Controls.h"
+#include "ui/CountryNames.h"
 #include "ui/Fonts.h"
 #include "ui/TabPage.h"
 #include "ui/Twips.h"
@@ -39,9 +40,7 @@ void fillPhoneCountries(QComboBox& list) {
   std::vector<std::pair<QString, QString>> countries;
   for (const std::string& code : core::phoneCountries()) {
     const QString region = QString::fromStdString(code);
-    const QLocale::Territory territory = QLocale::codeToTerritory(region);
-    const QString name =
-        territory == QLocale::AnyTerritory ? region : QLocale::territoryToString(territory);
+    const QString name = countryName(region);
     countries.emplace_back(QStringLiteral("%1 (+%2)").arg(name).arg(core::phoneCallingCode(code)),
                            region);
   }

@@ -17,11 +17,11 @@ using quillmere::ui::test::WindowFixture;
 namespace {
 
 // What the user reads first in a language: each step's tab, Next, Convert, the first line of
-// the message a conversion ends with, the Yes of Qt's own message box, and how step 1's notice
-// of an unread column begins.
+// the message a conversion ends with, the Yes of Qt's own message box, how step 1's notice
+// of an unread column begins, and Germany in the list of countries.
 struct Captions {
   QStringList tabs;
-  QString next, convert, done, yes, unread;
+  QString next, convert, done, yes, unread, germany;
 };
 
 // ctest starts this program under a desktop's LANG and names the language it must then see.
@@ -32,7 +32,8 @@ Captions expected(const QByteArray& language) {
             "Konver&tieren",
             "Die Kontakte wurden erfolgreich in vCard-Dateien exportiert.",
             "&Ja",
-            "Spalte D enthält Daten, wird aber nicht gelesen: "};
+            "Spalte D enthält Daten, wird aber nicht gelesen: ",
+            "Deutschland (+49)"};
   }
   if (language == "fr") {
     return {{"1. Sélectionner", "2. Associer les colonnes", "3. Exporter"},
@@ -40,14 +41,16 @@ Captions expected(const QByteArray& language) {
             "Conver&tir",
             "Les contacts ont été exportés avec succès dans des fichiers vCard.",
             "&Oui",
-            "La colonne D contient des données mais n'est pas lue : "};
+            "La colonne D contient des données mais n'est pas lue : ",
+            "Allemagne (+49)"};
   }
   return {{"1. Select", "2. Map Columns", "3. Export"},
           "&Next >",
           "Conver&t",
           "The contacts have been exported successfully to vCard files.",
           "&Yes",
-          "Column D holds data but is not read: "};
+          "Column D holds data but is not read: ",
+          "Germany (+49)"};
 }
 
 }  // namespace
@@ -110,6 +113,8 @@ class FrmMainLanguagesTest : public QObject {
     fixture.shell.defaultFolder = QFileInfo(workbook).absolutePath();
     fixture.click("cmdNext");
     QCOMPARE(fixture.text("cmdNext"), want.convert);
+    QVERIFY2(fixture.comboItems("cmbPhoneCountry").contains(want.germany),
+             qPrintable(fixture.comboItems("cmbPhoneCountry").mid(70, 20).join(u'|')));
     QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("ChkSinglevCard")), Qt::LeftButton);
     fixture.prompts.messageAnswers.push_back(Prompts::Answer::Yes);
     fixture.click("cmdNext");
