@@ -25,6 +25,7 @@ void UploadPlanner::start(const QUrl& addressBook, const QList<OutgoingCard>& ca
   plan_ = UploadPlan{addressBook, {}};
   toRead_.clear();
   read_.clear();
+  listedEtags_.clear();
   for (const OutgoingCard& card : cards) {
     plan_.cards.append(PlannedCard{card, CardAction::Create, cardUrl(addressBook, card.uid), {}});
   }
@@ -56,6 +57,7 @@ void UploadPlanner::listed(const DavAnswer& answer) {
       bookSeen = bookSeen || resource.isAddressBook;
     } else if (resource.status >= 200 && resource.status < 300 && !resource.isCollection) {
       onServer.insert(path);
+      listedEtags_.insert(path, resource.etag);
     }
   }
   if (!bookSeen) {
@@ -104,9 +106,10 @@ void UploadPlanner::readNextBatch() {
 
 void UploadPlanner::finish() {
   for (PlannedCard& card : plan_.cards) {
-    const auto found = read_.constFind(decodedPath(card.url));
+    const QString path = decodedPath(card.url);
+    const auto found = read_.constFind(path);
     if (found == read_.cend()) continue;
-    card.etag = found->etag;
+    card.etag = found->etag.isEmpty() ? listedEtags_.value(path) : found->etag;
     card.action = normalizedCard(found->text) == normalizedCard(card.card.text)
                       ? CardAction::Unchanged
                       : CardAction::Update;

@@ -40,6 +40,7 @@ class UploadPlanner : public QObject {
   UploadPlan plan_;
   QStringList toRead_;               // paths of cards the server has, still to read
   QHash<QString, ServerCard> read_;  // by decoded path
+  QHash<QString, QByteArray> listedEtags_;
 };
 
 }  // namespace quillmere::carddav
