@@ -1,6 +1,7 @@
 #include "carddav/BlockingCardDav.h"
 
 #include <QEventLoop>
+#include <QStringList>
 
 #include "carddav/CardUploader.h"
 #include "carddav/DavConnection.h"
@@ -24,6 +25,26 @@ DavResult<QList<AddressBook>> findAddressBooks(const ServerAccount& account) {
   finder.start();
   loop.exec();
   return result;
+}
+
+DavResult<AddressBook> onlyAddressBook(const ServerAccount& account) {
+  const DavResult<QList<AddressBook>> found = findAddressBooks(account);
+  if (found.error) return {std::nullopt, found.error};
+  if (found.value->size() == 1) return {found.value->front(), std::nullopt};
+  QStringList books;
+  for (const AddressBook& book : *found.value) {
+    books << QStringLiteral("\"%1\" at %2").arg(book.displayName, book.url.toDisplayString());
+  }
+  CardDavError error;
+  error.kind = CardDavError::Kind::SeveralBooks;
+  error.url = account.url;
+  error.message = QStringLiteral(
+                      "%1 has %2 address books: %3. Give the address of the one to "
+                      "send to.")
+                      .arg(account.url.host())
+                      .arg(books.size())
+                      .arg(books.join(QStringLiteral(", ")));
+  return {std::nullopt, error};
 }
 
 DavResult<UploadPlan> planUpload(const ServerAccount& account, const QUrl& addressBook,

@@ -24,6 +24,10 @@ struct DavResult {
 
 DavResult<QList<AddressBook>> findAddressBooks(const ServerAccount& account);
 
+// The one address book at the account's address, for a caller that cannot ask which; when
+// there are several, an error that names each with its address.
+DavResult<AddressBook> onlyAddressBook(const ServerAccount& account);
+
 DavResult<UploadPlan> planUpload(const ServerAccount& account, const QUrl& addressBook,
                                  const QList<OutgoingCard>& cards);
 

@@ -23,6 +23,7 @@ struct CardDavError {
     UnsupportedCard,  // 415
     ServerFull,       // 507
     NotAddressBook,   // the address answers but holds no address book
+    SeveralBooks,     // a bare server with several address books where only one may be taken
     BadAnswer,        // an answer that is not the WebDAV it should be
     Other,            // any other status
   };

@@ -21,6 +21,7 @@ bool stopsEveryCard(Kind kind) {
     case Kind::NotAllowed:
     case Kind::ServerFull:
     case Kind::NotAddressBook:
+    case Kind::SeveralBooks:
       return true;
     case Kind::Conflict:
     case Kind::TooLarge:

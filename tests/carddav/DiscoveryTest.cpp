@@ -27,6 +27,26 @@ TEST(Discovery, FromTheServerRootListsEveryAddressBookByItsName) {
   EXPECT_EQ(books[1].displayName, "Work");
 }
 
+TEST(Discovery, WhereOnlyOneMayBeTakenSeveralAreEachNamed) {
+  RadicaleServer server;
+  const QUrl family = server.makeAddressBook("family", "Family");
+  const QUrl work = server.makeAddressBook("work", "Work");
+
+  const auto several = onlyAddressBook(server.account());
+
+  ASSERT_TRUE(several.error);
+  EXPECT_EQ(several.error->kind, CardDavError::Kind::SeveralBooks);
+  for (const QString& named :
+       {"\"Family\" at " + family.toString(), "\"Work\" at " + work.toString()}) {
+    EXPECT_TRUE(several.error->message.contains(named)) << several.error->message.toStdString();
+  }
+  ServerAccount account = server.account();
+  account.url = work;
+  const auto one = onlyAddressBook(account);
+  ASSERT_TRUE(one.value) << one.error->message.toStdString();
+  EXPECT_EQ(one.value->url, work);
+}
+
 TEST(Discovery, AnAddressBooksOwnAddressIsTakenAsItIs) {
   RadicaleServer server;
   server.makeAddressBook("family", "Family");
