@@ -46,12 +46,13 @@ TEST(Errors, AnAddressThatIsNoAddressBookIsNotWrittenTo) {
               "holds no address book");
 }
 
-TEST(Errors, ACardOverTheServersLimitIsRefusedWithItsReasonAndTheOthersGo) {
+TEST(Errors, CardsTheServerRefusesAreReportedWithItsReasonAndTheOthersGo) {
   RadicaleServer server;
   const QUrl book = server.makeAddressBook("contacts", "Contacts");
-  QList<OutgoingCard> cards = makeCards(3);
+  QList<OutgoingCard> cards = makeCards(4);
   cards[1].text.replace("UID:",
                         "NOTE:" + QByteArray(RadicaleServer::kMaxContentLength, 'x') + "\r\nUID:");
+  cards[2].text.replace("END:VCARD", "END:VCALENDAR");
   const auto plan = planUpload(server.account(), book, cards);
   ASSERT_TRUE(plan.value);
 
@@ -60,8 +61,28 @@ TEST(Errors, ACardOverTheServersLimitIsRefusedWithItsReasonAndTheOthersGo) {
   EXPECT_EQ(report.results[1].outcome, CardResult::Outcome::Refused);
   EXPECT_TRUE(report.results[1].message.contains("refused the card as too large"))
       << report.results[1].message.toStdString();
+  EXPECT_EQ(report.results[2].outcome, CardResult::Outcome::Refused);
+  EXPECT_TRUE(report.results[2].message.startsWith("127.0.0.1 answered 400 to http://127.0.0.1:"))
+      << report.results[2].message.toStdString();
+  EXPECT_TRUE(report.results[2].message.contains("It said: \"Bad Request"))
+      << report.results[2].message.toStdString();
   EXPECT_EQ(report.count(CardResult::Outcome::Created), 2);
   EXPECT_FALSE(report.failure);
+  EXPECT_EQ(server.etags(book).size(), 2);
+}
+
+TEST(Errors, AnAddressBookTheUserMayOnlyReadStopsTheUploadWithNothingWritten) {
+  RadicaleServer server;
+  const QUrl book = server.makeAddressBook("shared", "Shared", server.otherUser());
+  const auto plan = planUpload(server.account(), book, makeCards(30));
+  ASSERT_TRUE(plan.value) << plan.error->message.toStdString();
+
+  const UploadReport report = uploadCards(server.account(), *plan.value);
+
+  expectError(report.failure, Kind::Forbidden, "does not let this user change");
+  EXPECT_EQ(report.count(CardResult::Outcome::Created), 0);
+  EXPECT_GE(report.count(CardResult::Outcome::NotSent), 30 - server.account().requestsInFlight);
+  EXPECT_EQ(server.etags(book).size(), 0);
 }
 
 TEST(Errors, AServerThatStopsAnsweringTimesOutWithAMessage) {
@@ -99,8 +120,8 @@ TEST(Errors, PlainHttpToAnotherComputerNeedsConsent) {
   expectError(findAddressBooks(account).error, Kind::Insecure, "unencrypted");
 }
 
-// Radicale never answers 403 to its owner nor 405, 415 or 507 to these requests (a full
-// disk gives it 500), so the sentences for those statuses are checked here directly.
+// Radicale never answers 405, 415 or 507 to these requests (it refuses any bad card with 400
+// and a full disk gives it 500), so the sentences for every status are checked here directly.
 struct StatusCase {
   int status;
   Kind kind;

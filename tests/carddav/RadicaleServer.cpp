@@ -44,7 +44,8 @@ QByteArray run(const QString& program, const QStringList& arguments) {
 RadicaleServer::RadicaleServer(bool tls) {
   const QString dir = dir_.path();
   const quint16 port = freePort();
-  writeFile(dir + "/users", (user() + ':' + password() + '\n').toUtf8());
+  writeFile(dir + "/users",
+            (user() + ':' + password() + '\n' + otherUser() + ':' + password() + '\n').toUtf8());
   QByteArray config = "[server]\nhosts = 127.0.0.1:" + QByteArray::number(port) +
                       "\nmax_content_length = " + QByteArray::number(kMaxContentLength) + "\n";
   if (tls) {
@@ -59,7 +60,7 @@ RadicaleServer::RadicaleServer(bool tls) {
   }
   config += "[auth]\ntype = htpasswd\nhtpasswd_filename = " + (dir + "/users").toUtf8() +
             "\nhtpasswd_encryption = plain\ndelay = 0\n"
-            "[rights]\ntype = owner_only\n"
+            "[rights]\ntype = owner_write\n"
             "[storage]\nfilesystem_folder = " +
             (dir + "/collections").toUtf8() + "\n[web]\ntype = none\n[logging]\nlevel = warning\n";
   writeFile(dir + "/config", config);
@@ -97,8 +98,10 @@ ServerAccount RadicaleServer::account(bool trust) const {
 }
 
 DavAnswer RadicaleServer::request(const QByteArray& method, const QUrl& url, const QByteArray& body,
-                                  const DavHeaders& headers) {
-  DavConnection connection(account());
+                                  const DavHeaders& headers, const QString& as) {
+  ServerAccount asUser = account();
+  if (!as.isEmpty()) asUser.user = as;
+  DavConnection connection(asUser);
   DavAnswer result;
   QEventLoop loop;
   connection.send(method, url, headers, body, [&](const DavAnswer& answer) {
@@ -109,15 +112,17 @@ DavAnswer RadicaleServer::request(const QByteArray& method, const QUrl& url, con
   return result;
 }
 
-QUrl RadicaleServer::makeAddressBook(const QString& name, const QString& displayName) {
-  const QUrl book = root_.resolved(QUrl("/" + user() + "/" + name + "/"));
+QUrl RadicaleServer::makeAddressBook(const QString& name, const QString& displayName,
+                                     QString owner) {
+  if (owner.isEmpty()) owner = user();
+  const QUrl book = root_.resolved(QUrl("/" + owner + "/" + name + "/"));
   const QByteArray body =
       R"(<?xml version="1.0"?><d:mkcol xmlns:d="DAV:" xmlns:c="urn:ietf:params:xml:ns:carddav">)"
       R"(<d:set><d:prop><d:resourcetype><d:collection/><c:addressbook/></d:resourcetype>)"
       R"(<d:displayname>)" +
       displayName.toHtmlEscaped().toUtf8() + R"(</d:displayname></d:prop></d:set></d:mkcol>)";
   const DavAnswer answer =
-      request("MKCOL", book, body, {{"Content-Type", "application/xml; charset=utf-8"}});
+      request("MKCOL", book, body, {{"Content-Type", "application/xml; charset=utf-8"}}, owner);
   if (answer.status != 201) {
     throw std::runtime_error("MKCOL answered " + std::to_string(answer.status) +
                              (answer.error ? answer.error->message.toStdString() : ""));
