@@ -65,12 +65,14 @@ void DavConnection::failLater(Call call, CardDavError error) {
 void DavConnection::start(Call call) {
   const QString scheme = call.url.scheme().toLower();
   if (scheme != QLatin1String("https") && scheme != QLatin1String("http")) {
-    failLater(std::move(call), networkError(call.url, QStringLiteral("the address does not "
-                                                                     "begin with https://")));
+    CardDavError error =
+        networkError(call.url, QStringLiteral("the address does not begin with https://"));
+    failLater(std::move(call), std::move(error));
     return;
   }
   if (scheme == QLatin1String("http") && !account_.allowInsecure && !isLoopback(call.url)) {
-    failLater(std::move(call), insecureError(call.url));
+    CardDavError error = insecureError(call.url);
+    failLater(std::move(call), std::move(error));
     return;
   }
 
