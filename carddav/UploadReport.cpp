@@ -1,0 +1,30 @@
+#include "carddav/UploadReport.h"
+
+#include <algorithm>
+
+namespace quillmere::carddav {
+
+qsizetype UploadReport::count(CardResult::Outcome outcome) const {
+  return std::count_if(results.cbegin(), results.cend(),
+                       [outcome](const CardResult& result) { return result.outcome == outcome; });
+}
+
+QString UploadReport::summary() const {
+  using Outcome = CardResult::Outcome;
+  QString text = QStringLiteral("%1 created, %2 updated, %3 unchanged")
+                     .arg(count(Outcome::Created))
+                     .arg(count(Outcome::Updated))
+                     .arg(count(Outcome::Unchanged));
+  if (const qsizetype refused = count(Outcome::Refused)) {
+    text += QStringLiteral(", %1 refused").arg(refused);
+  }
+  if (const qsizetype conflicts = count(Outcome::Conflict)) {
+    text += QStringLiteral(", %1 changed on the server and left as they are there").arg(conflicts);
+  }
+  if (const qsizetype notSent = count(Outcome::NotSent)) {
+    text += QStringLiteral(", %1 not sent").arg(notSent);
+  }
+  return text;
+}
+
+}  // namespace quillmere::carddav
