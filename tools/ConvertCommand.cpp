@@ -67,7 +67,7 @@ core::DayOrder dayOrderNamed(std::string_view name) {
                    " is not a date order; --date-order takes day-first or month-first");
 }
 
-constexpr std::array<Option, 15> kOptions{{
+constexpr std::array<Option, 18> kOptions{{
     {"--single", "", "", "write all contacts into one file, \"All Contacts.vcf\"",
      [](ConvertCommand& command, std::string_view) { command.single = true; }},
     {"--allow-empty", "", "", "keep contacts whose e-mail is only spaces (else dropped)",
@@ -106,6 +106,16 @@ constexpr std::array<Option, 15> kOptions{{
      [](ConvertCommand& command, std::string_view count) {
        command.perFile = contactsPerFile(count);
      }},
+    {"--upload", "", "URL",
+     "send the cards to the CardDAV address book (or server) at URL too,\n"
+     "                     updating those sent before (implies --for carddav)",
+     [](ConvertCommand& command, std::string_view url) { command.upload.url = url; }},
+    {"--user", "", "NAME", "the user name for --upload; the password is QUILLMERE_PASSWORD\n"
+     "                     or asked on the terminal",
+     [](ConvertCommand& command, std::string_view user) { command.upload.user = user; }},
+    {"--dry-run", "", "", "with --upload, say how many cards are new, to update or unchanged,\n"
+     "                     and send nothing",
+     [](ConvertCommand& command, std::string_view) { command.upload.dryRun = true; }},
     {"--list-fields", "", "", "print every contact field a column can hold, and exit",
      [](ConvertCommand& command, std::string_view) {
        command.action = ConvertCommand::Action::ListFields;
@@ -192,6 +202,12 @@ ConvertCommand parseConvertCommand(const std::vector<std::string>& arguments) {
   }
   if (command.action != ConvertCommand::Action::Convert) return command;
 
+  if (!command.upload.url.empty() && command.destination == core::Destination::AnyApp) {
+    command.destination = core::Destination::CardDav;
+  }
+  if (command.upload.url.empty() && (!command.upload.user.empty() || command.upload.dryRun)) {
+    throw UsageError("--user and --dry-run go with --upload URL");
+  }
   // A destination names the version it reads best; a VERSION given still wins.
   const core::DestinationProfile& profile = core::profileOf(command.destination);
   const bool versionLeftOut = !profile.version.empty() && operands.size() >= 2 &&
@@ -257,7 +273,8 @@ std::string convertUsage() {
       "Every card is read back as its version's reader reads it; one that reads back\n"
       "otherwise than its row is named in the report.\n"
       "Exit status: 0 every contact written; 1 some were not, and the report says why;\n"
-      "2 bad arguments, an unreadable workbook or no column paired with a field;\n"
+      "2 bad arguments, an unreadable workbook or no column paired with a field, or\n"
+      "with --upload, an address book that cannot be reached or refuses the user;\n"
       "130 or 143 stopped by Ctrl+C or SIGTERM.\n";
   return text;
 }

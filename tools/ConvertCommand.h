@@ -17,6 +17,13 @@ namespace quillmere::tools {
 inline constexpr std::string_view kProgramName = "quillmere-convert";
 
 // What quillmere-convert was asked to do, read from its arguments.
+// Where the cards go after the run, when they go to an address book too.
+struct UploadCommand {
+  std::string url;
+  std::string user;
+  bool dryRun = false;
+};
+
 struct ConvertCommand {
   enum class Action : unsigned char { Convert, Help, Version, ListFields };
   Action action = Action::Convert;
@@ -46,6 +53,8 @@ struct ConvertCommand {
   std::optional<core::DayOrder> dayOrder;
   // At most this many contacts in one file of all contacts; 0 for no limit.
   std::int32_t perFile = 0;
+  // Where the cards are sent after the run, if anywhere.
+  UploadCommand upload;
   // Each mapped column (0 for A) with the field it holds, in the order given.
   std::vector<std::pair<std::uint32_t, core::Field>> pairs;
 };

@@ -19,6 +19,7 @@
 #include "core/DatedExportFolder.h"
 #include "core/ExportSession.h"
 #include "core/FileRecordSink.h"
+#include "tools/CardUpload.h"
 #include "core/MatchByName.h"
 #include "core/SkippedDataText.h"
 #include "core/UnpairedColumns.h"
@@ -90,9 +91,11 @@ class RunWatcher : public core::ExportObserver {
         ++notes;
       }
     }
+    if (outcome.kind == core::RowOutcome::Kind::Written) writtenRows.push_back(outcome.sheetRow);
     line.update(progress);
     return stopSignal == 0;
   }
+  std::vector<std::uint32_t> writtenRows;  // in the order their cards were written
   std::vector<std::string> shown;
   std::vector<std::string> noted;
   std::size_t notes = 0;
@@ -232,15 +235,25 @@ int convert(const tools::ConvertCommand& command) {
   core::FixedAnswers options({command.version, command.single, command.allowEmpty, command.asShown,
                               command.moreFields, command.phoneCountry, command.destination,
                               command.perFile, command.dayOrder.value_or(desktopDayOrder())});
-  core::ExportSession session(*sheet, std::move(columns), options,
-                              std::make_unique<core::FileRecordSink>(command.folder, now()));
+  std::unique_ptr<core::RecordSink> sink =
+      std::make_unique<core::FileRecordSink>(command.folder, now());
+  tools::CardCollector* collected = nullptr;
+  if (!command.upload.url.empty()) {
+    auto collector = std::make_unique<tools::CardCollector>(std::move(sink));
+    collected = collector.get();
+    sink = std::move(collector);
+  }
+  core::ExportSession session(*sheet, std::move(columns), options, std::move(sink));
   const core::ExportReport report = session.run(watcher);
   watcher.line.clear();
   for (const auto& notice : core::skippedDataNotices(sheet->table(), report.skipped))
     std::cerr << kProgramName << ": " << notice.sentence << "\n";
   printReport(report, watcher);
   if (report.stopped) return 128 + stopSignal;
-  return report.everyContactWritten() ? 0 : 1;
+  const int written = report.everyContactWritten() ? 0 : 1;
+  if (collected == nullptr) return written;
+  const int sent = tools::uploadCards(command.upload, collected->cards, watcher.writtenRows);
+  return std::max(written, sent);
 }
 
 }  // namespace
