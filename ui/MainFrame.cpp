@@ -152,7 +152,7 @@ void MainFrame::buildSteps(QWidget* client) {
   // out after it.
   lblExportNotice = label("lblExportNotice", QString(), Fonts::tahoma(), tr("Notice"));
   lblExportNotice->setParent(client);
-  lblExportNotice->setGeometry(twipsRect(120, 6300, 5160, 585));
+  lblExportNotice->setGeometry(twipsRect(120, 6300, 2340, 585));
   lblExportNotice->setWordWrap(true);
   lblExportNotice->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   lblExportNotice->setTextFormat(Qt::PlainText);
@@ -162,8 +162,18 @@ void MainFrame::buildSteps(QWidget* client) {
   lnkExportNotice =
       controls::named(new LinkLabel(), "lnkExportNotice", tr("Act on the notice"), Fonts::tahoma());
   lnkExportNotice->setParent(client);
-  lnkExportNotice->setGeometry(twipsRect(120, 6885, 5160, 210));
+  lnkExportNotice->setGeometry(twipsRect(120, 6885, 2340, 210));
   lnkExportNotice->hide();
+
+  // Beside Convert on step 3: the cards go straight to an address book on a server.
+  cmdSendToAddressBook = button("cmdSendToAddressBook", tr("Sen&d to Address Book..."),
+                                tr("Send to Address Book"), Fonts::tahoma());
+  cmdSendToAddressBook->setParent(client);
+  cmdSendToAddressBook->setGeometry(twipsRect(2580, 6480, 2700, 495));
+  cmdSendToAddressBook->setToolTip(
+      tr("Sends the cards to a CardDAV address book (Nextcloud, Radicale and others), updating "
+         "those sent before; says first what would change."));
+  cmdSendToAddressBook->hide();
 
   cmdNext = button("cmdNext", tr("&Next >"), tr("Next"), Fonts::tahoma());
   cmdNext->setParent(client);

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QList>
 #include <QPointer>
 #include <QString>
 #include <memory>
 #include <vector>
 
+#include "carddav/UploadPlan.h"
 #include "core/ColumnMapping.h"
 #include "core/ContactSheet.h"
 #include "core/ExportReport.h"
@@ -30,6 +32,7 @@ class Shell;
 class WindowOptions;
 class frmAbout;
 class frmPreview;
+class frmSendToAddressBook;
 
 // The program's one main window: the three-step wizard with its menu, toolbar and status
 // bar. MainFrame and the three step pages build its controls; its handlers are in
@@ -150,6 +153,10 @@ class frmMain : public QMainWindow {
   void noteWhatTheRunLeftOut(const core::ExportProgress& counts);
   void showExportNotice();
   void followExportNotice(const QString& target);
+  // Sending to an address book, in frmMainAddressBook.cpp: the cards the conversion as set up
+  // now would write for a CardDAV server, and the dialog that sends them.
+  QList<carddav::OutgoingCard> addressBookCards();
+  void cmdSendToAddressBook_Click();
   // The card preview follows the options while it is open.
   void refreshPreview();
   // An option of step 3 changed: the open card preview follows it, and after a run Convert is on.
@@ -172,6 +179,7 @@ class frmMain : public QMainWindow {
   QString leftOut_;
   QPointer<frmAbout> about_;
   QPointer<frmPreview> cardPreview_;
+  QPointer<frmSendToAddressBook> sendDialog_;
   std::unique_ptr<WindowOptions> options_;
 
   std::unique_ptr<MainFrame> frame_;
