@@ -34,7 +34,9 @@ std::string askPassword(const std::string& user) {
   return password;
 }
 
-std::string text(const QString& value) { return value.toStdString(); }
+std::string text(const QString& value) {
+  return value.toStdString();
+}
 
 }  // namespace
 

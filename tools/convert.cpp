@@ -14,13 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "core/CollectingRecordSink.h"
 #include "core/ContactField.h"
 #include "core/ContactSheet.h"
 #include "core/DatedExportFolder.h"
 #include "core/ExportSession.h"
-#include "core/CollectingRecordSink.h"
 #include "core/FileRecordSink.h"
-#include "tools/CardUpload.h"
 #include "core/MatchByName.h"
 #include "core/SkippedDataText.h"
 #include "core/UnpairedColumns.h"
@@ -28,6 +27,7 @@
 #include "source/SheetList.h"
 #include "source/Workbook.h"
 #include "source/load/SheetLoader.h"
+#include "tools/CardUpload.h"
 #include "tools/ConvertCommand.h"
 
 namespace {

@@ -69,7 +69,8 @@ void frmMain::noteWhatTheRunLeftOut(const core::ExportProgress& counts) {
   if (counts.readBackCount > 0) {
     parts << tr("cards that read back otherwise: %1").arg(counts.readBackCount);
   }
-  leftOut_ = parts.isEmpty() ? QString() : tr("Left out: %1.").arg(parts.join(QStringLiteral("; ")));
+  leftOut_ =
+      parts.isEmpty() ? QString() : tr("Left out: %1.").arg(parts.join(QStringLiteral("; ")));
 }
 
 void frmMain::showExportNotice() {

@@ -35,8 +35,8 @@ frmSendToAddressBook::frmSendToAddressBook(QWidget* owner, QList<carddav::Outgoi
       txtPassword_(named(new QLineEdit, "txtPassword", tr("Password"))),
       chkPlainHttp_(named(new QCheckBox(tr("Allow &unencrypted HTTP to another computer")),
                           "chkPlainHttp", tr("Allow unencrypted HTTP to another computer"))),
-      cmdFind_(named(new QPushButton(tr("&Find Address Books")), "cmdFind",
-                     tr("Find Address Books"))),
+      cmdFind_(
+          named(new QPushButton(tr("&Find Address Books")), "cmdFind", tr("Find Address Books"))),
       cmbBook_(named(new QComboBox, "cmbBook", tr("Address book"))),
       cmdCheck_(named(new QPushButton(tr("&Check")), "cmdCheck", tr("Check"))),
       lblStatus_(named(new QLabel, "lblStatus", tr("Status"))),
@@ -113,8 +113,9 @@ carddav::ServerAccount frmSendToAddressBook::account() const {
 
 void frmSendToAddressBook::setWorking(bool working) {
   const bool uploading = uploader_ != nullptr && uploader_->running();
-  for (QWidget* field : {static_cast<QWidget*>(txtServer_), static_cast<QWidget*>(txtUser_),
-                         static_cast<QWidget*>(txtPassword_), static_cast<QWidget*>(chkPlainHttp_)}) {
+  for (QWidget* field :
+       {static_cast<QWidget*>(txtServer_), static_cast<QWidget*>(txtUser_),
+        static_cast<QWidget*>(txtPassword_), static_cast<QWidget*>(chkPlainHttp_)}) {
     field->setEnabled(!working);
   }
   cmdFind_->setEnabled(!working && !txtServer_->text().trimmed().isEmpty());
@@ -139,8 +140,8 @@ void frmSendToAddressBook::showBooks(const QList<carddav::AddressBook>& books) {
   cmbBook_->clear();
   for (const carddav::AddressBook& book : books)
     cmbBook_->addItem(book.displayName, book.url);
-  lblStatus_->setText(tr("Address books found: %1. Check shows what sending would change.")
-                          .arg(books.size()));
+  lblStatus_->setText(
+      tr("Address books found: %1. Check shows what sending would change.").arg(books.size()));
   setWorking(false);
   if (cmdCheck_->isEnabled()) cmdCheck_->setFocus();
 }
