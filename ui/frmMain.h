@@ -124,8 +124,9 @@ class frmMain : public QMainWindow {
   // Sets the sheet list and header row to what the loaded sheet is, and the notice beside
   // the buttons to what it left unread or suggests.
   void showLoadedSheet();
-  // The notice under step 1: shown in its three lines, heard and hovered whole.
-  void showNotice(const QString& text);
+  // A notice beside the buttons (step 1's or step 3's): shown in its lines, heard and hovered
+  // whole.
+  void showNotice(QLabel& notice, const QString& text);
   // The notice's link: reads the headers from the row it suggests, or the columns after an
   // empty header cell too.
   void followLoadNotice(const QString& link);

@@ -53,10 +53,8 @@ QList<carddav::OutgoingCard> frmMain::addressBookCards() {
   QList<carddav::OutgoingCard> cards;
   for (std::size_t i = 0; i < collected.records.size(); ++i) {
     const std::string& card = collected.records[i];
-    const std::size_t at = core::uidValueAt(card);
     cards.append({i < rows.rows.size() ? static_cast<int>(rows.rows[i]) : 0,
-                  fromUtf8(std::string_view(card).substr(at, card.find("\r\n", at) - at)),
-                  QByteArray::fromStdString(card)});
+                  fromUtf8(core::uidOf(card)), QByteArray::fromStdString(card)});
   }
   return cards;
 }

@@ -11,7 +11,6 @@
 #include "core/UnpairedColumns.h"
 #include "source/WorkbookError.h"
 #include "ui/ExportPage.h"
-#include "ui/FittedText.h"
 #include "ui/LinkLabel.h"
 #include "ui/MainFrame.h"
 #include "ui/QtText.h"
@@ -101,10 +100,7 @@ void frmMain::showExportNotice() {
     }
   }
   const QString text = sentences.join(QLatin1Char(' '));
-  QLabel* notice = frame_->lblExportNotice;
-  notice->setAccessibleName(text.isEmpty() ? tr("Notice") : text);
-  notice->setToolTip(text);
-  notice->setText(fittedText(text, *notice));
+  showNotice(*frame_->lblExportNotice, text);
   frame_->lnkExportNotice->setLink(link, target);
 }
 
