@@ -11,6 +11,40 @@ RecordForm recordForm(std::string_view version, Destination destination) {
   return {version, profileOf(destination).standardForms, destination == Destination::CardDav};
 }
 
+namespace {
+
+std::string differenceOf(std::string_view record, std::uint64_t expected,
+                         const ContactValues& values, const RecordForm& form) {
+  const std::optional<std::uint64_t> read = quickCardDigest(record, form.version);
+  if (read && *read == expected) return {};
+  // Read again property by property, to say how the card differs, if it does.
+  thread_local CardContent written;
+  thread_local std::string again;
+  written.clear();
+  again.clear();
+  appendRecord(again, values, form, &written);
+  return readBackDifference(record, form.version, written).value_or(std::string());
+}
+
+}  // namespace
+
+void buildRecord(std::string& record, const ContactValues& values, std::string_view version,
+                 Destination destination, const ExportJob& job) {
+  appendRecord(record, values, recordForm(version, destination));
+  if (job.alterRecord) job.alterRecord(record);
+}
+
+std::string readBackOf(std::string_view record, const ContactValues& values,
+                       std::string_view version, Destination destination) {
+  const RecordForm form = recordForm(version, destination);
+  thread_local CardDigest expected;
+  thread_local std::string again;
+  expected.clear();
+  again.clear();
+  appendRecord(again, values, form, &expected);
+  return differenceOf(record, expected.value(), values, form);
+}
+
 void buildCheckedRecord(std::string& record, std::string& readBack, const ContactValues& values,
                         std::string_view version, Destination destination, const ExportJob& job) {
   const RecordForm form = recordForm(version, destination);
@@ -18,16 +52,7 @@ void buildCheckedRecord(std::string& record, std::string& readBack, const Contac
   expected.clear();
   appendRecord(record, values, form, &expected);
   if (job.alterRecord) job.alterRecord(record);
-  readBack.clear();
-  const std::optional<std::uint64_t> read = quickCardDigest(record, version);
-  if (read && *read == expected.value()) return;
-  // Read again property by property, to say how the card differs, if it does.
-  thread_local CardContent written;
-  thread_local std::string again;
-  written.clear();
-  again.clear();
-  appendRecord(again, values, form, &written);
-  if (auto difference = readBackDifference(record, version, written)) readBack = *difference;
+  readBack = differenceOf(record, expected.value(), values, form);
 }
 
 void buildCheckedRecord(std::string& record, std::string& readBack, const ContactValues& values,

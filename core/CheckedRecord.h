@@ -20,4 +20,12 @@ void buildCheckedRecord(std::string& record, std::string& readBack, const Contac
 void buildCheckedRecord(std::string& record, std::string& readBack, const ContactValues& values,
                         std::string_view version, Destination destination, const ExportJob& job);
 
+// The two halves of buildCheckedRecord, for a run that reads back on another thread so that
+// its own thread only builds: the record alone, then how it reads back otherwise (empty when
+// it does not), which builds the record's digest again from the values.
+void buildRecord(std::string& record, const ContactValues& values, std::string_view version,
+                 Destination destination, const ExportJob& job);
+std::string readBackOf(std::string_view record, const ContactValues& values,
+                       std::string_view version, Destination destination);
+
 }  // namespace quillmere::core

@@ -3,6 +3,7 @@
 #include <exception>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <unordered_set>
 
@@ -11,6 +12,7 @@
 #include "core/ContactRowReader.h"
 #include "core/ContactUid.h"
 #include "core/ContactValues.h"
+#include "core/ReadBackWorker.h"
 #include "core/RecordsAhead.h"
 #include "core/VCardRecord.h"
 #include "source/load/DataRowWalk.h"
@@ -54,12 +56,22 @@ class Run {
       }
       if (!takeBuiltInTurn(rows)) {
         startBuildingAhead();
-        while (rows.next(sheet_)) {
-          if (!takeRow(sheet_.rowNumber())) {
-            report_.stopped = true;
-            break;
-          }
+        if (ahead_ == nullptr && options_.answersFixed()) {
+          checking_ = std::make_unique<ReadBackWorker>();
         }
+        try {
+          while (rows.next(sheet_)) {
+            if (!takeRow(sheet_.rowNumber())) {
+              report_.stopped = true;
+              break;
+            }
+          }
+        } catch (const std::exception&) {
+          // The rows read before the failure are written before it is reported.
+          writeRowsChecked();
+          throw;
+        }
+        writeRowsChecked();
       }
     } catch (const std::exception& error) {
       report_.readFailure = error.what();
@@ -140,6 +152,7 @@ class Run {
   }
 
   bool readRow(std::uint32_t row) {
+    if (checking_ != nullptr) return readRowToCheck(row);
     const bool dropped = reader_.read(sheet_, options_, values_);
     built_.record.clear();
     built_.dropped = dropped;
@@ -149,6 +162,48 @@ class Run {
     buildCheckedRecord(built_.record, built_.readBack, values_, version, destination, job_);
     return writeRow(row, values_, built_, {options_.singleFile(), destination, options_.perFile()},
                     nullptr);
+  }
+
+  // Builds the row's record here and leaves reading it back to another thread; the rows are
+  // written a batch behind, as each batch comes back.
+  bool readRowToCheck(std::uint32_t row) {
+    RowToCheck& next = checking_->slot();
+    BuiltRow& built = next.built;
+    built.sheetRow = row;
+    built.record.clear();
+    built.readBack.clear();
+    built.dropped = reader_.read(sheet_, options_, built.values);
+    if (!built.dropped) {
+      next.version = options_.vCardVersion();
+      next.destination = options_.destination();
+      next.singleFile = options_.singleFile();
+      next.perFile = options_.perFile();
+      buildRecord(built.record, built.values, next.version, next.destination, job_);
+    }
+    return !checking_->add() || writeChecked(checking_->handOver());
+  }
+
+  bool writeChecked(std::span<RowToCheck> rows) {
+    for (const RowToCheck& row : rows) {
+      const BuiltRow& built = row.built;
+      if (!writeRow(built.sheetRow, built.values, built,
+                    {row.singleFile, row.destination, row.perFile}, nullptr)) {
+        return false;
+      }
+    }
+    return true;
+  }
+
+  // The rows still waiting to be read back, once the sheet has given its last.
+  void writeRowsChecked() {
+    if (checking_ == nullptr || report_.stopped) return;
+    for (std::span<RowToCheck> rows = checking_->drain(); !rows.empty();
+         rows = checking_->drain()) {
+      if (!writeChecked(rows)) {
+        report_.stopped = true;
+        return;
+      }
+    }
   }
 
   // What the options say of where a built record goes.
@@ -258,6 +313,7 @@ class Run {
   std::string distinctRecord_;
   ExportReport report_;
   std::unique_ptr<RecordsAhead> ahead_;
+  std::unique_ptr<ReadBackWorker> checking_;
   // Answers that keep changing are asked row by row again: each change starts the building
   // over from the sheet's first row.
   static constexpr int kMaxRestarts = 8;
