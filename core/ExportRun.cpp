@@ -250,6 +250,7 @@ class Run {
       ++counts.contactCount;
       for (const ValueNote& note : values.notes())
         if (note.kind == ValueNote::Kind::NotADate) ++counts.unreadDateCount;
+      counts.leftOutValueCount += static_cast<std::int32_t>(values.leftOut().size());
       if (placing.singleFile) ++sharedWritten_;
       if (!built.readBack.empty()) {
         ++counts.readBackCount;

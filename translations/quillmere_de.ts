@@ -724,6 +724,10 @@
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
         <translation>Es wurde kein Programm gefunden, das die Anleitung zeigt. Öffnen Sie „%1“ mit einem Webbrowser.</translation>
     </message>
+    <message>
+        <source>values without a free field: %1</source>
+        <translation>Werte ohne freies Feld: %1</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>

@@ -724,6 +724,10 @@
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
         <translation>No se encontró ningún programa para mostrar la guía. Abra «%1» con un navegador web.</translation>
     </message>
+    <message>
+        <source>values without a free field: %1</source>
+        <translation>valores sin campo libre: %1</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>

@@ -724,6 +724,10 @@
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
         <translation>Aucun programme pour afficher le guide n’a été trouvé. Ouvrez «&#xa0;%1&#xa0;» avec un navigateur web.</translation>
     </message>
+    <message>
+        <source>values without a free field: %1</source>
+        <translation>valeurs sans champ libre : %1</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>

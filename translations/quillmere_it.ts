@@ -724,6 +724,10 @@
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
         <translation>Nessun programma per mostrare la guida è stato trovato. Apri «%1» con un browser web.</translation>
     </message>
+    <message>
+        <source>values without a free field: %1</source>
+        <translation>valori senza campo libero: %1</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>

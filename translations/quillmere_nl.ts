@@ -724,6 +724,10 @@
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
         <translation>Er is geen programma gevonden om de handleiding te tonen. Open “%1” met een webbrowser.</translation>
     </message>
+    <message>
+        <source>values without a free field: %1</source>
+        <translation>waarden zonder vrij veld: %1</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>

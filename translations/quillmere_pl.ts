@@ -724,6 +724,10 @@
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
         <translation>Nie znaleziono programu do wyświetlenia poradnika. Otwórz „%1” w przeglądarce internetowej.</translation>
     </message>
+    <message>
+        <source>values without a free field: %1</source>
+        <translation>wartości bez wolnego pola: %1</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>

@@ -724,6 +724,10 @@
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
         <translation>Nenhum programa para mostrar o guia foi encontrado. Abra “%1” com um navegador web.</translation>
     </message>
+    <message>
+        <source>values without a free field: %1</source>
+        <translation>valores sem campo livre: %1</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>
