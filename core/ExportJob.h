@@ -47,10 +47,12 @@ class WorkbookChanged : public std::runtime_error {
 
   Kind kind() const { return kind_; }
   const std::filesystem::path& file() const { return file_; }
+  std::uint32_t headerRow() const { return headerRow_; }
 
  private:
   Kind kind_;
   std::filesystem::path file_;
+  std::uint32_t headerRow_;
 };
 
 // Reads the header row of `sheet`, which must be at its start, and throws WorkbookChanged when its

@@ -442,6 +442,70 @@
     </message>
 </context>
 <context>
+    <name>RefusalText</name>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>„%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be opened or read.</source>
+        <translation>„%1“ konnte nicht geöffnet oder gelesen werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty.</source>
+        <translation>„%1“ ist leer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is protected by a password. Save it without one and load it again.</source>
+        <translation>„%1“ ist mit einem Kennwort geschützt. Speichern Sie es ohne Kennwort und laden Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in a format Quillmere does not read. Save it as .xlsx, .xls, .ods or .csv and load it again.</source>
+        <translation>„%1“ hat ein Format, das Quillmere nicht liest. Speichern Sie es als .xlsx, .xls, .ods oder .csv und laden Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>„%1“ ist beschädigt und kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no worksheet.</source>
+        <translation>„%1“ enthält kein Arbeitsblatt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than Quillmere reads: it passes one of the limits that keep a damaged or hostile file from filling the memory.</source>
+        <translation>„%1“ ist größer, als Quillmere liest: Es überschreitet eine der Grenzen, die verhindern, dass eine beschädigte oder bösartige Datei den Speicher füllt.</translation>
+    </message>
+    <message>
+        <source>(Part %1, row %2.)</source>
+        <translation>(Teil %1, Zeile %2.)</translation>
+    </message>
+    <message>
+        <source>(Part %1.)</source>
+        <translation>(Teil %1.)</translation>
+    </message>
+    <message>
+        <source>(Row %1.)</source>
+        <translation>(Zeile %1.)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: its row %2 of column headers is gone.</source>
+        <translation>„%1“ wurde seit dem Laden geändert: Die Zeile %2 mit den Spaltenüberschriften fehlt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: its column headers in row %2 are not the ones that were mapped.</source>
+        <translation>„%1“ wurde seit dem Laden geändert: Die Spaltenüberschriften in Zeile %2 sind nicht die zugeordneten.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: fewer rows of contacts were found in it than were counted then.</source>
+        <translation>„%1“ wurde seit dem Laden geändert: Es wurden weniger Kontaktzeilen gefunden als damals gezählt.</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language; the window words the readers&apos; refusals itself in any language but English.</extracomment>
+        <translation>de</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>Select Excel File :</source>

@@ -442,6 +442,70 @@
     </message>
 </context>
 <context>
+    <name>RefusalText</name>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>No se encontró «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be opened or read.</source>
+        <translation>No se pudo abrir ni leer «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty.</source>
+        <translation>«%1» está vacío.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is protected by a password. Save it without one and load it again.</source>
+        <translation>«%1» está protegido con contraseña. Guárdelo sin contraseña y cárguelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in a format Quillmere does not read. Save it as .xlsx, .xls, .ods or .csv and load it again.</source>
+        <translation>«%1» tiene un formato que Quillmere no lee. Guárdelo como .xlsx, .xls, .ods o .csv y cárguelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>«%1» está dañado y no se puede leer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no worksheet.</source>
+        <translation>«%1» no contiene ninguna hoja de cálculo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than Quillmere reads: it passes one of the limits that keep a damaged or hostile file from filling the memory.</source>
+        <translation>«%1» es mayor de lo que Quillmere lee: supera uno de los límites que impiden que un archivo dañado u hostil llene la memoria.</translation>
+    </message>
+    <message>
+        <source>(Part %1, row %2.)</source>
+        <translation>(Parte %1, fila %2.)</translation>
+    </message>
+    <message>
+        <source>(Part %1.)</source>
+        <translation>(Parte %1.)</translation>
+    </message>
+    <message>
+        <source>(Row %1.)</source>
+        <translation>(Fila %1.)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: its row %2 of column headers is gone.</source>
+        <translation>«%1» ha cambiado desde que se cargó: su fila %2 de encabezados de columna ya no está.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: its column headers in row %2 are not the ones that were mapped.</source>
+        <translation>«%1» ha cambiado desde que se cargó: sus encabezados de columna de la fila %2 no son los que se asignaron.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: fewer rows of contacts were found in it than were counted then.</source>
+        <translation>«%1» ha cambiado desde que se cargó: tiene menos filas de contactos que las contadas entonces.</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language; the window words the readers&apos; refusals itself in any language but English.</extracomment>
+        <translation>es</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>Select Excel File :</source>

@@ -442,6 +442,70 @@
     </message>
 </context>
 <context>
+    <name>RefusalText</name>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>«%1» non è stato trovato.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be opened or read.</source>
+        <translation>Impossibile aprire o leggere «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty.</source>
+        <translation>«%1» è vuoto.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is protected by a password. Save it without one and load it again.</source>
+        <translation>«%1» è protetto da una password. Salvalo senza password e caricalo di nuovo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in a format Quillmere does not read. Save it as .xlsx, .xls, .ods or .csv and load it again.</source>
+        <translation>«%1» è in un formato che Quillmere non legge. Salvalo come .xlsx, .xls, .ods o .csv e caricalo di nuovo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>«%1» è danneggiato e non può essere letto.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no worksheet.</source>
+        <translation>«%1» non contiene alcun foglio di lavoro.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than Quillmere reads: it passes one of the limits that keep a damaged or hostile file from filling the memory.</source>
+        <translation>«%1» è più grande di quanto Quillmere legga: supera uno dei limiti che impediscono a un file danneggiato o ostile di riempire la memoria.</translation>
+    </message>
+    <message>
+        <source>(Part %1, row %2.)</source>
+        <translation>(Parte %1, riga %2.)</translation>
+    </message>
+    <message>
+        <source>(Part %1.)</source>
+        <translation>(Parte %1.)</translation>
+    </message>
+    <message>
+        <source>(Row %1.)</source>
+        <translation>(Riga %1.)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: its row %2 of column headers is gone.</source>
+        <translation>«%1» è cambiato dal caricamento: la sua riga %2 di intestazioni di colonna non c'è più.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: its column headers in row %2 are not the ones that were mapped.</source>
+        <translation>«%1» è cambiato dal caricamento: le intestazioni di colonna nella riga %2 non sono quelle abbinate.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: fewer rows of contacts were found in it than were counted then.</source>
+        <translation>«%1» è cambiato dal caricamento: contiene meno righe di contatti di quante ne erano state contate.</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language; the window words the readers&apos; refusals itself in any language but English.</extracomment>
+        <translation>it</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>Select Excel File :</source>

@@ -442,6 +442,70 @@
     </message>
 </context>
 <context>
+    <name>RefusalText</name>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>“%1” não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be opened or read.</source>
+        <translation>Não foi possível abrir ou ler “%1”.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty.</source>
+        <translation>“%1” está vazio.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is protected by a password. Save it without one and load it again.</source>
+        <translation>“%1” está protegido por senha. Salve-o sem senha e carregue-o novamente.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in a format Quillmere does not read. Save it as .xlsx, .xls, .ods or .csv and load it again.</source>
+        <translation>“%1” está em um formato que o Quillmere não lê. Salve-o como .xlsx, .xls, .ods ou .csv e carregue-o novamente.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>“%1” está danificado e não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no worksheet.</source>
+        <translation>“%1” não contém nenhuma planilha.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than Quillmere reads: it passes one of the limits that keep a damaged or hostile file from filling the memory.</source>
+        <translation>“%1” é maior do que o Quillmere lê: ultrapassa um dos limites que impedem um arquivo danificado ou hostil de encher a memória.</translation>
+    </message>
+    <message>
+        <source>(Part %1, row %2.)</source>
+        <translation>(Parte %1, linha %2.)</translation>
+    </message>
+    <message>
+        <source>(Part %1.)</source>
+        <translation>(Parte %1.)</translation>
+    </message>
+    <message>
+        <source>(Row %1.)</source>
+        <translation>(Linha %1.)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: its row %2 of column headers is gone.</source>
+        <translation>“%1” mudou desde que foi carregado: sua linha %2 de cabeçalhos de coluna não existe mais.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: its column headers in row %2 are not the ones that were mapped.</source>
+        <translation>“%1” mudou desde que foi carregado: seus cabeçalhos de coluna na linha %2 não são os que foram associados.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: fewer rows of contacts were found in it than were counted then.</source>
+        <translation>“%1” mudou desde que foi carregado: foram encontradas menos linhas de contatos do que as contadas antes.</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language; the window words the readers&apos; refusals itself in any language but English.</extracomment>
+        <translation>pt</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>Select Excel File :</source>

@@ -16,6 +16,7 @@
 #include "core/RowReport.h"
 #include "ui/ExportPage.h"
 #include "ui/QtText.h"
+#include "ui/RefusalText.h"
 
 namespace quillmere::ui {
 
@@ -23,18 +24,6 @@ namespace {
 
 QString caption(std::int32_t counter, std::int32_t total) {
   return fromLatin(core::counterCaption(counter, total));
-}
-
-// What the window adds to a changed workbook's message: how to go on from here.
-QString refusalText(const std::exception& error) {
-  const QString text = QString::fromUtf8(error.what());
-  const auto* changed = dynamic_cast<const core::WorkbookChanged*>(&error);
-  if (changed != nullptr && changed->kind() != core::WorkbookChanged::Kind::FewerRows) {
-    return text + QLatin1Char(' ') +
-           QCoreApplication::translate("Conversion",
-                                       "Load it again with Browse... and check the mapping.");
-  }
-  return text;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "core/VCardRecord.h"
 #include "ui/EventPump.h"
 #include "ui/QtText.h"
+#include "ui/RefusalText.h"
 #include "ui/WindowOptions.h"
 #include "ui/frmMain.h"
 #include "ui/frmSendToAddressBook.h"
@@ -65,7 +66,7 @@ void frmMain::cmdSendToAddressBook_Click() {
   try {
     cards = addressBookCards();
   } catch (const std::exception& error) {
-    showMessage(fromUtf8(error.what()));
+    showMessage(refusalText(error));
     return;
   }
   if (sendDialog_ != nullptr) sendDialog_->close();
