@@ -1,8 +1,11 @@
 #include "ui/Controls.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QPalette>
 #include <QPushButton>
 
@@ -46,9 +49,38 @@ QPushButton* button(const char* objectName, const QString& caption, const QStrin
   return named(widget, objectName, accessibleName, font);
 }
 
+namespace {
+
+// Qt hears an item of a closed list as showing wherever it would lie in the list's last place;
+// a list with no room while closed has none that a screen reader would read out.
+class ClosedListWithoutRoom : public QObject {
+ public:
+  explicit ClosedListWithoutRoom(QAbstractItemView* view) : QObject(view), view_(view) {
+    view_->resize(0, 0);
+    view_->window()->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Hide) view_->resize(0, 0);
+    // Opened again in the same place, the list takes its room back from the layout.
+    if (event->type() == QEvent::Show && view_->window()->layout() != nullptr) {
+      view_->window()->layout()->activate();
+      view_->setGeometry(view_->window()->layout()->contentsRect());
+    }
+    return false;
+  }
+
+ private:
+  QAbstractItemView* view_;
+};
+
+}  // namespace
+
 QComboBox* dropDownList(const char* objectName, const QString& accessibleName) {
   auto* widget = new QComboBox;
   widget->setEditable(false);
+  new ClosedListWithoutRoom(widget->view());
   return named(widget, objectName, accessibleName, Fonts::tahoma());
 }
 

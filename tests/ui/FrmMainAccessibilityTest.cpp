@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
@@ -146,6 +147,38 @@ class FrmMainAccessibilityTest : public QObject {
     fixture.click("cmdNext");
     check({{"cmdNext", QAccessible::Button, QStringLiteral("Convert")},
            {"cmbDestination", QAccessible::ComboBox, QStringLiteral("Any app")}});
+    // Step 2's list, hidden now, holds no focus and shows nothing; nor does a closed list of
+    // countries.
+    for (int i = 0; i < list->childCount(); ++i) {
+      QVERIFY2(!list->child(i)->state().focused,
+               qPrintable(list->child(i)->text(QAccessible::Name)));
+    }
+    QAccessibleInterface* countries = spoken(QStringLiteral("cmbPhoneCountry"));
+    int showing = 0;
+    for (int i = 0; i < countries->childCount(); ++i) {
+      QAccessibleInterface* popup = countries->child(i);
+      for (int j = 0; popup != nullptr && j < popup->childCount(); ++j)
+        showing += popup->child(j)->state().invisible ? 0 : 1;
+    }
+    QCOMPARE(showing, 0);
+    // Open, it shows the entries in its room; closed again, none.
+    auto* combo = fixture.find<QComboBox>(QStringLiteral("cmbDestination"));
+    QAccessibleInterface* destinations = spoken(QStringLiteral("cmbDestination"));
+    const auto shown = [&] {
+      int count = 0;
+      for (int i = 0; i < destinations->childCount(); ++i) {
+        QAccessibleInterface* popup = destinations->child(i);
+        for (int j = 0; popup != nullptr && j < popup->childCount(); ++j)
+          count += popup->child(j)->state().invisible ? 0 : 1;
+      }
+      return count;
+    };
+    for (int opened = 0; opened < 2; ++opened) {
+      combo->showPopup();
+      QTRY_COMPARE(shown(), combo->count());
+      combo->hidePopup();
+      QTRY_COMPARE(shown(), 0);
+    }
     fixture.prompts.messageAnswers.push_back(Prompts::Answer::Yes);
     fixture.click("cmdNext");
     check({{"lblContactCount", QAccessible::StaticText,
