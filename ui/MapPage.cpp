@@ -68,6 +68,7 @@ MapPage::MapPage(TabPage& page) {
 
   mappedList = controls::named(new QListWidget, "mappedList", tr("Selected Fields, Excel to vCard"),
                                Fonts::verdana());
+  controls::currentItemOnlyWhileShown(mappedList);
   mappedEntries_ = new MappingEntryDelegate(mappedList);
   mappedList->setItemDelegate(mappedEntries_);
   page.place(mappedList, twipsRect(120, 2400, 9135, 1980));

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -142,6 +143,10 @@ class FrmMainAccessibilityTest : public QObject {
                                    QStringLiteral("E-mail to EmailAddress")}));
     check({{"cmdAddMapping", QAccessible::Button, QStringLiteral("Add")},
            {"cmdMatchByName", QAccessible::Button, QStringLiteral("Match by Name")}});
+    auto* pairs = fixture.find<QListWidget>(QStringLiteral("mappedList"));
+    pairs->setFocus();
+    pairs->setCurrentRow(1);
+    QVERIFY(list->child(1)->state().focused);
 
     fixture.shell.defaultFolder = folder.path(QString());
     fixture.click("cmdNext");
@@ -161,6 +166,10 @@ class FrmMainAccessibilityTest : public QObject {
         showing += popup->child(j)->state().invisible ? 0 : 1;
     }
     QCOMPARE(showing, 0);
+    // Back on step 2 the pair chosen is still the one chosen.
+    fixture.click("cmdPrevious");
+    QVERIFY(list->child(1)->state().focused && list->child(1)->state().selected);
+    fixture.click("cmdNext");
     // Open, it shows the entries in its room; closed again, none.
     auto* combo = fixture.find<QComboBox>(QStringLiteral("cmbDestination"));
     QAccessibleInterface* destinations = spoken(QStringLiteral("cmbDestination"));
