@@ -1,5 +1,7 @@
 #include "core/CheckedRecord.h"
 
+#include <algorithm>
+
 #include "core/CardContent.h"
 #include "core/VCardQuickRead.h"
 #include "core/VCardReader.h"
@@ -11,8 +13,18 @@ RecordForm recordForm(std::string_view version, Destination destination) {
   return {version, profileOf(destination).standardForms, destination == Destination::CardDav};
 }
 
-void buildCheckedRecord(std::string& record, std::string& readBack, const ContactValues& values,
+PhotoReading photoReading(const ExportJob& job) {
+  PhotoReading reading{job.pictures, job.table.workbook.parent_path(), 0};
+  for (const ColumnPair& pair : job.columns) {
+    if (pair.field == Field::Photo) reading.column = std::max(reading.column, pair.header.column);
+  }
+  return reading;
+}
+
+void buildCheckedRecord(std::string& record, std::string& readBack, ContactValues& values,
                         std::string_view version, Destination destination, const ExportJob& job) {
+  if (!values[Field::Photo].empty())
+    attachPhoto(values, photoReading(job), photoLimits(destination));
   const RecordForm form = recordForm(version, destination);
   thread_local CardDigest expected;
   expected.clear();
@@ -30,7 +42,7 @@ void buildCheckedRecord(std::string& record, std::string& readBack, const Contac
   if (auto difference = readBackDifference(record, version, written)) readBack = *difference;
 }
 
-void buildCheckedRecord(std::string& record, std::string& readBack, const ContactValues& values,
+void buildCheckedRecord(std::string& record, std::string& readBack, ContactValues& values,
                         const OptionAnswers& answers, const ExportJob& job) {
   buildCheckedRecord(record, readBack, values, answers.vCardVersion, answers.destination, job);
 }

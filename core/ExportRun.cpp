@@ -193,8 +193,11 @@ class Run {
       }
       sink_.append(outcome.file, *record);
       ++counts.contactCount;
-      for (const ValueNote& note : values.notes())
+      for (const ValueNote& note : values.notes()) {
         if (note.kind == ValueNote::Kind::NotADate) ++counts.unreadDateCount;
+        if (note.kind == ValueNote::Kind::PhotoLeftOut) ++counts.photoLeftOutCount;
+      }
+      if (!values.photo().empty()) ++counts.photoCount;
       if (placing.singleFile) ++sharedWritten_;
       if (!built.readBack.empty()) {
         ++counts.readBackCount;
