@@ -55,7 +55,11 @@ std::filesystem::path pictureFile(std::string_view cell, const std::filesystem::
     text.replace(0, 1, home);
   }
   std::filesystem::path file(text);
-  return file.is_absolute() ? file : folder / file;
+  if (!file.is_absolute()) file = folder / file;
+  // The report names the file the user can look for, wherever the tool was started.
+  std::error_code error;
+  std::filesystem::path absolute = std::filesystem::absolute(file, error);
+  return error ? file : absolute.lexically_normal();
 }
 
 std::string filePicture(const std::filesystem::path& file) {
