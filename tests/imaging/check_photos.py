@@ -82,4 +82,5 @@ def main():
         sys.exit("%d photos read, %d expected" % (found, expected))
 
 
-main()
+if __name__ == "__main__":
+    main()
