@@ -84,7 +84,7 @@ constexpr std::array<Option, 18> kOptions{{
      "read the columns after an empty header cell too, each headed\n"
      "                     by its letters where it has no header",
      [](ConvertCommand& command, std::string_view) { command.allColumns = true; }},
-    {"--more-fields", "", "", "take Birthday, Nickname, PagerNumber... as fields too",
+    {"--more-fields", "", "", "take Birthday, Nickname, Photo... as fields too",
      [](ConvertCommand& command, std::string_view) { command.moreFields = true; }},
     {"--date-order", "", "ORDER",
      "read dates such as 3/4/1985 that a column's other dates leave open\n"
@@ -110,10 +110,12 @@ constexpr std::array<Option, 18> kOptions{{
      "send the cards to the CardDAV address book (or server) at URL too,\n"
      "                     updating those sent before (implies --for carddav)",
      [](ConvertCommand& command, std::string_view url) { command.upload.url = url; }},
-    {"--user", "", "NAME", "the user name for --upload; the password is QUILLMERE_PASSWORD\n"
+    {"--user", "", "NAME",
+     "the user name for --upload; the password is QUILLMERE_PASSWORD\n"
      "                     or asked on the terminal",
      [](ConvertCommand& command, std::string_view user) { command.upload.user = user; }},
-    {"--dry-run", "", "", "with --upload, say how many cards are new, to update or unchanged,\n"
+    {"--dry-run", "", "",
+     "with --upload, say how many cards are new, to update or unchanged,\n"
      "                     and send nothing",
      [](ConvertCommand& command, std::string_view) { command.upload.dryRun = true; }},
     {"--list-fields", "", "", "print every contact field a column can hold, and exit",
