@@ -116,7 +116,7 @@ std::string photoJpeg(std::string_view cell, const std::filesystem::path& folder
 
 void attachPhoto(ContactValues& values, const PhotoReading& reading, const PhotoLimits& limits) {
   const std::string& cell = values[Field::Photo];
-  if (cell.empty() || !values.photo().empty()) return;
+  if (cell.empty() || values.hadPhoto()) return;
   // A data: text is named by its start: the report is no place for a picture's megabytes.
   constexpr std::size_t kShown = 48;
   const std::string shown = cell.size() > kShown ? cell.substr(0, kShown) + "..." : cell;

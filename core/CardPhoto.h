@@ -34,7 +34,7 @@ struct PhotoReading {
 };
 
 // Gives `values` the photo its Photo field names, in base64, or notes why the card goes
-// without one. Nothing to do when the field is empty or the photo is already there.
+// without one. Nothing to do when the field is empty or the photo was attached before.
 void attachPhoto(ContactValues& values, const PhotoReading& reading, const PhotoLimits& limits);
 
 }  // namespace quillmere::core

@@ -32,7 +32,10 @@ void buildCheckedRecord(std::string& record, std::string& readBack, ContactValue
   if (job.alterRecord) job.alterRecord(record);
   readBack.clear();
   const std::optional<std::uint64_t> read = quickCardDigest(record, version);
-  if (read && *read == expected.value()) return;
+  if (read && *read == expected.value()) {
+    values.releasePhoto();
+    return;
+  }
   // Read again property by property, to say how the card differs, if it does.
   thread_local CardContent written;
   thread_local std::string again;
@@ -40,6 +43,7 @@ void buildCheckedRecord(std::string& record, std::string& readBack, ContactValue
   again.clear();
   appendRecord(again, values, form, &written);
   if (auto difference = readBackDifference(record, version, written)) readBack = *difference;
+  values.releasePhoto();
 }
 
 void buildCheckedRecord(std::string& record, std::string& readBack, ContactValues& values,

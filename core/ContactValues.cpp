@@ -24,6 +24,7 @@ void ContactValues::clear() {
   leftOut_.clear();
   notes_.clear();
   photo_.clear();
+  photoReleased_ = false;
 }
 
 void ContactValues::sortNotesByColumn() {

@@ -64,6 +64,13 @@ class ContactValues {
   // empty when the row has none or it was left out.
   const std::string& photo() const { return photo_; }
   void setPhoto(std::string base64) { photo_ = std::move(base64); }
+  // Frees the photo once its card is built, which holds it: rows built ahead wait in batches
+  // of hundreds. hadPhoto() still says the card has one.
+  void releasePhoto() {
+    photoReleased_ = !photo_.empty() || photoReleased_;
+    std::string().swap(photo_);
+  }
+  bool hadPhoto() const { return !photo_.empty() || photoReleased_; }
 
   void clear();
 
@@ -78,6 +85,7 @@ class ContactValues {
   std::vector<LeftOutValue> leftOut_;
   std::vector<ValueNote> notes_;
   std::string photo_;
+  bool photoReleased_ = false;
 };
 
 }  // namespace quillmere::core

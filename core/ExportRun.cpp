@@ -197,7 +197,7 @@ class Run {
         if (note.kind == ValueNote::Kind::NotADate) ++counts.unreadDateCount;
         if (note.kind == ValueNote::Kind::PhotoLeftOut) ++counts.photoLeftOutCount;
       }
-      if (!values.photo().empty()) ++counts.photoCount;
+      if (values.hadPhoto()) ++counts.photoCount;
       if (placing.singleFile) ++sharedWritten_;
       if (!built.readBack.empty()) {
         ++counts.readBackCount;
