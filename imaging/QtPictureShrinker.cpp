@@ -56,6 +56,21 @@ QtPictureShrinker::QtPictureShrinker() {
   if (QImageReader::allocationLimit() < kAllocationMegabytes) {
     QImageReader::setAllocationLimit(kAllocationMegabytes);
   }
+  // Qt loads its image plugins on first use; loaded here, on one thread, rather than by the
+  // run's threads at once.
+  QImage probe(2, 2, QImage::Format_RGB888);
+  probe.fill(Qt::white);
+  for (const char* format : {"JPEG", "PNG", "WEBP", "GIF", "BMP"}) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    probe.save(&buffer, format);
+    buffer.close();
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    if (reader.canRead()) reader.read();
+  }
 }
 
 std::string QtPictureShrinker::shrink(std::string_view picture,
