@@ -429,4 +429,10 @@ std::size_t uidValueAt(std::string_view record) {
   return at == std::string_view::npos ? at : at + 6;
 }
 
+std::string_view uidOf(std::string_view record) {
+  const std::size_t at = uidValueAt(record);
+  if (at == std::string_view::npos) return {};
+  return record.substr(at, record.find("\r\n", at) - at);
+}
+
 }  // namespace quillmere::core

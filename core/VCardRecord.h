@@ -33,5 +33,7 @@ void appendRecord(std::string& out, const ContactValues& values, const RecordFor
 
 // Where a standard record's UID value begins in its text, or npos.
 std::size_t uidValueAt(std::string_view record);
+// A standard record's UID value; empty when it has none.
+std::string_view uidOf(std::string_view record);
 
 }  // namespace quillmere::core

@@ -34,7 +34,9 @@ std::string askPassword(const std::string& user) {
   return password;
 }
 
-std::string text(const QString& value) { return value.toStdString(); }
+std::string text(const QString& value) {
+  return value.toStdString();
+}
 
 }  // namespace
 
@@ -52,9 +54,9 @@ int uploadCards(const UploadCommand& command, const std::vector<std::string>& ca
   QList<carddav::OutgoingCard> outgoing;
   for (std::size_t i = 0; i < cards.size(); ++i) {
     const std::string& card = cards[i];
-    const std::size_t at = core::uidValueAt(card);
-    const std::string uid = card.substr(at, card.find("\r\n", at) - at);
-    outgoing.append({i < rows.size() ? static_cast<int>(rows[i]) : 0, QString::fromStdString(uid),
+    const std::string_view uid = core::uidOf(card);
+    outgoing.append({i < rows.size() ? static_cast<int>(rows[i]) : 0,
+                     QString::fromUtf8(uid.data(), static_cast<qsizetype>(uid.size())),
                      QByteArray::fromStdString(card)});
   }
   const auto book = carddav::onlyAddressBook(account);

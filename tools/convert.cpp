@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "core/CollectingRecordSink.h"
 #include "core/ContactField.h"
 #include "core/ContactSheet.h"
 #include "core/DatedExportFolder.h"
@@ -242,9 +243,9 @@ int convert(const tools::ConvertCommand& command) {
                               command.perFile, command.dayOrder.value_or(desktopDayOrder())});
   std::unique_ptr<core::RecordSink> sink =
       std::make_unique<core::FileRecordSink>(command.folder, now());
-  tools::CardCollector* collected = nullptr;
+  core::CollectingRecordSink* collected = nullptr;
   if (!command.upload.url.empty()) {
-    auto collector = std::make_unique<tools::CardCollector>(std::move(sink));
+    auto collector = std::make_unique<core::CollectingRecordSink>(std::move(sink));
     collected = collector.get();
     sink = std::move(collector);
   }
@@ -259,7 +260,7 @@ int convert(const tools::ConvertCommand& command) {
   if (report.stopped) return 128 + stopSignal;
   const int written = report.everyContactWritten() ? 0 : 1;
   if (collected == nullptr) return written;
-  const int sent = tools::uploadCards(command.upload, collected->cards, watcher.writtenRows);
+  const int sent = tools::uploadCards(command.upload, collected->records, watcher.writtenRows);
   return std::max(written, sent);
 }
 

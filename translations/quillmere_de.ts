@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>No limit</source>
-        <translation>Unbegrenzt</translation>
+        <translation>Ohne</translation>
     </message>
     <message>
         <source>With a single vCard file, puts at most this many contacts into each file: All Contacts 1.vcf, All Contacts 2.vcf, and so on.</source>
@@ -357,6 +357,18 @@
     <message>
         <source>Act on the notice</source>
         <translation>Auf den Hinweis reagieren</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d to Address Book...</source>
+        <translation>An A&amp;dressbuch senden...</translation>
+    </message>
+    <message>
+        <source>Send to Address Book</source>
+        <translation>An Adressbuch senden</translation>
+    </message>
+    <message>
+        <source>Sends the cards to a CardDAV address book (Nextcloud, Radicale and others), updating those sent before; says first what would change.</source>
+        <translation>Sendet die Karten an ein CardDAV-Adressbuch (Nextcloud, Radicale und andere) und aktualisiert früher gesendete; sagt zuerst, was sich ändern würde.</translation>
     </message>
 </context>
 <context>
@@ -778,6 +790,125 @@
     <message>
         <source>The card cannot be shown</source>
         <translation>Die Karte kann nicht angezeigt werden</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmSendToAddressBook</name>
+    <message>
+        <source>Server or address book</source>
+        <translation>Server oder Adressbuch</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Allow &amp;unencrypted HTTP to another computer</source>
+        <translation>&amp;Unverschlüsseltes HTTP zu einem anderen Rechner erlauben</translation>
+    </message>
+    <message>
+        <source>Allow unencrypted HTTP to another computer</source>
+        <translation>Unverschlüsseltes HTTP zu einem anderen Rechner erlauben</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>Adressbücher &amp;finden</translation>
+    </message>
+    <message>
+        <source>Find Address Books</source>
+        <translation>Adressbücher finden</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Adressbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Cards sent</source>
+        <translation>Gesendete Karten</translation>
+    </message>
+    <message>
+        <source>S&amp;end</source>
+        <translation>S&amp;enden</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>S&amp;topp</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Send to Address Book</source>
+        <translation>An Adressbuch senden</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Benutzername:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Pass&amp;wort:</translation>
+    </message>
+    <message>
+        <source>&amp;Address book:</source>
+        <translation>&amp;Adressbuch:</translation>
+    </message>
+    <message>
+        <source>Looking for address books at %1...</source>
+        <translation>Suche nach Adressbüchern auf %1...</translation>
+    </message>
+    <message>
+        <source>Reading the address book&apos;s cards...</source>
+        <translation>Die Karten des Adressbuchs werden gelesen...</translation>
+    </message>
+    <message>
+        <source>%1. Nothing is sent until you press Send; nothing on the server is deleted.</source>
+        <translation>%1. Nichts wird gesendet, bevor Sie auf Senden drücken; nichts auf dem Server wird gelöscht.</translation>
+    </message>
+    <message>
+        <source>Sending...</source>
+        <translation>Wird gesendet...</translation>
+    </message>
+    <message>
+        <source>Sent: %1.</source>
+        <translation>Gesendet: %1.</translation>
+    </message>
+    <message>
+        <source>Cards to send: %1. Give the server and your account, then find the address book.</source>
+        <translation>Zu sendende Karten: %1. Geben Sie den Server und Ihr Konto an und finden Sie dann das Adressbuch.</translation>
+    </message>
+    <message>
+        <source>Address books found: %1. Check shows what sending would change.</source>
+        <translation>Gefundene Adressbücher: %1. Prüfen zeigt, was das Senden ändern würde.</translation>
     </message>
 </context>
 </TS>

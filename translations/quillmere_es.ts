@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>No limit</source>
-        <translation>Sin límite</translation>
+        <translation>Sin</translation>
     </message>
     <message>
         <source>With a single vCard file, puts at most this many contacts into each file: All Contacts 1.vcf, All Contacts 2.vcf, and so on.</source>
@@ -357,6 +357,18 @@
     <message>
         <source>Act on the notice</source>
         <translation>Actuar sobre el aviso</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d to Address Book...</source>
+        <translation>Enviar a la libreta de &amp;direcciones...</translation>
+    </message>
+    <message>
+        <source>Send to Address Book</source>
+        <translation>Enviar a la libreta de direcciones</translation>
+    </message>
+    <message>
+        <source>Sends the cards to a CardDAV address book (Nextcloud, Radicale and others), updating those sent before; says first what would change.</source>
+        <translation>Envía las tarjetas a una libreta de direcciones CardDAV (Nextcloud, Radicale y otras), actualizando las enviadas antes; dice primero qué cambiaría.</translation>
     </message>
 </context>
 <context>
@@ -778,6 +790,125 @@
     <message>
         <source>The card cannot be shown</source>
         <translation>No se puede mostrar la tarjeta</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmSendToAddressBook</name>
+    <message>
+        <source>Server or address book</source>
+        <translation>Servidor o libreta de direcciones</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nombre de usuario</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Allow &amp;unencrypted HTTP to another computer</source>
+        <translation>Permitir HTTP sin cifrar a otro e&amp;quipo</translation>
+    </message>
+    <message>
+        <source>Allow unencrypted HTTP to another computer</source>
+        <translation>Permitir HTTP sin cifrar a otro equipo</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>&amp;Buscar libretas de direcciones</translation>
+    </message>
+    <message>
+        <source>Find Address Books</source>
+        <translation>Buscar libretas de direcciones</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Libreta de direcciones</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Comprobar</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Cards sent</source>
+        <translation>Tarjetas enviadas</translation>
+    </message>
+    <message>
+        <source>S&amp;end</source>
+        <translation>E&amp;nviar</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>De&amp;tener</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Send to Address Book</source>
+        <translation>Enviar a la libreta de direcciones</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Servidor:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Usuario:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Contrase&amp;ña:</translation>
+    </message>
+    <message>
+        <source>&amp;Address book:</source>
+        <translation>&amp;Libreta de direcciones:</translation>
+    </message>
+    <message>
+        <source>Looking for address books at %1...</source>
+        <translation>Buscando libretas de direcciones en %1...</translation>
+    </message>
+    <message>
+        <source>Reading the address book&apos;s cards...</source>
+        <translation>Leyendo las tarjetas de la libreta de direcciones...</translation>
+    </message>
+    <message>
+        <source>%1. Nothing is sent until you press Send; nothing on the server is deleted.</source>
+        <translation>%1. No se envía nada hasta que pulse Enviar; no se borra nada del servidor.</translation>
+    </message>
+    <message>
+        <source>Sending...</source>
+        <translation>Enviando...</translation>
+    </message>
+    <message>
+        <source>Sent: %1.</source>
+        <translation>Enviado: %1.</translation>
+    </message>
+    <message>
+        <source>Cards to send: %1. Give the server and your account, then find the address book.</source>
+        <translation>Tarjetas para enviar: %1. Indique el servidor y su cuenta, y luego busque la libreta de direcciones.</translation>
+    </message>
+    <message>
+        <source>Address books found: %1. Check shows what sending would change.</source>
+        <translation>Libretas de direcciones encontradas: %1. Comprobar muestra qué cambiaría el envío.</translation>
     </message>
 </context>
 </TS>

@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>No limit</source>
-        <translation>Sans limite</translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>With a single vCard file, puts at most this many contacts into each file: All Contacts 1.vcf, All Contacts 2.vcf, and so on.</source>
@@ -357,6 +357,18 @@
     <message>
         <source>Act on the notice</source>
         <translation>Agir sur l’avis</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d to Address Book...</source>
+        <translation>Envoyer au carnet &amp;d’adresses...</translation>
+    </message>
+    <message>
+        <source>Send to Address Book</source>
+        <translation>Envoyer au carnet d’adresses</translation>
+    </message>
+    <message>
+        <source>Sends the cards to a CardDAV address book (Nextcloud, Radicale and others), updating those sent before; says first what would change.</source>
+        <translation>Envoie les fiches à un carnet d’adresses CardDAV (Nextcloud, Radicale et autres), en mettant à jour celles envoyées avant&#xa0;; dit d’abord ce qui changerait.</translation>
     </message>
 </context>
 <context>
@@ -778,6 +790,125 @@
     <message>
         <source>The card cannot be shown</source>
         <translation>La carte ne peut pas être affichée</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmSendToAddressBook</name>
+    <message>
+        <source>Server or address book</source>
+        <translation>Serveur ou carnet d’adresses</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nom d’utilisateur</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Allow &amp;unencrypted HTTP to another computer</source>
+        <translation>Autoriser le HTTP &amp;non chiffré vers un autre ordinateur</translation>
+    </message>
+    <message>
+        <source>Allow unencrypted HTTP to another computer</source>
+        <translation>Autoriser le HTTP non chiffré vers un autre ordinateur</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>&amp;Trouver les carnets d’adresses</translation>
+    </message>
+    <message>
+        <source>Find Address Books</source>
+        <translation>Trouver les carnets d’adresses</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Carnet d’adresses</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Vérifier</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Cards sent</source>
+        <translation>Fiches envoyées</translation>
+    </message>
+    <message>
+        <source>S&amp;end</source>
+        <translation>&amp;Envoyer</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>Arrê&amp;ter</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Send to Address Book</source>
+        <translation>Envoyer au carnet d’adresses</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Serveur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Nom d’utilisateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Mot de &amp;passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Address book:</source>
+        <translation>&amp;Carnet d’adresses&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Looking for address books at %1...</source>
+        <translation>Recherche des carnets d’adresses sur %1...</translation>
+    </message>
+    <message>
+        <source>Reading the address book&apos;s cards...</source>
+        <translation>Lecture des fiches du carnet d’adresses...</translation>
+    </message>
+    <message>
+        <source>%1. Nothing is sent until you press Send; nothing on the server is deleted.</source>
+        <translation>%1. Rien n’est envoyé avant que vous appuyiez sur Envoyer&#xa0;; rien n’est supprimé sur le serveur.</translation>
+    </message>
+    <message>
+        <source>Sending...</source>
+        <translation>Envoi...</translation>
+    </message>
+    <message>
+        <source>Sent: %1.</source>
+        <translation>Envoyé&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Cards to send: %1. Give the server and your account, then find the address book.</source>
+        <translation>Fiches à envoyer&#xa0;: %1. Indiquez le serveur et votre compte, puis trouvez le carnet d’adresses.</translation>
+    </message>
+    <message>
+        <source>Address books found: %1. Check shows what sending would change.</source>
+        <translation>Carnets d’adresses trouvés&#xa0;: %1. Vérifier montre ce que l’envoi changerait.</translation>
     </message>
 </context>
 </TS>

@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>No limit</source>
-        <translation>Nessun limite</translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>With a single vCard file, puts at most this many contacts into each file: All Contacts 1.vcf, All Contacts 2.vcf, and so on.</source>
@@ -357,6 +357,18 @@
     <message>
         <source>Act on the notice</source>
         <translation>Agisci sull’avviso</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d to Address Book...</source>
+        <translation>Invia alla rubrica in&amp;dirizzi...</translation>
+    </message>
+    <message>
+        <source>Send to Address Book</source>
+        <translation>Invia alla rubrica indirizzi</translation>
+    </message>
+    <message>
+        <source>Sends the cards to a CardDAV address book (Nextcloud, Radicale and others), updating those sent before; says first what would change.</source>
+        <translation>Invia le schede a una rubrica CardDAV (Nextcloud, Radicale e altre), aggiornando quelle inviate prima; dice prima cosa cambierebbe.</translation>
     </message>
 </context>
 <context>
@@ -778,6 +790,125 @@
     <message>
         <source>The card cannot be shown</source>
         <translation>Impossibile mostrare la scheda</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmSendToAddressBook</name>
+    <message>
+        <source>Server or address book</source>
+        <translation>Server o rubrica</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nome utente</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Allow &amp;unencrypted HTTP to another computer</source>
+        <translation>Consenti HTTP non cifrato verso un altro comp&amp;uter</translation>
+    </message>
+    <message>
+        <source>Allow unencrypted HTTP to another computer</source>
+        <translation>Consenti HTTP non cifrato verso un altro computer</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>&amp;Trova le rubriche</translation>
+    </message>
+    <message>
+        <source>Find Address Books</source>
+        <translation>Trova le rubriche</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Rubrica</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Verifica</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Cards sent</source>
+        <translation>Schede inviate</translation>
+    </message>
+    <message>
+        <source>S&amp;end</source>
+        <translation>I&amp;nvia</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Invia</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>&amp;Ferma</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Send to Address Book</source>
+        <translation>Invia alla rubrica indirizzi</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Nome utente:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Pass&amp;word:</translation>
+    </message>
+    <message>
+        <source>&amp;Address book:</source>
+        <translation>&amp;Rubrica:</translation>
+    </message>
+    <message>
+        <source>Looking for address books at %1...</source>
+        <translation>Ricerca delle rubriche su %1...</translation>
+    </message>
+    <message>
+        <source>Reading the address book&apos;s cards...</source>
+        <translation>Lettura delle schede della rubrica...</translation>
+    </message>
+    <message>
+        <source>%1. Nothing is sent until you press Send; nothing on the server is deleted.</source>
+        <translation>%1. Nulla viene inviato finché non premi Invia; nulla viene eliminato dal server.</translation>
+    </message>
+    <message>
+        <source>Sending...</source>
+        <translation>Invio in corso...</translation>
+    </message>
+    <message>
+        <source>Sent: %1.</source>
+        <translation>Inviato: %1.</translation>
+    </message>
+    <message>
+        <source>Cards to send: %1. Give the server and your account, then find the address book.</source>
+        <translation>Schede da inviare: %1. Indica il server e il tuo account, poi trova la rubrica.</translation>
+    </message>
+    <message>
+        <source>Address books found: %1. Check shows what sending would change.</source>
+        <translation>Rubriche trovate: %1. Verifica mostra cosa cambierebbe l’invio.</translation>
     </message>
 </context>
 </TS>

@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>No limit</source>
-        <translation>Geen limiet</translation>
+        <translation>Geen</translation>
     </message>
     <message>
         <source>With a single vCard file, puts at most this many contacts into each file: All Contacts 1.vcf, All Contacts 2.vcf, and so on.</source>
@@ -357,6 +357,18 @@
     <message>
         <source>Act on the notice</source>
         <translation>Op de melding reageren</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d to Address Book...</source>
+        <translation>Naar a&amp;dresboek sturen...</translation>
+    </message>
+    <message>
+        <source>Send to Address Book</source>
+        <translation>Naar adresboek sturen</translation>
+    </message>
+    <message>
+        <source>Sends the cards to a CardDAV address book (Nextcloud, Radicale and others), updating those sent before; says first what would change.</source>
+        <translation>Stuurt de kaarten naar een CardDAV-adresboek (Nextcloud, Radicale en andere) en werkt eerder gestuurde bij; zegt eerst wat er zou veranderen.</translation>
     </message>
 </context>
 <context>
@@ -778,6 +790,125 @@
     <message>
         <source>The card cannot be shown</source>
         <translation>De kaart kan niet worden getoond</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmSendToAddressBook</name>
+    <message>
+        <source>Server or address book</source>
+        <translation>Server of adresboek</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Gebruikersnaam</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message>
+        <source>Allow &amp;unencrypted HTTP to another computer</source>
+        <translation>Onversleutelde HTTP naar een andere comp&amp;uter toestaan</translation>
+    </message>
+    <message>
+        <source>Allow unencrypted HTTP to another computer</source>
+        <translation>Onversleutelde HTTP naar een andere computer toestaan</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>Adresboeken &amp;zoeken</translation>
+    </message>
+    <message>
+        <source>Find Address Books</source>
+        <translation>Adresboeken zoeken</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Adresboek</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Controleren</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Controleren</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Cards sent</source>
+        <translation>Gestuurde kaarten</translation>
+    </message>
+    <message>
+        <source>S&amp;end</source>
+        <translation>&amp;Sturen</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Sturen</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>S&amp;toppen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Send to Address Book</source>
+        <translation>Naar adresboek sturen</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Gebruikersnaam:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>&amp;Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>&amp;Address book:</source>
+        <translation>&amp;Adresboek:</translation>
+    </message>
+    <message>
+        <source>Looking for address books at %1...</source>
+        <translation>Adresboeken zoeken op %1...</translation>
+    </message>
+    <message>
+        <source>Reading the address book&apos;s cards...</source>
+        <translation>De kaarten van het adresboek worden gelezen...</translation>
+    </message>
+    <message>
+        <source>%1. Nothing is sent until you press Send; nothing on the server is deleted.</source>
+        <translation>%1. Er wordt niets gestuurd tot u op Sturen drukt; er wordt niets op de server verwijderd.</translation>
+    </message>
+    <message>
+        <source>Sending...</source>
+        <translation>Bezig met sturen...</translation>
+    </message>
+    <message>
+        <source>Sent: %1.</source>
+        <translation>Gestuurd: %1.</translation>
+    </message>
+    <message>
+        <source>Cards to send: %1. Give the server and your account, then find the address book.</source>
+        <translation>Te sturen kaarten: %1. Geef de server en uw account op en zoek dan het adresboek.</translation>
+    </message>
+    <message>
+        <source>Address books found: %1. Check shows what sending would change.</source>
+        <translation>Gevonden adresboeken: %1. Controleren toont wat sturen zou veranderen.</translation>
     </message>
 </context>
 </TS>

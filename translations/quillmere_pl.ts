@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>No limit</source>
-        <translation>Bez limitu</translation>
+        <translation>Brak</translation>
     </message>
     <message>
         <source>With a single vCard file, puts at most this many contacts into each file: All Contacts 1.vcf, All Contacts 2.vcf, and so on.</source>
@@ -357,6 +357,18 @@
     <message>
         <source>Act on the notice</source>
         <translation>Zareaguj na uwagę</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d to Address Book...</source>
+        <translation>Wyślij &amp;do książki adresowej...</translation>
+    </message>
+    <message>
+        <source>Send to Address Book</source>
+        <translation>Wyślij do książki adresowej</translation>
+    </message>
+    <message>
+        <source>Sends the cards to a CardDAV address book (Nextcloud, Radicale and others), updating those sent before; says first what would change.</source>
+        <translation>Wysyła wizytówki do książki adresowej CardDAV (Nextcloud, Radicale i inne), aktualizując wysłane wcześniej; najpierw mówi, co by się zmieniło.</translation>
     </message>
 </context>
 <context>
@@ -778,6 +790,125 @@
     <message>
         <source>The card cannot be shown</source>
         <translation>Nie można pokazać wizytówki</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmSendToAddressBook</name>
+    <message>
+        <source>Server or address book</source>
+        <translation>Serwer lub książka adresowa</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nazwa użytkownika</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Hasło</translation>
+    </message>
+    <message>
+        <source>Allow &amp;unencrypted HTTP to another computer</source>
+        <translation>Zezwól na niezaszyfrowany HTTP do innego &amp;komputera</translation>
+    </message>
+    <message>
+        <source>Allow unencrypted HTTP to another computer</source>
+        <translation>Zezwól na niezaszyfrowany HTTP do innego komputera</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>&amp;Znajdź książki adresowe</translation>
+    </message>
+    <message>
+        <source>Find Address Books</source>
+        <translation>Znajdź książki adresowe</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Książka adresowa</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Sprawdź</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Sprawdź</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Cards sent</source>
+        <translation>Wysłane wizytówki</translation>
+    </message>
+    <message>
+        <source>S&amp;end</source>
+        <translation>Wyślij (&amp;E)</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Wyślij</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>Za&amp;trzymaj</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Send to Address Book</source>
+        <translation>Wyślij do książki adresowej</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>Se&amp;rwer:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Użytkownik:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>&amp;Hasło:</translation>
+    </message>
+    <message>
+        <source>&amp;Address book:</source>
+        <translation>&amp;Książka adresowa:</translation>
+    </message>
+    <message>
+        <source>Looking for address books at %1...</source>
+        <translation>Szukanie książek adresowych na %1...</translation>
+    </message>
+    <message>
+        <source>Reading the address book&apos;s cards...</source>
+        <translation>Odczyt wizytówek z książki adresowej...</translation>
+    </message>
+    <message>
+        <source>%1. Nothing is sent until you press Send; nothing on the server is deleted.</source>
+        <translation>%1. Nic nie zostanie wysłane, dopóki nie naciśniesz Wyślij; nic na serwerze nie zostanie usunięte.</translation>
+    </message>
+    <message>
+        <source>Sending...</source>
+        <translation>Wysyłanie...</translation>
+    </message>
+    <message>
+        <source>Sent: %1.</source>
+        <translation>Wysłano: %1.</translation>
+    </message>
+    <message>
+        <source>Cards to send: %1. Give the server and your account, then find the address book.</source>
+        <translation>Wizytówki do wysłania: %1. Podaj serwer i swoje konto, a potem znajdź książkę adresową.</translation>
+    </message>
+    <message>
+        <source>Address books found: %1. Check shows what sending would change.</source>
+        <translation>Znalezione książki adresowe: %1. Sprawdź pokazuje, co zmieniłoby wysłanie.</translation>
     </message>
 </context>
 </TS>

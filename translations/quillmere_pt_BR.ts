@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>No limit</source>
-        <translation>Sem limite</translation>
+        <translation>Sem</translation>
     </message>
     <message>
         <source>With a single vCard file, puts at most this many contacts into each file: All Contacts 1.vcf, All Contacts 2.vcf, and so on.</source>
@@ -357,6 +357,18 @@
     <message>
         <source>Act on the notice</source>
         <translation>Agir sobre o aviso</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d to Address Book...</source>
+        <translation>Enviar ao catálogo de en&amp;dereços...</translation>
+    </message>
+    <message>
+        <source>Send to Address Book</source>
+        <translation>Enviar ao catálogo de endereços</translation>
+    </message>
+    <message>
+        <source>Sends the cards to a CardDAV address book (Nextcloud, Radicale and others), updating those sent before; says first what would change.</source>
+        <translation>Envia os cartões a um catálogo de endereços CardDAV (Nextcloud, Radicale e outros), atualizando os enviados antes; diz primeiro o que mudaria.</translation>
     </message>
 </context>
 <context>
@@ -778,6 +790,125 @@
     <message>
         <source>The card cannot be shown</source>
         <translation>Não é possível mostrar o cartão</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::ui::frmSendToAddressBook</name>
+    <message>
+        <source>Server or address book</source>
+        <translation>Servidor ou catálogo de endereços</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nome de usuário</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Senha</translation>
+    </message>
+    <message>
+        <source>Allow &amp;unencrypted HTTP to another computer</source>
+        <translation>Permitir HTTP sem criptografia para outro comp&amp;utador</translation>
+    </message>
+    <message>
+        <source>Allow unencrypted HTTP to another computer</source>
+        <translation>Permitir HTTP sem criptografia para outro computador</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>&amp;Encontrar catálogos de endereços</translation>
+    </message>
+    <message>
+        <source>Find Address Books</source>
+        <translation>Encontrar catálogos de endereços</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Catálogo de endereços</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Verificar</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Verificar</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Cards sent</source>
+        <translation>Cartões enviados</translation>
+    </message>
+    <message>
+        <source>S&amp;end</source>
+        <translation>E&amp;nviar</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>&amp;Parar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Send to Address Book</source>
+        <translation>Enviar ao catálogo de endereços</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Servidor:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Usuário:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Se&amp;nha:</translation>
+    </message>
+    <message>
+        <source>&amp;Address book:</source>
+        <translation>&amp;Catálogo de endereços:</translation>
+    </message>
+    <message>
+        <source>Looking for address books at %1...</source>
+        <translation>Procurando catálogos de endereços em %1...</translation>
+    </message>
+    <message>
+        <source>Reading the address book&apos;s cards...</source>
+        <translation>Lendo os cartões do catálogo de endereços...</translation>
+    </message>
+    <message>
+        <source>%1. Nothing is sent until you press Send; nothing on the server is deleted.</source>
+        <translation>%1. Nada é enviado até você pressionar Enviar; nada no servidor é apagado.</translation>
+    </message>
+    <message>
+        <source>Sending...</source>
+        <translation>Enviando...</translation>
+    </message>
+    <message>
+        <source>Sent: %1.</source>
+        <translation>Enviado: %1.</translation>
+    </message>
+    <message>
+        <source>Cards to send: %1. Give the server and your account, then find the address book.</source>
+        <translation>Cartões a enviar: %1. Informe o servidor e sua conta e depois encontre o catálogo de endereços.</translation>
+    </message>
+    <message>
+        <source>Address books found: %1. Check shows what sending would change.</source>
+        <translation>Catálogos de endereços encontrados: %1. Verificar mostra o que o envio mudaria.</translation>
     </message>
 </context>
 </TS>

@@ -28,9 +28,9 @@ const QHash<QString, QByteArray>& englishNames() {
     for (const QJsonValue& country : countries) {
       const QJsonObject entry = country.toObject();
       const QString common = entry.value(QStringLiteral("common_name")).toString();
-      byCode.insert(entry.value(QStringLiteral("alpha_2")).toString(),
-                    (common.isEmpty() ? entry.value(QStringLiteral("name")).toString() : common)
-                        .toUtf8());
+      byCode.insert(
+          entry.value(QStringLiteral("alpha_2")).toString(),
+          (common.isEmpty() ? entry.value(QStringLiteral("name")).toString() : common).toUtf8());
     }
     return byCode;
   }();

@@ -26,8 +26,9 @@ void LinkLabel::setLink(const QString& text, const QString& target) {
             text_.mid(mark, 1).toHtmlEscaped() + QStringLiteral("</u>") +
             text_.mid(mark + 1).toHtmlEscaped();
   }
-  setText(text.isEmpty() ? QString()
-                         : QStringLiteral("<a href=\"%1\">%2</a>").arg(target.toHtmlEscaped(), shown));
+  setText(text.isEmpty()
+              ? QString()
+              : QStringLiteral("<a href=\"%1\">%2</a>").arg(target.toHtmlEscaped(), shown));
   accessKey_->setKey(QKeySequence::mnemonic(text));
   setToolTip(text_);
 }

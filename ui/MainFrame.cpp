@@ -130,40 +130,44 @@ void MainFrame::buildSteps(QWidget* client) {
   cmdPrevious->setGeometry(twipsRect(5400, 6480, 1935, 495));
   cmdPrevious->setEnabled(false);
 
-  // Free space left of the buttons, below the pages: three lines for the load's notices and
-  // one for the link that acts on them, so a long notice never hides the link.
-  lblLoadNotice = label("lblLoadNotice", QString(), Fonts::tahoma(), tr("Notice"));
-  lblLoadNotice->setParent(client);
-  fitNotice(false);
-  lblLoadNotice->setWordWrap(true);
-  lblLoadNotice->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  lblLoadNotice->setTextFormat(Qt::PlainText);
-  lblLoadNotice->setFocusPolicy(Qt::NoFocus);
-  controls::setTextColour(lblLoadNotice, QColor(160, 0, 0));
-  lblLoadNotice->hide();
-
-  lnkLoadNotice = controls::named(new LinkLabel(), "lnkLoadNotice",
-                                  tr("Read the headers from another row"), Fonts::tahoma());
-  lnkLoadNotice->setParent(client);
-  lnkLoadNotice->setGeometry(twipsRect(120, 6885, 5160, 210));
-  lnkLoadNotice->hide();
-
-  // The same free space on step 3: what the pairs leave out before a run, what a run left
-  // out after it.
-  lblExportNotice = label("lblExportNotice", QString(), Fonts::tahoma(), tr("Notice"));
-  lblExportNotice->setParent(client);
-  lblExportNotice->setGeometry(twipsRect(120, 6300, 5160, 585));
-  lblExportNotice->setWordWrap(true);
-  lblExportNotice->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  lblExportNotice->setTextFormat(Qt::PlainText);
-  lblExportNotice->setFocusPolicy(Qt::NoFocus);
-  controls::setTextColour(lblExportNotice, QColor(160, 0, 0));
-  lblExportNotice->hide();
+  // Free space left of the buttons, below the pages: three lines for a notice and one for the
+  // link that acts on it, so a long notice never hides the link. Step 1 and step 3 each have
+  // theirs; step 3 leaves room for the button beside Convert.
+  const auto notice = [client](const char* name, const QRect& place) {
+    QLabel* text = label(name, QString(), Fonts::tahoma(), tr("Notice"));
+    text->setParent(client);
+    text->setGeometry(place);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    text->setTextFormat(Qt::PlainText);
+    text->setFocusPolicy(Qt::NoFocus);
+    controls::setTextColour(text, QColor(160, 0, 0));
+    text->hide();
+    return text;
+  };
+  const auto link = [client](const char* name, const QString& purpose, const QRect& place) {
+    auto* made = controls::named(new LinkLabel(), name, purpose, Fonts::tahoma());
+    made->setParent(client);
+    made->setGeometry(place);
+    made->hide();
+    return made;
+  };
+  lblLoadNotice = notice("lblLoadNotice", twipsRect(120, 6300, 5160, 780));
+  lnkLoadNotice = link("lnkLoadNotice", tr("Read the headers from another row"),
+                       twipsRect(120, 6885, 5160, 210));
+  lblExportNotice = notice("lblExportNotice", twipsRect(120, 6300, 2340, 585));
   lnkExportNotice =
-      controls::named(new LinkLabel(), "lnkExportNotice", tr("Act on the notice"), Fonts::tahoma());
-  lnkExportNotice->setParent(client);
-  lnkExportNotice->setGeometry(twipsRect(120, 6885, 5160, 210));
-  lnkExportNotice->hide();
+      link("lnkExportNotice", tr("Act on the notice"), twipsRect(120, 6885, 2340, 210));
+
+  // Beside Convert on step 3: the cards go straight to an address book on a server.
+  cmdSendToAddressBook = button("cmdSendToAddressBook", tr("Sen&d to Address Book..."),
+                                tr("Send to Address Book"), Fonts::tahoma());
+  cmdSendToAddressBook->setParent(client);
+  cmdSendToAddressBook->setGeometry(twipsRect(2580, 6480, 2700, 495));
+  cmdSendToAddressBook->setToolTip(
+      tr("Sends the cards to a CardDAV address book (Nextcloud, Radicale and others), updating "
+         "those sent before; says first what would change."));
+  cmdSendToAddressBook->hide();
 
   cmdNext = button("cmdNext", tr("&Next >"), tr("Next"), Fonts::tahoma());
   cmdNext->setParent(client);

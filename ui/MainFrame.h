@@ -49,6 +49,7 @@ class MainFrame {
   LinkLabel* lnkLoadNotice = nullptr;  // acts on the notice: reads the headers from another row
   QLabel* lblExportNotice = nullptr;
   LinkLabel* lnkExportNotice = nullptr;  // leads to the pairs, or to the report
+  QPushButton* cmdSendToAddressBook = nullptr;
 
  private:
   void buildMenus(QMainWindow& window);

@@ -52,8 +52,7 @@ std::optional<core::OptionAnswers> WindowOptions::answers() {
   // Reading the controls changes nothing, so the run may ask for them all at once.
   return core::OptionAnswers{vCardVersion(),       singleFile(), allowEmptyEmail(),
                              keepNumbersAsShown(), moreFields(), phoneCountry(),
-                             destination(),        perFile(),
-                             dayOrder()};
+                             destination(),        perFile(),    dayOrder()};
 }
 
 core::DayOrder WindowOptions::dayOrder() {

@@ -26,8 +26,8 @@
 #include "ui/Conversion.h"
 #include "ui/ExportPage.h"
 #include "ui/Fonts.h"
-#include "ui/LocaleNumbers.h"
 #include "ui/LinkLabel.h"
+#include "ui/LocaleNumbers.h"
 #include "ui/MainFrame.h"
 #include "ui/MapPage.h"
 #include "ui/Module1.h"
@@ -40,6 +40,7 @@
 #include "ui/WindowOptions.h"
 #include "ui/frmAbout.h"
 #include "ui/frmPreview.h"
+#include "ui/frmSendToAddressBook.h"
 
 namespace quillmere::ui {
 
@@ -102,6 +103,8 @@ void frmMain::connectHandlers() {
   connect(frame_->Exit, &QAction::triggered, this, &frmMain::Exit_Click);
   connect(frame_->lnkLoadNotice, &QLabel::linkActivated, this, &frmMain::followLoadNotice);
   connect(frame_->lnkExportNotice, &QLabel::linkActivated, this, &frmMain::followExportNotice);
+  connect(frame_->cmdSendToAddressBook, &QPushButton::clicked, this,
+          &frmMain::cmdSendToAddressBook_Click);
   connect(frame_->AboutUs, &QAction::triggered, this, &frmMain::AboutUs_Click);
   connect(frame_->Help, &QAction::triggered, this, &frmMain::Help_Click);
   connect(frame_->OpenExcel, &QAction::triggered, this, &frmMain::cmdBrowse_Click);
@@ -180,6 +183,7 @@ void frmMain::setFocusOrder() {
                             map.cmdAddMapping,
                             map.mappedList,
                             frame_->lnkExportNotice,
+                            frame_->cmdSendToAddressBook,
                             frame_->cmdPrevious,
                             page.chkNotNull,
                             page.cmbDestination,
@@ -317,6 +321,8 @@ void frmMain::showSteps() {
   const bool onExport = steps_.step() == WizardSteps::Step::Export && !steps_.busy();
   frame_->lblExportNotice->setVisible(onExport && !frame_->lblExportNotice->text().isEmpty());
   frame_->lnkExportNotice->setVisible(onExport && !frame_->lnkExportNotice->target().isEmpty());
+  frame_->cmdSendToAddressBook->setVisible(steps_.step() == WizardSteps::Step::Export);
+  frame_->cmdSendToAddressBook->setEnabled(!steps_.busy());
   frame_->NewConversion->setEnabled(!steps_.busy());
   // The card preview shows the mapping of step 3; away from it the mapping may change.
   if (cardPreview_ != nullptr && steps_.step() != WizardSteps::Step::Export) {
@@ -432,6 +438,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
   // An open About box or card preview belongs to this window and goes with it.
   if (about_ != nullptr) about_->close();
   if (cardPreview_ != nullptr) cardPreview_->close();
+  if (sendDialog_ != nullptr) sendDialog_->close();
   QMainWindow::closeEvent(event);
 }
 

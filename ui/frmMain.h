@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
 #include <memory>
 #include <vector>
 
+#include "carddav/UploadPlan.h"
 #include "core/ColumnMapping.h"
 #include "core/ContactSheet.h"
 #include "core/ExportReport.h"
@@ -30,6 +32,7 @@ class Shell;
 class WindowOptions;
 class frmAbout;
 class frmPreview;
+class frmSendToAddressBook;
 
 // The program's one main window: the three-step wizard with its menu, toolbar and status
 // bar. MainFrame and the three step pages build its controls; its handlers are in
@@ -121,8 +124,9 @@ class frmMain : public QMainWindow {
   // Sets the sheet list and header row to what the loaded sheet is, and the notice beside
   // the buttons to what it left unread or suggests.
   void showLoadedSheet();
-  // The notice under step 1: shown in its three lines, heard and hovered whole.
-  void showNotice(const QString& text);
+  // A notice beside the buttons (step 1's or step 3's): shown in its lines, heard and hovered
+  // whole.
+  void showNotice(QLabel& notice, const QString& text);
   // The notice's link: reads the headers from the row it suggests, or the columns after an
   // empty header cell too.
   void followLoadNotice(const QString& link);
@@ -150,6 +154,10 @@ class frmMain : public QMainWindow {
   void noteWhatTheRunLeftOut(const core::ExportProgress& counts);
   void showExportNotice();
   void followExportNotice(const QString& target);
+  // Sending to an address book, in frmMainAddressBook.cpp: the cards the conversion as set up
+  // now would write for a CardDAV server, and the dialog that sends them.
+  QList<carddav::OutgoingCard> addressBookCards();
+  void cmdSendToAddressBook_Click();
   // The card preview follows the options while it is open.
   void refreshPreview();
   // An option of step 3 changed: the open card preview follows it, and after a run Convert is on.
@@ -172,6 +180,7 @@ class frmMain : public QMainWindow {
   QString leftOut_;
   QPointer<frmAbout> about_;
   QPointer<frmPreview> cardPreview_;
+  QPointer<frmSendToAddressBook> sendDialog_;
   std::unique_ptr<WindowOptions> options_;
 
   std::unique_ptr<MainFrame> frame_;

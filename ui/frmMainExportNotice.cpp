@@ -11,7 +11,6 @@
 #include "core/UnpairedColumns.h"
 #include "source/WorkbookError.h"
 #include "ui/ExportPage.h"
-#include "ui/FittedText.h"
 #include "ui/LinkLabel.h"
 #include "ui/MainFrame.h"
 #include "ui/QtText.h"
@@ -69,7 +68,8 @@ void frmMain::noteWhatTheRunLeftOut(const core::ExportProgress& counts) {
   if (counts.readBackCount > 0) {
     parts << tr("cards that read back otherwise: %1").arg(counts.readBackCount);
   }
-  leftOut_ = parts.isEmpty() ? QString() : tr("Left out: %1.").arg(parts.join(QStringLiteral("; ")));
+  leftOut_ =
+      parts.isEmpty() ? QString() : tr("Left out: %1.").arg(parts.join(QStringLiteral("; ")));
 }
 
 void frmMain::showExportNotice() {
@@ -100,10 +100,7 @@ void frmMain::showExportNotice() {
     }
   }
   const QString text = sentences.join(QLatin1Char(' '));
-  QLabel* notice = frame_->lblExportNotice;
-  notice->setAccessibleName(text.isEmpty() ? tr("Notice") : text);
-  notice->setToolTip(text);
-  notice->setText(fittedText(text, *notice));
+  showNotice(*frame_->lblExportNotice, text);
   frame_->lnkExportNotice->setLink(link, target);
 }
 

@@ -101,7 +101,7 @@ void frmMain::showLoadedSheet() {
   sheets->clear();
   if (sheet_ == nullptr) {
     headerRow->setValue(1);
-    showNotice(QString());
+    showNotice(*frame_->lblLoadNotice, QString());
     frame_->lnkLoadNotice->setLink(QString(), QString());
     return;
   }
@@ -128,7 +128,7 @@ void frmMain::showLoadedSheet() {
   // A title explains the columns past it too, so its link comes first.
   const bool columnsUnread = !table.skipped.columnsPastHeaders.empty() && !table.allColumns;
   frame_->fitNotice(suggested.has_value() || columnsUnread);
-  showNotice(sentences.join(QLatin1Char(' ')));
+  showNotice(*frame_->lblLoadNotice, sentences.join(QLatin1Char(' ')));
   if (suggested) {
     frame_->lnkLoadNotice->setLink(tr("R&ead the headers from row %1").arg(*suggested),
                                    kUseRowLink + QString::number(*suggested));
@@ -140,13 +140,12 @@ void frmMain::showLoadedSheet() {
   }
 }
 
-void frmMain::showNotice(const QString& text) {
-  QLabel* notice = frame_->lblLoadNotice;
-  // Heard and hovered whole; shown cut at a word with an ellipsis where three lines cannot
-  // hold it all.
-  notice->setAccessibleName(text.isEmpty() ? tr("Notice") : text);
-  notice->setToolTip(text);
-  notice->setText(fittedText(text, *notice));
+void frmMain::showNotice(QLabel& notice, const QString& text) {
+  // Heard and hovered whole; shown cut at a word with an ellipsis where its lines cannot hold
+  // it all.
+  notice.setAccessibleName(text.isEmpty() ? tr("Notice") : text);
+  notice.setToolTip(text);
+  notice.setText(fittedText(text, notice));
 }
 
 void frmMain::cmbSheet_Click() {

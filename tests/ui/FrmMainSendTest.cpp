@@ -1,0 +1,89 @@
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "tests/carddav/RadicaleServer.h"
+#include "tests/ui/ConvertSteps.h"
+
+using quillmere::carddav::test::RadicaleServer;
+using quillmere::ui::test::ConvertSteps;
+using quillmere::ui::test::kFixtures;
+
+// Send to Address Book... on step 3, the real dialog and a real Radicale on 127.0.0.1: the
+// books found from the server's root, what would change said before anything is sent, the
+// cards sent, and the same cards found unchanged afterwards.
+class FrmMainSendTest : public QObject, private ConvertSteps {
+  Q_OBJECT
+
+ private slots:
+  void init() { openWindow(); }
+  void cleanup() { closeWindow(); }
+
+  void theCardsGoToTheAddressBookAndASecondCheckFindsThemUnchanged() {
+    RadicaleServer server;
+    const QUrl book = server.makeAddressBook(QStringLiteral("friends"), QStringLiteral("Friends"));
+    prepare(kFixtures + QStringLiteral("contacts.csv"));
+    fixture.click("cmdSendToAddressBook");
+    auto* dialog = fixture.window->findChild<QDialog*>(QStringLiteral("frmSendToAddressBook"));
+    QVERIFY(dialog != nullptr);
+    QTRY_VERIFY(dialog->isVisible());
+    const auto field = [&](const char* name) {
+      return dialog->findChild<QLineEdit*>(QString::fromLatin1(name));
+    };
+    const auto press = [&](const char* name) {
+      auto* button = dialog->findChild<QPushButton*>(QString::fromLatin1(name));
+      QVERIFY2(button != nullptr && button->isEnabled(), name);
+      QTest::mouseClick(button, Qt::LeftButton);
+    };
+    const auto status = [&] {
+      return dialog->findChild<QLabel*>(QStringLiteral("lblStatus"))->text();
+    };
+    // Three contacts; the fourth row's e-mail is only spaces, so it makes no card.
+    QCOMPARE(status(), QStringLiteral("Cards to send: 3. Give the server and your account, then "
+                                      "find the address book."));
+    field("txtServer")->setText(server.root().toString());
+    field("txtUser")->setText(server.user());
+    field("txtPassword")->setText(server.password());
+    press("cmdFind");
+    auto* books = dialog->findChild<QComboBox*>(QStringLiteral("cmbBook"));
+    QTRY_COMPARE_WITH_TIMEOUT(books->count(), 1, 20000);
+    QCOMPARE(books->currentText(), QStringLiteral("Friends"));
+    press("cmdCheck");
+    QTRY_VERIFY_WITH_TIMEOUT(status().startsWith(QStringLiteral("3 new, 0 to update, 0 unchanged")),
+                             20000);
+    QVERIFY(server.etags(book).isEmpty());
+    QVERIFY(dialog->grab().save(QStringLiteral(QUILLMERE_SCREENSHOT_DIR "/send-checked.png")));
+    press("cmdSend");
+    QTRY_VERIFY_WITH_TIMEOUT(status().startsWith(QStringLiteral("Sent: 3 created")), 20000);
+    QCOMPARE(server.etags(book).size(), 3);
+    QVERIFY(dialog->grab().save(QStringLiteral(QUILLMERE_SCREENSHOT_DIR "/send-sent.png")));
+    press("cmdCheck");
+    QTRY_VERIFY_WITH_TIMEOUT(status().startsWith(QStringLiteral("0 new, 0 to update, 3 unchanged")),
+                             20000);
+    dialog->close();
+  }
+
+  void aWrongPasswordIsSaidAndNothingIsFound() {
+    RadicaleServer server;
+    server.makeAddressBook(QStringLiteral("friends"), QStringLiteral("Friends"));
+    prepare(kFixtures + QStringLiteral("contacts.csv"));
+    fixture.click("cmdSendToAddressBook");
+    auto* dialog = fixture.window->findChild<QDialog*>(QStringLiteral("frmSendToAddressBook"));
+    QVERIFY(dialog != nullptr);
+    dialog->findChild<QLineEdit*>(QStringLiteral("txtServer"))->setText(server.root().toString());
+    dialog->findChild<QLineEdit*>(QStringLiteral("txtUser"))->setText(server.user());
+    dialog->findChild<QLineEdit*>(QStringLiteral("txtPassword"))->setText(QStringLiteral("wrong"));
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdFind")), Qt::LeftButton);
+    auto* status = dialog->findChild<QLabel*>(QStringLiteral("lblStatus"));
+    QTRY_VERIFY_WITH_TIMEOUT(status->text().contains(QStringLiteral("password")), 20000);
+    QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("cmbBook"))->count(), 0);
+    QVERIFY(!dialog->findChild<QPushButton*>(QStringLiteral("cmdSend"))->isEnabled());
+    dialog->close();
+  }
+};
+
+QTEST_MAIN(FrmMainSendTest)
+#include "FrmMainSendTest.moc"

@@ -1,0 +1,200 @@
+#include "ui/frmSendToAddressBook.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "carddav/CardUploader.h"
+#include "carddav/DavConnection.h"
+#include "carddav/UploadPlanner.h"
+
+namespace quillmere::ui {
+
+namespace {
+
+template <typename Widget>
+Widget* named(Widget* widget, const char* objectName, const QString& accessibleName) {
+  widget->setObjectName(QString::fromLatin1(objectName));
+  widget->setAccessibleName(accessibleName);
+  return widget;
+}
+
+}  // namespace
+
+frmSendToAddressBook::frmSendToAddressBook(QWidget* owner, QList<carddav::OutgoingCard> cards)
+    : QDialog(owner),
+      cards_(std::move(cards)),
+      txtServer_(named(new QLineEdit, "txtServer", tr("Server or address book"))),
+      txtUser_(named(new QLineEdit, "txtUser", tr("User name"))),
+      txtPassword_(named(new QLineEdit, "txtPassword", tr("Password"))),
+      chkPlainHttp_(named(new QCheckBox(tr("Allow &unencrypted HTTP to another computer")),
+                          "chkPlainHttp", tr("Allow unencrypted HTTP to another computer"))),
+      cmdFind_(
+          named(new QPushButton(tr("&Find Address Books")), "cmdFind", tr("Find Address Books"))),
+      cmbBook_(named(new QComboBox, "cmbBook", tr("Address book"))),
+      cmdCheck_(named(new QPushButton(tr("&Check")), "cmdCheck", tr("Check"))),
+      lblStatus_(named(new QLabel, "lblStatus", tr("Status"))),
+      progress_(named(new QProgressBar, "barSent", tr("Cards sent"))),
+      cmdSend_(named(new QPushButton(tr("S&end")), "cmdSend", tr("Send"))),
+      cmdStop_(named(new QPushButton(tr("Sto&p")), "cmdStop", tr("Stop"))),
+      cmdClose_(named(new QPushButton(tr("Close")), "cmdClose", tr("Close"))) {
+  setObjectName(QStringLiteral("frmSendToAddressBook"));
+  setWindowTitle(tr("Send to Address Book"));
+  txtPassword_->setEchoMode(QLineEdit::Password);
+  txtServer_->setPlaceholderText(QStringLiteral("https://cloud.example.org/remote.php/dav"));
+  lblStatus_->setWordWrap(true);
+  lblStatus_->setText(tr("Cards to send: %1. Give the server and your account, then find the "
+                         "address book.")
+                          .arg(cards_.size()));
+  progress_->setRange(0, static_cast<int>(cards_.size()));
+  progress_->setValue(0);
+
+  auto* form = new QFormLayout;
+  const auto row = [form](const QString& caption, QWidget* field) {
+    auto* label = new QLabel(caption);
+    label->setBuddy(field);
+    form->addRow(label, field);
+  };
+  row(tr("&Server:"), txtServer_);
+  row(tr("&User name:"), txtUser_);
+  row(tr("Pass&word:"), txtPassword_);
+  form->addRow(QString(), chkPlainHttp_);
+  form->addRow(QString(), cmdFind_);
+  row(tr("&Address book:"), cmbBook_);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(cmdCheck_);
+  buttons->addWidget(cmdSend_);
+  buttons->addWidget(cmdStop_);
+  buttons->addStretch();
+  buttons->addWidget(cmdClose_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(lblStatus_);
+  layout->addWidget(progress_);
+  layout->addLayout(buttons);
+  setMinimumWidth(520);
+
+  connect(cmdFind_, &QPushButton::clicked, this, &frmSendToAddressBook::findBooks);
+  connect(cmdCheck_, &QPushButton::clicked, this, &frmSendToAddressBook::check);
+  connect(cmdSend_, &QPushButton::clicked, this, &frmSendToAddressBook::send);
+  connect(cmdStop_, &QPushButton::clicked, this, &frmSendToAddressBook::stop);
+  connect(cmdClose_, &QPushButton::clicked, this, &QDialog::reject);
+  // A new address or account makes what was found, checked or planned stale.
+  for (QLineEdit* edit : {txtServer_, txtUser_, txtPassword_}) {
+    connect(edit, &QLineEdit::textChanged, this, [this] {
+      cmbBook_->clear();
+      plan_ = {};
+      setWorking(false);
+    });
+  }
+  connect(cmbBook_, &QComboBox::currentIndexChanged, this, [this] {
+    plan_ = {};
+    setWorking(false);
+  });
+  setWorking(false);
+}
+
+frmSendToAddressBook::~frmSendToAddressBook() = default;
+
+carddav::ServerAccount frmSendToAddressBook::account() const {
+  carddav::ServerAccount account;
+  account.url = QUrl::fromUserInput(txtServer_->text().trimmed());
+  account.user = txtUser_->text();
+  account.password = txtPassword_->text();
+  account.allowInsecure = chkPlainHttp_->isChecked();
+  return account;
+}
+
+void frmSendToAddressBook::setWorking(bool working) {
+  const bool uploading = uploader_ != nullptr && uploader_->running();
+  for (QWidget* field :
+       {static_cast<QWidget*>(txtServer_), static_cast<QWidget*>(txtUser_),
+        static_cast<QWidget*>(txtPassword_), static_cast<QWidget*>(chkPlainHttp_)}) {
+    field->setEnabled(!working);
+  }
+  cmdFind_->setEnabled(!working && !txtServer_->text().trimmed().isEmpty());
+  cmbBook_->setEnabled(!working && cmbBook_->count() > 0);
+  cmdCheck_->setEnabled(!working && cmbBook_->count() > 0 && !cards_.isEmpty());
+  cmdSend_->setEnabled(!working && !plan_.cards.isEmpty());
+  cmdStop_->setEnabled(uploading);
+  cmdClose_->setEnabled(!uploading);
+}
+
+void frmSendToAddressBook::findBooks() {
+  connection_ = std::make_unique<carddav::DavConnection>(account());
+  finder_ = new carddav::AddressBookFinder(*connection_, connection_.get());
+  connect(finder_, &carddav::AddressBookFinder::found, this, &frmSendToAddressBook::showBooks);
+  connect(finder_, &carddav::AddressBookFinder::failed, this, &frmSendToAddressBook::showError);
+  lblStatus_->setText(tr("Looking for address books at %1...").arg(account().url.host()));
+  setWorking(true);
+  finder_->start();
+}
+
+void frmSendToAddressBook::showBooks(const QList<carddav::AddressBook>& books) {
+  cmbBook_->clear();
+  for (const carddav::AddressBook& book : books)
+    cmbBook_->addItem(book.displayName, book.url);
+  lblStatus_->setText(
+      tr("Address books found: %1. Check shows what sending would change.").arg(books.size()));
+  setWorking(false);
+  if (cmdCheck_->isEnabled()) cmdCheck_->setFocus();
+}
+
+void frmSendToAddressBook::check() {
+  planner_ = new carddav::UploadPlanner(*connection_, connection_.get());
+  connect(planner_, &carddav::UploadPlanner::planned, this, &frmSendToAddressBook::showPlan);
+  connect(planner_, &carddav::UploadPlanner::failed, this, &frmSendToAddressBook::showError);
+  lblStatus_->setText(tr("Reading the address book's cards..."));
+  setWorking(true);
+  planner_->start(cmbBook_->currentData().toUrl(), cards_);
+}
+
+void frmSendToAddressBook::showPlan(const carddav::UploadPlan& plan) {
+  plan_ = plan;
+  lblStatus_->setText(tr("%1. Nothing is sent until you press Send; nothing on the server is "
+                         "deleted.")
+                          .arg(plan.summary()));
+  setWorking(false);
+  if (cmdSend_->isEnabled()) cmdSend_->setFocus();
+}
+
+void frmSendToAddressBook::send() {
+  uploader_ = new carddav::CardUploader(*connection_, connection_.get());
+  connect(uploader_, &carddav::CardUploader::progress, this, [this](int done, int total) {
+    progress_->setRange(0, total);
+    progress_->setValue(done);
+  });
+  connect(uploader_, &carddav::CardUploader::finished, this, &frmSendToAddressBook::showSent);
+  lblStatus_->setText(tr("Sending..."));
+  progress_->setValue(0);
+  uploader_->start(plan_);
+  setWorking(true);
+}
+
+void frmSendToAddressBook::stop() {
+  if (uploader_ != nullptr) uploader_->stop();
+}
+
+void frmSendToAddressBook::showSent(const carddav::UploadReport& report) {
+  report_ = report;
+  QString text = tr("Sent: %1.").arg(report.summary());
+  if (report.failure) text += QLatin1Char(' ') + report.failure->message;
+  lblStatus_->setText(text);
+  // What was sent is on the server now; another send needs a fresh check.
+  plan_ = {};
+  uploader_ = nullptr;
+  setWorking(false);
+}
+
+void frmSendToAddressBook::showError(const carddav::CardDavError& error) {
+  lblStatus_->setText(error.message);
+  setWorking(false);
+}
+
+}  // namespace quillmere::ui

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <memory>
+
+#include "carddav/AddressBookFinder.h"
+#include "carddav/UploadPlan.h"
+#include "carddav/UploadReport.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace quillmere::carddav {
+class CardUploader;
+class DavConnection;
+class UploadPlanner;
+struct CardDavError;
+}  // namespace quillmere::carddav
+
+namespace quillmere::ui {
+
+// Sends the cards of the conversion as it is set up now to a CardDAV address book: finds the
+// books on a server, says first what would change ("N new, M to update, K unchanged"), then
+// sends on the user's word, with progress, Stop and what became of each card. Nothing on the
+// server is deleted, and a card changed there since it was read is left as it is.
+class frmSendToAddressBook : public QDialog {
+  Q_OBJECT
+
+ public:
+  frmSendToAddressBook(QWidget* owner, QList<carddav::OutgoingCard> cards);
+  ~frmSendToAddressBook() override;
+
+  // What the last upload did, for the report; empty before one.
+  const carddav::UploadReport& report() const { return report_; }
+
+ private:
+  void findBooks();
+  void check();
+  void send();
+  void stop();
+  void showBooks(const QList<carddav::AddressBook>& books);
+  void showPlan(const carddav::UploadPlan& plan);
+  void showSent(const carddav::UploadReport& report);
+  void showError(const carddav::CardDavError& error);
+  void setWorking(bool working);
+  carddav::ServerAccount account() const;
+
+  QList<carddav::OutgoingCard> cards_;
+  std::unique_ptr<carddav::DavConnection> connection_;
+  carddav::AddressBookFinder* finder_ = nullptr;
+  carddav::UploadPlanner* planner_ = nullptr;
+  carddav::CardUploader* uploader_ = nullptr;
+  carddav::UploadPlan plan_;
+  carddav::UploadReport report_;
+
+  QLineEdit* txtServer_;
+  QLineEdit* txtUser_;
+  QLineEdit* txtPassword_;
+  QCheckBox* chkPlainHttp_;
+  QPushButton* cmdFind_;
+  QComboBox* cmbBook_;
+  QPushButton* cmdCheck_;
+  QLabel* lblStatus_;
+  QProgressBar* progress_;
+  QPushButton* cmdSend_;
+  QPushButton* cmdStop_;
+  QPushButton* cmdClose_;
+};
+
+}  // namespace quillmere::ui
