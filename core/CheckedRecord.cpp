@@ -1,5 +1,7 @@
 #include "core/CheckedRecord.h"
 
+#include <algorithm>
+
 #include "core/CardContent.h"
 #include "core/VCardQuickRead.h"
 #include "core/VCardReader.h"
@@ -9,6 +11,14 @@ namespace quillmere::core {
 
 RecordForm recordForm(std::string_view version, Destination destination) {
   return {version, profileOf(destination).standardForms, destination == Destination::CardDav};
+}
+
+PhotoReading photoReading(const ExportJob& job) {
+  PhotoReading reading{job.pictures, job.table.workbook.parent_path(), 0};
+  for (const ColumnPair& pair : job.columns) {
+    if (pair.field == Field::Photo) reading.column = std::max(reading.column, pair.header.column);
+  }
+  return reading;
 }
 
 namespace {
@@ -26,36 +36,46 @@ std::string differenceOf(std::string_view record, std::uint64_t expected,
   return readBackDifference(record, form.version, written).value_or(std::string());
 }
 
+void readPhoto(ContactValues& values, Destination destination, const ExportJob& job) {
+  if (!values[Field::Photo].empty())
+    attachPhoto(values, photoReading(job), photoLimits(destination));
+}
+
 }  // namespace
 
-void buildRecord(std::string& record, const ContactValues& values, std::string_view version,
+void buildRecord(std::string& record, ContactValues& values, std::string_view version,
                  Destination destination, const ExportJob& job) {
+  readPhoto(values, destination, job);
   appendRecord(record, values, recordForm(version, destination));
   if (job.alterRecord) job.alterRecord(record);
 }
 
-std::string readBackOf(std::string_view record, const ContactValues& values,
-                       std::string_view version, Destination destination) {
+std::string readBackOf(std::string_view record, ContactValues& values, std::string_view version,
+                       Destination destination) {
   const RecordForm form = recordForm(version, destination);
   thread_local CardDigest expected;
   thread_local std::string again;
   expected.clear();
   again.clear();
   appendRecord(again, values, form, &expected);
-  return differenceOf(record, expected.value(), values, form);
+  std::string difference = differenceOf(record, expected.value(), values, form);
+  values.releasePhoto();
+  return difference;
 }
 
-void buildCheckedRecord(std::string& record, std::string& readBack, const ContactValues& values,
+void buildCheckedRecord(std::string& record, std::string& readBack, ContactValues& values,
                         std::string_view version, Destination destination, const ExportJob& job) {
+  readPhoto(values, destination, job);
   const RecordForm form = recordForm(version, destination);
   thread_local CardDigest expected;
   expected.clear();
   appendRecord(record, values, form, &expected);
   if (job.alterRecord) job.alterRecord(record);
   readBack = differenceOf(record, expected.value(), values, form);
+  values.releasePhoto();
 }
 
-void buildCheckedRecord(std::string& record, std::string& readBack, const ContactValues& values,
+void buildCheckedRecord(std::string& record, std::string& readBack, ContactValues& values,
                         const OptionAnswers& answers, const ExportJob& job) {
   buildCheckedRecord(record, readBack, values, answers.vCardVersion, answers.destination, job);
 }

@@ -10,6 +10,7 @@
 
 #include "core/ColumnMapping.h"
 #include "core/DateColumns.h"
+#include "core/PictureShrinker.h"
 #include "source/SheetReader.h"
 #include "source/load/SheetTable.h"
 
@@ -31,6 +32,8 @@ struct ExportJob {
   // By column, what a date column's own dates say of its other forms; where they say no
   // order, the options' is taken.
   std::vector<DateColumn> dateColumns{};
+  // Reads a Photo column's pictures into the cards; none leaves them out, each noted.
+  const PictureShrinker* pictures = nullptr;
 };
 
 // The workbook no longer is the one that was loaded; nothing was written. The message states

@@ -36,6 +36,8 @@ struct ExportProgress {
   std::int32_t unreadDateCount = 0;    // date cells of written contacts no date could be read from
   std::int32_t leftOutValueCount = 0;  // values of written contacts that found no free field
   std::int32_t dataRows = 0;           // data rows the load counted
+  std::int32_t photoCount = 0;         // written contacts whose card holds a photo
+  std::int32_t photoLeftOutCount = 0;  // photo cells of written contacts the card went without
 };
 
 // What a whole run did. Success is every data row written or dropped by the e-mail rule.

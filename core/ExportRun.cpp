@@ -1,5 +1,6 @@
 #include "core/ExportRun.h"
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 #include <optional>
@@ -111,12 +112,17 @@ class Run {
   // take turns reading its rows and build their records apart. False when it cannot be read
   // that way; then nothing of it was read. A workbook read ahead keeps its one conversion
   // thread, which measured faster, as its parsing keeps a core busy of its own; but phone
-  // numbers put in international form outweigh that parsing many times over, and gain from
-  // both cores.
+  // numbers put in international form, and pictures made photos, outweigh that parsing many
+  // times over, and gain from both cores.
   bool takeBuiltInTurn(source::DataRowWalk& rows) {
     if (!options_.answersFixed() || sheet_.anotherCursor() != nullptr) return false;
     const std::optional<OptionAnswers> answers = options_.answers();
-    if (!answers || (sheet_.readsAhead() && answers->phoneCountry.empty())) return false;
+    if (!answers) return false;
+    const bool photos =
+        answers->moreFields && job_.pictures != nullptr &&
+        std::any_of(job_.columns.begin(), job_.columns.end(),
+                    [](const ColumnPair& pair) { return pair.field == Field::Photo; });
+    if (sheet_.readsAhead() && answers->phoneCountry.empty() && !photos) return false;
     // On the heap: its batches take more than a megabyte.
     const auto built = std::make_unique<RecordsAhead>(sheet_, rows, job_);
     built->start(0, *answers);
@@ -248,9 +254,12 @@ class Run {
       }
       sink_.append(outcome.file, *record);
       ++counts.contactCount;
-      for (const ValueNote& note : values.notes())
+      for (const ValueNote& note : values.notes()) {
         if (note.kind == ValueNote::Kind::NotADate) ++counts.unreadDateCount;
+        if (note.kind == ValueNote::Kind::PhotoLeftOut) ++counts.photoLeftOutCount;
+      }
       counts.leftOutValueCount += static_cast<std::int32_t>(values.leftOut().size());
+      if (values.hadPhoto()) ++counts.photoCount;
       if (placing.singleFile) ++sharedWritten_;
       if (!built.readBack.empty()) {
         ++counts.readBackCount;

@@ -418,10 +418,6 @@
         <translation>Weitere Felder</translation>
     </message>
     <message>
-        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
-        <translation>Bietet Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber und PersonalHomePage nach den übrigen Feldern an.</translation>
-    </message>
-    <message>
         <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
         <translation>Wird nur geschrieben, wenn &quot;Import nach&quot; in Schritt 3 ein Ziel nennt; &quot;Jede App&quot; lässt es weg.</translation>
     </message>
@@ -432,6 +428,10 @@
     <message>
         <source>%1 to %2</source>
         <translation>%1 nach %2</translation>
+    </message>
+    <message>
+        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage and Photo after the other fields.</source>
+        <translation>Bietet Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage und Photo nach den übrigen Feldern an.</translation>
     </message>
 </context>
 <context>
@@ -792,6 +792,14 @@
         <source>values without a free field: %1</source>
         <translation>Werte ohne freies Feld: %1</translation>
     </message>
+    <message>
+        <source>photos: %1</source>
+        <translation>Fotos: %1</translation>
+    </message>
+    <message>
+        <source>Photos written: %1; left out: %2.</source>
+        <translation>Fotos geschrieben: %1; ausgelassen: %2.</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>
@@ -858,6 +866,22 @@
     <message>
         <source>The card cannot be shown</source>
         <translation>Die Karte kann nicht angezeigt werden</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>No photo</source>
+        <translation>Kein Foto</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 Pixel</translation>
     </message>
 </context>
 <context>

@@ -418,10 +418,6 @@
         <translation>Más campos</translation>
     </message>
     <message>
-        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
-        <translation>Ofrece Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber y PersonalHomePage después de los demás campos.</translation>
-    </message>
-    <message>
         <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
         <translation>Solo se escribe cuando «Importar en» del paso 3 indica el destino; «Cualquier app» lo omite.</translation>
     </message>
@@ -432,6 +428,10 @@
     <message>
         <source>%1 to %2</source>
         <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage and Photo after the other fields.</source>
+        <translation>Ofrece Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage y Photo después de los demás campos.</translation>
     </message>
 </context>
 <context>
@@ -792,6 +792,14 @@
         <source>values without a free field: %1</source>
         <translation>valores sin campo libre: %1</translation>
     </message>
+    <message>
+        <source>photos: %1</source>
+        <translation>fotos: %1</translation>
+    </message>
+    <message>
+        <source>Photos written: %1; left out: %2.</source>
+        <translation>Fotos escritas: %1; omitidas: %2.</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>
@@ -858,6 +866,22 @@
     <message>
         <source>The card cannot be shown</source>
         <translation>No se puede mostrar la tarjeta</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Avisos</translation>
+    </message>
+    <message>
+        <source>No photo</source>
+        <translation>Sin foto</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 píxeles</translation>
     </message>
 </context>
 <context>

@@ -418,10 +418,6 @@
         <translation>Plus de champs</translation>
     </message>
     <message>
-        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
-        <translation>Propose Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber et PersonalHomePage après les autres champs.</translation>
-    </message>
-    <message>
         <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
         <translation>Écrit seulement quand « Importer dans » de l&apos;étape 3 nomme la destination ; « Toute application » l&apos;omet.</translation>
     </message>
@@ -432,6 +428,10 @@
     <message>
         <source>%1 to %2</source>
         <translation>%1 vers %2</translation>
+    </message>
+    <message>
+        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage and Photo after the other fields.</source>
+        <translation>Propose Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage et Photo après les autres champs.</translation>
     </message>
 </context>
 <context>
@@ -792,6 +792,14 @@
         <source>values without a free field: %1</source>
         <translation>valeurs sans champ libre : %1</translation>
     </message>
+    <message>
+        <source>photos: %1</source>
+        <translation>photos&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Photos written: %1; left out: %2.</source>
+        <translation>Photos écrites&#xa0;: %1&#xa0;; laissées de côté&#xa0;: %2.</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>
@@ -858,6 +866,22 @@
     <message>
         <source>The card cannot be shown</source>
         <translation>La carte ne peut pas être affichée</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>No photo</source>
+        <translation>Pas de photo</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 pixels</translation>
     </message>
 </context>
 <context>

@@ -418,10 +418,6 @@
         <translation>Altri campi</translation>
     </message>
     <message>
-        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
-        <translation>Offre Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber e PersonalHomePage dopo gli altri campi.</translation>
-    </message>
-    <message>
         <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
         <translation>Scritto solo quando «Importa in» del passo 3 indica la destinazione; «Qualsiasi app» lo omette.</translation>
     </message>
@@ -432,6 +428,10 @@
     <message>
         <source>%1 to %2</source>
         <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage and Photo after the other fields.</source>
+        <translation>Offre Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage e Photo dopo gli altri campi.</translation>
     </message>
 </context>
 <context>
@@ -792,6 +792,14 @@
         <source>values without a free field: %1</source>
         <translation>valori senza campo libero: %1</translation>
     </message>
+    <message>
+        <source>photos: %1</source>
+        <translation>foto: %1</translation>
+    </message>
+    <message>
+        <source>Photos written: %1; left out: %2.</source>
+        <translation>Foto scritte: %1; tralasciate: %2.</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>
@@ -858,6 +866,22 @@
     <message>
         <source>The card cannot be shown</source>
         <translation>Impossibile mostrare la scheda</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Avvisi</translation>
+    </message>
+    <message>
+        <source>No photo</source>
+        <translation>Nessuna foto</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 pixel</translation>
     </message>
 </context>
 <context>

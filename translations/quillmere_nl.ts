@@ -418,10 +418,6 @@
         <translation>Meer velden</translation>
     </message>
     <message>
-        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
-        <translation>Biedt Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber en PersonalHomePage aan na de andere velden.</translation>
-    </message>
-    <message>
         <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
         <translation>Alleen geschreven als &quot;Importeren in&quot; bij stap 3 de bestemming noemt; &quot;Elke app&quot; laat het weg.</translation>
     </message>
@@ -432,6 +428,10 @@
     <message>
         <source>%1 to %2</source>
         <translation>%1 naar %2</translation>
+    </message>
+    <message>
+        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage and Photo after the other fields.</source>
+        <translation>Biedt Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage en Photo aan na de andere velden.</translation>
     </message>
 </context>
 <context>
@@ -792,6 +792,14 @@
         <source>values without a free field: %1</source>
         <translation>waarden zonder vrij veld: %1</translation>
     </message>
+    <message>
+        <source>photos: %1</source>
+        <translation>foto&apos;s: %1</translation>
+    </message>
+    <message>
+        <source>Photos written: %1; left out: %2.</source>
+        <translation>Foto&apos;s geschreven: %1; weggelaten: %2.</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>
@@ -858,6 +866,22 @@
     <message>
         <source>The card cannot be shown</source>
         <translation>De kaart kan niet worden getoond</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Opmerkingen</translation>
+    </message>
+    <message>
+        <source>No photo</source>
+        <translation>Geen foto</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 pixels</translation>
     </message>
 </context>
 <context>

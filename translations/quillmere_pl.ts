@@ -418,10 +418,6 @@
         <translation>Więcej pól</translation>
     </message>
     <message>
-        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
-        <translation>Dodaje Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber i PersonalHomePage po pozostałych polach.</translation>
-    </message>
-    <message>
         <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
         <translation>Zapisywane tylko, gdy „Import do” w kroku 3 wskazuje miejsce docelowe; „Dowolna aplikacja” je pomija.</translation>
     </message>
@@ -432,6 +428,10 @@
     <message>
         <source>%1 to %2</source>
         <translation>%1 do %2</translation>
+    </message>
+    <message>
+        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage and Photo after the other fields.</source>
+        <translation>Dodaje Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage i Photo po pozostałych polach.</translation>
     </message>
 </context>
 <context>
@@ -792,6 +792,14 @@
         <source>values without a free field: %1</source>
         <translation>wartości bez wolnego pola: %1</translation>
     </message>
+    <message>
+        <source>photos: %1</source>
+        <translation>zdjęcia: %1</translation>
+    </message>
+    <message>
+        <source>Photos written: %1; left out: %2.</source>
+        <translation>Zapisane zdjęcia: %1; pominięte: %2.</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>
@@ -858,6 +866,22 @@
     <message>
         <source>The card cannot be shown</source>
         <translation>Nie można pokazać wizytówki</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Zdjęcie</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message>
+        <source>No photo</source>
+        <translation>Brak zdjęcia</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 pikseli</translation>
     </message>
 </context>
 <context>

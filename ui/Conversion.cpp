@@ -28,7 +28,8 @@ QString caption(std::int32_t counter, std::int32_t total) {
 
 }  // namespace
 
-Conversion::Conversion(ExportPage& page) : page_(page) {}
+Conversion::Conversion(ExportPage& page, const core::PictureShrinker* pictures)
+    : page_(page), pictures_(pictures) {}
 
 Conversion::~Conversion() = default;
 
@@ -51,6 +52,7 @@ Conversion::Ended Conversion::run(core::ContactSheet& sheet, std::vector<core::C
       sheet, std::move(columns), options,
       std::make_unique<core::FileRecordSink>(QFile::encodeName(baseFolder).toStdString(), at),
       QFile::encodeName(nextSpool()).toStdString());
+  running_->readPictures(pictures_);
   page_.statusBar->setValue(0);
   page_.statusBar->setVisible(true);
   Ended ended;

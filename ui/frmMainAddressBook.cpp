@@ -7,6 +7,7 @@
 #include "core/CollectingRecordSink.h"
 #include "core/ExportSession.h"
 #include "core/VCardRecord.h"
+#include "imaging/QtPictureShrinker.h"
 #include "ui/EventPump.h"
 #include "ui/QtText.h"
 #include "ui/RefusalText.h"
@@ -47,6 +48,7 @@ QList<carddav::OutgoingCard> frmMain::addressBookCards() {
   auto sink = std::make_unique<core::CollectingRecordSink>();
   core::CollectingRecordSink& collected = *sink;
   core::ExportSession session(*sheet_, mapping_.pairs(), options, std::move(sink));
+  session.readPictures(pictures_.get());
   CardRows rows;
   setBusy(true);
   static_cast<void>(session.run(rows));

@@ -281,7 +281,7 @@ class FrmMainConvertTest : public QObject, private ConvertSteps {
     QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("chkMoreFields")), Qt::LeftButton);
     QCOMPARE(fixture.comboItems("cmbOutlook").mid(27),
              QStringLiteral("Birthday,Anniversary,Nickname,Categories,OtherTelephoneNumber,"
-                            "PagerNumber,PersonalHomePage")
+                            "PagerNumber,PersonalHomePage,Photo")
                  .split(u','));
     fixture.click("cmdMatchByName");
     QCOMPARE(fixture.mappedEntries().size(), 10);
