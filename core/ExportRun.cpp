@@ -45,9 +45,7 @@ class Run {
     }
     try {
       const source::SheetTable& table = job_.table;
-      source::DataRowWalk rows(
-          table.headers.size(), table.headerRow,
-          table.rowsCounted ? table.lastCountedRow : source::DataRowWalk::kNoLastRow);
+      auto rows = source::DataRowWalk::over(table);
       // A run that finds the rows as it goes notes what it passes over; the sheet stands on
       // the header row here.
       report_.skipped = table.skipped;

@@ -40,7 +40,7 @@ void RecordPreview::restart() {
   droppedBefore_ = {};
   lost_ = true;
   checkHeaderRow(sheet_, job_);
-  rows_.emplace(table_.headers.size(), table_.headerRow, table_.lastCountedRow);
+  rows_ = source::DataRowWalk::over(table_);
   lost_ = false;
 }
 

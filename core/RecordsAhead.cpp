@@ -82,13 +82,10 @@ void RecordsAhead::build(std::size_t builder, std::uint32_t after) {
   source::SheetReader& cursor = *cursors_[builder];
   FixedAnswers options(answers_);
   ContactRowReader reader(job_);
-  const source::SheetTable& table = job_.table;
   std::size_t number = builder;  // the batch being built, counted from 0
   try {
     cursor.rewind();
-    source::DataRowWalk rows(
-        table.headers.size(), table.headerRow,
-        table.rowsCounted ? table.lastCountedRow : source::DataRowWalk::kNoLastRow);
+    auto rows = source::DataRowWalk::over(job_.table);
     std::size_t index = 0;  // of the next data row after `after`
     for (;;) {
       Batch* batch = nullptr;
