@@ -9,6 +9,7 @@
 #include "core/SeveralValues.h"
 #include "core/VCardFolding.h"
 #include "core/VCardHeads.h"
+#include "core/VCardPhotoLine.h"
 #include "core/VCardText.h"
 
 namespace quillmere::core {
@@ -225,39 +226,10 @@ class RecordWriter {
     }
   }
 
-  // The photo's JPEG in base64, folded whatever the form: no reader takes a line of hundreds of
-  // kilobytes. 2.1 readers take the base64 on indented lines after the name, ended by an empty
-  // line; 3.0 and 4.0 fold it as any other line.
   void photo() {
-    const std::string& data = values_.photo();
-    if (data.empty()) return;
-    const bool v40 = form_.version == "4.0";
-    constexpr std::string_view kDataUri = "data:image/jpeg;base64,";
+    if (values_.photo().empty()) return;
     breakLine();
-    const std::size_t from = out_.size();
-    if (dialect_ == VCardDialect::V21) {
-      out_ += "PHOTO;ENCODING=BASE64;TYPE=JPEG:";
-      constexpr std::size_t kPerLine = 72;
-      for (std::size_t at = 0; at < data.size(); at += kPerLine) {
-        out_ += "\r\n ";
-        out_.append(data, at, kPerLine);
-      }
-      out_ += "\r\n";
-    } else {
-      out_ += v40 ? "PHOTO:" : "PHOTO;ENCODING=b;TYPE=JPEG:";
-      if (v40) out_ += kDataUri;
-      out_ += data;
-      foldLine(out_, from, dialect_);
-    }
-    if (expected_ == nullptr) return;
-    expected_->property("PHOTO");
-    if (v40) {
-      expected_->component({kDataUri, data});
-    } else {
-      expected_->type("JPEG");
-      expected_->component(data);
-    }
-    expected_->endProperty();
+    appendPhotoLine(out_, values_.photo(), form_.version, dialect_, expected_);
   }
 
  private:
@@ -422,17 +394,6 @@ std::string buildRecord(const ContactValues& values, const RecordForm& form) {
 
 std::string buildRecord(const ContactValues& values, std::string_view version) {
   return buildRecord(values, RecordForm{version, false});
-}
-
-std::size_t uidValueAt(std::string_view record) {
-  const std::size_t at = record.rfind("\r\nUID:");
-  return at == std::string_view::npos ? at : at + 6;
-}
-
-std::string_view uidOf(std::string_view record) {
-  const std::size_t at = uidValueAt(record);
-  if (at == std::string_view::npos) return {};
-  return record.substr(at, record.find("\r\n", at) - at);
 }
 
 }  // namespace quillmere::core

@@ -5,8 +5,8 @@
 
 #include "carddav/UploadPlan.h"
 #include "core/CollectingRecordSink.h"
+#include "core/ContactUid.h"
 #include "core/ExportSession.h"
-#include "core/VCardRecord.h"
 #include "imaging/QtPictureShrinker.h"
 #include "ui/EventPump.h"
 #include "ui/QtText.h"
