@@ -1,6 +1,5 @@
 #include "core/ExportRun.h"
 
-#include <algorithm>
 #include <exception>
 #include <memory>
 #include <optional>
@@ -117,9 +116,7 @@ class Run {
     const std::optional<OptionAnswers> answers = options_.answers();
     if (!answers) return false;
     const bool photos =
-        answers->moreFields && job_.pictures != nullptr &&
-        std::any_of(job_.columns.begin(), job_.columns.end(),
-                    [](const ColumnPair& pair) { return pair.field == Field::Photo; });
+        answers->moreFields && job_.pictures != nullptr && pairsField(job_.columns, Field::Photo);
     if (sheet_.readsAhead() && answers->phoneCountry.empty() && !photos) return false;
     // On the heap: its batches take more than a megabyte.
     const auto built = std::make_unique<RecordsAhead>(sheet_, rows, job_);

@@ -10,6 +10,13 @@ namespace quillmere::ui {
 
 namespace {
 
+// Whether the window speaks English, the language of the readers' own sentences.
+bool windowSpeaksEnglish() {
+  //: The code of this translation's language; the window words the readers' refusals itself
+  //: in any language but English.
+  return QCoreApplication::translate("RefusalText", "en") == QLatin1String("en");
+}
+
 QString kindSentence(const source::WorkbookError& error) {
   using Kind = source::WorkbookError::Kind;
   switch (error.kind()) {
@@ -97,12 +104,6 @@ QString changedText(const core::WorkbookChanged& changed) {
 }
 
 }  // namespace
-
-bool windowSpeaksEnglish() {
-  //: The code of this translation's language; the window words the readers' refusals itself
-  //: in any language but English.
-  return QCoreApplication::translate("RefusalText", "en") == QLatin1String("en");
-}
 
 QString refusalText(const std::exception& error) {
   if (const auto* changed = dynamic_cast<const core::WorkbookChanged*>(&error)) {

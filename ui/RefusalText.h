@@ -12,7 +12,4 @@ namespace quillmere::ui {
 // ends with what to do.
 QString refusalText(const std::exception& error);
 
-// Whether the window speaks English, the language of the readers' own sentences.
-bool windowSpeaksEnglish();
-
 }  // namespace quillmere::ui

@@ -7,7 +7,6 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <algorithm>
 #include <exception>
 
 #include "core/RecordPreview.h"
@@ -45,11 +44,6 @@ QLabel* label(QWidget* parent, const char* objectName, const QString& accessible
   return widget;
 }
 
-bool pairsAPhoto(const std::vector<core::ColumnPair>& columns) {
-  return std::any_of(columns.begin(), columns.end(),
-                     [](const core::ColumnPair& pair) { return pair.field == core::Field::Photo; });
-}
-
 // A note names a picture by its path, one long word; the narrow column may break it after any
 // folder.
 QString breakableAtFolders(QString text) {
@@ -81,7 +75,7 @@ frmPreview::frmPreview(QWidget* owner, core::ContactSheet& sheet,
   setWindowIcon(ProgramIcon::icon());
   setFont(Fonts::verdana());
   // A Photo column's photo and the row's notes stand right of the text, in room of their own.
-  const bool photos = pairsAPhoto(columns);
+  const bool photos = core::pairsField(columns, core::Field::Photo);
   setFixedSize(twips(photos ? 7920 : 6000), twips(4935));
   if (photos) {
     lblPhoto_ = label(this, "lblPhoto", tr("Photo"), twipsRect(6000, 720, 1800, 1800));
