@@ -65,6 +65,12 @@ std::string readBackOf(std::string_view record, ContactValues& values, std::stri
 
 void buildCheckedRecord(std::string& record, std::string& readBack, ContactValues& values,
                         std::string_view version, Destination destination, const ExportJob& job) {
+  if (!job.readBack) {
+    readBack.clear();
+    buildRecord(record, values, version, destination, job);
+    values.releasePhoto();
+    return;
+  }
   readPhoto(values, destination, job);
   const RecordForm form = recordForm(version, destination);
   thread_local CardDigest expected;

@@ -54,7 +54,7 @@ class Run {
       }
       if (!takeBuiltInTurn(rows)) {
         startBuildingAhead();
-        if (ahead_ == nullptr && options_.answersFixed()) {
+        if (ahead_ == nullptr && options_.answersFixed() && job_.readBack) {
           checking_ = std::make_unique<ReadBackWorker>();
         }
         try {
