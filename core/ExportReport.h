@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <string>
 
 #include "core/ContactKeys.h"
@@ -49,6 +50,10 @@ struct ExportReport {
   bool stopped = false;       // the run was stopped before its end (the window closed)
   std::string readFailure;    // the sheet could no longer be read part-way; rows after it are lost
   std::string closeFailure;   // records written earlier could not be kept when closing
+  // The errors behind firstFailure and readFailure, for a window to word them in its own
+  // language; null where the report holds only the sentence.
+  std::exception_ptr firstError;
+  std::exception_ptr readError;
   // Filled cells the rules leave unread: as the load found them, or as the run did when
   // the rows were not counted first.
   source::SkippedData skipped;

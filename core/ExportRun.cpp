@@ -40,7 +40,7 @@ class Run {
     } catch (const SinkError& error) {
       // Every record will fail with this same reason; the run still takes every row so the
       // report accounts for each.
-      noteFailure(error.what());
+      noteFailure(error.what(), std::current_exception());
     }
     try {
       const source::SheetTable& table = job_.table;
@@ -73,6 +73,7 @@ class Run {
       }
     } catch (const std::exception& error) {
       report_.readFailure = error.what();
+      report_.readError = std::current_exception();
     }
     try {
       sink_.finish();
@@ -80,15 +81,16 @@ class Run {
       if (!report_.stopped && report_.readFailure.empty()) sink_.complete();
     } catch (const SinkError& error) {
       report_.closeFailure = error.what();
-      if (report_.firstFailure.empty()) report_.firstFailure = error.what();
+      noteFailure(error.what(), std::current_exception());
     }
     report_.location = sink_.location();
     // Rows found as the run went are all the data rows there are.
     if (!job_.table.rowsCounted) report_.counts.dataRows = report_.counts.rowsProcessed;
     if (report_.readFailure.empty() && !report_.stopped &&
         report_.counts.rowsProcessed < report_.counts.dataRows) {
-      report_.readFailure =
-          WorkbookChanged(WorkbookChanged::Kind::FewerRows, job_.table.workbook).what();
+      const WorkbookChanged fewer(WorkbookChanged::Kind::FewerRows, job_.table.workbook);
+      report_.readFailure = fewer.what();
+      report_.readError = std::make_exception_ptr(fewer);
     }
     return std::move(report_);
   }
@@ -245,7 +247,7 @@ class Run {
     if (profile.standardForms) record = withDistinctUid(*record, outcome.reason);
     try {
       if (profile.maxCardBytes != 0 && record->size() > profile.maxCardBytes) {
-        throw SinkError(cardTooLarge(record->size(), profile));
+        throw CardTooLarge(record->size(), profile.maxCardBytes, std::string(profile.label));
       }
       sink_.append(outcome.file, *record);
       ++counts.contactCount;
@@ -267,15 +269,9 @@ class Run {
       ++counts.failedCount;
       outcome.kind = RowOutcome::Kind::Failed;
       outcome.reason = error.what();
-      noteFailure(outcome.reason);
+      noteFailure(outcome.reason, std::current_exception());
     }
     return observer_.rowDone(counts, outcome);
-  }
-
-  static std::string cardTooLarge(std::size_t bytes, const DestinationProfile& profile) {
-    return "The card is " + std::to_string((bytes + 1023) / 1024) + " KB, more than the " +
-           std::to_string(profile.maxCardBytes / 1024) + " KB " + std::string(profile.label) +
-           " takes for one contact; shorten its notes.";
   }
 
   // The record itself, or a copy whose UID is made distinct from an earlier row's that the same
@@ -298,8 +294,10 @@ class Run {
     return &distinctRecord_;
   }
 
-  void noteFailure(const std::string& reason) {
-    if (report_.firstFailure.empty()) report_.firstFailure = reason;
+  void noteFailure(const std::string& reason, std::exception_ptr error) {
+    if (!report_.firstFailure.empty()) return;
+    report_.firstFailure = reason;
+    report_.firstError = std::move(error);
   }
 
   source::SheetReader& sheet_;

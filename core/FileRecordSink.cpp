@@ -247,7 +247,7 @@ bool FileRecordSink::flushBatch() {
   const std::filesystem::path file = folder_ / openName_;
   if (::ftruncate(openFd_, openSize_ + static_cast<off_t>(kept)) != 0) {
     const int truncateError = errno;
-    throw SinkError(SinkError::Kind::WriteFailed, file, error,
+    throw SinkError(SinkError::Kind::LeftIncomplete, file, error,
                     quotedPath(file) + " could not be written: " + explainSystemError(error) +
                         "; the part that was written could not be taken back (" +
                         explainSystemError(truncateError) +
@@ -303,7 +303,7 @@ void FileRecordSink::writeWhole(int fd, const std::string& fileName, std::string
   const std::filesystem::path file = folder_ / fileName;
   if (::ftruncate(fd, before) != 0) {
     const int truncateError = errno;
-    throw SinkError(SinkError::Kind::WriteFailed, file, error,
+    throw SinkError(SinkError::Kind::LeftIncomplete, file, error,
                     quotedPath(file) + " could not be written: " + explainSystemError(error) +
                         "; the part that was written could not be taken back (" +
                         explainSystemError(truncateError) +
@@ -331,7 +331,7 @@ void FileRecordSink::writeWhole(int fd, const std::string& fileName, std::string
 void FileRecordSink::finish() {
   closeOpenFile();
   if (lostRecords_ > 0) {
-    throw SinkError(SinkError::Kind::WriteFailed, lostFile_, lostError_,
+    throw SinkError(SinkError::Kind::RecordsLost, lostFile_, lostError_,
                     quotedPath(lostFile_) + " lacks the last " + std::to_string(lostRecords_) +
                         (lostRecords_ == 1 ? " contact" : " contacts") +
                         " counted as written before it could not be written: " + lostReason_ + ".");

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace quillmere::core {
 
@@ -12,7 +14,16 @@ namespace quillmere::core {
 // can do about it.
 class SinkError : public std::runtime_error {
  public:
-  enum class Kind { FolderNotMade, FileNotMade, WriteFailed, CloseFailed, NotCompleted, Other };
+  enum class Kind {
+    FolderNotMade,
+    FileNotMade,
+    WriteFailed,
+    LeftIncomplete,  // a write failed and its part already in the file could not be taken back
+    RecordsLost,     // records counted as written earlier never reached the file
+    CloseFailed,
+    NotCompleted,
+    Other,
+  };
 
   explicit SinkError(const std::string& message) : std::runtime_error(message) {}
   SinkError(Kind kind, std::filesystem::path path, int systemError, const std::string& message)
@@ -29,6 +40,28 @@ class SinkError : public std::runtime_error {
   Kind kind_ = Kind::Other;
   std::filesystem::path path_;
   int systemError_ = 0;
+};
+
+// A card larger than its destination takes for one contact; nothing of it was stored.
+class CardTooLarge : public SinkError {
+ public:
+  CardTooLarge(std::size_t bytes, std::size_t limit, std::string destination)
+      : SinkError("The card is " + std::to_string(kilobytesOf(bytes)) + " KB, more than the " +
+                  std::to_string(limit / 1024) + " KB " + destination +
+                  " takes for one contact; shorten its notes."),
+        kilobytes_(kilobytesOf(bytes)),
+        limitKilobytes_(limit / 1024),
+        destination_(std::move(destination)) {}
+
+  std::size_t kilobytes() const { return kilobytes_; }
+  std::size_t limitKilobytes() const { return limitKilobytes_; }
+  const std::string& destination() const { return destination_; }
+
+ private:
+  static std::size_t kilobytesOf(std::size_t bytes) { return (bytes + 1023) / 1024; }
+  std::size_t kilobytes_;
+  std::size_t limitKilobytes_;
+  std::string destination_;
 };
 
 // Where the records of a run go. Each record is stored whole or not at all.

@@ -549,6 +549,82 @@
     </message>
 </context>
 <context>
+    <name>SinkErrorText</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>your disk quota is used up</source>
+        <translation>Ihr Speicherkontingent ist aufgebraucht</translation>
+    </message>
+    <message>
+        <source>the file would grow too large for this disk or this system</source>
+        <translation>die Datei würde für diesen Datenträger oder dieses System zu groß</translation>
+    </message>
+    <message>
+        <source>you may not write there</source>
+        <translation>Sie dürfen dort nicht schreiben</translation>
+    </message>
+    <message>
+        <source>the disk can only be read</source>
+        <translation>der Datenträger kann nur gelesen werden</translation>
+    </message>
+    <message>
+        <source>the folder does not exist (any more)</source>
+        <translation>der Ordner existiert nicht (mehr)</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>ein Teil des Pfades ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>the path is too long</source>
+        <translation>der Pfad ist zu lang</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>der Datenträger hat einen Fehler gemeldet</translation>
+    </message>
+    <message>
+        <source>a folder of that name is there</source>
+        <translation>dort gibt es einen Ordner dieses Namens</translation>
+    </message>
+    <message>
+        <source>a file of that name is there already</source>
+        <translation>dort gibt es bereits eine Datei dieses Namens</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language; the window words the sink&apos;s failures itself in any language but English.</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>The card is %1 KB, more than the %2 KB %3 takes for one contact; shorten its notes.</source>
+        <translation>Die Karte ist %1 KB groß, mehr als die %2 KB, die %3 für einen Kontakt annimmt; kürzen Sie ihre Notizen.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made: %2.</source>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be created: %2.</source>
+        <translation>„%1“ konnte nicht erstellt werden: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2.</source>
+        <translation>„%1“ konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved completely: %2.</source>
+        <translation>„%1“ konnte nicht vollständig gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds every contact but could not be given its final name: %2.</source>
+        <translation>„%1“ enthält alle Kontakte, konnte aber nicht endgültig benannt werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>WizardSteps</name>
     <message>
         <source>&amp;Next &gt;</source>

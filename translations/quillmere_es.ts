@@ -549,6 +549,82 @@
     </message>
 </context>
 <context>
+    <name>SinkErrorText</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>your disk quota is used up</source>
+        <translation>se ha agotado su cuota de disco</translation>
+    </message>
+    <message>
+        <source>the file would grow too large for this disk or this system</source>
+        <translation>el archivo sería demasiado grande para este disco o este sistema</translation>
+    </message>
+    <message>
+        <source>you may not write there</source>
+        <translation>no tiene permiso para escribir allí</translation>
+    </message>
+    <message>
+        <source>the disk can only be read</source>
+        <translation>el disco es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the folder does not exist (any more)</source>
+        <translation>la carpeta no existe (o ya no existe)</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>una parte de la ruta no es una carpeta</translation>
+    </message>
+    <message>
+        <source>the path is too long</source>
+        <translation>la ruta es demasiado larga</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>el disco informó de un error</translation>
+    </message>
+    <message>
+        <source>a folder of that name is there</source>
+        <translation>ya hay una carpeta con ese nombre</translation>
+    </message>
+    <message>
+        <source>a file of that name is there already</source>
+        <translation>ya hay un archivo con ese nombre</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language; the window words the sink&apos;s failures itself in any language but English.</extracomment>
+        <translation>es</translation>
+    </message>
+    <message>
+        <source>The card is %1 KB, more than the %2 KB %3 takes for one contact; shorten its notes.</source>
+        <translation>La tarjeta ocupa %1 KB, más de los %2 KB que %3 acepta por contacto; acorte sus notas.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made: %2.</source>
+        <translation>No se pudo crear la carpeta «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be created: %2.</source>
+        <translation>No se pudo crear «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2.</source>
+        <translation>No se pudo escribir «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved completely: %2.</source>
+        <translation>No se pudo guardar «%1» por completo: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds every contact but could not be given its final name: %2.</source>
+        <translation>«%1» contiene todos los contactos, pero no se le pudo dar su nombre definitivo: %2.</translation>
+    </message>
+</context>
+<context>
     <name>WizardSteps</name>
     <message>
         <source>&amp;Next &gt;</source>

@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; could not be opened or read.</source>
-        <translation>« %1 » n'a pas pu être ouvert ou lu.</translation>
+        <translation>« %1 » n&apos;a pas pu être ouvert ou lu.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is empty.</source>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is larger than Quillmere reads: it passes one of the limits that keep a damaged or hostile file from filling the memory.</source>
-        <translation>« %1 » dépasse ce que Quillmere lit : il franchit l'une des limites qui empêchent un fichier endommagé ou malveillant de remplir la mémoire.</translation>
+        <translation>« %1 » dépasse ce que Quillmere lit : il franchit l&apos;une des limites qui empêchent un fichier endommagé ou malveillant de remplir la mémoire.</translation>
     </message>
     <message>
         <source>(Part %1, row %2.)</source>
@@ -489,7 +489,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; has changed since it was loaded: its row %2 of column headers is gone.</source>
-        <translation>« %1 » a changé depuis son chargement : sa ligne %2 d'en-têtes de colonnes a disparu.</translation>
+        <translation>« %1 » a changé depuis son chargement : sa ligne %2 d&apos;en-têtes de colonnes a disparu.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has changed since it was loaded: its column headers in row %2 are not the ones that were mapped.</source>
@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; has changed since it was loaded: fewer rows of contacts were found in it than were counted then.</source>
-        <translation>« %1 » a changé depuis son chargement : il contient moins de lignes de contacts qu'on en avait comptées.</translation>
+        <translation>« %1 » a changé depuis son chargement : il contient moins de lignes de contacts qu&apos;on en avait comptées.</translation>
     </message>
     <message>
         <source>en</source>
@@ -546,6 +546,82 @@
     <message>
         <source>Headers in &amp;row:</source>
         <translation>Ligne d’en-&amp;tête&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>SinkErrorText</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>your disk quota is used up</source>
+        <translation>votre quota de disque est épuisé</translation>
+    </message>
+    <message>
+        <source>the file would grow too large for this disk or this system</source>
+        <translation>le fichier deviendrait trop grand pour ce disque ou ce système</translation>
+    </message>
+    <message>
+        <source>you may not write there</source>
+        <translation>vous n&apos;avez pas le droit d&apos;y écrire</translation>
+    </message>
+    <message>
+        <source>the disk can only be read</source>
+        <translation>le disque est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the folder does not exist (any more)</source>
+        <translation>le dossier n&apos;existe pas (ou plus)</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>une partie du chemin n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>the path is too long</source>
+        <translation>le chemin est trop long</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>le disque a signalé une erreur</translation>
+    </message>
+    <message>
+        <source>a folder of that name is there</source>
+        <translation>un dossier de ce nom existe déjà</translation>
+    </message>
+    <message>
+        <source>a file of that name is there already</source>
+        <translation>un fichier de ce nom existe déjà</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language; the window words the sink&apos;s failures itself in any language but English.</extracomment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>The card is %1 KB, more than the %2 KB %3 takes for one contact; shorten its notes.</source>
+        <translation>La carte fait %1 Ko, plus que les %2 Ko que %3 accepte pour un contact ; raccourcissez ses notes.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made: %2.</source>
+        <translation>Le dossier « %1 » n&apos;a pas pu être créé : %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be created: %2.</source>
+        <translation>« %1 » n&apos;a pas pu être créé : %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2.</source>
+        <translation>« %1 » n&apos;a pas pu être écrit : %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved completely: %2.</source>
+        <translation>« %1 » n&apos;a pas pu être enregistré entièrement : %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds every contact but could not be given its final name: %2.</source>
+        <translation>« %1 » contient tous les contacts mais n&apos;a pas pu recevoir son nom définitif : %2.</translation>
     </message>
 </context>
 <context>

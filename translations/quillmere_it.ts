@@ -489,7 +489,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; has changed since it was loaded: its row %2 of column headers is gone.</source>
-        <translation>«%1» è cambiato dal caricamento: la sua riga %2 di intestazioni di colonna non c'è più.</translation>
+        <translation>«%1» è cambiato dal caricamento: la sua riga %2 di intestazioni di colonna non c&apos;è più.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has changed since it was loaded: its column headers in row %2 are not the ones that were mapped.</source>
@@ -546,6 +546,82 @@
     <message>
         <source>Headers in &amp;row:</source>
         <translation>&amp;Riga intestazioni:</translation>
+    </message>
+</context>
+<context>
+    <name>SinkErrorText</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>il disco è pieno</translation>
+    </message>
+    <message>
+        <source>your disk quota is used up</source>
+        <translation>la quota del disco è esaurita</translation>
+    </message>
+    <message>
+        <source>the file would grow too large for this disk or this system</source>
+        <translation>il file diventerebbe troppo grande per questo disco o questo sistema</translation>
+    </message>
+    <message>
+        <source>you may not write there</source>
+        <translation>non ha il permesso di scrivere lì</translation>
+    </message>
+    <message>
+        <source>the disk can only be read</source>
+        <translation>il disco è di sola lettura</translation>
+    </message>
+    <message>
+        <source>the folder does not exist (any more)</source>
+        <translation>la cartella non esiste (più)</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>una parte del percorso non è una cartella</translation>
+    </message>
+    <message>
+        <source>the path is too long</source>
+        <translation>il percorso è troppo lungo</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>il disco ha segnalato un errore</translation>
+    </message>
+    <message>
+        <source>a folder of that name is there</source>
+        <translation>esiste già una cartella con quel nome</translation>
+    </message>
+    <message>
+        <source>a file of that name is there already</source>
+        <translation>esiste già un file con quel nome</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language; the window words the sink&apos;s failures itself in any language but English.</extracomment>
+        <translation>it</translation>
+    </message>
+    <message>
+        <source>The card is %1 KB, more than the %2 KB %3 takes for one contact; shorten its notes.</source>
+        <translation>La scheda è di %1 KB, più dei %2 KB che %3 accetta per un contatto; accorciane le note.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made: %2.</source>
+        <translation>Impossibile creare la cartella «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be created: %2.</source>
+        <translation>Impossibile creare «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2.</source>
+        <translation>Impossibile scrivere «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved completely: %2.</source>
+        <translation>Impossibile salvare completamente «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds every contact but could not be given its final name: %2.</source>
+        <translation>«%1» contiene tutti i contatti ma non è stato possibile dargli il nome definitivo: %2.</translation>
     </message>
 </context>
 <context>

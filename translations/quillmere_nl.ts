@@ -549,6 +549,82 @@
     </message>
 </context>
 <context>
+    <name>SinkErrorText</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>de schijf is vol</translation>
+    </message>
+    <message>
+        <source>your disk quota is used up</source>
+        <translation>uw schijfquotum is op</translation>
+    </message>
+    <message>
+        <source>the file would grow too large for this disk or this system</source>
+        <translation>het bestand zou te groot worden voor deze schijf of dit systeem</translation>
+    </message>
+    <message>
+        <source>you may not write there</source>
+        <translation>u mag daar niet schrijven</translation>
+    </message>
+    <message>
+        <source>the disk can only be read</source>
+        <translation>de schijf kan alleen gelezen worden</translation>
+    </message>
+    <message>
+        <source>the folder does not exist (any more)</source>
+        <translation>de map bestaat niet (meer)</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>een deel van het pad is geen map</translation>
+    </message>
+    <message>
+        <source>the path is too long</source>
+        <translation>het pad is te lang</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>de schijf meldde een fout</translation>
+    </message>
+    <message>
+        <source>a folder of that name is there</source>
+        <translation>er staat een map met die naam</translation>
+    </message>
+    <message>
+        <source>a file of that name is there already</source>
+        <translation>er staat al een bestand met die naam</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language; the window words the sink&apos;s failures itself in any language but English.</extracomment>
+        <translation>nl</translation>
+    </message>
+    <message>
+        <source>The card is %1 KB, more than the %2 KB %3 takes for one contact; shorten its notes.</source>
+        <translation>De kaart is %1 KB, meer dan de %2 KB die %3 voor één contact aanneemt; maak de notities korter.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made: %2.</source>
+        <translation>De map „%1” kon niet worden gemaakt: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be created: %2.</source>
+        <translation>„%1” kon niet worden aangemaakt: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2.</source>
+        <translation>„%1” kon niet worden geschreven: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved completely: %2.</source>
+        <translation>„%1” kon niet volledig worden opgeslagen: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds every contact but could not be given its final name: %2.</source>
+        <translation>„%1” bevat alle contacten, maar kon zijn definitieve naam niet krijgen: %2.</translation>
+    </message>
+</context>
+<context>
     <name>WizardSteps</name>
     <message>
         <source>&amp;Next &gt;</source>

@@ -549,6 +549,82 @@
     </message>
 </context>
 <context>
+    <name>SinkErrorText</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>dysk jest pełny</translation>
+    </message>
+    <message>
+        <source>your disk quota is used up</source>
+        <translation>limit miejsca na dysku został wyczerpany</translation>
+    </message>
+    <message>
+        <source>the file would grow too large for this disk or this system</source>
+        <translation>plik byłby za duży dla tego dysku lub tego systemu</translation>
+    </message>
+    <message>
+        <source>you may not write there</source>
+        <translation>nie masz prawa tam zapisywać</translation>
+    </message>
+    <message>
+        <source>the disk can only be read</source>
+        <translation>dysk jest tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>the folder does not exist (any more)</source>
+        <translation>folder nie istnieje (już)</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>część ścieżki nie jest folderem</translation>
+    </message>
+    <message>
+        <source>the path is too long</source>
+        <translation>ścieżka jest za długa</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>dysk zgłosił błąd</translation>
+    </message>
+    <message>
+        <source>a folder of that name is there</source>
+        <translation>istnieje już folder o tej nazwie</translation>
+    </message>
+    <message>
+        <source>a file of that name is there already</source>
+        <translation>istnieje już plik o tej nazwie</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language; the window words the sink&apos;s failures itself in any language but English.</extracomment>
+        <translation>pl</translation>
+    </message>
+    <message>
+        <source>The card is %1 KB, more than the %2 KB %3 takes for one contact; shorten its notes.</source>
+        <translation>Wizytówka ma %1 KB, więcej niż %2 KB, które %3 przyjmuje dla jednego kontaktu; skróć jej notatki.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made: %2.</source>
+        <translation>Nie można utworzyć folderu „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be created: %2.</source>
+        <translation>Nie można utworzyć „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2.</source>
+        <translation>Nie można zapisać „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved completely: %2.</source>
+        <translation>Nie można w całości zapisać „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds every contact but could not be given its final name: %2.</source>
+        <translation>„%1” zawiera wszystkie kontakty, ale nie można nadać mu ostatecznej nazwy: %2.</translation>
+    </message>
+</context>
+<context>
     <name>WizardSteps</name>
     <message>
         <source>&amp;Next &gt;</source>

@@ -549,6 +549,82 @@
     </message>
 </context>
 <context>
+    <name>SinkErrorText</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>o disco está cheio</translation>
+    </message>
+    <message>
+        <source>your disk quota is used up</source>
+        <translation>sua cota de disco se esgotou</translation>
+    </message>
+    <message>
+        <source>the file would grow too large for this disk or this system</source>
+        <translation>o arquivo ficaria grande demais para este disco ou este sistema</translation>
+    </message>
+    <message>
+        <source>you may not write there</source>
+        <translation>você não tem permissão para gravar ali</translation>
+    </message>
+    <message>
+        <source>the disk can only be read</source>
+        <translation>o disco é somente leitura</translation>
+    </message>
+    <message>
+        <source>the folder does not exist (any more)</source>
+        <translation>a pasta não existe (mais)</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>uma parte do caminho não é uma pasta</translation>
+    </message>
+    <message>
+        <source>the path is too long</source>
+        <translation>o caminho é longo demais</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>o disco relatou um erro</translation>
+    </message>
+    <message>
+        <source>a folder of that name is there</source>
+        <translation>já existe uma pasta com esse nome</translation>
+    </message>
+    <message>
+        <source>a file of that name is there already</source>
+        <translation>já existe um arquivo com esse nome</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language; the window words the sink&apos;s failures itself in any language but English.</extracomment>
+        <translation>pt_BR</translation>
+    </message>
+    <message>
+        <source>The card is %1 KB, more than the %2 KB %3 takes for one contact; shorten its notes.</source>
+        <translation>O cartão tem %1 KB, mais que os %2 KB que %3 aceita por contato; encurte suas notas.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made: %2.</source>
+        <translation>Não foi possível criar a pasta “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be created: %2.</source>
+        <translation>Não foi possível criar “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2.</source>
+        <translation>Não foi possível gravar “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved completely: %2.</source>
+        <translation>Não foi possível salvar “%1” por completo: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds every contact but could not be given its final name: %2.</source>
+        <translation>“%1” contém todos os contatos, mas não pôde receber seu nome definitivo: %2.</translation>
+    </message>
+</context>
+<context>
     <name>WizardSteps</name>
     <message>
         <source>&amp;Next &gt;</source>

@@ -5,6 +5,7 @@
 
 #include "core/ExportJob.h"
 #include "source/WorkbookError.h"
+#include "ui/SinkErrorText.h"
 
 namespace quillmere::ui {
 
@@ -106,12 +107,25 @@ QString changedText(const core::WorkbookChanged& changed) {
 }  // namespace
 
 QString refusalText(const std::exception& error) {
+  if (const auto* sink = dynamic_cast<const core::SinkError*>(&error)) return sinkErrorText(*sink);
   if (const auto* changed = dynamic_cast<const core::WorkbookChanged*>(&error)) {
     return changedText(*changed);
   }
   const auto* workbook = dynamic_cast<const source::WorkbookError*>(&error);
   if (windowSpeaksEnglish() || workbook == nullptr) return QString::fromUtf8(error.what());
   return workbookErrorText(*workbook);
+}
+
+QString refusalText(const std::exception_ptr& error, const std::string& sentence) {
+  if (error == nullptr) return QString::fromUtf8(sentence);
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::exception& thrown) {
+    return refusalText(thrown);
+  } catch (...) {
+    // Only standard exceptions are kept in a report; anything else has only its sentence.
+  }
+  return QString::fromUtf8(sentence);
 }
 
 }  // namespace quillmere::ui

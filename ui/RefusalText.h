@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <exception>
+#include <string>
 
 namespace quillmere::ui {
 
@@ -11,5 +12,8 @@ namespace quillmere::ui {
 // the row), so no English sentence reaches a translated window. A changed workbook's message
 // ends with what to do.
 QString refusalText(const std::exception& error);
+
+// The same for an error a report kept, or its `sentence` where it kept none.
+QString refusalText(const std::exception_ptr& error, const std::string& sentence);
 
 }  // namespace quillmere::ui

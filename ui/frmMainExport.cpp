@@ -22,6 +22,8 @@
 #include "ui/Module1.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
+#include "ui/RefusalText.h"
+#include "ui/RefusalText.h"
 #include "ui/WindowOptions.h"
 #include "ui/frmMain.h"
 
@@ -170,10 +172,12 @@ void frmMain::reportExport(const core::ExportReport& report) {
     }
     return;
   }
-  const std::string& reason = !report.readFailure.empty() && report.counts.failedCount == 0
-                                  ? report.readFailure
-                                  : report.firstFailure;
-  const QString because = tr("The reason: %1").arg(fromUtf8(reason)) + kNewLine;
+  const bool readStopped = !report.readFailure.empty() && report.counts.failedCount == 0;
+  const QString because =
+      tr("The reason: %1")
+          .arg(readStopped ? refusalText(report.readError, report.readFailure)
+                           : refusalText(report.firstError, report.firstFailure)) +
+      kNewLine;
   if (written == 0) {
     // Only a folder that is there is named.
     QString text = QFileInfo::exists(exportFolder_)

@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -18,11 +19,11 @@ namespace {
 
 // What the user reads first in a language: each step's tab, Next, Convert, the first line of
 // the message a conversion ends with, the Yes of Qt's own message box, how step 1's notice
-// of an unread column begins, Germany in the list of countries, and how the message about a
-// damaged workbook (%1) begins.
+// of an unread column begins, Germany in the list of countries, how the message about a
+// damaged workbook (%1) begins, and why a folder could not be made where it was missing.
 struct Captions {
   QStringList tabs;
-  QString next, convert, done, yes, unread, germany, damaged;
+  QString next, convert, done, yes, unread, germany, damaged, noFolder;
 };
 
 // ctest starts this program under a desktop's LANG and names the language it must then see.
@@ -35,7 +36,8 @@ Captions expected(const QByteArray& language) {
             "&Ja",
             "Spalte D enthält Daten, wird aber nicht gelesen: ",
             "Deutschland (+49)",
-            "„%1“ ist beschädigt und kann nicht gelesen werden."};
+            "„%1“ ist beschädigt und kann nicht gelesen werden.",
+            "konnte nicht angelegt werden: der Ordner existiert nicht (mehr)."};
   }
   if (language == "fr") {
     return {{"1. Sélectionner", "2. Associer les colonnes", "3. Exporter"},
@@ -45,7 +47,8 @@ Captions expected(const QByteArray& language) {
             "&Oui",
             "La colonne D contient des données mais n'est pas lue : ",
             "Allemagne (+49)",
-            "« %1 » est endommagé et ne peut pas être lu."};
+            "« %1 » est endommagé et ne peut pas être lu.",
+            "n'a pas pu être créé : le dossier n'existe pas (ou plus)."};
   }
   return {{"1. Select", "2. Map Columns", "3. Export"},
           "&Next >",
@@ -54,7 +57,8 @@ Captions expected(const QByteArray& language) {
           "&Yes",
           "Column D holds data but is not read: ",
           "Germany (+49)",
-          "\"%1\" is damaged"};
+          "\"%1\" is damaged",
+          "could not be made in"};
 }
 
 }  // namespace
@@ -125,6 +129,15 @@ class FrmMainLanguagesTest : public QObject {
     fixture.shell.defaultFolder = QFileInfo(workbook).absolutePath();
     fixture.click("cmdNext");
     QCOMPARE(fixture.text("cmdNext"), want.convert);
+    // A saving location that is not there: the run's failure is worded in the language too.
+    auto* saving = fixture.find<QLineEdit>(QStringLiteral("txtvCardSavePath"));
+    const QString savingLocation = saving->text();
+    saving->setText(folder.path(QStringLiteral("gone")));
+    fixture.prompts.messageAnswers.push_back(Prompts::Answer::Ok);
+    fixture.click("cmdNext");
+    QVERIFY2(fixture.prompts.messages.back().text.contains(want.noFolder),
+             qPrintable(fixture.prompts.messages.back().text));
+    saving->setText(savingLocation);
     QVERIFY2(fixture.comboItems("cmbPhoneCountry").contains(want.germany),
              qPrintable(fixture.comboItems("cmbPhoneCountry").mid(70, 20).join(u'|')));
     QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("ChkSinglevCard")), Qt::LeftButton);
