@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Per fi&amp;le:</source>
-        <translation>Por arc&amp;hivo:</translation>
+        <translation>Por arc&amp;h.:</translation>
     </message>
     <message>
         <source>Contacts per file</source>

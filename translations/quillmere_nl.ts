@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Per fi&amp;le:</source>
-        <translation>Per best&amp;and:</translation>
+        <translation>Per b&amp;est.:</translation>
     </message>
     <message>
         <source>Contacts per file</source>

@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Per fi&amp;le:</source>
-        <translation>Por arq&amp;uivo:</translation>
+        <translation>Por ar&amp;q.:</translation>
     </message>
     <message>
         <source>Contacts per file</source>

@@ -50,6 +50,61 @@ Captions expected(const QByteArray& language) {
             "« %1 » est endommagé et ne peut pas être lu.",
             "n'a pas pu être créé : le dossier n'existe pas (ou plus)."};
   }
+  if (language == "es") {
+    return {{"1. Seleccionar", "2. Asignar columnas", "3. Exportar"},
+            "&Siguiente >",
+            "Conver&tir",
+            "Los contactos se exportaron correctamente a archivos vCard.",
+            "&Sí",
+            "La columna D contiene datos pero no se lee: ",
+            "Alemania (+49)",
+            "«%1» está dañado y no se puede leer.",
+            ": la carpeta no existe (o ya no existe)."};
+  }
+  if (language == "it") {
+    return {{"1. Seleziona", "2. Associa colonne", "3. Esporta"},
+            "&Avanti >",
+            "Conver&ti",
+            "I contatti sono stati esportati correttamente in file vCard.",
+            "&Sì",
+            "La colonna D contiene dati ma non viene letta: ",
+            "Germania (+49)",
+            "«%1» è danneggiato e non può essere letto.",
+            ": la cartella non esiste (più)."};
+  }
+  if (language == "nl") {
+    return {{"1. Selecteren", "2. Kolommen koppelen", "3. Exporteren"},
+            "&Volgende >",
+            "Conver&teren",
+            "De contacten zijn met succes geëxporteerd naar vCard-bestanden.",
+            "&Ja",
+            "Kolom D bevat gegevens maar wordt niet gelezen: ",
+            "Duitsland (+49)",
+            "„%1” is beschadigd en kan niet worden gelezen.",
+            "kon niet worden gemaakt: de map bestaat niet (meer)."};
+  }
+  if (language == "pl") {
+    return {{"1. Wybierz", "2. Przypisz kolumny", "3. Eksportuj"},
+            "&Dalej >",
+            "Konwer&tuj",
+            "Kontakty zostały wyeksportowane do plików vCard.",
+            "&Tak",
+            "Kolumna D zawiera dane, ale nie jest odczytywana: ",
+            "Niemcy (+49)",
+            "„%1” jest uszkodzony i nie można go odczytać.",
+            ": folder nie istnieje (już)."};
+  }
+  if (language == "pt") {
+    return {{"1. Selecionar", "2. Mapear colunas", "3. Exportar"},
+            "&Próximo >",
+            "Conver&ter",
+            "Os contatos foram exportados para arquivos vCard com sucesso.",
+            "&Sim",
+            "A coluna D contém dados, mas não é lida: ",
+            "Alemanha (+49)",
+            "“%1” está danificado e não pode ser lido.",
+            ": a pasta não existe (mais)."};
+  }
   return {{"1. Select", "2. Map Columns", "3. Export"},
           "&Next >",
           "Conver&t",
