@@ -35,7 +35,7 @@ QStringList translationFolders() {
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quillmere"));
-  QApplication::setApplicationVersion(QStringLiteral("2.0"));
+  QApplication::setApplicationVersion(QStringLiteral(QUILLMERE_SHOWN_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("quillmere"));
   QApplication::setWindowIcon(quillmere::ui::ProgramIcon::icon());
   quillmere::ui::installTranslations(application, translationFolders());

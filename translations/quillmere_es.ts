@@ -650,8 +650,8 @@
         <translation>Acerca de Quillmere</translation>
     </message>
     <message>
-        <source>Version 2.0</source>
-        <translation>Versión 2.0</translation>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
     </message>
 </context>
 <context>

@@ -650,8 +650,8 @@
         <translation>À propos de Quillmere</translation>
     </message>
     <message>
-        <source>Version 2.0</source>
-        <translation>Version 2.0</translation>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>

@@ -650,8 +650,8 @@
         <translation>Informazioni su Quillmere</translation>
     </message>
     <message>
-        <source>Version 2.0</source>
-        <translation>Versione 2.0</translation>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
     </message>
 </context>
 <context>

@@ -650,8 +650,8 @@
         <translation>Over Quillmere</translation>
     </message>
     <message>
-        <source>Version 2.0</source>
-        <translation>Versie 2.0</translation>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
     </message>
 </context>
 <context>

@@ -650,8 +650,8 @@
         <translation>O programie Quillmere</translation>
     </message>
     <message>
-        <source>Version 2.0</source>
-        <translation>Wersja 2.0</translation>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
     </message>
 </context>
 <context>

@@ -650,8 +650,8 @@
         <translation>Sobre o Quillmere</translation>
     </message>
     <message>
-        <source>Version 2.0</source>
-        <translation>Versão 2.0</translation>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
     </message>
 </context>
 <context>

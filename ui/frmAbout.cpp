@@ -15,7 +15,7 @@ frmAbout::frmAbout(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       lblTitle_(new QLabel(productName(), this)),
-      lblVersion_(new QLabel(QStringLiteral("v2.0"), this)),
+      lblVersion_(new QLabel(QStringLiteral("v" QUILLMERE_SHOWN_VERSION), this)),
       cmdOK_(new QPushButton(tr("OK"), this)) {
   setObjectName(QStringLiteral("frmAbout"));
   setModal(false);
@@ -39,7 +39,7 @@ frmAbout::frmAbout(QWidget* owner)
 
   lblVersion_->setObjectName(QStringLiteral("lblVersion"));
   lblVersion_->setGeometry(twipsRect(1560, 480, 405, 225));
-  lblVersion_->setAccessibleName(tr("Version 2.0"));
+  lblVersion_->setAccessibleName(tr("Version %1").arg(QStringLiteral(QUILLMERE_SHOWN_VERSION)));
 
   cmdOK_->setObjectName(QStringLiteral("cmdOK"));
   cmdOK_->setGeometry(twipsRect(1200, 840, 1260, 345));

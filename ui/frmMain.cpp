@@ -55,7 +55,7 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
   Form_Initialize();
 
   setObjectName(QStringLiteral("frmMain"));
-  setWindowTitle(QStringLiteral("Quillmere v2.0"));
+  setWindowTitle(QStringLiteral("Quillmere v" QUILLMERE_SHOWN_VERSION));
   setWindowIcon(ProgramIcon::icon());
   setFont(Fonts::verdana());
   QPalette white = palette();
