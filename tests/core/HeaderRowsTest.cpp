@@ -36,7 +36,7 @@ std::vector<Column> readRow(const std::filesystem::path& file) {
   return row;
 }
 
-// "thunderbird-pt-BR.tsv" is Portuguese; the issue sets the bar per language.
+// "thunderbird-pt-BR.tsv" is Portuguese; the bar is set per language.
 bool mainLanguage(const std::string& stem) {
   for (const char* language : {"en", "de", "fr", "es", "it", "pt", "nl", "pl"}) {
     const std::string tail = std::string("-") + language;
