@@ -10,20 +10,6 @@ std::optional<std::size_t> within(std::optional<std::size_t> index, std::size_t 
 
 }  // namespace
 
-std::string_view messageText(MappingMessage message) {
-  switch (message) {
-    case MappingMessage::SelectOutlookField:
-      return "Please Select the Outlook Field.";
-    case MappingMessage::SelectExcelField:
-      return "Please Select the Excel Field.";
-    case MappingMessage::SelectAddedItem:
-      return "Select the item from the added fields.";
-    case MappingMessage::None:
-      break;
-  }
-  return {};
-}
-
 void ColumnMapping::fillLists(const std::vector<HeaderColumn>& headers) {
   headerList_.clear();
   for (const HeaderColumn& header : headers) {

@@ -30,10 +30,8 @@ inline bool pairsField(const std::vector<ColumnPair>& pairs, Field field) {
                      [field](const ColumnPair& pair) { return pair.field == field; });
 }
 
-// What Add or Remove has to tell the user instead of acting.
+// What Add or Remove has to tell the user instead of acting; the window words it.
 enum class MappingMessage { None, SelectOutlookField, SelectExcelField, SelectAddedItem };
-
-std::string_view messageText(MappingMessage message);
 
 // The pairing of spreadsheet columns with contact fields, with the two pick lists that feed
 // it: an item is either offered in its list or used in exactly one pair. The step-2 controls

@@ -63,6 +63,16 @@ std::optional<Field> fieldForHeader(std::string_view headerText, bool moreFields
   }
 }
 
+std::function<std::vector<std::string>(std::size_t)> columnValuesOf(
+    const source::SheetPreview& preview) {
+  return [&preview](std::size_t column) {
+    std::vector<std::string> values;
+    for (std::size_t row = 1; row < preview.rowCount(); ++row)
+      values.emplace_back(preview.cell(row, column));
+    return values;
+  };
+}
+
 std::string learnedHeaderKey(std::string_view headerText) {
   return foldHeaderText(headerText);
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/ContactField.h"
+#include "source/load/SheetPreview.h"
 
 namespace quillmere::core {
 
@@ -35,6 +36,11 @@ struct HeaderContext {
   // Pair headers with the More Fields too (birthday, nickname, pager...).
   bool moreFields = false;
 };
+
+// The values each column holds in the rows `preview` keeps under its header row, for a
+// HeaderContext; `preview` must outlive what is returned.
+std::function<std::vector<std::string>(std::size_t)> columnValuesOf(
+    const source::SheetPreview& preview);
 
 // The key a learned pair is kept under, so "E-mail" and "EMAIL" are learned alike.
 std::string learnedHeaderKey(std::string_view headerText);

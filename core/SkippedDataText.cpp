@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "source/CellReference.h"
+#include "source/load/DataRowWalk.h"
 
 namespace quillmere::core {
 
@@ -48,6 +49,7 @@ std::vector<SkippedDataNotice> skippedDataNotices(const source::SheetTable& tabl
                               ". Fill in the missing headers to read " + (one ? "it." : "them.")});
   }
   if (skipped.rowsAfterEnd > 0) {
+    static_assert(source::kEmptyRowsEndingData == 5, "the sentence spells the number out");
     const bool one = skipped.rowsAfterEnd == 1;
     const std::string rows = one ? "Row " + std::to_string(skipped.firstRowAfterEnd)
                                  : std::to_string(skipped.rowsAfterEnd) + " rows (" +

@@ -166,12 +166,7 @@ std::vector<core::ColumnPair> withPairsByName(const std::string& workbook,
       core::ContactSheet::load(workbook, quiet, load, 0)->takePreview();
   core::HeaderContext context;
   context.moreFields = moreFields;
-  context.columnValues = [&](std::size_t column) {
-    std::vector<std::string> values;
-    for (std::size_t row = 1; row < preview.rowCount(); ++row)
-      values.emplace_back(preview.cell(row, column));
-    return values;
-  };
+  context.columnValues = core::columnValuesOf(preview);
   const std::size_t givenCount = given.size();
   std::vector<core::ColumnPair> pairs = core::addPairsByName(headers, std::move(given), context);
   for (std::size_t i = givenCount; i < pairs.size(); ++i)

@@ -109,4 +109,8 @@ void SelectPage::showPreview(source::SheetPreview preview) {
   sourceExcelData->scrollToTop();
 }
 
+const source::SheetPreview& SelectPage::preview() const {
+  return preview_->preview();
+}
+
 }  // namespace quillmere::ui

@@ -29,6 +29,8 @@ class SelectPage {
 
   // Shows a newly loaded sheet from its top, on yellow when it has rows.
   void showPreview(source::SheetPreview preview);
+  // The rows the grid shows, its header row first.
+  const source::SheetPreview& preview() const;
 
   QLineEdit* txtExcelPath = nullptr;
   QPushButton* cmdBrowse = nullptr;

@@ -1,7 +1,5 @@
 // Step 2's pairing of the sheet's columns with vCard fields.
-#include <QAbstractItemModel>
 #include <QSettings>
-#include <QTableView>
 #include <map>
 #include <string>
 #include <vector>
@@ -42,7 +40,7 @@ void learnPair(const core::ColumnPair& pair) {
   settings.setValue(fromUtf8(key), fromLatin(core::fieldName(pair.field)));
 }
 
-// Core's messages, in the window's language.
+// What Add or Remove says instead of acting, in the window's language.
 QString mappingMessageText(core::MappingMessage message) {
   switch (message) {
     case core::MappingMessage::SelectOutlookField:
@@ -54,7 +52,7 @@ QString mappingMessageText(core::MappingMessage message) {
     case core::MappingMessage::None:
       break;
   }
-  return fromLatin(core::messageText(message));
+  return QString();
 }
 
 }  // namespace
@@ -89,16 +87,7 @@ void frmMain::cmdMatchByName_Click() {
   core::HeaderContext context;
   context.learned = learnedPairs();
   // Google's Type columns are read from the rows the preview grid holds.
-  const QAbstractItemModel* grid = selectPage_->sourceExcelData->model();
-  context.columnValues = [grid](std::size_t column) {
-    std::vector<std::string> values;
-    if (grid == nullptr || column >= static_cast<std::size_t>(grid->columnCount())) return values;
-    for (int row = 0; row < grid->rowCount(); ++row) {
-      values.push_back(
-          grid->data(grid->index(row, static_cast<int>(column))).toString().toStdString());
-    }
-    return values;
-  };
+  context.columnValues = core::columnValuesOf(selectPage_->preview());
   const core::NameMatch match = core::matchByName(mapping_, context);
   showMapping();
   // Whole sentences for one column and for several, so each language can word both.

@@ -16,6 +16,7 @@
 #include "core/SkippedDataText.h"
 #include "imaging/QtPictureShrinker.h"
 #include "source/CellReference.h"
+#include "source/load/DataRowWalk.h"
 #include "source/load/SheetPreview.h"
 #include "ui/Conversion.h"
 #include "ui/ExportPage.h"
@@ -74,6 +75,7 @@ QStringList unreadDataSentences(const source::SheetTable& table) {
                             "headers to read them."))
                      .arg(columnList(skipped.columnsPastHeaders), row, gap);
   }
+  static_assert(source::kEmptyRowsEndingData == 5, "the sentences spell the number out");
   if (skipped.rowsAfterEnd == 1) {
     sentences << QCoreApplication::translate(
                      "LoadNotice",

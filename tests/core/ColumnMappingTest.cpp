@@ -65,9 +65,6 @@ TEST(ColumnMapping, AddAsksForTheFieldFirstThenTheHeaderAndChangesNothingMeanwhi
   EXPECT_TRUE(mapping.empty());
   EXPECT_EQ(mapping.headerList().size(), 2u);
   EXPECT_EQ(mapping.fieldList().size(), kFieldCount);
-  EXPECT_EQ(messageText(MappingMessage::SelectOutlookField), "Please Select the Outlook Field.");
-  EXPECT_EQ(messageText(MappingMessage::SelectExcelField), "Please Select the Excel Field.");
-  EXPECT_EQ(messageText(MappingMessage::SelectAddedItem), "Select the item from the added fields.");
 }
 
 TEST(ColumnMapping, AddTakesBothItemsOutAndAppendsOneEntry) {
