@@ -435,6 +435,29 @@
     </message>
 </context>
 <context>
+    <name>MapStep</name>
+    <message>
+        <source>%1 of %2 column matched by name</source>
+        <translation>%1 von %2 Spalte nach Namen zugeordnet</translation>
+    </message>
+    <message>
+        <source>%1 of %2 columns matched by name</source>
+        <translation>%1 von %2 Spalten nach Namen zugeordnet</translation>
+    </message>
+    <message>
+        <source>Please Select the Outlook Field.</source>
+        <translation>Bitte wählen Sie das vCard-Feld.</translation>
+    </message>
+    <message>
+        <source>Please Select the Excel Field.</source>
+        <translation>Bitte wählen Sie das Excel-Feld.</translation>
+    </message>
+    <message>
+        <source>Select the item from the added fields.</source>
+        <translation>Wählen Sie den Eintrag in den zugeordneten Feldern.</translation>
+    </message>
+</context>
+<context>
     <name>QtText</name>
     <message>
         <source>Column %1</source>
@@ -751,26 +774,6 @@
     <message>
         <source>%1 is a text file, not an Excel workbook: it was read as text</source>
         <translation>%1 ist eine Textdatei, keine Excel-Arbeitsmappe: Sie wurde als Text gelesen</translation>
-    </message>
-    <message>
-        <source>Please Select the Outlook Field.</source>
-        <translation>Bitte wählen Sie das vCard-Feld.</translation>
-    </message>
-    <message>
-        <source>Please Select the Excel Field.</source>
-        <translation>Bitte wählen Sie das Excel-Feld.</translation>
-    </message>
-    <message>
-        <source>Select the item from the added fields.</source>
-        <translation>Wählen Sie den Eintrag in den zugeordneten Feldern.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 column matched by name</source>
-        <translation>%1 von %2 Spalte nach Namen zugeordnet</translation>
-    </message>
-    <message>
-        <source>%1 of %2 columns matched by name</source>
-        <translation>%1 von %2 Spalten nach Namen zugeordnet</translation>
     </message>
     <message>
         <source>%1 (hidden)</source>

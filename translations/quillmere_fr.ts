@@ -435,6 +435,29 @@
     </message>
 </context>
 <context>
+    <name>MapStep</name>
+    <message>
+        <source>%1 of %2 column matched by name</source>
+        <translation>Colonne associée par nom&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 columns matched by name</source>
+        <translation>Colonnes associées par nom&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Please Select the Outlook Field.</source>
+        <translation>Veuillez sélectionner le champ vCard.</translation>
+    </message>
+    <message>
+        <source>Please Select the Excel Field.</source>
+        <translation>Veuillez sélectionner le champ Excel.</translation>
+    </message>
+    <message>
+        <source>Select the item from the added fields.</source>
+        <translation>Sélectionnez l’élément parmi les champs associés.</translation>
+    </message>
+</context>
+<context>
     <name>QtText</name>
     <message>
         <source>Column %1</source>
@@ -751,26 +774,6 @@
     <message>
         <source>%1 is a text file, not an Excel workbook: it was read as text</source>
         <translation>%1 est un fichier texte, pas un classeur Excel&#xa0;: il a été lu comme du texte</translation>
-    </message>
-    <message>
-        <source>Please Select the Outlook Field.</source>
-        <translation>Veuillez sélectionner le champ vCard.</translation>
-    </message>
-    <message>
-        <source>Please Select the Excel Field.</source>
-        <translation>Veuillez sélectionner le champ Excel.</translation>
-    </message>
-    <message>
-        <source>Select the item from the added fields.</source>
-        <translation>Sélectionnez l’élément parmi les champs associés.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 column matched by name</source>
-        <translation>Colonne associée par nom&#xa0;: %1 sur %2</translation>
-    </message>
-    <message>
-        <source>%1 of %2 columns matched by name</source>
-        <translation>Colonnes associées par nom&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>%1 (hidden)</source>

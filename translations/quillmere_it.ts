@@ -435,6 +435,29 @@
     </message>
 </context>
 <context>
+    <name>MapStep</name>
+    <message>
+        <source>%1 of %2 column matched by name</source>
+        <translation>Colonne associate per nome: %1 su %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 columns matched by name</source>
+        <translation>Colonne associate per nome: %1 su %2</translation>
+    </message>
+    <message>
+        <source>Please Select the Outlook Field.</source>
+        <translation>Seleziona il campo vCard.</translation>
+    </message>
+    <message>
+        <source>Please Select the Excel Field.</source>
+        <translation>Seleziona il campo Excel.</translation>
+    </message>
+    <message>
+        <source>Select the item from the added fields.</source>
+        <translation>Seleziona l’elemento tra i campi associati.</translation>
+    </message>
+</context>
+<context>
     <name>QtText</name>
     <message>
         <source>Column %1</source>
@@ -751,26 +774,6 @@
     <message>
         <source>%1 is a text file, not an Excel workbook: it was read as text</source>
         <translation>%1 è un file di testo, non una cartella di lavoro Excel: è stato letto come testo</translation>
-    </message>
-    <message>
-        <source>Please Select the Outlook Field.</source>
-        <translation>Seleziona il campo vCard.</translation>
-    </message>
-    <message>
-        <source>Please Select the Excel Field.</source>
-        <translation>Seleziona il campo Excel.</translation>
-    </message>
-    <message>
-        <source>Select the item from the added fields.</source>
-        <translation>Seleziona l’elemento tra i campi associati.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 column matched by name</source>
-        <translation>Colonne associate per nome: %1 su %2</translation>
-    </message>
-    <message>
-        <source>%1 of %2 columns matched by name</source>
-        <translation>Colonne associate per nome: %1 su %2</translation>
     </message>
     <message>
         <source>%1 (hidden)</source>

@@ -435,6 +435,29 @@
     </message>
 </context>
 <context>
+    <name>MapStep</name>
+    <message>
+        <source>%1 of %2 column matched by name</source>
+        <translation>%1 van %2 kolom op naam gekoppeld</translation>
+    </message>
+    <message>
+        <source>%1 of %2 columns matched by name</source>
+        <translation>%1 van %2 kolommen op naam gekoppeld</translation>
+    </message>
+    <message>
+        <source>Please Select the Outlook Field.</source>
+        <translation>Selecteer het vCard-veld.</translation>
+    </message>
+    <message>
+        <source>Please Select the Excel Field.</source>
+        <translation>Selecteer het Excel-veld.</translation>
+    </message>
+    <message>
+        <source>Select the item from the added fields.</source>
+        <translation>Selecteer het item in de gekoppelde velden.</translation>
+    </message>
+</context>
+<context>
     <name>QtText</name>
     <message>
         <source>Column %1</source>
@@ -751,26 +774,6 @@
     <message>
         <source>%1 is a text file, not an Excel workbook: it was read as text</source>
         <translation>%1 is een tekstbestand, geen Excel-werkmap: het is als tekst gelezen</translation>
-    </message>
-    <message>
-        <source>Please Select the Outlook Field.</source>
-        <translation>Selecteer het vCard-veld.</translation>
-    </message>
-    <message>
-        <source>Please Select the Excel Field.</source>
-        <translation>Selecteer het Excel-veld.</translation>
-    </message>
-    <message>
-        <source>Select the item from the added fields.</source>
-        <translation>Selecteer het item in de gekoppelde velden.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 column matched by name</source>
-        <translation>%1 van %2 kolom op naam gekoppeld</translation>
-    </message>
-    <message>
-        <source>%1 of %2 columns matched by name</source>
-        <translation>%1 van %2 kolommen op naam gekoppeld</translation>
     </message>
     <message>
         <source>%1 (hidden)</source>

@@ -435,6 +435,29 @@
     </message>
 </context>
 <context>
+    <name>MapStep</name>
+    <message>
+        <source>%1 of %2 column matched by name</source>
+        <translation>Przypisane po nazwie kolumny: %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 columns matched by name</source>
+        <translation>Przypisane po nazwie kolumny: %1 z %2</translation>
+    </message>
+    <message>
+        <source>Please Select the Outlook Field.</source>
+        <translation>Wybierz pole vCard.</translation>
+    </message>
+    <message>
+        <source>Please Select the Excel Field.</source>
+        <translation>Wybierz pole Excela.</translation>
+    </message>
+    <message>
+        <source>Select the item from the added fields.</source>
+        <translation>Wybierz pozycję spośród przypisanych pól.</translation>
+    </message>
+</context>
+<context>
     <name>QtText</name>
     <message>
         <source>Column %1</source>
@@ -751,26 +774,6 @@
     <message>
         <source>%1 is a text file, not an Excel workbook: it was read as text</source>
         <translation>%1 to plik tekstowy, a nie skoroszyt Excela: odczytano go jako tekst</translation>
-    </message>
-    <message>
-        <source>Please Select the Outlook Field.</source>
-        <translation>Wybierz pole vCard.</translation>
-    </message>
-    <message>
-        <source>Please Select the Excel Field.</source>
-        <translation>Wybierz pole Excela.</translation>
-    </message>
-    <message>
-        <source>Select the item from the added fields.</source>
-        <translation>Wybierz pozycję spośród przypisanych pól.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 column matched by name</source>
-        <translation>Przypisane po nazwie kolumny: %1 z %2</translation>
-    </message>
-    <message>
-        <source>%1 of %2 columns matched by name</source>
-        <translation>Przypisane po nazwie kolumny: %1 z %2</translation>
     </message>
     <message>
         <source>%1 (hidden)</source>

@@ -435,6 +435,29 @@
     </message>
 </context>
 <context>
+    <name>MapStep</name>
+    <message>
+        <source>%1 of %2 column matched by name</source>
+        <translation>Colunas mapeadas por nome: %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 columns matched by name</source>
+        <translation>Colunas mapeadas por nome: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Please Select the Outlook Field.</source>
+        <translation>Selecione o campo do vCard.</translation>
+    </message>
+    <message>
+        <source>Please Select the Excel Field.</source>
+        <translation>Selecione o campo do Excel.</translation>
+    </message>
+    <message>
+        <source>Select the item from the added fields.</source>
+        <translation>Selecione o item entre os campos mapeados.</translation>
+    </message>
+</context>
+<context>
     <name>QtText</name>
     <message>
         <source>Column %1</source>
@@ -751,26 +774,6 @@
     <message>
         <source>%1 is a text file, not an Excel workbook: it was read as text</source>
         <translation>%1 é um arquivo de texto, não uma pasta de trabalho do Excel: foi lido como texto</translation>
-    </message>
-    <message>
-        <source>Please Select the Outlook Field.</source>
-        <translation>Selecione o campo do vCard.</translation>
-    </message>
-    <message>
-        <source>Please Select the Excel Field.</source>
-        <translation>Selecione o campo do Excel.</translation>
-    </message>
-    <message>
-        <source>Select the item from the added fields.</source>
-        <translation>Selecione o item entre os campos mapeados.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 column matched by name</source>
-        <translation>Colunas mapeadas por nome: %1 de %2</translation>
-    </message>
-    <message>
-        <source>%1 of %2 columns matched by name</source>
-        <translation>Colunas mapeadas por nome: %1 de %2</translation>
     </message>
     <message>
         <source>%1 (hidden)</source>

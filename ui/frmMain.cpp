@@ -31,6 +31,7 @@
 #include "ui/LocaleNumbers.h"
 #include "ui/MainFrame.h"
 #include "ui/MapPage.h"
+#include "ui/MapStep.h"
 #include "ui/Module1.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Prompts.h"
@@ -74,6 +75,7 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
 
   selectPage_ = std::make_unique<SelectPage>(*frame_->pageSelect);
   mapPage_ = std::make_unique<MapPage>(*frame_->pageMap);
+  mapStep_ = std::make_unique<MapStep>(*mapPage_, *this);
   exportPage_ = std::make_unique<ExportPage>(*frame_->pageExport);
   conversion_ = std::make_unique<Conversion>(*exportPage_, pictures_.get());
   setFocusOrder();
@@ -123,24 +125,9 @@ void frmMain::connectHandlers() {
   connect(map.cmdAddMapping, &QPushButton::clicked, this, &frmMain::cmdAddMapping_Click);
   connect(map.cmdRemove, &QPushButton::clicked, this, &frmMain::cmdRemove_Click);
   connect(map.cmdMatchByName, &QPushButton::clicked, this, &frmMain::cmdMatchByName_Click);
-  connect(map.cmbHeader, &QComboBox::currentIndexChanged, this, [this](int index) {
-    mapping_.chooseHeader(index < 0 ? std::nullopt : std::optional<std::size_t>(index));
-  });
-  connect(map.cmbOutlook, &QComboBox::currentIndexChanged, this, [this](int index) {
-    mapping_.chooseField(index < 0 ? std::nullopt : std::optional<std::size_t>(index));
-  });
-  connect(map.mappedList, &QListWidget::itemSelectionChanged, this, [this] {
-    const QModelIndexList selected = mapPage_->mappedList->selectionModel()->selectedRows();
-    mapping_.selectEntry(selected.isEmpty() ? std::nullopt
-                                            : std::optional<std::size_t>(selected.front().row()));
-  });
   // Delete removes the selected entry as Remove does; with none selected there is nothing to ask.
   connect(map.deleteKey, &QShortcut::activated, this, [this] {
-    if (mapping_.selectedEntry()) cmdRemove_Click();
-  });
-  connect(map.chkMoreFields, &QCheckBox::toggled, this, [this](bool offered) {
-    mapping_.offerMoreFields(offered);
-    showMapping();
+    if (mapStep_->mapping().selectedEntry()) cmdRemove_Click();
   });
 
   const ExportPage& page = *exportPage_;
@@ -252,17 +239,21 @@ void frmMain::showStatusMessage(const QString& text) {
   statusMessage_->start();
 }
 
+const core::ColumnMapping& frmMain::columnMapping() const {
+  return mapStep_->mapping();
+}
+
 void frmMain::showAboutPanel() {
   statusMessage_->stop();
   setStatusPanel(frame_->panelAbout, tr(kAboutPanelText));
 }
 
 void frmMain::cmdNext_Click() {
-  switch (steps_.next(mapping_.empty())) {
+  switch (steps_.next(mapStep_->mapping().empty())) {
     case WizardSteps::NextAction::None:
       return;
     case WizardSteps::NextAction::FillLists:
-      fillLists();
+      mapStep_->fillLists(sheetTable().headers);
       steps_.listsWereFilled();
       break;
     case WizardSteps::NextAction::EnterMap:
@@ -359,7 +350,7 @@ void frmMain::Opt4_Click() {
 
 void frmMain::cmdPreview_Click() {
   if (cardPreview_ == nullptr) {
-    cardPreview_ = new frmPreview(this, *sheet_, mapping_.pairs(), *options_, pictures_.get());
+    cardPreview_ = new frmPreview(this, *sheet_, mapStep_->pairs(), *options_, pictures_.get());
     QRect box(QPoint(), cardPreview_->size());
     box.moveCenter(geometry().center());
     cardPreview_->setGeometry(box);

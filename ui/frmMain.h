@@ -30,6 +30,7 @@ class Conversion;
 class ExportPage;
 class MainFrame;
 class MapPage;
+class MapStep;
 class Prompts;
 class SelectPage;
 class Shell;
@@ -40,7 +41,7 @@ class frmSendToAddressBook;
 
 // The program's one main window: the three-step wizard with its menu, toolbar and status
 // bar. MainFrame and the three step pages build its controls; its handlers are in
-// frmMain.cpp, frmMainLoad.cpp and frmMainSheet.cpp (step 1), frmMainMap.cpp (step 2) and
+// frmMain.cpp, frmMainLoad.cpp and frmMainSheet.cpp (step 1), MapStep (step 2) and
 // frmMainExport.cpp (step 3, which hands the run itself to a Conversion). It shows what core's
 // ContactSheet and ExportSession hold and do. Every dialog, desktop action and reading of the clock
 // goes through the Prompts, Shell and Clock it is given, which must outlive it.
@@ -64,7 +65,7 @@ class frmMain : public QMainWindow {
   int currentStep() const { return steps_.currentStep(); }
   // What the last load found; an empty table before the first.
   const source::SheetTable& sheetTable() const;
-  const core::ColumnMapping& columnMapping() const { return mapping_; }
+  const core::ColumnMapping& columnMapping() const;
   // The dated folder the last conversion wrote into; empty before the first.
   const QString& exportFolder() const { return exportFolder_; }
 
@@ -143,10 +144,9 @@ class frmMain : public QMainWindow {
   void showSteps();
   void setBusy(bool busy);
   void showMessage(const QString& text);
-
-  // Mapping, in frmMainMap.cpp.
-  void fillLists();
-  void showMapping();
+  void showMessageIfAny(const QString& text) {
+    if (!text.isEmpty()) showMessage(text);
+  }
 
   // The conversion, in frmMainExport.cpp.
   void exportContacts();
@@ -177,7 +177,6 @@ class frmMain : public QMainWindow {
   QString vCardVersion_;
   WizardSteps steps_;
   std::unique_ptr<core::ContactSheet> sheet_;
-  core::ColumnMapping mapping_;
   // Set when the window closes during a long piece of work, which then stops at its next
   // pause for events.
   bool closing_ = false;
@@ -193,6 +192,7 @@ class frmMain : public QMainWindow {
   std::unique_ptr<MainFrame> frame_;
   std::unique_ptr<SelectPage> selectPage_;
   std::unique_ptr<MapPage> mapPage_;
+  std::unique_ptr<MapStep> mapStep_;
   std::unique_ptr<ExportPage> exportPage_;
   std::unique_ptr<Conversion> conversion_;
   QTimer* statusMessage_ = nullptr;

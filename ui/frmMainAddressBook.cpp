@@ -9,6 +9,7 @@
 #include "core/ExportSession.h"
 #include "imaging/QtPictureShrinker.h"
 #include "ui/EventPump.h"
+#include "ui/MapStep.h"
 #include "ui/QtText.h"
 #include "ui/RefusalText.h"
 #include "ui/WindowOptions.h"
@@ -47,7 +48,7 @@ QList<carddav::OutgoingCard> frmMain::addressBookCards() {
   core::FixedAnswers options(*answers);
   auto sink = std::make_unique<core::CollectingRecordSink>();
   core::CollectingRecordSink& collected = *sink;
-  core::ExportSession session(*sheet_, mapping_.pairs(), options, std::move(sink));
+  core::ExportSession session(*sheet_, mapStep_->pairs(), options, std::move(sink));
   session.readPictures(pictures_.get());
   CardRows rows;
   setBusy(true);

@@ -19,10 +19,10 @@
 #include "ui/Clock.h"
 #include "ui/Conversion.h"
 #include "ui/ExportPage.h"
+#include "ui/MapStep.h"
 #include "ui/Module1.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
-#include "ui/RefusalText.h"
 #include "ui/RefusalText.h"
 #include "ui/WindowOptions.h"
 #include "ui/frmMain.h"
@@ -97,7 +97,7 @@ void frmMain::exportContacts() {
   progressBar_->start();
   setBusy(true);
   exportPage_->cmdSaveReport->setEnabled(false);
-  const Conversion::Ended ended = conversion_->run(*sheet_, mapping_.pairs(), *options_, base,
+  const Conversion::Ended ended = conversion_->run(*sheet_, mapStep_->pairs(), *options_, base,
                                                    localTime(clock_.now()), closing_);
   progressBar_->stop();
   setBusy(false);

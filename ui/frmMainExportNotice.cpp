@@ -13,6 +13,7 @@
 #include "ui/ExportPage.h"
 #include "ui/LinkLabel.h"
 #include "ui/MainFrame.h"
+#include "ui/MapStep.h"
 #include "ui/QtText.h"
 #include "ui/frmMain.h"
 
@@ -50,8 +51,8 @@ void frmMain::findExportNotices() {
   leftOut_.clear();
   if (sheet_ == nullptr) return;
   try {
-    unpairedColumns_ = core::unpairedColumnsWithData(*sheet_, mapping_.pairs());
-    digitsShownOtherwise_ = core::columnsShowingOtherDigits(*sheet_, mapping_.pairs());
+    unpairedColumns_ = core::unpairedColumnsWithData(*sheet_, mapStep_->pairs());
+    digitsShownOtherwise_ = core::columnsShowingOtherDigits(*sheet_, mapStep_->pairs());
   } catch (const source::WorkbookError&) {
     // Only a hint is lost: Convert reads the same rows and tells the user why it cannot.
   }

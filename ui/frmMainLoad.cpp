@@ -16,6 +16,7 @@
 #include "ui/EventPump.h"
 #include "ui/LocaleNumbers.h"
 #include "ui/MainFrame.h"
+#include "ui/MapStep.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
 #include "ui/RefusalText.h"
@@ -117,8 +118,7 @@ bool frmMain::extractExcelData(const QString& path, std::size_t sheet, std::uint
     showStatusMessage(tr("%1 is a text file, not an Excel workbook: it was read as text")
                           .arg(QFileInfo(path).fileName()));
   }
-  mapping_.clearMapping();
-  showMapping();
+  mapStep_->clearPairs();
   showLoadedSheet();
   steps_.workbookLoaded();
   return true;

@@ -23,6 +23,7 @@
 #include "ui/FittedText.h"
 #include "ui/LinkLabel.h"
 #include "ui/MainFrame.h"
+#include "ui/MapStep.h"
 #include "ui/QtText.h"
 #include "ui/SelectPage.h"
 #include "ui/frmMain.h"
@@ -194,7 +195,7 @@ void frmMain::NewConversion_Click() {
   if (steps_.busy()) return;
   if (cardPreview_ != nullptr) cardPreview_->close();
   sheet_.reset();
-  mapping_ = core::ColumnMapping();
+  mapStep_->reset();
   steps_ = WizardSteps();
   selectPage_->txtExcelPath->clear();
   selectPage_->showPreview(source::SheetPreview());
@@ -212,7 +213,6 @@ void frmMain::NewConversion_Click() {
   exportPage_->cmdSaveReport->setEnabled(false);
   exportFolder_.clear();
   showLoadedSheet();
-  showMapping();
   showSteps();
   selectPage_->cmdBrowse->setFocus();
 }
