@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <exception>
 
 #include "core/CounterText.h"
@@ -108,6 +109,24 @@ void Conversion::showCounters(const core::ExportProgress& progress) {
   if (progress.emptyEmailCount > 0) {
     page_.showCounter(page_.lblNotNullCount, caption(progress.emptyEmailCount, progress.dataRows));
   }
+}
+
+void Conversion::showEnded(const core::ExportReport& report) {
+  showCounters(report.counts);
+  const core::ExportProgress& counts = report.counts;
+  const std::int64_t toWrite = counts.dataRows - counts.emptyEmailCount;
+  const std::int64_t share =
+      report.everyContactWritten() || toWrite <= 0 ? 100 : 100 * counts.contactCount / toWrite;
+  page_.statusBar->setValue(static_cast<int>(std::min<std::int64_t>(100, share)));
+}
+
+void Conversion::showNothingYet() {
+  showCounterLabels(false);
+  for (QLabel* counter : {page_.lblContactCount, page_.lblNotNullCount}) {
+    counter->setText(QStringLiteral("0"));
+    counter->setAccessibleDescription(counter->text());
+  }
+  page_.statusBar->setValue(page_.statusBar->minimum());
 }
 
 const core::RowReport* Conversion::report() const {

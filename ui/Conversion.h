@@ -47,6 +47,11 @@ class Conversion : private core::ExportObserver {
   void showProgress();
   void showCounterLabels(bool shown);
   void showCounters(const core::ExportProgress& progress);
+  // A run's end: its counters, and the bar at the share of contacts written of those to write,
+  // full only when every contact was.
+  void showEnded(const core::ExportReport& report);
+  // Before any run: hidden counters at 0, the bar empty.
+  void showNothingYet();
   // The rows of the last conversion that ran to its end, for Save Report; null before one.
   const core::RowReport* report() const;
 

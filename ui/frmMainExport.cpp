@@ -53,12 +53,6 @@ QString trimSpaces(const QString& text) {
 
 // The share of the contacts to write that were written: rows the e-mail rule drops are none
 // of them.
-int shareWritten(const core::ExportProgress& counts) {
-  const std::int64_t toWrite = counts.dataRows - counts.emptyEmailCount;
-  if (toWrite <= 0) return 100;
-  return static_cast<int>(std::min<std::int64_t>(100, 100 * counts.contactCount / toWrite));
-}
-
 // The photos a run wrote and left out, counted as quillmere-convert counts them; nothing when
 // it met no photo cell.
 QString photoCounts(const core::ExportProgress& counts) {
@@ -120,9 +114,7 @@ void frmMain::exportContacts() {
   showExportNotice();
   showSteps();
   exportFolder_ = fromUtf8(report.location);
-  conversion_->showCounters(report.counts);
-  exportPage_->statusBar->setValue(report.everyContactWritten() ? 100
-                                                                : shareWritten(report.counts));
+  conversion_->showEnded(report);
   if (closing_) {
     // The window goes, but the user hears what the stopped run left behind.
     static_cast<void>(

@@ -203,12 +203,7 @@ void frmMain::NewConversion_Click() {
   showAboutPanel();
   // The next conversion starts from nothing, with the next step 3's default folder.
   conversion_ = std::make_unique<Conversion>(*exportPage_, pictures_.get());
-  conversion_->showCounterLabels(false);
-  for (QLabel* counter : {exportPage_->lblContactCount, exportPage_->lblNotNullCount}) {
-    counter->setText(QStringLiteral("0"));
-    counter->setAccessibleDescription(counter->text());
-  }
-  exportPage_->statusBar->setValue(exportPage_->statusBar->minimum());
+  conversion_->showNothingYet();
   exportPage_->txtvCardSavePath->clear();
   exportPage_->cmdSaveReport->setEnabled(false);
   exportFolder_.clear();
