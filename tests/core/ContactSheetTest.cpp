@@ -17,6 +17,7 @@
 #include "core/SkippedDataText.h"
 #include "source/WorkbookError.h"
 #include "tests/core/ExportDoubles.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace quillmere::core {
 namespace {
@@ -66,15 +67,9 @@ Converted convert(ContactSheet& sheet, bool single, const fs::path& spool) {
 class ContactSheetTest : public ::testing::TestWithParam<std::string> {
  protected:
   void SetUp() override {
-    // One folder for each process: ctest runs this file's tests side by side.
-    folder_ = fs::temp_directory_path() /
-              ("quillmere-contact-sheet-" + std::to_string(::getpid()) + "-" + GetParam());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
     copy_ = folder_ / GetParam();
     fs::copy_file(fs::path(QUILLMERE_UI_FIXTURES) / GetParam(), copy_);
   }
-  void TearDown() override { fs::remove_all(folder_); }
 
   std::unique_ptr<ContactSheet> load(std::size_t budget = ContactSheet::kKeptRowsBudget) {
     AnyRow observer;
@@ -83,7 +78,7 @@ class ContactSheetTest : public ::testing::TestWithParam<std::string> {
 
   fs::path spool() const { return folder_ / "rows.spool"; }
 
-  fs::path folder_;
+  quillmere::test::ScratchFolder folder_{"contact-sheet"};
   fs::path copy_;
 };
 
@@ -215,10 +210,7 @@ TEST(ContactSheet, ReadsTheChosenHeaderRowAndNamesWhatTheRulesLeaveUnread) {
        {"2 rows (8 to 9) hold data but are not read: five empty rows in a row end the list of "
         "contacts. Remove the empty rows to read them."}},
   };
-  const fs::path folder =
-      fs::temp_directory_path() / ("quillmere-header-row-" + std::to_string(::getpid()));
-  fs::remove_all(folder);
-  fs::create_directories(folder);
+  const quillmere::test::ScratchFolder folder("header-row");
   for (const auto& c : cases) {
     const fs::path file = folder / "list.csv";
     std::ofstream(file, std::ios::binary | std::ios::trunc) << c.csv;
@@ -259,7 +251,6 @@ TEST(ContactSheet, ReadsTheChosenHeaderRowAndNamesWhatTheRulesLeaveUnread) {
       EXPECT_NE(csv.find(",not read,," + field + ",\r\n"), std::string::npos) << c.name << csv;
     }
   }
-  fs::remove_all(folder);
 }
 
 }  // namespace

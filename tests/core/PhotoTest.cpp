@@ -17,6 +17,7 @@
 #include "core/VCardQuickRead.h"
 #include "core/VCardReader.h"
 #include "core/VCardRecord.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace quillmere::core {
 namespace {
@@ -109,8 +110,7 @@ TEST(Photo, ARowWithoutAPhotoWritesNoPhotoLine) {
 
 // What each kind of cell gives: the picture, or a note saying why not.
 TEST(Photo, CellsGiveThePictureOrSayWhyNot) {
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("quillmere-photo-" + std::to_string(getpid()));
+  const quillmere::test::ScratchFolder folder("photo");
   std::filesystem::create_directories(folder / "sub");
   std::ofstream(folder / "sub" / "ann.jpg") << "ann's picture";
   std::ofstream(folder / "bad.jpg") << "bad bytes";
@@ -134,7 +134,7 @@ TEST(Photo, CellsGiveThePictureOrSayWhyNot) {
   for (const auto& [cell, wanted] : cases) {
     ContactValues values;
     values[Photo] = cell;
-    attachPhoto(values, {&shrinker, folder, 3}, PhotoLimits{});
+    attachPhoto(values, {&shrinker, folder.path(), 3}, PhotoLimits{});
     if (values.notes().empty()) {
       EXPECT_EQ(decodeBase64(values.photo()), wanted) << cell;
       continue;
@@ -148,9 +148,8 @@ TEST(Photo, CellsGiveThePictureOrSayWhyNot) {
   }
   ContactValues values;
   values[Photo] = "sub/ann.jpg";
-  attachPhoto(values, {nullptr, folder, 0}, PhotoLimits{});
+  attachPhoto(values, {nullptr, folder.path(), 0}, PhotoLimits{});
   EXPECT_EQ(values.notes().size(), 1u);
-  std::filesystem::remove_all(folder);
 }
 
 TEST(Photo, IcloudsPhotoFitsItsCardInBase64) {

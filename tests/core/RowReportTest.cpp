@@ -17,6 +17,7 @@
 #include "core/RowReport.h"
 #include "tests/core/ExportDoubles.h"
 #include "tests/support/MemorySheet.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace quillmere::core {
 namespace {
@@ -27,24 +28,6 @@ using test::MemorySink;
 using test::ScriptedOptions;
 using test::tableOf;
 using Kind = RowOutcome::Kind;
-
-// A folder of its own for each test, removed with it.
-class Folder {
- public:
-  Folder() {
-    std::string pattern = (fs::temp_directory_path() / "quillmere-report-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ~Folder() {
-    std::error_code ignored;
-    if (!path_.empty()) fs::remove_all(path_, ignored);
-  }
-  fs::path operator/(const char* name) const { return path_ / name; }
-  bool valid() const { return !path_.empty(); }
-
- private:
-  fs::path path_;
-};
 
 std::string contents(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -258,8 +241,7 @@ class RowReportKeys : public ::testing::TestWithParam<bool> {
 INSTANTIATE_TEST_SUITE_P(MadeWithTheRecord, RowReportKeys, ::testing::Bool());
 
 TEST_P(RowReportKeys, WritesOneQuotedLineForEachRowWithTheRowsThatLookAlike) {
-  Folder folder;
-  ASSERT_TRUE(folder.valid());
+  const quillmere::test::ScratchFolder folder("report");
   RowReport report(folder / "rows.spool");
   const ContactValues ann = contact(
       {{Field::FirstName, "Ann"}, {Field::LastName, "Lee"}, {Field::EmailAddress, "ann@x.org"}});
@@ -314,8 +296,7 @@ TEST_P(RowReportKeys, MadeFromARunItAgreesWithTheRunsCounters) {
    private:
     RowReport& report_;
   };
-  Folder folder;
-  ASSERT_TRUE(folder.valid());
+  const quillmere::test::ScratchFolder folder("report");
   MemorySheet::Rows rows = {{1, {std::string("Name"), std::string("Mail")}}};
   for (std::uint32_t r = 2; r <= 2001; ++r) {
     // Every seventh address is spaces only; every tenth repeats the one of row 2.
@@ -368,8 +349,7 @@ TEST_P(RowReportKeys, MadeFromARunItAgreesWithTheRunsCounters) {
 }
 
 TEST(RowReport, ASaveThatFailsSaysWhyAndLeavesAnEarlierFileAsItWas) {
-  Folder folder;
-  ASSERT_TRUE(folder.valid());
+  const quillmere::test::ScratchFolder folder("report");
   const ContactValues ann = contact({{Field::FullName, "Ann"}});
   RowReport report(folder / "rows.spool");
   report.add(outcome(2, Kind::Written, "1.vcf", ann));
@@ -413,8 +393,7 @@ TEST(RowReport, ASaveThatFailsSaysWhyAndLeavesAnEarlierFileAsItWas) {
 }
 
 TEST(RowReport, ASpoolThatCannotBeKeptIsReportedWithoutStoppingTheRun) {
-  Folder folder;
-  ASSERT_TRUE(folder.valid());
+  const quillmere::test::ScratchFolder folder("report");
   const ContactValues ann = contact({{Field::FullName, "Ann"}});
   RowReport report(folder / "missing" / "rows.spool");
   EXPECT_NE(report.problem().find("could not be made"), std::string::npos);

@@ -11,6 +11,7 @@
 #include "core/RecordPreview.h"
 #include "core/RowReport.h"
 #include "tests/core/ExportDoubles.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace quillmere::core {
 namespace {
@@ -61,8 +62,8 @@ TEST(SeveralValues, TheFirstValueKeepsItsFieldTheNextFillFreeFieldsOfItsKindTheR
   const std::vector<ColumnPair> columns{pairOf(0, EmailAddress), pairOf(1, EmailAddress2),
                                         pairOf(2, MobileNumber), pairOf(3, HomeTelephoneNumber),
                                         pairOf(4, BusinessFaxNumber)};
-  const auto spool =
-      std::filesystem::temp_directory_path() / ("several-values-" + std::to_string(getpid()));
+  const quillmere::test::ScratchFolder folder("several-values");
+  const auto spool = folder / "report";
   MemorySheet exported(rows);
   test::MemorySink sink;
   test::ScriptedOptions options;

@@ -10,6 +10,7 @@
 
 #include "source/InputFile.h"
 #include "source/WorkbookError.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace quillmere::source {
 namespace {
@@ -18,13 +19,7 @@ namespace fs = std::filesystem;
 
 class InputFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    path_ = fs::temp_directory_path() /
-            ("quillmere-input-" + std::to_string(getpid()) + "-" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::ofstream(path_, std::ios::binary) << "0123456789";
-  }
-  void TearDown() override { fs::remove(path_); }
+  void SetUp() override { path_ = folder_.write("input", "0123456789"); }
 
   static std::string readAt(const InputFile& file, std::uint64_t offset, std::size_t length) {
     std::string bytes(length, '\0');
@@ -37,6 +32,7 @@ class InputFileTest : public ::testing::Test {
     return bytes;
   }
 
+  quillmere::test::ScratchFolder folder_{"input"};
   fs::path path_;
 };
 

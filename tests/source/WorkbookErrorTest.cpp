@@ -13,6 +13,7 @@
 
 #include "source/Workbook.h"
 #include "source/WorkbookError.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace quillmere::source {
 namespace {
@@ -133,15 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 class WorkbookErrorOfAFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("quillmere-error-" + std::to_string(getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  fs::path dir_;
+  quillmere::test::ScratchFolder dir_{"error"};
 };
 
 TEST_F(WorkbookErrorOfAFile, AMissingFileCarriesTheSystemsErrorAndNoWindowWords) {

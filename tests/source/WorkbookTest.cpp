@@ -11,6 +11,7 @@
 #include "source/SheetTsv.h"
 #include "source/Workbook.h"
 #include "source/WorkbookError.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace quillmere::source {
 namespace {
@@ -20,19 +21,8 @@ using Kind = WorkbookError::Kind;
 
 class OpenWorkbook : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("quillmere-opener-" + std::to_string(getpid()) + "-" +
-            std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   fs::path write(const std::string& name, const std::string& bytes) {
-    const fs::path path = dir_ / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
+    return dir_.write(name, bytes);
   }
 
   // The error that opening gives; fails the test when the file opens.
@@ -46,7 +36,7 @@ class OpenWorkbook : public ::testing::Test {
     return WorkbookError(Kind::Corrupt, path, "");
   }
 
-  fs::path dir_;
+  quillmere::test::ScratchFolder dir_{"opener"};
 };
 
 TEST_F(OpenWorkbook, AMissingFileIsNamedInItsMessage) {
@@ -57,7 +47,7 @@ TEST_F(OpenWorkbook, AMissingFileIsNamedInItsMessage) {
 }
 
 TEST_F(OpenWorkbook, AFolderIsNotAWorkbook) {
-  EXPECT_EQ(errorOf(dir_).kind(), Kind::Unreadable);
+  EXPECT_EQ(errorOf(dir_.path()).kind(), Kind::Unreadable);
 }
 
 TEST_F(OpenWorkbook, AnEmptyFileSaysSo) {

@@ -10,6 +10,7 @@
 #include "source/WorkbookError.h"
 #include "source/load/SheetLoader.h"
 #include "tests/support/MemorySheet.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace quillmere::source {
 namespace {
@@ -199,15 +200,7 @@ TEST(SheetPreview, StopsTakingRowsOnceItsCellBudgetIsSpent) {
 
 class LoadFromFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ =
-        std::filesystem::temp_directory_path() /
-        ("quillmere-load-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-  std::filesystem::path folder_;
+  quillmere::test::ScratchFolder folder_{"load"};
 };
 
 TEST_F(LoadFromFile, LoadsTheFirstSheetOfAWorkbookAndKeepsItsPath) {

@@ -13,6 +13,7 @@
 #include "source/WorkbookError.h"
 #include "source/xls/CompoundFile.h"
 #include "source/xls/LittleEndian.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace quillmere::source::xls {
 namespace {
@@ -65,26 +66,13 @@ std::string workbookOf(const fs::path& path) {
 // A copy of a fixture with a change made to its bytes, in a folder of its own.
 class ChangedFixture : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("quillmere-cfb-" + std::to_string(getpid()) + "-" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
-
   fs::path changed(const char* fixture, const std::function<void(std::string&)>& change) {
     std::string bytes = bytesOf(kFixtures / fixture);
     change(bytes);
-    const fs::path path = dir_ / "contacts.xls";
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-    return path;
+    return dir_.write("contacts.xls", bytes);
   }
 
-  fs::path dir_;
+  quillmere::test::ScratchFolder dir_{"cfb"};
 };
 
 TEST(CompoundFile, FindsTheWorkbookStreamWhateverTheCase) {
