@@ -45,8 +45,14 @@ void CardUploader::start(const UploadPlan& plan) {
   running_ = true;
   stopping_ = false;
   for (const PlannedCard& card : std::as_const(plan_.cards)) {
-    report_.results.append(
-        CardResult{card.card.row, card.card.uid, card.url, Outcome::NotSent, {}, card.etag});
+    report_.results.append(CardResult{card.card.row,
+                                      card.card.uid,
+                                      card.url,
+                                      Outcome::NotSent,
+                                      {},
+                                      card.etag,
+                                      card.card.hasPhoto,
+                                      card.card.photoLeftOut});
   }
   // Started from the caller's event loop, so a plan with nothing to send still ends later.
   QTimer::singleShot(0, this, [this] { sendMore(); });

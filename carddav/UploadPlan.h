@@ -7,11 +7,14 @@
 
 namespace quillmere::carddav {
 
-// A card as the conversion wrote it: the sheet row it came from, its UID and its text.
+// A card as the conversion wrote it: the sheet row it came from, its UID and its text; and
+// whether it holds the photo its row names or, as the conversion's note says, why it does not.
 struct OutgoingCard {
   int row = 0;
   QString uid;
   QByteArray text;
+  bool hasPhoto = false;
+  QString photoLeftOut;  // empty when it has its photo or the row names none
 };
 
 enum class CardAction { Create, Update, Unchanged };

@@ -4,6 +4,30 @@
 
 namespace quillmere::carddav {
 
+bool CardResult::inAddressBook() const {
+  return outcome == Outcome::Created || outcome == Outcome::Updated ||
+         outcome == Outcome::Unchanged;
+}
+
+qsizetype UploadReport::photosSent() const {
+  return std::count_if(results.cbegin(), results.cend(), [](const CardResult& result) {
+    return result.inAddressBook() && result.hasPhoto;
+  });
+}
+
+qsizetype UploadReport::photosLeftOut() const {
+  return std::count_if(results.cbegin(), results.cend(), [](const CardResult& result) {
+    return result.inAddressBook() && !result.photoLeftOut.isEmpty();
+  });
+}
+
+const CardResult* UploadReport::firstWithoutPhoto() const {
+  const auto first = std::find_if(results.cbegin(), results.cend(), [](const CardResult& result) {
+    return result.inAddressBook() && !result.photoLeftOut.isEmpty();
+  });
+  return first == results.cend() ? nullptr : &*first;
+}
+
 qsizetype UploadReport::count(CardResult::Outcome outcome) const {
   return std::count_if(results.cbegin(), results.cend(),
                        [outcome](const CardResult& result) { return result.outcome == outcome; });

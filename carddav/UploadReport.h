@@ -27,6 +27,11 @@ struct CardResult {
   Outcome outcome = Outcome::NotSent;
   QString message;
   QByteArray etag;  // the server's new ETag after a write, when it gave one
+  bool hasPhoto = false;
+  QString photoLeftOut;  // why the card goes without the photo its row names; empty otherwise
+
+  // Whether the address book now holds the card as it was written.
+  bool inAddressBook() const;
 };
 
 struct UploadReport {
@@ -36,6 +41,12 @@ struct UploadReport {
   std::optional<CardDavError> failure;
 
   qsizetype count(CardResult::Outcome outcome) const;
+  // Of the cards the address book now holds as written, those with their photo and those
+  // that went without the one their row names: the photos a conversion counts, as sent.
+  qsizetype photosSent() const;
+  qsizetype photosLeftOut() const;
+  // The first card that went without its photo, to say why; null when none did.
+  const CardResult* firstWithoutPhoto() const;
   // "N created, M updated, K unchanged", then the refusals, conflicts and cards not sent when
   // there are any.
   QString summary() const;

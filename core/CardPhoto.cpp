@@ -136,4 +136,11 @@ void attachPhoto(ContactValues& values, const PhotoReading& reading, const Photo
   }
 }
 
+std::string photoLeftOutText(const ContactValues& values) {
+  for (const ValueNote& note : values.notes()) {
+    if (note.kind == ValueNote::Kind::PhotoLeftOut) return noteText(note);
+  }
+  return {};
+}
+
 }  // namespace quillmere::core

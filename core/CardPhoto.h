@@ -37,4 +37,8 @@ struct PhotoReading {
 // without one. Nothing to do when the field is empty or the photo was attached before.
 void attachPhoto(ContactValues& values, const PhotoReading& reading, const PhotoLimits& limits);
 
+// Why the card goes without the photo its Photo field names, as the report words it; empty
+// when it holds the photo or names none.
+std::string photoLeftOutText(const ContactValues& values);
+
 }  // namespace quillmere::core

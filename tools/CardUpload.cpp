@@ -41,7 +41,7 @@ std::string text(const QString& value) {
 }  // namespace
 
 int uploadCards(const UploadCommand& command, const std::vector<std::string>& cards,
-                const std::vector<std::uint32_t>& rows) {
+                const std::vector<WrittenCard>& written) {
   int argc = 1;
   char name[] = "quillmere-convert";
   char* argv[] = {name, nullptr};
@@ -55,9 +55,11 @@ int uploadCards(const UploadCommand& command, const std::vector<std::string>& ca
   for (std::size_t i = 0; i < cards.size(); ++i) {
     const std::string& card = cards[i];
     const std::string_view uid = core::uidOf(card);
-    outgoing.append({i < rows.size() ? static_cast<int>(rows[i]) : 0,
+    const WrittenCard said = i < written.size() ? written[i] : WrittenCard{};
+    outgoing.append({static_cast<int>(said.row),
                      QString::fromUtf8(uid.data(), static_cast<qsizetype>(uid.size())),
-                     QByteArray::fromStdString(card)});
+                     QByteArray::fromStdString(card), said.hasPhoto,
+                     QString::fromStdString(said.photoLeftOut)});
   }
   const auto book = carddav::onlyAddressBook(account);
   if (book.error) {
@@ -79,6 +81,15 @@ int uploadCards(const UploadCommand& command, const std::vector<std::string>& ca
       std::cout << (result.outcome == Outcome::Conflict ? "conflict row " : "refused row ")
                 << result.row << ": " << text(result.message) << "\n";
     }
+  }
+  // Counted as the conversion counts them, for the cards the address book now holds.
+  if (report.photosSent() > 0 || report.photosLeftOut() > 0) {
+    std::cout << "photos sent: " << report.photosSent() << "\n"
+              << "photos left out: " << report.photosLeftOut() << "\n";
+  }
+  if (const carddav::CardResult* first = report.firstWithoutPhoto()) {
+    std::cout << "first photo left out, row " << first->row << ": " << text(first->photoLeftOut)
+              << "\n";
   }
   if (report.failure) {
     std::cerr << kProgramName << ": " << text(report.failure->message) << "\n";

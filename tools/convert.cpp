@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "core/CardPhoto.h"
 #include "core/CollectingRecordSink.h"
 #include "core/ContactField.h"
 #include "core/ContactSheet.h"
@@ -93,11 +94,18 @@ class RunWatcher : public core::ExportObserver {
         ++notes;
       }
     }
-    if (outcome.kind == core::RowOutcome::Kind::Written) writtenRows.push_back(outcome.sheetRow);
+    if (outcome.kind == core::RowOutcome::Kind::Written) {
+      tools::WrittenCard card{outcome.sheetRow, false, {}};
+      if (outcome.values != nullptr) {
+        card.hasPhoto = outcome.values->hadPhoto();
+        card.photoLeftOut = core::photoLeftOutText(*outcome.values);
+      }
+      written.push_back(std::move(card));
+    }
     line.update(progress);
     return stopSignal == 0;
   }
-  std::vector<std::uint32_t> writtenRows;  // in the order their cards were written
+  std::vector<tools::WrittenCard> written;  // in the order their cards were written
   std::vector<std::string> shown;
   std::vector<std::string> noted;
   std::size_t notes = 0;
@@ -255,7 +263,7 @@ int convert(const tools::ConvertCommand& command) {
   if (report.stopped) return 128 + stopSignal;
   const int written = report.everyContactWritten() ? 0 : 1;
   if (collected == nullptr) return written;
-  const int sent = tools::uploadCards(command.upload, collected->records, watcher.writtenRows);
+  const int sent = tools::uploadCards(command.upload, collected->records, watcher.written);
   return std::max(written, sent);
 }
 

@@ -1081,5 +1081,13 @@
         <source>Address books found: %1. Check shows what sending would change.</source>
         <translation>Gefundene Adressbücher: %1. Prüfen zeigt, was das Senden ändern würde.</translation>
     </message>
+    <message>
+        <source>Photos sent: %1; left out: %2.</source>
+        <translation>Fotos gesendet: %1; ausgelassen: %2.</translation>
+    </message>
+    <message>
+        <source>First left out: row %1, %2.</source>
+        <translation>Zuerst ausgelassen: Zeile %1, %2.</translation>
+    </message>
 </context>
 </TS>

@@ -1081,5 +1081,13 @@
         <source>Address books found: %1. Check shows what sending would change.</source>
         <translation>Libretas de direcciones encontradas: %1. Comprobar muestra qué cambiaría el envío.</translation>
     </message>
+    <message>
+        <source>Photos sent: %1; left out: %2.</source>
+        <translation>Fotos enviadas: %1; omitidas: %2.</translation>
+    </message>
+    <message>
+        <source>First left out: row %1, %2.</source>
+        <translation>Primera omitida: fila %1, %2.</translation>
+    </message>
 </context>
 </TS>

@@ -1081,5 +1081,13 @@
         <source>Address books found: %1. Check shows what sending would change.</source>
         <translation>Carnets d’adresses trouvés&#xa0;: %1. Vérifier montre ce que l’envoi changerait.</translation>
     </message>
+    <message>
+        <source>Photos sent: %1; left out: %2.</source>
+        <translation>Photos envoyées&#xa0;: %1&#xa0;; laissées de côté&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>First left out: row %1, %2.</source>
+        <translation>Première laissée de côté&#xa0;: ligne %1, %2.</translation>
+    </message>
 </context>
 </TS>

@@ -1081,5 +1081,13 @@
         <source>Address books found: %1. Check shows what sending would change.</source>
         <translation>Rubriche trovate: %1. Verifica mostra cosa cambierebbe l’invio.</translation>
     </message>
+    <message>
+        <source>Photos sent: %1; left out: %2.</source>
+        <translation>Foto inviate: %1; tralasciate: %2.</translation>
+    </message>
+    <message>
+        <source>First left out: row %1, %2.</source>
+        <translation>Prima tralasciata: riga %1, %2.</translation>
+    </message>
 </context>
 </TS>

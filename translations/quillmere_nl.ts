@@ -1081,5 +1081,13 @@
         <source>Address books found: %1. Check shows what sending would change.</source>
         <translation>Gevonden adresboeken: %1. Controleren toont wat sturen zou veranderen.</translation>
     </message>
+    <message>
+        <source>Photos sent: %1; left out: %2.</source>
+        <translation>Foto&apos;s gestuurd: %1; weggelaten: %2.</translation>
+    </message>
+    <message>
+        <source>First left out: row %1, %2.</source>
+        <translation>Eerste weggelaten: rij %1, %2.</translation>
+    </message>
 </context>
 </TS>

@@ -1081,5 +1081,13 @@
         <source>Address books found: %1. Check shows what sending would change.</source>
         <translation>Znalezione książki adresowe: %1. Sprawdź pokazuje, co zmieniłoby wysłanie.</translation>
     </message>
+    <message>
+        <source>Photos sent: %1; left out: %2.</source>
+        <translation>Wysłane zdjęcia: %1; pominięte: %2.</translation>
+    </message>
+    <message>
+        <source>First left out: row %1, %2.</source>
+        <translation>Pierwsze pominięte: wiersz %1, %2.</translation>
+    </message>
 </context>
 </TS>

@@ -1081,5 +1081,13 @@
         <source>Address books found: %1. Check shows what sending would change.</source>
         <translation>Catálogos de endereços encontrados: %1. Verificar mostra o que o envio mudaria.</translation>
     </message>
+    <message>
+        <source>Photos sent: %1; left out: %2.</source>
+        <translation>Fotos enviadas: %1; deixadas de fora: %2.</translation>
+    </message>
+    <message>
+        <source>First left out: row %1, %2.</source>
+        <translation>Primeira deixada de fora: linha %1, %2.</translation>
+    </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include <QList>
 
 #include "carddav/UploadPlan.h"
+#include "core/CardPhoto.h"
 #include "core/CollectingRecordSink.h"
 #include "core/ContactUid.h"
 #include "core/ExportSession.h"
@@ -20,15 +21,29 @@ namespace quillmere::ui {
 
 namespace {
 
-// Notes the sheet row of each card as it is written, and keeps the window answering.
+// Notes each card as it is written: its sheet row, and whether it holds its photo or why it
+// goes without, for the dialog to say when the cards are sent. Keeps the window answering.
 class CardRows : public core::ExportObserver {
  public:
+  struct Written {
+    std::uint32_t row = 0;
+    bool hasPhoto = false;
+    QString photoLeftOut;
+  };
+
   bool rowDone(const core::ExportProgress&, const core::RowOutcome& outcome) override {
-    if (outcome.kind == core::RowOutcome::Kind::Written) rows.push_back(outcome.sheetRow);
+    if (outcome.kind == core::RowOutcome::Kind::Written) {
+      Written card{outcome.sheetRow, false, {}};
+      if (outcome.values != nullptr) {
+        card.hasPhoto = outcome.values->hadPhoto();
+        card.photoLeftOut = fromUtf8(core::photoLeftOutText(*outcome.values));
+      }
+      cards.push_back(std::move(card));
+    }
     pump_.pumpIfDue();
     return true;
   }
-  std::vector<std::uint32_t> rows;
+  std::vector<Written> cards;
 
  private:
   EventPump pump_;
@@ -57,8 +72,9 @@ QList<carddav::OutgoingCard> frmMain::addressBookCards() {
   QList<carddav::OutgoingCard> cards;
   for (std::size_t i = 0; i < collected.records.size(); ++i) {
     const std::string& card = collected.records[i];
-    cards.append({i < rows.rows.size() ? static_cast<int>(rows.rows[i]) : 0,
-                  fromUtf8(core::uidOf(card)), QByteArray::fromStdString(card)});
+    const CardRows::Written written = i < rows.cards.size() ? rows.cards[i] : CardRows::Written{};
+    cards.append({static_cast<int>(written.row), fromUtf8(core::uidOf(card)),
+                  QByteArray::fromStdString(card), written.hasPhoto, written.photoLeftOut});
   }
   return cards;
 }

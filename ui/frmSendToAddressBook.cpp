@@ -184,6 +184,16 @@ void frmSendToAddressBook::stop() {
 void frmSendToAddressBook::showSent(const carddav::UploadReport& report) {
   report_ = report;
   QString text = tr("Sent: %1.").arg(report.summary());
+  // A card without the photo its row names is in the book all the same; only this says so.
+  if (report.photosSent() > 0 || report.photosLeftOut() > 0) {
+    text +=
+        QLatin1Char(' ') +
+        tr("Photos sent: %1; left out: %2.").arg(report.photosSent()).arg(report.photosLeftOut());
+  }
+  if (const carddav::CardResult* first = report.firstWithoutPhoto()) {
+    text += QLatin1Char(' ') +
+            tr("First left out: row %1, %2.").arg(QString::number(first->row), first->photoLeftOut);
+  }
   if (report.failure) text += QLatin1Char(' ') + report.failure->message;
   lblStatus_->setText(text);
   // What was sent is on the server now; another send needs a fresh check.

@@ -65,7 +65,7 @@ QList<OutgoingCard> makeCards(int count, const QSet<int>& changedRows, const cha
                                                core::RecordForm{version, true, true});
     const std::size_t at = core::uidValueAt(text);
     const std::string uid = text.substr(at, text.find("\r\n", at) - at);
-    cards.append({row, QString::fromStdString(uid), QByteArray::fromStdString(text)});
+    cards.append({row, QString::fromStdString(uid), QByteArray::fromStdString(text), false, {}});
   }
   return cards;
 }

@@ -2,18 +2,21 @@
 """quillmere-convert --upload against a real Radicale on 127.0.0.1 with a password.
 
 A list goes to a new address book (found from the server's root); a dry run then says
-nothing is new; two rows changed give exactly two updates; a wrong password and an address
-book that is not there are refused with exit status 2 and a sentence.
+nothing is new; two rows changed give exactly two updates; a row whose picture is missing is
+sent without its photo and the output counts it with its reason; a wrong password and an
+address book that is not there are refused with exit status 2 and a sentence.
 Usage: upload.py QUILLMERE_CONVERT
 """
 import base64
 import os
 import socket
+import struct
 import subprocess
 import sys
 import tempfile
 import time
 import urllib.request
+import zlib
 
 TOOL = sys.argv[1]
 USER, PASSWORD = "alice", "s3cret"
@@ -31,6 +34,16 @@ def request(method, url, body=None, headers=None):
                                  headers={"Authorization": "Basic " + auth, **(headers or {})})
     with urllib.request.urlopen(req, timeout=20) as answer:
         return answer.status, answer.read()
+
+
+def tiny_png():
+    """A 2x2 grey PNG, made here so the test needs no picture tool."""
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data
+                + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+    rows = b"".join(b"\0" + b"\x80" * 6 for _ in range(2))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", 2, 2, 8, 2, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
 
 
 def write_list(path, changed=()):
@@ -100,6 +113,23 @@ def main():
             stored = listing.decode().count(".vcf</")
             if stored != 20:
                 failures.append(f"{stored} cards on the server, not 20")
+            # A picture that cannot be read: the card goes without it, and the upload says so.
+            photos = os.path.join(work, "photos.csv")
+            with open(os.path.join(work, "pia.png"), "wb") as f:
+                f.write(tiny_png())
+            with open(photos, "w", encoding="utf-8") as f:
+                f.write("Full Name,E-mail,Photo\nPia Holm,pia@example.org,pia.png\n"
+                        "Quinn Ash,quinn@example.org,gone.jpg\nRo Vik,ro@example.org,\n")
+            run = subprocess.run([TOOL, "--upload", book, "--user", USER, "--more-fields", photos,
+                                  os.path.join(work, "out"), "A=FullName", "B=EmailAddress",
+                                  "C=Photo"], env=dict(os.environ, QUILLMERE_PASSWORD=PASSWORD),
+                                 capture_output=True, text=True, timeout=120)
+            said = ("sent: 3 created, 0 updated, 0 unchanged\nphotos sent: 1\nphotos left out: 1\n"
+                    f'first photo left out, row 3: Photo "gone.jpg" in column C names '
+                    f"{work}/gone.jpg, which does not exist, so the card has no photo\n")
+            if run.returncode != 0 or said not in run.stdout:
+                failures.append(f"a photo left out: exit {run.returncode}, said {run.stdout!r}"
+                                f" {run.stderr!r}")
             for label, url, password, said in [
                 ("wrong password", book, "wrong", "password"),
                 ("no such address book", f"{root}{USER}/none/", PASSWORD, "")]:

@@ -1,5 +1,7 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +13,7 @@
 using quillmere::carddav::test::RadicaleServer;
 using quillmere::ui::test::ConvertSteps;
 using quillmere::ui::test::kFixtures;
+using quillmere::ui::test::writeXlsx;
 
 // Send to Address Book... on step 3, the real dialog and a real Radicale on 127.0.0.1: the
 // books found from the server's root, what would change said before anything is sent, the
@@ -63,6 +66,56 @@ class FrmMainSendTest : public QObject, private ConvertSteps {
     press("cmdCheck");
     QTRY_VERIFY_WITH_TIMEOUT(status().startsWith(QStringLiteral("0 new, 0 to update, 3 unchanged")),
                              20000);
+    dialog->close();
+  }
+
+  // A row whose picture cannot be read still goes, without its photo; the result says how many
+  // did and why the first did, as a conversion's message counts its photos.
+  void cardsSentWithoutTheirPhotoAreCountedWithTheFirstReason() {
+    RadicaleServer server;
+    const QUrl book = server.makeAddressBook(QStringLiteral("friends"), QStringLiteral("Friends"));
+    QImage picture(300, 200, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    QVERIFY(picture.save(folder.path(QStringLiteral("ann.png"))));
+    const QString workbook = folder.path(QStringLiteral("people.xlsx"));
+    QVERIFY(writeXlsx(workbook, {{"Name", "E-mail", "Photo"},
+                                 {"Ann Lee", "ann@example.org", "ann.png"},
+                                 {"Bo Berg", "bo@example.org", "gone.jpg"},
+                                 {"Cy Ray", "cy@example.org", ""}}));
+    fixture.browse(workbook);
+    fixture.click("cmdNext");
+    QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("chkMoreFields")), Qt::LeftButton);
+    fixture.click("cmdMatchByName");
+    QCOMPARE(fixture.mappedEntries().size(), 3);
+    fixture.shell.defaultFolder = base;
+    fixture.click("cmdNext");
+    fixture.click("cmdSendToAddressBook");
+    auto* dialog = fixture.window->findChild<QDialog*>(QStringLiteral("frmSendToAddressBook"));
+    QVERIFY(dialog != nullptr);
+    dialog->findChild<QLineEdit*>(QStringLiteral("txtServer"))->setText(book.toString());
+    dialog->findChild<QLineEdit*>(QStringLiteral("txtUser"))->setText(server.user());
+    dialog->findChild<QLineEdit*>(QStringLiteral("txtPassword"))->setText(server.password());
+    const auto press = [&](const char* name) {
+      auto* button = dialog->findChild<QPushButton*>(QString::fromLatin1(name));
+      QVERIFY2(button != nullptr && button->isEnabled(), name);
+      QTest::mouseClick(button, Qt::LeftButton);
+    };
+    auto* status = dialog->findChild<QLabel*>(QStringLiteral("lblStatus"));
+    press("cmdFind");
+    QTRY_COMPARE_WITH_TIMEOUT(dialog->findChild<QComboBox*>(QStringLiteral("cmbBook"))->count(), 1,
+                              20000);
+    press("cmdCheck");
+    QTRY_VERIFY_WITH_TIMEOUT(status->text().startsWith(QStringLiteral("3 new")), 20000);
+    press("cmdSend");
+    QTRY_VERIFY_WITH_TIMEOUT(status->text().startsWith(QStringLiteral("Sent:")), 20000);
+    QCOMPARE(status->text(),
+             QStringLiteral("Sent: 3 created, 0 updated, 0 unchanged. Photos sent: 1; left out: 1. "
+                            "First left out: row 3, Photo \"gone.jpg\" in column C names %1, "
+                            "which does not exist, so the card has no photo.")
+                 .arg(folder.path(QStringLiteral("gone.jpg"))));
+    QCOMPARE(server.etags(book).size(), 3);
+    QVERIFY(
+        dialog->grab().save(QStringLiteral(QUILLMERE_SCREENSHOT_DIR "/send-photo-left-out.png")));
     dialog->close();
   }
 
