@@ -11,7 +11,8 @@
 #include "core/ContactRowReader.h"
 #include "core/ContactUid.h"
 #include "core/ContactValues.h"
-#include "core/RecordsAhead.h"
+#include "core/RecordsAheadFromFile.h"
+#include "core/RecordsAheadFromKeptRows.h"
 #include "core/VCardRecord.h"
 #include "source/load/DataRowWalk.h"
 
@@ -52,15 +53,7 @@ class Run {
         rows.noteSkipped(report_.skipped);
         rows.notePastHeaders(sheet_);
       }
-      if (!takeBuiltInTurn(rows)) {
-        startBuildingAhead();
-        while (rows.next(sheet_)) {
-          if (!takeRow(sheet_.rowNumber())) {
-            report_.stopped = true;
-            break;
-          }
-        }
-      }
+      takeRows(rows);
     } catch (const std::exception& error) {
       report_.readFailure = error.what();
     }
@@ -84,38 +77,80 @@ class Run {
   }
 
  private:
-  // Rows that never change (kept rows) and options that can give all their answers at once
-  // let the records be built ahead on other threads.
-  void startBuildingAhead() {
-    std::unique_ptr<source::SheetReader> cursor = sheet_.anotherCursor();
-    if (cursor == nullptr) return;
-    const std::optional<OptionAnswers> answers = options_.answers();
-    if (!answers) return;
-    ahead_ = std::make_unique<RecordsAhead>(std::move(cursor), job_);
-    ahead_->start(0, *answers);
+  // How the run takes its rows, chosen once, before the first.
+  enum class Strategy {
+    // Each row read and built on the run's thread, each option asked at its moment of use.
+    RowByRow,
+    // Rows that never change (kept rows), with options that can give all their answers at
+    // once: the records are built ahead on cursors of their own, and each row's answers are
+    // checked as the run takes it.
+    AheadFromKeptRows,
+    // A file read once as it goes on this thread, with answers that never change: the
+    // builders take turns reading its rows and build their records apart.
+    AheadFromFile,
+  };
+
+  struct Choice {
+    Strategy strategy = Strategy::RowByRow;
+    std::unique_ptr<source::SheetReader> cursor;  // the second cursor over kept rows
+    std::optional<OptionAnswers> answers;
+  };
+
+  // A workbook read ahead keeps its one conversion thread, which measured faster, as its
+  // parsing keeps a core busy of its own; but phone numbers put in international form
+  // outweigh that parsing many times over, and gain from both cores.
+  Choice chooseStrategy() {
+    Choice choice;
+    choice.cursor = sheet_.anotherCursor();
+    if (choice.cursor != nullptr) {
+      choice.answers = options_.answers();
+      if (choice.answers) choice.strategy = Strategy::AheadFromKeptRows;
+      return choice;
+    }
+    if (!options_.answersFixed()) return choice;
+    choice.answers = options_.answers();
+    if (choice.answers && !(sheet_.readsAhead() && choice.answers->phoneCountry.empty())) {
+      choice.strategy = Strategy::AheadFromFile;
+    }
+    return choice;
   }
 
-  // A file read once as it goes on this thread, with answers that never change: two threads
-  // take turns reading its rows and build their records apart. False when it cannot be read
-  // that way; then nothing of it was read. A workbook read ahead keeps its one conversion
-  // thread, which measured faster, as its parsing keeps a core busy of its own; but phone
-  // numbers put in international form outweigh that parsing many times over, and gain from
-  // both cores.
-  bool takeBuiltInTurn(source::DataRowWalk& rows) {
-    if (!options_.answersFixed() || sheet_.anotherCursor() != nullptr) return false;
-    const std::optional<OptionAnswers> answers = options_.answers();
-    if (!answers || (sheet_.readsAhead() && answers->phoneCountry.empty())) return false;
-    // On the heap: its batches take more than a megabyte.
-    const auto built = std::make_unique<RecordsAhead>(sheet_, rows, job_);
-    built->start(0, *answers);
-    while (const BuiltRow* row = built->next()) {
-      if (!writeRow(row->sheetRow, *row, *answers)) {
+  void takeRows(source::DataRowWalk& rows) {
+    Choice choice = chooseStrategy();
+    switch (choice.strategy) {
+      case Strategy::RowByRow:
+        takeInSheetOrder(rows);
+        return;
+      case Strategy::AheadFromKeptRows:
+        ahead_ = std::make_unique<RecordsAheadFromKeptRows>(std::move(choice.cursor), job_);
+        ahead_->start(0, *choice.answers);
+        takeInSheetOrder(rows);
+        return;
+      case Strategy::AheadFromFile:
+        takeBuiltFromFile(rows, *choice.answers);
+        return;
+    }
+  }
+
+  // Walks the sheet on this thread, taking each row built ahead while there is one for it.
+  void takeInSheetOrder(source::DataRowWalk& rows) {
+    while (rows.next(sheet_)) {
+      if (!takeRow(sheet_.rowNumber())) {
         report_.stopped = true;
-        return true;
+        return;
       }
     }
-    if (built->failure()) std::rethrow_exception(built->failure());
-    return true;
+  }
+
+  void takeBuiltFromFile(source::DataRowWalk& rows, const OptionAnswers& answers) {
+    RecordsAheadFromFile built(sheet_, rows, job_, answers);
+    while (const BuiltRow* row = built.next()) {
+      if (!writeRow(row->sheetRow, *row, answers)) {
+        report_.stopped = true;
+        return;
+      }
+    }
+    if (built.failure()) std::rethrow_exception(built.failure());
   }
 
   bool takeRow(std::uint32_t row) {
@@ -257,7 +292,7 @@ class Run {
   std::unordered_set<ContactUid, UidHash> uidsGiven_;
   std::string distinctRecord_;
   ExportReport report_;
-  std::unique_ptr<RecordsAhead> ahead_;
+  std::unique_ptr<RecordsAheadFromKeptRows> ahead_;
   // Answers that keep changing are asked row by row again: each change starts the building
   // over from the sheet's first row.
   static constexpr int kMaxRestarts = 8;
