@@ -53,21 +53,20 @@ class HandOff {
 
   // The filling side. Slot `number` to fill, once the taker has given back the one before it
   // in its place; none when `stop` asks first.
-  Slot* room(std::size_t number, std::stop_token stop = {}) {
+  Slot* room(std::size_t number, const std::stop_token& stop = {}) {
+    const StopWakes wakes(*this, roomChanged_, stop);
     std::unique_lock lock(mutex_);
-    if (!changed_.wait(lock, std::move(stop),
-                       [&] { return number < givenBack_ + slots_.size(); })) {
+    if (!wait(roomWaiters_, roomChanged_, lock, stop,
+              [&] { return number < givenBack_ + slots_.size(); })) {
       return nullptr;
     }
     return &slots_[number % slots_.size()];
   }
   // Hands slot `number` over.
   void give(std::size_t number) {
-    {
-      const std::lock_guard lock(mutex_);
-      given_[number % slots_.size()] = number + 1;
-    }
-    changed_.notify_all();
+    std::unique_lock lock(mutex_);
+    given_[number % slots_.size()] = number + 1;
+    notify(takerWaiting_, givenChanged_, lock);
   }
   // Fills slot `number` once it has room with `filler(slot)`, which says whether slots follow,
   // and hands it over. False when none follows, or when `stop` asked: then it is not handed over.
@@ -82,46 +81,42 @@ class HandOff {
   }
   // No slot is given after those given so far: take() of another returns none.
   void close() {
-    {
-      const std::lock_guard lock(mutex_);
-      closed_ = true;
-    }
-    changed_.notify_all();
+    std::unique_lock lock(mutex_);
+    closed_ = true;
+    notify(takerWaiting_, givenChanged_, lock);
   }
 
   // For fillers that take turns at one source, in the order of their slots: waits until the
   // slot before `number` has passed the turn on. False when the source was used up first, or
   // when `stop` asked.
-  bool awaitTurn(std::size_t number, std::stop_token stop = {}) {
+  bool awaitTurn(std::size_t number, const std::stop_token& stop = {}) {
+    const StopWakes wakes(*this, turnChanged_, stop);
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, std::move(stop), [&] { return turn_ == number || lastTurn_; });
-    return turn_ == number && !lastTurn_;
+    wait(turnWaiters_, turnChanged_, lock, stop, [&] { return turn_ == number || lastTurn_; });
+    return turn_ == number && !lastTurn_ && !stop.stop_requested();
   }
   // Passes the turn to the next slot's filler; `last` when the source is used up.
   void passTurn(bool last) {
-    {
-      const std::lock_guard lock(mutex_);
-      ++turn_;
-      lastTurn_ = last;
-    }
-    changed_.notify_all();
+    std::unique_lock lock(mutex_);
+    ++turn_;
+    lastTurn_ = last;
+    notify(turnWaiters_, turnChanged_, lock);
   }
 
   // The taking side. Slot `number` once it is given; none when the fillers closed first.
   Slot* take(std::size_t number) {
     std::unique_lock lock(mutex_);
     const std::size_t place = number % slots_.size();
-    changed_.wait(lock, [&] { return given_[place] == number + 1 || closed_; });
+    wait(takerWaiting_, givenChanged_, lock, {},
+         [&] { return given_[place] == number + 1 || closed_; });
     return given_[place] == number + 1 ? &slots_[place] : nullptr;
   }
   // The slots before `number` are free to fill again.
   void giveBack(std::size_t number) {
-    {
-      const std::lock_guard lock(mutex_);
-      if (number <= givenBack_) return;
-      givenBack_ = number;
-    }
-    changed_.notify_all();
+    std::unique_lock lock(mutex_);
+    if (number <= givenBack_) return;
+    givenBack_ = number;
+    notify(roomWaiters_, roomChanged_, lock);
   }
 
   // Nothing given, taken or turned: for a new run once no thread uses it any more.
@@ -136,8 +131,50 @@ class HandOff {
   }
 
  private:
+  // Wakes a wait on `changed` when `stop` is asked. Made before the lock is taken and gone
+  // after it is let go, as it takes the lock itself: so a wait cannot miss the stop.
+  class StopWakes {
+   public:
+    StopWakes(HandOff& handOff, std::condition_variable& changed, const std::stop_token& stop)
+        : wake_(stop, Wake{handOff, changed}) {}
+
+   private:
+    struct Wake {
+      HandOff& handOff;
+      std::condition_variable& changed;
+      void operator()() const {
+        const std::lock_guard lock(handOff.mutex_);
+        changed.notify_all();
+      }
+    };
+    std::stop_callback<Wake> wake_;
+  };
+
+  // Each kind of wait has a condition of its own, told only when one waits for it: a thread
+  // woken for nothing costs the other core a switch, each batch. False when `stop` asked
+  // before `done` held.
+  template <typename Done>
+  static bool wait(int& waiters, std::condition_variable& changed,
+                   std::unique_lock<std::mutex>& lock, const std::stop_token& stop, Done done) {
+    if (done()) return true;
+    ++waiters;
+    changed.wait(lock, [&] { return done() || stop.stop_requested(); });
+    --waiters;
+    return done() && !stop.stop_requested();
+  }
+  static void notify(int waiters, std::condition_variable& changed,
+                     std::unique_lock<std::mutex>& lock) {
+    lock.unlock();
+    if (waiters > 0) changed.notify_all();
+  }
+
   std::mutex mutex_;
-  std::condition_variable_any changed_;
+  std::condition_variable givenChanged_;  // for the taker
+  std::condition_variable roomChanged_;   // for fillers waiting for room
+  std::condition_variable turnChanged_;   // for fillers waiting for their turn
+  int takerWaiting_ = 0;
+  int roomWaiters_ = 0;
+  int turnWaiters_ = 0;
   std::vector<Slot> slots_;
   std::vector<std::size_t> given_;  // each place's slot number + 1 once given; 0 before
   std::size_t givenBack_ = 0;       // slots before this are free
