@@ -96,9 +96,9 @@ class Run {
     std::optional<OptionAnswers> answers;
   };
 
-  // A workbook read ahead keeps its one conversion thread, which measured faster, as its
-  // parsing keeps a core busy of its own; but phone numbers put in international form
-  // outweigh that parsing many times over, and gain from both cores.
+  // A workbook read ahead is taken row by row, its one conversion thread measured faster as
+  // its parsing keeps a core busy of its own; but phone numbers put in international form
+  // outweigh that parsing many times over, and gain from both builders.
   Choice chooseStrategy() {
     Choice choice;
     choice.cursor = sheet_.anotherCursor();

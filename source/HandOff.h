@@ -151,8 +151,8 @@ class HandOff {
   };
 
   // Each kind of wait has a condition of its own, told only when one waits for it: a thread
-  // woken for nothing costs the other core a switch, each batch. False when `stop` asked
-  // before `done` held.
+  // woken for nothing costs the other core a switch, each batch. False when `stop` asked while
+  // it waited.
   template <typename Done>
   static bool wait(int& waiters, std::condition_variable& changed,
                    std::unique_lock<std::mutex>& lock, const std::stop_token& stop, Done done) {
