@@ -1,5 +1,7 @@
 #include "core/CheckedRecord.h"
 
+#include <algorithm>
+
 #include "core/CardContent.h"
 #include "core/VCardQuickRead.h"
 #include "core/VCardReader.h"
@@ -11,26 +13,75 @@ RecordForm recordForm(std::string_view version, Destination destination) {
   return {version, profileOf(destination).standardForms, destination == Destination::CardDav};
 }
 
-void buildCheckedRecord(std::string& record, std::string& readBack, const ContactValues& values,
-                        std::string_view version, Destination destination, const ExportJob& job) {
-  const RecordForm form = recordForm(version, destination);
-  thread_local CardDigest expected;
-  expected.clear();
-  appendRecord(record, values, form, &expected);
-  if (job.alterRecord) job.alterRecord(record);
-  readBack.clear();
-  const std::optional<std::uint64_t> read = quickCardDigest(record, version);
-  if (read && *read == expected.value()) return;
+PhotoReading photoReading(const ExportJob& job) {
+  PhotoReading reading{job.pictures, job.table.workbook.parent_path(), 0};
+  for (const ColumnPair& pair : job.columns) {
+    if (pair.field == Field::Photo) reading.column = std::max(reading.column, pair.header.column);
+  }
+  return reading;
+}
+
+namespace {
+
+std::string differenceOf(std::string_view record, std::uint64_t expected,
+                         const ContactValues& values, const RecordForm& form) {
+  const std::optional<std::uint64_t> read = quickCardDigest(record, form.version);
+  if (read && *read == expected) return {};
   // Read again property by property, to say how the card differs, if it does.
   thread_local CardContent written;
   thread_local std::string again;
   written.clear();
   again.clear();
   appendRecord(again, values, form, &written);
-  if (auto difference = readBackDifference(record, version, written)) readBack = *difference;
+  return readBackDifference(record, form.version, written).value_or(std::string());
 }
 
-void buildCheckedRecord(std::string& record, std::string& readBack, const ContactValues& values,
+void readPhoto(ContactValues& values, Destination destination, const ExportJob& job) {
+  if (!values[Field::Photo].empty())
+    attachPhoto(values, photoReading(job), photoLimits(destination));
+}
+
+}  // namespace
+
+void buildRecord(std::string& record, ContactValues& values, std::string_view version,
+                 Destination destination, const ExportJob& job) {
+  readPhoto(values, destination, job);
+  appendRecord(record, values, recordForm(version, destination));
+  if (job.alterRecord) job.alterRecord(record);
+}
+
+std::string readBackOf(std::string_view record, ContactValues& values, std::string_view version,
+                       Destination destination) {
+  const RecordForm form = recordForm(version, destination);
+  thread_local CardDigest expected;
+  thread_local std::string again;
+  expected.clear();
+  again.clear();
+  appendRecord(again, values, form, &expected);
+  std::string difference = differenceOf(record, expected.value(), values, form);
+  values.releasePhoto();
+  return difference;
+}
+
+void buildCheckedRecord(std::string& record, std::string& readBack, ContactValues& values,
+                        std::string_view version, Destination destination, const ExportJob& job) {
+  if (!job.readBack) {
+    readBack.clear();
+    buildRecord(record, values, version, destination, job);
+    values.releasePhoto();
+    return;
+  }
+  readPhoto(values, destination, job);
+  const RecordForm form = recordForm(version, destination);
+  thread_local CardDigest expected;
+  expected.clear();
+  appendRecord(record, values, form, &expected);
+  if (job.alterRecord) job.alterRecord(record);
+  readBack = differenceOf(record, expected.value(), values, form);
+  values.releasePhoto();
+}
+
+void buildCheckedRecord(std::string& record, std::string& readBack, ContactValues& values,
                         const OptionAnswers& answers, const ExportJob& job) {
   buildCheckedRecord(record, readBack, values, answers.vCardVersion, answers.destination, job);
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/CardPhoto.h"
 #include "core/ContactValues.h"
 #include "core/ExportJob.h"
 #include "core/ExportOptions.h"
@@ -14,10 +15,24 @@ RecordForm recordForm(std::string_view version, Destination destination);
 
 // Builds the record of a row with the answers' version and destination into `record`, then
 // reads it back as its version's reader would: `readBack` says how the card differs from the
-// row, and is empty when every value reads back as written.
-void buildCheckedRecord(std::string& record, std::string& readBack, const ContactValues& values,
+// row, and is empty when every value reads back as written. A Photo cell's picture is read
+// into `values` first, or noted there as left out.
+void buildCheckedRecord(std::string& record, std::string& readBack, ContactValues& values,
                         const OptionAnswers& answers, const ExportJob& job);
-void buildCheckedRecord(std::string& record, std::string& readBack, const ContactValues& values,
+void buildCheckedRecord(std::string& record, std::string& readBack, ContactValues& values,
                         std::string_view version, Destination destination, const ExportJob& job);
+
+// The two halves of buildCheckedRecord, for a run that reads back on another thread so that
+// its own thread only builds: the record alone (its photo read first), then how it reads back
+// otherwise (empty when it does not), which builds the record's digest again from the values
+// and then lets their photo go.
+void buildRecord(std::string& record, ContactValues& values, std::string_view version,
+                 Destination destination, const ExportJob& job);
+std::string readBackOf(std::string_view record, ContactValues& values, std::string_view version,
+                       Destination destination);
+
+// Where the job's Photo cells are read from: the workbook's folder and the right-most column
+// paired with Photo.
+PhotoReading photoReading(const ExportJob& job);
 
 }  // namespace quillmere::core

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -22,6 +23,12 @@ struct ColumnPair {
   Field field = Field::FirstName;
   friend bool operator==(const ColumnPair&, const ColumnPair&) = default;
 };
+
+// Whether any column of `pairs` fills `field`.
+inline bool pairsField(const std::vector<ColumnPair>& pairs, Field field) {
+  return std::any_of(pairs.begin(), pairs.end(),
+                     [field](const ColumnPair& pair) { return pair.field == field; });
+}
 
 // What Add or Remove has to tell the user instead of acting.
 enum class MappingMessage { None, SelectOutlookField, SelectExcelField, SelectAddedItem };

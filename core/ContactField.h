@@ -52,11 +52,12 @@ enum class Field : unsigned char {
   OtherTelephoneNumber,
   PagerNumber,
   PersonalHomePage,
+  Photo,  // a picture file's path or a data: URI; the card holds the picture itself
 };
 
 // The catalogue every conversion offers; the More Fields come after it.
 inline constexpr std::size_t kFieldCount = 30;
-inline constexpr std::size_t kMoreFieldCount = 7;
+inline constexpr std::size_t kMoreFieldCount = 8;
 inline constexpr std::size_t kAllFieldCount = kFieldCount + kMoreFieldCount;
 
 inline constexpr std::array<std::string_view, kFieldCount> kContactFields{
@@ -94,7 +95,7 @@ inline constexpr std::array<std::string_view, kFieldCount> kContactFields{
 
 inline constexpr std::array<std::string_view, kMoreFieldCount> kMoreFields{
     "Birthday",    "Anniversary",      "Nickname", "Categories", "OtherTelephoneNumber",
-    "PagerNumber", "PersonalHomePage",
+    "PagerNumber", "PersonalHomePage", "Photo",
 };
 
 constexpr bool isMoreField(Field field) {

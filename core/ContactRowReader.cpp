@@ -46,7 +46,7 @@ void readDate(const source::CellValue& cell, bool date1904, DayOrder order, bool
   if (date) {
     values[field] = isoText(*date);
   } else {
-    values.note({ValueNote::Kind::NotADate, field, column, source::textForm(cell), {}});
+    values.note({ValueNote::Kind::NotADate, field, column, source::textForm(cell), {}, {}});
   }
 }
 
@@ -64,7 +64,8 @@ void writeInternational(std::string& text, const std::string& country, Field fie
         written += *international;
       } else {
         written += part;
-        values.note({ValueNote::Kind::NotAPhoneNumber, field, column, std::string(part), country});
+        values.note(
+            {ValueNote::Kind::NotAPhoneNumber, field, column, std::string(part), country, {}});
       }
     } else {
       written += part;

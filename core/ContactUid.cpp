@@ -120,4 +120,15 @@ ContactUid uidFromText(std::string_view text) {
   return uid;
 }
 
+std::size_t uidValueAt(std::string_view record) {
+  const std::size_t at = record.rfind("\r\nUID:");
+  return at == std::string_view::npos ? at : at + 6;
+}
+
+std::string_view uidOf(std::string_view record) {
+  const std::size_t at = uidValueAt(record);
+  if (at == std::string_view::npos) return {};
+  return record.substr(at, record.find("\r\n", at) - at);
+}
+
 }  // namespace quillmere::core

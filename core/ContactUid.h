@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/ContactValues.h"
 
@@ -31,5 +32,10 @@ ContactUid distinctUid(const ContactUid& uid, std::uint32_t occurrence);
 // "xxxxxxxx-xxxx-8xxx-yxxx-xxxxxxxxxxxx", lower case.
 void appendUidText(std::string& out, const ContactUid& uid);
 ContactUid uidFromText(std::string_view text);
+
+// Where a standard record's UID value begins in its text, or npos.
+std::size_t uidValueAt(std::string_view record);
+// A standard record's UID value; empty when it has none.
+std::string_view uidOf(std::string_view record);
 
 }  // namespace quillmere::core

@@ -23,6 +23,8 @@ void ContactValues::clear() {
   }
   leftOut_.clear();
   notes_.clear();
+  photo_.clear();
+  photoReleased_ = false;
 }
 
 void ContactValues::sortNotesByColumn() {
@@ -44,6 +46,9 @@ std::string noteText(const ValueNote& note) {
       break;
     case ValueNote::Kind::NotAPhoneNumber:
       text += " is not a phone number of " + note.country + ", so it is written as it stands";
+      break;
+    case ValueNote::Kind::PhotoLeftOut:
+      text += " " + note.reason + ", so the card has no photo";
       break;
   }
   return text;

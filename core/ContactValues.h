@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/ContactField.h"
@@ -22,12 +23,14 @@ struct ValueNote {
   enum class Kind : unsigned char {
     NotADate,         // a date field's cell that is no date; its line is left out
     NotAPhoneNumber,  // a number not read in `country`; written as in the sheet
+    PhotoLeftOut,     // a photo cell whose picture the card goes without, `reason` says why
   };
   Kind kind = Kind::NotADate;
   Field field = Field::Birthday;
   std::uint32_t column = 0;  // counted from 0
   std::string text;
   std::string country;
+  std::string reason;
   friend bool operator==(const ValueNote&, const ValueNote&) = default;
 };
 
@@ -57,6 +60,18 @@ class ContactValues {
   // Keeps the order of notes of one column.
   void sortNotesByColumn();
 
+  // The photo cell's picture as the card holds it: JPEG bytes in base64, no line breaks;
+  // empty when the row has none or it was left out.
+  const std::string& photo() const { return photo_; }
+  void setPhoto(std::string base64) { photo_ = std::move(base64); }
+  // Frees the photo once its card is built, which holds it: rows built ahead wait in batches
+  // of hundreds. hadPhoto() still says the card has one.
+  void releasePhoto() {
+    photoReleased_ = !photo_.empty() || photoReleased_;
+    std::string().swap(photo_);
+  }
+  bool hadPhoto() const { return !photo_.empty() || photoReleased_; }
+
   void clear();
 
  private:
@@ -69,6 +84,8 @@ class ContactValues {
   std::array<std::uint64_t, (kAllFieldCount + 63) / 64> touched_{};
   std::vector<LeftOutValue> leftOut_;
   std::vector<ValueNote> notes_;
+  std::string photo_;
+  bool photoReleased_ = false;
 };
 
 }  // namespace quillmere::core

@@ -26,7 +26,7 @@ std::vector<HeaderColumn> columnsShowingOtherDigits(ContactSheet& sheet,
   source::SheetReader& reader = rows.reader();
   const source::CellFormats& formats = reader.cellFormats();
   if (!source::seekRow(reader, table.headerRow)) return {};
-  source::DataRowWalk walk(table.headers.size(), table.headerRow);
+  auto walk = source::DataRowWalk::over(table);
   std::string shown;
   std::string stored;
   while (left > 0 && walk.next(reader)) {

@@ -29,7 +29,10 @@ std::string changedMessage(WorkbookChanged::Kind kind, const std::filesystem::pa
 
 WorkbookChanged::WorkbookChanged(Kind kind, const std::filesystem::path& file,
                                  std::uint32_t headerRow)
-    : std::runtime_error(changedMessage(kind, file, headerRow)), kind_(kind), file_(file) {}
+    : std::runtime_error(changedMessage(kind, file, headerRow)),
+      kind_(kind),
+      file_(file),
+      headerRow_(headerRow) {}
 
 void checkHeaderRow(source::SheetReader& sheet, const ExportJob& job) {
   const auto& loaded = job.table.headers;

@@ -10,6 +10,7 @@
 
 #include "core/ColumnMapping.h"
 #include "core/DateColumns.h"
+#include "core/PictureShrinker.h"
 #include "source/SheetReader.h"
 #include "source/load/SheetTable.h"
 
@@ -28,9 +29,13 @@ struct ExportJob {
   // Changes each record after it is built, before it is read back: a writer at fault, for
   // the tests of the read-back. None in a real run.
   std::function<void(std::string& record)> alterRecord{};
+  // Off only where a benchmark measures what reading every card back costs the run.
+  bool readBack = true;
   // By column, what a date column's own dates say of its other forms; where they say no
   // order, the options' is taken.
   std::vector<DateColumn> dateColumns{};
+  // Reads a Photo column's pictures into the cards; none leaves them out, each noted.
+  const PictureShrinker* pictures = nullptr;
 };
 
 // The workbook no longer is the one that was loaded; nothing was written. The message states
@@ -47,10 +52,12 @@ class WorkbookChanged : public std::runtime_error {
 
   Kind kind() const { return kind_; }
   const std::filesystem::path& file() const { return file_; }
+  std::uint32_t headerRow() const { return headerRow_; }
 
  private:
   Kind kind_;
   std::filesystem::path file_;
+  std::uint32_t headerRow_;
 };
 
 // Reads the header row of `sheet`, which must be at its start, and throws WorkbookChanged when its

@@ -28,13 +28,16 @@ struct RowOutcome {
 
 // The counters as they stand during a run.
 struct ExportProgress {
-  std::int32_t rowsProcessed = 0;    // data rows taken up so far
-  std::int32_t contactCount = 0;     // contacts written
-  std::int32_t emptyEmailCount = 0;  // rows dropped by the empty e-mail rule
-  std::int32_t failedCount = 0;      // contacts that could not be written
-  std::int32_t readBackCount = 0;    // contacts written whose cards read back differently
-  std::int32_t unreadDateCount = 0;  // date cells of written contacts no date could be read from
-  std::int32_t dataRows = 0;         // data rows the load counted
+  std::int32_t rowsProcessed = 0;      // data rows taken up so far
+  std::int32_t contactCount = 0;       // contacts written
+  std::int32_t emptyEmailCount = 0;    // rows dropped by the empty e-mail rule
+  std::int32_t failedCount = 0;        // contacts that could not be written
+  std::int32_t readBackCount = 0;      // contacts written whose cards read back differently
+  std::int32_t unreadDateCount = 0;    // date cells of written contacts no date could be read from
+  std::int32_t leftOutValueCount = 0;  // values of written contacts that found no free field
+  std::int32_t dataRows = 0;           // data rows the load counted
+  std::int32_t photoCount = 0;         // written contacts whose card holds a photo
+  std::int32_t photoLeftOutCount = 0;  // photo cells of written contacts the card went without
 };
 
 // What a whole run did. Success is every data row written or dropped by the e-mail rule.

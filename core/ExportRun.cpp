@@ -3,6 +3,7 @@
 #include <exception>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <unordered_set>
 
@@ -11,6 +12,7 @@
 #include "core/ContactRowReader.h"
 #include "core/ContactUid.h"
 #include "core/ContactValues.h"
+#include "core/ReadBackWorker.h"
 #include "core/RecordsAheadFromFile.h"
 #include "core/RecordsAheadFromKeptRows.h"
 #include "core/VCardRecord.h"
@@ -43,9 +45,7 @@ class Run {
     }
     try {
       const source::SheetTable& table = job_.table;
-      source::DataRowWalk rows(
-          table.headers.size(), table.headerRow,
-          table.rowsCounted ? table.lastCountedRow : source::DataRowWalk::kNoLastRow);
+      auto rows = source::DataRowWalk::over(table);
       // A run that finds the rows as it goes notes what it passes over; the sheet stands on
       // the header row here.
       report_.skipped = table.skipped;
@@ -97,8 +97,8 @@ class Run {
   };
 
   // A workbook read ahead is taken row by row, its one conversion thread measured faster as
-  // its parsing keeps a core busy of its own; but phone numbers put in international form
-  // outweigh that parsing many times over, and gain from both builders.
+  // its parsing keeps a core busy of its own; but phone numbers put in international form, and
+  // pictures made photos, outweigh that parsing many times over, and gain from both builders.
   Choice chooseStrategy() {
     Choice choice;
     choice.cursor = sheet_.anotherCursor();
@@ -109,7 +109,10 @@ class Run {
     }
     if (!options_.answersFixed()) return choice;
     choice.answers = options_.answers();
-    if (choice.answers && !(sheet_.readsAhead() && choice.answers->phoneCountry.empty())) {
+    if (!choice.answers) return choice;
+    const bool photos = choice.answers->moreFields && job_.pictures != nullptr &&
+                        pairsField(job_.columns, Field::Photo);
+    if (!sheet_.readsAhead() || !choice.answers->phoneCountry.empty() || photos) {
       choice.strategy = Strategy::AheadFromFile;
     }
     return choice;
@@ -119,6 +122,9 @@ class Run {
     Choice choice = chooseStrategy();
     switch (choice.strategy) {
       case Strategy::RowByRow:
+        if (options_.answersFixed() && job_.readBack) {
+          checking_ = std::make_unique<ReadBackWorker>();
+        }
         takeInSheetOrder(rows);
         return;
       case Strategy::AheadFromKeptRows:
@@ -134,12 +140,19 @@ class Run {
 
   // Walks the sheet on this thread, taking each row built ahead while there is one for it.
   void takeInSheetOrder(source::DataRowWalk& rows) {
-    while (rows.next(sheet_)) {
-      if (!takeRow(sheet_.rowNumber())) {
-        report_.stopped = true;
-        return;
+    try {
+      while (rows.next(sheet_)) {
+        if (!takeRow(sheet_.rowNumber())) {
+          report_.stopped = true;
+          return;
+        }
       }
+    } catch (const std::exception&) {
+      // The rows read before the failure are written before it is reported.
+      writeRowsChecked();
+      throw;
     }
+    writeRowsChecked();
   }
 
   void takeBuiltFromFile(source::DataRowWalk& rows, const OptionAnswers& answers) {
@@ -175,6 +188,7 @@ class Run {
   }
 
   bool readRow(std::uint32_t row) {
+    if (checking_ != nullptr) return readRowToCheck(row);
     const bool dropped = reader_.read(sheet_, options_, values_);
     built_.record.clear();
     built_.dropped = dropped;
@@ -184,6 +198,48 @@ class Run {
     buildCheckedRecord(built_.record, built_.readBack, values_, version, destination, job_);
     return writeRow(row, values_, built_, {options_.singleFile(), destination, options_.perFile()},
                     nullptr);
+  }
+
+  // Builds the row's record here and leaves reading it back to another thread; the rows are
+  // written a batch behind, as each batch comes back.
+  bool readRowToCheck(std::uint32_t row) {
+    RowToCheck& next = checking_->slot();
+    BuiltRow& built = next.built;
+    built.sheetRow = row;
+    built.record.clear();
+    built.readBack.clear();
+    built.dropped = reader_.read(sheet_, options_, built.values);
+    if (!built.dropped) {
+      next.version = options_.vCardVersion();
+      next.destination = options_.destination();
+      next.singleFile = options_.singleFile();
+      next.perFile = options_.perFile();
+      buildRecord(built.record, built.values, next.version, next.destination, job_);
+    }
+    return !checking_->add() || writeChecked(checking_->handOver());
+  }
+
+  bool writeChecked(std::span<RowToCheck> rows) {
+    for (const RowToCheck& row : rows) {
+      const BuiltRow& built = row.built;
+      if (!writeRow(built.sheetRow, built.values, built,
+                    {row.singleFile, row.destination, row.perFile}, nullptr)) {
+        return false;
+      }
+    }
+    return true;
+  }
+
+  // The rows still waiting to be read back, once the sheet has given its last.
+  void writeRowsChecked() {
+    if (checking_ == nullptr || report_.stopped) return;
+    for (std::span<RowToCheck> rows = checking_->drain(); !rows.empty();
+         rows = checking_->drain()) {
+      if (!writeChecked(rows)) {
+        report_.stopped = true;
+        return;
+      }
+    }
   }
 
   // What the options say of where a built record goes.
@@ -228,8 +284,12 @@ class Run {
       }
       sink_.append(outcome.file, *record);
       ++counts.contactCount;
-      for (const ValueNote& note : values.notes())
+      for (const ValueNote& note : values.notes()) {
         if (note.kind == ValueNote::Kind::NotADate) ++counts.unreadDateCount;
+        if (note.kind == ValueNote::Kind::PhotoLeftOut) ++counts.photoLeftOutCount;
+      }
+      counts.leftOutValueCount += static_cast<std::int32_t>(values.leftOut().size());
+      if (values.hadPhoto()) ++counts.photoCount;
       if (placing.singleFile) ++sharedWritten_;
       if (!built.readBack.empty()) {
         ++counts.readBackCount;
@@ -293,6 +353,7 @@ class Run {
   std::string distinctRecord_;
   ExportReport report_;
   std::unique_ptr<RecordsAheadFromKeptRows> ahead_;
+  std::unique_ptr<ReadBackWorker> checking_;
   // Answers that keep changing are asked row by row again: each change starts the building
   // over from the sheet's first row.
   static constexpr int kMaxRestarts = 8;

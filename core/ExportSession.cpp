@@ -21,6 +21,7 @@ ExportSession::~ExportSession() = default;
 ExportReport ExportSession::run(ExportObserver& observer) {
   observer_ = &observer;
   ExportJob job{sheet_.table(), columns_, sheet_.decimalSeparator(), report_ != nullptr};
+  job.pictures = pictures_;
   // A date column's orders come from all its rows, so they are read once before the run.
   if (pairsADate(columns_) && options_.moreFields()) {
     SheetRows scan = sheet_.readRows();

@@ -9,6 +9,7 @@
 #include "core/ExportObserver.h"
 #include "core/ExportOptions.h"
 #include "core/ExportReport.h"
+#include "core/PictureShrinker.h"
 #include "core/RecordSink.h"
 #include "core/RowReport.h"
 
@@ -26,6 +27,10 @@ class ExportSession : private ExportObserver {
   ExportSession(const ExportSession&) = delete;
   ExportSession& operator=(const ExportSession&) = delete;
   ~ExportSession() override;
+
+  // Reads a Photo column's pictures with `pictures`, which must outlive the session; without
+  // it each photo cell is noted as not read.
+  void readPictures(const PictureShrinker* pictures) { pictures_ = pictures; }
 
   // Converts every data row, once. Throws WorkbookChanged or source::WorkbookError before
   // anything is made when the workbook is gone or no longer the one loaded.
@@ -47,6 +52,7 @@ class ExportSession : private ExportObserver {
   ExportObserver* observer_ = nullptr;
   ExportProgress progress_;
   bool finished_ = false;
+  const PictureShrinker* pictures_ = nullptr;
 };
 
 }  // namespace quillmere::core

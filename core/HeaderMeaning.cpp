@@ -175,6 +175,12 @@ HeaderMeaning meaningOfWords(const HeaderWords& words) {
     meaning.addressy = addressWords;
     return meaning;
   }
+  if (words.has(Photo)) {
+    // "Photo", "Picture 1": a photo alone; "Photo URL" or "Photo 2" is no field of the card.
+    const bool alone = std::all_of(words.senses.begin(), words.senses.end(),
+                                   [](Sense s) { return s == Photo || s == Filler; });
+    return alone && words.number <= 1 ? field(Field::Photo) : nothing();
+  }
   if (anyOf(words, {Birthday, Anniversary, Nickname, Categories})) {
     // Beside a word of another field they name something else: "Geburtsort" is a birthplace,
     // "Geburtsname" a maiden name.

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "source/Unicode.h"
+
 namespace quillmere::core {
 namespace {
 
@@ -65,7 +67,7 @@ CodePoint decodeAt(std::string_view text, std::size_t at) {
     value = (value << 6) | (next & 0x3Fu);
   }
   // Overlong forms, UTF-16 surrogates and values past U+10FFFF are not UTF-8.
-  if (value < smallest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return {};
+  if (value < smallest || value > 0x10FFFF || source::isSurrogate(value)) return {};
   return {value, length, true};
 }
 

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "core/HeaderText.h"
+#include "source/Unicode.h"
 
 namespace quillmere::core {
 namespace {
@@ -22,24 +23,6 @@ char32_t decodeAt(std::string_view text, std::size_t at, std::size_t& length) {
   for (std::size_t i = 1; i < length; ++i)
     value = (value << 6) | (static_cast<unsigned char>(text[at + i]) & 0x3Fu);
   return value;
-}
-
-void appendUtf8(std::string& out, char32_t value) {
-  if (value < 0x80) {
-    out += static_cast<char>(value);
-  } else if (value < 0x800) {
-    out += static_cast<char>(0xC0 | (value >> 6));
-    out += static_cast<char>(0x80 | (value & 0x3F));
-  } else if (value < 0x10000) {
-    out += static_cast<char>(0xE0 | (value >> 12));
-    out += static_cast<char>(0x80 | ((value >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (value & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (value >> 18));
-    out += static_cast<char>(0x80 | ((value >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((value >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (value & 0x3F));
-  }
 }
 
 // The same letter as the lexicon writes it, or 0 to drop the character.
@@ -132,7 +115,7 @@ std::string foldHeaderWords(std::string_view text) {
   for (std::size_t at = 0; at < folded.size();) {
     std::size_t length = 1;
     const char32_t letter = plainLetter(decodeAt(folded, at, length));
-    if (letter != 0) appendUtf8(out, letter);
+    if (letter != 0) source::appendUtf8(out, letter);
     at += length;
   }
   return out;

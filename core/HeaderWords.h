@@ -51,6 +51,7 @@ enum class Sense : unsigned char {
   Nickname,     // nickname, Spitzname, surnom
   Pager,        // pager, Pieper, buscapersonas
   Categories,   // categories, Kategorien, labels
+  Photo,        // photo, picture, Bild, 写真
 };
 
 struct HeaderWord {

@@ -9,6 +9,7 @@ using enum Sense;
 // clang-format off
 constexpr HeaderWord kWords[]{
     // ja
+    {"写真", Photo}, {"画像", Photo},
     {"自宅", Home}, {"勤務先", Work}, {"会社", Company}, {"名", Given}, {"姓", Family},
     {"表示名", Display}, {"氏名", Name}, {"名前", Name}, {"メール", Email},
     {"電子メール", Email}, {"アドレス", Filler}, {"別の", Secondary}, {"電話", Phone},
@@ -20,6 +21,7 @@ constexpr HeaderWord kWords[]{
     {"ニックネーム", Nickname}, {"ポケットベル", Pager}, {"誕生", Birthday}, {"誕生日", Birthday}, {"追加情報", Block},
     {"スクリーンネーム", Block},
     // ko
+    {"사진", Photo}, {"이미지", Photo},
     {"자택", Home}, {"집", Home}, {"직장", Work}, {"회사", Company}, {"회사명", Company},
     {"이름", Given}, {"성", Family}, {"표시명", Display}, {"메일", Email},
     {"전자메일", Email}, {"기본", Primary}, {"추가", Secondary}, {"전화", Phone},
@@ -28,6 +30,7 @@ constexpr HeaderWord kWords[]{
     {"웹페이지", Web}, {"메모", Notes}, {"애칭", Nickname}, {"호출기", Pager}, {"생일", Birthday},
     {"태어난", Birthday}, {"사용자정의", Block},
     // zh-CN
+    {"照片", Photo}, {"头像", Photo}, {"图片", Photo},
     {"家庭", Home}, {"居住地", Home}, {"居住", Home}, {"工作", Work}, {"工作地", Work},
     {"商务", Work}, {"公司", Company}, {"单位", Company}, {"名字", Given},
     {"姓氏", Family}, {"显示名称", Display}, {"显示", Display}, {"名称", Name},
@@ -39,6 +42,7 @@ constexpr HeaderWord kWords[]{
     {"注释", Notes}, {"备注", Notes}, {"昵称", Nickname}, {"寻呼机", Pager}, {"出生", Birthday}, {"生日", Birthday},
     {"定制", Block}, {"屏幕名", Block},
     // zh-TW
+    {"相片", Photo}, {"頭像", Photo}, {"圖片", Photo},
     {"住家", Home}, {"商務", Work}, {"顯示名稱", Display}, {"次要", Secondary},
     {"電子郵件", Email}, {"手機", Mobile}, {"行動電話", Mobile}, {"傳真", Fax},
     {"號碼", Filler}, {"縣市", City}, {"省市", State}, {"郵遞區號", Zip}, {"國家", Country},

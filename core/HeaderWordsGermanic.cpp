@@ -40,7 +40,8 @@ constexpr HeaderWord kWords[]{
     {"birth", Birthday}, {"birth date", Birthday}, {"date of birth", Birthday},
     {"anniversary", Anniversary}, {"categories", Categories}, {"category", Categories},
     {"labels", Categories}, {"group membership", Categories}, {"po box", Block}, {"extended", Block}, {"phonetic", Block},
-    {"yomi", Block}, {"custom", Block}, {"screen", Block}, {"assistant", Block},
+    {"photo", Photo}, {"picture", Photo}, {"image", Photo}, {"avatar", Photo},
+    {"portrait", Photo}, {"yomi", Block}, {"custom", Block}, {"screen", Block}, {"assistant", Block},
     // de
     {"privat", Home}, {"zuhause", Home}, {"geschäftlich", Work}, {"geschäfts", Work}, {"arbeits", Work},
     {"dienstlich", Work}, {"arbeit", Work}, {"büro", Work},
@@ -57,7 +58,7 @@ constexpr HeaderWord kWords[]{
     {"unternehmen", Company}, {"abteilung", Department},
     {"notizen", Notes}, {"bemerkungen", Notes}, {"anmerkungen", Notes}, {"bemerkung", Notes}, {"anmerkung", Notes}, {"notiz", Notes}, {"kommentare", Notes}, {"kommentar", Notes},
     {"nummer", Filler}, {"nr", Filler}, {"typ", Type},
-    {"spitzname", Nickname}, {"geburtstag", Birthday}, {"geburts", Birthday},
+    {"foto", Photo}, {"bild", Photo}, {"profilbild", Photo}, {"spitzname", Nickname}, {"geburtstag", Birthday}, {"geburts", Birthday},
     {"geburtsdatum", Birthday}, {"jahrestag", Anniversary}, {"kategorien", Categories},
     {"kategorie", Categories}, {"postfach", Block},
     {"benutzerdef", Block}, {"messenger", Block},
@@ -74,6 +75,7 @@ constexpr HeaderWord kWords[]{
     {"geboortedatum", Birthday}, {"verjaardag", Birthday}, {"categorieën", Categories},
     {"pieper", Pager},
     {"tussenvoegsel", Block},
+    {"afbeelding", Photo}, {"pasfoto", Photo},
     // sv
     {"hem", Home}, {"arbete", Work}, {"annan", Other}, {"ytterligare", Secondary},
     {"förnamn", Given}, {"efternamn", Family}, {"namn", Name}, {"e-post", Email},
@@ -83,6 +85,7 @@ constexpr HeaderWord kWords[]{
     {"anteckningar", Notes}, {"smeknamn", Nickname}, {"personsökare", Pager}, {"född", Birthday},
     {"födelsedag", Birthday}, {"kategorier", Categories},
     {"skärmnamn", Block},
+    {"profilbild", Photo},
     // da
     {"hjemme", Home}, {"hjem", Home}, {"arbejde", Work}, {"arbejds", Work},
     {"primær", Primary}, {"sekundær", Secondary}, {"fornavn", Given},
@@ -90,6 +93,7 @@ constexpr HeaderWord kWords[]{
     {"vej", Street}, {"by", City}, {"stilling", Job}, {"webside", Web},
     {"hjemmeside", Web}, {"noter", Notes}, {"bemærkninger", Notes}, {"bemærkning", Notes}, {"notater", Notes}, {"alias", Nickname},
     {"personsøger", Pager}, {"fødsels", Birthday}, {"fødselsdag", Birthday}, {"skærmnavn", Block},
+    {"billede", Photo},
 };
 // clang-format on
 

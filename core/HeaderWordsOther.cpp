@@ -9,6 +9,7 @@ using enum Sense;
 // clang-format off
 constexpr HeaderWord kWords[]{
     // fi
+    {"kuva", Photo}, {"valokuva", Photo},
     {"koti", Home}, {"kodin", Home}, {"työ", Work}, {"työpaikan", Work},
     {"ensisijainen", Primary}, {"toissijainen", Secondary}, {"etunimi", Given},
     {"sukunimi", Family}, {"nimi", Name}, {"näyttönimi", Display}, {"sähköposti", Email},
@@ -21,6 +22,7 @@ constexpr HeaderWord kWords[]{
     {"syntymä", Birthday}, {"syntymäpäivä", Birthday}, {"hakulaite", Pager},
     {"hakulaitteen", Pager}, {"oma", Block},
     // hu
+    {"fénykép", Photo}, {"fotó", Photo}, {"kép", Photo},
     {"otthoni", Home}, {"munkahelyi", Work}, {"munkahely", Work}, {"elsődleges", Primary},
     {"másodlagos", Secondary}, {"utónév", Given}, {"keresztnév", Given},
     {"vezetéknév", Family}, {"név", Name}, {"megjelenő", Display}, {"cím", Address},
@@ -30,6 +32,7 @@ constexpr HeaderWord kWords[]{
     {"megjegyzés", Notes}, {"megjegyzések", Notes}, {"becenév", Nickname},
     {"születési", Birthday}, {"születésnap", Birthday}, {"személyhívó", Pager}, {"egyéni", Block},
     // tr
+    {"fotoğraf", Photo}, {"resim", Photo},
     {"ev", Home}, {"iş", Work}, {"birinci", Primary}, {"ikinci", Secondary},
     {"adı", Given}, {"ad", Name}, {"soyadı", Family}, {"soyad", Family},
     {"görüntülenecek", Display}, {"e-posta", Email}, {"telefonu", Phone}, {"cep", Mobile}, {"cep telefonu", Mobile},
@@ -41,6 +44,7 @@ constexpr HeaderWord kWords[]{
     {"doğum", Birthday}, {"doğum günü", Birthday}, {"çağrı", Pager},
     {"çağrı cihazı", Pager}, {"özel", Block}, {"ekran", Block},
     // ar
+    {"صورة", Photo},
     {"المنزل", Home}, {"منزل", Home}, {"العمل", Work}, {"عمل", Work}, {"الاسم", Name},
     {"اسم", Name}, {"الأول", Given}, {"الأخير", Family}, {"العائلة", Family},
     {"العرض", Display}, {"البريد", Email}, {"بريد", Email}, {"الإلكتروني", Email},
@@ -54,6 +58,7 @@ constexpr HeaderWord kWords[]{
     {"ملاحظات", Notes}, {"الكنية", Nickname}, {"جهاز الاستدعاء", Pager}, {"الميلاد", Birthday},
     {"مخصص", Block}, {"الشاشة", Block},
     // hi
+    {"फ़ोटो", Photo}, {"फोटो", Photo}, {"तस्वीर", Photo}, {"चित्र", Photo},
     {"घर", Home}, {"कार्य", Work}, {"नाम", Name}, {"पहला", Given}, {"अंतिम", Family},
     {"ईमेल", Email}, {"फोन", Phone}, {"मोबाइल", Mobile}, {"फैक्स", Fax}, {"पता", Address},
     {"शहर", City}, {"राज्य", State}, {"पिन कोड", Zip}, {"देश", Country}, {"कंपनी", Company},

@@ -9,6 +9,7 @@ using enum Sense;
 // clang-format off
 constexpr HeaderWord kWords[]{
     // fr
+    {"photo", Photo}, {"image", Photo}, {"photographie", Photo},
     {"domicile", Home}, {"personnel", Home}, {"personnelle", Home}, {"privée", Home},
     {"maison", Home}, {"bureau", Work}, {"professionnel", Work}, {"professionnelle", Work},
     {"travail", Work}, {"autre", Other}, {"principal", Primary}, {"principale", Primary},
@@ -27,6 +28,7 @@ constexpr HeaderWord kWords[]{
     {"récepteur de radiomessagerie", Pager}, {"catégories", Categories},
     {"catégorie", Categories}, {"boîte postale", Block},
     // es
+    {"foto", Photo}, {"fotografía", Photo}, {"imagen", Photo},
     {"casa", Home}, {"particular", Home}, {"domicilio", Home}, {"residencia", Home},
     {"donde vive", Home}, {"trabajo", Work}, {"oficina", Work}, {"laboral", Work},
     {"otro", Other}, {"otra", Other}, {"secundaria", Secondary}, {"secundario", Secondary},
@@ -43,6 +45,7 @@ constexpr HeaderWord kWords[]{
     {"categoría", Categories}, {"buscapersonas", Pager},
     {"personalizado", Block},
     // it
+    {"foto", Photo}, {"fotografia", Photo}, {"immagine", Photo},
     {"abitazione", Home}, {"residenza", Home}, {"personale", Home}, {"ab", Home},
     {"lavoro", Work}, {"ufficio", Work}, {"uff", Work}, {"altro", Other},
     {"primaria", Primary}, {"secondaria", Secondary}, {"secondario", Secondary}, {"nome", Name}, {"cognome", Family}, {"visualizzato", Display},
@@ -56,6 +59,7 @@ constexpr HeaderWord kWords[]{
     {"data di nascita", Birthday}, {"compleanno", Birthday}, {"anniversario", Anniversary},
     {"categorie", Categories}, {"categoria", Categories}, {"cercapersone", Pager},
     // pt
+    {"foto", Photo}, {"fotografia", Photo}, {"imagem", Photo},
     {"residencial", Home}, {"pessoal", Home}, {"comercial", Work}, {"profissional", Work},
     {"local de trabalho", Work}, {"trabalho", Work}, {"outro", Other}, {"primário", Primary},
     {"secundário", Secondary}, {"primeiro", Given}, {"sobrenome", Family},

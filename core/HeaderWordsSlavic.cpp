@@ -10,6 +10,7 @@ using enum Sense;
 // clang-format off
 constexpr HeaderWord kWords[]{
     // pl
+    {"zdjęcie", Photo}, {"fotografia", Photo}, {"obraz", Photo},
     {"domowy", Home}, {"domowa", Home}, {"dom", Home}, {"prywatny", Home},
     {"służbowy", Work}, {"służbowa", Work}, {"służbowe", Work}, {"praca", Work},
     {"inny", Other}, {"podstawowy", Primary}, {"dodatkowy", Secondary},
@@ -23,6 +24,7 @@ constexpr HeaderWord kWords[]{
     {"pseudonim", Nickname}, {"urodziny", Birthday},
     {"data urodzenia", Birthday}, {"kategoria", Categories}, {"komunikator", Block},
     // ru
+    {"фото", Photo}, {"фотография", Photo}, {"изображение", Photo},
     {"домашний", Home}, {"личный", Home}, {"рабочий", Work}, {"раб", Work},
     {"другой", Other}, {"альтернативный", Secondary}, {"имя", Given}, {"фамилия", Family},
     {"отчество", Middle}, {"отображаемое", Display}, {"электронной", Email},
@@ -36,6 +38,7 @@ constexpr HeaderWord kWords[]{
     {"день рождения", Birthday}, {"дата рождения", Birthday}, {"категории", Categories},
     {"пейджера", Pager}, {"прочее", Block},
     // uk
+    {"фото", Photo}, {"фотографія", Photo}, {"зображення", Photo},
     {"домашній", Home}, {"робочий", Work}, {"роб", Work}, {"альтернативна", Secondary},
     {"імя", Given}, {"прізвище", Family}, {"показу", Display}, {"для", Filler},
     {"адреса", Address}, {"електронної", Email}, {"пошти", Email}, {"мобільного", Mobile},
@@ -45,6 +48,7 @@ constexpr HeaderWord kWords[]{
     {"примітки", Notes}, {"псевдонім", Nickname},
     {"народження", Birthday}, {"день народження", Birthday}, {"інше", Block},
     // cs
+    {"fotografie", Photo}, {"fotka", Photo}, {"obrázek", Photo},
     {"domů", Home}, {"domácí", Home}, {"soukromý", Home}, {"zaměstnání", Work},
     {"pracovní", Work}, {"práce", Work}, {"první", Primary}, {"druhý", Secondary},
     {"křestní", Given}, {"jméno", Name}, {"příjmení", Family}, {"zobrazované", Display},

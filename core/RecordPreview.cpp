@@ -40,7 +40,7 @@ void RecordPreview::restart() {
   droppedBefore_ = {};
   lost_ = true;
   checkHeaderRow(sheet_, job_);
-  rows_.emplace(table_.headers.size(), table_.headerRow, table_.lastCountedRow);
+  rows_ = source::DataRowWalk::over(table_);
   lost_ = false;
 }
 
@@ -79,6 +79,14 @@ PreviewCard RecordPreview::card(ExportOptions& options) {
   if (card.dropped) return card;
   const std::int32_t dropped =
       options.allowEmptyEmail() ? 0 : droppedBefore_[reader_.readAsShown() ? 1 : 0];
+  if (!values_[Field::Photo].empty()) {
+    PhotoReading reading = photoReading(job_);
+    reading.shrinker = pictures_;
+    attachPhoto(values_, reading, photoLimits(options.destination()));
+    card.photo = values_.photo();
+  }
+  for (const ValueNote& note : values_.notes())
+    card.notes.push_back(noteText(note));
   card.record = buildRecord(values_, recordForm(options.vCardVersion(), options.destination()));
   // Under a limit of contacts per file the shared file is one of its numbered parts.
   const std::int32_t perFile = contactsPerFile(options.destination(), options.perFile());

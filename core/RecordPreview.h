@@ -24,6 +24,10 @@ struct PreviewCard {
   bool dropped = false;      // the empty e-mail rule drops it: no record, no file
   std::string record;        // the record text, without the line end the file adds
   std::string file;          // the file the record would go to
+  // The card's photo as its PHOTO line holds it, JPEG in base64, to show beside the text;
+  // empty without one. Why a photo cell gave none is among `notes`.
+  std::string photo;
+  std::vector<std::string> notes;  // the row's value notes, as the report words them
 };
 
 // The records of a loaded sheet one data row at a time, read by the export's own row reader
@@ -48,6 +52,10 @@ class RecordPreview {
   // it cannot be read; the next move then starts from the beginning.
   bool moveTo(std::int32_t index, const std::function<bool()>& keepGoing = {});
 
+  // Reads the Photo column's pictures with `pictures`, which must outlive the preview; without
+  // it a photo cell is noted as not read.
+  void readPictures(const PictureShrinker* pictures) { pictures_ = pictures; }
+
   // The current row's card with the options as they are now; an empty card (sheet row 0)
   // when there is no current row.
   PreviewCard card(ExportOptions& options);
@@ -68,6 +76,7 @@ class RecordPreview {
   // is dropped. The file number follows from it.
   std::array<std::int32_t, 2> droppedBefore_{};
   bool lost_ = false;  // a read failed part-way; where the sheet stands is unknown
+  const PictureShrinker* pictures_ = nullptr;
 };
 
 }  // namespace quillmere::core

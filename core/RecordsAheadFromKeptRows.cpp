@@ -40,10 +40,7 @@ bool RecordsAheadFromKeptRows::build(std::size_t number, BuiltBatch& batch,
   if (number < kBuilders) {
     // The builder's first batch since start().
     cursor.rewind();
-    const source::SheetTable& table = job_.table;
-    builder.rows.emplace(
-        table.headers.size(), table.headerRow,
-        table.rowsCounted ? table.lastCountedRow : source::DataRowWalk::kNoLastRow);
+    builder.rows = source::DataRowWalk::over(job_.table);
     builder.index = 0;
   }
   batch.count = 0;

@@ -29,7 +29,7 @@ std::vector<HeaderColumn> unpairedColumnsWithData(ContactSheet& sheet,
   source::SheetReader& reader = rows.reader();
   if (!source::seekRow(reader, table.headerRow)) return {};
   // The rows a conversion reads, by the same rule that ends them.
-  source::DataRowWalk walk(table.headers.size(), table.headerRow);
+  auto walk = source::DataRowWalk::over(table);
   while (left > 0 && walk.next(reader)) {
     for (std::size_t i = 0; i < unpaired.size(); ++i) {
       const std::uint32_t column = unpaired[i].column;

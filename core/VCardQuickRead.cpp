@@ -34,6 +34,15 @@ class QuickLine {
       if (!decodeQuotedPrintable(value, decoded)) return false;
       value = decoded;
     }
+    if (binary_) {
+      // Base64 ignores white space, which 2.1's folding keeps in the value.
+      decoded.clear();
+      for (const char c : value)
+        if (c != ' ' && c != '\t') decoded += c;
+      digest_.component(decoded);
+      digest_.endProperty();
+      return true;
+    }
     if (!components(value, shapeOf(name))) return false;
     digest_.endProperty();
     return true;
@@ -95,7 +104,8 @@ class QuickLine {
     if (name == "CHARSET") return equalsIgnoringCase(values, "UTF-8");
     if (name == "ENCODING") {
       quotedPrintable_ = v21_ && equalsIgnoringCase(values, "QUOTED-PRINTABLE");
-      return quotedPrintable_;
+      binary_ = equalsIgnoringCase(values, "b") || equalsIgnoringCase(values, "BASE64");
+      return quotedPrintable_ || binary_;
     }
     if (values.find(',') != std::string_view::npos) return false;
     digest_.parameter(name, values);
@@ -153,6 +163,7 @@ class QuickLine {
   bool v21_;
   CardDigest& digest_;
   bool quotedPrintable_ = false;
+  bool binary_ = false;
 };
 
 }  // namespace
@@ -202,6 +213,8 @@ std::optional<std::uint64_t> quickCardDigest(std::string_view record, std::strin
       }
       line = unfolded;
     }
+    // 2.1 ends a base64 value with an empty line.
+    if (v21 && line.empty()) continue;
     if (line == "END:VCARD") {
       return at >= record.size() && !broken && feeds == 0 ? std::optional(digest.value())
                                                           : std::nullopt;

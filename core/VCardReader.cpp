@@ -150,7 +150,10 @@ class LineParser {
   // Splits the value at its unescaped separators and undoes the escapes the version defines.
   std::string split(std::string_view value, ValueShape shape, CardProperty& property) const {
     if (shape == ValueShape::Binary) {
-      property.components.emplace_back(value);
+      // Base64 ignores white space, which 2.1's folding keeps in the value.
+      std::string& bytes = property.components.emplace_back();
+      for (const char c : value)
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') bytes += c;
       return {};
     }
     const char separator = shape == ValueShape::Structured ? ';'
@@ -276,6 +279,8 @@ bool VCardReader::next(ReadCard& card) {
   const bool v21 = card.version == "2.1";
   while ((line = nextLine(card.version))) {
     if (equalsIgnoringCase(*line, "END:VCARD")) return true;
+    // 2.1 ends a base64 value with an empty line.
+    if (v21 && line->empty()) continue;
     if (std::string problem = LineParser(*line, v21, card.content).parse(); !problem.empty()) {
       fail(problem);
     }

@@ -9,6 +9,7 @@
 #include "core/SeveralValues.h"
 #include "core/VCardFolding.h"
 #include "core/VCardHeads.h"
+#include "core/VCardPhotoLine.h"
 #include "core/VCardText.h"
 
 namespace quillmere::core {
@@ -225,6 +226,12 @@ class RecordWriter {
     }
   }
 
+  void photo() {
+    if (values_.photo().empty()) return;
+    breakLine();
+    appendPhotoLine(out_, values_.photo(), form_.version, dialect_, expected_);
+  }
+
  private:
   void breakLine() {
     if (out_.size() > start_) out_ += "\r\n";
@@ -365,6 +372,7 @@ void appendRecord(std::string& out, const ContactValues& values, const RecordFor
   w.optional(TelPager, PagerNumber);
   w.uri(UrlHome, PersonalHomePage);
   w.categories(Categories);
+  w.photo();
   if (form.standard) {
     thread_local std::string uid;
     uid.clear();
@@ -386,17 +394,6 @@ std::string buildRecord(const ContactValues& values, const RecordForm& form) {
 
 std::string buildRecord(const ContactValues& values, std::string_view version) {
   return buildRecord(values, RecordForm{version, false});
-}
-
-std::size_t uidValueAt(std::string_view record) {
-  const std::size_t at = record.rfind("\r\nUID:");
-  return at == std::string_view::npos ? at : at + 6;
-}
-
-std::string_view uidOf(std::string_view record) {
-  const std::size_t at = uidValueAt(record);
-  if (at == std::string_view::npos) return {};
-  return record.substr(at, record.find("\r\n", at) - at);
 }
 
 }  // namespace quillmere::core

@@ -31,9 +31,4 @@ void appendRecord(std::string& out, const ContactValues& values, std::string_vie
 void appendRecord(std::string& out, const ContactValues& values, const RecordForm& form,
                   CardExpectation* expected = nullptr);
 
-// Where a standard record's UID value begins in its text, or npos.
-std::size_t uidValueAt(std::string_view record);
-// A standard record's UID value; empty when it has none.
-std::string_view uidOf(std::string_view record);
-
 }  // namespace quillmere::core

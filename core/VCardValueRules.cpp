@@ -38,7 +38,7 @@ bool decodeQuotedPrintable(std::string_view value, std::string& out) {
 ValueShape shapeOf(std::string_view name) {
   if (name == "N" || name == "ADR" || name == "ORG") return ValueShape::Structured;
   if (name == "CATEGORIES") return ValueShape::List;
-  if (name == "URL") return ValueShape::Uri;
+  if (name == "URL" || name == "PHOTO") return ValueShape::Uri;
   return ValueShape::Text;
 }
 

@@ -8,7 +8,7 @@
 #include <iostream>
 
 #include "carddav/BlockingCardDav.h"
-#include "core/VCardRecord.h"
+#include "core/ContactUid.h"
 #include "tools/ConvertCommand.h"
 
 namespace quillmere::tools {

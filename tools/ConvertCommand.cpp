@@ -84,7 +84,7 @@ constexpr std::array<Option, 18> kOptions{{
      "read the columns after an empty header cell too, each headed\n"
      "                     by its letters where it has no header",
      [](ConvertCommand& command, std::string_view) { command.allColumns = true; }},
-    {"--more-fields", "", "", "take Birthday, Nickname, PagerNumber... as fields too",
+    {"--more-fields", "", "", "take Birthday, Nickname, Photo... as fields too",
      [](ConvertCommand& command, std::string_view) { command.moreFields = true; }},
     {"--date-order", "", "ORDER",
      "read dates such as 3/4/1985 that a column's other dates leave open\n"

@@ -23,6 +23,7 @@
 #include "core/MatchByName.h"
 #include "core/SkippedDataText.h"
 #include "core/UnpairedColumns.h"
+#include "imaging/QtPictureShrinker.h"
 #include "source/CellReference.h"
 #include "source/SheetList.h"
 #include "source/Workbook.h"
@@ -122,6 +123,10 @@ void printReport(const core::ExportReport& report, const RunWatcher& watcher) {
             << "dropped (empty e-mail): " << report.counts.emptyEmailCount << "\n"
             << "not written: " << report.notWritten() << "\n"
             << "folder: " << report.location << "\n";
+  if (report.counts.photoCount > 0 || report.counts.photoLeftOutCount > 0) {
+    std::cout << "photos written: " << report.counts.photoCount << "\n"
+              << "photos left out: " << report.counts.photoLeftOutCount << "\n";
+  }
   if (report.counts.readBackCount > 0) {
     std::cout << "read back differently: " << report.counts.readBackCount << "\n";
   }
@@ -245,6 +250,8 @@ int convert(const tools::ConvertCommand& command) {
     sink = std::move(collector);
   }
   core::ExportSession session(*sheet, std::move(columns), options, std::move(sink));
+  const imaging::QtPictureShrinker pictures;
+  session.readPictures(&pictures);
   const core::ExportReport report = session.run(watcher);
   watcher.line.clear();
   for (const auto& notice : core::skippedDataNotices(sheet->table(), report.skipped))

@@ -418,10 +418,6 @@
         <translation>Weitere Felder</translation>
     </message>
     <message>
-        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
-        <translation>Bietet Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber und PersonalHomePage nach den übrigen Feldern an.</translation>
-    </message>
-    <message>
         <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
         <translation>Wird nur geschrieben, wenn &quot;Import nach&quot; in Schritt 3 ein Ziel nennt; &quot;Jede App&quot; lässt es weg.</translation>
     </message>
@@ -433,12 +429,80 @@
         <source>%1 to %2</source>
         <translation>%1 nach %2</translation>
     </message>
+    <message>
+        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage and Photo after the other fields.</source>
+        <translation>Bietet Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage und Photo nach den übrigen Feldern an.</translation>
+    </message>
 </context>
 <context>
     <name>QtText</name>
     <message>
         <source>Column %1</source>
         <translation>Spalte %1</translation>
+    </message>
+</context>
+<context>
+    <name>RefusalText</name>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>„%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be opened or read.</source>
+        <translation>„%1“ konnte nicht geöffnet oder gelesen werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty.</source>
+        <translation>„%1“ ist leer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is protected by a password. Save it without one and load it again.</source>
+        <translation>„%1“ ist mit einem Kennwort geschützt. Speichern Sie es ohne Kennwort und laden Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in a format Quillmere does not read. Save it as .xlsx, .xls, .ods or .csv and load it again.</source>
+        <translation>„%1“ hat ein Format, das Quillmere nicht liest. Speichern Sie es als .xlsx, .xls, .ods oder .csv und laden Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>„%1“ ist beschädigt und kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no worksheet.</source>
+        <translation>„%1“ enthält kein Arbeitsblatt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than Quillmere reads: it passes one of the limits that keep a damaged or hostile file from filling the memory.</source>
+        <translation>„%1“ ist größer, als Quillmere liest: Es überschreitet eine der Grenzen, die verhindern, dass eine beschädigte oder bösartige Datei den Speicher füllt.</translation>
+    </message>
+    <message>
+        <source>(Part %1, row %2.)</source>
+        <translation>(Teil %1, Zeile %2.)</translation>
+    </message>
+    <message>
+        <source>(Part %1.)</source>
+        <translation>(Teil %1.)</translation>
+    </message>
+    <message>
+        <source>(Row %1.)</source>
+        <translation>(Zeile %1.)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: its row %2 of column headers is gone.</source>
+        <translation>„%1“ wurde seit dem Laden geändert: Die Zeile %2 mit den Spaltenüberschriften fehlt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: its column headers in row %2 are not the ones that were mapped.</source>
+        <translation>„%1“ wurde seit dem Laden geändert: Die Spaltenüberschriften in Zeile %2 sind nicht die zugeordneten.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: fewer rows of contacts were found in it than were counted then.</source>
+        <translation>„%1“ wurde seit dem Laden geändert: Es wurden weniger Kontaktzeilen gefunden als damals gezählt.</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language; the window words the readers&apos; refusals itself in any language but English.</extracomment>
+        <translation>de</translation>
     </message>
 </context>
 <context>
@@ -724,6 +788,18 @@
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
         <translation>Es wurde kein Programm gefunden, das die Anleitung zeigt. Öffnen Sie „%1“ mit einem Webbrowser.</translation>
     </message>
+    <message>
+        <source>values without a free field: %1</source>
+        <translation>Werte ohne freies Feld: %1</translation>
+    </message>
+    <message>
+        <source>photos: %1</source>
+        <translation>Fotos: %1</translation>
+    </message>
+    <message>
+        <source>Photos written: %1; left out: %2.</source>
+        <translation>Fotos geschrieben: %1; ausgelassen: %2.</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>
@@ -790,6 +866,22 @@
     <message>
         <source>The card cannot be shown</source>
         <translation>Die Karte kann nicht angezeigt werden</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>No photo</source>
+        <translation>Kein Foto</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 Pixel</translation>
     </message>
 </context>
 <context>

@@ -418,10 +418,6 @@
         <translation>Más campos</translation>
     </message>
     <message>
-        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
-        <translation>Ofrece Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber y PersonalHomePage después de los demás campos.</translation>
-    </message>
-    <message>
         <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
         <translation>Solo se escribe cuando «Importar en» del paso 3 indica el destino; «Cualquier app» lo omite.</translation>
     </message>
@@ -433,12 +429,80 @@
         <source>%1 to %2</source>
         <translation>%1 a %2</translation>
     </message>
+    <message>
+        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage and Photo after the other fields.</source>
+        <translation>Ofrece Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage y Photo después de los demás campos.</translation>
+    </message>
 </context>
 <context>
     <name>QtText</name>
     <message>
         <source>Column %1</source>
         <translation>Columna %1</translation>
+    </message>
+</context>
+<context>
+    <name>RefusalText</name>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>No se encontró «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be opened or read.</source>
+        <translation>No se pudo abrir ni leer «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty.</source>
+        <translation>«%1» está vacío.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is protected by a password. Save it without one and load it again.</source>
+        <translation>«%1» está protegido con contraseña. Guárdelo sin contraseña y cárguelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in a format Quillmere does not read. Save it as .xlsx, .xls, .ods or .csv and load it again.</source>
+        <translation>«%1» tiene un formato que Quillmere no lee. Guárdelo como .xlsx, .xls, .ods o .csv y cárguelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>«%1» está dañado y no se puede leer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no worksheet.</source>
+        <translation>«%1» no contiene ninguna hoja de cálculo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than Quillmere reads: it passes one of the limits that keep a damaged or hostile file from filling the memory.</source>
+        <translation>«%1» es mayor de lo que Quillmere lee: supera uno de los límites que impiden que un archivo dañado u hostil llene la memoria.</translation>
+    </message>
+    <message>
+        <source>(Part %1, row %2.)</source>
+        <translation>(Parte %1, fila %2.)</translation>
+    </message>
+    <message>
+        <source>(Part %1.)</source>
+        <translation>(Parte %1.)</translation>
+    </message>
+    <message>
+        <source>(Row %1.)</source>
+        <translation>(Fila %1.)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: its row %2 of column headers is gone.</source>
+        <translation>«%1» ha cambiado desde que se cargó: su fila %2 de encabezados de columna ya no está.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: its column headers in row %2 are not the ones that were mapped.</source>
+        <translation>«%1» ha cambiado desde que se cargó: sus encabezados de columna de la fila %2 no son los que se asignaron.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: fewer rows of contacts were found in it than were counted then.</source>
+        <translation>«%1» ha cambiado desde que se cargó: tiene menos filas de contactos que las contadas entonces.</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language; the window words the readers&apos; refusals itself in any language but English.</extracomment>
+        <translation>es</translation>
     </message>
 </context>
 <context>
@@ -724,6 +788,18 @@
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
         <translation>No se encontró ningún programa para mostrar la guía. Abra «%1» con un navegador web.</translation>
     </message>
+    <message>
+        <source>values without a free field: %1</source>
+        <translation>valores sin campo libre: %1</translation>
+    </message>
+    <message>
+        <source>photos: %1</source>
+        <translation>fotos: %1</translation>
+    </message>
+    <message>
+        <source>Photos written: %1; left out: %2.</source>
+        <translation>Fotos escritas: %1; omitidas: %2.</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>
@@ -790,6 +866,22 @@
     <message>
         <source>The card cannot be shown</source>
         <translation>No se puede mostrar la tarjeta</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Avisos</translation>
+    </message>
+    <message>
+        <source>No photo</source>
+        <translation>Sin foto</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 píxeles</translation>
     </message>
 </context>
 <context>

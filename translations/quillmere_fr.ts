@@ -418,10 +418,6 @@
         <translation>Plus de champs</translation>
     </message>
     <message>
-        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
-        <translation>Propose Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber et PersonalHomePage après les autres champs.</translation>
-    </message>
-    <message>
         <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
         <translation>Écrit seulement quand « Importer dans » de l&apos;étape 3 nomme la destination ; « Toute application » l&apos;omet.</translation>
     </message>
@@ -433,12 +429,80 @@
         <source>%1 to %2</source>
         <translation>%1 vers %2</translation>
     </message>
+    <message>
+        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage and Photo after the other fields.</source>
+        <translation>Propose Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage et Photo après les autres champs.</translation>
+    </message>
 </context>
 <context>
     <name>QtText</name>
     <message>
         <source>Column %1</source>
         <translation>Colonne %1</translation>
+    </message>
+</context>
+<context>
+    <name>RefusalText</name>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>« %1 » est introuvable.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be opened or read.</source>
+        <translation>« %1 » n'a pas pu être ouvert ou lu.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty.</source>
+        <translation>« %1 » est vide.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is protected by a password. Save it without one and load it again.</source>
+        <translation>« %1 » est protégé par un mot de passe. Enregistrez-le sans mot de passe et chargez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in a format Quillmere does not read. Save it as .xlsx, .xls, .ods or .csv and load it again.</source>
+        <translation>« %1 » est dans un format que Quillmere ne lit pas. Enregistrez-le en .xlsx, .xls, .ods ou .csv et chargez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>« %1 » est endommagé et ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no worksheet.</source>
+        <translation>« %1 » ne contient aucune feuille de calcul.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than Quillmere reads: it passes one of the limits that keep a damaged or hostile file from filling the memory.</source>
+        <translation>« %1 » dépasse ce que Quillmere lit : il franchit l'une des limites qui empêchent un fichier endommagé ou malveillant de remplir la mémoire.</translation>
+    </message>
+    <message>
+        <source>(Part %1, row %2.)</source>
+        <translation>(Partie %1, ligne %2.)</translation>
+    </message>
+    <message>
+        <source>(Part %1.)</source>
+        <translation>(Partie %1.)</translation>
+    </message>
+    <message>
+        <source>(Row %1.)</source>
+        <translation>(Ligne %1.)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: its row %2 of column headers is gone.</source>
+        <translation>« %1 » a changé depuis son chargement : sa ligne %2 d'en-têtes de colonnes a disparu.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: its column headers in row %2 are not the ones that were mapped.</source>
+        <translation>« %1 » a changé depuis son chargement : ses en-têtes de colonnes de la ligne %2 ne sont plus ceux qui ont été associés.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: fewer rows of contacts were found in it than were counted then.</source>
+        <translation>« %1 » a changé depuis son chargement : il contient moins de lignes de contacts qu'on en avait comptées.</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language; the window words the readers&apos; refusals itself in any language but English.</extracomment>
+        <translation>fr</translation>
     </message>
 </context>
 <context>
@@ -724,6 +788,18 @@
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
         <translation>Aucun programme pour afficher le guide n’a été trouvé. Ouvrez «&#xa0;%1&#xa0;» avec un navigateur web.</translation>
     </message>
+    <message>
+        <source>values without a free field: %1</source>
+        <translation>valeurs sans champ libre : %1</translation>
+    </message>
+    <message>
+        <source>photos: %1</source>
+        <translation>photos&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Photos written: %1; left out: %2.</source>
+        <translation>Photos écrites&#xa0;: %1&#xa0;; laissées de côté&#xa0;: %2.</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>
@@ -790,6 +866,22 @@
     <message>
         <source>The card cannot be shown</source>
         <translation>La carte ne peut pas être affichée</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>No photo</source>
+        <translation>Pas de photo</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 pixels</translation>
     </message>
 </context>
 <context>

@@ -418,10 +418,6 @@
         <translation>Altri campi</translation>
     </message>
     <message>
-        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
-        <translation>Offre Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber e PersonalHomePage dopo gli altri campi.</translation>
-    </message>
-    <message>
         <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
         <translation>Scritto solo quando «Importa in» del passo 3 indica la destinazione; «Qualsiasi app» lo omette.</translation>
     </message>
@@ -433,12 +429,80 @@
         <source>%1 to %2</source>
         <translation>%1 a %2</translation>
     </message>
+    <message>
+        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage and Photo after the other fields.</source>
+        <translation>Offre Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage e Photo dopo gli altri campi.</translation>
+    </message>
 </context>
 <context>
     <name>QtText</name>
     <message>
         <source>Column %1</source>
         <translation>Colonna %1</translation>
+    </message>
+</context>
+<context>
+    <name>RefusalText</name>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>«%1» non è stato trovato.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be opened or read.</source>
+        <translation>Impossibile aprire o leggere «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty.</source>
+        <translation>«%1» è vuoto.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is protected by a password. Save it without one and load it again.</source>
+        <translation>«%1» è protetto da una password. Salvalo senza password e caricalo di nuovo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in a format Quillmere does not read. Save it as .xlsx, .xls, .ods or .csv and load it again.</source>
+        <translation>«%1» è in un formato che Quillmere non legge. Salvalo come .xlsx, .xls, .ods o .csv e caricalo di nuovo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>«%1» è danneggiato e non può essere letto.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no worksheet.</source>
+        <translation>«%1» non contiene alcun foglio di lavoro.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than Quillmere reads: it passes one of the limits that keep a damaged or hostile file from filling the memory.</source>
+        <translation>«%1» è più grande di quanto Quillmere legga: supera uno dei limiti che impediscono a un file danneggiato o ostile di riempire la memoria.</translation>
+    </message>
+    <message>
+        <source>(Part %1, row %2.)</source>
+        <translation>(Parte %1, riga %2.)</translation>
+    </message>
+    <message>
+        <source>(Part %1.)</source>
+        <translation>(Parte %1.)</translation>
+    </message>
+    <message>
+        <source>(Row %1.)</source>
+        <translation>(Riga %1.)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: its row %2 of column headers is gone.</source>
+        <translation>«%1» è cambiato dal caricamento: la sua riga %2 di intestazioni di colonna non c'è più.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: its column headers in row %2 are not the ones that were mapped.</source>
+        <translation>«%1» è cambiato dal caricamento: le intestazioni di colonna nella riga %2 non sono quelle abbinate.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: fewer rows of contacts were found in it than were counted then.</source>
+        <translation>«%1» è cambiato dal caricamento: contiene meno righe di contatti di quante ne erano state contate.</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language; the window words the readers&apos; refusals itself in any language but English.</extracomment>
+        <translation>it</translation>
     </message>
 </context>
 <context>
@@ -724,6 +788,18 @@
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
         <translation>Nessun programma per mostrare la guida è stato trovato. Apri «%1» con un browser web.</translation>
     </message>
+    <message>
+        <source>values without a free field: %1</source>
+        <translation>valori senza campo libero: %1</translation>
+    </message>
+    <message>
+        <source>photos: %1</source>
+        <translation>foto: %1</translation>
+    </message>
+    <message>
+        <source>Photos written: %1; left out: %2.</source>
+        <translation>Foto scritte: %1; tralasciate: %2.</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>
@@ -790,6 +866,22 @@
     <message>
         <source>The card cannot be shown</source>
         <translation>Impossibile mostrare la scheda</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Avvisi</translation>
+    </message>
+    <message>
+        <source>No photo</source>
+        <translation>Nessuna foto</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 pixel</translation>
     </message>
 </context>
 <context>

@@ -418,10 +418,6 @@
         <translation>Meer velden</translation>
     </message>
     <message>
-        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
-        <translation>Biedt Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber en PersonalHomePage aan na de andere velden.</translation>
-    </message>
-    <message>
         <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
         <translation>Alleen geschreven als &quot;Importeren in&quot; bij stap 3 de bestemming noemt; &quot;Elke app&quot; laat het weg.</translation>
     </message>
@@ -433,12 +429,80 @@
         <source>%1 to %2</source>
         <translation>%1 naar %2</translation>
     </message>
+    <message>
+        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage and Photo after the other fields.</source>
+        <translation>Biedt Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage en Photo aan na de andere velden.</translation>
+    </message>
 </context>
 <context>
     <name>QtText</name>
     <message>
         <source>Column %1</source>
         <translation>Kolom %1</translation>
+    </message>
+</context>
+<context>
+    <name>RefusalText</name>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>„%1” is niet gevonden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be opened or read.</source>
+        <translation>„%1” kon niet worden geopend of gelezen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty.</source>
+        <translation>„%1” is leeg.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is protected by a password. Save it without one and load it again.</source>
+        <translation>„%1” is met een wachtwoord beveiligd. Sla het op zonder wachtwoord en laad het opnieuw.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in a format Quillmere does not read. Save it as .xlsx, .xls, .ods or .csv and load it again.</source>
+        <translation>„%1” heeft een indeling die Quillmere niet leest. Sla het op als .xlsx, .xls, .ods of .csv en laad het opnieuw.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>„%1” is beschadigd en kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no worksheet.</source>
+        <translation>„%1” bevat geen werkblad.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than Quillmere reads: it passes one of the limits that keep a damaged or hostile file from filling the memory.</source>
+        <translation>„%1” is groter dan Quillmere leest: het overschrijdt een van de grenzen die voorkomen dat een beschadigd of kwaadaardig bestand het geheugen vult.</translation>
+    </message>
+    <message>
+        <source>(Part %1, row %2.)</source>
+        <translation>(Deel %1, rij %2.)</translation>
+    </message>
+    <message>
+        <source>(Part %1.)</source>
+        <translation>(Deel %1.)</translation>
+    </message>
+    <message>
+        <source>(Row %1.)</source>
+        <translation>(Rij %1.)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: its row %2 of column headers is gone.</source>
+        <translation>„%1” is gewijzigd sinds het werd geladen: de rij %2 met kolomkoppen is verdwenen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: its column headers in row %2 are not the ones that were mapped.</source>
+        <translation>„%1” is gewijzigd sinds het werd geladen: de kolomkoppen in rij %2 zijn niet de gekoppelde.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: fewer rows of contacts were found in it than were counted then.</source>
+        <translation>„%1” is gewijzigd sinds het werd geladen: er zijn minder rijen met contacten gevonden dan toen geteld.</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language; the window words the readers&apos; refusals itself in any language but English.</extracomment>
+        <translation>nl</translation>
     </message>
 </context>
 <context>
@@ -724,6 +788,18 @@
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
         <translation>Er is geen programma gevonden om de handleiding te tonen. Open “%1” met een webbrowser.</translation>
     </message>
+    <message>
+        <source>values without a free field: %1</source>
+        <translation>waarden zonder vrij veld: %1</translation>
+    </message>
+    <message>
+        <source>photos: %1</source>
+        <translation>foto&apos;s: %1</translation>
+    </message>
+    <message>
+        <source>Photos written: %1; left out: %2.</source>
+        <translation>Foto&apos;s geschreven: %1; weggelaten: %2.</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>
@@ -790,6 +866,22 @@
     <message>
         <source>The card cannot be shown</source>
         <translation>De kaart kan niet worden getoond</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Opmerkingen</translation>
+    </message>
+    <message>
+        <source>No photo</source>
+        <translation>Geen foto</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 pixels</translation>
     </message>
 </context>
 <context>

@@ -418,10 +418,6 @@
         <translation>Więcej pól</translation>
     </message>
     <message>
-        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber and PersonalHomePage after the other fields.</source>
-        <translation>Dodaje Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber i PersonalHomePage po pozostałych polach.</translation>
-    </message>
-    <message>
         <source>Written only when step 3&apos;s &quot;Import into&quot; names where the cards go; &quot;Any app&quot; leaves it out.</source>
         <translation>Zapisywane tylko, gdy „Import do” w kroku 3 wskazuje miejsce docelowe; „Dowolna aplikacja” je pomija.</translation>
     </message>
@@ -433,12 +429,80 @@
         <source>%1 to %2</source>
         <translation>%1 do %2</translation>
     </message>
+    <message>
+        <source>Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage and Photo after the other fields.</source>
+        <translation>Dodaje Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, PagerNumber, PersonalHomePage i Photo po pozostałych polach.</translation>
+    </message>
 </context>
 <context>
     <name>QtText</name>
     <message>
         <source>Column %1</source>
         <translation>Kolumna %1</translation>
+    </message>
+</context>
+<context>
+    <name>RefusalText</name>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>Nie znaleziono „%1”.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be opened or read.</source>
+        <translation>Nie można otworzyć ani odczytać „%1”.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty.</source>
+        <translation>„%1” jest pusty.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is protected by a password. Save it without one and load it again.</source>
+        <translation>„%1” jest chroniony hasłem. Zapisz go bez hasła i wczytaj ponownie.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in a format Quillmere does not read. Save it as .xlsx, .xls, .ods or .csv and load it again.</source>
+        <translation>„%1” ma format, którego Quillmere nie czyta. Zapisz go jako .xlsx, .xls, .ods lub .csv i wczytaj ponownie.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>„%1” jest uszkodzony i nie można go odczytać.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no worksheet.</source>
+        <translation>„%1” nie zawiera żadnego arkusza.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than Quillmere reads: it passes one of the limits that keep a damaged or hostile file from filling the memory.</source>
+        <translation>„%1” jest większy, niż Quillmere czyta: przekracza jeden z limitów, które chronią pamięć przed uszkodzonym lub złośliwym plikiem.</translation>
+    </message>
+    <message>
+        <source>(Part %1, row %2.)</source>
+        <translation>(Część %1, wiersz %2.)</translation>
+    </message>
+    <message>
+        <source>(Part %1.)</source>
+        <translation>(Część %1.)</translation>
+    </message>
+    <message>
+        <source>(Row %1.)</source>
+        <translation>(Wiersz %1.)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: its row %2 of column headers is gone.</source>
+        <translation>„%1” zmienił się od wczytania: zniknął jego wiersz %2 z nagłówkami kolumn.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: its column headers in row %2 are not the ones that were mapped.</source>
+        <translation>„%1” zmienił się od wczytania: nagłówki kolumn w wierszu %2 nie są tymi, które przypisano.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed since it was loaded: fewer rows of contacts were found in it than were counted then.</source>
+        <translation>„%1” zmienił się od wczytania: znaleziono w nim mniej wierszy kontaktów, niż wtedy policzono.</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language; the window words the readers&apos; refusals itself in any language but English.</extracomment>
+        <translation>pl</translation>
     </message>
 </context>
 <context>
@@ -724,6 +788,18 @@
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
         <translation>Nie znaleziono programu do wyświetlenia poradnika. Otwórz „%1” w przeglądarce internetowej.</translation>
     </message>
+    <message>
+        <source>values without a free field: %1</source>
+        <translation>wartości bez wolnego pola: %1</translation>
+    </message>
+    <message>
+        <source>photos: %1</source>
+        <translation>zdjęcia: %1</translation>
+    </message>
+    <message>
+        <source>Photos written: %1; left out: %2.</source>
+        <translation>Zapisane zdjęcia: %1; pominięte: %2.</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::ui::frmPreview</name>
@@ -790,6 +866,22 @@
     <message>
         <source>The card cannot be shown</source>
         <translation>Nie można pokazać wizytówki</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Zdjęcie</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message>
+        <source>No photo</source>
+        <translation>Brak zdjęcia</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 pikseli</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QString>
 
+class QAbstractItemView;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -38,6 +39,10 @@ QPushButton* button(const char* objectName, const QString& caption, const QStrin
                     const QFont& font);
 // A pick list: the user chooses one of its items and types nothing.
 QComboBox* dropDownList(const char* objectName, const QString& accessibleName);
+// Lets `view`'s current item hold the focus a screen reader hears only while the view shows:
+// hidden with its page, the view gives it up (its selection stays) and takes it back when
+// shown again.
+void currentItemOnlyWhileShown(QAbstractItemView* view);
 
 }  // namespace controls
 

@@ -16,6 +16,7 @@
 #include "core/RowReport.h"
 #include "ui/ExportPage.h"
 #include "ui/QtText.h"
+#include "ui/RefusalText.h"
 
 namespace quillmere::ui {
 
@@ -25,21 +26,10 @@ QString caption(std::int32_t counter, std::int32_t total) {
   return fromLatin(core::counterCaption(counter, total));
 }
 
-// What the window adds to a changed workbook's message: how to go on from here.
-QString refusalText(const std::exception& error) {
-  const QString text = QString::fromUtf8(error.what());
-  const auto* changed = dynamic_cast<const core::WorkbookChanged*>(&error);
-  if (changed != nullptr && changed->kind() != core::WorkbookChanged::Kind::FewerRows) {
-    return text + QLatin1Char(' ') +
-           QCoreApplication::translate("Conversion",
-                                       "Load it again with Browse... and check the mapping.");
-  }
-  return text;
-}
-
 }  // namespace
 
-Conversion::Conversion(ExportPage& page) : page_(page) {}
+Conversion::Conversion(ExportPage& page, const core::PictureShrinker* pictures)
+    : page_(page), pictures_(pictures) {}
 
 Conversion::~Conversion() = default;
 
@@ -62,6 +52,7 @@ Conversion::Ended Conversion::run(core::ContactSheet& sheet, std::vector<core::C
       sheet, std::move(columns), options,
       std::make_unique<core::FileRecordSink>(QFile::encodeName(baseFolder).toStdString(), at),
       QFile::encodeName(nextSpool()).toStdString());
+  running_->readPictures(pictures_);
   page_.statusBar->setValue(0);
   page_.statusBar->setVisible(true);
   Ended ended;

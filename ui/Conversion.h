@@ -26,7 +26,9 @@ class ExportPage;
 // around it: the window asks it to run and is told how the run ended.
 class Conversion : private core::ExportObserver {
  public:
-  explicit Conversion(ExportPage& page);
+  // `pictures` reads a Photo column's pictures and must outlive the conversion; none notes
+  // each photo cell as not read.
+  Conversion(ExportPage& page, const core::PictureShrinker* pictures);
   ~Conversion() override;
 
   struct Ended {
@@ -53,6 +55,7 @@ class Conversion : private core::ExportObserver {
   QString nextSpool();
 
   ExportPage& page_;
+  const core::PictureShrinker* pictures_;
   EventPump pump_;
   unsigned rowsSinceClock_ = 0;
   const bool* stop_ = nullptr;

@@ -58,7 +58,7 @@ MapPage::MapPage(TabPage& page) {
                                   tr("More Fields"), Fonts::tahoma());
   chkMoreFields->setToolTip(
       tr("Offers Birthday, Anniversary, Nickname, Categories, OtherTelephoneNumber, "
-         "PagerNumber and PersonalHomePage after the other fields."));
+         "PagerNumber, PersonalHomePage and Photo after the other fields."));
   page.place(chkMoreFields, twipsRect(5880, 1320, 1860, 375));
 
   page.place(label("Label9", tr("Selected Fileds ( Excel --> vCard )"), bold,
@@ -68,6 +68,7 @@ MapPage::MapPage(TabPage& page) {
 
   mappedList = controls::named(new QListWidget, "mappedList", tr("Selected Fields, Excel to vCard"),
                                Fonts::verdana());
+  controls::currentItemOnlyWhileShown(mappedList);
   mappedEntries_ = new MappingEntryDelegate(mappedList);
   mappedList->setItemDelegate(mappedEntries_);
   page.place(mappedList, twipsRect(120, 2400, 9135, 1980));

@@ -22,6 +22,7 @@
 #include <QTimer>
 
 #include "core/CounterText.h"
+#include "imaging/QtPictureShrinker.h"
 #include "ui/Accessibility.h"
 #include "ui/Conversion.h"
 #include "ui/ExportPage.h"
@@ -49,7 +50,8 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       prompts_(prompts),
       shell_(shell),
-      clock_(clock) {
+      clock_(clock),
+      pictures_(std::make_unique<imaging::QtPictureShrinker>()) {
   Form_Initialize();
 
   setObjectName(QStringLiteral("frmMain"));
@@ -73,7 +75,7 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
   selectPage_ = std::make_unique<SelectPage>(*frame_->pageSelect);
   mapPage_ = std::make_unique<MapPage>(*frame_->pageMap);
   exportPage_ = std::make_unique<ExportPage>(*frame_->pageExport);
-  conversion_ = std::make_unique<Conversion>(*exportPage_);
+  conversion_ = std::make_unique<Conversion>(*exportPage_, pictures_.get());
   setFocusOrder();
   options_ = std::make_unique<WindowOptions>(
       vCardVersion_, *exportPage_->ChkSinglevCard, *exportPage_->chkNotNull,
@@ -357,7 +359,7 @@ void frmMain::Opt4_Click() {
 
 void frmMain::cmdPreview_Click() {
   if (cardPreview_ == nullptr) {
-    cardPreview_ = new frmPreview(this, *sheet_, mapping_.pairs(), *options_);
+    cardPreview_ = new frmPreview(this, *sheet_, mapping_.pairs(), *options_, pictures_.get());
     QRect box(QPoint(), cardPreview_->size());
     box.moveCenter(geometry().center());
     cardPreview_->setGeometry(box);

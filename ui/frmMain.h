@@ -19,6 +19,10 @@ class QLabel;
 class QMimeData;
 class QTimer;
 
+namespace quillmere::imaging {
+class QtPictureShrinker;
+}
+
 namespace quillmere::ui {
 
 class Clock;
@@ -166,6 +170,9 @@ class frmMain : public QMainWindow {
   Prompts& prompts_;
   Shell& shell_;
   Clock& clock_;
+  // Makes the Photo column's pictures into photos for every run, preview and upload of this
+  // window; it holds nothing between pictures.
+  std::unique_ptr<imaging::QtPictureShrinker> pictures_;
 
   QString vCardVersion_;
   WizardSteps steps_;

@@ -5,10 +5,12 @@
 
 #include "carddav/UploadPlan.h"
 #include "core/CollectingRecordSink.h"
+#include "core/ContactUid.h"
 #include "core/ExportSession.h"
-#include "core/VCardRecord.h"
+#include "imaging/QtPictureShrinker.h"
 #include "ui/EventPump.h"
 #include "ui/QtText.h"
+#include "ui/RefusalText.h"
 #include "ui/WindowOptions.h"
 #include "ui/frmMain.h"
 #include "ui/frmSendToAddressBook.h"
@@ -46,6 +48,7 @@ QList<carddav::OutgoingCard> frmMain::addressBookCards() {
   auto sink = std::make_unique<core::CollectingRecordSink>();
   core::CollectingRecordSink& collected = *sink;
   core::ExportSession session(*sheet_, mapping_.pairs(), options, std::move(sink));
+  session.readPictures(pictures_.get());
   CardRows rows;
   setBusy(true);
   static_cast<void>(session.run(rows));
@@ -65,7 +68,7 @@ void frmMain::cmdSendToAddressBook_Click() {
   try {
     cards = addressBookCards();
   } catch (const std::exception& error) {
-    showMessage(fromUtf8(error.what()));
+    showMessage(refusalText(error));
     return;
   }
   if (sendDialog_ != nullptr) sendDialog_->close();

@@ -2,6 +2,7 @@
 // timer and Save Report. The run itself is the Conversion's.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -54,6 +55,16 @@ int shareWritten(const core::ExportProgress& counts) {
   const std::int64_t toWrite = counts.dataRows - counts.emptyEmailCount;
   if (toWrite <= 0) return 100;
   return static_cast<int>(std::min<std::int64_t>(100, 100 * counts.contactCount / toWrite));
+}
+
+// The photos a run wrote and left out, counted as quillmere-convert counts them; nothing when
+// it met no photo cell.
+QString photoCounts(const core::ExportProgress& counts) {
+  if (counts.photoCount == 0 && counts.photoLeftOutCount == 0) return {};
+  return QCoreApplication::translate("quillmere::ui::frmMain", "Photos written: %1; left out: %2.")
+             .arg(counts.photoCount)
+             .arg(counts.photoLeftOutCount) +
+         kNewLine;
 }
 
 }  // namespace
@@ -130,6 +141,7 @@ void frmMain::reportExport(const core::ExportReport& report) {
     const Prompts::Answer answer = prompts_.message(
         this,
         tr("The contacts have been exported successfully to vCard files.") + kNewLine +
+            photoCounts(report.counts) +
             tr("Would you like to open folder containing excel file. Click Yes else click No."),
         tr("Open Destination Folder"), Prompts::Buttons::YesNo, Prompts::Icon::None);
     if (answer == Prompts::Answer::Yes) {
@@ -149,7 +161,7 @@ void frmMain::reportExport(const core::ExportReport& report) {
                        .arg(written)
                        .arg(exportFolder_)
                        .arg(report.counts.readBackCount) +
-                   kNewLine;
+                   kNewLine + photoCounts(report.counts);
     text += tr("The first: %1").arg(fromUtf8(report.firstReadBack)) + kNewLine;
     text += tr("Would you like to open the folder? Click Yes to open it, or No to stay here.");
     if (prompts_.message(this, text, productName(), Prompts::Buttons::YesNo,
@@ -179,7 +191,7 @@ void frmMain::reportExport(const core::ExportReport& report) {
               .arg(written + missing)
               .arg(exportFolder_)
               .arg(missing) +
-          kNewLine;
+          kNewLine + photoCounts(report.counts);
   text += because;
   text +=
       tr("Would you like to open the folder with the contacts that were written? Click Yes to "

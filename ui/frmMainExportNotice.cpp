@@ -62,6 +62,12 @@ void frmMain::noteWhatTheRunLeftOut(const core::ExportProgress& counts) {
   if (counts.unreadDateCount > 0) {
     parts << tr("dates not read: %1").arg(counts.unreadDateCount);
   }
+  if (counts.leftOutValueCount > 0) {
+    parts << tr("values without a free field: %1").arg(counts.leftOutValueCount);
+  }
+  if (counts.photoLeftOutCount > 0) {
+    parts << tr("photos: %1").arg(counts.photoLeftOutCount);
+  }
   if (counts.emptyEmailCount > 0) {
     parts << tr("rows without an e-mail address: %1").arg(counts.emptyEmailCount);
   }

@@ -18,6 +18,7 @@
 #include "ui/MainFrame.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
+#include "ui/RefusalText.h"
 #include "ui/SelectPage.h"
 #include "ui/frmMain.h"
 
@@ -87,7 +88,7 @@ bool frmMain::extractExcelData(const QString& path, std::size_t sheet, std::uint
   try {
     loaded = core::ContactSheet::load(QFile::encodeName(path).toStdString(), progress, options);
   } catch (const source::WorkbookError& error) {
-    problem = QString::fromUtf8(error.what());
+    problem = refusalText(error);
   } catch (const std::exception& error) {
     problem = tr("\"%1\" could not be read: %2").arg(path, QString::fromUtf8(error.what()));
   }

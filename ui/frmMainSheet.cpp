@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/SkippedDataText.h"
+#include "imaging/QtPictureShrinker.h"
 #include "source/CellReference.h"
 #include "source/load/SheetPreview.h"
 #include "ui/Conversion.h"
@@ -198,7 +199,7 @@ void frmMain::NewConversion_Click() {
   setStatusPanel(frame_->panelItems, QString());
   showAboutPanel();
   // The next conversion starts from nothing, with the next step 3's default folder.
-  conversion_ = std::make_unique<Conversion>(*exportPage_);
+  conversion_ = std::make_unique<Conversion>(*exportPage_, pictures_.get());
   conversion_->showCounterLabels(false);
   for (QLabel* counter : {exportPage_->lblContactCount, exportPage_->lblNotNullCount}) {
     counter->setText(QStringLiteral("0"));

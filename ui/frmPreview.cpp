@@ -2,12 +2,15 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QImage>
 #include <QLabel>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <exception>
 
 #include "core/RecordPreview.h"
+#include "imaging/QtPictureShrinker.h"
 #include "ui/EventPump.h"
 #include "ui/Fonts.h"
 #include "ui/ProgramIcon.h"
@@ -41,13 +44,22 @@ QLabel* label(QWidget* parent, const char* objectName, const QString& accessible
   return widget;
 }
 
+// A note names a picture by its path, one long word; the narrow column may break it after any
+// folder.
+QString breakableAtFolders(QString text) {
+  text.replace(u'/', QStringLiteral("/\u200B"));
+  return text;
+}
+
 }  // namespace
 
 frmPreview::frmPreview(QWidget* owner, core::ContactSheet& sheet,
-                       std::vector<core::ColumnPair> columns, core::ExportOptions& options)
+                       std::vector<core::ColumnPair> columns, core::ExportOptions& options,
+                       const core::PictureShrinker* pictures)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       options_(options),
+      pictures_(pictures),
       lblRow_(label(this, "lblRow", tr("Row"), twipsRect(120, 120, 5760, 255))),
       lblFile_(label(this, "lblFile", tr("File"), twipsRect(120, 420, 5760, 255))),
       txtRecord_(new QPlainTextEdit(this)),
@@ -62,7 +74,17 @@ frmPreview::frmPreview(QWidget* owner, core::ContactSheet& sheet,
   setWindowTitle(tr("Card Preview"));
   setWindowIcon(ProgramIcon::icon());
   setFont(Fonts::verdana());
-  setFixedSize(twips(6000), twips(4935));
+  // A Photo column's photo and the row's notes stand right of the text, in room of their own.
+  const bool photos = core::pairsField(columns, core::Field::Photo);
+  setFixedSize(twips(photos ? 7920 : 6000), twips(4935));
+  if (photos) {
+    lblPhoto_ = label(this, "lblPhoto", tr("Photo"), twipsRect(6000, 720, 1800, 1800));
+    lblPhoto_->setAlignment(Qt::AlignCenter);
+    lblPhoto_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    lblNotes_ = label(this, "lblNotes", tr("Notes"), twipsRect(6000, 2640, 1800, 1680));
+    lblNotes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblNotes_->setWordWrap(true);
+  }
 
   txtRecord_->setObjectName(QStringLiteral("txtRecord"));
   txtRecord_->setAccessibleName(tr("Card"));
@@ -92,6 +114,7 @@ void frmPreview::open(core::ContactSheet& sheet, std::vector<core::ColumnPair> c
     rows_.emplace(sheet.readRows());
     preview_ = std::make_unique<core::RecordPreview>(rows_->reader(), sheet.table(),
                                                      std::move(columns), sheet.decimalSeparator());
+    preview_->readPictures(pictures_);
   } catch (const std::exception& error) {
     preview_.reset();
     rows_.reset();
@@ -109,6 +132,7 @@ void frmPreview::refresh() {
     lblRow_->setText(tr("No rows of contacts"));
     lblFile_->clear();
     txtRecord_->setPlainText(tr("The sheet has no rows of contacts below its header row."));
+    showPhoto(nullptr);
     showButtons();
     return;
   }
@@ -121,6 +145,7 @@ void frmPreview::refresh() {
         tr("This row would not be converted: an e-mail address in it holds only spaces, and "
            "\"Allow Empty Email Addresses to be Imported\" is not ticked."));
     txtRecord_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    showPhoto(nullptr);
   } else {
     record_ = card.record;
     lblFile_->setText(tr("File: %1").arg(fromUtf8(card.file)));
@@ -128,6 +153,7 @@ void frmPreview::refresh() {
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     txtRecord_->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtRecord_->setPlainText(shown);
+    showPhoto(&card);
   }
   lblRow_->setAccessibleName(lblRow_->text());
   lblFile_->setAccessibleName(lblFile_->text());
@@ -143,7 +169,34 @@ void frmPreview::showProblem(const QString& problem) {
   lblFile_->setAccessibleName(tr("File"));
   txtRecord_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   txtRecord_->setPlainText(problem);
+  showPhoto(nullptr);
   showButtons();
+}
+
+void frmPreview::showPhoto(const core::PreviewCard* card) {
+  if (lblPhoto_ == nullptr) return;
+  const QImage photo = card != nullptr ? imaging::photoImageFromBase64(card->photo) : QImage();
+  if (photo.isNull()) {
+    lblPhoto_->setText(card != nullptr ? tr("No photo") : QString());
+    lblPhoto_->setAccessibleDescription(lblPhoto_->text());
+  } else {
+    // Shown whole in the box, never larger than the card holds it.
+    const QSize room = lblPhoto_->contentsRect().size();
+    const bool fits = photo.width() <= room.width() && photo.height() <= room.height();
+    lblPhoto_->setPixmap(QPixmap::fromImage(
+        fits ? photo : photo.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    lblPhoto_->setAccessibleDescription(
+        tr("%1 x %2 pixels").arg(photo.width()).arg(photo.height()));
+  }
+  QStringList notes;
+  if (card != nullptr) {
+    for (const std::string& note : card->notes)
+      notes << fromUtf8(note);
+  }
+  const QString text = notes.join(u'\n');
+  lblNotes_->setText(breakableAtFolders(text));
+  lblNotes_->setToolTip(text);
+  lblNotes_->setAccessibleDescription(text);
 }
 
 void frmPreview::showButtons() {

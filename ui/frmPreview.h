@@ -15,8 +15,10 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace quillmere::core {
+class PictureShrinker;
+struct PreviewCard;
 class RecordPreview;
-}
+}  // namespace quillmere::core
 
 namespace quillmere::ui {
 
@@ -29,9 +31,11 @@ class frmPreview : public QDialog {
 
  public:
   // Shows the first data row of `sheet` with the mapped columns; `sheet` and `options` must
-  // outlive the window, which asks the options each time it shows a card.
+  // outlive the window, which asks the options each time it shows a card. With a Photo column
+  // the window is wider: the card's photo, made by `pictures`, and the row's notes stand
+  // beside the text.
   frmPreview(QWidget* owner, core::ContactSheet& sheet, std::vector<core::ColumnPair> columns,
-             core::ExportOptions& options);
+             core::ExportOptions& options, const core::PictureShrinker* pictures);
   ~frmPreview() override;
 
   // Shows the current row's card again, for options that have changed.
@@ -53,9 +57,12 @@ class frmPreview : public QDialog {
   void open(core::ContactSheet& sheet, std::vector<core::ColumnPair> columns);
   void moveTo(int index);
   void showProblem(const QString& problem);
+  // The photo and notes beside the text, when the window has them; none for no card.
+  void showPhoto(const core::PreviewCard* card);
   void showButtons();
 
   core::ExportOptions& options_;
+  const core::PictureShrinker* pictures_;
   std::optional<core::SheetRows> rows_;
   std::unique_ptr<core::RecordPreview> preview_;
   std::string record_;
@@ -66,6 +73,8 @@ class frmPreview : public QDialog {
   QLabel* lblRow_;
   QLabel* lblFile_;
   QPlainTextEdit* txtRecord_;
+  QLabel* lblPhoto_ = nullptr;  // only with a Photo column, as is lblNotes_
+  QLabel* lblNotes_ = nullptr;
   QPushButton* cmdPreviousRow_;
   QPushButton* cmdNextRow_;
   QPushButton* cmdClose_;

@@ -10,6 +10,7 @@
 #endif
 
 #include "source/CellReference.h"
+#include "source/DamagedFile.h"
 #include "source/WorkbookError.h"
 #include "source/csv/AsciiText.h"
 
@@ -77,8 +78,9 @@ std::size_t CsvSheetReader::decodeUtf16(std::size_t got) {
       utf16_.decode(std::string_view(raw_.data(), got), buffer_.data() + end_, fault);
   switch (fault) {
     case CsvTextDecoder::Fault::LoneSurrogate:
-      throwCorrupt("is damaged: near row " + std::to_string(records_) +
-                   " its UTF-16 text has half a character (a lone surrogate).");
+      throw damagedFile(file_.path(),
+                        "near row " + std::to_string(records_) +
+                            " its UTF-16 text has half a character (a lone surrogate).");
     case CsvTextDecoder::Fault::Nul:
       throwNulByte(file_, format_);
     case CsvTextDecoder::Fault::None:
@@ -206,7 +208,7 @@ bool CsvSheetReader::refill() {
     if (got == 0) {
       eof_ = true;
       if (!utf16_.complete()) {
-        throwCorrupt("is damaged: its UTF-16 text ends in the middle of a character.");
+        throw damagedFile(file_.path(), "its UTF-16 text ends in the middle of a character.");
       }
       end_ += produced;
       return produced > 0;

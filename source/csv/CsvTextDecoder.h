@@ -47,10 +47,4 @@ class CsvTextDecoder {
   std::uint16_t highSurrogate_ = 0;
 };
 
-// Writes `codePoint` as UTF-8 and returns the byte after it.
-char* appendUtf8(std::uint32_t codePoint, char* out);
-
-// Writes the Windows-1252 byte `b` as UTF-8 and returns the byte after it.
-char* appendWindows1252(unsigned char b, char* out);
-
 }  // namespace quillmere::source::csv

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include "source/Unicode.h"
 #include "source/csv/AsciiText.h"
-#include "source/csv/CsvTextDecoder.h"
 
 namespace quillmere::source::csv {
 
@@ -122,7 +122,7 @@ std::size_t LineDecoder::decode(std::vector<char>& buffer, std::size_t at, std::
       moved = true;
     }
     for (std::size_t k = 0; k < form.length; ++k)
-      out = static_cast<std::size_t>(appendWindows1252(p[k], buffer.data() + out) - buffer.data());
+      out += putWindows1252(buffer.data() + out, p[k]);
     p += form.length;
   }
   held_ = static_cast<std::size_t>(end - p);
@@ -140,7 +140,7 @@ std::size_t LineDecoder::finish(std::vector<char>& buffer, std::size_t at) {
   if (buffer.size() < at + held_ * kMaxGrowth) buffer.resize(at + held_ * kMaxGrowth);
   char* out = buffer.data() + at;
   for (std::size_t k = 0; k < held_; ++k)
-    out = appendWindows1252(cut[k], out);
+    out += putWindows1252(out, cut[k]);
   held_ = 0;
   return static_cast<std::size_t>(out - (buffer.data() + at));
 }

@@ -30,6 +30,14 @@ class DataRowWalk {
         lastRow_(lastRow),
         previousRow_(headerRow) {}
 
+  // The walk over the data rows of the load that left `table`: up to the last row it counted,
+  // or to the end of the data when it read only the header row. Every walk after the load's
+  // own begins here, so each stops where the load did.
+  static DataRowWalk over(const SheetTable& table) {
+    return DataRowWalk(table.headers.size(), table.headerRow,
+                       table.rowsCounted ? table.lastCountedRow : kNoLastRow);
+  }
+
   // Has the walk note in `skipped` the filled cells right of the header columns in every row
   // it passes, the header row included when the sheet stands on it; and, when the data end
   // at empty rows, read on to the sheet's end to count the filled rows after them.

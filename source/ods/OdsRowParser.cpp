@@ -111,10 +111,8 @@ void OdsRowParser::startElement(std::string_view name, const char** attributes) 
     if (name == "table-row") beginRow(attributes);
   } else if (depth_ == 1) {
     if (name != "document-content" && name != "document") {
-      fail(Kind::Corrupt,
-           "is damaged: its content.xml is not the content of an OpenDocument file "
-           "(it starts with <" +
-               std::string(name) + ">).");
+      failDamaged("its content.xml is not the content of an OpenDocument file (it starts with <" +
+                  std::string(name) + ">).");
     }
   } else if (name == "spreadsheet") {
     spreadsheetDepth_ = depth_;

@@ -17,10 +17,8 @@ void OdsSheetList::startElement(std::string_view name, const char** attributes) 
   ++depth_;
   if (depth_ == 1) {
     if (name != "document-content" && name != "document") {
-      fail(WorkbookError::Kind::Corrupt,
-           "is damaged: its content.xml is not the content of an OpenDocument file (it starts "
-           "with <" +
-               std::string(name) + ">).");
+      failDamaged("its content.xml is not the content of an OpenDocument file (it starts with <" +
+                  std::string(name) + ">).");
     }
   } else if (spreadsheetDepth_ != 0) {
     if (depth_ == spreadsheetDepth_ + 1 && name == "table") {

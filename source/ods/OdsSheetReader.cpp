@@ -1,6 +1,7 @@
 #include "source/ods/OdsSheetReader.h"
 
 #include "source/CellReference.h"
+#include "source/DamagedFile.h"
 #include "source/WorkbookError.h"
 
 namespace quillmere::source::ods {
@@ -34,9 +35,8 @@ bool OdsSheetReader::nextRow() {
       return true;
     }
     if (!parser_.tableEnded()) {
-      throw WorkbookError(WorkbookError::Kind::Corrupt, file_,
-                          "is damaged: its sheet is missing from " + stream_.partName() + ".",
-                          {.part = stream_.partName()});
+      throw damagedFile(file_, "its sheet is missing from " + stream_.partName() + ".",
+                        {.part = stream_.partName()});
     }
   } catch (...) {
     failure_ = std::current_exception();

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "source/DamagedFile.h"
 #include "source/WorkbookError.h"
 #include "source/ods/FilePartSource.h"
 #include "source/ods/OdsManifest.h"
@@ -186,10 +187,10 @@ std::unique_ptr<Workbook> openOdsWorkbook(std::unique_ptr<xlsx::ZipArchive> arch
   checkNotEncrypted(*archive, limits);
   const auto content = archive->find(kContentPart);
   if (!content) {
-    throw WorkbookError(Kind::Corrupt, file,
-                        "is damaged: it has no content.xml, the part of an OpenDocument file that "
-                        "holds its sheets.",
-                        {.part = kContentPart});
+    throw damagedFile(file,
+                      "it has no content.xml, the part of an OpenDocument file that holds its "
+                      "sheets.",
+                      {.part = kContentPart});
   }
   const OdsSheetReader::Opener opener =
       readingAhead(archive->partOpener(*content, kContentPart, limits));

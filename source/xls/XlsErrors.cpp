@@ -1,5 +1,6 @@
 #include "source/xls/XlsErrors.h"
 
+#include "source/DamagedFile.h"
 #include "source/ReadLimits.h"
 #include "source/WorkbookError.h"
 
@@ -8,10 +9,7 @@ namespace quillmere::source::xls {
 using Kind = WorkbookError::Kind;
 
 void throwDamaged(const std::filesystem::path& file, const std::string& detail) {
-  throw WorkbookError(Kind::Corrupt, file,
-                      "is damaged and cannot be read (" + detail +
-                          "). If your spreadsheet program still opens it, save it again and "
-                          "open the new copy.");
+  throw damagedFile(file, detail, {}, Damage::SaveAgain);
 }
 
 void throwDataEnds(const std::filesystem::path& file, const std::string& detail,

@@ -5,11 +5,11 @@
 #include <cstring>
 #include <string>
 
+#include "source/Unicode.h"
+
 namespace quillmere::source::xls {
 
 namespace {
-
-constexpr char32_t kReplacement = 0xFFFD;
 
 // Mac OS Roman, bytes 0x80..0xFF, as Apple maps them (0xDB is the euro sign since Mac OS 8.5,
 // 0xF0 the Apple logo in the private use area).
@@ -57,7 +57,6 @@ std::string iconvName(std::uint16_t codePage) {
     case 950:  // Big5
     case 1250:
     case 1251:
-    case 1252:
     case 1253:
     case 1254:
     case 1255:
@@ -85,8 +84,6 @@ std::string iconvName(std::uint16_t codePage) {
       return "ISO-8859-" + std::to_string(codePage - 28590);
     case 28605:
       return "ISO-8859-15";
-    case 32769:  // the Windows code page of BIFF2-4
-      return "CP1252";
     case 65001:
       return "UTF-8";
     default:
@@ -111,6 +108,10 @@ XlsTextDecoder::XlsTextDecoder(std::uint16_t codePage) : codePage_(codePage) {
     case 21010:
     case 28591:
       method_ = Method::Latin1;
+      return;
+    case 1252:
+    case 32769:  // the Windows code page of BIFF2-4
+      method_ = Method::Windows1252;
       return;
     case 10000:
     case 32768:  // the Apple code page of BIFF2-4
@@ -137,10 +138,18 @@ bool XlsTextDecoder::appendCodePage(std::string& out, std::string_view bytes) co
     case Method::Latin1:
       appendLatin1(out, bytes);
       return true;
+    case Method::Windows1252:
+      // The five bytes the code page leaves undefined become U+FFFD, as bytes any other code
+      // page lacks do.
+      for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        appendUtf8(out, definedInWindows1252(b) ? windows1252CodePoint(b) : kReplacementCharacter);
+      }
+      return true;
     case Method::MacRoman:
       for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        appendCodePoint(out, b < 0x80 ? b : kMacRomanHigh[b - 0x80]);
+        appendUtf8(out, b < 0x80 ? b : kMacRomanHigh[b - 0x80]);
       }
       return true;
     case Method::Iconv:
@@ -165,7 +174,7 @@ void XlsTextDecoder::appendIconv(std::string& out, std::string_view bytes) const
     out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
     if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
       // EILSEQ or EINVAL: a byte (or an unfinished sequence) the code page does not map.
-      appendCodePoint(out, kReplacement);
+      appendUtf8(out, kReplacementCharacter);
       ++in;
       --inLeft;
     }
@@ -186,7 +195,7 @@ void XlsTextDecoder::appendLatin1(std::string& out, std::string_view bytes) {
     out.append(bytes.data(), ascii);
     bytes.remove_prefix(ascii);
     if (bytes.empty()) break;
-    appendCodePoint(out, static_cast<unsigned char>(bytes.front()));
+    appendUtf8(out, static_cast<unsigned char>(bytes.front()));
     bytes.remove_prefix(1);
   }
 }
@@ -200,15 +209,13 @@ void appendUnits(std::string& out, std::size_t count, UnitAt unitAt) {
     const char32_t unit = unitAt(i);
     if (unit < 0x80) {
       out += static_cast<char>(unit);
-    } else if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < count && unitAt(i + 1) >= 0xDC00 &&
-               unitAt(i + 1) < 0xE000) {
-      XlsTextDecoder::appendCodePoint(out,
-                                      0x10000 + ((unit - 0xD800) << 10) + (unitAt(i + 1) - 0xDC00));
+    } else if (isHighSurrogate(unit) && i + 1 < count && isLowSurrogate(unitAt(i + 1))) {
+      appendUtf8(out, pairSurrogates(unit, unitAt(i + 1)));
       ++i;
-    } else if (unit >= 0xD800 && unit < 0xE000) {
-      XlsTextDecoder::appendCodePoint(out, kReplacement);
+    } else if (isSurrogate(unit)) {
+      appendUtf8(out, kReplacementCharacter);
     } else {
-      XlsTextDecoder::appendCodePoint(out, unit);
+      appendUtf8(out, unit);
     }
   }
 }
@@ -223,24 +230,6 @@ void XlsTextDecoder::appendUtf16Le(std::string& out, std::string_view bytes) {
   const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
   appendUnits(out, bytes.size() / 2,
               [b](std::size_t i) { return char32_t{b[2 * i]} | char32_t{b[2 * i + 1]} << 8; });
-}
-
-void XlsTextDecoder::appendCodePoint(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
 }
 
 }  // namespace quillmere::source::xls

@@ -12,8 +12,8 @@ namespace quillmere::source::xls {
 
 // Turns the text of a BIFF record into UTF-8: 8-bit text in the workbook's code page (the
 // CODEPAGE record; Windows-1252 when it is missing) and BIFF8's UTF-16. The code pages are
-// those a CODEPAGE record can name; Mac Roman, which Macintosh Excel wrote up to Excel 95,
-// is decoded from Apple's own table.
+// those a CODEPAGE record can name; Windows-1252 is decoded by the table every reader shares,
+// and Mac Roman, which Macintosh Excel wrote up to Excel 95, from Apple's own.
 class XlsTextDecoder {
  public:
   static constexpr std::uint16_t kDefaultCodePage = 1252;
@@ -38,10 +38,8 @@ class XlsTextDecoder {
   // The same, read straight from little-endian bytes, two to a unit.
   static void appendUtf16Le(std::string& out, std::string_view bytes);
 
-  static void appendCodePoint(std::string& out, char32_t codePoint);
-
  private:
-  enum class Method { Latin1, MacRoman, Iconv, Unknown };
+  enum class Method { Latin1, Windows1252, MacRoman, Iconv, Unknown };
 
   struct Close {
     void operator()(std::remove_pointer_t<iconv_t>* handle) const { iconv_close(handle); }

@@ -20,6 +20,8 @@ bool isNumberByte(char c) {
 // The longest element of these shapes, with room to spare: with at least this many bytes at
 // hand, no step below needs to look for the end of them.
 constexpr std::ptrdiff_t kLongestBytes = 128;
+// <c r=", the reference and its quote, then t, s, <v>, the value and the end tags.
+static_assert(6 + kMostQuotedReferenceBytes + 72 <= kLongestBytes);
 constexpr std::size_t kLongestValue = 32;
 
 }  // namespace
@@ -29,24 +31,13 @@ CellElement readCellElement(const char* begin, const char* end) {
   // Too near the end of the bytes at hand: the general parser waits for more.
   if (end - begin < kLongestBytes || std::memcmp(begin, "<c r=\"", 6) != 0) return none;
   CellElement cell;
-  const char* p = begin + 6;
-  // The reference, upper-case letters then the row, which both stay within the grid.
-  std::uint32_t column = 0;
-  for (int letters = 0; *p >= 'A' && *p <= 'Z'; ++p) {
-    if (++letters > 3) return none;
-    column = column * 26 + static_cast<std::uint32_t>(*p - 'A' + 1);
-  }
-  std::uint32_t row = 0;
-  for (int digits = 0; isDigit(*p); ++p) {
-    if (++digits > 7) return none;
-    row = row * 10 + static_cast<std::uint32_t>(*p - '0');
-  }
-  if (*p != '"' || column == 0 || column > kMaxGridColumns || row == 0 || row > kMaxGridRows) {
-    return none;
-  }
-  cell.column = column - 1;
-  cell.row = row;
-  ++p;
+  // The reference up to its closing quote, with its row and within the grid; anything else
+  // there is for the general parser to refuse or read.
+  const ScannedReference reference = scanCellReference(begin + 6, '"');
+  if (reference.status != ScannedReference::Status::Ok || reference.position.row == 0) return none;
+  cell.column = reference.position.column;
+  cell.row = reference.position.row;
+  const char* p = reference.end + 1;
   // Then t and s, each once, in either order.
   bool typed = false;
   while (*p == ' ') {

@@ -9,8 +9,8 @@ namespace quillmere::source::xlsx {
 // A worksheet cell in the shapes spreadsheet applications write nearly every cell in,
 // <c r="A1" t="s"><v>12</v></c>, <c r="B1" s="3"><v>1.5</v></c> and <c r="C1" s="3"/>, read
 // in one pass over its bytes: the reference first, then t and s. Anything else (another
-// attribute or child, a prefix, a lower-case reference, white space or quote of another kind,
-// a value that is no plain number) is not such a cell, and the general parser reads it.
+// attribute or child, a prefix, a reference without its row, white space or quote of another
+// kind, a value that is no plain number) is not such a cell, and the general parser reads it.
 struct CellElement {
   enum class Type : unsigned char { Number, SharedString };
 

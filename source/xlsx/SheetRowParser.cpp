@@ -159,12 +159,12 @@ void SheetRowParser::startElement(std::string_view name, const char** attributes
     if (name == "row") {
       beginRow(attributes);
     } else if (name == "c") {
-      fail(Kind::Corrupt, "is damaged: its worksheet has a cell outside of any row.");
+      failDamaged("its worksheet has a cell outside of any row.");
     }
   } else if (depth_ == 1) {
     if (name != "worksheet") {
-      fail(Kind::Corrupt, "is damaged: its first sheet is not a worksheet (it starts with <" +
-                              std::string(name) + ">).");
+      failDamaged("its first sheet is not a worksheet (it starts with <" + std::string(name) +
+                  ">).");
     }
   } else if (depth_ == 2 && name == "sheetData") {
     inSheetData_ = true;
@@ -234,8 +234,8 @@ void SheetRowParser::beginRow(const char** attributes) {
         rowNumberKnown_ = true;
         break;
       case Parsed::Malformed:
-        fail(Kind::Corrupt, "is damaged: its worksheet has a row numbered \"" + std::string(a[1]) +
-                                "\", which is no row number.");
+        failDamaged("its worksheet has a row numbered \"" + std::string(a[1]) +
+                    "\", which is no row number.");
         break;
       case Parsed::RowTooLarge:
         fail(Kind::LimitExceeded, tooManyRows());
@@ -266,8 +266,9 @@ void SheetRowParser::beginCell(const char** attributes) {
           }
           break;
         case ScannedReference::Status::Malformed:
-          failInRow(Kind::Corrupt, "is damaged: its worksheet has a cell at \"" +
-                                       std::string(a[1]) + "\", which is no cell reference.");
+          failDamaged("its worksheet has a cell at \"" + std::string(a[1]) +
+                          "\", which is no cell reference.",
+                      currentRow());
           return;
         case ScannedReference::Status::RowTooLarge:
           fail(Kind::LimitExceeded, tooManyRows());
@@ -278,8 +279,8 @@ void SheetRowParser::beginCell(const char** attributes) {
       }
     } else if (isAttribute(a[0], 't')) {
       if (!cellType(a[1], type_)) {
-        failInRow(Kind::Corrupt, "is damaged: its worksheet has a cell of unknown type \"" +
-                                     std::string(a[1]) + "\".");
+        failDamaged("its worksheet has a cell of unknown type \"" + std::string(a[1]) + "\".",
+                    currentRow());
         return;
       }
     } else if (isAttribute(a[0], 's')) {
@@ -391,14 +392,15 @@ void SheetRowParser::storeCell() {
       std::size_t index = 0;
       const auto result = std::from_chars(value.data(), value.data() + value.size(), index);
       if (result.ec != std::errc{} || result.ptr != value.data() + value.size()) {
-        failInRow(Kind::Corrupt, "is damaged: cell " + cellName() + " refers to shared string \"" +
-                                     std::string(value) + "\", which is no string number.");
+        failDamaged("cell " + cellName() + " refers to shared string \"" + std::string(value) +
+                        "\", which is no string number.",
+                    currentRow());
       } else if (const auto text = strings_.find(index, whileWaiting_)) {
         store({CellKind::Text, 0.0, *text, 0, 0});
       } else {
-        failInRow(Kind::Corrupt, "is damaged: cell " + cellName() + " refers to shared string " +
-                                     std::to_string(index) + ", but the workbook has only " +
-                                     std::to_string(strings_.size()) + ".");
+        failDamaged("cell " + cellName() + " refers to shared string " + std::to_string(index) +
+                        ", but the workbook has only " + std::to_string(strings_.size()) + ".",
+                    currentRow());
       }
       return;
     }
@@ -406,8 +408,9 @@ void SheetRowParser::storeCell() {
       if (value.empty()) return;
       const auto number = parseDecimal(value);
       if (!number) {
-        failInRow(Kind::Corrupt, "is damaged: cell " + cellName() + " holds \"" +
-                                     std::string(value) + "\" where a number belongs.");
+        failDamaged(
+            "cell " + cellName() + " holds \"" + std::string(value) + "\" where a number belongs.",
+            currentRow());
         return;
       }
       store({CellKind::Number, *number, {}, 0, 0});
@@ -420,8 +423,9 @@ void SheetRowParser::storeCell() {
       } else if (value == "0" || value == "false" || value == "FALSE") {
         store({CellKind::Boolean, 0.0, {}, 0, 0});
       } else {
-        failInRow(Kind::Corrupt, "is damaged: cell " + cellName() + " holds \"" +
-                                     std::string(value) + "\" where TRUE or FALSE belongs.");
+        failDamaged("cell " + cellName() + " holds \"" + std::string(value) +
+                        "\" where TRUE or FALSE belongs.",
+                    currentRow());
       }
       return;
     case Type::Date: {
@@ -471,10 +475,9 @@ void SheetRowParser::finishRow() {
     rowNumber_ = previousRow_ + 1;
     rowNumberKnown_ = true;
   } else if (rowNumber_ <= previousRow_) {
-    fail(Kind::Corrupt,
-         "is damaged: its worksheet lists row " + std::to_string(rowNumber_) + " after row " +
-             std::to_string(previousRow_) + "; rows must come in order.",
-         rowNumber_);
+    failDamaged("its worksheet lists row " + std::to_string(rowNumber_) + " after row " +
+                    std::to_string(previousRow_) + "; rows must come in order.",
+                rowNumber_);
     return;
   }
   previousRow_ = rowNumber_;

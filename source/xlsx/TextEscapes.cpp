@@ -1,14 +1,12 @@
 #include "source/xlsx/TextEscapes.h"
 
-#include <cstdint>
-#include <cstring>
+#include "source/Unicode.h"
 
 namespace quillmere::source::xlsx {
 
 namespace {
 
 constexpr std::size_t kEscapeLength = 7;  // _xHHHH_
-constexpr char32_t kReplacement = 0xFFFD;
 
 int hexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -34,29 +32,6 @@ long escapeAt(const std::string& text, std::size_t at) {
 
 }  // namespace
 
-std::size_t putUtf8(char* out, char32_t c) {
-  if (c < 0x80) {
-    out[0] = static_cast<char>(c);
-    return 1;
-  }
-  if (c < 0x800) {
-    out[0] = static_cast<char>(0xC0 | (c >> 6));
-    out[1] = static_cast<char>(0x80 | (c & 0x3F));
-    return 2;
-  }
-  if (c < 0x10000) {
-    out[0] = static_cast<char>(0xE0 | (c >> 12));
-    out[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out[2] = static_cast<char>(0x80 | (c & 0x3F));
-    return 3;
-  }
-  out[0] = static_cast<char>(0xF0 | (c >> 18));
-  out[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-  out[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-  out[3] = static_cast<char>(0x80 | (c & 0x3F));
-  return 4;
-}
-
 void decodeEscapes(std::string& text, std::size_t from) {
   const auto first = text.find("_x", from);
   if (first == std::string::npos) return;
@@ -70,17 +45,17 @@ void decodeEscapes(std::string& text, std::size_t from) {
     }
     read += kEscapeLength;
     char32_t c = static_cast<char32_t>(unit);
-    if (unit >= 0xD800 && unit <= 0xDBFF) {
-      const long low = escapeAt(text, read);
-      if (low >= 0xDC00 && low <= 0xDFFF) {
-        c = 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) +
-            (static_cast<char32_t>(low) - 0xDC00);
+    if (isHighSurrogate(c)) {
+      // -1, no escape, is no surrogate either.
+      const auto low = static_cast<char32_t>(escapeAt(text, read));
+      if (isLowSurrogate(low)) {
+        c = pairSurrogates(c, low);
         read += kEscapeLength;
       } else {
-        c = kReplacement;
+        c = kReplacementCharacter;
       }
-    } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
-      c = kReplacement;
+    } else if (isLowSurrogate(c)) {
+      c = kReplacementCharacter;
     }
     // write + 4 <= read always holds here: at least 7 bytes were consumed per character.
     write += putUtf8(&text[write], c);

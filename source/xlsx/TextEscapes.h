@@ -11,8 +11,4 @@ namespace quillmere::source::xlsx {
 // escapes becomes one character; a lone surrogate becomes U+FFFD.
 void decodeEscapes(std::string& text, std::size_t from = 0);
 
-// Writes character `c` (at most U+10FFFF) as UTF-8 at `out`, which has room for four bytes;
-// returns how many bytes it took.
-std::size_t putUtf8(char* out, char32_t c);
-
 }  // namespace quillmere::source::xlsx

@@ -161,9 +161,7 @@ void XlsxSharedStrings::endItem() {
   if (reserved_ && endsStorage_.size() == endsStorage_.capacity()) {
     // Cannot be, as every string takes five bytes of the part; moving the table under a
     // reader would be worse than refusing it.
-    fail(Kind::Corrupt,
-         "is damaged: its shared strings hold more strings than their size "
-         "allows.");
+    failDamaged("its shared strings hold more strings than their size allows.");
     return;
   }
   std::string_view added(poolStorage_);
@@ -219,7 +217,7 @@ void XlsxSharedStrings::text(std::string_view data) {
   }
   if (reserved_ && poolSize_ + data.size() >= poolStorage_.capacity()) {
     // Cannot be either: text never takes more bytes than its XML.
-    fail(Kind::Corrupt, "is damaged: its shared strings hold more text than their size allows.");
+    failDamaged("its shared strings hold more text than their size allows.");
     return;
   }
   poolStorage_.append(data);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "source/DamagedFile.h"
 #include "source/WorkbookError.h"
 #include "source/xlsx/BytesAhead.h"
 #include "source/xlsx/PartPath.h"
@@ -109,10 +110,8 @@ std::unique_ptr<Workbook> openXlsxWorkbook(std::unique_ptr<ZipArchive> archive,
 
   WorkbookPart workbook;
   if (!parsePart(*archive, workbookName, workbook, limits)) {
-    throw WorkbookError(
-        Kind::Corrupt, path,
-        "is damaged: its workbook part (" + workbookName + ") is missing from the archive.",
-        {.part = workbookName});
+    throw damagedFile(path, "its workbook part (" + workbookName + ") is missing from the archive.",
+                      {.part = workbookName});
   }
   if (!workbook.isWorkbook()) {
     throw WorkbookError(Kind::Unsupported, path,
@@ -128,10 +127,10 @@ std::unique_ptr<Workbook> openXlsxWorkbook(std::unique_ptr<ZipArchive> archive,
   Relationships relationships(workbookName);
   const std::string relationshipsName = relationshipsPartOf(workbookName);
   if (!parsePart(*archive, relationshipsName, relationships, limits)) {
-    throw WorkbookError(Kind::Corrupt, path,
-                        "is damaged: the list of its sheets' parts (" + relationshipsName +
-                            ") is missing from the archive.",
-                        {.part = relationshipsName});
+    throw damagedFile(
+        path,
+        "the list of its sheets' parts (" + relationshipsName + ") is missing from the archive.",
+        {.part = relationshipsName});
   }
 
   // Every sheet in tab order with its kind; only a worksheet holds cells. A sheet whose part
@@ -146,10 +145,10 @@ std::unique_ptr<Workbook> openXlsxWorkbook(std::unique_ptr<ZipArchive> archive,
     targets.push_back(entry);
   }
   const auto unlisted = [&](std::size_t index) {
-    return WorkbookError(Kind::Corrupt, path,
-                         "is damaged: the part of its sheet \"" + entries[index].name +
-                             "\" is not listed in " + relationshipsName + ".",
-                         {.part = relationshipsName});
+    return damagedFile(path,
+                       "the part of its sheet \"" + entries[index].name + "\" is not listed in " +
+                           relationshipsName + ".",
+                       {.part = relationshipsName});
   };
   if (sheet != kFirstWorksheet && sheet < targets.size() && targets[sheet] == nullptr) {
     throw unlisted(sheet);
@@ -167,10 +166,9 @@ std::unique_ptr<Workbook> openXlsxWorkbook(std::unique_ptr<ZipArchive> archive,
   const Relationships::Entry* sheetEntry = targets[chosen];
   const auto sheetIndex = archive->find(sheetEntry->target);
   if (!sheetIndex) {
-    throw WorkbookError(
-        Kind::Corrupt, path,
-        "is damaged: its worksheet (" + sheetEntry->target + ") is missing from the archive.",
-        {.part = sheetEntry->target});
+    throw damagedFile(path,
+                      "its worksheet (" + sheetEntry->target + ") is missing from the archive.",
+                      {.part = sheetEntry->target});
   }
 
   // The strings are checked against the limits here and read on while the sheet is.
@@ -178,10 +176,9 @@ std::unique_ptr<Workbook> openXlsxWorkbook(std::unique_ptr<ZipArchive> archive,
   if (const auto* stringsEntry = relationships.byKind("sharedStrings")) {
     const auto stringsIndex = archive->find(stringsEntry->target);
     if (!stringsIndex) {
-      throw WorkbookError(Kind::Corrupt, path,
-                          "is damaged: its shared strings (" + stringsEntry->target +
-                              ") are missing from the archive.",
-                          {.part = stringsEntry->target});
+      throw damagedFile(
+          path, "its shared strings (" + stringsEntry->target + ") are missing from the archive.",
+          {.part = stringsEntry->target});
     }
     stringsPart = archive->partOpener(*stringsIndex, stringsEntry->target, limits);
   }
@@ -190,10 +187,9 @@ std::unique_ptr<Workbook> openXlsxWorkbook(std::unique_ptr<ZipArchive> archive,
   XlsxStyles styles;
   if (const auto* stylesEntry = relationships.byKind("styles")) {
     if (!parsePart(*archive, stylesEntry->target, styles, limits)) {
-      throw WorkbookError(
-          Kind::Corrupt, path,
-          "is damaged: its styles (" + stylesEntry->target + ") are missing from the archive.",
-          {.part = stylesEntry->target});
+      throw damagedFile(path,
+                        "its styles (" + stylesEntry->target + ") are missing from the archive.",
+                        {.part = stylesEntry->target});
     }
   }
 

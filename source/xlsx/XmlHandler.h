@@ -46,7 +46,15 @@ class XmlHandler {
   // part's name and `row`, the worksheet row the problem is in when there is one.
   void fail(WorkbookError::Kind kind, std::string problem,
             std::optional<std::uint32_t> row = std::nullopt) {
-    if (!failure_) failure_.emplace(Failure{kind, std::move(problem), row});
+    if (!failure_) failure_.emplace(Failure{kind, std::move(problem), row, false});
+    attention_ = true;
+  }
+  // The same for a part that breaks its format: the stream throws damagedFile(file, detail)
+  // with the part's name and `row`.
+  void failDamaged(std::string detail, std::optional<std::uint32_t> row = std::nullopt) {
+    if (!failure_) {
+      failure_.emplace(Failure{WorkbookError::Kind::Corrupt, std::move(detail), row, true});
+    }
     attention_ = true;
   }
   bool failed() const { return failure_.has_value(); }
@@ -60,8 +68,9 @@ class XmlHandler {
   bool pauseRequested_ = false;
   struct Failure {
     WorkbookError::Kind kind;
-    std::string problem;
+    std::string problem;  // the detail alone when `damaged`
     std::optional<std::uint32_t> row;
+    bool damaged;
   };
   std::optional<Failure> failure_;
 };

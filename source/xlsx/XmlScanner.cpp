@@ -4,8 +4,8 @@
 #include <array>
 #include <cstring>
 
+#include "source/Unicode.h"
 #include "source/xlsx/PlainBytes.h"
-#include "source/xlsx/TextEscapes.h"
 #include "source/xlsx/XmlByteClasses.h"
 
 namespace quillmere::source::xlsx {

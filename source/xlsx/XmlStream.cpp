@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "source/DamagedFile.h"
 #include "source/WorkbookError.h"
 
 namespace quillmere::source::xlsx {
@@ -231,8 +232,9 @@ void XmlStream::throwFailure() {
   if (handlerException_) std::rethrow_exception(handlerException_);
   if (handler_.failure_) {
     const XmlHandler::Failure& failure = *handler_.failure_;
-    throw WorkbookError(failure.kind, file_, failure.problem,
-                        {.part = partName_, .row = failure.row});
+    const WorkbookError::Details details{.part = partName_, .row = failure.row};
+    if (failure.damaged) throw damagedFile(file_, failure.problem, details);
+    throw WorkbookError(failure.kind, file_, failure.problem, details);
   }
   XML_Parser p = parser_.get();
   const XML_Error code = XML_GetErrorCode(p);
@@ -248,12 +250,11 @@ void XmlStream::throwFailure() {
                             " times over, the mark of an entity bomb.",
                         {.part = partName_});
   }
-  throw WorkbookError(Kind::Corrupt, file_,
-                      "is damaged: its part " + partName_ + " is not well-formed XML (" +
-                          XML_ErrorString(code) + " at line " +
-                          std::to_string(XML_GetCurrentLineNumber(p)) + ", column " +
-                          std::to_string(XML_GetCurrentColumnNumber(p) + 1) + ").",
-                      {.part = partName_});
+  throw damagedFile(file_,
+                    "its part " + partName_ + " is not well-formed XML (" + XML_ErrorString(code) +
+                        " at line " + std::to_string(XML_GetCurrentLineNumber(p)) + ", column " +
+                        std::to_string(XML_GetCurrentColumnNumber(p) + 1) + ").",
+                    {.part = partName_});
 }
 
 void XMLCALL XmlStream::onStart(void* self, const XML_Char* name, const XML_Char** attributes) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <system_error>
 
+#include "source/DamagedFile.h"
 #include "source/WorkbookError.h"
 #include "source/xlsx/PartPath.h"
 #include "source/xlsx/ZipPartSource.h"
@@ -48,13 +49,12 @@ class ZipError {
                           details);
     case ZIP_ER_SEEK:
       // Seeking in a file that could be opened fails only for an offset no file can have.
-      throw WorkbookError(Kind::Corrupt, file,
-                          "is damaged: its zip archive points to a place far past the end of the "
-                          "file (" +
-                              ZipError(code).text() +
-                              "). Open it in your spreadsheet program and save it again, or ask "
-                              "for a new copy.",
-                          details);
+      throw damagedFile(file,
+                        "its zip archive points to a place far past the end of the file (" +
+                            ZipError(code).text() +
+                            "). Open it in your spreadsheet program and save it again, or ask "
+                            "for a new copy.",
+                        details);
     case ZIP_ER_OPEN:
     case ZIP_ER_READ:
       throw WorkbookError(Kind::Unreadable, file,
@@ -66,15 +66,13 @@ class ZipError {
       throw WorkbookError(Kind::Unreadable, file,
                           "cannot be read: there is not enough memory to open it.", details);
     case ZIP_ER_NOZIP:
-      throw WorkbookError(Kind::Corrupt, file,
-                          "is damaged or incomplete: it starts like an .xlsx workbook but its zip "
-                          "archive is broken or cut short. Was the copy or download "
-                          "interrupted?",
-                          details);
+      throw damagedFile(file,
+                        "it starts like an .xlsx workbook but its zip archive is broken or cut "
+                        "short. Was the copy or download interrupted?",
+                        details, Damage::MaybeCutShort);
     default:
-      throw WorkbookError(
-          Kind::Corrupt, file,
-          "is damaged: its zip archive cannot be opened (" + ZipError(code).text() + ").", details);
+      throw damagedFile(file, "its zip archive cannot be opened (" + ZipError(code).text() + ").",
+                        details);
   }
 }
 
@@ -112,9 +110,8 @@ ZipArchive::ZipArchive(const std::filesystem::path& file)
     const auto index = static_cast<zip_uint64_t>(i);
     const char* name = zip_get_name(archive_.get(), index, ZIP_FL_ENC_RAW);
     if (name == nullptr) {
-      throw WorkbookError(
-          Kind::Corrupt, file,
-          "is damaged: entry " + std::to_string(i) + " of its zip archive has no readable name.");
+      throw damagedFile(file,
+                        "entry " + std::to_string(i) + " of its zip archive has no readable name.");
     }
     // The first of two entries with one name wins, as in the programs that write them.
     entries_.emplace(partKey(name), index);
@@ -137,9 +134,8 @@ ZipPartOpener ZipArchive::partOpener(std::uint64_t index, const std::string& par
   zip_stat_t stat;
   zip_stat_init(&stat);
   if (zip_stat_index(archive_.get(), index, 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0) {
-    throw WorkbookError(Kind::Corrupt, file_,
-                        "is damaged: the zip archive's entry for " + partName + " cannot be read.",
-                        {.part = partName});
+    throw damagedFile(file_, "the zip archive's entry for " + partName + " cannot be read.",
+                      {.part = partName});
   }
   if (stat.size > limits.maxPartBytes) {
     throw WorkbookError(Kind::LimitExceeded, file_,

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "source/DamagedFile.h"
 #include "source/WorkbookError.h"
 
 namespace quillmere::source::xlsx {
@@ -56,9 +57,8 @@ ZipPartSource::Handle ZipPartSource::openInflated(const std::filesystem::path& f
                           "it in your spreadsheet program and save it as .xlsx again.",
                           {.part = partName});
     default:
-      throw WorkbookError(
-          Kind::Corrupt, file,
-          "is damaged: its part " + partName + " cannot be opened (" + zip_strerror(archive) + ").",
+      throw damagedFile(
+          file, "its part " + partName + " cannot be opened (" + zip_strerror(archive) + ").",
           {.part = partName});
   }
 }
@@ -78,18 +78,17 @@ std::size_t ZipPartSource::read(char* buffer, std::size_t capacity) {
                         {.part = partName_});
   }
   if (got == 0 && delivered_ != place_.statedSize) {
-    throw WorkbookError(Kind::Corrupt, file_,
-                        "is damaged or incomplete: its part " + partName_ + " ends after " +
-                            std::to_string(delivered_) + " of its " +
-                            std::to_string(place_.statedSize) +
-                            " bytes. Was the copy or download interrupted?",
-                        {.part = partName_});
+    throw damagedFile(file_,
+                      "its part " + partName_ + " ends after " + std::to_string(delivered_) +
+                          " of its " + std::to_string(place_.statedSize) +
+                          " bytes. Was the copy or download interrupted?",
+                      {.part = partName_}, Damage::MaybeCutShort);
   }
   if (delivered_ > place_.statedSize) {
-    throw WorkbookError(Kind::Corrupt, file_,
-                        "is damaged: its part " + partName_ + " holds more than the " +
-                            std::to_string(place_.statedSize) + " bytes the archive states.",
-                        {.part = partName_});
+    throw damagedFile(file_,
+                      "its part " + partName_ + " holds more than the " +
+                          std::to_string(place_.statedSize) + " bytes the archive states.",
+                      {.part = partName_});
   }
   return got;
 }
@@ -143,10 +142,10 @@ std::size_t ZipPartSource::readThroughLibzip(char* buffer, std::size_t capacity)
 }
 
 void ZipPartSource::throwUnpackFailure(const std::string& words, std::optional<int> errorNumber) {
-  throw WorkbookError(Kind::Corrupt, file_,
-                      "is damaged: its part " + partName_ + " cannot be unpacked (" + words +
-                          "). Open the file in your spreadsheet program and save it again.",
-                      {.part = partName_, .errorNumber = errorNumber});
+  throw damagedFile(file_,
+                    "its part " + partName_ + " cannot be unpacked (" + words +
+                        "). Open the file in your spreadsheet program and save it again.",
+                    {.part = partName_, .errorNumber = errorNumber});
 }
 
 }  // namespace quillmere::source::xlsx

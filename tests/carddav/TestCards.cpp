@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/ContactUid.h"
 #include "core/ContactValues.h"
 #include "core/VCardRecord.h"
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -309,6 +310,61 @@ TEST(DestinationRun, ReportsEveryRowWhoseCardReadsBackDifferently) {
                 std::string::npos)
           << f.observer.outcomes.at(1).reason;
       EXPECT_FALSE(f.observer.outcomes.at(3).readsBackDifferently) << version;
+    }
+  }
+}
+
+// Every way a run builds its records reads each card back and reports the rows that differ,
+// in sheet order, across batches: built ahead over kept rows, built here and read back on
+// another thread over a workbook read ahead, and built in turn over a file read once; a run
+// stopped midway writes no row past the stop.
+TEST(DestinationRun, ReadsBackEveryRowHoweverTheRecordsAreBuilt) {
+  using S = std::string;
+  test::MemorySheet::Rows rows{{1, {S("First"), S("Last"), S("Mail"), S("Note")}}};
+  const std::set<std::uint32_t> altered{2, 258, 514, 601};
+  for (std::uint32_t row = 2; row <= 601; ++row) {
+    rows[row] = {S("N") + std::to_string(row), S("L"), S("m@x.org"),
+                 S(altered.count(row) > 0 ? "again" : "note")};
+  }
+  const auto alter = [](std::string& record) {
+    const std::size_t at = record.find("NOTE:again");
+    if (at != std::string::npos) record.replace(at + 5, 5, "AGAIN");
+  };
+  const source::SheetTable table = test::tableOf(rows, 600, 601);
+  ExportJob job{table,
+                {test::pairOf(0, FirstName), test::pairOf(1, LastName),
+                 test::pairOf(2, EmailAddress), test::pairOf(3, Notes)},
+                '.'};
+  job.alterRecord = alter;
+  for (const int stopAfter : {-1, 300}) {
+    test::KeptSheet kept(rows);
+    test::ReadAheadSheet readAhead(rows);
+    test::MemorySheet readOnce(rows);
+    test::AnsweringOptions answering;
+    test::FixedAnsweringOptions fixed;
+    const std::vector<std::pair<source::SheetReader*, ExportOptions*>> ways{
+        {&kept, &answering}, {&readAhead, &fixed}, {&readOnce, &fixed}};
+    for (std::size_t way = 0; way < ways.size(); ++way) {
+      test::MemorySink sink;
+      test::RecordingObserver observer;
+      observer.stopAfter = stopAfter;
+      const ExportReport report =
+          exportContacts(*ways[way].first, job, *ways[way].second, sink, observer);
+      const std::size_t written = stopAfter < 0 ? 600 : 300;
+      ASSERT_EQ(observer.outcomes.size(), written) << way;
+      EXPECT_EQ(sink.records.size(), written) << way;
+      EXPECT_EQ(report.stopped, stopAfter >= 0) << way;
+      std::set<std::uint32_t> differing;
+      for (std::size_t i = 0; i < written; ++i) {
+        EXPECT_EQ(observer.outcomes[i].sheetRow, i + 2) << way;
+        if (observer.outcomes[i].readsBackDifferently)
+          differing.insert(observer.outcomes[i].sheetRow);
+      }
+      std::set<std::uint32_t> expected;
+      for (const std::uint32_t row : altered)
+        if (row < written + 2) expected.insert(row);
+      EXPECT_EQ(differing, expected) << way;
+      EXPECT_EQ(report.counts.readBackCount, static_cast<std::int32_t>(expected.size())) << way;
     }
   }
 }

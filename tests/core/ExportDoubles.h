@@ -97,6 +97,19 @@ class AnsweringOptions : public ScriptedOptions {
   }
 };
 
+// Options whose answers hold for the whole run, as the tool's do.
+class FixedAnsweringOptions : public AnsweringOptions {
+ public:
+  bool answersFixed() const override { return true; }
+};
+
+// Rows parsed ahead on a thread of their own, as a workbook read once is.
+class ReadAheadSheet : public MemorySheet {
+ public:
+  using MemorySheet::MemorySheet;
+  bool readsAhead() const override { return true; }
+};
+
 // Rows that never change, as kept rows are: a run may build their records on a second cursor.
 class KeptSheet : public MemorySheet {
  public:

@@ -70,10 +70,12 @@ TEST(CellReference, ScansReferencesAsWorksheetsWriteThem) {
            Case{"A1048577", Status::RowTooLarge, {}},
            Case{"A99999999999999999999x", Status::RowTooLarge, {}},
        }) {
-    // The text measured, and the same text up to its NUL, read alike.
+    // The text measured, the same text up to its NUL and up to a quote, read alike.
     const std::string terminated(c.text);
-    for (const auto& scanned : {scanCellReference(c.text.data(), c.text.data() + c.text.size()),
-                                scanCellReference(terminated.c_str())}) {
+    const std::string quoted = terminated + '"' + std::string(kMostQuotedReferenceBytes, ' ');
+    for (const auto& scanned :
+         {scanCellReference(c.text.data(), c.text.data() + c.text.size()),
+          scanCellReference(terminated.c_str()), scanCellReference(quoted.data(), '"')}) {
       EXPECT_EQ(scanned.status, c.status) << c.text;
       if (c.status == Status::Ok) {
         EXPECT_EQ(scanned.position, c.position) << c.text;
@@ -82,11 +84,23 @@ TEST(CellReference, ScansReferencesAsWorksheetsWriteThem) {
   }
 }
 
-TEST(CellReference, ScanningStopsAtTheEndOfTheRange) {
+TEST(CellReference, ScanningStopsWhereTheTextDoes) {
   const std::string_view text = "AB123";
   const auto scanned = scanCellReference(text.data(), text.data() + 3);
   EXPECT_EQ(scanned.status, ScannedReference::Status::Ok);
   EXPECT_EQ(scanned.position, (CellPosition{1, 27}));
+  EXPECT_EQ(scanned.end, text.data() + 3);
+  // An attribute's value as a worksheet's bytes hold it, up to its closing quote.
+  const std::string_view quoted = "C07\" t=\"s\"><v>12</v></c>";
+  ASSERT_GE(quoted.size(), std::size_t{kMostQuotedReferenceBytes});
+  const auto inQuotes = scanCellReference(quoted.data(), '"');
+  EXPECT_EQ(inQuotes.status, ScannedReference::Status::Ok);
+  EXPECT_EQ(inQuotes.position, (CellPosition{7, 2}));
+  EXPECT_EQ(inQuotes.end, quoted.data() + 3);
+  // Leading zeros that run on past the bytes it reads are refused there, and read elsewhere.
+  const std::string zeros = "A" + std::string(12, '0') + "1\"" + std::string(20, ' ');
+  EXPECT_EQ(scanCellReference(zeros.data(), '"').status, ScannedReference::Status::Malformed);
+  EXPECT_EQ(scanCellReference(zeros.data(), zeros.data() + 14).position, (CellPosition{1, 0}));
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 """A Google Contacts export in UTF-16 and a German Outlook export in Windows-1252 with
 semicolons, converted by quillmere-convert with --match-by-name and read by vobject: every
 value of each row in its card. Then the notice of columns that go nowhere, and the refusal
-of a sheet whose header row pairs no column."""
+of a sheet whose header row pairs no column.
+
+With --write FOLDER it only writes the two exports there, and with --check FOLDER it only
+reads every card under FOLDER against them, for the window's test to convert in between."""
 import glob
 import os
 import subprocess
@@ -10,7 +13,6 @@ import tempfile
 
 import vobject
 
-TOOL = sys.argv[1]
 
 GOOGLE = (
     "First Name,Last Name,Birthday,Notes,Labels,E-mail 1 - Label,E-mail 1 - Value,"
@@ -42,7 +44,30 @@ EXPECTED = {
 
 
 def run(*arguments):
-    return subprocess.run([TOOL, *arguments], capture_output=True, text=True)
+    return subprocess.run([sys.argv[1], *arguments], capture_output=True, text=True)
+
+
+def write_exports(folder):
+    google = os.path.join(folder, "google.csv")
+    with open(google, "wb") as out:
+        out.write(b"\xff\xfe" + GOOGLE.encode("utf-16-le"))
+    outlook = os.path.join(folder, "outlook.csv")
+    with open(outlook, "wb") as out:
+        out.write(OUTLOOK.encode("cp1252"))
+    return google, outlook
+
+
+def read_cards(pattern, cards):
+    for path in glob.glob(pattern, recursive=True):
+        with open(path, encoding="utf-8") as text:
+            for card in vobject.readComponents(text.read()):
+                cards[card.fn.value] = card_values(card)
+
+
+def compare(cards, failures):
+    for name, expected in EXPECTED.items():
+        if cards.get(name) != expected:
+            failures.append(f"{name}: {cards.get(name)} != {expected}")
 
 
 def kinds_of(line):
@@ -70,13 +95,18 @@ def card_values(card):
 
 def main():
     failures = []
+    if sys.argv[1] == "--write":
+        write_exports(sys.argv[2])
+        return 0
+    if sys.argv[1] == "--check":
+        cards = {}
+        read_cards(os.path.join(sys.argv[2], "**", "*.vcf"), cards)
+        compare(cards, failures)
+        for failure in failures:
+            print(failure)
+        return 1 if failures else 0
     with tempfile.TemporaryDirectory() as work:
-        google = os.path.join(work, "google.csv")
-        with open(google, "wb") as out:
-            out.write(b"\xff\xfe" + GOOGLE.encode("utf-16-le"))
-        outlook = os.path.join(work, "outlook.csv")
-        with open(outlook, "wb") as out:
-            out.write(OUTLOOK.encode("cp1252"))
+        google, outlook = write_exports(work)
         cards = {}
         for sheet in (google, outlook):
             folder = os.path.join(work, os.path.basename(sheet) + ".out")
@@ -87,13 +117,8 @@ def main():
                 continue
             if "go nowhere" in done.stderr:
                 failures.append(f"{sheet}: unexpected notice: {done.stderr}")
-            for path in glob.glob(os.path.join(folder, "*", "*.vcf")):
-                with open(path, encoding="utf-8") as text:
-                    for card in vobject.readComponents(text.read()):
-                        cards[card.fn.value] = card_values(card)
-        for name, expected in EXPECTED.items():
-            if cards.get(name) != expected:
-                failures.append(f"{name}: {cards.get(name)} != {expected}")
+            read_cards(os.path.join(folder, "*", "*.vcf"), cards)
+        compare(cards, failures)
 
         # A title line above the headers: nothing pairs, and the tool says what to do.
         titled = os.path.join(work, "titled.csv")

@@ -14,6 +14,10 @@ namespace quillmere::ui::test {
 inline const QString kFixtures = QStringLiteral(QUILLMERE_UI_TEST_DIR "/fixtures/");
 // What 6 December 2026, 04:03:09 (the fake clock) names a run's folder.
 inline const QString kDated = QStringLiteral("/Quillmere_6_12_2026_4_3_9");
+// The message a run that wrote every contact ends with.
+inline const QString kSuccess = QStringLiteral(
+    "The contacts have been exported successfully to vCard files.\r\n"
+    "Would you like to open folder containing excel file. Click Yes else click No.");
 
 inline QByteArray contents(const QString& path) {
   QFile file(path);

@@ -1,7 +1,9 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -141,11 +143,51 @@ class FrmMainAccessibilityTest : public QObject {
                                    QStringLiteral("E-mail to EmailAddress")}));
     check({{"cmdAddMapping", QAccessible::Button, QStringLiteral("Add")},
            {"cmdMatchByName", QAccessible::Button, QStringLiteral("Match by Name")}});
+    auto* pairs = fixture.find<QListWidget>(QStringLiteral("mappedList"));
+    pairs->setFocus();
+    pairs->setCurrentRow(1);
+    QVERIFY(list->child(1)->state().focused);
 
     fixture.shell.defaultFolder = folder.path(QString());
     fixture.click("cmdNext");
     check({{"cmdNext", QAccessible::Button, QStringLiteral("Convert")},
            {"cmbDestination", QAccessible::ComboBox, QStringLiteral("Any app")}});
+    // Step 2's list, hidden now, holds no focus and shows nothing; nor does a closed list of
+    // countries.
+    for (int i = 0; i < list->childCount(); ++i) {
+      QVERIFY2(!list->child(i)->state().focused,
+               qPrintable(list->child(i)->text(QAccessible::Name)));
+    }
+    QAccessibleInterface* countries = spoken(QStringLiteral("cmbPhoneCountry"));
+    int showing = 0;
+    for (int i = 0; i < countries->childCount(); ++i) {
+      QAccessibleInterface* popup = countries->child(i);
+      for (int j = 0; popup != nullptr && j < popup->childCount(); ++j)
+        showing += popup->child(j)->state().invisible ? 0 : 1;
+    }
+    QCOMPARE(showing, 0);
+    // Back on step 2 the pair chosen is still the one chosen.
+    fixture.click("cmdPrevious");
+    QVERIFY(list->child(1)->state().focused && list->child(1)->state().selected);
+    fixture.click("cmdNext");
+    // Open, it shows the entries in its room; closed again, none.
+    auto* combo = fixture.find<QComboBox>(QStringLiteral("cmbDestination"));
+    QAccessibleInterface* destinations = spoken(QStringLiteral("cmbDestination"));
+    const auto shown = [&] {
+      int count = 0;
+      for (int i = 0; i < destinations->childCount(); ++i) {
+        QAccessibleInterface* popup = destinations->child(i);
+        for (int j = 0; popup != nullptr && j < popup->childCount(); ++j)
+          count += popup->child(j)->state().invisible ? 0 : 1;
+      }
+      return count;
+    };
+    for (int opened = 0; opened < 2; ++opened) {
+      combo->showPopup();
+      QTRY_COMPARE(shown(), combo->count());
+      combo->hidePopup();
+      QTRY_COMPARE(shown(), 0);
+    }
     fixture.prompts.messageAnswers.push_back(Prompts::Answer::Yes);
     fixture.click("cmdNext");
     check({{"lblContactCount", QAccessible::StaticText,

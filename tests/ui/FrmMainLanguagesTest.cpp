@@ -18,10 +18,11 @@ namespace {
 
 // What the user reads first in a language: each step's tab, Next, Convert, the first line of
 // the message a conversion ends with, the Yes of Qt's own message box, how step 1's notice
-// of an unread column begins, and Germany in the list of countries.
+// of an unread column begins, Germany in the list of countries, and how the message about a
+// damaged workbook (%1) begins.
 struct Captions {
   QStringList tabs;
-  QString next, convert, done, yes, unread, germany;
+  QString next, convert, done, yes, unread, germany, damaged;
 };
 
 // ctest starts this program under a desktop's LANG and names the language it must then see.
@@ -33,7 +34,8 @@ Captions expected(const QByteArray& language) {
             "Die Kontakte wurden erfolgreich in vCard-Dateien exportiert.",
             "&Ja",
             "Spalte D enthält Daten, wird aber nicht gelesen: ",
-            "Deutschland (+49)"};
+            "Deutschland (+49)",
+            "„%1“ ist beschädigt und kann nicht gelesen werden."};
   }
   if (language == "fr") {
     return {{"1. Sélectionner", "2. Associer les colonnes", "3. Exporter"},
@@ -42,7 +44,8 @@ Captions expected(const QByteArray& language) {
             "Les contacts ont été exportés avec succès dans des fichiers vCard.",
             "&Oui",
             "La colonne D contient des données mais n'est pas lue : ",
-            "Allemagne (+49)"};
+            "Allemagne (+49)",
+            "« %1 » est endommagé et ne peut pas être lu."};
   }
   return {{"1. Select", "2. Map Columns", "3. Export"},
           "&Next >",
@@ -50,7 +53,8 @@ Captions expected(const QByteArray& language) {
           "The contacts have been exported successfully to vCard files.",
           "&Yes",
           "Column D holds data but is not read: ",
-          "Germany (+49)"};
+          "Germany (+49)",
+          "\"%1\" is damaged"};
 }
 
 }  // namespace
@@ -89,6 +93,14 @@ class FrmMainLanguagesTest : public QObject {
     QVERIFY(folder.valid());
     QVERIFY(fixture.open());
     QCOMPARE(fixture.text("cmdNext"), want.next);
+    // The reader's refusal reaches the window in its language.
+    const QString damaged =
+        folder.write(QStringLiteral("damaged.xlsx"), QByteArray("PK\x03\x04").append(200, 'x'));
+    fixture.prompts.messageAnswers.push_back(Prompts::Answer::Ok);
+    fixture.browse(damaged);
+    QVERIFY(!fixture.prompts.messages.empty());
+    QVERIFY2(fixture.prompts.messages.back().text.startsWith(want.damaged.arg(damaged)),
+             qPrintable(fixture.prompts.messages.back().text));
     // Enough rows for a thousands separator, which the count must never take from the desktop;
     // a column past an empty header, which step 1 must tell of in the language too.
     // A title above the headers, which step 1 offers to skip with a link that must show whole.

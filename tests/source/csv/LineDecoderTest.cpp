@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "source/csv/CsvTextDecoder.h"
 #include "source/csv/LineDecoder.h"
 
 namespace quillmere::source::csv {
@@ -145,20 +144,6 @@ TEST(LineDecoder, LeavesTextThatNeedsNoChangeWhereItIs) {
   EXPECT_TRUE(scratch.empty());
   EXPECT_EQ(decoder.decode(buffer, 4, 3, scratch), 4U);
   EXPECT_EQ(std::string(buffer.data(), 8), "a\xC3\xA9\n\xC3\xA9\nz");
-}
-
-TEST(Windows1252, EveryByteHasItsCodePoint) {
-  const struct {
-    unsigned char byte;
-    std::string utf8;
-  } cases[] = {{'A', "A"},         {0x80, "\xE2\x82\xAC"}, {0x8A, "\xC5\xA0"},
-               {0x9F, "\xC5\xB8"}, {0x96, "\xE2\x80\x93"}, {0x99, "\xE2\x84\xA2"},
-               {0xA0, "\xC2\xA0"}, {0xE9, "\xC3\xA9"},     {0xFF, "\xC3\xBF"}};
-  for (const auto& c : cases) {
-    char out[3];
-    char* const end = appendWindows1252(c.byte, out);
-    EXPECT_EQ(std::string(out, end), c.utf8) << int{c.byte};
-  }
 }
 
 }  // namespace

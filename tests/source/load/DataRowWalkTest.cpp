@@ -143,5 +143,31 @@ TEST(DataRowWalk, VisitsEveryDataRowUpToTheFifthConsecutiveEmptyRowOrTheLastRow)
   }
 }
 
+TEST(DataRowWalk, OverATableStopsWhereItsLoadDid) {
+  const MemorySheet::Rows rows = {{1, {"H"s}}, {2, {"a"s}}, {3, {"b"s}}, {4, {"c"s}}};
+  const struct {
+    const char* name;
+    bool rowsCounted;
+    std::uint32_t lastCountedRow;
+    std::vector<std::uint32_t> visits;
+  } cases[] = {
+      {"every row counted", true, 4, {2, 3, 4}},
+      {"a row added after the load", true, 3, {2, 3}},
+      {"only the header row read", false, 0, {2, 3, 4}},
+  };
+  for (const auto& c : cases) {
+    SheetTable table;
+    table.headers = {{0, "A", "H"}};
+    table.rowsCounted = c.rowsCounted;
+    table.lastCountedRow = c.lastCountedRow;
+    MemorySheet sheet(rows);
+    auto walk = DataRowWalk::over(table);
+    std::vector<std::uint32_t> visited;
+    while (walk.next(sheet))
+      visited.push_back(sheet.rowNumber());
+    EXPECT_EQ(visited, c.visits) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace quillmere::source

@@ -47,6 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
         CodePageCase{950, "\xA4\xA4", "\u4E2D"}, CodePageCase{65001, "Zo\xC3\xAB", "Zo\u00EB"},
         CodePageCase{1200, "\xE9\xFF", "\u00E9\u00FF"}, CodePageCase{21010, "\xE9", "\u00E9"},
         CodePageCase{1252, "plain", "plain"},
+        // The five bytes Windows-1252 leaves undefined are no text.
+        CodePageCase{1252, "\x81\x8D\x8F\x90\x9D\x9F", "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\u0178"},
         // An unfinished two-byte character at the end is marked, not dropped.
         CodePageCase{932, "a\x81", "a\uFFFD"}));
 

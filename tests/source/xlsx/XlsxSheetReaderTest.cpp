@@ -217,6 +217,30 @@ INSTANTIATE_TEST_SUITE_P(
                  CellKind::Boolean, "True"}),
     [](const auto& param) { return std::string(param.param.name); });
 
+// A row without its number takes it from its first cell's reference, read in one pass over
+// the bytes when enough follow them (the last chunk size) and through the events otherwise.
+TEST(XlsxSheetReader, CellReferencesReadAlikeInOnePassAndThroughEvents) {
+  const XlsxSharedStrings strings;
+  const struct {
+    const char* reference;
+    std::uint32_t row;
+    std::size_t cells;
+  } cases[] = {
+      {"C4", 4, 3},          {"c4", 4, 3},       {"C0004", 4, 3},
+      {"AB00000004", 4, 28}, {"XFD7", 7, 16384}, {"A000000000007", 7, 1},
+  };
+  for (const auto& c : cases) {
+    for (std::size_t chunk : {1, 65536}) {
+      auto reader = sheetReader(worksheet(std::string("<row><c r=\"") + c.reference +
+                                          "\"><v>1</v></c></row>" + kRowAfter),
+                                strings, chunk);
+      ASSERT_TRUE(reader->nextRow()) << c.reference;
+      EXPECT_EQ(reader->rowNumber(), c.row) << c.reference << ", chunk " << chunk;
+      EXPECT_EQ(reader->cellCount(), c.cells) << c.reference << ", chunk " << chunk;
+    }
+  }
+}
+
 TEST(XlsxSheetReader, IsoDatesCountFrom1904InA1904Workbook) {
   const XlsxSharedStrings strings;
   auto reader = sheetReader(worksheet("<row r=\"1\"><c t=\"d\"><v>1904-01-02</v></c></row>"),

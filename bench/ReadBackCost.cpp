@@ -1,0 +1,120 @@
+// What reading every card back costs a conversion, in one process and one build: the same
+// workbook converted with the read-back and without it, in alternating runs, each into a
+// folder of its own that is removed after it; no process start or library loading is timed.
+// Prints the median wall time of each and the read-back's share.
+// Usage: read-back-cost RUNS WORKBOOK FOLDER DESTINATION VERSION SINGLE COLUMN=FIELD...
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/ColumnMapping.h"
+#include "core/ContactField.h"
+#include "core/ContactSheet.h"
+#include "core/Destination.h"
+#include "core/ExportJob.h"
+#include "core/ExportOptions.h"
+#include "core/ExportRun.h"
+#include "core/FileRecordSink.h"
+#include "source/CellReference.h"
+
+namespace {
+
+using namespace quillmere;
+
+class Unwatched : public core::ExportObserver {
+ public:
+  bool rowDone(const core::ExportProgress&, const core::RowOutcome&) override { return true; }
+};
+
+struct Conversion {
+  core::ContactSheet& sheet;
+  std::vector<core::ColumnPair> columns;
+  core::OptionAnswers answers;
+  std::filesystem::path folder;
+};
+
+// Seconds of one whole run, from the first row read to the last file closed.
+double convert(const Conversion& conversion, bool readBack) {
+  std::filesystem::remove_all(conversion.folder);
+  std::filesystem::create_directories(conversion.folder);
+  // The last run's files reach the disk before this one is timed.
+  ::sync();
+  core::ExportJob job{conversion.sheet.table(), conversion.columns,
+                      conversion.sheet.decimalSeparator()};
+  job.readBack = readBack;
+  core::FixedAnswers options(conversion.answers);
+  Unwatched observer;
+  const auto start = std::chrono::steady_clock::now();
+  {
+    core::FileRecordSink sink(conversion.folder, core::LocalTime{2026, 1, 1, 0, 0, 0});
+    core::SheetRows rows = conversion.sheet.readRows();
+    const core::ExportReport report =
+        core::exportContacts(rows.reader(), job, options, sink, observer);
+    if (!report.everyContactWritten()) {
+      std::fprintf(stderr, "read-back-cost: not every contact was written\n");
+      std::exit(1);
+    }
+  }
+  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+  std::filesystem::remove_all(conversion.folder);
+  return took.count();
+}
+
+double median(std::vector<double> seconds) {
+  std::sort(seconds.begin(), seconds.end());
+  return seconds[seconds.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 8) {
+    std::fputs(
+        "usage: read-back-cost RUNS WORKBOOK FOLDER DESTINATION VERSION SINGLE COLUMN=FIELD...\n",
+        stderr);
+    return 2;
+  }
+  try {
+    const int runs = std::max(1, std::atoi(argv[1]));
+    const auto sheet = core::ContactSheet::openHeaderRow(argv[2]);
+    const auto destination = core::destinationNamed(argv[4]);
+    if (!destination) throw std::runtime_error(std::string("no destination ") + argv[4]);
+    Conversion conversion{*sheet, {}, {}, argv[3]};
+    conversion.answers.vCardVersion = argv[5];
+    conversion.answers.singleFile = std::string(argv[6]) == "single";
+    conversion.answers.destination = *destination;
+    const auto& headers = sheet->table().headers;
+    for (int i = 7; i < argc; ++i) {
+      const std::string pair = argv[i];
+      const auto equals = pair.find('=');
+      const auto column = source::parseColumnLetters(pair.substr(0, equals));
+      const auto field = core::fieldFromName(pair.substr(equals + 1));
+      if (!column || !field || *column >= headers.size())
+        throw std::runtime_error("cannot pair " + pair);
+      conversion.columns.push_back({headers[*column], *field});
+    }
+    std::vector<double> with;
+    std::vector<double> without;
+    for (int run = 0; run < runs; ++run) {
+      without.push_back(convert(conversion, false));
+      with.push_back(convert(conversion, true));
+    }
+    const double off = median(without);
+    const double on = median(with);
+    std::printf("%-44s %8.3f\n%-44s %8.3f\nthe read-back costs %.1f%% of the conversion\n",
+                "without the read-back", off, "with the read-back", on, (on - off) / off * 100);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "read-back-cost: %s\n", error.what());
+    return 1;
+  }
+  return 0;
+}
