@@ -12,13 +12,12 @@ namespace {
 // The sheet's rows for a conversion or a card preview: a workbook's read ahead on a thread
 // of their own into `ahead`, so its parsing goes on while records are built; a text file's
 // cost less to parse than to hand over to another core, so they are read where they are used.
-source::SheetReader& rowsOf(source::Workbook& workbook,
-                            std::unique_ptr<source::RowsAheadReader>& ahead) {
+source::SheetReader& rowsOf(source::Workbook& workbook, std::unique_ptr<source::RowsAhead>& ahead) {
   if (workbook.readAsText()) {
     workbook.sheet().rewind();
     return workbook.sheet();
   }
-  ahead = std::make_unique<source::RowsAheadReader>(workbook.sheet());
+  ahead = std::make_unique<source::RowsAhead>(workbook.sheet());
   return *ahead;
 }
 

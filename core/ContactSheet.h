@@ -10,7 +10,7 @@
 #include "source/SheetReader.h"
 #include "source/Workbook.h"
 #include "source/load/KeptRows.h"
-#include "source/load/RowsAheadReader.h"
+#include "source/load/RowsAhead.h"
 #include "source/load/SheetLoader.h"
 #include "source/load/SheetPreview.h"
 #include "source/load/SheetTable.h"
@@ -39,7 +39,7 @@ class SheetRows {
   std::unique_ptr<source::KeptRowsReader> kept_;
   // A workbook's rows (not a .csv's) are read on a thread of their own, ahead of the caller;
   // it goes before the workbook it reads.
-  std::unique_ptr<source::RowsAheadReader> ahead_;
+  std::unique_ptr<source::RowsAhead> ahead_;
   source::SheetReader* reader_ = nullptr;
   bool* lent_ = nullptr;  // the sheet's flag for its own cursor, while this one has it
 };

@@ -13,7 +13,8 @@
 #include "core/ContactUid.h"
 #include "core/ContactValues.h"
 #include "core/ReadBackWorker.h"
-#include "core/RecordsAhead.h"
+#include "core/RecordsAheadFromFile.h"
+#include "core/RecordsAheadFromKeptRows.h"
 #include "core/VCardRecord.h"
 #include "source/load/DataRowWalk.h"
 
@@ -52,25 +53,7 @@ class Run {
         rows.noteSkipped(report_.skipped);
         rows.notePastHeaders(sheet_);
       }
-      if (!takeBuiltInTurn(rows)) {
-        startBuildingAhead();
-        if (ahead_ == nullptr && options_.answersFixed() && job_.readBack) {
-          checking_ = std::make_unique<ReadBackWorker>();
-        }
-        try {
-          while (rows.next(sheet_)) {
-            if (!takeRow(sheet_.rowNumber())) {
-              report_.stopped = true;
-              break;
-            }
-          }
-        } catch (const std::exception&) {
-          // The rows read before the failure are written before it is reported.
-          writeRowsChecked();
-          throw;
-        }
-        writeRowsChecked();
-      }
+      takeRows(rows);
     } catch (const std::exception& error) {
       report_.readFailure = error.what();
       report_.readError = std::current_exception();
@@ -96,41 +79,93 @@ class Run {
   }
 
  private:
-  // Rows that never change (kept rows) and options that can give all their answers at once
-  // let the records be built ahead on other threads.
-  void startBuildingAhead() {
-    std::unique_ptr<source::SheetReader> cursor = sheet_.anotherCursor();
-    if (cursor == nullptr) return;
-    const std::optional<OptionAnswers> answers = options_.answers();
-    if (!answers) return;
-    ahead_ = std::make_unique<RecordsAhead>(std::move(cursor), job_);
-    ahead_->start(0, *answers);
+  // How the run takes its rows, chosen once, before the first.
+  enum class Strategy {
+    // Each row read and built on the run's thread, each option asked at its moment of use.
+    RowByRow,
+    // Rows that never change (kept rows), with options that can give all their answers at
+    // once: the records are built ahead on cursors of their own, and each row's answers are
+    // checked as the run takes it.
+    AheadFromKeptRows,
+    // A file read once as it goes on this thread, with answers that never change: the
+    // builders take turns reading its rows and build their records apart.
+    AheadFromFile,
+  };
+
+  struct Choice {
+    Strategy strategy = Strategy::RowByRow;
+    std::unique_ptr<source::SheetReader> cursor;  // the second cursor over kept rows
+    std::optional<OptionAnswers> answers;
+  };
+
+  // A workbook read ahead is taken row by row, its one conversion thread measured faster as
+  // its parsing keeps a core busy of its own; but phone numbers put in international form, and
+  // pictures made photos, outweigh that parsing many times over, and gain from both builders.
+  Choice chooseStrategy() {
+    Choice choice;
+    choice.cursor = sheet_.anotherCursor();
+    if (choice.cursor != nullptr) {
+      choice.answers = options_.answers();
+      if (choice.answers) choice.strategy = Strategy::AheadFromKeptRows;
+      return choice;
+    }
+    if (!options_.answersFixed()) return choice;
+    choice.answers = options_.answers();
+    if (!choice.answers) return choice;
+    const bool photos = choice.answers->moreFields && job_.pictures != nullptr &&
+                        pairsField(job_.columns, Field::Photo);
+    if (!sheet_.readsAhead() || !choice.answers->phoneCountry.empty() || photos) {
+      choice.strategy = Strategy::AheadFromFile;
+    }
+    return choice;
   }
 
-  // A file read once as it goes on this thread, with answers that never change: two threads
-  // take turns reading its rows and build their records apart. False when it cannot be read
-  // that way; then nothing of it was read. A workbook read ahead keeps its one conversion
-  // thread, which measured faster, as its parsing keeps a core busy of its own; but phone
-  // numbers put in international form, and pictures made photos, outweigh that parsing many
-  // times over, and gain from both cores.
-  bool takeBuiltInTurn(source::DataRowWalk& rows) {
-    if (!options_.answersFixed() || sheet_.anotherCursor() != nullptr) return false;
-    const std::optional<OptionAnswers> answers = options_.answers();
-    if (!answers) return false;
-    const bool photos =
-        answers->moreFields && job_.pictures != nullptr && pairsField(job_.columns, Field::Photo);
-    if (sheet_.readsAhead() && answers->phoneCountry.empty() && !photos) return false;
-    // On the heap: its batches take more than a megabyte.
-    const auto built = std::make_unique<RecordsAhead>(sheet_, rows, job_);
-    built->start(0, *answers);
-    while (const BuiltRow* row = built->next()) {
-      if (!writeRow(row->sheetRow, *row, *answers)) {
+  void takeRows(source::DataRowWalk& rows) {
+    Choice choice = chooseStrategy();
+    switch (choice.strategy) {
+      case Strategy::RowByRow:
+        if (options_.answersFixed() && job_.readBack) {
+          checking_ = std::make_unique<ReadBackWorker>();
+        }
+        takeInSheetOrder(rows);
+        return;
+      case Strategy::AheadFromKeptRows:
+        ahead_ = std::make_unique<RecordsAheadFromKeptRows>(std::move(choice.cursor), job_);
+        ahead_->start(0, *choice.answers);
+        takeInSheetOrder(rows);
+        return;
+      case Strategy::AheadFromFile:
+        takeBuiltFromFile(rows, *choice.answers);
+        return;
+    }
+  }
+
+  // Walks the sheet on this thread, taking each row built ahead while there is one for it.
+  void takeInSheetOrder(source::DataRowWalk& rows) {
+    try {
+      while (rows.next(sheet_)) {
+        if (!takeRow(sheet_.rowNumber())) {
+          report_.stopped = true;
+          return;
+        }
+      }
+    } catch (const std::exception&) {
+      // The rows read before the failure are written before it is reported.
+      writeRowsChecked();
+      throw;
+    }
+    writeRowsChecked();
+  }
+
+  void takeBuiltFromFile(source::DataRowWalk& rows, const OptionAnswers& answers) {
+    RecordsAheadFromFile built(sheet_, rows, job_, answers);
+    while (const BuiltRow* row = built.next()) {
+      if (!writeRow(row->sheetRow, *row, answers)) {
         report_.stopped = true;
-        return true;
+        return;
       }
     }
-    if (built->failure()) std::rethrow_exception(built->failure());
-    return true;
+    if (built.failure()) std::rethrow_exception(built.failure());
   }
 
   bool takeRow(std::uint32_t row) {
@@ -315,7 +350,7 @@ class Run {
   std::unordered_set<ContactUid, UidHash> uidsGiven_;
   std::string distinctRecord_;
   ExportReport report_;
-  std::unique_ptr<RecordsAhead> ahead_;
+  std::unique_ptr<RecordsAheadFromKeptRows> ahead_;
   std::unique_ptr<ReadBackWorker> checking_;
   // Answers that keep changing are asked row by row again: each change starts the building
   // over from the sheet's first row.

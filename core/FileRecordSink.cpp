@@ -154,7 +154,7 @@ int FileRecordSink::openFile(const std::string& fileName) {
 
 void FileRecordSink::closeOpenFile() {
   if (openFd_ < 0) return;
-  flushBatch();
+  writePending();
   // Room reserved past the last record is given back; should that fail, it costs room, not
   // records, and the close below still says whether the records were kept.
   if (reservedEnd_ > openSize_) static_cast<void>(::ftruncate(openFd_, openSize_));
@@ -177,24 +177,24 @@ void FileRecordSink::append(const std::string& fileName, std::string_view record
   const int fd = openFile(fileName);
   // A file's first record goes out at once: a separate file holds that one alone.
   if (openRecords_ > 0 && fitsReserved(fd, record.size() + 2)) {
-    batch_.append(record);
-    batch_.append("\r\n");
-    batchEnds_.push_back(batch_.size());
+    pending_.append(record);
+    pending_.append("\r\n");
+    pendingEnds_.push_back(pending_.size());
     ++openRecords_;
-    if (batch_.size() >= kBatchBytes && !flushBatch()) {
+    if (pending_.size() >= kPendingBytes && !writePending()) {
       // This record is among those lost, and counted as not written by the caller.
       --lostRecords_;
       throwLost();
     }
     return;
   }
-  if (!flushBatch()) throwLost();
+  if (!writePending()) throwLost();
   writeWhole(fd, fileName, record);
   ++openRecords_;
 }
 
 bool FileRecordSink::fitsReserved(int fd, std::size_t bytes) {
-  const off_t end = openSize_ + static_cast<off_t>(batch_.size() + bytes);
+  const off_t end = openSize_ + static_cast<off_t>(pending_.size() + bytes);
   if (end <= reservedEnd_) return true;
   if (!reservable_) return false;
   off_t reserveTo = std::max(end, reservedEnd_ + kReserveBytes);
@@ -211,17 +211,17 @@ bool FileRecordSink::fitsReserved(int fd, std::size_t bytes) {
   // A full disk, a quota or a file system without reserving: one write per record from here,
   // after giving back whatever part of the room was taken.
   reservable_ = false;
-  if (flushBatch()) static_cast<void>(::ftruncate(fd, openSize_));
+  if (writePending()) static_cast<void>(::ftruncate(fd, openSize_));
   reservedEnd_ = openSize_;
   return false;
 }
 
-bool FileRecordSink::flushBatch() {
-  if (batch_.empty()) return true;
+bool FileRecordSink::writePending() {
+  if (pending_.empty()) return true;
   std::size_t done = 0;
   int error = 0;
-  while (done < batch_.size()) {
-    const ssize_t written = ::write(openFd_, batch_.data() + done, batch_.size() - done);
+  while (done < pending_.size()) {
+    const ssize_t written = ::write(openFd_, pending_.data() + done, pending_.size() - done);
     if (written < 0) {
       if (errno == EINTR) continue;
       error = errno;
@@ -234,11 +234,11 @@ bool FileRecordSink::flushBatch() {
     done += static_cast<std::size_t>(written);
   }
   const auto whole = static_cast<std::size_t>(
-      std::upper_bound(batchEnds_.begin(), batchEnds_.end(), done) - batchEnds_.begin());
-  const std::size_t kept = whole == 0 ? 0 : batchEnds_[whole - 1];
-  const std::size_t lost = batchEnds_.size() - whole;
-  batch_.clear();
-  batchEnds_.clear();
+      std::upper_bound(pendingEnds_.begin(), pendingEnds_.end(), done) - pendingEnds_.begin());
+  const std::size_t kept = whole == 0 ? 0 : pendingEnds_[whole - 1];
+  const std::size_t lost = pendingEnds_.size() - whole;
+  pending_.clear();
+  pendingEnds_.clear();
   if (error == 0) {
     openSize_ += static_cast<off_t>(kept);
     return true;

@@ -21,11 +21,11 @@ namespace quillmere::core {
 // in " (incomplete)", so a run stopped, killed or cut off by a power failure never leaves a
 // folder that looks like a finished one, nor a shared file that does.
 //
-// The second and later records of a file go out in batches of many, into room reserved ahead
-// without changing the file's size, so a batch cannot run out of room part-way and a kill
+// The second and later records of a file go out many to a write, into room reserved in advance
+// without changing the file's size, so a write cannot run out of room part-way and a kill
 // leaves whole records only. Where no room can be reserved (a full disk, a file-size limit,
 // a file system without it) each record goes out on its own, whole or not at all, as the
-// first always does. A batch that fails even so is cut back to its whole records; those
+// first always does. A write that fails even so is cut back to its whole records; those
 // lost that were counted as written make finish() fail.
 class FileRecordSink : public RecordSink {
  public:
@@ -46,7 +46,7 @@ class FileRecordSink : public RecordSink {
   static constexpr std::string_view kPartialSuffix = ".part";
 
  private:
-  static constexpr std::size_t kBatchBytes = 64 * 1024;
+  static constexpr std::size_t kPendingBytes = 64 * 1024;
   static constexpr off_t kReserveBytes = 4 << 20;
 
   int openFile(const std::string& fileName);
@@ -55,8 +55,9 @@ class FileRecordSink : public RecordSink {
   void writeWhole(int fd, const std::string& fileName, std::string_view record);
   // Whether `bytes` more fit in the room reserved for the open file, reserving more if needed.
   bool fitsReserved(int fd, std::size_t bytes);
-  // Writes the batch; false when it failed, its whole records kept and the rest counted lost.
-  bool flushBatch();
+  // Writes the pending records; false when that failed, its whole records kept and the rest
+  // counted lost.
+  bool writePending();
   [[noreturn]] void throwLost();
   // The file's full path in a buffer reused for every file: a path object per file costs
   // more than the file's own system calls.
@@ -75,11 +76,11 @@ class FileRecordSink : public RecordSink {
   std::string openName_;
   off_t openSize_ = 0;   // bytes in the open file, all of them whole records
   int openRecords_ = 0;  // records sent to the open file since it was opened
-  std::string batch_;    // records for the open file not written yet, each with its line end
-  std::vector<std::size_t> batchEnds_;  // where each of them ends in batch_
-  off_t reservedEnd_ = 0;               // the open file's room reserved so far
+  std::string pending_;  // records for the open file not written yet, each with its line end
+  std::vector<std::size_t> pendingEnds_;  // where each of them ends in pending_
+  off_t reservedEnd_ = 0;                 // the open file's room reserved so far
   bool reservable_ = true;
-  // Records counted as written that a failed batch lost, and why.
+  // Records counted as written that a failed write lost, and why.
   std::size_t lostRecords_ = 0;
   std::string lostReason_;
   std::filesystem::path lostFile_;

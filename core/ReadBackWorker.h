@@ -1,16 +1,16 @@
 #pragma once
 
 #include <array>
-#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
-#include <mutex>
+#include <optional>
 #include <span>
 #include <string>
 #include <thread>
 
 #include "core/Destination.h"
 #include "core/RecordsAhead.h"
+#include "source/HandOff.h"
 
 namespace quillmere::core {
 
@@ -25,7 +25,9 @@ struct RowToCheck {
 
 // Reads back the records a run builds on its own thread, a batch at a time on a thread of its
 // own while the run builds the next batch; the run writes each batch as it comes back, in
-// order. Where the system refuses the thread, each batch is read back where it is handed over.
+// order. The batches go there and back through one hand-off of two places: the run fills a
+// place again once the batch it held is read back, and writes that batch first. Where the
+// system refuses the thread, each batch is read back where it is handed over.
 class ReadBackWorker {
  public:
   ReadBackWorker();
@@ -35,9 +37,9 @@ class ReadBackWorker {
 
   // The row to fill next; it joins the batch when added, so a row that failed to be read is
   // never written.
-  RowToCheck& slot() { return batches_[filling_][counts_[filling_]]; }
+  RowToCheck& slot() { return filling_->rows[filling_->count]; }
   // Adds the row filled in slot(); true when that fills the batch.
-  bool add() { return ++counts_[filling_] == kRowsPerBatch; }
+  bool add() { return ++filling_->count == kRows; }
   // Hands the filled batch over and gives back the one handed over before it, read back;
   // empty the first time. Its rows stay valid until the next add().
   std::span<RowToCheck> handOver();
@@ -46,23 +48,21 @@ class ReadBackWorker {
   std::span<RowToCheck> drain();
 
  private:
-  static constexpr std::size_t kRowsPerBatch = 256;
-  using Batch = std::array<RowToCheck, kRowsPerBatch>;
+  static constexpr std::size_t kRows = 256;
+  struct Batch {
+    std::array<RowToCheck, kRows> rows;
+    std::size_t count = 0;
+  };
 
-  static void readBack(std::span<RowToCheck> rows);
-  std::span<RowToCheck> awaitChecked();
-  void work();
+  static void readBack(Batch& batch);
 
-  std::array<Batch, 2> batches_;
-  std::array<std::size_t, 2> counts_{};
-  std::size_t filling_ = 0;
-  bool handedOver_ = false;  // the other batch is the worker's, or was and is not yet taken back
-
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  bool waiting_ = false;  // a batch is handed over and not yet read back
-  bool closing_ = false;
-  std::thread thread_;  // not started when the system refuses a thread
+  // Two places: one filled by the run while the worker reads back the other.
+  source::HandOff<Batch> batches_{2};
+  std::size_t number_ = 0;  // of the batch being filled, counted from 0
+  Batch* filling_;
+  std::optional<std::size_t> last_;  // the batch being filled when the sheet gave its last row
+  // Last: started once everything above is ready. Not running when the system refused it.
+  std::jthread thread_;
 };
 
 }  // namespace quillmere::core

@@ -151,7 +151,7 @@ void RowReport::add(const RowOutcome& outcome) {
   ++rows_;
   if (!out_ || spoolFailed_.load(std::memory_order_relaxed)) return;
   // Only copied here: keys not made with the record are made, and the spool is written, on
-  // the worker's thread.
+  // the spool's thread.
   std::string& batch = worker_->batch();
   const auto kind = static_cast<std::uint8_t>(outcome.kind);
   std::string leftOut = outcome.kind == RowOutcome::Kind::Written && outcome.values != nullptr

@@ -6,6 +6,6 @@ target_sources(quillmere_source PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/KeptRows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RowBatch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RowEmptiness.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/RowsAheadReader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RowsAhead.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SheetLoader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SheetPreview.cpp)

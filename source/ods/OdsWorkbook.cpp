@@ -12,7 +12,7 @@
 #include "source/ods/OdsManifest.h"
 #include "source/ods/OdsMeta.h"
 #include "source/ods/OdsSheetList.h"
-#include "source/xlsx/ReadAheadSource.h"
+#include "source/xlsx/BytesAhead.h"
 #include "source/xlsx/XmlStream.h"
 
 namespace quillmere::source::ods {
@@ -165,7 +165,7 @@ std::unique_ptr<Workbook> openOn(std::unique_ptr<xlsx::ZipArchive> archive,
 }
 
 OdsSheetReader::Opener readingAhead(xlsx::ZipPartOpener part) {
-  return [part = std::move(part)] { return std::make_unique<xlsx::ReadAheadSource>(part()); };
+  return [part = std::move(part)] { return std::make_unique<xlsx::BytesAhead>(part()); };
 }
 
 }  // namespace
@@ -208,8 +208,7 @@ std::unique_ptr<Workbook> openFlatOdsWorkbook(const std::filesystem::path& path,
                                               const ReadLimits& limits, std::size_t sheet) {
   const std::uint64_t maxBytes = limits.maxFileBytes;
   const OdsSheetReader::Opener opener = [path, maxBytes] {
-    return std::make_unique<xlsx::ReadAheadSource>(
-        std::make_unique<FilePartSource>(path, maxBytes));
+    return std::make_unique<xlsx::BytesAhead>(std::make_unique<FilePartSource>(path, maxBytes));
   };
   return openOn(nullptr, path, path.filename().string(), opener, limits, sheet, std::nullopt);
 }

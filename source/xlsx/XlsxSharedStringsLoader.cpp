@@ -4,6 +4,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "source/HandOff.h"
 #include "source/xlsx/XmlStream.h"
 
 namespace quillmere::source::xlsx {
@@ -16,17 +17,17 @@ struct Stopped {};
 // Reads the part until the loader is told to stop.
 class StoppablePart : public PartSource {
  public:
-  StoppablePart(std::unique_ptr<PartSource> inner, const std::atomic<bool>& stopping)
-      : inner_(std::move(inner)), stopping_(stopping) {}
+  StoppablePart(std::unique_ptr<PartSource> inner, std::stop_token stop)
+      : inner_(std::move(inner)), stop_(std::move(stop)) {}
 
   std::size_t read(char* buffer, std::size_t capacity) override {
-    if (stopping_.load(std::memory_order_relaxed)) throw Stopped{};
+    if (stop_.stop_requested()) throw Stopped{};
     return inner_->read(buffer, capacity);
   }
 
  private:
   std::unique_ptr<PartSource> inner_;
-  const std::atomic<bool>& stopping_;
+  std::stop_token stop_;
 };
 
 }  // namespace
@@ -36,19 +37,14 @@ XlsxSharedStringsLoader::XlsxSharedStringsLoader(XlsxSharedStrings& strings,
     : strings_(strings), file_(std::move(file)), part_(std::move(part)) {
   strings_.reserveFor(part_.size());
   strings_.beginLoading();
-  worker_ = std::thread([this] { load(); });
+  if (!startThread(thread_, [this](const std::stop_token& stop) { load(stop); })) load({});
 }
 
-XlsxSharedStringsLoader::~XlsxSharedStringsLoader() {
-  stopping_.store(true);
-  worker_.join();
-}
-
-void XlsxSharedStringsLoader::load() {
+void XlsxSharedStringsLoader::load(const std::stop_token& stop) {
   std::exception_ptr failure;
   try {
     XmlStream stream(file_, part_.partName(), strings_);
-    stream.reset([this] { return std::make_unique<StoppablePart>(part_(), stopping_); });
+    stream.reset([this, stop] { return std::make_unique<StoppablePart>(part_(), stop); });
     stream.parseAll();
   } catch (const Stopped&) {
     failure = std::make_exception_ptr(std::runtime_error("the workbook was closed"));

@@ -7,8 +7,8 @@
 
 #include "source/DamagedFile.h"
 #include "source/WorkbookError.h"
+#include "source/xlsx/BytesAhead.h"
 #include "source/xlsx/PartPath.h"
-#include "source/xlsx/ReadAheadSource.h"
 #include "source/xlsx/Relationships.h"
 #include "source/xlsx/WorkbookPart.h"
 #include "source/xlsx/XlsxStyles.h"
@@ -33,7 +33,7 @@ SheetKind sheetKindOf(const Relationships::Entry& entry) {
 }
 
 XlsxSheetReader::Opener inflatingAhead(ZipPartOpener part) {
-  return [part = std::move(part)] { return std::make_unique<ReadAheadSource>(part()); };
+  return [part = std::move(part)] { return std::make_unique<BytesAhead>(part()); };
 }
 
 std::unique_ptr<XlsxSharedStringsLoader> startLoading(XlsxSharedStrings& strings,

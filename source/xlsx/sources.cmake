@@ -1,11 +1,11 @@
 target_sources(quillmere_source PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/BytesAhead.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CellElement.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DecimalNumber.cpp
   ${CMAKE_CURRENT_LIST_DIR}/IsoDate.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoryPartSource.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PartPath.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PartSource.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ReadAheadSource.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Relationships.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SheetRowParser.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TextEscapes.cpp

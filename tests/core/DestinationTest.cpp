@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -9,8 +10,10 @@
 #include "core/VCardQuickRead.h"
 #include "core/VCardReader.h"
 #include "core/VCardRecord.h"
+#include "source/WorkbookError.h"
 #include "tests/core/ExportDoubles.h"
 #include "tests/support/MemorySheet.h"
+#include "tests/support/RefusedThreads.h"
 
 namespace quillmere::core {
 namespace {
@@ -314,10 +317,28 @@ TEST(DestinationRun, ReportsEveryRowWhoseCardReadsBackDifferently) {
   }
 }
 
+// Rows parsed ahead whose row `breakAt` fails after its first cell, as a damaged part's would.
+class BreakingReadAhead : public test::ReadAheadSheet {
+ public:
+  BreakingReadAhead(const Rows& rows, std::uint32_t breakAt)
+      : ReadAheadSheet(rows), breakAt_(breakAt) {}
+  source::CellValue cell(std::size_t column) const override {
+    if (column > 0 && rowNumber() == breakAt_) {
+      throw source::WorkbookError(source::WorkbookError::Kind::Corrupt, "/data/contacts.xlsx",
+                                  "is damaged: row 500 ends early.");
+    }
+    return ReadAheadSheet::cell(column);
+  }
+
+ private:
+  std::uint32_t breakAt_;
+};
+
 // Every way a run builds its records reads each card back and reports the rows that differ,
 // in sheet order, across batches: built ahead over kept rows, built here and read back on
-// another thread over a workbook read ahead, and built in turn over a file read once; a run
-// stopped midway writes no row past the stop.
+// another thread over a workbook read ahead (or here, where the system refuses that thread),
+// and built in turn over a file read once; a run stopped midway writes no row past the stop,
+// and one whose workbook breaks midway every row before the broken one and not that one.
 TEST(DestinationRun, ReadsBackEveryRowHoweverTheRecordsAreBuilt) {
   using S = std::string;
   test::MemorySheet::Rows rows{{1, {S("First"), S("Last"), S("Mail"), S("Note")}}};
@@ -336,24 +357,43 @@ TEST(DestinationRun, ReadsBackEveryRowHoweverTheRecordsAreBuilt) {
                  test::pairOf(2, EmailAddress), test::pairOf(3, Notes)},
                 '.'};
   job.alterRecord = alter;
-  for (const int stopAfter : {-1, 300}) {
+  struct Ending {
+    int stopAfter;          // -1: never
+    std::uint32_t breakAt;  // 0: never
+  };
+  for (const Ending ending : {Ending{-1, 0}, Ending{300, 0}, Ending{-1, 500}}) {
     test::KeptSheet kept(rows);
-    test::ReadAheadSheet readAhead(rows);
+    BreakingReadAhead readAhead(rows, ending.breakAt);
+    BreakingReadAhead refusedAhead(rows, ending.breakAt);
     test::MemorySheet readOnce(rows);
     test::AnsweringOptions answering;
     test::FixedAnsweringOptions fixed;
-    const std::vector<std::pair<source::SheetReader*, ExportOptions*>> ways{
-        {&kept, &answering}, {&readAhead, &fixed}, {&readOnce, &fixed}};
+    struct Way {
+      source::SheetReader* sheet;
+      ExportOptions* options;
+      int threadsGiven;  // -1: every thread asked for
+    };
+    std::vector<Way> ways{{&readAhead, &fixed, -1}, {&refusedAhead, &fixed, 0}};
+    if (ending.breakAt == 0) {
+      ways.push_back({&kept, &answering, -1});
+      ways.push_back({&readOnce, &fixed, -1});
+    }
     for (std::size_t way = 0; way < ways.size(); ++way) {
       test::MemorySink sink;
       test::RecordingObserver observer;
-      observer.stopAfter = stopAfter;
+      observer.stopAfter = ending.stopAfter;
+      std::optional<test::RefusedThreads> refused;
+      if (ways[way].threadsGiven >= 0) refused.emplace(ways[way].threadsGiven);
       const ExportReport report =
-          exportContacts(*ways[way].first, job, *ways[way].second, sink, observer);
-      const std::size_t written = stopAfter < 0 ? 600 : 300;
+          exportContacts(*ways[way].sheet, job, *ways[way].options, sink, observer);
+      refused.reset();
+      const std::size_t written = ending.stopAfter >= 0 ? 300
+                                  : ending.breakAt > 0  ? ending.breakAt - 2
+                                                        : 600;
       ASSERT_EQ(observer.outcomes.size(), written) << way;
       EXPECT_EQ(sink.records.size(), written) << way;
-      EXPECT_EQ(report.stopped, stopAfter >= 0) << way;
+      EXPECT_EQ(report.stopped, ending.stopAfter >= 0) << way;
+      EXPECT_EQ(report.readFailure.empty(), ending.breakAt == 0) << way;
       std::set<std::uint32_t> differing;
       for (std::size_t i = 0; i < written; ++i) {
         EXPECT_EQ(observer.outcomes[i].sheetRow, i + 2) << way;

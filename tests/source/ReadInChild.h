@@ -34,11 +34,12 @@ struct ChildRead {
   long peakKiB = 0;  // the child's ru_maxrss
 };
 
-// AddressSanitizer keeps freed memory aside and adds its own, so peaks mean nothing there.
-#if defined(__SANITIZE_ADDRESS__)
+// AddressSanitizer keeps freed memory aside and adds its own, and ThreadSanitizer its shadow of
+// every byte, so peaks mean nothing there.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 inline constexpr bool kPeakMemoryMeaningful = false;
 #elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
 inline constexpr bool kPeakMemoryMeaningful = false;
 #else
 inline constexpr bool kPeakMemoryMeaningful = true;

@@ -5,7 +5,7 @@
 
 #include "source/WorkbookError.h"
 #include "source/load/KeptRows.h"
-#include "source/load/RowsAheadReader.h"
+#include "source/load/RowsAhead.h"
 #include "tests/source/ods/OdsXml.h"
 
 namespace quillmere::source::ods {
@@ -200,7 +200,7 @@ TEST(OdsSheetReader, NumbersKeptOrReadAheadKeepTheirShownText) {
   EXPECT_EQ(tsv(keptSheet), tsv(*sheetReader(xml)));
 
   auto inner = sheetReader(xml);
-  RowsAheadReader ahead(*inner);
+  RowsAhead ahead(*inner);
   EXPECT_EQ(tsv(ahead, CellText::AsShown), expected);
 }
 

@@ -13,8 +13,8 @@
 #include <thread>
 
 #include "source/WorkbookError.h"
+#include "source/xlsx/BytesAhead.h"
 #include "source/xlsx/MemoryPartSource.h"
-#include "source/xlsx/ReadAheadSource.h"
 #include "source/xlsx/XlsxSharedStrings.h"
 #include "source/xlsx/XlsxSheetReader.h"
 #include "source/xlsx/XmlStream.h"
@@ -52,12 +52,12 @@ std::string readAll(PartSource& source, std::size_t capacity) {
   return all;
 }
 
-TEST(ReadAheadSource, GivesTheBytesInOrderThenTheInnerFailure) {
+TEST(BytesAhead, GivesTheBytesInOrderThenTheInnerFailure) {
   std::string data;
   for (int i = 0; i < 5000; ++i)
     data += std::to_string(i) + ",";
   for (std::size_t block : {1, 3, 64, 100000}) {
-    ReadAheadSource ahead(std::make_unique<FailingPart>(data, 7), block, 2);
+    BytesAhead ahead(std::make_unique<FailingPart>(data, 7), block, 2);
     std::string got(data.size(), '\0');
     std::size_t have = 0;
     while (have < data.size())
@@ -67,7 +67,7 @@ TEST(ReadAheadSource, GivesTheBytesInOrderThenTheInnerFailure) {
     EXPECT_THROW(ahead.read(got.data(), 13), WorkbookError) << "block " << block;
   }
   for (std::size_t block : {1, 3, 64, 100000}) {
-    ReadAheadSource lent(std::make_unique<FailingPart>(data, 7), block, 2);
+    BytesAhead lent(std::make_unique<FailingPart>(data, 7), block, 2);
     std::string got, previous;
     std::span<char> piece;
     while (got.size() < data.size()) {
@@ -81,14 +81,14 @@ TEST(ReadAheadSource, GivesTheBytesInOrderThenTheInnerFailure) {
     EXPECT_EQ(got, data) << "block " << block;
     EXPECT_THROW(lent.borrow(13), WorkbookError) << "block " << block;
   }
-  ReadAheadSource whole(std::make_unique<MemoryPartSource>(data), 10, 3);
+  BytesAhead whole(std::make_unique<MemoryPartSource>(data), 10, 3);
   EXPECT_EQ(readAll(whole, 4), data);
   EXPECT_EQ(whole.read(nullptr, 0), 0u);
 }
 
-TEST(ReadAheadSource, ClosingBeforeTheEndStopsTheThread) {
+TEST(BytesAhead, ClosingBeforeTheEndStopsTheThread) {
   const std::string data(1 << 20, 'x');
-  auto ahead = std::make_unique<ReadAheadSource>(std::make_unique<MemoryPartSource>(data), 4096, 4);
+  auto ahead = std::make_unique<BytesAhead>(std::make_unique<MemoryPartSource>(data), 4096, 4);
   char byte;
   EXPECT_EQ(ahead->read(&byte, 1), 1u);
   ahead.reset();  // joins a thread waiting for room

@@ -9,8 +9,8 @@
 
 #include "source/CellTextForm.h"
 #include "source/WorkbookError.h"
+#include "source/xlsx/BytesAhead.h"
 #include "source/xlsx/MemoryPartSource.h"
-#include "source/xlsx/ReadAheadSource.h"
 #include "source/xlsx/SheetRowParser.h"
 #include "source/xlsx/XlsxSharedStrings.h"
 #include "source/xlsx/XmlScanner.h"
@@ -280,7 +280,7 @@ std::string rowsAndEnd(const std::string& xml, std::size_t chunk, int way) {
   if (way == 1) stream.reset([&xml] { return std::make_unique<MemoryPartSource>(xml); });
   if (way == 2) {
     stream.reset([&xml] {
-      return std::make_unique<ReadAheadSource>(std::make_unique<MemoryPartSource>(xml), 5, 2);
+      return std::make_unique<BytesAhead>(std::make_unique<MemoryPartSource>(xml), 5, 2);
     });
   }
   std::string out;

@@ -1,14 +1,12 @@
 #pragma once
 
-#include <array>
-#include <atomic>
-#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <exception>
-#include <mutex>
+#include <stop_token>
 #include <thread>
 
+#include "source/HandOff.h"
 #include "source/SheetReader.h"
 #include "source/load/RowBatch.h"
 
@@ -18,12 +16,11 @@ namespace quillmere::source {
 // the caller's thread only takes finished rows while it does its own work with them. A
 // failure of the sheet comes out of nextRow() after the rows before it, as it would have.
 // The other cursor is this one's alone while it lives; it reads from its start.
-class RowsAheadReader : public SheetReader {
+class RowsAhead : public SheetReader {
  public:
-  explicit RowsAheadReader(SheetReader& sheet);
-  ~RowsAheadReader() override;
-  RowsAheadReader(const RowsAheadReader&) = delete;
-  RowsAheadReader& operator=(const RowsAheadReader&) = delete;
+  explicit RowsAhead(SheetReader& sheet);
+  RowsAhead(const RowsAhead&) = delete;
+  RowsAhead& operator=(const RowsAhead&) = delete;
 
   std::uint32_t gridRows() const override { return sheet_.gridRows(); }
   bool nextRow() override;
@@ -38,32 +35,30 @@ class RowsAheadReader : public SheetReader {
   bool readsAhead() const override { return true; }
 
  private:
-  // Batches filled by the reading thread and taken by the caller, in turn round the ring.
   static constexpr std::size_t kBatches = 3;
   static constexpr std::size_t kRowsPrefetched = 4;
 
-  void readAhead();
-  void fill(RowBatch& batch);
   void start();
   // Stops the reading thread, if it runs, and drops what it had read.
   void stop();
+  // Reads the sheet's next rows into `batch`; false when none follows them.
+  bool read(RowBatch& batch, const std::stop_token& stop);
 
   SheetReader& sheet_;  // the reading thread's alone while it runs
-
-  std::array<RowBatch, kBatches> batches_;
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  std::size_t filled_ = 0;  // batches filled so far, counted from the start of the sheet
-  std::size_t taken_ = 0;   // batches the caller has finished with
-  std::atomic<bool> stopping_{false};
-  std::thread worker_;
+  HandOff<RowBatch> batches_{kBatches};
 
   // The caller's side.
+  std::size_t taken_ = 0;            // the batches it has finished with
   const RowBatch* batch_ = nullptr;  // the batch the current row is in
   std::size_t row_ = 0;              // the current row's place in it
   std::exception_ptr failure_;       // thrown again by every later nextRow()
   std::uint32_t rowNumber_ = 0;
   bool atEnd_ = false;
+
+  // Last: started once everything above is ready, stopped and joined before the rest goes.
+  // Not running when the system refused it: the caller's thread then reads each batch as it
+  // needs it.
+  std::jthread thread_;
 };
 
 }  // namespace quillmere::source
