@@ -14,6 +14,7 @@
 #include "core/ExportObserver.h"
 #include "core/ExportOptions.h"
 #include "core/RecordSink.h"
+#include "core/RowReport.h"
 #include "source/load/SheetTable.h"
 #include "tests/support/MemorySheet.h"
 
@@ -24,6 +25,7 @@ using core::ExportOptions;
 using core::ExportProgress;
 using core::RecordSink;
 using core::RowOutcome;
+using core::RowReport;
 using core::SinkError;
 
 // Keeps every record per file, in order; can refuse the whole folder or single appends.
@@ -143,6 +145,22 @@ class RecordingObserver : public ExportObserver {
   std::vector<ExportProgress> progresses;
   std::function<void(int)> onRow;
   int stopAfter = -1;
+};
+
+// Records each row as RecordingObserver does and adds its outcome to a report, as a session
+// does; counts the rows that came with their contact keys.
+class ReportingObserver : public RecordingObserver {
+ public:
+  explicit ReportingObserver(RowReport& report) : report_(report) {}
+  bool rowDone(const ExportProgress& progress, const RowOutcome& outcome) override {
+    report_.add(outcome);
+    keysMade += outcome.keys != nullptr;
+    return RecordingObserver::rowDone(progress, outcome);
+  }
+  int keysMade = 0;
+
+ private:
+  RowReport& report_;
 };
 
 // The table a load of `rows` would leave: the headers of row 1 up to the first empty one.

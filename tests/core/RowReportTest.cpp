@@ -283,19 +283,6 @@ TEST_P(RowReportKeys, WritesOneQuotedLineForEachRowWithTheRowsThatLookAlike) {
 
 // Row by row, the report makes the keys; built ahead, the builders make them with the records.
 TEST_P(RowReportKeys, MadeFromARunItAgreesWithTheRunsCounters) {
-  class Reporting : public test::RecordingObserver {
-   public:
-    explicit Reporting(RowReport& report) : report_(report) {}
-    bool rowDone(const ExportProgress& progress, const RowOutcome& outcome) override {
-      report_.add(outcome);
-      keysMade += outcome.keys != nullptr;
-      return RecordingObserver::rowDone(progress, outcome);
-    }
-    int keysMade = 0;
-
-   private:
-    RowReport& report_;
-  };
   const quillmere::test::ScratchFolder folder("report");
   MemorySheet::Rows rows = {{1, {std::string("Name"), std::string("Mail")}}};
   for (std::uint32_t r = 2; r <= 2001; ++r) {
@@ -314,7 +301,7 @@ TEST_P(RowReportKeys, MadeFromARunItAgreesWithTheRunsCounters) {
   const auto options =
       ahead ? std::make_unique<test::AnsweringOptions>() : std::make_unique<ScriptedOptions>();
   RowReport report(folder / "rows.spool");
-  Reporting observer(report);
+  test::ReportingObserver observer(report);
   const ExportReport result = exportContacts(
       *sheet,
       ExportJob{table,

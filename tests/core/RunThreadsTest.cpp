@@ -64,18 +64,6 @@ class WatchedFile : public MemorySheet {
   Watch& watch_;
 };
 
-class Reporting : public test::RecordingObserver {
- public:
-  explicit Reporting(RowReport& report) : report_(report) {}
-  bool rowDone(const ExportProgress& progress, const RowOutcome& outcome) override {
-    report_.add(outcome);
-    return RecordingObserver::rowDone(progress, outcome);
-  }
-
- private:
-  RowReport& report_;
-};
-
 struct Converted {
   std::string text;  // the cards, each row's outcome and the report
   bool readElsewhere = false;
@@ -100,7 +88,7 @@ Converted convert(bool keptRows) {
   {
     // Made first, so its worker has the first thread given.
     RowReport report(folder / "rows.spool");
-    Reporting observer(report);
+    test::ReportingObserver observer(report);
     test::MemorySink sink;
     FixedAnswers options({"3.0", false, false, false, false, "GB"});
     const ExportJob job{table, columns, '.', true};

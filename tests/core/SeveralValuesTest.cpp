@@ -20,18 +20,6 @@ using test::MemorySheet;
 using test::pairOf;
 using enum Field;
 
-class Reporting : public test::RecordingObserver {
- public:
-  explicit Reporting(RowReport& report) : report_(report) {}
-  bool rowDone(const ExportProgress& progress, const RowOutcome& outcome) override {
-    report_.add(outcome);
-    return RecordingObserver::rowDone(progress, outcome);
-  }
-
- private:
-  RowReport& report_;
-};
-
 // Cells the way Google Contacts writes several values of one kind, one row a case: what
 // the card's e-mail and telephone lines hold, and what the report names as left out.
 struct Case {
@@ -69,7 +57,7 @@ TEST(SeveralValues, TheFirstValueKeepsItsFieldTheNextFillFreeFieldsOfItsKindTheR
   test::ScriptedOptions options;
   options.version = "3.0";
   RowReport report(spool.string() + ".spool");
-  Reporting observer(report);
+  test::ReportingObserver observer(report);
   exportContacts(exported, ExportJob{table, columns, '.'}, options, sink, observer);
   report.finish();
   report.saveCsv(spool.string() + ".csv");
