@@ -1,4 +1,3 @@
-#include <QCheckBox>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -74,13 +73,7 @@ class FrmMainPhotoTest : public QObject, private ConvertSteps {
                                  {"Ann Lee", "ann@example.org", "pics/ann.png"},
                                  {"Bo Berg", "bo@example.org", big},
                                  {"Cy Ray", "cy@example.org", "pics/gone.jpg"}}));
-    fixture.browse(workbook);
-    fixture.click("cmdNext");
-    QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("chkMoreFields")), Qt::LeftButton);
-    fixture.click("cmdMatchByName");
-    QCOMPARE(fixture.mappedEntries().size(), 3);
-    fixture.shell.defaultFolder = base;
-    fixture.click("cmdNext");
+    QCOMPARE(fixture.toExportMatchedByName(workbook, base).size(), 3);
 
     fixture.click("cmdPreview");
     auto* preview = fixture.window->findChild<frmPreview*>();

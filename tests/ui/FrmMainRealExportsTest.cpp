@@ -1,5 +1,4 @@
 #include <QAction>
-#include <QCheckBox>
 #include <QProcess>
 #include <QTest>
 
@@ -31,12 +30,7 @@ class FrmMainRealExportsTest : public QObject, private ConvertSteps {
                                {kExports, QStringLiteral("--write"), sheets}),
              0);
     for (const char* name : {"google.csv", "outlook.csv"}) {
-      fixture.browse(sheets + u'/' + QString::fromLatin1(name));
-      fixture.click("cmdNext");
-      QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("chkMoreFields")), Qt::LeftButton);
-      fixture.click("cmdMatchByName");
-      fixture.shell.defaultFolder = base;
-      fixture.click("cmdNext");
+      fixture.toExportMatchedByName(sheets + u'/' + QString::fromLatin1(name), base);
       QCOMPARE(fixture.shownTab(), QStringLiteral("3. Export"));
       // Nothing of either export goes nowhere.
       QVERIFY2(!fixture.find(QStringLiteral("lblExportNotice"))->isVisible(), name);

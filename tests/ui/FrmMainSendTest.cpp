@@ -1,4 +1,3 @@
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QImage>
@@ -82,13 +81,7 @@ class FrmMainSendTest : public QObject, private ConvertSteps {
                                  {"Ann Lee", "ann@example.org", "ann.png"},
                                  {"Bo Berg", "bo@example.org", "gone.jpg"},
                                  {"Cy Ray", "cy@example.org", ""}}));
-    fixture.browse(workbook);
-    fixture.click("cmdNext");
-    QTest::mouseClick(fixture.find<QCheckBox>(QStringLiteral("chkMoreFields")), Qt::LeftButton);
-    fixture.click("cmdMatchByName");
-    QCOMPARE(fixture.mappedEntries().size(), 3);
-    fixture.shell.defaultFolder = base;
-    fixture.click("cmdNext");
+    QCOMPARE(fixture.toExportMatchedByName(workbook, base).size(), 3);
     fixture.click("cmdSendToAddressBook");
     auto* dialog = fixture.window->findChild<QDialog*>(QStringLiteral("frmSendToAddressBook"));
     QVERIFY(dialog != nullptr);

@@ -98,6 +98,18 @@ struct WindowFixture {
     click("cmdAddMapping");
     return true;
   }
+  // Loads `workbook`, ticks More Fields, pairs by name and goes on to step 3 with `folder` as
+  // the saving location; the pairs Match by Name made.
+  QStringList toExportMatchedByName(const QString& workbook, const QString& folder) {
+    browse(workbook);
+    click("cmdNext");
+    QTest::mouseClick(find<QAbstractButton>(QStringLiteral("chkMoreFields")), Qt::LeftButton);
+    click("cmdMatchByName");
+    const QStringList pairs = mappedEntries();
+    shell.defaultFolder = folder;
+    click("cmdNext");
+    return pairs;
+  }
 };
 
 // A folder for the files one test writes, removed with it.
