@@ -1,7 +1,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "source/SheetReader.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace quillmere::source::csv {
 
@@ -47,22 +47,6 @@ inline std::vector<DumpedRow> dumpRows(SheetReader& sheet) {
 // A scratch folder per test, removed afterwards.
 class CsvTestFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    // The process number keeps a sanitizer build's run of the same test apart.
-    std::string name = "quillmere-csv-" + std::to_string(getpid()) + "-" + info->test_suite_name() +
-                       "-" + info->name();
-    for (auto& c : name) {
-      if (c == '/') c = '_';
-    }
-    dir_ = std::filesystem::temp_directory_path() / name;
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override {
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
-  }
-
   std::filesystem::path write(const std::string& name, const std::string& bytes) {
     const auto path = dir_ / name;
     std::ofstream out(path, std::ios::binary);
@@ -71,7 +55,7 @@ class CsvTestFolder : public ::testing::Test {
     return path;
   }
 
-  std::filesystem::path dir_;
+  quillmere::test::ScratchFolder dir_{"csv"};
 };
 
 }  // namespace quillmere::source::csv

@@ -1,10 +1,8 @@
 #include "tests/source/xlsx/GeneratedWorkbook.h"
 
-#include <unistd.h>
 #include <zip.h>
 #include <zlib.h>
 
-#include <atomic>
 #include <cstring>
 #include <fstream>
 #include <memory>
@@ -182,18 +180,6 @@ void add(zip_t* archive, const char* name, std::string_view data, zip_uint32_t l
 }
 
 }  // namespace
-
-TemporaryFolder::TemporaryFolder() {
-  static std::atomic<int> counter{0};
-  path_ = std::filesystem::temp_directory_path() /
-          ("quillmere-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
-  std::filesystem::create_directories(path_);
-}
-
-TemporaryFolder::~TemporaryFolder() {
-  std::error_code ec;
-  std::filesystem::remove_all(path_, ec);
-}
 
 void writeOneSheetWorkbook(const std::filesystem::path& file, const std::string& sheetXml) {
   int code = ZIP_ER_OK;

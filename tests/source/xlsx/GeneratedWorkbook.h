@@ -7,20 +7,14 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/ScratchFolder.h"
+
 namespace quillmere::source::xlsx::testing {
 
 // A folder of its own under the system's temporary folder, removed with everything in it.
-class TemporaryFolder {
+class TemporaryFolder : public quillmere::test::ScratchFolder {
  public:
-  TemporaryFolder();
-  ~TemporaryFolder();
-  TemporaryFolder(const TemporaryFolder&) = delete;
-  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
+  TemporaryFolder() : ScratchFolder("test") {}
 };
 
 // Writes a one-sheet .xlsx with the given worksheet part, deflated, for workbooks too large to
