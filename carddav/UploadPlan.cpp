@@ -1,5 +1,6 @@
 #include "carddav/UploadPlan.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace quillmere::carddav {
@@ -10,7 +11,7 @@ qsizetype UploadPlan::count(CardAction action) const {
 }
 
 QString UploadPlan::summary() const {
-  return QStringLiteral("%1 new, %2 to update, %3 unchanged")
+  return QCoreApplication::translate("UploadPlan", "%1 new, %2 to update, %3 unchanged")
       .arg(count(CardAction::Create))
       .arg(count(CardAction::Update))
       .arg(count(CardAction::Unchanged));

@@ -1,5 +1,6 @@
 #include "carddav/UploadReport.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace quillmere::carddav {
@@ -35,18 +36,20 @@ qsizetype UploadReport::count(CardResult::Outcome outcome) const {
 
 QString UploadReport::summary() const {
   using Outcome = CardResult::Outcome;
-  QString text = QStringLiteral("%1 created, %2 updated, %3 unchanged")
+  QString text = QCoreApplication::translate("UploadReport", "%1 created, %2 updated, %3 unchanged")
                      .arg(count(Outcome::Created))
                      .arg(count(Outcome::Updated))
                      .arg(count(Outcome::Unchanged));
   if (const qsizetype refused = count(Outcome::Refused)) {
-    text += QStringLiteral(", %1 refused").arg(refused);
+    text += QCoreApplication::translate("UploadReport", ", %1 refused").arg(refused);
   }
   if (const qsizetype conflicts = count(Outcome::Conflict)) {
-    text += QStringLiteral(", %1 changed on the server and left as they are there").arg(conflicts);
+    text += QCoreApplication::translate("UploadReport",
+                                        ", %1 changed on the server and left as they are there")
+                .arg(conflicts);
   }
   if (const qsizetype notSent = count(Outcome::NotSent)) {
-    text += QStringLiteral(", %1 not sent").arg(notSent);
+    text += QCoreApplication::translate("UploadReport", ", %1 not sent").arg(notSent);
   }
   return text;
 }

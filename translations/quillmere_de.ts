@@ -648,6 +648,32 @@
     </message>
 </context>
 <context>
+    <name>UploadPlan</name>
+    <message>
+        <source>%1 new, %2 to update, %3 unchanged</source>
+        <translation>%1 neu, %2 zu aktualisieren, %3 unverändert</translation>
+    </message>
+</context>
+<context>
+    <name>UploadReport</name>
+    <message>
+        <source>%1 created, %2 updated, %3 unchanged</source>
+        <translation>%1 neu angelegt, %2 aktualisiert, %3 unverändert</translation>
+    </message>
+    <message>
+        <source>, %1 refused</source>
+        <translation>, %1 abgelehnt</translation>
+    </message>
+    <message>
+        <source>, %1 changed on the server and left as they are there</source>
+        <translation>, %1 auf dem Server geändert und dort belassen</translation>
+    </message>
+    <message>
+        <source>, %1 not sent</source>
+        <translation>, %1 nicht gesendet</translation>
+    </message>
+</context>
+<context>
     <name>WizardSteps</name>
     <message>
         <source>&amp;Next &gt;</source>

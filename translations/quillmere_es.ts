@@ -648,6 +648,32 @@
     </message>
 </context>
 <context>
+    <name>UploadPlan</name>
+    <message>
+        <source>%1 new, %2 to update, %3 unchanged</source>
+        <translation>%1 nuevos, %2 por actualizar, %3 sin cambios</translation>
+    </message>
+</context>
+<context>
+    <name>UploadReport</name>
+    <message>
+        <source>%1 created, %2 updated, %3 unchanged</source>
+        <translation>%1 creados, %2 actualizados, %3 sin cambios</translation>
+    </message>
+    <message>
+        <source>, %1 refused</source>
+        <translation>, %1 rechazados</translation>
+    </message>
+    <message>
+        <source>, %1 changed on the server and left as they are there</source>
+        <translation>, %1 cambiados en el servidor y dejados como están allí</translation>
+    </message>
+    <message>
+        <source>, %1 not sent</source>
+        <translation>, %1 no enviados</translation>
+    </message>
+</context>
+<context>
     <name>WizardSteps</name>
     <message>
         <source>&amp;Next &gt;</source>

@@ -648,6 +648,32 @@
     </message>
 </context>
 <context>
+    <name>UploadPlan</name>
+    <message>
+        <source>%1 new, %2 to update, %3 unchanged</source>
+        <translation>%1 nouveaux, %2 à mettre à jour, %3 inchangés</translation>
+    </message>
+</context>
+<context>
+    <name>UploadReport</name>
+    <message>
+        <source>%1 created, %2 updated, %3 unchanged</source>
+        <translation>%1 créés, %2 mis à jour, %3 inchangés</translation>
+    </message>
+    <message>
+        <source>, %1 refused</source>
+        <translation>, %1 refusés</translation>
+    </message>
+    <message>
+        <source>, %1 changed on the server and left as they are there</source>
+        <translation>, %1 modifiés sur le serveur et laissés tels quels</translation>
+    </message>
+    <message>
+        <source>, %1 not sent</source>
+        <translation>, %1 non envoyés</translation>
+    </message>
+</context>
+<context>
     <name>WizardSteps</name>
     <message>
         <source>&amp;Next &gt;</source>

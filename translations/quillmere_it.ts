@@ -648,6 +648,32 @@
     </message>
 </context>
 <context>
+    <name>UploadPlan</name>
+    <message>
+        <source>%1 new, %2 to update, %3 unchanged</source>
+        <translation>%1 nuovi, %2 da aggiornare, %3 invariati</translation>
+    </message>
+</context>
+<context>
+    <name>UploadReport</name>
+    <message>
+        <source>%1 created, %2 updated, %3 unchanged</source>
+        <translation>%1 creati, %2 aggiornati, %3 invariati</translation>
+    </message>
+    <message>
+        <source>, %1 refused</source>
+        <translation>, %1 rifiutati</translation>
+    </message>
+    <message>
+        <source>, %1 changed on the server and left as they are there</source>
+        <translation>, %1 modificati sul server e lasciati come sono lì</translation>
+    </message>
+    <message>
+        <source>, %1 not sent</source>
+        <translation>, %1 non inviati</translation>
+    </message>
+</context>
+<context>
     <name>WizardSteps</name>
     <message>
         <source>&amp;Next &gt;</source>

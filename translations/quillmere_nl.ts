@@ -648,6 +648,32 @@
     </message>
 </context>
 <context>
+    <name>UploadPlan</name>
+    <message>
+        <source>%1 new, %2 to update, %3 unchanged</source>
+        <translation>%1 nieuw, %2 bij te werken, %3 ongewijzigd</translation>
+    </message>
+</context>
+<context>
+    <name>UploadReport</name>
+    <message>
+        <source>%1 created, %2 updated, %3 unchanged</source>
+        <translation>%1 aangemaakt, %2 bijgewerkt, %3 ongewijzigd</translation>
+    </message>
+    <message>
+        <source>, %1 refused</source>
+        <translation>, %1 geweigerd</translation>
+    </message>
+    <message>
+        <source>, %1 changed on the server and left as they are there</source>
+        <translation>, %1 op de server gewijzigd en daar gelaten zoals ze zijn</translation>
+    </message>
+    <message>
+        <source>, %1 not sent</source>
+        <translation>, %1 niet verzonden</translation>
+    </message>
+</context>
+<context>
     <name>WizardSteps</name>
     <message>
         <source>&amp;Next &gt;</source>

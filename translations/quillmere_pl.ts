@@ -648,6 +648,32 @@
     </message>
 </context>
 <context>
+    <name>UploadPlan</name>
+    <message>
+        <source>%1 new, %2 to update, %3 unchanged</source>
+        <translation>nowe: %1, do aktualizacji: %2, bez zmian: %3</translation>
+    </message>
+</context>
+<context>
+    <name>UploadReport</name>
+    <message>
+        <source>%1 created, %2 updated, %3 unchanged</source>
+        <translation>utworzono: %1, zaktualizowano: %2, bez zmian: %3</translation>
+    </message>
+    <message>
+        <source>, %1 refused</source>
+        <translation>, odrzucono: %1</translation>
+    </message>
+    <message>
+        <source>, %1 changed on the server and left as they are there</source>
+        <translation>, zmienione na serwerze i tam pozostawione: %1</translation>
+    </message>
+    <message>
+        <source>, %1 not sent</source>
+        <translation>, niewysłane: %1</translation>
+    </message>
+</context>
+<context>
     <name>WizardSteps</name>
     <message>
         <source>&amp;Next &gt;</source>

@@ -648,6 +648,32 @@
     </message>
 </context>
 <context>
+    <name>UploadPlan</name>
+    <message>
+        <source>%1 new, %2 to update, %3 unchanged</source>
+        <translation>%1 novos, %2 a atualizar, %3 inalterados</translation>
+    </message>
+</context>
+<context>
+    <name>UploadReport</name>
+    <message>
+        <source>%1 created, %2 updated, %3 unchanged</source>
+        <translation>%1 criados, %2 atualizados, %3 inalterados</translation>
+    </message>
+    <message>
+        <source>, %1 refused</source>
+        <translation>, %1 recusados</translation>
+    </message>
+    <message>
+        <source>, %1 changed on the server and left as they are there</source>
+        <translation>, %1 alterados no servidor e deixados como estão lá</translation>
+    </message>
+    <message>
+        <source>, %1 not sent</source>
+        <translation>, %1 não enviados</translation>
+    </message>
+</context>
+<context>
     <name>WizardSteps</name>
     <message>
         <source>&amp;Next &gt;</source>
