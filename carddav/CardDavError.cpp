@@ -118,6 +118,16 @@ CardDavError networkError(const QUrl& url, const QString& why) {
                   .arg(hostOf(url), why));
 }
 
+CardDavError closedOnCardError(const QUrl& url, qsizetype bytes) {
+  return make(Kind::TooLarge, url,
+              QStringLiteral("%1 closed the connection twice while this card (%2 KB) was being "
+                             "sent, yet answers other requests: it probably refused the card as "
+                             "too large. Shorten the row's notes or other long values, or ask the "
+                             "administrator to allow larger cards.")
+                  .arg(hostOf(url))
+                  .arg((bytes + 1023) / 1024));
+}
+
 CardDavError notAddressBookError(const QUrl& url) {
   return make(Kind::NotAddressBook, url,
               QStringLiteral("%1 answers, but holds no address book for this user. Create one "

@@ -43,6 +43,8 @@ CardDavError timeoutError(const QUrl& url, int seconds);
 CardDavError insecureError(const QUrl& url);
 CardDavError certificateError(const QUrl& url, const QString& why, const QByteArray& fingerprint);
 CardDavError networkError(const QUrl& url, const QString& why);
+// A card the server hung up on twice while still answering other requests.
+CardDavError closedOnCardError(const QUrl& url, qsizetype bytes);
 CardDavError notAddressBookError(const QUrl& url);
 CardDavError badAnswerError(const QUrl& url, const QString& why);
 

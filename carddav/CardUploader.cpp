@@ -39,6 +39,7 @@ CardUploader::CardUploader(DavConnection& connection, QObject* parent)
 void CardUploader::start(const UploadPlan& plan) {
   plan_ = plan;
   report_ = UploadReport{};
+  resent_ = QList<bool>(plan_.cards.size(), false);
   next_ = 0;
   inFlight_ = 0;
   done_ = 0;
@@ -74,17 +75,22 @@ void CardUploader::sendMore() {
       record(index, Outcome::Unchanged, {}, card.etag);
       continue;
     }
-    DavHeaders headers = cardHeaders();
-    if (card.action == CardAction::Create) {
-      headers.emplaceBack("If-None-Match", "*");
-    } else {
-      headers.emplaceBack("If-Match", card.etag);
-    }
-    ++inFlight_;
-    connection_.send("PUT", card.url, headers, card.card.text,
-                     [this, index](const DavAnswer& answer) { answered(index, answer); });
+    send(index);
   }
   finishIfDone();
+}
+
+void CardUploader::send(qsizetype index) {
+  const PlannedCard& card = plan_.cards[index];
+  DavHeaders headers = cardHeaders();
+  if (card.action == CardAction::Create) {
+    headers.emplaceBack("If-None-Match", "*");
+  } else {
+    headers.emplaceBack("If-Match", card.etag);
+  }
+  ++inFlight_;
+  connection_.send("PUT", card.url, headers, card.card.text,
+                   [this, index](const DavAnswer& answer) { answered(index, answer); });
 }
 
 void CardUploader::answered(qsizetype index, const DavAnswer& answer) {
@@ -93,6 +99,9 @@ void CardUploader::answered(qsizetype index, const DavAnswer& answer) {
   if (answer.ok()) {
     record(index, card.action == CardAction::Create ? Outcome::Created : Outcome::Updated, {},
            answer.etag);
+  } else if (answer.error && answer.error->kind == Kind::Network && !stopping_) {
+    lostConnection(index, *answer.error);
+    return;
   } else {
     const CardDavError error =
         answer.error ? *answer.error
@@ -100,20 +109,47 @@ void CardUploader::answered(qsizetype index, const DavAnswer& answer) {
     if (error.kind == Kind::Conflict) {
       record(index, Outcome::Conflict, error.message);
     } else {
-      QString message = error.message;
-      const QString words = serverWords(answer.body);
-      if (error.kind != Kind::Other && !words.isEmpty()) {
-        message += QStringLiteral(" The server said: \"%1\".").arg(words);
-      }
-      record(index, Outcome::Refused, message);
-      if (stopsEveryCard(error.kind) && !report_.failure) {
-        report_.failure = error;
-        report_.stoppedByUser = false;
-        stopping_ = true;
-      }
+      refuse(index, error, answer.body);
     }
   }
   sendMore();
+}
+
+// A server may answer a card it will not take (too large, say) and hang up before reading it
+// all; the client then sees only a dropped connection. One more try may bring the answer; if
+// not, a request without a card tells a dropped card from a server that is gone.
+void CardUploader::lostConnection(qsizetype index, const CardDavError& error) {
+  if (!resent_[index]) {
+    resent_[index] = true;
+    send(index);
+    return;
+  }
+  ++inFlight_;
+  connection_.send("OPTIONS", plan_.addressBook, {}, {},
+                   [this, index, error](const DavAnswer& probe) {
+                     --inFlight_;
+                     if (probe.status != 0) {
+                       const PlannedCard& card = plan_.cards[index];
+                       refuse(index, closedOnCardError(card.url, card.card.text.size()));
+                     } else {
+                       refuse(index, error);
+                     }
+                     sendMore();
+                   });
+}
+
+void CardUploader::refuse(qsizetype index, const CardDavError& error, const QByteArray& body) {
+  QString message = error.message;
+  const QString words = serverWords(body);
+  if (error.kind != Kind::Other && !words.isEmpty()) {
+    message += QStringLiteral(" The server said: \"%1\".").arg(words);
+  }
+  record(index, Outcome::Refused, message);
+  if (stopsEveryCard(error.kind) && !report_.failure) {
+    report_.failure = error;
+    report_.stoppedByUser = false;
+    stopping_ = true;
+  }
 }
 
 void CardUploader::record(qsizetype index, Outcome outcome, QString message, QByteArray etag) {

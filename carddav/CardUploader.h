@@ -31,7 +31,10 @@ class CardUploader : public QObject {
 
  private:
   void sendMore();
+  void send(qsizetype index);
   void answered(qsizetype index, const DavAnswer& answer);
+  void lostConnection(qsizetype index, const CardDavError& error);
+  void refuse(qsizetype index, const CardDavError& error, const QByteArray& body = {});
   void record(qsizetype index, CardResult::Outcome outcome, QString message = {},
               QByteArray etag = {});
   void finishIfDone();
@@ -39,6 +42,7 @@ class CardUploader : public QObject {
   DavConnection& connection_;
   UploadPlan plan_;
   UploadReport report_;
+  QList<bool> resent_;  // by plan index: sent a second time after the connection dropped
   qsizetype next_ = 0;
   int inFlight_ = 0;
   int done_ = 0;

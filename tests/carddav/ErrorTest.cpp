@@ -49,18 +49,27 @@ TEST(Errors, AnAddressThatIsNoAddressBookIsNotWrittenTo) {
 TEST(Errors, CardsTheServerRefusesAreReportedWithItsReasonAndTheOthersGo) {
   RadicaleServer server;
   const QUrl book = server.makeAddressBook("contacts", "Contacts");
-  QList<OutgoingCard> cards = makeCards(4);
-  cards[1].text.replace("UID:",
-                        "NOTE:" + QByteArray(RadicaleServer::kMaxContentLength, 'x') + "\r\nUID:");
+  QList<OutgoingCard> cards = makeCards(5);
+  const auto lengthen = [](OutgoingCard& card, int bytes) {
+    card.text.replace("UID:", "NOTE:" + QByteArray(bytes, 'x') + "\r\nUID:");
+  };
+  // Just past the limit the server may answer before hanging up or not; far past it, it never
+  // does, and the card must still be told from a server that is gone.
+  lengthen(cards[1], RadicaleServer::kMaxContentLength);
+  lengthen(cards[3], 100 * RadicaleServer::kMaxContentLength);
   cards[2].text.replace("END:VCARD", "END:VCALENDAR");
   const auto plan = planUpload(server.account(), book, cards);
   ASSERT_TRUE(plan.value);
 
   const UploadReport report = uploadCards(server.account(), *plan.value);
 
-  EXPECT_EQ(report.results[1].outcome, CardResult::Outcome::Refused);
-  EXPECT_TRUE(report.results[1].message.contains("refused the card as too large"))
-      << report.results[1].message.toStdString();
+  for (const int tooLarge : {1, 3}) {
+    EXPECT_EQ(report.results[tooLarge].outcome, CardResult::Outcome::Refused);
+    EXPECT_TRUE(report.results[tooLarge].message.contains("refused the card as too large"))
+        << report.results[tooLarge].message.toStdString();
+  }
+  EXPECT_TRUE(report.results[3].message.contains("closed the connection twice"))
+      << report.results[3].message.toStdString();
   EXPECT_EQ(report.results[2].outcome, CardResult::Outcome::Refused);
   EXPECT_TRUE(report.results[2].message.startsWith("127.0.0.1 answered 400 to http://127.0.0.1:"))
       << report.results[2].message.toStdString();
@@ -83,6 +92,22 @@ TEST(Errors, AnAddressBookTheUserMayOnlyReadStopsTheUploadWithNothingWritten) {
   EXPECT_EQ(report.count(CardResult::Outcome::Created), 0);
   EXPECT_GE(report.count(CardResult::Outcome::NotSent), 30 - server.account().requestsInFlight);
   EXPECT_EQ(server.etags(book).size(), 0);
+}
+
+TEST(Errors, AServerThatGoesAwayStopsTheUploadSayingItCannotBeReached) {
+  RadicaleServer server;
+  const QUrl book = server.makeAddressBook("contacts", "Contacts");
+  const ServerAccount account = server.account();
+  const auto plan = planUpload(account, book, makeCards(30));
+  ASSERT_TRUE(plan.value);
+  server.stop();
+
+  const UploadReport report = uploadCards(account, *plan.value);
+
+  expectError(report.failure, Kind::Network, "Could not reach 127.0.0.1");
+  EXPECT_EQ(report.count(CardResult::Outcome::Created), 0);
+  EXPECT_LE(report.count(CardResult::Outcome::Refused), account.requestsInFlight);
+  EXPECT_GE(report.count(CardResult::Outcome::NotSent), 30 - account.requestsInFlight);
 }
 
 TEST(Errors, AServerThatStopsAnsweringTimesOutWithAMessage) {

@@ -82,7 +82,12 @@ RadicaleServer::RadicaleServer(bool tls) {
 }
 
 RadicaleServer::~RadicaleServer() {
+  stop();
+}
+
+void RadicaleServer::stop() {
   resume();
+  if (process_.state() == QProcess::NotRunning) return;
   process_.terminate();
   if (!process_.waitForFinished(10000)) process_.kill();
   process_.waitForFinished(5000);

@@ -48,6 +48,8 @@ class RadicaleServer {
   // Freezes and thaws the server process, to make it stop answering.
   void pause();
   void resume();
+  // Ends the server, as a machine that goes away does.
+  void stop();
 
  private:
   QTemporaryDir dir_;
