@@ -238,6 +238,21 @@
     </message>
 </context>
 <context>
+    <name>ExportStep</name>
+    <message>
+        <source>%1: vCard %2, %3.</source>
+        <translation>%1: vCard %2, %3.</translation>
+    </message>
+    <message>
+        <source>one file</source>
+        <translation>eine Datei</translation>
+    </message>
+    <message>
+        <source>a file per contact</source>
+        <translation>eine Datei je Kontakt</translation>
+    </message>
+</context>
+<context>
     <name>LoadNotice</name>
     <message>
         <source>%1 and %2 more</source>
@@ -820,18 +835,6 @@
     <message>
         <source>Would you like to open the folder? Click Yes to open it, or No to stay here.</source>
         <translation>Möchten Sie den Ordner öffnen? Klicken Sie auf Ja, um ihn zu öffnen, oder auf Nein, um hier zu bleiben.</translation>
-    </message>
-    <message>
-        <source>%1: vCard %2, %3.</source>
-        <translation>%1: vCard %2, %3.</translation>
-    </message>
-    <message>
-        <source>one file</source>
-        <translation>eine Datei</translation>
-    </message>
-    <message>
-        <source>a file per contact</source>
-        <translation>eine Datei je Kontakt</translation>
     </message>
     <message>
         <source>Row 1 looks like a title: the headers seem to be in row %1.</source>

@@ -238,6 +238,21 @@
     </message>
 </context>
 <context>
+    <name>ExportStep</name>
+    <message>
+        <source>%1: vCard %2, %3.</source>
+        <translation>%1: vCard %2, %3.</translation>
+    </message>
+    <message>
+        <source>one file</source>
+        <translation>un archivo</translation>
+    </message>
+    <message>
+        <source>a file per contact</source>
+        <translation>un archivo por contacto</translation>
+    </message>
+</context>
+<context>
     <name>LoadNotice</name>
     <message>
         <source>%1 and %2 more</source>
@@ -820,18 +835,6 @@
     <message>
         <source>Would you like to open the folder? Click Yes to open it, or No to stay here.</source>
         <translation>¿Desea abrir la carpeta? Pulse Sí para abrirla o No para quedarse aquí.</translation>
-    </message>
-    <message>
-        <source>%1: vCard %2, %3.</source>
-        <translation>%1: vCard %2, %3.</translation>
-    </message>
-    <message>
-        <source>one file</source>
-        <translation>un archivo</translation>
-    </message>
-    <message>
-        <source>a file per contact</source>
-        <translation>un archivo por contacto</translation>
     </message>
     <message>
         <source>Row 1 looks like a title: the headers seem to be in row %1.</source>

@@ -238,6 +238,21 @@
     </message>
 </context>
 <context>
+    <name>ExportStep</name>
+    <message>
+        <source>%1: vCard %2, %3.</source>
+        <translation>%1: vCard %2, %3.</translation>
+    </message>
+    <message>
+        <source>one file</source>
+        <translation>um arquivo</translation>
+    </message>
+    <message>
+        <source>a file per contact</source>
+        <translation>um arquivo por contato</translation>
+    </message>
+</context>
+<context>
     <name>LoadNotice</name>
     <message>
         <source>%1 and %2 more</source>
@@ -820,18 +835,6 @@
     <message>
         <source>Would you like to open the folder? Click Yes to open it, or No to stay here.</source>
         <translation>Deseja abrir a pasta? Clique em Sim para abri-la ou em Não para ficar aqui.</translation>
-    </message>
-    <message>
-        <source>%1: vCard %2, %3.</source>
-        <translation>%1: vCard %2, %3.</translation>
-    </message>
-    <message>
-        <source>one file</source>
-        <translation>um arquivo</translation>
-    </message>
-    <message>
-        <source>a file per contact</source>
-        <translation>um arquivo por contato</translation>
     </message>
     <message>
         <source>Row 1 looks like a title: the headers seem to be in row %1.</source>

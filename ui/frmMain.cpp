@@ -26,6 +26,7 @@
 #include "ui/Accessibility.h"
 #include "ui/Conversion.h"
 #include "ui/ExportPage.h"
+#include "ui/ExportStep.h"
 #include "ui/Fonts.h"
 #include "ui/LinkLabel.h"
 #include "ui/LocaleNumbers.h"
@@ -39,9 +40,7 @@
 #include "ui/SelectPage.h"
 #include "ui/Shell.h"
 #include "ui/StepTabWidget.h"
-#include "ui/WindowOptions.h"
 #include "ui/frmAbout.h"
-#include "ui/frmPreview.h"
 #include "ui/frmSendToAddressBook.h"
 
 namespace quillmere::ui {
@@ -77,13 +76,9 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
   mapPage_ = std::make_unique<MapPage>(*frame_->pageMap);
   mapStep_ = std::make_unique<MapStep>(*mapPage_, *this);
   exportPage_ = std::make_unique<ExportPage>(*frame_->pageExport);
-  conversion_ = std::make_unique<Conversion>(*exportPage_, pictures_.get());
+  exportStep_ =
+      std::make_unique<ExportStep>(*exportPage_, *mapPage_->chkMoreFields, pictures_.get());
   setFocusOrder();
-  options_ = std::make_unique<WindowOptions>(
-      vCardVersion_, *exportPage_->ChkSinglevCard, *exportPage_->chkNotNull,
-      *exportPage_->chkNumbersAsShown, *mapPage_->chkMoreFields,
-      *exportPage_->chkInternationalPhones, *exportPage_->cmbPhoneCountry,
-      *exportPage_->cmbDestination, *exportPage_->spnPerFile);
   setAcceptDrops(true);
   // The path box would take a dropped file's name as text; the window loads it instead.
   selectPage_->txtExcelPath->setAcceptDrops(false);
@@ -208,7 +203,6 @@ void frmMain::Form_Initialize() {
   // Qt draws every control in the platform's current style by itself, so unlike a
   // common-controls program there is no control library to initialise first.
   installAccessibility();
-  vCardVersion_ = QStringLiteral("2.1");
 }
 
 void frmMain::Form_Load() {
@@ -239,6 +233,10 @@ void frmMain::showStatusMessage(const QString& text) {
   statusMessage_->start();
 }
 
+const QString& frmMain::vCardVersion() const {
+  return exportStep_->version();
+}
+
 const core::ColumnMapping& frmMain::columnMapping() const {
   return mapStep_->mapping();
 }
@@ -262,15 +260,12 @@ void frmMain::cmdNext_Click() {
       showMessage(tr("Please Map Excel Column to Outlook Attribute."));
       return;
     case WizardSteps::NextAction::EnterExport:
-      // Only a box of length 0 gets the default; one holding spaces is the user's.
-      if (exportPage_->txtvCardSavePath->text().isEmpty()) {
-        exportPage_->txtvCardSavePath->setText(GetDefaultSaveFolder(shell_));
-      }
+      exportStep_->enter([this] { return GetDefaultSaveFolder(shell_); });
       findExportNotices();
       showExportNotice();
       break;
     case WizardSteps::NextAction::Convert:
-      conversion_->showCounterLabels(true);
+      exportStep_->conversion().showCounterLabels(true);
       steps_.conversionStarted();
       showSteps();
       exportContacts();
@@ -318,9 +313,7 @@ void frmMain::showSteps() {
   frame_->cmdSendToAddressBook->setEnabled(!steps_.busy());
   frame_->NewConversion->setEnabled(!steps_.busy());
   // The card preview shows the mapping of step 3; away from it the mapping may change.
-  if (cardPreview_ != nullptr && steps_.step() != WizardSteps::Step::Export) {
-    cardPreview_->close();
-  }
+  if (steps_.step() != WizardSteps::Step::Export) exportStep_->closePreview();
 }
 
 void frmMain::setBusy(bool busy) {
@@ -334,38 +327,23 @@ void frmMain::showMessage(const QString& text) {
 }
 
 void frmMain::Opt2_Click() {
-  vCardVersion_ = QStringLiteral("2.1");
-  refreshPreview();
+  exportStep_->chooseVersion(QStringLiteral("2.1"));
 }
 
 void frmMain::Opt3_Click() {
-  vCardVersion_ = QStringLiteral("3.0");
-  refreshPreview();
+  exportStep_->chooseVersion(QStringLiteral("3.0"));
 }
 
 void frmMain::Opt4_Click() {
-  vCardVersion_ = QStringLiteral("4.0");
-  refreshPreview();
+  exportStep_->chooseVersion(QStringLiteral("4.0"));
 }
 
 void frmMain::cmdPreview_Click() {
-  if (cardPreview_ == nullptr) {
-    cardPreview_ = new frmPreview(this, *sheet_, mapStep_->pairs(), *options_, pictures_.get());
-    QRect box(QPoint(), cardPreview_->size());
-    box.moveCenter(geometry().center());
-    cardPreview_->setGeometry(box);
-  }
-  cardPreview_->show();
-  cardPreview_->raise();
-  cardPreview_->activateWindow();
-}
-
-void frmMain::refreshPreview() {
-  if (cardPreview_ != nullptr) cardPreview_->refresh();
+  exportStep_->showPreview(*this, *sheet_, mapStep_->pairs());
 }
 
 void frmMain::optionChanged() {
-  refreshPreview();
+  exportStep_->refreshPreview();
   showExportNotice();
   // After a run, other options make another run worth having.
   if (steps_.step() == WizardSteps::Step::Export && !steps_.busy()) {
@@ -378,44 +356,10 @@ void frmMain::Exit_Click() {
   close();
 }
 
-void frmMain::AboutUs_Click() {
-  if (about_ == nullptr) {
-    about_ = new frmAbout(this);
-    // Placed by hand: Qt's own placement guesses at window frames and lands off centre on
-    // some desktops.
-    QRect box(QPoint(), about_->size());
-    box.moveCenter(geometry().center());
-    about_->setGeometry(box);
-  }
-  about_->show();
-  about_->raise();
-  about_->activateWindow();
-}
-
-void frmMain::Help_Click() {
-  const QString guide = shell_.userGuide();
-  if (guide.isEmpty() || !QFileInfo(guide).isFile()) {
-    const QString where = guide.isEmpty() ? QStringLiteral("guide.html") : guide;
-    static_cast<void>(prompts_.message(
-        this,
-        tr("The user guide \"%1\" is missing. Installing Quillmere again puts it back.").arg(where),
-        productName(), Prompts::Buttons::Ok, Prompts::Icon::Information));
-    return;
-  }
-  // Where no browser is installed, the desktop opens nothing; the user hears where the guide is.
-  if (!shell_.open(guide)) {
-    static_cast<void>(prompts_.message(
-        this,
-        tr("No program to show the user guide was found. Open \"%1\" with a web browser.")
-            .arg(QDir::toNativeSeparators(guide)),
-        productName(), Prompts::Buttons::Ok, Prompts::Icon::Information));
-  }
-}
-
 void frmMain::closeEvent(QCloseEvent* event) {
   // A conversion stops only when the user says so: what it has written stays, in a folder
   // whose name says it is incomplete.
-  if (conversion_->running() && !closing_ &&
+  if (exportStep_->conversion().running() && !closing_ &&
       prompts_.message(this, tr("A conversion is running. Stop it?"), productName(),
                        Prompts::Buttons::YesNo, Prompts::Icon::Question) != Prompts::Answer::Yes) {
     event->ignore();
@@ -430,7 +374,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
   }
   // An open About box or card preview belongs to this window and goes with it.
   if (about_ != nullptr) about_->close();
-  if (cardPreview_ != nullptr) cardPreview_->close();
+  exportStep_->closePreview();
   if (sendDialog_ != nullptr) sendDialog_->close();
   QMainWindow::closeEvent(event);
 }

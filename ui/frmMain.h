@@ -26,25 +26,24 @@ class QtPictureShrinker;
 namespace quillmere::ui {
 
 class Clock;
-class Conversion;
 class ExportPage;
+class ExportStep;
 class MainFrame;
 class MapPage;
 class MapStep;
 class Prompts;
 class SelectPage;
 class Shell;
-class WindowOptions;
 class frmAbout;
-class frmPreview;
 class frmSendToAddressBook;
 
 // The program's one main window: the three-step wizard with its menu, toolbar and status
 // bar. MainFrame and the three step pages build its controls; its handlers are in
-// frmMain.cpp, frmMainLoad.cpp and frmMainSheet.cpp (step 1), MapStep (step 2) and
-// frmMainExport.cpp (step 3, which hands the run itself to a Conversion). It shows what core's
-// ContactSheet and ExportSession hold and do. Every dialog, desktop action and reading of the clock
-// goes through the Prompts, Shell and Clock it is given, which must outlive it.
+// frmMain.cpp, frmMainLoad.cpp and frmMainSheet.cpp (step 1), MapStep (step 2), ExportStep with
+// frmMainExport.cpp (step 3, which hands the run itself to a Conversion) and frmMainHelp.cpp
+// (the Help menu). It shows what core's ContactSheet and ExportSession hold and do. Every
+// dialog, desktop action and reading of the clock goes through the Prompts, Shell and Clock it
+// is given, which must outlive it.
 class frmMain : public QMainWindow {
   Q_OBJECT
 
@@ -61,7 +60,7 @@ class frmMain : public QMainWindow {
   ~frmMain() override;
 
   // The vCard version the export writes: "2.1", "3.0" or "4.0".
-  const QString& vCardVersion() const { return vCardVersion_; }
+  const QString& vCardVersion() const;
   int currentStep() const { return steps_.currentStep(); }
   // What the last load found; an empty table before the first.
   const source::SheetTable& sheetTable() const;
@@ -162,8 +161,6 @@ class frmMain : public QMainWindow {
   // now would write for a CardDAV server, and the dialog that sends them.
   QList<carddav::OutgoingCard> addressBookCards();
   void cmdSendToAddressBook_Click();
-  // The card preview follows the options while it is open.
-  void refreshPreview();
   // An option of step 3 changed: the open card preview follows it, and after a run Convert is on.
   void optionChanged();
 
@@ -174,7 +171,6 @@ class frmMain : public QMainWindow {
   // window; it holds nothing between pictures.
   std::unique_ptr<imaging::QtPictureShrinker> pictures_;
 
-  QString vCardVersion_;
   WizardSteps steps_;
   std::unique_ptr<core::ContactSheet> sheet_;
   // Set when the window closes during a long piece of work, which then stops at its next
@@ -185,16 +181,14 @@ class frmMain : public QMainWindow {
   std::vector<source::HeaderColumn> digitsShownOtherwise_;
   QString leftOut_;
   QPointer<frmAbout> about_;
-  QPointer<frmPreview> cardPreview_;
   QPointer<frmSendToAddressBook> sendDialog_;
-  std::unique_ptr<WindowOptions> options_;
 
   std::unique_ptr<MainFrame> frame_;
   std::unique_ptr<SelectPage> selectPage_;
   std::unique_ptr<MapPage> mapPage_;
   std::unique_ptr<MapStep> mapStep_;
   std::unique_ptr<ExportPage> exportPage_;
-  std::unique_ptr<Conversion> conversion_;
+  std::unique_ptr<ExportStep> exportStep_;
   QTimer* statusMessage_ = nullptr;
   // Named for the program's history: this is the timer that moves the progress bar.
   QTimer* progressBar_ = nullptr;

@@ -10,6 +10,7 @@
 #include "core/ExportSession.h"
 #include "imaging/QtPictureShrinker.h"
 #include "ui/EventPump.h"
+#include "ui/ExportStep.h"
 #include "ui/MapStep.h"
 #include "ui/QtText.h"
 #include "ui/RefusalText.h"
@@ -52,7 +53,7 @@ class CardRows : public core::ExportObserver {
 }  // namespace
 
 QList<carddav::OutgoingCard> frmMain::addressBookCards() {
-  std::optional<core::OptionAnswers> answers = options_->answers();
+  std::optional<core::OptionAnswers> answers = exportStep_->options().answers();
   // Servers take 3.0 and 4.0 with the standard forms and a UID that stays the same; a 2.1
   // choice is for files, so the cards go as 3.0.
   answers->destination = core::Destination::CardDav;

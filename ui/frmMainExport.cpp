@@ -19,6 +19,7 @@
 #include "ui/Clock.h"
 #include "ui/Conversion.h"
 #include "ui/ExportPage.h"
+#include "ui/ExportStep.h"
 #include "ui/MapStep.h"
 #include "ui/Module1.h"
 #include "ui/Prompts.h"
@@ -40,19 +41,6 @@ core::LocalTime localTime(const QDateTime& at) {
   return {day.year(), day.month(), day.day(), time.hour(), time.minute(), time.second()};
 }
 
-// Only spaces are trimmed, as everywhere a folder or an e-mail is tested for emptiness.
-QString trimSpaces(const QString& text) {
-  qsizetype first = 0;
-  qsizetype last = text.size();
-  while (first < last && text.at(first) == u' ')
-    ++first;
-  while (last > first && text.at(last - 1) == u' ')
-    --last;
-  return text.mid(first, last - first);
-}
-
-// The share of the contacts to write that were written: rows the e-mail rule drops are none
-// of them.
 // The photos a run wrote and left out, counted as quillmere-convert counts them; nothing when
 // it met no photo cell.
 QString photoCounts(const core::ExportProgress& counts) {
@@ -66,36 +54,35 @@ QString photoCounts(const core::ExportProgress& counts) {
 }  // namespace
 
 void frmMain::CmdChangevCardPath_Click() {
-  const QString chosen = BrowseForFolder(prompts_, this, tr("Select Folder"));
-  conversion_->showCounterLabels(!chosen.isEmpty());
-  if (!chosen.isEmpty()) exportPage_->txtvCardSavePath->setText(chosen);
+  exportStep_->folderChosen(BrowseForFolder(prompts_, this, tr("Select Folder")));
   steps_.folderChosen();
   showSteps();
 }
 
 void frmMain::progressBar_Timer() {
-  conversion_->showProgress();
+  exportStep_->conversion().showProgress();
 }
 
 void frmMain::exportContacts() {
-  const QString base = trimSpaces(exportPage_->txtvCardSavePath->text());
+  const QString base = exportStep_->baseFolder();
+  Conversion& conversion = exportStep_->conversion();
   if (base.isEmpty()) {
     static_cast<void>(prompts_.message(this, tr("Please Choose Saving Location"), productName(),
                                        Prompts::Buttons::Ok, Prompts::Icon::Information));
     steps_.conversionRefused(false);
     showSteps();
-    conversion_->showCounterLabels(false);
+    conversion.showCounterLabels(false);
     return;
   }
 
   progressBar_->start();
   setBusy(true);
-  exportPage_->cmdSaveReport->setEnabled(false);
-  const Conversion::Ended ended = conversion_->run(*sheet_, mapStep_->pairs(), *options_, base,
-                                                   localTime(clock_.now()), closing_);
+  exportStep_->runStarting();
+  const Conversion::Ended ended = conversion.run(*sheet_, mapStep_->pairs(), exportStep_->options(),
+                                                 base, localTime(clock_.now()), closing_);
   progressBar_->stop();
   setBusy(false);
-  exportPage_->cmdSaveReport->setEnabled(conversion_->report() != nullptr);
+  exportStep_->runEnded();
   if (!ended.report) {
     if (closing_) {
       close();
@@ -105,7 +92,7 @@ void frmMain::exportContacts() {
                                        Prompts::Icon::Warning));
     steps_.conversionRefused(true);
     showSteps();
-    conversion_->showCounterLabels(false);
+    conversion.showCounterLabels(false);
     return;
   }
   const core::ExportReport& report = *ended.report;
@@ -114,7 +101,7 @@ void frmMain::exportContacts() {
   showExportNotice();
   showSteps();
   exportFolder_ = fromUtf8(report.location);
-  conversion_->showEnded(report);
+  conversion.showEnded(report);
   if (closing_) {
     // The window goes, but the user hears what the stopped run left behind.
     static_cast<void>(
@@ -199,27 +186,14 @@ void frmMain::reportExport(const core::ExportReport& report) {
 }
 
 void frmMain::cmbDestination_Click() {
-  const ExportPage& page = *exportPage_;
-  const core::Destination destination = options_->destination();
-  const core::DestinationProfile& profile = core::profileOf(destination);
-  if (profile.standardForms) {
-    QRadioButton* version = profile.version == "2.1"   ? page.Opt2
-                            : profile.version == "4.0" ? page.Opt4
-                                                       : page.Opt3;
-    version->setChecked(true);
-    page.ChkSinglevCard->setChecked(profile.singleFile);
-    // A phone number's leading zero is part of it.
-    page.chkNumbersAsShown->setChecked(true);
-    // What was set, in the few words the status bar holds; the choice's tooltip says more.
-    showStatusMessage(tr("%1: vCard %2, %3.")
-                          .arg(page.cmbDestination->currentText(), vCardVersion_,
-                               profile.singleFile ? tr("one file") : tr("a file per contact")));
-  }
-  refreshPreview();
+  // The status bar holds what was set; the choice's tooltip says more.
+  const QString set = exportStep_->applyDestination();
+  if (!set.isEmpty()) showStatusMessage(set);
+  exportStep_->refreshPreview();
 }
 
 void frmMain::cmdSaveReport_Click() {
-  const core::RowReport* report = conversion_->report();
+  const core::RowReport* report = exportStep_->conversion().report();
   if (report == nullptr || steps_.busy()) return;
   // Beside the run's own folder, named after it, so reports of several runs stay apart.
   const QFileInfo folder(exportFolder_);

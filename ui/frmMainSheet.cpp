@@ -18,8 +18,8 @@
 #include "source/CellReference.h"
 #include "source/load/DataRowWalk.h"
 #include "source/load/SheetPreview.h"
-#include "ui/Conversion.h"
 #include "ui/ExportPage.h"
+#include "ui/ExportStep.h"
 #include "ui/FittedText.h"
 #include "ui/LinkLabel.h"
 #include "ui/MainFrame.h"
@@ -27,7 +27,6 @@
 #include "ui/QtText.h"
 #include "ui/SelectPage.h"
 #include "ui/frmMain.h"
-#include "ui/frmPreview.h"
 
 namespace quillmere::ui {
 
@@ -193,7 +192,7 @@ void frmMain::followLoadNotice(const QString& link) {
 
 void frmMain::NewConversion_Click() {
   if (steps_.busy()) return;
-  if (cardPreview_ != nullptr) cardPreview_->close();
+  exportStep_->closePreview();
   sheet_.reset();
   mapStep_->reset();
   steps_ = WizardSteps();
@@ -201,11 +200,7 @@ void frmMain::NewConversion_Click() {
   selectPage_->showPreview(source::SheetPreview());
   setStatusPanel(frame_->panelItems, QString());
   showAboutPanel();
-  // The next conversion starts from nothing, with the next step 3's default folder.
-  conversion_ = std::make_unique<Conversion>(*exportPage_, pictures_.get());
-  conversion_->showNothingYet();
-  exportPage_->txtvCardSavePath->clear();
-  exportPage_->cmdSaveReport->setEnabled(false);
+  exportStep_->reset();
   exportFolder_.clear();
   showLoadedSheet();
   showSteps();
