@@ -67,6 +67,22 @@ struct ExportReport {
     return !stopped && notWritten() == 0 && counts.readBackCount == 0 && readFailure.empty() &&
            closeFailure.empty();
   }
+  // Every contact is in its file, only some cards read back otherwise than their rows.
+  bool onlyReadBackDiffers() const {
+    return notWritten() == 0 && counts.readBackCount > 0 && readFailure.empty() &&
+           closeFailure.empty() && !stopped;
+  }
+
+  // The one reason to give for contacts not written: the sheet that stopped being read when
+  // no contact failed on its own, else the first contact that failed.
+  struct Reason {
+    const std::string& text;
+    const std::exception_ptr& error;
+  };
+  Reason reasonNotWritten() const {
+    if (!readFailure.empty() && counts.failedCount == 0) return {readFailure, readError};
+    return {firstFailure, firstError};
+  }
 };
 
 }  // namespace quillmere::core

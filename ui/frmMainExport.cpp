@@ -135,8 +135,7 @@ void frmMain::reportExport(const core::ExportReport& report) {
 
   const std::int32_t written = report.counts.contactCount;
   const std::int32_t missing = report.notWritten();
-  if (missing == 0 && report.counts.readBackCount > 0 && report.readFailure.empty() &&
-      report.closeFailure.empty() && !report.stopped) {
+  if (report.onlyReadBackDiffers()) {
     QString text = tr("All %1 contacts were written to \"%2\", but the cards of %3 read back "
                       "otherwise than their rows; Save Report... lists them.")
                        .arg(written)
@@ -151,12 +150,9 @@ void frmMain::reportExport(const core::ExportReport& report) {
     }
     return;
   }
-  const bool readStopped = !report.readFailure.empty() && report.counts.failedCount == 0;
+  const core::ExportReport::Reason reason = report.reasonNotWritten();
   const QString because =
-      tr("The reason: %1")
-          .arg(readStopped ? refusalText(report.readError, report.readFailure)
-                           : refusalText(report.firstError, report.firstFailure)) +
-      kNewLine;
+      tr("The reason: %1").arg(refusalText(reason.error, reason.text)) + kNewLine;
   if (written == 0) {
     // Only a folder that is there is named.
     QString text = QFileInfo::exists(exportFolder_)
