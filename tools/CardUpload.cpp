@@ -50,6 +50,7 @@ int uploadCards(const UploadCommand& command, const std::vector<std::string>& ca
   account.url = QUrl(QString::fromStdString(command.url));
   account.user = QString::fromStdString(command.user);
   account.password = QString::fromStdString(askPassword(command.user));
+  account.trustedFingerprint = QByteArray::fromStdString(command.trustedFingerprint);
 
   QList<carddav::OutgoingCard> outgoing;
   for (std::size_t i = 0; i < cards.size(); ++i) {

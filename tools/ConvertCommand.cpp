@@ -67,7 +67,7 @@ core::DayOrder dayOrderNamed(std::string_view name) {
                    " is not a date order; --date-order takes day-first or month-first");
 }
 
-constexpr std::array<Option, 18> kOptions{{
+constexpr std::array<Option, 19> kOptions{{
     {"--single", "", "", "write all contacts into one file, \"All Contacts.vcf\"",
      [](ConvertCommand& command, std::string_view) { command.single = true; }},
     {"--allow-empty", "", "", "keep contacts whose e-mail is only spaces (else dropped)",
@@ -118,6 +118,12 @@ constexpr std::array<Option, 18> kOptions{{
      "with --upload, say how many cards are new, to update or unchanged,\n"
      "                     and send nothing",
      [](ConvertCommand& command, std::string_view) { command.upload.dryRun = true; }},
+    {"--trust-fingerprint", "", "HEX",
+     "with --upload, trust the server's certificate although it does not\n"
+     "                     verify, only if its SHA-256 fingerprint is HEX (as a refusal prints it)",
+     [](ConvertCommand& command, std::string_view hex) {
+       command.upload.trustedFingerprint = hex;
+     }},
     {"--list-fields", "", "", "print every contact field a column can hold, and exit",
      [](ConvertCommand& command, std::string_view) {
        command.action = ConvertCommand::Action::ListFields;
@@ -207,8 +213,9 @@ ConvertCommand parseConvertCommand(const std::vector<std::string>& arguments) {
   if (!command.upload.url.empty() && command.destination == core::Destination::AnyApp) {
     command.destination = core::Destination::CardDav;
   }
-  if (command.upload.url.empty() && (!command.upload.user.empty() || command.upload.dryRun)) {
-    throw UsageError("--user and --dry-run go with --upload URL");
+  if (command.upload.url.empty() && (!command.upload.user.empty() || command.upload.dryRun ||
+                                     !command.upload.trustedFingerprint.empty())) {
+    throw UsageError("--user, --dry-run and --trust-fingerprint go with --upload URL");
   }
   // A destination names the version it reads best; a VERSION given still wins.
   const core::DestinationProfile& profile = core::profileOf(command.destination);

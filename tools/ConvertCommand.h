@@ -21,6 +21,8 @@ inline constexpr std::string_view kProgramName = "quillmere-convert";
 struct UploadCommand {
   std::string url;
   std::string user;
+  // The SHA-256 fingerprint of a certificate to trust although it does not verify.
+  std::string trustedFingerprint;
   bool dryRun = false;
 };
 

@@ -4,12 +4,16 @@
 A list goes to a new address book (found from the server's root); a dry run then says
 nothing is new; two rows changed give exactly two updates; a row whose picture is missing is
 sent without its photo and the output counts it with its reason; a wrong password and an
-address book that is not there are refused with exit status 2 and a sentence.
+address book that is not there are refused with exit status 2 and a sentence. Over TLS with
+a certificate the server made for itself, the upload is refused naming its fingerprint, goes
+with --trust-fingerprint of that fingerprint, and is refused with another one.
 Usage: upload.py QUILLMERE_CONVERT
 """
 import base64
 import os
+import re
 import socket
+import ssl
 import struct
 import subprocess
 import sys
@@ -32,8 +36,78 @@ def request(method, url, body=None, headers=None):
     auth = base64.b64encode(f"{USER}:{PASSWORD}".encode()).decode()
     req = urllib.request.Request(url, data=body, method=method,
                                  headers={"Authorization": "Basic " + auth, **(headers or {})})
-    with urllib.request.urlopen(req, timeout=20) as answer:
+    # The test's own server, whose certificate the test made.
+    context = ssl._create_unverified_context() if url.startswith("https:") else None
+    with urllib.request.urlopen(req, timeout=20, context=context) as answer:
         return answer.status, answer.read()
+
+
+def start_radicale(work, name, tls=False):
+    """A Radicale in work/name with one user and an empty address book; (process, root, book)."""
+    folder = os.path.join(work, name)
+    os.makedirs(folder)
+    port = free_port()
+    users = os.path.join(folder, "users")
+    with open(users, "w") as f:
+        f.write(f"{USER}:{PASSWORD}\n")
+    server_part = f"[server]\nhosts = 127.0.0.1:{port}\n"
+    if tls:
+        subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2",
+                        "-subj", "/CN=127.0.0.1", "-keyout", f"{folder}/key.pem",
+                        "-out", f"{folder}/cert.pem"], check=True, capture_output=True)
+        server_part += f"ssl = True\ncertificate = {folder}/cert.pem\nkey = {folder}/key.pem\n"
+    config = os.path.join(folder, "radicale.conf")
+    with open(config, "w") as f:
+        f.write(f"{server_part}[auth]\ntype = htpasswd\n"
+                f"htpasswd_filename = {users}\nhtpasswd_encryption = plain\n"
+                f"[rights]\ntype = owner_only\n[storage]\n"
+                f"filesystem_folder = {folder}/collections\n[logging]\nlevel = warning\n")
+    server = subprocess.Popen(["/usr/bin/python3", "-m", "radicale", "--config", config],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    root = f"{'https' if tls else 'http'}://127.0.0.1:{port}/"
+    for _ in range(100):
+        try:
+            request("MKCOL", f"{root}{USER}/")
+            break
+        except OSError:
+            if server.poll() is not None:
+                raise AssertionError("radicale did not start: " + server.stderr.read().decode())
+            time.sleep(0.1)
+    book = f"{root}{USER}/contacts/"
+    request("MKCOL", book, (
+        '<?xml version="1.0"?><D:mkcol xmlns:D="DAV:" '
+        'xmlns:C="urn:ietf:params:xml:ns:carddav"><D:set><D:prop><D:resourcetype>'
+        '<D:collection/><C:addressbook/></D:resourcetype></D:prop></D:set></D:mkcol>').encode(),
+        {"Content-Type": "application/xml"})
+    return server, root, book
+
+
+def fingerprint(certificate):
+    said = subprocess.run(["openssl", "x509", "-noout", "-fingerprint", "-sha256", "-in",
+                           certificate], check=True, capture_output=True, text=True).stdout
+    return said.strip().split("=", 1)[1]
+
+
+def tls_cases(work, csv):
+    """Refused without trust, naming the fingerprint; sent with it; refused with another."""
+    failures = []
+    server, _, book = start_radicale(work, "tls", tls=True)
+    try:
+        right = fingerprint(os.path.join(work, "tls", "cert.pem"))
+        code, out, err = convert(work, csv, book)
+        if code != 2 or "could not be verified" not in err or right not in err:
+            failures.append(f"an unverified certificate: exit {code}, said {out!r} {err!r}")
+        code, out, err = convert(work, csv, book, "--trust-fingerprint", right.replace(":", ""))
+        if code != 0 or "20 created" not in out:
+            failures.append(f"its fingerprint trusted: exit {code}, said {out!r} {err!r}")
+        other = re.sub("[0-9A-F]", "0", right)
+        code, out, err = convert(work, csv, book, "--dry-run", "--trust-fingerprint", other)
+        if code != 2 or right not in err:
+            failures.append(f"another fingerprint trusted: exit {code}, said {out!r} {err!r}")
+    finally:
+        server.terminate()
+        server.wait(timeout=20)
+    return failures
 
 
 def tiny_png():
@@ -67,34 +141,8 @@ def convert(work, csv, url, *extra, password=PASSWORD):
 def main():
     failures = []
     with tempfile.TemporaryDirectory() as work:
-        port = free_port()
-        users = os.path.join(work, "users")
-        with open(users, "w") as f:
-            f.write(f"{USER}:{PASSWORD}\n")
-        config = os.path.join(work, "radicale.conf")
-        with open(config, "w") as f:
-            f.write(f"[server]\nhosts = 127.0.0.1:{port}\n[auth]\ntype = htpasswd\n"
-                    f"htpasswd_filename = {users}\nhtpasswd_encryption = plain\n"
-                    f"[rights]\ntype = owner_only\n[storage]\n"
-                    f"filesystem_folder = {work}/collections\n[logging]\nlevel = warning\n")
-        server = subprocess.Popen(["/usr/bin/python3", "-m", "radicale", "--config", config],
-                                  stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        server, root, book = start_radicale(work, "plain")
         try:
-            root = f"http://127.0.0.1:{port}/"
-            for _ in range(100):
-                try:
-                    request("MKCOL", f"{root}{USER}/")
-                    break
-                except OSError:
-                    if server.poll() is not None:
-                        raise AssertionError("radicale did not start: " + server.stderr.read().decode())
-                    time.sleep(0.1)
-            book = f"{root}{USER}/contacts/"
-            request("MKCOL", book, (
-                '<?xml version="1.0"?><D:mkcol xmlns:D="DAV:" '
-                'xmlns:C="urn:ietf:params:xml:ns:carddav"><D:set><D:prop><D:resourcetype>'
-                '<D:collection/><C:addressbook/></D:resourcetype></D:prop></D:set></D:mkcol>').encode(),
-                {"Content-Type": "application/xml"})
             csv = os.path.join(work, "list.csv")
             write_list(csv)
             cases = [
@@ -136,6 +184,7 @@ def main():
                 code, out, err = convert(work, csv, url, password=password)
                 if code != 2 or not err.strip() or said not in err.lower():
                     failures.append(f"{label}: exit {code}, said {out!r} {err!r}")
+            failures += tls_cases(work, csv)
         finally:
             server.terminate()
             server.wait(timeout=20)
