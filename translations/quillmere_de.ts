@@ -1118,5 +1118,17 @@
         <source>First left out: row %1, %2.</source>
         <translation>Zuerst ausgelassen: Zeile %1, %2.</translation>
     </message>
+    <message>
+        <source>&amp;Trust this server&apos;s certificate with the fingerprint shown</source>
+        <translation>Diesem Zertifikat des Servers mit dem gezeigten Fingerabdruck &amp;vertrauen</translation>
+    </message>
+    <message>
+        <source>Trust this server&apos;s certificate with the fingerprint shown</source>
+        <translation>Diesem Zertifikat des Servers mit dem gezeigten Fingerabdruck vertrauen</translation>
+    </message>
+    <message>
+        <source>If it is, tick &quot;%1&quot; and find the address books again.</source>
+        <translation>Wenn ja, kreuzen Sie „%1“ an und suchen Sie die Adressbücher erneut.</translation>
+    </message>
 </context>
 </TS>

@@ -1118,5 +1118,17 @@
         <source>First left out: row %1, %2.</source>
         <translation>Primera omitida: fila %1, %2.</translation>
     </message>
+    <message>
+        <source>&amp;Trust this server&apos;s certificate with the fingerprint shown</source>
+        <translation>Confiar en el certificado de este servidor con la huella &amp;mostrada</translation>
+    </message>
+    <message>
+        <source>Trust this server&apos;s certificate with the fingerprint shown</source>
+        <translation>Confiar en el certificado de este servidor con la huella mostrada</translation>
+    </message>
+    <message>
+        <source>If it is, tick &quot;%1&quot; and find the address books again.</source>
+        <translation>Si lo es, marque «%1» y vuelva a buscar las libretas de direcciones.</translation>
+    </message>
 </context>
 </TS>

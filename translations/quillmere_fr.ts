@@ -1118,5 +1118,17 @@
         <source>First left out: row %1, %2.</source>
         <translation>Première laissée de côté&#xa0;: ligne %1, %2.</translation>
     </message>
+    <message>
+        <source>&amp;Trust this server&apos;s certificate with the fingerprint shown</source>
+        <translation>&amp;Faire confiance au certificat de ce serveur avec l’empreinte affichée</translation>
+    </message>
+    <message>
+        <source>Trust this server&apos;s certificate with the fingerprint shown</source>
+        <translation>Faire confiance au certificat de ce serveur avec l’empreinte affichée</translation>
+    </message>
+    <message>
+        <source>If it is, tick &quot;%1&quot; and find the address books again.</source>
+        <translation>Si c’est le cas, cochez « %1 » et cherchez de nouveau les carnets d’adresses.</translation>
+    </message>
 </context>
 </TS>

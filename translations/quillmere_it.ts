@@ -1118,5 +1118,17 @@
         <source>First left out: row %1, %2.</source>
         <translation>Prima tralasciata: riga %1, %2.</translation>
     </message>
+    <message>
+        <source>&amp;Trust this server&apos;s certificate with the fingerprint shown</source>
+        <translation>Fidati del certificato di questo server con l’impronta &amp;mostrata</translation>
+    </message>
+    <message>
+        <source>Trust this server&apos;s certificate with the fingerprint shown</source>
+        <translation>Fidati del certificato di questo server con l’impronta mostrata</translation>
+    </message>
+    <message>
+        <source>If it is, tick &quot;%1&quot; and find the address books again.</source>
+        <translation>Se è così, spunta «%1» e cerca di nuovo le rubriche.</translation>
+    </message>
 </context>
 </TS>

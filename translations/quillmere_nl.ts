@@ -1118,5 +1118,17 @@
         <source>First left out: row %1, %2.</source>
         <translation>Eerste weggelaten: rij %1, %2.</translation>
     </message>
+    <message>
+        <source>&amp;Trust this server&apos;s certificate with the fingerprint shown</source>
+        <translation>Het certificaat van deze server met de getoonde vingerafdruk &amp;vertrouwen</translation>
+    </message>
+    <message>
+        <source>Trust this server&apos;s certificate with the fingerprint shown</source>
+        <translation>Het certificaat van deze server met de getoonde vingerafdruk vertrouwen</translation>
+    </message>
+    <message>
+        <source>If it is, tick &quot;%1&quot; and find the address books again.</source>
+        <translation>Zo ja, vink „%1” aan en zoek de adresboeken opnieuw.</translation>
+    </message>
 </context>
 </TS>

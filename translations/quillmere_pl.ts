@@ -1118,5 +1118,17 @@
         <source>First left out: row %1, %2.</source>
         <translation>Pierwsze pominięte: wiersz %1, %2.</translation>
     </message>
+    <message>
+        <source>&amp;Trust this server&apos;s certificate with the fingerprint shown</source>
+        <translation>U&amp;faj certyfikatowi tego serwera z pokazanym odciskiem</translation>
+    </message>
+    <message>
+        <source>Trust this server&apos;s certificate with the fingerprint shown</source>
+        <translation>Ufaj certyfikatowi tego serwera z pokazanym odciskiem</translation>
+    </message>
+    <message>
+        <source>If it is, tick &quot;%1&quot; and find the address books again.</source>
+        <translation>Jeśli tak, zaznacz „%1” i znajdź książki adresowe ponownie.</translation>
+    </message>
 </context>
 </TS>

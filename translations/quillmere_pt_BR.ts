@@ -1118,5 +1118,17 @@
         <source>First left out: row %1, %2.</source>
         <translation>Primeira deixada de fora: linha %1, %2.</translation>
     </message>
+    <message>
+        <source>&amp;Trust this server&apos;s certificate with the fingerprint shown</source>
+        <translation>Confiar no certificado deste servidor com a &amp;impressão digital mostrada</translation>
+    </message>
+    <message>
+        <source>Trust this server&apos;s certificate with the fingerprint shown</source>
+        <translation>Confiar no certificado deste servidor com a impressão digital mostrada</translation>
+    </message>
+    <message>
+        <source>If it is, tick &quot;%1&quot; and find the address books again.</source>
+        <translation>Se for, marque “%1” e procure os catálogos de endereços de novo.</translation>
+    </message>
 </context>
 </TS>

@@ -35,6 +35,9 @@ frmSendToAddressBook::frmSendToAddressBook(QWidget* owner, QList<carddav::Outgoi
       txtPassword_(named(new QLineEdit, "txtPassword", tr("Password"))),
       chkPlainHttp_(named(new QCheckBox(tr("Allow &unencrypted HTTP to another computer")),
                           "chkPlainHttp", tr("Allow unencrypted HTTP to another computer"))),
+      chkTrustCertificate_(named(
+          new QCheckBox(tr("&Trust this server's certificate with the fingerprint shown")),
+          "chkTrustCertificate", tr("Trust this server's certificate with the fingerprint shown"))),
       cmdFind_(
           named(new QPushButton(tr("&Find Address Books")), "cmdFind", tr("Find Address Books"))),
       cmbBook_(named(new QComboBox, "cmbBook", tr("Address book"))),
@@ -65,6 +68,8 @@ frmSendToAddressBook::frmSendToAddressBook(QWidget* owner, QList<carddav::Outgoi
   row(tr("&User name:"), txtUser_);
   row(tr("Pass&word:"), txtPassword_);
   form->addRow(QString(), chkPlainHttp_);
+  form->addRow(QString(), chkTrustCertificate_);
+  chkTrustCertificate_->setVisible(false);
   form->addRow(QString(), cmdFind_);
   row(tr("&Address book:"), cmbBook_);
   auto* buttons = new QHBoxLayout;
@@ -85,6 +90,8 @@ frmSendToAddressBook::frmSendToAddressBook(QWidget* owner, QList<carddav::Outgoi
   connect(cmdSend_, &QPushButton::clicked, this, &frmSendToAddressBook::send);
   connect(cmdStop_, &QPushButton::clicked, this, &frmSendToAddressBook::stop);
   connect(cmdClose_, &QPushButton::clicked, this, &QDialog::reject);
+  // Trust belongs to the one server whose certificate was shown.
+  connect(txtServer_, &QLineEdit::textChanged, this, [this] { offerTrust({}); });
   // A new address or account makes what was found, checked or planned stale.
   for (QLineEdit* edit : {txtServer_, txtUser_, txtPassword_}) {
     connect(edit, &QLineEdit::textChanged, this, [this] {
@@ -108,14 +115,15 @@ carddav::ServerAccount frmSendToAddressBook::account() const {
   account.user = txtUser_->text();
   account.password = txtPassword_->text();
   account.allowInsecure = chkPlainHttp_->isChecked();
+  if (chkTrustCertificate_->isChecked()) account.trustedFingerprint = offeredFingerprint_;
   return account;
 }
 
 void frmSendToAddressBook::setWorking(bool working) {
   const bool uploading = uploader_ != nullptr && uploader_->running();
-  for (QWidget* field :
-       {static_cast<QWidget*>(txtServer_), static_cast<QWidget*>(txtUser_),
-        static_cast<QWidget*>(txtPassword_), static_cast<QWidget*>(chkPlainHttp_)}) {
+  for (QWidget* field : {static_cast<QWidget*>(txtServer_), static_cast<QWidget*>(txtUser_),
+                         static_cast<QWidget*>(txtPassword_), static_cast<QWidget*>(chkPlainHttp_),
+                         static_cast<QWidget*>(chkTrustCertificate_)}) {
     field->setEnabled(!working);
   }
   cmdFind_->setEnabled(!working && !txtServer_->text().trimmed().isEmpty());
@@ -203,8 +211,23 @@ void frmSendToAddressBook::showSent(const carddav::UploadReport& report) {
 }
 
 void frmSendToAddressBook::showError(const carddav::CardDavError& error) {
-  lblStatus_->setText(error.message);
+  QString text = error.message;
+  if (error.kind == carddav::CardDavError::Kind::Certificate && !error.fingerprint.isEmpty()) {
+    if (error.fingerprint != offeredFingerprint_) offerTrust(error.fingerprint);
+    text += QLatin1Char(' ') + tr("If it is, tick \"%1\" and find the address books again.")
+                                   .arg(chkTrustCertificate_->accessibleName());
+  }
+  lblStatus_->setText(text);
   setWorking(false);
+}
+
+void frmSendToAddressBook::offerTrust(const QByteArray& fingerprint) {
+  offeredFingerprint_ = fingerprint;
+  chkTrustCertificate_->setChecked(false);
+  chkTrustCertificate_->setVisible(!fingerprint.isEmpty());
+  // Heard with the fingerprint it trusts, as the status above shows it.
+  chkTrustCertificate_->setAccessibleDescription(QString::fromLatin1(fingerprint));
+  chkTrustCertificate_->setToolTip(QString::fromLatin1(fingerprint));
 }
 
 }  // namespace quillmere::ui

@@ -48,6 +48,8 @@ class frmSendToAddressBook : public QDialog {
   void showSent(const carddav::UploadReport& report);
   void showError(const carddav::CardDavError& error);
   void setWorking(bool working);
+  // The certificate the user may trust now; an empty fingerprint takes the offer back.
+  void offerTrust(const QByteArray& fingerprint);
   carddav::ServerAccount account() const;
 
   QList<carddav::OutgoingCard> cards_;
@@ -57,11 +59,14 @@ class frmSendToAddressBook : public QDialog {
   carddav::CardUploader* uploader_ = nullptr;
   carddav::UploadPlan plan_;
   carddav::UploadReport report_;
+  QByteArray offeredFingerprint_;
 
   QLineEdit* txtServer_;
   QLineEdit* txtUser_;
   QLineEdit* txtPassword_;
   QCheckBox* chkPlainHttp_;
+  // Offered only once a certificate did not verify, for that certificate alone.
+  QCheckBox* chkTrustCertificate_;
   QPushButton* cmdFind_;
   QComboBox* cmbBook_;
   QPushButton* cmdCheck_;

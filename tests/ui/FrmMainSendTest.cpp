@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QImage>
@@ -127,6 +128,49 @@ class FrmMainSendTest : public QObject, private ConvertSteps {
     QTRY_VERIFY_WITH_TIMEOUT(status->text().contains(QStringLiteral("password")), 20000);
     QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("cmbBook"))->count(), 0);
     QVERIFY(!dialog->findChild<QPushButton*>(QStringLiteral("cmdSend"))->isEnabled());
+    dialog->close();
+  }
+
+  // A certificate the server made for itself stops the search with its fingerprint; trusting
+  // that one lets it go on, and another server's address takes the trust back.
+  void aCertificateThatDoesNotVerifyIsTrustedOnlyWhenTheUserTicksIt() {
+    RadicaleServer server(true);
+    server.makeAddressBook(QStringLiteral("friends"), QStringLiteral("Friends"));
+    prepare(kFixtures + QStringLiteral("contacts.csv"));
+    fixture.click("cmdSendToAddressBook");
+    auto* dialog = fixture.window->findChild<QDialog*>(QStringLiteral("frmSendToAddressBook"));
+    QVERIFY(dialog != nullptr);
+    QTRY_VERIFY(dialog->isVisible());
+    auto* address = dialog->findChild<QLineEdit*>(QStringLiteral("txtServer"));
+    address->setText(server.root().toString());
+    dialog->findChild<QLineEdit*>(QStringLiteral("txtUser"))->setText(server.user());
+    dialog->findChild<QLineEdit*>(QStringLiteral("txtPassword"))->setText(server.password());
+    auto* find = dialog->findChild<QPushButton*>(QStringLiteral("cmdFind"));
+    auto* trust = dialog->findChild<QCheckBox*>(QStringLiteral("chkTrustCertificate"));
+    auto* status = dialog->findChild<QLabel*>(QStringLiteral("lblStatus"));
+    auto* books = dialog->findChild<QComboBox*>(QStringLiteral("cmbBook"));
+    QVERIFY(!trust->isVisible());
+
+    QTest::mouseClick(find, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(status->text().contains(QStringLiteral("could not be verified")),
+                             20000);
+    QVERIFY2(status->text().contains(QString::fromLatin1(server.fingerprint())),
+             qPrintable(status->text()));
+    QVERIFY(status->text().endsWith(QStringLiteral(
+        "If it is, tick \"Trust this server's certificate with the fingerprint shown\" and find "
+        "the address books again.")));
+    QCOMPARE(books->count(), 0);
+    QVERIFY(trust->isVisible() && !trust->isChecked());
+    QCOMPARE(trust->accessibleDescription(), QString::fromLatin1(server.fingerprint()));
+    QVERIFY(dialog->grab().save(QStringLiteral(QUILLMERE_SCREENSHOT_DIR "/send-certificate.png")));
+
+    QTest::mouseClick(trust, Qt::LeftButton);
+    QTest::mouseClick(find, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(books->count(), 1, 20000);
+    QCOMPARE(books->currentText(), QStringLiteral("Friends"));
+
+    address->setText(server.root().toString() + QStringLiteral("ann/"));
+    QVERIFY(!trust->isVisible() && !trust->isChecked());
     dialog->close();
   }
 };
