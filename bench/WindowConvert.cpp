@@ -10,9 +10,9 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "bench/BenchShell.h"
 #include "ui/Clock.h"
 #include "ui/Prompts.h"
-#include "ui/Shell.h"
 #include "ui/frmMain.h"
 
 namespace {
@@ -41,16 +41,7 @@ class BenchPrompts : public Prompts {
   QString file_;
 };
 
-class BenchShell : public quillmere::ui::Shell {
- public:
-  explicit BenchShell(QString folder) : folder_(std::move(folder)) {}
-  bool open(const QString&) override { return true; }
-  QString defaultSaveFolder() override { return folder_; }
-  QString userGuide() override { return {}; }
-
- private:
-  QString folder_;
-};
+using quillmere::bench::BenchShell;
 
 }  // namespace
 

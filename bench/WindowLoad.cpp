@@ -9,9 +9,9 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "bench/BenchShell.h"
 #include "ui/Clock.h"
 #include "ui/Prompts.h"
-#include "ui/Shell.h"
 #include "ui/frmMain.h"
 
 namespace {
@@ -35,12 +35,7 @@ class BenchPrompts : public Prompts {
   QString file_;
 };
 
-class BenchShell : public quillmere::ui::Shell {
- public:
-  bool open(const QString&) override { return true; }
-  QString defaultSaveFolder() override { return {}; }
-  QString userGuide() override { return {}; }
-};
+using quillmere::bench::BenchShell;
 
 double cpuSeconds(const rusage& usage) {
   const auto part = [](const timeval& t) {

@@ -704,6 +704,13 @@
     </message>
 </context>
 <context>
+    <name>quillmere::ui::KeyringPasswords</name>
+    <message>
+        <source>The desktop&apos;s keyring did not keep the password: %1</source>
+        <translation>Der Schlüsselbund des Desktops hat das Passwort nicht behalten: %1</translation>
+    </message>
+</context>
+<context>
     <name>quillmere::ui::frmAbout</name>
     <message>
         <source>OK</source>
@@ -1129,6 +1136,14 @@
     <message>
         <source>If it is, tick &quot;%1&quot; and find the address books again.</source>
         <translation>Wenn ja, kreuzen Sie „%1“ an und suchen Sie die Adressbücher erneut.</translation>
+    </message>
+    <message>
+        <source>&amp;Remember the password</source>
+        <translation>Passwort &amp;merken</translation>
+    </message>
+    <message>
+        <source>Remember the password</source>
+        <translation>Passwort merken</translation>
     </message>
 </context>
 </TS>

@@ -704,6 +704,13 @@
     </message>
 </context>
 <context>
+    <name>quillmere::ui::KeyringPasswords</name>
+    <message>
+        <source>The desktop&apos;s keyring did not keep the password: %1</source>
+        <translation>El llavero del escritorio no guardó la contraseña: %1</translation>
+    </message>
+</context>
+<context>
     <name>quillmere::ui::frmAbout</name>
     <message>
         <source>OK</source>
@@ -1129,6 +1136,14 @@
     <message>
         <source>If it is, tick &quot;%1&quot; and find the address books again.</source>
         <translation>Si lo es, marque «%1» y vuelva a buscar las libretas de direcciones.</translation>
+    </message>
+    <message>
+        <source>&amp;Remember the password</source>
+        <translation>&amp;Recordar la contraseña</translation>
+    </message>
+    <message>
+        <source>Remember the password</source>
+        <translation>Recordar la contraseña</translation>
     </message>
 </context>
 </TS>

@@ -704,6 +704,13 @@
     </message>
 </context>
 <context>
+    <name>quillmere::ui::KeyringPasswords</name>
+    <message>
+        <source>The desktop&apos;s keyring did not keep the password: %1</source>
+        <translation>Le trousseau du bureau n’a pas gardé le mot de passe : %1</translation>
+    </message>
+</context>
+<context>
     <name>quillmere::ui::frmAbout</name>
     <message>
         <source>OK</source>
@@ -1129,6 +1136,14 @@
     <message>
         <source>If it is, tick &quot;%1&quot; and find the address books again.</source>
         <translation>Si c’est le cas, cochez « %1 » et cherchez de nouveau les carnets d’adresses.</translation>
+    </message>
+    <message>
+        <source>&amp;Remember the password</source>
+        <translation>Mémo&amp;riser le mot de passe</translation>
+    </message>
+    <message>
+        <source>Remember the password</source>
+        <translation>Mémoriser le mot de passe</translation>
     </message>
 </context>
 </TS>

@@ -704,6 +704,13 @@
     </message>
 </context>
 <context>
+    <name>quillmere::ui::KeyringPasswords</name>
+    <message>
+        <source>The desktop&apos;s keyring did not keep the password: %1</source>
+        <translation>Il portachiavi del desktop non ha conservato la password: %1</translation>
+    </message>
+</context>
+<context>
     <name>quillmere::ui::frmAbout</name>
     <message>
         <source>OK</source>
@@ -1129,6 +1136,14 @@
     <message>
         <source>If it is, tick &quot;%1&quot; and find the address books again.</source>
         <translation>Se è così, spunta «%1» e cerca di nuovo le rubriche.</translation>
+    </message>
+    <message>
+        <source>&amp;Remember the password</source>
+        <translation>Ricor&amp;da la password</translation>
+    </message>
+    <message>
+        <source>Remember the password</source>
+        <translation>Ricorda la password</translation>
     </message>
 </context>
 </TS>

@@ -704,6 +704,13 @@
     </message>
 </context>
 <context>
+    <name>quillmere::ui::KeyringPasswords</name>
+    <message>
+        <source>The desktop&apos;s keyring did not keep the password: %1</source>
+        <translation>De sleutelbos van het bureaublad heeft het wachtwoord niet bewaard: %1</translation>
+    </message>
+</context>
+<context>
     <name>quillmere::ui::frmAbout</name>
     <message>
         <source>OK</source>
@@ -1129,6 +1136,14 @@
     <message>
         <source>If it is, tick &quot;%1&quot; and find the address books again.</source>
         <translation>Zo ja, vink „%1” aan en zoek de adresboeken opnieuw.</translation>
+    </message>
+    <message>
+        <source>&amp;Remember the password</source>
+        <translation>Wachtwoord &amp;onthouden</translation>
+    </message>
+    <message>
+        <source>Remember the password</source>
+        <translation>Wachtwoord onthouden</translation>
     </message>
 </context>
 </TS>

@@ -704,6 +704,13 @@
     </message>
 </context>
 <context>
+    <name>quillmere::ui::KeyringPasswords</name>
+    <message>
+        <source>The desktop&apos;s keyring did not keep the password: %1</source>
+        <translation>Pęk kluczy pulpitu nie zachował hasła: %1</translation>
+    </message>
+</context>
+<context>
     <name>quillmere::ui::frmAbout</name>
     <message>
         <source>OK</source>
@@ -1129,6 +1136,14 @@
     <message>
         <source>If it is, tick &quot;%1&quot; and find the address books again.</source>
         <translation>Jeśli tak, zaznacz „%1” i znajdź książki adresowe ponownie.</translation>
+    </message>
+    <message>
+        <source>&amp;Remember the password</source>
+        <translation>Zapa&amp;miętaj hasło</translation>
+    </message>
+    <message>
+        <source>Remember the password</source>
+        <translation>Zapamiętaj hasło</translation>
     </message>
 </context>
 </TS>

@@ -704,6 +704,13 @@
     </message>
 </context>
 <context>
+    <name>quillmere::ui::KeyringPasswords</name>
+    <message>
+        <source>The desktop&apos;s keyring did not keep the password: %1</source>
+        <translation>O chaveiro da área de trabalho não guardou a senha: %1</translation>
+    </message>
+</context>
+<context>
     <name>quillmere::ui::frmAbout</name>
     <message>
         <source>OK</source>
@@ -1129,6 +1136,14 @@
     <message>
         <source>If it is, tick &quot;%1&quot; and find the address books again.</source>
         <translation>Se for, marque “%1” e procure os catálogos de endereços de novo.</translation>
+    </message>
+    <message>
+        <source>&amp;Remember the password</source>
+        <translation>&amp;Lembrar a senha</translation>
+    </message>
+    <message>
+        <source>Remember the password</source>
+        <translation>Lembrar a senha</translation>
     </message>
 </context>
 </TS>

@@ -2,9 +2,12 @@
 
 #include <QString>
 
+#include "ui/PasswordStore.h"
+
 namespace quillmere::ui {
 
-// What the window asks of the desktop around it: opening things and naming standard places.
+// What the window asks of the desktop around it: opening things, naming standard places and
+// keeping passwords.
 class Shell {
  public:
   virtual ~Shell() = default;
@@ -18,6 +21,9 @@ class Shell {
 
   // The full path of the user guide shipped with the program; empty when it is not there.
   virtual QString userGuide() = 0;
+
+  // Where the passwords the user asks to be remembered are kept.
+  virtual PasswordStore& passwords() = 0;
 };
 
 }  // namespace quillmere::ui

@@ -14,6 +14,7 @@
 #include "ui/MapStep.h"
 #include "ui/QtText.h"
 #include "ui/RefusalText.h"
+#include "ui/Shell.h"
 #include "ui/WindowOptions.h"
 #include "ui/frmMain.h"
 #include "ui/frmSendToAddressBook.h"
@@ -90,7 +91,7 @@ void frmMain::cmdSendToAddressBook_Click() {
     return;
   }
   if (sendDialog_ != nullptr) sendDialog_->close();
-  sendDialog_ = new frmSendToAddressBook(this, std::move(cards));
+  sendDialog_ = new frmSendToAddressBook(this, std::move(cards), shell_.passwords());
   sendDialog_->setAttribute(Qt::WA_DeleteOnClose);
   sendDialog_->open();
 }

@@ -13,6 +13,7 @@
 #include "carddav/CardUploader.h"
 #include "carddav/DavConnection.h"
 #include "carddav/UploadPlanner.h"
+#include "ui/PasswordStore.h"
 
 namespace quillmere::ui {
 
@@ -27,12 +28,16 @@ Widget* named(Widget* widget, const char* objectName, const QString& accessibleN
 
 }  // namespace
 
-frmSendToAddressBook::frmSendToAddressBook(QWidget* owner, QList<carddav::OutgoingCard> cards)
+frmSendToAddressBook::frmSendToAddressBook(QWidget* owner, QList<carddav::OutgoingCard> cards,
+                                           PasswordStore& passwords)
     : QDialog(owner),
       cards_(std::move(cards)),
+      passwords_(passwords),
       txtServer_(named(new QLineEdit, "txtServer", tr("Server or address book"))),
       txtUser_(named(new QLineEdit, "txtUser", tr("User name"))),
       txtPassword_(named(new QLineEdit, "txtPassword", tr("Password"))),
+      chkRememberPassword_(named(new QCheckBox(tr("&Remember the password")), "chkRememberPassword",
+                                 tr("Remember the password"))),
       chkPlainHttp_(named(new QCheckBox(tr("Allow &unencrypted HTTP to another computer")),
                           "chkPlainHttp", tr("Allow unencrypted HTTP to another computer"))),
       chkTrustCertificate_(named(
@@ -67,6 +72,7 @@ frmSendToAddressBook::frmSendToAddressBook(QWidget* owner, QList<carddav::Outgoi
   row(tr("&Server:"), txtServer_);
   row(tr("&User name:"), txtUser_);
   row(tr("Pass&word:"), txtPassword_);
+  form->addRow(QString(), chkRememberPassword_);
   form->addRow(QString(), chkPlainHttp_);
   form->addRow(QString(), chkTrustCertificate_);
   chkTrustCertificate_->setVisible(false);
@@ -90,6 +96,16 @@ frmSendToAddressBook::frmSendToAddressBook(QWidget* owner, QList<carddav::Outgoi
   connect(cmdSend_, &QPushButton::clicked, this, &frmSendToAddressBook::send);
   connect(cmdStop_, &QPushButton::clicked, this, &frmSendToAddressBook::stop);
   connect(cmdClose_, &QPushButton::clicked, this, &QDialog::reject);
+  // The account is known once both are given; its kept password fills the box then.
+  for (QLineEdit* edit : {txtServer_, txtUser_}) {
+    connect(edit, &QLineEdit::editingFinished, this, &frmSendToAddressBook::recallPassword);
+  }
+  // Unticked, the password is forgotten at once, not at the next send.
+  connect(chkRememberPassword_, &QCheckBox::toggled, this, [this](bool remember) {
+    if (remember || txtUser_->text().isEmpty()) return;
+    const QString refused = passwords_.forget(keyringAccount());
+    if (!refused.isEmpty()) lblStatus_->setText(refused);
+  });
   // Trust belongs to the one server whose certificate was shown.
   connect(txtServer_, &QLineEdit::textChanged, this, [this] { offerTrust({}); });
   // A new address or account makes what was found, checked or planned stale.
@@ -119,11 +135,29 @@ carddav::ServerAccount frmSendToAddressBook::account() const {
   return account;
 }
 
+QString frmSendToAddressBook::keyringAccount() const {
+  const QUrl server = account().url.adjusted(QUrl::RemovePath | QUrl::RemoveQuery |
+                                             QUrl::RemoveFragment | QUrl::RemoveUserInfo);
+  return txtUser_->text() + QLatin1Char('@') + server.toString();
+}
+
+void frmSendToAddressBook::recallPassword() {
+  if (!txtPassword_->text().isEmpty() || txtUser_->text().isEmpty() ||
+      txtServer_->text().trimmed().isEmpty()) {
+    return;
+  }
+  const QString kept = passwords_.read(keyringAccount());
+  if (kept.isEmpty()) return;
+  txtPassword_->setText(kept);
+  chkRememberPassword_->setChecked(true);
+}
+
 void frmSendToAddressBook::setWorking(bool working) {
   const bool uploading = uploader_ != nullptr && uploader_->running();
-  for (QWidget* field : {static_cast<QWidget*>(txtServer_), static_cast<QWidget*>(txtUser_),
-                         static_cast<QWidget*>(txtPassword_), static_cast<QWidget*>(chkPlainHttp_),
-                         static_cast<QWidget*>(chkTrustCertificate_)}) {
+  for (QWidget* field :
+       {static_cast<QWidget*>(txtServer_), static_cast<QWidget*>(txtUser_),
+        static_cast<QWidget*>(txtPassword_), static_cast<QWidget*>(chkRememberPassword_),
+        static_cast<QWidget*>(chkPlainHttp_), static_cast<QWidget*>(chkTrustCertificate_)}) {
     field->setEnabled(!working);
   }
   cmdFind_->setEnabled(!working && !txtServer_->text().trimmed().isEmpty());
@@ -135,6 +169,7 @@ void frmSendToAddressBook::setWorking(bool working) {
 }
 
 void frmSendToAddressBook::findBooks() {
+  recallPassword();
   connection_ = std::make_unique<carddav::DavConnection>(account());
   finder_ = new carddav::AddressBookFinder(*connection_, connection_.get());
   connect(finder_, &carddav::AddressBookFinder::found, this, &frmSendToAddressBook::showBooks);
@@ -148,8 +183,14 @@ void frmSendToAddressBook::showBooks(const QList<carddav::AddressBook>& books) {
   cmbBook_->clear();
   for (const carddav::AddressBook& book : books)
     cmbBook_->addItem(book.displayName, book.url);
-  lblStatus_->setText(
-      tr("Address books found: %1. Check shows what sending would change.").arg(books.size()));
+  QString text =
+      tr("Address books found: %1. Check shows what sending would change.").arg(books.size());
+  // Kept only once the server has taken it, so a mistyped password is never remembered.
+  if (chkRememberPassword_->isChecked()) {
+    const QString refused = passwords_.keep(keyringAccount(), txtPassword_->text());
+    if (!refused.isEmpty()) text += QLatin1Char(' ') + refused;
+  }
+  lblStatus_->setText(text);
   setWorking(false);
   if (cmdCheck_->isEnabled()) cmdCheck_->setFocus();
 }

@@ -24,15 +24,19 @@ struct CardDavError;
 
 namespace quillmere::ui {
 
+class PasswordStore;
+
 // Sends the cards of the conversion as it is set up now to a CardDAV address book: finds the
 // books on a server, says first what would change ("N new, M to update, K unchanged"), then
 // sends on the user's word, with progress, Stop and what became of each card. Nothing on the
-// server is deleted, and a card changed there since it was read is left as it is.
+// server is deleted, and a card changed there since it was read is left as it is. A password
+// is remembered in `passwords` only when the user ticks the box, once the server took it.
 class frmSendToAddressBook : public QDialog {
   Q_OBJECT
 
  public:
-  frmSendToAddressBook(QWidget* owner, QList<carddav::OutgoingCard> cards);
+  frmSendToAddressBook(QWidget* owner, QList<carddav::OutgoingCard> cards,
+                       PasswordStore& passwords);
   ~frmSendToAddressBook() override;
 
   // What the last upload did, for the report; empty before one.
@@ -51,8 +55,13 @@ class frmSendToAddressBook : public QDialog {
   // The certificate the user may trust now; an empty fingerprint takes the offer back.
   void offerTrust(const QByteArray& fingerprint);
   carddav::ServerAccount account() const;
+  // The account's name in the keyring: its user at the server's scheme, host and port.
+  QString keyringAccount() const;
+  // Fills an empty password box with the password kept for the account, if one is.
+  void recallPassword();
 
   QList<carddav::OutgoingCard> cards_;
+  PasswordStore& passwords_;
   std::unique_ptr<carddav::DavConnection> connection_;
   carddav::AddressBookFinder* finder_ = nullptr;
   carddav::UploadPlanner* planner_ = nullptr;
@@ -64,6 +73,7 @@ class frmSendToAddressBook : public QDialog {
   QLineEdit* txtServer_;
   QLineEdit* txtUser_;
   QLineEdit* txtPassword_;
+  QCheckBox* chkRememberPassword_;
   QCheckBox* chkPlainHttp_;
   // Offered only once a certificate did not verify, for that certificate alone.
   QCheckBox* chkTrustCertificate_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -10,8 +11,28 @@ namespace quillmere::ui::test {
 
 // Records what would have been opened. The folder and the guide are what the test set; asking
 // for one the test did not set fails the test.
+// Passwords kept in memory, as the keyring would keep them.
+class FakePasswords : public PasswordStore {
+ public:
+  std::map<QString, QString> kept;
+
+  QString read(const QString& account) override {
+    const auto found = kept.find(account);
+    return found == kept.end() ? QString() : found->second;
+  }
+  QString keep(const QString& account, const QString& password) override {
+    kept[account] = password;
+    return {};
+  }
+  QString forget(const QString& account) override {
+    kept.erase(account);
+    return {};
+  }
+};
+
 class FakeShell : public Shell {
  public:
+  FakePasswords keyring;
   std::optional<QString> defaultFolder;
   std::optional<QString> guide;
   bool openSucceeds = true;
@@ -21,6 +42,7 @@ class FakeShell : public Shell {
   bool open(const QString& target) override;
   QString defaultSaveFolder() override;
   QString userGuide() override;
+  PasswordStore& passwords() override { return keyring; }
 };
 
 }  // namespace quillmere::ui::test

@@ -1,10 +1,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 
 #include "tests/carddav/RadicaleServer.h"
@@ -129,6 +132,66 @@ class FrmMainSendTest : public QObject, private ConvertSteps {
     QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("cmbBook"))->count(), 0);
     QVERIFY(!dialog->findChild<QPushButton*>(QStringLiteral("cmdSend"))->isEnabled());
     dialog->close();
+  }
+
+  // Remember the password keeps it in the keyring only once the server took it, a new dialog
+  // for the same account finds it there, and unticking forgets it; no settings file holds it.
+  void aRememberedPasswordIsKeptOnceTakenRecalledAndForgottenWhenUnticked() {
+    RadicaleServer server;
+    server.makeAddressBook(QStringLiteral("friends"), QStringLiteral("Friends"));
+    prepare(kFixtures + QStringLiteral("contacts.csv"));
+    const auto& kept = fixture.shell.keyring.kept;
+    const QString account =
+        QStringLiteral("%1@http://127.0.0.1:%2").arg(server.user()).arg(server.root().port());
+    const auto openDialog = [&] {
+      fixture.click("cmdSendToAddressBook");
+      auto* dialog = fixture.window->findChild<QDialog*>(QStringLiteral("frmSendToAddressBook"));
+      dialog->findChild<QLineEdit*>(QStringLiteral("txtServer"))->setText(server.root().toString());
+      dialog->findChild<QLineEdit*>(QStringLiteral("txtUser"))->setText(server.user());
+      return dialog;
+    };
+    // On the box itself: a click beyond the caption's end is no click on a check box.
+    const auto tick = [](QCheckBox* box) {
+      QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+    };
+    const auto find = [](QDialog* dialog, const QString& words) {
+      QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdFind")), Qt::LeftButton);
+      auto* status = dialog->findChild<QLabel*>(QStringLiteral("lblStatus"));
+      QTRY_VERIFY_WITH_TIMEOUT(status->text().contains(words), 20000);
+    };
+
+    QDialog* dialog = openDialog();
+    auto* password = dialog->findChild<QLineEdit*>(QStringLiteral("txtPassword"));
+    auto* remember = dialog->findChild<QCheckBox*>(QStringLiteral("chkRememberPassword"));
+    QVERIFY(!remember->isChecked());
+    tick(remember);
+    password->setText(QStringLiteral("wrong"));
+    find(dialog, QStringLiteral("password"));
+    QVERIFY(kept.empty());
+    password->setText(server.password());
+    find(dialog, QStringLiteral("Address books found: 1"));
+    QCOMPARE(kept.size(), std::size_t{1});
+    QCOMPARE(kept.begin()->first, account);
+    QCOMPARE(kept.begin()->second, server.password());
+    // Closed, it goes later; the next one found must be the new one.
+    const QPointer<QDialog> first(dialog);
+    dialog->close();
+    QTRY_VERIFY(first.isNull());
+
+    dialog = openDialog();
+    password = dialog->findChild<QLineEdit*>(QStringLiteral("txtPassword"));
+    remember = dialog->findChild<QCheckBox*>(QStringLiteral("chkRememberPassword"));
+    find(dialog, QStringLiteral("Address books found: 1"));
+    QCOMPARE(password->text(), server.password());
+    QVERIFY(remember->isChecked());
+    tick(remember);
+    QVERIFY(kept.empty());
+    dialog->close();
+
+    QSettings settings;
+    settings.sync();
+    QFile file(settings.fileName());
+    if (file.open(QIODevice::ReadOnly)) QVERIFY(!file.readAll().contains("pässword"));
   }
 
   // A certificate the server made for itself stops the search with its fingerprint; trusting
