@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <string>
+
+#include "core/CsvField.h"
 
 namespace quillmere::carddav {
 
@@ -32,6 +35,44 @@ const CardResult* UploadReport::firstWithoutPhoto() const {
 qsizetype UploadReport::count(CardResult::Outcome outcome) const {
   return std::count_if(results.cbegin(), results.cend(),
                        [outcome](const CardResult& result) { return result.outcome == outcome; });
+}
+
+namespace {
+
+const char* outcomeWords(CardResult::Outcome outcome) {
+  using Outcome = CardResult::Outcome;
+  switch (outcome) {
+    case Outcome::Created:
+      return "created";
+    case Outcome::Updated:
+      return "updated";
+    case Outcome::Unchanged:
+      return "unchanged";
+    case Outcome::Refused:
+      return "refused";
+    case Outcome::Conflict:
+      return "changed on the server, left as it is there";
+    case Outcome::NotSent:
+      break;
+  }
+  return "not sent";
+}
+
+}  // namespace
+
+QByteArray UploadReport::csv() const {
+  std::string text = "Row,Outcome,Card,Reason\r\n";
+  for (const CardResult& result : results) {
+    text += std::to_string(result.row);
+    text += ',';
+    core::appendCsvField(text, outcomeWords(result.outcome));
+    text += ',';
+    core::appendCsvField(text, result.url.toString().toStdString());
+    text += ',';
+    core::appendCsvField(text, result.message.toStdString());
+    text += "\r\n";
+  }
+  return QByteArray::fromStdString(text);
 }
 
 QString UploadReport::summary() const {

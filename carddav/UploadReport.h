@@ -50,6 +50,9 @@ struct UploadReport {
   // "N created, M updated, K unchanged", then the refusals, conflicts and cards not sent when
   // there are any.
   QString summary() const;
+  // What became of each card, a line each in the plan's order under a header line, as CSV:
+  // its sheet row, the outcome in English, the card's resource and why it is not there.
+  QByteArray csv() const;
 };
 
 }  // namespace quillmere::carddav

@@ -78,6 +78,14 @@ TEST(Errors, CardsTheServerRefusesAreReportedWithItsReasonAndTheOthersGo) {
   EXPECT_EQ(report.count(CardResult::Outcome::Created), 2);
   EXPECT_FALSE(report.failure);
   EXPECT_EQ(server.etags(book).size(), 2);
+
+  // The report's file gives each card its line, the refusals with the server's reason.
+  const QList<QByteArray> lines = report.csv().split('\n');
+  ASSERT_EQ(lines.size(), 7);  // a header, five cards, and the empty rest after the last end
+  EXPECT_EQ(lines[0], "Row,Outcome,Card,Reason\r");
+  EXPECT_TRUE(lines[1].startsWith(QByteArray::number(cards[0].row) + ",created,http://127.0.0.1:"));
+  EXPECT_TRUE(lines[3].startsWith(QByteArray::number(cards[2].row) + ",refused,"));
+  EXPECT_TRUE(lines[3].contains("\"127.0.0.1 answered 400 to")) << lines[3].toStdString();
 }
 
 TEST(Errors, AnAddressBookTheUserMayOnlyReadStopsTheUploadWithNothingWritten) {
