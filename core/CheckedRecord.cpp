@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/CardContent.h"
+#include "core/CardDigest.h"
 #include "core/VCardQuickRead.h"
 #include "core/VCardReader.h"
 #include "core/VCardRecord.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "core/CardContent.h"
+#include "core/CardDigest.h"
 #include "core/VCardValueRules.h"
 
 namespace quillmere::core {
@@ -29,7 +29,6 @@ class QuickLine {
     }
     if (at >= line_.size() || line_[at] != ':') return false;
     std::string_view value = line_.substr(at + 1);
-    thread_local std::string decoded;
     if (quotedPrintable_) {
       if (!decodeQuotedPrintable(value, decoded)) return false;
       value = decoded;
@@ -49,14 +48,16 @@ class QuickLine {
   }
 
  private:
-  static std::size_t until(std::string_view text, std::size_t at, std::string_view stops) {
-    while (at < text.size() && stops.find(text[at]) == std::string_view::npos)
+  // Where the first of `stops`, or `last`, is from `at`; a loop of compares, as parameters
+  // are a few bytes long and a call to look for each byte would cost more than the look.
+  static std::size_t until(std::string_view text, std::size_t at, char stop, char also, char last) {
+    while (at < text.size() && text[at] != stop && text[at] != also && text[at] != last)
       ++at;
     return at;
   }
 
   bool parameter(std::size_t& at) {
-    const std::size_t nameEnd = until(line_, at, "=;:");
+    const std::size_t nameEnd = until(line_, at, '=', ';', ':');
     if (nameEnd == line_.size() || nameEnd == at) return false;
     const std::string_view name = line_.substr(at, nameEnd - at);
     at = nameEnd;
@@ -89,7 +90,7 @@ class QuickLine {
       digest_.parameter(name, text);
       return true;
     }
-    const std::size_t end = until(line_, at, ";:");
+    const std::size_t end = until(line_, at, ';', ':', ':');
     if (end == line_.size()) return false;
     const std::string_view values = line_.substr(at, end - at);
     at = end;
@@ -159,12 +160,17 @@ class QuickLine {
     return true;
   }
 
+  // Kept from line to line and card to card, for the values that must be decoded first.
+  static thread_local std::string decoded;
+
   std::string_view line_;
   bool v21_;
   CardDigest& digest_;
   bool quotedPrintable_ = false;
   bool binary_ = false;
 };
+
+thread_local std::string QuickLine::decoded;
 
 }  // namespace
 

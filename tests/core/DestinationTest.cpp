@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/CardDigest.h"
 #include "core/ContactUid.h"
 #include "core/ExportRun.h"
 #include "core/VCardQuickRead.h"
