@@ -28,8 +28,8 @@ void ReadBackWorker::readBack(Batch& batch) {
     BuiltRow& built = batch.rows[i].built;
     if (built.dropped) continue;
     try {
-      built.readBack =
-          readBackOf(built.record, built.values, batch.rows[i].version, batch.rows[i].destination);
+      built.readBack = readBackOf(built.record, batch.rows[i].expected, built.values,
+                                  batch.rows[i].version, batch.rows[i].destination);
     } catch (const std::exception& error) {
       built.readBack = std::string("could not be read back: ") + error.what();
     }

@@ -17,6 +17,7 @@ namespace quillmere::core {
 // A row whose record is built and waits to be read back before it is written.
 struct RowToCheck {
   BuiltRow built;
+  std::uint64_t expected = 0;  // the digest of the card the values make
   std::string version;
   Destination destination = Destination::AnyApp;
   bool singleFile = false;
