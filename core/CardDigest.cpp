@@ -87,7 +87,8 @@ void CardDigest::bytes(std::string_view run) {
 }
 
 void CardDigest::endComponent() {
-  components_ = fold(components_, hashAsRead(gathering_ ? gathered_ : run_, scratch));
+  const std::string_view whole = gathering_ ? gathered_ : run_;
+  components_ = fold(components_, runsMayHoldCr_ ? hashAsRead(whole, scratch) : hashOf(whole));
 }
 
 void CardDigest::component(std::initializer_list<std::string_view> pieces) {

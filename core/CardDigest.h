@@ -13,7 +13,7 @@ namespace quillmere::core {
 // parameters in any order. Kept by a writer and made by a quick reader, so a card is read
 // back whole without its values being copied; only where they differ is it read again
 // property by property, to say how.
-class CardDigest : public CardExpectation {
+class CardDigest final : public CardExpectation {
  public:
   void clear() { card_ = 0; }
   std::uint64_t value() const { return card_; }
@@ -33,6 +33,9 @@ class CardDigest : public CardExpectation {
   }
   void bytes(std::string_view run);
   void endComponent();
+  // Whether the runs to come may hold a CR, to be read as a line break; a reader that cut its
+  // lines at each CR knows they do not, and saves looking.
+  void runsMayHoldCr(bool may) { runsMayHoldCr_ = may; }
 
  private:
   std::uint64_t card_ = 0;
@@ -40,6 +43,7 @@ class CardDigest : public CardExpectation {
   std::string_view run_;  // the component's only run so far
   std::string gathered_;  // its runs one after another, once it has more than one
   bool gathering_ = false;
+  bool runsMayHoldCr_ = true;
 };
 
 }  // namespace quillmere::core

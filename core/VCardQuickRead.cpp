@@ -1,6 +1,9 @@
 #include "core/VCardQuickRead.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "core/CardDigest.h"
@@ -9,6 +12,28 @@
 namespace quillmere::core {
 
 namespace {
+
+// Where the next "\\", ";" or "," is from `at`, or the end: eight bytes at a time, as most
+// values hold none of them. The lowest byte flagged is always one of them.
+std::size_t nextSpecial(std::string_view text, std::size_t at) {
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+    for (; at + 8 <= text.size(); at += 8) {
+      std::uint64_t word;
+      std::memcpy(&word, text.data() + at, 8);
+      std::uint64_t found = 0;
+      for (const std::uint64_t stop : {kOnes * '\\', kOnes * ';', kOnes * ','}) {
+        const std::uint64_t x = word ^ stop;
+        found |= (x - kOnes) & ~x & kHighs;
+      }
+      if (found != 0) return at + static_cast<std::size_t>(std::countr_zero(found)) / 8;
+    }
+  }
+  while (at < text.size() && text[at] != '\\' && text[at] != ';' && text[at] != ',')
+    ++at;
+  return at;
+}
 
 class QuickLine {
  public:
@@ -42,6 +67,8 @@ class QuickLine {
       digest_.endProperty();
       return true;
     }
+    // Lines are cut at each CR, so only a decoded value can hold one.
+    digest_.runsMayHoldCr(quotedPrintable_);
     if (!components(value, shapeOf(name))) return false;
     digest_.endProperty();
     return true;
@@ -121,9 +148,8 @@ class QuickLine {
     const bool v21Plain = v21_ && shape != ValueShape::List;
     digest_.beginComponent();
     std::size_t run = 0;
-    for (std::size_t i = 0; i < value.size(); ++i) {
+    for (std::size_t i = nextSpecial(value, 0); i < value.size(); i = nextSpecial(value, i + 1)) {
       const char c = value[i];
-      if (c != '\\' && c != ';' && c != ',') continue;
       if (c != '\\' && c != separator) {
         // 3.0 and 4.0 escape a semicolon in any text.
         if (c == ';' && !v21_ && shape != ValueShape::Uri) return false;
