@@ -42,8 +42,6 @@ std::optional<std::uint64_t> shortWord(std::string_view text) {
   return word * 0xff51afd7ed558ccdULL;
 }
 
-thread_local std::string scratch;
-
 }  // namespace
 
 void CardDigest::property(std::string_view name) {
@@ -59,10 +57,10 @@ void CardDigest::type(std::string_view type) {
     types_ += *word;
     return;
   }
-  scratch.clear();
+  scratch_.clear();
   for (const char c : type)
-    scratch += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-  types_ += hashOf(scratch);
+    scratch_ += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  types_ += hashOf(scratch_);
 }
 
 void CardDigest::parameter(std::string_view name, std::string_view value) {
@@ -70,7 +68,7 @@ void CardDigest::parameter(std::string_view name, std::string_view value) {
   gathered_ += '=';
   gathered_ += value;
   // A sum, so the parameters may come in any order.
-  parameters_ += hashAsRead(gathered_, scratch);
+  parameters_ += hashAsRead(gathered_, scratch_);
 }
 
 void CardDigest::bytes(std::string_view run) {
@@ -88,12 +86,12 @@ void CardDigest::bytes(std::string_view run) {
 
 void CardDigest::endComponent() {
   const std::string_view whole = gathering_ ? gathered_ : run_;
-  components_ = fold(components_, runsMayHoldCr_ ? hashAsRead(whole, scratch) : hashOf(whole));
+  components_ = fold(components_, runsMayHoldCr_ ? hashAsRead(whole, scratch_) : hashOf(whole));
 }
 
 void CardDigest::component(std::initializer_list<std::string_view> pieces) {
   if (pieces.size() == 1) {
-    components_ = fold(components_, hashAsRead(*pieces.begin(), scratch));
+    components_ = fold(components_, hashAsRead(*pieces.begin(), scratch_));
     return;
   }
   beginComponent();

@@ -42,6 +42,7 @@ class CardDigest final : public CardExpectation {
   std::uint64_t name_ = 0, types_ = 0, parameters_ = 0, components_ = 0;
   std::string_view run_;  // the component's only run so far
   std::string gathered_;  // its runs one after another, once it has more than one
+  std::string scratch_;   // a text upper-cased, or with its line breaks as LF
   bool gathering_ = false;
   bool runsMayHoldCr_ = true;
 };
