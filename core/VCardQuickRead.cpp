@@ -35,6 +35,20 @@ std::size_t nextSpecial(std::string_view text, std::size_t at) {
   return at;
 }
 
+// The LFs in `text`, counted into a byte for each block of 255, which the compiler makes a
+// comparison of sixteen bytes at a time without widening every count to 64 bits.
+std::size_t lineFeeds(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t from = 0; from < text.size(); from += 255) {
+    const std::size_t end = std::min(text.size(), from + 255);
+    std::uint8_t block = 0;
+    for (std::size_t i = from; i < end; ++i)
+      block = static_cast<std::uint8_t>(block + (text[i] == '\n' ? 1 : 0));
+    count += block;
+  }
+  return count;
+}
+
 class QuickLine {
  public:
   QuickLine(std::string_view line, bool v21, CardDigest& digest)
@@ -207,9 +221,7 @@ std::optional<std::uint64_t> quickCardDigest(std::string_view record, std::strin
   digest.clear();
   // Every line break is CR LF: the lines are cut at each CR, which must have its LF, and no
   // LF may be left over; counted once here rather than looked for line by line.
-  std::size_t feeds = 0;
-  for (const char c : record)
-    feeds += c == '\n' ? 1 : 0;
+  std::size_t feeds = lineFeeds(record);
   std::size_t at = 0;
   bool broken = false;
   const auto physical = [&]() -> std::string_view {
