@@ -54,7 +54,7 @@ std::span<RowToCheck> ReadBackWorker::handOver() {
 std::span<RowToCheck> ReadBackWorker::drain() {
   if (!last_) last_ = number_;
   // The last batch goes over as a full one would; an empty one after it brings it back.
-  while (number_ <= *last_ + 1) {
+  while (number_ <= *last_ + kPlaces - 1) {
     const std::span<RowToCheck> checked = handOver();
     if (!checked.empty()) return checked;
   }

@@ -50,6 +50,7 @@ class ReadBackWorker {
 
  private:
   static constexpr std::size_t kRows = 256;
+  static constexpr std::size_t kPlaces = 4;
   struct Batch {
     std::array<RowToCheck, kRows> rows;
     std::size_t count = 0;
@@ -58,7 +59,7 @@ class ReadBackWorker {
   static void readBack(Batch& batch);
 
   // Two places: one filled by the run while the worker reads back the other.
-  source::HandOff<Batch> batches_{2};
+  source::HandOff<Batch> batches_{kPlaces};
   std::size_t number_ = 0;  // of the batch being filled, counted from 0
   Batch* filling_;
   std::optional<std::size_t> last_;  // the batch being filled when the sheet gave its last row
