@@ -43,8 +43,8 @@ std::span<RowToCheck> ReadBackWorker::handOver() {
     batches_.giveBack(number_ + 1);
   }
   ++number_;
-  // Room for the next batch once the one before last is read back: the rows it held are the
-  // run's to write before they are filled again.
+  // Room for the next batch once the one last in its place is read back: the rows it held are
+  // the run's to write before they are filled again.
   filling_ = batches_.room(number_);
   const std::span<RowToCheck> checked{filling_->rows.data(), filling_->count};
   filling_->count = 0;
@@ -53,7 +53,7 @@ std::span<RowToCheck> ReadBackWorker::handOver() {
 
 std::span<RowToCheck> ReadBackWorker::drain() {
   if (!last_) last_ = number_;
-  // The last batch goes over as a full one would; an empty one after it brings it back.
+  // The last batch goes over as a full one would; the empty ones after it bring it back.
   while (number_ <= *last_ + kPlaces - 1) {
     const std::span<RowToCheck> checked = handOver();
     if (!checked.empty()) return checked;
