@@ -62,51 +62,6 @@ class CardContent : public CardExpectation {
   CardProperty* current_ = nullptr;
 };
 
-// A card's properties as one 64-bit number: equal cards give equal digests, kinds and
-// parameters in any order. Kept by a writer and made by a quick reader, so a card is read
-// back whole without its values being copied; only where they differ is it read again
-// property by property, to say how.
-class CardDigest : public CardExpectation {
- public:
-  void clear() { card_ = 0; }
-  std::uint64_t value() const { return card_; }
-
-  void property(std::string_view name) override;
-  void type(std::string_view type) override;  // in any case
-  void parameter(std::string_view name, std::string_view value) override;
-  using CardExpectation::component;
-  void component(std::initializer_list<std::string_view> pieces) override;
-  void endProperty() override;
-
-  // A component given in runs, as a reader undoes its escapes.
-  void beginComponent();
-  void bytes(std::string_view run);
-  void endComponent();
-
- private:
-  // A stream of bytes hashed eight at a time, the same however it is cut into runs.
-  class Stream {
-   public:
-    void add(std::string_view run);
-    void addByte(unsigned char byte);
-    std::uint64_t finish();
-
-   private:
-    void word(std::uint64_t word);
-    std::uint64_t hash_ = 0x243f6a8885a308d3ULL;
-    std::uint64_t carry_ = 0;
-    unsigned carried_ = 0;
-    std::uint64_t length_ = 0;
-  };
-  // Adds `run` with CR LF and lone CR as LF; a CR at a run's end waits for the next.
-  static void addAsRead(Stream& stream, std::string_view run, bool& pendingCr);
-
-  std::uint64_t card_ = 0;
-  std::uint64_t name_ = 0, types_ = 0, parameters_ = 0, components_ = 0;
-  Stream component_;
-  bool pendingCr_ = false;
-};
-
 // Appends `value` with CR LF and lone CR as LF, as a reader gives a value back.
 void appendAsRead(std::string& out, std::string_view value);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/CardContent.h"
+#include "core/CardDigest.h"
 #include "core/VCardQuickRead.h"
 #include "core/VCardReader.h"
 #include "core/VCardRecord.h"
@@ -44,21 +45,25 @@ void readPhoto(ContactValues& values, Destination destination, const ExportJob& 
 }  // namespace
 
 void buildRecord(std::string& record, ContactValues& values, std::string_view version,
-                 Destination destination, const ExportJob& job) {
+                 Destination destination, const ExportJob& job, std::uint64_t* expected) {
   readPhoto(values, destination, job);
-  appendRecord(record, values, recordForm(version, destination));
+  const RecordForm form = recordForm(version, destination);
+  if (expected == nullptr) {
+    appendRecord(record, values, form);
+  } else {
+    // The digest is kept as the record is written, so that the text is never written again
+    // to make it.
+    thread_local CardDigest digest;
+    digest.clear();
+    appendRecord(record, values, form, &digest);
+    *expected = digest.value();
+  }
   if (job.alterRecord) job.alterRecord(record);
 }
 
-std::string readBackOf(std::string_view record, ContactValues& values, std::string_view version,
-                       Destination destination) {
-  const RecordForm form = recordForm(version, destination);
-  thread_local CardDigest expected;
-  thread_local std::string again;
-  expected.clear();
-  again.clear();
-  appendRecord(again, values, form, &expected);
-  std::string difference = differenceOf(record, expected.value(), values, form);
+std::string readBackOf(std::string_view record, std::uint64_t expected, ContactValues& values,
+                       std::string_view version, Destination destination) {
+  std::string difference = differenceOf(record, expected, values, recordForm(version, destination));
   values.releasePhoto();
   return difference;
 }
@@ -71,14 +76,9 @@ void buildCheckedRecord(std::string& record, std::string& readBack, ContactValue
     values.releasePhoto();
     return;
   }
-  readPhoto(values, destination, job);
-  const RecordForm form = recordForm(version, destination);
-  thread_local CardDigest expected;
-  expected.clear();
-  appendRecord(record, values, form, &expected);
-  if (job.alterRecord) job.alterRecord(record);
-  readBack = differenceOf(record, expected.value(), values, form);
-  values.releasePhoto();
+  std::uint64_t expected = 0;
+  buildRecord(record, values, version, destination, job, &expected);
+  readBack = readBackOf(record, expected, values, version, destination);
 }
 
 void buildCheckedRecord(std::string& record, std::string& readBack, ContactValues& values,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "core/CardPhoto.h"
@@ -23,13 +24,13 @@ void buildCheckedRecord(std::string& record, std::string& readBack, ContactValue
                         std::string_view version, Destination destination, const ExportJob& job);
 
 // The two halves of buildCheckedRecord, for a run that reads back on another thread so that
-// its own thread only builds: the record alone (its photo read first), then how it reads back
-// otherwise (empty when it does not), which builds the record's digest again from the values
-// and then lets their photo go.
+// its own thread only builds: the record alone (its photo read first), with the digest a reader
+// should find in it when asked for, then how it reads back otherwise (empty when it does not),
+// which then lets the values' photo go.
 void buildRecord(std::string& record, ContactValues& values, std::string_view version,
-                 Destination destination, const ExportJob& job);
-std::string readBackOf(std::string_view record, ContactValues& values, std::string_view version,
-                       Destination destination);
+                 Destination destination, const ExportJob& job, std::uint64_t* expected = nullptr);
+std::string readBackOf(std::string_view record, std::uint64_t expected, ContactValues& values,
+                       std::string_view version, Destination destination);
 
 // Where the job's Photo cells are read from: the workbook's folder and the right-most column
 // paired with Photo.

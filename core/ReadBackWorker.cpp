@@ -28,8 +28,8 @@ void ReadBackWorker::readBack(Batch& batch) {
     BuiltRow& built = batch.rows[i].built;
     if (built.dropped) continue;
     try {
-      built.readBack =
-          readBackOf(built.record, built.values, batch.rows[i].version, batch.rows[i].destination);
+      built.readBack = readBackOf(built.record, batch.rows[i].expected, built.values,
+                                  batch.rows[i].version, batch.rows[i].destination);
     } catch (const std::exception& error) {
       built.readBack = std::string("could not be read back: ") + error.what();
     }
@@ -43,8 +43,8 @@ std::span<RowToCheck> ReadBackWorker::handOver() {
     batches_.giveBack(number_ + 1);
   }
   ++number_;
-  // Room for the next batch once the one before last is read back: the rows it held are the
-  // run's to write before they are filled again.
+  // Room for the next batch once the one last in its place is read back: the rows it held are
+  // the run's to write before they are filled again.
   filling_ = batches_.room(number_);
   const std::span<RowToCheck> checked{filling_->rows.data(), filling_->count};
   filling_->count = 0;
@@ -53,8 +53,8 @@ std::span<RowToCheck> ReadBackWorker::handOver() {
 
 std::span<RowToCheck> ReadBackWorker::drain() {
   if (!last_) last_ = number_;
-  // The last batch goes over as a full one would; an empty one after it brings it back.
-  while (number_ <= *last_ + 1) {
+  // The last batch goes over as a full one would; the empty ones after it bring it back.
+  while (number_ <= *last_ + kPlaces - 1) {
     const std::span<RowToCheck> checked = handOver();
     if (!checked.empty()) return checked;
   }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/CardDigest.h"
 #include "core/ContactUid.h"
 #include "core/ExportRun.h"
 #include "core/VCardQuickRead.h"
@@ -183,6 +184,34 @@ TEST(VCardReader, TheQuickPassAgreesWithTheWriterInEveryForm) {
       EXPECT_NE(quickCardDigest(record, version), expected.value()) << version;
     }
   }
+}
+
+// A value digested in runs, as the quick pass gives it between escapes, digests as the whole
+// text would, CR LF and lone CR as LF; a value that differs does not.
+TEST(CardDigest, AValueInRunsDigestsAsTheWholeText) {
+  const auto digestOf = [](std::initializer_list<std::string_view> runs) {
+    CardDigest digest;
+    digest.property("NOTE");
+    digest.beginComponent();
+    for (const std::string_view run : runs)
+      digest.bytes(run);
+    digest.endComponent();
+    digest.endProperty();
+    return digest.value();
+  };
+  const auto whole = [](std::string_view text) {
+    CardDigest digest;
+    digest.property("NOTE");
+    digest.component(text);
+    digest.endProperty();
+    return digest.value();
+  };
+  EXPECT_EQ(digestOf({"ab", "cd"}), whole("abcd"));
+  EXPECT_EQ(digestOf({"", "abcd", ""}), whole("abcd"));
+  EXPECT_EQ(digestOf({"a\r", "\nb"}), whole("a\nb"));
+  EXPECT_EQ(digestOf({"a\r\nb\rc"}), whole("a\nb\nc"));
+  EXPECT_EQ(digestOf({"a", "\r\nb"}), whole("a\r\nb"));
+  EXPECT_NE(digestOf({"ab", "c"}), whole("abd"));
 }
 
 TEST(VCardReader, RefusesTextItsVersionDoesNotDefineAndNamesTheLine) {

@@ -11,6 +11,7 @@
 
 #include "core/Base64.h"
 #include "core/CardContent.h"
+#include "core/CardDigest.h"
 #include "core/CardPhoto.h"
 #include "core/HeaderNames.h"
 #include "core/VCardFolding.h"
