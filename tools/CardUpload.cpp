@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QSaveFile>
 #include <cstdlib>
 #include <iostream>
 
@@ -76,6 +77,16 @@ int uploadCards(const UploadCommand& command, const std::vector<std::string>& ca
   if (command.dryRun) return 0;
   const carddav::UploadReport report = carddav::uploadCards(account, *plan.value);
   std::cout << "sent: " << text(report.summary()) << "\n";
+  if (!command.reportFile.empty()) {
+    // A file already there is replaced only once the whole report is written.
+    QSaveFile file(QString::fromStdString(command.reportFile));
+    const QByteArray csv = report.csv();
+    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
+      std::cerr << kProgramName << ": the upload report could not be written to "
+                << command.reportFile << ": " << text(file.errorString()) << "\n";
+      return 1;
+    }
+  }
   for (const carddav::CardResult& result : report.results) {
     using Outcome = carddav::CardResult::Outcome;
     if (result.outcome == Outcome::Refused || result.outcome == Outcome::Conflict) {

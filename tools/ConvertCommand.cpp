@@ -67,7 +67,7 @@ core::DayOrder dayOrderNamed(std::string_view name) {
                    " is not a date order; --date-order takes day-first or month-first");
 }
 
-constexpr std::array<Option, 19> kOptions{{
+constexpr std::array<Option, 20> kOptions{{
     {"--single", "", "", "write all contacts into one file, \"All Contacts.vcf\"",
      [](ConvertCommand& command, std::string_view) { command.single = true; }},
     {"--allow-empty", "", "", "keep contacts whose e-mail is only spaces (else dropped)",
@@ -118,6 +118,8 @@ constexpr std::array<Option, 19> kOptions{{
      "with --upload, say how many cards are new, to update or unchanged,\n"
      "                     and send nothing",
      [](ConvertCommand& command, std::string_view) { command.upload.dryRun = true; }},
+    {"--upload-report", "", "FILE", "with --upload, write what became of each card to FILE as CSV",
+     [](ConvertCommand& command, std::string_view file) { command.upload.reportFile = file; }},
     {"--trust-fingerprint", "", "HEX",
      "with --upload, trust the server's certificate although it does not\n"
      "                     verify, only if its SHA-256 fingerprint is HEX (as a refusal prints it)",
@@ -213,9 +215,11 @@ ConvertCommand parseConvertCommand(const std::vector<std::string>& arguments) {
   if (!command.upload.url.empty() && command.destination == core::Destination::AnyApp) {
     command.destination = core::Destination::CardDav;
   }
-  if (command.upload.url.empty() && (!command.upload.user.empty() || command.upload.dryRun ||
-                                     !command.upload.trustedFingerprint.empty())) {
-    throw UsageError("--user, --dry-run and --trust-fingerprint go with --upload URL");
+  if (command.upload.url.empty() &&
+      (!command.upload.user.empty() || command.upload.dryRun ||
+       !command.upload.trustedFingerprint.empty() || !command.upload.reportFile.empty())) {
+    throw UsageError(
+        "--user, --dry-run, --upload-report and --trust-fingerprint go with --upload URL");
   }
   // A destination names the version it reads best; a VERSION given still wins.
   const core::DestinationProfile& profile = core::profileOf(command.destination);

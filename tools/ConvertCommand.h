@@ -23,6 +23,8 @@ struct UploadCommand {
   std::string user;
   // The SHA-256 fingerprint of a certificate to trust although it does not verify.
   std::string trustedFingerprint;
+  // Where to write what became of each card, as CSV; empty for nowhere.
+  std::string reportFile;
   bool dryRun = false;
 };
 

@@ -1145,5 +1145,29 @@
         <source>Remember the password</source>
         <translation>Passwort merken</translation>
     </message>
+    <message>
+        <source>Sa&amp;ve Report...</source>
+        <translation>Be&amp;richt speichern...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>Address book report.csv</source>
+        <translation>Adressbuch-Bericht.csv</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>CSV-Datei (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as &quot;%1&quot;: %2</source>
+        <translation>Der Bericht konnte nicht als „%1“ gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Report saved as %1</source>
+        <translation>Bericht gespeichert als %1</translation>
+    </message>
 </context>
 </TS>

@@ -1145,5 +1145,29 @@
         <source>Remember the password</source>
         <translation>Recordar la contraseña</translation>
     </message>
+    <message>
+        <source>Sa&amp;ve Report...</source>
+        <translation>&amp;Guardar informe...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Guardar informe</translation>
+    </message>
+    <message>
+        <source>Address book report.csv</source>
+        <translation>Informe de la libreta de direcciones.csv</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>Archivo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as &quot;%1&quot;: %2</source>
+        <translation>No se pudo guardar el informe como «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Report saved as %1</source>
+        <translation>Informe guardado como %1</translation>
+    </message>
 </context>
 </TS>

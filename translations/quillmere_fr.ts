@@ -1145,5 +1145,29 @@
         <source>Remember the password</source>
         <translation>Mémoriser le mot de passe</translation>
     </message>
+    <message>
+        <source>Sa&amp;ve Report...</source>
+        <translation>Enregistrer le rapp&amp;ort...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Enregistrer le rapport</translation>
+    </message>
+    <message>
+        <source>Address book report.csv</source>
+        <translation>Rapport du carnet d’adresses.csv</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>Fichier CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as &quot;%1&quot;: %2</source>
+        <translation>Le rapport n’a pas pu être enregistré sous « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Report saved as %1</source>
+        <translation>Rapport enregistré sous %1</translation>
+    </message>
 </context>
 </TS>

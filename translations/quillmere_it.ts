@@ -1145,5 +1145,29 @@
         <source>Remember the password</source>
         <translation>Ricorda la password</translation>
     </message>
+    <message>
+        <source>Sa&amp;ve Report...</source>
+        <translation>Salva rapp&amp;orto...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Salva rapporto</translation>
+    </message>
+    <message>
+        <source>Address book report.csv</source>
+        <translation>Rapporto della rubrica.csv</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as &quot;%1&quot;: %2</source>
+        <translation>Non è stato possibile salvare il rapporto come «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Report saved as %1</source>
+        <translation>Rapporto salvato come %1</translation>
+    </message>
 </context>
 </TS>

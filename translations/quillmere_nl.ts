@@ -1145,5 +1145,29 @@
         <source>Remember the password</source>
         <translation>Wachtwoord onthouden</translation>
     </message>
+    <message>
+        <source>Sa&amp;ve Report...</source>
+        <translation>Rapport opslaa&amp;n...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Rapport opslaan</translation>
+    </message>
+    <message>
+        <source>Address book report.csv</source>
+        <translation>Adresboekrapport.csv</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>CSV-bestand (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as &quot;%1&quot;: %2</source>
+        <translation>Het rapport kon niet worden opgeslagen als „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Report saved as %1</source>
+        <translation>Rapport opgeslagen als %1</translation>
+    </message>
 </context>
 </TS>

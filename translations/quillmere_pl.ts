@@ -1145,5 +1145,29 @@
         <source>Remember the password</source>
         <translation>Zapamiętaj hasło</translation>
     </message>
+    <message>
+        <source>Sa&amp;ve Report...</source>
+        <translation>Z&amp;apisz raport...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Zapisz raport</translation>
+    </message>
+    <message>
+        <source>Address book report.csv</source>
+        <translation>Raport książki adresowej.csv</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>Plik CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as &quot;%1&quot;: %2</source>
+        <translation>Nie udało się zapisać raportu jako „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Report saved as %1</source>
+        <translation>Raport zapisano jako %1</translation>
+    </message>
 </context>
 </TS>

@@ -1145,5 +1145,29 @@
         <source>Remember the password</source>
         <translation>Lembrar a senha</translation>
     </message>
+    <message>
+        <source>Sa&amp;ve Report...</source>
+        <translation>Salvar &amp;relatório...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Salvar relatório</translation>
+    </message>
+    <message>
+        <source>Address book report.csv</source>
+        <translation>Relatório do catálogo de endereços.csv</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>Arquivo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as &quot;%1&quot;: %2</source>
+        <translation>Não foi possível salvar o relatório como “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Report saved as %1</source>
+        <translation>Relatório salvo como %1</translation>
+    </message>
 </context>
 </TS>

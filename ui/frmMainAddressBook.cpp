@@ -12,6 +12,7 @@
 #include "ui/EventPump.h"
 #include "ui/ExportStep.h"
 #include "ui/MapStep.h"
+#include "ui/Prompts.h"
 #include "ui/QtText.h"
 #include "ui/RefusalText.h"
 #include "ui/Shell.h"
@@ -91,7 +92,7 @@ void frmMain::cmdSendToAddressBook_Click() {
     return;
   }
   if (sendDialog_ != nullptr) sendDialog_->close();
-  sendDialog_ = new frmSendToAddressBook(this, std::move(cards), shell_.passwords());
+  sendDialog_ = new frmSendToAddressBook(this, std::move(cards), shell_.passwords(), prompts_);
   sendDialog_->setAttribute(Qt::WA_DeleteOnClose);
   sendDialog_->open();
 }

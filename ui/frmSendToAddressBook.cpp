@@ -2,18 +2,21 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QVBoxLayout>
 
 #include "carddav/CardUploader.h"
 #include "carddav/DavConnection.h"
 #include "carddav/UploadPlanner.h"
 #include "ui/PasswordStore.h"
+#include "ui/Prompts.h"
 
 namespace quillmere::ui {
 
@@ -29,10 +32,11 @@ Widget* named(Widget* widget, const char* objectName, const QString& accessibleN
 }  // namespace
 
 frmSendToAddressBook::frmSendToAddressBook(QWidget* owner, QList<carddav::OutgoingCard> cards,
-                                           PasswordStore& passwords)
+                                           PasswordStore& passwords, Prompts& prompts)
     : QDialog(owner),
       cards_(std::move(cards)),
       passwords_(passwords),
+      prompts_(prompts),
       txtServer_(named(new QLineEdit, "txtServer", tr("Server or address book"))),
       txtUser_(named(new QLineEdit, "txtUser", tr("User name"))),
       txtPassword_(named(new QLineEdit, "txtPassword", tr("Password"))),
@@ -51,6 +55,8 @@ frmSendToAddressBook::frmSendToAddressBook(QWidget* owner, QList<carddav::Outgoi
       progress_(named(new QProgressBar, "barSent", tr("Cards sent"))),
       cmdSend_(named(new QPushButton(tr("S&end")), "cmdSend", tr("Send"))),
       cmdStop_(named(new QPushButton(tr("Sto&p")), "cmdStop", tr("Stop"))),
+      cmdSaveReport_(
+          named(new QPushButton(tr("Sa&ve Report...")), "cmdSaveUploadReport", tr("Save Report"))),
       cmdClose_(named(new QPushButton(tr("Close")), "cmdClose", tr("Close"))) {
   setObjectName(QStringLiteral("frmSendToAddressBook"));
   setWindowTitle(tr("Send to Address Book"));
@@ -82,6 +88,7 @@ frmSendToAddressBook::frmSendToAddressBook(QWidget* owner, QList<carddav::Outgoi
   buttons->addWidget(cmdCheck_);
   buttons->addWidget(cmdSend_);
   buttons->addWidget(cmdStop_);
+  buttons->addWidget(cmdSaveReport_);
   buttons->addStretch();
   buttons->addWidget(cmdClose_);
   auto* layout = new QVBoxLayout(this);
@@ -95,6 +102,7 @@ frmSendToAddressBook::frmSendToAddressBook(QWidget* owner, QList<carddav::Outgoi
   connect(cmdCheck_, &QPushButton::clicked, this, &frmSendToAddressBook::check);
   connect(cmdSend_, &QPushButton::clicked, this, &frmSendToAddressBook::send);
   connect(cmdStop_, &QPushButton::clicked, this, &frmSendToAddressBook::stop);
+  connect(cmdSaveReport_, &QPushButton::clicked, this, &frmSendToAddressBook::saveReport);
   connect(cmdClose_, &QPushButton::clicked, this, &QDialog::reject);
   // The account is known once both are given; its kept password fills the box then.
   for (QLineEdit* edit : {txtServer_, txtUser_}) {
@@ -165,6 +173,7 @@ void frmSendToAddressBook::setWorking(bool working) {
   cmdCheck_->setEnabled(!working && cmbBook_->count() > 0 && !cards_.isEmpty());
   cmdSend_->setEnabled(!working && !plan_.cards.isEmpty());
   cmdStop_->setEnabled(uploading);
+  cmdSaveReport_->setEnabled(!uploading && !report_.results.isEmpty());
   cmdClose_->setEnabled(!uploading);
 }
 
@@ -249,6 +258,21 @@ void frmSendToAddressBook::showSent(const carddav::UploadReport& report) {
   plan_ = {};
   uploader_ = nullptr;
   setWorking(false);
+}
+
+void frmSendToAddressBook::saveReport() {
+  const QString chosen = prompts_.chooseSaveFile(
+      this, tr("Save Report"), tr("Address book report.csv"), tr("CSV File (*.csv)"));
+  if (chosen.isEmpty()) return;
+  // A file already there is replaced only once the whole report is written.
+  QSaveFile file(chosen);
+  const QByteArray text = report_.csv();
+  if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+    lblStatus_->setText(
+        tr("The report could not be saved as \"%1\": %2").arg(chosen, file.errorString()));
+    return;
+  }
+  lblStatus_->setText(tr("Report saved as %1").arg(QFileInfo(chosen).fileName()));
 }
 
 void frmSendToAddressBook::showError(const carddav::CardDavError& error) {

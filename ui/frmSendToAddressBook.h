@@ -25,6 +25,7 @@ struct CardDavError;
 namespace quillmere::ui {
 
 class PasswordStore;
+class Prompts;
 
 // Sends the cards of the conversion as it is set up now to a CardDAV address book: finds the
 // books on a server, says first what would change ("N new, M to update, K unchanged"), then
@@ -35,8 +36,8 @@ class frmSendToAddressBook : public QDialog {
   Q_OBJECT
 
  public:
-  frmSendToAddressBook(QWidget* owner, QList<carddav::OutgoingCard> cards,
-                       PasswordStore& passwords);
+  frmSendToAddressBook(QWidget* owner, QList<carddav::OutgoingCard> cards, PasswordStore& passwords,
+                       Prompts& prompts);
   ~frmSendToAddressBook() override;
 
   // What the last upload did, for the report; empty before one.
@@ -47,6 +48,8 @@ class frmSendToAddressBook : public QDialog {
   void check();
   void send();
   void stop();
+  // Writes what became of each card to a CSV file the user chooses.
+  void saveReport();
   void showBooks(const QList<carddav::AddressBook>& books);
   void showPlan(const carddav::UploadPlan& plan);
   void showSent(const carddav::UploadReport& report);
@@ -62,6 +65,7 @@ class frmSendToAddressBook : public QDialog {
 
   QList<carddav::OutgoingCard> cards_;
   PasswordStore& passwords_;
+  Prompts& prompts_;
   std::unique_ptr<carddav::DavConnection> connection_;
   carddav::AddressBookFinder* finder_ = nullptr;
   carddav::UploadPlanner* planner_ = nullptr;
@@ -84,6 +88,7 @@ class frmSendToAddressBook : public QDialog {
   QProgressBar* progress_;
   QPushButton* cmdSend_;
   QPushButton* cmdStop_;
+  QPushButton* cmdSaveReport_;
   QPushButton* cmdClose_;
 };
 

@@ -154,9 +154,16 @@ def main():
                 if code != status or said not in out:
                     failures.append(f"{label}: exit {code}, said {out!r} {err!r}")
             write_list(csv, changed={3, 17})
-            code, out, err = convert(work, csv, book)
+            report = os.path.join(work, "sent.csv")
+            code, out, err = convert(work, csv, book, "--upload-report", report)
             if code != 0 or "0 new, 2 to update, 18 unchanged" not in out or "2 updated" not in out:
                 failures.append(f"two rows changed: exit {code}, said {out!r} {err!r}")
+            with open(report, encoding="utf-8", newline="") as f:
+                lines = f.read().split("\r\n")
+            outcomes = [line.split(",")[1] for line in lines[1:] if line]
+            if lines[0] != "Row,Outcome,Card,Reason" or outcomes.count("updated") != 2 \
+                    or outcomes.count("unchanged") != 18 or not lines[3].startswith(f"4,updated,{book}"):
+                failures.append(f"the upload report: {lines!r}")
             _, listing = request("PROPFIND", book, headers={"Depth": "1"})
             stored = listing.decode().count(".vcf</")
             if stored != 20:

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "tests/carddav/RadicaleServer.h"
@@ -66,6 +67,24 @@ class FrmMainSendTest : public QObject, private ConvertSteps {
     QTRY_VERIFY_WITH_TIMEOUT(status().startsWith(QStringLiteral("Sent: 3 created")), 20000);
     QCOMPARE(server.etags(book).size(), 3);
     QVERIFY(dialog->grab().save(QStringLiteral(QUILLMERE_SCREENSHOT_DIR "/send-sent.png")));
+    // Save Report lists each card's row and outcome.
+    QTemporaryDir scratch;
+    const QString reportFile = scratch.filePath(QStringLiteral("sent.csv"));
+    fixture.prompts.saveAnswers.push_back(reportFile);
+    press("cmdSaveUploadReport");
+    QCOMPARE(status(), QStringLiteral("Report saved as sent.csv"));
+    QFile saved(reportFile);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = saved.readAll().trimmed().split('\n');
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines[0], QByteArray("Row,Outcome,Card,Reason\r"));
+    // Row 4 is empty and row 5's e-mail only spaces.
+    const int rows[] = {2, 3, 6};
+    for (int i = 0; i < 3; ++i) {
+      QVERIFY2(
+          lines[i + 1].startsWith(QByteArray::number(rows[i]) + ",created," + book.toEncoded()),
+          lines[i + 1].constData());
+    }
     press("cmdCheck");
     QTRY_VERIFY_WITH_TIMEOUT(status().startsWith(QStringLiteral("0 new, 0 to update, 3 unchanged")),
                              20000);
