@@ -32,12 +32,15 @@ class FakePasswords : public PasswordStore {
 
 class FakeShell : public Shell {
  public:
-  FakePasswords keyring;
+  FakeShell();
+  ~FakeShell() override;
+
   std::optional<QString> defaultFolder;
   std::optional<QString> guide;
   bool openSucceeds = true;
 
   std::vector<QString> opened;
+  FakePasswords keyring;
 
   bool open(const QString& target) override;
   QString defaultSaveFolder() override;
