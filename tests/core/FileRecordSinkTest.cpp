@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/FileRecordSink.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace quillmere::core {
 namespace {
@@ -38,18 +39,11 @@ std::string errorOf(const std::function<void()>& action) {
 
 class FileRecordSinkTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    base_ = fs::temp_directory_path() /
-            ("quillmere-sink-" + std::to_string(::getpid()) + "-" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(base_);
-    fs::create_directories(base_);
-  }
+  // The scratch folder goes after TearDown, once nothing is mounted on it and it may be written.
   void TearDown() override {
     if (mounted_) ::umount2(base_.c_str(), MNT_DETACH);
     if (limited_) ::setrlimit(RLIMIT_FSIZE, &fileSizeBefore_);
     fs::permissions(base_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(base_);
   }
 
   // A small file system of its own at the base folder when this process may mount one (as
@@ -84,7 +78,8 @@ class FileRecordSinkTest : public ::testing::Test {
     ASSERT_TRUE(limited_);
   }
 
-  fs::path base_;
+  const quillmere::test::ScratchFolder scratch_{"sink"};
+  const fs::path base_ = scratch_.path();
   bool mounted_ = false;
   bool limited_ = false;
   rlimit fileSizeBefore_{};

@@ -18,6 +18,7 @@
 #include "tests/core/ExportDoubles.h"
 #include "tests/support/MemorySheet.h"
 #include "tests/support/RefusedThreads.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace quillmere::core {
 namespace {
@@ -80,9 +81,8 @@ Converted convert(bool keptRows) {
                                            test::pairOf(1, Field::EmailAddress),
                                            test::pairOf(2, Field::BusinessTelephoneNumber)};
   const source::SheetTable table = test::tableOf(rows, 1299, 1300);
-  std::string pattern = (fs::temp_directory_path() / "quillmere-threads-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) return {"no folder"};
-  const fs::path folder = pattern;
+  const quillmere::test::ScratchFolder scratch("threads");
+  const fs::path& folder = scratch.path();
   std::string text;
   Watch watch;
   {
@@ -108,8 +108,6 @@ Converted convert(bool keptRows) {
   }
   std::ifstream csv(folder / "report.csv", std::ios::binary);
   text.append(std::istreambuf_iterator<char>(csv), std::istreambuf_iterator<char>());
-  std::error_code ignored;
-  fs::remove_all(folder, ignored);
   return {text, watch.elsewhere};
 }
 

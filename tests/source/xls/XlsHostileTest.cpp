@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/source/ReadInChild.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace quillmere::source::xls {
 namespace {
@@ -184,15 +185,12 @@ TEST(XlsHostile, CellsOutOfRowOrderShareTheirSharedStringRatherThanCopyIt) {
 }
 
 TEST(XlsHostile, TheLargestSheetIsReadWholeInFlatMemory) {
-  const fs::path dir =
-      fs::temp_directory_path() / ("quillmere-xls-largest-" + std::to_string(getpid()));
-  fs::create_directories(dir);
-  const fs::path path = dir / "largest.xls";
+  const quillmere::test::ScratchFolder scratch("xls-largest");
+  const fs::path path = scratch / "largest.xls";
   writeLargestSheet(path);
   const ChildRead result = readInChild(path);
   std::error_code ec;
   const auto fileBytes = fs::file_size(path, ec);
-  fs::remove_all(dir, ec);
   ASSERT_TRUE(result.finished) << "the reading process crashed";
   ASSERT_TRUE(result.read) << result.message;
   EXPECT_EQ(result.rows, kRows);
