@@ -1,5 +1,6 @@
 #include "carddav/CardUploader.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include "carddav/DavRequests.h"
@@ -142,7 +143,7 @@ void CardUploader::refuse(qsizetype index, const CardDavError& error, const QByt
   QString message = error.message;
   const QString words = serverWords(body);
   if (error.kind != Kind::Other && !words.isEmpty()) {
-    message += QStringLiteral(" The server said: \"%1\".").arg(words);
+    message += QCoreApplication::translate("CardDavError", " The server said: \"%1\".").arg(words);
   }
   record(index, Outcome::Refused, message);
   if (stopsEveryCard(error.kind) && !report_.failure) {

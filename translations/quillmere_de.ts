@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CardDavError</name>
+    <message>
+        <source>%1 did not accept the user name or password. Check both; accounts with two-step sign-in need an app password.</source>
+        <translation>%1 hat den Benutzernamen oder das Passwort nicht angenommen. Prüfen Sie beides; Konten mit Zwei-Faktor-Anmeldung brauchen ein App-Passwort.</translation>
+    </message>
+    <message>
+        <source>%1 does not let this user change %2. Choose an address book of this account, or ask the server&apos;s administrator for access.</source>
+        <translation>%1 lässt diesen Benutzer %2 nicht ändern. Wählen Sie ein Adressbuch dieses Kontos, oder bitten Sie den Administrator des Servers um Zugriff.</translation>
+    </message>
+    <message>
+        <source>There is no address book at %1. Check the address, or give just the server&apos;s address to list its address books.</source>
+        <translation>Unter %1 gibt es kein Adressbuch. Prüfen Sie die Adresse, oder geben Sie nur die Adresse des Servers an, um seine Adressbücher aufzulisten.</translation>
+    </message>
+    <message>
+        <source>%1 does not take this request at %2, so it is probably not an address book. Give the address book&apos;s own address, or just the server&apos;s.</source>
+        <translation>%1 nimmt diese Anfrage unter %2 nicht an, es ist also wohl kein Adressbuch. Geben Sie die eigene Adresse des Adressbuchs an, oder nur die des Servers.</translation>
+    </message>
+    <message>
+        <source>The card at %1 was changed on the server since it was read, so it was left as the server has it. Check it there, then send again to see what is new.</source>
+        <translation>Die Karte unter %1 wurde auf dem Server geändert, seit sie gelesen wurde, und blieb daher so, wie der Server sie hat. Prüfen Sie sie dort und senden Sie erneut, um zu sehen, was neu ist.</translation>
+    </message>
+    <message>
+        <source>%1 refused the card as too large. Shorten the row&apos;s notes or other long values, or ask the administrator to allow larger cards.</source>
+        <translation>%1 hat die Karte als zu groß abgelehnt. Kürzen Sie die Notizen oder andere lange Werte der Zeile, oder bitten Sie den Administrator, größere Karten zu erlauben.</translation>
+    </message>
+    <message>
+        <source>%1 does not take cards in this form. Convert for &quot;Nextcloud and CardDAV&quot; in vCard 3.0 and send again.</source>
+        <translation>%1 nimmt Karten in dieser Form nicht an. Konvertieren Sie für „Nextcloud und CardDAV“ in vCard 3.0 und senden Sie erneut.</translation>
+    </message>
+    <message>
+        <source>%1 has no room left for more cards. Free space in the account or ask its administrator for more, then send again: the cards already sent are kept.</source>
+        <translation>%1 hat keinen Platz mehr für weitere Karten. Schaffen Sie Platz im Konto oder bitten Sie den Administrator um mehr, und senden Sie dann erneut: Die schon gesendeten Karten bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>%1 answered %2 to %3.</source>
+        <translation>%1 antwortete %2 auf %3.</translation>
+    </message>
+    <message>
+        <source> It said: &quot;%1&quot;.</source>
+        <translation> Er sagte: „%1“.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds. Check the connection and the address, then try again.</source>
+        <translation>%1 hat nicht innerhalb von %2 Sekunden geantwortet. Prüfen Sie die Verbindung und die Adresse, und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%1 is a plain http:// address: the password and the contacts would cross the network unencrypted. Use https://, or allow unencrypted connections if the server is on your own network.</source>
+        <translation>%1 ist eine unverschlüsselte http://-Adresse: Passwort und Kontakte würden unverschlüsselt durch das Netz gehen. Verwenden Sie https://, oder erlauben Sie unverschlüsselte Verbindungen, wenn der Server in Ihrem eigenen Netz steht.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 could not be verified: %2 Its SHA-256 fingerprint is %3. Trust it only if the server&apos;s administrator confirms this fingerprint.</source>
+        <translation>Das Zertifikat von %1 konnte nicht geprüft werden: %2 Sein SHA-256-Fingerabdruck ist %3. Vertrauen Sie ihm nur, wenn der Administrator des Servers diesen Fingerabdruck bestätigt.</translation>
+    </message>
+    <message>
+        <source>Could not reach %1: %2. Check the address and the connection.</source>
+        <translation>%1 ist nicht erreichbar: %2. Prüfen Sie die Adresse und die Verbindung.</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection twice while this card (%2 KB) was being sent, yet answers other requests: it probably refused the card as too large. Shorten the row&apos;s notes or other long values, or ask the administrator to allow larger cards.</source>
+        <translation>%1 hat die Verbindung zweimal getrennt, während diese Karte (%2 KB) gesendet wurde, beantwortet aber andere Anfragen: Er hat die Karte wohl als zu groß abgelehnt. Kürzen Sie die Notizen oder andere lange Werte der Zeile, oder bitten Sie den Administrator, größere Karten zu erlauben.</translation>
+    </message>
+    <message>
+        <source>%1 answers, but holds no address book for this user. Create one on the server, or give the address book&apos;s own address.</source>
+        <translation>%1 antwortet, hat aber kein Adressbuch für diesen Benutzer. Legen Sie eines auf dem Server an, oder geben Sie die eigene Adresse des Adressbuchs an.</translation>
+    </message>
+    <message>
+        <source>%1 is not answering as a CardDAV server does (%2). Check that the address is the server&apos;s CardDAV address.</source>
+        <translation>%1 antwortet nicht, wie ein CardDAV-Server es tut (%2). Prüfen Sie, ob die Adresse die CardDAV-Adresse des Servers ist.</translation>
+    </message>
+    <message>
+        <source> The server said: &quot;%1&quot;.</source>
+        <translation> Der Server sagte: „%1“.</translation>
+    </message>
+</context>
+<context>
     <name>Controls</name>
     <message>
         <source>Separator</source>

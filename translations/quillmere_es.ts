@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>CardDavError</name>
+    <message>
+        <source>%1 did not accept the user name or password. Check both; accounts with two-step sign-in need an app password.</source>
+        <translation>%1 no aceptó el usuario o la contraseña. Compruebe ambos; las cuentas con verificación en dos pasos necesitan una contraseña de aplicación.</translation>
+    </message>
+    <message>
+        <source>%1 does not let this user change %2. Choose an address book of this account, or ask the server&apos;s administrator for access.</source>
+        <translation>%1 no permite a este usuario modificar %2. Elija una libreta de direcciones de esta cuenta, o pida acceso al administrador del servidor.</translation>
+    </message>
+    <message>
+        <source>There is no address book at %1. Check the address, or give just the server&apos;s address to list its address books.</source>
+        <translation>No hay ninguna libreta de direcciones en %1. Compruebe la dirección, o indique solo la dirección del servidor para ver sus libretas de direcciones.</translation>
+    </message>
+    <message>
+        <source>%1 does not take this request at %2, so it is probably not an address book. Give the address book&apos;s own address, or just the server&apos;s.</source>
+        <translation>%1 no acepta esta petición en %2, así que probablemente no es una libreta de direcciones. Indique la dirección propia de la libreta de direcciones, o solo la del servidor.</translation>
+    </message>
+    <message>
+        <source>The card at %1 was changed on the server since it was read, so it was left as the server has it. Check it there, then send again to see what is new.</source>
+        <translation>La tarjeta en %1 se cambió en el servidor después de leerla, así que se dejó como la tiene el servidor. Revísela allí y vuelva a enviar para ver qué hay de nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 refused the card as too large. Shorten the row&apos;s notes or other long values, or ask the administrator to allow larger cards.</source>
+        <translation>%1 rechazó la tarjeta por ser demasiado grande. Acorte las notas u otros valores largos de la fila, o pida al administrador que permita tarjetas más grandes.</translation>
+    </message>
+    <message>
+        <source>%1 does not take cards in this form. Convert for &quot;Nextcloud and CardDAV&quot; in vCard 3.0 and send again.</source>
+        <translation>%1 no acepta tarjetas en esta forma. Convierta para «Nextcloud y CardDAV» en vCard 3.0 y vuelva a enviar.</translation>
+    </message>
+    <message>
+        <source>%1 has no room left for more cards. Free space in the account or ask its administrator for more, then send again: the cards already sent are kept.</source>
+        <translation>%1 no tiene espacio para más tarjetas. Libere espacio en la cuenta o pida más a su administrador, y vuelva a enviar: las tarjetas ya enviadas se conservan.</translation>
+    </message>
+    <message>
+        <source>%1 answered %2 to %3.</source>
+        <translation>%1 respondió %2 a %3.</translation>
+    </message>
+    <message>
+        <source> It said: &quot;%1&quot;.</source>
+        <translation> Dijo: «%1».</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds. Check the connection and the address, then try again.</source>
+        <translation>%1 no respondió en %2 segundos. Compruebe la conexión y la dirección, y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is a plain http:// address: the password and the contacts would cross the network unencrypted. Use https://, or allow unencrypted connections if the server is on your own network.</source>
+        <translation>%1 es una dirección http:// sin cifrar: la contraseña y los contactos cruzarían la red sin cifrar. Use https://, o permita conexiones sin cifrar si el servidor está en su propia red.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 could not be verified: %2 Its SHA-256 fingerprint is %3. Trust it only if the server&apos;s administrator confirms this fingerprint.</source>
+        <translation>No se pudo verificar el certificado de %1: %2 Su huella SHA-256 es %3. Confíe en él solo si el administrador del servidor confirma esta huella.</translation>
+    </message>
+    <message>
+        <source>Could not reach %1: %2. Check the address and the connection.</source>
+        <translation>No se pudo contactar con %1: %2. Compruebe la dirección y la conexión.</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection twice while this card (%2 KB) was being sent, yet answers other requests: it probably refused the card as too large. Shorten the row&apos;s notes or other long values, or ask the administrator to allow larger cards.</source>
+        <translation>%1 cerró la conexión dos veces mientras se enviaba esta tarjeta (%2 KB), pero responde a otras peticiones: probablemente rechazó la tarjeta por ser demasiado grande. Acorte las notas u otros valores largos de la fila, o pida al administrador que permita tarjetas más grandes.</translation>
+    </message>
+    <message>
+        <source>%1 answers, but holds no address book for this user. Create one on the server, or give the address book&apos;s own address.</source>
+        <translation>%1 responde, pero no tiene ninguna libreta de direcciones para este usuario. Cree una en el servidor, o indique la dirección propia de la libreta de direcciones.</translation>
+    </message>
+    <message>
+        <source>%1 is not answering as a CardDAV server does (%2). Check that the address is the server&apos;s CardDAV address.</source>
+        <translation>%1 no responde como lo hace un servidor CardDAV (%2). Compruebe que la dirección es la dirección CardDAV del servidor.</translation>
+    </message>
+    <message>
+        <source> The server said: &quot;%1&quot;.</source>
+        <translation> El servidor dijo: «%1».</translation>
+    </message>
+</context>
+<context>
     <name>Controls</name>
     <message>
         <source>Separator</source>

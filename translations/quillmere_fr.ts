@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CardDavError</name>
+    <message>
+        <source>%1 did not accept the user name or password. Check both; accounts with two-step sign-in need an app password.</source>
+        <translation>%1 n’a pas accepté le nom d’utilisateur ou le mot de passe. Vérifiez les deux ; les comptes avec validation en deux étapes demandent un mot de passe d’application.</translation>
+    </message>
+    <message>
+        <source>%1 does not let this user change %2. Choose an address book of this account, or ask the server&apos;s administrator for access.</source>
+        <translation>%1 ne permet pas à cet utilisateur de modifier %2. Choisissez un carnet d’adresses de ce compte, ou demandez l’accès à l’administrateur du serveur.</translation>
+    </message>
+    <message>
+        <source>There is no address book at %1. Check the address, or give just the server&apos;s address to list its address books.</source>
+        <translation>Il n’y a pas de carnet d’adresses à %1. Vérifiez l’adresse, ou donnez seulement l’adresse du serveur pour lister ses carnets d’adresses.</translation>
+    </message>
+    <message>
+        <source>%1 does not take this request at %2, so it is probably not an address book. Give the address book&apos;s own address, or just the server&apos;s.</source>
+        <translation>%1 n’accepte pas cette requête à %2 : ce n’est sans doute pas un carnet d’adresses. Donnez l’adresse propre du carnet d’adresses, ou seulement celle du serveur.</translation>
+    </message>
+    <message>
+        <source>The card at %1 was changed on the server since it was read, so it was left as the server has it. Check it there, then send again to see what is new.</source>
+        <translation>La fiche à %1 a été modifiée sur le serveur depuis sa lecture ; elle a donc été laissée telle que le serveur l’a. Vérifiez-la là-bas, puis envoyez de nouveau pour voir ce qui est nouveau.</translation>
+    </message>
+    <message>
+        <source>%1 refused the card as too large. Shorten the row&apos;s notes or other long values, or ask the administrator to allow larger cards.</source>
+        <translation>%1 a refusé la fiche, trop grande. Raccourcissez les notes ou d’autres valeurs longues de la ligne, ou demandez à l’administrateur d’accepter des fiches plus grandes.</translation>
+    </message>
+    <message>
+        <source>%1 does not take cards in this form. Convert for &quot;Nextcloud and CardDAV&quot; in vCard 3.0 and send again.</source>
+        <translation>%1 n’accepte pas les fiches sous cette forme. Convertissez pour « Nextcloud et CardDAV » en vCard 3.0 et envoyez de nouveau.</translation>
+    </message>
+    <message>
+        <source>%1 has no room left for more cards. Free space in the account or ask its administrator for more, then send again: the cards already sent are kept.</source>
+        <translation>%1 n’a plus de place pour d’autres fiches. Libérez de l’espace dans le compte ou demandez-en plus à son administrateur, puis envoyez de nouveau : les fiches déjà envoyées sont gardées.</translation>
+    </message>
+    <message>
+        <source>%1 answered %2 to %3.</source>
+        <translation>%1 a répondu %2 à %3.</translation>
+    </message>
+    <message>
+        <source> It said: &quot;%1&quot;.</source>
+        <translation> Il a dit : « %1 ».</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds. Check the connection and the address, then try again.</source>
+        <translation>%1 n’a pas répondu en %2 secondes. Vérifiez la connexion et l’adresse, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>%1 is a plain http:// address: the password and the contacts would cross the network unencrypted. Use https://, or allow unencrypted connections if the server is on your own network.</source>
+        <translation>%1 est une adresse http:// non chiffrée : le mot de passe et les contacts traverseraient le réseau en clair. Utilisez https://, ou autorisez les connexions non chiffrées si le serveur est sur votre propre réseau.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 could not be verified: %2 Its SHA-256 fingerprint is %3. Trust it only if the server&apos;s administrator confirms this fingerprint.</source>
+        <translation>Le certificat de %1 n’a pas pu être vérifié : %2 Son empreinte SHA-256 est %3. Ne lui faites confiance que si l’administrateur du serveur confirme cette empreinte.</translation>
+    </message>
+    <message>
+        <source>Could not reach %1: %2. Check the address and the connection.</source>
+        <translation>Impossible de joindre %1 : %2. Vérifiez l’adresse et la connexion.</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection twice while this card (%2 KB) was being sent, yet answers other requests: it probably refused the card as too large. Shorten the row&apos;s notes or other long values, or ask the administrator to allow larger cards.</source>
+        <translation>%1 a fermé la connexion deux fois pendant l’envoi de cette fiche (%2 Ko), mais répond aux autres requêtes : il a sans doute refusé la fiche, trop grande. Raccourcissez les notes ou d’autres valeurs longues de la ligne, ou demandez à l’administrateur d’accepter des fiches plus grandes.</translation>
+    </message>
+    <message>
+        <source>%1 answers, but holds no address book for this user. Create one on the server, or give the address book&apos;s own address.</source>
+        <translation>%1 répond, mais n’a pas de carnet d’adresses pour cet utilisateur. Créez-en un sur le serveur, ou donnez l’adresse propre du carnet d’adresses.</translation>
+    </message>
+    <message>
+        <source>%1 is not answering as a CardDAV server does (%2). Check that the address is the server&apos;s CardDAV address.</source>
+        <translation>%1 ne répond pas comme un serveur CardDAV (%2). Vérifiez que l’adresse est l’adresse CardDAV du serveur.</translation>
+    </message>
+    <message>
+        <source> The server said: &quot;%1&quot;.</source>
+        <translation> Le serveur a dit : « %1 ».</translation>
+    </message>
+</context>
+<context>
     <name>Controls</name>
     <message>
         <source>Separator</source>

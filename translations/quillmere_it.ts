@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>CardDavError</name>
+    <message>
+        <source>%1 did not accept the user name or password. Check both; accounts with two-step sign-in need an app password.</source>
+        <translation>%1 non ha accettato il nome utente o la password. Controlla entrambi; gli account con verifica in due passaggi richiedono una password per le app.</translation>
+    </message>
+    <message>
+        <source>%1 does not let this user change %2. Choose an address book of this account, or ask the server&apos;s administrator for access.</source>
+        <translation>%1 non consente a questo utente di modificare %2. Scegli una rubrica di questo account, o chiedi l’accesso all’amministratore del server.</translation>
+    </message>
+    <message>
+        <source>There is no address book at %1. Check the address, or give just the server&apos;s address to list its address books.</source>
+        <translation>Non c’è nessuna rubrica in %1. Controlla l’indirizzo, o indica solo l’indirizzo del server per elencarne le rubriche.</translation>
+    </message>
+    <message>
+        <source>%1 does not take this request at %2, so it is probably not an address book. Give the address book&apos;s own address, or just the server&apos;s.</source>
+        <translation>%1 non accetta questa richiesta in %2, quindi probabilmente non è una rubrica. Indica l’indirizzo proprio della rubrica, o solo quello del server.</translation>
+    </message>
+    <message>
+        <source>The card at %1 was changed on the server since it was read, so it was left as the server has it. Check it there, then send again to see what is new.</source>
+        <translation>Il contatto in %1 è stato modificato sul server dopo la lettura, quindi è stato lasciato come lo ha il server. Controllalo lì, poi invia di nuovo per vedere le novità.</translation>
+    </message>
+    <message>
+        <source>%1 refused the card as too large. Shorten the row&apos;s notes or other long values, or ask the administrator to allow larger cards.</source>
+        <translation>%1 ha rifiutato il contatto perché troppo grande. Accorcia le note o altri valori lunghi della riga, o chiedi all’amministratore di consentire contatti più grandi.</translation>
+    </message>
+    <message>
+        <source>%1 does not take cards in this form. Convert for &quot;Nextcloud and CardDAV&quot; in vCard 3.0 and send again.</source>
+        <translation>%1 non accetta contatti in questa forma. Converti per «Nextcloud e CardDAV» in vCard 3.0 e invia di nuovo.</translation>
+    </message>
+    <message>
+        <source>%1 has no room left for more cards. Free space in the account or ask its administrator for more, then send again: the cards already sent are kept.</source>
+        <translation>%1 non ha più spazio per altri contatti. Libera spazio nell’account o chiedine altro all’amministratore, poi invia di nuovo: i contatti già inviati restano.</translation>
+    </message>
+    <message>
+        <source>%1 answered %2 to %3.</source>
+        <translation>%1 ha risposto %2 a %3.</translation>
+    </message>
+    <message>
+        <source> It said: &quot;%1&quot;.</source>
+        <translation> Ha detto: «%1».</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds. Check the connection and the address, then try again.</source>
+        <translation>%1 non ha risposto entro %2 secondi. Controlla la connessione e l’indirizzo, poi riprova.</translation>
+    </message>
+    <message>
+        <source>%1 is a plain http:// address: the password and the contacts would cross the network unencrypted. Use https://, or allow unencrypted connections if the server is on your own network.</source>
+        <translation>%1 è un indirizzo http:// non cifrato: la password e i contatti attraverserebbero la rete in chiaro. Usa https://, o consenti le connessioni non cifrate se il server è nella tua rete.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 could not be verified: %2 Its SHA-256 fingerprint is %3. Trust it only if the server&apos;s administrator confirms this fingerprint.</source>
+        <translation>Non è stato possibile verificare il certificato di %1: %2 La sua impronta SHA-256 è %3. Fidati solo se l’amministratore del server conferma questa impronta.</translation>
+    </message>
+    <message>
+        <source>Could not reach %1: %2. Check the address and the connection.</source>
+        <translation>Impossibile raggiungere %1: %2. Controlla l’indirizzo e la connessione.</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection twice while this card (%2 KB) was being sent, yet answers other requests: it probably refused the card as too large. Shorten the row&apos;s notes or other long values, or ask the administrator to allow larger cards.</source>
+        <translation>%1 ha chiuso la connessione due volte durante l’invio di questo contatto (%2 KB), ma risponde ad altre richieste: probabilmente ha rifiutato il contatto perché troppo grande. Accorcia le note o altri valori lunghi della riga, o chiedi all’amministratore di consentire contatti più grandi.</translation>
+    </message>
+    <message>
+        <source>%1 answers, but holds no address book for this user. Create one on the server, or give the address book&apos;s own address.</source>
+        <translation>%1 risponde, ma non ha nessuna rubrica per questo utente. Creane una sul server, o indica l’indirizzo proprio della rubrica.</translation>
+    </message>
+    <message>
+        <source>%1 is not answering as a CardDAV server does (%2). Check that the address is the server&apos;s CardDAV address.</source>
+        <translation>%1 non risponde come fa un server CardDAV (%2). Controlla che l’indirizzo sia l’indirizzo CardDAV del server.</translation>
+    </message>
+    <message>
+        <source> The server said: &quot;%1&quot;.</source>
+        <translation> Il server ha detto: «%1».</translation>
+    </message>
+</context>
+<context>
     <name>Controls</name>
     <message>
         <source>Separator</source>

@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>CardDavError</name>
+    <message>
+        <source>%1 did not accept the user name or password. Check both; accounts with two-step sign-in need an app password.</source>
+        <translation>%1 accepteerde de gebruikersnaam of het wachtwoord niet. Controleer beide; accounts met verificatie in twee stappen hebben een app-wachtwoord nodig.</translation>
+    </message>
+    <message>
+        <source>%1 does not let this user change %2. Choose an address book of this account, or ask the server&apos;s administrator for access.</source>
+        <translation>%1 laat deze gebruiker %2 niet wijzigen. Kies een adresboek van dit account, of vraag de beheerder van de server om toegang.</translation>
+    </message>
+    <message>
+        <source>There is no address book at %1. Check the address, or give just the server&apos;s address to list its address books.</source>
+        <translation>Er is geen adresboek op %1. Controleer het adres, of geef alleen het adres van de server om zijn adresboeken te tonen.</translation>
+    </message>
+    <message>
+        <source>%1 does not take this request at %2, so it is probably not an address book. Give the address book&apos;s own address, or just the server&apos;s.</source>
+        <translation>%1 neemt dit verzoek op %2 niet aan, dus het is waarschijnlijk geen adresboek. Geef het eigen adres van het adresboek, of alleen dat van de server.</translation>
+    </message>
+    <message>
+        <source>The card at %1 was changed on the server since it was read, so it was left as the server has it. Check it there, then send again to see what is new.</source>
+        <translation>De kaart op %1 is op de server gewijzigd sinds ze gelezen werd en is dus gelaten zoals de server haar heeft. Controleer haar daar en verstuur opnieuw om te zien wat nieuw is.</translation>
+    </message>
+    <message>
+        <source>%1 refused the card as too large. Shorten the row&apos;s notes or other long values, or ask the administrator to allow larger cards.</source>
+        <translation>%1 weigerde de kaart als te groot. Kort de notities of andere lange waarden van de rij in, of vraag de beheerder grotere kaarten toe te staan.</translation>
+    </message>
+    <message>
+        <source>%1 does not take cards in this form. Convert for &quot;Nextcloud and CardDAV&quot; in vCard 3.0 and send again.</source>
+        <translation>%1 neemt geen kaarten in deze vorm aan. Converteer voor „Nextcloud en CardDAV” in vCard 3.0 en verstuur opnieuw.</translation>
+    </message>
+    <message>
+        <source>%1 has no room left for more cards. Free space in the account or ask its administrator for more, then send again: the cards already sent are kept.</source>
+        <translation>%1 heeft geen ruimte meer voor kaarten. Maak ruimte vrij in het account of vraag de beheerder om meer, en verstuur dan opnieuw: de al verstuurde kaarten blijven bewaard.</translation>
+    </message>
+    <message>
+        <source>%1 answered %2 to %3.</source>
+        <translation>%1 antwoordde %2 op %3.</translation>
+    </message>
+    <message>
+        <source> It said: &quot;%1&quot;.</source>
+        <translation> Hij zei: „%1”.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds. Check the connection and the address, then try again.</source>
+        <translation>%1 antwoordde niet binnen %2 seconden. Controleer de verbinding en het adres en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>%1 is a plain http:// address: the password and the contacts would cross the network unencrypted. Use https://, or allow unencrypted connections if the server is on your own network.</source>
+        <translation>%1 is een onversleuteld http://-adres: het wachtwoord en de contacten zouden onversleuteld over het netwerk gaan. Gebruik https://, of sta onversleutelde verbindingen toe als de server in uw eigen netwerk staat.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 could not be verified: %2 Its SHA-256 fingerprint is %3. Trust it only if the server&apos;s administrator confirms this fingerprint.</source>
+        <translation>Het certificaat van %1 kon niet worden gecontroleerd: %2 Zijn SHA-256-vingerafdruk is %3. Vertrouw het alleen als de beheerder van de server deze vingerafdruk bevestigt.</translation>
+    </message>
+    <message>
+        <source>Could not reach %1: %2. Check the address and the connection.</source>
+        <translation>%1 is niet bereikbaar: %2. Controleer het adres en de verbinding.</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection twice while this card (%2 KB) was being sent, yet answers other requests: it probably refused the card as too large. Shorten the row&apos;s notes or other long values, or ask the administrator to allow larger cards.</source>
+        <translation>%1 verbrak de verbinding twee keer terwijl deze kaart (%2 KB) werd verstuurd, maar beantwoordt andere verzoeken: hij weigerde de kaart waarschijnlijk als te groot. Kort de notities of andere lange waarden van de rij in, of vraag de beheerder grotere kaarten toe te staan.</translation>
+    </message>
+    <message>
+        <source>%1 answers, but holds no address book for this user. Create one on the server, or give the address book&apos;s own address.</source>
+        <translation>%1 antwoordt, maar heeft geen adresboek voor deze gebruiker. Maak er een aan op de server, of geef het eigen adres van het adresboek.</translation>
+    </message>
+    <message>
+        <source>%1 is not answering as a CardDAV server does (%2). Check that the address is the server&apos;s CardDAV address.</source>
+        <translation>%1 antwoordt niet zoals een CardDAV-server doet (%2). Controleer of het adres het CardDAV-adres van de server is.</translation>
+    </message>
+    <message>
+        <source> The server said: &quot;%1&quot;.</source>
+        <translation> De server zei: „%1”.</translation>
+    </message>
+</context>
+<context>
     <name>Controls</name>
     <message>
         <source>Separator</source>

@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>CardDavError</name>
+    <message>
+        <source>%1 did not accept the user name or password. Check both; accounts with two-step sign-in need an app password.</source>
+        <translation>%1 nie przyjął nazwy użytkownika lub hasła. Sprawdź oba; konta z weryfikacją dwuetapową wymagają hasła aplikacji.</translation>
+    </message>
+    <message>
+        <source>%1 does not let this user change %2. Choose an address book of this account, or ask the server&apos;s administrator for access.</source>
+        <translation>%1 nie pozwala temu użytkownikowi zmieniać %2. Wybierz książkę adresową tego konta albo poproś administratora serwera o dostęp.</translation>
+    </message>
+    <message>
+        <source>There is no address book at %1. Check the address, or give just the server&apos;s address to list its address books.</source>
+        <translation>Pod %1 nie ma książki adresowej. Sprawdź adres albo podaj tylko adres serwera, aby wyświetlić jego książki adresowe.</translation>
+    </message>
+    <message>
+        <source>%1 does not take this request at %2, so it is probably not an address book. Give the address book&apos;s own address, or just the server&apos;s.</source>
+        <translation>%1 nie przyjmuje tego żądania pod %2, więc to raczej nie jest książka adresowa. Podaj własny adres książki adresowej albo tylko adres serwera.</translation>
+    </message>
+    <message>
+        <source>The card at %1 was changed on the server since it was read, so it was left as the server has it. Check it there, then send again to see what is new.</source>
+        <translation>Wizytówka pod %1 została zmieniona na serwerze od czasu odczytu, więc pozostawiono ją tak, jak ma ją serwer. Sprawdź ją tam, a potem wyślij ponownie, aby zobaczyć, co nowego.</translation>
+    </message>
+    <message>
+        <source>%1 refused the card as too large. Shorten the row&apos;s notes or other long values, or ask the administrator to allow larger cards.</source>
+        <translation>%1 odrzucił wizytówkę jako zbyt dużą. Skróć notatki lub inne długie wartości wiersza albo poproś administratora o zgodę na większe wizytówki.</translation>
+    </message>
+    <message>
+        <source>%1 does not take cards in this form. Convert for &quot;Nextcloud and CardDAV&quot; in vCard 3.0 and send again.</source>
+        <translation>%1 nie przyjmuje wizytówek w tej postaci. Konwertuj dla „Nextcloud i CardDAV” w vCard 3.0 i wyślij ponownie.</translation>
+    </message>
+    <message>
+        <source>%1 has no room left for more cards. Free space in the account or ask its administrator for more, then send again: the cards already sent are kept.</source>
+        <translation>%1 nie ma już miejsca na kolejne wizytówki. Zwolnij miejsce na koncie lub poproś administratora o więcej, a potem wyślij ponownie: wysłane już wizytówki zostają.</translation>
+    </message>
+    <message>
+        <source>%1 answered %2 to %3.</source>
+        <translation>%1 odpowiedział %2 na %3.</translation>
+    </message>
+    <message>
+        <source> It said: &quot;%1&quot;.</source>
+        <translation> Odpowiedź: „%1”.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds. Check the connection and the address, then try again.</source>
+        <translation>%1 nie odpowiedział w ciągu %2 sekund. Sprawdź połączenie i adres, a potem spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>%1 is a plain http:// address: the password and the contacts would cross the network unencrypted. Use https://, or allow unencrypted connections if the server is on your own network.</source>
+        <translation>%1 to niezaszyfrowany adres http://: hasło i kontakty przeszłyby przez sieć bez szyfrowania. Użyj https:// albo zezwól na niezaszyfrowane połączenia, jeśli serwer jest w Twojej własnej sieci.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 could not be verified: %2 Its SHA-256 fingerprint is %3. Trust it only if the server&apos;s administrator confirms this fingerprint.</source>
+        <translation>Nie udało się zweryfikować certyfikatu %1: %2 Jego odcisk SHA-256 to %3. Zaufaj mu tylko wtedy, gdy administrator serwera potwierdzi ten odcisk.</translation>
+    </message>
+    <message>
+        <source>Could not reach %1: %2. Check the address and the connection.</source>
+        <translation>Nie można połączyć się z %1: %2. Sprawdź adres i połączenie.</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection twice while this card (%2 KB) was being sent, yet answers other requests: it probably refused the card as too large. Shorten the row&apos;s notes or other long values, or ask the administrator to allow larger cards.</source>
+        <translation>%1 dwa razy zamknął połączenie podczas wysyłania tej wizytówki (%2 KB), choć odpowiada na inne żądania: prawdopodobnie odrzucił wizytówkę jako zbyt dużą. Skróć notatki lub inne długie wartości wiersza albo poproś administratora o zgodę na większe wizytówki.</translation>
+    </message>
+    <message>
+        <source>%1 answers, but holds no address book for this user. Create one on the server, or give the address book&apos;s own address.</source>
+        <translation>%1 odpowiada, ale nie ma książki adresowej dla tego użytkownika. Utwórz ją na serwerze albo podaj własny adres książki adresowej.</translation>
+    </message>
+    <message>
+        <source>%1 is not answering as a CardDAV server does (%2). Check that the address is the server&apos;s CardDAV address.</source>
+        <translation>%1 nie odpowiada tak, jak serwer CardDAV (%2). Sprawdź, czy adres jest adresem CardDAV serwera.</translation>
+    </message>
+    <message>
+        <source> The server said: &quot;%1&quot;.</source>
+        <translation> Odpowiedź serwera: „%1”.</translation>
+    </message>
+</context>
+<context>
     <name>Controls</name>
     <message>
         <source>Separator</source>

@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>CardDavError</name>
+    <message>
+        <source>%1 did not accept the user name or password. Check both; accounts with two-step sign-in need an app password.</source>
+        <translation>%1 não aceitou o nome de usuário ou a senha. Verifique os dois; contas com verificação em duas etapas precisam de uma senha de app.</translation>
+    </message>
+    <message>
+        <source>%1 does not let this user change %2. Choose an address book of this account, or ask the server&apos;s administrator for access.</source>
+        <translation>%1 não permite que este usuário altere %2. Escolha um catálogo de endereços desta conta ou peça acesso ao administrador do servidor.</translation>
+    </message>
+    <message>
+        <source>There is no address book at %1. Check the address, or give just the server&apos;s address to list its address books.</source>
+        <translation>Não há catálogo de endereços em %1. Verifique o endereço ou informe só o endereço do servidor para listar os catálogos de endereços dele.</translation>
+    </message>
+    <message>
+        <source>%1 does not take this request at %2, so it is probably not an address book. Give the address book&apos;s own address, or just the server&apos;s.</source>
+        <translation>%1 não aceita esta solicitação em %2, então provavelmente não é um catálogo de endereços. Informe o endereço do próprio catálogo de endereços ou só o do servidor.</translation>
+    </message>
+    <message>
+        <source>The card at %1 was changed on the server since it was read, so it was left as the server has it. Check it there, then send again to see what is new.</source>
+        <translation>O cartão em %1 foi alterado no servidor depois de lido, então ficou como o servidor o tem. Confira-o lá e envie de novo para ver o que há de novo.</translation>
+    </message>
+    <message>
+        <source>%1 refused the card as too large. Shorten the row&apos;s notes or other long values, or ask the administrator to allow larger cards.</source>
+        <translation>%1 recusou o cartão por ser grande demais. Encurte as notas ou outros valores longos da linha ou peça ao administrador para permitir cartões maiores.</translation>
+    </message>
+    <message>
+        <source>%1 does not take cards in this form. Convert for &quot;Nextcloud and CardDAV&quot; in vCard 3.0 and send again.</source>
+        <translation>%1 não aceita cartões nesta forma. Converta para “Nextcloud e CardDAV” em vCard 3.0 e envie de novo.</translation>
+    </message>
+    <message>
+        <source>%1 has no room left for more cards. Free space in the account or ask its administrator for more, then send again: the cards already sent are kept.</source>
+        <translation>%1 não tem mais espaço para cartões. Libere espaço na conta ou peça mais ao administrador e envie de novo: os cartões já enviados são mantidos.</translation>
+    </message>
+    <message>
+        <source>%1 answered %2 to %3.</source>
+        <translation>%1 respondeu %2 a %3.</translation>
+    </message>
+    <message>
+        <source> It said: &quot;%1&quot;.</source>
+        <translation> Ele disse: “%1”.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds. Check the connection and the address, then try again.</source>
+        <translation>%1 não respondeu em %2 segundos. Verifique a conexão e o endereço e tente de novo.</translation>
+    </message>
+    <message>
+        <source>%1 is a plain http:// address: the password and the contacts would cross the network unencrypted. Use https://, or allow unencrypted connections if the server is on your own network.</source>
+        <translation>%1 é um endereço http:// sem criptografia: a senha e os contatos atravessariam a rede sem criptografia. Use https:// ou permita conexões sem criptografia se o servidor estiver na sua própria rede.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 could not be verified: %2 Its SHA-256 fingerprint is %3. Trust it only if the server&apos;s administrator confirms this fingerprint.</source>
+        <translation>Não foi possível verificar o certificado de %1: %2 A impressão digital SHA-256 dele é %3. Confie nele só se o administrador do servidor confirmar esta impressão digital.</translation>
+    </message>
+    <message>
+        <source>Could not reach %1: %2. Check the address and the connection.</source>
+        <translation>Não foi possível acessar %1: %2. Verifique o endereço e a conexão.</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection twice while this card (%2 KB) was being sent, yet answers other requests: it probably refused the card as too large. Shorten the row&apos;s notes or other long values, or ask the administrator to allow larger cards.</source>
+        <translation>%1 fechou a conexão duas vezes enquanto este cartão (%2 KB) era enviado, mas responde a outras solicitações: provavelmente recusou o cartão por ser grande demais. Encurte as notas ou outros valores longos da linha ou peça ao administrador para permitir cartões maiores.</translation>
+    </message>
+    <message>
+        <source>%1 answers, but holds no address book for this user. Create one on the server, or give the address book&apos;s own address.</source>
+        <translation>%1 responde, mas não tem catálogo de endereços para este usuário. Crie um no servidor ou informe o endereço do próprio catálogo de endereços.</translation>
+    </message>
+    <message>
+        <source>%1 is not answering as a CardDAV server does (%2). Check that the address is the server&apos;s CardDAV address.</source>
+        <translation>%1 não responde como um servidor CardDAV (%2). Verifique se o endereço é o endereço CardDAV do servidor.</translation>
+    </message>
+    <message>
+        <source> The server said: &quot;%1&quot;.</source>
+        <translation> O servidor disse: “%1”.</translation>
+    </message>
+</context>
+<context>
     <name>Controls</name>
     <message>
         <source>Separator</source>

@@ -7,6 +7,7 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include "carddav/CardDavError.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/LinkLabel.h"
 #include "ui/Translations.h"
@@ -145,6 +146,18 @@ class FrmMainLanguagesTest : public QObject {
                  *QCoreApplication::instance(),
                  {QStringLiteral("/nonexistent"), QStringLiteral(QUILLMERE_TRANSLATIONS_DIR)}),
              language != "C");
+  }
+
+  // A server's refusal reaches the send dialog in the language, still naming the server.
+  void aServersRefusalIsWordedInTheLanguage() {
+    const QString said =
+        quillmere::carddav::statusError(401, QUrl(QStringLiteral("https://dav.example.org/")))
+            .message;
+    QVERIFY2(said.startsWith(QStringLiteral("dav.example.org ")), qPrintable(said));
+    QCOMPARE(said == QStringLiteral("dav.example.org did not accept the user name or password. "
+                                    "Check both; accounts with two-step sign-in need an app "
+                                    "password."),
+             language == "C");
   }
 
   void stepsSpeakTheDesktopsLanguageAndFitTheirPlaces() {
