@@ -1,6 +1,7 @@
 #include "carddav/UploadReport.h"
 
 #include <QCoreApplication>
+#include <QSaveFile>
 #include <algorithm>
 #include <string>
 
@@ -93,6 +94,15 @@ QString UploadReport::summary() const {
     text += QCoreApplication::translate("UploadReport", ", %1 not sent").arg(notSent);
   }
   return text;
+}
+
+QString UploadReport::saveCsv(const QString& path) const {
+  QSaveFile file(path);
+  const QByteArray text = csv();
+  if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+    return file.errorString();
+  }
+  return {};
 }
 
 }  // namespace quillmere::carddav

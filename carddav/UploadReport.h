@@ -53,6 +53,9 @@ struct UploadReport {
   // What became of each card, a line each in the plan's order under a header line, as CSV:
   // its sheet row, the outcome in English, the card's resource and why it is not there.
   QByteArray csv() const;
+  // Writes csv() to `path`, replacing a file there only once the whole report is written;
+  // empty on success, else the system's reason.
+  QString saveCsv(const QString& path) const;
 };
 
 }  // namespace quillmere::carddav

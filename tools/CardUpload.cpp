@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QSaveFile>
 #include <cstdlib>
 #include <iostream>
 
@@ -78,12 +77,10 @@ int uploadCards(const UploadCommand& command, const std::vector<std::string>& ca
   const carddav::UploadReport report = carddav::uploadCards(account, *plan.value);
   std::cout << "sent: " << text(report.summary()) << "\n";
   if (!command.reportFile.empty()) {
-    // A file already there is replaced only once the whole report is written.
-    QSaveFile file(QString::fromStdString(command.reportFile));
-    const QByteArray csv = report.csv();
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
+    const QString refused = report.saveCsv(QString::fromStdString(command.reportFile));
+    if (!refused.isEmpty()) {
       std::cerr << kProgramName << ": the upload report could not be written to "
-                << command.reportFile << ": " << text(file.errorString()) << "\n";
+                << command.reportFile << ": " << text(refused) << "\n";
       return 1;
     }
   }

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 #include "carddav/CardUploader.h"
@@ -264,12 +263,9 @@ void frmSendToAddressBook::saveReport() {
   const QString chosen = prompts_.chooseSaveFile(
       this, tr("Save Report"), tr("Address book report.csv"), tr("CSV File (*.csv)"));
   if (chosen.isEmpty()) return;
-  // A file already there is replaced only once the whole report is written.
-  QSaveFile file(chosen);
-  const QByteArray text = report_.csv();
-  if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-    lblStatus_->setText(
-        tr("The report could not be saved as \"%1\": %2").arg(chosen, file.errorString()));
+  const QString refused = report_.saveCsv(chosen);
+  if (!refused.isEmpty()) {
+    lblStatus_->setText(tr("The report could not be saved as \"%1\": %2").arg(chosen, refused));
     return;
   }
   lblStatus_->setText(tr("Report saved as %1").arg(QFileInfo(chosen).fileName()));
