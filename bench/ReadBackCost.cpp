@@ -89,7 +89,9 @@ int main(int argc, char** argv) {
     const auto destination = core::destinationNamed(argv[4]);
     if (!destination) throw std::runtime_error(std::string("no destination ") + argv[4]);
     Conversion conversion{*sheet, {}, {}, argv[3]};
-    conversion.answers.vCardVersion = argv[5];
+    const auto version = core::parseVCardVersion(argv[5]);
+    if (!version) throw std::runtime_error(std::string("no vCard version ") + argv[5]);
+    conversion.answers.vCardVersion = *version;
     conversion.answers.singleFile = std::string(argv[6]) == "single";
     conversion.answers.destination = *destination;
     const auto& headers = sheet->table().headers;

@@ -10,7 +10,7 @@
 
 namespace quillmere::core {
 
-RecordForm recordForm(std::string_view version, Destination destination) {
+RecordForm recordForm(VCardVersion version, Destination destination) {
   return {version, profileOf(destination).standardForms, destination == Destination::CardDav};
 }
 
@@ -44,7 +44,7 @@ void readPhoto(ContactValues& values, Destination destination, const ExportJob& 
 
 }  // namespace
 
-void buildRecord(std::string& record, ContactValues& values, std::string_view version,
+void buildRecord(std::string& record, ContactValues& values, VCardVersion version,
                  Destination destination, const ExportJob& job, std::uint64_t* expected) {
   readPhoto(values, destination, job);
   const RecordForm form = recordForm(version, destination);
@@ -62,14 +62,14 @@ void buildRecord(std::string& record, ContactValues& values, std::string_view ve
 }
 
 std::string readBackOf(std::string_view record, std::uint64_t expected, ContactValues& values,
-                       std::string_view version, Destination destination) {
+                       VCardVersion version, Destination destination) {
   std::string difference = differenceOf(record, expected, values, recordForm(version, destination));
   values.releasePhoto();
   return difference;
 }
 
 void buildCheckedRecord(std::string& record, std::string& readBack, ContactValues& values,
-                        std::string_view version, Destination destination, const ExportJob& job) {
+                        VCardVersion version, Destination destination, const ExportJob& job) {
   if (!job.readBack) {
     readBack.clear();
     buildRecord(record, values, version, destination, job);

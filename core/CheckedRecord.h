@@ -12,7 +12,7 @@
 namespace quillmere::core {
 
 // How a record for `destination` is written in `version`.
-RecordForm recordForm(std::string_view version, Destination destination);
+RecordForm recordForm(VCardVersion version, Destination destination);
 
 // Builds the record of a row with the answers' version and destination into `record`, then
 // reads it back as its version's reader would: `readBack` says how the card differs from the
@@ -21,16 +21,16 @@ RecordForm recordForm(std::string_view version, Destination destination);
 void buildCheckedRecord(std::string& record, std::string& readBack, ContactValues& values,
                         const OptionAnswers& answers, const ExportJob& job);
 void buildCheckedRecord(std::string& record, std::string& readBack, ContactValues& values,
-                        std::string_view version, Destination destination, const ExportJob& job);
+                        VCardVersion version, Destination destination, const ExportJob& job);
 
 // The two halves of buildCheckedRecord, for a run that reads back on another thread so that
 // its own thread only builds: the record alone (its photo read first), with the digest a reader
 // should find in it when asked for, then how it reads back otherwise (empty when it does not),
 // which then lets the values' photo go.
-void buildRecord(std::string& record, ContactValues& values, std::string_view version,
+void buildRecord(std::string& record, ContactValues& values, VCardVersion version,
                  Destination destination, const ExportJob& job, std::uint64_t* expected = nullptr);
 std::string readBackOf(std::string_view record, std::uint64_t expected, ContactValues& values,
-                       std::string_view version, Destination destination);
+                       VCardVersion version, Destination destination);
 
 // Where the job's Photo cells are read from: the workbook's folder and the right-most column
 // paired with Photo.

@@ -100,8 +100,8 @@ std::string isoText(const ContactDate& date) {
   return text;
 }
 
-void appendVCardDate(std::string& out, const ContactDate& date, std::string_view version) {
-  const bool extended = date.year != 0 && version != "4.0";
+void appendVCardDate(std::string& out, const ContactDate& date, VCardVersion version) {
+  const bool extended = date.year != 0 && version != VCardVersion::V40;
   if (date.year == 0) {
     out += "--";
   } else {

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/VCardVersion.h"
+
 namespace quillmere::core {
 
 // A birthday or an anniversary: a day of the calendar, with or without its year.
@@ -35,6 +37,6 @@ std::string isoText(const ContactDate& date);
 // "1985-03-13". Those two have no form for a day without a year: "--0313" is what Google
 // Contacts writes and reads there, as do Android and the readers built on ez-vcard (DAVx5).
 // Apple's "1604-03-13" with X-APPLE-OMIT-YEAR would show every other reader the year 1604.
-void appendVCardDate(std::string& out, const ContactDate& date, std::string_view version);
+void appendVCardDate(std::string& out, const ContactDate& date, VCardVersion version);
 
 }  // namespace quillmere::core

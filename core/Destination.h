@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/ContactField.h"
+#include "core/VCardVersion.h"
 
 namespace quillmere::core {
 
@@ -24,29 +25,30 @@ enum class Destination : unsigned char {
 
 struct DestinationProfile {
   Destination destination;
-  std::string_view name;         // as the command line takes it: "any", "android", ...
-  std::string_view label;        // as the window shows it
-  std::string_view version;      // the version it reads best; empty for the user's own choice
-  bool singleFile;               // all contacts in one file, else one file per contact
-  std::int32_t maxCardsPerFile;  // 0 for no limit
-  std::size_t maxCardBytes;      // 0 for no limit
+  std::string_view name;                // as the command line takes it: "any", "android", ...
+  std::string_view label;               // as the window shows it
+  std::optional<VCardVersion> version;  // the version it reads best; none for the user's own
+  bool singleFile;                      // all contacts in one file, else one file per contact
+  std::int32_t maxCardsPerFile;         // 0 for no limit
+  std::size_t maxCardBytes;             // 0 for no limit
   bool standardForms;
 };
 
 inline constexpr std::array<DestinationProfile, 7> kDestinations{{
-    {Destination::AnyApp, "any", "Any app", "", false, 0, 0, false},
+    {Destination::AnyApp, "any", "Any app", std::nullopt, false, 0, 0, false},
     // Android's own vCard library reads 3.0 whole; several of its builds refuse 4.0.
-    {Destination::Android, "android", "Android", "3.0", true, 0, 0, true},
+    {Destination::Android, "android", "Android", VCardVersion::V30, true, 0, 0, true},
     // iCloud refuses 4.0, takes at most 50,000 cards an import and 256 KB a card.
-    {Destination::ICloud, "icloud", "iPhone and iCloud", "3.0", true, 50000, 256 * 1024, true},
-    {Destination::Google, "google", "Google Contacts", "3.0", true, 0, 0, true},
+    {Destination::ICloud, "icloud", "iPhone and iCloud", VCardVersion::V30, true, 50000, 256 * 1024,
+     true},
+    {Destination::Google, "google", "Google Contacts", VCardVersion::V30, true, 0, 0, true},
     // Outlook imports only the first card of a file, and reads 2.1's quoted-printable UTF-8
     // where it takes 3.0's bare UTF-8 for the system's code page.
-    {Destination::Outlook, "outlook", "Outlook", "2.1", false, 0, 0, true},
+    {Destination::Outlook, "outlook", "Outlook", VCardVersion::V21, false, 0, 0, true},
     // CardDAV servers refuse 2.1 and take 3.0 and 4.0 alike.
-    {Destination::CardDav, "carddav", "Nextcloud and CardDAV", "3.0", true, 0, 0, true},
+    {Destination::CardDav, "carddav", "Nextcloud and CardDAV", VCardVersion::V30, true, 0, 0, true},
     // Some Thunderbird versions garble UTF-8 text importing 4.0.
-    {Destination::Thunderbird, "thunderbird", "Thunderbird", "3.0", true, 0, 0, true},
+    {Destination::Thunderbird, "thunderbird", "Thunderbird", VCardVersion::V30, true, 0, 0, true},
 }};
 
 constexpr const DestinationProfile& profileOf(Destination destination) {

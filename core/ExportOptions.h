@@ -6,13 +6,14 @@
 #include <utility>
 
 #include "core/Destination.h"
+#include "core/VCardVersion.h"
 #include "core/WrittenDate.h"
 
 namespace quillmere::core {
 
 // Every answer the options give at one moment.
 struct OptionAnswers {
-  std::string vCardVersion;
+  VCardVersion vCardVersion = VCardVersion::V21;
   bool singleFile = false;
   bool allowEmptyEmail = false;
   bool keepNumbersAsShown = false;
@@ -29,8 +30,8 @@ struct OptionAnswers {
 class ExportOptions {
  public:
   virtual ~ExportOptions() = default;
-  // "2.1", "3.0" or "4.0"; asked once per record.
-  virtual std::string vCardVersion() = 0;
+  // Asked once per record.
+  virtual VCardVersion vCardVersion() = 0;
   // All contacts into one file; asked once per record.
   virtual bool singleFile() = 0;
   // Keep contacts whose e-mail cell holds only spaces; asked at each e-mail test.
@@ -68,7 +69,7 @@ class ExportOptions {
 class FixedAnswers : public ExportOptions {
  public:
   explicit FixedAnswers(OptionAnswers answers) : answers_(std::move(answers)) {}
-  std::string vCardVersion() override { return answers_.vCardVersion; }
+  VCardVersion vCardVersion() override { return answers_.vCardVersion; }
   bool singleFile() override { return answers_.singleFile; }
   bool allowEmptyEmail() override { return answers_.allowEmptyEmail; }
   bool keepNumbersAsShown() override { return answers_.keepNumbersAsShown; }

@@ -195,7 +195,7 @@ class Run {
     built_.record.clear();
     built_.dropped = dropped;
     if (dropped) return writeRow(row, values_, built_, {}, nullptr);
-    const std::string version = options_.vCardVersion();
+    const VCardVersion version = options_.vCardVersion();
     const Destination destination = options_.destination();
     buildCheckedRecord(built_.record, built_.readBack, values_, version, destination, job_);
     return writeRow(row, values_, built_, {options_.singleFile(), destination, options_.perFile()},

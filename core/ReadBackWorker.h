@@ -18,7 +18,7 @@ namespace quillmere::core {
 struct RowToCheck {
   BuiltRow built;
   std::uint64_t expected = 0;  // the digest of the card the values make
-  std::string version;
+  VCardVersion version = VCardVersion::V21;
   Destination destination = Destination::AnyApp;
   bool singleFile = false;
   std::int32_t perFile = 0;

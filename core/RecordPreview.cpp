@@ -13,7 +13,7 @@ namespace {
 class NoEmptyEmails : public ExportOptions {
  public:
   explicit NoEmptyEmails(bool asShown) : asShown_(asShown) {}
-  std::string vCardVersion() override { return {}; }
+  VCardVersion vCardVersion() override { return VCardVersion::V21; }
   bool singleFile() override { return false; }
   bool allowEmptyEmail() override { return false; }
   bool keepNumbersAsShown() override { return asShown_; }

@@ -3,8 +3,8 @@
 namespace quillmere::core {
 
 TypeSpelling spellingOf(const RecordForm& form) {
-  if (!form.standard || form.version == "2.1") return TypeSpelling::Bare;
-  return form.version == "4.0" ? TypeSpelling::Type40 : TypeSpelling::Type30;
+  if (!form.standard || form.version == VCardVersion::V21) return TypeSpelling::Bare;
+  return form.version == VCardVersion::V40 ? TypeSpelling::Type40 : TypeSpelling::Type30;
 }
 
 namespace {

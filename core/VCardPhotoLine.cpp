@@ -4,9 +4,9 @@
 
 namespace quillmere::core {
 
-void appendPhotoLine(std::string& out, std::string_view base64, std::string_view version,
+void appendPhotoLine(std::string& out, std::string_view base64, VCardVersion version,
                      VCardDialect dialect, CardExpectation* expected) {
-  const bool v40 = version == "4.0";
+  const bool v40 = version == VCardVersion::V40;
   constexpr std::string_view kDataUri = "data:image/jpeg;base64,";
   const std::size_t from = out.size();
   if (dialect == VCardDialect::V21) {

@@ -12,7 +12,7 @@ namespace quillmere::core {
 // writes it: 2.1 `PHOTO;ENCODING=BASE64;TYPE=JPEG:` with the base64 on indented lines ended by
 // an empty line, 3.0 `PHOTO;ENCODING=b;TYPE=JPEG:`, 4.0 a `data:` URI, both folded as any line
 // (no reader takes a line of hundreds of kilobytes). With `expected`, tells it the property.
-void appendPhotoLine(std::string& out, std::string_view base64, std::string_view version,
+void appendPhotoLine(std::string& out, std::string_view base64, VCardVersion version,
                      VCardDialect dialect, CardExpectation* expected);
 
 }  // namespace quillmere::core

@@ -214,8 +214,8 @@ thread_local std::string QuickLine::decoded;
 
 }  // namespace
 
-std::optional<std::uint64_t> quickCardDigest(std::string_view record, std::string_view version) {
-  const bool v21 = version == "2.1";
+std::optional<std::uint64_t> quickCardDigest(std::string_view record, VCardVersion version) {
+  const bool v21 = version == VCardVersion::V21;
   thread_local CardDigest digest;
   thread_local std::string unfolded;
   digest.clear();
@@ -236,7 +236,8 @@ std::optional<std::uint64_t> quickCardDigest(std::string_view record, std::strin
   };
   if (physical() != "BEGIN:VCARD") return std::nullopt;
   const std::string_view versionLine = physical();
-  if (!versionLine.starts_with("VERSION:") || versionLine.substr(8) != version) return std::nullopt;
+  if (!versionLine.starts_with("VERSION:") || versionLine.substr(8) != versionText(version))
+    return std::nullopt;
   while (at < record.size()) {
     std::string_view line = physical();
     const bool quotedPrintable =

@@ -223,7 +223,7 @@ void VCardReader::fail(const std::string& what) const {
   throw VCardReadError("line " + std::to_string(lineNumber_) + " " + what);
 }
 
-std::optional<std::string_view> VCardReader::nextLine(const std::string& version) {
+std::optional<std::string_view> VCardReader::nextLine(bool v21) {
   const auto physical = [&]() -> std::optional<std::string_view> {
     if (at_ >= text_.size()) return std::nullopt;
     std::size_t end = text_.find("\r\n", at_);
@@ -241,7 +241,6 @@ std::optional<std::string_view> VCardReader::nextLine(const std::string& version
   if (!first) return std::nullopt;
   const std::size_t begun = lineNumber_;
   unfolded_.assign(*first);
-  const bool v21 = version == "2.1";
   const bool quotedPrintable = v21 && isQuotedPrintableLine(unfolded_);
   while (at_ < text_.size()) {
     const char lead = text_[at_];
@@ -263,21 +262,19 @@ std::optional<std::string_view> VCardReader::nextLine(const std::string& version
 
 bool VCardReader::next(ReadCard& card) {
   card.content.clear();
-  card.version.clear();
-  std::optional<std::string_view> line = nextLine(card.version);
+  std::optional<std::string_view> line = nextLine(false);
   if (!line) return false;
   if (!equalsIgnoringCase(*line, "BEGIN:VCARD")) fail("is not BEGIN:VCARD");
   const std::size_t begun = lineNumber_;
-  line = nextLine(card.version);
+  line = nextLine(false);
   if (!line || line->size() < 8 || !equalsIgnoringCase(line->substr(0, 8), "VERSION:")) {
     fail("is not the VERSION line that must follow BEGIN:VCARD");
   }
-  card.version = std::string(line->substr(8));
-  if (card.version != "2.1" && card.version != "3.0" && card.version != "4.0") {
-    fail("names version " + card.version + ", not 2.1, 3.0 or 4.0");
-  }
-  const bool v21 = card.version == "2.1";
-  while ((line = nextLine(card.version))) {
+  const std::optional<VCardVersion> version = parseVCardVersion(line->substr(8));
+  if (!version) fail("names version " + std::string(line->substr(8)) + ", not 2.1, 3.0 or 4.0");
+  card.version = *version;
+  const bool v21 = card.version == VCardVersion::V21;
+  while ((line = nextLine(v21))) {
     if (equalsIgnoringCase(*line, "END:VCARD")) return true;
     // 2.1 ends a base64 value with an empty line.
     if (v21 && line->empty()) continue;
@@ -289,14 +286,15 @@ bool VCardReader::next(ReadCard& card) {
   fail("begins a card that has no END:VCARD");
 }
 
-std::optional<std::string> readBackDifference(std::string_view record, std::string_view version,
+std::optional<std::string> readBackDifference(std::string_view record, VCardVersion version,
                                               const CardContent& written) {
   thread_local ReadCard card;
   try {
     VCardReader reader(record);
     if (!reader.next(card)) return "written, but no card reads back";
     if (card.version != version) {
-      return "written, but reads back as version " + card.version + ", not " + std::string(version);
+      return "written, but reads back as version " + std::string(versionText(card.version)) +
+             ", not " + std::string(versionText(version));
     }
   } catch (const VCardReadError& error) {
     return std::string("written, but does not read back: ") + error.what();

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/CardContent.h"
+#include "core/VCardVersion.h"
 
 namespace quillmere::core {
 
@@ -17,7 +18,7 @@ class VCardReadError : public std::runtime_error {
 };
 
 struct ReadCard {
-  std::string version;
+  VCardVersion version = VCardVersion::V21;
   CardContent content;  // every property between VERSION and END:VCARD
 };
 
@@ -34,7 +35,8 @@ class VCardReader {
 
  private:
   // The next logical line, unfolded; none at the end of the text.
-  std::optional<std::string_view> nextLine(const std::string& version);
+  // `v21` unfolds as 2.1 does.
+  std::optional<std::string_view> nextLine(bool v21);
   [[noreturn]] void fail(const std::string& what) const;
 
   std::string_view text_;
@@ -45,7 +47,7 @@ class VCardReader {
 
 // Reads `record`, the text of one card, back as its version's reader would, and says the
 // first way it differs from `written`; none when every property reads back as written.
-std::optional<std::string> readBackDifference(std::string_view record, std::string_view version,
+std::optional<std::string> readBackDifference(std::string_view record, VCardVersion version,
                                               const CardContent& written);
 
 }  // namespace quillmere::core

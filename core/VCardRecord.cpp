@@ -316,11 +316,10 @@ void appendRecord(std::string& out, const ContactValues& values, const RecordFor
                   CardExpectation* expected) {
   using enum Field;
   RecordWriter w(out, values, form, expected);
-  const std::string_view version = form.version;
 
   w.line("BEGIN:VCARD");
   w.line("VERSION:");
-  out += version;
+  out += versionText(form.version);
 
   const bool hasName = w.anyOf({LastName, FirstName, MiddleName});
   if (form.standard) {
@@ -360,8 +359,8 @@ void appendRecord(std::string& out, const ContactValues& values, const RecordFor
   w.optional(Email, EmailAddress3);
   w.optional("NOTE", Notes);
   // More Fields come after every line above, so a card without them is as it always was.
-  const bool v21 = version == "2.1";
-  const bool v40 = version == "4.0";
+  const bool v21 = form.version == VCardVersion::V21;
+  const bool v40 = form.version == VCardVersion::V40;
   // 2.1 has no nickname; the readers that take one there read X-NICKNAME.
   w.optional(v21 ? "X-NICKNAME" : "NICKNAME", Nickname);
   w.date("BDAY", Birthday);
@@ -382,7 +381,7 @@ void appendRecord(std::string& out, const ContactValues& values, const RecordFor
   w.line("END:VCARD");
 }
 
-void appendRecord(std::string& out, const ContactValues& values, std::string_view version) {
+void appendRecord(std::string& out, const ContactValues& values, VCardVersion version) {
   appendRecord(out, values, RecordForm{version, false});
 }
 
@@ -392,7 +391,7 @@ std::string buildRecord(const ContactValues& values, const RecordForm& form) {
   return record;
 }
 
-std::string buildRecord(const ContactValues& values, std::string_view version) {
+std::string buildRecord(const ContactValues& values, VCardVersion version) {
   return buildRecord(values, RecordForm{version, false});
 }
 

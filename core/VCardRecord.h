@@ -5,6 +5,7 @@
 
 #include "core/CardContent.h"
 #include "core/ContactValues.h"
+#include "core/VCardVersion.h"
 
 namespace quillmere::core {
 
@@ -13,21 +14,21 @@ namespace quillmere::core {
 // components and the honorific as its prefix, an FN that is never empty, the home fax and
 // whole-address fields written, a UID, and lines folded at 75 octets.
 struct RecordForm {
-  std::string_view version;
+  VCardVersion version = VCardVersion::V21;
   bool standard = false;
   // A URL's commas and semicolons as "%2C" and "%3B": servers built on vobject (Radicale) take
   // a URL for a list of texts, keep only what comes before its first comma and escape the rest.
   bool uriCommasEncoded = false;
 };
 
-// The text of one vCard record for the given version ("2.1", "3.0" or "4.0"): lines joined
+// The text of one vCard record for the given version: lines joined
 // by CR LF, from "BEGIN:VCARD" to "END:VCARD", with no line break before or after.
-std::string buildRecord(const ContactValues& values, std::string_view version);
+std::string buildRecord(const ContactValues& values, VCardVersion version);
 std::string buildRecord(const ContactValues& values, const RecordForm& form);
 
 // The same record appended to `out`, for loops that reuse one buffer. With `expected`, it is
 // told each property the record holds as a reader should find it, to check the text against.
-void appendRecord(std::string& out, const ContactValues& values, std::string_view version);
+void appendRecord(std::string& out, const ContactValues& values, VCardVersion version);
 void appendRecord(std::string& out, const ContactValues& values, const RecordForm& form,
                   CardExpectation* expected = nullptr);
 

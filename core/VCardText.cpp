@@ -88,8 +88,8 @@ void appendQuotedPrintable(std::string& out, std::string_view escaped) {
 
 }  // namespace
 
-VCardDialect dialectOf(std::string_view version) {
-  return version == "2.1" ? VCardDialect::V21 : VCardDialect::V30;
+VCardDialect dialectOf(VCardVersion version) {
+  return version == VCardVersion::V21 ? VCardDialect::V21 : VCardDialect::V30;
 }
 
 void appendEscaped(std::string& out, std::string_view value, VCardDialect dialect, ValueKind kind) {

@@ -3,13 +3,15 @@
 #include <string>
 #include <string_view>
 
+#include "core/VCardVersion.h"
+
 namespace quillmere::core {
 
 // How values are made safe inside a property: 2.1 has no "\n" escape and assumes ASCII,
 // so line breaks and non-ASCII text travel quoted-printable there.
 enum class VCardDialect { V21, V30 };
 
-VCardDialect dialectOf(std::string_view version);
+VCardDialect dialectOf(VCardVersion version);
 
 // What a value is decides what of it is escaped. 2.1 defines an escape only for a ";" inside
 // a component of a structured value (N, ADR, ORG); its readers keep any other backslash. A URI

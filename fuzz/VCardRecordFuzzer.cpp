@@ -19,13 +19,15 @@ namespace {
 
 using namespace quillmere::core;
 
-constexpr std::array<std::string_view, 3> kVersions{"2.1", "3.0", "4.0"};
+constexpr std::array<VCardVersion, 3> kVersions{VCardVersion::V21, VCardVersion::V30,
+                                                VCardVersion::V40};
 
 // What may come between VERSION and END:VCARD.
 constexpr std::array<std::string_view, 9> kProperties{"N",   "FN",    "ORG",  "TITLE", "TEL",
                                                       "ADR", "EMAIL", "NOTE", "URL"};
 
-[[noreturn]] void fail(const char* what, std::string_view version, const std::string& record) {
+[[noreturn]] void fail(const char* what, VCardVersion written, const std::string& record) {
+  const std::string_view version = versionText(written);
   std::fprintf(stderr, "vCard %.*s record %s:\n%s\n", static_cast<int>(version.size()),
                version.data(), what, record.c_str());
   std::abort();
@@ -53,13 +55,13 @@ bool isKnownProperty(std::string_view line) {
   return false;
 }
 
-void check(const ContactValues& values, std::string_view version) {
+void check(const ContactValues& values, VCardVersion version) {
   const std::string record = buildRecord(values, version);
   const std::vector<std::string_view> lines = linesOf(record);
   if (lines.size() < 4) fail("has fewer than four lines", version, record);
   if (lines.front() != "BEGIN:VCARD") fail("does not start with BEGIN:VCARD", version, record);
   if (lines.back() != "END:VCARD") fail("does not end with END:VCARD", version, record);
-  if (lines[1] != "VERSION:" + std::string(version)) {
+  if (lines[1] != "VERSION:" + std::string(versionText(version))) {
     fail("has no VERSION line second", version, record);
   }
   for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -85,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     values[static_cast<Field>(field)] = std::string(rest.substr(0, end));
     rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
   }
-  for (const std::string_view version : kVersions)
+  for (const VCardVersion version : kVersions)
     check(values, version);
   return 0;
 }

@@ -140,7 +140,6 @@ constexpr std::array<Option, 20> kOptions{{
      }},
 }};
 
-constexpr std::array<std::string_view, 3> kVersions{"2.1", "3.0", "4.0"};
 constexpr std::array<std::string_view, 3> kPlaces{"WORKBOOK", "FOLDER", "VERSION"};
 
 std::string meant(std::optional<std::string_view> suggestion) {
@@ -223,18 +222,21 @@ ConvertCommand parseConvertCommand(const std::vector<std::string>& arguments) {
   }
   // A destination names the version it reads best; a VERSION given still wins.
   const core::DestinationProfile& profile = core::profileOf(command.destination);
-  const bool versionLeftOut = !profile.version.empty() && operands.size() >= 2 &&
+  const bool versionLeftOut = profile.version && operands.size() >= 2 &&
                               (operands.size() == 2 || operands[2].find('=') != std::string::npos);
-  if (versionLeftOut) operands.insert(operands.begin() + 2, profile.version);
+  if (versionLeftOut) {
+    operands.insert(operands.begin() + 2, std::string(core::versionText(*profile.version)));
+  }
   if (operands.size() < kPlaces.size()) {
     throw UsageError("missing " + std::string(kPlaces[operands.size()]));
   }
   command.workbook = operands[0];
   command.folder = operands[1];
-  command.version = operands[2];
-  if (std::find(kVersions.begin(), kVersions.end(), command.version) == kVersions.end()) {
-    throw UsageError("the version must be 2.1, 3.0 or 4.0, not " + quoted(command.version));
+  const std::optional<core::VCardVersion> version = core::parseVCardVersion(operands[2]);
+  if (!version) {
+    throw UsageError("the version must be 2.1, 3.0 or 4.0, not " + quoted(operands[2]));
   }
+  command.version = *version;
   if (command.perFile > 0) command.single = true;
   if (profile.standardForms) {
     command.single = command.single || profile.singleFile;

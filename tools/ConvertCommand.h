@@ -10,6 +10,7 @@
 
 #include "core/ContactField.h"
 #include "core/Destination.h"
+#include "core/VCardVersion.h"
 #include "core/WrittenDate.h"
 
 namespace quillmere::tools {
@@ -33,7 +34,7 @@ struct ConvertCommand {
   Action action = Action::Convert;
   std::string workbook;
   std::string folder;
-  std::string version;
+  core::VCardVersion version = core::VCardVersion::V21;
   bool single = false;
   bool allowEmpty = false;
   bool asShown = false;

@@ -2,6 +2,7 @@
 // record by hand and for the round-trip test. Values use \t \n \r \\ escapes.
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "core/ContactValues.h"
@@ -44,9 +45,10 @@ int main(int argc, char** argv) {
     std::cerr << "usage: recordtext VERSION < fields.tsv   (VERSION is 2.1, 3.0 or 4.0)\n";
     return 2;
   }
-  const std::string version = argv[1];
-  if (version != "2.1" && version != "3.0" && version != "4.0") {
-    std::cerr << "recordtext: unknown vCard version \"" << version << "\"; use 2.1, 3.0 or 4.0\n";
+  const std::optional<quillmere::core::VCardVersion> version =
+      quillmere::core::parseVCardVersion(argv[1]);
+  if (!version) {
+    std::cerr << "recordtext: unknown vCard version \"" << argv[1] << "\"; use 2.1, 3.0 or 4.0\n";
     return 2;
   }
   quillmere::core::ContactValues values;
@@ -70,7 +72,7 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  const std::string record = quillmere::core::buildRecord(values, version);
+  const std::string record = quillmere::core::buildRecord(values, *version);
   std::fwrite(record.data(), 1, record.size(), stdout);
   return std::fflush(stdout) == 0 ? 0 : 2;
 }

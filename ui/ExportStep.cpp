@@ -41,7 +41,7 @@ ExportStep::ExportStep(ExportPage& page, const QCheckBox& moreFields,
 
 ExportStep::~ExportStep() = default;
 
-void ExportStep::chooseVersion(const QString& version) {
+void ExportStep::chooseVersion(core::VCardVersion version) {
   version_ = version;
   refreshPreview();
 }
@@ -49,15 +49,16 @@ void ExportStep::chooseVersion(const QString& version) {
 QString ExportStep::applyDestination() {
   const core::DestinationProfile& profile = core::profileOf(options_->destination());
   if (!profile.standardForms) return {};
-  QRadioButton* version = profile.version == "2.1"   ? page_.Opt2
-                          : profile.version == "4.0" ? page_.Opt4
-                                                     : page_.Opt3;
+  using core::VCardVersion;
+  QRadioButton* version = profile.version == VCardVersion::V21   ? page_.Opt2
+                          : profile.version == VCardVersion::V40 ? page_.Opt4
+                                                                 : page_.Opt3;
   version->setChecked(true);
   page_.ChkSinglevCard->setChecked(profile.singleFile);
   // A phone number's leading zero is part of it.
   page_.chkNumbersAsShown->setChecked(true);
   return tr("%1: vCard %2, %3.")
-      .arg(page_.cmbDestination->currentText(), version_,
+      .arg(page_.cmbDestination->currentText(), QLatin1StringView(core::versionText(version_)),
            profile.singleFile ? tr("one file") : tr("a file per contact"));
 }
 

@@ -10,6 +10,7 @@
 #include "core/ColumnMapping.h"
 #include "core/ContactSheet.h"
 #include "core/PictureShrinker.h"
+#include "core/VCardVersion.h"
 
 class QCheckBox;
 class QWidget;
@@ -32,13 +33,13 @@ class ExportStep {
   ExportStep(ExportPage& page, const QCheckBox& moreFields, const core::PictureShrinker* pictures);
   ~ExportStep();
 
-  // The vCard version the export writes: "2.1", "3.0" or "4.0".
-  const QString& version() const { return version_; }
+  // The vCard version the export writes.
+  core::VCardVersion version() const { return version_; }
   WindowOptions& options() { return *options_; }
   Conversion& conversion() { return *conversion_; }
 
   // A version button was checked, however it came to be.
-  void chooseVersion(const QString& version);
+  void chooseVersion(core::VCardVersion version);
   // Sets the version, the file mode and numbers as shown to what the chosen destination reads
   // best. What was set, in the few words the status bar holds; empty when the destination
   // asks for nothing of its own.
@@ -68,7 +69,7 @@ class ExportStep {
  private:
   ExportPage& page_;
   const core::PictureShrinker* pictures_;
-  QString version_ = QStringLiteral("2.1");
+  core::VCardVersion version_ = core::VCardVersion::V21;
   std::unique_ptr<WindowOptions> options_;
   std::unique_ptr<Conversion> conversion_;
   QPointer<frmPreview> preview_;

@@ -9,12 +9,8 @@
 
 namespace quillmere::ui {
 
-std::string WindowOptions::vCardVersion() {
-  if (version_ != versionAsked_ || versionText_.empty()) {
-    versionAsked_ = version_;
-    versionText_ = version_.toStdString();
-  }
-  return versionText_;
+core::VCardVersion WindowOptions::vCardVersion() {
+  return version_;
 }
 
 bool WindowOptions::singleFile() {

@@ -12,13 +12,14 @@ class QSpinBox;
 namespace quillmere::ui {
 
 // The choices on the export page, read from their controls at the moment a run or the card
-// preview asks. The version text and the boxes must outlive it.
+// preview asks. The version and the boxes must outlive it.
 class WindowOptions : public core::ExportOptions {
  public:
-  WindowOptions(const QString& version, const QCheckBox& singleFile, const QCheckBox& allowEmpty,
-                const QCheckBox& numbersAsShown, const QCheckBox& moreFields,
-                const QCheckBox& internationalPhones, const QComboBox& phoneCountry,
-                const QComboBox& destination, const QSpinBox& perFile)
+  WindowOptions(const core::VCardVersion& version, const QCheckBox& singleFile,
+                const QCheckBox& allowEmpty, const QCheckBox& numbersAsShown,
+                const QCheckBox& moreFields, const QCheckBox& internationalPhones,
+                const QComboBox& phoneCountry, const QComboBox& destination,
+                const QSpinBox& perFile)
       : version_(version),
         singleFile_(singleFile),
         allowEmpty_(allowEmpty),
@@ -29,7 +30,7 @@ class WindowOptions : public core::ExportOptions {
         destination_(destination),
         perFile_(perFile) {}
 
-  std::string vCardVersion() override;
+  core::VCardVersion vCardVersion() override;
   bool singleFile() override;
   bool allowEmptyEmail() override;
   bool keepNumbersAsShown() override;
@@ -43,10 +44,7 @@ class WindowOptions : public core::ExportOptions {
   std::optional<core::OptionAnswers> answers() override;
 
  private:
-  const QString& version_;
-  // Asked once per record: converted again only when the choice changed.
-  QString versionAsked_;
-  std::string versionText_;
+  const core::VCardVersion& version_;
   const QCheckBox& singleFile_;
   const QCheckBox& allowEmpty_;
   const QCheckBox& numbersAsShown_;

@@ -58,7 +58,7 @@ core::ContactValues contact(int row, bool changed) {
 
 }  // namespace
 
-QList<OutgoingCard> makeCards(int count, const QSet<int>& changedRows, const char* version) {
+QList<OutgoingCard> makeCards(int count, const QSet<int>& changedRows, core::VCardVersion version) {
   QList<OutgoingCard> cards;
   for (int row = 2; row < count + 2; ++row) {
     const std::string text = core::buildRecord(contact(row, changedRows.contains(row)),

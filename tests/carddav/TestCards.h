@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "carddav/UploadPlan.h"
+#include "core/VCardVersion.h"
 
 namespace quillmere::carddav::test {
 
@@ -14,7 +15,7 @@ namespace quillmere::carddav::test {
 // e-mails and addresses. A changed row keeps its UID (names and e-mail stay) but gets a new
 // phone number and note, as a corrected sheet would.
 QList<OutgoingCard> makeCards(int count, const QSet<int>& changedRows = {},
-                              const char* version = "3.0");
+                              core::VCardVersion version = core::VCardVersion::V30);
 
 // Writes each card to `folder` as "<uid>.vcf", for the read-back script.
 void writeCards(const QList<OutgoingCard>& cards, const QString& folder);

@@ -71,7 +71,7 @@ TEST(Upload, ThousandCardsArriveWholeAndASecondRunSendsOnlyTheTenChanged) {
   EXPECT_EQ(differencesOnServer(server, book, changed), QString());
 }
 
-class SecondPlan : public testing::TestWithParam<const char*> {};
+class SecondPlan : public testing::TestWithParam<core::VCardVersion> {};
 
 TEST_P(SecondPlan, FindsEveryCardSentUnchanged) {
   RadicaleServer server;
@@ -82,8 +82,11 @@ TEST_P(SecondPlan, FindsEveryCardSentUnchanged) {
   EXPECT_EQ(planned(server, book, cards).summary(), "0 new, 0 to update, 60 unchanged");
 }
 
-INSTANTIATE_TEST_SUITE_P(Versions, SecondPlan, testing::Values("3.0", "4.0"),
-                         [](const auto& test) { return test.param[0] == '3' ? "v3" : "v4"; });
+INSTANTIATE_TEST_SUITE_P(Versions, SecondPlan,
+                         testing::Values(core::VCardVersion::V30, core::VCardVersion::V40),
+                         [](const auto& test) {
+                           return test.param == core::VCardVersion::V30 ? "v3" : "v4";
+                         });
 
 TEST(Upload, ACardChangedOnTheServerAfterThePlanIsAConflictAndKeptAsTheServerHasIt) {
   RadicaleServer server;

@@ -56,10 +56,10 @@ ContactValues awkwardContact() {
 TEST(DestinationForms, EachVersionWritesTheStandardLinesItDefines) {
   const std::string uid = "UID:16c8ae82-b0fa-8f13-8de5-1b5a7ac9a612";
   const struct {
-    const char* version;
+    VCardVersion version;
     std::vector<std::string> lines;
   } cases[] = {
-      {"2.1",
+      {VCardVersion::V21,
        {"BEGIN:VCARD",
         "VERSION:2.1",
         "N:Smith, Jr.;John;;Dr.;",
@@ -80,7 +80,7 @@ TEST(DestinationForms, EachVersionWritesTheStandardLinesItDefines) {
         "=BCmlauts",
         uid,
         "END:VCARD"}},
-      {"3.0",
+      {VCardVersion::V30,
        {"BEGIN:VCARD", "VERSION:3.0", "N:Smith\\, Jr.;John;;Dr.;", "FN:John Smith\\, Jr.",
         "ORG:Acme\\; Inc;", "TEL;TYPE=WORK,VOICE:+49 30 1234", "TEL;TYPE=CELL,VOICE:0151 2345678",
         "TEL;TYPE=HOME,FAX:030 999", "ADR;TYPE=WORK:;;1 Main St;Köln;;;",
@@ -89,7 +89,7 @@ TEST(DestinationForms, EachVersionWritesTheStandardLinesItDefines) {
         "EMAIL;TYPE=INTERNET:j.smith@example.org",
         "NOTE:Met at the fair\\, booth 5\\; a long note that runs on past the seventy-",
         " five octets a line may hold\\, with ümlauts", uid, "END:VCARD"}},
-      {"4.0",
+      {VCardVersion::V40,
        {"BEGIN:VCARD", "VERSION:4.0", "N:Smith\\, Jr.;John;;Dr.;", "FN:John Smith\\, Jr.",
         "ORG:Acme\\; Inc;", "TEL;TYPE=work,voice:+49 30 1234", "TEL;TYPE=cell,voice:0151 2345678",
         "TEL;TYPE=home,fax:030 999", "ADR;TYPE=work;LABEL=\"1 Main St, Köln\":;;1 Main St;Köln;;;",
@@ -117,7 +117,7 @@ TEST(DestinationForms, TheDisplayNameIsNeverEmptyWhereTheRowNamesTheContactAtAll
   for (const auto& c : cases) {
     ContactValues values;
     values[c.field] = c.value;
-    const std::string record = buildRecord(values, RecordForm{"3.0", true});
+    const std::string record = buildRecord(values, RecordForm{VCardVersion::V30, true});
     EXPECT_NE(record.find("\r\nN:;;"), std::string::npos) << record;
     EXPECT_NE(record.find("\r\nFN:" + std::string(c.value) + "\r\n"), std::string::npos) << record;
   }
@@ -169,7 +169,7 @@ TEST(VCardReader, TheQuickPassAgreesWithTheWriterInEveryForm) {
   values[PersonalHomePage] = "http://ann.example/~a,b";
   values[Nickname] = "Annie, the 2nd; ok";
   values[Birthday] = "1985-03-13";
-  for (const char* version : {"2.1", "3.0", "4.0"}) {
+  for (const VCardVersion version : {VCardVersion::V21, VCardVersion::V30, VCardVersion::V40}) {
     for (const RecordForm form :
          {RecordForm{version, false}, RecordForm{version, true}, RecordForm{version, true, true}}) {
       CardDigest expected;
@@ -310,7 +310,7 @@ TEST(DestinationRun, KeepsEachDestinationsLimitsAndGivesEveryCardItsOwnUid) {
 
   RunFixture outlook(fiveRows());
   outlook.options.destinationChoice = Destination::Outlook;
-  outlook.options.version = "2.1";
+  outlook.options.version = VCardVersion::V21;
   outlook.run();
   EXPECT_EQ(outlook.sink.files.size(), 4u);
   EXPECT_NE(outlook.sink.records.at(0).find("\r\nNOTE:C:\\temp\r\n"), std::string::npos);
@@ -320,7 +320,7 @@ TEST(DestinationRun, KeepsEachDestinationsLimitsAndGivesEveryCardItsOwnUid) {
 // reported as written but reading back otherwise, and the run does not count as a success.
 TEST(DestinationRun, ReportsEveryRowWhoseCardReadsBackDifferently) {
   for (const Destination destination : {Destination::AnyApp, Destination::CardDav}) {
-    for (const char* version : {"2.1", "3.0", "4.0"}) {
+    for (const VCardVersion version : {VCardVersion::V21, VCardVersion::V30, VCardVersion::V40}) {
       RunFixture f(fiveRows());
       f.options.destinationChoice = destination;
       f.options.version = version;
@@ -331,7 +331,7 @@ TEST(DestinationRun, ReportsEveryRowWhoseCardReadsBackDifferently) {
         const std::size_t lower = record.find("NOTE:again");
         if (lower != std::string::npos) record.replace(lower + 5, 5, "AGAIN");
       });
-      const bool escapes = std::string(version) != "2.1";
+      const bool escapes = version != VCardVersion::V21;
       EXPECT_EQ(report.counts.readBackCount, escapes ? 2 : 1) << version;
       EXPECT_EQ(report.counts.contactCount, 4) << version;
       EXPECT_FALSE(report.everyContactWritten()) << version;

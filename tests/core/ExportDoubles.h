@@ -27,6 +27,7 @@ using core::RecordSink;
 using core::RowOutcome;
 using core::RowReport;
 using core::SinkError;
+using core::VCardVersion;
 
 // Keeps every record per file, in order; can refuse the whole folder or single appends.
 class MemorySink : public RecordSink {
@@ -63,7 +64,7 @@ class MemorySink : public RecordSink {
 // The window's options, with a count of how often each was asked.
 class ScriptedOptions : public ExportOptions {
  public:
-  std::string vCardVersion() override {
+  VCardVersion vCardVersion() override {
     ++versionAsks;
     return version;
   }
@@ -81,7 +82,7 @@ class ScriptedOptions : public ExportOptions {
   }
   core::Destination destination() override { return destinationChoice; }
   std::int32_t perFile() override { return perFileLimit; }
-  std::string version = "3.0";
+  VCardVersion version = VCardVersion::V30;
   bool single = false;
   bool allowEmpty = false;
   bool asShown = false;

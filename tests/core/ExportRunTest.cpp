@@ -303,7 +303,7 @@ TEST(ExportRun, VersionAndSingleFileAreAskedForEachRecordAndApplyFromTheNext) {
   Fixture f(nameRows(), 4, 6);
   f.observer.onRow = [&](int row) {
     if (row == 1) {
-      f.options.version = "4.0";
+      f.options.version = VCardVersion::V40;
       f.options.single = true;
     }
   };

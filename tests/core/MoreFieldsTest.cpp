@@ -20,10 +20,10 @@ using enum Field;
 // One cell of column A paired with a field, read and written as a run with More Fields does:
 // the card's line for it (none when empty), and what the report says of the cell.
 struct Case {
-  Case(Field f, std::string v, MemorySheet::Cell c, std::string l, std::string n = {},
+  Case(Field f, VCardVersion v, MemorySheet::Cell c, std::string l, std::string n = {},
        std::string code = {}, bool in1904 = false, bool more = true)
       : field(f),
-        version(std::move(v)),
+        version(v),
         cell(std::move(c)),
         line(std::move(l)),
         note(std::move(n)),
@@ -31,7 +31,7 @@ struct Case {
         date1904(in1904),
         moreFields(more) {}
   Field field;
-  std::string version;
+  VCardVersion version;
   MemorySheet::Cell cell;
   std::string line;
   std::string note;
@@ -55,69 +55,74 @@ const std::string kNotADate =
 TEST(MoreFields, EachFieldWritesItsVersionsLineFromNumbersAndTextsAndNamesWhatItCannotRead) {
   const MemorySheet::Styled leadingZero{1701234567, 0};
   const std::vector<Case> cases{
-      {Birthday, "4.0", 31119.0, "BDAY:19850313"},
-      {Birthday, "4.0", 31119.75, "BDAY:19850313"},
-      {Birthday, "3.0", 29657.0, "BDAY:1985-03-13", "", "", true},
-      {Birthday, "2.1", std::string("1985-03-13"), "BDAY:1985-03-13"},
-      {Birthday, "4.0", std::string(" 19850313 "), "BDAY:19850313"},
-      {Birthday, "4.0", std::string("--03-13"), "BDAY:--0313"},
-      {Birthday, "3.0", std::string("--0229"), "BDAY:--0229"},
-      {Birthday, "2.1", std::string("--03-13"), "BDAY:--0313"},
-      {Birthday, "3.0", std::string("13/13/1985"), "", "Birthday \"13/13/1985\"" + kNotADate},
-      {Birthday, "3.0", std::string("1985-02-29"), "", "Birthday \"1985-02-29\"" + kNotADate},
-      {Birthday, "4.0", 60.0, "", "Birthday \"60\"" + kNotADate},
-      {Birthday, "4.0", 31119.0, "", "", "", false, false},
-      {Anniversary, "4.0", std::string("2010-06-05"), "ANNIVERSARY:20100605"},
-      {Anniversary, "3.0", std::string("2010-06-05"), "X-ANNIVERSARY:2010-06-05"},
-      {Anniversary, "2.1", std::string("--06-05"), "X-ANNIVERSARY:--0605"},
-      {Nickname, "2.1", std::string("Bob"), "X-NICKNAME:Bob"},
-      {Nickname, "3.0", std::string("Bob, Jr."), "NICKNAME:Bob\\, Jr."},
-      {Nickname, "2.1", std::string("Zoë"),
+      {Birthday, VCardVersion::V40, 31119.0, "BDAY:19850313"},
+      {Birthday, VCardVersion::V40, 31119.75, "BDAY:19850313"},
+      {Birthday, VCardVersion::V30, 29657.0, "BDAY:1985-03-13", "", "", true},
+      {Birthday, VCardVersion::V21, std::string("1985-03-13"), "BDAY:1985-03-13"},
+      {Birthday, VCardVersion::V40, std::string(" 19850313 "), "BDAY:19850313"},
+      {Birthday, VCardVersion::V40, std::string("--03-13"), "BDAY:--0313"},
+      {Birthday, VCardVersion::V30, std::string("--0229"), "BDAY:--0229"},
+      {Birthday, VCardVersion::V21, std::string("--03-13"), "BDAY:--0313"},
+      {Birthday, VCardVersion::V30, std::string("13/13/1985"), "",
+       "Birthday \"13/13/1985\"" + kNotADate},
+      {Birthday, VCardVersion::V30, std::string("1985-02-29"), "",
+       "Birthday \"1985-02-29\"" + kNotADate},
+      {Birthday, VCardVersion::V40, 60.0, "", "Birthday \"60\"" + kNotADate},
+      {Birthday, VCardVersion::V40, 31119.0, "", "", "", false, false},
+      {Anniversary, VCardVersion::V40, std::string("2010-06-05"), "ANNIVERSARY:20100605"},
+      {Anniversary, VCardVersion::V30, std::string("2010-06-05"), "X-ANNIVERSARY:2010-06-05"},
+      {Anniversary, VCardVersion::V21, std::string("--06-05"), "X-ANNIVERSARY:--0605"},
+      {Nickname, VCardVersion::V21, std::string("Bob"), "X-NICKNAME:Bob"},
+      {Nickname, VCardVersion::V30, std::string("Bob, Jr."), "NICKNAME:Bob\\, Jr."},
+      {Nickname, VCardVersion::V21, std::string("Zoë"),
        "X-NICKNAME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Zo=C3=AB"},
       // Google's groups, Outlook's categories and Google's own groups that are none.
-      {Categories, "3.0", std::string("Friends ::: Work; Sales, North"),
+      {Categories, VCardVersion::V30, std::string("Friends ::: Work; Sales, North"),
        "CATEGORIES:Friends,Work\\; Sales\\, North"},
-      {Categories, "3.0", std::string("Customers;VIP"), "CATEGORIES:Customers,VIP"},
-      {Categories, "4.0", std::string("* myContacts ::: * starred ::: * Friends ::: Golf"),
-       "CATEGORIES:Friends,Golf"},
-      {Categories, "4.0", std::string("* myContacts"), ""},
-      {Categories, "4.0", std::string("A\nB\r\n\n C \r ::: "), "CATEGORIES:A,B,C"},
-      {Categories, "2.1", std::string("Köln ::: x"),
+      {Categories, VCardVersion::V30, std::string("Customers;VIP"), "CATEGORIES:Customers,VIP"},
+      {Categories, VCardVersion::V40,
+       std::string("* myContacts ::: * starred ::: * Friends ::: Golf"), "CATEGORIES:Friends,Golf"},
+      {Categories, VCardVersion::V40, std::string("* myContacts"), ""},
+      {Categories, VCardVersion::V40, std::string("A\nB\r\n\n C \r ::: "), "CATEGORIES:A,B,C"},
+      {Categories, VCardVersion::V21, std::string("Köln ::: x"),
        "CATEGORIES;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:K=C3=B6ln,x"},
-      {OtherTelephoneNumber, "3.0", std::string("+44 20 7946 0958"), "TEL;VOICE:+44 20 7946 0958"},
-      {PagerNumber, "4.0", std::string("0151 1"), "TEL;PAGER:0151 1"},
-      {PersonalHomePage, "3.0", std::string("http://ann.example"), "URL;HOME:http://ann.example"},
-      {MobileNumber, "3.0", std::string("0170 1234567"), "TEL;CELL;VOICE:+49 170 1234567", "",
-       "DE"},
-      {MobileNumber, "3.0", leadingZero, "TEL;CELL;VOICE:+49 170 1234567", "", "DE"},
-      {HomeTelephoneNumber, "2.1", std::string("020 7946 0958"), "TEL;HOME;VOICE:+44 20 7946 0958",
-       "", "GB"},
-      {BusinessTelephoneNumber, "4.0", std::string("06 12 34 56 78"),
+      {OtherTelephoneNumber, VCardVersion::V30, std::string("+44 20 7946 0958"),
+       "TEL;VOICE:+44 20 7946 0958"},
+      {PagerNumber, VCardVersion::V40, std::string("0151 1"), "TEL;PAGER:0151 1"},
+      {PersonalHomePage, VCardVersion::V30, std::string("http://ann.example"),
+       "URL;HOME:http://ann.example"},
+      {MobileNumber, VCardVersion::V30, std::string("0170 1234567"),
+       "TEL;CELL;VOICE:+49 170 1234567", "", "DE"},
+      {MobileNumber, VCardVersion::V30, leadingZero, "TEL;CELL;VOICE:+49 170 1234567", "", "DE"},
+      {HomeTelephoneNumber, VCardVersion::V21, std::string("020 7946 0958"),
+       "TEL;HOME;VOICE:+44 20 7946 0958", "", "GB"},
+      {BusinessTelephoneNumber, VCardVersion::V40, std::string("06 12 34 56 78"),
        "TEL;WORK;VOICE:+33 6 12 34 56 78", "", "FR"},
-      {BusinessFaxNumber, "3.0", std::string("0049 30 1234567"), "TEL;WORK;FAX:+49 30 1234567", "",
-       "FR"},
-      {OtherTelephoneNumber, "3.0", std::string("011 49 30 1234567"), "TEL;VOICE:+49 30 1234567",
-       "", "US"},
-      {MobileNumber, "3.0", std::string("650 253 0000 ::: 12"),
+      {BusinessFaxNumber, VCardVersion::V30, std::string("0049 30 1234567"),
+       "TEL;WORK;FAX:+49 30 1234567", "", "FR"},
+      {OtherTelephoneNumber, VCardVersion::V30, std::string("011 49 30 1234567"),
+       "TEL;VOICE:+49 30 1234567", "", "US"},
+      {MobileNumber, VCardVersion::V30, std::string("650 253 0000 ::: 12"),
        "TEL;WORK;VOICE:12\r\nTEL;CELL;VOICE:+1 650-253-0000",
        "MobileNumber \"12\" in column A is not a phone number "
        "of US, so it is written as it stands",
        "US"},
-      {PagerNumber, "3.0", std::string("call me"), "TEL;PAGER:call me",
+      {PagerNumber, VCardVersion::V30, std::string("call me"), "TEL;PAGER:call me",
        "PagerNumber \"call me\" in column A is not a phone number of DE, so it is written as it "
        "stands",
        "DE"},
       // Numbers met before, now remembered: still noted each time, and read by the country.
-      {PagerNumber, "2.1", std::string("call me"), "TEL;PAGER:call me",
+      {PagerNumber, VCardVersion::V21, std::string("call me"), "TEL;PAGER:call me",
        "PagerNumber \"call me\" in column A is not a phone number of DE, so it is written as it "
        "stands",
        "DE"},
-      {HomeTelephoneNumber, "2.1", std::string("020 7946 0958"), "TEL;HOME;VOICE:020 7946 0958",
+      {HomeTelephoneNumber, VCardVersion::V21, std::string("020 7946 0958"),
+       "TEL;HOME;VOICE:020 7946 0958",
        "HomeTelephoneNumber \"020 7946 0958\" in column A is not a phone number of US, so it is "
        "written as it stands",
        "US"},
       // Too long a text to be remembered is read all the same.
-      {HomeTelephoneNumber, "2.1", "020 7946 0958" + std::string(60, ' ') + "ext. 12",
+      {HomeTelephoneNumber, VCardVersion::V21, "020 7946 0958" + std::string(60, ' ') + "ext. 12",
        "TEL;HOME;VOICE:+44 20 7946 0958 x12", "", "GB"},
   };
   for (const Case& c : cases) {
@@ -136,7 +141,8 @@ TEST(MoreFields, EachFieldWritesItsVersionsLineFromNumbersAndTextsAndNamesWhatIt
     const std::string bare = buildRecord(ContactValues(), c.version);
     const std::string expected =
         c.line.empty() ? bare : bare.substr(0, bare.size() - 9) + c.line + "\r\nEND:VCARD";
-    const std::string what = std::string(fieldName(c.field)) + " " + c.version + " " + c.line;
+    const std::string what =
+        std::string(fieldName(c.field)) + " " + std::string(versionText(c.version)) + " " + c.line;
     EXPECT_EQ(record, expected) << what;
     std::string notes;
     for (const ValueNote& note : values.notes())

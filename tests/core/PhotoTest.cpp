@@ -61,10 +61,10 @@ TEST(Photo, EachVersionWritesItsPhotoLineAndReadsItBack) {
   values[FirstName] = "Ann";
   values[Photo] = "ann.jpg";
   values.setPhoto(photo);
-  const std::vector<std::pair<std::string_view, std::string_view>> cases{
-      {"2.1", "\r\nPHOTO;ENCODING=BASE64;TYPE=JPEG:\r\n "},
-      {"3.0", "\r\nPHOTO;ENCODING=b;TYPE=JPEG:"},
-      {"4.0", "\r\nPHOTO:data:image/jpeg;base64,"},
+  const std::vector<std::pair<VCardVersion, std::string_view>> cases{
+      {VCardVersion::V21, "\r\nPHOTO;ENCODING=BASE64;TYPE=JPEG:\r\n "},
+      {VCardVersion::V30, "\r\nPHOTO;ENCODING=b;TYPE=JPEG:"},
+      {VCardVersion::V40, "\r\nPHOTO:data:image/jpeg;base64,"},
   };
   for (const auto& [version, head] : cases) {
     for (const bool standard : {false, true}) {
@@ -79,7 +79,7 @@ TEST(Photo, EachVersionWritesItsPhotoLineAndReadsItBack) {
       std::size_t from = 0;
       for (std::size_t end; (end = record.find("\r\n", from)) != std::string::npos; from = end + 2)
         EXPECT_LE(end - from, kFoldOctets) << version << ": " << record.substr(from, end - from);
-      if (version == "2.1") {
+      if (version == VCardVersion::V21) {
         EXPECT_NE(record.find("\r\n\r\n"), std::string::npos) << "no empty line after the base64";
       }
       EXPECT_EQ(readBackDifference(record, version, written), std::nullopt) << record;
@@ -92,7 +92,7 @@ TEST(Photo, EachVersionWritesItsPhotoLineAndReadsItBack) {
         if (card.content[i].name != "PHOTO") continue;
         found = true;
         std::string_view value = card.content[i].components.at(0);
-        if (version == "4.0")
+        if (version == VCardVersion::V40)
           value.remove_prefix(std::string_view("data:image/jpeg;base64,").size());
         EXPECT_EQ(value, photo) << version;
       }
@@ -105,7 +105,7 @@ TEST(Photo, ARowWithoutAPhotoWritesNoPhotoLine) {
   ContactValues values;
   values[FirstName] = "Ann";
   values[Photo] = "ann.jpg";  // not attached: the card goes without
-  for (const std::string_view version : {"2.1", "3.0", "4.0"})
+  for (const VCardVersion version : {VCardVersion::V21, VCardVersion::V30, VCardVersion::V40})
     EXPECT_EQ(buildRecord(values, version).find("PHOTO"), std::string::npos);
 }
 

@@ -54,7 +54,7 @@ const std::vector<ColumnPair> kMixedMapping = {
     pairOf(6, Field::Notes)};
 
 class CardsMatchTheExport
-    : public ::testing::TestWithParam<std::tuple<const char*, bool, bool, bool>> {};
+    : public ::testing::TestWithParam<std::tuple<VCardVersion, bool, bool, bool>> {};
 
 // With a destination, the standard forms, and files of at most two contacts each.
 TEST_P(CardsMatchTheExport, EveryCardIsTheRecordAndFileTheRunWritesForItsRow) {
@@ -103,10 +103,10 @@ TEST_P(CardsMatchTheExport, EveryCardIsTheRecordAndFileTheRunWritesForItsRow) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(VersionsAndOptions, CardsMatchTheExport,
-                         ::testing::Combine(::testing::Values("2.1", "3.0", "4.0"),
-                                            ::testing::Bool(), ::testing::Bool(),
-                                            ::testing::Bool()));
+INSTANTIATE_TEST_SUITE_P(
+    VersionsAndOptions, CardsMatchTheExport,
+    ::testing::Combine(::testing::Values(VCardVersion::V21, VCardVersion::V30, VCardVersion::V40),
+                       ::testing::Bool(), ::testing::Bool(), ::testing::Bool()));
 
 // Numbers under formats; in row 3 the e-mail is a number shown as spaces alone, which the
 // e-mail rule drops only when numbers are taken as shown.
@@ -179,7 +179,7 @@ TEST(RecordPreview, TheFirstCardFollowsTheVersionAndTheSingleFileBox) {
             "EMAIL;PREF;INTERNET:john@x.org\r\nEND:VCARD");
   EXPECT_EQ(card.file, "SmithJohn_1.vcf");
 
-  options.version = "4.0";
+  options.version = VCardVersion::V40;
   options.single = true;
   card = preview.card(options);
   EXPECT_EQ(card.record.substr(0, 26), "BEGIN:VCARD\r\nVERSION:4.0\r\n");

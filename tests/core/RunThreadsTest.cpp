@@ -90,7 +90,7 @@ Converted convert(bool keptRows) {
     RowReport report(folder / "rows.spool");
     test::ReportingObserver observer(report);
     test::MemorySink sink;
-    FixedAnswers options({"3.0", false, false, false, false, "GB"});
+    FixedAnswers options({VCardVersion::V30, false, false, false, false, "GB"});
     const ExportJob job{table, columns, '.', true};
     if (keptRows) {
       WatchedKeptRows sheet(rows, watch);

@@ -55,7 +55,7 @@ TEST(SeveralValues, TheFirstValueKeepsItsFieldTheNextFillFreeFieldsOfItsKindTheR
   MemorySheet exported(rows);
   test::MemorySink sink;
   test::ScriptedOptions options;
-  options.version = "3.0";
+  options.version = VCardVersion::V30;
   RowReport report(spool.string() + ".spool");
   test::ReportingObserver observer(report);
   exportContacts(exported, ExportJob{table, columns, '.'}, options, sink, observer);

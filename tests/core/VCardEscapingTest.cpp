@@ -16,7 +16,7 @@ namespace {
 using enum Field;
 
 // The record's lines between VERSION and END:VCARD, split at CR LF only.
-std::vector<std::string> bodyOf(const ContactValues& values, const std::string& version) {
+std::vector<std::string> bodyOf(const ContactValues& values, VCardVersion version) {
   const std::string record = buildRecord(values, version);
   std::vector<std::string> lines;
   std::size_t start = 0;
@@ -44,13 +44,13 @@ TEST_P(VCardEscaping, WritesTheLineForEachVersion) {
   ContactValues values;
   values[FullName] = "x";  // keeps the FN line fixed so only the tested line varies
   values[c.field] = c.value;
-  const auto line = [&](const std::string& version) {
+  const auto line = [&](VCardVersion version) {
     const auto body = bodyOf(values, version);
     return c.field == FullName ? body.at(0) : body.at(1);
   };
-  EXPECT_EQ(line("3.0"), c.v30);
-  EXPECT_EQ(line("4.0"), c.v30);
-  EXPECT_EQ(line("2.1"), c.v21);
+  EXPECT_EQ(line(VCardVersion::V30), c.v30);
+  EXPECT_EQ(line(VCardVersion::V40), c.v30);
+  EXPECT_EQ(line(VCardVersion::V21), c.v21);
 }
 
 constexpr const char* kQp = ";CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:";
@@ -144,7 +144,7 @@ TEST(VCardEscapingComponents, SeparatorsStayBareAndComponentsAreEscaped) {
   values[BusinessAddressStreet] = "1 Main St; Suite 2";
   values[BusinessAddressCity] = "Paris";
   values[BusinessAddressCountry] = "F,R";
-  for (const std::string version : {"3.0", "4.0"}) {
+  for (const VCardVersion version : {VCardVersion::V30, VCardVersion::V40}) {
     EXPECT_EQ(bodyOf(values, version),
               (std::vector<std::string>{"N:Smith\\;Jones;John;Lee", "FN:John Smith\\;Jones",
                                         "ORG:A\\, B & C;R\\;D",
@@ -152,7 +152,7 @@ TEST(VCardEscapingComponents, SeparatorsStayBareAndComponentsAreEscaped) {
         << version;
   }
   // 2.1 escapes only the semicolon inside a component.
-  EXPECT_EQ(bodyOf(values, "2.1"),
+  EXPECT_EQ(bodyOf(values, VCardVersion::V21),
             (std::vector<std::string>{"N:Smith\\;Jones;John;Lee", "FN:John Smith;Jones",
                                       "ORG:A, B & C;R\\;D",
                                       "ADR;WORK:;;1 Main St\\; Suite 2;Paris;;;F,R"}));
@@ -164,21 +164,21 @@ TEST(VCardEscapingComponents, QuotedPrintableCoversTheWholeStructuredValue) {
   values[FirstName] = "Jürgen";
   values[HomeAddressCity] = "Köln";
   values[HomeAddressStreet] = "Haupt;str.";
-  const auto body = bodyOf(values, "2.1");
+  const auto body = bodyOf(values, VCardVersion::V21);
   EXPECT_EQ(body.at(0), std::string("N") + kQp + "M=C3=BCller;J=C3=BCrgen;");
   EXPECT_EQ(body.at(1), std::string("FN") + kQp + "J=C3=BCrgen M=C3=BCller");
   EXPECT_EQ(body.at(2), std::string("ADR;HOME") + kQp + ";;Haupt\\;str.;K=C3=B6ln;;;");
-  EXPECT_EQ(bodyOf(values, "3.0").at(2), "ADR;HOME:;;Haupt\\;str.;Köln;;;");
+  EXPECT_EQ(bodyOf(values, VCardVersion::V30).at(2), "ADR;HOME:;;Haupt\\;str.;Köln;;;");
 }
 
 TEST(VCardEscapingComponents, DisplayNameEscapesEachPartThenJoins) {
   ContactValues values;
   values[FirstName] = "a,b";
   values[LastName] = "c\\d";
-  EXPECT_EQ(bodyOf(values, "3.0").at(1), "FN:a\\,b c\\\\d");
+  EXPECT_EQ(bodyOf(values, VCardVersion::V30).at(1), "FN:a\\,b c\\\\d");
   values[LastName] = "c\nd";
-  EXPECT_EQ(bodyOf(values, "3.0").at(1), "FN:a\\,b c\\nd");
-  EXPECT_EQ(bodyOf(values, "2.1").at(1), std::string("FN") + kQp + "a,b c=0D=0Ad");
+  EXPECT_EQ(bodyOf(values, VCardVersion::V30).at(1), "FN:a\\,b c\\nd");
+  EXPECT_EQ(bodyOf(values, VCardVersion::V21).at(1), std::string("FN") + kQp + "a,b c=0D=0Ad");
 }
 
 TEST(VCardEscapingComponents, NoValueEverBreaksARecordLine) {
@@ -186,7 +186,7 @@ TEST(VCardEscapingComponents, NoValueEverBreaksARecordLine) {
   for (std::size_t i = 0; i < kFieldCount; ++i) {
     values[static_cast<Field>(i)] = "x\r\ny\rz\n;,\\=ü";
   }
-  for (const std::string version : {"2.1", "3.0", "4.0"}) {
+  for (const VCardVersion version : {VCardVersion::V21, VCardVersion::V30, VCardVersion::V40}) {
     const std::string record = buildRecord(values, version);
     for (std::size_t i = 0; i < record.size(); ++i) {
       if (record[i] == '\r') {

@@ -32,9 +32,9 @@ std::vector<std::string> linesOf(const std::string& record) {
 
 // Plain ASCII values are written byte for byte, so every version makes the same lines
 // apart from VERSION.
-class VCardRecord : public ::testing::TestWithParam<std::string> {
+class VCardRecord : public ::testing::TestWithParam<VCardVersion> {
  protected:
-  std::string version() const { return GetParam(); }
+  VCardVersion version() const { return GetParam(); }
   std::string record() const { return buildRecord(values, version()); }
   std::vector<std::string> lines() const { return linesOf(record()); }
   // The lines between VERSION and END:VCARD.
@@ -47,7 +47,8 @@ class VCardRecord : public ::testing::TestWithParam<std::string> {
 };
 
 TEST_P(VCardRecord, AnEmptyRowGivesFourLines) {
-  EXPECT_EQ(record(), joinLines({"BEGIN:VCARD", "VERSION:" + version(), "FN:", "END:VCARD"}));
+  EXPECT_EQ(record(), joinLines({"BEGIN:VCARD", "VERSION:" + std::string(versionText(version())),
+                                 "FN:", "END:VCARD"}));
 }
 
 TEST_P(VCardRecord, HasNoLineBreakBeforeOrAfter) {
@@ -118,7 +119,7 @@ TEST_P(VCardRecord, EveryLineInOrder) {
   EXPECT_EQ(lines(),
             (std::vector<std::string>{
                 "BEGIN:VCARD",
-                "VERSION:" + version(),
+                "VERSION:" + std::string(versionText(version())),
                 "N:LastName;FirstName;MiddleName",
                 "FN:FullName",
                 "ORG:Company;Department",
@@ -164,9 +165,12 @@ TEST_P(VCardRecord, ValuesAreNeitherTrimmedNorFolded) {
   EXPECT_EQ(body(), (std::vector<std::string>{"FN:", "TITLE:" + std::string(200, 'x'), "NOTE:  "}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Versions, VCardRecord, ::testing::Values("2.1", "3.0", "4.0"),
+INSTANTIATE_TEST_SUITE_P(Versions, VCardRecord,
+                         ::testing::Values(VCardVersion::V21, VCardVersion::V30, VCardVersion::V40),
                          [](const auto& param) {
-                           return "V" + param.param.substr(0, 1) + param.param.substr(2);
+                           const std::string_view text = versionText(param.param);
+                           return "V" + std::string(text.substr(0, 1)) +
+                                  std::string(text.substr(2));
                          });
 
 TEST(VCardRecordVersions, PlainRecordsDifferOnlyInTheVersionLine) {
@@ -174,9 +178,9 @@ TEST(VCardRecordVersions, PlainRecordsDifferOnlyInTheVersionLine) {
   values[FirstName] = "John";
   values[Company] = "Acme";
   values[MobileNumber] = "+1 555 0100";
-  auto v21 = linesOf(buildRecord(values, "2.1"));
-  auto v30 = linesOf(buildRecord(values, "3.0"));
-  auto v40 = linesOf(buildRecord(values, "4.0"));
+  auto v21 = linesOf(buildRecord(values, VCardVersion::V21));
+  auto v30 = linesOf(buildRecord(values, VCardVersion::V30));
+  auto v40 = linesOf(buildRecord(values, VCardVersion::V40));
   EXPECT_EQ(v21[1], "VERSION:2.1");
   EXPECT_EQ(v40[1], "VERSION:4.0");
   v21.erase(v21.begin() + 1);

@@ -347,7 +347,7 @@ class FrmMainLayoutTest : public QObject {
     auto* opt4 = fixture.find<QRadioButton>(QStringLiteral("Opt4"));
     QVERIFY(opt2 && opt3 && opt4);
     QVERIFY(opt2->isChecked() && !opt3->isChecked() && !opt4->isChecked());
-    QCOMPARE(fixture.window->vCardVersion(), QStringLiteral("2.1"));
+    QCOMPARE(fixture.window->vCardVersion(), quillmere::core::VCardVersion::V21);
     QVERIFY(opt2->group() != nullptr && opt2->group()->exclusive());
     QCOMPARE(opt3->group(), opt2->group());
     QCOMPARE(opt4->group(), opt2->group());

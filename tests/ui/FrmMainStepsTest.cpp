@@ -356,17 +356,17 @@ class FrmMainStepsTest : public QObject {
   }
 
   void theVersionOptionsSetTheVersionTheExportWrites() {
-    QCOMPARE(fixture.window->vCardVersion(), QStringLiteral("2.1"));
+    QCOMPARE(fixture.window->vCardVersion(), quillmere::core::VCardVersion::V21);
     toMapStep();
     QVERIFY(fixture.addPair(QStringLiteral("Name"), QStringLiteral("FullName")));
     fixture.shell.defaultFolder = QStringLiteral("/tmp");
     fixture.click("cmdNext");
     fixture.click("Opt4");
-    QCOMPARE(fixture.window->vCardVersion(), QStringLiteral("4.0"));
+    QCOMPARE(fixture.window->vCardVersion(), quillmere::core::VCardVersion::V40);
     fixture.click("Opt2");
-    QCOMPARE(fixture.window->vCardVersion(), QStringLiteral("2.1"));
+    QCOMPARE(fixture.window->vCardVersion(), quillmere::core::VCardVersion::V21);
     fixture.click("Opt3");
-    QCOMPARE(fixture.window->vCardVersion(), QStringLiteral("3.0"));
+    QCOMPARE(fixture.window->vCardVersion(), quillmere::core::VCardVersion::V30);
     QVERIFY(fixture.find<QRadioButton>(QStringLiteral("Opt3"))->isChecked());
     QVERIFY(!fixture.find<QRadioButton>(QStringLiteral("Opt2"))->isChecked());
   }
