@@ -662,6 +662,29 @@
     </message>
 </context>
 <context>
+    <name>SelectStep</name>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (ausgeblendet)</translation>
+    </message>
+    <message>
+        <source>Sheet: %1</source>
+        <translation>Tabellenblatt: %1</translation>
+    </message>
+    <message>
+        <source>Row 1 looks like a title: the headers seem to be in row %1.</source>
+        <translation>Zeile 1 sieht wie ein Titel aus: Die Überschriften stehen wohl in Zeile %1.</translation>
+    </message>
+    <message>
+        <source>R&amp;ead the headers from row %1</source>
+        <translation>Überschriften aus Zeile %1 l&amp;esen</translation>
+    </message>
+    <message>
+        <source>R&amp;ead them too, headed by their letters</source>
+        <translation>Auch di&amp;ese lesen, benannt nach ihren Buchstaben</translation>
+    </message>
+</context>
+<context>
     <name>SinkErrorText</name>
     <message>
         <source>the disk is full</source>
@@ -776,6 +799,13 @@
     <message>
         <source>Conver&amp;t</source>
         <translation>Konver&amp;tieren</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
     </message>
 </context>
 <context>
@@ -899,14 +929,6 @@
         <translation>%1 ist eine Textdatei, keine Excel-Arbeitsmappe: Sie wurde als Text gelesen</translation>
     </message>
     <message>
-        <source>%1 (hidden)</source>
-        <translation>%1 (ausgeblendet)</translation>
-    </message>
-    <message>
-        <source>Sheet: %1</source>
-        <translation>Tabellenblatt: %1</translation>
-    </message>
-    <message>
         <source>All %1 contacts were written to &quot;%2&quot;, but the cards of %3 read back otherwise than their rows; Save Report... lists them.</source>
         <translation>Alle %1 Kontakte wurden nach &quot;%2&quot; geschrieben, aber die Karten von %3 lesen sich anders zurück als ihre Zeilen; Bericht... listet sie auf.</translation>
     </message>
@@ -917,18 +939,6 @@
     <message>
         <source>Would you like to open the folder? Click Yes to open it, or No to stay here.</source>
         <translation>Möchten Sie den Ordner öffnen? Klicken Sie auf Ja, um ihn zu öffnen, oder auf Nein, um hier zu bleiben.</translation>
-    </message>
-    <message>
-        <source>Row 1 looks like a title: the headers seem to be in row %1.</source>
-        <translation>Zeile 1 sieht wie ein Titel aus: Die Überschriften stehen wohl in Zeile %1.</translation>
-    </message>
-    <message>
-        <source>R&amp;ead the headers from row %1</source>
-        <translation>Überschriften aus Zeile %1 l&amp;esen</translation>
-    </message>
-    <message>
-        <source>Notice</source>
-        <translation>Hinweis</translation>
     </message>
     <message>
         <source>dates not read: %1</source>
@@ -969,10 +979,6 @@
     <message>
         <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
         <translation>Die Spalten %1 zeigen andere Ziffern, als sie speichern: Wählen Sie „%2“, um sie wie angezeigt zu schreiben.</translation>
-    </message>
-    <message>
-        <source>R&amp;ead them too, headed by their letters</source>
-        <translation>Auch di&amp;ese lesen, benannt nach ihren Buchstaben</translation>
     </message>
     <message>
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>

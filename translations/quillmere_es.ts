@@ -662,6 +662,29 @@
     </message>
 </context>
 <context>
+    <name>SelectStep</name>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (oculta)</translation>
+    </message>
+    <message>
+        <source>Sheet: %1</source>
+        <translation>Hoja: %1</translation>
+    </message>
+    <message>
+        <source>Row 1 looks like a title: the headers seem to be in row %1.</source>
+        <translation>La fila 1 parece un título: los encabezados parecen estar en la fila %1.</translation>
+    </message>
+    <message>
+        <source>R&amp;ead the headers from row %1</source>
+        <translation>L&amp;eer los encabezados de la fila %1</translation>
+    </message>
+    <message>
+        <source>R&amp;ead them too, headed by their letters</source>
+        <translation>L&amp;eerlas también, con su letra como nombre</translation>
+    </message>
+</context>
+<context>
     <name>SinkErrorText</name>
     <message>
         <source>the disk is full</source>
@@ -776,6 +799,13 @@
     <message>
         <source>Conver&amp;t</source>
         <translation>Conver&amp;tir</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
     </message>
 </context>
 <context>
@@ -899,14 +929,6 @@
         <translation>%1 es un archivo de texto, no un libro de Excel: se leyó como texto</translation>
     </message>
     <message>
-        <source>%1 (hidden)</source>
-        <translation>%1 (oculta)</translation>
-    </message>
-    <message>
-        <source>Sheet: %1</source>
-        <translation>Hoja: %1</translation>
-    </message>
-    <message>
         <source>All %1 contacts were written to &quot;%2&quot;, but the cards of %3 read back otherwise than their rows; Save Report... lists them.</source>
         <translation>Los %1 contactos se escribieron en «%2», pero las tarjetas de %3 se leen de otro modo que sus filas; Guardar informe... las enumera.</translation>
     </message>
@@ -917,18 +939,6 @@
     <message>
         <source>Would you like to open the folder? Click Yes to open it, or No to stay here.</source>
         <translation>¿Desea abrir la carpeta? Pulse Sí para abrirla o No para quedarse aquí.</translation>
-    </message>
-    <message>
-        <source>Row 1 looks like a title: the headers seem to be in row %1.</source>
-        <translation>La fila 1 parece un título: los encabezados parecen estar en la fila %1.</translation>
-    </message>
-    <message>
-        <source>R&amp;ead the headers from row %1</source>
-        <translation>L&amp;eer los encabezados de la fila %1</translation>
-    </message>
-    <message>
-        <source>Notice</source>
-        <translation>Aviso</translation>
     </message>
     <message>
         <source>dates not read: %1</source>
@@ -969,10 +979,6 @@
     <message>
         <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
         <translation>Las columnas %1 muestran otras cifras de las que guardan: marque «%2» para escribirlas como se muestran.</translation>
-    </message>
-    <message>
-        <source>R&amp;ead them too, headed by their letters</source>
-        <translation>L&amp;eerlas también, con su letra como nombre</translation>
     </message>
     <message>
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>

@@ -662,6 +662,29 @@
     </message>
 </context>
 <context>
+    <name>SelectStep</name>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (masquée)</translation>
+    </message>
+    <message>
+        <source>Sheet: %1</source>
+        <translation>Feuille&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Row 1 looks like a title: the headers seem to be in row %1.</source>
+        <translation>La ligne 1 ressemble à un titre&#xa0;: les en-têtes semblent être à la ligne %1.</translation>
+    </message>
+    <message>
+        <source>R&amp;ead the headers from row %1</source>
+        <translation>Lir&amp;e les en-têtes à la ligne %1</translation>
+    </message>
+    <message>
+        <source>R&amp;ead them too, headed by their letters</source>
+        <translation>L&amp;es lire aussi, nommées par leur lettre</translation>
+    </message>
+</context>
+<context>
     <name>SinkErrorText</name>
     <message>
         <source>the disk is full</source>
@@ -776,6 +799,13 @@
     <message>
         <source>Conver&amp;t</source>
         <translation>Conver&amp;tir</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Notice</source>
+        <translation>Remarque</translation>
     </message>
 </context>
 <context>
@@ -899,14 +929,6 @@
         <translation>%1 est un fichier texte, pas un classeur Excel&#xa0;: il a été lu comme du texte</translation>
     </message>
     <message>
-        <source>%1 (hidden)</source>
-        <translation>%1 (masquée)</translation>
-    </message>
-    <message>
-        <source>Sheet: %1</source>
-        <translation>Feuille&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>All %1 contacts were written to &quot;%2&quot;, but the cards of %3 read back otherwise than their rows; Save Report... lists them.</source>
         <translation>Les %1 contacts ont été écrits dans « %2 », mais les fiches de %3 se relisent autrement que leurs lignes ; Enregistrer le rapport... les liste.</translation>
     </message>
@@ -917,18 +939,6 @@
     <message>
         <source>Would you like to open the folder? Click Yes to open it, or No to stay here.</source>
         <translation>Voulez-vous ouvrir le dossier ? Cliquez sur Oui pour l&apos;ouvrir, ou sur Non pour rester ici.</translation>
-    </message>
-    <message>
-        <source>Row 1 looks like a title: the headers seem to be in row %1.</source>
-        <translation>La ligne 1 ressemble à un titre&#xa0;: les en-têtes semblent être à la ligne %1.</translation>
-    </message>
-    <message>
-        <source>R&amp;ead the headers from row %1</source>
-        <translation>Lir&amp;e les en-têtes à la ligne %1</translation>
-    </message>
-    <message>
-        <source>Notice</source>
-        <translation>Remarque</translation>
     </message>
     <message>
         <source>dates not read: %1</source>
@@ -969,10 +979,6 @@
     <message>
         <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
         <translation>Les colonnes %1 affichent d’autres chiffres que ceux qu’elles stockent&#xa0;: cochez «&#xa0;%2&#xa0;» pour les écrire comme affichés.</translation>
-    </message>
-    <message>
-        <source>R&amp;ead them too, headed by their letters</source>
-        <translation>L&amp;es lire aussi, nommées par leur lettre</translation>
     </message>
     <message>
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>

@@ -662,6 +662,29 @@
     </message>
 </context>
 <context>
+    <name>SelectStep</name>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (nascosto)</translation>
+    </message>
+    <message>
+        <source>Sheet: %1</source>
+        <translation>Foglio: %1</translation>
+    </message>
+    <message>
+        <source>Row 1 looks like a title: the headers seem to be in row %1.</source>
+        <translation>La riga 1 sembra un titolo: le intestazioni sembrano essere nella riga %1.</translation>
+    </message>
+    <message>
+        <source>R&amp;ead the headers from row %1</source>
+        <translation>L&amp;eggi le intestazioni dalla riga %1</translation>
+    </message>
+    <message>
+        <source>R&amp;ead them too, headed by their letters</source>
+        <translation>L&amp;eggi anche quelle, con la loro lettera come nome</translation>
+    </message>
+</context>
+<context>
     <name>SinkErrorText</name>
     <message>
         <source>the disk is full</source>
@@ -776,6 +799,13 @@
     <message>
         <source>Conver&amp;t</source>
         <translation>Conver&amp;ti</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Notice</source>
+        <translation>Avviso</translation>
     </message>
 </context>
 <context>
@@ -899,14 +929,6 @@
         <translation>%1 è un file di testo, non una cartella di lavoro Excel: è stato letto come testo</translation>
     </message>
     <message>
-        <source>%1 (hidden)</source>
-        <translation>%1 (nascosto)</translation>
-    </message>
-    <message>
-        <source>Sheet: %1</source>
-        <translation>Foglio: %1</translation>
-    </message>
-    <message>
         <source>All %1 contacts were written to &quot;%2&quot;, but the cards of %3 read back otherwise than their rows; Save Report... lists them.</source>
         <translation>Tutti i %1 contatti sono stati scritti in «%2», ma le schede di %3 si rileggono diversamente dalle loro righe; Salva rapporto... le elenca.</translation>
     </message>
@@ -917,18 +939,6 @@
     <message>
         <source>Would you like to open the folder? Click Yes to open it, or No to stay here.</source>
         <translation>Vuoi aprire la cartella? Fai clic su Sì per aprirla o su No per restare qui.</translation>
-    </message>
-    <message>
-        <source>Row 1 looks like a title: the headers seem to be in row %1.</source>
-        <translation>La riga 1 sembra un titolo: le intestazioni sembrano essere nella riga %1.</translation>
-    </message>
-    <message>
-        <source>R&amp;ead the headers from row %1</source>
-        <translation>L&amp;eggi le intestazioni dalla riga %1</translation>
-    </message>
-    <message>
-        <source>Notice</source>
-        <translation>Avviso</translation>
     </message>
     <message>
         <source>dates not read: %1</source>
@@ -969,10 +979,6 @@
     <message>
         <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
         <translation>Le colonne %1 mostrano cifre diverse da quelle che memorizzano: spunta «%2» per scriverle come mostrate.</translation>
-    </message>
-    <message>
-        <source>R&amp;ead them too, headed by their letters</source>
-        <translation>L&amp;eggi anche quelle, con la loro lettera come nome</translation>
     </message>
     <message>
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>

@@ -662,6 +662,29 @@
     </message>
 </context>
 <context>
+    <name>SelectStep</name>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (verborgen)</translation>
+    </message>
+    <message>
+        <source>Sheet: %1</source>
+        <translation>Blad: %1</translation>
+    </message>
+    <message>
+        <source>Row 1 looks like a title: the headers seem to be in row %1.</source>
+        <translation>Rij 1 lijkt een titel: de koppen lijken in rij %1 te staan.</translation>
+    </message>
+    <message>
+        <source>R&amp;ead the headers from row %1</source>
+        <translation>D&amp;e koppen uit rij %1 lezen</translation>
+    </message>
+    <message>
+        <source>R&amp;ead them too, headed by their letters</source>
+        <translation>Ook d&amp;eze lezen, genoemd naar hun letter</translation>
+    </message>
+</context>
+<context>
     <name>SinkErrorText</name>
     <message>
         <source>the disk is full</source>
@@ -776,6 +799,13 @@
     <message>
         <source>Conver&amp;t</source>
         <translation>Conver&amp;teren</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Notice</source>
+        <translation>Melding</translation>
     </message>
 </context>
 <context>
@@ -899,14 +929,6 @@
         <translation>%1 is een tekstbestand, geen Excel-werkmap: het is als tekst gelezen</translation>
     </message>
     <message>
-        <source>%1 (hidden)</source>
-        <translation>%1 (verborgen)</translation>
-    </message>
-    <message>
-        <source>Sheet: %1</source>
-        <translation>Blad: %1</translation>
-    </message>
-    <message>
         <source>All %1 contacts were written to &quot;%2&quot;, but the cards of %3 read back otherwise than their rows; Save Report... lists them.</source>
         <translation>Alle %1 contacten zijn naar &quot;%2&quot; geschreven, maar de kaarten van %3 lezen anders terug dan hun rijen; Rapport opslaan... somt ze op.</translation>
     </message>
@@ -917,18 +939,6 @@
     <message>
         <source>Would you like to open the folder? Click Yes to open it, or No to stay here.</source>
         <translation>Wilt u de map openen? Klik op Ja om hem te openen, of op Nee om hier te blijven.</translation>
-    </message>
-    <message>
-        <source>Row 1 looks like a title: the headers seem to be in row %1.</source>
-        <translation>Rij 1 lijkt een titel: de koppen lijken in rij %1 te staan.</translation>
-    </message>
-    <message>
-        <source>R&amp;ead the headers from row %1</source>
-        <translation>D&amp;e koppen uit rij %1 lezen</translation>
-    </message>
-    <message>
-        <source>Notice</source>
-        <translation>Melding</translation>
     </message>
     <message>
         <source>dates not read: %1</source>
@@ -969,10 +979,6 @@
     <message>
         <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
         <translation>De kolommen %1 tonen andere cijfers dan ze opslaan: vink “%2” aan om ze te schrijven zoals getoond.</translation>
-    </message>
-    <message>
-        <source>R&amp;ead them too, headed by their letters</source>
-        <translation>Ook d&amp;eze lezen, genoemd naar hun letter</translation>
     </message>
     <message>
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>

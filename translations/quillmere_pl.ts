@@ -662,6 +662,29 @@
     </message>
 </context>
 <context>
+    <name>SelectStep</name>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (ukryty)</translation>
+    </message>
+    <message>
+        <source>Sheet: %1</source>
+        <translation>Arkusz: %1</translation>
+    </message>
+    <message>
+        <source>Row 1 looks like a title: the headers seem to be in row %1.</source>
+        <translation>Wiersz 1 wygląda na tytuł: nagłówki są chyba w wierszu %1.</translation>
+    </message>
+    <message>
+        <source>R&amp;ead the headers from row %1</source>
+        <translation>Odczytaj nagłówki z wi&amp;ersza %1</translation>
+    </message>
+    <message>
+        <source>R&amp;ead them too, headed by their letters</source>
+        <translation>Odczytaj j&amp;e też, nazwane ich literą</translation>
+    </message>
+</context>
+<context>
     <name>SinkErrorText</name>
     <message>
         <source>the disk is full</source>
@@ -776,6 +799,13 @@
     <message>
         <source>Conver&amp;t</source>
         <translation>Konwer&amp;tuj</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Notice</source>
+        <translation>Uwaga</translation>
     </message>
 </context>
 <context>
@@ -899,14 +929,6 @@
         <translation>%1 to plik tekstowy, a nie skoroszyt Excela: odczytano go jako tekst</translation>
     </message>
     <message>
-        <source>%1 (hidden)</source>
-        <translation>%1 (ukryty)</translation>
-    </message>
-    <message>
-        <source>Sheet: %1</source>
-        <translation>Arkusz: %1</translation>
-    </message>
-    <message>
         <source>All %1 contacts were written to &quot;%2&quot;, but the cards of %3 read back otherwise than their rows; Save Report... lists them.</source>
         <translation>Wszystkie %1 kontakty zapisano w „%2”, ale wizytówki %3 z nich odczytują się inaczej niż ich wiersze; Zapisz raport... je wymienia.</translation>
     </message>
@@ -917,18 +939,6 @@
     <message>
         <source>Would you like to open the folder? Click Yes to open it, or No to stay here.</source>
         <translation>Czy otworzyć folder? Kliknij Tak, aby go otworzyć, lub Nie, aby tu zostać.</translation>
-    </message>
-    <message>
-        <source>Row 1 looks like a title: the headers seem to be in row %1.</source>
-        <translation>Wiersz 1 wygląda na tytuł: nagłówki są chyba w wierszu %1.</translation>
-    </message>
-    <message>
-        <source>R&amp;ead the headers from row %1</source>
-        <translation>Odczytaj nagłówki z wi&amp;ersza %1</translation>
-    </message>
-    <message>
-        <source>Notice</source>
-        <translation>Uwaga</translation>
     </message>
     <message>
         <source>dates not read: %1</source>
@@ -969,10 +979,6 @@
     <message>
         <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
         <translation>Kolumny %1 pokazują inne cyfry, niż przechowują: zaznacz „%2”, aby zapisać je tak, jak są pokazane.</translation>
-    </message>
-    <message>
-        <source>R&amp;ead them too, headed by their letters</source>
-        <translation>Odczytaj j&amp;e też, nazwane ich literą</translation>
     </message>
     <message>
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>

@@ -662,6 +662,29 @@
     </message>
 </context>
 <context>
+    <name>SelectStep</name>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (oculta)</translation>
+    </message>
+    <message>
+        <source>Sheet: %1</source>
+        <translation>Planilha: %1</translation>
+    </message>
+    <message>
+        <source>Row 1 looks like a title: the headers seem to be in row %1.</source>
+        <translation>A linha 1 parece um título: os cabeçalhos parecem estar na linha %1.</translation>
+    </message>
+    <message>
+        <source>R&amp;ead the headers from row %1</source>
+        <translation>L&amp;er os cabeçalhos da linha %1</translation>
+    </message>
+    <message>
+        <source>R&amp;ead them too, headed by their letters</source>
+        <translation>L&amp;er essas também, com a letra como nome</translation>
+    </message>
+</context>
+<context>
     <name>SinkErrorText</name>
     <message>
         <source>the disk is full</source>
@@ -776,6 +799,13 @@
     <message>
         <source>Conver&amp;t</source>
         <translation>Conver&amp;ter</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
     </message>
 </context>
 <context>
@@ -899,14 +929,6 @@
         <translation>%1 é um arquivo de texto, não uma pasta de trabalho do Excel: foi lido como texto</translation>
     </message>
     <message>
-        <source>%1 (hidden)</source>
-        <translation>%1 (oculta)</translation>
-    </message>
-    <message>
-        <source>Sheet: %1</source>
-        <translation>Planilha: %1</translation>
-    </message>
-    <message>
         <source>All %1 contacts were written to &quot;%2&quot;, but the cards of %3 read back otherwise than their rows; Save Report... lists them.</source>
         <translation>Todos os %1 contatos foram escritos em &quot;%2&quot;, mas os cartões de %3 são lidos de volta diferentes de suas linhas; Salvar relatório... os lista.</translation>
     </message>
@@ -917,18 +939,6 @@
     <message>
         <source>Would you like to open the folder? Click Yes to open it, or No to stay here.</source>
         <translation>Deseja abrir a pasta? Clique em Sim para abri-la ou em Não para ficar aqui.</translation>
-    </message>
-    <message>
-        <source>Row 1 looks like a title: the headers seem to be in row %1.</source>
-        <translation>A linha 1 parece um título: os cabeçalhos parecem estar na linha %1.</translation>
-    </message>
-    <message>
-        <source>R&amp;ead the headers from row %1</source>
-        <translation>L&amp;er os cabeçalhos da linha %1</translation>
-    </message>
-    <message>
-        <source>Notice</source>
-        <translation>Aviso</translation>
     </message>
     <message>
         <source>dates not read: %1</source>
@@ -969,10 +979,6 @@
     <message>
         <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
         <translation>As colunas %1 mostram outros dígitos do que armazenam: marque “%2” para gravá-los como mostrados.</translation>
-    </message>
-    <message>
-        <source>R&amp;ead them too, headed by their letters</source>
-        <translation>L&amp;er essas também, com a letra como nome</translation>
     </message>
     <message>
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>

@@ -43,7 +43,7 @@ class ExportPage {
   QLabel* lblNotNullCount = nullptr;
   QLabel* contactCountLabel = nullptr;
   QLabel* lblContactCount = nullptr;
-  // Named for the program's history: this is the progress bar.
+  // The progress bar, under the object name scripted use knows it by.
   QProgressBar* statusBar = nullptr;
   QLineEdit* txtvCardSavePath = nullptr;
   QPushButton* CmdChangevCardPath = nullptr;

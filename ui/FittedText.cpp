@@ -1,5 +1,6 @@
 #include "ui/FittedText.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QRect>
@@ -21,6 +22,14 @@ QString fittedText(const QString& text, const QLabel& label) {
     if (fits(shown)) return shown;
   }
   return QString(QChar(0x2026));
+}
+
+void showNotice(QLabel& notice, const QString& text) {
+  // Shown cut at a word with an ellipsis where its lines cannot hold it all.
+  notice.setAccessibleName(text.isEmpty() ? QCoreApplication::translate("frmMain", "Notice")
+                                          : text);
+  notice.setToolTip(text);
+  notice.setText(fittedText(text, notice));
 }
 
 }  // namespace quillmere::ui

@@ -73,6 +73,7 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
   statusMessage_->setInterval(kStatusMessageMs);
 
   selectPage_ = std::make_unique<SelectPage>(*frame_->pageSelect);
+  selectStep_ = std::make_unique<SelectStep>(*selectPage_, *frame_);
   mapPage_ = std::make_unique<MapPage>(*frame_->pageMap);
   mapStep_ = std::make_unique<MapStep>(*mapPage_, *this);
   exportPage_ = std::make_unique<ExportPage>(*frame_->pageExport);
@@ -94,7 +95,7 @@ frmMain::~frmMain() = default;
 
 const source::SheetTable& frmMain::sheetTable() const {
   static const source::SheetTable kNothingLoaded;
-  return sheet_ != nullptr ? sheet_->table() : kNothingLoaded;
+  return selectStep_->sheet() != nullptr ? selectStep_->sheet()->table() : kNothingLoaded;
 }
 
 void frmMain::connectHandlers() {
@@ -233,7 +234,7 @@ void frmMain::showStatusMessage(const QString& text) {
   statusMessage_->start();
 }
 
-const QString& frmMain::vCardVersion() const {
+core::VCardVersion frmMain::vCardVersion() const {
   return exportStep_->version();
 }
 
@@ -299,7 +300,7 @@ void frmMain::showSteps() {
   selectPage_->cmdBrowse->setEnabled(steps_.browseEnabled());
   frame_->OpenExcel->setEnabled(steps_.browseEnabled());
   // The sheet and header row change only what step 1 loads, and only while it may load.
-  const bool sheetChoosable = steps_.browseEnabled() && sheet_ != nullptr;
+  const bool sheetChoosable = steps_.browseEnabled() && selectStep_->sheet() != nullptr;
   selectPage_->cmbSheet->setEnabled(sheetChoosable);
   selectPage_->spnHeaderRow->setEnabled(sheetChoosable);
   frame_->lblLoadNotice->setVisible(steps_.browseEnabled() &&
@@ -327,19 +328,19 @@ void frmMain::showMessage(const QString& text) {
 }
 
 void frmMain::Opt2_Click() {
-  exportStep_->chooseVersion(QStringLiteral("2.1"));
+  exportStep_->chooseVersion(core::VCardVersion::V21);
 }
 
 void frmMain::Opt3_Click() {
-  exportStep_->chooseVersion(QStringLiteral("3.0"));
+  exportStep_->chooseVersion(core::VCardVersion::V30);
 }
 
 void frmMain::Opt4_Click() {
-  exportStep_->chooseVersion(QStringLiteral("4.0"));
+  exportStep_->chooseVersion(core::VCardVersion::V40);
 }
 
 void frmMain::cmdPreview_Click() {
-  exportStep_->showPreview(*this, *sheet_, mapStep_->pairs());
+  exportStep_->showPreview(*this, *selectStep_->sheet(), mapStep_->pairs());
 }
 
 void frmMain::optionChanged() {

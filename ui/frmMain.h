@@ -5,14 +5,17 @@
 #include <QPointer>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "carddav/UploadPlan.h"
 #include "core/ColumnMapping.h"
 #include "core/ContactSheet.h"
 #include "core/ExportReport.h"
+#include "core/VCardVersion.h"
 #include "source/SheetList.h"
 #include "source/load/SheetTable.h"
+#include "ui/SelectStep.h"
 #include "ui/WizardSteps.h"
 
 class QLabel;
@@ -59,8 +62,8 @@ class frmMain : public QMainWindow {
   frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent = nullptr);
   ~frmMain() override;
 
-  // The vCard version the export writes: "2.1", "3.0" or "4.0".
-  const QString& vCardVersion() const;
+  // The vCard version the export writes.
+  core::VCardVersion vCardVersion() const;
   int currentStep() const { return steps_.currentStep(); }
   // What the last load found; an empty table before the first.
   const source::SheetTable& sheetTable() const;
@@ -115,22 +118,14 @@ class frmMain : public QMainWindow {
   QString droppedWorkbook(const QMimeData* mime) const;
   // Accepts a drag or drop of a workbook as a copy, or ignores it; true when accepted.
   bool takeDrop(QDropEvent* event) const;
-  // Loads the workbook's worksheet at `sheet` in tab order (the first by default) with its
-  // headers in `headerRow`; false when it could not be read (the user has been told) or
-  // the window closed meanwhile. Nothing of the earlier load changes unless it succeeds.
-  // `allColumns` reads the columns after an empty header cell too.
-  bool extractExcelData(const QString& path, std::size_t sheet = source::kFirstWorksheet,
-                        std::uint32_t headerRow = 1, bool allColumns = false);
+  // Loads the part of the workbook `choice` names (the first worksheet by default); false when
+  // it could not be read (the user has been told) or the window closed meanwhile. Nothing of
+  // the earlier load changes unless it succeeds.
+  bool extractExcelData(const QString& path, const SheetChoice& choice = {});
 
-  // The sheet and header row, in frmMainSheet.cpp. Loads the shown workbook again with the
-  // sheet and header row its controls now say; they go back to the loaded ones on failure.
-  void reloadSheet();
-  // Sets the sheet list and header row to what the loaded sheet is, and the notice beside
-  // the buttons to what it left unread or suggests.
-  void showLoadedSheet();
-  // A notice beside the buttons (step 1's or step 3's): shown in its lines, heard and hovered
-  // whole.
-  void showNotice(QLabel& notice, const QString& text);
+  // The sheet and header row, in frmMainSheet.cpp. Loads the shown workbook again as `choice`
+  // says, when it says anything; the controls go back to the loaded sheet's on failure.
+  void reloadSheet(const std::optional<SheetChoice>& choice);
   // The notice's link: reads the headers from the row it suggests, or the columns after an
   // empty header cell too.
   void followLoadNotice(const QString& link);
@@ -172,7 +167,6 @@ class frmMain : public QMainWindow {
   std::unique_ptr<imaging::QtPictureShrinker> pictures_;
 
   WizardSteps steps_;
-  std::unique_ptr<core::ContactSheet> sheet_;
   // Set when the window closes during a long piece of work, which then stops at its next
   // pause for events.
   bool closing_ = false;
@@ -185,12 +179,13 @@ class frmMain : public QMainWindow {
 
   std::unique_ptr<MainFrame> frame_;
   std::unique_ptr<SelectPage> selectPage_;
+  std::unique_ptr<SelectStep> selectStep_;
   std::unique_ptr<MapPage> mapPage_;
   std::unique_ptr<MapStep> mapStep_;
   std::unique_ptr<ExportPage> exportPage_;
   std::unique_ptr<ExportStep> exportStep_;
   QTimer* statusMessage_ = nullptr;
-  // Named for the program's history: this is the timer that moves the progress bar.
+  // The timer that moves the progress bar while a run goes on.
   QTimer* progressBar_ = nullptr;
 };
 

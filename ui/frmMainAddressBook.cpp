@@ -59,14 +59,16 @@ QList<carddav::OutgoingCard> frmMain::addressBookCards() {
   // Servers take 3.0 and 4.0 with the standard forms and a UID that stays the same; a 2.1
   // choice is for files, so the cards go as 3.0.
   answers->destination = core::Destination::CardDav;
-  if (answers->vCardVersion != "4.0") answers->vCardVersion = "3.0";
+  if (answers->vCardVersion != core::VCardVersion::V40) {
+    answers->vCardVersion = core::VCardVersion::V30;
+  }
   answers->singleFile = true;
   answers->perFile = 0;
   answers->keepNumbersAsShown = true;
   core::FixedAnswers options(*answers);
   auto sink = std::make_unique<core::CollectingRecordSink>();
   core::CollectingRecordSink& collected = *sink;
-  core::ExportSession session(*sheet_, mapStep_->pairs(), options, std::move(sink));
+  core::ExportSession session(*selectStep_->sheet(), mapStep_->pairs(), options, std::move(sink));
   session.readPictures(pictures_.get());
   CardRows rows;
   setBusy(true);
@@ -83,7 +85,7 @@ QList<carddav::OutgoingCard> frmMain::addressBookCards() {
 }
 
 void frmMain::cmdSendToAddressBook_Click() {
-  if (sheet_ == nullptr || steps_.busy()) return;
+  if (selectStep_->sheet() == nullptr || steps_.busy()) return;
   QList<carddav::OutgoingCard> cards;
   try {
     cards = addressBookCards();

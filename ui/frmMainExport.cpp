@@ -78,8 +78,9 @@ void frmMain::exportContacts() {
   progressBar_->start();
   setBusy(true);
   exportStep_->runStarting();
-  const Conversion::Ended ended = conversion.run(*sheet_, mapStep_->pairs(), exportStep_->options(),
-                                                 base, localTime(clock_.now()), closing_);
+  const Conversion::Ended ended =
+      conversion.run(*selectStep_->sheet(), mapStep_->pairs(), exportStep_->options(), base,
+                     localTime(clock_.now()), closing_);
   progressBar_->stop();
   setBusy(false);
   exportStep_->runEnded();

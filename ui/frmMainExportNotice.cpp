@@ -11,6 +11,7 @@
 #include "core/UnpairedColumns.h"
 #include "source/WorkbookError.h"
 #include "ui/ExportPage.h"
+#include "ui/FittedText.h"
 #include "ui/LinkLabel.h"
 #include "ui/MainFrame.h"
 #include "ui/MapStep.h"
@@ -49,10 +50,11 @@ void frmMain::findExportNotices() {
   unpairedColumns_.clear();
   digitsShownOtherwise_.clear();
   leftOut_.clear();
-  if (sheet_ == nullptr) return;
+  core::ContactSheet* sheet = selectStep_->sheet();
+  if (sheet == nullptr) return;
   try {
-    unpairedColumns_ = core::unpairedColumnsWithData(*sheet_, mapStep_->pairs());
-    digitsShownOtherwise_ = core::columnsShowingOtherDigits(*sheet_, mapStep_->pairs());
+    unpairedColumns_ = core::unpairedColumnsWithData(*sheet, mapStep_->pairs());
+    digitsShownOtherwise_ = core::columnsShowingOtherDigits(*sheet, mapStep_->pairs());
   } catch (const source::WorkbookError&) {
     // Only a hint is lost: Convert reads the same rows and tells the user why it cannot.
   }

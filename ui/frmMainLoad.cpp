@@ -69,21 +69,20 @@ void frmMain::loadChosenWorkbook(const QString& chosen) {
     if (closing_) return;
     if (!loaded) path->setText(before);
   }
-  steps_.browsed(sheet_ != nullptr);
+  steps_.browsed(selectStep_->sheet() != nullptr);
   showSteps();
 }
 
-bool frmMain::extractExcelData(const QString& path, std::size_t sheet, std::uint32_t headerRow,
-                               bool allColumns) {
+bool frmMain::extractExcelData(const QString& path, const SheetChoice& choice) {
   const QString panelBefore = frame_->panelItems->text();
   QWidget* focusBefore = focusWidget();
   setBusy(true);
   LoadProgress progress(*this);
   source::LoadOptions options;
   options.decimalSeparator = localeDecimalSeparator();
-  options.sheet = sheet;
-  options.headerRow = headerRow;
-  options.allColumns = allColumns;
+  options.sheet = choice.sheet;
+  options.headerRow = choice.headerRow;
+  options.allColumns = choice.allColumns;
   std::unique_ptr<core::ContactSheet> loaded;
   QString problem;
   try {
@@ -108,18 +107,17 @@ bool frmMain::extractExcelData(const QString& path, std::size_t sheet, std::uint
     return false;
   }
 
-  selectPage_->showPreview(loaded->takePreview());
-  sheet_ = std::move(loaded);
-  showItemsFound(sheet_->table().rowsFound);
+  const bool readAsText = loaded->readAsText();
+  mapStep_->clearPairs();
+  selectStep_->take(std::move(loaded));
+  showItemsFound(selectStep_->sheet()->table().rowsFound);
   // A passing message told of the earlier workbook.
   showAboutPanel();
   // A workbook's name that promises a spreadsheet it is not, the user hears about.
-  if (sheet_->readAsText() && QFileInfo(path).suffix().compare(u"csv", Qt::CaseInsensitive) != 0) {
+  if (readAsText && QFileInfo(path).suffix().compare(u"csv", Qt::CaseInsensitive) != 0) {
     showStatusMessage(tr("%1 is a text file, not an Excel workbook: it was read as text")
                           .arg(QFileInfo(path).fileName()));
   }
-  mapStep_->clearPairs();
-  showLoadedSheet();
   steps_.workbookLoaded();
   return true;
 }
