@@ -66,14 +66,39 @@ std::size_t utf8Character(const char* p, const char* end) {
 }
 
 // The first byte in [p, end) that is no text of a paragraph, UTF-8 checked as the scanner
-// checks it.
-const char* skipParagraphText(const char* p, const char* end) {
+// checks it. `loose` is set when some of its white space collapses (a tab or line feed, a space
+// at its start or after another), which the same pass tells for next to nothing.
+const char* skipParagraphText(const char* p, const char* end, bool& loose) {
+  unsigned afterSpace = 1;  // a paragraph's start counts as white space
   for (;;) {
-    p = xlsx::plain::skipText(p, end);
+#if defined(__SSE2__)
+    for (; end - p >= 16; p += 16) {
+      using namespace xlsx::plain;
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+      const auto spaces = static_cast<unsigned>(equal(bytes, ' '));
+      const auto breaks = static_cast<unsigned>(equal(bytes, '\t') | equal(bytes, '\n'));
+      const auto stops =
+          (static_cast<unsigned>(unprintable(bytes)) & ~breaks) |
+          static_cast<unsigned>(equal(bytes, '<') | equal(bytes, '&') | equal(bytes, ']'));
+      const unsigned text = stops == 0 ? 0xFFFFu : (1u << __builtin_ctz(stops)) - 1;
+      if (((breaks | (spaces & (spaces << 1 | afterSpace))) & text) != 0) loose = true;
+      if (stops != 0) {
+        p += __builtin_ctz(stops);
+        break;
+      }
+      afterSpace = spaces >> 15;
+    }
+#endif
+    for (; p < end && xlsx::plain::textByte(static_cast<unsigned char>(*p)); ++p) {
+      const bool space = *p == ' ';
+      if (*p == '\t' || *p == '\n' || (space && afterSpace != 0)) loose = true;
+      afterSpace = space ? 1 : 0;
+    }
     if (p == end || static_cast<unsigned char>(*p) < 0x80) return p;
     const std::size_t length = utf8Character(p, end);
     if (length == 0) return p;
     p += length;
+    afterSpace = 0;
   }
 }
 
@@ -99,10 +124,13 @@ OdsCellElement readCellElement(const char* begin, const char* end) {
   OdsCellElement cell;
   if (startsWith(begin, end, kStringCell)) {
     const char* const text = begin + kStringCell.size();
-    const char* const stop = skipParagraphText(text, end);
+    bool loose = false;
+    const char* const stop = skipParagraphText(text, end, loose);
     constexpr std::string_view kEnd = "</text:p></table:table-cell>";
     if (startsWith(stop, end, kEnd)) {
       cell.type = OdsCellElement::Type::String;
+      cell.asWritten = !loose;
+      cell.text = std::string_view(text, static_cast<std::size_t>(stop - text));
       const char* const paragraphs = text - kParagraph.size();
       cell.paragraphs = std::string_view(
           paragraphs, static_cast<std::size_t>(stop + kParagraphEnd.size() - paragraphs));
@@ -156,23 +184,29 @@ OdsCellElement readCellElement(const char* begin, const char* end) {
   }
   if (startsWith(p, end, "/>")) {
     cell.bytes = static_cast<std::size_t>(p + 2 - begin);
+    cell.asWritten = true;
     return cell;
   }
   if (p == end || *p != '>') return {};
   ++p;
   const char* const paragraphs = p;
-  for (;;) {
+  std::size_t count = 0;
+  bool loose = false;
+  for (;; ++count) {
     if (startsWith(p, end, kEmptyParagraph)) {
       p += kEmptyParagraph.size();
     } else if (startsWith(p, end, kParagraph)) {
-      const char* const stop = skipParagraphText(p + kParagraph.size(), end);
+      const char* const text = p + kParagraph.size();
+      const char* const stop = skipParagraphText(text, end, loose);
       if (!startsWith(stop, end, kParagraphEnd)) return {};
+      cell.text = std::string_view(text, static_cast<std::size_t>(stop - text));
       p = stop + kParagraphEnd.size();
     } else {
       break;
     }
   }
   cell.paragraphs = std::string_view(paragraphs, static_cast<std::size_t>(p - paragraphs));
+  cell.asWritten = count <= 1 && !loose;
   if (!startsWith(p, end, kClose)) return {};
   cell.bytes = static_cast<std::size_t>(p + kClose.size() - begin);
   return cell;

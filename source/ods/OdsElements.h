@@ -22,6 +22,10 @@ struct OdsCellElement {
   std::string_view value;  // office:value
   // The paragraphs, <text:p>...</text:p> and <text:p/> one after another, for nextParagraph().
   std::string_view paragraphs;
+  // Set when the cell's text is `text` exactly as written: at most one paragraph, none of whose
+  // white space collapses. Nearly every cell is so, and needs no ParagraphText.
+  bool asWritten = false;
+  std::string_view text;
 };
 
 // The text of the first paragraph of `paragraphs`, white space as written, which it then

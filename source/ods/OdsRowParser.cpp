@@ -325,10 +325,14 @@ std::size_t OdsRowParser::takeElement(char* begin, const char* end) {
   covered_ = false;
   keepText_ = true;
   textStart_ = rowText_.size();
-  paragraph_.beginCell();
-  for (std::string_view paragraphs = element.paragraphs; !paragraphs.empty();) {
-    paragraph_.beginParagraph(rowText_);
-    paragraph_.appendText(rowText_, nextParagraph(paragraphs));
+  if (element.asWritten) {
+    rowText_.append(element.text);
+  } else {
+    paragraph_.beginCell();
+    for (std::string_view paragraphs = element.paragraphs; !paragraphs.empty();) {
+      paragraph_.beginParagraph(rowText_);
+      paragraph_.appendText(rowText_, nextParagraph(paragraphs));
+    }
   }
   finishCell();
   return element.bytes;

@@ -115,6 +115,16 @@ const std::string kLibreOfficeText =
     cell("office:value-type=\"string\" calcext:value-type=\"string\"",
          "<text:p>Zo\xC3\xAB \xF0\x9F\x8D\xA3</text:p><text:p/><text:p>S\xC3\xA3o  Paulo</text:p>");
 
+// One paragraph in that shape, whose white space is looked at sixteen bytes at a time.
+std::string libreOfficeText(const std::string& text) {
+  return cell("office:value-type=\"string\" calcext:value-type=\"string\"",
+              "<text:p>" + text + "</text:p>");
+}
+// White space that collapses at the start, across the sixteenth byte, as a tab and a line end.
+const std::string kLibreOfficeSpaces = libreOfficeText(" lead") +
+                                       libreOfficeText("abcdefghijklmno  p") +
+                                       libreOfficeText("tab\there") + libreOfficeText("line\nend ");
+
 INSTANTIATE_TEST_SUITE_P(
     ByParagraphMarkup, OdsCellValue,
     ::testing::Values(Case{"ParagraphsOnLinesOfTheirOwn", kParagraphs.c_str(), "one\\n\\nthree\n"},
@@ -123,7 +133,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"SpansAndLinksGiveTheirText", kSpans.c_str(), "rich link end\n"},
                       Case{"CommentsNotesAndDrawingsLeftOut", kIgnored.c_str(), "kept\n"},
                       Case{"LibreOfficeTextInOnePass", kLibreOfficeText.c_str(),
-                           "Zo\xC3\xAB \xF0\x9F\x8D\xA3\\n\\nS\xC3\xA3o Paulo\n"}),
+                           "Zo\xC3\xAB \xF0\x9F\x8D\xA3\\n\\nS\xC3\xA3o Paulo\n"},
+                      Case{"LibreOfficeTextCollapsedInOnePass", kLibreOfficeSpaces.c_str(),
+                           "lead\nabcdefghijklmno p\ntab here\nline end \n"}),
     caseName);
 
 const char* const kRepeatedCells =
