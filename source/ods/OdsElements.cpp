@@ -116,12 +116,15 @@ std::string_view nextParagraph(std::string_view& paragraphs) {
   return text;
 }
 
-OdsCellElement readCellElement(const char* begin, const char* end) {
+namespace {
+
+// Fills `cell` in place: returning the element whole from several places made the compiler
+// build it on the stack and copy it out, which stalled on every cell.
+bool readInto(const char* begin, const char* end, OdsCellElement& cell) {
   constexpr std::string_view kOpen = "<table:table-cell", kClose = "</table:table-cell>";
   // LibreOffice's string cell, nearly every cell of a contact list, compared whole.
   constexpr std::string_view kStringCell =
       "<table:table-cell office:value-type=\"string\" calcext:value-type=\"string\"><text:p>";
-  OdsCellElement cell;
   if (startsWith(begin, end, kStringCell)) {
     const char* const text = begin + kStringCell.size();
     bool loose = false;
@@ -135,10 +138,10 @@ OdsCellElement readCellElement(const char* begin, const char* end) {
       cell.paragraphs = std::string_view(
           paragraphs, static_cast<std::size_t>(stop + kParagraphEnd.size() - paragraphs));
       cell.bytes = static_cast<std::size_t>(stop + kEnd.size() - begin);
-      return cell;
+      return true;
     }
   }
-  if (!startsWith(begin, end, kOpen)) return {};
+  if (!startsWith(begin, end, kOpen)) return false;
   const char* p = begin + kOpen.size();
   // Each attribute once, as the scanner would insist.
   enum : unsigned { kStyle = 1, kRepeat = 2, kType = 4, kExtType = 8, kValue = 16 };
@@ -149,11 +152,11 @@ OdsCellElement readCellElement(const char* begin, const char* end) {
     const char* const name = p;
     while (p < end && *p != '=' && *p != ' ' && *p != '>' && *p != '/')
       ++p;
-    if (end - p < 2 || p[0] != '=' || p[1] != '"') return {};
+    if (end - p < 2 || p[0] != '=' || p[1] != '"') return false;
     const std::string_view attribute(name, static_cast<std::size_t>(p - name));
     const char* const valueBegin = p + 2;
     const char* const valueEnd = xlsx::plain::skipValue(valueBegin, end);
-    if (valueEnd == end || *valueEnd != '"') return {};
+    if (valueEnd == end || *valueEnd != '"') return false;
     const std::string_view value(valueBegin, static_cast<std::size_t>(valueEnd - valueBegin));
     p = valueEnd + 1;
     unsigned bit = 0;
@@ -164,7 +167,7 @@ OdsCellElement readCellElement(const char* begin, const char* end) {
       cell.repeat = repeatCount(value);
     } else if (attribute == "office:value-type"sv) {
       bit = kType;
-      if (!typeOf(value, cell.type)) return {};
+      if (!typeOf(value, cell.type)) return false;
     } else if (attribute == "calcext:value-type"sv) {
       bit = kExtType;
       extType = value;
@@ -172,22 +175,22 @@ OdsCellElement readCellElement(const char* begin, const char* end) {
       bit = kValue;
       cell.value = value;
     } else {
-      return {};
+      return false;
     }
-    if ((seen & bit) != 0) return {};
+    if ((seen & bit) != 0) return false;
     seen |= bit;
   }
   // LibreOffice's own type, when written, must agree: it alone marks an error value.
   if ((seen & kExtType) != 0) {
     OdsCellElement::Type ext;
-    if (!typeOf(extType, ext) || ext != cell.type) return {};
+    if (!typeOf(extType, ext) || ext != cell.type) return false;
   }
   if (startsWith(p, end, "/>")) {
     cell.bytes = static_cast<std::size_t>(p + 2 - begin);
     cell.asWritten = true;
-    return cell;
+    return true;
   }
-  if (p == end || *p != '>') return {};
+  if (p == end || *p != '>') return false;
   ++p;
   const char* const paragraphs = p;
   std::size_t count = 0;
@@ -198,7 +201,7 @@ OdsCellElement readCellElement(const char* begin, const char* end) {
     } else if (startsWith(p, end, kParagraph)) {
       const char* const text = p + kParagraph.size();
       const char* const stop = skipParagraphText(text, end, loose);
-      if (!startsWith(stop, end, kParagraphEnd)) return {};
+      if (!startsWith(stop, end, kParagraphEnd)) return false;
       cell.text = std::string_view(text, static_cast<std::size_t>(stop - text));
       p = stop + kParagraphEnd.size();
     } else {
@@ -207,8 +210,16 @@ OdsCellElement readCellElement(const char* begin, const char* end) {
   }
   cell.paragraphs = std::string_view(paragraphs, static_cast<std::size_t>(p - paragraphs));
   cell.asWritten = count <= 1 && !loose;
-  if (!startsWith(p, end, kClose)) return {};
+  if (!startsWith(p, end, kClose)) return false;
   cell.bytes = static_cast<std::size_t>(p + kClose.size() - begin);
+  return true;
+}
+
+}  // namespace
+
+OdsCellElement readCellElement(const char* begin, const char* end) {
+  OdsCellElement cell;
+  if (!readInto(begin, end, cell)) cell.bytes = 0;
   return cell;
 }
 
