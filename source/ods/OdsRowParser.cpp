@@ -301,6 +301,17 @@ std::size_t OdsRowParser::takeElement(char* begin, const char* end) {
   // Text a limit would refuse is left to the events, which refuse it in their words.
   if (element.bytes == 0 || element.paragraphs.size() > limits_.maxCellTextBytes) return 0;
   using Type = OdsCellElement::Type;
+  if (element.type == Type::String && element.asWritten) {
+    // Nearly every cell: what finishCell() makes of a string, without its detours.
+    attributes_.repeat = element.repeat;
+    if (!element.text.empty()) {
+      const std::size_t start = rowText_.size();
+      rowText_.append(element.text);
+      storeCell({CellKind::Text, 0.0, start, element.text.size()});
+    }
+    column_ += element.repeat;
+    return element.bytes;
+  }
   switch (element.type) {
     case Type::None:
       attributes_.type = ValueType::None;
