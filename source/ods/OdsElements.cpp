@@ -223,6 +223,42 @@ OdsCellElement readCellElement(const char* begin, const char* end) {
   return cell;
 }
 
+OdsRowStart readRowStart(const char* begin, const char* end) {
+  constexpr std::string_view kOpen = "<table:table-row";
+  if (!startsWith(begin, end, kOpen)) return {};
+  const char* p = begin + kOpen.size();
+  OdsRowStart row;
+  // Each attribute once, as the scanner would insist.
+  bool style = false, repeat = false;
+  while (p < end && *p == ' ') {
+    ++p;
+    const char* const name = p;
+    while (p < end && *p != '=' && *p != ' ' && *p != '>' && *p != '/')
+      ++p;
+    if (end - p < 2 || p[0] != '=' || p[1] != '"') return {};
+    const std::string_view attribute(name, static_cast<std::size_t>(p - name));
+    const char* const valueBegin = p + 2;
+    const char* const valueEnd = xlsx::plain::skipValue(valueBegin, end);
+    if (valueEnd == end || *valueEnd != '"') return {};
+    p = valueEnd + 1;
+    bool* seen = nullptr;
+    if (attribute == "table:style-name"sv) {
+      seen = &style;
+    } else if (attribute == "table:number-rows-repeated"sv) {
+      seen = &repeat;
+      row.repeat = repeatCount(
+          std::string_view(valueBegin, static_cast<std::size_t>(valueEnd - valueBegin)));
+    } else {
+      return {};
+    }
+    if (*seen) return {};
+    *seen = true;
+  }
+  if (p == end || *p != '>') return {};
+  row.bytes = static_cast<std::size_t>(p + 1 - begin);
+  return row;
+}
+
 std::size_t rowElementBytes(const char* begin, const char* end) {
   constexpr std::string_view kOpen = "<table:table-row", kClose = "</table:table-row>";
   if (!startsWith(begin, end, kOpen)) return 0;

@@ -36,6 +36,15 @@ std::string_view nextParagraph(std::string_view& paragraphs);
 // shapes or does not end before `end`.
 OdsCellElement readCellElement(const char* begin, const char* end);
 
+// The start tag of a table row as spreadsheet programs write it: <table:table-row>, with a
+// style and a repeat count at most. bytes = 0 when it is another (any other attribute, prefix or
+// quotes) or does not end before `end`.
+struct OdsRowStart {
+  std::size_t bytes = 0;
+  std::uint64_t repeat = 1;
+};
+OdsRowStart readRowStart(const char* begin, const char* end);
+
 // The length of the table row starting at `begin`, for a pass that wants nothing of its cells;
 // 0 when it does not end before `end`, or holds a comment, CDATA, a processing instruction or
 // a row of its own, which the events must read.

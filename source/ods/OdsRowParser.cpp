@@ -1,12 +1,14 @@
 #include "source/ods/OdsRowParser.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "source/CellReference.h"
 #include "source/ods/OdsElements.h"
 #include "source/ods/OdsNames.h"
 #include "source/ods/OdsValues.h"
 #include "source/xlsx/DecimalNumber.h"
+#include "source/xlsx/XmlStream.h"
 
 namespace quillmere::source::ods {
 
@@ -73,6 +75,7 @@ void OdsRowParser::restart() {
       0;
   tablesSeen_ = 0;
   tableEnded_ = false;
+  takenRows_ = oddRows_ = 0;
 }
 
 void OdsRowParser::beginReplay() {
@@ -168,17 +171,22 @@ void OdsRowParser::appendKept(char c, std::uint64_t count) {
 }
 
 void OdsRowParser::beginRow(const char** attributes) {
+  std::uint64_t repeat = 1;
+  for (const char** a = attributes; *a != nullptr; a += 2) {
+    if (withoutPrefix(a[0]) == "number-rows-repeated") repeat = repeatCount(a[1]);
+  }
+  resetRow(repeat);
+  rowDepth_ = depth_;
+}
+
+void OdsRowParser::resetRow(std::uint64_t repeat) {
   for (std::size_t i = 0; i < cellCount_; ++i)
     cells_[i] = StoredCell{};
   cellCount_ = 0;
   rowText_.clear();
   rowTextBytes_ = 0;
   column_ = 0;
-  rowDepth_ = depth_;
-  rowRepeat_ = 1;
-  for (const char** a = attributes; *a != nullptr; a += 2) {
-    if (withoutPrefix(a[0]) == "number-rows-repeated") rowRepeat_ = repeatCount(a[1]);
-  }
+  rowRepeat_ = repeat;
 }
 
 void OdsRowParser::finishRow() {
@@ -291,12 +299,49 @@ void OdsRowParser::cellElement(std::string_view name, const char** attributes) {
 std::size_t OdsRowParser::takeElement(char* begin, const char* end) {
   if (failed() || tableEnded_) return 0;
   if (rowDepth_ == 0) {
+    if (tableDepth_ != 0) return takeRow(begin, end);
     // The rows of the tables before this one: inside the spreadsheet, outside this table.
     const bool earlierTable = spreadsheetDepth_ != 0 && depth_ > spreadsheetDepth_ &&
                               tableDepth_ == 0 && tablesSeen_ <= table_;
     return earlierTable ? rowElementBytes(begin, end) : 0;
   }
   if (cellDepth_ != 0) return 0;
+  return takeCell(begin, end);
+}
+
+std::size_t OdsRowParser::takeRow(const char* begin, const char* end) {
+  // The row, its cells and their paragraphs must nest no deeper than the scanner allows.
+  if (depth_ + 3 > xlsx::XmlStream::kMaxElementDepth) return 0;
+  // Rows whose cells the events must read cost their cells twice here: past a few, stop trying.
+  if (oddRows_ > kOddRowsTried && oddRows_ * 8 > takenRows_) return 0;
+  const OdsRowStart start = readRowStart(begin, end);
+  if (start.bytes == 0) return 0;
+  const std::uint64_t repeatedBefore = repeatedCells_;
+  resetRow(start.repeat);
+  rowDepth_ = depth_ + 1;
+  constexpr std::string_view kClose = "</table:table-row>";
+  for (const char* p = begin + start.bytes;;) {
+    // A cell's tag is told from the row's end tag by its second byte, before any compare.
+    if (static_cast<std::size_t>(end - p) >= kClose.size() && p[1] == '/' &&
+        std::memcmp(p, kClose.data(), kClose.size()) == 0) {
+      ++takenRows_;
+      finishRow();
+      return static_cast<std::size_t>(p + kClose.size() - begin);
+    }
+    const std::size_t took = p < end && *p == '<' ? takeCell(p, end) : 0;
+    if (took == 0 || failed()) {
+      // The events read the row from its start tag; a row cut short by the end of the bytes at
+      // hand is no odd one.
+      if (end - p > kOddRowMargin) ++oddRows_;
+      rowDepth_ = 0;
+      repeatedCells_ = repeatedBefore;
+      return 0;
+    }
+    p += took;
+  }
+}
+
+std::size_t OdsRowParser::takeCell(const char* begin, const char* end) {
   const OdsCellElement element = readCellElement(begin, end);
   // Text a limit would refuse is left to the events, which refuse it in their words.
   if (element.bytes == 0 || element.paragraphs.size() > limits_.maxCellTextBytes) return 0;

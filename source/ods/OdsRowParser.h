@@ -89,8 +89,14 @@ class OdsRowParser : public xlsx::XmlHandler {
     std::string stringValue;
   };
 
+  // A row of such cells is read whole, a pause after it; 0 leaves it to the events.
+  std::size_t takeRow(const char* begin, const char* end);
+  // One such cell inside an open row: its bytes, or 0.
+  std::size_t takeCell(const char* begin, const char* end);
+
   static ValueType valueType(std::string_view text);
   void beginRow(const char** attributes);
+  void resetRow(std::uint64_t repeat);
   void finishRow();
   void beginCell(const char** attributes, bool covered);
   void cellElement(std::string_view name, const char** attributes);
@@ -138,6 +144,12 @@ class OdsRowParser : public xlsx::XmlHandler {
   int skipDepth_ = 0;  // inside a comment, a drawing or a table within a cell
   std::size_t tablesSeen_ = 0;
   bool tableEnded_ = false;
+
+  // Rows read whole, and rows tried whole that the events read after all.
+  static constexpr std::uint64_t kOddRowsTried = 64;
+  static constexpr std::ptrdiff_t kOddRowMargin = 4096;
+  std::uint64_t takenRows_ = 0;
+  std::uint64_t oddRows_ = 0;
 };
 
 }  // namespace quillmere::source::ods
