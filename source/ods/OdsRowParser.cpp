@@ -328,7 +328,9 @@ std::size_t OdsRowParser::takeRow(const char* begin, const char* end) {
       finishRow();
       return static_cast<std::size_t>(p + kClose.size() - begin);
     }
+    takingRow_ = true;
     const std::size_t took = p < end && *p == '<' ? takeCell(p, end) : 0;
+    takingRow_ = false;
     if (took == 0 || failed()) {
       // The events read the row from its start tag; a row cut short by the end of the bytes at
       // hand is no odd one.
@@ -349,7 +351,9 @@ std::size_t OdsRowParser::takeCell(const char* begin, const char* end) {
   if (element.type == Type::String && element.asWritten) {
     // Nearly every cell: what finishCell() makes of a string, without its detours.
     attributes_.repeat = element.repeat;
-    if (!element.text.empty()) {
+    if (!element.text.empty() && takingRow_) {
+      storeCell({CellKind::Text, 0.0, 0, element.text.size(), element.text.data()});
+    } else if (!element.text.empty()) {
       const std::size_t start = rowText_.size();
       rowText_.append(element.text);
       storeCell({CellKind::Text, 0.0, start, element.text.size()});

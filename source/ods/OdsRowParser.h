@@ -47,7 +47,9 @@ class OdsRowParser : public xlsx::XmlHandler {
       case CellKind::Text:
       case CellKind::Error:
         return {stored.kind, stored.number,
-                std::string_view(rowText_).substr(stored.offset, stored.length)};
+                stored.source != nullptr
+                    ? std::string_view(stored.source, stored.length)
+                    : std::string_view(rowText_).substr(stored.offset, stored.length)};
     }
     return CellValue::empty();
   }
@@ -77,6 +79,9 @@ class OdsRowParser : public xlsx::XmlHandler {
     double number = 0.0;
     std::size_t offset = 0;  // the text's place in rowText_
     std::size_t length = 0;
+    // Or the text where the row was read whole, in the parser's bytes: they stay as they are
+    // while the parse is paused after the row, and the cells are wanted no longer.
+    const char* source = nullptr;
   };
 
   // What the cell's attributes say, copied out of the parser's buffer.
@@ -148,6 +153,7 @@ class OdsRowParser : public xlsx::XmlHandler {
   // Rows read whole, and rows tried whole that the events read after all.
   static constexpr std::uint64_t kOddRowsTried = 64;
   static constexpr std::ptrdiff_t kOddRowMargin = 4096;
+  bool takingRow_ = false;  // within takeRow(), which keeps the texts where they are
   std::uint64_t takenRows_ = 0;
   std::uint64_t oddRows_ = 0;
 };

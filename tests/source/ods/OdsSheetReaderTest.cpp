@@ -150,6 +150,11 @@ const char* const kRepeatedRows =
     "<text:p>x</text:p></table:table-cell></table:table-row>"
     "<table:table-row table:number-rows-repeated=\"1048571\"><table:table-cell "
     "table:number-columns-repeated=\"16384\"/></table:table-row>";
+// Rows read whole keep their text where it was read, and a repeat hands it out again.
+const char* const kRepeatedRowsReadWhole =
+    "<table:table-row table:style-name=\"ro1\" table:number-rows-repeated=\"2\"><table:table-cell "
+    "office:value-type=\"string\" calcext:value-type=\"string\"><text:p>two</text:p>"
+    "</table:table-cell></table:table-row>";
 const char* const kCovered =
     "<table:table-row><table:table-cell table:number-columns-spanned=\"2\" "
     "office:value-type=\"string\"><text:p>merged</text:p></table:table-cell>"
@@ -173,6 +178,8 @@ INSTANTIATE_TEST_SUITE_P(
     ByLayout, OdsCellValue,
     ::testing::Values(Case{"RepeatedCellsEachHoldTheValue", kRepeatedCells, "\t\t7\t7\t7\n"},
                       Case{"RepeatedRowsEachHoldTheirCells", kRepeatedRows, "\n\nx\nx\nx\n"},
+                      Case{"RepeatedRowsReadWholeHoldTheirText", kRepeatedRowsReadWhole,
+                           "two\ntwo\n"},
                       Case{"CoveredCellsAreEmpty", kCovered, "merged\t\tafter\n"},
                       Case{"GroupedRowsAreRows", kGroups, "head\n1\n"},
                       Case{"EmptyRowsPastTheGridCostNothing", kPastTheGrid, ""}),
