@@ -352,11 +352,11 @@ std::size_t OdsRowParser::takeCell(const char* begin, const char* end) {
     // Nearly every cell: what finishCell() makes of a string, without its detours.
     attributes_.repeat = element.repeat;
     if (!element.text.empty() && takingRow_) {
-      storeCell({CellKind::Text, 0.0, 0, element.text.size(), element.text.data()});
+      storeCell(CellKind::Text, 0.0, 0, element.text.size(), element.text.data());
     } else if (!element.text.empty()) {
       const std::size_t start = rowText_.size();
       rowText_.append(element.text);
-      storeCell({CellKind::Text, 0.0, start, element.text.size()});
+      storeCell(CellKind::Text, 0.0, start, element.text.size(), nullptr);
     }
     column_ += element.repeat;
     return element.bytes;
@@ -454,30 +454,50 @@ void OdsRowParser::finishCell() {
 }
 
 void OdsRowParser::storeCell(const StoredCell& cell) {
-  if (column_ >= kMaxGridColumns) {
-    failInRow(Kind::LimitExceeded, "has a cell with a value in row " +
-                                       std::to_string(currentRow()) + " past column XFD (column " +
-                                       std::to_string(kMaxGridColumns) +
-                                       "), the last column a sheet can have.");
+  storeCell(cell.kind, cell.number, cell.offset, cell.length, cell.source);
+}
+
+void OdsRowParser::storeCell(CellKind kind, double number, std::size_t offset, std::size_t length,
+                             const char* source) {
+  if (column_ >= kMaxGridColumns) [[unlikely]] {
+    failPastLastColumn();
     return;
   }
   // Repeats past the grid's last column are dropped, as nothing lies there.
   const auto count = static_cast<std::size_t>(
       std::min<std::uint64_t>(attributes_.repeat, kMaxGridColumns - column_));
-  rowTextBytes_ += std::uint64_t{cell.length} * count;
-  if (rowTextBytes_ > limits_.maxRowTextBytes) {
-    failInRow(Kind::LimitExceeded, rowTextPastLimit(currentRow(), limits_.maxRowTextBytes));
-    return;
-  }
+  rowTextBytes_ += std::uint64_t{length} * count;
   repeatedCells_ += count - 1;
-  if (repeatedCells_ > limits_.maxRepeatedCells) {
-    failInRow(Kind::LimitExceeded, repeatsPastLimit(limits_.maxRepeatedCells));
+  if (rowTextBytes_ > limits_.maxRowTextBytes || repeatedCells_ > limits_.maxRepeatedCells)
+      [[unlikely]] {
+    failPastLimits();
     return;
   }
   const auto first = static_cast<std::size_t>(column_);
   if (first + count > cells_.size()) cells_.resize(first + count);
-  std::fill_n(cells_.begin() + static_cast<std::ptrdiff_t>(first), count, cell);
+  // Field by field: a cell built whole and copied in waited on its own stores, at every cell.
+  StoredCell& stored = cells_[first];
+  stored.kind = kind;
+  stored.number = number;
+  stored.offset = offset;
+  stored.length = length;
+  stored.source = source;
+  std::fill_n(cells_.begin() + static_cast<std::ptrdiff_t>(first + 1), count - 1, stored);
   cellCount_ = first + count;
+}
+
+void OdsRowParser::failPastLastColumn() {
+  failInRow(Kind::LimitExceeded, "has a cell with a value in row " + std::to_string(currentRow()) +
+                                     " past column XFD (column " + std::to_string(kMaxGridColumns) +
+                                     "), the last column a sheet can have.");
+}
+
+void OdsRowParser::failPastLimits() {
+  if (rowTextBytes_ > limits_.maxRowTextBytes) {
+    failInRow(Kind::LimitExceeded, rowTextPastLimit(currentRow(), limits_.maxRowTextBytes));
+  } else {
+    failInRow(Kind::LimitExceeded, repeatsPastLimit(limits_.maxRepeatedCells));
+  }
 }
 
 }  // namespace quillmere::source::ods

@@ -109,6 +109,11 @@ class OdsRowParser : public xlsx::XmlHandler {
   // What the finished cell holds; its text is at textStart_ in rowText_.
   StoredCell cellValue();
   void storeCell(const StoredCell& cell);
+  void storeCell(CellKind kind, double number, std::size_t offset, std::size_t length,
+                 const char* source);
+  // Out of storeCell(), whose every call is on the way of a cell.
+  [[gnu::cold]] void failPastLastColumn();
+  [[gnu::cold]] void failPastLimits();
   void appendKept(char c, std::uint64_t count);
   void checkCellText();
   std::uint32_t currentRow() const;
