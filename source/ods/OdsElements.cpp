@@ -13,8 +13,23 @@ namespace {
 using namespace std::string_view_literals;
 
 bool startsWith(const char* p, const char* end, std::string_view prefix) {
-  return static_cast<std::size_t>(end - p) >= prefix.size() &&
-         std::memcmp(p, prefix.data(), prefix.size()) == 0;
+  const std::size_t size = prefix.size();
+  if (static_cast<std::size_t>(end - p) < size) return false;
+#if defined(__SSE2__)
+  // The tags compared at every cell are longer than memcmp inlines: sixteen bytes at a time,
+  // one test at the end, and no call.
+  if (size >= 16) {
+    const auto same = [&](std::size_t at) {
+      return _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at)),
+                            _mm_loadu_si128(reinterpret_cast<const __m128i*>(prefix.data() + at)));
+    };
+    __m128i all = same(size - 16);
+    for (std::size_t at = 0; at + 16 < size; at += 16)
+      all = _mm_and_si128(all, same(at));
+    return _mm_movemask_epi8(all) == 0xFFFF;
+  }
+#endif
+  return std::memcmp(p, prefix.data(), size) == 0;
 }
 
 bool typeOf(std::string_view text, OdsCellElement::Type& type) {
@@ -66,14 +81,39 @@ std::size_t utf8Character(const char* p, const char* end) {
 }
 
 // The first byte in [p, end) that is no text of a paragraph, UTF-8 checked as the scanner
-// checks it.
-const char* skipParagraphText(const char* p, const char* end) {
+// checks it. `loose` is set when some of its white space collapses (a tab or line feed, a space
+// at its start or after another), which the same pass tells for next to nothing.
+const char* skipParagraphText(const char* p, const char* end, bool& loose) {
+  unsigned afterSpace = 1;  // a paragraph's start counts as white space
   for (;;) {
-    p = xlsx::plain::skipText(p, end);
+#if defined(__SSE2__)
+    for (; end - p >= 16; p += 16) {
+      using namespace xlsx::plain;
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+      const auto spaces = static_cast<unsigned>(equal(bytes, ' '));
+      const auto breaks = static_cast<unsigned>(equal(bytes, '\t') | equal(bytes, '\n'));
+      const auto stops =
+          (static_cast<unsigned>(unprintable(bytes)) & ~breaks) |
+          static_cast<unsigned>(equal(bytes, '<') | equal(bytes, '&') | equal(bytes, ']'));
+      const unsigned text = stops == 0 ? 0xFFFFu : (1u << __builtin_ctz(stops)) - 1;
+      if (((breaks | (spaces & (spaces << 1 | afterSpace))) & text) != 0) loose = true;
+      if (stops != 0) {
+        p += __builtin_ctz(stops);
+        break;
+      }
+      afterSpace = spaces >> 15;
+    }
+#endif
+    for (; p < end && xlsx::plain::textByte(static_cast<unsigned char>(*p)); ++p) {
+      const bool space = *p == ' ';
+      if (*p == '\t' || *p == '\n' || (space && afterSpace != 0)) loose = true;
+      afterSpace = space ? 1 : 0;
+    }
     if (p == end || static_cast<unsigned char>(*p) < 0x80) return p;
     const std::size_t length = utf8Character(p, end);
     if (length == 0) return p;
     p += length;
+    afterSpace = 0;
   }
 }
 
@@ -91,26 +131,32 @@ std::string_view nextParagraph(std::string_view& paragraphs) {
   return text;
 }
 
-OdsCellElement readCellElement(const char* begin, const char* end) {
+namespace {
+
+// Fills `cell` in place: returning the element whole from several places made the compiler
+// build it on the stack and copy it out, which stalled on every cell.
+bool readInto(const char* begin, const char* end, OdsCellElement& cell) {
   constexpr std::string_view kOpen = "<table:table-cell", kClose = "</table:table-cell>";
   // LibreOffice's string cell, nearly every cell of a contact list, compared whole.
   constexpr std::string_view kStringCell =
       "<table:table-cell office:value-type=\"string\" calcext:value-type=\"string\"><text:p>";
-  OdsCellElement cell;
   if (startsWith(begin, end, kStringCell)) {
     const char* const text = begin + kStringCell.size();
-    const char* const stop = skipParagraphText(text, end);
+    bool loose = false;
+    const char* const stop = skipParagraphText(text, end, loose);
     constexpr std::string_view kEnd = "</text:p></table:table-cell>";
     if (startsWith(stop, end, kEnd)) {
       cell.type = OdsCellElement::Type::String;
+      cell.asWritten = !loose;
+      cell.text = std::string_view(text, static_cast<std::size_t>(stop - text));
       const char* const paragraphs = text - kParagraph.size();
       cell.paragraphs = std::string_view(
           paragraphs, static_cast<std::size_t>(stop + kParagraphEnd.size() - paragraphs));
       cell.bytes = static_cast<std::size_t>(stop + kEnd.size() - begin);
-      return cell;
+      return true;
     }
   }
-  if (!startsWith(begin, end, kOpen)) return {};
+  if (!startsWith(begin, end, kOpen)) return false;
   const char* p = begin + kOpen.size();
   // Each attribute once, as the scanner would insist.
   enum : unsigned { kStyle = 1, kRepeat = 2, kType = 4, kExtType = 8, kValue = 16 };
@@ -121,11 +167,11 @@ OdsCellElement readCellElement(const char* begin, const char* end) {
     const char* const name = p;
     while (p < end && *p != '=' && *p != ' ' && *p != '>' && *p != '/')
       ++p;
-    if (end - p < 2 || p[0] != '=' || p[1] != '"') return {};
+    if (end - p < 2 || p[0] != '=' || p[1] != '"') return false;
     const std::string_view attribute(name, static_cast<std::size_t>(p - name));
     const char* const valueBegin = p + 2;
     const char* const valueEnd = xlsx::plain::skipValue(valueBegin, end);
-    if (valueEnd == end || *valueEnd != '"') return {};
+    if (valueEnd == end || *valueEnd != '"') return false;
     const std::string_view value(valueBegin, static_cast<std::size_t>(valueEnd - valueBegin));
     p = valueEnd + 1;
     unsigned bit = 0;
@@ -136,7 +182,7 @@ OdsCellElement readCellElement(const char* begin, const char* end) {
       cell.repeat = repeatCount(value);
     } else if (attribute == "office:value-type"sv) {
       bit = kType;
-      if (!typeOf(value, cell.type)) return {};
+      if (!typeOf(value, cell.type)) return false;
     } else if (attribute == "calcext:value-type"sv) {
       bit = kExtType;
       extType = value;
@@ -144,38 +190,88 @@ OdsCellElement readCellElement(const char* begin, const char* end) {
       bit = kValue;
       cell.value = value;
     } else {
-      return {};
+      return false;
     }
-    if ((seen & bit) != 0) return {};
+    if ((seen & bit) != 0) return false;
     seen |= bit;
   }
   // LibreOffice's own type, when written, must agree: it alone marks an error value.
   if ((seen & kExtType) != 0) {
     OdsCellElement::Type ext;
-    if (!typeOf(extType, ext) || ext != cell.type) return {};
+    if (!typeOf(extType, ext) || ext != cell.type) return false;
   }
   if (startsWith(p, end, "/>")) {
     cell.bytes = static_cast<std::size_t>(p + 2 - begin);
-    return cell;
+    cell.asWritten = true;
+    return true;
   }
-  if (p == end || *p != '>') return {};
+  if (p == end || *p != '>') return false;
   ++p;
   const char* const paragraphs = p;
-  for (;;) {
+  std::size_t count = 0;
+  bool loose = false;
+  for (;; ++count) {
     if (startsWith(p, end, kEmptyParagraph)) {
       p += kEmptyParagraph.size();
     } else if (startsWith(p, end, kParagraph)) {
-      const char* const stop = skipParagraphText(p + kParagraph.size(), end);
-      if (!startsWith(stop, end, kParagraphEnd)) return {};
+      const char* const text = p + kParagraph.size();
+      const char* const stop = skipParagraphText(text, end, loose);
+      if (!startsWith(stop, end, kParagraphEnd)) return false;
+      cell.text = std::string_view(text, static_cast<std::size_t>(stop - text));
       p = stop + kParagraphEnd.size();
     } else {
       break;
     }
   }
   cell.paragraphs = std::string_view(paragraphs, static_cast<std::size_t>(p - paragraphs));
-  if (!startsWith(p, end, kClose)) return {};
+  cell.asWritten = count <= 1 && !loose;
+  if (!startsWith(p, end, kClose)) return false;
   cell.bytes = static_cast<std::size_t>(p + kClose.size() - begin);
+  return true;
+}
+
+}  // namespace
+
+OdsCellElement readCellElement(const char* begin, const char* end) {
+  OdsCellElement cell;
+  if (!readInto(begin, end, cell)) cell.bytes = 0;
   return cell;
+}
+
+OdsRowStart readRowStart(const char* begin, const char* end) {
+  constexpr std::string_view kOpen = "<table:table-row";
+  if (!startsWith(begin, end, kOpen)) return {};
+  const char* p = begin + kOpen.size();
+  OdsRowStart row;
+  // Each attribute once, as the scanner would insist.
+  bool style = false, repeat = false;
+  while (p < end && *p == ' ') {
+    ++p;
+    const char* const name = p;
+    while (p < end && *p != '=' && *p != ' ' && *p != '>' && *p != '/')
+      ++p;
+    if (end - p < 2 || p[0] != '=' || p[1] != '"') return {};
+    const std::string_view attribute(name, static_cast<std::size_t>(p - name));
+    const char* const valueBegin = p + 2;
+    const char* const valueEnd = xlsx::plain::skipValue(valueBegin, end);
+    if (valueEnd == end || *valueEnd != '"') return {};
+    p = valueEnd + 1;
+    bool* seen = nullptr;
+    if (attribute == "table:style-name"sv) {
+      seen = &style;
+    } else if (attribute == "table:number-rows-repeated"sv) {
+      seen = &repeat;
+      row.repeat = repeatCount(
+          std::string_view(valueBegin, static_cast<std::size_t>(valueEnd - valueBegin)));
+    } else {
+      return {};
+    }
+    if (*seen) return {};
+    *seen = true;
+  }
+  if (p == end || *p != '>') return {};
+  row.bytes = static_cast<std::size_t>(p + 1 - begin);
+  return row;
 }
 
 std::size_t rowElementBytes(const char* begin, const char* end) {

@@ -22,6 +22,10 @@ struct OdsCellElement {
   std::string_view value;  // office:value
   // The paragraphs, <text:p>...</text:p> and <text:p/> one after another, for nextParagraph().
   std::string_view paragraphs;
+  // Set when the cell's text is `text` exactly as written: at most one paragraph, none of whose
+  // white space collapses. Nearly every cell is so, and needs no ParagraphText.
+  bool asWritten = false;
+  std::string_view text;
 };
 
 // The text of the first paragraph of `paragraphs`, white space as written, which it then
@@ -31,6 +35,15 @@ std::string_view nextParagraph(std::string_view& paragraphs);
 // Reads the cell element starting at `begin` (at its '<'); bytes = 0 when it is none of these
 // shapes or does not end before `end`.
 OdsCellElement readCellElement(const char* begin, const char* end);
+
+// The start tag of a table row as spreadsheet programs write it: <table:table-row>, with a
+// style and a repeat count at most. bytes = 0 when it is another (any other attribute, prefix or
+// quotes) or does not end before `end`.
+struct OdsRowStart {
+  std::size_t bytes = 0;
+  std::uint64_t repeat = 1;
+};
+OdsRowStart readRowStart(const char* begin, const char* end);
 
 // The length of the table row starting at `begin`, for a pass that wants nothing of its cells;
 // 0 when it does not end before `end`, or holds a comment, CDATA, a processing instruction or

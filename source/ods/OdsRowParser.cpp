@@ -1,12 +1,14 @@
 #include "source/ods/OdsRowParser.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "source/CellReference.h"
 #include "source/ods/OdsElements.h"
 #include "source/ods/OdsNames.h"
 #include "source/ods/OdsValues.h"
 #include "source/xlsx/DecimalNumber.h"
+#include "source/xlsx/XmlStream.h"
 
 namespace quillmere::source::ods {
 
@@ -73,6 +75,7 @@ void OdsRowParser::restart() {
       0;
   tablesSeen_ = 0;
   tableEnded_ = false;
+  takenRows_ = oddRows_ = 0;
 }
 
 void OdsRowParser::beginReplay() {
@@ -168,17 +171,22 @@ void OdsRowParser::appendKept(char c, std::uint64_t count) {
 }
 
 void OdsRowParser::beginRow(const char** attributes) {
+  std::uint64_t repeat = 1;
+  for (const char** a = attributes; *a != nullptr; a += 2) {
+    if (withoutPrefix(a[0]) == "number-rows-repeated") repeat = repeatCount(a[1]);
+  }
+  resetRow(repeat);
+  rowDepth_ = depth_;
+}
+
+void OdsRowParser::resetRow(std::uint64_t repeat) {
   for (std::size_t i = 0; i < cellCount_; ++i)
     cells_[i] = StoredCell{};
   cellCount_ = 0;
   rowText_.clear();
   rowTextBytes_ = 0;
   column_ = 0;
-  rowDepth_ = depth_;
-  rowRepeat_ = 1;
-  for (const char** a = attributes; *a != nullptr; a += 2) {
-    if (withoutPrefix(a[0]) == "number-rows-repeated") rowRepeat_ = repeatCount(a[1]);
-  }
+  rowRepeat_ = repeat;
 }
 
 void OdsRowParser::finishRow() {
@@ -291,16 +299,68 @@ void OdsRowParser::cellElement(std::string_view name, const char** attributes) {
 std::size_t OdsRowParser::takeElement(char* begin, const char* end) {
   if (failed() || tableEnded_) return 0;
   if (rowDepth_ == 0) {
+    if (tableDepth_ != 0) return takeRow(begin, end);
     // The rows of the tables before this one: inside the spreadsheet, outside this table.
     const bool earlierTable = spreadsheetDepth_ != 0 && depth_ > spreadsheetDepth_ &&
                               tableDepth_ == 0 && tablesSeen_ <= table_;
     return earlierTable ? rowElementBytes(begin, end) : 0;
   }
   if (cellDepth_ != 0) return 0;
+  return takeCell(begin, end);
+}
+
+std::size_t OdsRowParser::takeRow(const char* begin, const char* end) {
+  // The row, its cells and their paragraphs must nest no deeper than the scanner allows.
+  if (depth_ + 3 > xlsx::XmlStream::kMaxElementDepth) return 0;
+  // Rows whose cells the events must read cost their cells twice here: past a few, stop trying.
+  if (oddRows_ > kOddRowsTried && oddRows_ * 8 > takenRows_) return 0;
+  const OdsRowStart start = readRowStart(begin, end);
+  if (start.bytes == 0) return 0;
+  const std::uint64_t repeatedBefore = repeatedCells_;
+  resetRow(start.repeat);
+  rowDepth_ = depth_ + 1;
+  constexpr std::string_view kClose = "</table:table-row>";
+  for (const char* p = begin + start.bytes;;) {
+    // A cell's tag is told from the row's end tag by its second byte, before any compare.
+    if (static_cast<std::size_t>(end - p) >= kClose.size() && p[1] == '/' &&
+        std::memcmp(p, kClose.data(), kClose.size()) == 0) {
+      ++takenRows_;
+      finishRow();
+      return static_cast<std::size_t>(p + kClose.size() - begin);
+    }
+    takingRow_ = true;
+    const std::size_t took = p < end && *p == '<' ? takeCell(p, end) : 0;
+    takingRow_ = false;
+    if (took == 0 || failed()) {
+      // The events read the row from its start tag; a row cut short by the end of the bytes at
+      // hand is no odd one.
+      if (end - p > kOddRowMargin) ++oddRows_;
+      rowDepth_ = 0;
+      repeatedCells_ = repeatedBefore;
+      return 0;
+    }
+    p += took;
+  }
+}
+
+std::size_t OdsRowParser::takeCell(const char* begin, const char* end) {
   const OdsCellElement element = readCellElement(begin, end);
   // Text a limit would refuse is left to the events, which refuse it in their words.
   if (element.bytes == 0 || element.paragraphs.size() > limits_.maxCellTextBytes) return 0;
   using Type = OdsCellElement::Type;
+  if (element.type == Type::String && element.asWritten) {
+    // Nearly every cell: what finishCell() makes of a string, without its detours.
+    attributes_.repeat = element.repeat;
+    if (!element.text.empty() && takingRow_) {
+      storeCell(CellKind::Text, 0.0, 0, element.text.size(), element.text.data());
+    } else if (!element.text.empty()) {
+      const std::size_t start = rowText_.size();
+      rowText_.append(element.text);
+      storeCell(CellKind::Text, 0.0, start, element.text.size(), nullptr);
+    }
+    column_ += element.repeat;
+    return element.bytes;
+  }
   switch (element.type) {
     case Type::None:
       attributes_.type = ValueType::None;
@@ -325,10 +385,14 @@ std::size_t OdsRowParser::takeElement(char* begin, const char* end) {
   covered_ = false;
   keepText_ = true;
   textStart_ = rowText_.size();
-  paragraph_.beginCell();
-  for (std::string_view paragraphs = element.paragraphs; !paragraphs.empty();) {
-    paragraph_.beginParagraph(rowText_);
-    paragraph_.appendText(rowText_, nextParagraph(paragraphs));
+  if (element.asWritten) {
+    rowText_.append(element.text);
+  } else {
+    paragraph_.beginCell();
+    for (std::string_view paragraphs = element.paragraphs; !paragraphs.empty();) {
+      paragraph_.beginParagraph(rowText_);
+      paragraph_.appendText(rowText_, nextParagraph(paragraphs));
+    }
   }
   finishCell();
   return element.bytes;
@@ -390,30 +454,50 @@ void OdsRowParser::finishCell() {
 }
 
 void OdsRowParser::storeCell(const StoredCell& cell) {
-  if (column_ >= kMaxGridColumns) {
-    failInRow(Kind::LimitExceeded, "has a cell with a value in row " +
-                                       std::to_string(currentRow()) + " past column XFD (column " +
-                                       std::to_string(kMaxGridColumns) +
-                                       "), the last column a sheet can have.");
+  storeCell(cell.kind, cell.number, cell.offset, cell.length, cell.source);
+}
+
+void OdsRowParser::storeCell(CellKind kind, double number, std::size_t offset, std::size_t length,
+                             const char* source) {
+  if (column_ >= kMaxGridColumns) [[unlikely]] {
+    failPastLastColumn();
     return;
   }
   // Repeats past the grid's last column are dropped, as nothing lies there.
   const auto count = static_cast<std::size_t>(
       std::min<std::uint64_t>(attributes_.repeat, kMaxGridColumns - column_));
-  rowTextBytes_ += std::uint64_t{cell.length} * count;
-  if (rowTextBytes_ > limits_.maxRowTextBytes) {
-    failInRow(Kind::LimitExceeded, rowTextPastLimit(currentRow(), limits_.maxRowTextBytes));
-    return;
-  }
+  rowTextBytes_ += std::uint64_t{length} * count;
   repeatedCells_ += count - 1;
-  if (repeatedCells_ > limits_.maxRepeatedCells) {
-    failInRow(Kind::LimitExceeded, repeatsPastLimit(limits_.maxRepeatedCells));
+  if (rowTextBytes_ > limits_.maxRowTextBytes || repeatedCells_ > limits_.maxRepeatedCells)
+      [[unlikely]] {
+    failPastLimits();
     return;
   }
   const auto first = static_cast<std::size_t>(column_);
   if (first + count > cells_.size()) cells_.resize(first + count);
-  std::fill_n(cells_.begin() + static_cast<std::ptrdiff_t>(first), count, cell);
+  // Field by field: a cell built whole and copied in waited on its own stores, at every cell.
+  StoredCell& stored = cells_[first];
+  stored.kind = kind;
+  stored.number = number;
+  stored.offset = offset;
+  stored.length = length;
+  stored.source = source;
+  std::fill_n(cells_.begin() + static_cast<std::ptrdiff_t>(first + 1), count - 1, stored);
   cellCount_ = first + count;
+}
+
+void OdsRowParser::failPastLastColumn() {
+  failInRow(Kind::LimitExceeded, "has a cell with a value in row " + std::to_string(currentRow()) +
+                                     " past column XFD (column " + std::to_string(kMaxGridColumns) +
+                                     "), the last column a sheet can have.");
+}
+
+void OdsRowParser::failPastLimits() {
+  if (rowTextBytes_ > limits_.maxRowTextBytes) {
+    failInRow(Kind::LimitExceeded, rowTextPastLimit(currentRow(), limits_.maxRowTextBytes));
+  } else {
+    failInRow(Kind::LimitExceeded, repeatsPastLimit(limits_.maxRepeatedCells));
+  }
 }
 
 }  // namespace quillmere::source::ods

@@ -47,7 +47,9 @@ class OdsRowParser : public xlsx::XmlHandler {
       case CellKind::Text:
       case CellKind::Error:
         return {stored.kind, stored.number,
-                std::string_view(rowText_).substr(stored.offset, stored.length)};
+                stored.source != nullptr
+                    ? std::string_view(stored.source, stored.length)
+                    : std::string_view(rowText_).substr(stored.offset, stored.length)};
     }
     return CellValue::empty();
   }
@@ -77,6 +79,9 @@ class OdsRowParser : public xlsx::XmlHandler {
     double number = 0.0;
     std::size_t offset = 0;  // the text's place in rowText_
     std::size_t length = 0;
+    // Or the text where the row was read whole, in the parser's bytes: they stay as they are
+    // while the parse is paused after the row, and the cells are wanted no longer.
+    const char* source = nullptr;
   };
 
   // What the cell's attributes say, copied out of the parser's buffer.
@@ -89,8 +94,14 @@ class OdsRowParser : public xlsx::XmlHandler {
     std::string stringValue;
   };
 
+  // A row of such cells is read whole, a pause after it; 0 leaves it to the events.
+  std::size_t takeRow(const char* begin, const char* end);
+  // One such cell inside an open row: its bytes, or 0.
+  std::size_t takeCell(const char* begin, const char* end);
+
   static ValueType valueType(std::string_view text);
   void beginRow(const char** attributes);
+  void resetRow(std::uint64_t repeat);
   void finishRow();
   void beginCell(const char** attributes, bool covered);
   void cellElement(std::string_view name, const char** attributes);
@@ -98,6 +109,11 @@ class OdsRowParser : public xlsx::XmlHandler {
   // What the finished cell holds; its text is at textStart_ in rowText_.
   StoredCell cellValue();
   void storeCell(const StoredCell& cell);
+  void storeCell(CellKind kind, double number, std::size_t offset, std::size_t length,
+                 const char* source);
+  // Out of storeCell(), whose every call is on the way of a cell.
+  [[gnu::cold]] void failPastLastColumn();
+  [[gnu::cold]] void failPastLimits();
   void appendKept(char c, std::uint64_t count);
   void checkCellText();
   std::uint32_t currentRow() const;
@@ -138,6 +154,13 @@ class OdsRowParser : public xlsx::XmlHandler {
   int skipDepth_ = 0;  // inside a comment, a drawing or a table within a cell
   std::size_t tablesSeen_ = 0;
   bool tableEnded_ = false;
+
+  // Rows read whole, and rows tried whole that the events read after all.
+  static constexpr std::uint64_t kOddRowsTried = 64;
+  static constexpr std::ptrdiff_t kOddRowMargin = 4096;
+  bool takingRow_ = false;  // within takeRow(), which keeps the texts where they are
+  std::uint64_t takenRows_ = 0;
+  std::uint64_t oddRows_ = 0;
 };
 
 }  // namespace quillmere::source::ods

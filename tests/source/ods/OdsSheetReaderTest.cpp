@@ -115,6 +115,16 @@ const std::string kLibreOfficeText =
     cell("office:value-type=\"string\" calcext:value-type=\"string\"",
          "<text:p>Zo\xC3\xAB \xF0\x9F\x8D\xA3</text:p><text:p/><text:p>S\xC3\xA3o  Paulo</text:p>");
 
+// One paragraph in that shape, whose white space is looked at sixteen bytes at a time.
+std::string libreOfficeText(const std::string& text) {
+  return cell("office:value-type=\"string\" calcext:value-type=\"string\"",
+              "<text:p>" + text + "</text:p>");
+}
+// White space that collapses at the start, across the sixteenth byte, as a tab and a line end.
+const std::string kLibreOfficeSpaces = libreOfficeText(" lead") +
+                                       libreOfficeText("abcdefghijklmno  p") +
+                                       libreOfficeText("tab\there") + libreOfficeText("line\nend ");
+
 INSTANTIATE_TEST_SUITE_P(
     ByParagraphMarkup, OdsCellValue,
     ::testing::Values(Case{"ParagraphsOnLinesOfTheirOwn", kParagraphs.c_str(), "one\\n\\nthree\n"},
@@ -123,7 +133,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"SpansAndLinksGiveTheirText", kSpans.c_str(), "rich link end\n"},
                       Case{"CommentsNotesAndDrawingsLeftOut", kIgnored.c_str(), "kept\n"},
                       Case{"LibreOfficeTextInOnePass", kLibreOfficeText.c_str(),
-                           "Zo\xC3\xAB \xF0\x9F\x8D\xA3\\n\\nS\xC3\xA3o Paulo\n"}),
+                           "Zo\xC3\xAB \xF0\x9F\x8D\xA3\\n\\nS\xC3\xA3o Paulo\n"},
+                      Case{"LibreOfficeTextCollapsedInOnePass", kLibreOfficeSpaces.c_str(),
+                           "lead\nabcdefghijklmno p\ntab here\nline end \n"}),
     caseName);
 
 const char* const kRepeatedCells =
@@ -138,6 +150,11 @@ const char* const kRepeatedRows =
     "<text:p>x</text:p></table:table-cell></table:table-row>"
     "<table:table-row table:number-rows-repeated=\"1048571\"><table:table-cell "
     "table:number-columns-repeated=\"16384\"/></table:table-row>";
+// Rows read whole keep their text where it was read, and a repeat hands it out again.
+const char* const kRepeatedRowsReadWhole =
+    "<table:table-row table:style-name=\"ro1\" table:number-rows-repeated=\"2\"><table:table-cell "
+    "office:value-type=\"string\" calcext:value-type=\"string\"><text:p>two</text:p>"
+    "</table:table-cell></table:table-row>";
 const char* const kCovered =
     "<table:table-row><table:table-cell table:number-columns-spanned=\"2\" "
     "office:value-type=\"string\"><text:p>merged</text:p></table:table-cell>"
@@ -161,6 +178,8 @@ INSTANTIATE_TEST_SUITE_P(
     ByLayout, OdsCellValue,
     ::testing::Values(Case{"RepeatedCellsEachHoldTheValue", kRepeatedCells, "\t\t7\t7\t7\n"},
                       Case{"RepeatedRowsEachHoldTheirCells", kRepeatedRows, "\n\nx\nx\nx\n"},
+                      Case{"RepeatedRowsReadWholeHoldTheirText", kRepeatedRowsReadWhole,
+                           "two\ntwo\n"},
                       Case{"CoveredCellsAreEmpty", kCovered, "merged\t\tafter\n"},
                       Case{"GroupedRowsAreRows", kGroups, "head\n1\n"},
                       Case{"EmptyRowsPastTheGridCostNothing", kPastTheGrid, ""}),
