@@ -1,0 +1,141 @@
+// Sends a workbook's contacts to a CardDAV server through the real main window and its Send
+// to Address Book dialog (offscreen), the way a user does: Browse, Next, Match by Name, Next,
+// Send to Address Book..., the server, user and password, Find, Check, Send. A 10 ms timer
+// measures how long the window ever went without answering, in each stage.
+// Usage: window-send FILE SERVER USER PASSWORD
+// Prints rows, then for each stage (open: the cards made and the dialog shown; find; check;
+// send) its seconds and longest gap in ms; then the status the dialog ends with. Fails when a
+// stage does not end within 30 minutes or any message is shown.
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+
+#include "bench/BenchShell.h"
+#include "ui/Clock.h"
+#include "ui/Prompts.h"
+#include "ui/frmMain.h"
+
+namespace {
+
+using quillmere::ui::Prompts;
+
+class BenchPrompts : public Prompts {
+ public:
+  explicit BenchPrompts(QString file) : file_(std::move(file)) {}
+  QString chooseWorkbookFile(QWidget*, const QString&, const QString&) override { return file_; }
+  QString chooseFolder(QWidget*, const QString&) override { return {}; }
+  Answer message(QWidget*, const QString& text, const QString&, Buttons, Icon) override {
+    std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    failed = true;
+    return Answer::Ok;
+  }
+  bool failed = false;
+
+ private:
+  QString file_;
+};
+
+// The longest time the event loop went without running a 10 ms timer.
+class GapMeter {
+ public:
+  GapMeter() {
+    ticker_.setTimerType(Qt::PreciseTimer);
+    ticker_.setInterval(10);
+    QObject::connect(&ticker_, &QTimer::timeout,
+                     [this] { longest_ = std::max(longest_, sinceTick_.restart()); });
+  }
+  void start() {
+    longest_ = 0;
+    sinceTick_.start();
+    ticker_.start();
+  }
+  qint64 stop() {
+    ticker_.stop();
+    return std::max(longest_, sinceTick_.elapsed());
+  }
+
+ private:
+  QTimer ticker_;
+  QElapsedTimer sinceTick_;
+  qint64 longest_ = 0;
+};
+
+// Runs `act`, then the event loop until `done` holds; prints the stage's time and longest gap.
+bool stage(const char* name, GapMeter& meter, const std::function<void()>& act,
+           const std::function<bool()>& done) {
+  QElapsedTimer took;
+  took.start();
+  meter.start();
+  act();
+  while (!done() && took.elapsed() < 30 * 60 * 1000) {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  }
+  const qint64 gap = meter.stop();
+  std::printf("%s_seconds=%.3f %s_longest_gap_ms=%lld\n", name,
+              static_cast<double>(took.nsecsElapsed()) / 1e9, name, static_cast<long long>(gap));
+  std::fflush(stdout);
+  return done();
+}
+
+using quillmere::bench::BenchShell;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 5) {
+    std::fputs("usage: window-send FILE SERVER USER PASSWORD\n", stderr);
+    return 2;
+  }
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  BenchPrompts prompts(QString::fromLocal8Bit(argv[1]));
+  BenchShell shell;
+  quillmere::ui::SystemClock clock;
+  quillmere::ui::frmMain window(prompts, shell, clock);
+  window.show();
+  QCoreApplication::processEvents();
+
+  window.cmdBrowse_Click();
+  window.cmdNext_Click();
+  window.cmdMatchByName_Click();
+  window.cmdNext_Click();
+  std::printf("rows=%d\n", window.sheetTable().rowsFound);
+
+  GapMeter meter;
+  QDialog* dialog = nullptr;
+  const auto child = [&](const char* name) {
+    return dialog->findChild<QWidget*>(QString::fromLatin1(name));
+  };
+  const auto status = [&] {
+    return dialog->findChild<QLabel*>(QStringLiteral("lblStatus"))->text();
+  };
+  const auto press = [&](const char* name) {
+    return [&, name] { static_cast<QPushButton*>(child(name))->click(); };
+  };
+  bool ok = stage(
+      "open", meter,
+      [&] { window.findChild<QPushButton*>(QStringLiteral("cmdSendToAddressBook"))->click(); },
+      [&] {
+        dialog = window.findChild<QDialog*>(QStringLiteral("frmSendToAddressBook"));
+        return dialog != nullptr && dialog->isVisible();
+      });
+  if (ok) {
+    static_cast<QLineEdit*>(child("txtServer"))->setText(QString::fromLocal8Bit(argv[2]));
+    static_cast<QLineEdit*>(child("txtUser"))->setText(QString::fromLocal8Bit(argv[3]));
+    static_cast<QLineEdit*>(child("txtPassword"))->setText(QString::fromLocal8Bit(argv[4]));
+    const auto* books = static_cast<QComboBox*>(child("cmbBook"));
+    ok = stage("find", meter, press("cmdFind"), [&] { return books->count() > 0; }) &&
+         stage("check", meter, press("cmdCheck"),
+               [&] { return child("cmdSend")->isEnabled() && status().contains(u" new, "); }) &&
+         stage("send", meter, press("cmdSend"), [&] { return status().startsWith(u"Sent:"); });
+  }
+  if (dialog != nullptr) std::printf("status=%s\n", qPrintable(status().simplified()));
+  return ok && !prompts.failed ? 0 : 1;
+}
