@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -54,7 +55,7 @@ class CardDigest final : public CardExpectation {
     const std::uint64_t word = digest::shortWord(name);
     name_ = word != 0 ? word : digest::hashOf(name);
     types_ = parameters_ = 0;
-    components_ = 0x452821e638d01377ULL;
+    components_ = kComponentsStart;
   }
   void type(std::string_view type) override {  // in any case
     // A sum, so the kinds may come in any order.
@@ -62,6 +63,20 @@ class CardDigest final : public CardExpectation {
     types_ += word != 0 ? word : longType(type);
   }
   void parameter(std::string_view name, std::string_view value) override;
+  // A head's name and kinds are hashed once, the first time a writer gives them.
+  bool knownHead(std::size_t key) override {
+    if (key >= 64 || (knownHeads_ >> key & 1) == 0) return false;
+    components_ = kComponentsStart;
+    name_ = heads_[key].name;
+    types_ = heads_[key].types;
+    parameters_ = heads_[key].parameters;
+    return true;
+  }
+  void remember(std::size_t key) override {
+    if (key >= 64) return;
+    heads_[key] = {name_, types_, parameters_};
+    knownHeads_ |= std::uint64_t{1} << key;
+  }
   using CardExpectation::component;
   void component(std::initializer_list<std::string_view> pieces) override;
   void endProperty() override {
@@ -96,6 +111,8 @@ class CardDigest final : public CardExpectation {
   void runsMayHoldCr(bool may) { runsMayHoldCr_ = may; }
 
  private:
+  static constexpr std::uint64_t kComponentsStart = 0x452821e638d01377ULL;
+
   std::uint64_t longType(std::string_view type);
   void gather(std::string_view run);
   // The hash of `text` with CR LF and lone CR as LF, as a reader gives a value back.
@@ -103,6 +120,11 @@ class CardDigest final : public CardExpectation {
 
   std::uint64_t card_ = 0;
   std::uint64_t name_ = 0, types_ = 0, parameters_ = 0, components_ = 0;
+  struct Head {
+    std::uint64_t name = 0, types = 0, parameters = 0;
+  };
+  std::array<Head, 64> heads_{};
+  std::uint64_t knownHeads_ = 0;
   std::string_view run_;  // the component's only run so far
   std::string gathered_;  // its runs one after another, once it has more than one
   std::string scratch_;   // a text upper-cased, or with its line breaks as LF
