@@ -1,8 +1,10 @@
 // What reading every card back costs a conversion, in one process and one build: the same
 // workbook converted with the read-back and without it, in alternating runs, each into a
 // folder of its own that is removed after it; no process start or library loading is timed.
-// Prints the median wall time of each and the read-back's share.
+// Prints the median wall time of each, its median CPU time (all threads), and the read-back's
+// share.
 // Usage: read-back-cost RUNS WORKBOOK FOLDER DESTINATION VERSION SINGLE COLUMN=FIELD...
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -42,8 +44,23 @@ struct Conversion {
   std::filesystem::path folder;
 };
 
-// Seconds of one whole run, from the first row read to the last file closed.
-double convert(const Conversion& conversion, bool readBack) {
+// CPU seconds of every thread of the process so far, user and system.
+double cpuSeconds() {
+  rusage usage{};
+  ::getrusage(RUSAGE_SELF, &usage);
+  const auto seconds = [](const timeval& time) {
+    return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+  };
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+struct Took {
+  double wall = 0;
+  double cpu = 0;
+};
+
+// One whole run, from the first row read to the last file closed.
+Took convert(const Conversion& conversion, bool readBack) {
   std::filesystem::remove_all(conversion.folder);
   std::filesystem::create_directories(conversion.folder);
   // The last run's files reach the disk before this one is timed.
@@ -53,6 +70,7 @@ double convert(const Conversion& conversion, bool readBack) {
   job.readBack = readBack;
   core::FixedAnswers options(conversion.answers);
   Unwatched observer;
+  const double cpuStart = cpuSeconds();
   const auto start = std::chrono::steady_clock::now();
   {
     core::FileRecordSink sink(conversion.folder, core::LocalTime{2026, 1, 1, 0, 0, 0});
@@ -65,8 +83,9 @@ double convert(const Conversion& conversion, bool readBack) {
     }
   }
   const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+  const double cpu = cpuSeconds() - cpuStart;
   std::filesystem::remove_all(conversion.folder);
-  return took.count();
+  return {took.count(), cpu};
 }
 
 double median(std::vector<double> seconds) {
@@ -104,16 +123,33 @@ int main(int argc, char** argv) {
         throw std::runtime_error("cannot pair " + pair);
       conversion.columns.push_back({headers[*column], *field});
     }
-    std::vector<double> with;
-    std::vector<double> without;
+    std::vector<double> with, withCpu;
+    std::vector<double> without, withoutCpu;
     for (int run = 0; run < runs; ++run) {
-      without.push_back(convert(conversion, false));
-      with.push_back(convert(conversion, true));
+      // Each goes first every other time: a run that follows one whose 100,000 files were just
+      // deleted spends seconds in ext4 passing over the inodes it freed.
+      const bool offFirst = run % 2 == 0;
+      const Took first = convert(conversion, !offFirst);
+      const Took second = convert(conversion, offFirst);
+      const Took& off = offFirst ? first : second;
+      const Took& on = offFirst ? second : first;
+      without.push_back(off.wall);
+      withoutCpu.push_back(off.cpu);
+      with.push_back(on.wall);
+      withCpu.push_back(on.cpu);
     }
     const double off = median(without);
     const double on = median(with);
-    std::printf("%-44s %8.3f\n%-44s %8.3f\nthe read-back costs %.1f%% of the conversion\n",
-                "without the read-back", off, "with the read-back", on, (on - off) / off * 100);
+    // Each run with the read-back against the one beside it without: a pair shares the load of
+    // the moment, which on a shared machine swings more than the read-back costs.
+    std::vector<double> pairs;
+    for (std::size_t run = 0; run < with.size(); ++run)
+      pairs.push_back(with[run] / without[run] - 1);
+    std::printf(
+        "%-44s %8.3f  (CPU %.3f)\n%-44s %8.3f  (CPU %.3f)\n"
+        "the read-back costs %.1f%% of the conversion (median of the pairs: %.1f%%)\n",
+        "without the read-back", off, median(withoutCpu), "with the read-back", on, median(withCpu),
+        (on - off) / off * 100, median(pairs) * 100);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "read-back-cost: %s\n", error.what());
     return 1;

@@ -38,6 +38,12 @@ class CardExpectation {
   virtual void component(std::initializer_list<std::string_view> pieces) = 0;
   void component(std::string_view value) { component({value}); }
   virtual void endProperty() = 0;
+
+  // A writer's property whose name and kinds are the same in every card that has it, `key`
+  // (below 64) saying which: true when the expectation took them as it kept them under that
+  // key, else the writer gives them one by one and then says remember(key).
+  virtual bool knownHead(std::size_t /*key*/) { return false; }
+  virtual void remember(std::size_t /*key*/) {}
 };
 
 // The properties of one card between VERSION and END:VCARD, in their order. Reused from card

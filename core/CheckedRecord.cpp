@@ -64,7 +64,8 @@ void buildRecord(std::string& record, ContactValues& values, VCardVersion versio
 std::string readBackOf(std::string_view record, std::uint64_t expected, ContactValues& values,
                        VCardVersion version, Destination destination) {
   std::string difference = differenceOf(record, expected, values, recordForm(version, destination));
-  values.releasePhoto();
+  // Only a row with a photo is written to: another thread may read the row next.
+  if (!values.photo().empty()) values.releasePhoto();
   return difference;
 }
 

@@ -1,6 +1,8 @@
 #include "core/ReadBackWorker.h"
 
 #include <exception>
+#include <string>
+#include <utility>
 
 #include "core/CheckedRecord.h"
 
@@ -27,9 +29,12 @@ void ReadBackWorker::readBack(Batch& batch) {
   for (std::size_t i = 0; i < batch.count; ++i) {
     BuiltRow& built = batch.rows[i].built;
     if (built.dropped) continue;
+    // Written only where the card differs: the run's thread reads these rows next, and a line
+    // this core wrote would have to come back to it.
     try {
-      built.readBack = readBackOf(built.record, batch.rows[i].expected, built.values,
-                                  batch.rows[i].version, batch.rows[i].destination);
+      std::string difference = readBackOf(built.record, batch.rows[i].expected, built.values,
+                                          batch.rows[i].version, batch.rows[i].destination);
+      if (!difference.empty()) built.readBack = std::move(difference);
     } catch (const std::exception& error) {
       built.readBack = std::string("could not be read back: ") + error.what();
     }

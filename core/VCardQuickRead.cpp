@@ -1,5 +1,9 @@
 #include "core/VCardQuickRead.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <bit>
 #include <cstdint>
@@ -13,40 +17,41 @@ namespace quillmere::core {
 
 namespace {
 
-// Where the next "\\", ";" or "," is from `at`, or the end: eight bytes at a time, as most
-// values hold none of them. The lowest byte flagged is always one of them.
-std::size_t nextSpecial(std::string_view text, std::size_t at) {
-  if constexpr (std::endian::native == std::endian::little) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
-    for (; at + 8 <= text.size(); at += 8) {
-      std::uint64_t word;
-      std::memcpy(&word, text.data() + at, 8);
-      std::uint64_t found = 0;
-      for (const std::uint64_t stop : {kOnes * '\\', kOnes * ';', kOnes * ','}) {
-        const std::uint64_t x = word ^ stop;
-        found |= (x - kOnes) & ~x & kHighs;
-      }
-      if (found != 0) return at + static_cast<std::size_t>(std::countr_zero(found)) / 8;
+// The bytes of the 16 at `from` that equal `a`, `b` or `c`, one bit each, lowest first.
+#if defined(__SSE2__)
+unsigned matches(const char* from, char a, char b, char c) {
+  const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+  const __m128i found = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8(a)),
+                                                  _mm_cmpeq_epi8(block, _mm_set1_epi8(b))),
+                                     _mm_cmpeq_epi8(block, _mm_set1_epi8(c)));
+  return static_cast<unsigned>(_mm_movemask_epi8(found));
+}
+#endif
+
+// Where the next `a`, `b` or `c` is from `at`, or the end: sixteen bytes at a time, as most
+// values and lines hold none of them.
+std::size_t nextOf(std::string_view text, std::size_t at, char a, char b, char c) {
+  if (at >= text.size()) return text.size();
+#if defined(__SSE2__)
+  if (text.size() >= 16) {
+    for (; at + 16 <= text.size(); at += 16) {
+      if (const unsigned found = matches(text.data() + at, a, b, c); found != 0)
+        return at + static_cast<std::size_t>(std::countr_zero(found));
     }
+    // The last bytes as the end of a block that overlaps the one before.
+    const std::size_t last = text.size() - 16;
+    const unsigned found = matches(text.data() + last, a, b, c) >> (at - last);
+    return found != 0 ? at + static_cast<std::size_t>(std::countr_zero(found)) : text.size();
   }
-  while (at < text.size() && text[at] != '\\' && text[at] != ';' && text[at] != ',')
+#endif
+  while (at < text.size() && text[at] != a && text[at] != b && text[at] != c)
     ++at;
   return at;
 }
 
-// The LFs in `text`, counted into a byte for each block of 255, which the compiler makes a
-// comparison of sixteen bytes at a time without widening every count to 64 bits.
-std::size_t lineFeeds(std::string_view text) {
-  std::size_t count = 0;
-  for (std::size_t from = 0; from < text.size(); from += 255) {
-    const std::size_t end = std::min(text.size(), from + 255);
-    std::uint8_t block = 0;
-    for (std::size_t i = from; i < end; ++i)
-      block = static_cast<std::uint8_t>(block + (text[i] == '\n' ? 1 : 0));
-    count += block;
-  }
-  return count;
+// Where the next "\\", ";" or "," is from `at`, or the end.
+std::size_t nextSpecial(std::string_view text, std::size_t at) {
+  return nextOf(text, at, '\\', ';', ',');
 }
 
 class QuickLine {
@@ -219,19 +224,21 @@ std::optional<std::uint64_t> quickCardDigest(std::string_view record, VCardVersi
   thread_local CardDigest digest;
   thread_local std::string unfolded;
   digest.clear();
-  // Every line break is CR LF: the lines are cut at each CR, which must have its LF, and no
-  // LF may be left over; counted once here rather than looked for line by line.
-  std::size_t feeds = lineFeeds(record);
+  // Every line break is CR LF: a line ends at the first CR or LF, which must be a CR with its
+  // LF; a card that breaks a line otherwise is left to the reader, to say where.
   std::size_t at = 0;
   bool broken = false;
   const auto physical = [&]() -> std::string_view {
-    const std::size_t cr = record.find('\r', at);
-    if (cr != std::string_view::npos) {
-      broken = broken || cr + 1 == record.size() || record[cr + 1] != '\n' || feeds-- == 0;
-    }
-    const std::size_t end = cr == std::string_view::npos ? record.size() : cr;
+    const std::size_t end = nextOf(record, at, '\r', '\n', '\r');
     const std::string_view line = record.substr(at, end - at);
-    at = cr == std::string_view::npos ? record.size() : cr + 2;
+    if (end == record.size()) {
+      at = end;
+    } else if (record[end] == '\r' && end + 1 < record.size() && record[end + 1] == '\n') {
+      at = end + 2;
+    } else {
+      broken = true;
+      at = record.size();
+    }
     return line;
   };
   if (physical() != "BEGIN:VCARD") return std::nullopt;
@@ -261,8 +268,7 @@ std::optional<std::uint64_t> quickCardDigest(std::string_view record, VCardVersi
     // 2.1 ends a base64 value with an empty line.
     if (v21 && line.empty()) continue;
     if (line == "END:VCARD") {
-      return at >= record.size() && !broken && feeds == 0 ? std::optional(digest.value())
-                                                          : std::nullopt;
+      return at >= record.size() && !broken ? std::optional(digest.value()) : std::nullopt;
     }
     if (!QuickLine(line, v21, digest).take()) return std::nullopt;
   }

@@ -266,6 +266,12 @@ class RecordWriter {
   // the value, and `known` its entry among the heads with kinds.
   bool expect(std::string_view head, const Head* known = nullptr) {
     if (expected_ == nullptr) return false;
+    // A head's name and kinds depend only on it and on their spelling.
+    static_assert(kHeadCount * 3 <= 64);
+    const std::size_t key = known == nullptr ? 0
+                                             : static_cast<std::size_t>(known - kHeads.data()) * 3 +
+                                                   static_cast<std::size_t>(spelling_);
+    if (known != nullptr && expected_->knownHead(key)) return true;
     expected_->property(head.substr(0, head.find(';')));
     if (known == nullptr) return true;
     for (const std::string_view type : known->types) {
@@ -276,6 +282,7 @@ class RecordWriter {
         expected_->type(type);
       }
     }
+    expected_->remember(key);
     return true;
   }
 
