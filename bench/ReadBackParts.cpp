@@ -81,7 +81,9 @@ int main(int argc, char** argv) {
     const auto sheet = core::ContactSheet::openHeaderRow(argv[2]);
     const auto destination = core::destinationNamed(argv[3]);
     if (!destination) throw std::runtime_error(std::string("no destination ") + argv[3]);
-    const std::string version = argv[4];
+    const auto parsed = core::parseVCardVersion(argv[4]);
+    if (!parsed) throw std::runtime_error(std::string("no vCard version ") + argv[4]);
+    const core::VCardVersion version = *parsed;
     std::vector<core::ColumnPair> columns;
     const auto& headers = sheet->table().headers;
     for (int i = 5; i < argc; ++i) {
