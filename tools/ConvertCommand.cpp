@@ -225,7 +225,7 @@ ConvertCommand parseConvertCommand(const std::vector<std::string>& arguments) {
   const bool versionLeftOut = profile.version && operands.size() >= 2 &&
                               (operands.size() == 2 || operands[2].find('=') != std::string::npos);
   if (versionLeftOut) {
-    operands.insert(operands.begin() + 2, std::string(core::versionText(*profile.version)));
+    operands.insert(operands.begin() + 2, core::versionText(*profile.version));
   }
   if (operands.size() < kPlaces.size()) {
     throw UsageError("missing " + std::string(kPlaces[operands.size()]));
