@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <cstdio>
 #include <utility>
 
+#include "ui/Prompts.h"
 #include "ui/Shell.h"
 
 namespace quillmere::bench {
@@ -25,6 +27,31 @@ class BenchShell : public ui::Shell {
   };
   QString folder_;
   NothingKept nothingKept_;
+};
+
+// Answers the file dialog with the benchmark's file. Any message fails the run, but for the
+// closing question where a run is to end with it: that is answered Yes, keeping the window open.
+class BenchPrompts : public ui::Prompts {
+ public:
+  explicit BenchPrompts(QString file, bool closingExpected = false)
+      : file_(std::move(file)), closingExpected_(closingExpected) {}
+  QString chooseWorkbookFile(QWidget*, const QString&, const QString&) override { return file_; }
+  QString chooseFolder(QWidget*, const QString&) override { return {}; }
+  Answer message(QWidget*, const QString& text, const QString&, Buttons buttons, Icon) override {
+    if (closingExpected_ && buttons == Buttons::YesNo && !closingAsked) {
+      closingAsked = true;
+      return Answer::Yes;
+    }
+    std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    failed = true;
+    return Answer::Ok;
+  }
+  bool closingAsked = false;
+  bool failed = false;
+
+ private:
+  QString file_;
+  bool closingExpected_;
 };
 
 }  // namespace quillmere::bench

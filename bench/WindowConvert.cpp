@@ -17,30 +17,7 @@
 
 namespace {
 
-using quillmere::ui::Prompts;
-
-class BenchPrompts : public Prompts {
- public:
-  explicit BenchPrompts(QString file) : file_(std::move(file)) {}
-  QString chooseWorkbookFile(QWidget*, const QString&, const QString&) override { return file_; }
-  QString chooseFolder(QWidget*, const QString&) override { return {}; }
-  Answer message(QWidget*, const QString& text, const QString&, Buttons buttons, Icon) override {
-    // The closing question is the one message a good run shows: Yes keeps the window open.
-    if (buttons == Buttons::YesNo && !closingAsked) {
-      closingAsked = true;
-      return Answer::Yes;
-    }
-    std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    failed = true;
-    return Answer::Ok;
-  }
-  bool closingAsked = false;
-  bool failed = false;
-
- private:
-  QString file_;
-};
-
+using quillmere::bench::BenchPrompts;
 using quillmere::bench::BenchShell;
 
 }  // namespace
@@ -52,7 +29,7 @@ int main(int argc, char** argv) {
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  BenchPrompts prompts(QString::fromLocal8Bit(argv[1]));
+  BenchPrompts prompts(QString::fromLocal8Bit(argv[1]), true);
   BenchShell shell(QString::fromLocal8Bit(argv[2]));
   quillmere::ui::SystemClock clock;
   quillmere::ui::frmMain window(prompts, shell, clock);

@@ -16,25 +16,7 @@
 
 namespace {
 
-using quillmere::ui::Prompts;
-
-// Answers the file dialog with the benchmark's file; any message is a failed run.
-class BenchPrompts : public Prompts {
- public:
-  explicit BenchPrompts(QString file) : file_(std::move(file)) {}
-  QString chooseWorkbookFile(QWidget*, const QString&, const QString&) override { return file_; }
-  QString chooseFolder(QWidget*, const QString&) override { return {}; }
-  Answer message(QWidget*, const QString& text, const QString&, Buttons, Icon) override {
-    std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    failed = true;
-    return Answer::Ok;
-  }
-  bool failed = false;
-
- private:
-  QString file_;
-};
-
+using quillmere::bench::BenchPrompts;
 using quillmere::bench::BenchShell;
 
 double cpuSeconds(const rusage& usage) {

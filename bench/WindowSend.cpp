@@ -30,24 +30,6 @@
 
 namespace {
 
-using quillmere::ui::Prompts;
-
-class BenchPrompts : public Prompts {
- public:
-  explicit BenchPrompts(QString file) : file_(std::move(file)) {}
-  QString chooseWorkbookFile(QWidget*, const QString&, const QString&) override { return file_; }
-  QString chooseFolder(QWidget*, const QString&) override { return {}; }
-  Answer message(QWidget*, const QString& text, const QString&, Buttons, Icon) override {
-    std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    failed = true;
-    return Answer::Ok;
-  }
-  bool failed = false;
-
- private:
-  QString file_;
-};
-
 qint64 threadCpuMs() {
   timespec now{};
   clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
@@ -131,6 +113,7 @@ bool stage(const char* name, GapMeter& meter, const std::function<void()>& act,
   return done();
 }
 
+using quillmere::bench::BenchPrompts;
 using quillmere::bench::BenchShell;
 
 }  // namespace
