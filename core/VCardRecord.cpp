@@ -7,6 +7,7 @@
 #include "core/ContactDate.h"
 #include "core/ContactUid.h"
 #include "core/SeveralValues.h"
+#include "core/StandardDisplayName.h"
 #include "core/VCardFolding.h"
 #include "core/VCardHeads.h"
 #include "core/VCardPhotoLine.h"
@@ -295,27 +296,6 @@ class RecordWriter {
   TypeSpelling spelling_;
   CardExpectation* expected_;
 };
-
-// The display name in the standard forms, never empty where the row has anything to call the
-// contact by: the full name, the names, the company, the first e-mail, the first phone.
-std::string_view standardDisplayName(const ContactValues& values, std::string& scratch) {
-  using enum Field;
-  if (!values[FullName].empty()) return values[FullName];
-  const std::string& first = values[FirstName];
-  const std::string& last = values[LastName];
-  if (!first.empty() || !last.empty()) {
-    scratch = first;
-    if (!first.empty() && !last.empty()) scratch += ' ';
-    scratch += last;
-    return scratch;
-  }
-  for (const Field field :
-       {MiddleName, Company, EmailAddress, EmailAddress2, EmailAddress3, BusinessTelephoneNumber,
-        HomeTelephoneNumber, MobileNumber, OtherTelephoneNumber}) {
-    if (!values[field].empty()) return values[field];
-  }
-  return {};
-}
 
 }  // namespace
 
