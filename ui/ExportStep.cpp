@@ -29,15 +29,16 @@ QString trimSpaces(const QString& text) {
 
 }  // namespace
 
-ExportStep::ExportStep(ExportPage& page, const QCheckBox& moreFields,
-                       const core::PictureShrinker* pictures)
+ExportStep::ExportStep(ExportPage& page, QLabel& notice, LinkLabel& noticeLink,
+                       const QCheckBox& moreFields, const core::PictureShrinker* pictures)
     : page_(page),
       pictures_(pictures),
       options_(std::make_unique<WindowOptions>(version_, *page.ChkSinglevCard, *page.chkNotNull,
                                                *page.chkNumbersAsShown, moreFields,
                                                *page.chkInternationalPhones, *page.cmbPhoneCountry,
                                                *page.cmbDestination, *page.spnPerFile)),
-      conversion_(std::make_unique<Conversion>(page, pictures)) {}
+      conversion_(std::make_unique<Conversion>(page, pictures)),
+      notice_(notice, noticeLink, *page.chkNumbersAsShown) {}
 
 ExportStep::~ExportStep() = default;
 
@@ -111,6 +112,7 @@ void ExportStep::reset() {
   conversion_->showNothingYet();
   page_.txtvCardSavePath->clear();
   page_.cmdSaveReport->setEnabled(false);
+  notice_.reset();
 }
 
 }  // namespace quillmere::ui

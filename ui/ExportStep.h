@@ -11,32 +11,38 @@
 #include "core/ContactSheet.h"
 #include "core/PictureShrinker.h"
 #include "core/VCardVersion.h"
+#include "ui/ExportNotice.h"
 
 class QCheckBox;
+class QLabel;
 class QWidget;
 
 namespace quillmere::ui {
 
 class Conversion;
 class ExportPage;
+class LinkLabel;
 class WindowOptions;
 class frmPreview;
 
 // Step 3: the conversion's options as its page shows them, the folder it writes into, the
-// card preview and the last run. The window asks it to act and tells the user the outcome.
+// card preview, the notice beside the buttons and the last run. The window asks it to act and tells
+// the user the outcome.
 class ExportStep {
   Q_DECLARE_TR_FUNCTIONS(ExportStep)
 
  public:
-  // `moreFields` is step 2's box, which the options read too; it and `pictures` must outlive
-  // the step.
-  ExportStep(ExportPage& page, const QCheckBox& moreFields, const core::PictureShrinker* pictures);
+  // `moreFields` is step 2's box, which the options read too; `notice` and `noticeLink` sit
+  // beside the buttons. They and `pictures` must outlive the step.
+  ExportStep(ExportPage& page, QLabel& notice, LinkLabel& noticeLink, const QCheckBox& moreFields,
+             const core::PictureShrinker* pictures);
   ~ExportStep();
 
   // The vCard version the export writes.
   core::VCardVersion version() const { return version_; }
   WindowOptions& options() { return *options_; }
   Conversion& conversion() { return *conversion_; }
+  ExportNotice& notice() { return notice_; }
 
   // A version button was checked, however it came to be.
   void chooseVersion(core::VCardVersion version);
@@ -72,6 +78,7 @@ class ExportStep {
   core::VCardVersion version_ = core::VCardVersion::V21;
   std::unique_ptr<WindowOptions> options_;
   std::unique_ptr<Conversion> conversion_;
+  ExportNotice notice_;
   QPointer<frmPreview> preview_;
 };
 

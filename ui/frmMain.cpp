@@ -78,7 +78,8 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
   mapStep_ = std::make_unique<MapStep>(*mapPage_, *this);
   exportPage_ = std::make_unique<ExportPage>(*frame_->pageExport);
   exportStep_ =
-      std::make_unique<ExportStep>(*exportPage_, *mapPage_->chkMoreFields, pictures_.get());
+      std::make_unique<ExportStep>(*exportPage_, *frame_->lblExportNotice, *frame_->lnkExportNotice,
+                                   *mapPage_->chkMoreFields, pictures_.get());
   setFocusOrder();
   setAcceptDrops(true);
   // The path box would take a dropped file's name as text; the window loads it instead.
@@ -262,8 +263,8 @@ void frmMain::cmdNext_Click() {
       return;
     case WizardSteps::NextAction::EnterExport:
       exportStep_->enter([this] { return GetDefaultSaveFolder(shell_); });
-      findExportNotices();
-      showExportNotice();
+      exportStep_->notice().find(selectStep_->sheet(), mapStep_->pairs());
+      exportStep_->notice().show();
       break;
     case WizardSteps::NextAction::Convert:
       exportStep_->conversion().showCounterLabels(true);
@@ -345,11 +346,24 @@ void frmMain::cmdPreview_Click() {
 
 void frmMain::optionChanged() {
   exportStep_->refreshPreview();
-  showExportNotice();
+  exportStep_->notice().show();
   // After a run, other options make another run worth having.
   if (steps_.step() == WizardSteps::Step::Export && !steps_.busy()) {
     steps_.optionChanged();
     showSteps();
+  }
+}
+
+void frmMain::followExportNotice(const QString& target) {
+  switch (ExportNotice::linkTo(target)) {
+    case ExportNotice::Link::Report:
+      cmdSaveReport_Click();
+      break;
+    case ExportNotice::Link::Pairs:
+      cmdPrevious_Click();
+      break;
+    case ExportNotice::Link::None:
+      break;
   }
 }
 

@@ -145,12 +145,7 @@ class frmMain : public QMainWindow {
   // The conversion, in frmMainExport.cpp.
   void exportContacts();
   void reportExport(const core::ExportReport& report);
-  // Step 3's notice, in frmMainExportNotice.cpp: what the pairs leave out and the numbers
-  // only "Keep Numbers as Shown" writes as shown, found on entering the step; what a run left
-  // out, once it has ended.
-  void findExportNotices();
-  void noteWhatTheRunLeftOut(const core::ExportProgress& counts);
-  void showExportNotice();
+  // The link of step 3's notice: back to the pairs, or the report.
   void followExportNotice(const QString& target);
   // Sending to an address book, in frmMainAddressBook.cpp: the cards the conversion as set up
   // now would write for a CardDAV server, and the dialog that sends them.
@@ -171,9 +166,6 @@ class frmMain : public QMainWindow {
   // pause for events.
   bool closing_ = false;
   QString exportFolder_;
-  std::vector<source::HeaderColumn> unpairedColumns_;
-  std::vector<source::HeaderColumn> digitsShownOtherwise_;
-  QString leftOut_;
   QPointer<frmAbout> about_;
   QPointer<frmSendToAddressBook> sendDialog_;
 

@@ -98,8 +98,8 @@ void frmMain::exportContacts() {
   }
   const core::ExportReport& report = *ended.report;
   steps_.conversionEnded();
-  noteWhatTheRunLeftOut(report.counts);
-  showExportNotice();
+  exportStep_->notice().runEnded(report.counts);
+  exportStep_->notice().show();
   showSteps();
   exportFolder_ = fromUtf8(report.location);
   conversion.showEnded(report);

@@ -1,22 +1,17 @@
-// Step 3's notice beside the buttons: before a run, what the pairs and options leave out;
-// after one, what the run left out, with a link that acts on it.
+#include "ui/ExportNotice.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QStringList>
 
+#include "core/ContactSheet.h"
 #include "core/DigitsShownOtherwise.h"
+#include "core/ExportReport.h"
 #include "core/UnpairedColumns.h"
 #include "source/WorkbookError.h"
-#include "ui/ExportPage.h"
 #include "ui/FittedText.h"
 #include "ui/LinkLabel.h"
-#include "ui/MainFrame.h"
-#include "ui/MapStep.h"
 #include "ui/QtText.h"
-#include "ui/frmMain.h"
 
 namespace quillmere::ui {
 
@@ -30,37 +25,36 @@ QString columnNames(const std::vector<source::HeaderColumn>& columns) {
   constexpr std::size_t kNamed = 5;
   QStringList names;
   for (std::size_t i = 0; i < columns.size() && i < kNamed; ++i) {
-    names << QCoreApplication::translate("ExportNotice", "%1 (%2)")
-                 .arg(fromUtf8(columns[i].letters), fromUtf8(columns[i].text));
+    names << ExportNotice::tr("%1 (%2)").arg(fromUtf8(columns[i].letters),
+                                             fromUtf8(columns[i].text));
   }
   if (columns.size() > kNamed) {
-    return QCoreApplication::translate("ExportNotice", "%1 and %2 more")
+    return ExportNotice::tr("%1 and %2 more")
         .arg(names.join(QStringLiteral(", ")))
         .arg(columns.size() - kNamed);
   }
   const QString last = names.takeLast();
   if (names.isEmpty()) return last;
-  return QCoreApplication::translate("ExportNotice", "%1 and %2")
-      .arg(names.join(QStringLiteral(", ")), last);
+  return ExportNotice::tr("%1 and %2").arg(names.join(QStringLiteral(", ")), last);
 }
 
 }  // namespace
 
-void frmMain::findExportNotices() {
-  unpairedColumns_.clear();
-  digitsShownOtherwise_.clear();
-  leftOut_.clear();
-  core::ContactSheet* sheet = selectStep_->sheet();
+ExportNotice::ExportNotice(QLabel& text, LinkLabel& link, const QCheckBox& numbersAsShown)
+    : text_(text), link_(link), numbersAsShown_(numbersAsShown) {}
+
+void ExportNotice::find(core::ContactSheet* sheet, const std::vector<core::ColumnPair>& pairs) {
+  reset();
   if (sheet == nullptr) return;
   try {
-    unpairedColumns_ = core::unpairedColumnsWithData(*sheet, mapStep_->pairs());
-    digitsShownOtherwise_ = core::columnsShowingOtherDigits(*sheet, mapStep_->pairs());
+    unpairedColumns_ = core::unpairedColumnsWithData(*sheet, pairs);
+    digitsShownOtherwise_ = core::columnsShowingOtherDigits(*sheet, pairs);
   } catch (const source::WorkbookError&) {
     // Only a hint is lost: Convert reads the same rows and tells the user why it cannot.
   }
 }
 
-void frmMain::noteWhatTheRunLeftOut(const core::ExportProgress& counts) {
+void ExportNotice::runEnded(const core::ExportProgress& counts) {
   QStringList parts;
   if (counts.unreadDateCount > 0) {
     parts << tr("dates not read: %1").arg(counts.unreadDateCount);
@@ -81,7 +75,7 @@ void frmMain::noteWhatTheRunLeftOut(const core::ExportProgress& counts) {
       parts.isEmpty() ? QString() : tr("Left out: %1.").arg(parts.join(QStringLiteral("; ")));
 }
 
-void frmMain::showExportNotice() {
+void ExportNotice::show() {
   QStringList sentences;
   QString link;
   QString target;
@@ -97,28 +91,29 @@ void frmMain::showExportNotice() {
       link = tr("&Back to the pairs");
       target = kToPairs;
     }
-    const ExportPage& page = *exportPage_;
-    if (!digitsShownOtherwise_.empty() && !page.chkNumbersAsShown->isChecked()) {
+    if (!digitsShownOtherwise_.empty() && !numbersAsShown_.isChecked()) {
       sentences << (digitsShownOtherwise_.size() == 1
                         ? tr("Column %1 shows other digits than it stores: tick \"%2\" to write "
                              "them as shown.")
                         : tr("Columns %1 show other digits than they store: tick \"%2\" to "
                              "write them as shown."))
-                       .arg(columnNames(digitsShownOtherwise_),
-                            page.chkNumbersAsShown->accessibleName());
+                       .arg(columnNames(digitsShownOtherwise_), numbersAsShown_.accessibleName());
     }
   }
-  const QString text = sentences.join(QLatin1Char(' '));
-  showNotice(*frame_->lblExportNotice, text);
-  frame_->lnkExportNotice->setLink(link, target);
+  showNotice(text_, sentences.join(QLatin1Char(' ')));
+  link_.setLink(link, target);
 }
 
-void frmMain::followExportNotice(const QString& target) {
-  if (target == kToReport) {
-    cmdSaveReport_Click();
-  } else if (target == kToPairs) {
-    cmdPrevious_Click();
-  }
+ExportNotice::Link ExportNotice::linkTo(const QString& target) {
+  if (target == kToReport) return Link::Report;
+  if (target == kToPairs) return Link::Pairs;
+  return Link::None;
+}
+
+void ExportNotice::reset() {
+  unpairedColumns_.clear();
+  digitsShownOtherwise_.clear();
+  leftOut_.clear();
 }
 
 }  // namespace quillmere::ui
