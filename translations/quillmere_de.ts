@@ -104,6 +104,54 @@
         <source>%1 and %2</source>
         <translation>%1 und %2</translation>
     </message>
+    <message>
+        <source>dates not read: %1</source>
+        <translation>nicht gelesene Daten: %1</translation>
+    </message>
+    <message>
+        <source>values without a free field: %1</source>
+        <translation>Werte ohne freies Feld: %1</translation>
+    </message>
+    <message>
+        <source>photos: %1</source>
+        <translation>Fotos: %1</translation>
+    </message>
+    <message>
+        <source>rows without an e-mail address: %1</source>
+        <translation>Zeilen ohne E-Mail-Adresse: %1</translation>
+    </message>
+    <message>
+        <source>cards that read back otherwise: %1</source>
+        <translation>anders zurückgelesene Karten: %1</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Ausgelassen: %1.</translation>
+    </message>
+    <message>
+        <source>List them in a &amp;report</source>
+        <translation>In einem &amp;Bericht auflisten</translation>
+    </message>
+    <message>
+        <source>Column %1 holds data but goes nowhere.</source>
+        <translation>Spalte %1 enthält Daten, die nirgendwohin gehen.</translation>
+    </message>
+    <message>
+        <source>Columns %1 hold data but go nowhere.</source>
+        <translation>Die Spalten %1 enthalten Daten, die nirgendwohin gehen.</translation>
+    </message>
+    <message>
+        <source>&amp;Back to the pairs</source>
+        <translation>&amp;Zurück zu den Zuordnungen</translation>
+    </message>
+    <message>
+        <source>Column %1 shows other digits than it stores: tick &quot;%2&quot; to write them as shown.</source>
+        <translation>Spalte %1 zeigt andere Ziffern, als sie speichert: Wählen Sie „%2“, um sie wie angezeigt zu schreiben.</translation>
+    </message>
+    <message>
+        <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
+        <translation>Die Spalten %1 zeigen andere Ziffern, als sie speichern: Wählen Sie „%2“, um sie wie angezeigt zu schreiben.</translation>
+    </message>
 </context>
 <context>
     <name>ExportPage</name>
@@ -941,56 +989,8 @@
         <translation>Möchten Sie den Ordner öffnen? Klicken Sie auf Ja, um ihn zu öffnen, oder auf Nein, um hier zu bleiben.</translation>
     </message>
     <message>
-        <source>dates not read: %1</source>
-        <translation>nicht gelesene Daten: %1</translation>
-    </message>
-    <message>
-        <source>rows without an e-mail address: %1</source>
-        <translation>Zeilen ohne E-Mail-Adresse: %1</translation>
-    </message>
-    <message>
-        <source>cards that read back otherwise: %1</source>
-        <translation>anders zurückgelesene Karten: %1</translation>
-    </message>
-    <message>
-        <source>Left out: %1.</source>
-        <translation>Ausgelassen: %1.</translation>
-    </message>
-    <message>
-        <source>List them in a &amp;report</source>
-        <translation>In einem &amp;Bericht auflisten</translation>
-    </message>
-    <message>
-        <source>Column %1 holds data but goes nowhere.</source>
-        <translation>Spalte %1 enthält Daten, die nirgendwohin gehen.</translation>
-    </message>
-    <message>
-        <source>Columns %1 hold data but go nowhere.</source>
-        <translation>Die Spalten %1 enthalten Daten, die nirgendwohin gehen.</translation>
-    </message>
-    <message>
-        <source>&amp;Back to the pairs</source>
-        <translation>&amp;Zurück zu den Zuordnungen</translation>
-    </message>
-    <message>
-        <source>Column %1 shows other digits than it stores: tick &quot;%2&quot; to write them as shown.</source>
-        <translation>Spalte %1 zeigt andere Ziffern, als sie speichert: Wählen Sie „%2“, um sie wie angezeigt zu schreiben.</translation>
-    </message>
-    <message>
-        <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
-        <translation>Die Spalten %1 zeigen andere Ziffern, als sie speichern: Wählen Sie „%2“, um sie wie angezeigt zu schreiben.</translation>
-    </message>
-    <message>
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
         <translation>Es wurde kein Programm gefunden, das die Anleitung zeigt. Öffnen Sie „%1“ mit einem Webbrowser.</translation>
-    </message>
-    <message>
-        <source>values without a free field: %1</source>
-        <translation>Werte ohne freies Feld: %1</translation>
-    </message>
-    <message>
-        <source>photos: %1</source>
-        <translation>Fotos: %1</translation>
     </message>
     <message>
         <source>Photos written: %1; left out: %2.</source>

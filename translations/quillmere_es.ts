@@ -104,6 +104,54 @@
         <source>%1 and %2</source>
         <translation>%1 y %2</translation>
     </message>
+    <message>
+        <source>dates not read: %1</source>
+        <translation>fechas no leídas: %1</translation>
+    </message>
+    <message>
+        <source>values without a free field: %1</source>
+        <translation>valores sin campo libre: %1</translation>
+    </message>
+    <message>
+        <source>photos: %1</source>
+        <translation>fotos: %1</translation>
+    </message>
+    <message>
+        <source>rows without an e-mail address: %1</source>
+        <translation>filas sin dirección de correo: %1</translation>
+    </message>
+    <message>
+        <source>cards that read back otherwise: %1</source>
+        <translation>tarjetas que se leen de otro modo: %1</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Omitido: %1.</translation>
+    </message>
+    <message>
+        <source>List them in a &amp;report</source>
+        <translation>Listarlos en un &amp;informe</translation>
+    </message>
+    <message>
+        <source>Column %1 holds data but goes nowhere.</source>
+        <translation>La columna %1 tiene datos que no van a ninguna parte.</translation>
+    </message>
+    <message>
+        <source>Columns %1 hold data but go nowhere.</source>
+        <translation>Las columnas %1 tienen datos que no van a ninguna parte.</translation>
+    </message>
+    <message>
+        <source>&amp;Back to the pairs</source>
+        <translation>&amp;Volver a los pares</translation>
+    </message>
+    <message>
+        <source>Column %1 shows other digits than it stores: tick &quot;%2&quot; to write them as shown.</source>
+        <translation>La columna %1 muestra otras cifras de las que guarda: marque «%2» para escribirlas como se muestran.</translation>
+    </message>
+    <message>
+        <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
+        <translation>Las columnas %1 muestran otras cifras de las que guardan: marque «%2» para escribirlas como se muestran.</translation>
+    </message>
 </context>
 <context>
     <name>ExportPage</name>
@@ -941,56 +989,8 @@
         <translation>¿Desea abrir la carpeta? Pulse Sí para abrirla o No para quedarse aquí.</translation>
     </message>
     <message>
-        <source>dates not read: %1</source>
-        <translation>fechas no leídas: %1</translation>
-    </message>
-    <message>
-        <source>rows without an e-mail address: %1</source>
-        <translation>filas sin dirección de correo: %1</translation>
-    </message>
-    <message>
-        <source>cards that read back otherwise: %1</source>
-        <translation>tarjetas que se leen de otro modo: %1</translation>
-    </message>
-    <message>
-        <source>Left out: %1.</source>
-        <translation>Omitido: %1.</translation>
-    </message>
-    <message>
-        <source>List them in a &amp;report</source>
-        <translation>Listarlos en un &amp;informe</translation>
-    </message>
-    <message>
-        <source>Column %1 holds data but goes nowhere.</source>
-        <translation>La columna %1 tiene datos que no van a ninguna parte.</translation>
-    </message>
-    <message>
-        <source>Columns %1 hold data but go nowhere.</source>
-        <translation>Las columnas %1 tienen datos que no van a ninguna parte.</translation>
-    </message>
-    <message>
-        <source>&amp;Back to the pairs</source>
-        <translation>&amp;Volver a los pares</translation>
-    </message>
-    <message>
-        <source>Column %1 shows other digits than it stores: tick &quot;%2&quot; to write them as shown.</source>
-        <translation>La columna %1 muestra otras cifras de las que guarda: marque «%2» para escribirlas como se muestran.</translation>
-    </message>
-    <message>
-        <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
-        <translation>Las columnas %1 muestran otras cifras de las que guardan: marque «%2» para escribirlas como se muestran.</translation>
-    </message>
-    <message>
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
         <translation>No se encontró ningún programa para mostrar la guía. Abra «%1» con un navegador web.</translation>
-    </message>
-    <message>
-        <source>values without a free field: %1</source>
-        <translation>valores sin campo libre: %1</translation>
-    </message>
-    <message>
-        <source>photos: %1</source>
-        <translation>fotos: %1</translation>
     </message>
     <message>
         <source>Photos written: %1; left out: %2.</source>

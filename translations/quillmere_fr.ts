@@ -104,6 +104,54 @@
         <source>%1 and %2</source>
         <translation>%1 et %2</translation>
     </message>
+    <message>
+        <source>dates not read: %1</source>
+        <translation>dates non lues&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>values without a free field: %1</source>
+        <translation>valeurs sans champ libre : %1</translation>
+    </message>
+    <message>
+        <source>photos: %1</source>
+        <translation>photos&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>rows without an e-mail address: %1</source>
+        <translation>lignes sans adresse e-mail&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cards that read back otherwise: %1</source>
+        <translation>fiches relues autrement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Laissé de côté&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>List them in a &amp;report</source>
+        <translation>Les lister dans un &amp;rapport</translation>
+    </message>
+    <message>
+        <source>Column %1 holds data but goes nowhere.</source>
+        <translation>La colonne %1 contient des données qui ne vont nulle part.</translation>
+    </message>
+    <message>
+        <source>Columns %1 hold data but go nowhere.</source>
+        <translation>Les colonnes %1 contiennent des données qui ne vont nulle part.</translation>
+    </message>
+    <message>
+        <source>&amp;Back to the pairs</source>
+        <translation>Retour aux &amp;associations</translation>
+    </message>
+    <message>
+        <source>Column %1 shows other digits than it stores: tick &quot;%2&quot; to write them as shown.</source>
+        <translation>La colonne %1 affiche d’autres chiffres que ceux qu’elle stocke&#xa0;: cochez «&#xa0;%2&#xa0;» pour les écrire comme affichés.</translation>
+    </message>
+    <message>
+        <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
+        <translation>Les colonnes %1 affichent d’autres chiffres que ceux qu’elles stockent&#xa0;: cochez «&#xa0;%2&#xa0;» pour les écrire comme affichés.</translation>
+    </message>
 </context>
 <context>
     <name>ExportPage</name>
@@ -941,56 +989,8 @@
         <translation>Voulez-vous ouvrir le dossier ? Cliquez sur Oui pour l&apos;ouvrir, ou sur Non pour rester ici.</translation>
     </message>
     <message>
-        <source>dates not read: %1</source>
-        <translation>dates non lues&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>rows without an e-mail address: %1</source>
-        <translation>lignes sans adresse e-mail&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>cards that read back otherwise: %1</source>
-        <translation>fiches relues autrement&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Left out: %1.</source>
-        <translation>Laissé de côté&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>List them in a &amp;report</source>
-        <translation>Les lister dans un &amp;rapport</translation>
-    </message>
-    <message>
-        <source>Column %1 holds data but goes nowhere.</source>
-        <translation>La colonne %1 contient des données qui ne vont nulle part.</translation>
-    </message>
-    <message>
-        <source>Columns %1 hold data but go nowhere.</source>
-        <translation>Les colonnes %1 contiennent des données qui ne vont nulle part.</translation>
-    </message>
-    <message>
-        <source>&amp;Back to the pairs</source>
-        <translation>Retour aux &amp;associations</translation>
-    </message>
-    <message>
-        <source>Column %1 shows other digits than it stores: tick &quot;%2&quot; to write them as shown.</source>
-        <translation>La colonne %1 affiche d’autres chiffres que ceux qu’elle stocke&#xa0;: cochez «&#xa0;%2&#xa0;» pour les écrire comme affichés.</translation>
-    </message>
-    <message>
-        <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
-        <translation>Les colonnes %1 affichent d’autres chiffres que ceux qu’elles stockent&#xa0;: cochez «&#xa0;%2&#xa0;» pour les écrire comme affichés.</translation>
-    </message>
-    <message>
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
         <translation>Aucun programme pour afficher le guide n’a été trouvé. Ouvrez «&#xa0;%1&#xa0;» avec un navigateur web.</translation>
-    </message>
-    <message>
-        <source>values without a free field: %1</source>
-        <translation>valeurs sans champ libre : %1</translation>
-    </message>
-    <message>
-        <source>photos: %1</source>
-        <translation>photos&#xa0;: %1</translation>
     </message>
     <message>
         <source>Photos written: %1; left out: %2.</source>

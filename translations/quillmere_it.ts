@@ -104,6 +104,54 @@
         <source>%1 and %2</source>
         <translation>%1 e %2</translation>
     </message>
+    <message>
+        <source>dates not read: %1</source>
+        <translation>date non lette: %1</translation>
+    </message>
+    <message>
+        <source>values without a free field: %1</source>
+        <translation>valori senza campo libero: %1</translation>
+    </message>
+    <message>
+        <source>photos: %1</source>
+        <translation>foto: %1</translation>
+    </message>
+    <message>
+        <source>rows without an e-mail address: %1</source>
+        <translation>righe senza indirizzo e-mail: %1</translation>
+    </message>
+    <message>
+        <source>cards that read back otherwise: %1</source>
+        <translation>schede rilette diversamente: %1</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Tralasciato: %1.</translation>
+    </message>
+    <message>
+        <source>List them in a &amp;report</source>
+        <translation>Elencali in un &amp;rapporto</translation>
+    </message>
+    <message>
+        <source>Column %1 holds data but goes nowhere.</source>
+        <translation>La colonna %1 contiene dati che non vanno da nessuna parte.</translation>
+    </message>
+    <message>
+        <source>Columns %1 hold data but go nowhere.</source>
+        <translation>Le colonne %1 contengono dati che non vanno da nessuna parte.</translation>
+    </message>
+    <message>
+        <source>&amp;Back to the pairs</source>
+        <translation>&amp;Torna alle associazioni</translation>
+    </message>
+    <message>
+        <source>Column %1 shows other digits than it stores: tick &quot;%2&quot; to write them as shown.</source>
+        <translation>La colonna %1 mostra cifre diverse da quelle che memorizza: spunta «%2» per scriverle come mostrate.</translation>
+    </message>
+    <message>
+        <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
+        <translation>Le colonne %1 mostrano cifre diverse da quelle che memorizzano: spunta «%2» per scriverle come mostrate.</translation>
+    </message>
 </context>
 <context>
     <name>ExportPage</name>
@@ -941,56 +989,8 @@
         <translation>Vuoi aprire la cartella? Fai clic su Sì per aprirla o su No per restare qui.</translation>
     </message>
     <message>
-        <source>dates not read: %1</source>
-        <translation>date non lette: %1</translation>
-    </message>
-    <message>
-        <source>rows without an e-mail address: %1</source>
-        <translation>righe senza indirizzo e-mail: %1</translation>
-    </message>
-    <message>
-        <source>cards that read back otherwise: %1</source>
-        <translation>schede rilette diversamente: %1</translation>
-    </message>
-    <message>
-        <source>Left out: %1.</source>
-        <translation>Tralasciato: %1.</translation>
-    </message>
-    <message>
-        <source>List them in a &amp;report</source>
-        <translation>Elencali in un &amp;rapporto</translation>
-    </message>
-    <message>
-        <source>Column %1 holds data but goes nowhere.</source>
-        <translation>La colonna %1 contiene dati che non vanno da nessuna parte.</translation>
-    </message>
-    <message>
-        <source>Columns %1 hold data but go nowhere.</source>
-        <translation>Le colonne %1 contengono dati che non vanno da nessuna parte.</translation>
-    </message>
-    <message>
-        <source>&amp;Back to the pairs</source>
-        <translation>&amp;Torna alle associazioni</translation>
-    </message>
-    <message>
-        <source>Column %1 shows other digits than it stores: tick &quot;%2&quot; to write them as shown.</source>
-        <translation>La colonna %1 mostra cifre diverse da quelle che memorizza: spunta «%2» per scriverle come mostrate.</translation>
-    </message>
-    <message>
-        <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
-        <translation>Le colonne %1 mostrano cifre diverse da quelle che memorizzano: spunta «%2» per scriverle come mostrate.</translation>
-    </message>
-    <message>
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
         <translation>Nessun programma per mostrare la guida è stato trovato. Apri «%1» con un browser web.</translation>
-    </message>
-    <message>
-        <source>values without a free field: %1</source>
-        <translation>valori senza campo libero: %1</translation>
-    </message>
-    <message>
-        <source>photos: %1</source>
-        <translation>foto: %1</translation>
     </message>
     <message>
         <source>Photos written: %1; left out: %2.</source>

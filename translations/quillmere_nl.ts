@@ -104,6 +104,54 @@
         <source>%1 and %2</source>
         <translation>%1 en %2</translation>
     </message>
+    <message>
+        <source>dates not read: %1</source>
+        <translation>niet gelezen datums: %1</translation>
+    </message>
+    <message>
+        <source>values without a free field: %1</source>
+        <translation>waarden zonder vrij veld: %1</translation>
+    </message>
+    <message>
+        <source>photos: %1</source>
+        <translation>foto&apos;s: %1</translation>
+    </message>
+    <message>
+        <source>rows without an e-mail address: %1</source>
+        <translation>rijen zonder e-mailadres: %1</translation>
+    </message>
+    <message>
+        <source>cards that read back otherwise: %1</source>
+        <translation>kaarten die anders teruglezen: %1</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Weggelaten: %1.</translation>
+    </message>
+    <message>
+        <source>List them in a &amp;report</source>
+        <translation>Ze in een &amp;rapport opsommen</translation>
+    </message>
+    <message>
+        <source>Column %1 holds data but goes nowhere.</source>
+        <translation>Kolom %1 bevat gegevens die nergens heen gaan.</translation>
+    </message>
+    <message>
+        <source>Columns %1 hold data but go nowhere.</source>
+        <translation>De kolommen %1 bevatten gegevens die nergens heen gaan.</translation>
+    </message>
+    <message>
+        <source>&amp;Back to the pairs</source>
+        <translation>&amp;Terug naar de koppelingen</translation>
+    </message>
+    <message>
+        <source>Column %1 shows other digits than it stores: tick &quot;%2&quot; to write them as shown.</source>
+        <translation>Kolom %1 toont andere cijfers dan hij opslaat: vink “%2” aan om ze te schrijven zoals getoond.</translation>
+    </message>
+    <message>
+        <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
+        <translation>De kolommen %1 tonen andere cijfers dan ze opslaan: vink “%2” aan om ze te schrijven zoals getoond.</translation>
+    </message>
 </context>
 <context>
     <name>ExportPage</name>
@@ -941,56 +989,8 @@
         <translation>Wilt u de map openen? Klik op Ja om hem te openen, of op Nee om hier te blijven.</translation>
     </message>
     <message>
-        <source>dates not read: %1</source>
-        <translation>niet gelezen datums: %1</translation>
-    </message>
-    <message>
-        <source>rows without an e-mail address: %1</source>
-        <translation>rijen zonder e-mailadres: %1</translation>
-    </message>
-    <message>
-        <source>cards that read back otherwise: %1</source>
-        <translation>kaarten die anders teruglezen: %1</translation>
-    </message>
-    <message>
-        <source>Left out: %1.</source>
-        <translation>Weggelaten: %1.</translation>
-    </message>
-    <message>
-        <source>List them in a &amp;report</source>
-        <translation>Ze in een &amp;rapport opsommen</translation>
-    </message>
-    <message>
-        <source>Column %1 holds data but goes nowhere.</source>
-        <translation>Kolom %1 bevat gegevens die nergens heen gaan.</translation>
-    </message>
-    <message>
-        <source>Columns %1 hold data but go nowhere.</source>
-        <translation>De kolommen %1 bevatten gegevens die nergens heen gaan.</translation>
-    </message>
-    <message>
-        <source>&amp;Back to the pairs</source>
-        <translation>&amp;Terug naar de koppelingen</translation>
-    </message>
-    <message>
-        <source>Column %1 shows other digits than it stores: tick &quot;%2&quot; to write them as shown.</source>
-        <translation>Kolom %1 toont andere cijfers dan hij opslaat: vink “%2” aan om ze te schrijven zoals getoond.</translation>
-    </message>
-    <message>
-        <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
-        <translation>De kolommen %1 tonen andere cijfers dan ze opslaan: vink “%2” aan om ze te schrijven zoals getoond.</translation>
-    </message>
-    <message>
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
         <translation>Er is geen programma gevonden om de handleiding te tonen. Open “%1” met een webbrowser.</translation>
-    </message>
-    <message>
-        <source>values without a free field: %1</source>
-        <translation>waarden zonder vrij veld: %1</translation>
-    </message>
-    <message>
-        <source>photos: %1</source>
-        <translation>foto&apos;s: %1</translation>
     </message>
     <message>
         <source>Photos written: %1; left out: %2.</source>

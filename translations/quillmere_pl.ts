@@ -104,6 +104,54 @@
         <source>%1 and %2</source>
         <translation>%1 i %2</translation>
     </message>
+    <message>
+        <source>dates not read: %1</source>
+        <translation>nieodczytane daty: %1</translation>
+    </message>
+    <message>
+        <source>values without a free field: %1</source>
+        <translation>wartości bez wolnego pola: %1</translation>
+    </message>
+    <message>
+        <source>photos: %1</source>
+        <translation>zdjęcia: %1</translation>
+    </message>
+    <message>
+        <source>rows without an e-mail address: %1</source>
+        <translation>wiersze bez adresu e-mail: %1</translation>
+    </message>
+    <message>
+        <source>cards that read back otherwise: %1</source>
+        <translation>wizytówki odczytane inaczej: %1</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Pominięto: %1.</translation>
+    </message>
+    <message>
+        <source>List them in a &amp;report</source>
+        <translation>Wypisz je w &amp;raporcie</translation>
+    </message>
+    <message>
+        <source>Column %1 holds data but goes nowhere.</source>
+        <translation>Kolumna %1 zawiera dane, które nigdzie nie trafiają.</translation>
+    </message>
+    <message>
+        <source>Columns %1 hold data but go nowhere.</source>
+        <translation>Kolumny %1 zawierają dane, które nigdzie nie trafiają.</translation>
+    </message>
+    <message>
+        <source>&amp;Back to the pairs</source>
+        <translation>&amp;Wróć do par</translation>
+    </message>
+    <message>
+        <source>Column %1 shows other digits than it stores: tick &quot;%2&quot; to write them as shown.</source>
+        <translation>Kolumna %1 pokazuje inne cyfry, niż przechowuje: zaznacz „%2”, aby zapisać je tak, jak są pokazane.</translation>
+    </message>
+    <message>
+        <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
+        <translation>Kolumny %1 pokazują inne cyfry, niż przechowują: zaznacz „%2”, aby zapisać je tak, jak są pokazane.</translation>
+    </message>
 </context>
 <context>
     <name>ExportPage</name>
@@ -941,56 +989,8 @@
         <translation>Czy otworzyć folder? Kliknij Tak, aby go otworzyć, lub Nie, aby tu zostać.</translation>
     </message>
     <message>
-        <source>dates not read: %1</source>
-        <translation>nieodczytane daty: %1</translation>
-    </message>
-    <message>
-        <source>rows without an e-mail address: %1</source>
-        <translation>wiersze bez adresu e-mail: %1</translation>
-    </message>
-    <message>
-        <source>cards that read back otherwise: %1</source>
-        <translation>wizytówki odczytane inaczej: %1</translation>
-    </message>
-    <message>
-        <source>Left out: %1.</source>
-        <translation>Pominięto: %1.</translation>
-    </message>
-    <message>
-        <source>List them in a &amp;report</source>
-        <translation>Wypisz je w &amp;raporcie</translation>
-    </message>
-    <message>
-        <source>Column %1 holds data but goes nowhere.</source>
-        <translation>Kolumna %1 zawiera dane, które nigdzie nie trafiają.</translation>
-    </message>
-    <message>
-        <source>Columns %1 hold data but go nowhere.</source>
-        <translation>Kolumny %1 zawierają dane, które nigdzie nie trafiają.</translation>
-    </message>
-    <message>
-        <source>&amp;Back to the pairs</source>
-        <translation>&amp;Wróć do par</translation>
-    </message>
-    <message>
-        <source>Column %1 shows other digits than it stores: tick &quot;%2&quot; to write them as shown.</source>
-        <translation>Kolumna %1 pokazuje inne cyfry, niż przechowuje: zaznacz „%2”, aby zapisać je tak, jak są pokazane.</translation>
-    </message>
-    <message>
-        <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
-        <translation>Kolumny %1 pokazują inne cyfry, niż przechowują: zaznacz „%2”, aby zapisać je tak, jak są pokazane.</translation>
-    </message>
-    <message>
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
         <translation>Nie znaleziono programu do wyświetlenia poradnika. Otwórz „%1” w przeglądarce internetowej.</translation>
-    </message>
-    <message>
-        <source>values without a free field: %1</source>
-        <translation>wartości bez wolnego pola: %1</translation>
-    </message>
-    <message>
-        <source>photos: %1</source>
-        <translation>zdjęcia: %1</translation>
     </message>
     <message>
         <source>Photos written: %1; left out: %2.</source>

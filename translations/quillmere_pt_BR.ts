@@ -104,6 +104,54 @@
         <source>%1 and %2</source>
         <translation>%1 e %2</translation>
     </message>
+    <message>
+        <source>dates not read: %1</source>
+        <translation>datas não lidas: %1</translation>
+    </message>
+    <message>
+        <source>values without a free field: %1</source>
+        <translation>valores sem campo livre: %1</translation>
+    </message>
+    <message>
+        <source>photos: %1</source>
+        <translation>fotos: %1</translation>
+    </message>
+    <message>
+        <source>rows without an e-mail address: %1</source>
+        <translation>linhas sem endereço de e-mail: %1</translation>
+    </message>
+    <message>
+        <source>cards that read back otherwise: %1</source>
+        <translation>cartões relidos de outro modo: %1</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Deixado de fora: %1.</translation>
+    </message>
+    <message>
+        <source>List them in a &amp;report</source>
+        <translation>Listá-los em um &amp;relatório</translation>
+    </message>
+    <message>
+        <source>Column %1 holds data but goes nowhere.</source>
+        <translation>A coluna %1 tem dados que não vão a lugar nenhum.</translation>
+    </message>
+    <message>
+        <source>Columns %1 hold data but go nowhere.</source>
+        <translation>As colunas %1 têm dados que não vão a lugar nenhum.</translation>
+    </message>
+    <message>
+        <source>&amp;Back to the pairs</source>
+        <translation>&amp;Voltar aos pares</translation>
+    </message>
+    <message>
+        <source>Column %1 shows other digits than it stores: tick &quot;%2&quot; to write them as shown.</source>
+        <translation>A coluna %1 mostra outros dígitos do que armazena: marque “%2” para gravá-los como mostrados.</translation>
+    </message>
+    <message>
+        <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
+        <translation>As colunas %1 mostram outros dígitos do que armazenam: marque “%2” para gravá-los como mostrados.</translation>
+    </message>
 </context>
 <context>
     <name>ExportPage</name>
@@ -941,56 +989,8 @@
         <translation>Deseja abrir a pasta? Clique em Sim para abri-la ou em Não para ficar aqui.</translation>
     </message>
     <message>
-        <source>dates not read: %1</source>
-        <translation>datas não lidas: %1</translation>
-    </message>
-    <message>
-        <source>rows without an e-mail address: %1</source>
-        <translation>linhas sem endereço de e-mail: %1</translation>
-    </message>
-    <message>
-        <source>cards that read back otherwise: %1</source>
-        <translation>cartões relidos de outro modo: %1</translation>
-    </message>
-    <message>
-        <source>Left out: %1.</source>
-        <translation>Deixado de fora: %1.</translation>
-    </message>
-    <message>
-        <source>List them in a &amp;report</source>
-        <translation>Listá-los em um &amp;relatório</translation>
-    </message>
-    <message>
-        <source>Column %1 holds data but goes nowhere.</source>
-        <translation>A coluna %1 tem dados que não vão a lugar nenhum.</translation>
-    </message>
-    <message>
-        <source>Columns %1 hold data but go nowhere.</source>
-        <translation>As colunas %1 têm dados que não vão a lugar nenhum.</translation>
-    </message>
-    <message>
-        <source>&amp;Back to the pairs</source>
-        <translation>&amp;Voltar aos pares</translation>
-    </message>
-    <message>
-        <source>Column %1 shows other digits than it stores: tick &quot;%2&quot; to write them as shown.</source>
-        <translation>A coluna %1 mostra outros dígitos do que armazena: marque “%2” para gravá-los como mostrados.</translation>
-    </message>
-    <message>
-        <source>Columns %1 show other digits than they store: tick &quot;%2&quot; to write them as shown.</source>
-        <translation>As colunas %1 mostram outros dígitos do que armazenam: marque “%2” para gravá-los como mostrados.</translation>
-    </message>
-    <message>
         <source>No program to show the user guide was found. Open &quot;%1&quot; with a web browser.</source>
         <translation>Nenhum programa para mostrar o guia foi encontrado. Abra “%1” com um navegador web.</translation>
-    </message>
-    <message>
-        <source>values without a free field: %1</source>
-        <translation>valores sem campo livre: %1</translation>
-    </message>
-    <message>
-        <source>photos: %1</source>
-        <translation>fotos: %1</translation>
     </message>
     <message>
         <source>Photos written: %1; left out: %2.</source>
