@@ -48,9 +48,10 @@ DavResult<AddressBook> onlyAddressBook(const ServerAccount& account) {
 }
 
 DavResult<UploadPlan> planUpload(const ServerAccount& account, const QUrl& addressBook,
-                                 const QList<OutgoingCard>& cards) {
+                                 const QList<OutgoingCard>& cards, UploadPlanner::Reading reading) {
   DavConnection connection(account);
   UploadPlanner planner(connection);
+  planner.readBy(reading);
   DavResult<UploadPlan> result;
   QEventLoop loop;
   QObject::connect(&planner, &UploadPlanner::planned, &loop, [&](const UploadPlan& plan) {

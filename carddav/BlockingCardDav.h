@@ -9,6 +9,7 @@
 #include "carddav/CardDavError.h"
 #include "carddav/ServerAccount.h"
 #include "carddav/UploadPlan.h"
+#include "carddav/UploadPlanner.h"
 #include "carddav/UploadReport.h"
 
 namespace quillmere::carddav {
@@ -29,7 +30,8 @@ DavResult<QList<AddressBook>> findAddressBooks(const ServerAccount& account);
 DavResult<AddressBook> onlyAddressBook(const ServerAccount& account);
 
 DavResult<UploadPlan> planUpload(const ServerAccount& account, const QUrl& addressBook,
-                                 const QList<OutgoingCard>& cards);
+                                 const QList<OutgoingCard>& cards,
+                                 UploadPlanner::Reading reading = UploadPlanner::Reading::OneQuery);
 
 // `progress` is told each card as it is done; returning false stops the upload there.
 UploadReport uploadCards(const ServerAccount& account, const UploadPlan& plan,

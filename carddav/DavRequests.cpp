@@ -15,6 +15,13 @@ QByteArray etagPropfind() {
          R"(</d:propfind>)";
 }
 
+QByteArray allCardsQuery() {
+  // An empty filter matches every card.
+  return R"(<?xml version="1.0" encoding="utf-8"?>)"
+         R"(<c:addressbook-query xmlns:d="DAV:" xmlns:c="urn:ietf:params:xml:ns:carddav">)"
+         R"(<d:prop><d:getetag/><c:address-data/></d:prop><c:filter/></c:addressbook-query>)";
+}
+
 QByteArray multigetReport(const QStringList& hrefs) {
   QByteArray body =
       R"(<?xml version="1.0" encoding="utf-8"?>)"

@@ -13,6 +13,8 @@ namespace quillmere::carddav {
 QByteArray discoveryPropfind();
 // PROPFIND for the ETags of an address book's cards.
 QByteArray etagPropfind();
+// REPORT addressbook-query for every card of an address book, with its ETag and text.
+QByteArray allCardsQuery();
 // REPORT addressbook-multiget of the cards at `hrefs` (paths), with their ETags and text.
 QByteArray multigetReport(const QStringList& hrefs);
 

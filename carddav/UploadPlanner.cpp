@@ -5,6 +5,7 @@
 #include "carddav/CardNormal.h"
 #include "carddav/DavRequests.h"
 #include "carddav/Multistatus.h"
+#include "carddav/OffThread.h"
 
 namespace quillmere::carddav {
 namespace {
@@ -14,6 +15,58 @@ constexpr qsizetype kCardsPerMultiget = 200;
 
 QString decodedPath(const QUrl& url) {
   return url.path(QUrl::FullyDecoded);
+}
+
+bool sameCollection(const QString& path, const QString& bookPath) {
+  return path == bookPath || path + QLatin1Char('/') == bookPath ||
+         path == bookPath + QLatin1Char('/');
+}
+
+using ServerCards = QHash<QString, UploadPlanner::ServerCard>;
+
+// Each planned card the server has is unchanged or an update, sent over the ETag read.
+void decide(UploadPlan& plan, const ServerCards& read, const QHash<QString, QByteArray>& etags) {
+  for (PlannedCard& card : plan.cards) {
+    const QString path = decodedPath(card.url);
+    const auto found = read.constFind(path);
+    if (found == read.cend()) continue;
+    card.etag = found->etag.isEmpty() ? etags.value(path) : found->etag;
+    card.action = normalizedCard(found->text) == normalizedCard(card.card.text)
+                      ? CardAction::Unchanged
+                      : CardAction::Update;
+  }
+}
+
+// What the query's answer gave: the plan decided, or why it could not be.
+struct QueryOutcome {
+  QString notMultistatus;  // the answer was no multistatus
+  bool whole = true;       // false when the server cut the answer short or left cards' text out
+  UploadPlan plan;
+};
+
+QueryOutcome planFromQuery(const DavAnswer& answer, UploadPlan plan) {
+  QueryOutcome outcome;
+  const Multistatus status = parseMultistatus(answer.body);
+  if (!status.error.isEmpty()) {
+    outcome.notMultistatus = status.error;
+    return outcome;
+  }
+  const QString bookPath = decodedPath(plan.addressBook);
+  ServerCards read;
+  for (const DavResource& resource : status.resources) {
+    const QString path = decodedPath(answer.url.resolved(QUrl(resource.href)));
+    if (sameCollection(path, bookPath)) {
+      // 507 on the book itself is how a server says it listed only some of its cards.
+      if (resource.status == 507) outcome.whole = false;
+    } else if (resource.status >= 200 && resource.status < 300 && !resource.isCollection) {
+      if (resource.addressData.isEmpty()) outcome.whole = false;
+      read.insert(path, {resource.etag, resource.addressData});
+    }
+  }
+  if (!outcome.whole) return outcome;
+  decide(plan, read, {});
+  outcome.plan = std::move(plan);
+  return outcome;
 }
 
 }  // namespace
@@ -29,11 +82,11 @@ void UploadPlanner::start(const QUrl& addressBook, const QList<OutgoingCard>& ca
   for (const OutgoingCard& card : cards) {
     plan_.cards.append(PlannedCard{card, CardAction::Create, cardUrl(addressBook, card.uid), {}});
   }
-  connection_.send("PROPFIND", addressBook, xmlHeaders("1"), etagPropfind(),
-                   [this](const DavAnswer& answer) { listed(answer); });
+  connection_.send("PROPFIND", addressBook, xmlHeaders("0"), etagPropfind(),
+                   [this](const DavAnswer& answer) { checked(answer); });
 }
 
-void UploadPlanner::listed(const DavAnswer& answer) {
+void UploadPlanner::checked(const DavAnswer& answer) {
   if (answer.error) {
     emit failed(*answer.error);
     return;
@@ -48,27 +101,85 @@ void UploadPlanner::listed(const DavAnswer& answer) {
     return;
   }
   const QString bookPath = decodedPath(plan_.addressBook);
-  QSet<QString> onServer;
-  bool bookSeen = false;
+  bool isAddressBook = false;
   for (const DavResource& resource : status.resources) {
     const QString path = decodedPath(answer.url.resolved(QUrl(resource.href)));
-    if (path == bookPath || path + QLatin1Char('/') == bookPath ||
-        path == bookPath + QLatin1Char('/')) {
-      bookSeen = bookSeen || resource.isAddressBook;
-    } else if (resource.status >= 200 && resource.status < 300 && !resource.isCollection) {
-      onServer.insert(path);
-      listedEtags_.insert(path, resource.etag);
-    }
+    if (sameCollection(path, bookPath)) isAddressBook = isAddressBook || resource.isAddressBook;
   }
-  if (!bookSeen) {
+  if (!isAddressBook) {
     emit failed(notAddressBookError(plan_.addressBook));
     return;
   }
-  for (const PlannedCard& card : std::as_const(plan_.cards)) {
-    const QString path = decodedPath(card.url);
-    if (onServer.contains(path)) toRead_.append(card.url.path(QUrl::FullyEncoded));
+  if (reading_ == Reading::ListingThenCards) {
+    list();
+    return;
   }
-  readNextBatch();
+  connection_.send("REPORT", plan_.addressBook, xmlHeaders("1"), allCardsQuery(),
+                   [this](const DavAnswer& reply) { queried(reply); });
+}
+
+void UploadPlanner::queried(const DavAnswer& answer) {
+  if (answer.error) {
+    emit failed(*answer.error);
+    return;
+  }
+  // A server without the query, or refusing it, is read card by card.
+  if (answer.status != 207) {
+    list();
+    return;
+  }
+  runOffThread<QueryOutcome>(
+      *this, [answer, plan = plan_] { return planFromQuery(answer, plan); },
+      [this, url = answer.url](QueryOutcome& outcome) {
+        if (!outcome.notMultistatus.isEmpty()) {
+          emit failed(badAnswerError(url, outcome.notMultistatus));
+        } else if (!outcome.whole) {
+          list();
+        } else {
+          plan_ = std::move(outcome.plan);
+          emit planned(plan_);
+        }
+      });
+}
+
+void UploadPlanner::list() {
+  connection_.send("PROPFIND", plan_.addressBook, xmlHeaders("1"), etagPropfind(),
+                   [this](const DavAnswer& answer) { listed(answer); });
+}
+
+void UploadPlanner::listed(const DavAnswer& answer) {
+  if (answer.error) {
+    emit failed(*answer.error);
+    return;
+  }
+  if (answer.status != 207) {
+    emit failed(statusError(answer.status, answer.url, serverWords(answer.body)));
+    return;
+  }
+  runOffThread<Multistatus>(
+      *this, [body = answer.body] { return parseMultistatus(body); },
+      [this, url = answer.url](Multistatus& status) {
+        if (!status.error.isEmpty()) {
+          emit failed(badAnswerError(url, status.error));
+          return;
+        }
+        const QString bookPath = decodedPath(plan_.addressBook);
+        QSet<QString> onServer;
+        for (const DavResource& resource : std::as_const(status.resources)) {
+          const QString path = decodedPath(url.resolved(QUrl(resource.href)));
+          if (!sameCollection(path, bookPath) && resource.status >= 200 && resource.status < 300 &&
+              !resource.isCollection) {
+            onServer.insert(path);
+            listedEtags_.insert(path, resource.etag);
+          }
+        }
+        for (const PlannedCard& card : std::as_const(plan_.cards)) {
+          if (onServer.contains(decodedPath(card.url))) {
+            toRead_.append(card.url.path(QUrl::FullyEncoded));
+          }
+        }
+        readNextBatch();
+      });
 }
 
 void UploadPlanner::readNextBatch() {
@@ -105,16 +216,16 @@ void UploadPlanner::readNextBatch() {
 }
 
 void UploadPlanner::finish() {
-  for (PlannedCard& card : plan_.cards) {
-    const QString path = decodedPath(card.url);
-    const auto found = read_.constFind(path);
-    if (found == read_.cend()) continue;
-    card.etag = found->etag.isEmpty() ? listedEtags_.value(path) : found->etag;
-    card.action = normalizedCard(found->text) == normalizedCard(card.card.text)
-                      ? CardAction::Unchanged
-                      : CardAction::Update;
-  }
-  emit planned(plan_);
+  runOffThread<UploadPlan>(
+      *this,
+      [plan = plan_, read = read_, etags = listedEtags_]() mutable {
+        decide(plan, read, etags);
+        return plan;
+      },
+      [this](UploadPlan& plan) {
+        plan_ = std::move(plan);
+        emit planned(plan_);
+      });
 }
 
 }  // namespace quillmere::carddav

@@ -18,25 +18,38 @@ class UploadPlanner : public QObject {
   Q_OBJECT
 
  public:
+  // How the book's cards are read: every card in one addressbook-query, or, where a server
+  // refuses or cuts that short, a listing of their ETags and then the cards the sheet also has,
+  // a few hundred a request.
+  enum class Reading { OneQuery, ListingThenCards };
+
   explicit UploadPlanner(DavConnection& connection, QObject* parent = nullptr);
 
+  // OneQuery unless said; its fallback can be asked for outright.
+  void readBy(Reading reading) { reading_ = reading; }
   void start(const QUrl& addressBook, const QList<OutgoingCard>& cards);
 
  signals:
   void planned(const quillmere::carddav::UploadPlan& plan);
   void failed(const quillmere::carddav::CardDavError& error);
 
- private:
+ public:
+  // A card as the server has it.
   struct ServerCard {
     QByteArray etag;
     QByteArray text;
   };
 
+ private:
+  void checked(const DavAnswer& answer);
+  void queried(const DavAnswer& answer);
+  void list();
   void listed(const DavAnswer& answer);
   void readNextBatch();
   void finish();
 
   DavConnection& connection_;
+  Reading reading_ = Reading::OneQuery;
   UploadPlan plan_;
   QStringList toRead_;               // paths of cards the server has, still to read
   QHash<QString, ServerCard> read_;  // by decoded path

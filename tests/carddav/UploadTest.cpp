@@ -15,8 +15,11 @@ namespace {
 
 using Outcome = CardResult::Outcome;
 
-UploadPlan planned(RadicaleServer& server, const QUrl& book, const QList<OutgoingCard>& cards) {
-  const auto result = planUpload(server.account(), book, cards);
+using Reading = UploadPlanner::Reading;
+
+UploadPlan planned(RadicaleServer& server, const QUrl& book, const QList<OutgoingCard>& cards,
+                   Reading reading = Reading::OneQuery) {
+  const auto result = planUpload(server.account(), book, cards, reading);
   if (result.error) ADD_FAILURE() << result.error->message.toStdString();
   return result.value.value_or(UploadPlan{});
 }
@@ -71,22 +74,35 @@ TEST(Upload, ThousandCardsArriveWholeAndASecondRunSendsOnlyTheTenChanged) {
   EXPECT_EQ(differencesOnServer(server, book, changed), QString());
 }
 
-class SecondPlan : public testing::TestWithParam<core::VCardVersion> {};
+// Both ways of reading the book (the one query, and the listing with the cards read in
+// batches that a server refusing the query gets) find the same.
+class SecondPlan : public testing::TestWithParam<std::tuple<core::VCardVersion, Reading>> {};
 
-TEST_P(SecondPlan, FindsEveryCardSentUnchanged) {
+TEST_P(SecondPlan, FindsEveryCardSentUnchangedAndTheChangedOnesToUpdateOverTheirETags) {
+  const auto [version, reading] = GetParam();
   RadicaleServer server;
   const QUrl book = server.makeAddressBook("contacts", "Contacts");
-  const QList<OutgoingCard> cards = makeCards(60, {}, GetParam());
+  // More cards than one batch of the second way holds.
+  const QList<OutgoingCard> cards = makeCards(260, {}, version);
   uploadCards(server.account(), planned(server, book, cards));
+  const QMap<QString, QByteArray> etags = server.etags(book);
 
-  EXPECT_EQ(planned(server, book, cards).summary(), "0 new, 0 to update, 60 unchanged");
+  EXPECT_EQ(planned(server, book, cards, reading).summary(), "0 new, 0 to update, 260 unchanged");
+  const UploadPlan changed = planned(server, book, makeCards(262, {7, 250}, version), reading);
+  EXPECT_EQ(changed.summary(), "2 new, 2 to update, 258 unchanged");
+  for (const PlannedCard& card : changed.cards) {
+    EXPECT_EQ(card.etag, etags.value(card.card.uid + ".vcf")) << card.card.row;
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(Versions, SecondPlan,
-                         testing::Values(core::VCardVersion::V30, core::VCardVersion::V40),
-                         [](const auto& test) {
-                           return test.param == core::VCardVersion::V30 ? "v3" : "v4";
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    VersionsAndReadings, SecondPlan,
+    testing::Combine(testing::Values(core::VCardVersion::V30, core::VCardVersion::V40),
+                     testing::Values(Reading::OneQuery, Reading::ListingThenCards)),
+    [](const auto& test) {
+      return std::string(std::get<0>(test.param) == core::VCardVersion::V30 ? "v3" : "v4") +
+             (std::get<1>(test.param) == Reading::OneQuery ? "_query" : "_listing");
+    });
 
 TEST(Upload, ACardChangedOnTheServerAfterThePlanIsAConflictAndKeptAsTheServerHasIt) {
   RadicaleServer server;
