@@ -38,6 +38,8 @@ SelectPage::SelectPage(TabPage& page) {
   txtExcelPath = named(new QLineEdit, "txtExcelPath", tr("Select Excel File"), Fonts::tahoma());
   // The path comes from Browse... only; typing one would load nothing.
   txtExcelPath->setReadOnly(true);
+  // The box would take a dropped file's name as text; the window loads the file instead.
+  txtExcelPath->setAcceptDrops(false);
   page.place(txtExcelPath, twipsRect(1560, 600, 6255, 375));
 
   cmdBrowse = controls::button("cmdBrowse", tr("Browse..."), tr("Browse"), Fonts::verdana());

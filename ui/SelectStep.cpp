@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStringList>
@@ -163,6 +164,25 @@ void SelectStep::showLoadedSheet() {
   } else {
     frame_.lnkLoadNotice->setLink(QString(), QString());
   }
+}
+
+QString SelectStep::path() const {
+  return page_.txtExcelPath->text();
+}
+
+void SelectStep::showPath(const QString& path) {
+  page_.txtExcelPath->setText(path);
+}
+
+void SelectStep::allowLoading(bool allowed) {
+  page_.cmdBrowse->setEnabled(allowed);
+  // The sheet and header row change only what step 1 loads, and only while it may load.
+  page_.cmbSheet->setEnabled(allowed && sheet_ != nullptr);
+  page_.spnHeaderRow->setEnabled(allowed && sheet_ != nullptr);
+}
+
+void SelectStep::focusBrowse() {
+  page_.cmdBrowse->setFocus();
 }
 
 void SelectStep::reset() {

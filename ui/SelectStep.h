@@ -44,6 +44,13 @@ class SelectStep {
   // Sets the sheet list and header row to what the loaded sheet is, and the notice to what it
   // left unread or suggests; after a failed load, they say the loaded sheet's again.
   void showLoadedSheet();
+  // The workbook the path box shows: the one loaded, or the one loading.
+  QString path() const;
+  void showPath(const QString& path);
+  // Browse goes on and off as loading may; the sheet list and header row also need a sheet.
+  void allowLoading(bool allowed);
+  void focusBrowse();
+
   // As before the first load.
   void reset();
 

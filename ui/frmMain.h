@@ -41,10 +41,10 @@ class frmAbout;
 class frmSendToAddressBook;
 
 // The program's one main window: the three-step wizard with its menu, toolbar and status
-// bar. MainFrame and the three step pages build its controls; its handlers are in
-// frmMain.cpp, frmMainLoad.cpp and frmMainSheet.cpp (step 1), MapStep (step 2), ExportStep with
-// frmMainExport.cpp (step 3, which hands the run itself to a Conversion) and frmMainHelp.cpp
-// (the Help menu). It shows what core's ContactSheet and ExportSession hold and do. Every
+// bar. MainFrame and the three step pages build its controls, frmMainWiring.cpp connects them;
+// its handlers are in frmMain.cpp, frmMainLoad.cpp and frmMainSheet.cpp (step 1), MapStep (step
+// 2), ExportStep with frmMainExport.cpp (step 3, which hands the run itself to a Conversion) and
+// frmMainHelp.cpp (the Help menu). It shows what core's ContactSheet and ExportSession hold and do. Every
 // dialog, desktop action and reading of the clock goes through the Prompts, Shell and Clock it
 // is given, which must outlive it.
 class frmMain : public QMainWindow {

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
@@ -62,12 +61,11 @@ void frmMain::cmdBrowse_Click() {
 void frmMain::loadChosenWorkbook(const QString& chosen) {
   // A cancelled dialog loads nothing and keeps the workbook, preview and mapping there are.
   if (!chosen.isEmpty()) {
-    QLineEdit* path = selectPage_->txtExcelPath;
-    const QString before = path->text();
-    path->setText(chosen);
+    const QString before = selectStep_->path();
+    selectStep_->showPath(chosen);
     const bool loaded = extractExcelData(chosen);
     if (closing_) return;
-    if (!loaded) path->setText(before);
+    if (!loaded) selectStep_->showPath(before);
   }
   steps_.browsed(selectStep_->sheet() != nullptr);
   showSteps();

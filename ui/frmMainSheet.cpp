@@ -1,11 +1,7 @@
 // Step 1's choice of sheet and header row, and starting a new conversion.
-#include <QLineEdit>
-#include <QPushButton>
-
 #include "ui/ExportStep.h"
 #include "ui/MainFrame.h"
 #include "ui/MapStep.h"
-#include "ui/SelectPage.h"
 #include "ui/SelectStep.h"
 #include "ui/frmMain.h"
 
@@ -27,7 +23,7 @@ void frmMain::followLoadNotice(const QString& link) {
 void frmMain::reloadSheet(const std::optional<SheetChoice>& choice) {
   if (!choice || !steps_.browseEnabled()) return;
   // A load that fails leaves the sheet that was there, and the controls say so again.
-  if (!extractExcelData(selectPage_->txtExcelPath->text(), *choice) && !closing_) {
+  if (!extractExcelData(selectStep_->path(), *choice) && !closing_) {
     selectStep_->showLoadedSheet();
   }
   steps_.browsed(selectStep_->sheet() != nullptr);
@@ -45,7 +41,7 @@ void frmMain::NewConversion_Click() {
   exportStep_->reset();
   exportFolder_.clear();
   showSteps();
-  selectPage_->cmdBrowse->setFocus();
+  selectStep_->focusBrowse();
 }
 
 }  // namespace quillmere::ui

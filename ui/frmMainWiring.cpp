@@ -1,0 +1,121 @@
+// The window's wiring: which handler each control's signal reaches, and the order Tab visits
+// the controls in, which runs across the three pages.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTimer>
+
+#include "ui/ExportPage.h"
+#include "ui/LinkLabel.h"
+#include "ui/MainFrame.h"
+#include "ui/MapPage.h"
+#include "ui/MapStep.h"
+#include "ui/SelectPage.h"
+#include "ui/StepTabWidget.h"
+#include "ui/frmMain.h"
+
+namespace quillmere::ui {
+
+void frmMain::connectHandlers() {
+  connect(frame_->NewConversion, &QAction::triggered, this, &frmMain::NewConversion_Click);
+  connect(frame_->Exit, &QAction::triggered, this, &frmMain::Exit_Click);
+  connect(frame_->lnkLoadNotice, &QLabel::linkActivated, this, &frmMain::followLoadNotice);
+  connect(frame_->lnkExportNotice, &QLabel::linkActivated, this, &frmMain::followExportNotice);
+  connect(frame_->cmdSendToAddressBook, &QPushButton::clicked, this,
+          &frmMain::cmdSendToAddressBook_Click);
+  connect(frame_->AboutUs, &QAction::triggered, this, &frmMain::AboutUs_Click);
+  connect(frame_->Help, &QAction::triggered, this, &frmMain::Help_Click);
+  connect(frame_->OpenExcel, &QAction::triggered, this, &frmMain::cmdBrowse_Click);
+  connect(frame_->cmdPrevious, &QPushButton::clicked, this, &frmMain::cmdPrevious_Click);
+  connect(frame_->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+  connect(progressBar_, &QTimer::timeout, this, &frmMain::progressBar_Timer);
+  connect(statusMessage_, &QTimer::timeout, this, &frmMain::showAboutPanel);
+
+  connect(selectPage_->cmdBrowse, &QPushButton::clicked, this, &frmMain::cmdBrowse_Click);
+  connect(selectPage_->cmbSheet, &QComboBox::activated, this, &frmMain::cmbSheet_Click);
+  connect(selectPage_->spnHeaderRow, &QSpinBox::valueChanged, this, &frmMain::spnHeaderRow_Change);
+
+  const MapPage& map = *mapPage_;
+  connect(map.cmdAddMapping, &QPushButton::clicked, this, &frmMain::cmdAddMapping_Click);
+  connect(map.cmdRemove, &QPushButton::clicked, this, &frmMain::cmdRemove_Click);
+  connect(map.cmdMatchByName, &QPushButton::clicked, this, &frmMain::cmdMatchByName_Click);
+  // Delete removes the selected entry as Remove does; with none selected there is nothing to ask.
+  connect(map.deleteKey, &QShortcut::activated, this, [this] {
+    if (mapStep_->mapping().selectedEntry()) cmdRemove_Click();
+  });
+
+  const ExportPage& page = *exportPage_;
+  // Checked by the mouse, the keyboard, an assistive technology or the program alike.
+  for (const auto& [button, handler] :
+       {std::pair{page.Opt2, &frmMain::Opt2_Click}, std::pair{page.Opt3, &frmMain::Opt3_Click},
+        std::pair{page.Opt4, &frmMain::Opt4_Click}}) {
+    connect(button, &QRadioButton::toggled, this, [this, handler = handler](bool on) {
+      if (!on) return;
+      (this->*handler)();
+      optionChanged();
+    });
+  }
+  connect(page.cmbDestination, &QComboBox::currentIndexChanged, this, [this] {
+    cmbDestination_Click();
+    optionChanged();
+  });
+  connect(page.spnPerFile, &QSpinBox::valueChanged, this, &frmMain::optionChanged);
+  connect(page.CmdChangevCardPath, &QPushButton::clicked, this, &frmMain::CmdChangevCardPath_Click);
+  connect(page.cmdPreview, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
+  connect(page.cmdSaveReport, &QPushButton::clicked, this, &frmMain::cmdSaveReport_Click);
+  for (const QCheckBox* box : {page.ChkSinglevCard, page.chkNotNull, page.chkNumbersAsShown,
+                               page.chkInternationalPhones}) {
+    connect(box, &QCheckBox::toggled, this, &frmMain::optionChanged);
+  }
+  connect(page.cmbPhoneCountry, &QComboBox::currentIndexChanged, this, &frmMain::optionChanged);
+}
+
+void frmMain::setFocusOrder() {
+  const MapPage& map = *mapPage_;
+  const ExportPage& page = *exportPage_;
+  QWidget* const order[] = {selectPage_->cmdBrowse,
+                            frame_->ExportTab,
+                            frame_->cmdNext,
+                            selectPage_->txtExcelPath,
+                            selectPage_->cmbSheet,
+                            selectPage_->spnHeaderRow,
+                            selectPage_->sourceExcelData,
+                            frame_->lnkLoadNotice,
+                            map.cmbHeader,
+                            map.cmbOutlook,
+                            map.cmdAddMapping,
+                            map.mappedList,
+                            frame_->lnkExportNotice,
+                            frame_->cmdSendToAddressBook,
+                            frame_->cmdPrevious,
+                            page.chkNotNull,
+                            page.cmbDestination,
+                            map.cmdRemove,
+                            map.cmdMatchByName,
+                            map.chkMoreFields,
+                            page.CmdChangevCardPath,
+                            page.txtvCardSavePath,
+                            page.ChkSinglevCard,
+                            page.chkNumbersAsShown,
+                            page.chkInternationalPhones,
+                            page.cmbPhoneCountry,
+                            page.Opt2,
+                            page.Opt3,
+                            page.Opt4,
+                            page.cmdPreview,
+                            page.spnPerFile,
+                            page.cmdSaveReport};
+  for (std::size_t i = 1; i < std::size(order); ++i) {
+    QWidget::setTabOrder(order[i - 1], order[i]);
+  }
+}
+
+}  // namespace quillmere::ui
