@@ -49,8 +49,9 @@ DavConnection::~DavConnection() {
 }
 
 void DavConnection::send(const QByteArray& method, const QUrl& url, const DavHeaders& headers,
-                         const QByteArray& body, std::function<void(const DavAnswer&)> done) {
-  start(Call{method, url, headers, body, std::move(done)});
+                         const QByteArray& body, std::function<void(const DavAnswer&)> done,
+                         int patience) {
+  start(Call{method, url, headers, body, std::move(done), account_.timeoutSeconds * patience});
 }
 
 void DavConnection::failLater(Call call, CardDavError error) {
@@ -77,7 +78,7 @@ void DavConnection::start(Call call) {
   }
 
   QNetworkRequest request(call.url);
-  request.setTransferTimeout(account_.timeoutSeconds * 1000);
+  request.setTransferTimeout(call.timeoutSeconds * 1000);
   request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                        QNetworkRequest::ManualRedirectPolicy);
   if (!account_.user.isEmpty()) {
@@ -132,7 +133,7 @@ void DavConnection::answer(QNetworkReply* reply, Call call) {
     } else if (reply->error() == QNetworkReply::OperationCanceledError ||
                reply->error() == QNetworkReply::TimeoutError) {
       // Only the transfer timeout cancels a reply still connected to this object.
-      answer.error = timeoutError(call.url, account_.timeoutSeconds);
+      answer.error = timeoutError(call.url, call.timeoutSeconds);
     } else {
       answer.error = networkError(call.url, reply->errorString());
     }

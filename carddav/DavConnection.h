@@ -44,8 +44,10 @@ class DavConnection : public QObject {
   const ServerAccount& account() const { return account_; }
 
   // `done` is called once, later, on this thread; never after the connection is destroyed.
+  // The answer may keep silent `patience` times the account's timeout: a server builds a whole
+  // address book's answer before its first byte.
   void send(const QByteArray& method, const QUrl& url, const DavHeaders& headers,
-            const QByteArray& body, std::function<void(const DavAnswer&)> done);
+            const QByteArray& body, std::function<void(const DavAnswer&)> done, int patience = 1);
 
  private:
   struct Call {
@@ -54,6 +56,7 @@ class DavConnection : public QObject {
     DavHeaders headers;
     QByteArray body;
     std::function<void(const DavAnswer&)> done;
+    int timeoutSeconds = 30;
     int redirectsLeft = 5;
   };
 

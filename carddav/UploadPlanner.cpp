@@ -12,6 +12,9 @@ namespace {
 
 // Servers limit a request's size; a few hundred names keep a multiget well inside them.
 constexpr qsizetype kCardsPerMultiget = 200;
+// Radicale lists 10,000 cards' ETags in about 18 s before its first byte, a cold cache takes
+// longer still, and a book may hold many more.
+constexpr int kWholeBookPatience = 10;
 
 QString decodedPath(const QUrl& url) {
   return url.path(QUrl::FullyDecoded);
@@ -114,8 +117,9 @@ void UploadPlanner::checked(const DavAnswer& answer) {
     list();
     return;
   }
-  connection_.send("REPORT", plan_.addressBook, xmlHeaders("1"), allCardsQuery(),
-                   [this](const DavAnswer& reply) { queried(reply); });
+  connection_.send(
+      "REPORT", plan_.addressBook, xmlHeaders("1"), allCardsQuery(),
+      [this](const DavAnswer& reply) { queried(reply); }, kWholeBookPatience);
 }
 
 void UploadPlanner::queried(const DavAnswer& answer) {
@@ -143,8 +147,9 @@ void UploadPlanner::queried(const DavAnswer& answer) {
 }
 
 void UploadPlanner::list() {
-  connection_.send("PROPFIND", plan_.addressBook, xmlHeaders("1"), etagPropfind(),
-                   [this](const DavAnswer& answer) { listed(answer); });
+  connection_.send(
+      "PROPFIND", plan_.addressBook, xmlHeaders("1"), etagPropfind(),
+      [this](const DavAnswer& answer) { listed(answer); }, kWholeBookPatience);
 }
 
 void UploadPlanner::listed(const DavAnswer& answer) {
