@@ -69,15 +69,17 @@ void CardUploader::stop() {
 
 void CardUploader::sendMore() {
   const int limit = std::max(1, connection_.account().requestsInFlight);
+  const int doneBefore = done_;
   while (!stopping_ && next_ < plan_.cards.size() && inFlight_ < limit) {
     const qsizetype index = next_++;
     const PlannedCard& card = plan_.cards[index];
     if (card.action == CardAction::Unchanged) {
-      record(index, Outcome::Unchanged, {}, card.etag);
+      record(index, Outcome::Unchanged, {}, card.etag, true);
       continue;
     }
     send(index);
   }
+  if (done_ != doneBefore) emit progress(done_, static_cast<int>(plan_.cards.size()));
   finishIfDone();
 }
 
@@ -153,14 +155,15 @@ void CardUploader::refuse(qsizetype index, const CardDavError& error, const QByt
   }
 }
 
-void CardUploader::record(qsizetype index, Outcome outcome, QString message, QByteArray etag) {
+void CardUploader::record(qsizetype index, Outcome outcome, QString message, QByteArray etag,
+                          bool quietly) {
   CardResult& result = report_.results[index];
   result.outcome = outcome;
   result.message = std::move(message);
   if (!etag.isEmpty()) result.etag = std::move(etag);
   ++done_;
   emit cardDone(result);
-  emit progress(done_, static_cast<int>(plan_.cards.size()));
+  if (!quietly) emit progress(done_, static_cast<int>(plan_.cards.size()));
 }
 
 void CardUploader::finishIfDone() {

@@ -35,8 +35,9 @@ class CardUploader : public QObject {
   void answered(qsizetype index, const DavAnswer& answer);
   void lostConnection(qsizetype index, const CardDavError& error);
   void refuse(qsizetype index, const CardDavError& error, const QByteArray& body = {});
+  // Tells its progress unless `quietly`: cards passed over unchanged are told as one step.
   void record(qsizetype index, CardResult::Outcome outcome, QString message = {},
-              QByteArray etag = {});
+              QByteArray etag = {}, bool quietly = false);
   void finishIfDone();
 
   DavConnection& connection_;
