@@ -44,9 +44,9 @@ class frmSendToAddressBook;
 // bar. MainFrame and the three step pages build its controls, frmMainWiring.cpp connects them;
 // its handlers are in frmMain.cpp, frmMainLoad.cpp and frmMainSheet.cpp (step 1), MapStep (step
 // 2), ExportStep with frmMainExport.cpp (step 3, which hands the run itself to a Conversion) and
-// frmMainHelp.cpp (the Help menu). It shows what core's ContactSheet and ExportSession hold and do. Every
-// dialog, desktop action and reading of the clock goes through the Prompts, Shell and Clock it
-// is given, which must outlive it.
+// frmMainHelp.cpp (the Help menu). It shows what core's ContactSheet and ExportSession hold and do.
+// Every dialog, desktop action and reading of the clock goes through the Prompts, Shell and Clock
+// it is given, which must outlive it.
 class frmMain : public QMainWindow {
   Q_OBJECT
 
