@@ -94,35 +94,30 @@ void AddressBookFinder::examine(const QUrl& url, const DavResource& resource) {
 }
 
 void AddressBookFinder::list(const QUrl& home) {
-  connection_.send(
-      "PROPFIND", home, xmlHeaders("1"), discoveryPropfind(),
-      [this, home](const DavAnswer& answer) {
-        if (answer.error) {
-          emit failed(*answer.error);
-          return;
-        }
-        if (answer.status != 207) {
-          emit failed(statusError(answer.status, answer.url, serverWords(answer.body)));
-          return;
-        }
-        const Multistatus status = parseMultistatus(answer.body);
-        if (!status.error.isEmpty()) {
-          emit failed(badAnswerError(home, status.error));
-          return;
-        }
-        QList<AddressBook> books;
-        for (const DavResource& resource : status.resources) {
-          if (!resource.isAddressBook) continue;
-          const QUrl url = answer.url.resolved(QUrl(resource.href));
-          books.append(
-              {url, resource.displayName.isEmpty() ? lastSegment(url) : resource.displayName});
-        }
-        if (books.isEmpty()) {
-          emit failed(notAddressBookError(home));
-        } else {
-          emit found(books);
-        }
-      });
+  connection_.send("PROPFIND", home, xmlHeaders("1"), discoveryPropfind(),
+                   [this, home](const DavAnswer& answer) {
+                     if (const auto failure = multistatusFailure(answer)) {
+                       emit failed(*failure);
+                       return;
+                     }
+                     const Multistatus status = parseMultistatus(answer.body);
+                     if (!status.error.isEmpty()) {
+                       emit failed(badAnswerError(home, status.error));
+                       return;
+                     }
+                     QList<AddressBook> books;
+                     for (const DavResource& resource : status.resources) {
+                       if (!resource.isAddressBook) continue;
+                       const QUrl url = answer.url.resolved(QUrl(resource.href));
+                       books.append({url, resource.displayName.isEmpty() ? lastSegment(url)
+                                                                         : resource.displayName});
+                     }
+                     if (books.isEmpty()) {
+                       emit failed(notAddressBookError(home));
+                     } else {
+                       emit found(books);
+                     }
+                   });
 }
 
 }  // namespace quillmere::carddav

@@ -48,6 +48,12 @@ DavConnection::~DavConnection() {
   }
 }
 
+std::optional<CardDavError> multistatusFailure(const DavAnswer& answer) {
+  if (answer.error) return answer.error;
+  if (answer.status != 207) return statusError(answer.status, answer.url, serverWords(answer.body));
+  return std::nullopt;
+}
+
 void DavConnection::send(const QByteArray& method, const QUrl& url, const DavHeaders& headers,
                          const QByteArray& body, std::function<void(const DavAnswer&)> done,
                          int patience) {

@@ -30,6 +30,10 @@ struct DavAnswer {
   bool ok() const { return !error && status >= 200 && status < 300; }
 };
 
+// The error an answer that should be a multistatus is: the request's own failure, or another
+// status than 207; none when it is a 207.
+std::optional<CardDavError> multistatusFailure(const DavAnswer& answer);
+
 using DavHeaders = QList<std::pair<QByteArray, QByteArray>>;
 
 // Sends WebDAV requests as one account: its credentials, its timeout and its rules for TLS and

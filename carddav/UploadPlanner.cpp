@@ -90,12 +90,8 @@ void UploadPlanner::start(const QUrl& addressBook, const QList<OutgoingCard>& ca
 }
 
 void UploadPlanner::checked(const DavAnswer& answer) {
-  if (answer.error) {
-    emit failed(*answer.error);
-    return;
-  }
-  if (answer.status != 207) {
-    emit failed(statusError(answer.status, answer.url, serverWords(answer.body)));
+  if (const auto failure = multistatusFailure(answer)) {
+    emit failed(*failure);
     return;
   }
   const Multistatus status = parseMultistatus(answer.body);
@@ -153,12 +149,8 @@ void UploadPlanner::list() {
 }
 
 void UploadPlanner::listed(const DavAnswer& answer) {
-  if (answer.error) {
-    emit failed(*answer.error);
-    return;
-  }
-  if (answer.status != 207) {
-    emit failed(statusError(answer.status, answer.url, serverWords(answer.body)));
+  if (const auto failure = multistatusFailure(answer)) {
+    emit failed(*failure);
     return;
   }
   runOffThread<Multistatus>(
@@ -194,30 +186,25 @@ void UploadPlanner::readNextBatch() {
   }
   const QStringList batch = toRead_.mid(0, kCardsPerMultiget);
   toRead_.remove(0, batch.size());
-  connection_.send(
-      "REPORT", plan_.addressBook, xmlHeaders("1"), multigetReport(batch),
-      [this](const DavAnswer& answer) {
-        if (answer.error) {
-          emit failed(*answer.error);
-          return;
-        }
-        if (answer.status != 207) {
-          emit failed(statusError(answer.status, answer.url, serverWords(answer.body)));
-          return;
-        }
-        const Multistatus status = parseMultistatus(answer.body);
-        if (!status.error.isEmpty()) {
-          emit failed(badAnswerError(answer.url, status.error));
-          return;
-        }
-        for (const DavResource& resource : status.resources) {
-          // A card deleted since the listing is simply new again.
-          if (resource.status < 200 || resource.status >= 300) continue;
-          read_.insert(decodedPath(answer.url.resolved(QUrl(resource.href))),
-                       {resource.etag, resource.addressData});
-        }
-        readNextBatch();
-      });
+  connection_.send("REPORT", plan_.addressBook, xmlHeaders("1"), multigetReport(batch),
+                   [this](const DavAnswer& answer) {
+                     if (const auto failure = multistatusFailure(answer)) {
+                       emit failed(*failure);
+                       return;
+                     }
+                     const Multistatus status = parseMultistatus(answer.body);
+                     if (!status.error.isEmpty()) {
+                       emit failed(badAnswerError(answer.url, status.error));
+                       return;
+                     }
+                     for (const DavResource& resource : status.resources) {
+                       // A card deleted since the listing is simply new again.
+                       if (resource.status < 200 || resource.status >= 300) continue;
+                       read_.insert(decodedPath(answer.url.resolved(QUrl(resource.href))),
+                                    {resource.etag, resource.addressData});
+                     }
+                     readNextBatch();
+                   });
 }
 
 void UploadPlanner::finish() {
