@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdio>
 #include <utility>
 
+#include "ui/Clock.h"
 #include "ui/Prompts.h"
 #include "ui/Shell.h"
+#include "ui/frmMain.h"
 
 namespace quillmere::bench {
 
@@ -52,6 +55,26 @@ class BenchPrompts : public ui::Prompts {
  private:
   QString file_;
   bool closingExpected_;
+};
+
+// Offscreen unless the caller says otherwise; before the QApplication is made.
+inline void offscreenByDefault() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// The real main window, shown, with the benchmark's desktop and prompts. `file` answers the
+// file dialog and `folder` is the saving location offered.
+struct BenchWindow {
+  explicit BenchWindow(const QString& file, const QString& folder = {},
+                       bool closingExpected = false)
+      : prompts(file, closingExpected), shell(folder), window(prompts, shell, clock) {
+    window.show();
+    QCoreApplication::processEvents();
+  }
+  BenchPrompts prompts;
+  BenchShell shell;
+  ui::SystemClock clock;
+  ui::frmMain window;
 };
 
 }  // namespace quillmere::bench

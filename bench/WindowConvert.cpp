@@ -11,30 +11,17 @@
 #include <cstdio>
 
 #include "bench/BenchShell.h"
-#include "ui/Clock.h"
-#include "ui/Prompts.h"
-#include "ui/frmMain.h"
-
-namespace {
-
-using quillmere::bench::BenchPrompts;
-using quillmere::bench::BenchShell;
-
-}  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 3) {
     std::fputs("usage: window-convert FILE FOLDER\n", stderr);
     return 2;
   }
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  quillmere::bench::offscreenByDefault();
   QApplication application(argc, argv);
-  BenchPrompts prompts(QString::fromLocal8Bit(argv[1]), true);
-  BenchShell shell(QString::fromLocal8Bit(argv[2]));
-  quillmere::ui::SystemClock clock;
-  quillmere::ui::frmMain window(prompts, shell, clock);
-  window.show();
-  QCoreApplication::processEvents();
+  quillmere::bench::BenchWindow bench(QString::fromLocal8Bit(argv[1]),
+                                      QString::fromLocal8Bit(argv[2]), true);
+  quillmere::ui::frmMain& window = bench.window;
 
   QElapsedTimer sinceTick;
   qint64 longestGap = 0;
@@ -65,5 +52,5 @@ int main(int argc, char** argv) {
       "folder=%s\n",
       window.sheetTable().rowsFound, loadSeconds, seconds - loadSeconds, seconds,
       static_cast<long long>(longestGap), qPrintable(window.exportFolder()));
-  return prompts.failed || !prompts.closingAsked ? 1 : 0;
+  return bench.prompts.failed || !bench.prompts.closingAsked ? 1 : 0;
 }

@@ -10,14 +10,8 @@
 #include <cstdio>
 
 #include "bench/BenchShell.h"
-#include "ui/Clock.h"
-#include "ui/Prompts.h"
-#include "ui/frmMain.h"
 
 namespace {
-
-using quillmere::bench::BenchPrompts;
-using quillmere::bench::BenchShell;
 
 double cpuSeconds(const rusage& usage) {
   const auto part = [](const timeval& t) {
@@ -33,14 +27,10 @@ int main(int argc, char** argv) {
     std::fputs("usage: window-load FILE\n", stderr);
     return 2;
   }
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  quillmere::bench::offscreenByDefault();
   QApplication application(argc, argv);
-  BenchPrompts prompts(QString::fromLocal8Bit(argv[1]));
-  BenchShell shell;
-  quillmere::ui::SystemClock clock;
-  quillmere::ui::frmMain window(prompts, shell, clock);
-  window.show();
-  QCoreApplication::processEvents();
+  quillmere::bench::BenchWindow bench(QString::fromLocal8Bit(argv[1]));
+  quillmere::ui::frmMain& window = bench.window;
 
   QElapsedTimer sinceTick;
   qint64 longestGap = 0;
@@ -68,5 +58,5 @@ int main(int argc, char** argv) {
   std::printf("rows=%d seconds=%.4f cpu_seconds=%.4f longest_gap_ms=%lld ticks=%d peak_kib=%ld\n",
               window.sheetTable().rowsFound, seconds, cpuSeconds(usage),
               static_cast<long long>(longestGap), ticks, usage.ru_maxrss);
-  return prompts.failed ? 1 : 0;
+  return bench.prompts.failed ? 1 : 0;
 }

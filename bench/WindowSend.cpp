@@ -24,9 +24,6 @@
 #include <functional>
 
 #include "bench/BenchShell.h"
-#include "ui/Clock.h"
-#include "ui/Prompts.h"
-#include "ui/frmMain.h"
 
 namespace {
 
@@ -113,9 +110,6 @@ bool stage(const char* name, GapMeter& meter, const std::function<void()>& act,
   return done();
 }
 
-using quillmere::bench::BenchPrompts;
-using quillmere::bench::BenchShell;
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -123,14 +117,10 @@ int main(int argc, char** argv) {
     std::fputs("usage: window-send FILE SERVER USER PASSWORD\n", stderr);
     return 2;
   }
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  quillmere::bench::offscreenByDefault();
   QApplication application(argc, argv);
-  BenchPrompts prompts(QString::fromLocal8Bit(argv[1]));
-  BenchShell shell;
-  quillmere::ui::SystemClock clock;
-  quillmere::ui::frmMain window(prompts, shell, clock);
-  window.show();
-  QCoreApplication::processEvents();
+  quillmere::bench::BenchWindow bench(QString::fromLocal8Bit(argv[1]));
+  quillmere::ui::frmMain& window = bench.window;
 
   window.cmdBrowse_Click();
   window.cmdNext_Click();
@@ -167,5 +157,5 @@ int main(int argc, char** argv) {
          stage("send", meter, press("cmdSend"), [&] { return status().startsWith(u"Sent:"); });
   }
   if (dialog != nullptr) std::printf("status=%s\n", qPrintable(status().simplified()));
-  return ok && !prompts.failed ? 0 : 1;
+  return ok && !bench.prompts.failed ? 0 : 1;
 }
