@@ -43,7 +43,8 @@ void decide(UploadPlan& plan, const ServerCards& read, const QHash<QString, QByt
 // What the query's answer gave: the plan decided, or why it could not be.
 struct QueryOutcome {
   QString notMultistatus;  // the answer was no multistatus
-  bool whole = true;       // false when the server cut the answer short or left cards' text out
+  bool whole =
+      true;  // false when the server cut the answer short, left cards' text out or gave none
   UploadPlan plan;
 };
 
@@ -66,6 +67,9 @@ QueryOutcome planFromQuery(const DavAnswer& answer, UploadPlan plan) {
       read.insert(path, {resource.etag, resource.addressData});
     }
   }
+  // An empty filter should match every card; a server that took it to match none would make
+  // every card look new, so an empty answer is checked by the listing, cheap on an empty book.
+  if (read.isEmpty()) outcome.whole = false;
   if (!outcome.whole) return outcome;
   decide(plan, read, {});
   outcome.plan = std::move(plan);

@@ -19,8 +19,8 @@ class UploadPlanner : public QObject {
 
  public:
   // How the book's cards are read: every card in one addressbook-query, or, where a server
-  // refuses or cuts that short, a listing of their ETags and then the cards the sheet also has,
-  // a few hundred a request.
+  // refuses that, cuts it short or finds no card, a listing of their ETags and then the cards
+  // the sheet also has, a few hundred a request.
   enum class Reading { OneQuery, ListingThenCards };
 
   explicit UploadPlanner(DavConnection& connection, QObject* parent = nullptr);
