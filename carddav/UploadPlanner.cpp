@@ -93,19 +93,25 @@ void UploadPlanner::start(const QUrl& addressBook, const QList<OutgoingCard>& ca
                    [this](const DavAnswer& answer) { checked(answer); });
 }
 
-void UploadPlanner::checked(const DavAnswer& answer) {
+std::optional<Multistatus> UploadPlanner::multistatusOf(const DavAnswer& answer) {
   if (const auto failure = multistatusFailure(answer)) {
     emit failed(*failure);
-    return;
+    return std::nullopt;
   }
-  const Multistatus status = parseMultistatus(answer.body);
+  Multistatus status = parseMultistatus(answer.body);
   if (!status.error.isEmpty()) {
     emit failed(badAnswerError(answer.url, status.error));
-    return;
+    return std::nullopt;
   }
+  return status;
+}
+
+void UploadPlanner::checked(const DavAnswer& answer) {
+  const std::optional<Multistatus> status = multistatusOf(answer);
+  if (!status) return;
   const QString bookPath = decodedPath(plan_.addressBook);
   bool isAddressBook = false;
-  for (const DavResource& resource : status.resources) {
+  for (const DavResource& resource : status->resources) {
     const QString path = decodedPath(answer.url.resolved(QUrl(resource.href)));
     if (sameCollection(path, bookPath)) isAddressBook = isAddressBook || resource.isAddressBook;
   }
@@ -192,16 +198,9 @@ void UploadPlanner::readNextBatch() {
   toRead_.remove(0, batch.size());
   connection_.send("REPORT", plan_.addressBook, xmlHeaders("1"), multigetReport(batch),
                    [this](const DavAnswer& answer) {
-                     if (const auto failure = multistatusFailure(answer)) {
-                       emit failed(*failure);
-                       return;
-                     }
-                     const Multistatus status = parseMultistatus(answer.body);
-                     if (!status.error.isEmpty()) {
-                       emit failed(badAnswerError(answer.url, status.error));
-                       return;
-                     }
-                     for (const DavResource& resource : status.resources) {
+                     const std::optional<Multistatus> status = multistatusOf(answer);
+                     if (!status) return;
+                     for (const DavResource& resource : status->resources) {
                        // A card deleted since the listing is simply new again.
                        if (resource.status < 200 || resource.status >= 300) continue;
                        read_.insert(decodedPath(answer.url.resolved(QUrl(resource.href))),

@@ -5,9 +5,11 @@
 #include <QObject>
 #include <QStringList>
 #include <QUrl>
+#include <optional>
 
 #include "carddav/CardDavError.h"
 #include "carddav/DavConnection.h"
+#include "carddav/Multistatus.h"
 #include "carddav/UploadPlan.h"
 
 namespace quillmere::carddav {
@@ -41,6 +43,8 @@ class UploadPlanner : public QObject {
   };
 
  private:
+  // The answer's multistatus; none, with `failed` emitted, when it is an error or no multistatus.
+  std::optional<Multistatus> multistatusOf(const DavAnswer& answer);
   void checked(const DavAnswer& answer);
   void queried(const DavAnswer& answer);
   void list();
