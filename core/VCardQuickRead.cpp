@@ -1,15 +1,12 @@
 #include "core/VCardQuickRead.h"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include <algorithm>
-#include <bit>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <string>
 
+#include "core/CardBytes.h"
 #include "core/CardDigest.h"
 #include "core/VCardValueRules.h"
 
@@ -17,62 +14,59 @@ namespace quillmere::core {
 
 namespace {
 
-// The bytes of the 16 at `from` that equal `a`, `b` or `c`, one bit each, lowest first.
-#if defined(__SSE2__)
-unsigned matches(const char* from, char a, char b, char c) {
-  const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
-  const __m128i found = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8(a)),
-                                                  _mm_cmpeq_epi8(block, _mm_set1_epi8(b))),
-                                     _mm_cmpeq_epi8(block, _mm_set1_epi8(c)));
-  return static_cast<unsigned>(_mm_movemask_epi8(found));
-}
-#endif
-
-// Where the next `a`, `b` or `c` is from `at`, or the end: sixteen bytes at a time, as most
-// values and lines hold none of them.
-std::size_t nextOf(std::string_view text, std::size_t at, char a, char b, char c) {
-  if (at >= text.size()) return text.size();
-#if defined(__SSE2__)
-  if (text.size() >= 16) {
-    for (; at + 16 <= text.size(); at += 16) {
-      if (const unsigned found = matches(text.data() + at, a, b, c); found != 0)
-        return at + static_cast<std::size_t>(std::countr_zero(found));
-    }
-    // The last bytes as the end of a block that overlaps the one before.
-    const std::size_t last = text.size() - 16;
-    const unsigned found = matches(text.data() + last, a, b, c) >> (at - last);
-    return found != 0 ? at + static_cast<std::size_t>(std::countr_zero(found)) : text.size();
-  }
-#endif
-  while (at < text.size() && text[at] != a && text[at] != b && text[at] != c)
-    ++at;
-  return at;
-}
-
-// Where the next "\\", ";" or "," is from `at`, or the end.
-std::size_t nextSpecial(std::string_view text, std::size_t at) {
-  return nextOf(text, at, '\\', ';', ',');
-}
-
 class QuickLine {
  public:
-  QuickLine(std::string_view line, bool v21, CardDigest& digest)
-      : line_(line), v21_(v21), digest_(digest) {}
+  QuickLine(std::string_view line, bool v21, const CardBytes& bytes, CardDigest& digest)
+      : line_(line), v21_(v21), bytes_(bytes), digest_(digest) {}
 
-  bool take() {
-    std::size_t at = 0;
+  // The head of the `index`th line after VERSION as the card before read it. Cards of one
+  // sheet mostly repeat their heads line for line, and a head the same to the byte reads the
+  // same, so its name, kinds and parameters are hashed once.
+  struct KnownHead {
+    std::string text;  // up to its ':'
+    ValueShape shape = ValueShape::Text;
+    bool quotedPrintable = false;
+    bool binary = false;
+    bool v21 = false;  // 2.1 reads some heads otherwise
+  };
+
+  bool take(KnownHead& known, std::size_t index) {
+    std::size_t at = known.text.size();
+    if (at != 0 && known.v21 == v21_ && at < line_.size() && line_[at] == ':' &&
+        line_.starts_with(known.text) && digest_.knownHead(index)) {
+      quotedPrintable_ = known.quotedPrintable;
+      binary_ = known.binary;
+    } else {
+      known.text.clear();
+      if (!head(at)) return false;
+      known.text.assign(line_.substr(0, at));
+      known.shape = shapeOf(line_.substr(0, nameEnd_));
+      known.quotedPrintable = quotedPrintable_;
+      known.binary = binary_;
+      known.v21 = v21_;
+      digest_.remember(index);
+    }
+    return value(line_.substr(at + 1), known.shape);
+  }
+
+ private:
+  // Reads the name and parameters up to the ':' at `at`.
+  bool head(std::size_t& at) {
+    at = 0;
     while (at < line_.size() && line_[at] != ';' && line_[at] != ':') {
       if (line_[at] >= 'a' && line_[at] <= 'z') return false;
       ++at;
     }
     if (at == 0 || at == line_.size()) return false;
-    const std::string_view name = line_.substr(0, at);
-    digest_.property(name);
+    nameEnd_ = at;
+    digest_.property(line_.substr(0, at));
     while (at < line_.size() && line_[at] == ';') {
       if (!parameter(++at)) return false;
     }
-    if (at >= line_.size() || line_[at] != ':') return false;
-    std::string_view value = line_.substr(at + 1);
+    return at < line_.size() && line_[at] == ':';
+  }
+
+  bool value(std::string_view value, ValueShape shape) {
     if (quotedPrintable_) {
       if (!decodeQuotedPrintable(value, decoded)) return false;
       value = decoded;
@@ -88,12 +82,11 @@ class QuickLine {
     }
     // Lines are cut at each CR, so only a decoded value can hold one.
     digest_.runsMayHoldCr(quotedPrintable_);
-    if (!components(value, shapeOf(name))) return false;
+    if (!components(value, shape)) return false;
     digest_.endProperty();
     return true;
   }
 
- private:
   // Where the first of `stops`, or `last`, is from `at`; a loop of compares, as parameters
   // are a few bytes long and a call to look for each byte would cost more than the look.
   static std::size_t until(std::string_view text, std::size_t at, char stop, char also, char last) {
@@ -167,7 +160,8 @@ class QuickLine {
     const bool v21Plain = v21_ && shape != ValueShape::List;
     digest_.beginComponent();
     std::size_t run = 0;
-    for (std::size_t i = nextSpecial(value, 0); i < value.size(); i = nextSpecial(value, i + 1)) {
+    for (std::size_t i = bytes_.nextSpecial(value, 0); i < value.size();
+         i = bytes_.nextSpecial(value, i + 1)) {
       const char c = value[i];
       if (c != '\\' && c != separator) {
         // 3.0 and 4.0 escape a semicolon in any text.
@@ -210,7 +204,9 @@ class QuickLine {
 
   std::string_view line_;
   bool v21_;
+  const CardBytes& bytes_;
   CardDigest& digest_;
+  std::size_t nameEnd_ = 0;
   bool quotedPrintable_ = false;
   bool binary_ = false;
 };
@@ -223,13 +219,16 @@ std::optional<std::uint64_t> quickCardDigest(std::string_view record, VCardVersi
   const bool v21 = version == VCardVersion::V21;
   thread_local CardDigest digest;
   thread_local std::string unfolded;
+  thread_local CardBytes bytes;
+  thread_local std::array<QuickLine::KnownHead, 64> heads;
   digest.clear();
+  bytes.classify(record);
   // Every line break is CR LF: a line ends at the first CR or LF, which must be a CR with its
   // LF; a card that breaks a line otherwise is left to the reader, to say where.
   std::size_t at = 0;
   bool broken = false;
   const auto physical = [&]() -> std::string_view {
-    const std::size_t end = nextOf(record, at, '\r', '\n', '\r');
+    const std::size_t end = bytes.nextBreak(at);
     const std::string_view line = record.substr(at, end - at);
     if (end == record.size()) {
       at = end;
@@ -245,7 +244,7 @@ std::optional<std::uint64_t> quickCardDigest(std::string_view record, VCardVersi
   const std::string_view versionLine = physical();
   if (!versionLine.starts_with("VERSION:") || versionLine.substr(8) != versionText(version))
     return std::nullopt;
-  while (at < record.size()) {
+  for (std::size_t index = 0; at < record.size(); ++index) {
     std::string_view line = physical();
     const bool quotedPrintable =
         v21 && line.substr(0, line.find(':')).find("QUOTED-PRINTABLE") != std::string_view::npos;
@@ -270,7 +269,10 @@ std::optional<std::uint64_t> quickCardDigest(std::string_view record, VCardVersi
     if (line == "END:VCARD") {
       return at >= record.size() && !broken ? std::optional(digest.value()) : std::nullopt;
     }
-    if (!QuickLine(line, v21, digest).take()) return std::nullopt;
+    thread_local QuickLine::KnownHead unknown;
+    if (!QuickLine(line, v21, bytes, digest)
+             .take(index < heads.size() ? heads[index] : unknown, index))
+      return std::nullopt;
   }
   return std::nullopt;
 }
