@@ -1,14 +1,11 @@
 #include "core/CardDigest.h"
 
-#include <cstring>
-
 namespace quillmere::core {
 
 using digest::fold;
 using digest::hashOf;
 
-std::uint64_t CardDigest::hashAsRead(std::string_view text) {
-  if (text.empty() || std::memchr(text.data(), '\r', text.size()) == nullptr) return hashOf(text);
+std::uint64_t CardDigest::hashOfBreaksAsRead(std::string_view text) {
   scratch_.clear();
   appendAsRead(scratch_, text);
   return hashOf(scratch_);
@@ -37,11 +34,7 @@ void CardDigest::gather(std::string_view run) {
   gathered_ += run;
 }
 
-void CardDigest::component(std::initializer_list<std::string_view> pieces) {
-  if (pieces.size() == 1) {
-    components_ = fold(components_, hashAsRead(*pieces.begin()));
-    return;
-  }
+void CardDigest::componentInPieces(std::initializer_list<std::string_view> pieces) {
   beginComponent();
   for (const std::string_view piece : pieces)
     bytes(piece);

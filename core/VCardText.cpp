@@ -127,4 +127,24 @@ void appendProperty(std::string& out, std::string_view nameAndTypes, std::string
   }
 }
 
+// The 4.0 parameter value of a formatted address, quoted; RFC 6868 spells the line breaks,
+// double quotes and carets a parameter cannot hold.
+void appendLabelParameter(std::string& out, std::string_view label) {
+  out += ";LABEL=\"";
+  for (std::size_t i = 0; i < label.size(); ++i) {
+    const char c = label[i];
+    if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < label.size() && label[i + 1] == '\n') ++i;
+      out += "^n";
+    } else if (c == '"') {
+      out += "^'";
+    } else if (c == '^') {
+      out += "^^";
+    } else {
+      out += c;
+    }
+  }
+  out += '"';
+}
+
 }  // namespace quillmere::core

@@ -29,4 +29,8 @@ void appendEscaped(std::string& out, std::string_view value, VCardDialect dialec
 void appendProperty(std::string& out, std::string_view nameAndTypes, std::string_view escaped,
                     VCardDialect dialect);
 
+// The 4.0 parameter value of a formatted address, quoted; RFC 6868 spells the line breaks,
+// double quotes and carets a parameter cannot hold.
+void appendLabelParameter(std::string& out, std::string_view label);
+
 }  // namespace quillmere::core

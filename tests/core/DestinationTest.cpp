@@ -217,6 +217,16 @@ TEST(CardDigest, AValueInRunsDigestsAsTheWholeText) {
   EXPECT_EQ(digestOf({"a\r\nb\rc"}), whole("a\nb\nc"));
   EXPECT_EQ(digestOf({"a", "\r\nb"}), whole("a\r\nb"));
   EXPECT_NE(digestOf({"ab", "c"}), whole("abd"));
+  // A line break anywhere in a value of any length, as it is looked for a word at a time.
+  for (std::size_t size = 1; size <= 20; ++size) {
+    for (std::size_t at = 0; at < size; ++at) {
+      std::string written(size, 'x');
+      std::string read = written;
+      written[at] = '\r';
+      read[at] = '\n';
+      EXPECT_EQ(whole(written), whole(read)) << size << " " << at;
+    }
+  }
 }
 
 TEST(VCardReader, RefusesTextItsVersionDoesNotDefineAndNamesTheLine) {
