@@ -137,4 +137,8 @@ void MapPage::show(const core::ColumnMapping& mapping) {
   cmdMatchByName->setEnabled(enabled && !mapping.headerList().empty());
 }
 
+bool MapPage::moreFieldsOffered() const {
+  return chkMoreFields->isChecked();
+}
+
 }  // namespace quillmere::ui

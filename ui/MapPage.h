@@ -28,6 +28,7 @@ class MapPage {
   // Shows the mapping as it is now: both pick lists with their choices, the pairs with the
   // selected one, and which controls may be used. The controls signal nothing meanwhile.
   void show(const core::ColumnMapping& mapping);
+  bool moreFieldsOffered() const;
 
   QComboBox* cmbHeader = nullptr;
   QComboBox* cmbOutlook = nullptr;

@@ -68,9 +68,8 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
   mapPage_ = std::make_unique<MapPage>(*frame_->pageMap);
   mapStep_ = std::make_unique<MapStep>(*mapPage_, *this);
   exportPage_ = std::make_unique<ExportPage>(*frame_->pageExport);
-  exportStep_ =
-      std::make_unique<ExportStep>(*exportPage_, *frame_->lblExportNotice, *frame_->lnkExportNotice,
-                                   *mapPage_->chkMoreFields, pictures_.get());
+  exportStep_ = std::make_unique<ExportStep>(*exportPage_, *frame_->lblExportNotice,
+                                             *frame_->lnkExportNotice, *mapPage_, pictures_.get());
   setFocusOrder();
   setAcceptDrops(true);
   connectHandlers();

@@ -12,8 +12,11 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTimer>
+#include <vector>
 
 #include "ui/ExportPage.h"
+#include "ui/ExportStep.h"
+#include "ui/FocusOrder.h"
 #include "ui/LinkLabel.h"
 #include "ui/MainFrame.h"
 #include "ui/MapPage.h"
@@ -52,68 +55,44 @@ void frmMain::connectHandlers() {
     if (mapStep_->mapping().selectedEntry()) cmdRemove_Click();
   });
 
-  const ExportPage& page = *exportPage_;
+  ExportPage& options = *exportPage_;
   // Checked by the mouse, the keyboard, an assistive technology or the program alike.
-  for (const auto& [button, handler] :
-       {std::pair{page.Opt2, &frmMain::Opt2_Click}, std::pair{page.Opt3, &frmMain::Opt3_Click},
-        std::pair{page.Opt4, &frmMain::Opt4_Click}}) {
-    connect(button, &QRadioButton::toggled, this, [this, handler = handler](bool on) {
-      if (!on) return;
-      (this->*handler)();
-      optionChanged();
-    });
-  }
-  connect(page.cmbDestination, &QComboBox::currentIndexChanged, this, [this] {
+  options.onVersionChosen(*this, [this](core::VCardVersion version) {
+    exportStep_->chooseVersion(version);
+    optionChanged();
+  });
+  options.onDestinationChosen(*this, [this] {
     cmbDestination_Click();
     optionChanged();
   });
-  connect(page.spnPerFile, &QSpinBox::valueChanged, this, &frmMain::optionChanged);
-  connect(page.CmdChangevCardPath, &QPushButton::clicked, this, &frmMain::CmdChangevCardPath_Click);
-  connect(page.cmdPreview, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
-  connect(page.cmdSaveReport, &QPushButton::clicked, this, &frmMain::cmdSaveReport_Click);
-  for (const QCheckBox* box : {page.ChkSinglevCard, page.chkNotNull, page.chkNumbersAsShown,
-                               page.chkInternationalPhones}) {
-    connect(box, &QCheckBox::toggled, this, &frmMain::optionChanged);
-  }
-  connect(page.cmbPhoneCountry, &QComboBox::currentIndexChanged, this, &frmMain::optionChanged);
+  options.onOptionChanged(*this, [this] { optionChanged(); });
+  options.onChangeFolder(*this, [this] { CmdChangevCardPath_Click(); });
+  options.onPreview(*this, [this] { cmdPreview_Click(); });
+  options.onSaveReport(*this, [this] { cmdSaveReport_Click(); });
 }
 
 void frmMain::setFocusOrder() {
   const MapPage& map = *mapPage_;
-  const ExportPage& page = *exportPage_;
-  QWidget* const order[] = {selectPage_->cmdBrowse,
-                            frame_->ExportTab,
-                            frame_->cmdNext,
-                            selectPage_->txtExcelPath,
-                            selectPage_->cmbSheet,
-                            selectPage_->spnHeaderRow,
-                            selectPage_->sourceExcelData,
-                            frame_->lnkLoadNotice,
-                            map.cmbHeader,
-                            map.cmbOutlook,
-                            map.cmdAddMapping,
-                            map.mappedList,
-                            frame_->lnkExportNotice,
-                            frame_->cmdSendToAddressBook,
-                            frame_->cmdPrevious,
-                            page.chkNotNull,
-                            page.cmbDestination,
-                            map.cmdRemove,
-                            map.cmdMatchByName,
-                            map.chkMoreFields,
-                            page.CmdChangevCardPath,
-                            page.txtvCardSavePath,
-                            page.ChkSinglevCard,
-                            page.chkNumbersAsShown,
-                            page.chkInternationalPhones,
-                            page.cmbPhoneCountry,
-                            page.Opt2,
-                            page.Opt3,
-                            page.Opt4,
-                            page.cmdPreview,
-                            page.spnPerFile,
-                            page.cmdSaveReport};
-  for (std::size_t i = 1; i < std::size(order); ++i) {
+  const FocusOrder options = exportPage_->focusOrder();
+  std::vector<QWidget*> order = {selectPage_->cmdBrowse,
+                                 frame_->ExportTab,
+                                 frame_->cmdNext,
+                                 selectPage_->txtExcelPath,
+                                 selectPage_->cmbSheet,
+                                 selectPage_->spnHeaderRow,
+                                 selectPage_->sourceExcelData,
+                                 frame_->lnkLoadNotice,
+                                 map.cmbHeader,
+                                 map.cmbOutlook,
+                                 map.cmdAddMapping,
+                                 map.mappedList,
+                                 frame_->lnkExportNotice,
+                                 frame_->cmdSendToAddressBook,
+                                 frame_->cmdPrevious};
+  order.insert(order.end(), options.lead.begin(), options.lead.end());
+  order.insert(order.end(), {map.cmdRemove, map.cmdMatchByName, map.chkMoreFields});
+  order.insert(order.end(), options.rest.begin(), options.rest.end());
+  for (std::size_t i = 1; i < order.size(); ++i) {
     QWidget::setTabOrder(order[i - 1], order[i]);
   }
 }
