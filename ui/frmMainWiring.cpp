@@ -46,12 +46,12 @@ void frmMain::connectHandlers() {
   connect(selectPage_->cmbSheet, &QComboBox::activated, this, &frmMain::cmbSheet_Click);
   connect(selectPage_->spnHeaderRow, &QSpinBox::valueChanged, this, &frmMain::spnHeaderRow_Change);
 
-  const MapPage& map = *mapPage_;
-  connect(map.cmdAddMapping, &QPushButton::clicked, this, &frmMain::cmdAddMapping_Click);
-  connect(map.cmdRemove, &QPushButton::clicked, this, &frmMain::cmdRemove_Click);
-  connect(map.cmdMatchByName, &QPushButton::clicked, this, &frmMain::cmdMatchByName_Click);
+  MapPage& map = *mapPage_;
+  map.onAdd(*this, [this] { cmdAddMapping_Click(); });
+  map.onRemove(*this, [this] { cmdRemove_Click(); });
+  map.onMatchByName(*this, [this] { cmdMatchByName_Click(); });
   // Delete removes the selected entry as Remove does; with none selected there is nothing to ask.
-  connect(map.deleteKey, &QShortcut::activated, this, [this] {
+  map.onDelete(*this, [this] {
     if (mapStep_->mapping().selectedEntry()) cmdRemove_Click();
   });
 
@@ -72,25 +72,17 @@ void frmMain::connectHandlers() {
 }
 
 void frmMain::setFocusOrder() {
-  const MapPage& map = *mapPage_;
+  const FocusOrder map = mapPage_->focusOrder();
   const FocusOrder options = exportPage_->focusOrder();
-  std::vector<QWidget*> order = {selectPage_->cmdBrowse,
-                                 frame_->ExportTab,
-                                 frame_->cmdNext,
-                                 selectPage_->txtExcelPath,
-                                 selectPage_->cmbSheet,
-                                 selectPage_->spnHeaderRow,
-                                 selectPage_->sourceExcelData,
-                                 frame_->lnkLoadNotice,
-                                 map.cmbHeader,
-                                 map.cmbOutlook,
-                                 map.cmdAddMapping,
-                                 map.mappedList,
-                                 frame_->lnkExportNotice,
-                                 frame_->cmdSendToAddressBook,
-                                 frame_->cmdPrevious};
+  std::vector<QWidget*> order = {
+      selectPage_->cmdBrowse,       frame_->ExportTab,     frame_->cmdNext,
+      selectPage_->txtExcelPath,    selectPage_->cmbSheet, selectPage_->spnHeaderRow,
+      selectPage_->sourceExcelData, frame_->lnkLoadNotice};
+  order.insert(order.end(), map.lead.begin(), map.lead.end());
+  order.insert(order.end(),
+               {frame_->lnkExportNotice, frame_->cmdSendToAddressBook, frame_->cmdPrevious});
   order.insert(order.end(), options.lead.begin(), options.lead.end());
-  order.insert(order.end(), {map.cmdRemove, map.cmdMatchByName, map.chkMoreFields});
+  order.insert(order.end(), map.rest.begin(), map.rest.end());
   order.insert(order.end(), options.rest.begin(), options.rest.end());
   for (std::size_t i = 1; i < order.size(); ++i) {
     QWidget::setTabOrder(order[i - 1], order[i]);
