@@ -3,13 +3,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFontMetrics>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
-#include <QTableView>
 #include <QTimer>
 
 #include "core/CounterText.h"
@@ -102,8 +100,6 @@ void frmMain::Form_Initialize() {
 }
 
 void frmMain::Form_Load() {
-  // The fixed column 0 is the vertical header; hiding it is the grid's "width 0".
-  selectPage_->sourceExcelData->verticalHeader()->setVisible(false);
   showSteps();
   selectStep_->focusBrowse();
 }

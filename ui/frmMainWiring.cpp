@@ -1,16 +1,8 @@
 // The window's wiring: which handler each control's signal reaches, and the order Tab visits
 // the controls in, which runs across the three pages.
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QShortcut>
-#include <QSpinBox>
-#include <QTableView>
 #include <QTimer>
 #include <vector>
 
@@ -42,9 +34,10 @@ void frmMain::connectHandlers() {
   connect(progressBar_, &QTimer::timeout, this, &frmMain::progressBar_Timer);
   connect(statusMessage_, &QTimer::timeout, this, &frmMain::showAboutPanel);
 
-  connect(selectPage_->cmdBrowse, &QPushButton::clicked, this, &frmMain::cmdBrowse_Click);
-  connect(selectPage_->cmbSheet, &QComboBox::activated, this, &frmMain::cmbSheet_Click);
-  connect(selectPage_->spnHeaderRow, &QSpinBox::valueChanged, this, &frmMain::spnHeaderRow_Change);
+  SelectPage& select = *selectPage_;
+  select.onBrowse(*this, [this] { cmdBrowse_Click(); });
+  select.onSheetChosen(*this, [this] { cmbSheet_Click(); });
+  select.onHeaderRowChanged(*this, [this] { spnHeaderRow_Change(); });
 
   MapPage& map = *mapPage_;
   map.onAdd(*this, [this] { cmdAddMapping_Click(); });
@@ -72,18 +65,22 @@ void frmMain::connectHandlers() {
 }
 
 void frmMain::setFocusOrder() {
+  const FocusOrder select = selectPage_->focusOrder();
   const FocusOrder map = mapPage_->focusOrder();
   const FocusOrder options = exportPage_->focusOrder();
-  std::vector<QWidget*> order = {
-      selectPage_->cmdBrowse,       frame_->ExportTab,     frame_->cmdNext,
-      selectPage_->txtExcelPath,    selectPage_->cmbSheet, selectPage_->spnHeaderRow,
-      selectPage_->sourceExcelData, frame_->lnkLoadNotice};
-  order.insert(order.end(), map.lead.begin(), map.lead.end());
-  order.insert(order.end(),
-               {frame_->lnkExportNotice, frame_->cmdSendToAddressBook, frame_->cmdPrevious});
-  order.insert(order.end(), options.lead.begin(), options.lead.end());
-  order.insert(order.end(), map.rest.begin(), map.rest.end());
-  order.insert(order.end(), options.rest.begin(), options.rest.end());
+  std::vector<QWidget*> order;
+  for (const std::vector<QWidget*>& run :
+       {select.lead,
+        {frame_->ExportTab, frame_->cmdNext},
+        select.rest,
+        {frame_->lnkLoadNotice},
+        map.lead,
+        {frame_->lnkExportNotice, frame_->cmdSendToAddressBook, frame_->cmdPrevious},
+        options.lead,
+        map.rest,
+        options.rest}) {
+    order.insert(order.end(), run.begin(), run.end());
+  }
   for (std::size_t i = 1; i < order.size(); ++i) {
     QWidget::setTabOrder(order[i - 1], order[i]);
   }
