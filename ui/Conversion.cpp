@@ -3,8 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QProgressBar>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
@@ -54,8 +52,8 @@ Conversion::Ended Conversion::run(core::ContactSheet& sheet, std::vector<core::C
       std::make_unique<core::FileRecordSink>(QFile::encodeName(baseFolder).toStdString(), at),
       QFile::encodeName(nextSpool()).toStdString());
   running_->readPictures(pictures_);
-  page_.statusBar->setValue(0);
-  page_.statusBar->setVisible(true);
+  page_.setProgress(0);
+  page_.showProgressBar(true);
   Ended ended;
   try {
     ended.report = running_->run(*this);
@@ -66,7 +64,7 @@ Conversion::Ended Conversion::run(core::ContactSheet& sheet, std::vector<core::C
   if (ended.report) {
     last_ = std::move(running_);
   } else {
-    page_.statusBar->setVisible(false);
+    page_.showProgressBar(false);
   }
   running_.reset();
   stop_ = nullptr;
@@ -86,28 +84,25 @@ void Conversion::showProgress() {
   if (running_ == nullptr) return;
   const core::ExportProgress& progress = running_->progress();
   if (progress.dataRows <= 0) {
-    page_.statusBar->setValue(0);
+    page_.setProgress(0);
     return;
   }
   // Rounded half to even, as the bar always has been.
   const double share = std::nearbyint(100.0 * progress.rowsProcessed / progress.dataRows);
-  page_.statusBar->setValue(static_cast<int>(std::clamp(share, 0.0, 100.0)));
+  page_.setProgress(static_cast<int>(std::clamp(share, 0.0, 100.0)));
 }
 
 void Conversion::showCounterLabels(bool shown) {
-  for (QLabel* label : {page_.lblNotNullCount, page_.lblNotNullLabel, page_.contactCountLabel,
-                        page_.lblContactCount}) {
-    label->setVisible(shown);
-  }
+  page_.showCounters(shown);
 }
 
 void Conversion::showCounters(const core::ExportProgress& progress) {
   // A counter that has not moved yet keeps its caption from before.
   if (progress.contactCount > 0) {
-    page_.showCounter(page_.lblContactCount, caption(progress.contactCount, progress.dataRows));
+    page_.showContactCount(caption(progress.contactCount, progress.dataRows));
   }
   if (progress.emptyEmailCount > 0) {
-    page_.showCounter(page_.lblNotNullCount, caption(progress.emptyEmailCount, progress.dataRows));
+    page_.showEmptyEmailCount(caption(progress.emptyEmailCount, progress.dataRows));
   }
 }
 
@@ -117,16 +112,13 @@ void Conversion::showEnded(const core::ExportReport& report) {
   const std::int64_t toWrite = counts.dataRows - counts.emptyEmailCount;
   const std::int64_t share =
       report.everyContactWritten() || toWrite <= 0 ? 100 : 100 * counts.contactCount / toWrite;
-  page_.statusBar->setValue(static_cast<int>(std::min<std::int64_t>(100, share)));
+  page_.setProgress(static_cast<int>(std::min<std::int64_t>(100, share)));
 }
 
 void Conversion::showNothingYet() {
   showCounterLabels(false);
-  for (QLabel* counter : {page_.lblContactCount, page_.lblNotNullCount}) {
-    counter->setText(QStringLiteral("0"));
-    counter->setAccessibleDescription(counter->text());
-  }
-  page_.statusBar->setValue(page_.statusBar->minimum());
+  page_.zeroCounters();
+  page_.setProgress(0);
 }
 
 const core::RowReport* Conversion::report() const {

@@ -1,6 +1,5 @@
 #include "ui/ExportNotice.h"
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QStringList>
 
@@ -9,6 +8,7 @@
 #include "core/ExportReport.h"
 #include "core/UnpairedColumns.h"
 #include "source/WorkbookError.h"
+#include "ui/ExportPage.h"
 #include "ui/FittedText.h"
 #include "ui/LinkLabel.h"
 #include "ui/QtText.h"
@@ -40,8 +40,8 @@ QString columnNames(const std::vector<source::HeaderColumn>& columns) {
 
 }  // namespace
 
-ExportNotice::ExportNotice(QLabel& text, LinkLabel& link, const QCheckBox& numbersAsShown)
-    : text_(text), link_(link), numbersAsShown_(numbersAsShown) {}
+ExportNotice::ExportNotice(QLabel& text, LinkLabel& link, const ExportPage& options)
+    : text_(text), link_(link), options_(options) {}
 
 void ExportNotice::find(core::ContactSheet* sheet, const std::vector<core::ColumnPair>& pairs) {
   reset();
@@ -91,13 +91,13 @@ void ExportNotice::show() {
       link = tr("&Back to the pairs");
       target = kToPairs;
     }
-    if (!digitsShownOtherwise_.empty() && !numbersAsShown_.isChecked()) {
+    if (!digitsShownOtherwise_.empty() && !options_.numbersAsShown()) {
       sentences << (digitsShownOtherwise_.size() == 1
                         ? tr("Column %1 shows other digits than it stores: tick \"%2\" to write "
                              "them as shown.")
                         : tr("Columns %1 show other digits than they store: tick \"%2\" to "
                              "write them as shown."))
-                       .arg(columnNames(digitsShownOtherwise_), numbersAsShown_.accessibleName());
+                       .arg(columnNames(digitsShownOtherwise_), options_.numbersAsShownCaption());
     }
   }
   showNotice(text_, sentences.join(QLatin1Char(' ')));

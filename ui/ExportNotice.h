@@ -7,7 +7,6 @@
 #include "core/ColumnMapping.h"
 #include "source/load/SheetTable.h"
 
-class QCheckBox;
 class QLabel;
 
 namespace quillmere::core {
@@ -17,6 +16,7 @@ struct ExportProgress;
 
 namespace quillmere::ui {
 
+class ExportPage;
 class LinkLabel;
 
 // Step 3's notice beside the buttons: before a run, what the pairs and options leave out;
@@ -28,8 +28,9 @@ class ExportNotice {
   // Where the notice's link leads.
   enum class Link { None, Pairs, Report };
 
-  // `numbersAsShown` is the option the notice suggests; all three must outlive the notice.
-  ExportNotice(QLabel& text, LinkLabel& link, const QCheckBox& numbersAsShown);
+  // `options` holds numbers as shown, the option the notice suggests; all three must outlive
+  // the notice.
+  ExportNotice(QLabel& text, LinkLabel& link, const ExportPage& options);
 
   // On entering the step: the columns holding data that no pair writes, and those whose shown
   // digits differ from the stored ones. Forgets what a run left out.
@@ -45,7 +46,7 @@ class ExportNotice {
  private:
   QLabel& text_;
   LinkLabel& link_;
-  const QCheckBox& numbersAsShown_;
+  const ExportPage& options_;
   std::vector<source::HeaderColumn> unpairedColumns_;
   std::vector<source::HeaderColumn> digitsShownOtherwise_;
   QString leftOut_;

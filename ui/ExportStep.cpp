@@ -1,10 +1,5 @@
 #include "ui/ExportStep.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QRect>
 
 #include "core/Destination.h"
@@ -29,16 +24,13 @@ QString trimSpaces(const QString& text) {
 
 }  // namespace
 
-ExportStep::ExportStep(ExportPage& page, QLabel& notice, LinkLabel& noticeLink,
-                       const QCheckBox& moreFields, const core::PictureShrinker* pictures)
+ExportStep::ExportStep(ExportPage& page, QLabel& notice, LinkLabel& noticeLink, const MapPage& map,
+                       const core::PictureShrinker* pictures)
     : page_(page),
       pictures_(pictures),
-      options_(std::make_unique<WindowOptions>(version_, *page.ChkSinglevCard, *page.chkNotNull,
-                                               *page.chkNumbersAsShown, moreFields,
-                                               *page.chkInternationalPhones, *page.cmbPhoneCountry,
-                                               *page.cmbDestination, *page.spnPerFile)),
+      options_(std::make_unique<WindowOptions>(version_, page, map)),
       conversion_(std::make_unique<Conversion>(page, pictures)),
-      notice_(notice, noticeLink, *page.chkNumbersAsShown) {}
+      notice_(notice, noticeLink, page) {}
 
 ExportStep::~ExportStep() = default;
 
@@ -50,38 +42,34 @@ void ExportStep::chooseVersion(core::VCardVersion version) {
 QString ExportStep::applyDestination() {
   const core::DestinationProfile& profile = core::profileOf(options_->destination());
   if (!profile.standardForms) return {};
-  using core::VCardVersion;
-  QRadioButton* version = profile.version == VCardVersion::V21   ? page_.Opt2
-                          : profile.version == VCardVersion::V40 ? page_.Opt4
-                                                                 : page_.Opt3;
-  version->setChecked(true);
-  page_.ChkSinglevCard->setChecked(profile.singleFile);
+  page_.setVersion(profile.version.value_or(core::VCardVersion::V30));
+  page_.setSingleFile(profile.singleFile);
   // A phone number's leading zero is part of it.
-  page_.chkNumbersAsShown->setChecked(true);
+  page_.setNumbersAsShown(true);
   return tr("%1: vCard %2, %3.")
-      .arg(page_.cmbDestination->currentText(), QLatin1StringView(core::versionText(version_)),
+      .arg(page_.destinationName(), QLatin1StringView(core::versionText(version_)),
            profile.singleFile ? tr("one file") : tr("a file per contact"));
 }
 
 void ExportStep::enter(const std::function<QString()>& defaultFolder) {
-  if (page_.txtvCardSavePath->text().isEmpty()) page_.txtvCardSavePath->setText(defaultFolder());
+  if (page_.folder().isEmpty()) page_.setFolder(defaultFolder());
 }
 
 void ExportStep::folderChosen(const QString& chosen) {
   conversion_->showCounterLabels(!chosen.isEmpty());
-  if (!chosen.isEmpty()) page_.txtvCardSavePath->setText(chosen);
+  if (!chosen.isEmpty()) page_.setFolder(chosen);
 }
 
 QString ExportStep::baseFolder() const {
-  return trimSpaces(page_.txtvCardSavePath->text());
+  return trimSpaces(page_.folder());
 }
 
 void ExportStep::runStarting() {
-  page_.cmdSaveReport->setEnabled(false);
+  page_.enableSaveReport(false);
 }
 
 void ExportStep::runEnded() {
-  page_.cmdSaveReport->setEnabled(conversion_->report() != nullptr);
+  page_.enableSaveReport(conversion_->report() != nullptr);
 }
 
 void ExportStep::showPreview(QWidget& owner, core::ContactSheet& sheet,
@@ -110,8 +98,8 @@ void ExportStep::reset() {
   // The next conversion starts from nothing, with the next step 3's default folder.
   conversion_ = std::make_unique<Conversion>(page_, pictures_);
   conversion_->showNothingYet();
-  page_.txtvCardSavePath->clear();
-  page_.cmdSaveReport->setEnabled(false);
+  page_.clearFolder();
+  page_.enableSaveReport(false);
   notice_.reset();
 }
 

@@ -13,7 +13,6 @@
 #include "core/VCardVersion.h"
 #include "ui/ExportNotice.h"
 
-class QCheckBox;
 class QLabel;
 class QWidget;
 
@@ -22,6 +21,7 @@ namespace quillmere::ui {
 class Conversion;
 class ExportPage;
 class LinkLabel;
+class MapPage;
 class WindowOptions;
 class frmPreview;
 
@@ -32,9 +32,9 @@ class ExportStep {
   Q_DECLARE_TR_FUNCTIONS(ExportStep)
 
  public:
-  // `moreFields` is step 2's box, which the options read too; `notice` and `noticeLink` sit
-  // beside the buttons. They and `pictures` must outlive the step.
-  ExportStep(ExportPage& page, QLabel& notice, LinkLabel& noticeLink, const QCheckBox& moreFields,
+  // `map` is step 2's page, whose More Fields the options read too; `notice` and `noticeLink`
+  // sit beside the buttons. They and `pictures` must outlive the step.
+  ExportStep(ExportPage& page, QLabel& notice, LinkLabel& noticeLink, const MapPage& map,
              const core::PictureShrinker* pictures);
   ~ExportStep();
 

@@ -1,11 +1,6 @@
 #include "ui/MapStep.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QListWidget>
-#include <QPushButton>
 #include <QSettings>
-#include <QShortcut>
 #include <map>
 #include <optional>
 #include <string>
@@ -58,22 +53,16 @@ QString mappingMessageText(core::MappingMessage message) {
   return QString();
 }
 
-std::optional<std::size_t> chosen(int index) {
-  return index < 0 ? std::nullopt : std::optional<std::size_t>(index);
-}
-
 }  // namespace
 
 MapStep::MapStep(MapPage& page, QObject& receiver) : page_(page) {
-  QObject::connect(page.cmbHeader, &QComboBox::currentIndexChanged, &receiver,
-                   [this](int index) { mapping_.chooseHeader(chosen(index)); });
-  QObject::connect(page.cmbOutlook, &QComboBox::currentIndexChanged, &receiver,
-                   [this](int index) { mapping_.chooseField(chosen(index)); });
-  QObject::connect(page.mappedList, &QListWidget::itemSelectionChanged, &receiver, [this] {
-    const QModelIndexList selected = page_.mappedList->selectionModel()->selectedRows();
-    mapping_.selectEntry(selected.isEmpty() ? std::nullopt : chosen(selected.front().row()));
-  });
-  QObject::connect(page.chkMoreFields, &QCheckBox::toggled, &receiver, [this](bool offered) {
+  page.onHeaderChosen(receiver,
+                      [this](std::optional<std::size_t> header) { mapping_.chooseHeader(header); });
+  page.onFieldChosen(receiver,
+                     [this](std::optional<std::size_t> field) { mapping_.chooseField(field); });
+  page.onEntrySelected(receiver,
+                       [this](std::optional<std::size_t> entry) { mapping_.selectEntry(entry); });
+  page.onMoreFieldsToggled(receiver, [this](bool offered) {
     mapping_.offerMoreFields(offered);
     show();
   });

@@ -21,8 +21,8 @@ class MapStep {
   Q_DECLARE_TR_FUNCTIONS(MapStep)
 
  public:
-  // Follows the page's pick lists, the list of pairs, Delete and More Fields; `receiver`
-  // owns those connections.
+  // Follows the page's pick lists, the list of pairs and More Fields; `receiver` owns those
+  // connections.
   MapStep(MapPage& page, QObject& receiver);
 
   const core::ColumnMapping& mapping() const { return mapping_; }

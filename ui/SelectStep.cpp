@@ -1,11 +1,6 @@
 #include "ui/SelectStep.h"
 
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSignalBlocker>
-#include <QSpinBox>
 #include <QStringList>
 #include <string>
 #include <vector>
@@ -101,17 +96,15 @@ void SelectStep::take(std::unique_ptr<core::ContactSheet> loaded) {
 std::optional<SheetChoice> SelectStep::chosen() const {
   if (sheet_ == nullptr) return std::nullopt;
   const source::SheetTable& table = sheet_->table();
-  const QVariant sheet = page_.cmbSheet->currentData();
-  const SheetChoice choice{sheet.isValid() ? sheet.value<qulonglong>() : table.sheet,
-                           static_cast<std::uint32_t>(page_.spnHeaderRow->value()),
-                           table.allColumns};
+  const SheetChoice choice{page_.chosenSheet().value_or(table.sheet),
+                           static_cast<std::uint32_t>(page_.headerRow()), table.allColumns};
   if (choice.sheet == table.sheet && choice.headerRow == table.headerRow) return std::nullopt;
   return choice;
 }
 
 std::optional<SheetChoice> SelectStep::follow(const QString& link) {
   if (link.startsWith(kUseRowLink)) {
-    page_.spnHeaderRow->setValue(link.mid(kUseRowLink.size()).toInt());
+    page_.setHeaderRow(link.mid(kUseRowLink.size()).toInt());
     return std::nullopt;
   }
   if (link != kReadAllColumnsLink || sheet_ == nullptr) return std::nullopt;
@@ -120,13 +113,8 @@ std::optional<SheetChoice> SelectStep::follow(const QString& link) {
 }
 
 void SelectStep::showLoadedSheet() {
-  QComboBox* sheets = page_.cmbSheet;
-  QSpinBox* headerRow = page_.spnHeaderRow;
-  const QSignalBlocker quietSheets(sheets);
-  const QSignalBlocker quietRow(headerRow);
-  sheets->clear();
   if (sheet_ == nullptr) {
-    headerRow->setValue(1);
+    page_.showSheets({}, std::nullopt, 1);
     showNotice(*frame_.lblLoadNotice, QString());
     frame_.lnkLoadNotice->setLink(QString(), QString());
     return;
@@ -134,15 +122,15 @@ void SelectStep::showLoadedSheet() {
   const source::SheetTable& table = sheet_->table();
   // Chart, macro and dialog sheets hold no rows to read, so they are not offered.
   const auto& all = sheet_->sheets();
+  std::vector<SelectPage::Sheet> offered;
   for (std::size_t i = 0; i < all.size(); ++i) {
     if (all[i].kind != source::SheetKind::Worksheet) continue;
     QString name = fromUtf8(all[i].name);
     if (all[i].hidden) name = tr("%1 (hidden)").arg(name);
-    sheets->addItem(name, QVariant::fromValue<qulonglong>(i));
-    if (i == table.sheet) sheets->setCurrentIndex(sheets->count() - 1);
+    offered.push_back({name, i});
   }
-  sheets->setAccessibleName(tr("Sheet: %1").arg(sheets->currentText()));
-  headerRow->setValue(static_cast<int>(table.headerRow));
+  page_.showSheets(offered, table.sheet, static_cast<int>(table.headerRow));
+  page_.nameSheetList(tr("Sheet: %1").arg(page_.chosenSheetName()));
 
   QStringList sentences;
   const auto suggested = sheet_->suggestedHeaderRow();
@@ -167,27 +155,26 @@ void SelectStep::showLoadedSheet() {
 }
 
 QString SelectStep::path() const {
-  return page_.txtExcelPath->text();
+  return page_.path();
 }
 
 void SelectStep::showPath(const QString& path) {
-  page_.txtExcelPath->setText(path);
+  page_.setPath(path);
 }
 
 void SelectStep::allowLoading(bool allowed) {
-  page_.cmdBrowse->setEnabled(allowed);
+  page_.enableBrowse(allowed);
   // The sheet and header row change only what step 1 loads, and only while it may load.
-  page_.cmbSheet->setEnabled(allowed && sheet_ != nullptr);
-  page_.spnHeaderRow->setEnabled(allowed && sheet_ != nullptr);
+  page_.enableSheetChoice(allowed && sheet_ != nullptr);
 }
 
 void SelectStep::focusBrowse() {
-  page_.cmdBrowse->setFocus();
+  page_.focusBrowse();
 }
 
 void SelectStep::reset() {
   sheet_.reset();
-  page_.txtExcelPath->clear();
+  page_.clearPath();
   page_.showPreview(source::SheetPreview());
   showLoadedSheet();
 }

@@ -1,11 +1,10 @@
 #include "ui/WindowOptions.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QLocale>
-#include <QSpinBox>
 
 #include "core/WrittenDate.h"
+#include "ui/ExportPage.h"
+#include "ui/MapPage.h"
 
 namespace quillmere::ui {
 
@@ -14,34 +13,32 @@ core::VCardVersion WindowOptions::vCardVersion() {
 }
 
 bool WindowOptions::singleFile() {
-  return singleFile_.isChecked();
+  return page_.singleFile();
 }
 
 bool WindowOptions::allowEmptyEmail() {
-  return allowEmpty_.isChecked();
+  return page_.allowEmptyEmail();
 }
 
 bool WindowOptions::keepNumbersAsShown() {
-  return numbersAsShown_.isChecked();
+  return page_.numbersAsShown();
 }
 
 bool WindowOptions::moreFields() {
-  return moreFields_.isChecked();
+  return map_.moreFieldsOffered();
 }
 
 std::string WindowOptions::phoneCountry() {
-  if (!internationalPhones_.isChecked()) return {};
-  return phoneCountry_.currentData().toString().toStdString();
+  if (!page_.internationalPhones()) return {};
+  return page_.phoneCountry().toStdString();
 }
 
 core::Destination WindowOptions::destination() {
-  const QByteArray name = destination_.currentData().toString().toLatin1();
-  return core::destinationNamed(std::string_view(name.constData(), name.size()))
-      .value_or(core::Destination::AnyApp);
+  return page_.destination();
 }
 
 std::int32_t WindowOptions::perFile() {
-  return perFile_.value();
+  return page_.perFile();
 }
 
 std::optional<core::OptionAnswers> WindowOptions::answers() {

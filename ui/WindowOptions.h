@@ -5,30 +5,17 @@
 
 #include "core/ExportOptions.h"
 
-class QCheckBox;
-class QComboBox;
-class QSpinBox;
-
 namespace quillmere::ui {
 
-// The choices on the export page, read from their controls at the moment a run or the card
-// preview asks. The version and the boxes must outlive it.
+class ExportPage;
+class MapPage;
+
+// The choices on the export page and step 2's More Fields, read from their pages at the moment
+// a run or the card preview asks. The version and the pages must outlive it.
 class WindowOptions : public core::ExportOptions {
  public:
-  WindowOptions(const core::VCardVersion& version, const QCheckBox& singleFile,
-                const QCheckBox& allowEmpty, const QCheckBox& numbersAsShown,
-                const QCheckBox& moreFields, const QCheckBox& internationalPhones,
-                const QComboBox& phoneCountry, const QComboBox& destination,
-                const QSpinBox& perFile)
-      : version_(version),
-        singleFile_(singleFile),
-        allowEmpty_(allowEmpty),
-        numbersAsShown_(numbersAsShown),
-        moreFields_(moreFields),
-        internationalPhones_(internationalPhones),
-        phoneCountry_(phoneCountry),
-        destination_(destination),
-        perFile_(perFile) {}
+  WindowOptions(const core::VCardVersion& version, const ExportPage& page, const MapPage& map)
+      : version_(version), page_(page), map_(map) {}
 
   core::VCardVersion vCardVersion() override;
   bool singleFile() override;
@@ -45,14 +32,8 @@ class WindowOptions : public core::ExportOptions {
 
  private:
   const core::VCardVersion& version_;
-  const QCheckBox& singleFile_;
-  const QCheckBox& allowEmpty_;
-  const QCheckBox& numbersAsShown_;
-  const QCheckBox& moreFields_;
-  const QCheckBox& internationalPhones_;
-  const QComboBox& phoneCountry_;
-  const QComboBox& destination_;
-  const QSpinBox& perFile_;
+  const ExportPage& page_;
+  const MapPage& map_;
 };
 
 }  // namespace quillmere::ui

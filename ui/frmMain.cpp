@@ -3,13 +3,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFontMetrics>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
-#include <QTableView>
 #include <QTimer>
 
 #include "core/CounterText.h"
@@ -68,9 +66,8 @@ frmMain::frmMain(Prompts& prompts, Shell& shell, Clock& clock, QWidget* parent)
   mapPage_ = std::make_unique<MapPage>(*frame_->pageMap);
   mapStep_ = std::make_unique<MapStep>(*mapPage_, *this);
   exportPage_ = std::make_unique<ExportPage>(*frame_->pageExport);
-  exportStep_ =
-      std::make_unique<ExportStep>(*exportPage_, *frame_->lblExportNotice, *frame_->lnkExportNotice,
-                                   *mapPage_->chkMoreFields, pictures_.get());
+  exportStep_ = std::make_unique<ExportStep>(*exportPage_, *frame_->lblExportNotice,
+                                             *frame_->lnkExportNotice, *mapPage_, pictures_.get());
   setFocusOrder();
   setAcceptDrops(true);
   connectHandlers();
@@ -103,8 +100,6 @@ void frmMain::Form_Initialize() {
 }
 
 void frmMain::Form_Load() {
-  // The fixed column 0 is the vertical header; hiding it is the grid's "width 0".
-  selectPage_->sourceExcelData->verticalHeader()->setVisible(false);
   showSteps();
   selectStep_->focusBrowse();
 }

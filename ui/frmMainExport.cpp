@@ -1,16 +1,10 @@
 // Step 3's handlers: Convert and what it tells the user, the saving location, the progress
 // timer and Save Report. The run itself is the Conversion's.
-#include <QCheckBox>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
 
 #include "core/ContactSheet.h"
@@ -18,7 +12,6 @@
 #include "core/RowReport.h"
 #include "ui/Clock.h"
 #include "ui/Conversion.h"
-#include "ui/ExportPage.h"
 #include "ui/ExportStep.h"
 #include "ui/MapStep.h"
 #include "ui/Module1.h"

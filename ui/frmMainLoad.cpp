@@ -19,7 +19,6 @@
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
 #include "ui/RefusalText.h"
-#include "ui/SelectPage.h"
 #include "ui/frmMain.h"
 
 namespace quillmere::ui {

@@ -1,19 +1,14 @@
 // The window's wiring: which handler each control's signal reaches, and the order Tab visits
 // the controls in, which runs across the three pages.
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QShortcut>
-#include <QSpinBox>
-#include <QTableView>
 #include <QTimer>
+#include <vector>
 
 #include "ui/ExportPage.h"
+#include "ui/ExportStep.h"
+#include "ui/FocusOrder.h"
 #include "ui/LinkLabel.h"
 #include "ui/MainFrame.h"
 #include "ui/MapPage.h"
@@ -39,81 +34,54 @@ void frmMain::connectHandlers() {
   connect(progressBar_, &QTimer::timeout, this, &frmMain::progressBar_Timer);
   connect(statusMessage_, &QTimer::timeout, this, &frmMain::showAboutPanel);
 
-  connect(selectPage_->cmdBrowse, &QPushButton::clicked, this, &frmMain::cmdBrowse_Click);
-  connect(selectPage_->cmbSheet, &QComboBox::activated, this, &frmMain::cmbSheet_Click);
-  connect(selectPage_->spnHeaderRow, &QSpinBox::valueChanged, this, &frmMain::spnHeaderRow_Change);
+  SelectPage& select = *selectPage_;
+  select.onBrowse(*this, [this] { cmdBrowse_Click(); });
+  select.onSheetChosen(*this, [this] { cmbSheet_Click(); });
+  select.onHeaderRowChanged(*this, [this] { spnHeaderRow_Change(); });
 
-  const MapPage& map = *mapPage_;
-  connect(map.cmdAddMapping, &QPushButton::clicked, this, &frmMain::cmdAddMapping_Click);
-  connect(map.cmdRemove, &QPushButton::clicked, this, &frmMain::cmdRemove_Click);
-  connect(map.cmdMatchByName, &QPushButton::clicked, this, &frmMain::cmdMatchByName_Click);
+  MapPage& map = *mapPage_;
+  map.onAdd(*this, [this] { cmdAddMapping_Click(); });
+  map.onRemove(*this, [this] { cmdRemove_Click(); });
+  map.onMatchByName(*this, [this] { cmdMatchByName_Click(); });
   // Delete removes the selected entry as Remove does; with none selected there is nothing to ask.
-  connect(map.deleteKey, &QShortcut::activated, this, [this] {
+  map.onDelete(*this, [this] {
     if (mapStep_->mapping().selectedEntry()) cmdRemove_Click();
   });
 
-  const ExportPage& page = *exportPage_;
+  ExportPage& options = *exportPage_;
   // Checked by the mouse, the keyboard, an assistive technology or the program alike.
-  for (const auto& [button, handler] :
-       {std::pair{page.Opt2, &frmMain::Opt2_Click}, std::pair{page.Opt3, &frmMain::Opt3_Click},
-        std::pair{page.Opt4, &frmMain::Opt4_Click}}) {
-    connect(button, &QRadioButton::toggled, this, [this, handler = handler](bool on) {
-      if (!on) return;
-      (this->*handler)();
-      optionChanged();
-    });
-  }
-  connect(page.cmbDestination, &QComboBox::currentIndexChanged, this, [this] {
+  options.onVersionChosen(*this, [this](core::VCardVersion version) {
+    exportStep_->chooseVersion(version);
+    optionChanged();
+  });
+  options.onDestinationChosen(*this, [this] {
     cmbDestination_Click();
     optionChanged();
   });
-  connect(page.spnPerFile, &QSpinBox::valueChanged, this, &frmMain::optionChanged);
-  connect(page.CmdChangevCardPath, &QPushButton::clicked, this, &frmMain::CmdChangevCardPath_Click);
-  connect(page.cmdPreview, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
-  connect(page.cmdSaveReport, &QPushButton::clicked, this, &frmMain::cmdSaveReport_Click);
-  for (const QCheckBox* box : {page.ChkSinglevCard, page.chkNotNull, page.chkNumbersAsShown,
-                               page.chkInternationalPhones}) {
-    connect(box, &QCheckBox::toggled, this, &frmMain::optionChanged);
-  }
-  connect(page.cmbPhoneCountry, &QComboBox::currentIndexChanged, this, &frmMain::optionChanged);
+  options.onOptionChanged(*this, [this] { optionChanged(); });
+  options.onChangeFolder(*this, [this] { CmdChangevCardPath_Click(); });
+  options.onPreview(*this, [this] { cmdPreview_Click(); });
+  options.onSaveReport(*this, [this] { cmdSaveReport_Click(); });
 }
 
 void frmMain::setFocusOrder() {
-  const MapPage& map = *mapPage_;
-  const ExportPage& page = *exportPage_;
-  QWidget* const order[] = {selectPage_->cmdBrowse,
-                            frame_->ExportTab,
-                            frame_->cmdNext,
-                            selectPage_->txtExcelPath,
-                            selectPage_->cmbSheet,
-                            selectPage_->spnHeaderRow,
-                            selectPage_->sourceExcelData,
-                            frame_->lnkLoadNotice,
-                            map.cmbHeader,
-                            map.cmbOutlook,
-                            map.cmdAddMapping,
-                            map.mappedList,
-                            frame_->lnkExportNotice,
-                            frame_->cmdSendToAddressBook,
-                            frame_->cmdPrevious,
-                            page.chkNotNull,
-                            page.cmbDestination,
-                            map.cmdRemove,
-                            map.cmdMatchByName,
-                            map.chkMoreFields,
-                            page.CmdChangevCardPath,
-                            page.txtvCardSavePath,
-                            page.ChkSinglevCard,
-                            page.chkNumbersAsShown,
-                            page.chkInternationalPhones,
-                            page.cmbPhoneCountry,
-                            page.Opt2,
-                            page.Opt3,
-                            page.Opt4,
-                            page.cmdPreview,
-                            page.spnPerFile,
-                            page.cmdSaveReport};
-  for (std::size_t i = 1; i < std::size(order); ++i) {
+  const FocusOrder select = selectPage_->focusOrder();
+  const FocusOrder map = mapPage_->focusOrder();
+  const FocusOrder options = exportPage_->focusOrder();
+  std::vector<QWidget*> order;
+  for (const std::vector<QWidget*>& run :
+       {select.lead,
+        {frame_->ExportTab, frame_->cmdNext},
+        select.rest,
+        {frame_->lnkLoadNotice},
+        map.lead,
+        {frame_->lnkExportNotice, frame_->cmdSendToAddressBook, frame_->cmdPrevious},
+        options.lead,
+        map.rest,
+        options.rest}) {
+    order.insert(order.end(), run.begin(), run.end());
+  }
+  for (std::size_t i = 1; i < order.size(); ++i) {
     QWidget::setTabOrder(order[i - 1], order[i]);
   }
 }
