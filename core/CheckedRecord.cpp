@@ -69,6 +69,14 @@ std::string readBackOf(std::string_view record, std::uint64_t expected, ContactV
   return difference;
 }
 
+std::string readBackOf(std::string_view record, ContactValues& values, VCardVersion version,
+                       Destination destination) {
+  thread_local CardDigest digest;
+  digest.clear();
+  expectRecord(values, recordForm(version, destination), digest);
+  return readBackOf(record, digest.value(), values, version, destination);
+}
+
 void buildCheckedRecord(std::string& record, std::string& readBack, ContactValues& values,
                         VCardVersion version, Destination destination, const ExportJob& job) {
   if (!job.readBack) {

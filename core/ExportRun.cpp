@@ -216,7 +216,7 @@ class Run {
       next.destination = options_.destination();
       next.singleFile = options_.singleFile();
       next.perFile = options_.perFile();
-      buildRecord(built.record, built.values, next.version, next.destination, job_, &next.expected);
+      buildRecord(built.record, built.values, next.version, next.destination, job_);
     }
     return !checking_->add() || writeChecked(checking_->handOver());
   }

@@ -17,7 +17,6 @@ namespace quillmere::core {
 // A row whose record is built and waits to be read back before it is written.
 struct RowToCheck {
   BuiltRow built;
-  std::uint64_t expected = 0;  // the digest of the card the values make
   VCardVersion version = VCardVersion::V21;
   Destination destination = Destination::AnyApp;
   bool singleFile = false;

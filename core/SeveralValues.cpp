@@ -1,5 +1,6 @@
 #include "core/SeveralValues.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <string>
@@ -70,6 +71,31 @@ void spreadSeveralValues(ContactValues& values, bool moreFields) {
     spreadKind(values, kPhones, kPhones);
   }
   spreadKind(values, kFaxSources, kFaxes);
+}
+
+std::vector<std::string_view> categoriesOf(std::string_view cell) {
+  std::vector<std::string_view> items;
+  std::string_view rest = cell;
+  const bool google = rest.find(kValueSeparator) != std::string_view::npos;
+  const std::string_view lineEnds = google ? "\r\n" : "\r\n;";
+  while (!rest.empty()) {
+    const std::size_t end = std::min(rest.find(kValueSeparator), rest.find_first_of(lineEnds));
+    std::string_view one = rest.substr(0, end);
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end);
+    if (rest.starts_with(kValueSeparator)) {
+      rest.remove_prefix(kValueSeparator.size());
+    } else if (!rest.empty()) {
+      rest.remove_prefix(1);
+    }
+    while (one.starts_with(' '))
+      one.remove_prefix(1);
+    while (one.ends_with(' '))
+      one.remove_suffix(1);
+    if (one == "* myContacts" || one == "* starred") continue;
+    if (one.starts_with("* ")) one.remove_prefix(2);
+    if (!one.empty()) items.push_back(one);
+  }
+  return items;
 }
 
 }  // namespace quillmere::core

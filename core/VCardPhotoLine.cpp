@@ -4,10 +4,13 @@
 
 namespace quillmere::core {
 
+namespace {
+constexpr std::string_view kDataUri = "data:image/jpeg;base64,";
+}
+
 void appendPhotoLine(std::string& out, std::string_view base64, VCardVersion version,
                      VCardDialect dialect, CardExpectation* expected) {
   const bool v40 = version == VCardVersion::V40;
-  constexpr std::string_view kDataUri = "data:image/jpeg;base64,";
   const std::size_t from = out.size();
   if (dialect == VCardDialect::V21) {
     out += "PHOTO;ENCODING=BASE64;TYPE=JPEG:";
@@ -23,15 +26,18 @@ void appendPhotoLine(std::string& out, std::string_view base64, VCardVersion ver
     out += base64;
     foldLine(out, from, dialect);
   }
-  if (expected == nullptr) return;
-  expected->property("PHOTO");
-  if (v40) {
-    expected->component({kDataUri, base64});
+  if (expected != nullptr) expectPhoto(*expected, base64, version);
+}
+
+void expectPhoto(CardExpectation& expected, std::string_view base64, VCardVersion version) {
+  expected.property("PHOTO");
+  if (version == VCardVersion::V40) {
+    expected.component({kDataUri, base64});
   } else {
-    expected->type("JPEG");
-    expected->component(base64);
+    expected.type("JPEG");
+    expected.component(base64);
   }
-  expected->endProperty();
+  expected.endProperty();
 }
 
 }  // namespace quillmere::core

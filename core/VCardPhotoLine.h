@@ -14,5 +14,7 @@ namespace quillmere::core {
 // (no reader takes a line of hundreds of kilobytes). With `expected`, tells it the property.
 void appendPhotoLine(std::string& out, std::string_view base64, VCardVersion version,
                      VCardDialect dialect, CardExpectation* expected);
+// Tells `expected` of the PHOTO line appendPhotoLine writes.
+void expectPhoto(CardExpectation& expected, std::string_view base64, VCardVersion version);
 
 }  // namespace quillmere::core

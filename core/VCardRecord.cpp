@@ -1,8 +1,9 @@
 #include "core/VCardRecord.h"
 
-#include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <type_traits>
+#include <vector>
 
 #include "core/CardDigest.h"
 #include "core/ContactDate.h"
@@ -18,14 +19,26 @@ namespace quillmere::core {
 
 namespace {
 
+// Where a walk that only tells an expectation what a record holds puts the text: nowhere.
+struct NoText {
+  NoText& operator+=(std::string_view) { return *this; }
+  NoText& operator+=(char) { return *this; }
+  void append(std::size_t, char) {}
+  std::size_t size() const { return 0; }
+};
+
+void appendEscaped(NoText&, std::string_view, VCardDialect, ValueKind = ValueKind::Text) {}
+
 // Writes one record's lines into `out`. A 3.0 or 4.0 value is escaped straight into it; a 2.1
 // value goes through a scratch buffer that keeps its capacity from record to record, as only
-// the whole escaped value says whether it travels quoted-printable.
-template <typename Expectation>
+// the whole escaped value says whether it travels quoted-printable. Into NoText, it only
+// tells `expected` what the record holds.
+template <typename Expectation, typename Out = std::string>
 class RecordWriter {
+  static constexpr bool kWrites = std::is_same_v<Out, std::string>;
+
  public:
-  RecordWriter(std::string& out, const ContactValues& values, const RecordForm& form,
-               Expectation* expected)
+  RecordWriter(Out& out, const ContactValues& values, const RecordForm& form, Expectation* expected)
       : out_(out),
         start_(out.size()),
         values_(values),
@@ -38,13 +51,14 @@ class RecordWriter {
     breakLine();
     out_ += text;
   }
+  void put(std::string_view text) { out_ += text; }
 
   // One property whose components are the given fields, joined by bare ";".
   // `emptyAfter` empty components follow them; `known` is the head's entry when it has kinds.
   void property(std::string_view head, std::initializer_list<Field> components,
                 ValueKind kind = ValueKind::Text, std::size_t emptyAfter = 0,
                 const Head* known = nullptr) {
-    std::string& value = beginValue(head);
+    Out& value = beginValue(head);
     const bool expected = expect(head, known);
     bool first = true;
     for (const Field field : components) {
@@ -86,7 +100,7 @@ class RecordWriter {
       }
     }
     const std::string_view name = headText(head, spelling_);
-    std::string& line = beginValue(name);
+    Out& line = beginValue(name);
     appendEscaped(line, encoded, dialect_, ValueKind::Uri);
     if (expect(name, &kHeads[head])) expected_->component(encoded);
     endValue(name, line);
@@ -101,7 +115,7 @@ class RecordWriter {
 
   // A property of one text that is not a single field's value.
   void text(std::string_view head, std::string_view text, const Head* known = nullptr) {
-    std::string& value = beginValue(head);
+    Out& value = beginValue(head);
     appendEscaped(value, text, dialect_);
     if (expect(head, known)) expected_->component(text);
     endValue(head, value);
@@ -109,7 +123,7 @@ class RecordWriter {
 
   // The display name made from the parts: first name, one space, last name.
   void nameFromParts() {
-    std::string& value = beginValue("FN");
+    Out& value = beginValue("FN");
     appendEscaped(value, values_[Field::FirstName], dialect_);
     value += ' ';
     appendEscaped(value, values_[Field::LastName], dialect_);
@@ -124,51 +138,28 @@ class RecordWriter {
     if (values_[field].empty()) return;
     const auto day = dateFromIsoText(values_[field]);
     if (!day) return;
-    std::string& value = beginValue(name);
-    const std::size_t from = value.size();
-    appendVCardDate(value, *day, form_.version);
-    if (expect(name)) expected_->component(std::string_view(value).substr(from));
+    Out& value = beginValue(name);
+    thread_local std::string text;
+    text.clear();
+    appendVCardDate(text, *day, form_.version);
+    value += text;
+    if (expect(name)) expected_->component(text);
     endValue(name, value);
   }
 
-  // Each category escaped, joined by ",". A cell separates them as Google does, by " ::: ",
-  // else as Outlook does, by ";", or one to a line, so a category may hold commas of its own
-  // (and semicolons, in a cell written Google's way).
-  // Google's own groups "* myContacts" and "* starred" are no categories of the user's, and
-  // its "* " before a system group's name ("* Friends") is no part of it.
+  // Each category escaped, joined by ",". 2.1 has no categories and so no escape of its own
+  // for them: a category keeps its commas escaped as 3.0 escapes them, which its readers undo,
+  // rather than split.
   void categories(Field field) {
-    // Gathered apart first: a cell of blank categories makes no line at all.
-    thread_local std::string value;
-    value.clear();
-    std::vector<std::string_view> items;
-    std::string_view rest = values_[field];
-    const bool google = rest.find(kValueSeparator) != std::string_view::npos;
-    const std::string_view lineEnds = google ? "\r\n" : "\r\n;";
-    while (!rest.empty()) {
-      const std::size_t end = std::min(rest.find(kValueSeparator), rest.find_first_of(lineEnds));
-      std::string_view one = rest.substr(0, end);
-      rest = end == std::string_view::npos ? std::string_view() : rest.substr(end);
-      if (rest.starts_with(kValueSeparator)) {
-        rest.remove_prefix(kValueSeparator.size());
-      } else if (!rest.empty()) {
-        rest.remove_prefix(1);
-      }
-      while (one.starts_with(' '))
-        one.remove_prefix(1);
-      while (one.ends_with(' '))
-        one.remove_suffix(1);
-      if (one == "* myContacts" || one == "* starred") continue;
-      if (one.starts_with("* ")) one.remove_prefix(2);
-      if (one.empty()) continue;
-      if (!value.empty()) value += ',';
-      // 2.1 has no categories and so no escape of its own for them: a category keeps its
-      // commas escaped as 3.0 escapes them, which its readers undo, rather than split.
-      appendEscaped(value, one, VCardDialect::V30);
-      if (expected_ != nullptr) items.push_back(one);
+    const std::vector<std::string_view> items = categoriesOf(values_[field]);
+    if (items.empty()) return;
+    Out& line = beginValue("CATEGORIES");
+    bool first = true;
+    for (const std::string_view item : items) {
+      if (!first) line += ',';
+      first = false;
+      appendEscaped(line, item, VCardDialect::V30);
     }
-    if (value.empty()) return;
-    std::string& line = beginValue("CATEGORIES");
-    line += value;
     if (expect("CATEGORIES")) {
       for (const std::string_view item : items)
         expected_->component(item);
@@ -186,8 +177,9 @@ class RecordWriter {
     const bool asLabel = !wholeText.empty() && !asStreet;
     thread_local std::string head;
     head = headText(adr, spelling_);
-    if (asLabel && spelling_ == TypeSpelling::Type40) appendLabelParameter(head, wholeText);
-    std::string& value = beginValue(head);
+    if (kWrites && asLabel && spelling_ == TypeSpelling::Type40)
+      appendLabelParameter(head, wholeText);
+    Out& value = beginValue(head);
     const bool expected = expect(headText(adr, spelling_), &kHeads[adr]);
     if (expected) {
       if (asLabel && spelling_ == TypeSpelling::Type40) expected_->parameter("LABEL", wholeText);
@@ -212,7 +204,11 @@ class RecordWriter {
   void photo() {
     if (values_.photo().empty()) return;
     breakLine();
-    appendPhotoLine(out_, values_.photo(), form_.version, dialect_, expected_);
+    if constexpr (kWrites) {
+      appendPhotoLine(out_, values_.photo(), form_.version, dialect_, expected_);
+    } else if (expected_ != nullptr) {
+      expectPhoto(*expected_, values_.photo(), form_.version);
+    }
   }
 
  private:
@@ -221,27 +217,31 @@ class RecordWriter {
   }
 
   // Where the property's escaped value is to be written.
-  std::string& beginValue(std::string_view head) {
-    if (dialect_ == VCardDialect::V21) {
-      thread_local std::string scratch;
-      scratch.clear();
-      return scratch;
+  Out& beginValue(std::string_view head) {
+    if constexpr (kWrites) {
+      if (dialect_ == VCardDialect::V21) {
+        thread_local std::string scratch;
+        scratch.clear();
+        return scratch;
+      }
+      // These dialects take any value as it is escaped: "NAME;TYPES:value".
+      breakLine();
+      lineStart_ = out_.size();
+      out_ += head;
+      out_ += ':';
     }
-    // These dialects take any value as it is escaped: "NAME;TYPES:value".
-    breakLine();
-    lineStart_ = out_.size();
-    out_ += head;
-    out_ += ':';
     return out_;
   }
 
-  void endValue(std::string_view head, const std::string& value) {
-    if (dialect_ == VCardDialect::V21) {
-      breakLine();
-      lineStart_ = out_.size();
-      appendProperty(out_, head, value, dialect_);
+  void endValue(std::string_view head, const Out& value) {
+    if constexpr (kWrites) {
+      if (dialect_ == VCardDialect::V21) {
+        breakLine();
+        lineStart_ = out_.size();
+        appendProperty(out_, head, value, dialect_);
+      }
+      if (form_.standard) foldLine(out_, lineStart_, dialect_);
     }
-    if (form_.standard) foldLine(out_, lineStart_, dialect_);
     if (expected_ != nullptr) expected_->endProperty();
   }
 
@@ -269,7 +269,7 @@ class RecordWriter {
     return true;
   }
 
-  std::string& out_;
+  Out& out_;
   std::size_t start_;
   std::size_t lineStart_ = 0;
   const ContactValues& values_;
@@ -279,15 +279,15 @@ class RecordWriter {
   Expectation* expected_;
 };
 
-template <typename Expectation>
-void writeRecord(std::string& out, const ContactValues& values, const RecordForm& form,
+template <typename Expectation, typename Out>
+void writeRecord(Out& out, const ContactValues& values, const RecordForm& form,
                  Expectation* expected) {
   using enum Field;
-  RecordWriter<Expectation> w(out, values, form, expected);
+  RecordWriter<Expectation, Out> w(out, values, form, expected);
 
   w.line("BEGIN:VCARD");
   w.line("VERSION:");
-  out += versionText(form.version);
+  w.put(versionText(form.version));
 
   const bool hasName = w.anyOf({LastName, FirstName, MiddleName});
   if (form.standard) {
@@ -359,6 +359,11 @@ void appendRecord(std::string& out, const ContactValues& values, const RecordFor
   } else {
     writeRecord(out, values, form, expected);
   }
+}
+
+void expectRecord(const ContactValues& values, const RecordForm& form, CardDigest& expected) {
+  NoText nowhere;
+  writeRecord(nowhere, values, form, &expected);
 }
 
 void appendRecord(std::string& out, const ContactValues& values, VCardVersion version) {

@@ -9,6 +9,8 @@
 
 namespace quillmere::core {
 
+class CardDigest;
+
 // How a record is written: its version, and whether in the standard forms an address book
 // or a server needs (a destination's): TYPE= parameters in 3.0 and 4.0, N with all five
 // components and the honorific as its prefix, an FN that is never empty, the home fax and
@@ -31,5 +33,8 @@ std::string buildRecord(const ContactValues& values, const RecordForm& form);
 void appendRecord(std::string& out, const ContactValues& values, VCardVersion version);
 void appendRecord(std::string& out, const ContactValues& values, const RecordForm& form,
                   CardExpectation* expected = nullptr);
+// Tells `expected` what appendRecord's record would hold, without writing its text: a thread
+// that reads back the text another wrote makes the digest to check it against.
+void expectRecord(const ContactValues& values, const RecordForm& form, CardDigest& expected);
 
 }  // namespace quillmere::core

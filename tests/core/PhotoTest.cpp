@@ -84,6 +84,9 @@ TEST(Photo, EachVersionWritesItsPhotoLineAndReadsItBack) {
       }
       EXPECT_EQ(readBackDifference(record, version, written), std::nullopt) << record;
       EXPECT_EQ(quickCardDigest(record, version), digest.value()) << record;
+      CardDigest alone;
+      expectRecord(values, RecordForm{version, standard}, alone);
+      EXPECT_EQ(alone.value(), digest.value()) << version;
       VCardReader reader(record);
       ReadCard card;
       ASSERT_TRUE(reader.next(card));
