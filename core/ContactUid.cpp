@@ -1,5 +1,6 @@
 #include "core/ContactUid.h"
 
+#include <array>
 #include <initializer_list>
 #include <string_view>
 
@@ -94,11 +95,15 @@ ContactUid distinctUid(const ContactUid& uid, std::uint32_t occurrence) {
 
 void appendUidText(std::string& out, const ContactUid& uid) {
   static constexpr char kHex[] = "0123456789abcdef";
+  // Made in place and appended at once: every card of a destination has one.
+  std::array<char, kUidTextSize> text{};
+  std::size_t at = 0;
   for (int i = 0; i < 32; ++i) {
-    if (i == 8 || i == 12 || i == 16 || i == 20) out += '-';
+    if (i == 8 || i == 12 || i == 16 || i == 20) text[at++] = '-';
     const std::uint64_t half = i < 16 ? uid.high : uid.low;
-    out += kHex[(half >> (60 - 4 * (i % 16))) & 0xf];
+    text[at++] = kHex[(half >> (60 - 4 * (i % 16))) & 0xf];
   }
+  out.append(text.data(), text.size());
 }
 
 ContactUid uidFromText(std::string_view text) {
