@@ -146,44 +146,19 @@ class RecordWriter {
     endValue(name, value);
   }
 
-  // Each category escaped, joined by ",". A cell separates them as Google does, by " ::: ",
-  // else as Outlook does, by ";", or one to a line, so a category may hold commas of its own
-  // (and semicolons, in a cell written Google's way).
-  // Google's own groups "* myContacts" and "* starred" are no categories of the user's, and
-  // its "* " before a system group's name ("* Friends") is no part of it.
+  // Each category escaped, joined by ",". 2.1 has no categories and so no escape of its own
+  // for them: a category keeps its commas escaped as 3.0 escapes them, which its readers undo,
+  // rather than split.
   void categories(Field field) {
-    // Gathered apart first: a cell of blank categories makes no line at all.
-    thread_local std::string value;
-    value.clear();
-    std::vector<std::string_view> items;
-    std::string_view rest = values_[field];
-    const bool google = rest.find(kValueSeparator) != std::string_view::npos;
-    const std::string_view lineEnds = google ? "\r\n" : "\r\n;";
-    while (!rest.empty()) {
-      const std::size_t end = std::min(rest.find(kValueSeparator), rest.find_first_of(lineEnds));
-      std::string_view one = rest.substr(0, end);
-      rest = end == std::string_view::npos ? std::string_view() : rest.substr(end);
-      if (rest.starts_with(kValueSeparator)) {
-        rest.remove_prefix(kValueSeparator.size());
-      } else if (!rest.empty()) {
-        rest.remove_prefix(1);
-      }
-      while (one.starts_with(' '))
-        one.remove_prefix(1);
-      while (one.ends_with(' '))
-        one.remove_suffix(1);
-      if (one == "* myContacts" || one == "* starred") continue;
-      if (one.starts_with("* ")) one.remove_prefix(2);
-      if (one.empty()) continue;
-      if (!value.empty()) value += ',';
-      // 2.1 has no categories and so no escape of its own for them: a category keeps its
-      // commas escaped as 3.0 escapes them, which its readers undo, rather than split.
-      appendEscaped(value, one, VCardDialect::V30);
-      if (expected_ != nullptr) items.push_back(one);
-    }
-    if (value.empty()) return;
+    const std::vector<std::string_view> items = categoriesOf(values_[field]);
+    if (items.empty()) return;
     Out& line = beginValue("CATEGORIES");
-    line += value;
+    bool first = true;
+    for (const std::string_view item : items) {
+      if (!first) line += ',';
+      first = false;
+      appendEscaped(line, item, VCardDialect::V30);
+    }
     if (expect("CATEGORIES")) {
       for (const std::string_view item : items)
         expected_->component(item);
