@@ -45,17 +45,23 @@ void readPhoto(ContactValues& values, Destination destination, const ExportJob& 
 }  // namespace
 
 void buildRecord(std::string& record, ContactValues& values, VCardVersion version,
-                 Destination destination, const ExportJob& job, std::uint64_t* expected) {
+                 Destination destination, const ExportJob& job, std::uint64_t* expected,
+                 std::optional<ContactUid>* uid) {
   readPhoto(values, destination, job);
   const RecordForm form = recordForm(version, destination);
+  const ContactUid* made = nullptr;
+  if (uid != nullptr) {
+    *uid = form.standard ? std::optional(contactUid(values)) : std::nullopt;
+    if (*uid) made = &**uid;
+  }
   if (expected == nullptr) {
-    appendRecord(record, values, form);
+    appendRecord(record, values, form, nullptr, made);
   } else {
     // The digest is kept as the record is written, so that the text is never written again
     // to make it.
     thread_local CardDigest digest;
     digest.clear();
-    appendRecord(record, values, form, &digest);
+    appendRecord(record, values, form, &digest, made);
     *expected = digest.value();
   }
   if (job.alterRecord) job.alterRecord(record);
@@ -70,10 +76,10 @@ std::string readBackOf(std::string_view record, std::uint64_t expected, ContactV
 }
 
 std::string readBackOf(std::string_view record, ContactValues& values, VCardVersion version,
-                       Destination destination) {
+                       Destination destination, const std::optional<ContactUid>& uid) {
   thread_local CardDigest digest;
   digest.clear();
-  expectRecord(values, recordForm(version, destination), digest);
+  expectRecord(values, recordForm(version, destination), digest, uid ? &*uid : nullptr);
   return readBackOf(record, digest.value(), values, version, destination);
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/CardPhoto.h"
+#include "core/ContactUid.h"
 #include "core/ContactValues.h"
 #include "core/ExportJob.h"
 #include "core/ExportOptions.h"
@@ -25,15 +27,17 @@ void buildCheckedRecord(std::string& record, std::string& readBack, ContactValue
 
 // The two halves of buildCheckedRecord, for a run that reads back on another thread so that
 // its own thread only builds: the record alone (its photo read first), with the digest a reader
-// should find in it when asked for, then how it reads back otherwise (empty when it does not),
-// which then lets the values' photo go.
+// should find in it and the UID it got (none outside the standard forms) when asked for; then
+// how it reads back otherwise (empty when it does not), which then lets the values' photo go.
 void buildRecord(std::string& record, ContactValues& values, VCardVersion version,
-                 Destination destination, const ExportJob& job, std::uint64_t* expected = nullptr);
+                 Destination destination, const ExportJob& job, std::uint64_t* expected = nullptr,
+                 std::optional<ContactUid>* uid = nullptr);
 std::string readBackOf(std::string_view record, std::uint64_t expected, ContactValues& values,
                        VCardVersion version, Destination destination);
-// The same, the digest made here from the values: a thread that only builds leaves it to this.
+// The same, the digest made here from the values and the UID the record got: a thread that
+// only builds leaves it to this, and the UID is not made twice.
 std::string readBackOf(std::string_view record, ContactValues& values, VCardVersion version,
-                       Destination destination);
+                       Destination destination, const std::optional<ContactUid>& uid);
 
 // Where the job's Photo cells are read from: the workbook's folder and the right-most column
 // paired with Photo.

@@ -216,7 +216,8 @@ class Run {
       next.destination = options_.destination();
       next.singleFile = options_.singleFile();
       next.perFile = options_.perFile();
-      buildRecord(built.record, built.values, next.version, next.destination, job_);
+      buildRecord(built.record, built.values, next.version, next.destination, job_, nullptr,
+                  &next.uid);
     }
     return !checking_->add() || writeChecked(checking_->handOver());
   }

@@ -32,8 +32,8 @@ void ReadBackWorker::readBack(Batch& batch) {
     // Written only where the card differs: the run's thread reads these rows next, and a line
     // this core wrote would have to come back to it.
     try {
-      std::string difference =
-          readBackOf(built.record, built.values, batch.rows[i].version, batch.rows[i].destination);
+      std::string difference = readBackOf(built.record, built.values, batch.rows[i].version,
+                                          batch.rows[i].destination, batch.rows[i].uid);
       if (!difference.empty()) built.readBack = std::move(difference);
     } catch (const std::exception& error) {
       built.readBack = std::string("could not be read back: ") + error.what();

@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 
+#include "core/ContactUid.h"
 #include "core/Destination.h"
 #include "core/RecordsAhead.h"
 #include "source/HandOff.h"
@@ -17,6 +18,7 @@ namespace quillmere::core {
 // A row whose record is built and waits to be read back before it is written.
 struct RowToCheck {
   BuiltRow built;
+  std::optional<ContactUid> uid;  // the UID its card got, in the standard forms
   VCardVersion version = VCardVersion::V21;
   Destination destination = Destination::AnyApp;
   bool singleFile = false;

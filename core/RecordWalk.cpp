@@ -20,9 +20,10 @@ void appendEscaped(NoText&, std::string_view, VCardDialect, ValueKind = ValueKin
 
 }  // namespace
 
-void expectRecord(const ContactValues& values, const RecordForm& form, CardDigest& expected) {
+void expectRecord(const ContactValues& values, const RecordForm& form, CardDigest& expected,
+                  const ContactUid* uid) {
   NoText nowhere;
-  writing::writeRecord(nowhere, values, form, &expected);
+  writing::writeRecord(nowhere, values, form, &expected, uid);
 }
 
 }  // namespace quillmere::core

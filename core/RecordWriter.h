@@ -280,7 +280,7 @@ class RecordWriter {
 
 template <typename Expectation, typename Out>
 void writeRecord(Out& out, const ContactValues& values, const RecordForm& form,
-                 Expectation* expected) {
+                 Expectation* expected, const ContactUid* madeUid) {
   using enum Field;
   RecordWriter<Expectation, Out> w(out, values, form, expected);
 
@@ -340,10 +340,10 @@ void writeRecord(Out& out, const ContactValues& values, const RecordForm& form,
   w.categories(Categories);
   w.photo();
   if (form.standard) {
-    thread_local std::string uid;
-    uid.clear();
-    appendUidText(uid, contactUid(values));
-    w.text("UID", uid);
+    thread_local std::string text;
+    text.clear();
+    appendUidText(text, madeUid != nullptr ? *madeUid : contactUid(values));
+    w.text("UID", text);
   }
   w.line("END:VCARD");
 }

@@ -6,12 +6,12 @@
 namespace quillmere::core {
 
 void appendRecord(std::string& out, const ContactValues& values, const RecordForm& form,
-                  CardExpectation* expected) {
+                  CardExpectation* expected, const ContactUid* uid) {
   // The digest kept of every card as a run writes it is called directly, its steps inlined.
   if (auto* digest = dynamic_cast<CardDigest*>(expected)) {
-    writing::writeRecord(out, values, form, digest);
+    writing::writeRecord(out, values, form, digest, uid);
   } else {
-    writing::writeRecord(out, values, form, expected);
+    writing::writeRecord(out, values, form, expected, uid);
   }
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/CardContent.h"
+#include "core/ContactUid.h"
 #include "core/ContactValues.h"
 #include "core/VCardVersion.h"
 
@@ -30,11 +31,13 @@ std::string buildRecord(const ContactValues& values, const RecordForm& form);
 
 // The same record appended to `out`, for loops that reuse one buffer. With `expected`, it is
 // told each property the record holds as a reader should find it, to check the text against.
+// `uid`, where given, is contactUid(values), made already.
 void appendRecord(std::string& out, const ContactValues& values, VCardVersion version);
 void appendRecord(std::string& out, const ContactValues& values, const RecordForm& form,
-                  CardExpectation* expected = nullptr);
+                  CardExpectation* expected = nullptr, const ContactUid* uid = nullptr);
 // Tells `expected` what appendRecord's record would hold, without writing its text: a thread
 // that reads back the text another wrote makes the digest to check it against.
-void expectRecord(const ContactValues& values, const RecordForm& form, CardDigest& expected);
+void expectRecord(const ContactValues& values, const RecordForm& form, CardDigest& expected,
+                  const ContactUid* uid = nullptr);
 
 }  // namespace quillmere::core

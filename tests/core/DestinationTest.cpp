@@ -163,8 +163,8 @@ TEST(ContactUid, FollowsTheFieldsPeopleRarelyChange) {
 
 // The quick pass of the read-back gives what the writer expects for cards of every form, so
 // only a card that differs is read again property by property; and a changed value changes it.
-// The digest made from the values without writing (twice, the second time from the heads it
-// kept) is the writer's.
+// The digest made from the values without writing is the writer's, the second time from the
+// heads it kept and with the UID the writer made; another UID gives another.
 TEST(VCardReader, TheQuickPassAgreesWithTheWriterInEveryForm) {
   ContactValues values = awkwardContact();
   values[Categories] = "Friends, old ::: Work; Sales";
@@ -180,11 +180,18 @@ TEST(VCardReader, TheQuickPassAgreesWithTheWriterInEveryForm) {
       EXPECT_EQ(quickCardDigest(record, version), expected.value())
           << version << (form.standard ? " standard" : "") << "\n"
           << record;
+      const ContactUid uid = contactUid(values);
       CardDigest alone;
-      for (int walk = 0; walk < 2; ++walk) {
+      for (const ContactUid* given : {static_cast<const ContactUid*>(nullptr), &uid}) {
         alone.clear();
-        expectRecord(values, form, alone);
-        EXPECT_EQ(alone.value(), expected.value()) << version << " walk " << walk;
+        expectRecord(values, form, alone, given);
+        EXPECT_EQ(alone.value(), expected.value()) << version << (given ? " uid given" : "");
+      }
+      if (form.standard) {
+        const ContactUid another = distinctUid(uid, 2);
+        alone.clear();
+        expectRecord(values, form, alone, &another);
+        EXPECT_NE(alone.value(), expected.value()) << version;
       }
       const std::size_t at = record.find("john@");
       ASSERT_NE(at, std::string::npos);
