@@ -25,8 +25,24 @@ ReadBackWorker::~ReadBackWorker() {
   if (thread_.joinable()) thread_.join();
 }
 
+namespace {
+
+// Asks for a row's values and record ahead: the run's thread wrote them on the other core, and
+// each of their lines would otherwise come over only once it is read.
+void prefetch(const BuiltRow& row) {
+  constexpr std::size_t kLine = 64;
+  const auto* values = reinterpret_cast<const char*>(&row.values);
+  for (std::size_t at = 0; at < sizeof(ContactValues); at += kLine)
+    __builtin_prefetch(values + at);
+  for (std::size_t at = 0; at < row.record.size(); at += kLine)
+    __builtin_prefetch(row.record.data() + at);
+}
+
+}  // namespace
+
 void ReadBackWorker::readBack(Batch& batch) {
   for (std::size_t i = 0; i < batch.count; ++i) {
+    if (i + 1 < batch.count) prefetch(batch.rows[i + 1].built);
     BuiltRow& built = batch.rows[i].built;
     if (built.dropped) continue;
     // Written only where the card differs: the run's thread reads these rows next, and a line
