@@ -150,6 +150,7 @@ class RecordWriter {
   // for them: a category keeps its commas escaped as 3.0 escapes them, which its readers undo,
   // rather than split.
   void categories(Field field) {
+    if (values_[field].empty()) return;  // as most are: no call, no list
     const std::vector<std::string_view> items = categoriesOf(values_[field]);
     if (items.empty()) return;
     Out& line = beginValue("CATEGORIES");
