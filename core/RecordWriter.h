@@ -279,6 +279,7 @@ class RecordWriter {
   Expectation* expected_;
 };
 
+// The record of `values` in `form`; `madeUid`, where given, is contactUid(values), made already.
 template <typename Expectation, typename Out>
 void writeRecord(Out& out, const ContactValues& values, const RecordForm& form,
                  Expectation* expected, const ContactUid* madeUid) {
