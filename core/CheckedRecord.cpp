@@ -42,58 +42,57 @@ void readPhoto(ContactValues& values, Destination destination, const ExportJob& 
     attachPhoto(values, photoReading(job), photoLimits(destination));
 }
 
-}  // namespace
-
-void buildRecord(std::string& record, ContactValues& values, VCardVersion version,
-                 Destination destination, const ExportJob& job, std::uint64_t* expected,
-                 std::optional<ContactUid>* uid) {
+// The row's record, its photo read first; `expected` and `uid` as appendRecord takes them.
+void buildInForm(std::string& record, ContactValues& values, Destination destination,
+                 const RecordForm& form, const ExportJob& job, CardExpectation* expected,
+                 const ContactUid* uid) {
   readPhoto(values, destination, job);
-  const RecordForm form = recordForm(version, destination);
-  const ContactUid* made = nullptr;
-  if (uid != nullptr) {
-    *uid = form.standard ? std::optional(contactUid(values)) : std::nullopt;
-    if (*uid) made = &**uid;
-  }
-  if (expected == nullptr) {
-    appendRecord(record, values, form, nullptr, made);
-  } else {
-    // The digest is kept as the record is written, so that the text is never written again
-    // to make it.
-    thread_local CardDigest digest;
-    digest.clear();
-    appendRecord(record, values, form, &digest, made);
-    *expected = digest.value();
-  }
+  appendRecord(record, values, form, expected, uid);
   if (job.alterRecord) job.alterRecord(record);
 }
 
-std::string readBackOf(std::string_view record, std::uint64_t expected, ContactValues& values,
-                       VCardVersion version, Destination destination) {
-  std::string difference = differenceOf(record, expected, values, recordForm(version, destination));
+// How the record reads back against the digest `expected`; then the values' photo goes.
+std::string differenceReleasing(std::string_view record, std::uint64_t expected,
+                                ContactValues& values, const RecordForm& form) {
+  std::string difference = differenceOf(record, expected, values, form);
   // Only a row with a photo is written to: another thread may read the row next.
   if (!values.photo().empty()) values.releasePhoto();
   return difference;
 }
 
+}  // namespace
+
+void buildRecord(std::string& record, ContactValues& values, VCardVersion version,
+                 Destination destination, const ExportJob& job, std::optional<ContactUid>& uid) {
+  const RecordForm form = recordForm(version, destination);
+  uid = form.standard ? std::optional(contactUid(values)) : std::nullopt;
+  buildInForm(record, values, destination, form, job, nullptr, uid ? &*uid : nullptr);
+}
+
 std::string readBackOf(std::string_view record, ContactValues& values, VCardVersion version,
                        Destination destination, const std::optional<ContactUid>& uid) {
+  const RecordForm form = recordForm(version, destination);
   thread_local CardDigest digest;
   digest.clear();
-  expectRecord(values, recordForm(version, destination), digest, uid ? &*uid : nullptr);
-  return readBackOf(record, digest.value(), values, version, destination);
+  expectRecord(values, form, digest, uid ? &*uid : nullptr);
+  return differenceReleasing(record, digest.value(), values, form);
 }
 
 void buildCheckedRecord(std::string& record, std::string& readBack, ContactValues& values,
                         VCardVersion version, Destination destination, const ExportJob& job) {
+  const RecordForm form = recordForm(version, destination);
   if (!job.readBack) {
     readBack.clear();
-    buildRecord(record, values, version, destination, job);
+    buildInForm(record, values, destination, form, job, nullptr, nullptr);
     values.releasePhoto();
     return;
   }
-  std::uint64_t expected = 0;
-  buildRecord(record, values, version, destination, job, &expected);
-  readBack = readBackOf(record, expected, values, version, destination);
+  // The digest is kept as the record is written, so that the text is never written again to
+  // make it.
+  thread_local CardDigest digest;
+  digest.clear();
+  buildInForm(record, values, destination, form, job, &digest, nullptr);
+  readBack = differenceReleasing(record, digest.value(), values, form);
 }
 
 void buildCheckedRecord(std::string& record, std::string& readBack, ContactValues& values,

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -26,16 +25,11 @@ void buildCheckedRecord(std::string& record, std::string& readBack, ContactValue
                         VCardVersion version, Destination destination, const ExportJob& job);
 
 // The two halves of buildCheckedRecord, for a run that reads back on another thread so that
-// its own thread only builds: the record alone (its photo read first), with the digest a reader
-// should find in it and the UID it got (none outside the standard forms) when asked for; then
-// how it reads back otherwise (empty when it does not), which then lets the values' photo go.
+// its own thread only builds: the record alone (its photo read first) and the UID it got (none
+// outside the standard forms); then how it reads back otherwise (empty when it does not), the
+// digest made there from the values and that UID, which then lets the values' photo go.
 void buildRecord(std::string& record, ContactValues& values, VCardVersion version,
-                 Destination destination, const ExportJob& job, std::uint64_t* expected = nullptr,
-                 std::optional<ContactUid>* uid = nullptr);
-std::string readBackOf(std::string_view record, std::uint64_t expected, ContactValues& values,
-                       VCardVersion version, Destination destination);
-// The same, the digest made here from the values and the UID the record got: a thread that
-// only builds leaves it to this, and the UID is not made twice.
+                 Destination destination, const ExportJob& job, std::optional<ContactUid>& uid);
 std::string readBackOf(std::string_view record, ContactValues& values, VCardVersion version,
                        Destination destination, const std::optional<ContactUid>& uid);
 

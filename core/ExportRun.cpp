@@ -216,8 +216,7 @@ class Run {
       next.destination = options_.destination();
       next.singleFile = options_.singleFile();
       next.perFile = options_.perFile();
-      buildRecord(built.record, built.values, next.version, next.destination, job_, nullptr,
-                  &next.uid);
+      buildRecord(built.record, built.values, next.version, next.destination, job_, next.uid);
     }
     return !checking_->add() || writeChecked(checking_->handOver());
   }

@@ -133,16 +133,11 @@ class RecordWriter {
     const auto day = dateFromIsoText(values_[field]);
     if (!day) return;
     Out& value = beginValue(name);
-    if constexpr (kWrites) {
-      const std::size_t from = value.size();
-      appendVCardDate(value, *day, form_.version);
-      if (expect(name)) expected_->component(std::string_view(value).substr(from));
-    } else {
-      thread_local std::string text;
-      text.clear();
-      appendVCardDate(text, *day, form_.version);
-      if (expect(name)) expected_->component(text);
-    }
+    thread_local std::string text;
+    text.clear();
+    appendVCardDate(text, *day, form_.version);
+    value += text;
+    if (expect(name)) expected_->component(text);
     endValue(name, value);
   }
 
