@@ -1,5 +1,6 @@
 #include "core/ReadBackWorker.h"
 
+#include <algorithm>
 #include <exception>
 #include <string>
 #include <utility>
@@ -28,12 +29,17 @@ ReadBackWorker::~ReadBackWorker() {
 namespace {
 
 // Asks for a row's values and record ahead: the run's thread wrote them on the other core, and
-// each of their lines would otherwise come over only once it is read.
-void prefetch(const BuiltRow& row) {
+// each of their lines would otherwise come over only once it is read. The row's own lines are
+// asked for a row earlier than its record's, whose length they hold.
+void prefetchRow(const RowToCheck& row) {
   constexpr std::size_t kLine = 64;
-  const auto* values = reinterpret_cast<const char*>(&row.values);
-  for (std::size_t at = 0; at < sizeof(ContactValues); at += kLine)
-    __builtin_prefetch(values + at);
+  const auto* bytes = reinterpret_cast<const char*>(&row);
+  for (std::size_t at = 0; at < sizeof(RowToCheck); at += kLine)
+    __builtin_prefetch(bytes + at);
+}
+
+void prefetchRecord(const BuiltRow& row) {
+  constexpr std::size_t kLine = 64;
   for (std::size_t at = 0; at < row.record.size(); at += kLine)
     __builtin_prefetch(row.record.data() + at);
 }
@@ -41,8 +47,11 @@ void prefetch(const BuiltRow& row) {
 }  // namespace
 
 void ReadBackWorker::readBack(Batch& batch) {
+  for (std::size_t i = 0; i < std::min<std::size_t>(batch.count, 2); ++i)
+    prefetchRow(batch.rows[i]);
   for (std::size_t i = 0; i < batch.count; ++i) {
-    if (i + 1 < batch.count) prefetch(batch.rows[i + 1].built);
+    if (i + 2 < batch.count) prefetchRow(batch.rows[i + 2]);
+    if (i + 1 < batch.count) prefetchRecord(batch.rows[i + 1].built);
     BuiltRow& built = batch.rows[i].built;
     if (built.dropped) continue;
     // Written only where the card differs: the run's thread reads these rows next, and a line
