@@ -1,8 +1,8 @@
 // What reading every card back costs a conversion, in one process and one build: the same
 // workbook converted with the read-back and without it, in alternating runs, each into a
 // folder of its own that is removed after it; no process start or library loading is timed.
-// Prints the median wall time of each, its median CPU time (all threads), and the read-back's
-// share.
+// Prints the median wall time of each, its median CPU time (all threads), the read-back's
+// share, and each pair's.
 // Usage: read-back-cost RUNS WORKBOOK FOLDER DESTINATION VERSION SINGLE COLUMN=FIELD...
 #include <sys/resource.h>
 #include <unistd.h>
@@ -150,6 +150,11 @@ int main(int argc, char** argv) {
         "the read-back costs %.1f%% of the conversion (median of the pairs: %.1f%%)\n",
         "without the read-back", off, median(withoutCpu), "with the read-back", on, median(withCpu),
         (on - off) / off * 100, median(pairs) * 100);
+    // Each pair's cost, for a caller that gathers pairs from several invocations.
+    std::printf("pairs:");
+    for (const double pair : pairs)
+      std::printf(" %.1f", pair * 100);
+    std::printf("\n");
   } catch (const std::exception& error) {
     std::fprintf(stderr, "read-back-cost: %s\n", error.what());
     return 1;
