@@ -28,20 +28,21 @@ ReadBackWorker::~ReadBackWorker() {
 
 namespace {
 
-// Asks for a row's values and record ahead: the run's thread wrote them on the other core, and
-// each of their lines would otherwise come over only once it is read. The row's own lines are
-// asked for a row earlier than its record's, whose length they hold.
-void prefetchRow(const RowToCheck& row) {
+// Asks for `size` bytes at `from` ahead: the run's thread wrote them on the other core, and each
+// of their lines would otherwise come over only once it is read.
+void prefetchBytes(const void* from, std::size_t size) {
   constexpr std::size_t kLine = 64;
-  const auto* bytes = reinterpret_cast<const char*>(&row);
-  for (std::size_t at = 0; at < sizeof(RowToCheck); at += kLine)
+  const auto* bytes = static_cast<const char*>(from);
+  for (std::size_t at = 0; at < size; at += kLine)
     __builtin_prefetch(bytes + at);
 }
 
+void prefetchRow(const RowToCheck& row) {
+  prefetchBytes(&row, sizeof row);
+}
+
 void prefetchRecord(const BuiltRow& row) {
-  constexpr std::size_t kLine = 64;
-  for (std::size_t at = 0; at < row.record.size(); at += kLine)
-    __builtin_prefetch(row.record.data() + at);
+  prefetchBytes(row.record.data(), row.record.size());
 }
 
 }  // namespace
@@ -49,6 +50,7 @@ void prefetchRecord(const BuiltRow& row) {
 void ReadBackWorker::readBack(Batch& batch) {
   for (std::size_t i = 0; i < std::min<std::size_t>(batch.count, 2); ++i)
     prefetchRow(batch.rows[i]);
+  // A row's own lines are asked for a row before its record's, whose length they hold.
   for (std::size_t i = 0; i < batch.count; ++i) {
     if (i + 2 < batch.count) prefetchRow(batch.rows[i + 2]);
     if (i + 1 < batch.count) prefetchRecord(batch.rows[i + 1].built);
